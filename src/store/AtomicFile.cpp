@@ -1,0 +1,14 @@
+#include "store/AtomicFile.h"
+
+#include <QSaveFile>
+
+bool AtomicFile::write(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

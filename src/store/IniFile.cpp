@@ -1,0 +1,87 @@
+#include "store/IniFile.h"
+
+#include "store/AtomicFile.h"
+#include "store/Cp1252.h"
+
+#include <QFile>
+
+bool IniFile::load(const QString& path) {
+    m_sections.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    parse(file.readAll());
+    return true;
+}
+
+void IniFile::parse(const QByteArray& bytes) {
+    m_sections.clear();
+    const QString text = Cp1252::toUnicode(bytes);
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            const qsizetype close = line.indexOf(QLatin1Char(']'));
+            m_sections.append({line.mid(1, close < 0 ? -1 : close - 1).trimmed(), {}});
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0 || m_sections.isEmpty())
+            continue;
+        m_sections.last().entries.append({line.left(eq).trimmed(), line.mid(eq + 1).trimmed()});
+    }
+}
+
+IniFile::Entry* IniFile::find(const QString& section, const QString& key) {
+    for (Section& s : m_sections) {
+        if (s.name.compare(section, Qt::CaseInsensitive) != 0)
+            continue;
+        for (Entry& e : s.entries) {
+            if (e.key.compare(key, Qt::CaseInsensitive) == 0)
+                return &e;
+        }
+    }
+    return nullptr;
+}
+
+const IniFile::Entry* IniFile::find(const QString& section, const QString& key) const {
+    return const_cast<IniFile*>(this)->find(section, key);
+}
+
+QString IniFile::value(const QString& section, const QString& key, const QString& fallback) const {
+    const Entry* e = find(section, key);
+    return e ? e->value : fallback;
+}
+
+bool IniFile::contains(const QString& section, const QString& key) const {
+    return find(section, key);
+}
+
+void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
+    if (Entry* found = find(section, key)) {
+        found->value = value;
+        return;
+    }
+    for (Section& s : m_sections) {
+        if (s.name.compare(section, Qt::CaseInsensitive) == 0) {
+            s.entries.append({key, value});
+            return;
+        }
+    }
+    m_sections.append({section, {{key, value}}});
+}
+
+QByteArray IniFile::toBytes() const {
+    QString text;
+    for (const Section& s : m_sections) {
+        text += QLatin1Char('[') + s.name + QStringLiteral("]\r\n");
+        for (const Entry& e : s.entries)
+            text += e.key + QLatin1Char('=') + e.value + QStringLiteral("\r\n");
+    }
+    return Cp1252::fromUnicode(text);
+}
+
+bool IniFile::save(const QString& path) const {
+    return AtomicFile::write(path, toBytes());
+}

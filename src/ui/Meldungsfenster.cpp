@@ -1,0 +1,37 @@
+#include "ui/Meldungsfenster.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+
+namespace {
+Meldungsfenster::AnswerHook& answerHook() {
+    static Meldungsfenster::AnswerHook hook;
+    return hook;
+}
+} // namespace
+
+Meldungsfenster::AnswerHook Meldungsfenster::setAnswerHook(AnswerHook hook) {
+    return std::exchange(answerHook(), std::move(hook));
+}
+
+int Meldungsfenster::show(const QString& text, const QString& caption, int lines, bool yesNo) {
+    if (answerHook())
+        return answerHook()({text, caption, lines, yesNo});
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(caption);
+    QString shown = text;
+    box.setText(shown.replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    if (!yesNo) {
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return Ok;
+    }
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Yes : No;
+}

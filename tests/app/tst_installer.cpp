@@ -1,0 +1,94 @@
+#include "TempDataFolder.h"
+#include "VeltaTest.h"
+#include "app/Installer.h"
+#include "store/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestInstaller : public QObject {
+    Q_OBJECT
+
+    TempDataFolder m_root;
+    Installer::Paths m_paths;
+
+private slots:
+    void init() {
+        m_paths = {m_root.filePath(QStringLiteral("image")), m_root.filePath(QStringLiteral("home/velta98")),
+                   m_root.filePath(QStringLiteral("config/VELTA98.INI"))};
+        QDir(m_root.path()).removeRecursively();
+        QDir().mkpath(m_root.path());
+        writeFile(m_paths.imageFolder + QStringLiteral("/DATEN/VE.DAT"), "liste");
+        writeFile(m_paths.imageFolder + QStringLiteral("/BILDER/05/517.BMP"), "bild");
+        QFile::setPermissions(m_paths.imageFolder + QStringLiteral("/DATEN/VE.DAT"), QFile::ReadOwner);
+    }
+
+    void installsWritableCopyAndIni() {
+        Installer installer;
+        QCOMPARE(installer.install(m_paths), Installer::Result::Installed);
+        const QString data = m_paths.programFolder + QStringLiteral("/DATEN/VE.DAT");
+        QCOMPARE(readFile(data), QByteArray("liste"));
+        QVERIFY(QFile::permissions(data) & QFile::WriteOwner);
+        QCOMPARE(readFile(m_paths.programFolder + QStringLiteral("/BILDER/05/517.BMP")), QByteArray("bild"));
+        QVERIFY(QDir(m_paths.programFolder + QStringLiteral("/EIGENE")).exists());
+        IniFile ini;
+        QVERIFY(ini.load(m_paths.iniPath));
+        const QString program = QFileInfo(m_paths.programFolder).absoluteFilePath() + QLatin1Char('/');
+        QCOMPARE(ini.value(QStringLiteral("VERZEICHNISSE"), QStringLiteral("PROGRAMM")), program);
+        QCOMPARE(ini.value(QStringLiteral("VERZEICHNISSE"), QStringLiteral("SOUND")), program);
+        QVERIFY(!QFileInfo::exists(m_paths.programFolder + QStringLiteral(".setup-tmp")));
+    }
+
+    // A rebuild runs the setup again: what the user entered must survive it.
+    void secondRunLeavesInstallationUntouched() {
+        QCOMPARE(Installer().install(m_paths), Installer::Result::Installed);
+        const QString data = m_paths.programFolder + QStringLiteral("/DATEN/VE.DAT");
+        writeFile(data, "vom Benutzer geändert");
+        writeFile(m_paths.imageFolder + QStringLiteral("/DATEN/NEU.DAT"), "neu");
+        QProcess setup;
+        setup.setProgram(QStringLiteral(VELTA_IMAGE_DIR "/velta98-setup"));
+        setup.setArguments({QStringLiteral("--target"), m_paths.programFolder});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VELTA98_WINDIR"), QFileInfo(m_paths.iniPath).absolutePath());
+        setup.setProcessEnvironment(env);
+        setup.start();
+        QVERIFY(setup.waitForFinished(30000));
+        QCOMPARE(setup.exitCode(), 0);
+        QCOMPARE(readFile(data), QByteArray("vom Benutzer geändert"));
+        QVERIFY(!QFileInfo::exists(m_paths.programFolder + QStringLiteral("/DATEN/NEU.DAT")));
+    }
+
+    void refusesWithoutImageOrIntoForeignFolder() {
+        Installer installer;
+        Installer::Paths noImage = m_paths;
+        noImage.imageFolder = m_root.filePath(QStringLiteral("nirgends"));
+        QCOMPARE(installer.install(noImage), Installer::Result::Failed);
+        QVERIFY(!installer.errorText().isEmpty());
+        QVERIFY(!QFileInfo::exists(m_paths.iniPath));
+
+        writeFile(m_paths.programFolder + QStringLiteral("/fremd.txt"), "x");
+        QCOMPARE(installer.install(m_paths), Installer::Result::Failed);
+        QCOMPARE(readFile(m_paths.programFolder + QStringLiteral("/fremd.txt")), QByteArray("x"));
+        QVERIFY(!QFileInfo::exists(m_paths.iniPath));
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestInstaller)
+#include "tst_installer.moc"

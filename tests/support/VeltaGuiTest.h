@@ -1,0 +1,13 @@
+#pragma once
+
+#include "VeltaTest.h"
+
+#include <QApplication>
+
+#define VELTA_TEST_MAIN_GUI(TestClass)                                                                       \
+    int main(int argc, char** argv) {                                                                        \
+        veltaPrepareTestEnvironment();                                                                       \
+        QApplication app(argc, argv);                                                                        \
+        TestClass tc;                                                                                        \
+        return QTest::qExec(&tc, argc, argv);                                                                \
+    }
