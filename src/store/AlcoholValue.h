@@ -1,0 +1,21 @@
+#pragma once
+
+#include "store/IngredientSlots.h"
+
+#include <functional>
+#include <optional>
+
+// A recipe's alcohol content in whole percent by volume, from its cl and dash ingredients.
+class AlcoholValue {
+public:
+    enum Unit { Cl = 0, Gram = 1, Piece = 2, NoAmount = 3, Dash = 4 };
+    struct Ingredient {
+        int unit = NoAmount;
+        int alcohol = 0;
+    };
+    using Lookup = std::function<std::optional<Ingredient>(int number)>;
+
+    // Unknown ingredients and other units add nothing; a recipe without any counted volume is 0.
+    static int compute(const QList<IngredientSlots::Line>& lines, const Lookup& lookup, int dashesPerCl);
+    static int roundHalfEven(double value);
+};

@@ -1,0 +1,238 @@
+#include "store/DbfFile.h"
+
+#include "store/LittleEndian.h"
+#include "store/StoreError.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kFixedHeader = 32;
+constexpr int kDescriptor = 32;
+constexpr char kTerminator = 0x0D;
+constexpr char kEof = 0x1A;
+constexpr quint8 kLanguageAnsi = 0x57;
+
+QString damaged(const QString& path, const QString& why) {
+    return QStringLiteral("Tabelle beschädigt (%1): %2").arg(why, path);
+}
+
+bool usesSmt(quint8 version) {
+    return version == 0xE5 || version == 0xE6;
+}
+bool usesDbt(quint8 version) {
+    return version == 0x83 || version == 0x86 || version == 0x87 || version == 0x8B;
+}
+
+QByteArray dateBytes(const QDate& d) {
+    QByteArray b(3, '\0');
+    b[0] = char(d.year() - 1900);
+    b[1] = char(d.month());
+    b[2] = char(d.day());
+    return b;
+}
+
+} // namespace
+
+QDate DbfFile::stampDate() {
+    bool ok = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    if (ok)
+        return QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date();
+    return QDate::currentDate();
+}
+
+QString DbfFile::memoPathFor(const QString& tablePath, MemoFile::Kind kind) {
+    const QFileInfo info(tablePath);
+    const QString wanted = info.completeBaseName() +
+                           (kind == MemoFile::Kind::Smt ? QStringLiteral(".SMT") : QStringLiteral(".DBT"));
+    // File systems here are case-sensitive; the memo file may be spelled either way.
+    const QStringList found = info.dir().entryList(QDir::Files);
+    for (const QString& name : found) {
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return info.dir().filePath(name);
+    }
+    return info.dir().filePath(wanted);
+}
+
+void DbfFile::create(const QString& path, quint8 version, const QList<Definition>& fields,
+                     int memoBlockSize) {
+    if (fields.isEmpty() || fields.size() > 1000)
+        throw StoreError(QStringLiteral("Ungültige Felddefinition für %1").arg(path));
+    const int headerLength = kFixedHeader + kDescriptor * int(fields.size()) + 1;
+    QByteArray header(headerLength, '\0');
+    int recordLength = 1;
+    bool hasMemo = false;
+    for (int i = 0; i < fields.size(); ++i) {
+        const Definition& f = fields.at(i);
+        const int length = f.type == 'M' ? MemoFile::kRefSize : f.type == 'L' ? 1 : f.length;
+        if (f.name.isEmpty() || f.name.size() > 10 || length <= 0 || length > 255)
+            throw StoreError(
+                QStringLiteral("Ungültiges Feld %1 in %2").arg(QString::fromLatin1(f.name), path));
+        char* d = header.data() + kFixedHeader + kDescriptor * i;
+        memcpy(d, f.name.toUpper().constData(), size_t(f.name.size()));
+        d[11] = f.type;
+        qToLittleEndian<quint32>(quint32(recordLength), d + 12);
+        d[16] = char(length);
+        d[17] = char(f.type == 'N' ? f.decimals : 0);
+        recordLength += length;
+        hasMemo = hasMemo || f.type == 'M';
+    }
+    if (recordLength > kMaxRecordLength)
+        throw StoreError(QStringLiteral("Satz zu lang für %1").arg(path));
+    header[0] = char(hasMemo ? version : kVersionPlain);
+    header.replace(1, 3, dateBytes(stampDate()));
+    le::put16(header, 8, quint16(headerLength));
+    le::put16(header, 10, quint16(recordLength));
+    header[29] = char(kLanguageAnsi);
+    header[headerLength - 1] = kTerminator;
+    if (hasMemo) {
+        const auto kind = usesSmt(version) ? MemoFile::Kind::Smt : MemoFile::Kind::Dbt;
+        MemoFile::create(kind, memoPathFor(path, kind), memoBlockSize);
+    }
+    RawFile file;
+    file.create(path);
+    file.writeAt(0, header + QByteArray(1, kEof));
+    file.flush();
+}
+
+void DbfFile::open(const QString& path, RawFile::Mode mode) {
+    close();
+    try {
+        m_file.open(path, mode);
+        readHeader(path);
+        openMemo(path, mode);
+        m_records = m_file.readAt(m_headerLength, qint64(m_count) * m_recordLength);
+        if (m_records.size() != qint64(m_count) * m_recordLength)
+            throw StoreError(damaged(path, QStringLiteral("Sätze fehlen")));
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void DbfFile::readHeader(const QString& path) {
+    const qint64 fileSize = m_file.size();
+    const QByteArray fixed = m_file.readAt(0, kFixedHeader);
+    if (fixed.size() < kFixedHeader)
+        throw StoreError(damaged(path, QStringLiteral("Kopf zu kurz")));
+    m_version = quint8(fixed[0]);
+    m_count = int(qMin<quint32>(le::u32(fixed, 4), quint32(INT_MAX)));
+    m_headerLength = le::u16(fixed, 8);
+    m_recordLength = le::u16(fixed, 10);
+    const int year = 1900 + quint8(fixed[1]);
+    m_lastUpdate = QDate(year, quint8(fixed[2]), quint8(fixed[3]));
+    if (m_headerLength < kFixedHeader + kDescriptor + 1 || m_headerLength > fileSize)
+        throw StoreError(damaged(path, QStringLiteral("Kopflänge")));
+    if (m_recordLength < 2)
+        throw StoreError(damaged(path, QStringLiteral("Satzlänge")));
+    // The count must fit into the file: this also bounds every allocation by the file's size.
+    if (qint64(m_count) * m_recordLength > fileSize - m_headerLength)
+        throw StoreError(damaged(path, QStringLiteral("Satzanzahl passt nicht zur Dateigröße")));
+    readFields(m_file.readAt(0, m_headerLength));
+}
+
+void DbfFile::readFields(const QByteArray& header) {
+    m_fields.clear();
+    int offset = 1;
+    for (int at = kFixedHeader; at + kDescriptor <= header.size() && header[at] != kTerminator;
+         at += kDescriptor) {
+        DbfField f;
+        const QByteArray rawName = header.mid(at, 11);
+        f.name = rawName.left(rawName.indexOf('\0') < 0 ? 11 : rawName.indexOf('\0')).trimmed().toUpper();
+        f.type = header[at + 11];
+        f.length = quint8(header[at + 16]);
+        f.decimals = quint8(header[at + 17]);
+        if (f.type == 'C') { // Clipper stores long character widths in the decimals byte
+            f.length += 256 * f.decimals;
+            f.decimals = 0;
+        }
+        if (f.name.isEmpty() || f.length == 0)
+            throw StoreError(damaged(m_file.path(), QStringLiteral("Feldbeschreibung")));
+        f.offset = offset;
+        offset += f.length;
+        m_fields.append(f);
+    }
+    if (m_fields.isEmpty())
+        throw StoreError(damaged(m_file.path(), QStringLiteral("keine Felder")));
+    if (offset != m_recordLength)
+        throw StoreError(damaged(m_file.path(), QStringLiteral("Satzlänge passt nicht zu den Feldern")));
+}
+
+void DbfFile::openMemo(const QString& path, RawFile::Mode mode) {
+    m_memo.reset();
+    const bool hasMemoField =
+        std::any_of(m_fields.cbegin(), m_fields.cend(), [](const DbfField& f) { return f.type == 'M'; });
+    if (!hasMemoField)
+        return;
+    MemoFile::Kind kind;
+    if (usesSmt(m_version))
+        kind = MemoFile::Kind::Smt;
+    else if (usesDbt(m_version))
+        kind = MemoFile::Kind::Dbt;
+    else
+        throw StoreError(QStringLiteral("Memoformat dieser Tabelle wird nicht unterstützt: %1").arg(path));
+    for (const DbfField& f : std::as_const(m_fields)) {
+        if (f.type == 'M' && f.length != MemoFile::kRefSize)
+            throw StoreError(damaged(path, QStringLiteral("Memofeld")));
+    }
+    m_memo = MemoFile::open(kind, memoPathFor(path, kind), mode);
+}
+
+void DbfFile::close() {
+    m_memo.reset();
+    m_file.close();
+    m_records.clear();
+    m_fields.clear();
+    m_count = 0;
+}
+
+int DbfFile::fieldIndex(const QByteArray& name) const {
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_fields.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+void DbfFile::writeRecord(int recNo, const QByteArray& bytes) {
+    Q_ASSERT(recNo >= 1 && recNo <= m_count && bytes.size() == m_recordLength);
+    m_file.writeAt(m_headerLength + qint64(recNo - 1) * m_recordLength, bytes);
+    m_records.replace(qsizetype(recNo - 1) * m_recordLength, m_recordLength, bytes);
+}
+
+int DbfFile::appendRecord(const QByteArray& bytes) {
+    Q_ASSERT(bytes.size() == m_recordLength);
+    // The record and the end mark go first; only then does the header count it.
+    m_file.writeAt(m_headerLength + qint64(m_count) * m_recordLength, bytes + QByteArray(1, kEof));
+    m_records.append(bytes);
+    ++m_count;
+    writeCountAndDate();
+    return m_count;
+}
+
+void DbfFile::writeCountAndDate() {
+    m_lastUpdate = stampDate();
+    QByteArray part(7, '\0');
+    part.replace(0, 3, dateBytes(m_lastUpdate));
+    le::put32(part, 3, quint32(m_count));
+    m_file.writeAt(1, part);
+}
+
+void DbfFile::zap() {
+    m_count = 0;
+    m_records.clear();
+    writeCountAndDate();
+    m_file.writeAt(m_headerLength, QByteArray(1, kEof));
+    m_file.truncate(m_headerLength + 1);
+    if (m_memo)
+        m_memo->zap();
+}
+
+void DbfFile::flush() {
+    if (m_memo)
+        m_memo->flush();
+    m_file.flush();
+}

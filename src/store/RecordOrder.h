@@ -1,0 +1,39 @@
+#pragma once
+
+#include "store/DbfFile.h"
+
+#include <QString>
+
+#include <vector>
+
+// An index tag kept in memory: the record numbers sorted by one field (numerically for N fields,
+// byte-wise for the others), rebuilt whenever the table changed since it was built.
+class RecordOrder {
+public:
+    RecordOrder(const QString& tag, const QByteArray& keyField, bool descending);
+
+    QString tag() const { return m_tag; }
+    // Throws StoreError when the key field does not exist.
+    void rebuild(const DbfFile& file, quint64 changeCount);
+    bool isCurrent(quint64 changeCount) const { return m_builtAt == changeCount; }
+
+    int size() const { return int(m_recNos.size()); }
+    int recNoAt(int position) const { return m_recNos[size_t(position)]; }
+    int positionOf(int recNo) const; // -1 for a record not in the order
+    // First position whose key equals (numeric) or starts with (text) the key; -1 when none.
+    int lowerBound(const QString& key) const;
+    bool keyMatches(int position, const QString& key) const;
+
+private:
+    double numberAt(int recNo) const;
+    QByteArray textAt(int recNo) const;
+
+    QString m_tag;
+    QByteArray m_keyField;
+    bool m_descending = false;
+    const DbfFile* m_file = nullptr;
+    DbfField m_field;
+    std::vector<int> m_recNos;
+    std::vector<int> m_positions; // by record number - 1
+    quint64 m_builtAt = ~quint64(0);
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "store/SearchCriteria.h"
+
+#include <array>
+
+// SUCHEN.CFG: ten saved searches, one 4360-byte record of ten criteria records.
+class SavedSearches {
+public:
+    static constexpr int kSlots = 10;
+    static constexpr int kFileSize = kSlots * SearchCriteria::kSize;
+
+    // A missing or short file gives ten default slots; a file that was read is taken as it is.
+    static SavedSearches load(const QString& path);
+    static SavedSearches fromFileBytes(const QByteArray& bytes);
+    QByteArray toBytes() const;
+    // Does nothing while started read-only; errors are ignored (false returned).
+    bool save(const QString& path, bool startedFromCd) const;
+
+    SearchCriteria& slot(int index) { return m_slots[size_t(index)]; } // 0..9
+    const SearchCriteria& slot(int index) const { return m_slots[size_t(index)]; }
+
+private:
+    std::array<SearchCriteria, kSlots> m_slots;
+};

@@ -1,0 +1,396 @@
+#include "store/TApollo.h"
+
+#include "store/Cp1252.h"
+#include "store/StoreError.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+TApollo::TApollo(TTable& table) : m_table(table) {}
+
+// A reopened table gets the stored filter again; pending values are posted and the controlling
+// order is brought up to date before any operation looks at the records.
+void TApollo::sync() {
+    requireOpen();
+    if (m_seenOpen != m_table.openCount()) {
+        m_seenOpen = m_table.openCount();
+        m_filter = XbaseExpression::compile(m_filterText, m_table.file().fields());
+    }
+    m_table.post();
+    if (m_order > 0) {
+        RecordOrder& o = m_orders[size_t(m_order - 1)];
+        if (!o.isCurrent(m_table.changeCount()))
+            o.rebuild(m_table.file(), m_table.changeCount());
+    }
+}
+
+void TApollo::requireOpen() const {
+    if (!m_table.active())
+        throw StoreError(QStringLiteral("Die Tabelle %1 ist nicht geöffnet.").arg(m_table.tableName()));
+}
+
+bool TApollo::isVisible(int recNo) const {
+    const char* rec = m_table.file().record(recNo);
+    if (m_table.env().deletedHidden() && rec[0] == '*')
+        return false;
+    return m_filter.matches(rec);
+}
+
+int TApollo::orderSize() const {
+    return m_table.file().recordCount();
+}
+
+int TApollo::recAt(int position) const {
+    return m_order == 0 ? position + 1 : m_orders[size_t(m_order - 1)].recNoAt(position);
+}
+
+int TApollo::positionOf(int recNo) const {
+    return m_order == 0 ? recNo - 1 : m_orders[size_t(m_order - 1)].positionOf(recNo);
+}
+
+void TApollo::setEof() {
+    m_table.setPosition(m_table.file().recordCount() + 1, true, false);
+}
+
+int TApollo::findVisible(int position, int step) const {
+    for (int p = position; p >= 0 && p < orderSize(); p += step) {
+        if (isVisible(recAt(p)))
+            return p;
+    }
+    return -1;
+}
+
+void TApollo::GoTop() {
+    sync();
+    const int p = findVisible(0, 1);
+    if (p < 0)
+        m_table.setPosition(m_table.file().recordCount() + 1, true, true);
+    else
+        m_table.setPosition(recAt(p), false, false);
+}
+
+void TApollo::GoBottom() {
+    sync();
+    const int p = findVisible(orderSize() - 1, -1);
+    if (p < 0)
+        m_table.setPosition(m_table.file().recordCount() + 1, true, true);
+    else
+        m_table.setPosition(recAt(p), false, false);
+}
+
+void TApollo::Go(int recNo) {
+    sync();
+    if (recNo >= 1 && recNo <= m_table.file().recordCount())
+        m_table.setPosition(recNo, false, false);
+    else
+        setEof();
+}
+
+void TApollo::Skip(int count) {
+    sync();
+    for (int step = 0; step < qAbs(count); ++step) {
+        if (count > 0) {
+            if (m_table.eof())
+                return;
+            const int p = findVisible(positionOf(m_table.recNo()) + 1, 1);
+            if (p < 0) {
+                setEof();
+                return;
+            }
+            m_table.setPosition(recAt(p), false, false);
+            continue;
+        }
+        const int from = m_table.eof() ? orderSize() : positionOf(m_table.recNo());
+        const int p = findVisible(from - 1, -1);
+        if (p < 0) { // before the first: Bof, on the first visible record
+            const int first = findVisible(0, 1);
+            if (first < 0)
+                m_table.setPosition(m_table.file().recordCount() + 1, true, true);
+            else
+                m_table.setPosition(recAt(first), false, true);
+            return;
+        }
+        m_table.setPosition(recAt(p), false, false);
+    }
+}
+
+bool TApollo::Eof() const {
+    return !m_table.active() || m_table.eof();
+}
+bool TApollo::Bof() const {
+    return !m_table.active() || m_table.bof();
+}
+int TApollo::RecNo() const {
+    return m_table.recNo();
+}
+
+int TApollo::Count() {
+    sync();
+    int n = 0;
+    for (int r = 1; r <= m_table.file().recordCount(); ++r)
+        n += isVisible(r) ? 1 : 0;
+    return n;
+}
+
+int TApollo::RecCount() const {
+    requireOpen();
+    return m_table.file().recordCount();
+}
+
+const DbfField& TApollo::fieldFor(const QString& name) const {
+    requireOpen();
+    const int index = m_table.file().fieldIndex(name.toLatin1());
+    if (index < 0)
+        throw StoreError(QStringLiteral("Feld %1 fehlt in der Tabelle %2").arg(name, m_table.tableName()));
+    return m_table.file().fields().at(index);
+}
+
+QByteArray TApollo::fieldBytes(const DbfField& f) const {
+    return m_table.buffer().mid(f.offset, f.length);
+}
+
+QByteArray TApollo::GetRawBytes(const QString& field) const {
+    return fieldBytes(fieldFor(field));
+}
+
+QString TApollo::GetPaddedString(const QString& field) const {
+    return Cp1252::toUnicode(GetRawBytes(field));
+}
+
+QString TApollo::GetTrimString(const QString& field) const {
+    QByteArray bytes = GetRawBytes(field);
+    qsizetype end = bytes.size();
+    while (end > 0 && (bytes[end - 1] == ' ' || bytes[end - 1] == '\0'))
+        --end;
+    bytes.truncate(end);
+    return Cp1252::toUnicode(bytes);
+}
+
+qint64 TApollo::GetInteger(const QString& field) const {
+    const DbfField& f = fieldFor(field);
+    const QByteArray bytes = fieldBytes(f).trimmed();
+    if (f.type == 'L')
+        return GetLogical(field) ? 1 : 0;
+    const qsizetype dot = bytes.indexOf('.');
+    bool ok = false;
+    const qint64 value = (dot < 0 ? bytes : bytes.left(dot)).toLongLong(&ok);
+    return ok ? value : 0;
+}
+
+bool TApollo::GetLogical(const QString& field) const {
+    const QByteArray bytes = GetRawBytes(field);
+    const char c = bytes.isEmpty() ? ' ' : bytes.at(0);
+    return c == 'T' || c == 't' || c == 'Y' || c == 'y';
+}
+
+QString TApollo::GetMemo(const QString& field) const {
+    const DbfField& f = fieldFor(field);
+    if (f.type != 'M' || !m_table.file().memo())
+        throw StoreError(QStringLiteral("Feld %1 ist kein Memofeld").arg(field));
+    return Cp1252::toUnicode(m_table.file().memo()->read(fieldBytes(f)));
+}
+
+bool TApollo::IsEmpty(const QString& field) const {
+    const DbfField& f = fieldFor(field);
+    const QByteArray bytes = fieldBytes(f);
+    switch (f.type) {
+    case 'M':
+        return !m_table.file().memo() || m_table.file().memo()->isEmpty(bytes);
+    case 'N':
+        return bytes.trimmed().isEmpty() || GetInteger(field) == 0;
+    case 'L':
+        return !GetLogical(field);
+    default:
+        return bytes.trimmed().isEmpty();
+    }
+}
+
+QString TApollo::FieldName(int number) const {
+    requireOpen();
+    const auto& fields = m_table.file().fields();
+    return number >= 1 && number <= fields.size() ? QString::fromLatin1(fields.at(number - 1).name)
+                                                  : QString();
+}
+
+int TApollo::FieldCount() const {
+    requireOpen();
+    return int(m_table.file().fields().size());
+}
+
+void TApollo::putField(const DbfField& f, const QByteArray& bytes) {
+    m_table.requireWritable();
+    if (m_table.eof() || m_table.recNo() < 1 || m_table.recNo() > m_table.file().recordCount())
+        throw StoreError(QStringLiteral("Kein aktueller Satz in der Tabelle %1").arg(m_table.tableName()));
+    m_table.buffer().replace(f.offset, f.length, bytes);
+    m_table.markDirty();
+}
+
+void TApollo::ReplaceInteger(const QString& field, qint64 value) {
+    const DbfField& f = fieldFor(field);
+    if (f.type == 'L') {
+        ReplaceLogical(field, value != 0);
+        return;
+    }
+    QByteArray text = QByteArray::number(value);
+    if (f.type == 'N' && f.decimals > 0)
+        text += '.' + QByteArray(f.decimals, '0');
+    if (text.size() > f.length)
+        throw StoreError(QStringLiteral("Der Wert %1 passt nicht in das Feld %2").arg(value).arg(field));
+    putField(f, f.type == 'N' ? text.rightJustified(f.length, ' ') : text.leftJustified(f.length, ' '));
+}
+
+void TApollo::ReplaceLogical(const QString& field, bool value) {
+    const DbfField& f = fieldFor(field);
+    putField(f, QByteArray(1, value ? 'T' : 'F').leftJustified(f.length, ' '));
+}
+
+void TApollo::ReplaceText(const QString& field, const QString& value) {
+    const DbfField& f = fieldFor(field);
+    if (f.type == 'M') {
+        ReplaceMemo(field, value);
+        return;
+    }
+    if (f.type == 'N') { // text into a number field: the store converts it
+        bool ok = false;
+        const qint64 number = value.trimmed().toLongLong(&ok);
+        ReplaceInteger(field, ok ? number : 0);
+        return;
+    }
+    if (f.type == 'L') {
+        const QString t = value.trimmed().toUpper();
+        ReplaceLogical(field, t.startsWith(QLatin1Char('T')) || t.startsWith(QLatin1Char('Y')));
+        return;
+    }
+    putField(f, Cp1252::fromUnicode(value).left(f.length).leftJustified(f.length, ' '));
+}
+
+void TApollo::ReplaceMemo(const QString& field, const QString& value) {
+    const DbfField& f = fieldFor(field);
+    if (f.type != 'M' || !m_table.file().memo())
+        throw StoreError(QStringLiteral("Feld %1 ist kein Memofeld").arg(field));
+    m_table.requireWritable();
+    // The text is in the memo file before the record points to it.
+    putField(f, m_table.file().memo()->write(Cp1252::fromUnicode(value)));
+}
+
+void TApollo::AppendBlank() {
+    sync();
+    m_table.requireWritable();
+    const int recNo = m_table.file().appendRecord(m_table.file().blankRecord());
+    m_table.noteChange();
+    m_table.setPosition(recNo, false, false);
+}
+
+void TApollo::Edit() {
+    sync();
+    m_table.requireWritable();
+    if (m_table.eof())
+        throw StoreError(QStringLiteral("Kein aktueller Satz in der Tabelle %1").arg(m_table.tableName()));
+}
+
+void TApollo::Commit() {
+    sync();
+    if (!m_table.file().isReadOnly())
+        m_table.file().flush();
+}
+
+void TApollo::writeThrough() {
+    m_table.markDirty();
+    m_table.post();
+    m_table.file().flush();
+}
+
+void TApollo::Delete() {
+    sync();
+    m_table.requireWritable();
+    if (m_table.eof())
+        return;
+    m_table.buffer()[0] = '*';
+    writeThrough();
+}
+
+bool TApollo::IsDeleted() const {
+    requireOpen();
+    return !m_table.eof() && m_table.buffer().at(0) == '*';
+}
+
+void TApollo::Recall() {
+    sync();
+    m_table.requireWritable();
+    if (m_table.eof())
+        return;
+    m_table.buffer()[0] = ' ';
+    writeThrough();
+}
+
+void TApollo::Zap() {
+    sync();
+    m_table.requireWritable();
+    m_table.file().zap();
+    m_table.noteChange();
+    m_table.setPosition(1, true, true);
+}
+
+int TApollo::Query(const QString& expression) {
+    if (!m_table.active()) {
+        m_filterText = expression;
+        m_seenOpen = 0;
+        return 0;
+    }
+    sync();
+    XbaseExpression compiled = XbaseExpression::compile(expression, m_table.file().fields());
+    m_filterText = expression;
+    m_filter = std::move(compiled);
+    GoTop();
+    return Count();
+}
+
+int TApollo::IndexTag(const QString&, const QString& tag, const QString& keyExpression, int, bool descending,
+                      const QString&) {
+    sync();
+    RecordOrder order(tag, keyExpression.trimmed().toLatin1(), descending);
+    order.rebuild(m_table.file(), m_table.changeCount());
+    int number = TagArea(tag);
+    if (number > 0) {
+        m_orders[size_t(number - 1)] = std::move(order);
+    } else {
+        m_orders.push_back(std::move(order));
+        number = int(m_orders.size());
+    }
+    SetOrder(number);
+    return number;
+}
+
+int TApollo::TagArea(const QString& tag) const {
+    for (size_t i = 0; i < m_orders.size(); ++i) {
+        if (m_orders[i].tag().compare(tag, Qt::CaseInsensitive) == 0)
+            return int(i + 1);
+    }
+    return 0;
+}
+
+void TApollo::SetOrder(int order) {
+    if (order < 0 || order > int(m_orders.size()))
+        throw StoreError(QStringLiteral("Ordnung %1 gibt es nicht").arg(order));
+    m_order = order;
+}
+
+bool TApollo::Seek(const QString& key) {
+    sync();
+    if (m_order == 0)
+        throw StoreError(QStringLiteral("Suche ohne Index in der Tabelle %1").arg(m_table.tableName()));
+    const RecordOrder& o = m_orders[size_t(m_order - 1)];
+    for (int p = o.lowerBound(key); p >= 0 && p < o.size() && o.keyMatches(p, key); ++p) {
+        if (isVisible(o.recNoAt(p))) {
+            m_table.setPosition(o.recNoAt(p), false, false);
+            return true;
+        }
+    }
+    setEof();
+    return false;
+}
+
+bool TApollo::LockFile() {
+    return m_table.active();
+}
+
+void TApollo::Unlock(int) {}

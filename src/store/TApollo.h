@@ -1,0 +1,95 @@
+#pragma once
+
+#include "store/RecordOrder.h"
+#include "store/XbaseExpression.h"
+
+#include <QString>
+
+#include <vector>
+
+class TTable;
+
+// The record-level operations on one table: navigation in the controlling order, respecting
+// the filter and the hiding of deleted records; field reads and writes; filters and seeks.
+class TApollo {
+public:
+    explicit TApollo(TTable& table);
+
+    TTable& table() const { return m_table; }
+
+    // Navigation.
+    void GoTop();
+    void GoBottom();
+    void Go(int recNo);
+    void Skip(int count = 1);
+    bool Eof() const;
+    bool Bof() const;
+    int RecNo() const;
+    int Count();
+    int RecCount() const;
+
+    // Fields, found by name without regard to case. Unknown names throw StoreError.
+    QString GetTrimString(const QString& field) const;
+    QString GetPaddedString(const QString& field) const;
+    QByteArray GetRawBytes(const QString& field) const;
+    qint64 GetInteger(const QString& field) const;
+    bool GetLogical(const QString& field) const;
+    QString GetMemo(const QString& field) const;
+    bool IsEmpty(const QString& field) const;
+    QString FieldName(int number) const; // 1-based; empty when out of range
+    int FieldCount() const;
+
+    void ReplaceInteger(const QString& field, qint64 value);
+    void ReplaceLogical(const QString& field, bool value);
+    void ReplaceText(const QString& field, const QString& value);
+    void ReplaceMemo(const QString& field, const QString& value);
+
+    // Records.
+    void AppendBlank();
+    void Edit();
+    void Commit();
+    void Delete();
+    bool IsDeleted() const;
+    void Recall();
+    void Zap();
+
+    // Filter: returns the number of matching records and goes to the first; "" lifts it.
+    int Query(const QString& expression);
+    QString filterText() const { return m_filterText; }
+
+    // Orders.
+    int IndexTag(const QString& indexFile, const QString& tag, const QString& keyExpression, int option = 0,
+                 bool descending = false, const QString& condition = {});
+    int TagArea(const QString& tag) const;
+    void SetOrder(int order);
+    int order() const { return m_order; }
+    bool Seek(const QString& key);
+
+    bool LockFile();
+    void Unlock(int record = 0);
+    void SetTurboRead(bool on) { m_turbo = on; }
+    bool turboRead() const { return m_turbo; }
+
+private:
+    void sync();
+    void requireOpen() const;
+    bool isVisible(int recNo) const;
+    const DbfField& fieldFor(const QString& name) const;
+    QByteArray fieldBytes(const DbfField& f) const;
+    void putField(const DbfField& f, const QByteArray& bytes);
+    void writeThrough();
+    // The controlling order as a sequence of record numbers.
+    int orderSize() const;
+    int recAt(int position) const;
+    int positionOf(int recNo) const;
+    int findVisible(int position, int step) const;
+    void setEof();
+
+    TTable& m_table;
+    QString m_filterText;
+    XbaseExpression m_filter;
+    std::vector<RecordOrder> m_orders;
+    int m_order = 0;
+    quint64 m_seenOpen = 0;
+    bool m_turbo = false;
+};

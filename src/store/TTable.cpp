@@ -1,0 +1,129 @@
+#include "store/TTable.h"
+
+#include "store/StoreError.h"
+#include "store/TApolloEnv.h"
+
+#include <QDir>
+#include <QFile>
+
+TTable::TTable(TApolloEnv& env) : m_env(env) {}
+
+TTable::~TTable() {
+    try {
+        Close();
+    } catch (const StoreError&) {
+        // A destructor cannot report; the pending values were lost with the failed write.
+    }
+}
+
+QString TTable::filePath() const {
+    QString name = m_name;
+    if (!name.contains(QLatin1Char('.')))
+        name += QStringLiteral(".DBF");
+    const QDir dir(m_folder);
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return dir.filePath(name);
+}
+
+void TTable::Open() {
+    Close();
+    m_file.open(filePath(), m_readOnly ? RawFile::Mode::ReadOnly : RawFile::Mode::Exclusive);
+    m_alias = m_env.acquireAlias(m_name);
+    ++m_openCount;
+    ++m_changeCount;
+    m_dirty = false;
+    if (m_file.recordCount() > 0)
+        setPosition(1, false, false);
+    else
+        setPosition(1, true, true);
+}
+
+void TTable::Close() {
+    if (!active())
+        return;
+    try {
+        post();
+    } catch (...) {
+        m_env.releaseAlias(m_alias);
+        m_file.close();
+        throw;
+    }
+    m_env.releaseAlias(m_alias);
+    m_file.close();
+    m_dirty = false;
+}
+
+void TTable::setPosition(int recNo, bool eof, bool bof) {
+    m_recNo = recNo;
+    m_eof = eof;
+    m_bof = bof;
+    if (recNo >= 1 && recNo <= m_file.recordCount())
+        m_buffer = QByteArray(m_file.record(recNo), m_file.recordLength());
+    else
+        m_buffer = m_file.blankRecord(); // the phantom record past the end reads blank
+}
+
+void TTable::post() {
+    if (!m_dirty)
+        return;
+    m_dirty = false;
+    if (m_recNo >= 1 && m_recNo <= m_file.recordCount()) {
+        m_file.writeRecord(m_recNo, m_buffer);
+        ++m_changeCount;
+    }
+}
+
+void TTable::requireWritable() const {
+    if (!active())
+        throw StoreError(QStringLiteral("Die Tabelle %1 ist nicht geöffnet.").arg(m_name));
+    if (m_file.isReadOnly())
+        throw StoreError(QStringLiteral("Die Tabelle %1 ist schreibgeschützt.").arg(m_name));
+}
+
+TTable::Driver TTable::detectDriver(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Driver::None;
+    char first = 0;
+    if (!file.getChar(&first))
+        return Driver::None;
+    const auto withIndex = [&](const char* ext) {
+        const QFileInfo info(path);
+        for (const QString& entry : info.dir().entryList(QDir::Files)) {
+            if (entry.compare(info.completeBaseName() + QLatin1String(ext), Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        return false;
+    };
+    switch (quint8(first)) {
+    case 0x03:
+    case 0x06:
+        if (withIndex(".NSX"))
+            return Driver::Nsx;
+        return withIndex(".CDX") ? Driver::Cdx : Driver::None;
+    case 0x83:
+    case 0x86:
+        return Driver::Ntx;
+    case 0xE5:
+    case 0xE6:
+        return Driver::Nsx;
+    case 0xF5:
+    case 0xF6:
+        return Driver::Fox;
+    default:
+        return Driver::None;
+    }
+}
+
+TTable::Driver TTable::driverFromName(const QString& name) {
+    if (name.compare(QStringLiteral("SXNTX"), Qt::CaseInsensitive) == 0)
+        return Driver::Ntx;
+    if (name.compare(QStringLiteral("SXFOX"), Qt::CaseInsensitive) == 0)
+        return Driver::Fox;
+    if (name.compare(QStringLiteral("SXNSX"), Qt::CaseInsensitive) == 0)
+        return Driver::Nsx;
+    return Driver::None;
+}

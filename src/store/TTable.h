@@ -1,0 +1,73 @@
+#pragma once
+
+#include "store/DbfFile.h"
+
+#include <QString>
+
+class TApolloEnv;
+
+// One table of the program: its folder, name, driver and read-only property, the open file, the
+// current record and the record buffer with pending field values.
+class TTable {
+public:
+    enum class Driver { Nsx, Ntx, Cdx, Fox, None };
+
+    explicit TTable(TApolloEnv& env);
+    ~TTable();
+    TTable(const TTable&) = delete;
+    TTable& operator=(const TTable&) = delete;
+
+    void setDatabaseName(const QString& folder) { m_folder = folder; }
+    void setTableName(const QString& name) { m_name = name; }
+    void setTableType(Driver driver) { m_driver = driver; }
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    QString databaseName() const { return m_folder; }
+    QString tableName() const { return m_name; }
+    Driver tableType() const { return m_driver; }
+    bool readOnly() const { return m_readOnly; }
+
+    // Opens exclusively (or read-only); throws StoreError. Pending values are posted on close.
+    void Open();
+    void Close();
+    bool active() const { return m_file.isOpen(); }
+    QString alias() const { return m_alias; }
+    QString filePath() const;
+
+    // Driver by the table file's first byte, as when a table is opened without one.
+    static Driver detectDriver(const QString& path);
+    static Driver driverFromName(const QString& name); // "SXNTX", "SXFOX", "SXNSX"
+
+    TApolloEnv& env() const { return m_env; }
+    DbfFile& file() { return m_file; }
+    const DbfFile& file() const { return m_file; }
+
+    // Cursor and record buffer, moved by TApollo.
+    int recNo() const { return m_recNo; }
+    bool eof() const { return m_eof; }
+    bool bof() const { return m_bof; }
+    void setPosition(int recNo, bool eof, bool bof);
+    QByteArray& buffer() { return m_buffer; }
+    const QByteArray& buffer() const { return m_buffer; }
+    void markDirty() { m_dirty = true; }
+    void post(); // writes pending values of the current record
+    quint64 openCount() const { return m_openCount; }
+    quint64 changeCount() const { return m_changeCount; }
+    void noteChange() { ++m_changeCount; }
+    void requireWritable() const;
+
+private:
+    TApolloEnv& m_env;
+    DbfFile m_file;
+    QString m_folder;
+    QString m_name;
+    QString m_alias;
+    Driver m_driver = Driver::Nsx;
+    bool m_readOnly = false;
+    int m_recNo = 1;
+    bool m_eof = true;
+    bool m_bof = true;
+    bool m_dirty = false;
+    QByteArray m_buffer;
+    quint64 m_openCount = 0;
+    quint64 m_changeCount = 0;
+};
