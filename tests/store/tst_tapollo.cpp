@@ -1,0 +1,250 @@
+#include "FixtureTables.h"
+#include "TempDataFolder.h"
+#include "VeltaTest.h"
+#include "store/StoreError.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+#include "store/TableSchemas.h"
+
+#include <QProcess>
+
+#include <memory>
+
+class TestTApollo : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_dir;
+    std::unique_ptr<TApolloEnv> m_env;
+    std::unique_ptr<TTable> m_table;
+    std::unique_ptr<TApollo> m_t;
+
+    TApollo& openTruthTable(bool readOnly = false) {
+        m_table = std::make_unique<TTable>(*m_env);
+        m_table->setDatabaseName(m_dir->path());
+        m_table->setTableName(QStringLiteral("TT"));
+        m_table->setReadOnly(readOnly);
+        m_table->Open();
+        m_t = std::make_unique<TApollo>(*m_table);
+        return *m_t;
+    }
+
+    TApollo& openIngredients(const QList<int>& numbers) {
+        TableSchemas::createMainTables(m_dir->path());
+        m_table = std::make_unique<TTable>(*m_env);
+        m_table->setDatabaseName(m_dir->path());
+        m_table->setTableName(QStringLiteral("ZU"));
+        m_table->Open();
+        m_t = std::make_unique<TApollo>(*m_table);
+        for (int n : numbers) {
+            m_t->AppendBlank();
+            m_t->ReplaceInteger(QStringLiteral("INDEX"), n);
+            m_t->ReplaceText(QStringLiteral("NAME"), QStringLiteral("Zutat %1").arg(n));
+            m_t->Commit();
+        }
+        return *m_t;
+    }
+
+private slots:
+    void init() {
+        m_t.reset();
+        m_table.reset();
+        m_env.reset();
+        m_dir = std::make_unique<TempDataFolder>();
+        FixtureTables::createTruthTable(m_dir->path());
+        m_env = std::make_unique<TApolloEnv>();
+        m_env->SetDeleted(true);
+    }
+
+    void onlyOneEnvironment() {
+        try {
+            TApolloEnv second;
+            QFAIL("a second environment was created");
+        } catch (const StoreError& e) {
+            QCOMPARE(e.text(), QStringLiteral("Removing extra TApolloEnv component"));
+        }
+    }
+
+    void skipPastLastAndBeforeFirst() {
+        TApollo& t = openTruthTable();
+        t.GoBottom();
+        QCOMPARE(t.RecNo(), 5);
+        t.Skip();
+        QVERIFY(t.Eof());
+        QCOMPARE(t.RecNo(), 6);
+        QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), QString()); // the phantom record is blank
+        t.Skip(-1);
+        QCOMPARE(t.RecNo(), 5);
+        t.GoTop();
+        t.Skip(-1);
+        QVERIFY(t.Bof());
+        QVERIFY(!t.Eof());
+        QCOMPARE(t.RecNo(), 1);
+        QStringList names;
+        for (t.GoTop(); !t.Eof(); t.Skip())
+            names << t.GetTrimString(QStringLiteral("NAME"));
+        QCOMPARE(names, QStringList({QStringLiteral("Caipirinha"), QStringLiteral("Mojito"),
+                                     QStringLiteral("Ärger"), QStringLiteral("Ohne")}));
+    }
+
+    void goLandsOnDeletedRecord() {
+        TApollo& t = openTruthTable();
+        t.Go(4);
+        QCOMPARE(t.RecNo(), 4);
+        QVERIFY(!t.Eof());
+        QVERIFY(t.IsDeleted());
+        QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), QStringLiteral("Geloescht"));
+        t.Skip();
+        QCOMPARE(t.RecNo(), 5);
+        t.Go(99);
+        QVERIFY(t.Eof());
+    }
+
+    void deleteRecallAndCount() {
+        TApollo& t = openTruthTable();
+        QCOMPARE(t.Count(), 4);
+        QCOMPARE(t.RecCount(), 5);
+        t.Go(4);
+        t.Recall();
+        QCOMPARE(t.Count(), 5);
+        t.Go(2);
+        t.Delete();
+        QCOMPARE(t.RecNo(), 2); // the current record stays current
+        QCOMPARE(t.Count(), 4);
+        m_env->SetDeleted(false);
+        QCOMPARE(t.Count(), 5);
+    }
+
+    void filterIsAppliedAgainAfterReopen() {
+        TApollo& t = openTruthTable();
+        QCOMPARE(t.Query(QStringLiteral("MARK = 1")), 3);
+        m_table->Close();
+        m_table->Open();
+        t.GoTop();
+        QCOMPARE(t.Count(), 3);
+        QCOMPARE(t.RecNo(), 1);
+        t.Skip();
+        QCOMPARE(t.RecNo(), 3);
+        QCOMPARE(t.Query(QString()), 4);
+    }
+
+    void fieldsFoundIgnoringCase() {
+        TApollo& t = openTruthTable();
+        t.GoTop();
+        QCOMPARE(t.GetInteger(QStringLiteral("canr")), 3321);
+        QCOMPARE(t.GetTrimString(QStringLiteral("Name")), QStringLiteral("Caipirinha"));
+        QCOMPARE(t.GetPaddedString(QStringLiteral("BILD")), QStringLiteral("e    "));
+        QVERIFY(t.GetLogical(QStringLiteral("h1")));
+        QCOMPARE(t.GetMemo(QStringLiteral("anleitung")), QStringLiteral("Anleitung für Caipirinha"));
+        QCOMPARE(t.FieldName(1), QStringLiteral("NAME"));
+        QCOMPARE(t.FieldName(11), QString());
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.GetInteger(QStringLiteral("PREIS")));
+    }
+
+    void replaceByKind() {
+        TApollo& t = openTruthTable();
+        t.Go(2);
+        t.Edit();
+        t.ReplaceText(QStringLiteral("KAT"), QStringLiteral(" 12 ")); // text into a number field
+        t.ReplaceText(QStringLiteral("NAME"),
+                      QStringLiteral("Ein sehr langer Name, der nicht ins Feld passt"));
+        t.ReplaceLogical(QStringLiteral("H1"), true);
+        t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("Neu: Schütteln þý Bemerkung"));
+        t.Commit();
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.ReplaceInteger(QStringLiteral("MARK"), 12));
+        m_table->Close();
+        m_table->Open();
+        t.Go(2);
+        QCOMPARE(t.GetInteger(QStringLiteral("KAT")), 12);
+        QCOMPARE(t.GetPaddedString(QStringLiteral("KAT")), QStringLiteral(" 12"));
+        QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), QStringLiteral("Ein sehr langer Name, der nich"));
+        QVERIFY(t.GetLogical(QStringLiteral("H1")));
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QStringLiteral("Neu: Schütteln þý Bemerkung"));
+        t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QString());
+        QVERIFY(t.IsEmpty(QStringLiteral("ANLEITUNG")));
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QString());
+    }
+
+    void readOnlyRefusesWrites() {
+        TApollo& t = openTruthTable(true);
+        t.GoTop();
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.ReplaceInteger(QStringLiteral("KAT"), 1));
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.AppendBlank());
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.Delete());
+        QCOMPARE(t.RecCount(), 5);
+    }
+
+    void exclusiveOpeningKeepsOtherProcessesOut() {
+        TApollo& t = openTruthTable();
+        QVERIFY(t.LockFile());
+        QProcess p;
+        p.start(QStringLiteral(VELTADB_PATH), {QStringLiteral("query"), m_table->filePath(), QString()});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("anderen Programm")));
+        m_table->Close();
+        p.start(QStringLiteral(VELTADB_PATH), {QStringLiteral("query"), m_table->filePath(), QString()});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+    }
+
+    void aliasesAreUnique() {
+        TTable a(*m_env);
+        TTable b(*m_env);
+        for (TTable* t : {&a, &b}) {
+            t->setDatabaseName(m_dir->path());
+            t->setTableName(QStringLiteral("TT"));
+            t->setReadOnly(true);
+            t->Open();
+        }
+        QCOMPARE(a.alias(), QStringLiteral("TT"));
+        QCOMPARE(b.alias(), QStringLiteral("TT_1"));
+        QCOMPARE(m_env->acquireAlias(QStringLiteral("V98 R-~long")), QStringLiteral("V98_R__l"));
+    }
+
+    void seekInNumericOrder() {
+        TApollo& t = openIngredients({42, 7, 305, 12, 1500});
+        QCOMPARE(t.IndexTag(QString(), QStringLiteral("INDEX"), QStringLiteral("INDEX")), 1);
+        QCOMPARE(t.TagArea(QStringLiteral("index")), 1);
+        QVERIFY(t.Seek(QStringLiteral("305")));
+        QCOMPARE(t.RecNo(), 3);
+        QVERIFY(!t.Seek(QStringLiteral("43")));
+        QVERIFY(t.Eof());
+        QCOMPARE(t.RecNo(), 6);
+        QStringList order;
+        for (t.GoTop(); !t.Eof(); t.Skip())
+            order << QString::number(t.GetInteger(QStringLiteral("INDEX")));
+        QCOMPARE(order.join(QLatin1Char(',')), QStringLiteral("7,12,42,305,1500"));
+        QVERIFY(t.Seek(QStringLiteral("42")));
+        t.Delete();
+        QVERIFY(!t.Seek(QStringLiteral("42"))); // hidden records are not found
+        t.AppendBlank();
+        t.ReplaceInteger(QStringLiteral("INDEX"), 400);
+        t.Commit();
+        QVERIFY(t.Seek(QStringLiteral("400"))); // the order follows new records
+        QCOMPARE(t.RecNo(), 6);
+        t.SetOrder(0);
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.Seek(QStringLiteral("7")));
+    }
+
+    void zapEmptiesTableAndMemo() {
+        TApollo& t = openTruthTable();
+        t.Zap();
+        QCOMPARE(t.RecCount(), 0);
+        QVERIFY(t.Eof());
+        QCOMPARE(t.RecNo(), 1);
+        t.GoTop();
+        QVERIFY(t.Eof() && t.Bof());
+        t.AppendBlank();
+        t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("wieder da"));
+        t.Commit();
+        m_table->Close();
+        QCOMPARE(QFileInfo(m_dir->filePath(QStringLiteral("TT.SMT"))).size(), 512 + 64);
+        m_table->Open();
+        t.GoTop();
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QStringLiteral("wieder da"));
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestTApollo)
+#include "tst_tapollo.moc"
