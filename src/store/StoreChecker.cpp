@@ -26,12 +26,11 @@ public:
     QStringList run() {
         checkLists();
         checkSettings();
-        TApolloEnv env;
-        env.SetDeleted(true);
-        const auto ingredients = openTable(env, QStringLiteral("ZU"), TableSchemas::ingredients());
-        const auto decorations = openTable(env, QStringLiteral("DE"), TableSchemas::decorations());
-        const auto lexicon = openTable(env, QStringLiteral("BA"), TableSchemas::decorations());
-        const auto recipes = openTable(env, QStringLiteral("RE"), TableSchemas::recipes());
+        m_env.SetDeleted(true);
+        const auto ingredients = openTable(m_env, QStringLiteral("ZU"), TableSchemas::ingredients());
+        const auto decorations = openTable(m_env, QStringLiteral("DE"), TableSchemas::decorations());
+        const auto lexicon = openTable(m_env, QStringLiteral("BA"), TableSchemas::decorations());
+        const auto recipes = openTable(m_env, QStringLiteral("RE"), TableSchemas::recipes());
         if (ingredients)
             checkIngredients(*ingredients);
         if (decorations)
@@ -169,6 +168,7 @@ private:
 
     QString m_folder;
     QStringList m_problems;
+    TApolloEnv m_env; // outlives the tables below
     std::vector<std::unique_ptr<TTable>> m_tables;
     QSet<int> m_ingredients;
     int m_categories = 0;

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// The shipped content as read from data/, before it is written into the tables.
+struct DataSet {
+    struct Origin {
+        QString file;
+        int line = 0;
+        int number = 0;
+        QString describe(const QString& name = {}) const;
+    };
+
+    struct Ingredient {
+        Origin origin;
+        int number = 0;
+        QString name;
+        int alcohol = 0;
+        int unit = 0; // 0 cl, 1 g, 2 St, 3 none, 4 dash
+        int pieceVolume = 0;
+        bool printed = true;
+        QString remark;
+    };
+
+    struct Line {
+        int ingredient = 0;
+        int amount = 0; // 0 for ingredients without amount
+        QString unitText;
+        QString name;
+    };
+
+    struct Recipe {
+        Origin origin;
+        int number = 0;
+        QString name;
+        QString picture;
+        int category = 0;
+        int taste = 0;
+        int decoration = 0;
+        int assistantCode = 0;
+        bool marked = false;
+        QList<Line> lines;
+        QString instructions;
+        QString remark;
+    };
+
+    struct Entry { // decorations and lexicon terms
+        Origin origin;
+        int number = 0;
+        QString name;
+        QString picture;
+        QString text;
+    };
+
+    QStringList categories;
+    QStringList tastes;
+    QMap<int, Ingredient> ingredients;
+    QList<Entry> decorations;
+    QList<Entry> lexicon;
+    QList<Recipe> recipes;
+
+    static QString unitText(int unit);
+    static int unitFromText(const QString& text); // -1 when unknown
+};

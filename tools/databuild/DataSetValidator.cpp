@@ -1,0 +1,143 @@
+#include "DataSetValidator.h"
+
+#include "store/Cp1252.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+QStringList DataSetValidator::validate(const DataSet& set) {
+    DataSetValidator v(set);
+    v.checkLists();
+    v.checkIngredients();
+    v.checkEntries(set.decorations, QStringLiteral("Dekoration"));
+    v.checkEntries(set.lexicon, QStringLiteral("Lexikon"));
+    v.checkRecipes();
+    return v.m_problems;
+}
+
+void DataSetValidator::problem(const DataSet::Origin& origin, const QString& name, const QString& what) {
+    m_problems << origin.describe(name) + QStringLiteral(": ") + what;
+}
+
+void DataSetValidator::checkText(const DataSet::Origin& origin, const QString& text) {
+    if (!Cp1252::canEncode(text))
+        problem(origin, {}, QStringLiteral("Zeichen außerhalb von Windows-1252 in „%1“").arg(text.left(40)));
+}
+
+void DataSetValidator::checkLists() {
+    if (m_set.categories.size() < 16)
+        m_problems << QStringLiteral("kategorien.txt: nur %1 Kategorien (mindestens 16)")
+                          .arg(m_set.categories.size());
+    for (const QStringList* list : {&m_set.categories, &m_set.tastes}) {
+        for (const QString& entry : *list) {
+            if (!Cp1252::canEncode(entry) || entry.size() > 255)
+                m_problems << QStringLiteral("Listeneintrag „%1“ ist nicht speicherbar").arg(entry);
+        }
+    }
+}
+
+void DataSetValidator::checkIngredients() {
+    QSet<QString> names;
+    for (const DataSet::Ingredient& i : m_set.ingredients) {
+        if (i.number < 1 || i.number >= kFirstUserIngredient)
+            problem(i.origin, i.name, QStringLiteral("Zutatennummer außerhalb 1–399"));
+        if (i.name.isEmpty() || i.name.size() > kMaxName)
+            problem(i.origin, i.name,
+                    QStringLiteral("Name fehlt oder ist länger als %1 Zeichen").arg(kMaxName));
+        if (names.contains(i.name.toLower()))
+            problem(i.origin, i.name, QStringLiteral("Name doppelt"));
+        names.insert(i.name.toLower());
+        if (i.alcohol < 0 || i.alcohol > 99)
+            problem(i.origin, i.name, QStringLiteral("Alkoholgehalt außerhalb 0–99"));
+        if (i.unit < 0)
+            problem(i.origin, i.name, QStringLiteral("unbekannte Einheit"));
+        if (i.remark.isEmpty())
+            problem(i.origin, i.name, QStringLiteral("Kommentar fehlt"));
+        if (i.pieceVolume < 0 || i.pieceVolume > 9999)
+            problem(i.origin, i.name, QStringLiteral("Menge außerhalb 0–9999"));
+        checkText(i.origin, i.name + i.remark);
+    }
+}
+
+void DataSetValidator::checkEntries(const QList<DataSet::Entry>& entries, const QString& what) {
+    static const QRegularExpression picture(QStringLiteral("^[A-Z0-9]{1,8}$"));
+    QSet<QString> names;
+    for (int k = 0; k < entries.size(); ++k) {
+        const DataSet::Entry& e = entries.at(k);
+        if (e.number != k + 1)
+            problem(e.origin, e.name, what + QStringLiteral(": Nummer %1 erwartet").arg(k + 1));
+        if (e.name.isEmpty() || e.name.size() > kMaxName)
+            problem(e.origin, e.name,
+                    QStringLiteral("Name fehlt oder ist länger als %1 Zeichen").arg(kMaxName));
+        if (names.contains(e.name.toLower()))
+            problem(e.origin, e.name, QStringLiteral("Name doppelt"));
+        names.insert(e.name.toLower());
+        if (!picture.match(e.picture).hasMatch())
+            problem(e.origin, e.name, QStringLiteral("ungültiger Bildname „%1“").arg(e.picture));
+        if (e.text.isEmpty())
+            problem(e.origin, e.name, QStringLiteral("Text fehlt"));
+        checkText(e.origin, e.name + e.text);
+    }
+}
+
+void DataSetValidator::checkRecipes() {
+    QSet<QString> names;
+    for (int k = 0; k < m_set.recipes.size(); ++k) {
+        const DataSet::Recipe& r = m_set.recipes.at(k);
+        if (r.number != k + 1)
+            problem(r.origin, r.name, QStringLiteral("Rezeptnummer %1 erwartet").arg(k + 1));
+        if (names.contains(r.name.toLower()))
+            problem(r.origin, r.name, QStringLiteral("Name doppelt"));
+        names.insert(r.name.toLower());
+        checkRecipe(r);
+    }
+}
+
+void DataSetValidator::checkRecipe(const DataSet::Recipe& r) {
+    if (r.name.isEmpty() || r.name.size() > kMaxName)
+        problem(r.origin, r.name, QStringLiteral("Name fehlt oder ist länger als %1 Zeichen").arg(kMaxName));
+    if (r.category < 1 || r.category > m_set.categories.size())
+        problem(r.origin, r.name, QStringLiteral("Kategorie fehlt oder ist unbekannt"));
+    if (r.taste < 0 || r.taste > m_set.tastes.size())
+        problem(r.origin, r.name, QStringLiteral("unbekannter Geschmack %1").arg(r.taste));
+    if (r.decoration < 0 || r.decoration > m_set.decorations.size())
+        problem(r.origin, r.name, QStringLiteral("unbekannte Dekoration %1").arg(r.decoration));
+    const QString code = QString::number(r.assistantCode);
+    if (code.size() != 4 || code[0] < QLatin1Char('1') || code[0] > QLatin1Char('4') ||
+        code[1] < QLatin1Char('1') || code[1] > QLatin1Char('4') || code[2] < QLatin1Char('1') ||
+        code[2] > QLatin1Char('4') || code[3] < QLatin1Char('1') || code[3] > QLatin1Char('3'))
+        problem(r.origin, r.name, QStringLiteral("ungültiger Assistenten-Code %1").arg(r.assistantCode));
+    if (r.lines.isEmpty() || r.lines.size() > kMaxLines)
+        problem(r.origin, r.name,
+                QStringLiteral("%1 Zutaten (1 bis %2 erlaubt)").arg(r.lines.size()).arg(kMaxLines));
+    bool measured = false;
+    for (const DataSet::Line& line : r.lines) {
+        checkLine(r, line);
+        const auto it = m_set.ingredients.constFind(line.ingredient);
+        measured = measured || (it != m_set.ingredients.cend() && (it->unit == 0 || it->unit == 4));
+    }
+    if (!measured)
+        problem(r.origin, r.name, QStringLiteral("keine Zutat in cl oder dash"));
+    if (r.instructions.isEmpty())
+        problem(r.origin, r.name, QStringLiteral("Anleitung fehlt"));
+    checkText(r.origin, r.name + r.instructions + r.remark);
+}
+
+void DataSetValidator::checkLine(const DataSet::Recipe& r, const DataSet::Line& line) {
+    const auto it = m_set.ingredients.constFind(line.ingredient);
+    if (it == m_set.ingredients.cend()) {
+        problem(r.origin, r.name, QStringLiteral("unbekannte Zutatennummer %1").arg(line.ingredient));
+        return;
+    }
+    if (it->name != line.name)
+        problem(
+            r.origin, r.name,
+            QStringLiteral("Zutat %1 heißt „%2“, nicht „%3“").arg(line.ingredient).arg(it->name, line.name));
+    const bool noAmount = it->unit == 3;
+    if (noAmount != (line.unitText == QStringLiteral("-")) ||
+        (!noAmount && line.unitText != DataSet::unitText(it->unit)))
+        problem(r.origin, r.name,
+                QStringLiteral("Einheit „%1“ passt nicht zu %2").arg(line.unitText, it->name));
+    if (!noAmount && (line.amount < 1 || line.amount > 9999))
+        problem(r.origin, r.name, QStringLiteral("Menge %1 außerhalb 1–9999").arg(line.amount));
+}

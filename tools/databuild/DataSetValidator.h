@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DataSet.h"
+
+// Refuses content the program could not handle. Every problem is one line naming the record.
+class DataSetValidator {
+public:
+    static constexpr int kMaxName = 30;
+    static constexpr int kMaxLines = 20;
+    static constexpr int kFirstUserIngredient = 400;
+
+    static QStringList validate(const DataSet& set);
+
+private:
+    explicit DataSetValidator(const DataSet& set) : m_set(set) {}
+    void checkLists();
+    void checkIngredients();
+    void checkEntries(const QList<DataSet::Entry>& entries, const QString& what);
+    void checkRecipes();
+    void checkRecipe(const DataSet::Recipe& r);
+    void checkLine(const DataSet::Recipe& r, const DataSet::Line& line);
+    void checkText(const DataSet::Origin& origin, const QString& text);
+    void problem(const DataSet::Origin& origin, const QString& name, const QString& what);
+
+    const DataSet& m_set;
+    QStringList m_problems;
+};

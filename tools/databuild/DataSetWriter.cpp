@@ -1,0 +1,108 @@
+#include "DataSetWriter.h"
+
+#include "store/AlcoholValue.h"
+#include "store/IngredientSlots.h"
+#include "store/ListsFile.h"
+#include "store/RecipeMemo.h"
+#include "store/StoreError.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+#include "store/TableSchemas.h"
+
+#include <QDir>
+
+namespace {
+
+class Writing {
+public:
+    Writing(TApolloEnv& env, const QString& folder, const QString& name) : m_table(env), m_apollo(m_table) {
+        m_table.setDatabaseName(folder);
+        m_table.setTableName(name);
+        m_table.Open();
+    }
+    ~Writing() { m_table.Close(); }
+    TApollo& operator*() { return m_apollo; }
+    TApollo* operator->() { return &m_apollo; }
+
+private:
+    TTable m_table;
+    TApollo m_apollo;
+};
+
+TApolloEnv& environment() {
+    static TApolloEnv env;
+    return env;
+}
+
+} // namespace
+
+void DataSetWriter::write(const DataSet& set, const QString& folder) {
+    TableSchemas::createMainTables(folder);
+    writeIngredients(set, folder);
+    writeEntries(set.decorations, folder, QStringLiteral("DE"));
+    writeEntries(set.lexicon, folder, QStringLiteral("BA"));
+    writeRecipes(set, folder);
+    if (!ListsFile::save(QDir(folder).filePath(QStringLiteral("VE.DAT")), set.categories, set.tastes))
+        throw StoreError(QStringLiteral("VE.DAT kann nicht geschrieben werden"));
+}
+
+void DataSetWriter::writeIngredients(const DataSet& set, const QString& folder) {
+    Writing t(environment(), folder, QStringLiteral("ZU"));
+    for (const DataSet::Ingredient& i : set.ingredients) {
+        t->AppendBlank();
+        t->ReplaceInteger(QStringLiteral("INDEX"), i.number);
+        t->ReplaceText(QStringLiteral("NAME"), i.name);
+        t->ReplaceInteger(QStringLiteral("ALKOHOL"), i.alcohol);
+        t->ReplaceInteger(QStringLiteral("KENNUNG"), i.unit);
+        for (const char* bar : {"H1", "H2", "H3"})
+            t->ReplaceLogical(QString::fromLatin1(bar), false);
+        t->ReplaceInteger(QStringLiteral("WICHTIG"), i.printed ? 0 : 1);
+        t->ReplaceInteger(QStringLiteral("PREIS"), 0);
+        t->ReplaceInteger(QStringLiteral("VOL"), 0);
+        t->ReplaceInteger(QStringLiteral("MENGE"), i.pieceVolume);
+        t->ReplaceMemo(QStringLiteral("KOMMENTAR"), i.remark);
+        t->Commit();
+    }
+}
+
+void DataSetWriter::writeEntries(const QList<DataSet::Entry>& entries, const QString& folder,
+                                 const QString& table) {
+    Writing t(environment(), folder, table);
+    for (const DataSet::Entry& e : entries) {
+        t->AppendBlank();
+        t->ReplaceText(QStringLiteral("NAME"), e.name);
+        t->ReplaceText(QStringLiteral("BILD"), e.picture);
+        t->ReplaceMemo(QStringLiteral("TEXT"), e.text);
+        t->Commit();
+    }
+}
+
+void DataSetWriter::writeRecipes(const DataSet& set, const QString& folder) {
+    const auto lookup = [&set](int number) -> std::optional<AlcoholValue::Ingredient> {
+        const auto it = set.ingredients.constFind(number);
+        if (it == set.ingredients.cend())
+            return std::nullopt;
+        return AlcoholValue::Ingredient{it->unit, it->alcohol};
+    };
+    Writing t(environment(), folder, QStringLiteral("RE"));
+    for (const DataSet::Recipe& r : set.recipes) {
+        QList<IngredientSlots::Line> lines;
+        for (const DataSet::Line& l : r.lines)
+            lines.append({l.ingredient, l.amount});
+        t->AppendBlank();
+        t->ReplaceText(QStringLiteral("NAME"), r.name);
+        t->ReplaceText(QStringLiteral("BILD"), r.picture);
+        t->ReplaceText(QStringLiteral("EIGEN"), QString());
+        t->ReplaceText(QStringLiteral("Z"), IngredientSlots::encodeNumbers(lines));
+        t->ReplaceText(QStringLiteral("ZMENGE"), IngredientSlots::encodeAmounts(lines));
+        t->ReplaceInteger(QStringLiteral("KAT"), r.category);
+        t->ReplaceInteger(QStringLiteral("GESCH"), r.taste);
+        t->ReplaceInteger(QStringLiteral("ALK"), AlcoholValue::compute(lines, lookup, kDashesPerCl));
+        t->ReplaceInteger(QStringLiteral("DEKO"), r.decoration);
+        t->ReplaceInteger(QStringLiteral("MARK"), r.marked ? 1 : 0);
+        t->ReplaceInteger(QStringLiteral("CANR"), r.assistantCode);
+        t->ReplaceMemo(QStringLiteral("ANLEITUNG"), RecipeMemo::join(r.instructions, r.remark));
+        t->Commit();
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "DataSet.h"
+
+// Writes the tables RE, ZU, DE, BA and VE.DAT through the store, computing every derived value by
+// the program's own rules (the slot encoding, a recipe's alcohol value).
+class DataSetWriter {
+public:
+    static constexpr int kDashesPerCl = 12;
+    // Throws StoreError when a table cannot be written.
+    static void write(const DataSet& set, const QString& folder);
+
+private:
+    static void writeIngredients(const DataSet& set, const QString& folder);
+    static void writeEntries(const QList<DataSet::Entry>& entries, const QString& folder,
+                             const QString& table);
+    static void writeRecipes(const DataSet& set, const QString& folder);
+};
