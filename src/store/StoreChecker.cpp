@@ -21,11 +21,12 @@ namespace {
 
 class Check {
 public:
-    explicit Check(const QString& folder) : m_folder(folder) {}
+    Check(const QString& folder, TApolloEnv& env) : m_folder(folder), m_env(env) {}
 
     QStringList run() {
         checkLists();
         checkSettings();
+        const bool hidden = m_env.deletedHidden();
         m_env.SetDeleted(true);
         const auto ingredients = openTable(m_env, QStringLiteral("ZU"), TableSchemas::ingredients());
         const auto decorations = openTable(m_env, QStringLiteral("DE"), TableSchemas::decorations());
@@ -39,6 +40,7 @@ public:
             checkNamed(*lexicon, QStringLiteral("BA"));
         if (recipes)
             checkRecipes(*recipes, decorations ? decorations->table().file().recordCount() : 0);
+        m_env.SetDeleted(hidden);
         return m_problems;
     }
 
@@ -168,7 +170,7 @@ private:
 
     QString m_folder;
     QStringList m_problems;
-    TApolloEnv m_env; // outlives the tables below
+    TApolloEnv& m_env;
     std::vector<std::unique_ptr<TTable>> m_tables;
     QSet<int> m_ingredients;
     int m_categories = 0;
@@ -177,6 +179,6 @@ private:
 
 } // namespace
 
-QStringList StoreChecker::check(const QString& folder) {
-    return Check(folder).run();
+QStringList StoreChecker::check(const QString& folder, TApolloEnv& env) {
+    return Check(folder, env).run();
 }

@@ -30,25 +30,20 @@ private:
     TApollo m_apollo;
 };
 
-TApolloEnv& environment() {
-    static TApolloEnv env;
-    return env;
-}
-
 } // namespace
 
-void DataSetWriter::write(const DataSet& set, const QString& folder) {
+void DataSetWriter::write(const DataSet& set, const QString& folder, TApolloEnv& env) {
     TableSchemas::createMainTables(folder);
-    writeIngredients(set, folder);
-    writeEntries(set.decorations, folder, QStringLiteral("DE"));
-    writeEntries(set.lexicon, folder, QStringLiteral("BA"));
-    writeRecipes(set, folder);
+    writeIngredients(set, folder, env);
+    writeEntries(set.decorations, folder, QStringLiteral("DE"), env);
+    writeEntries(set.lexicon, folder, QStringLiteral("BA"), env);
+    writeRecipes(set, folder, env);
     if (!ListsFile::save(QDir(folder).filePath(QStringLiteral("VE.DAT")), set.categories, set.tastes))
         throw StoreError(QStringLiteral("VE.DAT kann nicht geschrieben werden"));
 }
 
-void DataSetWriter::writeIngredients(const DataSet& set, const QString& folder) {
-    Writing t(environment(), folder, QStringLiteral("ZU"));
+void DataSetWriter::writeIngredients(const DataSet& set, const QString& folder, TApolloEnv& env) {
+    Writing t(env, folder, QStringLiteral("ZU"));
     for (const DataSet::Ingredient& i : set.ingredients) {
         t->AppendBlank();
         t->ReplaceInteger(QStringLiteral("INDEX"), i.number);
@@ -67,8 +62,8 @@ void DataSetWriter::writeIngredients(const DataSet& set, const QString& folder) 
 }
 
 void DataSetWriter::writeEntries(const QList<DataSet::Entry>& entries, const QString& folder,
-                                 const QString& table) {
-    Writing t(environment(), folder, table);
+                                 const QString& table, TApolloEnv& env) {
+    Writing t(env, folder, table);
     for (const DataSet::Entry& e : entries) {
         t->AppendBlank();
         t->ReplaceText(QStringLiteral("NAME"), e.name);
@@ -78,14 +73,14 @@ void DataSetWriter::writeEntries(const QList<DataSet::Entry>& entries, const QSt
     }
 }
 
-void DataSetWriter::writeRecipes(const DataSet& set, const QString& folder) {
+void DataSetWriter::writeRecipes(const DataSet& set, const QString& folder, TApolloEnv& env) {
     const auto lookup = [&set](int number) -> std::optional<AlcoholValue::Ingredient> {
         const auto it = set.ingredients.constFind(number);
         if (it == set.ingredients.cend())
             return std::nullopt;
         return AlcoholValue::Ingredient{it->unit, it->alcohol};
     };
-    Writing t(environment(), folder, QStringLiteral("RE"));
+    Writing t(env, folder, QStringLiteral("RE"));
     for (const DataSet::Recipe& r : set.recipes) {
         QList<IngredientSlots::Line> lines;
         for (const DataSet::Line& l : r.lines)

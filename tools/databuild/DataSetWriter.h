@@ -2,17 +2,19 @@
 
 #include "DataSet.h"
 
+class TApolloEnv;
+
 // Writes the tables RE, ZU, DE, BA and VE.DAT through the store, computing every derived value by
 // the program's own rules (the slot encoding, a recipe's alcohol value).
 class DataSetWriter {
 public:
     static constexpr int kDashesPerCl = 12;
     // Throws StoreError when a table cannot be written.
-    static void write(const DataSet& set, const QString& folder);
+    static void write(const DataSet& set, const QString& folder, TApolloEnv& env);
 
 private:
-    static void writeIngredients(const DataSet& set, const QString& folder);
+    static void writeIngredients(const DataSet& set, const QString& folder, TApolloEnv& env);
     static void writeEntries(const QList<DataSet::Entry>& entries, const QString& folder,
-                             const QString& table);
-    static void writeRecipes(const DataSet& set, const QString& folder);
+                             const QString& table, TApolloEnv& env);
+    static void writeRecipes(const DataSet& set, const QString& folder, TApolloEnv& env);
 };

@@ -6,6 +6,7 @@
 #include "DataSetValidator.h"
 #include "DataSetWriter.h"
 #include "store/StoreError.h"
+#include "store/TApolloEnv.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,7 +50,8 @@ int main(int argc, char* argv[]) {
         const QString staging = QDir(args.at(2)).absolutePath() + QStringLiteral(".build-tmp");
         QDir(staging).removeRecursively();
         QDir().mkpath(staging);
-        DataSetWriter::write(set, staging);
+        TApolloEnv env;
+        DataSetWriter::write(set, staging, env);
         const bool moved = moveInto(staging, args.at(2));
         QDir(staging).removeRecursively();
         if (!moved) {

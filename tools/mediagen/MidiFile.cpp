@@ -30,6 +30,12 @@ void MidiFile::add(int track, qint64 tick, int order, const QByteArray& bytes) {
     m_end = std::max(m_end, tick);
 }
 
+void MidiFile::setEnd(qint64 tick) {
+    if (tick < m_end)
+        throw std::invalid_argument("MIDI event after the end of the piece");
+    m_end = tick;
+}
+
 void MidiFile::tempo(qint64 tick, int beatsPerMinute) {
     const int micros = 60000000 / beatsPerMinute;
     QByteArray bytes("\xff\x51\x03", 3);

@@ -18,7 +18,8 @@ public:
     void program(int track, int channel, qint64 tick, int number);
     void controller(int track, int channel, qint64 tick, int number, int value);
     void note(int track, int channel, qint64 start, qint64 length, int key, int velocity);
-    void setEnd(qint64 tick) { m_end = tick; }
+    // The end of every track; throws when an event lies beyond it.
+    void setEnd(qint64 tick);
     qint64 end() const { return m_end; }
 
     QByteArray encode() const;

@@ -93,7 +93,8 @@ int query(const QString& path, const QString& expression) {
 }
 
 int check(const QString& folder) {
-    const QStringList problems = StoreChecker::check(folder);
+    TApolloEnv env;
+    const QStringList problems = StoreChecker::check(folder, env);
     for (const QString& p : problems)
         out() << p << '\n';
     return problems.isEmpty() ? 0 : 1;

@@ -1,0 +1,178 @@
+#include "BlockFile.h"
+#include "DataError.h"
+#include "DataSetValidator.h"
+#include "DataSetWriter.h"
+#include "TempDataFolder.h"
+#include "VeltaTest.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+#include <functional>
+
+using Mutation = std::function<void(DataSet&)>;
+Q_DECLARE_METATYPE(Mutation)
+
+namespace {
+
+DataSet::Ingredient ingredient(int number, const QString& name, int alcohol, int unit) {
+    DataSet::Ingredient i;
+    i.origin = {QStringLiteral("zutaten.txt"), number, number};
+    i.number = number;
+    i.name = name;
+    i.alcohol = alcohol;
+    i.unit = unit;
+    i.remark = QStringLiteral("Eine Zutat.");
+    return i;
+}
+
+DataSet validSet() {
+    DataSet s;
+    for (int k = 1; k <= 16; ++k)
+        s.categories << QStringLiteral("Kategorie %1").arg(k);
+    s.tastes = {QStringLiteral("fruchtig"), QStringLiteral("süß")};
+    for (const DataSet::Ingredient& i : {ingredient(1, QStringLiteral("Eiswürfel"), 0, 3),
+                                         ingredient(12, QStringLiteral("Weißer Rum"), 40, 0),
+                                         ingredient(93, QStringLiteral("Angostura Bitter"), 45, 4),
+                                         ingredient(97, QStringLiteral("Limette"), 0, 2)})
+        s.ingredients.insert(i.number, i);
+    s.decorations = {{{QStringLiteral("deko.txt"), 1, 1},
+                      1,
+                      QStringLiteral("Minzzweig"),
+                      QStringLiteral("DMINZE"),
+                      QStringLiteral("Oben auflegen.")}};
+    s.lexicon = {{{QStringLiteral("lexikon.txt"), 1, 1},
+                  1,
+                  QStringLiteral("Shaker"),
+                  QStringLiteral("LSHAKER"),
+                  QStringLiteral("Ein Mixbecher.")}};
+    DataSet::Recipe r;
+    r.origin = {QStringLiteral("10-test.txt"), 3, 1};
+    r.number = 1;
+    r.name = QStringLiteral("Daiquiri");
+    r.picture = QStringLiteral("1");
+    r.category = 4;
+    r.taste = 2;
+    r.decoration = 1;
+    r.assistantCode = 1143;
+    r.lines = {{12, 6, QStringLiteral("cl"), QStringLiteral("Weißer Rum")},
+               {93, 6, QStringLiteral("dash"), QStringLiteral("Angostura Bitter")},
+               {97, 1, QStringLiteral("St"), QStringLiteral("Limette")},
+               {1, 0, QStringLiteral("-"), QStringLiteral("Eiswürfel")}};
+    r.instructions = QStringLiteral("Im Shaker schütteln.");
+    r.remark = QStringLiteral("Aus Kuba.");
+    s.recipes = {r};
+    return s;
+}
+
+} // namespace
+
+class TestDataBuild : public QObject {
+    Q_OBJECT
+
+private slots:
+    void validSetPasses() { QCOMPARE(DataSetValidator::validate(validSet()), QStringList()); }
+
+    void refusesWhatTheProgramCouldNotHandle_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("unknown ingredient")
+            << Mutation([](DataSet& s) { s.recipes[0].lines[0].ingredient = 555; })
+            << "unbekannte Zutatennummer 555";
+        QTest::newRow("recipe names equal ignoring case") << Mutation([](DataSet& s) {
+            DataSet::Recipe copy = s.recipes[0];
+            copy.number = 2;
+            copy.name = QStringLiteral("DAIQUIRI");
+            s.recipes.append(copy);
+        }) << "DAIQUIRI: Name doppelt";
+        QTest::newRow("ingredient names equal ignoring case") << Mutation([](DataSet& s) {
+            s.ingredients.insert(13, ingredient(13, QStringLiteral("weißer rum"), 40, 0));
+        }) << "weißer rum: Name doppelt";
+        QTest::newRow("no cl or dash ingredient")
+            << Mutation([](DataSet& s) { s.recipes[0].lines.remove(0, 2); }) << "keine Zutat in cl oder dash";
+        QTest::newRow("21 lines") << Mutation([](DataSet& s) {
+            while (s.recipes[0].lines.size() < 21)
+                s.recipes[0].lines.append(s.recipes[0].lines.first());
+        }) << "21 Zutaten";
+        QTest::newRow("amount 0") << Mutation([](DataSet& s) { s.recipes[0].lines[0].amount = 0; })
+                                  << "Menge 0 außerhalb";
+        QTest::newRow("amount 10000")
+            << Mutation([](DataSet& s) { s.recipes[0].lines[0].amount = 10000; }) << "Menge 10000 außerhalb";
+        QTest::newRow("recipe name too long")
+            << Mutation([](DataSet& s) { s.recipes[0].name = QString(31, QLatin1Char('x')); })
+            << "länger als 30";
+        QTest::newRow("ingredient name too long")
+            << Mutation([](DataSet& s) { s.ingredients[12].name = QString(31, QLatin1Char('r')); })
+            << "länger als 30";
+        QTest::newRow("missing category")
+            << Mutation([](DataSet& s) { s.recipes[0].category = 0; }) << "Kategorie fehlt";
+        QTest::newRow("unit does not match")
+            << Mutation([](DataSet& s) { s.recipes[0].lines[0].unitText = QStringLiteral("g"); })
+            << "Einheit „g“ passt nicht";
+        QTest::newRow("name does not match")
+            << Mutation([](DataSet& s) { s.recipes[0].lines[2].name = QStringLiteral("Zitrone"); })
+            << "heißt „Limette“";
+        QTest::newRow("user ingredient number") << Mutation([](DataSet& s) {
+            s.ingredients.insert(400, ingredient(400, QStringLiteral("Eigenes"), 0, 0));
+        }) << "außerhalb 1–399";
+        QTest::newRow("character outside Windows-1252")
+            << Mutation([](DataSet& s) { s.recipes[0].instructions = QStringLiteral("Rühren → fertig"); })
+            << "außerhalb von Windows-1252";
+        QTest::newRow("gap in recipe numbers")
+            << Mutation([](DataSet& s) { s.recipes[0].number = 2; }) << "Rezeptnummer 1 erwartet";
+        QTest::newRow("assistant code digit out of range")
+            << Mutation([](DataSet& s) { s.recipes[0].assistantCode = 1154; }) << "Assistenten-Code 1154";
+        QTest::newRow("only 15 categories")
+            << Mutation([](DataSet& s) { s.categories.removeLast(); }) << "nur 15 Kategorien";
+        QTest::newRow("remark missing")
+            << Mutation([](DataSet& s) { s.ingredients[97].remark.clear(); }) << "Limette: Kommentar fehlt";
+    }
+    void refusesWhatTheProgramCouldNotHandle() {
+        QFETCH(Mutation, mutate);
+        QFETCH(QString, expected);
+        DataSet set = validSet();
+        mutate(set);
+        const QString problems = DataSetValidator::validate(set).join(QLatin1Char('\n'));
+        QVERIFY2(problems.contains(expected), qPrintable(problems));
+    }
+
+    void blockFileParsing() {
+        const QList<BlockFile::Block> blocks =
+            BlockFile::parse(QStringLiteral("# Kommentar\n[7]\nName: Mojito\nAnleitung: Erst\n  "
+                                            "dann.\nZutat: 1 | - | Eis\nZutat: 2 | 4 cl | Rum\n"),
+                             QStringLiteral("x.txt"));
+        QCOMPARE(blocks.size(), 1);
+        QCOMPARE(blocks[0].number, 7);
+        QCOMPARE(blocks[0].value(QStringLiteral("Anleitung")), QStringLiteral("Erst dann."));
+        QCOMPARE(blocks[0].values(QStringLiteral("Zutat")).size(), 2);
+        QVERIFY_THROWS_EXCEPTION(
+            DataError, BlockFile::parse(QStringLiteral("Name: vor dem Block\n"), QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(
+            DataError, BlockFile::parse(QStringLiteral("[1]\nkein Doppelpunkt\n"), QStringLiteral("x")));
+    }
+
+    // The builder computes the alcohol value and the slot encoding by the program's own rules.
+    void writtenRecipeCarriesDerivedValues() {
+        TempDataFolder dir;
+        TApolloEnv env;
+        DataSetWriter::write(validSet(), dir.path(), env);
+        TTable table(env);
+        table.setDatabaseName(dir.path());
+        table.setTableName(QStringLiteral("RE"));
+        table.setReadOnly(true);
+        table.Open();
+        TApollo t(table);
+        t.GoTop();
+        QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), QStringLiteral("Daiquiri"));
+        // 6 cl at 40 % and 6 dashes (0.5 cl) at 45 %: 262.5 / 6.5 = 40.38
+        QCOMPARE(t.GetInteger(QStringLiteral("ALK")), 40);
+        QCOMPARE(t.GetPaddedString(QStringLiteral("Z")).left(20), QStringLiteral("   12   93   97    1"));
+        QCOMPARE(t.GetPaddedString(QStringLiteral("ZMENGE")).left(20),
+                 QStringLiteral("    6    6    1     "));
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QStringLiteral("Im Shaker schütteln.þýAus Kuba."));
+        QCOMPARE(t.GetInteger(QStringLiteral("CANR")), 1143);
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestDataBuild)
+#include "tst_databuild.moc"

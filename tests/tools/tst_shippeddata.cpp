@@ -1,0 +1,169 @@
+#include "VeltaTest.h"
+#include "store/AlcoholValue.h"
+#include "store/IngredientSlots.h"
+#include "store/ListsFile.h"
+#include "store/RecipeMemo.h"
+#include "store/StoreChecker.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <memory>
+
+// Content rules of the data set the program ships with, checked on the built tables.
+class TestShippedData : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TApolloEnv> m_env;
+    std::unique_ptr<TTable> m_tables[4];
+    std::unique_ptr<TApollo> m_re, m_zu, m_de, m_ba;
+    QHash<int, AlcoholValue::Ingredient> m_ingredients;
+    QStringList m_categories;
+    QStringList m_tastes;
+
+    std::unique_ptr<TApollo> open(int slot, const char* name) {
+        m_tables[slot] = std::make_unique<TTable>(*m_env);
+        m_tables[slot]->setDatabaseName(QStringLiteral(VELTA_IMAGE_DATA_DIR));
+        m_tables[slot]->setTableName(QString::fromLatin1(name));
+        m_tables[slot]->setReadOnly(true);
+        m_tables[slot]->Open();
+        return std::make_unique<TApollo>(*m_tables[slot]);
+    }
+
+private slots:
+    void initTestCase() {
+        m_env = std::make_unique<TApolloEnv>();
+        m_env->SetDeleted(true);
+        m_re = open(0, "RE");
+        m_zu = open(1, "ZU");
+        m_de = open(2, "DE");
+        m_ba = open(3, "BA");
+        for (m_zu->GoTop(); !m_zu->Eof(); m_zu->Skip())
+            m_ingredients.insert(int(m_zu->GetInteger(QStringLiteral("INDEX"))),
+                                 {int(m_zu->GetInteger(QStringLiteral("KENNUNG"))),
+                                  int(m_zu->GetInteger(QStringLiteral("ALKOHOL")))});
+        ListsFile::load(QStringLiteral(VELTA_IMAGE_DATA_DIR "/VE.DAT"), &m_categories, &m_tastes);
+    }
+
+    void storeCheckIsClean() {
+        QCOMPARE(StoreChecker::check(QStringLiteral(VELTA_IMAGE_DATA_DIR), *m_env), QStringList());
+    }
+
+    void imageIsReadOnlyMedium() {
+        QVERIFY(
+            !(QFileInfo(QStringLiteral(VELTA_IMAGE_DATA_DIR "/VE.DAT")).permissions() & QFile::WriteOwner));
+    }
+
+    void counts() {
+        QVERIFY(m_categories.size() >= 16);
+        QVERIFY(m_tastes.size() >= 8);
+        QVERIFY(m_re->Count() >= 400);
+        QVERIFY(m_de->Count() >= 40);
+        QVERIFY(m_ba->Count() >= 150);
+        int supplied = 0;
+        for (int number : m_ingredients.keys())
+            supplied += number < 400 ? 1 : 0;
+        QVERIFY(supplied >= 200);
+    }
+
+    void homeBarPresetsExist_data() {
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::addColumn<int>("strength");
+        QTest::addColumn<int>("minCount");
+        const QList<int> basis = {5, 26, 58, 74, 67, 99, 52, 93, 134, 2,  25, 15, 23, 10,
+                                  8, 34, 1,  45, 85, 14, 97, 48, 4,   17, 7,  9,  6,  19};
+        const QList<int> standard = {91, 59,  70,  42,  83,  36, 44, 46, 105, 95, 137,
+                                     35, 120, 130, 156, 189, 60, 29, 72, 21,  38, 3};
+        const QList<int> profi = {76,  47, 117, 16, 41, 61, 113, 12,  114, 119, 69,  144, 27,
+                                  170, 55, 143, 75, 49, 88, 185, 128, 43,  18,  135, 86};
+        QTest::newRow("Basis: main spirits") << basis << 35 << 6;
+        QTest::newRow("Standard: liqueurs") << standard << 15 << 8;
+        QTest::newRow("Profi: specialist bottles") << profi << 15 << 15;
+    }
+    void homeBarPresetsExist() {
+        QFETCH(QList<int>, numbers);
+        QFETCH(int, strength);
+        QFETCH(int, minCount);
+        int strong = 0;
+        for (int n : numbers) {
+            QVERIFY2(m_ingredients.contains(n), qPrintable(QString::number(n)));
+            strong += m_ingredients.value(n).alcohol >= strength ? 1 : 0;
+        }
+        QVERIFY(strong >= minCount);
+    }
+
+    void everyAssistantAnswerFindsADrink() {
+        QStringList missing;
+        for (int a = 1; a <= 4; ++a)
+            for (int b = 1; b <= 4; ++b)
+                for (int c = 1; c <= 4; ++c)
+                    for (int d = 1; d <= 3; ++d) {
+                        const QString code = QStringLiteral("%1%2%3%4").arg(a).arg(b).arg(c).arg(d);
+                        if (m_re->Query(QStringLiteral("CANR = ") + code) == 0)
+                            missing << code;
+                    }
+        m_re->Query(QString());
+        QCOMPARE(missing, QStringList());
+    }
+
+    void recipesFollowTheProgramsRules() {
+        const auto lookup = [this](int n) -> std::optional<AlcoholValue::Ingredient> {
+            return m_ingredients.contains(n) ? std::optional(m_ingredients.value(n)) : std::nullopt;
+        };
+        int alcoholFree = 0;
+        int withRemark = 0;
+        QSet<QString> names;
+        for (m_re->GoTop(); !m_re->Eof(); m_re->Skip()) {
+            const QString name = m_re->GetTrimString(QStringLiteral("NAME"));
+            const auto lines = IngredientSlots(m_re->GetPaddedString(QStringLiteral("Z")),
+                                               m_re->GetPaddedString(QStringLiteral("ZMENGE")))
+                                   .lines();
+            QVERIFY2(!lines.isEmpty(), qPrintable(name));
+            QCOMPARE(m_re->GetInteger(QStringLiteral("ALK")), AlcoholValue::compute(lines, lookup, 12));
+            bool anyAlcohol = false;
+            for (const auto& line : lines)
+                anyAlcohol = anyAlcohol || m_ingredients.value(line.ingredient).alcohol > 0;
+            alcoholFree += anyAlcohol ? 0 : 1;
+            QCOMPARE((m_re->GetInteger(QStringLiteral("CANR")) / 10) % 10 == 2, !anyAlcohol);
+            QString instructions;
+            QString remark;
+            RecipeMemo::split(m_re->GetMemo(QStringLiteral("ANLEITUNG")), &instructions, &remark);
+            QVERIFY2(instructions.size() > 40, qPrintable(name));
+            withRemark += remark.isEmpty() ? 0 : 1;
+            QVERIFY2(m_re->GetTrimString(QStringLiteral("BILD")).toInt() > 0, qPrintable(name));
+            QVERIFY(m_re->GetInteger(QStringLiteral("KAT")) >= 1);
+            QVERIFY2(!names.contains(name.toLower()), qPrintable(name));
+            names.insert(name.toLower());
+        }
+        QVERIFY(alcoholFree >= 60);
+        QVERIFY(withRemark * 5 >= m_re->Count());
+    }
+
+    void everyTextIsPresent() {
+        for (TApollo* t : {m_zu.get(), m_de.get(), m_ba.get()}) {
+            const QString memo = t == m_zu.get() ? QStringLiteral("KOMMENTAR") : QStringLiteral("TEXT");
+            for (t->GoTop(); !t->Eof(); t->Skip()) {
+                QVERIFY2(t->GetMemo(memo).size() > 40, qPrintable(t->GetTrimString(QStringLiteral("NAME"))));
+                if (t != m_zu.get())
+                    QVERIFY(!t->GetTrimString(QStringLiteral("BILD")).isEmpty());
+            }
+        }
+    }
+
+    void lexiconHasTheTermsInstructionsUse() {
+        QSet<QString> terms;
+        for (m_ba->GoTop(); !m_ba->Eof(); m_ba->Skip())
+            terms.insert(m_ba->GetTrimString(QStringLiteral("NAME")));
+        for (const char* term :
+             {"Shaker", "Barlöffel", "Rührglas", "Barsieb", "Stößel", "Highballglas", "Cocktailglas",
+              "Tumbler", "Sektflöte", "Crushed Ice", "Eiswürfel", "Dash", "Zeste", "Blender"})
+            QVERIFY2(terms.contains(QString::fromUtf8(term)), term);
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestShippedData)
+#include "tst_shippeddata.moc"

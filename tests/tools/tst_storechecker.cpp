@@ -1,0 +1,128 @@
+#include "TempDataFolder.h"
+#include "VeltaTest.h"
+#include "store/IngredientSlots.h"
+#include "store/ListsFile.h"
+#include "store/StoreChecker.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+#include "store/TableSchemas.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <functional>
+
+using Damage = std::function<void(TApollo& re, const QString& folder)>;
+Q_DECLARE_METATYPE(Damage)
+
+namespace {
+
+void fillFolder(const QString& folder, const Damage& damage) {
+    TableSchemas::createMainTables(folder);
+    QStringList categories;
+    for (int k = 1; k <= 16; ++k)
+        categories << QStringLiteral("K%1").arg(k);
+    ListsFile::save(folder + QStringLiteral("/VE.DAT"), categories, {QStringLiteral("süß")});
+    TApolloEnv env;
+    const auto table = [&](const char* name) {
+        auto t = std::make_unique<TTable>(env);
+        t->setDatabaseName(folder);
+        t->setTableName(QString::fromLatin1(name));
+        t->Open();
+        return t;
+    };
+    auto zuTable = table("ZU");
+    TApollo zu(*zuTable);
+    zu.AppendBlank();
+    zu.ReplaceInteger(QStringLiteral("INDEX"), 12);
+    zu.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Rum"));
+    zu.Commit();
+    auto deTable = table("DE");
+    TApollo de(*deTable);
+    de.AppendBlank();
+    de.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Minze"));
+    de.Commit();
+    auto reTable = table("RE");
+    TApollo re(*reTable);
+    re.AppendBlank();
+    re.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Daiquiri"));
+    re.ReplaceText(QStringLiteral("Z"), IngredientSlots::FormatNumber5(12));
+    re.ReplaceInteger(QStringLiteral("KAT"), 16);
+    re.ReplaceInteger(QStringLiteral("GESCH"), 1);
+    re.ReplaceInteger(QStringLiteral("DEKO"), 1);
+    re.Commit();
+    damage(re, folder);
+    re.Commit();
+}
+
+} // namespace
+
+class TestStoreChecker : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findsProblems_data() {
+        QTest::addColumn<Damage>("damage");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("count");
+        QTest::newRow("sound") << Damage([](TApollo&, const QString&) {}) << "" << 0;
+        QTest::newRow("unknown ingredient") << Damage([](TApollo& re, const QString&) {
+            re.ReplaceText(QStringLiteral("Z"), QStringLiteral("   12  999"));
+        }) << "RE Satz 1: unbekannte Zutat 999"
+                                            << 1;
+        QTest::newRow("category beyond the list")
+            << Damage([](TApollo& re, const QString&) { re.ReplaceInteger(QStringLiteral("KAT"), 17); })
+            << "RE Satz 1: Kategorie 17 fehlt in VE.DAT" << 1;
+        QTest::newRow("taste beyond the list")
+            << Damage([](TApollo& re, const QString&) { re.ReplaceInteger(QStringLiteral("GESCH"), 2); })
+            << "RE Satz 1: Geschmack 2 fehlt in VE.DAT" << 1;
+        QTest::newRow("decoration missing")
+            << Damage([](TApollo& re, const QString&) { re.ReplaceInteger(QStringLiteral("DEKO"), 2); })
+            << "RE Satz 1: Dekoration 2 fehlt" << 1;
+        QTest::newRow("short options file") << Damage([](TApollo&, const QString& folder) {
+            QFile f(folder + QStringLiteral("/OPTION.CFG"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(71, '\0'));
+        }) << "OPTION.CFG: 71 Bytes statt 72"
+                                            << 1;
+        QTest::newRow("short saved searches") << Damage([](TApollo&, const QString& folder) {
+            QFile f(folder + QStringLiteral("/SUCHEN.CFG"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(4359, '\0'));
+        }) << "SUCHEN.CFG: 4359 Bytes statt 4360"
+                                              << 1;
+        QTest::newRow("lists file too short") << Damage([](TApollo&, const QString& folder) {
+            ListsFile::save(folder + QStringLiteral("/VE.DAT"), QStringList(15, QStringLiteral("K")), {});
+        }) << "VE.DAT: nur 15 Kategorien" << 3; // and the recipe loses category 16 and taste 1
+        QTest::newRow("table missing") << Damage([](TApollo&, const QString& folder) {
+            QFile::remove(folder + QStringLiteral("/BA.DBF"));
+        }) << "BA: Datei kann nicht geöffnet werden"
+                                       << 1;
+    }
+    void findsProblems() {
+        QFETCH(Damage, damage);
+        QFETCH(QString, expected);
+        QFETCH(int, count);
+        TempDataFolder dir;
+        fillFolder(dir.path(), damage);
+        QStringList problems;
+        {
+            TApolloEnv env;
+            problems = StoreChecker::check(dir.path(), env);
+        }
+        QCOMPARE(problems.size(), count);
+        if (count > 0)
+            QVERIFY2(problems.first().startsWith(expected), qPrintable(problems.join(QLatin1Char('\n'))));
+        QProcess veltadb;
+        veltadb.start(QStringLiteral(VELTADB_PATH), {QStringLiteral("check"), dir.path()});
+        QVERIFY(veltadb.waitForFinished(30000));
+        QCOMPARE(veltadb.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(veltadb.exitCode(), expected.isEmpty() ? 0 : 1);
+        QCOMPARE(QString::fromUtf8(veltadb.readAllStandardOutput()).trimmed(),
+                 problems.join(QLatin1Char('\n')));
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestStoreChecker)
+#include "tst_storechecker.moc"
