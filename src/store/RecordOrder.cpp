@@ -23,20 +23,30 @@ void RecordOrder::rebuild(const DbfFile& file, quint64 changeCount) {
         throw StoreError(QStringLiteral("Schlüsselfeld %1 fehlt").arg(QString::fromLatin1(m_keyField)));
     m_file = &file;
     m_field = file.fields().at(index);
-    m_recNos.resize(size_t(file.recordCount()));
-    for (int i = 0; i < file.recordCount(); ++i)
-        m_recNos[size_t(i)] = i + 1;
-    if (m_field.type == 'N') {
-        std::vector<double> keys(size_t(file.recordCount()) + 1);
-        for (int r = 1; r <= file.recordCount(); ++r)
-            keys[size_t(r)] = numberAt(r);
+    const size_t count = size_t(file.recordCount());
+    m_recNos.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        m_recNos[i] = int(i + 1);
+    m_numbers.clear();
+    m_texts.clear();
+    if (isNumeric()) {
+        std::vector<double> keys(count + 1);
+        for (size_t r = 1; r <= count; ++r)
+            keys[r] = numberAt(int(r));
         std::stable_sort(m_recNos.begin(), m_recNos.end(), [&](int a, int b) {
             return m_descending ? keys[size_t(a)] > keys[size_t(b)] : keys[size_t(a)] < keys[size_t(b)];
         });
+        for (int r : m_recNos)
+            m_numbers.push_back(keys[size_t(r)]);
     } else {
+        std::vector<QByteArray> keys(count + 1);
+        for (size_t r = 1; r <= count; ++r)
+            keys[r] = textAt(int(r));
         std::stable_sort(m_recNos.begin(), m_recNos.end(), [&](int a, int b) {
-            return m_descending ? textAt(a) > textAt(b) : textAt(a) < textAt(b);
+            return m_descending ? keys[size_t(a)] > keys[size_t(b)] : keys[size_t(a)] < keys[size_t(b)];
         });
+        for (int r : m_recNos)
+            m_texts.push_back(keys[size_t(r)]);
     }
     m_positions.assign(m_recNos.size(), -1);
     for (size_t p = 0; p < m_recNos.size(); ++p)
@@ -50,24 +60,47 @@ int RecordOrder::positionOf(int recNo) const {
     return m_positions[size_t(recNo - 1)];
 }
 
-bool RecordOrder::keyMatches(int position, const QString& key) const {
-    const int recNo = recNoAt(position);
-    if (m_field.type == 'N')
-        return numberAt(recNo) == key.trimmed().toDouble();
-    return textAt(recNo).startsWith(Cp1252::fromUnicode(key));
+RecordOrder::Key RecordOrder::makeKey(const QString& key) const {
+    Key k;
+    if (!isNumeric()) {
+        k.text = Cp1252::fromUnicode(key);
+        return k;
+    }
+    // Plain digits are the common case; anything else goes through the general conversion.
+    QStringView digits = QStringView(key).trimmed();
+    qint64 value = 0;
+    bool plain = !digits.isEmpty() && digits.size() < 16;
+    for (QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            plain = false;
+            break;
+        }
+        value = value * 10 + (c.unicode() - '0');
+    }
+    k.number = plain ? double(value) : digits.toString().toDouble();
+    return k;
 }
 
-int RecordOrder::lowerBound(const QString& key) const {
-    const auto before = [&](int recNo) {
-        if (m_field.type == 'N') {
-            const double k = key.trimmed().toDouble();
-            return m_descending ? numberAt(recNo) > k : numberAt(recNo) < k;
-        }
-        const QByteArray k = Cp1252::fromUnicode(key);
-        const QByteArray t = textAt(recNo).left(k.size());
-        return m_descending ? t > k : t < k;
+bool RecordOrder::keyMatches(int position, const Key& key) const {
+    if (isNumeric())
+        return m_numbers[size_t(position)] == key.number;
+    return m_texts[size_t(position)].startsWith(key.text);
+}
+
+int RecordOrder::lowerBound(const Key& key) const {
+    if (isNumeric()) {
+        const double k = key.number;
+        const auto it = m_descending
+                            ? std::lower_bound(m_numbers.begin(), m_numbers.end(), k, std::greater<double>())
+                            : std::lower_bound(m_numbers.begin(), m_numbers.end(), k);
+        const size_t pos = size_t(it - m_numbers.begin());
+        return pos < m_numbers.size() && m_numbers[pos] == k ? int(pos) : -1;
+    }
+    const auto before = [&](const QByteArray& t, const QByteArray& wanted) {
+        const QByteArray head = t.left(wanted.size());
+        return m_descending ? head > wanted : head < wanted;
     };
-    const auto it = std::partition_point(m_recNos.begin(), m_recNos.end(), before);
-    const int pos = int(it - m_recNos.begin());
-    return pos < size() && keyMatches(pos, key) ? pos : -1;
+    const auto it = std::lower_bound(m_texts.begin(), m_texts.end(), key.text, before);
+    const size_t pos = size_t(it - m_texts.begin());
+    return pos < m_texts.size() && m_texts[pos].startsWith(key.text) ? int(pos) : -1;
 }

@@ -20,13 +20,20 @@ public:
     int size() const { return int(m_recNos.size()); }
     int recNoAt(int position) const { return m_recNos[size_t(position)]; }
     int positionOf(int recNo) const; // -1 for a record not in the order
+    // A seek key, converted once for the comparisons.
+    struct Key {
+        double number = 0;
+        QByteArray text;
+    };
+    Key makeKey(const QString& key) const;
     // First position whose key equals (numeric) or starts with (text) the key; -1 when none.
-    int lowerBound(const QString& key) const;
-    bool keyMatches(int position, const QString& key) const;
+    int lowerBound(const Key& key) const;
+    bool keyMatches(int position, const Key& key) const;
 
 private:
     double numberAt(int recNo) const;
     QByteArray textAt(int recNo) const;
+    bool isNumeric() const { return m_field.type == 'N'; }
 
     QString m_tag;
     QByteArray m_keyField;
@@ -34,6 +41,8 @@ private:
     const DbfFile* m_file = nullptr;
     DbfField m_field;
     std::vector<int> m_recNos;
-    std::vector<int> m_positions; // by record number - 1
+    std::vector<int> m_positions;    // by record number - 1
+    std::vector<double> m_numbers;   // keys in order, for number fields
+    std::vector<QByteArray> m_texts; // keys in order, for the others
     quint64 m_builtAt = ~quint64(0);
 };

@@ -5,7 +5,22 @@
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
 
-TApollo::TApollo(TTable& table) : m_table(table) {}
+TApollo::TApollo(TTable& table) : m_table(table) {
+    m_table.addListener(this);
+}
+
+TApollo::~TApollo() {
+    m_table.removeListener(this);
+}
+
+void TApollo::recordChanged(int recNo) {
+    if (recNo >= 1 && size_t(recNo) <= m_matches.size())
+        m_matches[size_t(recNo - 1)] = -1;
+}
+
+void TApollo::recordsReset() {
+    m_matches.clear();
+}
 
 // A reopened table gets the stored filter again; pending values are posted and the controlling
 // order is brought up to date before any operation looks at the records.
@@ -14,6 +29,7 @@ void TApollo::sync() {
     if (m_seenOpen != m_table.openCount()) {
         m_seenOpen = m_table.openCount();
         m_filter = XbaseExpression::compile(m_filterText, m_table.file().fields());
+        m_matches.clear();
     }
     m_table.post();
     if (m_order > 0) {
@@ -32,7 +48,14 @@ bool TApollo::isVisible(int recNo) const {
     const char* rec = m_table.file().record(recNo);
     if (m_table.env().deletedHidden() && rec[0] == '*')
         return false;
-    return m_filter.matches(rec);
+    if (m_filter.isEmpty())
+        return true;
+    if (m_matches.size() < size_t(m_table.file().recordCount()))
+        m_matches.resize(size_t(m_table.file().recordCount()), -1);
+    qint8& known = m_matches[size_t(recNo - 1)];
+    if (known < 0)
+        known = m_filter.matches(rec) ? 1 : 0;
+    return known == 1;
 }
 
 int TApollo::orderSize() const {
@@ -275,8 +298,7 @@ void TApollo::ReplaceMemo(const QString& field, const QString& value) {
 void TApollo::AppendBlank() {
     sync();
     m_table.requireWritable();
-    const int recNo = m_table.file().appendRecord(m_table.file().blankRecord());
-    m_table.noteChange();
+    const int recNo = m_table.append();
     m_table.setPosition(recNo, false, false);
 }
 
@@ -325,8 +347,7 @@ void TApollo::Recall() {
 void TApollo::Zap() {
     sync();
     m_table.requireWritable();
-    m_table.file().zap();
-    m_table.noteChange();
+    m_table.zap();
     m_table.setPosition(1, true, true);
 }
 
@@ -340,6 +361,7 @@ int TApollo::Query(const QString& expression) {
     XbaseExpression compiled = XbaseExpression::compile(expression, m_table.file().fields());
     m_filterText = expression;
     m_filter = std::move(compiled);
+    m_matches.clear();
     GoTop();
     return Count();
 }
@@ -379,7 +401,8 @@ bool TApollo::Seek(const QString& key) {
     if (m_order == 0)
         throw StoreError(QStringLiteral("Suche ohne Index in der Tabelle %1").arg(m_table.tableName()));
     const RecordOrder& o = m_orders[size_t(m_order - 1)];
-    for (int p = o.lowerBound(key); p >= 0 && p < o.size() && o.keyMatches(p, key); ++p) {
+    const RecordOrder::Key k = o.makeKey(key);
+    for (int p = o.lowerBound(k); p >= 0 && p < o.size() && o.keyMatches(p, k); ++p) {
         if (isVisible(o.recNoAt(p))) {
             m_table.setPosition(o.recNoAt(p), false, false);
             return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/RecordListener.h"
 #include "store/RecordOrder.h"
 #include "store/XbaseExpression.h"
 
@@ -11,9 +12,12 @@ class TTable;
 
 // The record-level operations on one table: navigation in the controlling order, respecting
 // the filter and the hiding of deleted records; field reads and writes; filters and seeks.
-class TApollo {
+class TApollo : public RecordListener {
 public:
     explicit TApollo(TTable& table);
+    ~TApollo() override;
+    TApollo(const TApollo&) = delete;
+    TApollo& operator=(const TApollo&) = delete;
 
     TTable& table() const { return m_table; }
 
@@ -66,6 +70,9 @@ public:
     bool Seek(const QString& key);
 
     bool LockFile();
+    void recordChanged(int recNo) override;
+    void recordsReset() override;
+
     void Unlock(int record = 0);
     void SetTurboRead(bool on) { m_turbo = on; }
     bool turboRead() const { return m_turbo; }
@@ -92,4 +99,6 @@ private:
     int m_order = 0;
     quint64 m_seenOpen = 0;
     bool m_turbo = false;
+    // Filter results per record: -1 not yet known. Kept up to date by the table's notifications.
+    mutable std::vector<qint8> m_matches;
 };

@@ -33,8 +33,8 @@ void TTable::Open() {
     m_file.open(filePath(), m_readOnly ? RawFile::Mode::ReadOnly : RawFile::Mode::Exclusive);
     m_alias = m_env.acquireAlias(m_name);
     ++m_openCount;
-    ++m_changeCount;
     m_dirty = false;
+    reset();
     if (m_file.recordCount() > 0)
         setPosition(1, false, false);
     else
@@ -54,16 +54,19 @@ void TTable::Close() {
     m_env.releaseAlias(m_alias);
     m_file.close();
     m_dirty = false;
+    reset();
 }
 
 void TTable::setPosition(int recNo, bool eof, bool bof) {
     m_recNo = recNo;
     m_eof = eof;
     m_bof = bof;
+    // The buffer keeps its capacity: moving through a table allocates nothing.
+    m_buffer.resize(m_file.recordLength());
     if (recNo >= 1 && recNo <= m_file.recordCount())
-        m_buffer = QByteArray(m_file.record(recNo), m_file.recordLength());
+        memcpy(m_buffer.data(), m_file.record(recNo), size_t(m_file.recordLength()));
     else
-        m_buffer = m_file.blankRecord(); // the phantom record past the end reads blank
+        m_buffer.fill(' '); // the phantom record past the end reads blank
 }
 
 void TTable::post() {
@@ -72,8 +75,35 @@ void TTable::post() {
     m_dirty = false;
     if (m_recNo >= 1 && m_recNo <= m_file.recordCount()) {
         m_file.writeRecord(m_recNo, m_buffer);
-        ++m_changeCount;
+        changed(m_recNo);
     }
+}
+
+int TTable::append() {
+    const int recNo = m_file.appendRecord(m_file.blankRecord());
+    changed(recNo);
+    return recNo;
+}
+
+void TTable::zap() {
+    m_file.zap();
+    reset();
+}
+
+void TTable::removeListener(RecordListener* listener) {
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
+}
+
+void TTable::changed(int recNo) {
+    ++m_changeCount;
+    for (RecordListener* l : m_listeners)
+        l->recordChanged(recNo);
+}
+
+void TTable::reset() {
+    ++m_changeCount;
+    for (RecordListener* l : m_listeners)
+        l->recordsReset();
 }
 
 void TTable::requireWritable() const {

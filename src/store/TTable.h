@@ -1,8 +1,11 @@
 #pragma once
 
 #include "store/DbfFile.h"
+#include "store/RecordListener.h"
 
 #include <QString>
+
+#include <vector>
 
 class TApolloEnv;
 
@@ -52,8 +55,12 @@ public:
     void post(); // writes pending values of the current record
     quint64 openCount() const { return m_openCount; }
     quint64 changeCount() const { return m_changeCount; }
-    void noteChange() { ++m_changeCount; }
     void requireWritable() const;
+    int append(); // a blank record at the end; returns its number
+    void zap();
+
+    void addListener(RecordListener* listener) { m_listeners.push_back(listener); }
+    void removeListener(RecordListener* listener);
 
 private:
     TApolloEnv& m_env;
@@ -70,4 +77,7 @@ private:
     QByteArray m_buffer;
     quint64 m_openCount = 0;
     quint64 m_changeCount = 0;
+    std::vector<RecordListener*> m_listeners;
+    void changed(int recNo);
+    void reset();
 };
