@@ -10,8 +10,8 @@
 
 class TTable;
 
-// The record-level operations on one table: navigation in the controlling order, respecting
-// the filter and the hiding of deleted records; field reads and writes; filters and seeks.
+// The record-level operations on one table (which must outlive it): navigation in the controlling order,
+// respecting the filter and the hiding of deleted records; field reads and writes; filters and seeks.
 class TApollo : public RecordListener {
 public:
     explicit TApollo(TTable& table);
