@@ -1,5 +1,7 @@
 #include "ui/Meldungsfenster.h"
 
+#include "ui/TMeldungDialog.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,7 +13,23 @@ Meldungsfenster::AnswerHook& answerHook() {
     static Meldungsfenster::AnswerHook hook;
     return hook;
 }
+TMeldungDialog*& dialog() {
+    static TMeldungDialog* d = nullptr;
+    return d;
+}
 } // namespace
+
+void Meldungsfenster::setDialog(TMeldungDialog* d) {
+    dialog() = d;
+}
+
+void Meldungsfenster::showPlain(const QString& text, const QString& caption) {
+    if (answerHook()) {
+        answerHook()({text, caption, 1, false, true});
+        return;
+    }
+    QMessageBox::critical(nullptr, caption, text);
+}
 
 Meldungsfenster::AnswerHook Meldungsfenster::setAnswerHook(AnswerHook hook) {
     return std::exchange(answerHook(), std::move(hook));
@@ -19,7 +37,9 @@ Meldungsfenster::AnswerHook Meldungsfenster::setAnswerHook(AnswerHook hook) {
 
 int Meldungsfenster::show(const QString& text, const QString& caption, int lines, bool yesNo) {
     if (answerHook())
-        return answerHook()({text, caption, lines, yesNo});
+        return answerHook()({text, caption, lines, yesNo, false});
+    if (dialog())
+        return dialog()->ask(text, caption, lines, yesNo);
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     QString shown = text;

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class TMeldungDialog;
+
 // The program's message box. Returns 1 for OK, 6 for yes and 7 for no (Escape in a yes/no box
 // answers no). Tests install an answer hook so that no modal window ever blocks them.
 class Meldungsfenster {
@@ -15,10 +17,15 @@ public:
         QString caption;
         int lines = 1;
         bool yesNo = false;
+        bool plain = false; // a plain system message, shown before the program's own windows exist
     };
     using AnswerHook = std::function<int(const Request&)>;
 
     static int show(const QString& text, const QString& caption, int lines, bool yesNo);
+    // The plain system message used when the program cannot start.
+    static void showPlain(const QString& text, const QString& caption);
+    // The dialog that shows the messages once the windows exist; none: a system message box.
+    static void setDialog(TMeldungDialog* dialog);
     // Returns the previous hook, so that a scoped guard can restore it.
     static AnswerHook setAnswerHook(AnswerHook hook);
 };

@@ -3,10 +3,20 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdlib>
+#include <initializer_list>
+
+// A string list from UTF-8 literals, for test tables.
+inline QStringList strings(std::initializer_list<const char*> items) {
+    QStringList out;
+    for (const char* item : items)
+        out << QString::fromUtf8(item);
+    return out;
+}
 
 // Every test runs with the German locale, no display and a private runtime folder.
 inline void veltaPrepareTestEnvironment() {

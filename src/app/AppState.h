@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/StartupFolders.h"
+#include "app/Switches.h"
+#include "store/OptionsRecord.h"
+#include "store/SavedSearches.h"
+
+#include <QRect>
+#include <QStringList>
+
+// What the windows share for the whole run: folders, start-up flags, the options record, the
+// category and taste lists, the saved searches and the main window's bounds. Owned by the
+// application and handed to the windows that need it.
+struct AppState {
+    StartupFolders folders;
+    Switches switches;
+    int colourDepth = 24;
+    bool cdPresent = false;
+    bool photosUnavailable = false;
+    bool startedFromCd = false;
+    bool mainShown = false;
+    bool previewOpen = false;
+    bool midiAvailable = false;
+    bool waveAvailable = false;
+    QRect mainBounds;
+    OptionsRecord options;
+    QStringList categoryList;
+    QStringList tasteList;
+    SavedSearches savedSearches;
+    int recipeTotal = 0;
+
+    // The CD probe, the photo availability and the read-only state, from the files as they are.
+    void probeMedium();
+    // Options forced on a display of 256 colours or fewer.
+    void applyLowColourOverrides();
+    QString optionsPath() const { return folders.dataFolder + QStringLiteral("OPTION.CFG"); }
+    QString listsPath() const { return folders.dataFolder + QStringLiteral("VE.DAT"); }
+    QString savedSearchesPath() const { return folders.dataFolder + QStringLiteral("SUCHEN.CFG"); }
+    static bool sameFileSystem(const QString& a, const QString& b);
+};

@@ -1,0 +1,75 @@
+#include "app/Application.h"
+
+#include "app/AppState.h"
+#include "app/DataTables.h"
+#include "app/IntroForm.h"
+#include "app/PlatformFolders.h"
+#include "app/SingleInstance.h"
+#include "app/TMain.h"
+#include "ui/HelpWindow.h"
+#include "ui/Meldungsfenster.h"
+#include "ui/Skins.h"
+#include "ui/TMeldungDialog.h"
+#include "ui/TWartenDialog.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTranslator>
+
+int Application::colourDepth() {
+    bool ok = false;
+    const int forced = qEnvironmentVariableIntValue("VELTA98_COLOUR_DEPTH", &ok);
+    if (ok)
+        return forced;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->depth() : 24;
+}
+
+int Application::run(int& argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velta Cocktails 98"));
+    QApplication::setStyle(QStringLiteral("Windows"));
+    QTranslator qtGerman;
+    if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtGerman);
+    SingleInstance instance(QStringLiteral("velta98-") +
+                            qEnvironmentVariable("USER", QStringLiteral("user")));
+    if (!instance.claim())
+        return 0;
+    const QStringList args = QApplication::arguments().mid(1);
+    return start({PlatformFolders::iniPath(), QApplication::applicationDirPath()}, args);
+}
+
+int Application::start(const Paths& paths, const QStringList& switchArguments, bool enterLoop) {
+    AppState state;
+    state.folders = StartupFolders::derive(paths.iniPath, paths.executableFolder);
+    state.switches = Switches::parse(switchArguments);
+    state.colourDepth = colourDepth();
+    IntroForm intro(state.folders.dataFolder, state.colourDepth);
+    if (!intro.failed()) {
+        intro.show();
+        intro.repaint();
+        QApplication::processEvents();
+    }
+    DataTables tables;
+    QApplication::setApplicationDisplayName(QStringLiteral("Velta Cocktails 98"));
+    Skins skins(state);
+    UiContext context{state, skins};
+    HelpWindow help;
+    TMain main(context, tables, help);
+    TMeldungDialog message(context, &main);
+    Meldungsfenster::setDialog(&message);
+    TWartenDialog wait(context, &main);
+    state.savedSearches = SavedSearches::load(state.savedSearchesPath());
+    const bool created = main.create();
+    intro.hide();
+    if (!created) {
+        Meldungsfenster::setDialog(nullptr);
+        return 1;
+    }
+    main.show();
+    const int result = enterLoop ? QApplication::exec() : 0;
+    Meldungsfenster::setDialog(nullptr);
+    return result;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's entry: folders, splash, the data tables, the windows in their order, the main
+// loop. Returns the process exit code.
+class Application {
+public:
+    struct Paths {
+        QString iniPath;
+        QString executableFolder;
+    };
+    static int run(int& argc, char** argv);
+    // Runs with explicit paths and arguments (the switches); used by run() and by tests.
+    static int start(const Paths& paths, const QStringList& switchArguments, bool enterLoop = true);
+    static int colourDepth();
+};

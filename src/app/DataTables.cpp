@@ -1,0 +1,31 @@
+#include "app/DataTables.h"
+
+DataTables::DataTables()
+    : RezepteTable(ApolloEnv), ZutatenTable(ApolloEnv), HilfTable(ApolloEnv), DekoTable(ApolloEnv),
+      LexTable(ApolloEnv), ApolloRezepte(RezepteTable), ApolloZutaten(ZutatenTable), ApolloHilf(HilfTable),
+      ApolloDeko(DekoTable), ApolloLex(LexTable) {
+    HilfTable.setTableType(TTable::Driver::Ntx);
+}
+
+void DataTables::openMainTables(const QString& dataFolder, bool readOnly) {
+    const std::pair<TTable*, const char*> tables[] = {
+        {&RezepteTable, "RE"}, {&ZutatenTable, "ZU"}, {&DekoTable, "DE"}, {&LexTable, "BA"}};
+    for (const auto& [table, name] : tables) {
+        table->setDatabaseName(dataFolder);
+        table->setTableName(QString::fromLatin1(name));
+        table->setReadOnly(readOnly);
+    }
+    HilfTable.setReadOnly(readOnly);
+    for (const auto& [table, name] : tables)
+        table->Open();
+    const int order = ApolloZutaten.IndexTag(QString(), QStringLiteral("INDEX"), QStringLiteral("INDEX"));
+    ApolloZutaten.SetOrder(ApolloZutaten.TagArea(QStringLiteral("INDEX")) > 0 ? order : 0);
+    ApolloEnv.SetDeleted(true);
+}
+
+void DataTables::closeMainTables() {
+    ZutatenTable.Close();
+    RezepteTable.Close();
+    DekoTable.Close();
+    LexTable.Close();
+}

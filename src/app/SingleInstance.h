@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+
+class QLocalServer;
+
+// One running program per user: a second start asks the first to come to the front and ends.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    explicit SingleInstance(const QString& key, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True for the first instance; a later one signals the first and gets false.
+    bool claim();
+
+signals:
+    void activationRequested();
+
+private:
+    QString m_key;
+    QLockFile m_lock;
+    QLocalServer* m_server = nullptr;
+};

@@ -1,0 +1,248 @@
+#include "app/TMain.h"
+
+#include "app/AppState.h"
+#include "app/ClientFrame.h"
+#include "app/DataTables.h"
+#include "app/KeyboardHook.h"
+#include "app/MainLayout.h"
+#include "app/MainMenu.h"
+#include "app/MainWindowGeometry.h"
+#include "app/ToolbarPanel.h"
+#include "store/ListsFile.h"
+#include "store/PhotoPath.h"
+#include "store/StoreError.h"
+#include "ui/HelpWindow.h"
+#include "ui/Meldungsfenster.h"
+#include "ui/Skins.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TMain::TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* parent)
+    : QMainWindow(parent), m_context(context), m_tables(tables), m_help(help) {
+    setWindowTitle(QStringLiteral("Velta Cocktails 98"));
+    setMinimumSize(600, 420);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+    menu = new MainMenu(this);
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    Panel1 = new ToolbarPanel(central);
+    UntenPaintBox = new ClientFrame(context.skins, central);
+    layout->addWidget(Panel1);
+    layout->addWidget(UntenPaintBox, 1);
+    setCentralWidget(central);
+    buildBrowserControls();
+    hook = new KeyboardHook(this, HauptListBox, this);
+    connect(menu, &MainMenu::triggered, this, &TMain::runCommand);
+    connect(Panel1, &ToolbarPanel::triggered, this, &TMain::runCommand);
+}
+
+TMain::~TMain() {
+    qApp->removeEventFilter(hook);
+}
+
+void TMain::buildBrowserControls() {
+    HauptEdit = new QLineEdit(UntenPaintBox);
+    HauptEdit->setObjectName(QStringLiteral("HauptEdit"));
+    HauptEdit->setMaxLength(30);
+    HauptListBox = new QListWidget(UntenPaintBox);
+    HauptListBox->setObjectName(QStringLiteral("HauptListBox"));
+    HauptListBox->setUniformItemSizes(true);
+    AnzLabel = new QLabel(UntenPaintBox);
+    AnzLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette labelPalette = AnzLabel->palette();
+    labelPalette.setColor(QPalette::WindowText, Qt::white);
+    AnzLabel->setPalette(labelPalette);
+    OListe = new QToolButton(UntenPaintBox);
+    OListe->setObjectName(QStringLiteral("OListe"));
+    UListe = new QToolButton(UntenPaintBox);
+    UListe->setObjectName(QStringLiteral("UListe"));
+    OListe->setArrowType(Qt::DownArrow);
+    UListe->setArrowType(Qt::UpArrow);
+}
+
+bool TMain::checkInstallation() {
+    if (!PhotoPath::resolve(m_context.state.folders.dataFolder, QStringLiteral("DEFAULT.BMP")).isEmpty())
+        return true;
+    Meldungsfenster::show(
+        QStringLiteral("Die Datei VELTA.INI ist defekt. Installieren Sie Velta Cocktails erneut."),
+        QStringLiteral("Fehler"), 1, false);
+    m_endRequested = true;
+    return false;
+}
+
+bool TMain::openTables() {
+    try {
+        m_tables.openMainTables(m_context.state.folders.dataFolder, m_context.state.startedFromCd);
+    } catch (const StoreError&) {
+        Meldungsfenster::show(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."),
+                              QStringLiteral("Fehler"), 1, false);
+        m_endRequested = true;
+        return false;
+    }
+    m_tablesOpen = true;
+    return true;
+}
+
+bool TMain::loadSkins() {
+    QString failure;
+    if (!m_context.skins.SelectMainSkin(&failure) ||
+        !m_context.skins.LoadDialogSkin(m_context.skins.theme().dialogSkin, &failure)) {
+        Meldungsfenster::showPlain(failure, QStringLiteral("Velta Cocktails 98"));
+        m_endRequested = true;
+        return false;
+    }
+    return true;
+}
+
+void TMain::applyWindowSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize available = screen ? screen->size() : QSize(1024, 768);
+    const MainWindowGeometry::Start start = MainWindowGeometry::startGeometry(available);
+    setGeometry(start.rect);
+    if (start.maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+bool TMain::create() {
+    AppState& s = m_context.state;
+    checkInstallation(); // a damaged installation ends the program, but the handler goes on
+    s.options = OptionsRecord::load(s.optionsPath());
+    s.probeMedium();
+    applyWindowSize();
+    s.categoryList.clear();
+    s.tasteList.clear();
+    ListsFile::load(s.listsPath(), &s.categoryList, &s.tasteList);
+    if (s.categoryList.size() < 16)
+        m_endRequested = true;
+    if (!openTables())
+        return false;
+    s.recipeTotal = m_tables.ApolloRezepte.Count();
+    FillRecipeList();
+    if (s.switches.debugInfo)
+        Meldungsfenster::show(debugInfoText(), QStringLiteral("Info"), 8, false);
+    s.applyLowColourOverrides();
+    if (!loadSkins())
+        return false;
+    Panel1->useHiColor(s.options.get(OptionsRecord::HiColorIcons) == 1);
+    Panel1->showHints(s.options.get(OptionsRecord::ShortHelp) == 1);
+    qApp->installEventFilter(hook);
+    updateMainBounds();
+    return !m_endRequested;
+}
+
+QString TMain::debugInfoText() const {
+    const AppState& s = m_context.state;
+    QStringList lines = {QStringLiteral("Datenpfad: ") + s.folders.dataFolder,
+                         QStringLiteral("Bilderpfad: ") + s.folders.picturesFolder,
+                         QStringLiteral("Soundpfad: ") + s.folders.soundFolder,
+                         QStringLiteral("CD-Pfad: ") + s.folders.cdFolder,
+                         QStringLiteral("Anzahl Rezepte: ") + QString::number(s.recipeTotal),
+                         QStringLiteral("Release-Datum: 12.09.97")};
+    if (s.photosUnavailable)
+        lines << QStringLiteral("Fotos nicht anzeigbar");
+    if (s.startedFromCd)
+        lines << QStringLiteral("Direkt von CD gestartet");
+    if (!s.cdPresent)
+        lines << QStringLiteral("CD nicht im Laufwerk");
+    return lines.join(QLatin1Char('\r'));
+}
+
+void TMain::FillRecipeList() {
+    TApollo& re = m_tables.ApolloRezepte;
+    m_tables.ApolloEnv.SetDeleted(true);
+    HauptListBox->setUpdatesEnabled(false);
+    HauptListBox->clear();
+    re.SetTurboRead(true);
+    for (re.GoTop(); !re.Eof(); re.Skip()) {
+        auto* item = new QListWidgetItem(re.GetTrimString(QStringLiteral("NAME")));
+        item->setData(Qt::UserRole, re.RecNo());
+        HauptListBox->addItem(item);
+    }
+    re.SetTurboRead(false);
+    HauptListBox->sortItems();
+    if (HauptListBox->count() != m_context.state.recipeTotal)
+        setCancelSearchEnabled(true);
+    HauptListBox->setUpdatesEnabled(true);
+    HauptListBox->setCurrentRow(0);
+    updateCountLabel();
+}
+
+void TMain::updateCountLabel() {
+    const int n = HauptListBox->count();
+    AnzLabel->setText(QString::number(n) + (n == 1 ? QStringLiteral(" Rezept") : QStringLiteral(" Rezepte")));
+}
+
+void TMain::setCancelSearchEnabled(bool enabled) {
+    menu->action(QStringLiteral("SucheAus"))->setEnabled(enabled);
+    Panel1->setCancelSearchEnabled(enabled);
+}
+
+void TMain::layoutMain() {
+    if (!m_context.state.mainShown)
+        return;
+    Panel1->layoutButtons();
+    const MainLayout l = MainLayout::compute(UntenPaintBox->width(), UntenPaintBox->height(),
+                                             ToolbarPanel::kHeight, HauptEdit->sizeHint().height(), 16);
+    HauptEdit->setGeometry(l.searchField);
+    HauptListBox->setGeometry(l.list);
+    AnzLabel->setGeometry(l.countLabel);
+    OListe->setGeometry(l.stepNext);
+    UListe->setGeometry(l.stepPrevious);
+}
+
+void TMain::updateMainBounds() {
+    m_context.state.mainBounds = MainWindowGeometry::mainBounds(frameGeometry());
+}
+
+void TMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    m_context.state.mainShown = true;
+    UntenPaintBox->setShown(true);
+    m_shownOnce = true;
+    layoutMain();
+    updateMainBounds();
+}
+
+void TMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layoutMain();
+    updateMainBounds();
+}
+
+void TMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    updateMainBounds();
+}
+
+void TMain::closeEvent(QCloseEvent* event) {
+    AppState& s = m_context.state;
+    s.mainShown = false;
+    if (m_tablesOpen) {
+        m_tables.closeMainTables();
+        m_tablesOpen = false;
+    }
+    s.savedSearches.save(s.savedSearchesPath(), s.startedFromCd);
+    s.options.save(s.optionsPath(), s.startedFromCd);
+    m_help.close();
+    event->accept();
+}
+
+void TMain::runCommand(const QString& command) {
+    if (command == QStringLiteral("Beenden"))
+        close();
+    else if (command == QStringLiteral("Index"))
+        m_help.showContents();
+    emit commandRequested(command);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ui/UiContext.h"
+
+#include <QMainWindow>
+
+class ClientFrame;
+class DataTables;
+class HelpWindow;
+class KeyboardHook;
+class MainMenu;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QToolButton;
+class ToolbarPanel;
+
+// The main window: menu, toolbar, the client area with the recipe browser, and the start-up and
+// close handlers that open the tables, read the settings and write them back.
+class TMain : public QMainWindow {
+    Q_OBJECT
+public:
+    TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* parent = nullptr);
+    ~TMain() override;
+
+    // The create handler; false when the program has to end (the reason was shown, if any).
+    bool create();
+    bool endRequested() const { return m_endRequested; }
+
+    MainMenu* menu = nullptr;
+    ToolbarPanel* Panel1 = nullptr;
+    ClientFrame* UntenPaintBox = nullptr;
+    QLineEdit* HauptEdit = nullptr;
+    QListWidget* HauptListBox = nullptr;
+    QLabel* AnzLabel = nullptr;
+    QToolButton* OListe = nullptr;
+    QToolButton* UListe = nullptr;
+    KeyboardHook* hook = nullptr;
+
+    // Fills the recipe list from the recipe table as it stands.
+    void FillRecipeList();
+    void layoutMain();
+    void setCancelSearchEnabled(bool enabled);
+    QString debugInfoText() const;
+
+signals:
+    void commandRequested(const QString& command);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildBrowserControls();
+    bool checkInstallation();
+    bool openTables();
+    bool loadSkins();
+    void applyWindowSize();
+    void updateMainBounds();
+    void runCommand(const QString& command);
+    void updateCountLabel();
+
+    UiContext m_context;
+    DataTables& m_tables;
+    HelpWindow& m_help;
+    bool m_endRequested = false;
+    bool m_shownOnce = false;
+    bool m_tablesOpen = false;
+};

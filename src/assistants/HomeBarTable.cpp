@@ -1,0 +1,60 @@
+#include "assistants/HomeBarTable.h"
+
+#include "browser/TurboRead.h"
+#include "store/IngredientSlots.h"
+#include "store/TApollo.h"
+
+QString HomeBarTable::fieldName(int bar) {
+    return QStringLiteral("H%1").arg(bar);
+}
+
+bool HomeBarTable::contains(int bar, int number) const {
+    return validBar(bar) && validNumber(number) && m_flags[size_t(bar - 1)][size_t(number)];
+}
+
+void HomeBarTable::set(int bar, int number, bool inBar) {
+    if (validBar(bar) && validNumber(number))
+        m_flags[size_t(bar - 1)][size_t(number)] = inBar;
+}
+
+void HomeBarTable::clearNumber(int number) {
+    for (int bar = 1; bar <= kBars; ++bar)
+        set(bar, number, false);
+}
+
+void HomeBarTable::clear() {
+    m_flags = {};
+}
+
+int HomeBarTable::count(int bar) const {
+    int n = 0;
+    for (int number = 0; number <= kMaxNumber; ++number)
+        n += contains(bar, number) ? 1 : 0;
+    return n;
+}
+
+void HomeBarTable::takeFlags(const TApollo& ingredients) {
+    const int number = int(ingredients.GetInteger(QStringLiteral("INDEX")));
+    for (int bar = 1; bar <= kBars; ++bar)
+        set(bar, number, ingredients.GetLogical(fieldName(bar)));
+}
+
+void HomeBarTable::fill(TApollo& ingredients) {
+    clear();
+    TurboRead fast(ingredients);
+    for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip())
+        takeFlags(ingredients);
+}
+
+bool HomeBarTable::Mixable(const QString& z, int bar, int purchases) const {
+    int n = 0;
+    int k = 0;
+    for (int slot = 0; slot < IngredientSlots::kMaxSlots; ++slot) {
+        const int number = IngredientSlots::decodeSlot(z, slot);
+        if (number == 0)
+            break;
+        ++n;
+        k += contains(bar, number) ? 1 : 0;
+    }
+    return k >= n - purchases;
+}

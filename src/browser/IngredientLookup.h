@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class TApollo;
+
+// Finding an ingredient by its number in the ingredient table's number order ("INDEX").
+class IngredientLookup {
+public:
+    // Positions the table on the ingredient and returns true when it exists. Builds the number
+    // order first when the table has none yet (the main window builds it at start-up).
+    static bool seek(TApollo& ingredients, int number);
+    static QString indexTag() { return QStringLiteral("INDEX"); }
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "browser/RecipeDisplay.h"
+#include "browser/RecipeList.h"
+#include "browser/ShownRecipe.h"
+
+#include <QStringList>
+
+class TApollo;
+class TextMeasurer;
+
+// The recipe browser's state and commands as the main window uses them: the list of drinks, the
+// recipe shown and its display lines. The window keeps the list box's selection, asks the
+// questions and paints; it hands the selected index in.
+class RecipeBrowser {
+public:
+    struct Tables {
+        TApollo& recipes;
+        TApollo& ingredients;
+        TApollo& decorations;
+    };
+    // How instruction lines are wrapped; set by the window whenever the font, the width of the
+    // text area or the justification option changes. Without a measurer nothing is wrapped.
+    struct Wrap {
+        const TextMeasurer* measurer = nullptr;
+        int areaWidth = 0;
+        bool justify = true;
+    };
+
+    RecipeBrowser(const Tables& tables, const QStringList& categories, const QStringList& tastes);
+
+    RecipeList& list() { return m_list; }
+    const RecipeList& list() const { return m_list; }
+    ShownRecipe& shown() { return m_shown; }
+    const RecipeDisplay& display() const { return m_display; }
+    RecipeDisplay& display() { return m_display; }
+
+    void FillRecipeList(const std::optional<HomeBarTable::Test>& homeBar = std::nullopt);
+    // Loads the entry's recipe unless it is shown already; true when it was loaded.
+    bool ShowSelected(int index);
+    // Applies new wrap settings and rewraps a loaded recipe.
+    void setWrap(const Wrap& wrap);
+    void WrapInstructions();
+
+    // The mark commands; the window refuses them when started read-only and asks first.
+    bool ToggleMark();
+    void MarkAllListed();
+    void ClearAllMarks();
+
+    // After the recipe editor saved (the recipe table stands on the saved record): updates the list,
+    // forgets the shown recipe so that the next `ShowSelected` reloads it, and returns the index to
+    // select and show.
+    int RecipeSaved(bool isNew, int selected, const QString& newName);
+
+private:
+    Tables m_tables;
+    const QStringList& m_categories;
+    const QStringList& m_tastes;
+    Wrap m_wrap;
+    RecipeList m_list;
+    ShownRecipe m_shown;
+    RecipeDisplay m_display;
+};

@@ -1,0 +1,14 @@
+#include "browser/RecipeClipboard.h"
+
+#include "browser/RecipeDisplay.h"
+
+QString RecipeClipboard::recipeText(const RecipeDisplay& d) {
+    const QString lineBreak = QStringLiteral("\r\n");
+    QString text = d.title() + lineBreak + lineBreak;
+    for (int i = 0; i < d.firstTextLine && i < int(d.lines.size()); ++i) {
+        const QString& line = d.lines.at(i).text;
+        if (line.size() > 3)
+            text += line.mid(1) + lineBreak;
+    }
+    return text + d.instructionText;
+}

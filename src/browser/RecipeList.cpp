@@ -1,0 +1,75 @@
+#include "browser/RecipeList.h"
+
+#include "browser/ListCollation.h"
+#include "browser/TurboRead.h"
+#include "browser/TypeAhead.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+QList<int> RecipeList::recordNumbers() const {
+    QList<int> out;
+    out.reserve(m_entries.size());
+    for (const ListEntry& e : m_entries)
+        out.append(e.data);
+    return out;
+}
+
+int RecipeList::indexOfRecord(int recNo) const {
+    for (int i = 0; i < ListedCount(); ++i) {
+        if (m_entries.at(i).data == recNo)
+            return i;
+    }
+    return -1;
+}
+
+void RecipeList::FillRecipeList(TApollo& recipes, const std::optional<HomeBarTable::Test>& homeBar) {
+    recipes.table().env().SetDeleted(true);
+    m_entries.clear();
+    const QString name = QStringLiteral("NAME");
+    const QString z = QStringLiteral("Z");
+    {
+        TurboRead fast(recipes);
+        for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
+            if (homeBar && !homeBar->keeps(recipes.GetPaddedString(z)))
+                continue;
+            m_entries.append({recipes.GetTrimString(name), recipes.RecNo()});
+        }
+    }
+    ListCollation::sort(m_entries);
+}
+
+int RecipeList::QuickSearch(const QString& text) const {
+    return TypeAhead::find(m_entries, text, 0);
+}
+
+QString RecipeList::CountLabelText(int count) {
+    return QString::number(count) + (count == 1 ? QStringLiteral(" Rezept") : QStringLiteral(" Rezepte"));
+}
+
+int RecipeList::RecipeSaved(bool isNew, int selected, const QString& newName, int recNo) {
+    if (!isNew && selected >= 0 && selected < ListedCount())
+        m_entries.removeAt(selected);
+    return ListCollation::insertSorted(m_entries, {ListEntry::withoutTrailingBlanks(newName), recNo});
+}
+
+int RecipeList::RecipeSavedIn(QList<ListEntry>& list, bool isNew, const QString& oldName,
+                              const QString& newName, int recNo) {
+    if (!isNew) {
+        int at = -1;
+        for (int i = 0; i < int(list.size()) && at < 0; ++i) {
+            if (list.at(i).data == recNo && list.at(i).text.compare(oldName, Qt::CaseInsensitive) == 0)
+                at = i;
+        }
+        if (at < 0)
+            at = TypeAhead::findExact(list, oldName);
+        if (at >= 0)
+            list.removeAt(at);
+    }
+    return ListCollation::insertSorted(list, {ListEntry::withoutTrailingBlanks(newName), recNo});
+}
+
+void RecipeList::removeAt(int index) {
+    if (index >= 0 && index < ListedCount())
+        m_entries.removeAt(index);
+}

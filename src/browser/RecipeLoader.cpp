@@ -1,0 +1,148 @@
+#include "browser/RecipeLoader.h"
+
+#include "browser/IngredientLookup.h"
+#include "store/IngredientSlots.h"
+#include "store/RecipeMemo.h"
+#include "store/StoreError.h"
+#include "store/TApollo.h"
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+QString fact(const QString& text) {
+    return QChar(RecipeDisplay::kFactMark) + text;
+}
+
+// The n-th entry (1-based) of a classification list; empty outside the list.
+QString nth(const QStringList& list, qint64 n) {
+    return n >= 1 && n <= list.size() ? list.at(qsizetype(n - 1)) : QString();
+}
+
+} // namespace
+
+QString RecipeLoader::unitText(int kind) {
+    switch (kind) {
+    case 0:
+        return QStringLiteral("cl");
+    case 1:
+        return QStringLiteral("g");
+    case 2:
+        return QStringLiteral("St");
+    case 4:
+        return QStringLiteral("dash");
+    default:
+        return QString();
+    }
+}
+
+QString RecipeLoader::ingredientLine(int amount, int kind, const QString& name) {
+    QString line = QChar(RecipeDisplay::kFactMark);
+    if (amount != 0 && kind != kNoAmount)
+        line += QString::number(amount) + QLatin1Char(' ');
+    if (kind != kNoAmount)
+        line += unitText(kind) + QStringLiteral("  ");
+    return line + name;
+}
+
+QString RecipeLoader::InstructionText(const QString& memo) {
+    if (memo.isEmpty())
+        return QString();
+    QString instructions;
+    QString remark;
+    RecipeMemo::split(memo, &instructions, &remark);
+    QString text = kLineBreak + instructions;
+    if (!remark.isEmpty())
+        text += kLineBreak + kLineBreak + QStringLiteral("Bemerkung: ") + kLineBreak + remark;
+    return text.left(kInstructionLength);
+}
+
+void RecipeLoader::addLine(RecipeDisplay& d, const QString& text) {
+    DisplayLine line;
+    line.text = text;
+    d.lines.append(line);
+}
+
+RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
+    RecipeDisplay d;
+    TApollo& re = s.recipes;
+    d.recNo = re.RecNo();
+    d.name = re.GetTrimString(QStringLiteral("NAME"));
+    d.marked = re.GetInteger(QStringLiteral("MARK")) != 0;
+    d.photoName = re.GetTrimString(QStringLiteral("EIGEN")).trimmed();
+    if (d.photoName.isEmpty()) {
+        d.photoName = re.GetTrimString(QStringLiteral("BILD")).trimmed();
+        d.collectionPhoto = true;
+    }
+    addIngredientLines(d, s);
+    addFactLines(d, s);
+    if (!re.IsEmpty(QStringLiteral("ANLEITUNG")))
+        d.instructionText = InstructionText(re.GetMemo(QStringLiteral("ANLEITUNG")));
+    d.firstTextLine = d.amountLine + 1;
+    d.lastLine = d.amountLine;
+    return d;
+}
+
+// Ingredients with a unit first, those without one (and the missing ones) after them.
+void RecipeLoader::addIngredientLines(RecipeDisplay& d, const Sources& s) {
+    const IngredientSlots slots(s.recipes.GetPaddedString(QStringLiteral("Z")),
+                                s.recipes.GetPaddedString(QStringLiteral("ZMENGE")));
+    QList<std::pair<QString, int>> measured;
+    QList<std::pair<QString, int>> unitless;
+    for (const IngredientSlots::Line& slot : slots.lines()) {
+        QString name = missingIngredient();
+        int kind = kNoAmount;
+        if (IngredientLookup::seek(s.ingredients, slot.ingredient)) {
+            name = s.ingredients.GetTrimString(QStringLiteral("NAME")).left(kIngredientNameLength);
+            kind = int(s.ingredients.GetInteger(QStringLiteral("KENNUNG")));
+        }
+        const QString line = ingredientLine(slot.amount, kind, name);
+        (kind == kNoAmount ? unitless : measured).append({line, slot.ingredient});
+        if (kind == 0)
+            d.recipeAmount += slot.amount;
+    }
+    for (const auto& [line, number] : measured + unitless) {
+        addLine(d, line);
+        d.lineIngredient.append(number);
+    }
+    d.lastIngredientLine = int(d.lines.size()) - 1;
+    addLine(d, kLineBreak);
+}
+
+void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s) {
+    TApollo& re = s.recipes;
+    d.alcoholLine = int(d.lines.size());
+    addLine(d, fact(QStringLiteral("Alkohol: ") + QString::number(re.GetInteger(QStringLiteral("ALK"))) +
+                    QLatin1Char('%')));
+    d.categoryName = nth(s.categories, re.GetInteger(QStringLiteral("KAT")));
+    d.categoryLine = int(d.lines.size());
+    addLine(d, fact(QStringLiteral("Kategorie: ") + d.categoryName));
+    const qint64 taste = re.GetInteger(QStringLiteral("GESCH"));
+    if (taste >= 1)
+        addLine(d, fact(QStringLiteral("Geschmack: ") + nth(s.tastes, taste)));
+    d.decoration = int(re.GetInteger(QStringLiteral("DEKO")));
+    bool readable = false;
+    const QString decoration =
+        d.decoration > 0 ? decorationName(s.decorations, d.decoration, &readable) : QString();
+    if (readable) {
+        d.decorationLine = int(d.lines.size());
+        addLine(d, fact(QStringLiteral("Dekoration: ") + decoration));
+    }
+    d.amountLine = int(d.lines.size());
+    addLine(d, fact(QStringLiteral("Menge: ") + QString::number(d.recipeAmount) + QStringLiteral(" cl")));
+}
+
+// A decoration number beyond the table, or a table that cannot be read, leaves the line out.
+QString RecipeLoader::decorationName(TApollo& decorations, int recNo, bool* ok) {
+    *ok = false;
+    try {
+        decorations.Go(recNo);
+        if (decorations.Eof())
+            return QString();
+        const QString name = decorations.GetTrimString(QStringLiteral("NAME"));
+        *ok = true;
+        return name;
+    } catch (const StoreError&) {
+        return QString();
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "browser/RecipeDisplay.h"
+
+#include <QStringList>
+
+class TApollo;
+
+// `LoadRecipe`: the display lines of the recipe the recipe table stands on. The instruction lines
+// follow with InstructionWrapper, for the width of the text area.
+class RecipeLoader {
+public:
+    struct Sources {
+        TApollo& recipes;     // positioned on the recipe
+        TApollo& ingredients; // found by number
+        TApollo& decorations;
+        const QStringList& categories;
+        const QStringList& tastes;
+    };
+    static constexpr int kIngredientNameLength = 30;
+    static constexpr int kInstructionLength = 5001;
+
+    static RecipeDisplay LoadRecipe(const Sources& sources);
+
+    // Unit texts by `KENNUNG`: 0 "cl", 1 "g", 2 "St", 4 "dash"; none for 3 (and unknown kinds).
+    static QString unitText(int kind);
+    static constexpr int kNoAmount = 3;
+    static QString missingIngredient() { return QStringLiteral("nicht in Datenbank!"); }
+    // 0x8D, then the amount and a blank when there is one and the unit has amounts, the unit and
+    // two blanks unless it has none, then the name.
+    static QString ingredientLine(int amount, int kind, const QString& name);
+    // A line break, the instructions, and a remark under "Bemerkung: " when there is one; cut to
+    // 5001 characters. Empty for an empty memo.
+    static QString InstructionText(const QString& memo);
+
+private:
+    static void addIngredientLines(RecipeDisplay& d, const Sources& s);
+    static void addFactLines(RecipeDisplay& d, const Sources& s);
+    static QString decorationName(TApollo& decorations, int recNo, bool* ok);
+    static void addLine(RecipeDisplay& d, const QString& text);
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "browser/ListEntry.h"
+
+// The searches a list box offers its type-ahead field, letter case ignored.
+class TypeAhead {
+public:
+    // The first entry after `startAfter` whose text begins with the prefix, wrapping around to the
+    // first entry; -1 when none does. -1 for startAfter searches from the first entry. Every text
+    // begins with the empty prefix.
+    static int find(const QList<ListEntry>& entries, const QString& prefix, int startAfter = -1);
+    // The first entry whose whole text equals the text; -1 when none.
+    static int findExact(const QList<ListEntry>& entries, const QString& text);
+};

@@ -1,0 +1,83 @@
+#include "ui/TSchriftdialog.h"
+
+#include "ui/FontSizeRule.h"
+#include "ui/Meldungsfenster.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+TSchriftdialog::TSchriftdialog(UiContext context, const QString& fontName, int fontSize, QWidget* parent)
+    : TOwnFenster(context, parent), m_initialName(fontName), m_initialSize(fontSize) {
+    setCaption(QStringLiteral("Schriftart"));
+    setFixedSize(420, 330);
+    Schriftnamelist = new QListWidget(this);
+    Schriftnamelist->setGeometry(20, 40, 200, 180);
+    Schriftnamelist->addItems(QFontDatabase::families());
+    Schriftnamelist->sortItems();
+    groesseedit = new QLineEdit(this);
+    groesseedit->setGeometry(230, 40, 60, 22);
+    groesseliste = new QListWidget(this);
+    groesseliste->setGeometry(230, 64, 60, 156);
+    for (const char* size : {"6", "8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "30", "34"})
+        groesseliste->addItem(QString::fromLatin1(size));
+    Preview = new QLabel(QStringLiteral("Velta 98"), this);
+    Preview->setGeometry(20, 228, 360, 50);
+    Preview->setAlignment(Qt::AlignCenter);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(200, 288, 85, 25);
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel->setGeometry(295, 288, 85, 25);
+    connect(ok, &QPushButton::clicked, this, &TSchriftdialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &TSchriftdialog::reject);
+    connect(groesseliste, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        groesseedit->setText(item->text());
+        validate(true);
+    });
+    connect(Schriftnamelist, &QListWidget::itemClicked, this, [this] { validate(true); });
+}
+
+void TSchriftdialog::showEvent(QShowEvent* event) {
+    TOwnFenster::showEvent(event);
+    const auto names = Schriftnamelist->findItems(m_initialName, Qt::MatchFixedString);
+    if (!names.isEmpty())
+        Schriftnamelist->setCurrentItem(names.first());
+    const auto sizes = groesseliste->findItems(QString::number(m_initialSize), Qt::MatchExactly);
+    if (!sizes.isEmpty()) {
+        groesseliste->setCurrentItem(sizes.first());
+        groesseedit->setText(sizes.first()->text());
+    }
+    validate(false);
+}
+
+bool TSchriftdialog::validate(bool report) {
+    int size = 0;
+    const FontSizeRule::Problem problem =
+        FontSizeRule::check(Schriftnamelist->currentItem() != nullptr, groesseedit->text(), &size);
+    if (problem == FontSizeRule::Problem::None) {
+        m_size = size;
+        QFont preview(Schriftnamelist->currentItem()->text());
+        preview.setPointSize(size);
+        Preview->setFont(preview);
+        return true;
+    }
+    if (report) {
+        Meldungsfenster::show(FontSizeRule::message(problem), QStringLiteral("Hinweis"), 1, false);
+        if (problem != FontSizeRule::Problem::NoFont)
+            groesseedit->setFocus();
+    }
+    return false;
+}
+
+QString TSchriftdialog::selectedName() const {
+    const QListWidgetItem* item = Schriftnamelist->currentItem();
+    return item ? item->text().left(31) : QString();
+}
+
+void TSchriftdialog::accept() {
+    if (validate(true))
+        TOwnFenster::accept();
+}

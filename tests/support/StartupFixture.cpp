@@ -1,0 +1,51 @@
+#include "StartupFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+QColor StartupFixture::skinColour(char suffix) {
+    switch (suffix) {
+    case 'O':
+        return QColor(200, 40, 40);
+    case 'U':
+        return QColor(40, 200, 40);
+    case 'R':
+        return QColor(40, 40, 200);
+    default:
+        return QColor(200, 200, 40);
+    }
+}
+
+void StartupFixture::writeSkins(const QString& dataFolder) {
+    const char* skins[] = {"ORIENT_F", "ORIENT_D", "BEACH_F", "BEACH_D", "TOP2_F",
+                           "TOP_D",    "BEACH2_F", "TOP_F",   "LOW_F",   "LOW_D"};
+    for (const char* skin : skins) {
+        for (char suffix : {'O', 'U', 'R', 'L'}) {
+            const QSize size = suffix == 'O' ? QSize(64, 44) : suffix == 'U' ? QSize(64, 11) : QSize(12, 64);
+            QImage image(size, QImage::Format_RGB888);
+            image.fill(skinColour(suffix));
+            image.save(dataFolder + QLatin1Char('/') + QString::fromLatin1(skin) + QLatin1Char(suffix) +
+                           QStringLiteral(".BMP"),
+                       "BMP");
+        }
+    }
+}
+
+bool StartupFixture::make(const QString& programFolder) {
+    const QString data = programFolder + QStringLiteral("/DATEN");
+    QDir().mkpath(data);
+    QDir().mkpath(programFolder + QStringLiteral("/BILDER"));
+    for (const char* name :
+         {"RE.DBF", "RE.SMT", "ZU.DBF", "ZU.SMT", "DE.DBF", "DE.SMT", "BA.DBF", "BA.SMT", "VE.DAT"}) {
+        const QString target = data + QLatin1Char('/') + QString::fromLatin1(name);
+        if (!QFile::copy(QStringLiteral(VELTA_IMAGE_DIR "/DATEN/") + QString::fromLatin1(name), target))
+            return false;
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    QImage photo(140, 200, QImage::Format_RGB888);
+    photo.fill(Qt::gray);
+    photo.save(data + QStringLiteral("/DEFAULT.BMP"), "BMP");
+    writeSkins(data);
+    return true;
+}
