@@ -1,0 +1,221 @@
+#include "MessageBoxAnswerer.h"
+#include "StartupFixture.h"
+#include "TempDataFolder.h"
+#include "VeltaGuiTest.h"
+#include "app/AppState.h"
+#include "app/Application.h"
+#include "app/DataTables.h"
+#include "app/KeyboardHook.h"
+#include "app/MainMenu.h"
+#include "app/TMain.h"
+#include "app/ToolbarPanel.h"
+#include "ui/HelpWindow.h"
+#include "ui/Skins.h"
+#include "ui/TMeldungDialog.h"
+#include "ui/TOwnFenster.h"
+#include "ui/TWartenDialog.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+using Damage = std::function<void(const QString& dataFolder)>;
+Q_DECLARE_METATYPE(Damage)
+
+namespace {
+
+struct Shell {
+    AppState state;
+    Skins skins{state};
+    UiContext context{state, skins};
+    DataTables tables;
+    HelpWindow help;
+    TMain main{context, tables, help};
+    explicit Shell(const QString& programFolder) {
+        state.folders = StartupFolders::derive(QStringLiteral("/nirgends/VELTA98.INI"), programFolder);
+    }
+};
+
+void pressKey(QWidget* w, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUp_data() {
+        QTest::addColumn<Damage>("damage");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("intact") << Damage([](const QString&) {}) << 0 << "";
+        QTest::newRow("DEFAULT.BMP missing")
+            << Damage([](const QString& d) { QFile::remove(d + QStringLiteral("/DEFAULT.BMP")); }) << 1
+            << "Die Datei VELTA.INI ist defekt. Installieren Sie Velta Cocktails erneut.";
+        QTest::newRow("table cannot be opened") << Damage([](const QString& d) {
+            QFile f(d + QStringLiteral("/DE.DBF"));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("kaputt");
+        }) << 1 << "Die Datenbanken konnten nicht geöffnet werden.";
+        QTest::newRow("skin bitmap missing")
+            << Damage([](const QString& d) { QFile::remove(d + QStringLiteral("/ORIENT_DR.BMP")); }) << 1
+            << "/DATEN/ORIENT_D_??.BMP konnte nicht geladen werden!";
+        QTest::newRow("15 categories end silently") << Damage([](const QString& d) {
+            QFile f(d + QStringLiteral("/VE.DAT"));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("x\r\n");
+            for (int i = 0; i < 15; ++i)
+                f.write("K\r\n");
+        }) << 1 << "";
+        QTest::newRow("16 categories start") << Damage([](const QString& d) {
+            QFile f(d + QStringLiteral("/VE.DAT"));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("x\r\n");
+            for (int i = 0; i < 16; ++i)
+                f.write("K\r\n");
+        }) << 0 << "";
+    }
+    void startUp() {
+        QFETCH(Damage, damage);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        damage(dir.filePath(QStringLiteral("DATEN")));
+        MessageBoxAnswerer answers;
+        const int code =
+            Application::start({dir.filePath(QStringLiteral("VELTA98.INI")), dir.path()}, {}, false);
+        QCOMPARE(code, exitCode);
+        if (message.isEmpty()) {
+            QCOMPARE(answers.shown().size(), 0);
+        } else {
+            QCOMPARE(answers.shown().size(), 1);
+            QVERIFY2(answers.lastText().endsWith(message), qPrintable(answers.lastText()));
+        }
+    }
+
+    void readOnlyStart() {
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        QFile::setPermissions(dir.filePath(QStringLiteral("DATEN/VE.DAT")), QFile::ReadOwner);
+        Shell shell(dir.path());
+        QVERIFY(shell.main.create());
+        QVERIFY(shell.state.startedFromCd);
+        QVERIFY(shell.tables.RezepteTable.file().isReadOnly());
+        QCOMPARE(shell.state.folders.picturesFolder, dir.filePath(QStringLiteral("BILDER/")));
+        QVERIFY(shell.main.HauptListBox->count() >= 400);
+        shell.main.close();
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("DATEN/OPTION.CFG"))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("DATEN/SUCHEN.CFG"))));
+    }
+
+    void closeWritesSettings() {
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        Shell shell(dir.path());
+        QVERIFY(shell.main.create());
+        QCOMPARE(shell.main.AnzLabel->text(), QStringLiteral("%1 Rezepte").arg(shell.state.recipeTotal));
+        QVERIFY(!shell.main.menu->action(QStringLiteral("SucheAus"))->isEnabled());
+        shell.main.close();
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("DATEN/OPTION.CFG"))).size(), 72);
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("DATEN/SUCHEN.CFG"))).size(), 4360);
+    }
+
+    void navigationKeysMoveTheListFromTheSearchField() {
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        Shell shell(dir.path());
+        QVERIFY(shell.main.create());
+        shell.main.show();
+        shell.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&shell.main));
+        QListWidget* list = shell.main.HauptListBox;
+        list->clear();
+        list->addItems(strings({"A", "B", "C", "D", "E"}));
+        list->setFixedHeight(list->sizeHintForRow(0) * 10 + 2 * list->frameWidth());
+        list->setCurrentRow(0);
+        shell.main.HauptEdit->setFocus();
+        shell.main.HauptEdit->setText(QStringLiteral("b"));
+        QSignalSpy shown(shell.main.hook, &KeyboardHook::selectionMoved);
+        pressKey(shell.main.HauptEdit, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(shell.main.HauptEdit->text(), QStringLiteral("b"));
+        pressKey(shell.main.HauptEdit, Qt::Key_PageDown);
+        QCOMPARE(list->currentRow(), 4);
+        pressKey(shell.main.HauptEdit, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 4);
+        pressKey(shell.main.HauptEdit, Qt::Key_PageUp);
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(shown.size(), 4);
+        shell.main.close();
+    }
+
+    void pageMovesStopAtTheEnds_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("page down short list") << int(Qt::Key_PageDown) << 0 << 5 << 10 << 4;
+        QTest::newRow("page down by rows-1") << int(Qt::Key_PageDown) << 0 << 50 << 10 << 9;
+        QTest::newRow("page up not below 0") << int(Qt::Key_PageUp) << 3 << 50 << 10 << 0;
+        QTest::newRow("up at top") << int(Qt::Key_Up) << 0 << 5 << 10 << -1;
+        QTest::newRow("empty list") << int(Qt::Key_Down) << 0 << 0 << 10 << -1;
+    }
+    void pageMovesStopAtTheEnds() {
+        QFETCH(int, key);
+        QFETCH(int, current);
+        QFETCH(int, count);
+        QFETCH(int, rows);
+        QTEST(KeyboardHook::moveSelection(key, current, count, rows), "expected");
+    }
+
+    void rightButtonMenuOpensOnRelease() {
+        QWidget parent;
+        QListWidget target(&parent);
+        QListWidget dummy;
+        KeyboardHook hook(&parent, &dummy);
+        qApp->installEventFilter(&hook);
+        int menus = 0;
+        target.setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(&target, &QWidget::customContextMenuRequested, this, [&menus] { ++menus; });
+        parent.show();
+        QTest::mousePress(target.viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(menus, 0);
+        QTest::mouseRelease(target.viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(menus, 1);
+        qApp->removeEventFilter(&hook);
+    }
+
+    void toolbarSpacing() {
+        ToolbarPanel bar;
+        bar.resize(700, ToolbarPanel::kHeight);
+        bar.layoutButtons();
+        QCOMPARE(bar.button(true, 2)->x(), 65);
+        QCOMPARE(bar.button(false, 10)->x(), 5 + 9 * 60);
+        bar.resize(701, ToolbarPanel::kHeight);
+        bar.layoutButtons();
+        QCOMPARE(bar.button(true, 2)->x(), 70);
+        QCOMPARE(bar.button(true, 1)->y(), 4);
+        QCOMPARE(bar.button(true, 4)->toolTip(), QStringLiteral("Suchkriterien wieder aufheben"));
+        QVERIFY(!bar.button(true, 4)->isEnabled());
+        bar.useHiColor(false);
+        QVERIFY(bar.button(true, 1)->isHidden() && !bar.button(false, 1)->isHidden());
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,203 @@
+#include "MessageBoxAnswerer.h"
+#include "StartupFixture.h"
+#include "TempDataFolder.h"
+#include "VeltaGuiTest.h"
+#include "app/AppState.h"
+#include "ui/Meldungsfenster.h"
+#include "ui/Skins.h"
+#include "ui/TMeldungDialog.h"
+#include "ui/TOwnFenster.h"
+#include "ui/TSchriftdialog.h"
+#include "ui/TWartenDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <memory>
+
+class TestSkinnedWindows : public QObject {
+    Q_OBJECT
+
+    TempDataFolder m_dir;
+    AppState m_state;
+    std::unique_ptr<Skins> m_skins;
+
+    UiContext context() { return {m_state, *m_skins}; }
+
+    // Answers the next modal dialog with a key once it is shown.
+    static void pressWhenModal(int key) {
+        QTimer::singleShot(0, [key] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w)
+                return;
+            QTest::keyClick(w, Qt::Key(key));
+        });
+    }
+
+private slots:
+    void initTestCase() {
+        StartupFixture::writeSkins(m_dir.path());
+        m_state.folders.dataFolder = m_dir.path() + QLatin1Char('/');
+        m_state.mainBounds = QRect(0, 0, 800, 600);
+        m_skins = std::make_unique<Skins>(m_state);
+    }
+
+    void paintsFrameAtBindingCoordinates_data() {
+        QTest::addColumn<int>("help");
+        QTest::newRow("without help") << 0;
+        QTest::newRow("with help") << 2420;
+    }
+    void paintsFrameAtBindingCoordinates() {
+        QFETCH(int, help);
+        m_state.options.set(OptionsRecord::Motif, 4); // Shepard: orange rails
+        TOwnFenster w(context());
+        w.setHelpContext(help);
+        w.setCaption(QStringLiteral("Test"));
+        w.resize(300, 200);
+        const QImage img = w.grab().toImage();
+        const int cw = 300;
+        const int ch = 200;
+        QCOMPARE(img.pixelColor(50, 10), StartupFixture::skinColour('O'));      // top band
+        QCOMPARE(img.pixelColor(3, 100), StartupFixture::skinColour('L'));      // left edge
+        QCOMPARE(img.pixelColor(cw - 3, 100), StartupFixture::skinColour('R')); // right edge
+        QCOMPARE(img.pixelColor(100, ch - 3), StartupFixture::skinColour('U')); // bottom edge
+        const QColor rail(207, 87, 0);
+        QCOMPARE(img.pixelColor(cw - 31, 120), rail);
+        QCOMPARE(img.pixelColor(cw - 25, 120), rail);
+        QCOMPARE(img.pixelColor(cw - 19, 120), rail);
+        QCOMPARE(img.pixelColor(cw - 25, 26), rail); // the stub below the top band
+        // The rails start lower when the help box is there.
+        QCOMPARE(img.pixelColor(cw - 25, 55) == rail, help == 0);
+        QCOMPARE(img.pixelColor(cw - 25, 66), rail);
+        // The close cross is drawn in the window-text colour through the box's centre.
+        QCOMPARE(img.pixelColor(cw - 25, 38), QPalette().color(QPalette::WindowText));
+        QCOMPARE(img.pixelColor(cw - 32, 31), QPalette().color(QPalette::Light));
+    }
+
+    void dialogSkinFollowsTheMotif() {
+        m_state.options.set(OptionsRecord::Motif, 6);
+        QCOMPARE(m_skins->dialogSet().name, QStringLiteral("TOP2_F"));
+        m_state.options.set(OptionsRecord::Motif, 0);
+        QCOMPARE(m_skins->dialogSet().name, QStringLiteral("LOW_F"));
+    }
+
+    void closeAndHelpBoxes() {
+        TOwnFenster w(context());
+        w.setHelpContext(2310);
+        w.resize(300, 200);
+        w.show();
+        QSignalSpy help(&w, &TOwnFenster::helpRequested);
+        QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(300 - 20, 55));
+        QCOMPARE(help.size(), 1);
+        QCOMPARE(help.first().first().toInt(), 2310);
+        QVERIFY(w.isVisible());
+        QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(300 - 14, 45));
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+    }
+
+    void dragMovesTheWindow() {
+        TOwnFenster w(context());
+        w.resize(300, 200);
+        w.move(100, 100);
+        w.show();
+        const QPoint start = w.pos();
+        QTest::mousePress(&w, Qt::LeftButton, {}, QPoint(100, 100));
+        QMouseEvent move(QEvent::MouseMove, QPointF(130, 120), w.mapToGlobal(QPointF(130, 120)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &move);
+        QCOMPARE(w.pos(), start + QPoint(30, 20));
+        QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(130, 120));
+    }
+
+    void messageBoxAnswers_data() {
+        QTest::addColumn<bool>("yesNo");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Escape in a yes/no box is no") << true << int(Qt::Key_Escape) << 7;
+        QTest::newRow("Escape in an OK box is OK") << false << int(Qt::Key_Escape) << 1;
+        QTest::newRow("Enter takes the yes default") << true << int(Qt::Key_Return) << 6;
+        QTest::newRow("Enter in an OK box") << false << int(Qt::Key_Return) << 1;
+    }
+    void messageBoxAnswers() {
+        QFETCH(bool, yesNo);
+        QFETCH(int, key);
+        TMeldungDialog box(context());
+        pressWhenModal(key);
+        QTEST(box.ask(QStringLiteral("Möchten Sie?"), QStringLiteral("Frage"), 2, yesNo), "result");
+        QCOMPARE(box.JaButton->isVisible(), false); // hidden again after closing
+    }
+
+    void messageBoxGeometry_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("height");
+        QTest::newRow("1 line") << 1 << 105;
+        QTest::newRow("4 lines") << 4 << 150;
+    }
+    void messageBoxGeometry() {
+        QFETCH(int, lines);
+        QFETCH(int, height);
+        TMeldungDialog box(context());
+        QTimer::singleShot(0, [&box, height, lines] {
+            QCOMPARE(box.height(), height);
+            QCOMPARE(box.Textfeld->geometry().top(), 36);
+            QCOMPARE(box.Textfeld->height(), lines * 15);
+            QCOMPARE(box.OkButton->y(), height - 41);
+            QCOMPARE(box.pos(), QPoint((800 - box.width()) / 2, (600 - height) / 2));
+            box.OkButton->click();
+        });
+        QCOMPARE(box.ask(QStringLiteral("Hinweis"), QStringLiteral("Hinweis"), lines, false), 1);
+    }
+
+    void messagesGoThroughTheProgramsBox() {
+        TMeldungDialog box(context());
+        Meldungsfenster::setDialog(&box);
+        pressWhenModal(Qt::Key_Escape);
+        QCOMPARE(Meldungsfenster::show(QStringLiteral("Wirklich?"), QStringLiteral("Frage"), 1, true), 7);
+        QCOMPARE(box.caption(), QStringLiteral("Frage"));
+        Meldungsfenster::setDialog(nullptr);
+    }
+
+    void waitWindow() {
+        TWartenDialog wait(context());
+        wait.ShowWaitWindow(100, QStringLiteral("Rezepte werden gelesen"));
+        QVERIFY(wait.isVisible());
+        QCOMPARE(wait.Balken->maximum(), 90);
+        QCOMPARE(wait.step(), 5);
+        QCOMPARE(wait.Hinweislabel->text(), QStringLiteral("Rezepte werden gelesen"));
+        wait.setProgress(95);
+        QCOMPARE(wait.Balken->value(), 90);
+        wait.HideWaitWindow();
+        QVERIFY(!wait.isVisible());
+        wait.ShowWaitWindow(10, QString());
+        QCOMPARE(wait.Balken->maximum(), 10);
+        QCOMPARE(wait.step(), 1); // step 0 counts as 1
+        wait.HideWaitWindow();
+    }
+
+    void fontChooserRefusesBadSizes() {
+        MessageBoxAnswerer answers;
+        TSchriftdialog chooser(context(), QStringLiteral("Liberation Sans"), 16);
+        chooser.show();
+        QVERIFY(chooser.Schriftnamelist->count() > 0);
+        if (!chooser.Schriftnamelist->currentItem())
+            chooser.Schriftnamelist->setCurrentRow(0);
+        chooser.groesseedit->setText(QStringLiteral("73"));
+        chooser.accept();
+        QVERIFY(chooser.isVisible());
+        QCOMPARE(answers.lastText(), QStringLiteral("Die Schriftgröße muß zwischen 4 und 72 liegen."));
+        chooser.groesseedit->setText(QStringLiteral("72"));
+        chooser.accept();
+        QVERIFY(!chooser.isVisible());
+        QCOMPARE(chooser.selectedSize(), 72);
+        QVERIFY(chooser.selectedName().size() <= 31);
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestSkinnedWindows)
+#include "tst_skinnedwindows.moc"
