@@ -38,10 +38,15 @@ int Application::run(int& argc, char** argv) {
     if (!instance.claim())
         return 0;
     const QStringList args = QApplication::arguments().mid(1);
-    return start({PlatformFolders::iniPath(), QApplication::applicationDirPath()}, args);
+    return start({PlatformFolders::iniPath(), QApplication::applicationDirPath()}, args, true, &instance);
 }
 
-int Application::start(const Paths& paths, const QStringList& switchArguments, bool enterLoop) {
+void Application::connectHelp(TOwnFenster& dialog, HelpWindow& help) {
+    QObject::connect(&dialog, &TOwnFenster::helpRequested, &help, &HelpWindow::showContext);
+}
+
+int Application::start(const Paths& paths, const QStringList& switchArguments, bool enterLoop,
+                       SingleInstance* instance) {
     AppState state;
     state.folders = StartupFolders::derive(paths.iniPath, paths.executableFolder);
     state.switches = Switches::parse(switchArguments);
@@ -61,6 +66,10 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
     TMeldungDialog message(context, &main);
     Meldungsfenster::setDialog(&message);
     TWartenDialog wait(context, &main);
+    connectHelp(message, help);
+    connectHelp(wait, help);
+    if (instance)
+        QObject::connect(instance, &SingleInstance::activationRequested, &main, &TMain::bringToFront);
     state.savedSearches = SavedSearches::load(state.savedSearchesPath());
     const bool created = main.create();
     intro.hide();

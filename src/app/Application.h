@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+class HelpWindow;
+class SingleInstance;
+class TOwnFenster;
+
 // The program's entry: folders, splash, the data tables, the windows in their order, the main
 // loop. Returns the process exit code.
 class Application {
@@ -13,6 +17,9 @@ public:
     };
     static int run(int& argc, char** argv);
     // Runs with explicit paths and arguments (the switches); used by run() and by tests.
-    static int start(const Paths& paths, const QStringList& switchArguments, bool enterLoop = true);
+    static int start(const Paths& paths, const QStringList& switchArguments, bool enterLoop = true,
+                     SingleInstance* instance = nullptr);
+    // The "?" box of a dialog opens its help page.
+    static void connectHelp(TOwnFenster& dialog, HelpWindow& help);
     static int colourDepth();
 };

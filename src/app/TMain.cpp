@@ -17,10 +17,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAudioDevice>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMediaDevices>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -120,6 +122,8 @@ bool TMain::create() {
     checkInstallation(); // a damaged installation ends the program, but the handler goes on
     s.options = OptionsRecord::load(s.optionsPath());
     s.probeMedium();
+    if (s.switches.advertMode) // a missing picture leaves the advert empty
+        m_advert.load(PhotoPath::resolve(s.folders.dataFolder, QStringLiteral("WERBUNG.BMP")));
     applyWindowSize();
     s.categoryList.clear();
     s.tasteList.clear();
@@ -208,6 +212,8 @@ void TMain::updateMainBounds() {
 
 void TMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (!m_shownOnce)
+        m_context.state.waveAvailable = !QMediaDevices::audioOutputs().isEmpty();
     m_context.state.mainShown = true;
     UntenPaintBox->setShown(true);
     m_shownOnce = true;
@@ -237,6 +243,19 @@ void TMain::closeEvent(QCloseEvent* event) {
     s.options.save(s.optionsPath(), s.startedFromCd);
     m_help.close();
     event->accept();
+}
+
+void TMain::bringToFront() {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void TMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Panel1->showHints(m_context.state.options.get(OptionsRecord::ShortHelp) == 1);
 }
 
 void TMain::runCommand(const QString& command) {

@@ -3,6 +3,7 @@
 #include "ui/UiContext.h"
 
 #include <QMainWindow>
+#include <QPixmap>
 
 class ClientFrame;
 class DataTables;
@@ -42,6 +43,9 @@ public:
     void layoutMain();
     void setCancelSearchEnabled(bool enabled);
     QString debugInfoText() const;
+    // A second start of the program brings this window to the front.
+    void bringToFront();
+    const QPixmap& advertPicture() const { return m_advert; }
 
 signals:
     void commandRequested(const QString& command);
@@ -51,6 +55,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildBrowserControls();
@@ -68,4 +73,5 @@ private:
     bool m_endRequested = false;
     bool m_shownOnce = false;
     bool m_tablesOpen = false;
+    QPixmap m_advert;
 };

@@ -7,6 +7,7 @@
 #include "app/DataTables.h"
 #include "app/KeyboardHook.h"
 #include "app/MainMenu.h"
+#include "app/SingleInstance.h"
 #include "app/TMain.h"
 #include "app/ToolbarPanel.h"
 #include "ui/HelpWindow.h"
@@ -198,6 +199,33 @@ private slots:
         QTest::mouseRelease(target.viewport(), Qt::RightButton, {}, QPoint(5, 5));
         QCOMPARE(menus, 1);
         qApp->removeEventFilter(&hook);
+    }
+
+    void helpOpensThePageOfAContext() {
+        HelpWindow help;
+        help.showContents();
+        QCOMPARE(help.currentPage(), QStringLiteral(":/help/index.html"));
+        help.showContext(424242); // no page: the contents
+        QCOMPARE(help.currentPage(), QStringLiteral(":/help/index.html"));
+        QVERIFY(QFile::exists(QStringLiteral(":/help/hauptfenster.html")));
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        Shell shell(dir.path());
+        QVERIFY(shell.main.create());
+        shell.main.menu->action(QStringLiteral("Index"))->trigger();
+        QVERIFY(shell.help.isVisible());
+        shell.main.close();
+        QVERIFY(!shell.help.isVisible());
+    }
+
+    void secondStartBringsTheFirstToTheFront() {
+        const QString key = QStringLiteral("velta98-test-%1").arg(QCoreApplication::applicationPid());
+        SingleInstance first(key);
+        QVERIFY(first.claim());
+        QSignalSpy raised(&first, &SingleInstance::activationRequested);
+        SingleInstance second(key);
+        QVERIFY(!second.claim());
+        QTRY_COMPARE(raised.size(), 1);
     }
 
     void toolbarSpacing() {
