@@ -8,6 +8,7 @@
 #include "app/TMain.h"
 #include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
+#include "ui/ProgramFonts.h"
 #include "ui/Skins.h"
 #include "ui/TMeldungDialog.h"
 #include "ui/TWartenDialog.h"
@@ -30,6 +31,7 @@ int Application::run(int& argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velta Cocktails 98"));
     QApplication::setStyle(QStringLiteral("Windows"));
+    ProgramFonts::registerFonts();
     QTranslator qtGerman;
     if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);

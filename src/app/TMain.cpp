@@ -13,6 +13,7 @@
 #include "store/StoreError.h"
 #include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
+#include "ui/ProgramFonts.h"
 #include "ui/Skins.h"
 
 #include <QAction>
@@ -61,6 +62,9 @@ void TMain::buildBrowserControls() {
     HauptListBox = new QListWidget(UntenPaintBox);
     HauptListBox->setObjectName(QStringLiteral("HauptListBox"));
     HauptListBox->setUniformItemSizes(true);
+    QFont listFont(QStringLiteral("MS Sans Serif"));
+    listFont.setPointSize(8);
+    HauptListBox->setFont(listFont);
     AnzLabel = new QLabel(UntenPaintBox);
     AnzLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette labelPalette = AnzLabel->palette();
@@ -213,12 +217,26 @@ void TMain::updateMainBounds() {
 void TMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_shownOnce)
-        m_context.state.waveAvailable = !QMediaDevices::audioOutputs().isEmpty();
+        firstShow();
     m_context.state.mainShown = true;
     UntenPaintBox->setShown(true);
     m_shownOnce = true;
     layoutMain();
     updateMainBounds();
+}
+
+void TMain::firstShow() {
+    AppState& s = m_context.state;
+    if (s.colourDepth < 16) { // the stepping buttons lose their pictures for symbol characters
+        for (const auto& [button, code] :
+             {std::pair{UListe, char16_t(0xF1)}, std::pair{OListe, char16_t(0xF2)}}) {
+            button->setArrowType(Qt::NoArrow);
+            button->setIcon(QIcon());
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            button->setText(ProgramFonts::wingdingsSymbol(code));
+        }
+    }
+    s.waveAvailable = !QMediaDevices::audioOutputs().isEmpty();
 }
 
 void TMain::resizeEvent(QResizeEvent* event) {

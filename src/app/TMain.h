@@ -59,6 +59,7 @@ protected:
 
 private:
     void buildBrowserControls();
+    void firstShow();
     bool checkInstallation();
     bool openTables();
     bool loadSkins();
