@@ -11,6 +11,7 @@
 #include "app/TMain.h"
 #include "app/ToolbarPanel.h"
 #include "ui/HelpWindow.h"
+#include "ui/ReadOnlyRefusal.h"
 #include "ui/Skins.h"
 #include "ui/TMeldungDialog.h"
 #include "ui/TOwnFenster.h"
@@ -118,6 +119,11 @@ private slots:
         QVERIFY(shell.tables.RezepteTable.file().isReadOnly());
         QCOMPARE(shell.state.folders.picturesFolder, dir.filePath(QStringLiteral("BILDER/")));
         QVERIFY(shell.main.HauptListBox->count() >= 400);
+        MessageBoxAnswerer answers;
+        QVERIFY(ReadOnlyRefusal::RefuseReadOnly(shell.state));
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().lines, 3);
+        QVERIFY(answers.lastText().startsWith(QStringLiteral("Diese Funktion ist gespert")));
         shell.main.close();
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("DATEN/OPTION.CFG"))));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("DATEN/SUCHEN.CFG"))));
@@ -130,6 +136,7 @@ private slots:
         QVERIFY(shell.main.create());
         QCOMPARE(shell.main.AnzLabel->text(), QStringLiteral("%1 Rezepte").arg(shell.state.recipeTotal));
         QVERIFY(!shell.main.menu->action(QStringLiteral("SucheAus"))->isEnabled());
+        QVERIFY(!ReadOnlyRefusal::RefuseReadOnly(shell.state));
         shell.main.close();
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("DATEN/OPTION.CFG"))).size(), 72);
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("DATEN/SUCHEN.CFG"))).size(), 4360);
