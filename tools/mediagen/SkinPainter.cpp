@@ -70,15 +70,27 @@ QColor material(const SkinStyle& s, int along, int across) {
         break;
     }
     case Texture::Glacier: {
-        const double ridge = 30 - 14 * Noise::fractal(x, 0, 80, 3, 41);
+        // A range of peaks: each a steep triangle, the ridge the highest of them, snow on top.
+        double ridge = 44;
+        double litSide = 0;
+        for (int k = -1; k < 25; ++k) {
+            const double centre = k * 68 + 30 * Noise::white(k, 1, 45);
+            const double height = 16 + 20 * Noise::white(k, 2, 45);
+            const double top =
+                44 - std::max(0.0, height - std::abs(x - centre) * (0.55 + 0.3 * Noise::white(k, 3, 45)));
+            if (top < ridge) {
+                ridge = top;
+                litSide = x < centre ? 1 : 0;
+            }
+        }
+        ridge += 1.5 * (Noise::smooth(x, 0, 4, 46) - 0.5);
         if (y > ridge) {
-            const double snow = ridge + 2.5 + 2 * Noise::smooth(x, 0, 9, 42);
-            base = y < snow ? Tone::mix(s.accent, s.light, 0.35) : Tone::mix(s.shadow, s.bodyDark, 0.55);
-            if (y >= snow && Noise::white(along, across, 43) > 0.7)
-                base = Tone::shade(base, 1.08);
+            const bool snow = y < ridge + 3 + 3 * Noise::smooth(x, y, 5, 42) && y < 30;
+            base = snow ? Tone::mix(s.accent, s.light, litSide > 0 ? 0.1 : 0.45)
+                        : Tone::mix(s.shadow, s.bodyDark, litSide > 0 ? 0.75 : 0.45);
         } else {
-            base = Tone::mix(s.body, s.bodyDark, y / 40.0);
-            if (Noise::white(along, across, 44) > 0.993)
+            base = Tone::mix(s.body, s.bodyDark, y / 44.0);
+            if (Noise::white(along, across, 44) > 0.992)
                 base = Tone::mix(base, s.accent, 0.8);
         }
         break;
@@ -170,7 +182,11 @@ QColor profile(const SkinStyle& s, int depth, bool lit, int along) {
             i = depth == 8 ? V::Teal : V::Navy;
         return V::colour(i);
     }
-    const QColor m = material(s, along, 8 + depth);
+    // The mountains belong to the band only; the glacier's mouldings are plain night blue.
+    const QColor m = s.texture == Texture::Glacier
+                         ? Tone::shade(Tone::mix(s.body, s.bodyDark, 0.45),
+                                       1.0 + 0.06 * (Noise::smooth(along, 0, 40, 47) - 0.5))
+                         : material(s, along, 8 + depth);
     switch (depth) {
     case 0:
         return lit ? s.light : s.shadow;

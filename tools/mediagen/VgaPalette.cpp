@@ -1,6 +1,7 @@
 #include "VgaPalette.h"
 
 #include <array>
+#include <cmath>
 
 const QList<QRgb>& VgaPalette::colours() {
     static const QList<QRgb> list = {
@@ -13,23 +14,63 @@ const QList<QRgb>& VgaPalette::colours() {
 
 namespace {
 
-int distance(int r, int g, int b, QRgb p) {
-    const int dr = r - qRed(p);
-    const int dg = g - qGreen(p);
-    const int db = b - qBlue(p);
-    return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+struct Lab {
+    double l, a, b;
+};
+
+// CIE L*a*b* (D65): distances there follow what the eye sees, so a muted red becomes maroon
+// rather than grey or olive.
+Lab toLab(int r, int g, int b) {
+    const auto linear = [](int v) {
+        const double c = v / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double lr = linear(r);
+    const double lg = linear(g);
+    const double lb = linear(b);
+    const double x = (0.4124 * lr + 0.3576 * lg + 0.1805 * lb) / 0.95047;
+    const double y = 0.2126 * lr + 0.7152 * lg + 0.0722 * lb;
+    const double z = (0.0193 * lr + 0.1192 * lg + 0.9505 * lb) / 1.08883;
+    const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
 }
 
-int nearestOf(int r, int g, int b) {
+// Colour counts twice as much as lightness: with only sixteen colours a picture keeps its hues.
+double distance(const Lab& p, const Lab& q) {
+    return (p.l - q.l) * (p.l - q.l) + 4 * ((p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b));
+}
+
+// For dithering, plain weighted RGB: the Bayer offsets are added in RGB, and mixing neighbouring
+// pixels averages in RGB as well.
+int rgbNearest(int r, int g, int b) {
     const QList<QRgb>& list = VgaPalette::colours();
     int best = 0;
-    int bestDistance = distance(r, g, b, list.at(0));
-    for (int i = 1; i < list.size(); ++i) {
-        const int d = distance(r, g, b, list.at(i));
+    int bestDistance = 1 << 30;
+    for (int i = 0; i < list.size(); ++i) {
+        const int dr = r - qRed(list.at(i));
+        const int dg = g - qGreen(list.at(i));
+        const int db = b - qBlue(list.at(i));
+        const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
         if (d < bestDistance) {
             best = i;
             bestDistance = d;
         }
+    }
+    return best;
+}
+
+int nearestOf(int r, int g, int b) {
+    static const QList<Lab> palette = [] {
+        QList<Lab> out;
+        for (QRgb c : VgaPalette::colours())
+            out.append(toLab(qRed(c), qGreen(c), qBlue(c)));
+        return out;
+    }();
+    const Lab lab = toLab(r, g, b);
+    int best = 0;
+    for (int i = 1; i < palette.size(); ++i) {
+        if (distance(lab, palette.at(i)) < distance(lab, palette.at(best)))
+            best = i;
     }
     return best;
 }
@@ -63,7 +104,7 @@ QImage VgaPalette::reduce(const QImage& image, bool dither) {
             const int r = qBound(0, qRed(in[x]) + offset, 255);
             const int g = qBound(0, qGreen(in[x]) + offset, 255);
             const int b = qBound(0, qBlue(in[x]) + offset, 255);
-            dst[x] = uchar(nearestOf(r, g, b));
+            dst[x] = uchar(dither ? rgbNearest(r, g, b) : nearestOf(r, g, b));
         }
     }
     return out;

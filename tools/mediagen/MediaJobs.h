@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The generator's three jobs, each writing one kind of media where the build wants it.
+class MediaJobs {
+public:
+    // Splash, default photos, advert, about and assistant pictures, lexicon and decoration
+    // defaults, all skins, the text backgrounds and AUTORUN.ICO, into the data folder.
+    static void writePictures(const QString& dataFolder);
+    // One photo per recipe and one picture per decoration and lexicon term that names one,
+    // read from the tables in the data folder. Returns false (and writes nothing) when the tables
+    // are not there yet. Does nothing when the stamp file is newer than the tables and the
+    // generator; pictures of records that are gone are removed.
+    static bool writePhotos(const QString& dataFolder, const QString& picturesFolder,
+                            const QString& stampFile);
+    // The PNG files of the program's resources, below outFolder (see resourceFiles()).
+    static void writeResources(const QString& outFolder);
+    // Relative paths of the resources, as compiled into the program under ":/velta/".
+    static QStringList resourceFiles();
+    // The names of the static pictures writePictures() produces (for the build's dependencies).
+    static QStringList pictureFiles();
+};
