@@ -14,6 +14,7 @@
 #include "ui/TWartenDialog.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTranslator>
@@ -32,6 +33,7 @@ int Application::run(int& argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Velta Cocktails 98"));
     QApplication::setStyle(QStringLiteral("Windows"));
     ProgramFonts::registerFonts();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velta/app/velta98.png")));
     QTranslator qtGerman;
     if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);

@@ -52,7 +52,9 @@ void ClientFrame::paintSkin(QPainter& p) {
     p.drawTiledPixmap(QRect(0, 0, 210, 11), skin.top);
     p.drawTiledPixmap(QRect(210, 0, w - 210, 44), skin.top);
     p.drawTiledPixmap(QRect(0, 11, 11, h - 11), skin.left);
-    p.drawTiledPixmap(QRect(w - 12, 0, 12, h), skin.right);
+    // The outer border is in the rightmost 12 columns of the right bitmap.
+    p.drawTiledPixmap(QRect(w - 12, 0, 12, h),
+                      skin.right.copy(qMax(0, skin.right.width() - 12), 0, 12, skin.right.height()));
     p.drawTiledPixmap(QRect(0, h - 11, w, 11), skin.bottom);
     // The separator strips between the left panel and the recipe text.
     const QPixmap strip = skin.left.copy(0, 0, qMin(8, skin.left.width()), skin.left.height());

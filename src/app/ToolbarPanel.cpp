@@ -31,9 +31,9 @@ QString ToolbarPanel::command(int k) {
 }
 
 QString ToolbarPanel::iconPath(bool hiColor, int k) {
-    return QStringLiteral(":/toolbar/%1/%2.png")
+    return QStringLiteral(":/velta/toolbar/%1/%2.png")
         .arg(hiColor ? QStringLiteral("hi") : QStringLiteral("lo"))
-        .arg(k);
+        .arg(k, 2, 10, QLatin1Char('0'));
 }
 
 ToolbarPanel::ToolbarPanel(QWidget* parent) : QWidget(parent) {
