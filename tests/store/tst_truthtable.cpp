@@ -110,6 +110,31 @@ private slots:
         Q_UNUSED(exitCode);
     }
 
+    void infoAndDump() {
+        QProcess p;
+        p.start(QStringLiteral(VELTADB_PATH), {QStringLiteral("info"), m_dbt});
+        QVERIFY(p.waitForFinished(30000));
+        const QString info = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(info.contains(QStringLiteral("Version:      0x83")), qPrintable(info));
+        QVERIFY(info.contains(QStringLiteral("Sätze:        5")));
+        QVERIFY(info.contains(QStringLiteral("ANLEITUNG  M 10")));
+        p.start(QStringLiteral(VELTADB_PATH), {QStringLiteral("dump"), m_smt});
+        QVERIFY(p.waitForFinished(30000));
+        const QString dump = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY(dump.contains(QStringLiteral("#4 (gelöscht)\n  NAME = Geloescht")));
+        QVERIFY(dump.contains(QStringLiteral("ANLEITUNG = Anleitung für Ärger")));
+        QCOMPARE(p.exitCode(), 0);
+    }
+
+    void driverByFirstByte() {
+        QCOMPARE(TTable::detectDriver(m_smt), TTable::Driver::Nsx);
+        QCOMPARE(TTable::detectDriver(m_dbt), TTable::Driver::Ntx);
+        QCOMPARE(TTable::detectDriver(m_dir.filePath(QStringLiteral("fehlt.dbf"))), TTable::Driver::None);
+        QCOMPARE(TTable::driverFromName(QStringLiteral("SXNTX")), TTable::Driver::Ntx);
+        QCOMPARE(TTable::driverFromName(QStringLiteral("SXFOX")), TTable::Driver::Fox);
+        QCOMPARE(TTable::driverFromName(QStringLiteral("sxnsx")), TTable::Driver::Nsx);
+    }
+
     void refusesExpressionsOutsideTheLanguage_data() {
         QTest::addColumn<QString>("filter");
         QTest::newRow("unknown field") << "PREIS = 3";
