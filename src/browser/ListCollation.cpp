@@ -18,64 +18,25 @@ constexpr char32_t kAccentBase = 0x100;
 constexpr char32_t kLower = 0x10;
 constexpr char32_t kUpper = 0x11;
 
-// The base letters of the accented Latin letters of Windows-1252, given in lower case.
+// The accented Latin letters of Windows-1252, in lower case, with the letters they sort as.
+struct BaseLetters {
+    char16_t letter;
+    const char* base;
+};
+constexpr BaseLetters kBaseLetters[] = {
+    {u'à', "a"},  {u'á', "a"},  {u'â', "a"}, {u'ã', "a"},  {u'ä', "a"},  {u'å', "a"},
+    {u'æ', "ae"}, {u'ç', "c"},  {u'è', "e"}, {u'é', "e"},  {u'ê', "e"},  {u'ë', "e"},
+    {u'ƒ', "f"},  {u'ì', "i"},  {u'í', "i"}, {u'î', "i"},  {u'ï', "i"},  {u'ð', "d"},
+    {u'ñ', "n"},  {u'ò', "o"},  {u'ó', "o"}, {u'ô', "o"},  {u'õ', "o"},  {u'ö', "o"},
+    {u'ø', "o"},  {u'œ', "oe"}, {u'š', "s"}, {u'ß', "ss"}, {u'þ', "th"}, {u'ù', "u"},
+    {u'ú', "u"},  {u'û', "u"},  {u'ü', "u"}, {u'ý', "y"},  {u'ÿ', "y"},  {u'ž', "z"}};
+
 const char* baseLetters(char16_t lower) {
-    switch (lower) {
-    case u'à':
-    case u'á':
-    case u'â':
-    case u'ã':
-    case u'ä':
-    case u'å':
-        return "a";
-    case u'æ':
-        return "ae";
-    case u'ç':
-        return "c";
-    case u'è':
-    case u'é':
-    case u'ê':
-    case u'ë':
-        return "e";
-    case u'ƒ':
-        return "f";
-    case u'ì':
-    case u'í':
-    case u'î':
-    case u'ï':
-        return "i";
-    case u'ð':
-        return "d";
-    case u'ñ':
-        return "n";
-    case u'ò':
-    case u'ó':
-    case u'ô':
-    case u'õ':
-    case u'ö':
-    case u'ø':
-        return "o";
-    case u'œ':
-        return "oe";
-    case u'š':
-        return "s";
-    case u'ß':
-        return "ss";
-    case u'þ':
-        return "th";
-    case u'ù':
-    case u'ú':
-    case u'û':
-    case u'ü':
-        return "u";
-    case u'ý':
-    case u'ÿ':
-        return "y";
-    case u'ž':
-        return "z";
-    default:
-        return nullptr;
+    for (const BaseLetters& b : kBaseLetters) {
+        if (b.letter == lower)
+            return b.base;
     }
+    return nullptr;
 }
 
 // Skipped on the first level, as the system's word sort skips them.

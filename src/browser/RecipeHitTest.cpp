@@ -51,8 +51,11 @@ RecipeHitTest::Click RecipeHitTest::click(const RecipeDisplay& d, const LexiconL
         c.term = links.termAt(point);
     } else if (line >= d.firstTextLine) {
         // Words of up to 2 characters are not looked up.
-        c.word = RecipeTextLayout::clickedWord(d.lines.at(line), measurer, point.x());
-        c.target = LexiconTerms::clickKey(c.word).isEmpty() ? Target::None : Target::Word;
+        const QString word = RecipeTextLayout::clickedWord(d.lines.at(line), measurer, point.x());
+        if (!LexiconTerms::clickKey(word).isEmpty()) {
+            c.target = Target::Word;
+            c.word = word;
+        }
     }
     return c;
 }

@@ -16,7 +16,7 @@ QString fact(const QString& text) {
 
 // The n-th entry (1-based) of a classification list; empty outside the list.
 QString nth(const QStringList& list, qint64 n) {
-    return n >= 1 && n <= list.size() ? list.at(qsizetype(n - 1)) : QString();
+    return n >= 1 && n <= list.size() ? list.at(n - 1) : QString();
 }
 
 } // namespace
@@ -85,11 +85,11 @@ RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
 
 // Ingredients with a unit first, those without one (and the missing ones) after them.
 void RecipeLoader::addIngredientLines(RecipeDisplay& d, const Sources& s) {
-    const IngredientSlots slots(s.recipes.GetPaddedString(QStringLiteral("Z")),
-                                s.recipes.GetPaddedString(QStringLiteral("ZMENGE")));
+    const IngredientSlots packed(s.recipes.GetPaddedString(QStringLiteral("Z")),
+                                 s.recipes.GetPaddedString(QStringLiteral("ZMENGE")));
     QList<std::pair<QString, int>> measured;
     QList<std::pair<QString, int>> unitless;
-    for (const IngredientSlots::Line& slot : slots.lines()) {
+    for (const IngredientSlots::Line& slot : packed.lines()) {
         QString name = missingIngredient();
         int kind = kNoAmount;
         if (IngredientLookup::seek(s.ingredients, slot.ingredient)) {

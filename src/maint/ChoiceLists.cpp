@@ -55,7 +55,8 @@ QList<ListEntry> ChoiceLists::ingredientBox(const QList<ListEntry>& zutatliste) 
     return QList<ListEntry>{{noChoice(), 0}} + zutatliste;
 }
 
-void ChoiceLists::replaceBloodAlcoholIngredients(QList<ListEntry>& list, const QList<ListEntry>& ingredientEntries) {
+void ChoiceLists::replaceBloodAlcoholIngredients(QList<ListEntry>& list,
+                                                 const QList<ListEntry>& ingredientEntries) {
     list.removeIf([](const ListEntry& e) { return e.data >= kBloodAlcoholTag; });
     for (const ListEntry& e : ingredientEntries)
         ListCollation::insertSorted(list, e);

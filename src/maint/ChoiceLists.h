@@ -33,7 +33,8 @@ public:
     static QList<ListEntry> ingredientBox(const QList<ListEntry>& zutatliste);
     // The blood alcohol list keeps its recipes (keys below 20000) and gets the new ingredient
     // entries, each at its sorted place.
-    static void replaceBloodAlcoholIngredients(QList<ListEntry>& list, const QList<ListEntry>& ingredientEntries);
+    static void replaceBloodAlcoholIngredients(QList<ListEntry>& list,
+                                               const QList<ListEntry>& ingredientEntries);
 
     // Kind 4: every decoration's name with its record number, in table order.
     static QList<ListEntry> readDecorations(TApollo& decorations);

@@ -1,0 +1,130 @@
+// Recipe browser benchmarks on the 5000-recipe synthetic data set: the list fill with and without
+// the home bar test, loading and wrapping a recipe, arranging it for drawing, the choice lists.
+#include "BenchHarness.h"
+#include "SyntheticDataSet.h"
+#include "assistants/HomeBarTable.h"
+#include "browser/InstructionWrapper.h"
+#include "browser/LexiconLinks.h"
+#include "browser/LexiconTerms.h"
+#include "browser/RecipeList.h"
+#include "browser/RecipeLoader.h"
+#include "browser/RecipeTextLayout.h"
+#include "browser/TextMeasurer.h"
+#include "maint/ChoiceLists.h"
+#include "store/ListsFile.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+#include <QDir>
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+// The recipe view measures with the recipe font: Arial 14 points by default.
+class FontMeasurer : public TextMeasurer {
+public:
+    explicit FontMeasurer(const QFont& font) : m_metrics(font) {}
+    int width(const QString& text) const override { return m_metrics.horizontalAdvance(text); }
+    int height() const override { return m_metrics.boundingRect(QLatin1Char('A')).height(); }
+
+private:
+    QFontMetrics m_metrics;
+};
+
+struct Tables {
+    TApolloEnv env;
+    std::vector<std::unique_ptr<TTable>> tables;
+    std::vector<std::unique_ptr<TApollo>> apollos;
+    explicit Tables(const QString& folder) {
+        env.SetDeleted(true);
+        for (const char* name : {"RE", "ZU", "DE", "BA"}) {
+            auto table = std::make_unique<TTable>(env);
+            table->setDatabaseName(folder);
+            table->setTableName(QString::fromLatin1(name));
+            table->Open();
+            apollos.push_back(std::make_unique<TApollo>(*table));
+            tables.push_back(std::move(table));
+        }
+        zu().IndexTag(QString(), QStringLiteral("INDEX"), QStringLiteral("INDEX"));
+    }
+    TApollo& re() { return *apollos[0]; }
+    TApollo& zu() { return *apollos[1]; }
+    TApollo& de() { return *apollos[2]; }
+    TApollo& ba() { return *apollos[3]; }
+};
+
+QStringList lexiconTerms(TApollo& ba) {
+    QList<ListEntry> terms;
+    for (ba.GoTop(); !ba.Eof(); ba.Skip())
+        terms.append({ba.GetTrimString(QStringLiteral("NAME")), ba.RecNo()});
+    QStringList names;
+    for (const ListEntry& e : terms)
+        names.append(e.text);
+    return names;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir dir;
+    SyntheticDataSet::write(dir.path());
+    Tables t(dir.path());
+    QStringList categories;
+    QStringList tastes;
+    ListsFile::load(QDir(dir.path()).filePath(QStringLiteral("VE.DAT")), &categories, &tastes);
+    HomeBarTable bars;
+    bars.fill(t.zu());
+    const FontMeasurer measurer(QFont(QStringLiteral("Arial"), 14));
+    const int areaWidth = 800 - 257 - 39; // text area of an 800 × 600 main window
+    out << "Synthetische Daten: " << SyntheticDataSet::kRecipes << " Rezepte, "
+        << SyntheticDataSet::kIngredients << " Zutaten; Schrift "
+        << QFontInfo(QFont(QStringLiteral("Arial"), 14)).family() << " 14 pt\n\n";
+
+    RecipeList list;
+    const auto fill = BenchHarness::run(QStringLiteral("FillRecipeList, alle Rezepte"),
+                                        [&] { list.FillRecipeList(t.re()); });
+    const int all = list.ListedCount();
+    const auto fillBar =
+        BenchHarness::run(QStringLiteral("FillRecipeList mit Hausbar-Test (2 Zukäufe)"), [&] {
+            list.FillRecipeList(t.re(), HomeBarTable::Test{&bars, 1, 2});
+        });
+    const int mixable = list.ListedCount();
+
+    int recNo = 0;
+    RecipeDisplay display;
+    const auto load = BenchHarness::run(QStringLiteral("LoadRecipe + WrapInstructions (QFontMetrics)"), [&] {
+        recNo = recNo % SyntheticDataSet::kRecipes + 1;
+        t.re().Go(recNo);
+        display = RecipeLoader::LoadRecipe({t.re(), t.zu(), t.de(), categories, tastes});
+        InstructionWrapper::WrapInstructions(display, measurer, areaWidth, true);
+    });
+    const LexiconTerms terms(lexiconTerms(t.ba()));
+    LexiconLinks links;
+    const auto arrange = BenchHarness::run(QStringLiteral("Zeichnen vorbereiten, Lexikon markiert"), [&] {
+        RecipeTextLayout::arrange(display, measurer, {areaWidth, 600 - 52 - 72 - 39}, {true, true}, &terms,
+                                  links);
+    });
+    const auto choices = BenchHarness::run(QStringLiteral("Auswahllisten der Zutaten (1500)"),
+                                           [&] { ChoiceLists::readIngredients(t.zu()); });
+
+    out << "Rezeptliste (" << all << " Einträge, " << mixable << " mischbar)\n";
+    BenchHarness::print(out, fill, 15);
+    BenchHarness::print(out, fillBar, 15);
+    out << "\nRezeptansicht\n";
+    BenchHarness::print(out, load, 5);
+    BenchHarness::print(out, arrange);
+    out << "\nAuswahllisten\n";
+    BenchHarness::print(out, choices);
+    return 0;
+}
