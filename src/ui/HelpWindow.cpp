@@ -20,7 +20,7 @@ QString HelpWindow::pageFor(int context) {
     return QFile::exists(page) ? page : QString();
 }
 
-void HelpWindow::open(const QString& page) {
+void HelpWindow::openPage(const QString& page) {
     m_page = page;
     m_browser->setSource(QUrl(QStringLiteral("qrc") + page));
     show();
@@ -29,7 +29,7 @@ void HelpWindow::open(const QString& page) {
 }
 
 void HelpWindow::showContents() {
-    open(QStringLiteral(":/help/index.html"));
+    openPage(QStringLiteral(":/help/index.html"));
 }
 
 void HelpWindow::showContext(int context) {
@@ -37,5 +37,5 @@ void HelpWindow::showContext(int context) {
     if (page.isEmpty())
         showContents();
     else
-        open(page);
+        openPage(page);
 }

@@ -17,7 +17,7 @@ public:
     QString currentPage() const { return m_page; }
 
 private:
-    void open(const QString& page);
+    void openPage(const QString& page);
     QTextBrowser* m_browser = nullptr;
     QString m_page;
 };

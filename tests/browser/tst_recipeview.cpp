@@ -53,7 +53,7 @@ class TestRecipeView : public QObject {
 
     const QStringList m_categories = {u"Longdrinks"_s, u"Shortdrinks"_s};
     const QStringList m_tastes = {u"süß"_s, u"sauer"_s};
-    const FixedMeasurer m_m;
+    const FixedMeasurer m_m{};
 
 private slots:
     void loadRecipe_data() {

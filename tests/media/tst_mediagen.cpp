@@ -47,6 +47,7 @@ using Ice = DrinkLook::Ice;
 Q_DECLARE_METATYPE(K)
 Q_DECLARE_METATYPE(Ice)
 Q_DECLARE_METATYPE(GarnishPainter::Kind)
+Q_DECLARE_METATYPE(RecipeInfo)
 
 namespace {
 
@@ -765,8 +766,6 @@ private slots:
         QCOMPARE(MediaJobs::resourceFiles().size(), 25);
     }
 };
-
-Q_DECLARE_METATYPE(RecipeInfo)
 
 VELTA_TEST_MAIN_GUI(TestMediaGen)
 #include "tst_mediagen.moc"
