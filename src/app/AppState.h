@@ -2,6 +2,7 @@
 
 #include "app/StartupFolders.h"
 #include "app/Switches.h"
+#include "maint/IngredientChoices.h"
 #include "store/OptionsRecord.h"
 #include "store/SavedSearches.h"
 
@@ -28,6 +29,10 @@ struct AppState {
     QStringList tasteList;
     SavedSearches savedSearches;
     int recipeTotal = 0;
+    // The master ingredient list `zutatliste`, the home bar table and lists (refreshed together).
+    IngredientChoices ingredientChoices;
+    // Permitted purchases of the search dialog's home bar rule.
+    int searchPurchases = 0;
 
     // The CD probe, the photo availability and the read-only state, from the files as they are.
     void probeMedium();

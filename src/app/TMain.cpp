@@ -8,9 +8,14 @@
 #include "app/MainMenu.h"
 #include "app/MainWindowGeometry.h"
 #include "app/ToolbarPanel.h"
+#include "browser/BrowserController.h"
+#include "browser/RecipePhoto.h"
+#include "browser/RecipeView.h"
+#include "maint/ChoiceLists.h"
 #include "store/ListsFile.h"
 #include "store/PhotoPath.h"
 #include "store/StoreError.h"
+#include "ui/ClickPanel.h"
 #include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/ProgramFonts.h"
@@ -24,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMediaDevices>
+#include <QMenu>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -47,6 +53,8 @@ TMain::TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* p
     setCentralWidget(central);
     buildBrowserControls();
     hook = new KeyboardHook(this, HauptListBox, this);
+    connectBrowser();
+    buildTextPopup();
     connect(menu, &MainMenu::triggered, this, &TMain::runCommand);
     connect(Panel1, &ToolbarPanel::triggered, this, &TMain::runCommand);
 }
@@ -74,8 +82,15 @@ void TMain::buildBrowserControls() {
     OListe->setObjectName(QStringLiteral("OListe"));
     UListe = new QToolButton(UntenPaintBox);
     UListe->setObjectName(QStringLiteral("UListe"));
-    OListe->setArrowType(Qt::DownArrow);
-    UListe->setArrowType(Qt::UpArrow);
+    OListe->setIcon(QIcon(QStringLiteral(":/velta/buttons/OListe.png")));
+    UListe->setIcon(QIcon(QStringLiteral(":/velta/buttons/UListe.png")));
+    AusgabePaintBox = new RecipeView(m_context.state, UntenPaintBox);
+    FotoImage = new RecipePhoto(m_context.state, UntenPaintBox);
+    Markipanel = new ClickPanel(UntenPaintBox);
+    Markigrafik = new QLabel(Markipanel);
+    Markigrafik->setPixmap(QPixmap(QStringLiteral(":/velta/mark/Markigrafik.png")));
+    Markigrafik->setGeometry(0, 0, 18, 18);
+    Markigrafik->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 bool TMain::checkInstallation() {
@@ -137,16 +152,22 @@ bool TMain::create() {
     if (!openTables())
         return false;
     s.recipeTotal = m_tables.ApolloRezepte.Count();
+    s.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
+    browser->loadTerms();
     FillRecipeList();
     if (s.switches.debugInfo)
         Meldungsfenster::show(debugInfoText(), QStringLiteral("Info"), 8, false);
     s.applyLowColourOverrides();
     if (!loadSkins())
         return false;
+    AusgabePaintBox->setAdvert(m_advert);
+    AusgabePaintBox->LoadBackground();
+    browser->applyTextFont();
     Panel1->useHiColor(s.options.get(OptionsRecord::HiColorIcons) == 1);
     Panel1->showHints(s.options.get(OptionsRecord::ShortHelp) == 1);
     qApp->installEventFilter(hook);
     updateMainBounds();
+    browser->showFirst();
     return !m_endRequested;
 }
 
@@ -167,29 +188,41 @@ QString TMain::debugInfoText() const {
     return lines.join(QLatin1Char('\r'));
 }
 
-void TMain::FillRecipeList() {
-    TApollo& re = m_tables.ApolloRezepte;
-    m_tables.ApolloEnv.SetDeleted(true);
-    HauptListBox->setUpdatesEnabled(false);
-    HauptListBox->clear();
-    re.SetTurboRead(true);
-    for (re.GoTop(); !re.Eof(); re.Skip()) {
-        auto* item = new QListWidgetItem(re.GetTrimString(QStringLiteral("NAME")));
-        item->setData(Qt::UserRole, re.RecNo());
-        HauptListBox->addItem(item);
-    }
-    re.SetTurboRead(false);
-    HauptListBox->sortItems();
-    if (HauptListBox->count() != m_context.state.recipeTotal)
-        setCancelSearchEnabled(true);
-    HauptListBox->setUpdatesEnabled(true);
-    HauptListBox->setCurrentRow(0);
-    updateCountLabel();
+void TMain::FillRecipeList(bool homeBarOnly) {
+    browser->FillRecipeList(homeBarOnly);
 }
 
-void TMain::updateCountLabel() {
-    const int n = HauptListBox->count();
-    AnzLabel->setText(QString::number(n) + (n == 1 ? QStringLiteral(" Rezept") : QStringLiteral(" Rezepte")));
+void TMain::connectBrowser() {
+    browser = new BrowserController(m_context.state, m_tables,
+                                    {HauptEdit, HauptListBox, AnzLabel, OListe, UListe, AusgabePaintBox,
+                                     FotoImage, UntenPaintBox, Markipanel, Markigrafik},
+                                    this);
+    connect(browser, &BrowserController::cancelSearchEnabled, this, &TMain::setCancelSearchEnabled);
+    connect(hook, &KeyboardHook::selectionMoved, browser, &BrowserController::selectionChanged);
+    connect(Markipanel, &ClickPanel::clicked, browser, &BrowserController::ToggleMark);
+}
+
+void TMain::buildTextPopup() {
+    TextPopup = new QMenu(this);
+    TextPopup->addAction(QStringLiteral("Schriftart"), this,
+                         [this] { emit commandRequested(QStringLiteral("Schriftart")); });
+    TextPopup->addAction(QStringLiteral("Darstellung"), this,
+                         [this] { emit commandRequested(QStringLiteral("Darstellung")); });
+    TextPopup->addSeparator();
+    TextPopup->addAction(QStringLiteral("Rezept bearbeiten"), this,
+                         [this] { runCommand(QStringLiteral("RezeptBearbeiten")); });
+    TextPopup->addAction(QStringLiteral("Zutateninfo"), this,
+                         [this] { runCommand(QStringLiteral("Zutateninfo")); });
+    TextPopup->addSeparator();
+    QMenu* clipboard = TextPopup->addMenu(QStringLiteral("Zwischenablage"));
+    clipboard->addAction(QStringLiteral("Rezepttext"), browser, &BrowserController::copyRecipeText);
+    clipboard->addAction(QStringLiteral("Foto"), browser, &BrowserController::copyPhoto);
+    for (QWidget* w : {static_cast<QWidget*>(AusgabePaintBox), static_cast<QWidget*>(FotoImage),
+                       static_cast<QWidget*>(UntenPaintBox)}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [this, w](const QPoint& pos) { TextPopup->popup(w->mapToGlobal(pos)); });
+    }
 }
 
 void TMain::setCancelSearchEnabled(bool enabled) {
@@ -208,6 +241,7 @@ void TMain::layoutMain() {
     AnzLabel->setGeometry(l.countLabel);
     OListe->setGeometry(l.stepNext);
     UListe->setGeometry(l.stepPrevious);
+    browser->relayout(l);
 }
 
 void TMain::updateMainBounds() {
@@ -272,13 +306,23 @@ void TMain::bringToFront() {
 
 void TMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Panel1->showHints(m_context.state.options.get(OptionsRecord::ShortHelp) == 1);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_tablesOpen)
+        return;
+    const bool hints = m_context.state.options.get(OptionsRecord::ShortHelp) == 1;
+    Panel1->showHints(hints);
+    Markipanel->setToolTip(hints ? QStringLiteral("Rezept markieren") : QString());
+    browser->selectionChanged();
 }
 
 void TMain::runCommand(const QString& command) {
     if (command == QStringLiteral("Beenden"))
         close();
+    else if (command == QStringLiteral("MarkAktuell"))
+        browser->ToggleMark();
+    else if (command == QStringLiteral("MarkAlle"))
+        browser->MarkAllListed();
+    else if (command == QStringLiteral("MarkAufheben"))
+        browser->ClearAllMarks();
     else if (command == QStringLiteral("Index"))
         m_help.showContents();
     emit commandRequested(command);

@@ -5,7 +5,12 @@
 #include <QMainWindow>
 #include <QPixmap>
 
+class BrowserController;
+class ClickPanel;
 class ClientFrame;
+class QMenu;
+class RecipePhoto;
+class RecipeView;
 class DataTables;
 class HelpWindow;
 class KeyboardHook;
@@ -37,9 +42,15 @@ public:
     QToolButton* OListe = nullptr;
     QToolButton* UListe = nullptr;
     KeyboardHook* hook = nullptr;
+    RecipeView* AusgabePaintBox = nullptr;
+    RecipePhoto* FotoImage = nullptr;
+    ClickPanel* Markipanel = nullptr;
+    QLabel* Markigrafik = nullptr;
+    QMenu* TextPopup = nullptr;
+    BrowserController* browser = nullptr;
 
     // Fills the recipe list from the recipe table as it stands.
-    void FillRecipeList();
+    void FillRecipeList(bool homeBarOnly = false);
     void layoutMain();
     void setCancelSearchEnabled(bool enabled);
     QString debugInfoText() const;
@@ -59,6 +70,8 @@ protected:
 
 private:
     void buildBrowserControls();
+    void buildTextPopup();
+    void connectBrowser();
     void firstShow();
     bool checkInstallation();
     bool openTables();
@@ -66,7 +79,6 @@ private:
     void applyWindowSize();
     void updateMainBounds();
     void runCommand(const QString& command);
-    void updateCountLabel();
 
     UiContext m_context;
     DataTables& m_tables;

@@ -10,6 +10,8 @@
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
 #include "app/ToolbarPanel.h"
+#include "browser/BrowserController.h"
+#include "browser/RecipeDisplay.h"
 #include "ui/HelpWindow.h"
 #include "ui/ReadOnlyRefusal.h"
 #include "ui/Skins.h"
@@ -150,17 +152,21 @@ private slots:
         shell.main.show();
         shell.main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&shell.main));
+        // A short list: the five drinks of one assistant code, with room for ten lines.
+        QCOMPARE(shell.tables.ApolloRezepte.Query(QStringLiteral("CANR = 4223")), 5);
+        shell.main.FillRecipeList();
+        shell.tables.ApolloRezepte.Query(QString());
         QListWidget* list = shell.main.HauptListBox;
-        list->clear();
-        list->addItems(strings({"A", "B", "C", "D", "E"}));
+        QCOMPARE(list->count(), 5);
+        QVERIFY(shell.main.menu->action(QStringLiteral("SucheAus"))->isEnabled());
         list->setFixedHeight(list->sizeHintForRow(0) * 10 + 2 * list->frameWidth());
-        list->setCurrentRow(0);
         shell.main.HauptEdit->setFocus();
-        shell.main.HauptEdit->setText(QStringLiteral("b"));
         QSignalSpy shown(shell.main.hook, &KeyboardHook::selectionMoved);
         pressKey(shell.main.HauptEdit, Qt::Key_Down);
         QCOMPARE(list->currentRow(), 1);
-        QCOMPARE(shell.main.HauptEdit->text(), QStringLiteral("b"));
+        QCOMPARE(shell.main.HauptEdit->text(), list->item(1)->text()); // shown and synced
+        QVERIFY(shell.main.HauptEdit->hasFocus());
+        QCOMPARE(shell.main.browser->browser().display().name, list->item(1)->text());
         pressKey(shell.main.HauptEdit, Qt::Key_PageDown);
         QCOMPARE(list->currentRow(), 4);
         pressKey(shell.main.HauptEdit, Qt::Key_Down);

@@ -1,0 +1,258 @@
+#include "browser/BrowserController.h"
+
+#include "app/AppState.h"
+#include "app/ClientFrame.h"
+#include "app/DataTables.h"
+#include "app/MainLayout.h"
+#include "browser/ListCollation.h"
+#include "browser/RecipeClipboard.h"
+#include "browser/RecipeMarks.h"
+#include "browser/RecipePhoto.h"
+#include "browser/RecipeView.h"
+#include "store/StoreError.h"
+#include "ui/Meldungsfenster.h"
+#include "ui/ReadOnlyRefusal.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
+
+BrowserController::BrowserController(AppState& state, DataTables& tables, const Widgets& widgets,
+                                     QObject* parent)
+    : QObject(parent), m_state(state), m_tables(tables), m_w(widgets),
+      m_browser({tables.ApolloRezepte, tables.ApolloZutaten, tables.ApolloDeko}, state.categoryList,
+                state.tasteList) {
+    m_hiTimer.setInterval(40);
+    m_w.view->setTerms(&m_terms);
+    m_w.view->setDisplay(&m_browser.display());
+    connect(&m_hiTimer, &QTimer::timeout, this, &BrowserController::scrollTick);
+    connect(m_w.edit, &QLineEdit::textEdited, this, &BrowserController::quickSearch);
+    connect(m_w.list, &QListWidget::itemClicked, this, [this] {
+        m_w.edit->setFocus();
+        selectionChanged();
+    });
+    connect(m_w.list, &QListWidget::itemDoubleClicked, this, [this] { m_w.edit->setFocus(); });
+    connect(m_w.next, &QToolButton::clicked, this, [this] { step(1); });
+    connect(m_w.previous, &QToolButton::clicked, this, [this] { step(-1); });
+    connect(m_w.view, &RecipeView::clicked, this, &BrowserController::handleClick);
+    connect(m_w.frame, &ClientFrame::scrollPressed, this, [this] { m_hiTimer.start(); });
+    connect(m_w.frame, &ClientFrame::scrollReleased, this, [this] { m_hiTimer.stop(); });
+}
+
+void BrowserController::loadTerms() {
+    m_termEntries.clear();
+    TApollo& ba = m_tables.ApolloLex;
+    if (ba.LockFile()) {
+        ba.SetTurboRead(true);
+        for (ba.GoTop(); !ba.Eof(); ba.Skip())
+            m_termEntries.append({ba.GetTrimString(QStringLiteral("NAME")), ba.RecNo()});
+        ba.SetTurboRead(false);
+        ba.Unlock();
+    }
+    ListCollation::sort(m_termEntries);
+    m_terms = LexiconTerms::fromEntries(m_termEntries);
+}
+
+void BrowserController::applyTextFont() {
+    m_w.view->ApplyTextFont();
+    m_browser.setWrap({&m_w.view->measurer(), m_w.view->width(),
+                       m_state.options.get(OptionsRecord::InstructionsJustified) != 0});
+    refreshView();
+}
+
+void BrowserController::fillListWidget() {
+    m_filling = true;
+    m_w.list->setUpdatesEnabled(false);
+    m_w.list->clear();
+    for (const ListEntry& e : m_browser.list().entries()) {
+        auto* item = new QListWidgetItem(e.text);
+        item->setData(Qt::UserRole, e.data);
+        m_w.list->addItem(item);
+    }
+    m_w.list->setUpdatesEnabled(true);
+    m_w.list->setCurrentRow(m_w.list->count() > 0 ? 0 : -1);
+    m_filling = false;
+    m_w.count->setText(m_browser.list().CountLabelText());
+}
+
+void BrowserController::FillRecipeList(bool homeBarOnly) {
+    std::optional<HomeBarTable::Test> test;
+    if (homeBarOnly)
+        test = HomeBarTable::Test{&m_state.ingredientChoices.homeBars,
+                                  m_state.options.get(OptionsRecord::HomeBar), m_state.searchPurchases};
+    m_browser.FillRecipeList(test);
+    fillListWidget();
+    if (m_browser.list().enablesCancelSearch(m_state.recipeTotal))
+        emit cancelSearchEnabled(true);
+}
+
+void BrowserController::showFirst() {
+    if (m_w.list->count() == 0)
+        return;
+    m_w.list->setCurrentRow(0);
+    selectionChanged();
+}
+
+void BrowserController::selectionChanged() {
+    const int row = m_w.list->currentRow();
+    if (row < 0 || m_filling)
+        return;
+    bool loaded = false;
+    try {
+        loaded = m_browser.ShowSelected(row);
+    } catch (const StoreError&) {
+        return; // a recipe that cannot be read leaves the view as it was
+    }
+    showCurrent(loaded);
+}
+
+void BrowserController::showCurrent(bool loaded) {
+    if (!loaded)
+        return;
+    SyncSearchField();
+    const RecipeDisplay& d = m_browser.display();
+    m_w.photo->LoadPhoto(d.photoName, d.collectionPhoto);
+    m_w.frame->setTitle(d.name, m_w.view->font());
+    ShowMarkPicture();
+    refreshView();
+}
+
+void BrowserController::refreshView() {
+    m_w.view->update();
+    // The arrows depend on what the drawing found visible.
+    m_w.view->render();
+    m_w.frame->setCanScroll(m_browser.display().canScroll());
+}
+
+void BrowserController::SyncSearchField() {
+    m_w.edit->setFocus();
+    if (QListWidgetItem* item = m_w.list->currentItem())
+        m_w.edit->setText(item->text());
+    m_w.edit->selectAll();
+}
+
+void BrowserController::quickSearch(const QString& text) {
+    const int index = m_browser.list().QuickSearch(text);
+    if (index >= 0) {
+        m_filling = true; // typing selects without showing
+        m_w.list->setCurrentRow(index);
+        m_filling = false;
+    }
+}
+
+void BrowserController::step(int delta) {
+    const int row = m_w.list->currentRow();
+    const int target = row + delta;
+    if (row < 0 || target < 0 || target >= m_w.list->count())
+        return;
+    m_w.list->setCurrentRow(target);
+    if (delta > 0)
+        m_w.edit->setFocus();
+    selectionChanged();
+}
+
+void BrowserController::scrollTick() {
+    QApplication::processEvents();
+    RecipeDisplay& d = m_browser.display();
+    const bool moved = m_w.frame->held() == ClientFrame::HotSpot::Down ? d.scrollDown() : d.scrollUp();
+    if (moved)
+        refreshView();
+}
+
+void BrowserController::relayout(const MainLayout& layout) {
+    m_w.view->setGeometry(layout.text);
+    m_w.photo->setGeometry(layout.photo);
+    m_w.frame->setHotSpots(layout.scrollDown, layout.scrollUp);
+    m_w.markPanel->setGeometry(layout.markPanel);
+    m_browser.setWrap({&m_w.view->measurer(), layout.text.width(),
+                       m_state.options.get(OptionsRecord::InstructionsJustified) != 0});
+    m_w.frame->setTitle(m_browser.display().name, m_w.view->font());
+    refreshView();
+}
+
+void BrowserController::ShowMarkPicture() {
+    m_w.mark->setVisible(m_browser.shown().CurrentMarked());
+}
+
+void BrowserController::ToggleMark() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_state) || m_browser.display().lastLine < 0)
+        return;
+    m_browser.ToggleMark();
+    ShowMarkPicture();
+}
+
+void BrowserController::MarkAllListed() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_state))
+        return;
+    const int n = m_browser.list().ListedCount();
+    if (RecipeMarks::markAllAsks(n) &&
+        Meldungsfenster::show(RecipeMarks::markAllQuestion(n), QStringLiteral("Frage"),
+                              RecipeMarks::kMarkAllQuestionLines, true) != Meldungsfenster::Yes)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_browser.MarkAllListed();
+    QApplication::restoreOverrideCursor();
+    ShowMarkPicture();
+}
+
+void BrowserController::ClearAllMarks() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_state))
+        return;
+    if (Meldungsfenster::show(RecipeMarks::clearAllQuestion(), QStringLiteral("Frage"),
+                              RecipeMarks::kClearAllQuestionLines, true) != Meldungsfenster::Yes)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_browser.ClearAllMarks();
+    QApplication::restoreOverrideCursor();
+    ShowMarkPicture();
+}
+
+void BrowserController::copyRecipeText() {
+    if (m_browser.display().lastLine < 0)
+        return;
+    QApplication::clipboard()->setText(RecipeClipboard::recipeText(m_browser.display()));
+    Meldungsfenster::show(RecipeClipboard::textCopied(), QStringLiteral("Hinweis"), 1, false);
+}
+
+void BrowserController::copyPhoto() {
+    QApplication::clipboard()->setPixmap(m_w.photo->pixmap());
+    Meldungsfenster::show(RecipeClipboard::photoCopied(), QStringLiteral("Hinweis"), 1, false);
+}
+
+void BrowserController::handleClick(const RecipeHitTest::Click& click) {
+    const RecipeDisplay& d = m_browser.display();
+    switch (click.target) {
+    case RecipeHitTest::Target::Category: {
+        const int term = RecipeHitTest::categoryTerm(d.categoryName, m_terms);
+        if (term < 0)
+            Meldungsfenster::show(RecipeHitTest::noCategoryInfoText(), QStringLiteral("Hinweis"),
+                                  RecipeHitTest::kNoCategoryInfoLines, false);
+        else
+            emit lexiconTermClicked(m_termEntries.at(term).data);
+        break;
+    }
+    case RecipeHitTest::Target::LexiconTerm:
+        emit lexiconTermClicked(m_termEntries.at(click.term).data);
+        break;
+    case RecipeHitTest::Target::Ingredient:
+        emit ingredientClicked(click.ingredient);
+        break;
+    case RecipeHitTest::Target::Word: {
+        const RecipeHitTest::WordLookup found = RecipeHitTest::lookUpWord(
+            click.word, LexiconTerms::fromEntries(m_state.ingredientChoices.zutatliste), m_terms);
+        if (found.ingredientEntry >= 0)
+            emit ingredientClicked(m_state.ingredientChoices.zutatliste.at(found.ingredientEntry).data);
+        else if (found.term >= 0)
+            emit lexiconTermClicked(m_termEntries.at(found.term).data);
+        else
+            Meldungsfenster::show(RecipeHitTest::noInfoText(), QStringLiteral("Hinweis"),
+                                  RecipeHitTest::kNoInfoLines, false);
+        break;
+    }
+    default:
+        break;
+    }
+}

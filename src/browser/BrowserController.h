@@ -1,0 +1,86 @@
+#pragma once
+
+#include "browser/LexiconTerms.h"
+#include "browser/RecipeBrowser.h"
+#include "browser/RecipeHitTest.h"
+
+#include <QObject>
+#include <QTimer>
+
+struct AppState;
+class ClientFrame;
+class DataTables;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QToolButton;
+class RecipePhoto;
+class RecipeView;
+struct MainLayout;
+
+// Connects the main window's browser controls to the recipe browser: the list and its quick
+// search, the stepping buttons, the recipe view with its title, photo and scrolling, the marks and
+// the clipboard commands.
+class BrowserController : public QObject {
+    Q_OBJECT
+public:
+    struct Widgets {
+        QLineEdit* edit;
+        QListWidget* list;
+        QLabel* count;
+        QToolButton* next;
+        QToolButton* previous;
+        RecipeView* view;
+        RecipePhoto* photo;
+        ClientFrame* frame;
+        QWidget* markPanel;
+        QLabel* mark;
+    };
+
+    BrowserController(AppState& state, DataTables& tables, const Widgets& widgets, QObject* parent = nullptr);
+
+    RecipeBrowser& browser() { return m_browser; }
+    // Rebuilds the list from the recipe table as it stands (the search applies its filter first).
+    void FillRecipeList(bool homeBarOnly);
+    // Selects the first drink and shows it.
+    void showFirst();
+    // After the user changed the selection: load the recipe when it is another, sync the field.
+    void selectionChanged();
+    void relayout(const MainLayout& layout);
+    // The lexicon's term list, sorted, from the table "BA".
+    void loadTerms();
+    const LexiconTerms& terms() const { return m_terms; }
+    void ToggleMark();
+    void MarkAllListed();
+    void ClearAllMarks();
+    void copyRecipeText();
+    void copyPhoto();
+    void applyTextFont();
+    QTimer* HiTimer() { return &m_hiTimer; }
+
+signals:
+    void cancelSearchEnabled(bool enabled);
+    void categoryClicked(int term);
+    void lexiconTermClicked(int recNo);
+    void ingredientClicked(int number);
+
+private:
+    void SyncSearchField();
+    void showCurrent(bool loaded);
+    void fillListWidget();
+    void quickSearch(const QString& text);
+    void step(int delta);
+    void scrollTick();
+    void refreshView();
+    void handleClick(const RecipeHitTest::Click& click);
+    void ShowMarkPicture();
+
+    AppState& m_state;
+    DataTables& m_tables;
+    Widgets m_w;
+    RecipeBrowser m_browser;
+    LexiconTerms m_terms;
+    QList<ListEntry> m_termEntries;
+    QTimer m_hiTimer;
+    bool m_filling = false;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "browser/FontMeasurer.h"
+#include "browser/LexiconLinks.h"
+#include "browser/RecipeHitTest.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+struct AppState;
+class LexiconTerms;
+struct RecipeDisplay;
+
+// The recipe text (`AusgabePaintBox`): ingredient and fact lines, the wrapped instructions with
+// marked lexicon terms, over the background picture or the plain button face.
+class RecipeView : public QWidget {
+    Q_OBJECT
+public:
+    explicit RecipeView(AppState& state, QWidget* parent = nullptr);
+
+    void setDisplay(RecipeDisplay* display) { m_display = display; }
+
+    void setTerms(const LexiconTerms* terms) { m_terms = terms; }
+    void setAdvert(const QPixmap& advert) { m_advert = advert; }
+    void setLinkCursor(const QCursor& cursor) { m_linkCursor = cursor; }
+    // The text font from the options, for drawing and measuring.
+    void ApplyTextFont();
+    const FontMeasurer& measurer() const { return m_measurer; }
+    // The background picture of the current motif and text background; loaded only when it changed.
+    void LoadBackground();
+    QString backgroundFile() const { return m_backgroundFile; }
+    // Renders the text as DrawText does into an image of the view's size.
+    QImage render();
+    QColor textColour() const;
+    QColor linkColour() const;
+    const LexiconLinks& links() const { return m_links; }
+
+signals:
+    void clicked(const RecipeHitTest::Click& click);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool usesBackgroundPicture() const;
+    void DrawText(class QPainter& p);
+    AppState& m_state;
+    RecipeDisplay* m_display = nullptr;
+    const LexiconTerms* m_terms = nullptr;
+    FontMeasurer m_measurer;
+    LexiconLinks m_links;
+    QPixmap m_background;
+    QString m_backgroundFile;
+    QPixmap m_advert;
+    QCursor m_linkCursor = QCursor(Qt::PointingHandCursor);
+};
