@@ -6,6 +6,7 @@
 #include "app/PlatformFolders.h"
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
+#include "assistants/THausbardialog.h"
 #include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/ProgramFonts.h"
@@ -72,6 +73,7 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
     TWartenDialog wait(context, &main);
     connectHelp(message, help);
     connectHelp(wait, help);
+    connectHelp(*main.Hausbardialog, help);
     if (instance)
         QObject::connect(instance, &SingleInstance::activationRequested, &main, &TMain::bringToFront);
     state.savedSearches = SavedSearches::load(state.savedSearchesPath());

@@ -8,6 +8,8 @@
 #include "app/MainMenu.h"
 #include "app/MainWindowGeometry.h"
 #include "app/ToolbarPanel.h"
+#include "assistants/HomeBarCommand.h"
+#include "assistants/THausbardialog.h"
 #include "browser/BrowserController.h"
 #include "browser/RecipePhoto.h"
 #include "browser/RecipeView.h"
@@ -55,6 +57,7 @@ TMain::TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* p
     hook = new KeyboardHook(this, HauptListBox, this);
     connectBrowser();
     buildTextPopup();
+    Hausbardialog = new THausbardialog(context, tables.ApolloZutaten, this);
     connect(menu, &MainMenu::triggered, this, &TMain::runCommand);
     connect(Panel1, &ToolbarPanel::triggered, this, &TMain::runCommand);
 }
@@ -152,7 +155,7 @@ bool TMain::create() {
     if (!openTables())
         return false;
     s.recipeTotal = m_tables.ApolloRezepte.Count();
-    s.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
+    RefreshChoiceLists(ChoiceLists::Ingredients);
     browser->loadTerms();
     FillRecipeList();
     if (s.switches.debugInfo)
@@ -200,6 +203,14 @@ void TMain::connectBrowser() {
     connect(browser, &BrowserController::cancelSearchEnabled, this, &TMain::setCancelSearchEnabled);
     connect(hook, &KeyboardHook::selectionMoved, browser, &BrowserController::selectionChanged);
     connect(Markipanel, &ClickPanel::clicked, browser, &BrowserController::ToggleMark);
+}
+
+void TMain::RefreshChoiceLists(int kind) {
+    if (kind != ChoiceLists::Ingredients)
+        return; // the windows with category, taste and decoration choices come with later commands
+    AppState& s = m_context.state;
+    s.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
+    Hausbardialog->setBars(s.ingredientChoices.homeBarLists);
 }
 
 void TMain::buildTextPopup() {
@@ -317,6 +328,8 @@ void TMain::changeEvent(QEvent* event) {
 void TMain::runCommand(const QString& command) {
     if (command == QStringLiteral("Beenden"))
         close();
+    else if (command == QStringLiteral("Hausbar"))
+        HomeBarCommand::run(m_context.state, *Hausbardialog, m_tables.ApolloZutaten);
     else if (command == QStringLiteral("MarkAktuell"))
         browser->ToggleMark();
     else if (command == QStringLiteral("MarkAlle"))

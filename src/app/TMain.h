@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 class BrowserController;
+class THausbardialog;
 class ClickPanel;
 class ClientFrame;
 class QMenu;
@@ -48,12 +49,16 @@ public:
     QLabel* Markigrafik = nullptr;
     QMenu* TextPopup = nullptr;
     BrowserController* browser = nullptr;
+    THausbardialog* Hausbardialog = nullptr;
 
     // Fills the recipe list from the recipe table as it stands.
     void FillRecipeList(bool homeBarOnly = false);
     void layoutMain();
     void setCancelSearchEnabled(bool enabled);
     QString debugInfoText() const;
+    // Rebuilds every window's copy of one kind of choices (1 categories, 2 tastes, 3 ingredients,
+    // 4 decorations) from its source.
+    void RefreshChoiceLists(int kind);
     // A second start of the program brings this window to the front.
     void bringToFront();
     const QPixmap& advertPicture() const { return m_advert; }

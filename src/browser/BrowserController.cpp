@@ -213,7 +213,10 @@ void BrowserController::ClearAllMarks() {
 void BrowserController::copyRecipeText() {
     if (m_browser.display().lastLine < 0)
         return;
-    QApplication::clipboard()->setText(RecipeClipboard::recipeText(m_browser.display()));
+    // Line breaks as this platform's programs expect them.
+    QString text = RecipeClipboard::recipeText(m_browser.display());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QApplication::clipboard()->setText(text);
     Meldungsfenster::show(RecipeClipboard::textCopied(), QStringLiteral("Hinweis"), 1, false);
 }
 

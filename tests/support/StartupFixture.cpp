@@ -47,5 +47,15 @@ bool StartupFixture::make(const QString& programFolder) {
     photo.fill(Qt::gray);
     photo.save(data + QStringLiteral("/DEFAULT.BMP"), "BMP");
     writeSkins(data);
+    for (const char* prefix : {"K1_", "K2_", "K3_"}) {
+        for (const auto& [suffix, colour] :
+             {std::pair{"D", QColor(30, 30, 60)}, std::pair{"H", QColor(240, 235, 220)}}) {
+            QImage tile(16, 16, QImage::Format_RGB888);
+            tile.fill(colour);
+            tile.save(data + QLatin1Char('/') + QString::fromLatin1(prefix) + QString::fromLatin1(suffix) +
+                          QStringLiteral(".BMP"),
+                      "BMP");
+        }
+    }
     return true;
 }

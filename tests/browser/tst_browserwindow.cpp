@@ -1,0 +1,309 @@
+#include "MessageBoxAnswerer.h"
+#include "StartupFixture.h"
+#include "TempDataFolder.h"
+#include "VeltaGuiTest.h"
+#include "app/AppState.h"
+#include "app/ClientFrame.h"
+#include "app/DataTables.h"
+#include "app/TMain.h"
+#include "assistants/HomeBarCommand.h"
+#include "assistants/THausbardialog.h"
+#include "browser/BrowserController.h"
+#include "browser/RecipeDisplay.h"
+#include "browser/RecipePhoto.h"
+#include "browser/RecipeView.h"
+#include "ui/HelpWindow.h"
+#include "ui/Skins.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+struct Shell {
+    AppState state;
+    Skins skins{state};
+    UiContext context{state, skins};
+    DataTables tables;
+    HelpWindow help;
+    TMain main{context, tables, help};
+    explicit Shell(const QString& folder) {
+        state.folders = StartupFolders::derive(QStringLiteral("/nirgends/VELTA98.INI"), folder);
+    }
+    BrowserController& browser() { return *main.browser; }
+    int row(const QString& name) const {
+        const auto found = main.HauptListBox->findItems(name, Qt::MatchExactly);
+        return found.isEmpty() ? -1 : main.HauptListBox->row(found.first());
+    }
+    void select(const QString& name) {
+        main.HauptListBox->setCurrentRow(row(name));
+        browser().selectionChanged();
+    }
+    int markOf(int recNo) {
+        tables.ApolloRezepte.Go(recNo);
+        return int(tables.ApolloRezepte.GetInteger(QStringLiteral("MARK")));
+    }
+};
+
+} // namespace
+
+class TestBrowserWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_dir;
+    std::unique_ptr<Shell> m_shell;
+
+    Shell& shell() { return *m_shell; }
+
+private slots:
+    void init() {
+        m_shell.reset();
+        m_dir = std::make_unique<TempDataFolder>();
+        QVERIFY(StartupFixture::make(m_dir->path()));
+        m_shell = std::make_unique<Shell>(m_dir->path());
+        QVERIFY(shell().main.create());
+        shell().main.setWindowState(Qt::WindowNoState);
+        shell().main.resize(800, 600);
+        shell().main.show();
+    }
+    void cleanup() {
+        if (m_shell)
+            m_shell->main.close();
+        m_shell.reset();
+    }
+
+    void typingSelectsWithoutShowing() {
+        const QString shownBefore = shell().browser().browser().display().name;
+        shell().main.HauptEdit->setFocus();
+        QTest::keyClicks(shell().main.HauptEdit, QStringLiteral("mo"));
+        const QString selected = shell().main.HauptListBox->currentItem()->text();
+        QVERIFY2(selected.startsWith(QStringLiteral("Mo"), Qt::CaseInsensitive), qPrintable(selected));
+        QCOMPARE(shell().browser().browser().display().name, shownBefore);
+        QCOMPARE(shell().main.HauptEdit->text(), QStringLiteral("mo"));
+    }
+
+    void steppingButtons() {
+        QListWidget* list = shell().main.HauptListBox;
+        QCOMPARE(list->currentRow(), 0);
+        shell().main.UListe->click(); // already at the top: nothing
+        QCOMPARE(list->currentRow(), 0);
+        shell().main.OListe->click();
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(shell().browser().browser().display().name, list->item(1)->text());
+        QCOMPARE(shell().main.HauptEdit->text(), list->item(1)->text());
+        list->setCurrentRow(list->count() - 1);
+        shell().main.OListe->click(); // at the end: nothing
+        QCOMPARE(list->currentRow(), list->count() - 1);
+    }
+
+    void markingTheCurrentRecipe() {
+        shell().select(QStringLiteral("Mojito"));
+        const int recNo = shell().browser().browser().shown().CurrentRecNo();
+        QCOMPARE(shell().markOf(recNo), 0);
+        QVERIFY(shell().main.Markigrafik->isHidden());
+        shell().browser().ToggleMark();
+        QCOMPARE(shell().markOf(recNo), 1);
+        QVERIFY(!shell().main.Markigrafik->isHidden());
+        shell().browser().ToggleMark();
+        QCOMPARE(shell().markOf(recNo), 0);
+    }
+
+    void markAllAsksAndClearAllReachesUnlistedRecipes() {
+        MessageBoxAnswerer answers;
+        TApollo& re = shell().tables.ApolloRezepte;
+        QCOMPARE(re.Query(QStringLiteral("CANR = 4223")), 5);
+        shell().main.FillRecipeList();
+        re.Query(QString());
+        answers.queue(Meldungsfenster::No);
+        shell().browser().MarkAllListed();
+        QVERIFY(answers.lastText().contains(QStringLiteral("5 Getränke wirklich markieren?")));
+        QCOMPARE(re.Query(QStringLiteral("MARK = 1")), 0);
+        answers.queue(Meldungsfenster::Yes);
+        shell().browser().MarkAllListed();
+        QCOMPARE(re.Query(QStringLiteral("MARK = 1")), 5);
+        re.Query(QString());
+        shell().main.FillRecipeList(); // all recipes again
+        QCOMPARE(re.Query(QStringLiteral("CANR = 1111")), 2);
+        shell().main.FillRecipeList(); // the marked five are no longer listed
+        re.Query(QString());
+        answers.queue(Meldungsfenster::Yes);
+        shell().browser().ClearAllMarks();
+        QCOMPARE(re.Query(QStringLiteral("MARK = 1")), 0);
+        re.Query(QString());
+    }
+
+    void readOnlyRefusesMarks() {
+        MessageBoxAnswerer answers;
+        shell().state.startedFromCd = true;
+        const int recNo = shell().browser().browser().shown().CurrentRecNo();
+        shell().browser().ToggleMark();
+        shell().browser().MarkAllListed();
+        shell().browser().ClearAllMarks();
+        QCOMPARE(answers.shown().size(), 3);
+        QVERIFY(answers.lastText().startsWith(QStringLiteral("Diese Funktion ist gespert")));
+        QCOMPARE(shell().markOf(recNo), 0);
+    }
+
+    void recipeTextToTheClipboard() {
+        MessageBoxAnswerer answers;
+        shell().select(QStringLiteral("Mojito"));
+        shell().browser().copyRecipeText();
+        const QString text = QApplication::clipboard()->text();
+        QVERIFY2(text.startsWith(QStringLiteral("Mojito\n\n")), qPrintable(text.left(80)));
+        QVERIFY(text.contains(QStringLiteral("Kategorie: ")));
+        QCOMPARE(answers.lastText(), QStringLiteral("Der Rezepttext wurde in die Zwischenablage kopiert."));
+    }
+
+    void longInstructionsScroll() {
+        RecipeDisplay& d = shell().browser().browser().display();
+        // The longest recipe in a short window cannot show all its lines.
+        shell().main.resize(640, 430);
+        QApplication::processEvents();
+        for (int row = 0; row < shell().main.HauptListBox->count() && !d.canScroll(); ++row) {
+            shell().main.HauptListBox->setCurrentRow(row);
+            shell().browser().selectionChanged();
+        }
+        QVERIFY2(d.canScroll(), qPrintable(QStringLiteral("%1 %2 %3")
+                                               .arg(shell().main.AusgabePaintBox->height())
+                                               .arg(d.lastLine)
+                                               .arg(d.lastShownLine)));
+        ClientFrame* frame = shell().main.UntenPaintBox;
+        QCOMPARE(d.topLine, 0);
+        emit frame->scrollPressed(ClientFrame::HotSpot::Down);
+        QVERIFY(shell().browser().HiTimer()->isActive());
+        QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(1, 1));
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(1, 1));
+        emit frame->scrollReleased();
+        QVERIFY(!shell().browser().HiTimer()->isActive());
+        QVERIFY(d.scrollDown());
+        QCOMPARE(d.topLine, 1);
+    }
+
+    void textColoursFollowTheBackground_data() {
+        QTest::addColumn<int>("background");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("dark") << 1 << QColor(Qt::white);
+        QTest::newRow("light") << 2 << QColor(Qt::black);
+    }
+    void textColoursFollowTheBackground() {
+        QFETCH(int, background);
+        QFETCH(QColor, text);
+        shell().state.options.set(OptionsRecord::TextBackground, quint8(background));
+        shell().main.AusgabePaintBox->LoadBackground();
+        QTEST(shell().main.AusgabePaintBox->textColour(), "text");
+        QVERIFY(shell().main.AusgabePaintBox->backgroundFile().endsWith(
+            background == 1 ? QStringLiteral("D.BMP") : QStringLiteral("H.BMP")));
+        const QImage image = shell().main.AusgabePaintBox->render();
+        bool found = false;
+        for (int y = 20; y < 60 && !found; ++y)
+            for (int x = 0; x < image.width() && !found; ++x)
+                found = image.pixelColor(x, y) == text;
+        QVERIFY(found);
+    }
+
+    void lexiconTermsAreMarked() {
+        shell().state.options.set(OptionsRecord::LexiconMarked, 1);
+        shell().select(QStringLiteral("Mojito"));
+        shell().main.AusgabePaintBox->render();
+        QVERIFY(!shell().main.AusgabePaintBox->links().links().isEmpty());
+    }
+
+    void photoDefaultAndSizes() {
+        RecipePhoto photo(shell().state);
+        photo.LoadPhoto(QStringLiteral("e"), true);
+        QVERIFY(photo.showsDefault());
+        QDir().mkpath(m_dir->filePath(QStringLiteral("BILDER/00")));
+        QImage exact(140, 200, QImage::Format_RGB888);
+        exact.fill(Qt::red);
+        exact.save(m_dir->filePath(QStringLiteral("BILDER/00/7.BMP")));
+        photo.LoadPhoto(QStringLiteral("7"), true);
+        QVERIFY(!photo.showsDefault());
+        QCOMPARE(photo.pixmap().size(), QSize(140, 200));
+        QImage other(70, 50, QImage::Format_RGB888);
+        other.fill(Qt::blue);
+        other.save(m_dir->filePath(QStringLiteral("BILDER/00/8.BMP")));
+        photo.LoadPhoto(QStringLiteral("8"), true);
+        QCOMPARE(photo.pixmap().size(), QSize(140, 200)); // stretched
+        shell().state.options.set(OptionsRecord::Photos, 0);
+        photo.LoadPhoto(QStringLiteral("7"), true);
+        QVERIFY(photo.showsDefault());
+    }
+
+    void homeBarPresetsEditingAndStoring() {
+        MessageBoxAnswerer answers;
+        THausbardialog& dialog = *shell().main.Hausbardialog;
+        dialog.show();
+        dialog.noti->setCurrentIndex(1);
+        dialog.applyPreset(0); // Basis into bar 2
+        QCOMPARE(dialog.bars()[1].size(), 28);
+        QVERIFY(dialog.bars()[0].isEmpty() && dialog.bars()[2].isEmpty());
+        dialog.zlistbox->setCurrentRow(
+            dialog.hlistbox[1]->count() > 0
+                ? dialog.zlistbox->row(
+                      dialog.zlistbox->findItems(dialog.hlistbox[1]->item(3)->text(), Qt::MatchExactly)
+                          .first())
+                : 0);
+        dialog.add(); // already there: only selected
+        QCOMPARE(dialog.bars()[1].size(), 28);
+        QCOMPARE(dialog.hlistbox[1]->currentRow(), 3);
+        answers.queue(Meldungsfenster::Yes);
+        dialog.accept();
+        QCOMPARE(answers.lastText(),
+                 QStringLiteral("Möchten Sie die Änderungen an der\rHausbar wirklich speichern?"));
+        HomeBarCommand::finish(shell().state, dialog, shell().tables.ApolloZutaten, true);
+        TApollo& zu = shell().tables.ApolloZutaten;
+        QVERIFY(zu.Seek(QStringLiteral("26")));
+        QVERIFY(zu.GetLogical(QStringLiteral("H2")) && !zu.GetLogical(QStringLiteral("H1")));
+        QVERIFY(shell().state.ingredientChoices.homeBars.contains(2, 26));
+
+        // A search on bar 2 now keeps only what it can mix.
+        shell().state.options.set(OptionsRecord::HomeBar, 2);
+        shell().main.FillRecipeList(true);
+        const int mixable = shell().main.HauptListBox->count();
+        QVERIFY(mixable > 0 && mixable < shell().state.recipeTotal);
+    }
+
+    void homeBarCancelRestoresAndReadOnlyKeepsEntries() {
+        THausbardialog& dialog = *shell().main.Hausbardialog;
+        dialog.show();
+        dialog.applyPreset(2); // Profi into bar 1
+        dialog.reject();
+        HomeBarCommand::finish(shell().state, dialog, shell().tables.ApolloZutaten, false);
+        QVERIFY(dialog.bars()[0].isEmpty());
+
+        MessageBoxAnswerer answers;
+        shell().state.startedFromCd = true;
+        dialog.show();
+        dialog.applyPreset(1);
+        HomeBarCommand::finish(shell().state, dialog, shell().tables.ApolloZutaten, true);
+        QVERIFY(answers.lastText().startsWith(QStringLiteral("Diese Funktion ist gespert")));
+        QCOMPARE(dialog.bars()[0].size(), 50); // what the user entered stays in the list
+        QCOMPARE(shell().state.ingredientChoices.homeBars.count(1), 0);
+    }
+
+    void typeAheadAndKeysInTheHomeBarField() {
+        THausbardialog& dialog = *shell().main.Hausbardialog;
+        dialog.show();
+        QTest::keyClicks(dialog.Editfeld, QStringLiteral("gin"));
+        QVERIFY(
+            dialog.zlistbox->currentItem()->text().startsWith(QStringLiteral("Gin"), Qt::CaseInsensitive));
+        const int row = dialog.zlistbox->currentRow();
+        QTest::keyClick(dialog.Editfeld, Qt::Key_Down);
+        QCOMPARE(dialog.zlistbox->currentRow(), row + 1);
+        QCOMPARE(dialog.Editfeld->text(), dialog.zlistbox->currentItem()->text().trimmed());
+        QTest::keyClick(dialog.Editfeld, Qt::Key_Return);
+        QCOMPARE(dialog.hlistbox[dialog.shownBar()]->count(), 1);
+        QVERIFY(dialog.changed());
+        dialog.reject();
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestBrowserWindow)
+#include "tst_browserwindow.moc"
