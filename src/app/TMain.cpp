@@ -163,6 +163,13 @@ bool TMain::create() {
     s.applyLowColourOverrides();
     if (!loadSkins())
         return false;
+    // The program's own cursor over everything that can be clicked in the recipe view.
+    const QCursor cursor1(QPixmap(QStringLiteral(":/velta/cursor/CURSOR_1.png")), 9, 2);
+    AusgabePaintBox->setLinkCursor(cursor1);
+    UntenPaintBox->setLinkCursor(cursor1);
+    Markipanel->setCursor(cursor1);
+    OListe->setCursor(cursor1);
+    UListe->setCursor(cursor1);
     AusgabePaintBox->setAdvert(m_advert);
     AusgabePaintBox->LoadBackground();
     browser->applyTextFont();
