@@ -4,6 +4,10 @@
 #include "app/AppState.h"
 #include "app/DataTables.h"
 #include "app/TMain.h"
+#include "assistants/THausbardialog.h"
+#include "browser/BrowserController.h"
+#include "browser/RecipeDisplay.h"
+#include "browser/RecipeView.h"
 #include "store/OptionsRecord.h"
 #include "ui/HelpWindow.h"
 #include "ui/Skins.h"
@@ -11,7 +15,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 namespace {
@@ -45,6 +51,45 @@ void shootMotif(const QString& out, int motif) {
     main.close();
 }
 
+// A long recipe with justified, lexicon-marked instructions, on the dark and the light background;
+// and the home bar dialog with a preset.
+void shootBrowser(const QString& out) {
+    AppState state;
+    state.folders = StartupFolders::derive(QStringLiteral("/nonexistent/VELTA98.INI"),
+                                           QApplication::applicationDirPath());
+    Skins skins(state);
+    UiContext context{state, skins};
+    DataTables tables;
+    HelpWindow help;
+    TMain main(context, tables, help);
+    if (!main.create())
+        return;
+    state.options.set(OptionsRecord::LexiconMarked, 1);
+    main.setWindowState(Qt::WindowNoState);
+    main.resize(800, 600);
+    main.show();
+    const auto found = main.HauptListBox->findItems(QStringLiteral("Zombie"), Qt::MatchExactly);
+    if (!found.isEmpty())
+        main.HauptListBox->setCurrentItem(found.first());
+    main.browser->selectionChanged();
+    for (const auto& [background, name] :
+         {std::pair{1, "rezept-dunkel.png"}, std::pair{2, "rezept-hell.png"}}) {
+        state.options.set(OptionsRecord::TextBackground, quint8(background));
+        main.AusgabePaintBox->LoadBackground();
+        main.AusgabePaintBox->update();
+        QApplication::processEvents();
+        main.grab().save(QDir(out).filePath(QString::fromLatin1(name)));
+    }
+    THausbardialog& bar = *main.Hausbardialog;
+    bar.show();
+    bar.noti->setCurrentIndex(0);
+    bar.applyPreset(1);
+    QApplication::processEvents();
+    bar.grab().save(QDir(out).filePath(QStringLiteral("hausbar.png")));
+    bar.reject();
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -61,5 +106,6 @@ int main(int argc, char* argv[]) {
         motifs = {1, 2, 3, 4, 5, 6, 7};
     for (int motif : motifs)
         shootMotif(args.at(1), motif);
+    shootBrowser(args.at(1));
     return 0;
 }
