@@ -1,16 +1,13 @@
 #include "app/Application.h"
 
-#include "app/AppState.h"
-#include "app/DataTables.h"
 #include "app/IntroForm.h"
 #include "app/PlatformFolders.h"
+#include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
 #include "assistants/THausbardialog.h"
-#include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/ProgramFonts.h"
-#include "ui/Skins.h"
 #include "ui/TMeldungDialog.h"
 #include "ui/TWartenDialog.h"
 
@@ -52,8 +49,8 @@ void Application::connectHelp(TOwnFenster& dialog, HelpWindow& help) {
 
 int Application::start(const Paths& paths, const QStringList& switchArguments, bool enterLoop,
                        SingleInstance* instance) {
-    AppState state;
-    state.folders = StartupFolders::derive(paths.iniPath, paths.executableFolder);
+    ProgramWindows w(StartupFolders::derive(paths.iniPath, paths.executableFolder));
+    AppState& state = w.state;
     state.switches = Switches::parse(switchArguments);
     state.colourDepth = colourDepth();
     IntroForm intro(state.folders.dataFolder, state.colourDepth);
@@ -62,28 +59,23 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
         intro.repaint();
         QApplication::processEvents();
     }
-    DataTables tables;
     QApplication::setApplicationDisplayName(QStringLiteral("Velta Cocktails 98"));
-    Skins skins(state);
-    UiContext context{state, skins};
-    HelpWindow help;
-    TMain main(context, tables, help);
-    TMeldungDialog message(context, &main);
+    TMeldungDialog message(w.context, &w.main);
     Meldungsfenster::setDialog(&message);
-    TWartenDialog wait(context, &main);
-    connectHelp(message, help);
-    connectHelp(wait, help);
-    connectHelp(*main.Hausbardialog, help);
+    TWartenDialog wait(w.context, &w.main);
+    connectHelp(message, w.help);
+    connectHelp(wait, w.help);
+    connectHelp(*w.main.Hausbardialog, w.help);
     if (instance)
-        QObject::connect(instance, &SingleInstance::activationRequested, &main, &TMain::bringToFront);
+        QObject::connect(instance, &SingleInstance::activationRequested, &w.main, &TMain::bringToFront);
     state.savedSearches = SavedSearches::load(state.savedSearchesPath());
-    const bool created = main.create();
+    const bool created = w.main.create();
     intro.hide();
     if (!created) {
         Meldungsfenster::setDialog(nullptr);
         return 1;
     }
-    main.show();
+    w.main.show();
     const int result = enterLoop ? QApplication::exec() : 0;
     Meldungsfenster::setDialog(nullptr);
     return result;

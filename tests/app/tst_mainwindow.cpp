@@ -2,11 +2,11 @@
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
 #include "VeltaGuiTest.h"
-#include "app/AppState.h"
 #include "app/Application.h"
 #include "app/DataTables.h"
 #include "app/KeyboardHook.h"
 #include "app/MainMenu.h"
+#include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
 #include "app/ToolbarPanel.h"
@@ -38,16 +38,8 @@ Q_DECLARE_METATYPE(Damage)
 
 namespace {
 
-struct Shell {
-    AppState state;
-    Skins skins{state};
-    UiContext context{state, skins};
-    DataTables tables;
-    HelpWindow help;
-    TMain main{context, tables, help};
-    explicit Shell(const QString& programFolder) {
-        state.folders = StartupFolders::derive(QStringLiteral("/nirgends/VELTA98.INI"), programFolder);
-    }
+struct Shell : ProgramWindows {
+    explicit Shell(const QString& programFolder) : ProgramWindows(withoutIni(programFolder)) {}
 };
 
 void pressKey(QWidget* w, int key) {

@@ -2,9 +2,9 @@
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
 #include "VeltaGuiTest.h"
-#include "app/AppState.h"
 #include "app/ClientFrame.h"
 #include "app/DataTables.h"
+#include "app/ProgramWindows.h"
 #include "app/TMain.h"
 #include "assistants/HomeBarCommand.h"
 #include "assistants/THausbardialog.h"
@@ -27,16 +27,8 @@
 
 namespace {
 
-struct Shell {
-    AppState state;
-    Skins skins{state};
-    UiContext context{state, skins};
-    DataTables tables;
-    HelpWindow help;
-    TMain main{context, tables, help};
-    explicit Shell(const QString& folder) {
-        state.folders = StartupFolders::derive(QStringLiteral("/nirgends/VELTA98.INI"), folder);
-    }
+struct Shell : ProgramWindows {
+    explicit Shell(const QString& folder) : ProgramWindows(withoutIni(folder)) {}
     BrowserController& browser() { return *main.browser; }
     int row(const QString& name) const {
         const auto found = main.HauptListBox->findItems(name, Qt::MatchExactly);

@@ -1,16 +1,12 @@
 // Renders the program's windows on the shipped data into PNG files for the documentation:
 //   velta98-screenshots OUTPUT_FOLDER [MOTIF ...]
 // Run under Xvfb (scripts/make-screenshots.sh) so that fonts and window sizes are real.
-#include "app/AppState.h"
-#include "app/DataTables.h"
-#include "app/TMain.h"
+#include "app/ProgramWindows.h"
 #include "assistants/THausbardialog.h"
 #include "browser/BrowserController.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeView.h"
 #include "store/OptionsRecord.h"
-#include "ui/HelpWindow.h"
-#include "ui/Skins.h"
 #include "ui/TMeldungDialog.h"
 
 #include <QApplication>
@@ -23,25 +19,20 @@
 namespace {
 
 void shootMotif(const QString& out, int motif) {
-    AppState state;
-    state.folders = StartupFolders::derive(QStringLiteral("/nonexistent/VELTA98.INI"),
-                                           QApplication::applicationDirPath());
-    Skins skins(state);
-    UiContext context{state, skins};
-    DataTables tables;
-    HelpWindow help;
-    TMain main(context, tables, help);
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    AppState& state = w.state;
+    TMain& main = w.main;
     if (!main.create())
         return;
     state.options.set(OptionsRecord::Motif, quint8(motif));
     QString failure;
-    skins.SelectMainSkin(&failure);
+    w.skins.SelectMainSkin(&failure);
     main.resize(800, 600);
     main.show();
     QApplication::processEvents();
     main.grab().save(QDir(out).filePath(QStringLiteral("hauptfenster-motiv%1.png").arg(motif)));
 
-    TMeldungDialog box(context, &main);
+    TMeldungDialog box(w.context, &main);
     QTimer::singleShot(200, [&box, out, motif] {
         box.grab().save(QDir(out).filePath(QStringLiteral("meldung-motiv%1.png").arg(motif)));
         box.JaButton->click();
@@ -54,14 +45,9 @@ void shootMotif(const QString& out, int motif) {
 // A long recipe with justified, lexicon-marked instructions, on the dark and the light background;
 // and the home bar dialog with a preset.
 void shootBrowser(const QString& out) {
-    AppState state;
-    state.folders = StartupFolders::derive(QStringLiteral("/nonexistent/VELTA98.INI"),
-                                           QApplication::applicationDirPath());
-    Skins skins(state);
-    UiContext context{state, skins};
-    DataTables tables;
-    HelpWindow help;
-    TMain main(context, tables, help);
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    AppState& state = w.state;
+    TMain& main = w.main;
     if (!main.create())
         return;
     state.options.set(OptionsRecord::LexiconMarked, 1);
