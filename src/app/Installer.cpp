@@ -1,9 +1,10 @@
 #include "app/Installer.h"
 
+#include "app/FolderCopy.h"
+
 #include "store/IniFile.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -58,29 +59,7 @@ Installer::Result Installer::install(const Paths& paths) {
 }
 
 bool Installer::copyTree(const QString& from, const QString& to) {
-    if (!QDir().mkpath(to)) {
-        m_error = QStringLiteral("Ordner kann nicht angelegt werden: ") + to;
-        return false;
-    }
-    if (!QFileInfo(from).isDir())
-        return true;
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString dest = to + source.mid(from.size());
-        if (it.fileInfo().isDir()) {
-            if (!QDir().mkpath(dest))
-                return false;
-            continue;
-        }
-        if (!QFile::copy(source, dest)) {
-            m_error = QStringLiteral("Datei kann nicht kopiert werden: ") + source;
-            return false;
-        }
-        // The image is read-only like a CD; the installed copy belongs to the user.
-        QFile::setPermissions(dest, QFile::permissions(dest) | QFile::WriteOwner | QFile::ReadOwner);
-    }
-    return true;
+    return FolderCopy::copy(from, to, &m_error);
 }
 
 bool Installer::writeIni(const Paths& paths) {
