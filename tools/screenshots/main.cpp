@@ -58,6 +58,10 @@ void shootBrowser(const QString& out) {
     if (!found.isEmpty())
         main.HauptListBox->setCurrentItem(found.first());
     main.browser->selectionChanged();
+    // Scrolled down so that the justified instructions fill the text area.
+    RecipeDisplay& display = main.browser->browser().display();
+    for (int line = 0; line < 12 && display.scrollDown(); ++line) {
+    }
     for (const auto& [background, name] :
          {std::pair{1, "rezept-dunkel.png"}, std::pair{2, "rezept-hell.png"}}) {
         state.options.set(OptionsRecord::TextBackground, quint8(background));
