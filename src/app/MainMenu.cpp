@@ -79,7 +79,6 @@ QAction* MainMenu::add(QMenu* menu, const QString& command, const QString& capti
     QAction* action = menu->addAction(caption);
     action->setObjectName(command);
     action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::ApplicationShortcut);
     action->setData(helpContext(command));
     connect(action, &QAction::triggered, this, [this, command] { emit triggered(command); });
     m_actions.insert(command, action);

@@ -154,9 +154,16 @@ bool TMain::create() {
         m_endRequested = true;
     if (!openTables())
         return false;
-    s.recipeTotal = m_tables.ApolloRezepte.Count();
-    RefreshChoiceLists(ChoiceLists::Ingredients);
-    browser->loadTerms();
+    try {
+        s.recipeTotal = m_tables.ApolloRezepte.Count();
+        RefreshChoiceLists(ChoiceLists::Ingredients);
+        browser->loadTerms();
+    } catch (const StoreError&) { // a table that opens but cannot be read is as bad as one that won't open
+        Meldungsfenster::show(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."),
+                              QStringLiteral("Fehler"), 1, false);
+        m_endRequested = true;
+        return false;
+    }
     FillRecipeList();
     if (s.switches.debugInfo)
         Meldungsfenster::show(debugInfoText(), QStringLiteral("Info"), 8, false);

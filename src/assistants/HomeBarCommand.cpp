@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "assistants/THausbardialog.h"
 #include "ui/ReadOnlyRefusal.h"
+#include "ui/StoreGuard.h"
 
 #include <QApplication>
 
@@ -19,9 +20,9 @@ void HomeBarCommand::finish(AppState& state, THausbardialog& dialog, TApollo& in
         return; // nothing is stored; the lists keep what the user entered
     if (accepted) {
         QApplication::processEvents();
-        HomeBarStore::store(dialog.bars(), table, ingredients);
-        state.ingredientChoices.homeBarLists = dialog.bars();
+        if (StoreGuard::run([&] { HomeBarStore::store(dialog.bars(), table, ingredients); }))
+            state.ingredientChoices.homeBarLists = dialog.bars();
         return;
     }
-    dialog.setBars(HomeBarStore::rebuildLists(table, ingredients));
+    StoreGuard::run([&] { dialog.setBars(HomeBarStore::rebuildLists(table, ingredients)); });
 }

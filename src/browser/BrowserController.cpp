@@ -12,6 +12,7 @@
 #include "store/StoreError.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/ReadOnlyRefusal.h"
+#include "ui/StoreGuard.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -83,7 +84,8 @@ void BrowserController::FillRecipeList(bool homeBarOnly) {
     if (homeBarOnly)
         test = HomeBarTable::Test{&m_state.ingredientChoices.homeBars,
                                   m_state.options.get(OptionsRecord::HomeBar), m_state.searchPurchases};
-    m_browser.FillRecipeList(test);
+    if (!StoreGuard::run([&] { m_browser.FillRecipeList(test); }))
+        return;
     fillListWidget();
     if (m_browser.list().enablesCancelSearch(m_state.recipeTotal))
         emit cancelSearchEnabled(true);
@@ -180,7 +182,7 @@ void BrowserController::ShowMarkPicture() {
 void BrowserController::ToggleMark() {
     if (ReadOnlyRefusal::RefuseReadOnly(m_state) || m_browser.display().lastLine < 0)
         return;
-    m_browser.ToggleMark();
+    StoreGuard::run([this] { m_browser.ToggleMark(); });
     ShowMarkPicture();
 }
 
@@ -193,8 +195,8 @@ void BrowserController::MarkAllListed() {
                               RecipeMarks::kMarkAllQuestionLines, true) != Meldungsfenster::Yes)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_browser.MarkAllListed();
-    QApplication::restoreOverrideCursor();
+    if (StoreGuard::run([this] { m_browser.MarkAllListed(); }))
+        QApplication::restoreOverrideCursor();
     ShowMarkPicture();
 }
 
@@ -205,8 +207,8 @@ void BrowserController::ClearAllMarks() {
                               RecipeMarks::kClearAllQuestionLines, true) != Meldungsfenster::Yes)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_browser.ClearAllMarks();
-    QApplication::restoreOverrideCursor();
+    if (StoreGuard::run([this] { m_browser.ClearAllMarks(); }))
+        QApplication::restoreOverrideCursor();
     ShowMarkPicture();
 }
 

@@ -12,6 +12,7 @@
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipePhoto.h"
 #include "browser/RecipeView.h"
+#include "store/RawFile.h"
 #include "ui/HelpWindow.h"
 #include "ui/Skins.h"
 
@@ -129,6 +130,17 @@ private slots:
         shell().browser().ClearAllMarks();
         QCOMPARE(re.Query(QStringLiteral("MARK = 1")), 0);
         re.Query(QString());
+    }
+
+    void aFailedWriteIsReportedNotFatal() {
+        MessageBoxAnswerer answers;
+        const int recNo = shell().browser().browser().shown().CurrentRecNo();
+        RawFile::failWritesAfter(0);
+        shell().browser().ToggleMark();
+        RawFile::stopFailingWrites();
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().caption, QStringLiteral("Fehler"));
+        QCOMPARE(shell().markOf(recNo), 0);
     }
 
     void readOnlyRefusesMarks() {

@@ -1,0 +1,18 @@
+#include "ui/StoreGuard.h"
+
+#include "store/StoreError.h"
+#include "ui/Meldungsfenster.h"
+
+#include <QApplication>
+
+bool StoreGuard::run(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const StoreError& e) {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+        Meldungsfenster::show(e.text(), QStringLiteral("Fehler"), 3, false);
+        return false;
+    }
+}
