@@ -331,6 +331,10 @@ void TMain::bringToFront() {
 
 void TMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) { // the system colours changed
+        UntenPaintBox->update();
+        AusgabePaintBox->update();
+    }
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_tablesOpen)
         return;
     const bool hints = m_context.state.options.get(OptionsRecord::ShortHelp) == 1;

@@ -56,6 +56,7 @@ ToolbarPanel::ToolbarPanel(QWidget* parent) : QWidget(parent) {
             else
                 b->setText(QString::number(k));
             b->setToolTip(hint(k));
+            b->setToolTipDuration(3000);
             if (k == kButtons) {
                 b->setMenu(DruckPopup);
                 b->setPopupMode(QToolButton::MenuButtonPopup);
