@@ -108,10 +108,11 @@ QImage AssistantPainter::picture(const QString& name) {
         PropPainter::thing(p, QRectF(20, 112, 110, 108), Thing::Candles);
     } else if (name == QStringLiteral("c3")) {
         PropPainter::thing(p, QRectF(10, 70, 130, 130), Thing::CitrusHalves);
-        const GarnishPainter::Spec items[] = {GarnishPainter::forName(QStringLiteral("Cocktailkirsche")),
-                                              GarnishPainter::forName(QStringLiteral("Chilischote")),
-                                              GarnishPainter::forName(QStringLiteral("Minzzweig")),
-                                              GarnishPainter::forName(QStringLiteral("Erdbeere"))};
+        const GarnishPainter::GarnishLook items[] = {
+            GarnishPainter::forName(QStringLiteral("Cocktailkirsche")),
+            GarnishPainter::forName(QStringLiteral("Chilischote")),
+            GarnishPainter::forName(QStringLiteral("Minzzweig")),
+            GarnishPainter::forName(QStringLiteral("Erdbeere"))};
         const QPointF at[] = {{40, 50}, {104, 46}, {70, 34}, {112, 196}};
         for (int i = 0; i < 4; ++i) {
             p.save();

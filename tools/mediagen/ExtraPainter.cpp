@@ -320,17 +320,17 @@ QImage bottlePicture(const QString& name, quint32 seed) {
 } // namespace
 
 QImage ExtraPainter::decoration(const QString& name) {
-    const GarnishPainter::Spec spec = GarnishPainter::forName(name);
+    const GarnishPainter::GarnishLook garnish = GarnishPainter::forName(name);
     const quint32 seed = seedOf(name);
     using GK = GarnishPainter::Kind;
-    if (spec.kind == GK::SugarRim || spec.kind == GK::SaltRim)
+    if (garnish.kind == GK::SugarRim || garnish.kind == GK::SaltRim)
         return drinkPicture(look(K::Cocktail, QColor(236, 238, 200), Ice::None, name, 0.3), seed);
-    if (spec.kind == GK::CreamCap) {
+    if (garnish.kind == GK::CreamCap) {
         DrinkLook l = look(K::IrishCoffee, QColor(60, 30, 12));
         l.creamCap = true;
         return drinkPicture(l, seed);
     }
-    if (spec.kind == GK::None)
+    if (garnish.kind == GK::None)
         return decorationDefault();
     QImage img = canvas();
     QPainter p(&img);
@@ -362,13 +362,13 @@ QImage ExtraPainter::decoration(const QString& name) {
     p.setBrush(shadow);
     p.drawEllipse(QPointF(86, 90), 46, 40);
     p.translate(80, 78);
-    const bool tall = spec.kind == GK::Mint || spec.kind == GK::Basil || spec.kind == GK::Rosemary ||
-                      spec.kind == GK::Lavender || spec.kind == GK::Celery ||
-                      spec.kind == GK::PineappleLeaf || spec.kind == GK::CucumberRibbon ||
-                      spec.kind == GK::Umbrella;
-    if (spec.kind == GK::Cinnamon || spec.kind == GK::VanillaPod)
+    const bool tall = garnish.kind == GK::Mint || garnish.kind == GK::Basil || garnish.kind == GK::Rosemary ||
+                      garnish.kind == GK::Lavender || garnish.kind == GK::Celery ||
+                      garnish.kind == GK::PineappleLeaf || garnish.kind == GK::CucumberRibbon ||
+                      garnish.kind == GK::Umbrella;
+    if (garnish.kind == GK::Cinnamon || garnish.kind == GK::VanillaPod)
         p.rotate(-20);
-    GarnishPainter::drawItem(p, spec, tall ? 104 : 88, seed);
+    GarnishPainter::drawItem(p, garnish, tall ? 104 : 88, seed);
     return img;
 }
 

@@ -13,7 +13,7 @@
 namespace {
 
 using Kind = GarnishPainter::Kind;
-using Spec = GarnishPainter::Spec;
+using GarnishLook = GarnishPainter::GarnishLook;
 
 const QColor kLemon(250, 218, 40);
 const QColor kLemonFlesh(252, 240, 150);
@@ -22,8 +22,8 @@ const QColor kLimeFlesh(204, 232, 120);
 const QColor kOrange(250, 138, 20);
 const QColor kOrangeFlesh(255, 184, 70);
 
-Spec spec(Kind k, QColor a = QColor(), QColor b = QColor()) {
-    return Spec{k, a, b};
+GarnishLook look(Kind k, QColor a = QColor(), QColor b = QColor()) {
+    return GarnishLook{k, a, b};
 }
 
 QPen outline(const QColor& c, double width = 0.8) {
@@ -637,7 +637,7 @@ bool GarnishPainter::floats(Kind kind) {
            kind == Kind::Pomegranate || kind == Kind::Blueberries;
 }
 
-GarnishPainter::Spec GarnishPainter::forName(const QString& decorationName) {
+GarnishPainter::GarnishLook GarnishPainter::forName(const QString& decorationName) {
     const QString n = decorationName.toLower();
     const auto has = [&](const char* w) { return n.contains(QString::fromUtf8(w)); };
     QColor peel = kOrange;
@@ -653,97 +653,97 @@ GarnishPainter::Spec GarnishPainter::forName(const QString& decorationName) {
         flesh = QColor(246, 120, 110);
     }
     if (has("zeste") || has("twist"))
-        return spec(Kind::Zest, peel);
+        return look(Kind::Zest, peel);
     if (has("gurkenstreifen"))
-        return spec(Kind::CucumberRibbon);
+        return look(Kind::CucumberRibbon);
     if (has("gurke"))
-        return spec(Kind::CucumberSlice);
+        return look(Kind::CucumberSlice);
     if (has("scheibe") && (has("zitron") || has("limett") || has("orange")))
-        return spec(Kind::Wheel, peel, flesh);
+        return look(Kind::Wheel, peel, flesh);
     if (has("spalte") && (has("zitron") || has("limett") || has("orange")))
-        return spec(Kind::Wedge, peel, flesh);
+        return look(Kind::Wedge, peel, flesh);
     if (has("amarena"))
-        return spec(Kind::Cherry, QColor(100, 10, 34));
+        return look(Kind::Cherry, QColor(100, 10, 34));
     if (has("kirsch"))
-        return spec(Kind::Cherry, QColor(220, 20, 40));
+        return look(Kind::Cherry, QColor(220, 20, 40));
     if (has("minz"))
-        return spec(Kind::Mint, QColor(60, 160, 60));
+        return look(Kind::Mint, QColor(60, 160, 60));
     if (has("basilikum"))
-        return spec(Kind::Basil, QColor(44, 136, 44));
+        return look(Kind::Basil, QColor(44, 136, 44));
     if (has("rosmarin"))
-        return spec(Kind::Rosemary, QColor(70, 116, 74));
+        return look(Kind::Rosemary, QColor(70, 116, 74));
     if (has("lavendel"))
-        return spec(Kind::Lavender, QColor(90, 120, 90));
+        return look(Kind::Lavender, QColor(90, 120, 90));
     if (has("olive"))
-        return spec(Kind::Olive);
+        return look(Kind::Olive);
     if (has("zwiebel"))
-        return spec(Kind::Onion);
+        return look(Kind::Onion);
     if (has("sellerie"))
-        return spec(Kind::Celery);
+        return look(Kind::Celery);
     if (has("ananasblatt"))
-        return spec(Kind::PineappleLeaf);
+        return look(Kind::PineappleLeaf);
     if (has("ananas"))
-        return spec(Kind::PineapplePiece);
+        return look(Kind::PineapplePiece);
     if (has("erdbeer"))
-        return spec(Kind::Strawberry);
+        return look(Kind::Strawberry);
     if (has("himbeer"))
-        return spec(Kind::Raspberries, QColor(210, 36, 80));
+        return look(Kind::Raspberries, QColor(210, 36, 80));
     if (has("brombeer"))
-        return spec(Kind::Blackberries, QColor(50, 20, 50));
+        return look(Kind::Blackberries, QColor(50, 20, 50));
     if (has("heidelbeer"))
-        return spec(Kind::Blueberries, QColor(60, 70, 140));
+        return look(Kind::Blueberries, QColor(60, 70, 140));
     if (has("granat"))
-        return spec(Kind::Pomegranate);
+        return look(Kind::Pomegranate);
     if (has("apfel"))
-        return spec(Kind::AppleSlice, QColor(196, 30, 40), QColor(250, 244, 214));
+        return look(Kind::AppleSlice, QColor(196, 30, 40), QColor(250, 244, 214));
     if (has("banane"))
-        return spec(Kind::BananaSlice);
+        return look(Kind::BananaSlice);
     if (has("pfirsich"))
-        return spec(Kind::PeachWedge, QColor(220, 80, 50), QColor(252, 190, 100));
+        return look(Kind::PeachWedge, QColor(220, 80, 50), QColor(252, 190, 100));
     if (has("melone"))
-        return spec(Kind::MelonBall, QColor(160, 210, 100));
+        return look(Kind::MelonBall, QColor(160, 210, 100));
     if (has("physalis"))
-        return spec(Kind::Physalis);
+        return look(Kind::Physalis);
     if (has("sternfrucht") || has("karambol"))
-        return spec(Kind::StarFruit);
+        return look(Kind::StarFruit);
     if (has("kokos"))
-        return spec(Kind::Sprinkle, QColor(250, 248, 240));
+        return look(Kind::Sprinkle, QColor(250, 248, 240));
     if (has("muskat"))
-        return spec(Kind::Sprinkle, QColor(150, 96, 50));
+        return look(Kind::Sprinkle, QColor(150, 96, 50));
     if (has("schoko"))
-        return spec(Kind::Sprinkle, QColor(80, 40, 20), QColor(1, 0, 0));
+        return look(Kind::Sprinkle, QColor(80, 40, 20), QColor(1, 0, 0));
     if (has("zimt"))
-        return spec(Kind::Cinnamon);
+        return look(Kind::Cinnamon);
     if (has("kaffee"))
-        return spec(Kind::CoffeeBeans);
+        return look(Kind::CoffeeBeans);
     if (has("sahne"))
-        return spec(Kind::CreamCap);
+        return look(Kind::CreamCap);
     if (has("zuckerrand"))
-        return spec(Kind::SugarRim);
+        return look(Kind::SugarRim);
     if (has("salzrand"))
-        return spec(Kind::SaltRim);
+        return look(Kind::SaltRim);
     if (has("orchid"))
-        return spec(Kind::Orchid);
+        return look(Kind::Orchid);
     if (has("schirm"))
-        return spec(Kind::Umbrella);
+        return look(Kind::Umbrella);
     if (has("ingwer"))
-        return spec(Kind::GingerSlice);
+        return look(Kind::GingerSlice);
     if (has("chili"))
-        return spec(Kind::Chili);
+        return look(Kind::Chili);
     if (has("granat"))
-        return spec(Kind::Pomegranate);
+        return look(Kind::Pomegranate);
     if (has("vanille"))
-        return spec(Kind::VanillaPod);
+        return look(Kind::VanillaPod);
     if (has("sternanis") || has("anis"))
-        return spec(Kind::StarAnise);
+        return look(Kind::StarAnise);
     if (has("scheibe"))
-        return spec(Kind::Wheel, peel, flesh);
+        return look(Kind::Wheel, peel, flesh);
     if (has("spalte"))
-        return spec(Kind::Wedge, peel, flesh);
-    return spec(Kind::None);
+        return look(Kind::Wedge, peel, flesh);
+    return look(Kind::None);
 }
 
-void GarnishPainter::drawItem(QPainter& p, const Spec& s, double size, quint32 seed) {
+void GarnishPainter::drawItem(QPainter& p, const GarnishLook& s, double size, quint32 seed) {
     p.save();
     switch (s.kind) {
     case Kind::None:
@@ -850,7 +850,7 @@ void GarnishPainter::drawItem(QPainter& p, const Spec& s, double size, quint32 s
     p.restore();
 }
 
-void GarnishPainter::drawOnDrink(QPainter& p, const Spec& s, const GlassShape& g, double level,
+void GarnishPainter::drawOnDrink(QPainter& p, const GarnishLook& s, const GlassShape& g, double level,
                                  quint32 seed) {
     if (s.kind == Kind::None || s.kind == Kind::CreamCap)
         return;

@@ -51,19 +51,19 @@ public:
         StarAnise
     };
 
-    struct Spec {
+    struct GarnishLook {
         Kind kind = Kind::None;
         QColor main;   // peel, fruit, leaf
         QColor second; // flesh, flakes
     };
 
     // By words in the decoration's name; unknown names give Kind::None.
-    static Spec forName(const QString& decorationName);
+    static GarnishLook forName(const QString& decorationName);
 
     // The item centred on the painter's origin, about `size` pixels across.
-    static void drawItem(QPainter& p, const Spec& spec, double size, quint32 seed);
+    static void drawItem(QPainter& p, const GarnishLook& look, double size, quint32 seed);
     // The item where it belongs on a drink whose liquid stands at `level`.
-    static void drawOnDrink(QPainter& p, const Spec& spec, const GlassShape& glass, double level,
+    static void drawOnDrink(QPainter& p, const GarnishLook& look, const GlassShape& glass, double level,
                             quint32 seed);
     // Kinds that sit on the liquid's surface rather than on the rim or a pick.
     static bool floats(Kind kind);

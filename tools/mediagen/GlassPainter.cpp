@@ -438,7 +438,7 @@ void GlassPainter::glassFront(QPainter& p, const GlassShape& g, const DrinkLook&
 void GlassPainter::paint(QPainter& p, const GlassShape& g, const DrinkLook& look) {
     p.setRenderHint(QPainter::Antialiasing);
     const double level = liquidLevel(g, look);
-    const GarnishPainter::Spec garnish = GarnishPainter::forName(look.garnish);
+    const GarnishPainter::GarnishLook garnish = GarnishPainter::forName(look.garnish);
     if (g.opaque()) {
         opaqueBody(p, g, look);
         if (!look.empty) {
@@ -457,7 +457,8 @@ void GlassPainter::paint(QPainter& p, const GlassShape& g, const DrinkLook& look
             for (int i = 0; i < 5; ++i) {
                 p.save();
                 p.setClipPath(g.bowlBelow(level));
-                const GarnishPainter::Spec mint{GarnishPainter::Kind::Mint, QColor(40, 120, 50), QColor()};
+                const GarnishPainter::GarnishLook mint{GarnishPainter::Kind::Mint, QColor(40, 120, 50),
+                                                       QColor()};
                 p.translate(g.centreX + (Noise::white(i, 40, look.seed) - 0.5) * g.rimHalfWidth(),
                             level + (g.bottomY() - level) * (0.3 + 0.6 * Noise::white(i, 41, look.seed)));
                 p.rotate(Noise::white(i, 42, look.seed) * 360);
@@ -467,7 +468,8 @@ void GlassPainter::paint(QPainter& p, const GlassShape& g, const DrinkLook& look
             }
         }
         if (look.limeInside) {
-            const GarnishPainter::Spec lime = GarnishPainter::forName(QStringLiteral("Limettenspalte"));
+            const GarnishPainter::GarnishLook lime =
+                GarnishPainter::forName(QStringLiteral("Limettenspalte"));
             for (int i = 0; i < 2; ++i) {
                 p.save();
                 p.setClipPath(g.bowlBelow(level));

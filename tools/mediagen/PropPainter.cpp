@@ -342,7 +342,7 @@ void PropPainter::tool(QPainter& p, const QRectF& box, Tool t) {
         p.setPen(line(QColor(170, 176, 184), 0.8));
         for (int i = 0; i < 5; ++i)
             p.drawLine(QPointF(50, 32), QPointF(36 + i * 7, 72));
-        GarnishPainter::Spec lemon = GarnishPainter::forName(QStringLiteral("Zitronenscheibe"));
+        GarnishPainter::GarnishLook lemon = GarnishPainter::forName(QStringLiteral("Zitronenscheibe"));
         p.save();
         p.translate(78, 30);
         p.scale(1.0, 0.5);
@@ -370,7 +370,7 @@ void PropPainter::tool(QPainter& p, const QRectF& box, Tool t) {
                 p.drawEllipse(QPointF(0, -30 + i * 3.5), 1.4, 1.2);
         }
         p.restore();
-        GarnishPainter::Spec zest = GarnishPainter::forName(QStringLiteral("Zitronenzeste"));
+        GarnishPainter::GarnishLook zest = GarnishPainter::forName(QStringLiteral("Zitronenzeste"));
         p.save();
         p.translate(72, 76);
         GarnishPainter::drawItem(p, zest, 36, 1);
@@ -488,8 +488,8 @@ void PropPainter::tool(QPainter& p, const QRectF& box, Tool t) {
     case Tool::Pick: {
         p.setPen(line(QColor(214, 188, 140), 2));
         p.drawLine(QPointF(16, 84), QPointF(84, 16));
-        const GarnishPainter::Spec cherry = GarnishPainter::forName(QStringLiteral("Cocktailkirsche"));
-        const GarnishPainter::Spec olive = GarnishPainter::forName(QStringLiteral("Olive"));
+        const GarnishPainter::GarnishLook cherry = GarnishPainter::forName(QStringLiteral("Cocktailkirsche"));
+        const GarnishPainter::GarnishLook olive = GarnishPainter::forName(QStringLiteral("Olive"));
         p.save();
         p.translate(38, 62);
         GarnishPainter::drawItem(p, cherry, 34, 1);
@@ -605,9 +605,9 @@ void PropPainter::thing(QPainter& p, const QRectF& box, Thing t, quint32 seed) {
         break;
     }
     case Thing::CitrusHalves: {
-        const GarnishPainter::Spec lemon = GarnishPainter::forName(QStringLiteral("Zitronenscheibe"));
-        const GarnishPainter::Spec lime = GarnishPainter::forName(QStringLiteral("Limettenscheibe"));
-        const GarnishPainter::Spec orange = GarnishPainter::forName(QStringLiteral("Orangenscheibe"));
+        const GarnishPainter::GarnishLook lemon = GarnishPainter::forName(QStringLiteral("Zitronenscheibe"));
+        const GarnishPainter::GarnishLook lime = GarnishPainter::forName(QStringLiteral("Limettenscheibe"));
+        const GarnishPainter::GarnishLook orange = GarnishPainter::forName(QStringLiteral("Orangenscheibe"));
         p.save();
         p.translate(32, 38);
         GarnishPainter::drawItem(p, orange, 50, seed);
@@ -623,7 +623,7 @@ void PropPainter::thing(QPainter& p, const QRectF& box, Thing t, quint32 seed) {
         break;
     }
     case Thing::Botanicals: {
-        const GarnishPainter::Spec rosemary = GarnishPainter::forName(QStringLiteral("Rosmarinzweig"));
+        const GarnishPainter::GarnishLook rosemary = GarnishPainter::forName(QStringLiteral("Rosmarinzweig"));
         p.save();
         p.translate(36, 48);
         p.rotate(-30);
@@ -638,7 +638,7 @@ void PropPainter::thing(QPainter& p, const QRectF& box, Thing t, quint32 seed) {
             p.setBrush(g);
             p.drawEllipse(c, 4.2, 4.2);
         }
-        const GarnishPainter::Spec anise = GarnishPainter::forName(QStringLiteral("Sternanis"));
+        const GarnishPainter::GarnishLook anise = GarnishPainter::forName(QStringLiteral("Sternanis"));
         p.save();
         p.translate(70, 26);
         GarnishPainter::drawItem(p, anise, 30, seed);
@@ -819,7 +819,7 @@ void PropPainter::thing(QPainter& p, const QRectF& box, Thing t, quint32 seed) {
     case Thing::Basket: {
         bottle(p, QRectF(20, 0, 40, 70), Bottle::Spirit, QColor(196, 114, 34), QColor(236, 228, 206));
         bottle(p, QRectF(42, 8, 36, 62), Bottle::Liqueur, QColor(40, 120, 220), QColor(250, 240, 220));
-        const GarnishPainter::Spec lemon = GarnishPainter::forName(QStringLiteral("Zitronenscheibe"));
+        const GarnishPainter::GarnishLook lemon = GarnishPainter::forName(QStringLiteral("Zitronenscheibe"));
         p.save();
         p.translate(30, 56);
         p.scale(1, 0.6);
