@@ -453,14 +453,14 @@ private slots:
 
     // Every decoration of the shipped data has its own drawing.
     void everyShippedDecorationIsDrawn() {
-        QFile f(QStringLiteral(VELTA_SOURCE_DIR "/data/deko-namen.txt"));
+        QFile f(QStringLiteral(VELTA_SOURCE_DIR "/data/deko.txt"));
         QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
         int count = 0;
         while (!f.atEnd()) {
             const QString line = QString::fromUtf8(f.readLine()).trimmed();
-            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            if (!line.startsWith(QStringLiteral("Name:")))
                 continue;
-            const QString name = line.section(QLatin1Char(' '), 1);
+            const QString name = line.mid(5).trimmed();
             QVERIFY2(GarnishPainter::forName(name).kind != GarnishPainter::Kind::None, qPrintable(name));
             ++count;
         }
