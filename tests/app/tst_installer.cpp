@@ -1,4 +1,5 @@
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "VeltaTest.h"
 #include "app/Installer.h"
 #include "store/IniFile.h"
@@ -6,22 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestInstaller : public QObject {
     Q_OBJECT
@@ -35,8 +20,8 @@ private slots:
                    m_root.filePath(QStringLiteral("config/VELTA98.INI"))};
         QDir(m_root.path()).removeRecursively();
         QDir().mkpath(m_root.path());
-        writeFile(m_paths.imageFolder + QStringLiteral("/DATEN/VE.DAT"), "liste");
-        writeFile(m_paths.imageFolder + QStringLiteral("/BILDER/05/517.BMP"), "bild");
+        QVERIFY(TestFiles::writeAll(m_paths.imageFolder + QStringLiteral("/DATEN/VE.DAT"), "liste"));
+        QVERIFY(TestFiles::writeAll(m_paths.imageFolder + QStringLiteral("/BILDER/05/517.BMP"), "bild"));
         QFile::setPermissions(m_paths.imageFolder + QStringLiteral("/DATEN/VE.DAT"), QFile::ReadOwner);
     }
 
@@ -44,9 +29,10 @@ private slots:
         Installer installer;
         QCOMPARE(installer.install(m_paths), Installer::Result::Installed);
         const QString data = m_paths.programFolder + QStringLiteral("/DATEN/VE.DAT");
-        QCOMPARE(readFile(data), QByteArray("liste"));
+        QCOMPARE(TestFiles::readAll(data), QByteArray("liste"));
         QVERIFY(QFile::permissions(data) & QFile::WriteOwner);
-        QCOMPARE(readFile(m_paths.programFolder + QStringLiteral("/BILDER/05/517.BMP")), QByteArray("bild"));
+        QCOMPARE(TestFiles::readAll(m_paths.programFolder + QStringLiteral("/BILDER/05/517.BMP")),
+                 QByteArray("bild"));
         QVERIFY(QDir(m_paths.programFolder + QStringLiteral("/EIGENE")).exists());
         IniFile ini;
         QVERIFY(ini.load(m_paths.iniPath));
@@ -60,8 +46,8 @@ private slots:
     void secondRunLeavesInstallationUntouched() {
         QCOMPARE(Installer().install(m_paths), Installer::Result::Installed);
         const QString data = m_paths.programFolder + QStringLiteral("/DATEN/VE.DAT");
-        writeFile(data, "vom Benutzer geändert");
-        writeFile(m_paths.imageFolder + QStringLiteral("/DATEN/NEU.DAT"), "neu");
+        QVERIFY(TestFiles::writeAll(data, "vom Benutzer geändert"));
+        QVERIFY(TestFiles::writeAll(m_paths.imageFolder + QStringLiteral("/DATEN/NEU.DAT"), "neu"));
         QProcess setup;
         setup.setProgram(QStringLiteral(VELTA_IMAGE_DIR "/velta98-setup"));
         setup.setArguments({QStringLiteral("--target"), m_paths.programFolder});
@@ -71,7 +57,7 @@ private slots:
         setup.start();
         QVERIFY(setup.waitForFinished(30000));
         QCOMPARE(setup.exitCode(), 0);
-        QCOMPARE(readFile(data), QByteArray("vom Benutzer geändert"));
+        QCOMPARE(TestFiles::readAll(data), QByteArray("vom Benutzer geändert"));
         QVERIFY(!QFileInfo::exists(m_paths.programFolder + QStringLiteral("/DATEN/NEU.DAT")));
     }
 
@@ -83,9 +69,9 @@ private slots:
         QVERIFY(!installer.errorText().isEmpty());
         QVERIFY(!QFileInfo::exists(m_paths.iniPath));
 
-        writeFile(m_paths.programFolder + QStringLiteral("/fremd.txt"), "x");
+        QVERIFY(TestFiles::writeAll(m_paths.programFolder + QStringLiteral("/fremd.txt"), "x"));
         QCOMPARE(installer.install(m_paths), Installer::Result::Failed);
-        QCOMPARE(readFile(m_paths.programFolder + QStringLiteral("/fremd.txt")), QByteArray("x"));
+        QCOMPARE(TestFiles::readAll(m_paths.programFolder + QStringLiteral("/fremd.txt")), QByteArray("x"));
         QVERIFY(!QFileInfo::exists(m_paths.iniPath));
     }
 };

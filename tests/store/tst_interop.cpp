@@ -1,17 +1,11 @@
 #include "FixtureTables.h"
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "VeltaTest.h"
 #include "store/LittleEndian.h"
 
 #include <QFile>
 #include <QProcess>
-
-namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
 
 // Tables written by the store as other xBase readers see them.
 class TestInterop : public QObject {
@@ -34,9 +28,9 @@ private slots:
             QStringLiteral("Ärger|1234|  142  305|2|0|1|0|True|'Anleitung für Ärger'"),
             QStringLiteral("Ohne|ex|   12|3|5|1|3321|True|'Anleitung für Ohne'")};
         QCOMPARE(lines, expected);
-        const QByteArray dbf = readAll(path);
+        const QByteArray dbf = TestFiles::readAll(path);
         QCOMPARE(quint8(dbf[0]), quint8(0x83));
-        const QByteArray dbt = readAll(dir.filePath(QStringLiteral("TT.DBT")));
+        const QByteArray dbt = TestFiles::readAll(dir.filePath(QStringLiteral("TT.DBT")));
         QCOMPARE(le::u32(dbt, 0), quint32(1 + 5)); // five one-block memos after the header block
     }
 
@@ -44,7 +38,7 @@ private slots:
     void smtLayoutIsThePublicOne() {
         TempDataFolder dir;
         const QString path = FixtureTables::createTruthTable(dir.path(), 0xE5);
-        const QByteArray dbf = readAll(path);
+        const QByteArray dbf = TestFiles::readAll(path);
         QCOMPARE(quint8(dbf[0]), quint8(0xE5));
         QCOMPARE(le::u32(dbf, 4), quint32(5));
         const int headerLength = le::u16(dbf, 8);
@@ -60,7 +54,7 @@ private slots:
         QCOMPARE(dbf.at(dbf.size() - 1), '\x1A');
         QCOMPARE(dbf.at(headerLength + 3 * recordLength), '*'); // record 4 is deleted
 
-        const QByteArray smt = readAll(dir.filePath(QStringLiteral("TT.SMT")));
+        const QByteArray smt = TestFiles::readAll(dir.filePath(QStringLiteral("TT.SMT")));
         QCOMPARE(le::u32(smt, 4), quint32(64));
         QCOMPARE(smt.mid(8, 8), QByteArray("SIxMemo\0", 8));
         QCOMPARE(le::u32(smt, 0), quint32(smt.size() / 64));

@@ -1,5 +1,6 @@
 #include "FixtureTables.h"
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "VeltaTest.h"
 #include "store/RawFile.h"
 #include "store/StoreError.h"
@@ -10,17 +11,6 @@
 #include <QFile>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // Reads every visible record and memo; returns the names, or throws StoreError.
 QStringList readEverything(const QString& folder) {
@@ -82,14 +72,14 @@ private slots:
         QFETCH(Damage, damage);
         TempDataFolder dir;
         FixtureTables::createTruthTable(dir.path());
-        QByteArray dbf = readAll(dir.filePath(QStringLiteral("TT.DBF")));
-        QByteArray memo = readAll(dir.filePath(QStringLiteral("TT.SMT")));
+        QByteArray dbf = TestFiles::readAll(dir.filePath(QStringLiteral("TT.DBF")));
+        QByteArray memo = TestFiles::readAll(dir.filePath(QStringLiteral("TT.SMT")));
         damage(dbf, memo);
-        writeAll(dir.filePath(QStringLiteral("TT.DBF")), dbf);
+        QVERIFY(TestFiles::writeAll(dir.filePath(QStringLiteral("TT.DBF")), dbf));
         if (memo == "-")
             QFile::remove(dir.filePath(QStringLiteral("TT.SMT")));
         else
-            writeAll(dir.filePath(QStringLiteral("TT.SMT")), memo);
+            QVERIFY(TestFiles::writeAll(dir.filePath(QStringLiteral("TT.SMT")), memo));
         try {
             readEverything(dir.path());
             QFAIL("the damage went unnoticed");

@@ -1,22 +1,11 @@
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "VeltaTest.h"
 #include "store/ListsFile.h"
 #include "store/OptionsRecord.h"
 #include "store/SavedSearches.h"
 
 #include <QFile>
-
-namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-} // namespace
 
 class TestSettingsFiles : public QObject {
     Q_OBJECT
@@ -66,7 +55,7 @@ private slots:
                                         QStringLiteral("Heißgetränk")};
         const QStringList tastes = {QStringLiteral("süß"), QString()};
         QVERIFY(ListsFile::save(path, categories, tastes));
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = TestFiles::readAll(path);
         QCOMPARE(bytes,
                  QByteArray(">>>>>>>>  BITTE \xC4NDERN SIE DIESE LISTE NICHT PER HAND!  <<<<<<<<<\r\n"
                             "Aperitif\r\n~\r\nHei\xDFgetr\xE4nk\r\n@@@-MORVA-@@@\r\ns\xFC\xDF\r\n\r\n"));
@@ -111,18 +100,18 @@ private slots:
             bytes[i] = char(i * 37 + 11);
         bytes.replace(0, 5, QByteArray("\x04V807"));
         const QString path = dir.filePath(QStringLiteral("OPTION.CFG"));
-        writeAll(path, bytes);
+        QVERIFY(TestFiles::writeAll(path, bytes));
         const OptionsRecord r = OptionsRecord::load(path);
         QCOMPARE(r.bytes(), bytes);
         QVERIFY(r.save(path, false));
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(TestFiles::readAll(path), bytes);
         QCOMPARE(r.reservedInt(64),
                  qint32(quint32(quint8(bytes[64])) | quint32(quint8(bytes[65])) << 8 |
                         quint32(quint8(bytes[66])) << 16 | quint32(quint8(bytes[67])) << 24));
         OptionsRecord changed = r;
         changed.set(OptionsRecord::Motif, 7);
         QVERIFY(!changed.save(path, true)); // read-only start: nothing written
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(TestFiles::readAll(path), bytes);
     }
 
     void fontNameCapacity() {
@@ -161,11 +150,11 @@ private slots:
         QByteArray bytes(4360, '\0');
         for (int i = 0; i < bytes.size(); ++i)
             bytes[i] = char((i * 131) % 256);
-        writeAll(path, bytes);
+        QVERIFY(TestFiles::writeAll(path, bytes));
         SavedSearches s = SavedSearches::load(path);
         QCOMPARE(s.toBytes(), bytes);
         QVERIFY(s.save(path, false));
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(TestFiles::readAll(path), bytes);
         SearchCriteria& c = s.slot(9);
         c.setName(QString(80, QLatin1Char('n')));
         c.setIngredient(3, QStringLiteral("Crème de Cassis"));
@@ -178,8 +167,8 @@ private slots:
         QCOMPARE(back.slot(9).category(), QStringLiteral("Punsch und Bowle"));
         QVERIFY(back.slot(9).without(2));
         QCOMPARE(back.toBytes().left(9 * 436), bytes.left(9 * 436));
-        QCOMPARE(readAll(path).mid(9 * 436 + 179, 16), QByteArray("\x0F"
-                                                                  "Cr\xE8me de Cassis"));
+        QCOMPARE(TestFiles::readAll(path).mid(9 * 436 + 179, 16), QByteArray("\x0F"
+                                                                             "Cr\xE8me de Cassis"));
     }
 };
 
