@@ -18,13 +18,7 @@ namespace {
 using K = GlassShape::Kind;
 
 DrinkLook drink(K glass, const QColor& colour, const QString& garnish, quint32 seed) {
-    DrinkLook l;
-    l.glass = glass;
-    l.centre = colour;
-    l.edge = Tone::mix(colour, QColor(255, 255, 255), 0.35);
-    l.garnish = garnish;
-    l.seed = seed;
-    return l;
+    return DrinkLook::plain(glass, colour, garnish, seed);
 }
 
 void night(QPainter& p, const QRectF& r, quint32 seed, int lights) {

@@ -21,13 +21,7 @@ using Thing = PropPainter::Thing;
 constexpr double kFloor = 214;
 
 DrinkLook drink(K glass, const QColor& colour, const QString& garnish, quint32 seed) {
-    DrinkLook l;
-    l.glass = glass;
-    l.centre = colour;
-    l.edge = Tone::mix(colour, QColor(255, 255, 255), 0.35);
-    l.garnish = garnish;
-    l.seed = seed;
-    return l;
+    return DrinkLook::plain(glass, colour, garnish, seed);
 }
 
 void glass(QPainter& p, const DrinkLook& look, QPointF foot, double scale, double angle = 0) {

@@ -1,6 +1,7 @@
 #include "DrinkLook.h"
 
 #include "LiquidTint.h"
+#include "Tone.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -268,4 +269,15 @@ DrinkLook DrinkLook::fromRecipe(const RecipeInfo& recipe) {
                  ((g == K::Highball || g == K::Collins || g == K::Hurricane) && look.ice == Ice::Cubes &&
                   (look.seed % 3 == 0));
     return look;
+}
+
+DrinkLook DrinkLook::plain(GlassShape::Kind glass, const QColor& colour, const QString& garnish,
+                           quint32 seed) {
+    DrinkLook l;
+    l.glass = glass;
+    l.centre = colour;
+    l.edge = Tone::mix(colour, QColor(255, 255, 255), 0.35);
+    l.garnish = garnish;
+    l.seed = seed;
+    return l;
 }

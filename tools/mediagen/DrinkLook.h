@@ -37,6 +37,9 @@ struct DrinkLook {
     quint32 seed = 1;
 
     static DrinkLook fromRecipe(const RecipeInfo& recipe);
+    // A drink of one colour, paler at the glass's edge, for the assistants' and lexicon pictures.
+    static DrinkLook plain(GlassShape::Kind glass, const QColor& colour, const QString& garnish,
+                           quint32 seed);
     // The glass named first in the mixing instructions; Kind count when none is named.
     static bool glassFromText(const QString& text, GlassShape::Kind* kind);
     static GlassShape::Kind glassForCategory(int category);
