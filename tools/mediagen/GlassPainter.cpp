@@ -17,10 +17,7 @@ using Ice = DrinkLook::Ice;
 using Material = GlassShape::Material;
 
 QPen pen(const QColor& c, double width) {
-    QPen p(c, width);
-    p.setCapStyle(Qt::RoundCap);
-    p.setJoinStyle(Qt::RoundJoin);
-    return p;
+    return Tone::roundPen(c, width);
 }
 
 double ellipseDepth(double halfWidth) {

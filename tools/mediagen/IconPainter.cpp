@@ -22,10 +22,7 @@ using K = GlassShape::Kind;
 using Thing = PropPainter::Thing;
 
 QPen pen(const QColor& c, double w) {
-    QPen p(c, w);
-    p.setCapStyle(Qt::RoundCap);
-    p.setJoinStyle(Qt::RoundJoin);
-    return p;
+    return Tone::roundPen(c, w);
 }
 
 void card(QPainter& p, const QRectF& r) {

@@ -30,3 +30,10 @@ double Tone::luminance(QRgb c) {
     };
     return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
 }
+
+QPen Tone::roundPen(const QColor& c, double width) {
+    QPen p(c, width);
+    p.setCapStyle(Qt::RoundCap);
+    p.setJoinStyle(Qt::RoundJoin);
+    return p;
+}

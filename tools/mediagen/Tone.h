@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPen>
 
 // Colour arithmetic used by all painters.
 class Tone {
@@ -10,6 +11,8 @@ public:
     // factor above 1 lightens towards white, below 1 darkens towards black.
     static QColor shade(const QColor& c, double factor);
     static QColor alpha(const QColor& c, int alpha);
+    // A pen with round caps and joins, as every drawing of the generators uses.
+    static QPen roundPen(const QColor& c, double width);
     // Relative luminance (sRGB) in [0, 1].
     static double luminance(QRgb c);
 };
