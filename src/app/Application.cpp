@@ -27,15 +27,19 @@ int Application::colourDepth() {
     return screen ? screen->depth() : 24;
 }
 
-int Application::run(int& argc, char** argv) {
-    QApplication app(argc, argv);
+void Application::prepare() {
     QApplication::setApplicationName(QStringLiteral("Velta Cocktails 98"));
     QApplication::setStyle(QStringLiteral("Windows"));
     ProgramFonts::registerFonts();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velta/app/velta98.png")));
-    QTranslator qtGerman;
+    static QTranslator qtGerman;
     if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);
+}
+
+int Application::run(int& argc, char** argv) {
+    QApplication app(argc, argv);
+    prepare();
     SingleInstance instance(QStringLiteral("velta98-") +
                             qEnvironmentVariable("USER", QStringLiteral("user")));
     if (!instance.claim())

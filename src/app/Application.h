@@ -16,6 +16,9 @@ public:
         QString executableFolder;
     };
     static int run(int& argc, char** argv);
+    // Style, fonts, icon and translations, as every start of the program's windows needs them
+    // (the program, the screenshot tool, the GUI tests).
+    static void prepare();
     // Runs with explicit paths and arguments (the switches); used by run() and by tests.
     static int start(const Paths& paths, const QStringList& switchArguments, bool enterLoop = true,
                      SingleInstance* instance = nullptr);

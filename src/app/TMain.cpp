@@ -33,6 +33,7 @@
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -45,6 +46,7 @@ TMain::TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* p
     font.setPixelSize(11);
     setFont(font);
     menu = new MainMenu(this);
+    menuBar()->setFont(ProgramFonts::uiFont()); // the window's own font is not the menus' face
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);

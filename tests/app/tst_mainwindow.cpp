@@ -14,6 +14,7 @@
 #include "browser/RecipeDisplay.h"
 #include "common/DataTables.h"
 #include "ui/HelpWindow.h"
+#include "ui/ProgramFonts.h"
 #include "ui/ReadOnlyRefusal.h"
 #include "ui/Skins.h"
 #include "ui/TMeldungDialog.h"
@@ -26,6 +27,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -240,6 +243,19 @@ private slots:
         connect(shell.main.commands, &CommandTable::ran, this, [&ran](const QString& name) { ran << name; });
         QTest::keyClick(shell.main.windowHandle(), keys[0].key(), keys[0].keyboardModifiers());
         QCOMPARE(ran, QStringList{command});
+        shell.main.close();
+    }
+
+    void menusAndDialogsUseTheProgramsFace() {
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        ProgramWindows shell(ProgramWindows::withoutIni(dir.path()));
+        QVERIFY(shell.main.create());
+        const QFont face = ProgramFonts::uiFont();
+        QCOMPARE(shell.main.menuBar()->font(), face);
+        const QMenu* first = shell.main.menuBar()->actions().first()->menu();
+        QCOMPARE(first->font(), face);
+        QCOMPARE(first->font().pointSize(), 8);
         shell.main.close();
     }
 
