@@ -65,6 +65,7 @@ void shootBrowser(const QString& out) {
     RecipeDisplay& display = main.browser->browser().display();
     for (int line = 0; line < 12 && display.scrollDown(); ++line) {
     }
+    main.AusgabePaintBox->relayout();
     for (const auto& [background, name] :
          {std::pair{1, "rezept-dunkel.png"}, std::pair{2, "rezept-hell.png"}}) {
         state.options.set(OptionsRecord::TextBackground, quint8(background));
