@@ -1,6 +1,7 @@
 #include "browser/RecipeMarks.h"
 
 #include "browser/TurboRead.h"
+#include "store/BulkWrite.h"
 #include "store/TApollo.h"
 
 namespace {
@@ -34,8 +35,10 @@ bool RecipeMarks::ToggleMark(TApollo& recipes, int recNo, bool currentMarked) {
 }
 
 void RecipeMarks::MarkAllListed(TApollo& recipes, const QList<int>& recNos) {
+    BulkWrite bulk(recipes);
     for (int recNo : recNos)
         writeMark(recipes, recNo, true);
+    bulk.finish();
 }
 
 void RecipeMarks::ClearAllMarks(TApollo& recipes) {
@@ -45,11 +48,12 @@ void RecipeMarks::ClearAllMarks(TApollo& recipes) {
         recipes.Query(QString());
     {
         TurboRead fast(recipes);
+        BulkWrite bulk(recipes);
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
             recipes.Edit();
             recipes.ReplaceInteger(kMark, 0);
         }
-        recipes.Commit();
+        bulk.finish();
     }
     if (!filter.isEmpty())
         recipes.Query(filter);
