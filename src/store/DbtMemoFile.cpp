@@ -86,7 +86,20 @@ QByteArray DbtMemoFile::write(const QByteArray& text) {
     data.append(kEnd).append(kEnd);
     const qsizetype blocks = (data.size() + kBlockSize - 1) / kBlockSize;
     data.append(QByteArray(blocks * kBlockSize - data.size(), '\0'));
+    if (damage().isEmpty())
+        endLastText();
     return QByteArray::number(append(data, 1)).rightJustified(kRefSize, ' ');
+}
+
+// A last text that runs to the end of the file without its end mark would run on into the next
+// text written after it: it gets its end mark first.
+void DbtMemoFile::endLastText() {
+    const qint64 size = m_file.size();
+    if (size <= kBlockSize)
+        return;
+    const qint64 lastBlock = (size - 1) / kBlockSize * kBlockSize;
+    if (!m_file.readAt(lastBlock, size - lastBlock).contains(kEnd))
+        m_file.writeAt(size, QByteArray(2, kEnd));
 }
 
 void DbtMemoFile::zap() {

@@ -19,4 +19,5 @@ public:
 
 private:
     static qint64 blockOf(const QByteArray& ref, bool* ok);
+    void endLastText();
 };

@@ -320,6 +320,8 @@ private slots:
         QTest::newRow("DBT at the first text") << quint8(0x83) << next(1) << true;
         QTest::newRow("DBT at the last text") << quint8(0x83) << next(5) << true;
         QTest::newRow("DBT past the end") << quint8(0x83) << next(9) << false;
+        QTest::newRow("DBT last text without its end mark")
+            << quint8(0x83) << Damage([](QByteArray&, QByteArray& m) { m.truncate(5 * 512 + 18); }) << false;
         QTest::newRow("DBT unused blocks after the last text")
             << quint8(0x83) << Damage([](QByteArray&, QByteArray& m) { m.append(QByteArray(700, 'x')); })
             << false;
