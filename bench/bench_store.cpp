@@ -2,6 +2,8 @@
 #include "BenchHarness.h"
 #include "SqliteMirror.h"
 #include "SyntheticDataSet.h"
+#include "browser/RecipeMarks.h"
+#include "common/IngredientLookup.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -62,7 +64,7 @@ int main(int argc, char* argv[]) {
     out << "Synthetische Daten: " << SyntheticDataSet::kRecipes << " Rezepte, "
         << SyntheticDataSet::kIngredients << " Zutaten\n\n";
 
-    BenchHarness::Result query, typical, scan, seeks;
+    BenchHarness::Result query, typical, scan, seeks, textSeeks, markAll, clearAll, markSingly;
     {
         auto tables = std::make_unique<Tables>();
         tables->env.SetDeleted(true);
@@ -87,12 +89,31 @@ int main(int argc, char* argv[]) {
             }
             re.SetTurboRead(false);
         });
-        seeks = BenchHarness::run(QStringLiteral("5000 × 20 Zutaten-Seeks"), [&] {
+        // The program's path (the recipe view, the home bar): by number, through the dense look-up.
+        seeks = BenchHarness::run(QStringLiteral("5000 × 20 Zutaten-Seeks (IngredientLookup)"), [&] {
+            for (int r = 0; r < 5000; ++r)
+                for (int k = 0; k < 20; ++k)
+                    IngredientLookup::seek(zu, 1 + (r * 20 + k) * 7 % 1500);
+        });
+        textSeeks = BenchHarness::run(QStringLiteral("5000 × 20 Zutaten-Seeks (Text)"), [&] {
             for (int r = 0; r < 5000; ++r)
                 for (int k = 0; k < 20; ++k)
                     zu.Seek(QString::number(1 + (r * 20 + k) * 7 % 1500));
         });
         re.Query(QString());
+
+        // The mass changes of the marks, on disk (the temporary folder is not in memory).
+        QList<int> all;
+        for (re.GoTop(); !re.Eof(); re.Skip())
+            all << re.RecNo();
+        markAll = BenchHarness::run(QStringLiteral("Alle 5000 Drinks markieren"),
+                                    [&] { RecipeMarks::MarkAllListed(re, all); });
+        clearAll = BenchHarness::run(QStringLiteral("Alle Markierungen aufheben"),
+                                     [&] { RecipeMarks::ClearAllMarks(re); });
+        markSingly = BenchHarness::run(QStringLiteral("50 Drinks einzeln markieren (Commit je Drink)"), [&] {
+            for (int k = 0; k < 50; ++k)
+                RecipeMarks::ToggleMark(re, all.at(k * 97), k % 2 == 0);
+        });
     }
     const auto opening = BenchHarness::run(QStringLiteral("Vier Tabellen öffnen + INDEX aufbauen"), [&] {
         Tables t;
@@ -130,7 +151,11 @@ int main(int argc, char* argv[]) {
     BenchHarness::print(out, query, 2);
     BenchHarness::print(out, typical, 2);
     BenchHarness::print(out, scan);
-    BenchHarness::print(out, seeks, 10);
+    BenchHarness::print(out, seeks, 2);
+    BenchHarness::print(out, textSeeks, 10);
+    BenchHarness::print(out, markAll, 200);
+    BenchHarness::print(out, clearAll, 200);
+    BenchHarness::print(out, markSingly);
     BenchHarness::print(out, opening, 20);
     out << "\nSQLite (gleiche Daten, gleiche Abfrage)\n";
     BenchHarness::print(out, sqlQuery);

@@ -1,6 +1,7 @@
 #include "browser/RecipeMarks.h"
 
 #include "common/TurboRead.h"
+#include "store/BulkWrite.h"
 #include "store/Fields.h"
 #include "store/TApollo.h"
 
@@ -35,8 +36,10 @@ bool RecipeMarks::ToggleMark(TApollo& recipes, int recNo, bool currentMarked) {
 }
 
 void RecipeMarks::MarkAllListed(TApollo& recipes, const QList<int>& recNos) {
+    BulkWrite bulk(recipes);
     for (int recNo : recNos)
         writeMark(recipes, recNo, true);
+    bulk.finish();
 }
 
 void RecipeMarks::ClearAllMarks(TApollo& recipes) {
@@ -46,11 +49,12 @@ void RecipeMarks::ClearAllMarks(TApollo& recipes) {
         recipes.Query(QString());
     {
         TurboRead fast(recipes);
+        BulkWrite bulk(recipes);
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
             recipes.Edit();
             recipes.ReplaceInteger(kMark, 0);
         }
-        recipes.Commit();
+        bulk.finish();
     }
     if (!filter.isEmpty())
         recipes.Query(filter);

@@ -22,6 +22,7 @@ public:
 
     // Writes the inverted mark of the recipe and returns it.
     static bool ToggleMark(TApollo& recipes, int recNo, bool currentMarked);
+    // Both mass changes are one bulk write: the table is forced to disk once, at the end.
     static void MarkAllListed(TApollo& recipes, const QList<int>& recNos);
     // Every recipe of the table, listed or not; a filter on the table is lifted for the pass.
     static void ClearAllMarks(TApollo& recipes);

@@ -8,5 +8,5 @@ bool IngredientLookup::seek(TApollo& ingredients, int number) {
         ingredients.IndexTag(QString(), indexTag(), indexTag());
     else if (ingredients.order() != tag)
         ingredients.SetOrder(tag);
-    return ingredients.Seek(QString::number(number));
+    return ingredients.SeekNumber(number);
 }

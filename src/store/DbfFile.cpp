@@ -1,5 +1,6 @@
 #include "store/DbfFile.h"
 
+#include "store/FolderEntry.h"
 #include "store/LittleEndian.h"
 #include "store/StoreError.h"
 
@@ -20,11 +21,18 @@ QString damaged(const QString& path, const QString& why) {
 }
 
 bool usesSmt(quint8 version) {
-    return version == 0xE5 || version == 0xE6;
+    return version == 0xE5;
 }
+// dBASE IV memo files (0x8B) put a header in front of every text: not this layout.
 bool usesDbt(quint8 version) {
-    return version == 0x83 || version == 0x86 || version == 0x87 || version == 0x8B;
+    return version == 0x83 || version == 0x87;
 }
+// The encrypted variants of 0x03, 0x83, 0xE5 and 0xF5 read as garbage without the key.
+bool isEncrypted(quint8 version) {
+    return version == 0x06 || version == 0x86 || version == 0xE6 || version == 0xF6;
+}
+// Writing pending records, clean ones this close to the next pending one go along in one write.
+constexpr int kJoinGap = 8;
 
 QByteArray dateBytes(const QDate& d) {
     QByteArray b(3, '\0');
@@ -46,15 +54,9 @@ QDate DbfFile::stampDate() {
 
 QString DbfFile::memoPathFor(const QString& tablePath, MemoFile::Kind kind) {
     const QFileInfo info(tablePath);
-    const QString wanted = info.completeBaseName() +
-                           (kind == MemoFile::Kind::Smt ? QStringLiteral(".SMT") : QStringLiteral(".DBT"));
-    // File systems here are case-sensitive; the memo file may be spelled either way.
-    const QStringList found = info.dir().entryList(QDir::Files);
-    for (const QString& name : found) {
-        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
-            return info.dir().filePath(name);
-    }
-    return info.dir().filePath(wanted);
+    return FolderEntry::path(info.absolutePath(), info.completeBaseName() + (kind == MemoFile::Kind::Smt
+                                                                                 ? QStringLiteral(".SMT")
+                                                                                 : QStringLiteral(".DBT")));
 }
 
 void DbfFile::create(const QString& path, quint8 version, const QList<Definition>& fields,
@@ -88,12 +90,13 @@ void DbfFile::create(const QString& path, quint8 version, const QList<Definition
     le::put16(header, 10, quint16(recordLength));
     header[29] = char(kLanguageAnsi);
     header[headerLength - 1] = kTerminator;
+    // The table's lock first: a table that another program has open is left as it is.
+    RawFile file;
+    file.create(path);
     if (hasMemo) {
         const auto kind = usesSmt(version) ? MemoFile::Kind::Smt : MemoFile::Kind::Dbt;
         MemoFile::create(kind, memoPathFor(path, kind), memoBlockSize);
     }
-    RawFile file;
-    file.create(path);
     file.writeAt(0, header + QByteArray(1, kEof));
     file.flush();
 }
@@ -107,6 +110,8 @@ void DbfFile::open(const QString& path, RawFile::Mode mode) {
         m_records = m_file.readAt(m_headerLength, qint64(m_count) * m_recordLength);
         if (m_records.size() != qint64(m_count) * m_recordLength)
             throw StoreError(damaged(path, QStringLiteral("Sätze fehlen")));
+        m_pending.assign(size_t(m_count), false);
+        checkMemoBlocks();
     } catch (...) {
         close();
         throw;
@@ -119,7 +124,11 @@ void DbfFile::readHeader(const QString& path) {
     if (fixed.size() < kFixedHeader)
         throw StoreError(damaged(path, QStringLiteral("Kopf zu kurz")));
     m_version = quint8(fixed[0]);
+    if (isEncrypted(m_version))
+        throw StoreError(
+            QStringLiteral("Tabelle verschlüsselt, sie kann nicht gelesen werden: %1").arg(path));
     m_count = int(qMin<quint32>(le::u32(fixed, 4), quint32(INT_MAX)));
+    m_diskCount = m_count;
     m_headerLength = le::u16(fixed, 8);
     m_recordLength = le::u16(fixed, 10);
     const int year = 1900 + quint8(fixed[1]);
@@ -128,10 +137,18 @@ void DbfFile::readHeader(const QString& path) {
         throw StoreError(damaged(path, QStringLiteral("Kopflänge")));
     if (m_recordLength < 2)
         throw StoreError(damaged(path, QStringLiteral("Satzlänge")));
-    // The count must fit into the file: this also bounds every allocation by the file's size.
-    if (qint64(m_count) * m_recordLength > fileSize - m_headerLength)
-        throw StoreError(damaged(path, QStringLiteral("Satzanzahl passt nicht zur Dateigröße")));
     readFields(m_file.readAt(0, m_headerLength));
+    // A header that reached the disk before its records (as other engines write): the complete
+    // records count. This also bounds every allocation by the file's size. The next count written
+    // is the true one.
+    const qint64 complete = (fileSize - m_headerLength) / m_recordLength;
+    if (m_count > complete) {
+        m_problems << QStringLiteral("Satzanzahl im Kopf (%1) größer als die Datei (%2 vollständige Sätze), "
+                                     "die vollständigen Sätze werden gelesen")
+                          .arg(m_count)
+                          .arg(complete);
+        m_count = int(complete);
+    }
 }
 
 void DbfFile::readFields(const QByteArray& header) {
@@ -181,12 +198,42 @@ void DbfFile::openMemo(const QString& path, RawFile::Mode mode) {
     m_memo = MemoFile::open(kind, memoPathFor(path, kind), mode);
 }
 
+// The memo file's header must not point into texts that records use.
+void DbfFile::checkMemoBlocks() {
+    if (!m_memo)
+        return;
+    const quint64 inFile = m_memo->blocksInFile();
+    quint64 usedEnd = 0;
+    for (const DbfField& f : std::as_const(m_fields)) {
+        if (f.type != 'M')
+            continue;
+        for (int r = 1; r <= m_count; ++r) {
+            const quint64 end = m_memo->endBlock(QByteArray::fromRawData(record(r) + f.offset, f.length));
+            // A reference past the end of the file is damage of its record, reported when read.
+            if (end <= inFile)
+                usedEnd = qMax(usedEnd, end);
+        }
+    }
+    m_memo->adoptUsedBlocks(usedEnd);
+}
+
+QStringList DbfFile::problems() const {
+    QStringList out = m_problems;
+    if (m_memo && !m_memo->damage().isEmpty())
+        out << m_memo->damage();
+    return out;
+}
+
 void DbfFile::close() {
     m_memo.reset();
     m_file.close();
     m_records.clear();
     m_fields.clear();
+    m_pending.clear();
+    m_pendingCount = 0;
+    m_problems.clear();
     m_count = 0;
+    m_diskCount = 0;
 }
 
 int DbfFile::fieldIndex(const QByteArray& name) const {
@@ -199,40 +246,76 @@ int DbfFile::fieldIndex(const QByteArray& name) const {
 
 void DbfFile::writeRecord(int recNo, const QByteArray& bytes) {
     Q_ASSERT(recNo >= 1 && recNo <= m_count && bytes.size() == m_recordLength);
-    m_file.writeAt(m_headerLength + qint64(recNo - 1) * m_recordLength, bytes);
     m_records.replace(qsizetype(recNo - 1) * m_recordLength, m_recordLength, bytes);
+    if (!m_pending[size_t(recNo - 1)]) {
+        m_pending[size_t(recNo - 1)] = true;
+        ++m_pendingCount;
+    }
 }
 
 int DbfFile::appendRecord(const QByteArray& bytes) {
     Q_ASSERT(bytes.size() == m_recordLength);
-    // The record and the end mark go first; only then does the header count it.
-    m_file.writeAt(m_headerLength + qint64(m_count) * m_recordLength, bytes + QByteArray(1, kEof));
     m_records.append(bytes);
-    ++m_count;
-    writeCountAndDate();
-    return m_count;
-}
-
-void DbfFile::writeCountAndDate() {
-    m_lastUpdate = stampDate();
-    QByteArray part(7, '\0');
-    part.replace(0, 3, dateBytes(m_lastUpdate));
-    le::put32(part, 3, quint32(m_count));
-    m_file.writeAt(1, part);
-}
-
-void DbfFile::zap() {
-    m_count = 0;
-    m_records.clear();
-    writeCountAndDate();
-    m_file.writeAt(m_headerLength, QByteArray(1, kEof));
-    m_file.truncate(m_headerLength + 1);
-    if (m_memo)
-        m_memo->zap();
+    m_pending.push_back(true);
+    ++m_pendingCount;
+    return ++m_count;
 }
 
 void DbfFile::flush() {
     if (m_memo)
-        m_memo->flush();
+        m_memo->flush(); // the texts are on disk before any record points to them
+    writePendingRecords();
+    if (m_count != m_diskCount) {
+        m_file.writeAt(m_headerLength + qint64(m_count) * m_recordLength, QByteArray(1, kEof));
+        m_file.flush(); // the records are on disk before the header counts them
+        writeCountAndDate(m_count);
+    }
     m_file.flush();
+}
+
+void DbfFile::writePendingRecords() {
+    for (int r = 0; r < m_count && m_pendingCount > 0; ++r) {
+        if (!m_pending[size_t(r)])
+            continue;
+        // One write from this record to the last pending one that follows within the gap.
+        int last = r;
+        for (int next = r + 1; next < m_count && next <= last + kJoinGap; ++next) {
+            if (m_pending[size_t(next)])
+                last = next;
+        }
+        m_file.writeAt(
+            m_headerLength + qint64(r) * m_recordLength,
+            m_records.mid(qsizetype(r) * m_recordLength, qsizetype(last - r + 1) * m_recordLength));
+        for (int k = r; k <= last; ++k) {
+            if (m_pending[size_t(k)]) {
+                m_pending[size_t(k)] = false;
+                --m_pendingCount;
+            }
+        }
+        r = last;
+    }
+}
+
+void DbfFile::writeCountAndDate(int count) {
+    const QDate today = stampDate();
+    QByteArray part(7, '\0');
+    part.replace(0, 3, dateBytes(today));
+    le::put32(part, 3, quint32(count));
+    m_file.writeAt(1, part);
+    m_lastUpdate = today;
+    m_diskCount = count;
+}
+
+void DbfFile::zap() {
+    // The header first: at any interruption it counts no more records than the file holds.
+    writeCountAndDate(0);
+    m_count = 0;
+    m_records.clear();
+    m_pending.clear();
+    m_pendingCount = 0;
+    m_file.writeAt(m_headerLength, QByteArray(1, kEof));
+    m_file.truncate(m_headerLength + 1);
+    if (m_memo)
+        m_memo->zap();
+    flush();
 }

@@ -6,12 +6,16 @@
 
 #include <QDate>
 #include <QList>
+#include <QStringList>
 
 #include <memory>
+#include <vector>
 
-// A DBF table file with its memo file. All records are held in memory while the table is open;
-// every change is written through at once: record bytes and memo blocks before the header and the
-// references that point to them, so an interrupted write never leaves a table that will not open.
+// A DBF table file with its memo file. All records are held in memory while the table is open.
+// Changed and appended records are kept as pending until flush(), which writes them in the order
+// that survives a power loss: memo texts forced to disk before the records that point to them, the
+// records before the header that counts them. An interrupted or failed flush leaves them pending,
+// so the next one writes them again.
 class DbfFile {
 public:
     static constexpr quint8 kVersionSmt = 0xE5;
@@ -32,8 +36,11 @@ public:
     // The date written into the header: today, or the day of SOURCE_DATE_EPOCH for reproducible output.
     static QDate stampDate();
 
+    // Throws StoreError. A header that counts more records than the file holds is read with the
+    // complete records, and problems() says so.
     void open(const QString& path, RawFile::Mode mode);
-    void close();
+    void close(); // pending records are dropped: flush() first
+
     bool isOpen() const { return m_file.isOpen(); }
     bool isReadOnly() const { return m_file.isReadOnly(); }
     QString path() const { return m_file.path(); }
@@ -52,10 +59,13 @@ public:
     }
     void writeRecord(int recNo, const QByteArray& bytes);
     int appendRecord(const QByteArray& bytes);
+    bool hasPendingWrites() const { return m_pendingCount > 0 || m_count != m_diskCount; }
     void zap();
     void flush();
 
     MemoFile* memo() const { return m_memo.get(); }
+    // What opening found wrong and how it is dealt with, one German line each; empty when sound.
+    QStringList problems() const;
     QByteArray blankRecord() const { return QByteArray(m_recordLength, ' '); }
 
     static QString memoPathFor(const QString& tablePath, MemoFile::Kind kind);
@@ -64,14 +74,20 @@ private:
     void readHeader(const QString& path);
     void readFields(const QByteArray& header);
     void openMemo(const QString& path, RawFile::Mode mode);
-    void writeCountAndDate();
+    void writeCountAndDate(int count);
+    void writePendingRecords();
+    void checkMemoBlocks();
 
     RawFile m_file;
     std::unique_ptr<MemoFile> m_memo;
     QList<DbfField> m_fields;
     QByteArray m_records;
+    std::vector<bool> m_pending; // by record number - 1
+    int m_pendingCount = 0;
+    QStringList m_problems;
     quint8 m_version = 0;
     int m_count = 0;
+    int m_diskCount = 0; // as the header on disk says
     int m_headerLength = 0;
     int m_recordLength = 0;
     QDate m_lastUpdate;

@@ -24,19 +24,18 @@ void DbtMemoFile::create(const QString& path) {
     file.flush();
 }
 
-DbtMemoFile::DbtMemoFile(const QString& path, RawFile::Mode mode) {
-    m_file.open(path, mode);
+DbtMemoFile::DbtMemoFile(const QString& path, RawFile::Mode mode) : MemoFile(path, mode, kBlockSize) {
     const QByteArray h = m_file.readAt(0, 4);
     if (h.size() < 4)
         throw StoreError(QStringLiteral("Memodatei beschädigt (Kopf zu kurz): %1").arg(path));
-    const quint32 pastEnd = quint32((m_file.size() + kBlockSize - 1) / kBlockSize);
-    m_nextBlock = le::u32(h, 0);
-    if (m_nextBlock < 1 || m_nextBlock > pastEnd)
-        m_nextBlock = qMax<quint32>(1, pastEnd);
+    setNextBlock(le::u32(h, 0));
 }
 
 qint64 DbtMemoFile::blockOf(const QByteArray& ref, bool* ok) {
-    const QByteArray digits = ref.left(kRefSize).trimmed();
+    // Blanks or zero bytes around the digits: other tools fill an unused reference with either.
+    QByteArray digits = ref.left(kRefSize);
+    digits.replace('\0', ' ');
+    digits = digits.trimmed();
     if (digits.isEmpty()) {
         *ok = true;
         return 0;
@@ -48,6 +47,12 @@ bool DbtMemoFile::isEmpty(const QByteArray& ref) const {
     bool ok = false;
     const qint64 block = blockOf(ref, &ok);
     return !ok || block <= 0;
+}
+
+quint64 DbtMemoFile::endBlock(const QByteArray& ref) const {
+    bool ok = false;
+    const qint64 block = blockOf(ref, &ok);
+    return ok && block > 0 ? quint64(block) + 1 : 0;
 }
 
 QByteArray DbtMemoFile::read(const QByteArray& ref) const {
@@ -79,19 +84,26 @@ QByteArray DbtMemoFile::write(const QByteArray& text) {
     QByteArray data = text;
     data.replace(kEnd, ' '); // the end mark must not occur inside a text
     data.append(kEnd).append(kEnd);
-    const quint32 blocks = quint32((data.size() + kBlockSize - 1) / kBlockSize);
-    data.append(QByteArray(qsizetype(blocks) * kBlockSize - data.size(), '\0'));
-    const quint32 block = m_nextBlock;
-    m_file.writeAt(qint64(block) * kBlockSize, data);
-    QByteArray next(4, '\0');
-    le::put32(next, 0, block + blocks);
-    m_file.writeAt(0, next);
-    m_nextBlock = block + blocks;
-    return QByteArray::number(block).rightJustified(kRefSize, ' ');
+    const qsizetype blocks = (data.size() + kBlockSize - 1) / kBlockSize;
+    data.append(QByteArray(blocks * kBlockSize - data.size(), '\0'));
+    if (damage().isEmpty())
+        endLastText();
+    return QByteArray::number(append(data, 1)).rightJustified(kRefSize, ' ');
+}
+
+// A last text that runs to the end of the file without its end mark would run on into the next
+// text written after it: it gets its end mark first.
+void DbtMemoFile::endLastText() {
+    const qint64 size = m_file.size();
+    if (size <= kBlockSize)
+        return;
+    const qint64 lastBlock = (size - 1) / kBlockSize * kBlockSize;
+    if (!m_file.readAt(lastBlock, size - lastBlock).contains(kEnd))
+        m_file.writeAt(size, QByteArray(2, kEnd));
 }
 
 void DbtMemoFile::zap() {
     m_file.writeAt(0, headerBytes(1));
     m_file.truncate(kBlockSize);
-    m_nextBlock = 1;
+    restart(1);
 }

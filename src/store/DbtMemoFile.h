@@ -13,12 +13,11 @@ public:
 
     QByteArray read(const QByteArray& ref) const override;
     bool isEmpty(const QByteArray& ref) const override;
+    quint64 endBlock(const QByteArray& ref) const override;
     QByteArray write(const QByteArray& text) override;
     void zap() override;
-    void flush() override { m_file.flush(); }
 
 private:
     static qint64 blockOf(const QByteArray& ref, bool* ok);
-    RawFile m_file;
-    quint32 m_nextBlock = 1;
+    void endLastText();
 };

@@ -1,37 +1,23 @@
 #include "store/FolderLookup.h"
 
+#include "store/FolderEntry.h"
+
 #include <QDir>
-
-namespace {
-
-// The entry of the folder named like the part; an exact match wins over one of another case.
-QString matchingEntry(const QDir& dir, const QString& part) {
-    if (dir.exists(part))
-        return part;
-    for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-        if (entry.compare(part, Qt::CaseInsensitive) == 0)
-            return entry;
-    return {};
-}
-
-} // namespace
+#include <QFileInfo>
 
 QString FolderLookup::find(const QString& folder, const QString& relative) {
-    QDir dir(folder);
-    QStringList found;
+    QString path = folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder;
     const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString& part : parts) {
-        const QString entry = dir.exists() ? matchingEntry(dir, part) : QString();
-        if (entry.isEmpty() || part == QStringLiteral("..") || part == QStringLiteral(".")) {
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts.at(i);
+        const QString next = FolderEntry::path(path, part);
+        if (part == QStringLiteral("..") || part == QStringLiteral(".") || !QFileInfo::exists(next)) {
             // Nothing further matches: the rest as written.
-            found.append(parts.mid(found.size()));
-            break;
+            return path + QLatin1Char('/') + parts.mid(i).join(QLatin1Char('/'));
         }
-        found.append(entry);
-        dir.setPath(dir.filePath(entry));
+        path = next;
     }
-    const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-    return base + found.join(QLatin1Char('/'));
+    return path;
 }
 
 QString FolderLookup::subfolder(const QString& folder, const QString& name) {

@@ -1,7 +1,13 @@
 #include "store/MemoFile.h"
 
 #include "store/DbtMemoFile.h"
+#include "store/LittleEndian.h"
 #include "store/SmtMemoFile.h"
+#include "store/StoreError.h"
+
+MemoFile::MemoFile(const QString& path, RawFile::Mode mode, int blockSize) : m_blockSize(blockSize) {
+    m_file.open(path, mode);
+}
 
 MemoFile::~MemoFile() = default;
 
@@ -16,4 +22,34 @@ void MemoFile::create(Kind kind, const QString& path, int blockSize) {
         SmtMemoFile::create(path, blockSize);
     else
         DbtMemoFile::create(path);
+}
+
+quint64 MemoFile::blocksInFile() const {
+    return quint64((m_file.size() + m_blockSize - 1) / m_blockSize);
+}
+
+void MemoFile::adoptUsedBlocks(quint64 usedEnd) {
+    if (m_nextBlock >= usedEnd)
+        return;
+    m_damage = QStringLiteral("Memodatei beschädigt: der nächste freie Block (%1) liegt vor dem Ende der "
+                              "benutzten Texte (Block %2), neue Texte werden nicht geschrieben: %3")
+                   .arg(m_nextBlock)
+                   .arg(usedEnd)
+                   .arg(m_file.path());
+}
+
+quint32 MemoFile::append(const QByteArray& data, quint32 firstDataBlock) {
+    if (!m_damage.isEmpty())
+        throw StoreError(m_damage);
+    const quint64 block = qMax<quint64>(qMax<quint64>(m_nextBlock, firstDataBlock), blocksInFile());
+    const quint64 next = block + quint64(data.size()) / quint64(m_blockSize);
+    if (next > 0xFFFFFFFFu)
+        throw StoreError(QStringLiteral("Memodatei voll: %1").arg(m_file.path()));
+    // Data first, then the header: an interruption leaves at most unused blocks behind.
+    m_file.writeAt(qint64(block) * m_blockSize, data);
+    QByteArray header(4, '\0');
+    le::put32(header, 0, quint32(next));
+    m_file.writeAt(0, header);
+    m_nextBlock = quint32(next);
+    return quint32(block);
 }

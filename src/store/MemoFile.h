@@ -15,17 +15,51 @@ public:
     static constexpr int kRefSize = 10;
 
     virtual ~MemoFile();
+    MemoFile(const MemoFile&) = delete;
+    MemoFile& operator=(const MemoFile&) = delete;
     static std::unique_ptr<MemoFile> open(Kind kind, const QString& path, RawFile::Mode mode);
     static void create(Kind kind, const QString& path, int blockSize);
 
     // Throws StoreError when the reference points outside the file.
     virtual QByteArray read(const QByteArray& ref) const = 0;
     virtual bool isEmpty(const QByteArray& ref) const = 0;
-    // Writes the text into fresh blocks and returns the reference to store in the record. The old
-    // blocks stay as they are, so a record still pointing there reads its old text until then.
+    // The first block after (at least the start of) the text a reference points to; 0 for none.
+    virtual quint64 endBlock(const QByteArray& ref) const = 0;
+    // Writes the text into fresh blocks after everything in the file and returns the reference to
+    // store in the record. The old blocks stay as they are, so a record still pointing there reads
+    // its old text until then. Throws StoreError, also while the file is damaged (damage()).
     virtual QByteArray write(const QByteArray& text) = 0;
     virtual void zap() = 0;
-    virtual void flush() = 0;
+    void flush() { m_file.flush(); }
+
+    // Told the end of the blocks the records use, once they are read: a header whose next free
+    // block lies below it would let a new text overwrite a used one, so the file counts as damaged
+    // and refuses to write. Unused blocks past the pointer (an interrupted write) are left alone.
+    void adoptUsedBlocks(quint64 usedEnd);
+    QString damage() const { return m_damage; }
+    quint64 blocksInFile() const; // counting a last block that is only partly there
 
     static QByteArray blankRef() { return QByteArray(kRefSize, ' '); }
+
+protected:
+    MemoFile(const QString& path, RawFile::Mode mode, int blockSize);
+    void setBlockSize(int blockSize) { m_blockSize = blockSize; }
+    int blockSize() const { return m_blockSize; }
+    // Where `data` (whole blocks) goes: never below the end of the file or the header. Writes it,
+    // then the header's next free block; returns the first block.
+    quint32 append(const QByteArray& data, quint32 firstDataBlock);
+    void setNextBlock(quint32 block) { m_nextBlock = block; }
+    // After emptying the file: writing starts at `block`, and no damage is left.
+    void restart(quint32 block) {
+        m_nextBlock = block;
+        m_damage.clear();
+    }
+    quint32 nextBlock() const { return m_nextBlock; }
+
+    RawFile m_file;
+
+private:
+    quint32 m_nextBlock = 0;
+    int m_blockSize;
+    QString m_damage;
 };

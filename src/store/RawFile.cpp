@@ -17,6 +17,11 @@ int& writeBudget() {
     return budget;
 }
 
+RawFile::Observer& observer() {
+    static RawFile::Observer o;
+    return o;
+}
+
 QString systemError() {
     return QString::fromLocal8Bit(strerror(errno));
 }
@@ -32,6 +37,15 @@ void RawFile::failWritesAfter(int writes) {
 }
 void RawFile::stopFailingWrites() {
     writeBudget() = -1;
+}
+
+void RawFile::observe(Observer o) {
+    observer() = std::move(o);
+}
+
+void RawFile::report(Event::Kind kind, qint64 offset, const QByteArray& bytes) const {
+    if (observer())
+        observer()(Event{kind, m_path, offset, bytes});
 }
 
 void RawFile::open(const QString& path, Mode mode) {
@@ -54,7 +68,8 @@ void RawFile::open(const QString& path, Mode mode) {
 void RawFile::create(const QString& path) {
     close();
     const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // The lock comes before the emptying: a file another program has open stays as it is.
+    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         throw StoreError(
             QStringLiteral("Datei kann nicht angelegt werden: %1 (%2)").arg(path, systemError()));
@@ -65,12 +80,14 @@ void RawFile::create(const QString& path) {
     m_fd = fd;
     m_mode = Mode::Exclusive;
     m_path = path;
+    truncate(0);
 }
 
 void RawFile::close() {
     if (m_fd >= 0)
         ::close(m_fd); // releases the lock
     m_fd = -1;
+    m_unsynced = false;
 }
 
 qint64 RawFile::size() const {
@@ -114,6 +131,8 @@ void RawFile::writeAt(qint64 offset, const QByteArray& bytes) {
             throw StoreError(QStringLiteral("Schreibfehler in %1 (%2)").arg(m_path, systemError()));
         done += n;
     }
+    m_unsynced = true;
+    report(Event::Kind::Write, offset, bytes);
 }
 
 void RawFile::consumeWriteBudget() const {
@@ -129,9 +148,16 @@ void RawFile::truncate(qint64 newSize) {
     consumeWriteBudget();
     if (::ftruncate(m_fd, off_t(newSize)) != 0)
         throw StoreError(QStringLiteral("Schreibfehler in %1 (%2)").arg(m_path, systemError()));
+    m_unsynced = true;
+    report(Event::Kind::Truncate, newSize);
 }
 
 void RawFile::flush() {
-    if (m_fd >= 0 && m_mode == Mode::Exclusive)
-        ::fdatasync(m_fd);
+    if (m_fd < 0 || m_mode != Mode::Exclusive || !m_unsynced)
+        return;
+    consumeWriteBudget();
+    if (::fdatasync(m_fd) != 0)
+        throw StoreError(QStringLiteral("Schreibfehler in %1 (%2)").arg(m_path, systemError()));
+    m_unsynced = false;
+    report(Event::Kind::Sync, 0);
 }

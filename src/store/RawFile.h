@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // A file reached by position, with an OS lock held while it is open. Every write goes through
 // writeAt(), so a test can stop the writes at any point to act out an interrupted program.
 class RawFile {
@@ -16,6 +18,7 @@ public:
 
     // Throws StoreError when the file is missing, cannot be opened or is locked by another process.
     void open(const QString& path, Mode mode);
+    // Opens exclusively, creating the file when needed, and empties it once the lock is held.
     void create(const QString& path);
     void close();
     bool isOpen() const { return m_fd >= 0; }
@@ -26,15 +29,30 @@ public:
     QByteArray readAt(qint64 offset, qint64 length) const; // short at the end of the file
     void writeAt(qint64 offset, const QByteArray& bytes);
     void truncate(qint64 size);
+    // Forces what was written since the last time to the disk; nothing to do when nothing was.
     void flush();
 
     // Test seam: after this many further writes every write fails, as if the program had died.
     static void failWritesAfter(int writes);
     static void stopFailingWrites();
 
+    // Test seam: every write, truncation and forced write to disk, in order, so that a test can
+    // act out a power loss (the disk keeps what was forced and any part of the rest).
+    struct Event {
+        enum class Kind { Write, Truncate, Sync };
+        Kind kind = Kind::Write;
+        QString path;
+        qint64 offset = 0; // the new size for Truncate
+        QByteArray bytes;
+    };
+    using Observer = std::function<void(const Event&)>;
+    static void observe(Observer observer); // an empty observer stops observing
+
 private:
     void consumeWriteBudget() const;
+    void report(Event::Kind kind, qint64 offset, const QByteArray& bytes = {}) const;
     int m_fd = -1;
+    bool m_unsynced = false;
     Mode m_mode = Mode::ReadOnly;
     QString m_path;
 };

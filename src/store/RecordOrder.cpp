@@ -4,6 +4,7 @@
 #include "store/StoreError.h"
 
 #include <algorithm>
+#include <cmath>
 
 RecordOrder::RecordOrder(const QString& tag, const QByteArray& keyField, bool descending)
     : m_tag(tag), m_keyField(keyField), m_descending(descending) {}
@@ -38,6 +39,7 @@ void RecordOrder::rebuild(const DbfFile& file, quint64 changeCount) {
         });
         for (int r : m_recNos)
             m_numbers.push_back(keys[size_t(r)]);
+        buildDense();
     } else {
         std::vector<QByteArray> keys(count + 1);
         for (size_t r = 1; r <= count; ++r)
@@ -52,6 +54,29 @@ void RecordOrder::rebuild(const DbfFile& file, quint64 changeCount) {
     for (size_t p = 0; p < m_recNos.size(); ++p)
         m_positions[size_t(m_recNos[p] - 1)] = int(p);
     m_builtAt = changeCount;
+}
+
+namespace {
+
+// Beyond this a table from key to position costs more memory than the search saves.
+constexpr double kDenseLimit = 65535;
+
+} // namespace
+
+void RecordOrder::buildDense() {
+    m_dense.clear();
+    double highest = 0;
+    for (double k : m_numbers) {
+        if (k < 0 || k > kDenseLimit || k != std::floor(k))
+            return;
+        highest = qMax(highest, k);
+    }
+    m_dense.assign(size_t(highest) + 1, -1);
+    for (size_t p = 0; p < m_numbers.size(); ++p) {
+        int& first = m_dense[size_t(m_numbers[p])];
+        if (first < 0)
+            first = int(p);
+    }
 }
 
 int RecordOrder::positionOf(int recNo) const {
@@ -81,6 +106,14 @@ RecordOrder::Key RecordOrder::makeKey(const QString& key) const {
     return k;
 }
 
+RecordOrder::Key RecordOrder::makeKey(qint64 key) const {
+    if (!isNumeric())
+        return makeKey(QString::number(key));
+    Key k;
+    k.number = double(key);
+    return k;
+}
+
 bool RecordOrder::keyMatches(int position, const Key& key) const {
     if (isNumeric())
         return m_numbers[size_t(position)] == key.number;
@@ -90,6 +123,11 @@ bool RecordOrder::keyMatches(int position, const Key& key) const {
 int RecordOrder::lowerBound(const Key& key) const {
     if (isNumeric()) {
         const double k = key.number;
+        if (!m_dense.empty()) {
+            if (k < 0 || k >= double(m_dense.size()) || k != std::floor(k))
+                return -1;
+            return m_dense[size_t(k)];
+        }
         const auto it = m_descending
                             ? std::lower_bound(m_numbers.begin(), m_numbers.end(), k, std::greater<double>())
                             : std::lower_bound(m_numbers.begin(), m_numbers.end(), k);

@@ -7,7 +7,9 @@
 #include <vector>
 
 // An index tag kept in memory: the record numbers sorted by one field (numerically for N fields,
-// byte-wise for the others), rebuilt whenever the table changed since it was built.
+// byte-wise for the others), rebuilt whenever the table changed since it was built. Number keys
+// that are all small whole numbers (as ingredient numbers are) also get a table from the key to
+// its first position, so that a seek is one look-up.
 class RecordOrder {
 public:
     RecordOrder(const QString& tag, const QByteArray& keyField, bool descending);
@@ -26,6 +28,7 @@ public:
         QByteArray text;
     };
     Key makeKey(const QString& key) const;
+    Key makeKey(qint64 key) const;
     // First position whose key equals (numeric) or starts with (text) the key; -1 when none.
     int lowerBound(const Key& key) const;
     bool keyMatches(int position, const Key& key) const;
@@ -34,6 +37,7 @@ private:
     double numberAt(int recNo) const;
     QByteArray textAt(int recNo) const;
     bool isNumeric() const { return m_field.type == 'N'; }
+    void buildDense();
 
     QString m_tag;
     QByteArray m_keyField;
@@ -44,5 +48,6 @@ private:
     std::vector<int> m_positions;    // by record number - 1
     std::vector<double> m_numbers;   // keys in order, for number fields
     std::vector<QByteArray> m_texts; // keys in order, for the others
+    std::vector<int> m_dense;        // first position by whole-number key; empty when unfit
     quint64 m_builtAt = ~quint64(0);
 };

@@ -31,22 +31,19 @@ void SmtMemoFile::create(const QString& path, int blockSize) {
     file.flush();
 }
 
-SmtMemoFile::SmtMemoFile(const QString& path, RawFile::Mode mode) {
-    m_file.open(path, mode);
+SmtMemoFile::SmtMemoFile(const QString& path, RawFile::Mode mode) : MemoFile(path, mode, 64) {
     const QByteArray h = m_file.readAt(0, kHeaderSize);
     if (h.size() < 8)
         throw StoreError(QStringLiteral("Memodatei beschädigt (Kopf zu kurz): %1").arg(path));
-    m_nextBlock = le::u32(h, 0);
-    const quint32 blockSize = le::u32(h, 4);
-    if (blockSize == 0 || blockSize > kMaxBlockSize)
-        throw StoreError(QStringLiteral("Memodatei beschädigt (Blockgröße %1): %2").arg(blockSize).arg(path));
-    m_blockSize = int(blockSize);
-    // A next-free block inside the header or far past the end would let new memos overwrite the
-    // header or leave a hole; start writing at the end of what is there instead.
-    const quint32 firstData = blocksFor(kHeaderSize, m_blockSize);
-    const quint32 pastEnd = blocksFor(m_file.size(), m_blockSize);
-    if (m_nextBlock < firstData || m_nextBlock > pastEnd)
-        m_nextBlock = qMax(firstData, pastEnd);
+    const quint32 size = le::u32(h, 4);
+    if (size == 0 || size > kMaxBlockSize)
+        throw StoreError(QStringLiteral("Memodatei beschädigt (Blockgröße %1): %2").arg(size).arg(path));
+    setBlockSize(int(size));
+    setNextBlock(le::u32(h, 0));
+}
+
+quint32 SmtMemoFile::firstDataBlock() const {
+    return blocksFor(kHeaderSize, blockSize());
 }
 
 bool SmtMemoFile::isEmpty(const QByteArray& ref) const {
@@ -55,11 +52,17 @@ bool SmtMemoFile::isEmpty(const QByteArray& ref) const {
     return le::u16(ref, 0) == kTypeNone || le::u32(ref, 2) == 0 || le::u32(ref, 6) == 0;
 }
 
+quint64 SmtMemoFile::endBlock(const QByteArray& ref) const {
+    if (isEmpty(ref))
+        return 0;
+    return quint64(le::u32(ref, 6)) + blocksFor(le::u32(ref, 2), blockSize());
+}
+
 QByteArray SmtMemoFile::read(const QByteArray& ref) const {
     if (isEmpty(ref))
         return {};
     const qint64 length = le::u32(ref, 2);
-    const qint64 offset = qint64(le::u32(ref, 6)) * m_blockSize;
+    const qint64 offset = qint64(le::u32(ref, 6)) * blockSize();
     if (offset < kHeaderSize || offset + length > m_file.size())
         throw StoreError(QStringLiteral("Memoverweis außerhalb der Memodatei: %1").arg(m_file.path()));
     return m_file.readAt(offset, length);
@@ -70,23 +73,16 @@ QByteArray SmtMemoFile::write(const QByteArray& text) {
     le::put16(ref, 0, kTypeChar);
     if (text.isEmpty())
         return ref;
-    const quint32 block = m_nextBlock;
-    const quint32 blocks = blocksFor(text.size(), m_blockSize);
     QByteArray data = text;
-    data.append(QByteArray(qsizetype(blocks) * m_blockSize - text.size(), '\0'));
-    // Data first, then the header: an interruption leaves at most unused blocks behind.
-    m_file.writeAt(qint64(block) * m_blockSize, data);
-    QByteArray next(4, '\0');
-    le::put32(next, 0, block + blocks);
-    m_file.writeAt(0, next);
-    m_nextBlock = block + blocks;
+    data.append(QByteArray(qsizetype(blocksFor(text.size(), blockSize())) * blockSize() - text.size(), '\0'));
+    const quint32 block = append(data, firstDataBlock());
     le::put32(ref, 2, quint32(text.size()));
     le::put32(ref, 6, block);
     return ref;
 }
 
 void SmtMemoFile::zap() {
-    m_file.writeAt(0, header(blocksFor(kHeaderSize, m_blockSize), m_blockSize));
+    m_file.writeAt(0, header(firstDataBlock(), blockSize()));
     m_file.truncate(kHeaderSize);
-    m_nextBlock = blocksFor(kHeaderSize, m_blockSize);
+    restart(firstDataBlock());
 }

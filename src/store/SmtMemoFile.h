@@ -13,15 +13,12 @@ public:
 
     QByteArray read(const QByteArray& ref) const override;
     bool isEmpty(const QByteArray& ref) const override;
+    quint64 endBlock(const QByteArray& ref) const override;
     QByteArray write(const QByteArray& text) override;
     void zap() override;
-    void flush() override { m_file.flush(); }
 
-    int blockSize() const { return m_blockSize; }
     static QByteArray header(quint32 nextBlock, int blockSize);
 
 private:
-    RawFile m_file;
-    quint32 m_nextBlock = 0;
-    int m_blockSize = 64;
+    quint32 firstDataBlock() const;
 };

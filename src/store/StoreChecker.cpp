@@ -1,6 +1,8 @@
 #include "store/StoreChecker.h"
 
+#include "store/Cp1252.h"
 #include "store/DbfFile.h"
+#include "store/FolderEntry.h"
 #include "store/IngredientSlots.h"
 #include "store/ListsFile.h"
 #include "store/OptionsRecord.h"
@@ -18,6 +20,22 @@
 #include <memory>
 
 namespace {
+
+// Blank, or a sign, digits and a decimal point as xBase writes numbers.
+bool isNumberText(const QByteArray& text) {
+    qsizetype i = text.startsWith('-') || text.startsWith('+') ? 1 : 0;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9')
+            ++digits;
+        else if (text[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits > 0 || text.isEmpty();
+}
 
 class Check {
 public:
@@ -59,6 +77,8 @@ private:
             problem(QStringLiteral("%1: %2").arg(name, e.text()));
             return nullptr;
         }
+        for (const QString& p : table->file().problems())
+            problem(QStringLiteral("%1: %2").arg(name, p));
         for (const DbfFile::Definition& d : schema) {
             const int index = table->file().fieldIndex(d.name);
             if (index < 0)
@@ -76,14 +96,27 @@ private:
         for (t.GoTop(); !t.Eof(); t.Skip()) {
             try {
                 for (int f = 1; f <= t.FieldCount(); ++f) {
-                    if (t.table().file().fields().at(f - 1).type == 'M')
+                    const DbfField& field = t.table().file().fields().at(f - 1);
+                    if (field.type == 'M')
                         t.GetMemo(t.FieldName(f));
+                    else if (field.type == 'N')
+                        checkNumber(t, name, field);
                 }
                 fn(t);
             } catch (const StoreError& e) {
                 problem(QStringLiteral("%1 Satz %2: %3").arg(name).arg(t.RecNo()).arg(e.text()));
             }
         }
+    }
+
+    // A number field reads as 0 when its text is no number; that hides damage.
+    void checkNumber(TApollo& t, const QString& name, const DbfField& field) {
+        const QByteArray text = t.GetRawBytes(QString::fromLatin1(field.name)).trimmed();
+        if (!isNumberText(text))
+            problem(QStringLiteral("%1 Satz %2: Feld %3 enthält keine Zahl („%4“)")
+                        .arg(name)
+                        .arg(t.RecNo())
+                        .arg(QString::fromLatin1(field.name), Cp1252::toUnicode(text)));
     }
 
     void checkIngredients(TApollo& t) {
@@ -137,7 +170,7 @@ private:
     }
 
     void checkLists() {
-        const QString path = QDir(m_folder).filePath(QStringLiteral("VE.DAT"));
+        const QString path = FolderEntry::path(m_folder, QStringLiteral("VE.DAT"));
         if (!QFileInfo::exists(path)) {
             problem(QStringLiteral("VE.DAT fehlt"));
             return;
@@ -154,14 +187,14 @@ private:
     }
 
     void checkSettings() {
-        const QFileInfo options(QDir(m_folder).filePath(QStringLiteral("OPTION.CFG")));
+        const QFileInfo options(FolderEntry::path(m_folder, QStringLiteral("OPTION.CFG")));
         if (options.exists() && options.size() != OptionsRecord::kSize)
             problem(QStringLiteral("OPTION.CFG: %1 Bytes statt %2")
                         .arg(options.size())
                         .arg(OptionsRecord::kSize));
         else if (options.exists() && !OptionsRecord::load(options.filePath()).bytes().startsWith("\x04V807"))
             problem(QStringLiteral("OPTION.CFG: Kennung fehlt"));
-        const QFileInfo searches(QDir(m_folder).filePath(QStringLiteral("SUCHEN.CFG")));
+        const QFileInfo searches(FolderEntry::path(m_folder, QStringLiteral("SUCHEN.CFG")));
         if (searches.exists() && searches.size() != SavedSearches::kFileSize)
             problem(QStringLiteral("SUCHEN.CFG: %1 Bytes statt %2")
                         .arg(searches.size())

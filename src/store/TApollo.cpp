@@ -5,6 +5,9 @@
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
 
+#include <cmath>
+#include <limits>
+
 TApollo::TApollo(TTable& table) : m_table(table) {
     m_table.addListener(this);
 }
@@ -26,16 +29,30 @@ void TApollo::recordsReset() {
 // order is brought up to date before any operation looks at the records.
 void TApollo::sync() {
     requireOpen();
-    if (m_seenOpen != m_table.openCount()) {
-        m_seenOpen = m_table.openCount();
-        m_filter = XbaseExpression::compile(m_filterText, m_table.file().fields());
-        m_matches.clear();
-    }
+    if (m_seenOpen != m_table.openCount())
+        reapplyFilter();
     m_table.post();
     if (m_order > 0) {
         RecordOrder& o = m_orders[size_t(m_order - 1)];
         if (!o.isCurrent(m_table.changeCount()))
             o.rebuild(m_table.file(), m_table.changeCount());
+    }
+}
+
+// The fields may have changed with the file: a filter that no longer compiles is dropped (and
+// said so once) rather than evaluated against records it was not made for.
+void TApollo::reapplyFilter() {
+    m_seenOpen = m_table.openCount();
+    m_filter = XbaseExpression();
+    m_matches.clear();
+    try {
+        m_filter = XbaseExpression::compile(m_filterText, m_table.file().fields());
+    } catch (const StoreError& e) {
+        const QString dropped = m_filterText;
+        m_filterText.clear();
+        throw StoreError(
+            QStringLiteral("Der Filter „%1“ passt nicht mehr zur Tabelle %2 und wurde aufgehoben: %3")
+                .arg(dropped, m_table.tableName(), e.text()));
     }
 }
 
@@ -253,12 +270,52 @@ void TApollo::ReplaceInteger(const QString& field, qint64 value) {
         ReplaceLogical(field, value != 0);
         return;
     }
-    QByteArray text = QByteArray::number(value);
-    if (f.type == 'N' && f.decimals > 0)
-        text += '.' + QByteArray(f.decimals, '0');
+    if (f.type == 'N') {
+        putNumber(f, field, value, 0);
+        return;
+    }
+    const QByteArray text = QByteArray::number(value);
     if (text.size() > f.length)
         throw StoreError(QStringLiteral("Der Wert %1 passt nicht in das Feld %2").arg(value).arg(field));
-    putField(f, f.type == 'N' ? text.rightJustified(f.length, ' ') : text.leftJustified(f.length, ' '));
+    putField(f, text.leftJustified(f.length, ' '));
+}
+
+// `units` in steps of 10^-scale, written with the field's decimals, right-aligned.
+void TApollo::putNumber(const DbfField& f, const QString& field, qint64 units, int scale) {
+    for (; scale < f.decimals; ++scale) {
+        if (qAbs(units) > std::numeric_limits<qint64>::max() / 10)
+            throw StoreError(QStringLiteral("Der Wert passt nicht in das Feld %1").arg(field));
+        units *= 10;
+    }
+    QByteArray digits = QByteArray::number(qAbs(units));
+    if (f.decimals > 0) {
+        digits = digits.rightJustified(f.decimals + 1, '0');
+        digits.insert(digits.size() - f.decimals, '.');
+    }
+    if (units < 0)
+        digits.prepend('-');
+    if (digits.size() > f.length)
+        throw StoreError(
+            QStringLiteral("Der Wert %1 passt nicht in das Feld %2").arg(QString::fromLatin1(digits), field));
+    putField(f, digits.rightJustified(f.length, ' '));
+}
+
+// A decimal number as text ("40", "37.5", "4e1"), rounded to the field's decimals with halves to
+// the even neighbour; blanks give 0. Anything else is refused rather than stored as 0.
+void TApollo::putNumberText(const DbfField& f, const QString& field, const QString& value) {
+    const QString text = value.trimmed();
+    if (text.isEmpty()) {
+        putNumber(f, field, 0, 0);
+        return;
+    }
+    bool ok = false;
+    const double number = text.toLatin1().toDouble(&ok);
+    if (!ok || !std::isfinite(number) || text.contains(QLatin1Char(',')))
+        throw StoreError(QStringLiteral("„%1“ ist keine Zahl für das Feld %2").arg(text, field));
+    const double scaled = std::nearbyint(number * std::pow(10.0, f.decimals));
+    if (std::fabs(scaled) >= 1e18)
+        throw StoreError(QStringLiteral("Der Wert %1 passt nicht in das Feld %2").arg(text, field));
+    putNumber(f, field, qint64(scaled), f.decimals);
 }
 
 void TApollo::ReplaceLogical(const QString& field, bool value) {
@@ -273,9 +330,7 @@ void TApollo::ReplaceText(const QString& field, const QString& value) {
         return;
     }
     if (f.type == 'N') { // text into a number field: the store converts it
-        bool ok = false;
-        const qint64 number = value.trimmed().toLongLong(&ok);
-        ReplaceInteger(field, ok ? number : 0);
+        putNumberText(f, field, value);
         return;
     }
     if (f.type == 'L') {
@@ -312,13 +367,12 @@ void TApollo::Edit() {
 void TApollo::Commit() {
     sync();
     if (!m_table.file().isReadOnly())
-        m_table.file().flush();
+        m_table.commit();
 }
 
 void TApollo::writeThrough() {
     m_table.markDirty();
-    m_table.post();
-    m_table.file().flush();
+    m_table.commit();
 }
 
 void TApollo::Delete() {
@@ -396,12 +450,24 @@ void TApollo::SetOrder(int order) {
     m_order = order;
 }
 
-bool TApollo::Seek(const QString& key) {
+const RecordOrder& TApollo::seekOrder() {
     sync();
     if (m_order == 0)
         throw StoreError(QStringLiteral("Suche ohne Index in der Tabelle %1").arg(m_table.tableName()));
-    const RecordOrder& o = m_orders[size_t(m_order - 1)];
-    const RecordOrder::Key k = o.makeKey(key);
+    return m_orders[size_t(m_order - 1)];
+}
+
+bool TApollo::Seek(const QString& key) {
+    const RecordOrder& o = seekOrder();
+    return seekKey(o, o.makeKey(key));
+}
+
+bool TApollo::SeekNumber(qint64 key) {
+    const RecordOrder& o = seekOrder();
+    return seekKey(o, o.makeKey(key));
+}
+
+bool TApollo::seekKey(const RecordOrder& o, const RecordOrder::Key& k) {
     for (int p = o.lowerBound(k); p >= 0 && p < o.size() && o.keyMatches(p, k); ++p) {
         if (isVisible(o.recNoAt(p))) {
             m_table.setPosition(o.recNoAt(p), false, false);

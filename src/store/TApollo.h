@@ -45,12 +45,16 @@ public:
 
     void ReplaceInteger(const QString& field, qint64 value);
     void ReplaceLogical(const QString& field, bool value);
+    // Into a number field the text is converted: a decimal number, rounded to the field's decimals
+    // (halves to the even neighbour); text that is no number throws StoreError.
     void ReplaceText(const QString& field, const QString& value);
     void ReplaceMemo(const QString& field, const QString& value);
 
     // Records.
     void AppendBlank();
     void Edit();
+    // Writes what is pending to disk: memo texts, then records, then the header that counts them.
+    // While a BulkWrite is under way it only posts, and the bulk write's end writes.
     void Commit();
     void Delete();
     bool IsDeleted() const;
@@ -68,6 +72,8 @@ public:
     void SetOrder(int order);
     int order() const { return m_order; }
     bool Seek(const QString& key);
+    // Seek with a number, without the detour through text: the ingredient look-ups' path.
+    bool SeekNumber(qint64 key);
 
     bool LockFile();
     void recordChanged(int recNo) override;
@@ -79,7 +85,12 @@ public:
 
 private:
     void sync();
+    void reapplyFilter();
     void requireOpen() const;
+    void putNumber(const DbfField& f, const QString& field, qint64 units, int scale);
+    void putNumberText(const DbfField& f, const QString& field, const QString& value);
+    const RecordOrder& seekOrder();
+    bool seekKey(const RecordOrder& o, const RecordOrder::Key& k);
     bool isVisible(int recNo) const;
     const DbfField& fieldFor(const QString& name) const;
     QByteArray fieldBytes(const DbfField& f) const;

@@ -1,10 +1,12 @@
 #include "store/TTable.h"
 
+#include "store/FolderEntry.h"
 #include "store/StoreError.h"
 #include "store/TApolloEnv.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 TTable::TTable(TApolloEnv& env) : m_env(env) {}
 
@@ -20,12 +22,7 @@ QString TTable::filePath() const {
     QString name = m_name;
     if (!name.contains(QLatin1Char('.')))
         name += QStringLiteral(".DBF");
-    const QDir dir(m_folder);
-    for (const QString& entry : dir.entryList(QDir::Files)) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    }
-    return dir.filePath(name);
+    return FolderEntry::path(m_folder, name);
 }
 
 void TTable::Open() {
@@ -46,6 +43,8 @@ void TTable::Close() {
         return;
     try {
         post();
+        if (m_file.hasPendingWrites())
+            m_file.flush();
     } catch (...) {
         m_env.releaseAlias(m_alias);
         m_file.close();
@@ -72,11 +71,26 @@ void TTable::setPosition(int recNo, bool eof, bool bof) {
 void TTable::post() {
     if (!m_dirty)
         return;
-    m_dirty = false;
     if (m_recNo >= 1 && m_recNo <= m_file.recordCount()) {
         m_file.writeRecord(m_recNo, m_buffer);
         changed(m_recNo);
     }
+    m_dirty = false;
+}
+
+void TTable::commit() {
+    post();
+    if (m_bulkDepth == 0)
+        m_file.flush();
+}
+
+void TTable::beginBulk() {
+    ++m_bulkDepth;
+}
+
+void TTable::endBulk() {
+    if (m_bulkDepth > 0 && --m_bulkDepth == 0 && active())
+        commit();
 }
 
 int TTable::append() {
@@ -122,11 +136,7 @@ TTable::Driver TTable::detectDriver(const QString& path) {
         return Driver::None;
     const auto withIndex = [&](const char* ext) {
         const QFileInfo info(path);
-        for (const QString& entry : info.dir().entryList(QDir::Files)) {
-            if (entry.compare(info.completeBaseName() + QLatin1String(ext), Qt::CaseInsensitive) == 0)
-                return true;
-        }
-        return false;
+        return FolderEntry::exists(info.absolutePath(), info.completeBaseName() + QLatin1String(ext));
     };
     switch (quint8(first)) {
     case 0x03:

@@ -52,7 +52,13 @@ public:
     QByteArray& buffer() { return m_buffer; }
     const QByteArray& buffer() const { return m_buffer; }
     void markDirty() { m_dirty = true; }
-    void post(); // writes pending values of the current record
+    void post(); // hands the pending values of the current record to the file
+    // Posts and writes everything pending to disk, unless a bulk write is under way.
+    void commit();
+    // Between these, commit() only posts; the end of the outermost bulk write commits.
+    void beginBulk();
+    void endBulk();
+    bool inBulk() const { return m_bulkDepth > 0; }
     quint64 openCount() const { return m_openCount; }
     quint64 changeCount() const { return m_changeCount; }
     void requireWritable() const;
@@ -74,6 +80,7 @@ private:
     bool m_eof = true;
     bool m_bof = true;
     bool m_dirty = false;
+    int m_bulkDepth = 0;
     QByteArray m_buffer;
     quint64 m_openCount = 0;
     quint64 m_changeCount = 0;

@@ -177,6 +177,12 @@ private slots:
         RawFile::stopFailingWrites();
         QCOMPARE(answers.shown().size(), 1);
         QCOMPARE(answers.shown().first().caption, QStringLiteral("Fehler"));
+        // The failed write stays pending rather than lost: trying again writes the mark.
+        shell().browser().ToggleMark();
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(shell().markOf(recNo), 1);
+        QVERIFY(!shell().main.Markigrafik->isHidden());
+        shell().browser().ToggleMark();
         QCOMPARE(shell().markOf(recNo), 0);
     }
 

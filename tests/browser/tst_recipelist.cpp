@@ -7,7 +7,10 @@
 #include "common/HomeBarTable.h"
 #include "common/ListCollation.h"
 #include "common/TypeAhead.h"
+#include "store/RawFile.h"
 #include "store/StoreError.h"
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using Entries = QList<ListEntry>;
@@ -224,11 +227,17 @@ private slots:
         QVERIFY(RecipeMarks::ToggleMark(t.re(), 2, false));
         QCOMPARE(TestTables::fieldOfAll(t.re(), u"MARK"_s), (QList<int>{0, 1, 0, 1}));
         QVERIFY(!RecipeMarks::ToggleMark(t.re(), 2, true));
+        // Both mass changes force the table to disk once, not once per recipe.
+        int syncs = 0;
+        RawFile::observe([&](const RawFile::Event& e) { syncs += e.kind == RawFile::Event::Kind::Sync; });
         RecipeMarks::MarkAllListed(t.re(), {1, 3});
+        QCOMPARE(std::exchange(syncs, 0), 1);
         QCOMPARE(TestTables::fieldOfAll(t.re(), u"MARK"_s), (QList<int>{1, 0, 1, 1}));
         // Clearing reaches recipes outside the list and outside a filter, which stays applied.
         t.re().Query(u"KAT = 1"_s);
         RecipeMarks::ClearAllMarks(t.re());
+        RawFile::observe({});
+        QCOMPARE(syncs, 1);
         QCOMPARE(t.re().filterText(), u"KAT = 1"_s);
         QVERIFY(!t.re().turboRead());
         t.re().Query(QString());

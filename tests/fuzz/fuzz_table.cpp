@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the table reader as a DBF file and its memo file, then reads
-// everything a caller could read. Input: two bytes giving the length of the DBF part, the DBF
-// bytes, then the memo bytes.
+// everything a caller could read, and then writes to it as the program does: a table that opened
+// must open again after the writes, and every text that was readable and not replaced must read
+// the same. Input: two bytes giving the length of the DBF part, the DBF bytes, then the memo bytes.
+#include "store/BulkWrite.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
@@ -9,7 +11,10 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -63,6 +68,105 @@ void exercise(TApolloEnv& env, TTable& table) {
     }
 }
 
+void openTable(TTable& table, bool readOnly) {
+    table.setDatabaseName(workFolder());
+    table.setTableName(QStringLiteral("F"));
+    table.setReadOnly(readOnly);
+    table.Open();
+}
+
+const DbfField* firstOfType(const TTable& table, char type) {
+    for (const DbfField& f : table.file().fields()) {
+        if (f.type == type)
+            return &f;
+    }
+    return nullptr;
+}
+
+// The readable texts of the memo field by record number.
+std::map<int, QString> readableTexts(TApollo& t, const QString& memo) {
+    std::map<int, QString> texts;
+    for (int r = 1; r <= t.RecCount(); ++r) {
+        t.Go(r);
+        try {
+            texts[r] = t.GetMemo(memo);
+        } catch (const StoreError&) {
+        }
+    }
+    return texts;
+}
+
+template <typename Fn> void attempt(Fn fn) {
+    try {
+        fn();
+    } catch (const StoreError&) {
+    }
+}
+
+// Writes as the program does; returns the records whose text was replaced.
+std::vector<int> write(TApollo& t, const DbfField* memo, const DbfField* number, const DbfField* text) {
+    std::vector<int> replaced;
+    const QString memoName = memo ? QString::fromLatin1(memo->name) : QString();
+    if (memo && t.RecCount() > 0) {
+        t.Go(t.RecCount());
+        replaced.push_back(t.RecCount());
+        attempt([&] { t.ReplaceMemo(memoName, QString(150, QLatin1Char('n'))); });
+        attempt([&] { t.Commit(); });
+    }
+    attempt([&] {
+        t.AppendBlank();
+        replaced.push_back(t.RecNo());
+        if (text)
+            t.ReplaceText(QString::fromLatin1(text->name), QStringLiteral("Neu"));
+        if (memo)
+            t.ReplaceMemo(memoName, QStringLiteral("Neuer Text"));
+        t.Commit();
+    });
+    attempt([&] {
+        BulkWrite bulk(t);
+        for (t.GoTop(); !t.Eof(); t.Skip()) {
+            if (number)
+                t.ReplaceText(QString::fromLatin1(number->name), QStringLiteral("1.5"));
+        }
+        t.Go(1);
+        t.Delete();
+        bulk.finish();
+    });
+    return replaced;
+}
+
+// A table that opened for writing keeps opening, and keeps the texts it did not replace.
+void exerciseWrites(TApolloEnv& env) {
+    TTable table(env);
+    try {
+        openTable(table, false);
+    } catch (const StoreError&) {
+        return;
+    }
+    const DbfField* memo = firstOfType(table, 'M');
+    const QString memoName = memo ? QString::fromLatin1(memo->name) : QString();
+    TApollo t(table);
+    env.SetDeleted(false);
+    const std::map<int, QString> before = memo ? readableTexts(t, memoName) : std::map<int, QString>();
+    const std::vector<int> replaced = write(t, memo, firstOfType(table, 'N'), firstOfType(table, 'C'));
+    attempt([&] { table.Close(); });
+    TTable again(env);
+    try {
+        openTable(again, true);
+    } catch (const StoreError&) {
+        abort(); // the writes made an openable table unopenable
+    }
+    if (!memo)
+        return;
+    TApollo a(again);
+    const std::map<int, QString> after = readableTexts(a, memoName);
+    for (const auto& [recNo, text] : before) {
+        const bool rewritten = std::find(replaced.begin(), replaced.end(), recNo) != replaced.end();
+        if (!rewritten && (after.count(recNo) == 0 || after.at(recNo) != text))
+            abort(); // a write overwrote a text that a record uses
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -87,5 +191,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         exercise(env, table);
     } catch (const StoreError&) {
     }
+    attempt([&] { table.Close(); });
+    exerciseWrites(env);
     return 0;
 }

@@ -1,7 +1,10 @@
 #include "FixtureTables.h"
+#include "PowerLoss.h"
 #include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "VeltaTest.h"
+#include "store/DbfFile.h"
+#include "store/LittleEndian.h"
 #include "store/RawFile.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -11,6 +14,17 @@
 #include <QFile>
 
 namespace {
+
+// Every record, deleted ones included, as "name|instructions" (a "*" in front when deleted).
+QStringList contents(TApollo& t) {
+    QStringList out;
+    for (int r = 1; r <= t.RecCount(); ++r) {
+        t.Go(r);
+        out << (t.IsDeleted() ? QStringLiteral("*") : QString()) + t.GetTrimString(QStringLiteral("NAME")) +
+                   QLatin1Char('|') + t.GetMemo(QStringLiteral("ANLEITUNG"));
+    }
+    return out;
+}
 
 // Reads every visible record and memo; returns the names, or throws StoreError.
 QStringList readEverything(const QString& folder) {
@@ -29,11 +43,41 @@ QStringList readEverything(const QString& folder) {
     return names;
 }
 
+QStringList readAllRecords(const QString& folder) {
+    TApolloEnv env;
+    TTable table(env);
+    table.setDatabaseName(folder);
+    table.setTableName(QStringLiteral("TT"));
+    table.setReadOnly(true);
+    table.Open();
+    TApollo t(table);
+    return contents(t);
+}
+
+void copyTable(const QString& from, const QString& to) {
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name));
+}
+
+QString memoName(quint8 version) {
+    return version == DbfFile::kVersionDbt ? QStringLiteral("TT.DBT") : QStringLiteral("TT.SMT");
+}
+
+// Where the memo reference of a record sits in the table file.
+qint64 memoRefOffset(const QString& tablePath, int recNo) {
+    DbfFile f;
+    f.open(tablePath, RawFile::Mode::ReadOnly);
+    const DbfField& field = f.fields().at(f.fieldIndex("ANLEITUNG"));
+    return f.headerLength() + qint64(recNo - 1) * f.recordLength() + field.offset;
+}
+
 using Damage = std::function<void(QByteArray& dbf, QByteArray& memo)>;
+using Steps = std::function<void(TApollo& t, int& done)>;
 
 } // namespace
 
 Q_DECLARE_METATYPE(Damage)
+Q_DECLARE_METATYPE(Steps)
 
 class TestRobustness : public QObject {
     Q_OBJECT
@@ -44,9 +88,6 @@ private slots:
         QTest::newRow("empty file") << Damage([](QByteArray& d, QByteArray&) { d.clear(); });
         QTest::newRow("truncated header") << Damage([](QByteArray& d, QByteArray&) { d.truncate(20); });
         QTest::newRow("truncated fields") << Damage([](QByteArray& d, QByteArray&) { d.truncate(100); });
-        QTest::newRow("records cut off") << Damage([](QByteArray& d, QByteArray&) { d.chop(300); });
-        QTest::newRow("huge record count")
-            << Damage([](QByteArray& d, QByteArray&) { d.replace(4, 4, QByteArray("\xff\xff\xff\x7f", 4)); });
         QTest::newRow("wrong record length")
             << Damage([](QByteArray& d, QByteArray&) { d[10] = char(quint8(d[10]) + 1); });
         QTest::newRow("header length past end")
@@ -143,6 +184,324 @@ private slots:
                 completedAt = budget;
         }
         QVERIFY2(completedAt > 3, "the sequence never ran to its end");
+    }
+    // A table whose header counts more records than the file holds (the header reached the disk,
+    // the records did not) opens with its complete records and says that it was repaired.
+    void countBeyondDataKeepsCompleteRecords_data() {
+        QTest::addColumn<Damage>("damage");
+        QTest::addColumn<int>("complete");
+        QTest::newRow("one record more") << Damage([](QByteArray& d, QByteArray&) { d[4] = char(6); }) << 5;
+        QTest::newRow("last record half written")
+            << Damage([](QByteArray& d, QByteArray&) { d.chop(130); }) << 4;
+        QTest::newRow("records cut off") << Damage([](QByteArray& d, QByteArray&) { d.chop(300); }) << 3;
+        QTest::newRow("huge record count")
+            << Damage([](QByteArray& d, QByteArray&) { d.replace(4, 4, QByteArray("\xff\xff\xff\x7f", 4)); })
+            << 5;
+    }
+    void countBeyondDataKeepsCompleteRecords() {
+        QFETCH(Damage, damage);
+        QFETCH(int, complete);
+        TempDataFolder dir;
+        const QString path = FixtureTables::createTruthTable(dir.path());
+        const QStringList before = readAllRecords(dir.path());
+        QByteArray dbf = TestFiles::readAll(path);
+        QByteArray memo;
+        damage(dbf, memo);
+        QVERIFY(TestFiles::writeAll(path, dbf));
+        {
+            TApolloEnv env;
+            TTable table(env);
+            table.setDatabaseName(dir.path());
+            table.setTableName(QStringLiteral("TT"));
+            table.Open();
+            QCOMPARE(table.file().recordCount(), complete);
+            QVERIFY(!table.file().problems().isEmpty());
+            QVERIFY2(table.file().problems().first().contains(QStringLiteral("Satzanzahl")),
+                     qPrintable(table.file().problems().first()));
+            TApollo t(table);
+            QCOMPARE(contents(t), before.mid(0, complete));
+            t.AppendBlank();
+            t.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Nachher"));
+            t.Commit();
+        }
+        TApolloEnv env;
+        TTable table(env);
+        table.setDatabaseName(dir.path());
+        table.setTableName(QStringLiteral("TT"));
+        table.Open();
+        QCOMPARE(table.file().problems(), QStringList()); // the next count written is the true one
+        TApollo t(table);
+        QCOMPARE(contents(t), before.mid(0, complete) << QStringLiteral("Nachher|"));
+    }
+
+    void encryptedTablesAreRefused_data() {
+        QTest::addColumn<quint8>("version");
+        QTest::addColumn<quint8>("encrypted");
+        QTest::newRow("0x06") << quint8(0x03) << quint8(0x06);
+        QTest::newRow("0x86") << quint8(0x83) << quint8(0x86);
+        QTest::newRow("0xE6") << quint8(0xE5) << quint8(0xE6);
+        QTest::newRow("0xF6") << quint8(0xE5) << quint8(0xF6);
+    }
+    void encryptedTablesAreRefused() {
+        QFETCH(quint8, version);
+        QFETCH(quint8, encrypted);
+        TempDataFolder dir;
+        QString path = dir.filePath(QStringLiteral("TT.DBF"));
+        if (version == 0x03)
+            DbfFile::create(path, version, {{"NAME", 'C', 10, 0}});
+        else
+            path = FixtureTables::createTruthTable(dir.path(), version);
+        QByteArray dbf = TestFiles::readAll(path);
+        dbf[0] = char(encrypted);
+        QVERIFY(TestFiles::writeAll(path, dbf));
+        TApolloEnv env;
+        TTable table(env);
+        table.setDatabaseName(dir.path());
+        table.setTableName(QStringLiteral("TT"));
+        try {
+            table.Open();
+            QFAIL("an encrypted table was opened");
+        } catch (const StoreError& e) {
+            QVERIFY2(e.text().contains(QStringLiteral("verschlüsselt")), qPrintable(e.text()));
+        }
+    }
+
+    // Memo references that mean "no text", as different writers store them.
+    void emptyMemoReferences_data() {
+        QTest::addColumn<quint8>("version");
+        QTest::addColumn<QByteArray>("ref");
+        QTest::newRow("SMT ten zero bytes") << quint8(0xE5) << QByteArray(10, '\0');
+        QTest::newRow("SMT ten blanks") << quint8(0xE5) << QByteArray(10, ' ');
+        QTest::newRow("SMT text of length 0") << quint8(0xE5) << QByteArray("\x01\x00\0\0\0\0\0\0\0\0", 10);
+        QTest::newRow("DBT ten zero bytes") << quint8(0x83) << QByteArray(10, '\0');
+        QTest::newRow("DBT ten blanks") << quint8(0x83) << QByteArray(10, ' ');
+        QTest::newRow("DBT block 0") << quint8(0x83) << QByteArray("         0");
+    }
+    void emptyMemoReferences() {
+        QFETCH(quint8, version);
+        QFETCH(QByteArray, ref);
+        TempDataFolder dir;
+        const QString path = FixtureTables::createTruthTable(dir.path(), version);
+        QByteArray dbf = TestFiles::readAll(path);
+        dbf.replace(memoRefOffset(path, 2), 10, ref);
+        QVERIFY(TestFiles::writeAll(path, dbf));
+        TApolloEnv env;
+        TTable table(env);
+        table.setDatabaseName(dir.path());
+        table.setTableName(QStringLiteral("TT"));
+        table.Open();
+        TApollo t(table);
+        t.Go(2);
+        QVERIFY(t.IsEmpty(QStringLiteral("ANLEITUNG")));
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QString());
+        t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("Jetzt mit Text"));
+        t.Commit();
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QStringLiteral("Jetzt mit Text"));
+    }
+
+    // The memo header's "next free block": new texts never go below the end of the file, and a
+    // pointer into texts that records use is damage that refuses memo writes.
+    void memoFreePointer_data() {
+        QTest::addColumn<quint8>("version");
+        QTest::addColumn<Damage>("damage");
+        QTest::addColumn<bool>("refused");
+        const auto next = [](quint32 block) {
+            return Damage([block](QByteArray&, QByteArray& m) { le::put32(m, 0, block); });
+        };
+        // The fixture's SMT texts fill blocks 8 to 12 (64 bytes each), its DBT texts blocks 1 to 5.
+        QTest::newRow("SMT at the first text") << quint8(0xE5) << next(8) << true;
+        QTest::newRow("SMT at the last text") << quint8(0xE5) << next(12) << true;
+        QTest::newRow("SMT inside the header") << quint8(0xE5) << next(0) << true;
+        QTest::newRow("SMT past the end") << quint8(0xE5) << next(40) << false;
+        QTest::newRow("SMT sound") << quint8(0xE5) << next(13) << false;
+        QTest::newRow("SMT unused blocks after the last text")
+            << quint8(0xE5) << Damage([](QByteArray&, QByteArray& m) { m.append(QByteArray(150, 'x')); })
+            << false;
+        QTest::newRow("DBT at the first text") << quint8(0x83) << next(1) << true;
+        QTest::newRow("DBT at the last text") << quint8(0x83) << next(5) << true;
+        QTest::newRow("DBT past the end") << quint8(0x83) << next(9) << false;
+        QTest::newRow("DBT last text without its end mark")
+            << quint8(0x83) << Damage([](QByteArray&, QByteArray& m) { m.truncate(5 * 512 + 18); }) << false;
+        QTest::newRow("DBT unused blocks after the last text")
+            << quint8(0x83) << Damage([](QByteArray&, QByteArray& m) { m.append(QByteArray(700, 'x')); })
+            << false;
+    }
+    void memoFreePointer() {
+        QFETCH(quint8, version);
+        QFETCH(Damage, damage);
+        QFETCH(bool, refused);
+        TempDataFolder dir;
+        FixtureTables::createTruthTable(dir.path(), version);
+        const QString memoPath = dir.filePath(memoName(version));
+        QByteArray dbf;
+        QByteArray memo = TestFiles::readAll(memoPath);
+        damage(dbf, memo);
+        QVERIFY(TestFiles::writeAll(memoPath, memo));
+        const qint64 sizeBefore = memo.size();
+        const QStringList before = readAllRecords(dir.path());
+        {
+            TApolloEnv env;
+            TTable table(env);
+            table.setDatabaseName(dir.path());
+            table.setTableName(QStringLiteral("TT"));
+            table.Open();
+            QCOMPARE(!table.file().problems().isEmpty(), refused);
+            TApollo t(table);
+            t.Go(2);
+            try {
+                t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("Neue Anleitung für den Mojito"));
+                t.Commit();
+                QVERIFY2(!refused, "a memo was written through a damaged free pointer");
+            } catch (const StoreError& e) {
+                QVERIFY2(refused, qPrintable(e.text()));
+                QVERIFY2(e.text().contains(QStringLiteral("Memodatei")), qPrintable(e.text()));
+            }
+            t.Go(3); // other fields can still be written
+            t.ReplaceInteger(QStringLiteral("KAT"), 7);
+            t.Commit();
+        }
+        QStringList expected = before;
+        if (!refused)
+            expected[1] = QStringLiteral("Mojito|Neue Anleitung für den Mojito");
+        QCOMPARE(readAllRecords(dir.path()), expected);
+        if (!refused)
+            QVERIFY(QFileInfo(memoPath).size() > sizeBefore); // written after everything there
+    }
+
+    // A write that fails leaves memory and disk agreeing, and the retried Commit writes what was
+    // pending: whichever write the failure hits.
+    void retryAfterFailedWriteWritesEverything() {
+        TempDataFolder base;
+        FixtureTables::createTruthTable(base.path());
+        const QStringList before = readAllRecords(base.path());
+        int completedAt = -1;
+        for (int budget = 0; budget < 40 && completedAt < 0; ++budget) {
+            TempDataFolder dir;
+            copyTable(base.path(), dir.path());
+            int done = 0;
+            QStringList inMemory;
+            {
+                TApolloEnv env;
+                TTable table(env);
+                table.setDatabaseName(dir.path());
+                table.setTableName(QStringLiteral("TT"));
+                table.Open();
+                TApollo t(table);
+                RawFile::failWritesAfter(budget);
+                try {
+                    t.Go(2);
+                    ++done;
+                    t.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Mojito neu"));
+                    ++done;
+                    t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("Geändert"));
+                    ++done;
+                    t.Commit();
+                    ++done;
+                    t.AppendBlank();
+                    ++done;
+                    t.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Neu"));
+                    ++done;
+                    t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QString(300, QLatin1Char('x')));
+                    ++done;
+                    t.Commit();
+                    ++done;
+                } catch (const StoreError&) {
+                }
+                RawFile::stopFailingWrites();
+                t.Commit(); // the retry
+                inMemory = contents(t);
+            }
+            QStringList expected = before;
+            expected[1] = QStringLiteral("%1|%2").arg(
+                done >= 2 ? QStringLiteral("Mojito neu") : QStringLiteral("Mojito"),
+                done >= 3 ? QStringLiteral("Geändert") : QStringLiteral("Anleitung für Mojito"));
+            if (done >= 5)
+                expected << QStringLiteral("%1|%2").arg(done >= 6 ? QStringLiteral("Neu") : QString(),
+                                                        done >= 7 ? QString(300, QLatin1Char('x'))
+                                                                  : QString());
+            QCOMPARE(inMemory, expected);
+            QCOMPARE(readAllRecords(dir.path()), expected);
+            if (done == 8)
+                completedAt = budget;
+        }
+        QVERIFY2(completedAt > 2, "the sequence never ran to its end");
+    }
+
+    // Whenever the power fails, the table opens and every text that a record points to is there.
+    void powerLossKeepsTablesReadable_data() {
+        QTest::addColumn<Steps>("steps");
+        QTest::newRow("edit a text") << Steps([](TApollo& t, int&) {
+            t.Go(2);
+            t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QString(200, QLatin1Char('m')));
+            t.Commit();
+        });
+        QTest::newRow("append with text") << Steps([](TApollo& t, int&) {
+            t.AppendBlank();
+            t.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Neu"));
+            t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QString(300, QLatin1Char('x')));
+            t.Commit();
+        });
+        QTest::newRow("appends, edits and deletes") << Steps([](TApollo& t, int&) {
+            for (int k = 0; k < 3; ++k) {
+                t.AppendBlank();
+                t.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Neu %1").arg(k));
+                t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QString(70 * (k + 1), QLatin1Char('a' + k)));
+                t.Commit();
+            }
+            t.Go(1);
+            t.Delete();
+            t.Go(3);
+            t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("kurz"));
+            t.Commit();
+        });
+    }
+    void powerLossKeepsTablesReadable() {
+        QFETCH(Steps, steps);
+        TempDataFolder base;
+        FixtureTables::createTruthTable(base.path());
+        TempDataFolder dir;
+        copyTable(base.path(), dir.path());
+        PowerLoss power(dir.path());
+        {
+            TApolloEnv env;
+            TTable table(env);
+            table.setDatabaseName(dir.path());
+            table.setTableName(QStringLiteral("TT"));
+            table.Open();
+            TApollo t(table);
+            int done = 0;
+            steps(t, done);
+        }
+        QVERIFY(power.eventCount() > 3);
+        for (int events = 0; events <= power.eventCount(); ++events) {
+            TempDataFolder after;
+            QVERIFY(power.restore(events, after.path()));
+            try {
+                QVERIFY(readAllRecords(after.path()).size() >= 5);
+            } catch (const StoreError& e) {
+                QFAIL(qPrintable(QStringLiteral("power loss after %1 writes: %2").arg(events).arg(e.text())));
+            }
+        }
+    }
+
+    // Creating a table takes the lock before it empties anything.
+    void creatingOverAnOpenTableLeavesItAlone() {
+        TempDataFolder dir;
+        const QString path = FixtureTables::createTruthTable(dir.path());
+        const QByteArray dbf = TestFiles::readAll(path);
+        const QByteArray memo = TestFiles::readAll(dir.filePath(QStringLiteral("TT.SMT")));
+        TApolloEnv env;
+        TTable table(env);
+        table.setDatabaseName(dir.path());
+        table.setTableName(QStringLiteral("TT"));
+        table.Open();
+        QVERIFY_THROWS_EXCEPTION(StoreError, DbfFile::create(path, DbfFile::kVersionSmt,
+                                                             {{"NAME", 'C', 10, 0}, {"TEXT", 'M', 10, 0}}));
+        QCOMPARE(TestFiles::readAll(path), dbf);
+        QCOMPARE(TestFiles::readAll(dir.filePath(QStringLiteral("TT.SMT"))), memo);
+        TApollo t(table);
+        t.Go(5);
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QStringLiteral("Anleitung für Ohne"));
     }
 };
 

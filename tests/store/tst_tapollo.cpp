@@ -1,15 +1,19 @@
 #include "FixtureTables.h"
 #include "TempDataFolder.h"
 #include "VeltaTest.h"
+#include "store/DbfFile.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
 #include "store/TableSchemas.h"
 
+#include <QFile>
 #include <QProcess>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(DbfFile::Definition)
 
 class TestTApollo : public QObject {
     Q_OBJECT
@@ -243,6 +247,167 @@ private slots:
         m_table->Open();
         t.GoTop();
         QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QStringLiteral("wieder da"));
+    }
+    // Text written into a number field is converted as a number, never stored as a silent 0.
+    void textIntoNumberField_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stored"); // empty: refused
+        QTest::newRow("whole number") << "N0"
+                                      << " 40 "
+                                      << " 40";
+        QTest::newRow("decimal zero") << "N0"
+                                      << "40.0"
+                                      << " 40";
+        QTest::newRow("half rounds to even up") << "N0"
+                                                << "37.5"
+                                                << " 38";
+        QTest::newRow("half rounds to even down") << "N0"
+                                                  << "36.5"
+                                                  << " 36";
+        QTest::newRow("more than half") << "N0"
+                                        << "36.51"
+                                        << " 37";
+        QTest::newRow("exponent") << "N0"
+                                  << "4e1"
+                                  << " 40";
+        QTest::newRow("negative") << "N0"
+                                  << "-2.4"
+                                  << " -2";
+        QTest::newRow("blank") << "N0"
+                               << "   "
+                               << "  0";
+        QTest::newRow("into decimals") << "N2"
+                                       << "37.5"
+                                       << " 37.50";
+        QTest::newRow("into decimals, rounded") << "N2"
+                                                << "0.125"
+                                                << "  0.12";
+        QTest::newRow("into decimals, whole") << "N2"
+                                              << "4"
+                                              << "  4.00";
+        QTest::newRow("words") << "N0"
+                               << "vierzig"
+                               << "";
+        QTest::newRow("number and words") << "N0"
+                                          << "40 Vol."
+                                          << "";
+        QTest::newRow("decimal comma") << "N0"
+                                       << "37,5"
+                                       << "";
+        QTest::newRow("too wide") << "N0"
+                                  << "1234"
+                                  << "";
+        QTest::newRow("too wide after rounding") << "N0"
+                                                 << "999.5"
+                                                 << "";
+        QTest::newRow("not finite") << "N0"
+                                    << "inf"
+                                    << "";
+        QTest::newRow("not a number") << "N0"
+                                      << "nan"
+                                      << "";
+    }
+    void textIntoNumberField() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, stored);
+        DbfFile::create(m_dir->filePath(QStringLiteral("NU.DBF")), DbfFile::kVersionPlain,
+                        {{"N0", 'N', 3, 0}, {"N2", 'N', 6, 2}});
+        m_table = std::make_unique<TTable>(*m_env);
+        m_table->setDatabaseName(m_dir->path());
+        m_table->setTableName(QStringLiteral("NU"));
+        m_table->Open();
+        TApollo t(*m_table);
+        t.AppendBlank();
+        t.ReplaceInteger(field, 5);
+        t.Commit();
+        const QString old = t.GetPaddedString(field);
+        try {
+            t.ReplaceText(field, text);
+            t.Commit();
+            QVERIFY2(!stored.isEmpty(), qPrintable(t.GetPaddedString(field)));
+        } catch (const StoreError& e) {
+            QVERIFY2(stored.isEmpty(), qPrintable(e.text()));
+            QVERIFY(e.text().contains(field));
+        }
+        m_table->Close();
+        m_table->Open();
+        t.GoTop();
+        QCOMPARE(t.GetPaddedString(field), stored.isEmpty() ? old : stored);
+    }
+
+    // A filter set before the table was closed is applied again at the next opening, if it still
+    // fits the table found then; one that does not is dropped with an error, once.
+    void filterAfterReopen_data() {
+        QTest::addColumn<QList<DbfFile::Definition>>("fields");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("same table") << QList<DbfFile::Definition>() << true;
+        QTest::newRow("field moved") << QList<DbfFile::Definition>{{"NAME", 'C', 200, 0}, {"MARK", 'N', 1, 0}}
+                                     << true;
+        QTest::newRow("field gone") << QList<DbfFile::Definition>{{"NAME", 'C', 10, 0}} << false;
+        QTest::newRow("field now text") << QList<DbfFile::Definition>{{"MARK", 'C', 1, 0}} << false;
+    }
+    void filterAfterReopen() {
+        QFETCH(QList<DbfFile::Definition>, fields);
+        QFETCH(bool, fits);
+        TApollo& t = openTruthTable();
+        QCOMPARE(t.Query(QStringLiteral("MARK = 1")), 3);
+        m_table->Close();
+        if (!fields.isEmpty()) {
+            QFile::remove(m_dir->filePath(QStringLiteral("TT.SMT")));
+            DbfFile::create(m_dir->filePath(QStringLiteral("TT.DBF")), DbfFile::kVersionPlain, fields);
+            TTable other(*m_env);
+            other.setDatabaseName(m_dir->path());
+            other.setTableName(QStringLiteral("TT"));
+            other.Open();
+            TApollo o(other);
+            for (int mark : {1, 0, 1, 1}) {
+                o.AppendBlank();
+                if (other.file().fieldIndex("MARK") >= 0)
+                    o.ReplaceText(QStringLiteral("MARK"), QString::number(mark));
+            }
+            o.Commit();
+        }
+        m_table->Open();
+        if (fits) {
+            QCOMPARE(t.Count(), 3);
+            QCOMPARE(t.filterText(), QStringLiteral("MARK = 1"));
+            return;
+        }
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.GoTop());
+        QCOMPARE(t.filterText(), QString());
+        QCOMPARE(t.Count(), 4);
+        t.GoTop();
+        QCOMPARE(t.RecNo(), 1);
+    }
+
+    // The dense look-up by number answers exactly as the search in the sorted order.
+    void seekByNumber_data() {
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::addColumn<QList<int>>("deleted");
+        QTest::newRow("small numbers") << QList<int>{42, 7, 305, 12, 1500} << QList<int>();
+        QTest::newRow("duplicates, first deleted") << QList<int>{7, 42, 7, 42} << QList<int>{1};
+        QTest::newRow("number 0 and blanks") << QList<int>{0, 3, 0} << QList<int>();
+        QTest::newRow("numbers too large for a table") << QList<int>{99999, 5, 77777} << QList<int>();
+        QTest::newRow("negative numbers") << QList<int>{-4, 4, -1} << QList<int>{2};
+    }
+    void seekByNumber() {
+        QFETCH(QList<int>, numbers);
+        QFETCH(QList<int>, deleted);
+        TApollo& t = openIngredients(numbers);
+        for (int r : deleted) {
+            t.Go(r);
+            t.Delete();
+        }
+        t.IndexTag(QString(), QStringLiteral("INDEX"), QStringLiteral("INDEX"));
+        for (int key : {-4, -1, 0, 1, 3, 4, 5, 7, 12, 42, 43, 305, 1500, 1501, 77777, 99999, 100000}) {
+            const bool found = t.Seek(QString::number(key));
+            const int recNo = t.RecNo();
+            QCOMPARE(t.SeekNumber(key), found);
+            QCOMPARE(t.RecNo(), recNo);
+            QCOMPARE(t.Eof(), !found);
+        }
     }
 };
 

@@ -1,5 +1,6 @@
 #include "TempDataFolder.h"
 #include "VeltaTest.h"
+#include "store/DbfFile.h"
 #include "store/IngredientSlots.h"
 #include "store/ListsFile.h"
 #include "store/StoreChecker.h"
@@ -17,6 +18,23 @@ using Damage = std::function<void(TApollo& re, const QString& folder)>;
 Q_DECLARE_METATYPE(Damage)
 
 namespace {
+
+// Overwrites a field of a record in the table file behind the store's back.
+void patchField(TApollo& t, int recNo, const QByteArray& field, const QByteArray& bytes) {
+    const DbfFile& f = t.table().file();
+    QFile file(f.path());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.seek(f.headerLength() + qint64(recNo - 1) * f.recordLength() +
+                      f.fields().at(f.fieldIndex(field)).offset));
+    file.write(bytes);
+}
+
+void patchFile(const QString& path, qint64 offset, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.seek(offset));
+    file.write(bytes);
+}
 
 void fillFolder(const QString& folder, const Damage& damage) {
     TableSchemas::createMainTables(folder);
@@ -95,6 +113,26 @@ private slots:
         QTest::newRow("lists file too short") << Damage([](TApollo&, const QString& folder) {
             ListsFile::save(folder + QStringLiteral("/VE.DAT"), QStringList(15, QStringLiteral("K")), {});
         }) << "VE.DAT: nur 15 Kategorien" << 3; // and the recipe loses category 16 and taste 1
+        QTest::newRow("settings files in lower case") << Damage([](TApollo&, const QString& folder) {
+            QFile::rename(folder + QStringLiteral("/VE.DAT"), folder + QStringLiteral("/ve.dat"));
+            QFile f(folder + QStringLiteral("/option.cfg"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(71, '\0'));
+        }) << "OPTION.CFG: 71 Bytes statt 72" << 1;
+        QTest::newRow("memo free pointer inside the texts") << Damage([](TApollo& re, const QString& folder) {
+            re.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("Schütteln"));
+            re.Commit();
+            patchFile(folder + QStringLiteral("/RE.SMT"), 0, QByteArray("\x08\0\0\0", 4));
+        }) << "RE: Memodatei beschädigt" << 1;
+        QTest::newRow("record count beyond the data") << Damage([](TApollo&, const QString& folder) {
+            patchFile(folder + QStringLiteral("/RE.DBF"), 4, QByteArray("\x02", 1));
+        }) << "RE: Satzanzahl im Kopf (2)" << 1;
+        QTest::newRow("encrypted table") << Damage([](TApollo&, const QString& folder) {
+            patchFile(folder + QStringLiteral("/DE.DBF"), 0, QByteArray("\xe6", 1));
+        }) << "DE: Tabelle verschlüsselt" << 2; // and the recipe's decoration is missing
+        QTest::newRow("letters in a number field")
+            << Damage([](TApollo& re, const QString&) { patchField(re, 1, "ALK", "4x "); })
+            << "RE Satz 1: Feld ALK enthält keine Zahl („4x“)" << 1;
         QTest::newRow("table missing") << Damage([](TApollo&, const QString& folder) {
             QFile::remove(folder + QStringLiteral("/BA.DBF"));
         }) << "BA: Datei kann nicht geöffnet werden"

@@ -1,4 +1,6 @@
-// veltadb: inspect, dump, query and check the program's tables from the command line.
+// veltadb: inspect, dump, query and check the program's tables from the command line, and mark
+// recipes with the program's own code.
+#include "browser/RecipeMarks.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -26,15 +28,17 @@ int usage() {
              "  veltadb info DATEI          Kopf und Felder einer Tabelle\n"
              "  veltadb dump DATEI          alle Sätze als Text\n"
              "  veltadb check ORDNER        Datenordner prüfen\n"
-             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n";
+             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
+             "  veltadb mark DATEI [AUSDRUCK]  Rezepte markieren (alle oder die Treffer)\n"
+             "  veltadb unmark DATEI         alle Markierungen aufheben\n";
     return 2;
 }
 
-void openTable(TTable& table, const QString& path) {
+void openTable(TTable& table, const QString& path, bool readOnly = true) {
     const QFileInfo info(path);
     table.setDatabaseName(info.absolutePath());
     table.setTableName(info.fileName());
-    table.setReadOnly(true);
+    table.setReadOnly(readOnly);
     table.Open();
 }
 
@@ -92,6 +96,37 @@ int query(const QString& path, const QString& expression) {
     return 0;
 }
 
+// The recipes a filter lists (all visible ones without a filter) get marked, as "mark all listed"
+// in the window does: one bulk write.
+int mark(const QString& path, const QString& expression) {
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable table(env);
+    openTable(table, path, false);
+    TApollo t(table);
+    t.Query(expression);
+    QList<int> listed;
+    for (t.GoTop(); !t.Eof(); t.Skip())
+        listed << t.RecNo();
+    t.Query(QString());
+    RecipeMarks::MarkAllListed(t, listed);
+    table.Close();
+    out() << "markiert: " << listed.size() << '\n';
+    return 0;
+}
+
+int unmark(const QString& path) {
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable table(env);
+    openTable(table, path, false);
+    TApollo t(table);
+    RecipeMarks::ClearAllMarks(t);
+    table.Close();
+    out() << "Markierungen aufgehoben\n";
+    return 0;
+}
+
 int check(const QString& folder) {
     TApolloEnv env;
     const QStringList problems = StoreChecker::check(folder, env);
@@ -117,6 +152,10 @@ int main(int argc, char* argv[]) {
             return check(args.at(2));
         if (command == QStringLiteral("query") && args.size() == 4)
             return query(args.at(2), args.at(3));
+        if (command == QStringLiteral("mark") && (args.size() == 3 || args.size() == 4))
+            return mark(args.at(2), args.value(3));
+        if (command == QStringLiteral("unmark") && args.size() == 3)
+            return unmark(args.at(2));
     } catch (const StoreError& e) {
         err() << "veltadb: " << e.text() << '\n';
         return 1;
