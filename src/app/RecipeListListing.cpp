@@ -4,7 +4,7 @@
 
 void RecipeListListing::FillRecipeList(bool homeBarOnly) {
     if (homeBarOnly)
-        m_list.FillRecipeList(m_recipes, m_homeBar);
+        m_list.FillRecipeList(m_recipes, [this](const QString& z) { return m_homeBar.keeps(z); });
     else
         m_list.FillRecipeList(m_recipes);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assistants/HomeBarTable.h"
+#include "common/HomeBarTable.h"
 #include "search/SearchListing.h"
 
 class RecipeList;

@@ -1,5 +1,6 @@
 #include "search/SearchSession.h"
 
+#include "common/AppState.h"
 #include "store/SavedSearches.h"
 
 namespace {
@@ -19,7 +20,7 @@ QString withoutSurroundingSpaces(const QString& text) {
 }
 } // namespace
 
-SearchSession::SearchSession(SavedSearches& saved) : m_saved(saved) {
+SearchSession::SearchSession(AppState& state) : m_state(state) {
     Reset();
     storeInto(m_current);
 }
@@ -29,7 +30,7 @@ int SearchSession::clampedIndex(const QList<ListEntry>& entries, int index) {
 }
 
 QString SearchSession::entryText(const QList<ListEntry>& entries, int index) const {
-    return index > 0 && index < int(entries.size()) ? entries.at(index).text : noChoice();
+    return index > 0 && index < int(entries.size()) ? entries.at(index).text : SearchChoices::noChoice();
 }
 
 int SearchSession::entryKey(const QList<ListEntry>& entries, int index) const {
@@ -46,10 +47,11 @@ int SearchSession::indexByName(const QList<ListEntry>& entries, const QString& n
     return 0;
 }
 
-void SearchSession::setChoices(const SearchChoices& choices) {
+void SearchSession::refreshChoices() {
     SearchCriteria names;
     storeInto(names);
-    m_choices = choices;
+    m_choices =
+        SearchChoices::build(m_state.ingredientChoices.zutatliste, m_state.categoryList, m_state.tasteList);
     selectByNames(names);
 }
 
@@ -103,25 +105,25 @@ void SearchSession::setBar(int bar) {
     m_form.bar = bar >= 0 && bar < kBars ? bar : 0;
 }
 
-void SearchSession::shown(int optionHomeBar) {
-    setBar(optionHomeBar - 1);
+void SearchSession::begin() {
+    refreshChoices();
+    setBar(m_state.options.get(OptionsRecord::HomeBar) - 1);
     storeInto(m_current);
 }
 
-SearchSession::Confirmation SearchSession::confirm() {
-    Confirmation c;
-    c.optionBar = m_form.bar + 1;
+Result SearchSession::confirm() {
+    m_state.options.set(OptionsRecord::HomeBar, quint8(m_form.bar + 1));
     const int purchases = NumberField::plainValue(m_form.purchases);
     if (purchases < 0)
         m_form.purchases = QStringLiteral("0");
-    c.purchases = qMax(0, purchases);
+    m_state.searchPurchases = qMax(0, purchases);
     const int minimum = NumberField::percentValue(m_form.minimum);
     const int maximum = NumberField::percentValue(m_form.maximum);
     if (maximum > kMaxPercent)
-        c.notice = alcoholRangeNotice();
-    else if (maximum < minimum)
-        c.notice = minimumAboveMaximumNotice();
-    return c;
+        return Result::refused(Notice::hint(alcoholRangeNotice(), kAlcoholNoticeLines));
+    if (maximum < minimum)
+        return Result::refused(Notice::hint(minimumAboveMaximumNotice(), kAlcoholNoticeLines));
+    return Result::ok();
 }
 
 void SearchSession::Reset() {
@@ -181,6 +183,12 @@ QList<ListEntry> SearchSession::infoIngredients() const {
     return out;
 }
 
+std::optional<Notice> SearchSession::infoNotice() const {
+    if (!infoIngredients().isEmpty())
+        return std::nullopt;
+    return Notice::hint(noIngredientsNotice(), kNoIngredientsLines);
+}
+
 SearchFilter::Terms SearchSession::terms() const {
     SearchFilter::Terms t;
     for (int row = 0; row < SearchForm::kRows; ++row) {
@@ -203,20 +211,22 @@ SearchFilter::Terms SearchSession::terms() const {
 QStringList SearchSession::slotNames() const {
     QStringList names;
     for (int slot = 0; slot < SavedSearches::kSlots; ++slot)
-        names << m_saved.slot(slot).name();
+        names << m_state.savedSearches.slot(slot).name();
     return names;
 }
 
 void SearchSession::loadSlot(int slot) {
-    SetzeKriterium(m_saved.slot(slot));
+    SetzeKriterium(m_state.savedSearches.slot(slot));
 }
 
-bool SearchSession::saveSlot(int slot, const QString& name) {
+Result SearchSession::saveSlot(int slot, const QString& name) {
+    if (m_state.startedFromCd)
+        return Result::refused(Notice::readOnly());
     const QString stripped = withoutSurroundingSpaces(name.left(255));
     if (stripped.isEmpty())
-        return false;
-    SearchCriteria& criteria = m_saved.slot(slot);
+        return Result::ok();
+    SearchCriteria& criteria = m_state.savedSearches.slot(slot);
     criteria.setName(stripped.left(SearchCriteria::kMaxName));
     storeInto(criteria);
-    return true;
+    return Result::ok();
 }

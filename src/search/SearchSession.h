@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Notice.h"
+#include "common/Result.h"
 #include "search/NumberField.h"
 #include "search/SearchChoices.h"
 #include "search/SearchForm.h"
@@ -7,11 +9,14 @@
 
 #include <QStringList>
 
-class SavedSearches;
+#include <optional>
+
+struct AppState;
 
 // The search dialog's state and rules without the window: the controls as data, the criteria
 // record shown at opening, OK's checks, "  &Reset", `SetzeKriterium`, the ingredients for
-// "  &Info", loading and saving the ten saved searches, and the filter the criteria build.
+// "  &Info", loading and saving the ten saved searches of the shared state, and the filter the
+// criteria build.
 class SearchSession {
 public:
     static QString alcoholRangeNotice() {
@@ -25,27 +30,17 @@ public:
         return QStringLiteral("Es wurden noch keine Zutaten ausgewählt.");
     }
     static constexpr int kNoIngredientsLines = 1;
-    static QString noChoice() { return QStringLiteral("(keine Auswahl)"); }
     static constexpr int kMaxPercent = 99;
     static constexpr int kMaxPurchases = 9;
     static constexpr int kBars = 3;
 
-    // What OK decided. The home bar choice and the purchases are taken even when a notice refuses
-    // the range and the dialog stays open.
-    struct Confirmation {
-        int optionBar = 1; // for option offset 11: 1..3
-        int purchases = 0;
-        QString notice;
-        bool accepted() const { return notice.isEmpty(); }
-    };
-
-    explicit SearchSession(SavedSearches& saved);
+    explicit SearchSession(AppState& state);
 
     const SearchForm& form() const { return m_form; }
     const SearchChoices& choices() const { return m_choices; }
-    // New box contents (the choice list refresh); every box keeps its choice by name where the new
-    // list still holds it, else it falls back to "(keine Auswahl)".
-    void setChoices(const SearchChoices& choices);
+    // The boxes take the shared choice lists as they are now; every box keeps its choice by name
+    // where the new list still holds it, else it falls back to "(keine Auswahl)".
+    void refreshChoices();
 
     // The user's input, one control at a time.
     void setIngredient(int row, int index);
@@ -64,10 +59,12 @@ public:
     void setHomeBarOnly(bool on) { m_form.homeBarOnly = on; }
     void setBar(int bar);
 
-    // Showing the dialog: the home bar choice from option offset 11, then the controls become the
-    // current criteria record.
-    void shown(int optionHomeBar);
-    Confirmation confirm();
+    // Showing the dialog: the boxes from the shared choice lists, the home bar choice from the
+    // options, then the controls become the current criteria record.
+    void begin();
+    // OK: the home bar choice goes to the options and the purchases to the shared state, even when
+    // an impossible alcohol range is refused and the dialog stays open.
+    Result confirm();
     // Closed other than with OK: the controls go back to the criteria shown at opening.
     void cancelled() { SetzeKriterium(m_current); }
     const SearchCriteria& current() const { return m_current; }
@@ -78,6 +75,8 @@ public:
     void storeInto(SearchCriteria& criteria) const;
     // "  &Info": the chosen ingredients, row 1 first, row 1 alternative, row 2 first, and so on.
     QList<ListEntry> infoIngredients() const;
+    // The notice "  &Info" gives when no ingredient is chosen.
+    std::optional<Notice> infoNotice() const;
 
     SearchFilter::Terms terms() const;
     QString expression() const { return SearchFilter::build(terms()); }
@@ -87,8 +86,8 @@ public:
     QStringList slotNames() const;
     void loadSlot(int slot);
     // Saves the controls under the name (leading and trailing spaces stripped, cut to 70
-    // characters); false without a change when no name is left.
-    bool saveSlot(int slot, const QString& name);
+    // characters); nothing changes when no name is left. Refused while started read-only.
+    Result saveSlot(int slot, const QString& name);
 
 private:
     static int indexByName(const QList<ListEntry>& entries, const QString& name, int capacity);
@@ -97,7 +96,7 @@ private:
     int entryKey(const QList<ListEntry>& entries, int index) const;
     void selectByNames(const SearchCriteria& criteria);
 
-    SavedSearches& m_saved;
+    AppState& m_state;
     SearchChoices m_choices;
     SearchForm m_form;
     SearchCriteria m_current;

@@ -1,11 +1,10 @@
 #include "search/TSuchenDialog.h"
 
-#include "app/AppState.h"
 #include "search/SearchSession.h"
 #include "search/TSaveSuchedialog.h"
 #include "store/SavedSearches.h"
+#include "ui/EntryListModel.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/ReadOnlyRefusal.h"
 #include "ui/UpDownButtons.h"
 
 #include <QCheckBox>
@@ -19,13 +18,10 @@
 
 namespace {
 
-const QString kNotice = QStringLiteral("Hinweis");
-
-void fillCombo(QComboBox* box, const QList<ListEntry>& entries) {
-    const QSignalBlocker block(box);
-    box->clear();
-    for (const ListEntry& e : entries)
-        box->addItem(e.text, e.data);
+// The eight ingredient boxes share one model, so that 1500 names are one reset, not 12000 items.
+void setEntries(EntryListModel* model, const QList<ListEntry>& entries) {
+    if (model->entries() != entries)
+        model->setEntries(entries);
 }
 
 void selectRow(QComboBox* box, int index) {
@@ -57,7 +53,9 @@ QComboBox* dropDown(QWidget* parent, const QString& name, const QRect& geometry)
 
 TSuchenDialog::TSuchenDialog(UiContext context, SearchSession& session, TSaveSuchedialog& nameDialog,
                              QWidget* parent)
-    : TOwnFenster(context, parent), m_session(session), m_nameDialog(nameDialog) {
+    : TOwnFenster(context, parent), m_session(session), m_nameDialog(nameDialog),
+      m_ingredients(new EntryListModel(this)), m_categories(new EntryListModel(this)),
+      m_tastes(new EntryListModel(this)) {
     setCaption(QStringLiteral("Suchkriterien"));
     setHelpContext(2310);
     setFixedSize(600, 390);
@@ -66,7 +64,6 @@ TSuchenDialog::TSuchenDialog(UiContext context, SearchSession& session, TSaveSuc
     buildButtons();
     buildMenus();
     connectInput();
-    choicesChanged();
 }
 
 void TSuchenDialog::buildRows() {
@@ -79,10 +76,12 @@ void TSuchenDialog::buildRows() {
         mitcombo[size_t(r)]->addItems({QStringLiteral("mit"), QStringLiteral("ohne")});
         undcombo[size_t(r)] =
             dropDown(rows, QStringLiteral("und") + n + QStringLiteral("combo"), {74, y, 150, 22});
+        undcombo[size_t(r)]->setModel(m_ingredients);
         auto* oder = new QLabel(QStringLiteral("oder"), rows);
         oder->setGeometry(232, y, 30, 22);
         odercombo[size_t(r)] =
             dropDown(rows, QStringLiteral("oder") + n + QStringLiteral("combo"), {264, y, 150, 22});
+        odercombo[size_t(r)]->setModel(m_ingredients);
     }
 }
 
@@ -91,6 +90,8 @@ void TSuchenDialog::buildGroups() {
                         QStringLiteral("katcombo"), {10, 20, 188, 22});
     geschmackcombo = dropDown(group(this, QStringLiteral("&Geschmack"), {232, 180, 208, 52}),
                               QStringLiteral("geschmackcombo"), {10, 20, 188, 22});
+    katcombo->setModel(m_categories);
+    geschmackcombo->setModel(m_tastes);
 
     auto* alcohol = group(this, QStringLiteral("&Alkoholgehalt"), {16, 238, 208, 52});
     const auto percent = [alcohol](const QString& label, const QString& name, int x, UpDownButtons** arrows) {
@@ -215,12 +216,21 @@ void TSuchenDialog::editPercent(QLineEdit* edit, bool minimum) {
 
 void TSuchenDialog::choicesChanged() {
     const SearchChoices& c = m_session.choices();
-    for (int r = 0; r < kRows; ++r) {
-        fillCombo(undcombo[size_t(r)], c.ingredients);
-        fillCombo(odercombo[size_t(r)], c.ingredients);
+    for (QComboBox* box : undcombo)
+        box->blockSignals(true);
+    for (QComboBox* box : odercombo)
+        box->blockSignals(true);
+    setEntries(m_ingredients, c.ingredients);
+    for (QComboBox* box : undcombo)
+        box->blockSignals(false);
+    for (QComboBox* box : odercombo)
+        box->blockSignals(false);
+    {
+        const QSignalBlocker category(katcombo);
+        const QSignalBlocker taste(geschmackcombo);
+        setEntries(m_categories, c.categories);
+        setEntries(m_tastes, c.tastes);
     }
-    fillCombo(katcombo, c.categories);
-    fillCombo(geschmackcombo, c.tastes);
     showSession();
 }
 
@@ -257,19 +267,17 @@ void TSuchenDialog::refreshMenuCaptions() {
 
 void TSuchenDialog::showEvent(QShowEvent* event) {
     TOwnFenster::showEvent(event);
-    m_session.shown(m_context.state.options.get(OptionsRecord::HomeBar));
-    showSession();
+    m_session.begin();
+    choicesChanged();
     OkButton->setFocus();
 }
 
 void TSuchenDialog::info() {
-    const QList<ListEntry> chosen = m_session.infoIngredients();
-    if (chosen.isEmpty()) {
-        Meldungsfenster::show(SearchSession::noIngredientsNotice(), kNotice,
-                              SearchSession::kNoIngredientsLines, false);
+    if (const std::optional<Notice> notice = m_session.infoNotice()) {
+        Meldungsfenster::show(*notice);
         return;
     }
-    emit ingredientInfoRequested(chosen);
+    emit ingredientInfoRequested(m_session.infoIngredients());
 }
 
 void TSuchenDialog::load(int slot) {
@@ -280,20 +288,17 @@ void TSuchenDialog::load(int slot) {
 void TSuchenDialog::save(int slot) {
     if (!m_nameDialog.ask(m_session.slotNames().at(slot)))
         return;
-    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
-        return;
-    if (m_session.saveSlot(slot, m_nameDialog.name()))
-        refreshMenuCaptions();
+    const Result saved = m_session.saveSlot(slot, m_nameDialog.name());
+    if (!saved)
+        Meldungsfenster::show(saved.notice());
+    refreshMenuCaptions();
 }
 
 void TSuchenDialog::accept() {
-    const SearchSession::Confirmation c = m_session.confirm();
-    AppState& state = m_context.state;
-    state.options.set(OptionsRecord::HomeBar, quint8(c.optionBar));
-    state.searchPurchases = c.purchases;
+    const Result confirmed = m_session.confirm();
     setText(ZukaufEdit, m_session.form().purchases);
-    if (!c.accepted()) {
-        Meldungsfenster::show(c.notice, kNotice, SearchSession::kAlcoholNoticeLines, false);
+    if (!confirmed) {
+        Meldungsfenster::show(confirmed.notice());
         return;
     }
     TOwnFenster::accept();

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "browser/ListEntry.h"
+#include "common/ListEntry.h"
 #include "ui/TOwnFenster.h"
 
 #include <array>
 
+class EntryListModel;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -24,7 +25,7 @@ public:
     TSuchenDialog(UiContext context, SearchSession& session, TSaveSuchedialog& nameDialog,
                   QWidget* parent = nullptr);
 
-    // The session's choice lists changed (the choice list refresh): the boxes are filled anew.
+    // The boxes filled anew from the session's choice lists, the controls from its criteria.
     void choicesChanged();
     // The session's criteria changed from outside (cancel, clear): the controls follow.
     void showSession();
@@ -76,5 +77,7 @@ private:
 
     SearchSession& m_session;
     TSaveSuchedialog& m_nameDialog;
-    bool m_showing = false;
+    EntryListModel* m_ingredients;
+    EntryListModel* m_categories;
+    EntryListModel* m_tastes;
 };

@@ -2,11 +2,11 @@
 #include "VeltaTest.h"
 #include "app/RecipeListListing.h"
 #include "browser/RecipeList.h"
+#include "common/AppState.h"
 #include "maint/ChoiceLists.h"
 #include "search/MainSearch.h"
 #include "search/MainSearchHost.h"
 #include "search/SearchSession.h"
-#include "store/SavedSearches.h"
 #include "store/StoreError.h"
 
 #include <functional>
@@ -32,7 +32,7 @@ public:
 
     bool runSearchDialog() override {
         events << u"dialog"_s;
-        m_session.shown(1);
+        m_session.begin();
         lastShown = m_session.form();
         lastAccepted = !answers.isEmpty() && answers.takeFirst()(m_session);
         return lastAccepted;
@@ -73,8 +73,7 @@ class TestMainSearch : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestTables> m_tables;
-    IngredientChoices m_ingredients;
-    SavedSearches m_saved;
+    AppState m_state;
     std::unique_ptr<SearchSession> m_session;
     RecipeList m_list;
     std::unique_ptr<RecipeListListing> m_listing;
@@ -148,14 +147,12 @@ private slots:
         m_tables->addRecipe({u"Gelöscht"_s, {{3, 4}}});
         TestTables::deleteRecord(m_tables->re(), 5);
         m_total = m_tables->re().Count();
-        m_ingredients = ChoiceLists::readIngredients(m_tables->zu());
-        m_session = std::make_unique<SearchSession>(m_saved);
-        m_session->setChoices({ChoiceLists::ingredientBox(m_ingredients.zutatliste),
-                               {{u"(keine Auswahl)"_s, 0}},
-                               {{u"(keine Auswahl)"_s, 0}}});
+        m_state = AppState();
+        m_state.ingredientChoices = ChoiceLists::readIngredients(m_tables->zu());
+        m_session = std::make_unique<SearchSession>(m_state);
         m_list = RecipeList();
-        m_listing = std::make_unique<RecipeListListing>(m_list, m_tables->re(),
-                                                        HomeBarTable::Test{&m_ingredients.homeBars, 1, 0});
+        m_listing = std::make_unique<RecipeListListing>(
+            m_list, m_tables->re(), HomeBarTable::Test{&m_state.ingredientChoices.homeBars, 1, 0});
         m_host = std::make_unique<ScriptedHost>(*m_session, *m_listing);
         m_search = std::make_unique<MainSearch>(*m_session, m_tables->re(), *m_host);
         m_listing->FillRecipeList(false);

@@ -2,7 +2,7 @@
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
 #include "VeltaGuiTest.h"
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "search/SearchSession.h"
 #include "search/TSaveSuchedialog.h"
 #include "search/TSuchenDialog.h"
@@ -26,12 +26,11 @@ using Entries = QList<ListEntry>;
 
 namespace {
 
-SearchChoices sampleChoices() {
-    SearchChoices c;
-    c.ingredients = {{u"(keine Auswahl)"_s, 0}, {u"Cachaça"_s, 12}, {u"Sahne"_s, 305}, {u"Weißer Rum"_s, 7}};
-    c.categories = {{u"(keine Auswahl)"_s, 0}, {u"Longdrink"_s, 2}, {u"Tiki"_s, 8}};
-    c.tastes = {{u"(keine Auswahl)"_s, 0}, {u"süß"_s, 0}, {u"sauer"_s, 1}};
-    return c;
+// The shared lists the dialog takes its boxes from.
+void fillShared(AppState& state) {
+    state.ingredientChoices.zutatliste = {{u"Cachaça"_s, 12}, {u"Sahne"_s, 305}, {u"Weißer Rum"_s, 7}};
+    state.categoryList = {u"Longdrink"_s, u"~"_s, u"Tiki"_s};
+    state.tasteList = {u"süß"_s, u"sauer"_s};
 }
 
 // Runs the step once the next popup menu or modal window is up, while the caller is blocked in it;
@@ -89,8 +88,8 @@ private slots:
         m_state.savedSearches = SavedSearches();
         m_state.startedFromCd = false;
         m_state.options.set(OptionsRecord::HomeBar, 2);
-        m_session = std::make_unique<SearchSession>(m_state.savedSearches);
-        m_session->setChoices(sampleChoices());
+        fillShared(m_state);
+        m_session = std::make_unique<SearchSession>(m_state);
         m_names = std::make_unique<TSaveSuchedialog>(UiContext{m_state, *m_skins});
         m_dialog = std::make_unique<TSuchenDialog>(UiContext{m_state, *m_skins}, *m_session, *m_names);
         m_dialog->show();

@@ -1,21 +1,21 @@
 #include "VeltaTest.h"
+#include "common/AppState.h"
 #include "search/SearchSession.h"
-#include "store/SavedSearches.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 const QString kNone = u"(keine Auswahl)"_s;
 
-// Ingredient box: entry k >= 1 is entry k - 1 of the sorted master list.
-SearchChoices sampleChoices() {
-    SearchChoices c;
-    c.ingredients = {{kNone, 0},         {u"Ananassaft"_s, 21}, {u"Cachaça"_s, 12},
-                     {u"Rum weiß"_s, 7}, {u"Sahne"_s, 305},     {u"Zitronensaft"_s, 3}};
-    // Categories sorted by name, carrying list positions; position 1 is a free slot.
-    c.categories = {{kNone, 0}, {u"Longdrink"_s, 0}, {u"Shortdrink"_s, 3}, {u"Tiki"_s, 2}};
-    c.tastes = {{kNone, 0}, {u"süß"_s, 0}, {u"sauer"_s, 2}};
-    return c;
+// The shared lists: the sorted master ingredient list, categories and tastes with a free slot.
+void fillShared(AppState& state) {
+    state.ingredientChoices.zutatliste = {{u"Ananassaft"_s, 21},
+                                          {u"Cachaça"_s, 12},
+                                          {u"Rum weiß"_s, 7},
+                                          {u"Sahne"_s, 305},
+                                          {u"Zitronensaft"_s, 3}};
+    state.categoryList = {u"Longdrink"_s, u"~"_s, u"Tiki"_s, u"Shortdrink"_s};
+    state.tasteList = {u"süß"_s, u"~"_s, u"sauer"_s};
 }
 
 int indexOf(const QList<ListEntry>& entries, const QString& text) {
@@ -27,9 +27,12 @@ int indexOf(const QList<ListEntry>& entries, const QString& text) {
 }
 
 struct Fixture {
-    SavedSearches saved;
-    SearchSession session{saved};
-    Fixture() { session.setChoices(sampleChoices()); }
+    AppState state;
+    SearchSession session{state};
+    Fixture() {
+        fillShared(state);
+        session.begin();
+    }
     int ingredient(const QString& name) const { return indexOf(session.choices().ingredients, name); }
     int category(const QString& name) const { return indexOf(session.choices().categories, name); }
     // "rum or cachaça but without cream, category Tiki, 10 to 25 %"
@@ -49,6 +52,19 @@ class TestSearchSession : public QObject {
     Q_OBJECT
 
 private slots:
+    void choicesFromTheSharedLists() {
+        Fixture f;
+        const SearchChoices& c = f.session.choices();
+        const QString none = u"(keine Auswahl)"_s;
+        QCOMPARE(c.ingredients.size(), 6);
+        QCOMPARE(c.ingredients.at(0), (ListEntry{none, 0}));
+        QCOMPARE(c.ingredients.at(1), (ListEntry{u"Ananassaft"_s, 21}));
+        // Categories sorted by name, tastes in list order; the free slot is left out, keys keep.
+        QCOMPARE(c.categories,
+                 (QList<ListEntry>{{none, 0}, {u"Longdrink"_s, 0}, {u"Shortdrink"_s, 3}, {u"Tiki"_s, 2}}));
+        QCOMPARE(c.tastes, (QList<ListEntry>{{none, 0}, {u"süß"_s, 0}, {u"sauer"_s, 2}}));
+    }
+
     void percentText_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
@@ -168,10 +184,12 @@ private slots:
         Fixture f;
         f.session.editMinimum(minimum);
         f.session.editMaximum(maximum);
-        const SearchSession::Confirmation c = f.session.confirm();
-        QCOMPARE(c.notice, notice);
-        if (c.accepted())
+        const Result c = f.session.confirm();
+        QCOMPARE(c ? QString() : c.notice().text, notice);
+        if (c)
             QCOMPARE(f.session.expression(), expression);
+        else
+            QCOMPARE(c.notice(), Notice::hint(notice, 2));
     }
 
     void confirmTakesBarAndPurchasesEvenWhenRefused() {
@@ -179,19 +197,20 @@ private slots:
         f.session.setBar(2);
         f.session.setPurchases(u"a"_s);
         f.session.editMaximum(u"100"_s);
-        const SearchSession::Confirmation c = f.session.confirm();
-        QVERIFY(!c.accepted());
-        QCOMPARE(c.optionBar, 3);
-        QCOMPARE(c.purchases, 0);
+        f.state.searchPurchases = 7;
+        QVERIFY(!f.session.confirm());
+        QCOMPARE(f.state.options.get(OptionsRecord::HomeBar), quint8(3));
+        QCOMPARE(f.state.searchPurchases, 0);
         QCOMPARE(f.session.form().purchases, u"0"_s); // shown as "0" after reading
         f.session.setPurchases(u"4"_s);
-        QCOMPARE(f.session.confirm().purchases, 4);
+        QVERIFY(!f.session.confirm());
+        QCOMPARE(f.state.searchPurchases, 4);
     }
 
     void exampleExpression() {
         Fixture f;
         f.fillExample();
-        QVERIFY(f.session.confirm().accepted());
+        QVERIFY(f.session.confirm());
         QCOMPARE(
             f.session.expression(),
             uR"((AT("    7",Z)>0 .OR. AT("   12",Z)>0) .AND. AT("  305",Z)=0 .AND. KAT = 3 .AND. ALK >= 10 .AND. ALK <= 25)"_s);
@@ -240,7 +259,8 @@ private slots:
     void cancelRestoresWhatWasShown() {
         Fixture f;
         f.fillExample();
-        f.session.shown(3); // the bar comes from the options first
+        f.state.options.set(OptionsRecord::HomeBar, 3);
+        f.session.begin(); // the bar comes from the options first
         QCOMPARE(f.session.form().bar, 2);
         const SearchForm atOpening = f.session.form();
         f.session.Reset();
@@ -330,7 +350,7 @@ private slots:
         QVERIFY(form.ownOnly && form.markedOnly && !form.homeBarOnly);
         QCOMPARE(f.session.choices().categories.at(form.category).text, u"Tiki"_s);
         QCOMPARE(form.taste, 0); // "SÜSS" is not "süß"
-        QCOMPARE(f.session.confirm().notice, SearchSession::alcoholRangeNotice());
+        QCOMPARE(f.session.confirm().notice().text, SearchSession::alcoholRangeNotice());
     }
 
     void barOutsideTheChoiceFallsBackToTheFirst() {
@@ -376,11 +396,21 @@ private slots:
         QFETCH(QString, slotName);
         Fixture f;
         f.fillExample();
-        const QByteArray before = f.saved.toBytes();
-        QCOMPARE(f.session.saveSlot(2, name), saved);
+        const QByteArray before = f.state.savedSearches.toBytes();
+        QVERIFY(f.session.saveSlot(2, name));
         QCOMPARE(f.session.slotNames().at(2), slotName);
-        if (!saved)
-            QCOMPARE(f.saved.toBytes(), before);
+        QCOMPARE(f.state.savedSearches.toBytes() == before, !saved);
+    }
+
+    void savingWhileReadOnlyIsRefused() {
+        Fixture f;
+        f.fillExample();
+        f.state.startedFromCd = true;
+        const QByteArray before = f.state.savedSearches.toBytes();
+        const Result saved = f.session.saveSlot(0, u"Tiki"_s);
+        QVERIFY(!saved);
+        QCOMPARE(saved.notice(), Notice::readOnly());
+        QCOMPARE(f.state.savedSearches.toBytes(), before);
     }
 
     void savedSlotRoundTripsThroughTheFile() {
@@ -390,11 +420,12 @@ private slots:
         f.session.setPurchases(u"2"_s);
         const SearchForm savedForm = f.session.form();
         QVERIFY(f.session.saveSlot(2, u"Tiki mit Rum"_s));
-        const SavedSearches reread = SavedSearches::fromFileBytes(f.saved.toBytes());
 
-        SavedSearches other = reread;
+        AppState other;
+        fillShared(other);
+        other.savedSearches = SavedSearches::fromFileBytes(f.state.savedSearches.toBytes());
         SearchSession second(other);
-        second.setChoices(sampleChoices());
+        second.begin();
         second.loadSlot(2);
         QCOMPARE(second.form(), savedForm);
         QCOMPARE(second.slotNames().at(2), u"Tiki mit Rum"_s);
@@ -405,9 +436,8 @@ private slots:
         Fixture f;
         f.fillExample();
         QVERIFY(f.session.saveSlot(0, u"Rum"_s));
-        SearchChoices fewer = sampleChoices();
-        fewer.ingredients.removeAt(3); // "Rum weiß" deleted
-        f.session.setChoices(fewer);
+        f.state.ingredientChoices.zutatliste.removeAt(2); // "Rum weiß" deleted
+        f.session.begin();
         f.session.loadSlot(0);
         QCOMPARE(f.session.form().ingredient[0], 0);
         QCOMPARE(f.session.choices().ingredients.at(f.session.form().alternative[0]).text, u"Cachaça"_s);
@@ -416,11 +446,12 @@ private slots:
     void refreshedChoicesKeepTheChoiceByName() {
         Fixture f;
         f.fillExample();
-        SearchChoices more = sampleChoices();
-        more.ingredients.insert(1, {u"Absinth"_s, 400});
-        more.categories.insert(1, {u"Fizz"_s, 4});
-        f.session.setChoices(more);
+        f.state.ingredientChoices.zutatliste.insert(0, {u"Absinth"_s, 400});
+        f.state.categoryList.append(u"Fizz"_s);
+        f.session.begin();
         const SearchForm& form = f.session.form();
+        const SearchChoices& more = f.session.choices();
+        QCOMPARE(more.categories.at(1).text, u"Fizz"_s);
         QCOMPARE(more.ingredients.at(form.ingredient[0]).text, u"Rum weiß"_s);
         QCOMPARE(more.ingredients.at(form.alternative[0]).text, u"Cachaça"_s);
         QCOMPARE(more.categories.at(form.category).text, u"Tiki"_s);
@@ -432,11 +463,13 @@ private slots:
     void infoIngredientsInRowOrder() {
         Fixture f;
         QVERIFY(f.session.infoIngredients().isEmpty());
+        QCOMPARE(f.session.infoNotice(), Notice::hint(u"Es wurden noch keine Zutaten ausgewählt."_s, 1));
         f.session.setAlternative(3, f.ingredient(u"Zitronensaft"_s));
         f.session.setIngredient(1, f.ingredient(u"Sahne"_s));
         f.session.setIngredient(0, f.ingredient(u"Ananassaft"_s));
         const QList<ListEntry> expected = {{u"Ananassaft"_s, 21}, {u"Sahne"_s, 305}, {u"Zitronensaft"_s, 3}};
         QCOMPARE(f.session.infoIngredients(), expected);
+        QVERIFY(!f.session.infoNotice());
     }
 
     void outOfRangeSelectionsFallBackToNone() {

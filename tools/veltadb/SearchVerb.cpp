@@ -2,6 +2,7 @@
 
 #include "app/RecipeListListing.h"
 #include "browser/RecipeList.h"
+#include "common/AppState.h"
 #include "maint/ChoiceLists.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
@@ -32,14 +33,6 @@ int slotNumber(const QString& text) {
     return ok && n >= 1 && n <= SavedSearches::kSlots ? n : 0;
 }
 
-SearchChoices choicesFor(const QString& folder, const IngredientChoices& ingredients) {
-    QStringList categories;
-    QStringList tastes;
-    ListsFile::load(QDir(folder).filePath(QStringLiteral("VE.DAT")), &categories, &tastes);
-    const QString none = SearchSession::noChoice();
-    return {ChoiceLists::ingredientBox(ingredients.zutatliste),
-            ChoiceLists::categoryChoices(categories, none), ChoiceLists::tasteChoices(tastes, none)};
-}
 } // namespace
 
 int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStream& out, QTextStream& err) {
@@ -60,25 +53,30 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         openTable(recipeTable, folder, "RE");
         openTable(ingredientTable, folder, "ZU");
         TApollo recipes(recipeTable);
-        TApollo ingredientRecords(ingredientTable);
-        const IngredientChoices ingredients = ChoiceLists::readIngredients(ingredientRecords);
+        TApollo ingredients(ingredientTable);
+        // The shared state as the program holds it after start-up.
+        AppState state;
+        const QDir dir(folder);
+        ListsFile::load(dir.filePath(QStringLiteral("VE.DAT")), &state.categoryList, &state.tasteList);
+        state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+        state.savedSearches = SavedSearches::load(dir.filePath(QStringLiteral("SUCHEN.CFG")));
+        state.recipeTotal = recipes.Count();
 
-        SavedSearches saved = SavedSearches::load(QDir(folder).filePath(QStringLiteral("SUCHEN.CFG")));
-        SearchSession session(saved);
-        session.setChoices(choicesFor(folder, ingredients));
+        SearchSession session(state);
+        session.begin();
         session.loadSlot(slot - 1);
-        const SearchSession::Confirmation confirmation = session.confirm();
-        if (!confirmation.accepted()) {
-            err << "veltadb: " << confirmation.notice << '\n';
+        if (const Result confirmed = session.confirm(); !confirmed) {
+            err << "veltadb: " << confirmed.notice().text << '\n';
             return 1;
         }
         RecipeList list;
         RecipeListListing listing(list, recipes,
-                                  {&ingredients.homeBars, confirmation.optionBar, confirmation.purchases});
+                                  {&state.ingredientChoices.homeBars,
+                                   state.options.get(OptionsRecord::HomeBar), state.searchPurchases});
         listing.FillRecipeList(false); // the program starts with every drink listed
         const QString expression = session.expression();
         const SearchPass::Outcome outcome =
-            SearchPass::run(recipes, listing, recipes.Count(), expression, session.form().homeBarOnly);
+            SearchPass::run(recipes, listing, state.recipeTotal, expression, session.form().homeBarOnly);
         QList<int> numbers = outcome.found == 0 ? QList<int>() : list.recordNumbers();
         std::sort(numbers.begin(), numbers.end());
         out << "filter: " << expression << '\n';
