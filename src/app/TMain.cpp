@@ -229,6 +229,18 @@ void TMain::FillRecipeList(bool homeBarOnly) {
     browser->FillRecipeList(homeBarOnly);
 }
 
+int TMain::ListedCount() const {
+    return browser->browser().list().ListedCount();
+}
+
+void TMain::ShowFirst() {
+    browser->showFirst();
+}
+
+void TMain::ClearQuickSearch() {
+    HauptEdit->clear();
+}
+
 int TMain::CurrentRecNo() const {
     return browser->browser().shown().CurrentRecNo();
 }

@@ -60,12 +60,15 @@ public:
 
     // MainWindowPort: what the feature windows ask of the main window.
     void FillRecipeList(bool homeBarOnly = false) override;
+    int ListedCount() const override;
+    void ShowFirst() override;
+    void ClearQuickSearch() override;
     int CurrentRecNo() const override;
     void ReloadCurrent() override;
     void RunCommand(const QString& command) override;
     void ShowIngredientInfo(int number) override;
     void layoutMain();
-    void setCancelSearchEnabled(bool enabled);
+    void setCancelSearchEnabled(bool enabled) override;
     QString debugInfoText() const;
     // Rebuilds every window's copy of one kind of choices (1 categories, 2 tastes, 3 ingredients,
     // 4 decorations) from its source.

@@ -12,6 +12,14 @@ public:
     // Rebuilds the recipe list from the recipe table as it stands (the active filter applies);
     // with homeBarOnly only the drinks mixable from the chosen home bar.
     virtual void FillRecipeList(bool homeBarOnly) = 0;
+    // The number of drinks the list holds now (`ListedCount`).
+    virtual int ListedCount() const = 0;
+    // Selects the first drink of the list and shows its recipe.
+    virtual void ShowFirst() = 0;
+    // Empties the quick-search field above the list.
+    virtual void ClearQuickSearch() = 0;
+    // "Suchkriterien &aufheben" and toolbar button 4 of both sets.
+    virtual void setCancelSearchEnabled(bool enabled) = 0;
     // The record number of the shown recipe; 0 when the list is empty.
     virtual int CurrentRecNo() const = 0;
     // Reloads and redraws the shown recipe after its record changed.

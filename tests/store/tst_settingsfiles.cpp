@@ -144,6 +144,31 @@ private slots:
         }
     }
 
+    // A length byte beyond its field's capacity reads the field only, never the bytes behind it.
+    void searchCriteriaLengthClamped_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("capacity");
+        QTest::newRow("name") << 0 << 70;
+        QTest::newRow("ingredient row 4") << 179 << 30;
+        QTest::newRow("alternative row 1") << 210 << 30;
+        QTest::newRow("taste, last field") << 385 << 50;
+    }
+    void searchCriteriaLengthClamped() {
+        QFETCH(int, offset);
+        QFETCH(int, capacity);
+        QByteArray bytes(436, 'x');
+        bytes[offset] = char(0xFF);
+        bytes.replace(offset + 1, capacity, QByteArray(capacity, 'a'));
+        const SearchCriteria c(bytes);
+        const QString expected(capacity, QLatin1Char('a'));
+        const QString read = offset == 0     ? c.name()
+                             : offset == 179 ? c.ingredient(3)
+                             : offset == 210 ? c.alternative(0)
+                                             : c.taste();
+        QCOMPARE(read, expected);
+        QCOMPARE(c.bytes(), bytes); // taken as it is
+    }
+
     void savedSearchesRoundTripIsByteExact() {
         TempDataFolder dir;
         const QString path = dir.filePath(QStringLiteral("SUCHEN.CFG"));

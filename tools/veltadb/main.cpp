@@ -1,5 +1,6 @@
-// veltadb: inspect, dump, query and check the program's tables from the command line, and mark
-// recipes with the program's own code.
+// veltadb: inspect, dump, query and check the program's tables, mark recipes and run saved
+// searches from the command line, with the program's own code.
+#include "SearchVerb.h"
 #include "browser/RecipeMarks.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
@@ -30,7 +31,8 @@ int usage() {
              "  veltadb check ORDNER        Datenordner prüfen\n"
              "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
              "  veltadb mark DATEI [AUSDRUCK]  Rezepte markieren (alle oder die Treffer)\n"
-             "  veltadb unmark DATEI         alle Markierungen aufheben\n";
+             "  veltadb unmark DATEI         alle Markierungen aufheben\n"
+             "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n";
     return 2;
 }
 
@@ -156,6 +158,8 @@ int main(int argc, char* argv[]) {
             return mark(args.at(2), args.value(3));
         if (command == QStringLiteral("unmark") && args.size() == 3)
             return unmark(args.at(2));
+        if (command == QStringLiteral("suche") && args.size() == 4)
+            return SearchVerb::run(args.at(2), args.at(3), out(), err());
     } catch (const StoreError& e) {
         err() << "veltadb: " << e.text() << '\n';
         return 1;

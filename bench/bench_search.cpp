@@ -1,0 +1,123 @@
+// Search benchmark on the 5000-recipe synthetic data set: building the expression from the
+// dialog's criteria, applying it, refilling the list (with the home bar rule) and lifting the
+// filter, as one confirmed search does.
+#include "BenchHarness.h"
+#include "SyntheticDataSet.h"
+#include "app/RecipeListListing.h"
+#include "browser/RecipeList.h"
+#include "maint/ChoiceLists.h"
+#include "search/SearchPass.h"
+#include "search/SearchSession.h"
+#include "store/ListsFile.h"
+#include "store/SavedSearches.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+void openTable(TTable& table, const QString& folder, const char* name) {
+    table.setDatabaseName(folder);
+    table.setTableName(QString::fromLatin1(name));
+    table.Open();
+}
+
+// The entry of the ingredient box carrying the ingredient number.
+int entryOf(const SearchSession& session, int number) {
+    const QList<ListEntry>& box = session.choices().ingredients;
+    for (int i = 1; i < int(box.size()); ++i) {
+        if (box.at(i).data == number)
+            return i;
+    }
+    return 0;
+}
+
+struct Case {
+    QString name;
+    int expressionLength = 0;
+    int found = 0;
+    BenchHarness::Result result;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir dir;
+    SyntheticDataSet::write(dir.path());
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable re(env);
+    TTable zu(env);
+    openTable(re, dir.path(), "RE");
+    openTable(zu, dir.path(), "ZU");
+    TApollo recipes(re);
+    TApollo ingredients(zu);
+    QStringList categories;
+    QStringList tastes;
+    ListsFile::load(QDir(dir.path()).filePath(QStringLiteral("VE.DAT")), &categories, &tastes);
+    const IngredientChoices choices = ChoiceLists::readIngredients(ingredients);
+    SavedSearches saved;
+    SearchSession session(saved);
+    const QString none = SearchSession::noChoice();
+    session.setChoices({ChoiceLists::ingredientBox(choices.zutatliste),
+                        ChoiceLists::categoryChoices(categories, none),
+                        ChoiceLists::tasteChoices(tastes, none)});
+    RecipeList list;
+    RecipeListListing listing(list, recipes, {&choices.homeBars, 1, 2});
+    listing.FillRecipeList(false);
+    const int total = recipes.Count();
+
+    const auto measure = [&](const QString& name) {
+        Case c;
+        c.name = name;
+        c.expressionLength = int(session.expression().size());
+        c.result = BenchHarness::run(name, [&] {
+            const SearchPass::Outcome o =
+                SearchPass::run(recipes, listing, total, session.expression(), session.form().homeBarOnly);
+            c.found = o.found;
+        });
+        return c;
+    };
+
+    // Every clause: four rows with alternatives, category, taste, range, marked, own.
+    for (int row = 0; row < 4; ++row) {
+        session.setIngredient(row, entryOf(session, 2 + row));
+        session.setAlternative(row, entryOf(session, 10 + row));
+    }
+    session.setCategory(1);
+    session.setTaste(1);
+    session.editMinimum(QStringLiteral("0"));
+    session.editMaximum(QStringLiteral("98"));
+    session.setMarkedOnly(true);
+    session.setOwnOnly(true);
+    session.setHomeBarOnly(true);
+    const Case largest = measure(QStringLiteral("größter Ausdruck + Hausbar"));
+
+    // Four "ohne" rows and a range: most drinks pass, so the home bar fill sees nearly all of them.
+    session.Reset();
+    for (int row = 0; row < 4; ++row) {
+        session.setIngredient(row, entryOf(session, 1400 + row));
+        session.setWithout(row, true);
+    }
+    session.editMaximum(QStringLiteral("98"));
+    session.setHomeBarOnly(true);
+    const Case broad = measure(QStringLiteral("viele Treffer + Hausbar"));
+
+    session.setHomeBarOnly(false);
+    const Case broadPlain = measure(QStringLiteral("viele Treffer ohne Hausbar"));
+
+    out << "Synthetische Daten: " << total << " Rezepte, " << SyntheticDataSet::kIngredients
+        << " Zutaten\n\n";
+    for (const Case& c : {largest, broad, broadPlain}) {
+        out << c.name << ": Ausdruck " << c.expressionLength << " Zeichen, " << c.found << " Treffer\n";
+        BenchHarness::print(out, c.result, 10);
+    }
+    return 0;
+}

@@ -1,0 +1,14 @@
+#include "app/RecipeListListing.h"
+
+#include "browser/RecipeList.h"
+
+void RecipeListListing::FillRecipeList(bool homeBarOnly) {
+    if (homeBarOnly)
+        m_list.FillRecipeList(m_recipes, [this](const QString& z) { return m_homeBar.keeps(z); });
+    else
+        m_list.FillRecipeList(m_recipes);
+}
+
+int RecipeListListing::ListedCount() const {
+    return m_list.ListedCount();
+}

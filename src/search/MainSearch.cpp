@@ -1,0 +1,63 @@
+#include "search/MainSearch.h"
+
+#include "search/MainSearchHost.h"
+#include "search/SearchPass.h"
+#include "search/SearchSession.h"
+
+namespace {
+class WaitCursor {
+public:
+    explicit WaitCursor(MainSearchHost& host) : m_host(host) { m_host.setWaitCursor(true); }
+    ~WaitCursor() { m_host.setWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    MainSearchHost& m_host;
+};
+} // namespace
+
+MainSearch::MainSearch(SearchSession& session, TApollo& recipes, MainSearchHost& host)
+    : m_session(session), m_recipes(recipes), m_host(host) {}
+
+bool MainSearch::offer(int recipeTotal, bool debugInfo, bool* accepted) {
+    *accepted = m_host.runSearchDialog();
+    if (!*accepted) {
+        m_session.cancelled();
+        return true;
+    }
+    const bool homeBarOnly = m_session.form().homeBarOnly;
+    const QString expression = m_session.expression();
+    m_host.finishPainting();
+    if (debugInfo && !expression.isEmpty())
+        m_host.showExpression(expression);
+    const SearchPass::Outcome outcome =
+        SearchPass::run(m_recipes, m_host, recipeTotal, expression, homeBarOnly);
+    m_host.playNoise(outcome.sound());
+    if (outcome.found == 0)
+        m_host.reportNoMatch();
+    if (outcome.clearSearchOff)
+        m_host.setClearSearchEnabled(false);
+    return outcome.finished;
+}
+
+void MainSearch::start(int recipeTotal, bool debugInfo) {
+    bool accepted = false;
+    while (!offer(recipeTotal, debugInfo, &accepted)) {
+    }
+    if (m_host.ListedCount() == 0)
+        m_host.FillRecipeList(false);
+    if (accepted)
+        m_host.showFirst();
+}
+
+void MainSearch::clear() {
+    {
+        WaitCursor wait(m_host);
+        m_host.setClearSearchEnabled(false);
+        m_host.playNoise(kClearSound);
+        m_session.Reset();
+        m_host.FillRecipeList(false);
+    }
+    m_host.showFirst();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// What a search needs of the list of drinks: rebuilding it from what the recipe table shows,
+// optionally keeping only drinks mixable from the home bar, and how many it lists.
+class SearchListing {
+public:
+    virtual ~SearchListing() = default;
+    virtual void FillRecipeList(bool homeBarOnly) = 0;
+    virtual int ListedCount() const = 0;
+};

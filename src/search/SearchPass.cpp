@@ -1,0 +1,48 @@
+#include "search/SearchPass.h"
+
+#include "search/SearchListing.h"
+#include "store/TApollo.h"
+
+namespace {
+// Lifts the filter when the pass ends, however it ends.
+class FilterLift {
+public:
+    explicit FilterLift(TApollo& table) : m_table(table) {}
+    ~FilterLift() {
+        try {
+            m_table.Query(QString());
+        } catch (...) { // nothing to lift on a table that failed
+        }
+    }
+    FilterLift(const FilterLift&) = delete;
+    FilterLift& operator=(const FilterLift&) = delete;
+
+private:
+    TApollo& m_table;
+};
+} // namespace
+
+SearchPass::Outcome SearchPass::run(TApollo& recipes, SearchListing& listing, int recipeTotal,
+                                    const QString& expression, bool homeBarOnly) {
+    Outcome out;
+    {
+        FilterLift lift(recipes);
+        if (!homeBarOnly || !expression.isEmpty()) {
+            if (!expression.isEmpty())
+                out.found = recipes.Query(expression);
+            else
+                out.found = recipeTotal == listing.ListedCount() ? -1 : 1;
+        }
+        if (out.found > 0 || (homeBarOnly && expression.isEmpty())) {
+            listing.FillRecipeList(homeBarOnly);
+            out.found = listing.ListedCount();
+            out.filled = true;
+        }
+    }
+    out.finished = out.found != 0 && out.filled;
+    if (recipeTotal == listing.ListedCount() && expression.isEmpty()) {
+        out.clearSearchOff = true;
+        out.finished = true;
+    }
+    return out;
+}

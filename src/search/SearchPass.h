@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class SearchListing;
+class TApollo;
+
+// One confirmed search: the filter applied to the recipe table, the list rebuilt from the matches
+// (with the home bar rule when asked), the filter lifted again.
+class SearchPass {
+public:
+    static constexpr int kFoundSound = 1;
+    static constexpr int kNothingFoundSound = 2;
+
+    struct Outcome {
+        int found = 0;       // 0: nothing found; the search is offered again
+        bool filled = false; // the list was rebuilt
+        bool finished = false;
+        bool clearSearchOff = false; // everything listed and no filter: nothing left to clear
+        int sound() const { return found == 0 ? kNothingFoundSound : kFoundSound; }
+    };
+
+    // recipeTotal: the number of recipes in the table. The filter is lifted also when the store
+    // fails on the way.
+    static Outcome run(TApollo& recipes, SearchListing& listing, int recipeTotal, const QString& expression,
+                       bool homeBarOnly);
+};

@@ -1,0 +1,232 @@
+#include "search/SearchSession.h"
+
+#include "common/AppState.h"
+#include "store/SavedSearches.h"
+
+namespace {
+// Bytes of the record; larger values would wrap into harmless-looking small ones.
+int byteValue(int value) {
+    return qBound(0, value, 255);
+}
+
+QString withoutSurroundingSpaces(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+} // namespace
+
+SearchSession::SearchSession(AppState& state) : m_state(state) {
+    Reset();
+    storeInto(m_current);
+}
+
+int SearchSession::clampedIndex(const QList<ListEntry>& entries, int index) {
+    return index >= 0 && index < int(entries.size()) ? index : 0;
+}
+
+QString SearchSession::entryText(const QList<ListEntry>& entries, int index) const {
+    return index > 0 && index < int(entries.size()) ? entries.at(index).text : SearchChoices::noChoice();
+}
+
+int SearchSession::entryKey(const QList<ListEntry>& entries, int index) const {
+    return index > 0 && index < int(entries.size()) ? entries.at(index).data : -1;
+}
+
+int SearchSession::indexByName(const QList<ListEntry>& entries, const QString& name, int capacity) {
+    if (name.isEmpty())
+        return 0;
+    for (int i = 0; i < int(entries.size()); ++i) {
+        if (entries.at(i).text.left(capacity).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return 0;
+}
+
+void SearchSession::refreshChoices() {
+    SearchCriteria names;
+    storeInto(names);
+    m_choices =
+        SearchChoices::build(m_state.ingredientChoices.zutatliste, m_state.categoryList, m_state.tasteList);
+    selectByNames(names);
+}
+
+void SearchSession::setIngredient(int row, int index) {
+    m_form.ingredient[size_t(row)] = clampedIndex(m_choices.ingredients, index);
+}
+
+void SearchSession::setAlternative(int row, int index) {
+    m_form.alternative[size_t(row)] = clampedIndex(m_choices.ingredients, index);
+}
+
+void SearchSession::setWithout(int row, bool without) {
+    m_form.without[size_t(row)] = without;
+}
+
+void SearchSession::setCategory(int index) {
+    m_form.category = clampedIndex(m_choices.categories, index);
+}
+
+void SearchSession::setTaste(int index) {
+    m_form.taste = clampedIndex(m_choices.tastes, index);
+}
+
+NumberField::Edited SearchSession::editMinimum(const QString& text) {
+    const NumberField::Edited edited = NumberField::percent(text);
+    m_form.minimum = edited.text;
+    return edited;
+}
+
+NumberField::Edited SearchSession::editMaximum(const QString& text) {
+    const NumberField::Edited edited = NumberField::percent(text);
+    m_form.maximum = edited.text;
+    return edited;
+}
+
+void SearchSession::stepMinimum(int delta) {
+    m_form.minimum = NumberField::percent(
+        NumberField::stepped(NumberField::percentValue(m_form.minimum), delta, kMaxPercent));
+}
+
+void SearchSession::stepMaximum(int delta) {
+    m_form.maximum = NumberField::percent(
+        NumberField::stepped(NumberField::percentValue(m_form.maximum), delta, kMaxPercent));
+}
+
+void SearchSession::stepPurchases(int delta) {
+    m_form.purchases = QString::number(NumberField::stepped(purchases(), delta, kMaxPurchases));
+}
+
+void SearchSession::setBar(int bar) {
+    m_form.bar = bar >= 0 && bar < kBars ? bar : 0;
+}
+
+void SearchSession::begin() {
+    refreshChoices();
+    setBar(m_state.options.get(OptionsRecord::HomeBar) - 1);
+    storeInto(m_current);
+}
+
+Result SearchSession::confirm() {
+    m_state.options.set(OptionsRecord::HomeBar, quint8(m_form.bar + 1));
+    const int purchases = NumberField::plainValue(m_form.purchases);
+    if (purchases < 0)
+        m_form.purchases = QStringLiteral("0");
+    m_state.searchPurchases = qMax(0, purchases);
+    const int minimum = NumberField::percentValue(m_form.minimum);
+    const int maximum = NumberField::percentValue(m_form.maximum);
+    if (maximum > kMaxPercent)
+        return Result::refused(Notice::hint(alcoholRangeNotice(), kAlcoholNoticeLines));
+    if (maximum < minimum)
+        return Result::refused(Notice::hint(minimumAboveMaximumNotice(), kAlcoholNoticeLines));
+    return Result::ok();
+}
+
+void SearchSession::Reset() {
+    m_form = SearchForm();
+}
+
+void SearchSession::SetzeKriterium(const SearchCriteria& criteria) {
+    m_form.minimum = NumberField::percent(criteria.minAlcohol());
+    m_form.maximum = NumberField::percent(criteria.maxAlcohol());
+    m_form.purchases = QString::number(criteria.purchases());
+    for (int row = 0; row < SearchForm::kRows; ++row)
+        m_form.without[size_t(row)] = criteria.without(row);
+    selectByNames(criteria);
+    setBar(criteria.homeBarIndex());
+    m_form.ownOnly = criteria.ownOnly();
+    m_form.homeBarOnly = criteria.homeBarOnly();
+    m_form.markedOnly = criteria.markedOnly();
+}
+
+void SearchSession::selectByNames(const SearchCriteria& criteria) {
+    const QList<ListEntry>& ingredients = m_choices.ingredients;
+    for (int row = 0; row < SearchForm::kRows; ++row) {
+        m_form.ingredient[size_t(row)] =
+            indexByName(ingredients, criteria.ingredient(row), SearchCriteria::kMaxIngredient);
+        m_form.alternative[size_t(row)] =
+            indexByName(ingredients, criteria.alternative(row), SearchCriteria::kMaxIngredient);
+    }
+    m_form.taste = indexByName(m_choices.tastes, criteria.taste(), SearchCriteria::kMaxCategory);
+    m_form.category = indexByName(m_choices.categories, criteria.category(), SearchCriteria::kMaxCategory);
+}
+
+void SearchSession::storeInto(SearchCriteria& criteria) const {
+    criteria.setHomeBarIndex(m_form.bar);
+    criteria.setOwnOnly(m_form.ownOnly);
+    for (int row = 0; row < SearchForm::kRows; ++row) {
+        criteria.setWithout(row, m_form.without[size_t(row)]);
+        criteria.setIngredient(row, entryText(m_choices.ingredients, m_form.ingredient[size_t(row)]));
+        criteria.setAlternative(row, entryText(m_choices.ingredients, m_form.alternative[size_t(row)]));
+    }
+    criteria.setMinAlcohol(byteValue(NumberField::percentValue(m_form.minimum)));
+    criteria.setMaxAlcohol(byteValue(NumberField::percentValue(m_form.maximum)));
+    criteria.setMarkedOnly(m_form.markedOnly);
+    criteria.setHomeBarOnly(m_form.homeBarOnly);
+    criteria.setPurchases(byteValue(purchases()));
+    criteria.setCategory(entryText(m_choices.categories, m_form.category));
+    criteria.setTaste(entryText(m_choices.tastes, m_form.taste));
+}
+
+QList<ListEntry> SearchSession::infoIngredients() const {
+    QList<ListEntry> out;
+    for (int row = 0; row < SearchForm::kRows; ++row) {
+        for (const int index : {m_form.ingredient[size_t(row)], m_form.alternative[size_t(row)]}) {
+            if (index > 0 && index < int(m_choices.ingredients.size()))
+                out.append(m_choices.ingredients.at(index));
+        }
+    }
+    return out;
+}
+
+std::optional<Notice> SearchSession::infoNotice() const {
+    if (!infoIngredients().isEmpty())
+        return std::nullopt;
+    return Notice::hint(noIngredientsNotice(), kNoIngredientsLines);
+}
+
+SearchFilter::Terms SearchSession::terms() const {
+    SearchFilter::Terms t;
+    for (int row = 0; row < SearchForm::kRows; ++row) {
+        SearchFilter::Row& r = t.rows[size_t(row)];
+        r.ingredient = qMax(0, entryKey(m_choices.ingredients, m_form.ingredient[size_t(row)]));
+        r.alternative = qMax(0, entryKey(m_choices.ingredients, m_form.alternative[size_t(row)]));
+        r.without = m_form.without[size_t(row)];
+    }
+    t.categoryPosition = entryKey(m_choices.categories, m_form.category);
+    t.tastePosition = entryKey(m_choices.tastes, m_form.taste);
+    const int minimum = NumberField::percentValue(m_form.minimum);
+    t.maximumAlcohol = NumberField::percentValue(m_form.maximum);
+    t.minimumAlcohol =
+        minimum == 0 && t.maximumAlcohol == kMaxPercent ? SearchFilter::kNoAlcoholClause : minimum;
+    t.markedOnly = m_form.markedOnly;
+    t.ownOnly = m_form.ownOnly;
+    return t;
+}
+
+QStringList SearchSession::slotNames() const {
+    QStringList names;
+    for (int slot = 0; slot < SavedSearches::kSlots; ++slot)
+        names << m_state.savedSearches.slot(slot).name();
+    return names;
+}
+
+void SearchSession::loadSlot(int slot) {
+    SetzeKriterium(m_state.savedSearches.slot(slot));
+}
+
+Result SearchSession::saveSlot(int slot, const QString& name) {
+    if (m_state.startedFromCd)
+        return Result::refused(Notice::readOnly());
+    const QString stripped = withoutSurroundingSpaces(name.left(255));
+    if (stripped.isEmpty())
+        return Result::ok();
+    SearchCriteria& criteria = m_state.savedSearches.slot(slot);
+    criteria.setName(stripped.left(SearchCriteria::kMaxName));
+    storeInto(criteria);
+    return Result::ok();
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "common/Notice.h"
+#include "common/Result.h"
+#include "search/NumberField.h"
+#include "search/SearchChoices.h"
+#include "search/SearchForm.h"
+#include "store/SearchCriteria.h"
+
+#include <QStringList>
+
+#include <optional>
+
+struct AppState;
+
+// The search dialog's state and rules without the window: the controls as data, the criteria
+// record shown at opening, OK's checks, "  &Reset", `SetzeKriterium`, the ingredients for
+// "  &Info", loading and saving the ten saved searches of the shared state, and the filter the
+// criteria build.
+class SearchSession {
+public:
+    static QString alcoholRangeNotice() {
+        return QStringLiteral("Bitte geben Sie einen Alkoholwert zwischen 0 und 99 ein.");
+    }
+    static QString minimumAboveMaximumNotice() {
+        return QStringLiteral("Der minimale Alkoholwert ist größer als der maximale!");
+    }
+    static constexpr int kAlcoholNoticeLines = 2;
+    static QString noIngredientsNotice() {
+        return QStringLiteral("Es wurden noch keine Zutaten ausgewählt.");
+    }
+    static constexpr int kNoIngredientsLines = 1;
+    static constexpr int kMaxPercent = 99;
+    static constexpr int kMaxPurchases = 9;
+    static constexpr int kBars = 3;
+
+    explicit SearchSession(AppState& state);
+
+    const SearchForm& form() const { return m_form; }
+    const SearchChoices& choices() const { return m_choices; }
+    // The boxes take the shared choice lists as they are now; every box keeps its choice by name
+    // where the new list still holds it, else it falls back to "(keine Auswahl)".
+    void refreshChoices();
+
+    // The user's input, one control at a time.
+    void setIngredient(int row, int index);
+    void setAlternative(int row, int index);
+    void setWithout(int row, bool without);
+    void setCategory(int index);
+    void setTaste(int index);
+    NumberField::Edited editMinimum(const QString& text);
+    NumberField::Edited editMaximum(const QString& text);
+    void stepMinimum(int delta);
+    void stepMaximum(int delta);
+    void setPurchases(const QString& text) { m_form.purchases = text; }
+    void stepPurchases(int delta);
+    void setMarkedOnly(bool on) { m_form.markedOnly = on; }
+    void setOwnOnly(bool on) { m_form.ownOnly = on; }
+    void setHomeBarOnly(bool on) { m_form.homeBarOnly = on; }
+    void setBar(int bar);
+
+    // Showing the dialog: the boxes from the shared choice lists, the home bar choice from the
+    // options, then the controls become the current criteria record.
+    void begin();
+    // OK: the home bar choice goes to the options and the purchases to the shared state, even when
+    // an impossible alcohol range is refused and the dialog stays open.
+    Result confirm();
+    // Closed other than with OK: the controls go back to the criteria shown at opening.
+    void cancelled() { SetzeKriterium(m_current); }
+    const SearchCriteria& current() const { return m_current; }
+
+    void Reset();
+    void SetzeKriterium(const SearchCriteria& criteria);
+    // Every field of the record except its name.
+    void storeInto(SearchCriteria& criteria) const;
+    // "  &Info": the chosen ingredients, row 1 first, row 1 alternative, row 2 first, and so on.
+    QList<ListEntry> infoIngredients() const;
+    // The notice "  &Info" gives when no ingredient is chosen.
+    std::optional<Notice> infoNotice() const;
+
+    SearchFilter::Terms terms() const;
+    QString expression() const { return SearchFilter::build(terms()); }
+    int purchases() const { return qMax(0, NumberField::plainValue(m_form.purchases)); }
+
+    // The ten saved searches (slot 0..9).
+    QStringList slotNames() const;
+    void loadSlot(int slot);
+    // Saves the controls under the name (leading and trailing spaces stripped, cut to 70
+    // characters); nothing changes when no name is left. Refused while started read-only.
+    Result saveSlot(int slot, const QString& name);
+
+private:
+    static int indexByName(const QList<ListEntry>& entries, const QString& name, int capacity);
+    static int clampedIndex(const QList<ListEntry>& entries, int index);
+    QString entryText(const QList<ListEntry>& entries, int index) const;
+    int entryKey(const QList<ListEntry>& entries, int index) const;
+    void selectByNames(const SearchCriteria& criteria);
+
+    AppState& m_state;
+    SearchChoices m_choices;
+    SearchForm m_form;
+    SearchCriteria m_current;
+};

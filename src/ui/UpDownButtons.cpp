@@ -1,0 +1,21 @@
+#include "ui/UpDownButtons.h"
+
+#include <QToolButton>
+
+UpDownButtons::UpDownButtons(QWidget* parent)
+    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+    for (auto [button, arrow, delta] :
+         {std::tuple{m_up, Qt::UpArrow, 1}, std::tuple{m_down, Qt::DownArrow, -1}}) {
+        button->setArrowType(arrow);
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setIconSize(QSize(7, 4));
+        connect(button, &QToolButton::clicked, this, [this, d = delta] { emit stepped(d); });
+    }
+}
+
+void UpDownButtons::resizeEvent(QResizeEvent*) {
+    const int half = height() / 2;
+    m_up->setGeometry(0, 0, width(), half);
+    m_down->setGeometry(0, half, width(), height() - half);
+}

@@ -1,0 +1,278 @@
+#include "TestTables.h"
+#include "VeltaTest.h"
+#include "app/RecipeListListing.h"
+#include "browser/RecipeList.h"
+#include "common/AppState.h"
+#include "maint/ChoiceLists.h"
+#include "search/MainSearch.h"
+#include "search/MainSearchHost.h"
+#include "search/SearchSession.h"
+#include "store/StoreError.h"
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The main window as the search loop sees it: the list is the real recipe list over the test
+// tables; each showing of the dialog runs the next scripted answer.
+class ScriptedHost : public MainSearchHost {
+public:
+    using Answer = std::function<bool(SearchSession&)>;
+
+    ScriptedHost(SearchSession& session, RecipeListListing& listing)
+        : m_session(session), m_listing(listing) {}
+
+    QList<Answer> answers;
+    QStringList events;
+    bool failFill = false;
+    SearchForm lastShown;
+    bool lastAccepted = false;
+
+    bool runSearchDialog() override {
+        events << u"dialog"_s;
+        m_session.begin();
+        lastShown = m_session.form();
+        lastAccepted = !answers.isEmpty() && answers.takeFirst()(m_session);
+        return lastAccepted;
+    }
+    void finishPainting() override { events << u"paint"_s; }
+    void showExpression(const QString& e) override { events << u"debug "_s + e; }
+    void FillRecipeList(bool homeBarOnly) override {
+        if (failFill)
+            throw StoreError(u"Lesefehler"_s);
+        events << (homeBarOnly ? u"fill bar"_s : u"fill"_s);
+        m_listing.FillRecipeList(homeBarOnly);
+    }
+    int ListedCount() const override { return m_listing.ListedCount(); }
+    void playNoise(int number) override { events << u"noise "_s + QString::number(number); }
+    void reportNoMatch() override { events << u"no match"_s; }
+    void setClearSearchEnabled(bool enabled) override {
+        events << (enabled ? u"clear on"_s : u"clear off"_s);
+    }
+    void setWaitCursor(bool on) override { events << (on ? u"wait"_s : u"unwait"_s); }
+    void showFirst() override { events << u"first"_s; }
+
+private:
+    SearchSession& m_session;
+    RecipeListListing& m_listing;
+};
+
+int entryFor(const QList<ListEntry>& entries, int key) {
+    for (int i = 1; i < int(entries.size()); ++i) {
+        if (entries.at(i).data == key)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestMainSearch : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestTables> m_tables;
+    AppState m_state;
+    std::unique_ptr<SearchSession> m_session;
+    RecipeList m_list;
+    std::unique_ptr<RecipeListListing> m_listing;
+    std::unique_ptr<ScriptedHost> m_host;
+    std::unique_ptr<MainSearch> m_search;
+    int m_total = 0;
+
+    ScriptedHost::Answer choose(int ingredient, bool without = false) {
+        return [this, ingredient, without](SearchSession& s) {
+            s.Reset();
+            s.setIngredient(0, entryFor(s.choices().ingredients, ingredient));
+            s.setWithout(0, without);
+            return true;
+        };
+    }
+    // Cream and cachaça together: no drink has both.
+    static ScriptedHost::Answer noMatch() {
+        return [](SearchSession& s) {
+            s.setIngredient(0, entryFor(s.choices().ingredients, 3));
+            s.setIngredient(1, entryFor(s.choices().ingredients, 4));
+            return true;
+        };
+    }
+    static ScriptedHost::Answer nothing() {
+        return [](SearchSession& s) {
+            s.Reset();
+            return true;
+        };
+    }
+    static ScriptedHost::Answer homeBar() {
+        return [](SearchSession& s) {
+            s.Reset();
+            s.setHomeBarOnly(true);
+            return true;
+        };
+    }
+    static ScriptedHost::Answer cancel() {
+        return [](SearchSession& s) {
+            s.Reset();
+            s.setHomeBarOnly(true); // changed in the dialog, then thrown away
+            return false;
+        };
+    }
+    QStringList listedNames() const {
+        QStringList out;
+        for (const ListEntry& e : m_list.entries())
+            out << e.text;
+        return out;
+    }
+
+private slots:
+    // One store environment at a time: the old tables go before the next test builds new ones.
+    void cleanup() {
+        m_search.reset();
+        m_host.reset();
+        m_listing.reset();
+        m_session.reset();
+        m_tables.reset();
+    }
+    void init() {
+        m_tables = std::make_unique<TestTables>();
+        // Ingredients 1..4; bar 1 holds 1 and 2.
+        m_tables->addIngredient({1, u"Rum"_s, 0, 40, true});
+        m_tables->addIngredient({2, u"Limette"_s, 3, 0, true});
+        m_tables->addIngredient({3, u"Sahne"_s, 0, 0});
+        m_tables->addIngredient({4, u"Cachaça"_s, 0, 40});
+        m_tables->addRecipe({u"Daiquiri"_s, {{1, 4}, {2, 2}}});
+        m_tables->addRecipe({u"Caipirinha"_s, {{4, 5}, {2, 1}}});
+        m_tables->addRecipe({u"Sahnerum"_s, {{1, 2}, {3, 4}}});
+        m_tables->addRecipe({u"Rum pur"_s, {{1, 4}}});
+        m_tables->addRecipe({u"Gelöscht"_s, {{3, 4}}});
+        TestTables::deleteRecord(m_tables->re(), 5);
+        m_total = m_tables->re().Count();
+        m_state = AppState();
+        m_state.ingredientChoices = ChoiceLists::readIngredients(m_tables->zu());
+        m_session = std::make_unique<SearchSession>(m_state);
+        m_list = RecipeList();
+        m_listing = std::make_unique<RecipeListListing>(
+            m_list, m_tables->re(), HomeBarTable::Test{&m_state.ingredientChoices.homeBars, 1, 0});
+        m_host = std::make_unique<ScriptedHost>(*m_session, *m_listing);
+        m_search = std::make_unique<MainSearch>(*m_session, m_tables->re(), *m_host);
+        m_listing->FillRecipeList(false);
+    }
+
+    void runs_data() {
+        QTest::addColumn<QList<ScriptedHost::Answer>>("answers");
+        QTest::addColumn<bool>("filteredBefore");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QStringList>("listed");
+        const QStringList all = {u"Caipirinha"_s, u"Daiquiri"_s, u"Rum pur"_s, u"Sahnerum"_s};
+
+        QTest::newRow("nothing chosen, all listed: nothing to do, clear off")
+            << QList<ScriptedHost::Answer>{nothing()} << false
+            << QStringList{u"dialog"_s, u"paint"_s, u"noise 1"_s, u"clear off"_s, u"first"_s} << all;
+        QTest::newRow("nothing chosen, filtered before: refilled, clear off")
+            << QList<ScriptedHost::Answer>{nothing()} << true
+            << QStringList{u"dialog"_s, u"paint"_s, u"fill"_s, u"noise 1"_s, u"clear off"_s, u"first"_s}
+            << all;
+        QTest::newRow("with rum") << QList<ScriptedHost::Answer>{choose(1)} << false
+                                  << QStringList{u"dialog"_s, u"paint"_s, u"fill"_s, u"noise 1"_s, u"first"_s}
+                                  << QStringList{u"Daiquiri"_s, u"Rum pur"_s, u"Sahnerum"_s};
+        QTest::newRow("without rum") << QList<ScriptedHost::Answer>{choose(1, true)} << false
+                                     << QStringList{u"dialog"_s, u"paint"_s, u"fill"_s, u"noise 1"_s,
+                                                    u"first"_s}
+                                     << QStringList{u"Caipirinha"_s};
+        QTest::newRow("no match, offered again, then found")
+            << QList<ScriptedHost::Answer>{noMatch(), choose(4)} << false
+            << QStringList{u"dialog"_s, u"paint"_s, u"noise 2"_s, u"no match"_s, u"dialog"_s,
+                           u"paint"_s,  u"fill"_s,  u"noise 1"_s, u"first"_s}
+            << QStringList{u"Caipirinha"_s};
+        QTest::newRow("no match, then given up: the list stays")
+            << QList<ScriptedHost::Answer>{noMatch(), cancel()} << false
+            << QStringList{u"dialog"_s, u"paint"_s, u"noise 2"_s, u"no match"_s, u"dialog"_s} << all;
+        QTest::newRow("home bar alone")
+            << QList<ScriptedHost::Answer>{homeBar()} << false
+            << QStringList{u"dialog"_s, u"paint"_s, u"fill bar"_s, u"noise 1"_s, u"first"_s}
+            << QStringList{u"Daiquiri"_s, u"Rum pur"_s};
+        QTest::newRow("home bar with criteria") << QList<ScriptedHost::Answer>{[](SearchSession& s) {
+            s.setIngredient(0, entryFor(s.choices().ingredients, 2));
+            s.setHomeBarOnly(true);
+            return true;
+        }} << false << QStringList{u"dialog"_s, u"paint"_s, u"fill bar"_s, u"noise 1"_s, u"first"_s}
+                                                << QStringList{u"Daiquiri"_s};
+        QTest::newRow("home bar finds nothing, given up: refilled unfiltered")
+            << QList<ScriptedHost::Answer>{[](SearchSession& s) {
+                                               s.setIngredient(0, entryFor(s.choices().ingredients, 3));
+                                               s.setHomeBarOnly(true);
+                                               return true;
+                                           },
+                                           cancel()}
+            << false << QStringList{u"dialog"_s,   u"paint"_s,  u"fill bar"_s, u"noise 2"_s,
+                                    u"no match"_s, u"dialog"_s, u"fill"_s}
+            << all;
+        QTest::newRow("cancelled at once") << QList<ScriptedHost::Answer>{cancel()} << true
+                                           << QStringList{u"dialog"_s} << QStringList{u"Rum pur"_s};
+    }
+    void runs() {
+        QFETCH(QList<ScriptedHost::Answer>, answers);
+        QFETCH(bool, filteredBefore);
+        QFETCH(QStringList, events);
+        QFETCH(QStringList, listed);
+        if (filteredBefore) {
+            m_tables->re().Query(uR"(AT("    1",Z)>0 .AND. AT("    2",Z)=0 .AND. AT("    3",Z)=0)"_s);
+            m_listing->FillRecipeList(false);
+            m_tables->re().Query(QString());
+        }
+        m_host->answers = answers;
+        m_search->start(m_total, false);
+        QCOMPARE(m_host->events, events);
+        QCOMPARE(listedNames(), listed);
+        QVERIFY(m_host->answers.isEmpty());
+        QCOMPARE(m_tables->re().filterText(), QString()); // the filter never outlives the search
+        if (!m_host->lastAccepted)
+            QCOMPARE(m_session->form(), m_host->lastShown); // cancel put the criteria shown back
+    }
+
+    void debugInfoShowsTheExpressionFirst() {
+        m_host->answers = {choose(4)};
+        m_search->start(m_total, true);
+        QCOMPARE(m_host->events.mid(0, 4),
+                 (QStringList{u"dialog"_s, u"paint"_s, uR"(debug AT("    4",Z)>0)"_s, u"fill"_s}));
+        m_host->events.clear();
+        m_host->answers = {nothing()};
+        m_search->start(m_total, true);
+        QVERIFY(!m_host->events.join(u'|').contains(u"debug"_s)); // nothing to apply, nothing shown
+    }
+
+    void aStoreFailureStillLiftsTheFilter() {
+        m_host->answers = {choose(1)};
+        m_host->failFill = true;
+        QVERIFY_THROWS_EXCEPTION(StoreError, m_search->start(m_total, false));
+        QCOMPARE(m_tables->re().filterText(), QString());
+        QCOMPARE(m_tables->re().Count(), m_total);
+    }
+
+    void clearResetsAndRefills() {
+        m_host->answers = {[](SearchSession& s) {
+            s.setIngredient(0, entryFor(s.choices().ingredients, 4));
+            s.setMarkedOnly(false);
+            s.editMaximum(u"50"_s);
+            return true;
+        }};
+        m_search->start(m_total, false);
+        QCOMPARE(m_list.ListedCount(), 1);
+        m_host->events.clear();
+        m_search->clear();
+        QCOMPARE(m_host->events,
+                 (QStringList{u"wait"_s, u"clear off"_s, u"noise 3"_s, u"fill"_s, u"unwait"_s, u"first"_s}));
+        QCOMPARE(m_list.ListedCount(), m_total);
+        QCOMPARE(m_session->expression(), QString());
+        QCOMPARE(m_session->form().maximum, u"99%"_s);
+    }
+
+    void clearRestoresTheCursorWhenTheStoreFails() {
+        m_host->failFill = true;
+        QVERIFY_THROWS_EXCEPTION(StoreError, m_search->clear());
+        QCOMPARE(m_host->events.last(), u"unwait"_s);
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestMainSearch)
+#include "tst_mainsearch.moc"

@@ -1,0 +1,486 @@
+#include "VeltaTest.h"
+#include "common/AppState.h"
+#include "search/SearchSession.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kNone = u"(keine Auswahl)"_s;
+
+// The shared lists: the sorted master ingredient list, categories and tastes with a free slot.
+void fillShared(AppState& state) {
+    state.ingredientChoices.zutatliste = {{u"Ananassaft"_s, 21},
+                                          {u"Cachaça"_s, 12},
+                                          {u"Rum weiß"_s, 7},
+                                          {u"Sahne"_s, 305},
+                                          {u"Zitronensaft"_s, 3}};
+    state.categoryList = {u"Longdrink"_s, u"~"_s, u"Tiki"_s, u"Shortdrink"_s};
+    state.tasteList = {u"süß"_s, u"~"_s, u"sauer"_s};
+}
+
+int indexOf(const QList<ListEntry>& entries, const QString& text) {
+    for (int i = 0; i < int(entries.size()); ++i) {
+        if (entries.at(i).text == text)
+            return i;
+    }
+    return -1;
+}
+
+struct Fixture {
+    AppState state;
+    SearchSession session{state};
+    Fixture() {
+        fillShared(state);
+        session.begin();
+    }
+    int ingredient(const QString& name) const { return indexOf(session.choices().ingredients, name); }
+    int category(const QString& name) const { return indexOf(session.choices().categories, name); }
+    // "rum or cachaça but without cream, category Tiki, 10 to 25 %"
+    void fillExample() {
+        session.setIngredient(0, ingredient(u"Rum weiß"_s));
+        session.setAlternative(0, ingredient(u"Cachaça"_s));
+        session.setIngredient(1, ingredient(u"Sahne"_s));
+        session.setWithout(1, true);
+        session.setCategory(category(u"Tiki"_s));
+        session.editMinimum(u"10"_s);
+        session.editMaximum(u"25"_s);
+    }
+};
+} // namespace
+
+class TestSearchSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    void choicesFromTheSharedLists() {
+        Fixture f;
+        const SearchChoices& c = f.session.choices();
+        const QString none = u"(keine Auswahl)"_s;
+        QCOMPARE(c.ingredients.size(), 6);
+        QCOMPARE(c.ingredients.at(0), (ListEntry{none, 0}));
+        QCOMPARE(c.ingredients.at(1), (ListEntry{u"Ananassaft"_s, 21}));
+        // Categories sorted by name, tastes in list order; the free slot is left out, keys keep.
+        QCOMPARE(c.categories,
+                 (QList<ListEntry>{{none, 0}, {u"Longdrink"_s, 0}, {u"Shortdrink"_s, 3}, {u"Tiki"_s, 2}}));
+        QCOMPARE(c.tastes, (QList<ListEntry>{{none, 0}, {u"süß"_s, 0}, {u"sauer"_s, 2}}));
+    }
+
+    void percentText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("caret");
+        QTest::newRow("digits") << "12"
+                                << "12%" << 2;
+        QTest::newRow("typed behind the sign") << "1%0"
+                                               << "10%" << 2;
+        QTest::newRow("leading blanks and letters") << "  1a2%"
+                                                    << "12%" << 2;
+        QTest::newRow("emptied") << ""
+                                 << "%" << 0;
+        QTest::newRow("only the sign") << "%"
+                                       << "%" << 0;
+        QTest::newRow("three digits") << "100"
+                                      << "100%" << 3;
+    }
+    void percentText() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, caret);
+        Fixture f;
+        const NumberField::Edited edited = f.session.editMaximum(typed);
+        QCOMPARE(edited.text, shown);
+        QCOMPARE(edited.caret, caret);
+        QCOMPARE(f.session.form().maximum, shown);
+    }
+
+    void percentValue_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("plain") << "12%" << 12;
+        QTest::newRow("leading zeros") << "007%" << 7;
+        QTest::newRow("no digits") << "%" << 0;
+        QTest::newRow("no sign") << "12" << 0;
+        QTest::newRow("not a number") << "1x%" << 0;
+        QTest::newRow("second sign ignored") << "5%%" << 5;
+        QTest::newRow("too long for an int stays large") << "99999999999%" << std::numeric_limits<int>::max();
+    }
+    void percentValue() {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(NumberField::percentValue(text), value);
+    }
+
+    void stepping_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("up") << "5%" << 1 << "6%";
+        QTest::newRow("down") << "5%" << -1 << "4%";
+        QTest::newRow("not above 99") << "99%" << 1 << "99%";
+        QTest::newRow("not below 0") << "0%" << -1 << "0%";
+        QTest::newRow("empty reads 0") << "%" << 1 << "1%";
+    }
+    void stepping() {
+        QFETCH(QString, start);
+        QFETCH(int, delta);
+        QFETCH(QString, result);
+        Fixture f;
+        f.session.editMinimum(start);
+        f.session.stepMinimum(delta);
+        QCOMPARE(f.session.form().minimum, result);
+    }
+
+    void purchasesStepping() {
+        Fixture f;
+        f.session.stepPurchases(-1);
+        QCOMPARE(f.session.form().purchases, u"0"_s);
+        for (int i = 0; i < 12; ++i)
+            f.session.stepPurchases(1);
+        QCOMPARE(f.session.form().purchases, u"9"_s);
+        f.session.setPurchases(u"x"_s);
+        f.session.stepPurchases(1);
+        QCOMPARE(f.session.form().purchases, u"1"_s);
+    }
+
+    void confirmAlcohol_data() {
+        QTest::addColumn<QString>("minimum");
+        QTest::addColumn<QString>("maximum");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QString>("expression");
+        const QString range = SearchSession::alcoholRangeNotice();
+        const QString order = SearchSession::minimumAboveMaximumNotice();
+        QTest::newRow("0-99 builds nothing") << "0%"
+                                             << "99%"
+                                             << ""
+                                             << "";
+        QTest::newRow("0-98") << "0%"
+                              << "98%"
+                              << ""
+                              << "ALK >= 0 .AND. ALK <= 98";
+        QTest::newRow("1-99") << "1%"
+                              << "99%"
+                              << ""
+                              << "ALK >= 1 .AND. ALK <= 99";
+        QTest::newRow("empty fields read 0") << "%"
+                                             << "%"
+                                             << ""
+                                             << "ALK >= 0 .AND. ALK <= 0";
+        QTest::newRow("maximum 100 refused") << "0%"
+                                             << "100%" << range << "";
+        QTest::newRow("range checked before order") << "200%"
+                                                    << "100%" << range << "";
+        QTest::newRow("50 above 40 refused") << "50%"
+                                             << "40%" << order << "";
+        QTest::newRow("equal bounds") << "40%"
+                                      << "40%"
+                                      << ""
+                                      << "ALK >= 40 .AND. ALK <= 40";
+    }
+    void confirmAlcohol() {
+        QFETCH(QString, minimum);
+        QFETCH(QString, maximum);
+        QFETCH(QString, notice);
+        QFETCH(QString, expression);
+        Fixture f;
+        f.session.editMinimum(minimum);
+        f.session.editMaximum(maximum);
+        const Result c = f.session.confirm();
+        QCOMPARE(c ? QString() : c.notice().text, notice);
+        if (c)
+            QCOMPARE(f.session.expression(), expression);
+        else
+            QCOMPARE(c.notice(), Notice::hint(notice, 2));
+    }
+
+    void confirmTakesBarAndPurchasesEvenWhenRefused() {
+        Fixture f;
+        f.session.setBar(2);
+        f.session.setPurchases(u"a"_s);
+        f.session.editMaximum(u"100"_s);
+        f.state.searchPurchases = 7;
+        QVERIFY(!f.session.confirm());
+        QCOMPARE(f.state.options.get(OptionsRecord::HomeBar), quint8(3));
+        QCOMPARE(f.state.searchPurchases, 0);
+        QCOMPARE(f.session.form().purchases, u"0"_s); // shown as "0" after reading
+        f.session.setPurchases(u"4"_s);
+        QVERIFY(!f.session.confirm());
+        QCOMPARE(f.state.searchPurchases, 4);
+    }
+
+    void exampleExpression() {
+        Fixture f;
+        f.fillExample();
+        QVERIFY(f.session.confirm());
+        QCOMPARE(
+            f.session.expression(),
+            uR"((AT("    7",Z)>0 .OR. AT("   12",Z)>0) .AND. AT("  305",Z)=0 .AND. KAT = 3 .AND. ALK >= 10 .AND. ALK <= 25)"_s);
+    }
+
+    void withoutIgnoresTheDisabledAlternative() {
+        Fixture f;
+        f.session.setIngredient(2, f.ingredient(u"Sahne"_s));
+        f.session.setAlternative(2, f.ingredient(u"Ananassaft"_s));
+        QVERIFY(f.session.form().alternativeEnabled(2));
+        f.session.setWithout(2, true);
+        QVERIFY(!f.session.form().alternativeEnabled(2));
+        QCOMPARE(f.session.expression(), uR"(AT("  305",Z)=0)"_s);
+        // Still chosen in its box, so "  &Info" lists it.
+        QCOMPARE(f.session.infoIngredients().size(), 2);
+    }
+
+    void tasteAndCategoryCarryListPositions() {
+        Fixture f;
+        f.session.setTaste(indexOf(f.session.choices().tastes, u"sauer"_s));
+        f.session.setCategory(f.category(u"Shortdrink"_s));
+        QCOMPARE(f.session.expression(), u"KAT = 4 .AND. GESCH = 3"_s);
+        f.session.setCategory(f.category(u"Longdrink"_s)); // position 0 is still a choice
+        f.session.setTaste(0);
+        QCOMPARE(f.session.expression(), u"KAT = 1"_s);
+    }
+
+    void resetClearsEverything() {
+        Fixture f;
+        const SearchForm fresh = f.session.form();
+        f.fillExample();
+        f.session.setMarkedOnly(true);
+        f.session.setOwnOnly(true);
+        f.session.setHomeBarOnly(true);
+        f.session.setBar(2);
+        f.session.setPurchases(u"3"_s);
+        f.session.setTaste(1);
+        f.session.Reset();
+        QCOMPARE(f.session.form(), fresh);
+        QCOMPARE(f.session.form().minimum, u"0%"_s);
+        QCOMPARE(f.session.form().maximum, u"99%"_s);
+        QCOMPARE(f.session.form().bar, 0);
+        QCOMPARE(f.session.expression(), QString());
+    }
+
+    void cancelRestoresWhatWasShown() {
+        Fixture f;
+        f.fillExample();
+        f.state.options.set(OptionsRecord::HomeBar, 3);
+        f.session.begin(); // the bar comes from the options first
+        QCOMPARE(f.session.form().bar, 2);
+        const SearchForm atOpening = f.session.form();
+        f.session.Reset();
+        f.session.setIngredient(3, 1);
+        f.session.setBar(0);
+        f.session.cancelled();
+        QCOMPARE(f.session.form(), atOpening);
+    }
+
+    void storedRecordIsByteExact() {
+        Fixture f;
+        f.fillExample();
+        f.session.setTaste(2);
+        f.session.setMarkedOnly(true);
+        f.session.setHomeBarOnly(true);
+        f.session.setPurchases(u"2"_s);
+        f.session.setBar(2);
+        SearchCriteria c(QByteArray(SearchCriteria::kSize, '\xAA'));
+        f.session.storeInto(c);
+        const QByteArray b = c.bytes();
+        QCOMPARE(b.size(), 436);
+        QCOMPARE(b.left(72), QByteArray(72, '\xAA')); // name and padding untouched
+        QCOMPARE(b.mid(72, 4), QByteArray("\x02\x00\x00\x00", 4));
+        QCOMPARE(b.mid(76, 10), QByteArray("\x00\x00\x01\x00\x00\x0A\x19\x01\x01\x02", 10));
+        QCOMPARE(b.mid(86, 9), QByteArray("\x08Rum wei\xDF"));
+        QCOMPARE(b.mid(117, 6), QByteArray("\x05Sahne"));
+        QCOMPARE(b.mid(148, 16), QByteArray("\x0F(keine Auswahl)"));
+        QCOMPARE(b.mid(210, 8), QByteArray("\x07"
+                                           "Cacha\xE7"
+                                           "a"));
+        QCOMPARE(b.mid(241, 16), QByteArray("\x0F(keine Auswahl)"));
+        QCOMPARE(b.mid(334, 5), QByteArray("\x04Tiki"));
+        QCOMPARE(b.mid(385, 6), QByteArray("\x05sauer"));
+        // Bytes after a shorter text keep what they held.
+        QCOMPARE(b.at(334 + 5), '\xAA');
+    }
+
+    void setzeKriteriumByName_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("exact") << "Sahne"
+                               << "Sahne";
+        QTest::newRow("case ignored") << "RUM WEISS"
+                                      << "(keine Auswahl)"; // ß is not ss here
+        QTest::newRow("case ignored, umlaut") << "rum WEIß"
+                                              << "Rum weiß";
+        QTest::newRow("deleted since") << "Blue Curaçao"
+                                       << "(keine Auswahl)";
+        QTest::newRow("empty name") << ""
+                                    << "(keine Auswahl)";
+        QTest::newRow("stored as none") << "(keine Auswahl)"
+                                        << "(keine Auswahl)";
+    }
+    void setzeKriteriumByName() {
+        QFETCH(QString, stored);
+        QFETCH(QString, selected);
+        Fixture f;
+        SearchCriteria c;
+        c.setIngredient(1, stored);
+        c.setAlternative(3, stored);
+        f.session.SetzeKriterium(c);
+        const QList<ListEntry>& box = f.session.choices().ingredients;
+        QCOMPARE(box.at(f.session.form().ingredient[1]).text, selected);
+        QCOMPARE(box.at(f.session.form().alternative[3]).text, selected);
+    }
+
+    void setzeKriteriumFields() {
+        Fixture f;
+        SearchCriteria c;
+        c.setMinAlcohol(5);
+        c.setMaxAlcohol(150);
+        c.setPurchases(4);
+        c.setWithout(0, true);
+        c.setWithout(3, true);
+        c.setHomeBarIndex(2);
+        c.setOwnOnly(true);
+        c.setMarkedOnly(true);
+        c.setCategory(u"tiki"_s);
+        c.setTaste(u"SÜSS"_s);
+        f.session.SetzeKriterium(c);
+        const SearchForm& form = f.session.form();
+        QCOMPARE(form.minimum, u"5%"_s);
+        QCOMPARE(form.maximum, u"150%"_s);
+        QCOMPARE(form.purchases, u"4"_s);
+        QVERIFY(!form.alternativeEnabled(0) && form.alternativeEnabled(1) && !form.alternativeEnabled(3));
+        QCOMPARE(form.bar, 2);
+        QVERIFY(form.ownOnly && form.markedOnly && !form.homeBarOnly);
+        QCOMPARE(f.session.choices().categories.at(form.category).text, u"Tiki"_s);
+        QCOMPARE(form.taste, 0); // "SÜSS" is not "süß"
+        QCOMPARE(f.session.confirm().notice().text, SearchSession::alcoholRangeNotice());
+    }
+
+    void barOutsideTheChoiceFallsBackToTheFirst() {
+        Fixture f;
+        SearchCriteria c;
+        c.setHomeBarIndex(7);
+        f.session.SetzeKriterium(c);
+        QCOMPARE(f.session.form().bar, 0);
+        c.setHomeBarIndex(-1);
+        f.session.SetzeKriterium(c);
+        QCOMPARE(f.session.form().bar, 0);
+    }
+
+    void emptySlotLoadsDefaults() {
+        Fixture f;
+        f.fillExample();
+        f.session.loadSlot(4);
+        const SearchForm& form = f.session.form();
+        QCOMPARE(form.minimum, u"0%"_s);
+        QCOMPARE(form.maximum, u"99%"_s);
+        QCOMPARE(form.bar, 1); // "Hausbar Nr. 2"
+        QCOMPARE(form.ingredient, (std::array<int, 4>{}));
+        QCOMPARE(form.alternative, (std::array<int, 4>{}));
+        QCOMPARE(form.category, 0);
+        QCOMPARE(form.without, (std::array<bool, 4>{}));
+        QCOMPARE(f.session.slotNames(), QStringList(10, u"Leer"_s));
+    }
+
+    void saveSlot_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("slotName");
+        QTest::newRow("plain") << "Tiki" << true << "Tiki";
+        QTest::newRow("spaces stripped") << "   Rum ohne Sahne  " << true << "Rum ohne Sahne";
+        QTest::newRow("only spaces") << "    " << false << "Leer";
+        QTest::newRow("empty") << "" << false << "Leer";
+        QTest::newRow("cut to 70") << QString(80, u'x') << true << QString(70, u'x');
+        QTest::newRow("inner spaces kept") << " a  b " << true << "a  b";
+    }
+    void saveSlot() {
+        QFETCH(QString, name);
+        QFETCH(bool, saved);
+        QFETCH(QString, slotName);
+        Fixture f;
+        f.fillExample();
+        const QByteArray before = f.state.savedSearches.toBytes();
+        QVERIFY(f.session.saveSlot(2, name));
+        QCOMPARE(f.session.slotNames().at(2), slotName);
+        QCOMPARE(f.state.savedSearches.toBytes() == before, !saved);
+    }
+
+    void savingWhileReadOnlyIsRefused() {
+        Fixture f;
+        f.fillExample();
+        f.state.startedFromCd = true;
+        const QByteArray before = f.state.savedSearches.toBytes();
+        const Result saved = f.session.saveSlot(0, u"Tiki"_s);
+        QVERIFY(!saved);
+        QCOMPARE(saved.notice(), Notice::readOnly());
+        QCOMPARE(f.state.savedSearches.toBytes(), before);
+    }
+
+    void savedSlotRoundTripsThroughTheFile() {
+        Fixture f;
+        f.fillExample();
+        f.session.setHomeBarOnly(true);
+        f.session.setPurchases(u"2"_s);
+        const SearchForm savedForm = f.session.form();
+        QVERIFY(f.session.saveSlot(2, u"Tiki mit Rum"_s));
+
+        AppState other;
+        fillShared(other);
+        other.savedSearches = SavedSearches::fromFileBytes(f.state.savedSearches.toBytes());
+        SearchSession second(other);
+        second.begin();
+        second.loadSlot(2);
+        QCOMPARE(second.form(), savedForm);
+        QCOMPARE(second.slotNames().at(2), u"Tiki mit Rum"_s);
+        QCOMPARE(second.expression(), f.session.expression());
+    }
+
+    void slotWithDeletedIngredientLoadsWithoutIt() {
+        Fixture f;
+        f.fillExample();
+        QVERIFY(f.session.saveSlot(0, u"Rum"_s));
+        f.state.ingredientChoices.zutatliste.removeAt(2); // "Rum weiß" deleted
+        f.session.begin();
+        f.session.loadSlot(0);
+        QCOMPARE(f.session.form().ingredient[0], 0);
+        QCOMPARE(f.session.choices().ingredients.at(f.session.form().alternative[0]).text, u"Cachaça"_s);
+    }
+
+    void refreshedChoicesKeepTheChoiceByName() {
+        Fixture f;
+        f.fillExample();
+        f.state.ingredientChoices.zutatliste.insert(0, {u"Absinth"_s, 400});
+        f.state.categoryList.append(u"Fizz"_s);
+        f.session.begin();
+        const SearchForm& form = f.session.form();
+        const SearchChoices& more = f.session.choices();
+        QCOMPARE(more.categories.at(1).text, u"Fizz"_s);
+        QCOMPARE(more.ingredients.at(form.ingredient[0]).text, u"Rum weiß"_s);
+        QCOMPARE(more.ingredients.at(form.alternative[0]).text, u"Cachaça"_s);
+        QCOMPARE(more.categories.at(form.category).text, u"Tiki"_s);
+        QCOMPARE(
+            f.session.expression(),
+            uR"((AT("    7",Z)>0 .OR. AT("   12",Z)>0) .AND. AT("  305",Z)=0 .AND. KAT = 3 .AND. ALK >= 10 .AND. ALK <= 25)"_s);
+    }
+
+    void infoIngredientsInRowOrder() {
+        Fixture f;
+        QVERIFY(f.session.infoIngredients().isEmpty());
+        QCOMPARE(f.session.infoNotice(), Notice::hint(u"Es wurden noch keine Zutaten ausgewählt."_s, 1));
+        f.session.setAlternative(3, f.ingredient(u"Zitronensaft"_s));
+        f.session.setIngredient(1, f.ingredient(u"Sahne"_s));
+        f.session.setIngredient(0, f.ingredient(u"Ananassaft"_s));
+        const QList<ListEntry> expected = {{u"Ananassaft"_s, 21}, {u"Sahne"_s, 305}, {u"Zitronensaft"_s, 3}};
+        QCOMPARE(f.session.infoIngredients(), expected);
+        QVERIFY(!f.session.infoNotice());
+    }
+
+    void outOfRangeSelectionsFallBackToNone() {
+        Fixture f;
+        f.session.setIngredient(0, 99);
+        f.session.setCategory(-4);
+        QCOMPARE(f.session.form().ingredient[0], 0);
+        QCOMPARE(f.session.form().category, 0);
+        QCOMPARE(f.session.expression(), QString());
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestSearchSession)
+#include "tst_searchsession.moc"

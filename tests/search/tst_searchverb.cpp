@@ -1,0 +1,370 @@
+#include "TempDataFolder.h"
+#include "VeltaTest.h"
+#include "store/IngredientSlots.h"
+#include "store/ListsFile.h"
+#include "store/SavedSearches.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+#include <QDir>
+#include <QHash>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSet>
+
+#include <algorithm>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QStringList lines;
+    QString errors;
+};
+
+Run veltadb(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(VELTADB_PATH), args);
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// One recipe as a direct reading of its fields, without the filter language.
+struct Recipe {
+    int recNo = 0;
+    QSet<int> anywhere; // every ingredient number in Z
+    QList<int> mixList; // the numbers up to the first empty slot, as the mixable test reads them
+    int kat = 0;
+    int gesch = 0;
+    int alk = 0;
+    int mark = 0;
+    QString bild;
+};
+
+// Criteria as numbers, with the names they are saved under.
+struct Chosen {
+    std::array<int, 4> first{};
+    std::array<int, 4> alternative{};
+    std::array<bool, 4> without{};
+    int category = -1; // list position
+    int taste = -1;
+    int minimum = 0;
+    int maximum = 99;
+    bool marked = false;
+    bool own = false;
+    bool homeBar = false;
+    int bar = 0;
+    int purchases = 0;
+};
+
+} // namespace
+
+// `veltadb suche` on a copy of the shipped data, and the cross-check: random saved searches give
+// exactly the drinks that a direct reading of the criteria over the recipe table selects.
+class TestSearchVerb : public QObject {
+    Q_OBJECT
+
+    TempDataFolder m_dir;
+    QString m_data;
+    QList<Recipe> m_recipes;
+    QHash<int, QString> m_ingredientNames;
+    QList<int> m_usedIngredients;
+    std::array<QSet<int>, 3> m_bars;
+    QStringList m_categories;
+    QStringList m_tastes;
+
+    QString cfg() const { return m_data + u"/SUCHEN.CFG"_s; }
+
+    void readTables() {
+        TApolloEnv env;
+        env.SetDeleted(true);
+        TTable re(env);
+        TTable zu(env);
+        for (auto [table, name] : {std::pair{&re, "RE"}, std::pair{&zu, "ZU"}}) {
+            table->setDatabaseName(m_data);
+            table->setTableName(QString::fromLatin1(name));
+            table->Open();
+        }
+        TApollo ingredients(zu);
+        QHash<QString, int> uses;
+        QRandomGenerator rng(1998);
+        for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip()) {
+            const int number = int(ingredients.GetInteger(u"INDEX"_s));
+            const QString name = ingredients.GetTrimString(u"NAME"_s);
+            uses[name.toCaseFolded()]++;
+            m_ingredientNames.insert(number, name);
+            // Give the three bars a random third of the ingredients each.
+            ingredients.Edit();
+            for (int bar = 0; bar < 3; ++bar) {
+                const bool in = rng.bounded(3) == 0;
+                ingredients.ReplaceLogical(u"H"_s + QString::number(bar + 1), in);
+                if (in)
+                    m_bars[size_t(bar)].insert(number);
+            }
+            ingredients.Commit();
+        }
+        // Names shared by two ingredients cannot be told apart by a saved search.
+        for (auto it = m_ingredientNames.begin(); it != m_ingredientNames.end();)
+            it = uses.value(it.value().toCaseFolded()) > 1 ? m_ingredientNames.erase(it) : std::next(it);
+
+        TApollo recipes(re);
+        QSet<int> used;
+        for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
+            Recipe r;
+            r.recNo = recipes.RecNo();
+            const QString z = recipes.GetPaddedString(u"Z"_s);
+            for (int k = 0; k < IngredientSlots::kMaxSlots; ++k) {
+                if (const int n = IngredientSlots::decodeSlot(z, k); n > 0)
+                    r.anywhere.insert(n);
+            }
+            for (const IngredientSlots::Line& line : IngredientSlots(z, QString()).lines())
+                r.mixList << line.ingredient;
+            r.kat = int(recipes.GetInteger(u"KAT"_s));
+            r.gesch = int(recipes.GetInteger(u"GESCH"_s));
+            r.alk = int(recipes.GetInteger(u"ALK"_s));
+            r.mark = int(recipes.GetInteger(u"MARK"_s));
+            r.bild = recipes.GetTrimString(u"BILD"_s);
+            used.unite(r.anywhere);
+            m_recipes << r;
+        }
+        for (const int n : used) {
+            if (m_ingredientNames.contains(n))
+                m_usedIngredients << n;
+        }
+        std::sort(m_usedIngredients.begin(), m_usedIngredients.end());
+    }
+
+    int numberOf(const QString& name) const {
+        for (auto it = m_ingredientNames.begin(); it != m_ingredientNames.end(); ++it) {
+            if (it.value() == name)
+                return it.key();
+        }
+        return 0;
+    }
+
+    SearchCriteria saved(const Chosen& c) const {
+        SearchCriteria s;
+        for (int row = 0; row < 4; ++row) {
+            s.setIngredient(row, m_ingredientNames.value(c.first[size_t(row)], u"(keine Auswahl)"_s));
+            s.setAlternative(row, m_ingredientNames.value(c.alternative[size_t(row)], u"(keine Auswahl)"_s));
+            s.setWithout(row, c.without[size_t(row)]);
+        }
+        s.setCategory(c.category >= 0 ? m_categories.at(c.category) : u"(keine Auswahl)"_s);
+        s.setTaste(c.taste >= 0 ? m_tastes.at(c.taste) : u"(keine Auswahl)"_s);
+        s.setMinAlcohol(c.minimum);
+        s.setMaxAlcohol(c.maximum);
+        s.setMarkedOnly(c.marked);
+        s.setOwnOnly(c.own);
+        s.setHomeBarOnly(c.homeBar);
+        s.setHomeBarIndex(c.bar);
+        s.setPurchases(c.purchases);
+        return s;
+    }
+
+    bool selects(const Chosen& c, const Recipe& r) const {
+        for (int row = 0; row < 4; ++row) {
+            const int first = c.first[size_t(row)];
+            if (first == 0)
+                continue;
+            const int alternative = c.alternative[size_t(row)];
+            if (c.without[size_t(row)] ? r.anywhere.contains(first)
+                                       : !r.anywhere.contains(first) && !r.anywhere.contains(alternative))
+                return false;
+        }
+        if ((c.category >= 0 && r.kat != c.category + 1) || (c.taste >= 0 && r.gesch != c.taste + 1))
+            return false;
+        if (!(c.minimum == 0 && c.maximum == 99) && (r.alk < c.minimum || r.alk > c.maximum))
+            return false;
+        if ((c.marked && r.mark != 1) || (c.own && !r.bild.startsWith(u'e')))
+            return false;
+        if (c.homeBar) {
+            const auto missing = std::count_if(r.mixList.begin(), r.mixList.end(),
+                                               [&](int n) { return !m_bars[size_t(c.bar)].contains(n); });
+            if (missing > c.purchases)
+                return false;
+        }
+        return true;
+    }
+
+    QStringList expectedLines(const Chosen& c) const {
+        QStringList lines;
+        for (const Recipe& r : m_recipes) {
+            if (selects(c, r))
+                lines << QString::number(r.recNo);
+        }
+        return lines;
+    }
+
+    int randomIngredient(QRandomGenerator& rng) const {
+        return m_usedIngredients.at(rng.bounded(int(m_usedIngredients.size())));
+    }
+    int randomPosition(QRandomGenerator& rng, const QStringList& list) const {
+        int position = 0;
+        do
+            position = rng.bounded(int(list.size()));
+        while (list.at(position).startsWith(u'~'));
+        return position;
+    }
+
+    Chosen randomCriteria(QRandomGenerator& rng) const {
+        Chosen c;
+        const int rows = rng.bounded(4);
+        for (int row = 0; row < rows; ++row) {
+            const int at = rng.bounded(4);
+            c.first[size_t(at)] = randomIngredient(rng);
+            if (rng.bounded(2))
+                c.alternative[size_t(at)] = randomIngredient(rng);
+            c.without[size_t(at)] = rng.bounded(3) == 0;
+        }
+        if (rng.bounded(4) == 0)
+            c.alternative[size_t(rng.bounded(4))] = randomIngredient(rng); // maybe without a first
+        if (rng.bounded(3) == 0)
+            c.category = randomPosition(rng, m_categories);
+        if (rng.bounded(4) == 0)
+            c.taste = randomPosition(rng, m_tastes);
+        if (rng.bounded(2)) {
+            c.minimum = rng.bounded(40);
+            c.maximum = c.minimum + rng.bounded(100 - c.minimum);
+        }
+        c.own = rng.bounded(8) == 0;
+        if (rng.bounded(3) == 0) {
+            c.homeBar = true;
+            c.bar = rng.bounded(3);
+            c.purchases = rng.bounded(10);
+        }
+        return c;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        m_data = m_dir.filePath(u"DATEN"_s);
+        QVERIFY(TempDataFolder::copyFolder(QStringLiteral(VELTA_IMAGE_DATA_DIR), m_data));
+        for (const QFileInfo& f : QDir(m_data).entryInfoList(QDir::Files))
+            QFile::setPermissions(f.filePath(), QFile::ReadOwner | QFile::WriteOwner);
+        readTables();
+        ListsFile::load(m_data + u"/VE.DAT"_s, &m_categories, &m_tastes);
+        QVERIFY(m_recipes.size() > 100);
+        QVERIFY(m_usedIngredients.size() > 50);
+    }
+
+    void init() { QFile::remove(cfg()); }
+
+    void badArguments_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("error");
+        const QString slotError = u"zwischen 1 und 10"_s;
+        QTest::newRow("slot 0") << QStringList{u"suche"_s, u"DATA"_s, u"0"_s} << slotError;
+        QTest::newRow("slot 11") << QStringList{u"suche"_s, u"DATA"_s, u"11"_s} << slotError;
+        QTest::newRow("slot not a number") << QStringList{u"suche"_s, u"DATA"_s, u"drei"_s} << slotError;
+        QTest::newRow("missing folder")
+            << QStringList{u"suche"_s, u"/nicht/vorhanden"_s, u"1"_s} << u"wurde nicht gefunden"_s;
+        QTest::newRow("folder without tables") << QStringList{u"suche"_s, u"EMPTY"_s, u"1"_s} << u"RE"_s;
+        QTest::newRow("missing slot number") << QStringList{u"suche"_s, u"DATA"_s} << u"Aufruf"_s;
+    }
+    void badArguments() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, error);
+        QTemporaryDir empty;
+        args.replaceInStrings(u"DATA"_s, m_data).replaceInStrings(u"EMPTY"_s, empty.path());
+        const Run run = veltadb(args);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.errors.contains(error), qPrintable(run.errors));
+        QVERIFY(run.lines.isEmpty());
+    }
+
+    void withoutSavedSearchesEverySlotListsAll() {
+        const Run run = veltadb({u"suche"_s, m_data, u"10"_s});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.first(), u"filter: "_s);
+        QCOMPARE(run.lines.last(), u"count: "_s + QString::number(m_recipes.size()));
+        QCOMPARE(run.lines.mid(1, run.lines.size() - 2), expectedLines(Chosen()));
+    }
+
+    void rumOrCachacaWithoutCreamTiki() {
+        Chosen c;
+        c.first[0] = numberOf(u"Weißer Rum"_s);
+        c.alternative[0] = numberOf(u"Cachaça"_s);
+        c.first[1] = numberOf(u"Sahne"_s);
+        c.without[1] = true;
+        c.alternative[1] = numberOf(u"Cachaça"_s); // ignored: the row says "ohne"
+        c.category = int(m_categories.indexOf(u"Tiki"_s));
+        c.minimum = 10;
+        c.maximum = 25;
+        QVERIFY(c.first[0] && c.alternative[0] && c.first[1] && c.category >= 0);
+        SavedSearches searches;
+        searches.slot(2) = saved(c);
+        searches.slot(2).setName(u"Rum ohne Sahne"_s);
+        QVERIFY(searches.save(cfg(), false));
+        const Run run = veltadb({u"suche"_s, m_data, u"3"_s});
+        QCOMPARE(run.exitCode, 0);
+        const QString expected =
+            u"filter: (AT(\"%1\",Z)>0 .OR. AT(\"%2\",Z)>0) .AND. AT(\"%3\",Z)=0 .AND. "
+            u"KAT = %4 .AND. ALK >= 10 .AND. ALK <= 25"_s.arg(
+                IngredientSlots::FormatNumber5(c.first[0]), IngredientSlots::FormatNumber5(c.alternative[0]),
+                IngredientSlots::FormatNumber5(c.first[1]), QString::number(c.category + 1));
+        QCOMPARE(run.lines.first(), expected);
+        const QStringList found = expectedLines(c);
+        QVERIFY(!found.isEmpty());
+        QCOMPARE(run.lines.mid(1, run.lines.size() - 2), found);
+        QCOMPARE(run.lines.last(), u"count: "_s + QString::number(found.size()));
+    }
+
+    void refusedRangeIsNoSearch() {
+        SavedSearches searches;
+        searches.slot(0).setMaxAlcohol(120);
+        searches.slot(1).setMinAlcohol(50);
+        searches.slot(1).setMaxAlcohol(40);
+        QVERIFY(searches.save(cfg(), false));
+        const Run high = veltadb({u"suche"_s, m_data, u"1"_s});
+        QCOMPARE(high.exitCode, 1);
+        QVERIFY(high.errors.contains(u"zwischen 0 und 99"_s));
+        QVERIFY(high.lines.isEmpty());
+        const Run order = veltadb({u"suche"_s, m_data, u"2"_s});
+        QCOMPARE(order.exitCode, 1);
+        QVERIFY(order.errors.contains(u"größer als der maximale"_s));
+    }
+
+    void noMatchCountsZero() {
+        Chosen c;
+        c.marked = true; // the shipped drinks carry no marks
+        SavedSearches searches;
+        searches.slot(4) = saved(c);
+        QVERIFY(searches.save(cfg(), false));
+        const Run run = veltadb({u"suche"_s, m_data, u"5"_s});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines, (QStringList{u"filter: MARK = 1"_s, u"count: 0"_s}));
+    }
+
+    void crossCheckRandomCriteria_data() {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {11u, 12u, 13u, 14u})
+            QTest::newRow(qPrintable(u"seed "_s + QString::number(seed))) << seed;
+    }
+    void crossCheckRandomCriteria() {
+        QFETCH(quint32, seed);
+        QRandomGenerator rng(seed);
+        SavedSearches searches;
+        std::array<Chosen, SavedSearches::kSlots> chosen;
+        for (int slot = 0; slot < SavedSearches::kSlots; ++slot) {
+            chosen[size_t(slot)] = randomCriteria(rng);
+            searches.slot(slot) = saved(chosen[size_t(slot)]);
+        }
+        QVERIFY(searches.save(cfg(), false));
+        for (int slot = 0; slot < SavedSearches::kSlots; ++slot) {
+            const Run run = veltadb({u"suche"_s, m_data, QString::number(slot + 1)});
+            QCOMPARE(run.exitCode, 0);
+            const QStringList expected = expectedLines(chosen[size_t(slot)]);
+            QCOMPARE(run.lines.mid(1, run.lines.size() - 2), expected);
+            QCOMPARE(run.lines.last(), u"count: "_s + QString::number(expected.size()));
+        }
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestSearchVerb)
+#include "tst_searchverb.moc"

@@ -1,0 +1,346 @@
+#include "MessageBoxAnswerer.h"
+#include "SilentSoundBackend.h"
+#include "StartupFixture.h"
+#include "TempDataFolder.h"
+#include "VeltaGuiTest.h"
+#include "app/CommandTable.h"
+#include "app/DialogHost.h"
+#include "app/ProgramWindows.h"
+#include "app/ToolbarPanel.h"
+#include "browser/BrowserController.h"
+#include "search/SearchCommand.h"
+#include "store/TApollo.h"
+#include "ui/EntryList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// While alive, runs each step on the next dialog that is shown, in order, once its modal loop
+// runs; the same dialog shown again takes the next step.
+class DialogSteps : public QObject {
+public:
+    using Step = std::function<void(QWidget*)>;
+    explicit DialogSteps(QList<Step> steps) : m_steps(std::move(steps)) { qApp->installEventFilter(this); }
+    ~DialogSteps() override { qApp->removeEventFilter(this); }
+    DialogSteps(const DialogSteps&) = delete;
+    DialogSteps& operator=(const DialogSteps&) = delete;
+    qsizetype left() const { return m_steps.size(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (event->type() == QEvent::Show && dialog && !m_steps.isEmpty()) {
+            Step step = m_steps.takeFirst();
+            // A window manager activates a modal dialog when it opens; offscreen the test does.
+            QTimer::singleShot(0, dialog, [step, dialog] {
+                dialog->activateWindow();
+                if (QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }, 1000))
+                    step(dialog);
+            });
+        }
+        return false;
+    }
+
+private:
+    QList<Step> m_steps;
+};
+
+// Types text key by key, also letters outside ASCII (QTest::keyClicks takes ASCII only).
+void typeKeys(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        const int key = c.toUpper().unicode();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+void choose(QComboBox* box, const QString& typed) {
+    box->setFocus();
+    typeKeys(box, typed);
+}
+
+void type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// "All drinks with rum or cachaça but without cream, category Tiki, 10 to 25 %".
+void enterExample(TSuchenDialog& d) {
+    choose(d.undcombo[0], u"Weißer Rum"_s);
+    choose(d.odercombo[0], u"Cachaça"_s);
+    choose(d.undcombo[1], u"Sahne"_s);
+    d.mitcombo[1]->setFocus();
+    QTest::keyClick(d.mitcombo[1], Qt::Key_Down); // "ohne"
+    choose(d.katcombo, u"Tiki"_s);
+    type(d.MinAlkEdit, u"10"_s);
+    type(d.MaxAlkEdit, u"25"_s);
+}
+
+} // namespace
+
+// The search as the user meets it in the program on the shipped data: the toolbar's search
+// buttons, the dialog, the list it leaves, the clear command and the saved searches across a
+// restart.
+class TestSearchWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_dir;
+    std::unique_ptr<ProgramWindows> m_w;
+    std::unique_ptr<SilentSoundBackend> m_sound;
+
+    void start() {
+        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
+        // As the start-up does before the main window is created.
+        m_w->state.savedSearches = SavedSearches::load(m_dir->path() + u"/DATEN/SUCHEN.CFG"_s);
+        QVERIFY(m_w->main.create());
+        m_w->state.startedFromCd = false;
+        m_w->main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
+        m_w->state.waveAvailable = true; // the silent backend stands in for the device
+    }
+    TMain& main() { return m_w->main; }
+    TSuchenDialog& dialog() { return main().dialogs().get<SearchCommand>().dialog; }
+    QToolButton* toolbarButton(int k) { return main().Panel1->button(true, k); }
+    int listed() { return main().ListedCount(); }
+    QList<int> listedRecords() { return main().browser->browser().list().recordNumbers(); }
+    QStringList noises() const {
+        QStringList out;
+        for (const QString& path : m_sound->played())
+            out << path.section(u'/', -1);
+        return out;
+    }
+    // Starts a search with toolbar button 3; each showing of a dialog runs the next step.
+    void runSearch(QList<DialogSteps::Step> steps) {
+        DialogSteps driver(std::move(steps));
+        QTest::mouseClick(toolbarButton(3), Qt::LeftButton);
+    }
+    // Chooses slot (0..9) from a button's drop-down menu by keys, as the user can.
+    static void chooseSlot(QPushButton* button, int slot) {
+        QTimer::singleShot(50, [slot] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                for (int i = 0; i <= slot; ++i) // the first Down selects the first item
+                    QTest::keyClick(menu, Qt::Key_Down);
+                QTest::keyClick(menu, Qt::Key_Return);
+            }
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // The main window active again, as a window manager leaves it when a dialog closes.
+    bool activateMain() {
+        main().activateWindow();
+        return QTest::qWaitFor([this] { return QApplication::activeWindow() == &main(); }, 1000);
+    }
+    // The drinks a filter selects, counted by the store directly.
+    int matching(const QString& expression) {
+        TApollo& recipes = m_w->tables.ApolloRezepte;
+        const int n = recipes.Query(expression);
+        recipes.Query(QString());
+        return n;
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<TempDataFolder>();
+        QVERIFY(StartupFixture::make(m_dir->path()));
+        m_sound = std::make_unique<SilentSoundBackend>();
+        start();
+    }
+    void cleanup() {
+        if (m_w)
+            m_w->main.close();
+        m_w.reset();
+        m_sound.reset();
+    }
+
+    void findClearAndSave() {
+        const int total = listed();
+        QVERIFY(total > 100);
+        QVERIFY(!main().commands->isEnabled(u"SucheAus"_s));
+        QVERIFY(!toolbarButton(4)->isEnabled());
+        MessageBoxAnswerer answers;
+        QString expression;
+        runSearch({[&](QWidget*) {
+            enterExample(dialog());
+            expression = main().dialogs().get<SearchCommand>().session.expression();
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+        }});
+        QVERIFY(answers.shown().isEmpty());
+        const auto code = [this](const QString& name) {
+            for (const ListEntry& e : m_w->state.ingredientChoices.zutatliste) {
+                if (e.text == name)
+                    return SearchFilter::ingredientCode(e.data);
+            }
+            return QString();
+        };
+        QCOMPARE(expression, u"(AT(\"%1\",Z)>0 .OR. AT(\"%2\",Z)>0) .AND. AT(\"%3\",Z)=0 .AND. KAT = 9 .AND. "
+                             u"ALK >= 10 .AND. ALK <= 25"_s.arg(code(u"Weißer Rum"_s), code(u"Cachaça"_s),
+                                                                code(u"Sahne"_s)));
+        const int found = matching(expression);
+        QVERIFY(found > 0 && found < total);
+        QCOMPARE(listed(), found);
+        QCOMPARE(main().AnzLabel->text(),
+                 QString::number(found) + (found == 1 ? u" Rezept"_s : u" Rezepte"_s));
+        QVERIFY(main().commands->isEnabled(u"SucheAus"_s));
+        QVERIFY(toolbarButton(4)->isEnabled());
+        QCOMPARE(main().CurrentRecNo(), main().browser->browser().list().entries().first().data);
+        QCOMPARE(noises(), QStringList{u"1.WAV"_s});
+        QCOMPARE(m_w->tables.ApolloRezepte.filterText(), QString());
+
+        // Saved into slot 3 through the menu and the name dialog.
+        runSearch({[&](QWidget*) {
+                       chooseSlot(dialog().Speichernbutton, 2);
+                       QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+                   },
+                   [](QWidget* names) {
+                       auto* edit = names->findChild<QLineEdit*>(u"Edit"_s);
+                       edit->selectAll();
+                       QTest::keyClicks(edit, u"Rum ohne Sahne"_s);
+                       QTest::keyClick(edit, Qt::Key_Return);
+                   }});
+        QCOMPARE(m_w->state.savedSearches.slot(2).name(), u"Rum ohne Sahne"_s);
+        QCOMPARE(listed(), found); // cancelled: the list stays
+
+        QTest::mouseClick(toolbarButton(4), Qt::LeftButton);
+        QCOMPARE(listed(), total);
+        QVERIFY(!main().commands->isEnabled(u"SucheAus"_s));
+        QVERIFY(!toolbarButton(4)->isEnabled());
+        QCOMPARE(noises(), (QStringList{u"1.WAV"_s, u"3.WAV"_s}));
+        QCOMPARE(main().dialogs().get<SearchCommand>().session.expression(), QString());
+
+        // Closing writes the slots; after a restart slot 3 runs the same search again.
+        main().close();
+        m_w.reset();
+        start();
+        QCOMPARE(listed(), total);
+        QString loadedCaption;
+        runSearch({[&](QWidget*) {
+            loadedCaption = dialog().LadenPopup->actions().at(2)->text();
+            chooseSlot(dialog().ExplorerButton1, 2);
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+        }});
+        QCOMPARE(loadedCaption, u"Rum ohne Sahne"_s);
+        QCOMPARE(listed(), found);
+    }
+
+    void noMatchOffersTheDialogAgain() {
+        MessageBoxAnswerer answers;
+        main().HauptEdit->setText(u"Zom"_s);
+        const int total = listed();
+        int showings = 0;
+        runSearch({[&](QWidget*) {
+                       ++showings;
+                       QTest::mouseClick(dialog().checkmarkierung, Qt::LeftButton); // nothing is marked
+                       QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+                   },
+                   [&](QWidget*) {
+                       ++showings;
+                       QTest::mouseClick(dialog().checkmarkierung, Qt::LeftButton);
+                       QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+                   }});
+        QCOMPARE(showings, 2);
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.lastText(), u"Es wurden keine Getränke mit\rdiesen Eigenschaften gefunden."_s);
+        QCOMPARE(answers.shown().first().lines, 2);
+        QCOMPARE(main().HauptEdit->text(), QString());
+        QCOMPARE(listed(), total);
+        QCOMPARE(noises(), QStringList{u"2.WAV"_s});
+        // Cancel put back what the second showing had: "Markierte" ticked.
+        QVERIFY(main().dialogs().get<SearchCommand>().session.form().markedOnly);
+    }
+
+    void homeBarWithNothingInItListsNothingThenGivesUp() {
+        MessageBoxAnswerer answers;
+        const int total = listed();
+        runSearch({[&](QWidget*) {
+                       QTest::mouseClick(dialog().checkhausbar, Qt::LeftButton);
+                       QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+                   },
+                   [&](QWidget*) { QTest::mouseClick(dialog().CancelButton, Qt::LeftButton); }});
+        QCOMPARE(answers.shown().size(), 1); // the shipped bars are empty
+        QCOMPARE(listed(), total);           // refilled without the home bar rule
+    }
+
+    void nothingChosenKeepsTheClearCommandOff() {
+        const int total = listed();
+        runSearch({[&](QWidget*) { QTest::keyClick(&dialog(), Qt::Key_Return); }});
+        QCOMPARE(listed(), total);
+        QVERIFY(!main().commands->isEnabled(u"SucheAus"_s));
+        QCOMPARE(noises(), QStringList{u"1.WAV"_s});
+    }
+
+    void functionKeysStartAndClear() {
+        QVERIFY(activateMain());
+        const int total = listed();
+        {
+            DialogSteps driver({[&](QWidget*) {
+                choose(dialog().katcombo, u"Tiki"_s);
+                QTest::keyClick(&dialog(), Qt::Key_Return);
+            }});
+            QTest::keyClick(&main(), Qt::Key_F11);
+            QCOMPARE(driver.left(), 0);
+        }
+        QCOMPARE(listed(), matching(u"KAT = 9"_s));
+        QVERIFY(main().commands->isEnabled(u"SucheAus"_s));
+        QVERIFY(activateMain());
+        QTest::keyClick(&main(), Qt::Key_F12);
+        QCOMPARE(listed(), total);
+        QVERIFY(!main().commands->isEnabled(u"SucheAus"_s));
+        QTest::keyClick(&main(), Qt::Key_F12); // disabled: nothing happens, no sound
+        QCOMPARE(noises(), (QStringList{u"1.WAV"_s, u"3.WAV"_s}));
+    }
+
+    void debugInfoShowsTheExpressionFirst() {
+        m_w->state.switches.debugInfo = true;
+        MessageBoxAnswerer answers;
+        runSearch({[&](QWidget*) {
+            choose(dialog().katcombo, u"Tiki"_s);
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+        }});
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().text, u"KAT = 9"_s);
+        QVERIFY(answers.shown().first().plain);
+        QCOMPARE(listed(), matching(u"KAT = 9"_s));
+    }
+
+    void refusedRangeKeepsTheDialogOpen() {
+        MessageBoxAnswerer answers;
+        bool openAfterOk = false;
+        runSearch({[&](QWidget*) {
+            type(dialog().MaxAlkEdit, u"100"_s);
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+            openAfterOk = dialog().isVisible();
+            QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+        }});
+        QVERIFY(openAfterOk);
+        QCOMPARE(answers.lastText(), u"Bitte geben Sie einen Alkoholwert zwischen 0 und 99 ein."_s);
+        QVERIFY(noises().isEmpty());
+        // Cancel restored the criteria shown at opening; the next opening shows them.
+        QString shownAgain;
+        runSearch({[&](QWidget*) {
+            shownAgain = dialog().MaxAlkEdit->text();
+            QTest::keyClick(&dialog(), Qt::Key_Escape);
+        }});
+        QCOMPARE(shownAgain, u"99%"_s);
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestSearchWindow)
+#include "tst_searchwindow.moc"

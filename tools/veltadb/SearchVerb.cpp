@@ -1,0 +1,91 @@
+#include "SearchVerb.h"
+
+#include "app/RecipeListListing.h"
+#include "browser/RecipeList.h"
+#include "common/AppState.h"
+#include "maint/ChoiceLists.h"
+#include "search/SearchPass.h"
+#include "search/SearchSession.h"
+#include "store/ListsFile.h"
+#include "store/SavedSearches.h"
+#include "store/StoreError.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+void openTable(TTable& table, const QString& folder, const char* name) {
+    table.setDatabaseName(folder);
+    table.setTableName(QString::fromLatin1(name));
+    table.setReadOnly(true);
+    table.Open();
+}
+
+int slotNumber(const QString& text) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && n >= 1 && n <= SavedSearches::kSlots ? n : 0;
+}
+
+} // namespace
+
+int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStream& out, QTextStream& err) {
+    const int slot = slotNumber(slotArgument);
+    if (slot == 0) {
+        err << "veltadb: Die Nummer der gespeicherten Suche muss zwischen 1 und 10 liegen.\n";
+        return 2;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        err << "veltadb: Der Ordner " << folder << " wurde nicht gefunden.\n";
+        return 2;
+    }
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable recipeTable(env);
+    TTable ingredientTable(env);
+    try {
+        openTable(recipeTable, folder, "RE");
+        openTable(ingredientTable, folder, "ZU");
+        TApollo recipes(recipeTable);
+        TApollo ingredients(ingredientTable);
+        // The shared state as the program holds it after start-up.
+        AppState state;
+        const QDir dir(folder);
+        ListsFile::load(dir.filePath(QStringLiteral("VE.DAT")), &state.categoryList, &state.tasteList);
+        state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+        state.savedSearches = SavedSearches::load(dir.filePath(QStringLiteral("SUCHEN.CFG")));
+        state.recipeTotal = recipes.Count();
+
+        SearchSession session(state);
+        session.begin();
+        session.loadSlot(slot - 1);
+        if (const Result confirmed = session.confirm(); !confirmed) {
+            err << "veltadb: " << confirmed.notice().text << '\n';
+            return 1;
+        }
+        RecipeList list;
+        RecipeListListing listing(list, recipes,
+                                  {&state.ingredientChoices.homeBars,
+                                   state.options.get(OptionsRecord::HomeBar), state.searchPurchases});
+        listing.FillRecipeList(false); // the program starts with every drink listed
+        const QString expression = session.expression();
+        const SearchPass::Outcome outcome =
+            SearchPass::run(recipes, listing, state.recipeTotal, expression, session.form().homeBarOnly);
+        QList<int> numbers = outcome.found == 0 ? QList<int>() : list.recordNumbers();
+        std::sort(numbers.begin(), numbers.end());
+        out << "filter: " << expression << '\n';
+        for (const int n : numbers)
+            out << n << '\n';
+        out << "count: " << numbers.size() << '\n';
+        return 0;
+    } catch (const StoreError& e) {
+        err << "veltadb: " << e.text() << '\n';
+        return 2;
+    }
+}
