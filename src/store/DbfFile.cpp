@@ -207,24 +207,26 @@ int DbfFile::appendRecord(const QByteArray& bytes) {
     Q_ASSERT(bytes.size() == m_recordLength);
     // The record and the end mark go first; only then does the header count it.
     m_file.writeAt(m_headerLength + qint64(m_count) * m_recordLength, bytes + QByteArray(1, kEof));
+    // Memory follows only a header that counts the record, so that a failed write leaves both alike.
+    writeCountAndDate(m_count + 1);
     m_records.append(bytes);
     ++m_count;
-    writeCountAndDate();
     return m_count;
 }
 
-void DbfFile::writeCountAndDate() {
-    m_lastUpdate = stampDate();
+void DbfFile::writeCountAndDate(int count) {
+    const QDate today = stampDate();
     QByteArray part(7, '\0');
-    part.replace(0, 3, dateBytes(m_lastUpdate));
-    le::put32(part, 3, quint32(m_count));
+    part.replace(0, 3, dateBytes(today));
+    le::put32(part, 3, quint32(count));
     m_file.writeAt(1, part);
+    m_lastUpdate = today;
 }
 
 void DbfFile::zap() {
+    writeCountAndDate(0);
     m_count = 0;
     m_records.clear();
-    writeCountAndDate();
     m_file.writeAt(m_headerLength, QByteArray(1, kEof));
     m_file.truncate(m_headerLength + 1);
     if (m_memo)

@@ -64,7 +64,7 @@ private:
     void readHeader(const QString& path);
     void readFields(const QByteArray& header);
     void openMemo(const QString& path, RawFile::Mode mode);
-    void writeCountAndDate();
+    void writeCountAndDate(int count);
 
     RawFile m_file;
     std::unique_ptr<MemoFile> m_memo;

@@ -50,7 +50,12 @@ public:
 
     // Records.
     void AppendBlank();
+    // A new record that reaches the table whole with the next Commit (or move), so that a failed
+    // save leaves no blank record behind; Cancel drops it.
+    void BeginAppend();
     void Edit();
+    // Drops the values not yet written, and a begun append: the record reads as stored.
+    void Cancel();
     void Commit();
     void Delete();
     bool IsDeleted() const;

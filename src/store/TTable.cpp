@@ -54,10 +54,12 @@ void TTable::Close() {
     m_env.releaseAlias(m_alias);
     m_file.close();
     m_dirty = false;
+    m_appending = false;
     reset();
 }
 
 void TTable::setPosition(int recNo, bool eof, bool bof) {
+    m_appending = false;
     m_recNo = recNo;
     m_eof = eof;
     m_bof = bof;
@@ -69,14 +71,37 @@ void TTable::setPosition(int recNo, bool eof, bool bof) {
         m_buffer.fill(' '); // the phantom record past the end reads blank
 }
 
+// Values stay pending until they are written, so that a failed write can be retried or cancelled.
 void TTable::post() {
+    if (m_appending) {
+        const int recNo = m_file.appendRecord(m_buffer);
+        m_appending = false;
+        m_dirty = false;
+        m_recNo = recNo;
+        changed(recNo);
+        return;
+    }
     if (!m_dirty)
         return;
-    m_dirty = false;
     if (m_recNo >= 1 && m_recNo <= m_file.recordCount()) {
         m_file.writeRecord(m_recNo, m_buffer);
         changed(m_recNo);
     }
+    m_dirty = false;
+}
+
+void TTable::beginAppend() {
+    post();
+    setPosition(m_file.recordCount() + 1, false, false);
+    m_appending = true;
+}
+
+void TTable::cancel() {
+    m_dirty = false;
+    if (m_appending)
+        setPosition(m_file.recordCount() + 1, true, false);
+    else
+        setPosition(m_recNo, m_eof, m_bof);
 }
 
 int TTable::append() {

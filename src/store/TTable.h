@@ -53,6 +53,12 @@ public:
     const QByteArray& buffer() const { return m_buffer; }
     void markDirty() { m_dirty = true; }
     void post(); // writes pending values of the current record
+    // A new blank record that reaches the file whole with the next post; until then the table is
+    // unchanged. The record number it will get is current.
+    void beginAppend();
+    bool appending() const { return m_appending; }
+    // Drops pending values (and a begun append): the current record reads as stored again.
+    void cancel();
     quint64 openCount() const { return m_openCount; }
     quint64 changeCount() const { return m_changeCount; }
     void requireWritable() const;
@@ -74,6 +80,7 @@ private:
     bool m_eof = true;
     bool m_bof = true;
     bool m_dirty = false;
+    bool m_appending = false;
     QByteArray m_buffer;
     quint64 m_openCount = 0;
     quint64 m_changeCount = 0;

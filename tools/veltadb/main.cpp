@@ -1,4 +1,5 @@
 // veltadb: inspect, dump, query and check the program's tables from the command line.
+#include "RecipeVerbs.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -26,7 +27,8 @@ int usage() {
              "  veltadb info DATEI          Kopf und Felder einer Tabelle\n"
              "  veltadb dump DATEI          alle Sätze als Text\n"
              "  veltadb check ORDNER        Datenordner prüfen\n"
-             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n";
+             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
+          << RecipeVerbs::usage();
     return 2;
 }
 
@@ -109,6 +111,8 @@ int main(int argc, char* argv[]) {
         return usage();
     const QString& command = args.at(1);
     try {
+        if (const int code = RecipeVerbs::run(args, out(), err()); code >= 0)
+            return code;
         if (command == QStringLiteral("info") && args.size() == 3)
             return info(args.at(2));
         if (command == QStringLiteral("dump") && args.size() == 3)
