@@ -1,6 +1,7 @@
 #include "maint/RecipeChecks.h"
 
 #include "browser/TurboRead.h"
+#include "maint/FoldedName.h"
 #include "maint/IngredientInfo.h"
 #include "maint/UnitKind.h"
 #include "store/Cp1252.h"
@@ -121,10 +122,9 @@ bool RecipeChecks::nameTaken(TApollo& recipes, const QString& name, int editRecN
     KeepPosition keep(recipes);
     TurboRead fast(recipes);
     const QString field = QStringLiteral("NAME");
-    const QString wanted = name.trimmed();
+    const FoldedName wanted(name);
     for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
-        if (recipes.RecNo() != editRecNo &&
-            recipes.GetTrimString(field).trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+        if (recipes.RecNo() != editRecNo && wanted.matches(recipes.GetRawBytes(field)))
             return true;
     }
     return false;

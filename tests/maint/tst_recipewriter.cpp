@@ -219,6 +219,10 @@ private slots:
         QTest::newRow("duplicate, case ignored")
             << u"MOJITO"_s << rum << 1 << QString()
             << QStringList{u"Es existiert schon ein Getränk mit diesem Namen!"_s} << false;
+        QTest::newRow("duplicate with umlauts")
+            << u" SÜßER ÄPFEL "_s << rum << 1 << QString()
+            << QStringList{u"Es existiert schon ein Getränk mit diesem Namen!"_s} << false;
+        QTest::newRow("ß is not ss") << u"Süsser Äpfel"_s << rum << 1 << QString() << QStringList() << true;
         QTest::newRow("deleted recipe's name is free")
             << u"Zombie"_s << rum << 1 << QString() << QStringList() << true;
         QTest::newRow("missing photo only warns")
@@ -249,6 +253,7 @@ private slots:
         QDir(f.t.path()).mkpath(u"EIGENE"_s);
         TestFiles::writeAll(f.t.path() + u"/EIGENE/wind.bmp"_s, "BM");
         f.t.addRecipe({.name = u"Mojito"_s, .lines = {{1, 4}}});
+        f.t.addRecipe({.name = u"süßer äpfel"_s, .lines = {{1, 4}}});
         TestTables::deleteRecord(f.t.re(), f.t.addRecipe({.name = u"Zombie"_s, .lines = {{1, 4}}}));
         RecipeDraft d;
         d.name = name;
