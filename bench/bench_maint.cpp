@@ -1,12 +1,15 @@
 // Data maintenance benchmarks on the 5000-recipe synthetic data set: saving a recipe from the
-// recipe editor (OK checks, WriteRecipe, the lists kept in step), and deleting one from the recipe
-// list editor.
+// recipe editor (OK checks, WriteRecipe, the lists kept in step), deleting one from the recipe list
+// editor, counting an ingredient's recipes and recomputing every recipe's alcohol.
 #include "BenchHarness.h"
 #include "SyntheticDataSet.h"
+#include "browser/IngredientLookup.h"
 #include "browser/RecipeList.h"
+#include "maint/AlcoholRecompute.h"
 #include "maint/ChoiceLists.h"
 #include "maint/RecipeEditSession.h"
 #include "maint/RecipeListSession.h"
+#include "maint/RecipeUsage.h"
 #include "store/ListsFile.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
@@ -114,10 +117,29 @@ int main(int argc, char* argv[]) {
         mainList.removeAt(mainList.indexOfRecord(recNo));
     });
 
+    int number = 0;
+    const auto usage = BenchHarness::run(QStringLiteral("Verwendung einer Zutat zählen"), [&] {
+        number = number % SyntheticDataSet::kIngredients + 1;
+        RecipeUsage::ingredient(t.re(), number);
+    });
+    int alcohol = 0;
+    const auto recompute =
+        BenchHarness::run(QStringLiteral("Alkoholgehalt aller Rezepte neu (Zutat 1 geändert)"), [&] {
+            IngredientLookup::seek(t.zu(), 1);
+            t.zu().Edit();
+            t.zu().ReplaceInteger(QStringLiteral("ALKOHOL"), 30 + (++alcohol % 20));
+            t.zu().ReplaceInteger(QStringLiteral("KENNUNG"), 0);
+            t.zu().Commit();
+            AlcoholRecompute::run(t.re(), t.zu(), 12);
+        });
+
     out << "Rezept-Editor und Rezeptliste\n";
     BenchHarness::print(out, checks);
     BenchHarness::print(out, saveNew, 5);
     BenchHarness::print(out, saveEdit, 5);
     BenchHarness::print(out, remove, 5);
+    out << "\nZutatenliste (" << t.re().Count() << " Rezepte)\n";
+    BenchHarness::print(out, usage, 5);
+    BenchHarness::print(out, recompute, 100);
     return 0;
 }

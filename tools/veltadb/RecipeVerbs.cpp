@@ -1,25 +1,18 @@
 #include "RecipeVerbs.h"
 
 #include "MaintFolder.h"
+#include "VerbSupport.h"
 #include "browser/TypeAhead.h"
 #include "maint/ChoiceLists.h"
 #include "maint/RecipeEditSession.h"
 #include "maint/RecipeListSession.h"
 
+using namespace VerbSupport;
+
 namespace {
 
 constexpr int kBadArguments = 2;
 constexpr int kRefused = 1;
-
-struct Refusal {
-    QString text;
-};
-
-QString plain(const QString& text) {
-    QString out = text;
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return out;
-}
 
 void prepareChoices(MaintFolder& f, RecipeEditSession& s) {
     s.setIngredients(ChoiceLists::readIngredients(f.tables.ApolloZutaten).zutatliste);

@@ -1,4 +1,6 @@
 // veltadb: inspect, dump, query and check the program's tables from the command line.
+#include "IngredientVerbs.h"
+#include "ListVerbs.h"
 #include "RecipeVerbs.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
@@ -28,7 +30,7 @@ int usage() {
              "  veltadb dump DATEI          alle Sätze als Text\n"
              "  veltadb check ORDNER        Datenordner prüfen\n"
              "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
-          << RecipeVerbs::usage();
+          << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
     return 2;
 }
 
@@ -113,6 +115,10 @@ int main(int argc, char* argv[]) {
     try {
         if (const int code = RecipeVerbs::run(args, out(), err()); code >= 0)
             return code;
+        if (IngredientVerbs::handles(command))
+            return IngredientVerbs::run(args, out(), err());
+        if (ListVerbs::handles(command))
+            return ListVerbs::run(args, out(), err());
         if (command == QStringLiteral("info") && args.size() == 3)
             return info(args.at(2));
         if (command == QStringLiteral("dump") && args.size() == 3)

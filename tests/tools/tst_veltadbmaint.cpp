@@ -1,4 +1,5 @@
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "VeltaTest.h"
 
 #include <QDir>
@@ -7,8 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
-// The recipe verbs of veltadb on a copy of the shipped data.
-class TestVeltadbRecipes : public QObject {
+// The maintenance verbs of veltadb on a copy of the shipped data.
+class TestVeltadbMaint : public QObject {
     Q_OBJECT
 
     struct Run {
@@ -94,6 +95,45 @@ private slots:
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
     }
 
+    void ingredientFollowedByItsRecipes() {
+        const Run add =
+            veltadb({u"ingredient-add"_s, data(), u"name=Hausrum"_s, u"alkohol=40"_s, u"einheit=cl"_s});
+        QCOMPARE(add.code, 0);
+        QCOMPARE(add.out, u"Zutat 400\n"_s);
+        const Run recipe = veltadb({u"recipe-add"_s, data(), u"name=Hausdrink"_s, u"zutat=400:4"_s,
+                                    u"zutat=32:4"_s, u"kategorie=Sour"_s});
+        QCOMPARE(recipe.code, 0);
+        const QString recNo = recipe.out.trimmed().mid(5);
+        const Run edit = veltadb({u"ingredient-edit"_s, data(), u"400"_s, u"alkohol=38"_s});
+        QCOMPARE(edit.code, 0);
+        QVERIFY(edit.err.contains(u"1 Getränke benötigen diese Zutat."_s));
+        QVERIFY(veltadb({u"query"_s, data() + u"/RE.DBF"_s, u"ALK = 19 .AND. NAME = \"Hausdrink\""_s})
+                    .out.startsWith(recNo + u'\n'));
+        const Run used = veltadb({u"ingredient-delete"_s, data(), u"400"_s});
+        QCOMPARE(used.code, 1);
+        QVERIFY(used.err.contains(u"da noch 1 Getränke diese Zutat verwenden."_s));
+        QCOMPARE(veltadb({u"recipe-delete"_s, data(), recNo}).code, 0);
+        QCOMPARE(veltadb({u"ingredient-delete"_s, data(), u"400"_s}).code, 0);
+        QCOMPARE(veltadb({u"ingredient-add"_s, data(), u"name=Hausrum 2"_s}).out, u"Zutat 400\n"_s);
+        QCOMPARE(veltadb({u"ingredient-delete"_s, data(), u"12"_s}).code, 1);
+    }
+
+    void classificationsKeepTheirNumbers() {
+        const Run last = veltadb({u"category-add"_s, data(), u"Neue Kategorie"_s});
+        QCOMPARE(last.code, 0);
+        const QString number = last.out.trimmed();
+        QCOMPARE(veltadb({u"category-add"_s, data(), u"neue kategorie"_s}).code, 1);
+        QCOMPARE(veltadb({u"category-delete"_s, data(), number}).code, 0);
+        QVERIFY(TestFiles::readAll(data() + u"/VE.DAT"_s).contains("\r\n~\r\n@@@-MORVA-@@@"));
+        QCOMPARE(veltadb({u"category-add"_s, data(), u"Wieder da"_s}).out.trimmed(), number);
+        QCOMPARE(veltadb({u"category-delete"_s, data(), u"1"_s}).code, 1); // used by recipes
+
+        const Run deco = veltadb({u"decoration-add"_s, data(), u"Gurke"_s, u"Eine Scheibe"_s});
+        QCOMPARE(deco.code, 0);
+        QCOMPARE(veltadb({u"decoration-delete"_s, data(), deco.out.trimmed()}).code, 0);
+        QCOMPARE(veltadb({u"decoration-add"_s, data(), u"Melone"_s}).out, deco.out);
+    }
+
     void readOnlyData() {
         QFile::setPermissions(data() + u"/VE.DAT"_s, QFile::ReadOwner);
         const Run run = veltadb({u"recipe-delete"_s, data(), u"1"_s});
@@ -103,5 +143,5 @@ private slots:
     }
 };
 
-VELTA_TEST_MAIN_CORE(TestVeltadbRecipes)
-#include "tst_veltadbrecipes.moc"
+VELTA_TEST_MAIN_CORE(TestVeltadbMaint)
+#include "tst_veltadbmaint.moc"
