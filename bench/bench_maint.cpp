@@ -3,8 +3,8 @@
 // editor, counting an ingredient's recipes and recomputing every recipe's alcohol.
 #include "BenchHarness.h"
 #include "SyntheticDataSet.h"
-#include "browser/IngredientLookup.h"
 #include "browser/RecipeList.h"
+#include "common/IngredientLookup.h"
 #include "maint/AlcoholRecompute.h"
 #include "maint/ChoiceLists.h"
 #include "maint/RecipeEditSession.h"

@@ -1,6 +1,6 @@
 #include "maint/AlcoholRecompute.h"
 
-#include "browser/TurboRead.h"
+#include "common/TurboRead.h"
 #include "store/AlcoholValue.h"
 #include "store/IngredientSlots.h"
 #include "store/StoreError.h"

@@ -1,6 +1,6 @@
 #include "maint/ClassificationListSession.h"
 
-#include "browser/ListCollation.h"
+#include "common/ListCollation.h"
 #include "maint/ChoiceLists.h"
 #include "maint/RecipeUsage.h"
 #include "store/Cp1252.h"

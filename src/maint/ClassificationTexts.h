@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maint/Notice.h"
+#include "common/Notice.h"
 
 // What differs between the category, taste and decoration lists: captions, help topics and
 // every message, with N the number of recipes and X the entry's name.

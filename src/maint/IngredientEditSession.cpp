@@ -1,6 +1,6 @@
 #include "maint/IngredientEditSession.h"
 
-#include "browser/TurboRead.h"
+#include "common/TurboRead.h"
 #include "maint/FoldedName.h"
 #include "maint/UnitKind.h"
 #include "store/Cp1252.h"

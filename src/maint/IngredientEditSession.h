@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/Notice.h"
 #include "maint/IngredientForm.h"
-#include "maint/Notice.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "maint/IngredientInfo.h"
 
-#include "browser/IngredientLookup.h"
+#include "common/IngredientLookup.h"
 #include "store/TApollo.h"
 
 std::optional<IngredientInfo> IngredientInfo::find(TApollo& ingredients, int number) {

@@ -1,7 +1,7 @@
 #include "maint/IngredientListSession.h"
 
-#include "browser/IngredientLookup.h"
-#include "browser/ListCollation.h"
+#include "common/IngredientLookup.h"
+#include "common/ListCollation.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
 

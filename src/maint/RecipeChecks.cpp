@@ -1,6 +1,6 @@
 #include "maint/RecipeChecks.h"
 
-#include "browser/TurboRead.h"
+#include "common/TurboRead.h"
 #include "maint/FoldedName.h"
 #include "maint/IngredientInfo.h"
 #include "maint/UnitKind.h"

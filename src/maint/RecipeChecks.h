@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maint/Notice.h"
+#include "common/Notice.h"
 #include "maint/RecipeDraft.h"
 #include "maint/RecipeSources.h"
 

@@ -1,6 +1,6 @@
 #include "maint/RecipeEditSession.h"
 
-#include "browser/TypeAhead.h"
+#include "common/TypeAhead.h"
 #include "maint/IngredientInfo.h"
 #include "maint/RecipeReader.h"
 #include "maint/RecipeWriter.h"

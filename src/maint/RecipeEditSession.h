@@ -1,8 +1,8 @@
 #pragma once
 
-#include "browser/ListEntry.h"
+#include "common/ListEntry.h"
+#include "common/Notice.h"
 #include "maint/AmountField.h"
-#include "maint/Notice.h"
 #include "maint/RecipeChecks.h"
 #include "maint/RecipeForm.h"
 #include "maint/RecipeSources.h"

@@ -1,8 +1,8 @@
 #include "maint/RecipeListSession.h"
 
-#include "browser/ListCollation.h"
-#include "browser/TurboRead.h"
-#include "browser/TypeAhead.h"
+#include "common/ListCollation.h"
+#include "common/TurboRead.h"
+#include "common/TypeAhead.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"

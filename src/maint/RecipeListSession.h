@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/ListEntry.h"
-#include "maint/Notice.h"
+#include "common/ListEntry.h"
+#include "common/Notice.h"
 
 #include <optional>
 

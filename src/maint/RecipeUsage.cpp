@@ -1,6 +1,6 @@
 #include "maint/RecipeUsage.h"
 
-#include "browser/TurboRead.h"
+#include "common/TurboRead.h"
 #include "store/Cp1252.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"

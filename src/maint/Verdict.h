@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maint/Notice.h"
+#include "common/Notice.h"
 
 #include <optional>
 
@@ -14,5 +14,5 @@ struct Verdict {
     static Verdict refuse(const Notice& n) { return {n, false}; }
     static Verdict ask(const Notice& n) { return {n, true}; }
     // After the notice was shown: whether the command goes on.
-    bool goesOn(int answer) const { return proceed && (!notice || !notice->yesNo || answer == 6); }
+    bool goesOn(int answer) const { return proceed && (!notice || !notice->isQuestion() || answer == 6); }
 };

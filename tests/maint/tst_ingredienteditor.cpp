@@ -1,6 +1,6 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
-#include "browser/IngredientLookup.h"
+#include "common/IngredientLookup.h"
 #include "maint/AlcoholRecompute.h"
 #include "maint/ChoiceLists.h"
 #include "maint/IngredientListSession.h"

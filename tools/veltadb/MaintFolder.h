@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DataTables.h"
+#include "common/DataTables.h"
 #include "maint/RecipeSources.h"
 
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "MaintFolder.h"
 #include "VerbSupport.h"
-#include "browser/TypeAhead.h"
+#include "common/TypeAhead.h"
 #include "maint/ChoiceLists.h"
 #include "maint/RecipeEditSession.h"
 #include "maint/RecipeListSession.h"

@@ -9,7 +9,7 @@ QString plain(const QString& text) {
 }
 
 bool follow(const Verdict& verdict, QTextStream& err) {
-    if (verdict.notice && verdict.notice->yesNo && verdict.proceed)
+    if (verdict.notice && verdict.notice->isQuestion() && verdict.proceed)
         err << verdict.notice->caption << ": " << plain(verdict.notice->text) << " → Ja\n";
     else if (verdict.notice)
         throw Refusal{verdict.notice->text};
