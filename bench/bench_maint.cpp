@@ -48,7 +48,7 @@ struct Tables {
 // A recipe of eight lines in the session, as the user would have entered it.
 void enterRecipe(RecipeEditSession& s, const QString& name) {
     s.prepareNew();
-    s.showing();
+    s.begin();
     s.form().name = name;
     s.form().category = 1;
     s.form().instructions = QStringLiteral("Alles auf Eis im Shaker kräftig schütteln und abseihen.");

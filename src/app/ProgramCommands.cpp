@@ -5,6 +5,7 @@
 #include "app/TMain.h"
 #include "assistants/HomeBarCommand.h"
 #include "browser/BrowserController.h"
+#include "maint/RecipeCommands.h"
 #include "ui/HelpWindow.h"
 
 void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& main) {
@@ -15,4 +16,7 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("MarkAlle"), [&browser] { browser.MarkAllListed(); });
     t.add(QStringLiteral("MarkAufheben"), [&browser] { browser.ClearAllMarks(); });
     t.add(QStringLiteral("Hausbar"), [&dialogs] { dialogs.get<HomeBarCommand>().run(); });
+    t.add(QStringLiteral("RezeptNeu"), [&dialogs] { dialogs.get<RecipeCommands>().runNew(); });
+    t.add(QStringLiteral("RezeptBearbeiten"), [&dialogs] { dialogs.get<RecipeCommands>().runEdit(); });
+    t.add(QStringLiteral("ListeRezepte"), [&dialogs] { dialogs.get<RecipeCommands>().runList(); });
 }

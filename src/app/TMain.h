@@ -62,6 +62,7 @@ public:
     void FillRecipeList(bool homeBarOnly = false) override;
     int CurrentRecNo() const override;
     void ReloadCurrent() override;
+    void RecipeSaved(bool isNew, const QString& name) override;
     void RunCommand(const QString& command) override;
     void ShowIngredientInfo(int number) override;
     void layoutMain();

@@ -10,7 +10,7 @@ ClassificationListSession::ClassificationListSession(ClassificationTexts::Kind k
                                                      TApollo& recipes)
     : m_kind(kind), m_texts(ClassificationTexts::of(kind)), m_list(list), m_recipes(recipes) {}
 
-void ClassificationListSession::showing() {
+void ClassificationListSession::begin() {
     m_changed = false;
     m_entries = ChoiceLists::classification(m_list);
     if (m_kind == ClassificationTexts::Categories)

@@ -24,7 +24,7 @@ public:
 
     const ClassificationTexts& texts() const { return m_texts; }
     // Every showing: the changed flag is cleared and the entries are read from the list.
-    void showing();
+    void begin();
     const QList<ListEntry>& entries() const { return m_entries; }
     bool changed() const { return m_changed; }
 

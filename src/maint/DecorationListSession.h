@@ -22,7 +22,7 @@ public:
     // The entries as the choice list refresh gives them (sorted by name).
     void setEntries(const QList<ListEntry>& entries) { m_entries = entries; }
     const QList<ListEntry>& entries() const { return m_entries; }
-    void showing() { m_changed = false; }
+    void begin() { m_changed = false; }
     bool changed() const { return m_changed; }
 
     // Checks a name and description before they are stored: nothing to do for an empty name.

@@ -33,7 +33,7 @@ public:
     IngredientForm& form() { return m_form; }
     const IngredientForm& form() const { return m_form; }
     // Every showing: what the controls show now is the state OK compares with.
-    void showing() { m_opening = m_form; }
+    void begin() { m_opening = m_form; }
     AlcoholField::Text alcoholTyped(const QString& text, int caret);
     AlcoholField::Text stepAlcohol(int delta);
 

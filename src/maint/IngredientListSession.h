@@ -19,7 +19,7 @@ public:
 
     void setEntries(const QList<ListEntry>& entries) { m_entries = entries; }
     const QList<ListEntry>& entries() const { return m_entries; }
-    void showing() { m_changed = false; }
+    void begin() { m_changed = false; }
     bool changed() const { return m_changed; }
 
     // The number a new ingredient gets: the highest existing one + 1, at least 400.

@@ -8,6 +8,12 @@
 
 RecipeEditSession::RecipeEditSession(const RecipeSources& sources) : m_sources(sources) {}
 
+void RecipeEditSession::setSettings(int dashesPerCl, const QString& ownPhotosFolder, bool canrMode) {
+    m_sources.dashesPerCl = dashesPerCl;
+    m_sources.ownPhotosFolder = ownPhotosFolder;
+    m_sources.canrMode = canrMode;
+}
+
 void RecipeEditSession::setIngredients(const QList<ListEntry>& ingredients) {
     m_ingredients = ingredients;
     m_lastHandled = -5; // the entry at the selected index may be another ingredient now
@@ -54,6 +60,25 @@ void RecipeEditSession::prepareEdit(const QString& name, int recNo) {
     m_lines = d.lines;
 }
 
+RecipeEditSession::ChosenKeys RecipeEditSession::chosenKeys() const {
+    const auto key = [](const QList<ListEntry>& entries, int index) {
+        return index > 0 ? tagAt(entries, index, -1) : -1;
+    };
+    return {key(m_categories, m_form.category), key(m_tastes, m_form.taste),
+            key(m_decorations, m_form.decoration)};
+}
+
+void RecipeEditSession::reselect(const ChosenKeys& keys) {
+    const auto index = [](const QList<ListEntry>& entries, int key) {
+        if (entries.isEmpty())
+            return -1;
+        return key < 0 ? 0 : indexOfTag(entries, key, 1);
+    };
+    m_form.category = index(m_categories, keys.category);
+    m_form.taste = index(m_tastes, keys.taste);
+    m_form.decoration = qMax(0, index(m_decorations, keys.decoration));
+}
+
 QString RecipeEditSession::caption() const {
     return m_mode == Mode::New ? QStringLiteral("Rezept hinzufügen") : QStringLiteral("Rezept bearbeiten");
 }
@@ -76,7 +101,7 @@ int RecipeEditSession::tagAt(const QList<ListEntry>& entries, int index, int fal
     return index >= 0 && index < int(entries.size()) ? entries.at(index).data : fallback;
 }
 
-void RecipeEditSession::showing() {
+void RecipeEditSession::begin() {
     m_lastHandled = -5;
     selectIngredient(m_ingredients.isEmpty() ? -1 : 0);
 }
@@ -176,7 +201,7 @@ int RecipeEditSession::WriteRecipe() {
     RecipeDraft d = draft();
     d.name = d.name.trimmed();
     const int recNo = RecipeWriter::WriteRecipe(m_sources, d, m_mode == Mode::New, m_recNo);
-    if (m_mode == Mode::Edit)
-        m_recNo = recNo;
+    m_savedName = d.name;
+    m_savedRecNo = recNo;
     return recNo;
 }

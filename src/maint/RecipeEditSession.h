@@ -16,6 +16,8 @@ public:
     enum class Mode { New, Edit };
 
     explicit RecipeEditSession(const RecipeSources& sources);
+    // The settings of the moment, taken before every opening.
+    void setSettings(int dashesPerCl, const QString& ownPhotosFolder, bool canrMode);
 
     // The choices, as the choice list refresh gives them: every ingredient (sorted, keyed by its
     // number), and the category, taste and decoration boxes with their "(keine Zuordnung)" entry.
@@ -27,6 +29,17 @@ public:
     const QList<ListEntry>& categories() const { return m_categories; }
     const QList<ListEntry>& tastes() const { return m_tastes; }
     const QList<ListEntry>& decorations() const { return m_decorations; }
+
+    // The keys of the chosen category, taste and decoration (-1: "(keine Zuordnung)" or none),
+    // and the choice of the same keys again after the lists were rebuilt: numbers never move, so a
+    // renamed entry stays chosen and a deleted one is no longer.
+    struct ChosenKeys {
+        int category = -1;
+        int taste = -1;
+        int decoration = -1;
+    };
+    ChosenKeys chosenKeys() const;
+    void reselect(const ChosenKeys& keys);
 
     // `EditNewRecipe` and `EditRecipe` up to the showing. prepareEdit throws StoreError.
     void prepareNew();
@@ -43,7 +56,7 @@ public:
     const QList<RecipeLine>& lines() const { return m_lines; }
 
     // Every showing: the first ingredient is selected and handled.
-    void showing();
+    void begin();
     // Handles a selection of `ZutatenListbox` unless it was the last handled; true when handled.
     bool selectIngredient(int index);
     int selectedIngredient() const { return m_selected; }
@@ -64,8 +77,12 @@ public:
     RecipeDraft draft() const;
     // OK: the name is trimmed (and written back); the notices are shown in order.
     RecipeChecks::Outcome check();
-    // After OK: writes the record (new or the edited one) and returns its record number.
+    // After OK: writes the record (new or the edited one) and returns its record number. Throws
+    // StoreError; the table stays as it was and the session keeps the input.
     int WriteRecipe();
+    // The name and record number of the recipe saved last.
+    QString savedName() const { return m_savedName; }
+    int savedRecNo() const { return m_savedRecNo; }
 
 private:
     static int indexOfTag(const QList<ListEntry>& entries, int tag, int from);
@@ -85,4 +102,6 @@ private:
     int m_lastHandled = -5;
     int m_kind = 3;
     QString m_amount;
+    QString m_savedName;
+    int m_savedRecNo = 0;
 };

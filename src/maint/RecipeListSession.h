@@ -21,7 +21,7 @@ public:
     const QList<ListEntry>& entries() const { return m_entries; }
 
     // Cleared on every showing, set by every stored change.
-    void showing() { m_changed = false; }
+    void begin() { m_changed = false; }
     bool changed() const { return m_changed; }
     void setChanged() { m_changed = true; }
 

@@ -43,7 +43,7 @@ public:
     // A complete new recipe in the session, ready for OK.
     void fillValid(const QString& name) {
         session.prepareNew();
-        session.showing();
+        session.begin();
         session.form().name = name;
         session.form().category = indexOf(session.categories(), QStringLiteral("Sours"));
         add(QStringLiteral("Rum"), QStringLiteral("4"));

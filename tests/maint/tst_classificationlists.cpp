@@ -28,7 +28,7 @@ private slots:
         QStringList list = {u"Sour"_s, u"Fizz"_s, u"Tiki"_s, u"Flip"_s, u"Punsch"_s};
         const int flip = t.addRecipe({.name = u"Flip 1"_s, .kat = 4});
         ClassificationListSession s(ClassificationTexts::Categories, list, t.re());
-        s.showing();
+        s.begin();
         QCOMPARE(s.entries(),
                  (Entries{{u"Fizz"_s, 1}, {u"Flip"_s, 3}, {u"Punsch"_s, 4}, {u"Sour"_s, 0}, {u"Tiki"_s, 2}}));
         const int tiki = indexOf(s.entries(), u"Tiki"_s);
@@ -47,7 +47,7 @@ private slots:
         QCOMPARE(s.entries().at(s.add(u" Julep "_s)), (ListEntry{u"Julep"_s, 2}));
         QCOMPARE(s.entries().at(s.add(u"Cobbler"_s)), (ListEntry{u"Cobbler"_s, 5}));
         QCOMPARE(list, (QStringList{u"Sour"_s, u"Fizz"_s, u"Julep"_s, u"Flip"_s, u"Punsch"_s, u"Cobbler"_s}));
-        s.showing();
+        s.begin();
         QVERIFY(!s.changed());
     }
 
@@ -55,7 +55,7 @@ private slots:
         TestTables t;
         QStringList list = {u"~"_s, u"Fizz"_s};
         ClassificationListSession s(ClassificationTexts::Categories, list, t.re());
-        s.showing();
+        s.begin();
         QCOMPARE(s.slotForNew(), 2);
         s.add(u"Neu"_s);
         QCOMPARE(list, (QStringList{u"~"_s, u"Fizz"_s, u"Neu"_s}));
@@ -82,7 +82,7 @@ private slots:
         TestTables t;
         QStringList list = {u"Sour"_s, u"Fizz"_s};
         ClassificationListSession s(ClassificationTexts::Categories, list, t.re());
-        s.showing();
+        s.begin();
         const Verdict v = s.nameVerdict(name);
         QCOMPARE(v.proceed, proceed);
         QCOMPARE(v.notice ? v.notice->text : QString(), notice);
@@ -97,11 +97,11 @@ private slots:
             list.append(u"K%1"_s.arg(i));
         list[0] = u"~"_s;
         ClassificationListSession s(ClassificationTexts::Tastes, list, t.re());
-        s.showing();
+        s.begin();
         QCOMPARE(s.nameVerdict(u"Neu"_s).notice->text,
                  u"Die Liste ist voll: sie kann höchstens 255 Einträge aufnehmen."_s);
         list[200] = u"~"_s;
-        s.showing();
+        s.begin();
         QVERIFY(s.nameVerdict(u"Neu"_s).proceed);
     }
 
@@ -112,7 +112,7 @@ private slots:
             t.addRecipe({.name = u"F%1"_s.arg(i), .kat = 2});
         t.addRecipe({.name = u"S"_s, .kat = 1});
         ClassificationListSession s(ClassificationTexts::Categories, list, t.re());
-        s.showing();
+        s.begin();
         const int fizz = indexOf(s.entries(), u"Fizz"_s);
         QCOMPARE(s.texts().editCaption, u"Umbenennen"_s);
         const int n = s.usage(fizz);
@@ -137,7 +137,7 @@ private slots:
         QStringList list = {u"süß"_s, u"sauer"_s, u"bitter"_s};
         t.addRecipe({.name = u"A"_s, .gesch = 1});
         ClassificationListSession s(ClassificationTexts::Tastes, list, t.re());
-        s.showing();
+        s.begin();
         QCOMPARE(s.entries(), (Entries{{u"süß"_s, 0}, {u"sauer"_s, 1}, {u"bitter"_s, 2}})); // list order
         QCOMPARE(s.texts().editCaption, u"Ändern"_s);
         QCOMPARE(s.selectionVerdict(-1).notice->text,
@@ -175,7 +175,7 @@ private slots:
         t.addRecipe({.name = u"Mit Zitrone"_s, .deko = lemon});
         DecorationListSession s(t.de(), t.re());
         s.setEntries(ChoiceLists::decorationChoices(ChoiceLists::readDecorations(t.de())).mid(1));
-        s.showing();
+        s.begin();
         QVERIFY(s.contentVerdict(u"Minze"_s, u"Ein Zweig"_s).proceed);
         QVERIFY(!s.contentVerdict(u"  "_s, u"Text"_s).proceed);
         // A new decoration takes the deleted record's number, without its picture.
@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(s.entries().at(2).data, 4);
 
         // Editing marks the lists for rebuilding even when the user cancels.
-        s.showing();
+        s.begin();
         QCOMPARE(s.editPrecheck(-1).notice->text,
                  u"Bitte wählen Sie erst eine Dekoration in der Liste aus."_s);
         QVERIFY(!s.changed());

@@ -39,7 +39,7 @@ struct Fixture {
     void openEditor(int number) {
         QVERIFY(list.seek(indexOf(number)));
         editor.prepareEdit();
-        editor.showing();
+        editor.begin();
     }
     // OK in the editor, the usage count and the question answered yes: stores as the dialog does.
     IngredientEditSession::Outcome okAndStore(int number) {
@@ -163,7 +163,7 @@ private slots:
         editor.prepareNew();
         QCOMPARE(editor.caption(), u"Neue Zutat"_s);
         QCOMPARE(editor.form().alcohol, u"0%"_s);
-        editor.showing();
+        editor.begin();
         editor.form().name = u" Holunder "_s;
         editor.form().kind = 4;
         editor.alcoholTyped(u"15%"_s, 2);

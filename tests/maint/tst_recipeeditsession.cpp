@@ -70,7 +70,7 @@ private slots:
     void selectionSetsTheUnit() {
         RecipeFixture f;
         f.session.prepareNew();
-        f.session.showing();
+        f.session.begin();
         QCOMPARE(f.session.selectedIngredient(), 0); // Angostura, the first by name
         QCOMPARE(f.session.amountText(), u"1 dash"_s);
         QCOMPARE(f.session.typeAhead(u"min"_s), f.indexOf(f.session.ingredients(), u"Minzzweig"_s));
@@ -83,7 +83,7 @@ private slots:
         QVERIFY(!f.session.selectIngredient(f.session.selectedIngredient()));
         QCOMPARE(f.session.amountText(), u"50 g"_s);
         // Every showing handles the first selection anew.
-        f.session.showing();
+        f.session.begin();
         QCOMPARE(f.session.amountText(), u"1 dash"_s);
     }
 
@@ -112,7 +112,7 @@ private slots:
         QFETCH(QString, refusal);
         RecipeFixture f;
         f.session.prepareNew();
-        f.session.showing();
+        f.session.begin();
         const std::optional<Notice> notice = f.add(ingredient, amount);
         if (refusal.isEmpty()) {
             QVERIFY(!notice);
@@ -128,7 +128,7 @@ private slots:
     void twentyLinesAtMost() {
         RecipeFixture f;
         f.session.prepareNew();
-        f.session.showing();
+        f.session.begin();
         for (int i = 0; i < 20; ++i)
             QVERIFY(!f.add(i % 2 ? u"Rum"_s : u"Orangensaft"_s, QString::number(i + 1)));
         const std::optional<Notice> notice = f.add(u"Rum"_s, u"1"_s);
@@ -140,7 +140,7 @@ private slots:
     void removingLines() {
         RecipeFixture f;
         f.session.prepareNew();
-        f.session.showing();
+        f.session.begin();
         int select = 99;
         QCOMPARE(*f.session.removeLine(-1, &select),
                  Notice::hint(u"Bitte wählen Sie erst eine Zutat in der rechten Liste aus."_s, 2));
@@ -160,7 +160,7 @@ private slots:
         RecipeFixture f;
         f.session.setIngredients({});
         f.session.prepareNew();
-        f.session.showing();
+        f.session.begin();
         QCOMPARE(*f.session.addLine(),
                  Notice::hint(u"Bitte wählen Sie erst eine Zutat in der linken Liste aus."_s, 2));
     }
@@ -184,7 +184,7 @@ private slots:
 
         // "(keine Zuordnung)" carries the first category's key, but is no category.
         f.session.prepareNew();
-        f.session.showing();
+        f.session.begin();
         f.session.form().name = u"Ohne"_s;
         f.add(u"Rum"_s, u"4"_s);
         QCOMPARE(f.session.draft().kat, 0);

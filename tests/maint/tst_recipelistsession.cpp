@@ -20,7 +20,7 @@ private slots:
         QVERIFY(!t.re().turboRead());
 
         s.setChanged();
-        s.showing();
+        s.begin();
         QVERIFY(!s.changed());
         QVERIFY(!s.deleteQuestion(-1));
         QCOMPARE(*s.deleteQuestion(1),
@@ -51,7 +51,7 @@ private slots:
         RecipeListSession s(t.re());
         for (const QString& name : {u"Bellini"_s, u"Mojito"_s, u"Zombie"_s})
             s.added(name, t.addRecipe({.name = name}));
-        s.showing();
+        s.begin();
         // Renamed from this dialog: the entry keeps its place.
         s.renamed(0, u"Yellow Bird"_s);
         QVERIFY(s.changed());

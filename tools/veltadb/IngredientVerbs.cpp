@@ -54,7 +54,7 @@ int add(MaintFolder& f, IngredientListSession& list, const QStringList& args, QT
         throw Refusal{QStringLiteral("Es gibt schon 1500 Zutaten.")};
     IngredientEditSession editor(f.tables.ApolloZutaten);
     editor.prepareNew();
-    editor.showing();
+    editor.begin();
     apply(editor.form(), args);
     okOrRefuse(editor.ok());
     list.storeNew(editor.form());
@@ -68,7 +68,7 @@ int edit(MaintFolder& f, IngredientListSession& list, int number, const QStringL
     list.seek(index);
     IngredientEditSession editor(f.tables.ApolloZutaten);
     editor.prepareEdit();
-    editor.showing();
+    editor.begin();
     apply(editor.form(), args);
     IngredientEditSession::Outcome outcome = editor.ok();
     okOrRefuse(outcome);

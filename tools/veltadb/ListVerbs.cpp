@@ -29,7 +29,7 @@ int classification(MaintFolder& f, ClassificationTexts::Kind kind, const QString
                    const QStringList& rest, QTextStream& out, QTextStream& err) {
     QStringList& names = kind == ClassificationTexts::Categories ? f.categories : f.tastes;
     ClassificationListSession s(kind, names, f.tables.ApolloRezepte);
-    s.showing();
+    s.begin();
     if (action == QStringLiteral("list") && rest.isEmpty()) {
         list(s.entries(), 1, out);
         return 0;
