@@ -5,6 +5,7 @@
 #include "app/TMain.h"
 #include "assistants/HomeBarCommand.h"
 #include "browser/BrowserController.h"
+#include "maint/RecipeCommands.h"
 #include "search/SearchCommand.h"
 #include "ui/HelpWindow.h"
 
@@ -18,4 +19,7 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("Hausbar"), [&dialogs] { dialogs.get<HomeBarCommand>().run(); });
     t.add(QStringLiteral("SucheAn"), [&dialogs] { dialogs.get<SearchCommand>().start(); });
     t.add(QStringLiteral("SucheAus"), [&dialogs] { dialogs.get<SearchCommand>().clear(); });
+    t.add(QStringLiteral("RezeptNeu"), [&dialogs] { dialogs.get<RecipeCommands>().runNew(); });
+    t.add(QStringLiteral("RezeptBearbeiten"), [&dialogs] { dialogs.get<RecipeCommands>().runEdit(); });
+    t.add(QStringLiteral("ListeRezepte"), [&dialogs] { dialogs.get<RecipeCommands>().runList(); });
 }

@@ -249,6 +249,10 @@ void TMain::ReloadCurrent() {
     browser->reloadCurrent();
 }
 
+void TMain::RecipeSaved(bool isNew, const QString& name) {
+    browser->RecipeSaved(isNew, name);
+}
+
 void TMain::RunCommand(const QString& command) {
     commands->run(command);
 }

@@ -65,6 +65,7 @@ public:
     void ClearQuickSearch() override;
     int CurrentRecNo() const override;
     void ReloadCurrent() override;
+    void RecipeSaved(bool isNew, const QString& name) override;
     void RunCommand(const QString& command) override;
     void ShowIngredientInfo(int number) override;
     void layoutMain();

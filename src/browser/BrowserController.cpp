@@ -87,6 +87,16 @@ void BrowserController::FillRecipeList(bool homeBarOnly) {
         emit cancelSearchEnabled(true);
 }
 
+void BrowserController::RecipeSaved(bool isNew, const QString& name) {
+    const int index = m_browser.RecipeSaved(isNew, m_w.list->currentRow(), name);
+    m_filling = true;
+    m_w.list->setEntries(m_browser.list().entries());
+    m_w.list->setCurrentRow(index);
+    m_filling = false;
+    m_w.count->setText(m_browser.list().CountLabelText());
+    selectionChanged();
+}
+
 void BrowserController::showFirst() {
     if (m_w.list->count() == 0)
         return;

@@ -42,6 +42,9 @@ public:
     RecipeBrowser& browser() { return m_browser; }
     // Rebuilds the list from the recipe table as it stands (the search applies its filter first).
     void FillRecipeList(bool homeBarOnly);
+    // After the recipe editor saved (the recipe table stands on the record): the entry goes to its
+    // sorted place, is selected and shown.
+    void RecipeSaved(bool isNew, const QString& name);
     // Selects the first drink and shows it.
     void showFirst();
     // After the user changed the selection: load the recipe when it is another, sync the field.

@@ -26,6 +26,9 @@ public:
     virtual void ReloadCurrent() = 0;
     // Rebuilds the shared copy of one kind of choices (ChoiceLists::Kind).
     virtual void RefreshChoiceLists(int kind) = 0;
+    // After the recipe editor saved a recipe (the recipe table stands on it): the list of drinks
+    // takes the new or renamed entry at its sorted place and shows it.
+    virtual void RecipeSaved(bool isNew, const QString& name) = 0;
     // Runs a command of the command table by name, as the menu would.
     virtual void RunCommand(const QString& command) = 0;
     // Opens the information on one ingredient (by its number), over the dialog that asks.

@@ -258,7 +258,8 @@ int TApollo::FieldCount() const {
 
 void TApollo::putField(const DbfField& f, const QByteArray& bytes) {
     m_table.requireWritable();
-    if (m_table.eof() || m_table.recNo() < 1 || m_table.recNo() > m_table.file().recordCount())
+    const bool stored = m_table.recNo() >= 1 && m_table.recNo() <= m_table.file().recordCount();
+    if (m_table.eof() || !(stored || m_table.appending()))
         throw StoreError(QStringLiteral("Kein aktueller Satz in der Tabelle %1").arg(m_table.tableName()));
     m_table.buffer().replace(f.offset, f.length, bytes);
     m_table.markDirty();
@@ -355,6 +356,17 @@ void TApollo::AppendBlank() {
     m_table.requireWritable();
     const int recNo = m_table.append();
     m_table.setPosition(recNo, false, false);
+}
+
+void TApollo::BeginAppend() {
+    sync();
+    m_table.requireWritable();
+    m_table.beginAppend();
+}
+
+void TApollo::Cancel() {
+    requireOpen();
+    m_table.cancel();
 }
 
 void TApollo::Edit() {

@@ -52,9 +52,14 @@ public:
 
     // Records.
     void AppendBlank();
+    // A new record that reaches the table whole with the next Commit (or move), so that a failed
+    // save leaves no blank record behind; Cancel drops it.
+    void BeginAppend();
     void Edit();
     // Writes what is pending to disk: memo texts, then records, then the header that counts them.
     // While a BulkWrite is under way it only posts, and the bulk write's end writes.
+    // Drops the values not yet written, and a begun append: the record reads as stored.
+    void Cancel();
     void Commit();
     void Delete();
     bool IsDeleted() const;

@@ -59,6 +59,13 @@ public:
     void beginBulk();
     void endBulk();
     bool inBulk() const { return m_bulkDepth > 0; }
+    void post(); // writes pending values of the current record
+    // A new blank record that reaches the file whole with the next post; until then the table is
+    // unchanged. The record number it will get is current.
+    void beginAppend();
+    bool appending() const { return m_appending; }
+    // Drops pending values (and a begun append): the current record reads as stored again.
+    void cancel();
     quint64 openCount() const { return m_openCount; }
     quint64 changeCount() const { return m_changeCount; }
     void requireWritable() const;
@@ -81,6 +88,7 @@ private:
     bool m_bof = true;
     bool m_dirty = false;
     int m_bulkDepth = 0;
+    bool m_appending = false;
     QByteArray m_buffer;
     quint64 m_openCount = 0;
     quint64 m_changeCount = 0;

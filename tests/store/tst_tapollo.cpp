@@ -1,7 +1,9 @@
 #include "FixtureTables.h"
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "VeltaTest.h"
 #include "store/DbfFile.h"
+#include "store/RawFile.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
@@ -229,6 +231,47 @@ private slots:
         QCOMPARE(t.RecNo(), 6);
         t.SetOrder(0);
         QVERIFY_THROWS_EXCEPTION(StoreError, t.Seek(QStringLiteral("7")));
+    }
+
+    // A begun append reaches the table only whole; Cancel drops it, or the values of an edit.
+    void appendAndCancel() {
+        TApollo& t = openTruthTable();
+        const int count = t.RecCount();
+        const QByteArray file = TestFiles::readAll(m_table->filePath());
+        t.BeginAppend();
+        QCOMPARE(t.RecNo(), count + 1);
+        t.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Entwurf"));
+        QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), QStringLiteral("Entwurf"));
+        QCOMPARE(t.RecCount(), count);
+        QCOMPARE(TestFiles::readAll(m_table->filePath()), file);
+        t.Cancel();
+        QVERIFY(t.Eof());
+        QCOMPARE(t.RecCount(), count);
+
+        t.Go(2);
+        const QString name = t.GetTrimString(QStringLiteral("NAME"));
+        t.Edit();
+        t.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Verworfen"));
+        t.Cancel();
+        QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), name);
+        t.GoTop();
+        t.Go(2);
+        QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), name);
+        QCOMPARE(TestFiles::readAll(m_table->filePath()), file);
+
+        // A failed write stays pending: the retry writes it.
+        t.BeginAppend();
+        t.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Neu"));
+        RawFile::failWritesAfter(0);
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.Commit());
+        RawFile::stopFailingWrites();
+        QCOMPARE(t.RecCount(), count);
+        t.Commit();
+        QCOMPARE(t.RecCount(), count + 1);
+        m_table->Close();
+        m_table->Open();
+        t.Go(count + 1);
+        QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), QStringLiteral("Neu"));
     }
 
     void zapEmptiesTableAndMemo() {

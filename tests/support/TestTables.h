@@ -51,6 +51,8 @@ public:
     }
 
     TApolloEnv& env() { return m_env; }
+    QString path() const { return m_dir.path(); }
+    TTable& reTable() { return *m_tables[0]; }
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
     TApollo& re() { return *m_apollos[0]; }
     TApollo& zu() { return *m_apollos[1]; }

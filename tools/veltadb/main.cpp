@@ -1,5 +1,8 @@
 // veltadb: inspect, dump, query and check the program's tables, mark recipes and run saved
 // searches from the command line, with the program's own code.
+#include "IngredientVerbs.h"
+#include "ListVerbs.h"
+#include "RecipeVerbs.h"
 #include "SearchVerb.h"
 #include "browser/RecipeMarks.h"
 #include "store/StoreChecker.h"
@@ -32,7 +35,8 @@ int usage() {
              "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
              "  veltadb mark DATEI [AUSDRUCK]  Rezepte markieren (alle oder die Treffer)\n"
              "  veltadb unmark DATEI         alle Markierungen aufheben\n"
-             "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n";
+             "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n"
+          << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
     return 2;
 }
 
@@ -146,6 +150,12 @@ int main(int argc, char* argv[]) {
         return usage();
     const QString& command = args.at(1);
     try {
+        if (const int code = RecipeVerbs::run(args, out(), err()); code >= 0)
+            return code;
+        if (IngredientVerbs::handles(command))
+            return IngredientVerbs::run(args, out(), err());
+        if (ListVerbs::handles(command))
+            return ListVerbs::run(args, out(), err());
         if (command == QStringLiteral("info") && args.size() == 3)
             return info(args.at(2));
         if (command == QStringLiteral("dump") && args.size() == 3)

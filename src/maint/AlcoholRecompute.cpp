@@ -1,0 +1,64 @@
+#include "maint/AlcoholRecompute.h"
+
+#include "common/TurboRead.h"
+#include "store/AlcoholValue.h"
+#include "store/IngredientSlots.h"
+#include "store/StoreError.h"
+#include "store/TApollo.h"
+
+#include <QHash>
+
+namespace {
+
+QHash<int, AlcoholValue::Ingredient> readIngredients(TApollo& ingredients) {
+    QHash<int, AlcoholValue::Ingredient> out;
+    TurboRead fast(ingredients);
+    for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip()) {
+        out.insert(int(ingredients.GetInteger(QStringLiteral("INDEX"))),
+                   {int(ingredients.GetInteger(QStringLiteral("KENNUNG"))),
+                    int(ingredients.GetInteger(QStringLiteral("ALKOHOL")))});
+    }
+    return out;
+}
+
+} // namespace
+
+AlcoholRecompute::Result AlcoholRecompute::run(TApollo& recipes, TApollo& ingredients, int dashesPerCl,
+                                               const RecipeUsage::Progress& progress) {
+    const QHash<int, AlcoholValue::Ingredient> known = readIngredients(ingredients);
+    const auto lookup = [&known](int number) -> std::optional<AlcoholValue::Ingredient> {
+        const auto it = known.constFind(number);
+        return it == known.cend() ? std::nullopt : std::optional(*it);
+    };
+    const QString z = QStringLiteral("Z");
+    const QString zmenge = QStringLiteral("ZMENGE");
+    const QString alk = QStringLiteral("ALK");
+    const int step = RecipeUsage::progressStep(recipes.RecCount());
+    Result result;
+    try {
+        TurboRead fast(recipes);
+        for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
+            ++result.recipes;
+            const IngredientSlots stored(recipes.GetPaddedString(z), recipes.GetPaddedString(zmenge));
+            const int value = AlcoholValue::compute(stored.lines(), lookup, dashesPerCl);
+            if (value != recipes.GetInteger(alk)) {
+                recipes.Edit();
+                recipes.ReplaceInteger(alk, value);
+                ++result.changed;
+            }
+            if (progress && step != 0 && recipes.RecNo() % step == 0)
+                progress(recipes.RecNo());
+        }
+        recipes.Commit();
+    } catch (const StoreError&) {
+        recipes.Cancel();
+        throw;
+    }
+    return result;
+}
+
+QString AlcoholRecompute::failureText(const QString& ingredient, const QString& error) {
+    return QStringLiteral("Die Änderung der Zutat \"%1\" konnte nicht in den Alkoholgehalt aller Rezepte "
+                          "übernommen werden.\r%2")
+        .arg(ingredient, error);
+}

@@ -1,0 +1,93 @@
+#include "maint/IngredientEditSession.h"
+
+#include "common/TurboRead.h"
+#include "maint/FoldedName.h"
+#include "maint/UnitKind.h"
+#include "store/Cp1252.h"
+#include "store/TApollo.h"
+
+void IngredientEditSession::prepareNew() {
+    m_mode = Mode::New;
+    m_number = 0;
+    m_form = IngredientForm();
+}
+
+void IngredientEditSession::prepareEdit() {
+    m_mode = Mode::Edit;
+    m_number = int(m_ingredients.GetInteger(QStringLiteral("INDEX")));
+    m_form.name = m_ingredients.GetTrimString(QStringLiteral("NAME"));
+    m_form.alcohol = AlcoholField::shown(int(m_ingredients.GetInteger(QStringLiteral("ALKOHOL"))));
+    m_form.kind = int(m_ingredients.GetInteger(QStringLiteral("KENNUNG")));
+    m_form.noPrint = m_ingredients.GetInteger(QStringLiteral("WICHTIG")) != 0;
+    m_form.remark = m_ingredients.IsEmpty(QStringLiteral("KOMMENTAR"))
+                        ? QString()
+                        : m_ingredients.GetMemo(QStringLiteral("KOMMENTAR"));
+}
+
+QString IngredientEditSession::caption() const {
+    return m_mode == Mode::New ? QStringLiteral("Neue Zutat") : QStringLiteral("Zutat bearbeiten");
+}
+
+AlcoholField::Text IngredientEditSession::alcoholTyped(const QString& text, int caret) {
+    const AlcoholField::Text result = AlcoholField::typed(m_form.alcohol, caret, text);
+    m_form.alcohol = result.text;
+    return result;
+}
+
+AlcoholField::Text IngredientEditSession::stepAlcohol(int delta) {
+    const AlcoholField::Text result = AlcoholField::stepped(m_form.alcohol, delta);
+    m_form.alcohol = result.text;
+    return result;
+}
+
+IngredientEditSession::Outcome IngredientEditSession::ok() {
+    Outcome out;
+    const int liquid = UnitKind::liquidClass(m_form.kind);
+    const int liquidBefore = UnitKind::liquidClass(m_opening.kind);
+    out.recomputeAlcohol = liquid != liquidBefore || m_form.alcohol.trimmed() != m_opening.alcohol.trimmed();
+    const QString name = m_form.name.trimmed();
+    if (name.isEmpty()) {
+        out.notices.append(Notice::hint(QStringLiteral("Bitte geben Sie einen Namen ein."), 1));
+        return out;
+    }
+    if (nameTaken(name)) {
+        out.notices.append(Notice::hint(QStringLiteral("Eine Zutat mit diesem Namen existiert schon."), 1));
+        return out;
+    }
+    const int alcohol = AlcoholField::value(m_form.alcohol);
+    if (liquid != 0 && (alcohol < 0 || alcohol > AlcoholField::kMax)) {
+        out.notices.append(
+            Notice::hint(QStringLiteral("Bitte geben Sie einen Alkoholwert zwischen 0 und 99 ein."), 2));
+        return out;
+    }
+    const QString texts = name + m_form.remark;
+    for (const QChar c : texts) {
+        if (!Cp1252::canEncode(QString(c))) {
+            out.notices.append(Notice::hint(
+                QStringLiteral("Das Zeichen \"%1\" kann nicht gespeichert werden.\rBitte ersetzen Sie es.")
+                    .arg(c),
+                2));
+            return out;
+        }
+    }
+    out.changed = m_form.alcohol.trimmed() != m_opening.alcohol.trimmed() ||
+                  name != m_opening.name.trimmed() || m_form.kind != m_opening.kind ||
+                  m_form.remark != m_opening.remark;
+    out.printFlagChanged = m_form.noPrint != m_opening.noPrint;
+    out.accepted = out.changed || out.printFlagChanged;
+    return out;
+}
+
+bool IngredientEditSession::nameTaken(const QString& name) const {
+    const FoldedName wanted(name);
+    const int recNo = m_ingredients.RecNo();
+    TurboRead fast(m_ingredients);
+    bool taken = false;
+    for (m_ingredients.GoTop(); !m_ingredients.Eof() && !taken; m_ingredients.Skip()) {
+        const bool self =
+            m_mode == Mode::Edit && m_ingredients.GetInteger(QStringLiteral("INDEX")) == m_number;
+        taken = !self && wanted.matches(m_ingredients.GetRawBytes(QStringLiteral("NAME")));
+    }
+    m_ingredients.Go(recNo);
+    return taken;
+}

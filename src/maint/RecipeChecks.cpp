@@ -1,0 +1,131 @@
+#include "maint/RecipeChecks.h"
+
+#include "common/TurboRead.h"
+#include "maint/FoldedName.h"
+#include "maint/IngredientInfo.h"
+#include "maint/UnitKind.h"
+#include "store/Cp1252.h"
+#include "store/PhotoPath.h"
+#include "store/TApollo.h"
+
+namespace {
+
+// The position of a table restored on leaving, also when a read fails.
+class KeepPosition {
+public:
+    explicit KeepPosition(TApollo& table) : m_table(table), m_recNo(table.RecNo()), m_eof(table.Eof()) {}
+    ~KeepPosition() {
+        try {
+            if (m_eof) {
+                m_table.GoBottom();
+                m_table.Skip();
+            } else {
+                m_table.Go(m_recNo);
+            }
+        } catch (...) {
+            // The scan's own error is the one reported.
+        }
+    }
+    KeepPosition(const KeepPosition&) = delete;
+    KeepPosition& operator=(const KeepPosition&) = delete;
+
+private:
+    TApollo& m_table;
+    int m_recNo;
+    bool m_eof;
+};
+
+} // namespace
+
+RecipeChecks::Outcome RecipeChecks::run(const RecipeSources& sources, RecipeDraft& draft, int editRecNo) {
+    Outcome out;
+    draft.name = draft.name.trimmed();
+    if (const std::optional<Notice> refused = refusal(sources, draft)) {
+        out.notices.append(*refused);
+        return out;
+    }
+    const QString photo = draft.photo.trimmed();
+    if (!photo.isEmpty() &&
+        PhotoPath::resolve(sources.ownPhotosFolder, photo + QStringLiteral(".BMP")).isEmpty()) {
+        out.notices.append(
+            Notice::hint(QStringLiteral("Die Datei ") + photoPath(sources.ownPhotosFolder, photo) +
+                             QStringLiteral(" konnte nicht gefunden werden.\r\r") +
+                             QStringLiteral("Wenn Sie das Feld \"eigenes Foto\" freilassen,\rwird wieder das "
+                                            "Standardfoto ausgegeben."),
+                         5));
+    }
+    if (nameTaken(sources.recipes, draft.name, editRecNo)) {
+        out.notices.append(
+            Notice::hint(QStringLiteral("Es existiert schon ein Getränk mit diesem Namen!"), 1));
+        return out;
+    }
+    out.accepted = true;
+    return out;
+}
+
+std::optional<Notice> RecipeChecks::refusal(const RecipeSources& sources, const RecipeDraft& draft) {
+    if (draft.name.isEmpty())
+        return Notice::hint(QStringLiteral("Geben Sie bitte einen Namen ein."), 1);
+    if (draft.lines.isEmpty())
+        return Notice::hint(QStringLiteral("Geben Sie bitte mindestens eine Zutat ein."), 1);
+    if (!hasLiquid(sources.ingredients, draft.lines))
+        return Notice::hint(QStringLiteral("Das Getränk sollte mindestens eine flüssige Zutat enthalten."),
+                            2);
+    if (draft.kat <= 0)
+        return Notice::hint(QStringLiteral("Bitte wählen Sie eine Kategorie aus."), 1);
+    const QString photo = draft.photo.trimmed();
+    if (!photo.isEmpty() && !isValidPhotoName(photo))
+        return Notice::hint(QStringLiteral("Der Name des eigenen Fotos darf nur Buchstaben, Ziffern, \"_\" "
+                                           "und \"-\" enthalten,\rdenn er benennt eine Datei im Ordner der "
+                                           "eigenen Fotos."),
+                            3);
+    return unstorable(draft);
+}
+
+bool RecipeChecks::hasLiquid(TApollo& ingredients, const QList<RecipeLine>& lines) {
+    for (const RecipeLine& line : lines) {
+        const std::optional<IngredientInfo> info = IngredientInfo::find(ingredients, line.ingredient);
+        if (info && UnitKind::isLiquid(info->kind))
+            return true;
+    }
+    return false;
+}
+
+// The tables hold Windows-1252 text; a character outside it would come back as "?".
+std::optional<Notice> RecipeChecks::unstorable(const RecipeDraft& draft) {
+    for (const QString& text : {draft.name, draft.photo, draft.instructions, draft.remark}) {
+        for (const QChar c : text) {
+            if (!Cp1252::canEncode(QString(c)))
+                return Notice::hint(QStringLiteral("Das Zeichen \"%1\" kann nicht gespeichert werden.\r"
+                                                   "Bitte ersetzen Sie es.")
+                                        .arg(c),
+                                    2);
+        }
+    }
+    return std::nullopt;
+}
+
+QString RecipeChecks::photoPath(const QString& ownPhotosFolder, const QString& photo) {
+    return ownPhotosFolder + photo.trimmed().toUpper() + QStringLiteral(".BMP");
+}
+
+bool RecipeChecks::isValidPhotoName(const QString& photo) {
+    for (const QChar c : photo) {
+        const bool allowed = c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('-');
+        if (!allowed || !Cp1252::canEncode(QString(c)))
+            return false;
+    }
+    return !photo.isEmpty();
+}
+
+bool RecipeChecks::nameTaken(TApollo& recipes, const QString& name, int editRecNo) {
+    KeepPosition keep(recipes);
+    TurboRead fast(recipes);
+    const QString field = QStringLiteral("NAME");
+    const FoldedName wanted(name);
+    for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
+        if (recipes.RecNo() != editRecNo && wanted.matches(recipes.GetRawBytes(field)))
+            return true;
+    }
+    return false;
+}

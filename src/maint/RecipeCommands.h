@@ -1,0 +1,49 @@
+#pragma once
+
+#include "maint/RListeDialog.h"
+#include "maint/RecipeEditSession.h"
+#include "maint/RecipeEditing.h"
+#include "maint/RecipeListSession.h"
+#include "maint/TReditdialog.h"
+#include "ui/DialogServices.h"
+
+struct AppState;
+class DataTables;
+class MainWindowPort;
+
+// The recipe commands of the main window: "&Neues Rezept hinzufügen", "&Aktuelles Rezept
+// bearbeiten" and the recipe list "&Rezepte", over one recipe editor and one recipe list editor,
+// created together on first use.
+class RecipeCommands : public RecipeEditing {
+public:
+    explicit RecipeCommands(const DialogServices& services);
+
+    void runNew();
+    void runEdit();
+    void runList();
+
+    // RecipeEditing: `EditNewRecipe` and `EditRecipe`, for these commands and the recipe list.
+    int EditNewRecipe() override;
+    bool EditRecipe(const QString& name, int recNo) override;
+    QString savedName() const override { return editSession.savedName(); }
+    int savedRecNo() const override { return editSession.savedRecNo(); }
+
+    // After the main window's add or edit command saved a recipe: the recipe list follows.
+    void recipeSaved(bool isNew, const QString& oldName);
+
+    RecipeEditSession editSession;
+    TReditdialog editor;
+    RecipeListSession listSession;
+    RListeDialog list;
+
+private:
+    void prepareChoices();
+    void refreshChoices();
+    // Shows the editor until the recipe is saved, refused or cancelled; the input survives a save
+    // that failed in the store.
+    int showAndSave();
+
+    AppState& m_state;
+    DataTables& m_tables;
+    MainWindowPort& m_main;
+};

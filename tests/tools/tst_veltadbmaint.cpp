@@ -1,0 +1,147 @@
+#include "TempDataFolder.h"
+#include "TestFiles.h"
+#include "VeltaTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+// The maintenance verbs of veltadb on a copy of the shipped data.
+class TestVeltadbMaint : public QObject {
+    Q_OBJECT
+
+    struct Run {
+        int code = -1;
+        QString out;
+        QString err;
+    };
+
+    std::unique_ptr<TempDataFolder> m_dir;
+
+    QString data() const { return m_dir->path() + u"/DATEN"_s; }
+
+    Run veltadb(const QStringList& args) const {
+        QProcess p;
+        p.start(QStringLiteral(VELTADB_PATH), args);
+        p.waitForFinished(30000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<TempDataFolder>();
+        QVERIFY(TempDataFolder::copyFolder(QStringLiteral(VELTA_IMAGE_DATA_DIR), data()));
+        for (const QString& f : QDir(data()).entryList(QDir::Files))
+            QFile::setPermissions(data() + u'/' + f, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    void addEditDelete() {
+        const Run before = veltadb({u"recipe-list"_s, data()});
+        QCOMPARE(before.code, 0);
+        const QString total = before.out.section(u'\n', -2, -2);
+        QVERIFY(total.startsWith(u"count: "_s));
+        const int count = total.mid(7).toInt();
+
+        Run add = veltadb({u"recipe-add"_s, data(), u"name=Aaa Probe"_s, u"zutat=12:4"_s, u"zutat=1"_s,
+                           u"kategorie=Sour"_s, u"anleitung=Rühren."_s});
+        QCOMPARE(add.code, 0);
+        const int recNo = add.out.trimmed().mid(5).toInt();
+        QCOMPARE(recNo, count + 1);
+        QVERIFY(veltadb({u"recipe-list"_s, data()}).out.startsWith(u"%1\tAaa Probe\n"_s.arg(recNo)));
+
+        const Run duplicate =
+            veltadb({u"recipe-add"_s, data(), u"name=AAA PROBE"_s, u"zutat=12:4"_s, u"kategorie=Sour"_s});
+        QCOMPARE(duplicate.code, 1);
+        QVERIFY(duplicate.err.contains(u"Es existiert schon ein Getränk mit diesem Namen!"_s));
+
+        QCOMPARE(veltadb({u"recipe-edit"_s, data(), QString::number(recNo), u"name=Zzz Probe"_s}).code, 0);
+        QVERIFY(veltadb({u"recipe-list"_s, data()}).out.contains(u"%1\tZzz Probe\n"_s.arg(recNo)));
+        const Run dump = veltadb({u"dump"_s, data() + u"/RE.DBF"_s});
+        QVERIFY(dump.out.contains(u"ANLEITUNG = Rühren.\n"_s));
+
+        QCOMPARE(veltadb({u"recipe-delete"_s, data(), QString::number(recNo)}).code, 0);
+        QCOMPARE(veltadb({u"recipe-list"_s, data()}).out.section(u'\n', -2, -2), total);
+        QCOMPARE(veltadb({u"recipe-delete"_s, data(), QString::number(recNo)}).code, 1);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown field")
+            << QStringList{u"recipe-add"_s, u"name=X"_s, u"farbe=rot"_s} << 2 << u"Aufruf"_s;
+        QTest::newRow("no record number") << QStringList{u"recipe-edit"_s, u"x"_s} << 2 << u"Aufruf"_s;
+        QTest::newRow("no liquid") << QStringList{u"recipe-add"_s, u"name=X"_s, u"zutat=1"_s,
+                                                  u"kategorie=Sour"_s}
+                                   << 1 << u"flüssige Zutat"_s;
+        QTest::newRow("no category") << QStringList{u"recipe-add"_s, u"name=X"_s, u"zutat=12:4"_s} << 1
+                                     << u"Bitte wählen Sie eine Kategorie aus."_s;
+        QTest::newRow("unknown category")
+            << QStringList{u"recipe-add"_s, u"name=X"_s, u"zutat=12:4"_s, u"kategorie=Nix"_s} << 1
+            << u"Die Kategorie \"Nix\" gibt es nicht."_s;
+        QTest::newRow("amount zero") << QStringList{u"recipe-add"_s, u"name=X"_s, u"zutat=12:0"_s} << 1
+                                     << u"Mehr als 9999 cl können nicht eingegeben werden"_s;
+    }
+    void refusals() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        args.insert(1, data());
+        const Run run = veltadb(args);
+        QCOMPARE(run.code, code);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
+
+    void ingredientFollowedByItsRecipes() {
+        const Run add =
+            veltadb({u"ingredient-add"_s, data(), u"name=Hausrum"_s, u"alkohol=40"_s, u"einheit=cl"_s});
+        QCOMPARE(add.code, 0);
+        QCOMPARE(add.out, u"Zutat 400\n"_s);
+        const Run recipe = veltadb({u"recipe-add"_s, data(), u"name=Hausdrink"_s, u"zutat=400:4"_s,
+                                    u"zutat=32:4"_s, u"kategorie=Sour"_s});
+        QCOMPARE(recipe.code, 0);
+        const QString recNo = recipe.out.trimmed().mid(5);
+        const Run edit = veltadb({u"ingredient-edit"_s, data(), u"400"_s, u"alkohol=38"_s});
+        QCOMPARE(edit.code, 0);
+        QVERIFY(edit.err.contains(u"1 Getränke benötigen diese Zutat."_s));
+        QVERIFY(veltadb({u"query"_s, data() + u"/RE.DBF"_s, u"ALK = 19 .AND. NAME = \"Hausdrink\""_s})
+                    .out.startsWith(recNo + u'\n'));
+        const Run used = veltadb({u"ingredient-delete"_s, data(), u"400"_s});
+        QCOMPARE(used.code, 1);
+        QVERIFY(used.err.contains(u"da noch 1 Getränke diese Zutat verwenden."_s));
+        QCOMPARE(veltadb({u"recipe-delete"_s, data(), recNo}).code, 0);
+        QCOMPARE(veltadb({u"ingredient-delete"_s, data(), u"400"_s}).code, 0);
+        QCOMPARE(veltadb({u"ingredient-add"_s, data(), u"name=Hausrum 2"_s}).out, u"Zutat 400\n"_s);
+        QCOMPARE(veltadb({u"ingredient-delete"_s, data(), u"12"_s}).code, 1);
+    }
+
+    void classificationsKeepTheirNumbers() {
+        const Run last = veltadb({u"category-add"_s, data(), u"Neue Kategorie"_s});
+        QCOMPARE(last.code, 0);
+        const QString number = last.out.trimmed();
+        QCOMPARE(veltadb({u"category-add"_s, data(), u"neue kategorie"_s}).code, 1);
+        QCOMPARE(veltadb({u"category-delete"_s, data(), number}).code, 0);
+        QVERIFY(TestFiles::readAll(data() + u"/VE.DAT"_s).contains("\r\n~\r\n@@@-MORVA-@@@"));
+        QCOMPARE(veltadb({u"category-add"_s, data(), u"Wieder da"_s}).out.trimmed(), number);
+        QCOMPARE(veltadb({u"category-delete"_s, data(), u"1"_s}).code, 1); // used by recipes
+
+        const Run deco = veltadb({u"decoration-add"_s, data(), u"Gurke"_s, u"Eine Scheibe"_s});
+        QCOMPARE(deco.code, 0);
+        QCOMPARE(veltadb({u"decoration-delete"_s, data(), deco.out.trimmed()}).code, 0);
+        QCOMPARE(veltadb({u"decoration-add"_s, data(), u"Melone"_s}).out, deco.out);
+    }
+
+    void readOnlyData() {
+        QFile::setPermissions(data() + u"/VE.DAT"_s, QFile::ReadOwner);
+        const Run run = veltadb({u"recipe-delete"_s, data(), u"1"_s});
+        QCOMPARE(run.code, 1);
+        QVERIFY(run.err.contains(u"schreibgeschützt"_s));
+        QCOMPARE(veltadb({u"recipe-list"_s, data()}).code, 0);
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestVeltadbMaint)
+#include "tst_veltadbmaint.moc"

@@ -1,0 +1,33 @@
+#include "MaintFolder.h"
+
+#include "store/ListsFile.h"
+#include "store/OptionsRecord.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString withSeparator(const QString& folder) {
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+} // namespace
+
+MaintFolder::MaintFolder(const QString& dataFolder)
+    : sources{tables.ApolloRezepte, tables.ApolloZutaten, 12, {}, false} {
+    const QString folder = withSeparator(QDir(dataFolder).absolutePath());
+    listsPath = folder + QStringLiteral("VE.DAT");
+    const QFileInfo lists(listsPath);
+    m_readOnly = lists.exists() && !(lists.permissions() & QFile::WriteOwner);
+    tables.openMainTables(folder, m_readOnly);
+    ListsFile::load(listsPath, &categories, &tastes);
+    const OptionsRecord options = OptionsRecord::load(folder + QStringLiteral("OPTION.CFG"));
+    sources.dashesPerCl = options.get(OptionsRecord::DashesPerCl);
+    sources.ownPhotosFolder =
+        withSeparator(QDir::cleanPath(folder + QStringLiteral(".."))) + QStringLiteral("EIGENE/");
+}
+
+QString MaintFolder::readOnlyText() {
+    return QStringLiteral("Diese Funktion ist gesperrt: die Daten sind schreibgeschützt.");
+}
