@@ -1,0 +1,49 @@
+#pragma once
+
+#include "calc/QuantityCalculator.h"
+#include "ui/TOwnFenster.h"
+
+class NumberField;
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+// "Menge berechnen": the current recipe scaled to a number of drinks or to a volume.
+class TMengeDialog : public TOwnFenster {
+    Q_OBJECT
+public:
+    explicit TMengeDialog(UiContext context, QWidget* parent = nullptr);
+
+    // Loading: the recipe to scale; computes with the quantity and units as they stand.
+    void setRecipe(const QuantityRecipe& recipe);
+    const QuantityCalculator& calculator() const { return m_calc; }
+
+    NumberField* MengeEdit = nullptr;
+    QRadioButton* RadioButton1 = nullptr; // "Stück"
+    QRadioButton* RadioButton2 = nullptr; // "Milliliter"
+    QRadioButton* RadioButton3 = nullptr; // "Centiliter"
+    QRadioButton* RadioButton4 = nullptr; // "Pint"
+    QRadioButton* RadioButton5 = nullptr; // "Liter"
+    QRadioButton* ausg1 = nullptr;        // "Centiliter"
+    QRadioButton* ausg2 = nullptr;        // "Liter"
+    QLabel* Namelabel = nullptr;
+    QPlainTextEdit* Ausgabememo = nullptr;
+    QMenu* PopupMenu = nullptr;
+    QAction* Zwischenablage1 = nullptr;
+    QPushButton* OkButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void buildControls();
+    QuantityCalculator::Unit unit() const;
+    void Recompute();
+    void copyToClipboard();
+
+    QuantityCalculator m_calc;
+};
