@@ -1,8 +1,8 @@
 #include "calc/BloodAlcoholSession.h"
 
-#include "browser/ListCollation.h"
-#include "browser/TypeAhead.h"
 #include "calc/BloodAlcohol.h"
+#include "common/ListCollation.h"
+#include "common/TypeAhead.h"
 #include "store/OptionsRecord.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/ListEntry.h"
 #include "calc/DrinkSource.h"
+#include "common/ListEntry.h"
 
 #include <QStringList>
 

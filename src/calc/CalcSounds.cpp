@@ -1,6 +1,6 @@
 #include "calc/CalcSounds.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "ui/SoundBackend.h"
 
 bool CalcSounds::enabled(const AppState& state, Kind kind) {

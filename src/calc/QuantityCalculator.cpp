@@ -1,6 +1,5 @@
 #include "calc/QuantityCalculator.h"
 
-#include "browser/RecipeLoader.h"
 #include "calc/HalfEven.h"
 
 namespace {
@@ -105,7 +104,7 @@ QString QuantityCalculator::line(const QuantityRecipe::Line& ingredient, const F
     case QuantityRecipe::Piece:
     case QuantityRecipe::Dash: {
         // Not volumes: scaled by the same factor, in their own unit.
-        const QString unit = RecipeLoader::unitText(ingredient.unit) + QLatin1Char(' ');
+        const QString unit = QuantityRecipe::unitText(ingredient.unit) + QLatin1Char(' ');
         if (amount == 0)
             return unit + ingredient.name;
         return QString::number(scaled(amount)) + QLatin1Char(' ') + unit + ingredient.name;

@@ -1,9 +1,9 @@
 #include "calc/TBlutdialog.h"
 
-#include "app/AppState.h"
 #include "calc/BloodAlcohol.h"
 #include "calc/CalcSounds.h"
 #include "calc/NumberField.h"
+#include "common/AppState.h"
 #include "store/PhotoPath.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/StoreGuard.h"

@@ -1,10 +1,10 @@
 #include "calc/TableDrinkSource.h"
 
-#include "browser/IngredientLookup.h"
-#include "browser/ListEntry.h"
-#include "browser/TurboRead.h"
 #include "calc/BloodAlcohol.h"
 #include "calc/QuantityRecipe.h"
+#include "common/IngredientLookup.h"
+#include "common/ListEntry.h"
+#include "common/TurboRead.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 

@@ -2,10 +2,10 @@
 #include "SilentSoundBackend.h"
 #include "TestTables.h"
 #include "VeltaGuiTest.h"
-#include "app/AppState.h"
 #include "calc/NumberField.h"
 #include "calc/TBlutdialog.h"
 #include "calc/TMengeDialog.h"
+#include "common/AppState.h"
 #include "ui/Skins.h"
 
 #include <QAction>
