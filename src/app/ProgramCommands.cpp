@@ -5,6 +5,8 @@
 #include "app/TMain.h"
 #include "assistants/HomeBarCommand.h"
 #include "browser/BrowserController.h"
+#include "calc/MengeCommand.h"
+#include "calc/PromilleCommand.h"
 #include "ui/HelpWindow.h"
 
 void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& main) {
@@ -15,4 +17,6 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("MarkAlle"), [&browser] { browser.MarkAllListed(); });
     t.add(QStringLiteral("MarkAufheben"), [&browser] { browser.ClearAllMarks(); });
     t.add(QStringLiteral("Hausbar"), [&dialogs] { dialogs.get<HomeBarCommand>().run(); });
+    t.add(QStringLiteral("Menge"), [&dialogs] { dialogs.get<MengeCommand>().run(); });
+    t.add(QStringLiteral("Promille"), [&dialogs] { dialogs.get<PromilleCommand>().run(); });
 }

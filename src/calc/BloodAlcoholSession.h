@@ -1,16 +1,16 @@
 #pragma once
 
-#include "calc/DrinkSource.h"
-#include "common/ListEntry.h"
+#include "calc/DrinkLookup.h"
+#include "common/Notice.h"
 
 #include <QStringList>
 
 #include <optional>
 
-class OptionsRecord;
+struct AppState;
 
-// The blood alcohol assistant as the user goes through it: the drinks offered and consumed, the
-// amount and its unit, weight and time, the four pages and the result with what it says aloud.
+// The blood alcohol assistant's state and rules: the drinks offered and consumed, the amount and
+// its unit, weight and time, the four pages and the result with what it says aloud.
 class BloodAlcoholSession {
 public:
     enum class Unit { Piece = 0, Cl = 1, Ml = 2 }; // "Stück", "cl", "ml"
@@ -21,46 +21,37 @@ public:
         QString text;
         qint64 grams = 0;
     };
-    // Refused input: the message box's text and line count (caption "Hinweis", OK only).
-    struct Notice {
-        QString text;
-        int lines = 2;
-    };
     // What a page change plays: a speech sound by number, or the result's announcement files.
     struct PageSound {
         int speech = 0;
         QStringList announcement;
     };
+    struct Removed {
+        int select = -1; // the consumed row to select afterwards
+        std::optional<Notice> refusal;
+    };
 
-    explicit BloodAlcoholSession(DrinkSource& source) : m_source(source) {}
+    // Weight, time and unit start from the options; afterwards they keep what the user entered.
+    BloodAlcoholSession(AppState& state, TApollo& recipes, TApollo& ingredients);
 
-    // The drink list: the recipes and the cl and dash ingredients, sorted by name.
+    // Opening: the drink list from the recipes and the shared ingredient choices, nothing consumed,
+    // the drinks page. Throws StoreError when the recipes cannot be read.
+    void begin();
+    // The recipes and the cl and dash ingredients, sorted by name.
     static QList<ListEntry> drinkList(const QList<ListEntry>& recipes, const QList<ListEntry>& ingredients);
-    void setDrinks(const QList<ListEntry>& drinks) { m_drinks = drinks; }
     const QList<ListEntry>& drinks() const { return m_drinks; }
-    // Weight, time and unit from the options record.
-    void preset(const OptionsRecord& options);
-
-    // Showing: nothing consumed, the drinks page, the first drink selected.
-    void show();
-
-    int selectedDrink() const { return m_selectedDrink; }
-    void selectDrink(int index);
-    // Selects the first drink whose name begins with the text, letter case ignored; -1 when none
-    // (the selection then stays).
-    int typeAhead(const QString& text);
+    // The first drink whose name begins with the text, letter case ignored; -1 when none.
+    int typeAhead(const QString& text) const;
 
     Unit unit() const { return m_unit; }
     void setUnit(Unit unit) { m_unit = unit; }
-    // "&Hinzufügen": the amount as typed, in the chosen unit, of the selected drink.
-    std::optional<Notice> add(const QString& amountText);
+    // "&Hinzufügen": the amount as typed, in the chosen unit, of the drink in that row.
+    std::optional<Notice> add(int drinkRow, const QString& amountText);
 
     const QList<Consumed>& consumed() const { return m_consumed; }
     qint64 totalGrams() const { return m_grams; }
-    int selectedConsumed() const { return m_selectedConsumed; }
-    void selectConsumed(int index);
-    // "&Entfernen": the selected consumed entry.
-    std::optional<Notice> remove();
+    // "&Entfernen" of a consumed row.
+    Removed remove(int consumedRow);
 
     int weight() const { return m_weight; }
     void setWeight(int kg) { m_weight = kg; }
@@ -88,14 +79,13 @@ public:
     static Notice hoursNotice();
 
 private:
-    std::optional<qint64> volumeMl(const DrinkSource::Drink& drink, qint64 amount) const;
+    qint64 volumeMl(const DrinkLookup::Drink& drink, qint64 amount) const;
 
-    DrinkSource& m_source;
+    AppState& m_state;
+    DrinkLookup m_lookup;
     QList<ListEntry> m_drinks;
-    int m_selectedDrink = -1;
     Unit m_unit = Unit::Piece;
     QList<Consumed> m_consumed;
-    int m_selectedConsumed = -1;
     qint64 m_grams = 0;
     int m_weight = 70;
     int m_hours = 0;

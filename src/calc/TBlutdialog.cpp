@@ -5,18 +5,17 @@
 #include "calc/NumberField.h"
 #include "common/AppState.h"
 #include "store/PhotoPath.h"
+#include "ui/EntryList.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/StoreGuard.h"
+#include "ui/TypeAheadField.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
-#include <QTimer>
 
 namespace {
 
@@ -48,13 +47,12 @@ int typedValue(const QSpinBox* box) {
 
 } // namespace
 
-TBlutdialog::TBlutdialog(UiContext context, TApollo& recipes, TApollo& ingredients, QWidget* parent)
-    : TOwnFenster(context, parent), m_recipes(recipes), m_source(recipes, ingredients), m_session(m_source) {
+TBlutdialog::TBlutdialog(UiContext context, BloodAlcoholSession& session, QWidget* parent)
+    : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Promilleassistent"));
     setHelpContext(2430);
     setFixedSize(620, 430);
     buildControls();
-    m_session.preset(context.state.options);
     GewichtEdit->setValue(m_session.weight());
     ZeitEdit->setValue(m_session.hours());
     combo->setCurrentIndex(int(m_session.unit()));
@@ -88,15 +86,17 @@ QWidget* TBlutdialog::buildDrinksPage() {
     auto* page = new QWidget;
     auto* drinksLabel = new QLabel(QStringLiteral("&mögliche Getränke:"), page);
     drinksLabel->setGeometry(0, 0, 190, 18);
-    Editfeld = new QLineEdit(page);
+    BlutListBox = new EntryList(page);
+    BlutListBox->setObjectName(QStringLiteral("BlutListBox"));
+    BlutListBox->setGeometry(0, 48, 190, 222);
+    Editfeld = new TypeAheadField(
+        BlutListBox, [this](const QString& t) { return m_session.typeAhead(t); }, page);
     Editfeld->setObjectName(QStringLiteral("Editfeld"));
     Editfeld->setGeometry(0, 20, 190, 24);
     drinksLabel->setBuddy(Editfeld);
-    BlutListBox = new QListWidget(page);
-    BlutListBox->setGeometry(0, 48, 190, 222);
     auto* consumedLabel = new QLabel(QStringLiteral("&konsumierte Getränke:"), page);
     consumedLabel->setGeometry(202, 0, 190, 18);
-    SuffListbox = new QListWidget(page);
+    SuffListbox = new EntryList(page);
     SuffListbox->setGeometry(202, 20, 190, 250);
     consumedLabel->setBuddy(SuffListbox);
 
@@ -116,19 +116,13 @@ QWidget* TBlutdialog::buildDrinksPage() {
     for (QPushButton* b : {HinzuButton, EntfButton})
         b->setAutoDefault(false);
 
-    connect(Editfeld, &QLineEdit::textEdited, this, &TBlutdialog::typeAhead);
-    connect(BlutListBox, &QListWidget::currentRowChanged, this,
-            [this](int row) { m_session.selectDrink(row); });
-    connect(BlutListBox, &QListWidget::itemClicked, this, &TBlutdialog::drinkClicked);
-    connect(BlutListBox, &QListWidget::itemDoubleClicked, this, &TBlutdialog::add);
-    connect(SuffListbox, &QListWidget::currentRowChanged, this,
-            [this](int row) { m_session.selectConsumed(row); });
-    connect(SuffListbox, &QListWidget::itemDoubleClicked, this, &TBlutdialog::remove);
+    connect(Editfeld, &TypeAheadField::entered, this, &TBlutdialog::add);
+    connect(BlutListBox, &EntryList::rowDoubleClicked, this, &TBlutdialog::add);
+    connect(SuffListbox, &EntryList::rowDoubleClicked, this, &TBlutdialog::remove);
     connect(combo, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_session.setUnit(BloodAlcoholSession::Unit(qMax(0, index))); });
     connect(HinzuButton, &QPushButton::clicked, this, &TBlutdialog::add);
     connect(EntfButton, &QPushButton::clicked, this, &TBlutdialog::remove);
-    Editfeld->installEventFilter(this);
     ZukaufEdit->edit()->installEventFilter(this);
     return page;
 }
@@ -209,15 +203,15 @@ void TBlutdialog::loadPictures() {
 void TBlutdialog::showEvent(QShowEvent* event) {
     loadPictures();
     TOwnFenster::showEvent(event);
-    fillDrinks();
-    m_session.show();
-    fillConsumed();
+    m_session.begin();
+    BlutListBox->setEntries(m_session.drinks());
+    BlutListBox->setCurrentRow(m_session.drinks().isEmpty() ? -1 : 0);
+    fillConsumed(-1);
     ZukaufEdit->setText(QStringLiteral("1"));
     showPage();
-    BlutListBox->setCurrentRow(m_session.selectedDrink());
     Editfeld->clear();
     Editfeld->setFocus();
-    QTimer::singleShot(0, this, &TBlutdialog::PageChanged);
+    PageChanged();
 }
 
 void TBlutdialog::hideEvent(QHideEvent* event) {
@@ -228,56 +222,30 @@ void TBlutdialog::hideEvent(QHideEvent* event) {
     TOwnFenster::hideEvent(event);
 }
 
-void TBlutdialog::fillDrinks() {
-    QList<ListEntry> recipes;
-    StoreGuard::run([&] { recipes = TableDrinkSource::readRecipes(m_recipes); });
-    m_session.setDrinks(
-        BloodAlcoholSession::drinkList(recipes, m_context.state.ingredientChoices.bloodAlcohol));
-    const QSignalBlocker quiet(BlutListBox);
-    BlutListBox->clear();
-    for (const ListEntry& e : m_session.drinks())
-        BlutListBox->addItem(e.text);
-}
-
-void TBlutdialog::fillConsumed() {
-    const QSignalBlocker quiet(SuffListbox);
-    SuffListbox->clear();
+void TBlutdialog::fillConsumed(int select) {
+    QList<ListEntry> entries;
     for (const BloodAlcoholSession::Consumed& c : m_session.consumed())
-        SuffListbox->addItem(c.text);
-    SuffListbox->setCurrentRow(m_session.selectedConsumed());
+        entries.append({c.text, int(c.grams)});
+    SuffListbox->setEntries(entries);
+    SuffListbox->setCurrentRow(select);
 }
 
-void TBlutdialog::typeAhead(const QString& typed) {
-    const int row = m_session.typeAhead(typed);
-    if (row >= 0)
-        BlutListBox->setCurrentRow(row);
-}
-
-void TBlutdialog::drinkClicked() {
-    if (QListWidgetItem* item = BlutListBox->currentItem()) {
-        Editfeld->setText(ListEntry::withoutTrailingBlanks(item->text()));
-        Editfeld->selectAll();
-    }
-}
-
-bool TBlutdialog::notice(const std::optional<BloodAlcoholSession::Notice>& n) {
+bool TBlutdialog::notice(const std::optional<Notice>& n) {
     if (n)
-        Meldungsfenster::show(n->text, QStringLiteral("Hinweis"), n->lines, false);
+        Meldungsfenster::show(*n);
     return n.has_value();
 }
 
 void TBlutdialog::add() {
-    std::optional<BloodAlcoholSession::Notice> refused;
-    StoreGuard::run([&] { refused = m_session.add(ZukaufEdit->text()); });
-    if (!notice(refused))
-        fillConsumed();
+    if (!notice(m_session.add(BlutListBox->currentRow(), ZukaufEdit->text())))
+        fillConsumed(SuffListbox->currentRow());
     Editfeld->setFocus();
 }
 
 void TBlutdialog::remove() {
-    m_session.selectConsumed(SuffListbox->currentRow());
-    if (!notice(m_session.remove()))
-        fillConsumed();
+    const BloodAlcoholSession::Removed removed = m_session.remove(SuffListbox->currentRow());
+    if (!notice(removed.refusal))
+        fillConsumed(removed.select);
     Editfeld->setFocus();
 }
 
@@ -324,53 +292,23 @@ void TBlutdialog::showPage() {
     }
 }
 
+// The sound queue does not hold up the painting: the page appears while it speaks.
 void TBlutdialog::PageChanged() {
-    if (!isVisible())
-        return;
     const BloodAlcoholSession::PageSound sound = m_session.pageChanged();
-    repaint(); // the page is drawn completely before it speaks
     if (sound.speech > 0)
         CalcSounds::play(m_context.state, CalcSounds::Kind::Speech, sound.speech);
     else
         CalcSounds::playSequence(m_context.state, sound.announcement);
 }
 
-bool TBlutdialog::moveDrinkSelection(int key) {
-    const int rows = qMax(1, BlutListBox->viewport()->height() / qMax(1, BlutListBox->sizeHintForRow(0)));
-    const int last = BlutListBox->count() - 1;
-    int row = BlutListBox->currentRow();
-    switch (key) {
-    case Qt::Key_Up:
-        row = qMax(0, row - 1);
-        break;
-    case Qt::Key_Down:
-        row = qMin(last, row + 1);
-        break;
-    case Qt::Key_PageUp:
-        row = qMax(0, row - qMax(1, rows - 1));
-        break;
-    case Qt::Key_PageDown:
-        row = qMin(last, row + qMax(1, rows - 1));
-        break;
-    default:
-        return false;
-    }
-    BlutListBox->setCurrentRow(row);
-    drinkClicked();
-    return true;
-}
-
-// Enter in the amount or name field adds; the navigation keys move the drink list while the focus
-// stays in the name field.
+// Enter in the amount field adds.
 bool TBlutdialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return TOwnFenster::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        add();
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            add();
+            return true;
+        }
     }
-    if (watched == Editfeld && moveDrinkSelection(key))
-        return true;
     return TOwnFenster::eventFilter(watched, event);
 }

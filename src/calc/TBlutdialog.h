@@ -1,34 +1,30 @@
 #pragma once
 
 #include "calc/BloodAlcoholSession.h"
-#include "calc/TableDrinkSource.h"
 #include "ui/TOwnFenster.h"
 
 #include <array>
 
+class EntryList;
 class NumberField;
 class QComboBox;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QStackedWidget;
-class TApollo;
+class TypeAheadField;
 
 // "Promilleassistent": drinks, body weight and drinking time on three pages lead to an estimate
 // of the blood alcohol on the fourth.
 class TBlutdialog : public TOwnFenster {
     Q_OBJECT
 public:
-    TBlutdialog(UiContext context, TApollo& recipes, TApollo& ingredients, QWidget* parent = nullptr);
-
-    const BloodAlcoholSession& session() const { return m_session; }
+    TBlutdialog(UiContext context, BloodAlcoholSession& session, QWidget* parent = nullptr);
 
     QStackedWidget* note = nullptr;
-    QLineEdit* Editfeld = nullptr;
-    QListWidget* BlutListBox = nullptr;
-    QListWidget* SuffListbox = nullptr;
+    TypeAheadField* Editfeld = nullptr;
+    EntryList* BlutListBox = nullptr;
+    EntryList* SuffListbox = nullptr;
     NumberField* ZukaufEdit = nullptr;
     QComboBox* combo = nullptr;
     QPushButton* HinzuButton = nullptr;
@@ -54,21 +50,15 @@ private:
     QWidget* buildTimePage();
     QWidget* buildResultPage();
     void loadPictures();
-    void fillDrinks();
-    void fillConsumed();
-    void typeAhead(const QString& text);
-    void drinkClicked();
+    void fillConsumed(int select);
     void add();
     void remove();
     void weiter();
     void zurueck();
     void showPage();
     void PageChanged();
-    bool notice(const std::optional<BloodAlcoholSession::Notice>& notice);
-    bool moveDrinkSelection(int key);
+    bool notice(const std::optional<Notice>& notice);
 
-    TApollo& m_recipes;
-    TableDrinkSource m_source;
-    BloodAlcoholSession m_session;
+    BloodAlcoholSession& m_session;
     std::array<QPixmap, 5> m_pictures;
 };

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kNoiseOnShow = 9;
-
 QGroupBox* group(const QString& title, const QRect& geometry, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     box->setGeometry(geometry);
@@ -43,7 +41,8 @@ QString memoText(const QString& output) {
 
 } // namespace
 
-TMengeDialog::TMengeDialog(UiContext context, QWidget* parent) : TOwnFenster(context, parent) {
+TMengeDialog::TMengeDialog(UiContext context, QuantitySession& session, QWidget* parent)
+    : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Menge berechnen"));
     setHelpContext(2410);
     setFixedSize(500, 372);
@@ -52,7 +51,7 @@ TMengeDialog::TMengeDialog(UiContext context, QWidget* parent) : TOwnFenster(con
 
 void TMengeDialog::buildControls() {
     QGroupBox* amount = group(QStringLiteral("&Menge"), QRect(20, 32, 170, 58), this);
-    MengeEdit = new NumberField(1, QuantityCalculator::kMaxQuantity, amount);
+    MengeEdit = new NumberField(1, QuantitySession::kMaxQuantity, amount);
     MengeEdit->setObjectName(QStringLiteral("MengeEdit"));
     MengeEdit->setGeometry(14, 24, 90, 24);
     MengeEdit->setText(QStringLiteral("1"));
@@ -100,25 +99,20 @@ void TMengeDialog::buildControls() {
     connect(OkButton, &QPushButton::clicked, this, &TMengeDialog::accept);
 }
 
-void TMengeDialog::setRecipe(const QuantityRecipe& recipe) {
-    m_calc.setRecipe(recipe);
-    Recompute();
-}
-
-QuantityCalculator::Unit TMengeDialog::unit() const {
+QuantitySession::Unit TMengeDialog::unit() const {
     if (RadioButton2->isChecked())
-        return QuantityCalculator::Unit::Milliliter;
+        return QuantitySession::Unit::Milliliter;
     if (RadioButton3->isChecked())
-        return QuantityCalculator::Unit::Centiliter;
+        return QuantitySession::Unit::Centiliter;
     if (RadioButton4->isChecked())
-        return QuantityCalculator::Unit::Pint;
+        return QuantitySession::Unit::Pint;
     if (RadioButton5->isChecked())
-        return QuantityCalculator::Unit::Liter;
-    return QuantityCalculator::Unit::Stueck;
+        return QuantitySession::Unit::Liter;
+    return QuantitySession::Unit::Stueck;
 }
 
 void TMengeDialog::Recompute() {
-    const QuantityCalculator::Result& r = m_calc.recompute(MengeEdit->text(), unit(), ausg2->isChecked());
+    const QuantitySession::Result& r = m_session.recompute(MengeEdit->text(), unit(), ausg2->isChecked());
     if (!r.field.isEmpty()) {
         const QSignalBlocker quiet(MengeEdit->edit());
         MengeEdit->setText(r.field);
@@ -129,17 +123,19 @@ void TMengeDialog::Recompute() {
 }
 
 void TMengeDialog::copyToClipboard() {
-    ClipboardText::putAndConfirm(m_calc.clipboardText());
+    ClipboardText::putAndConfirm(m_session.clipboardText());
 }
 
+// Loading: the session holds the recipe; it is computed with the quantity and units as they stand.
 void TMengeDialog::showEvent(QShowEvent* event) {
     TOwnFenster::showEvent(event);
+    Recompute();
     MengeEdit->setFocus();
     MengeEdit->edit()->selectAll();
     // The window is drawn completely before the noise starts.
     QTimer::singleShot(0, this, [this] {
         repaint();
-        CalcSounds::play(m_context.state, CalcSounds::Kind::Noise, kNoiseOnShow);
+        CalcSounds::play(m_context.state, CalcSounds::Kind::Noise, QuantitySession::kNoise);
     });
 }
 

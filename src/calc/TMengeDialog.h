@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/QuantityCalculator.h"
+#include "calc/QuantitySession.h"
 #include "ui/TOwnFenster.h"
 
 class NumberField;
@@ -15,11 +15,7 @@ class QRadioButton;
 class TMengeDialog : public TOwnFenster {
     Q_OBJECT
 public:
-    explicit TMengeDialog(UiContext context, QWidget* parent = nullptr);
-
-    // Loading: the recipe to scale; computes with the quantity and units as they stand.
-    void setRecipe(const QuantityRecipe& recipe);
-    const QuantityCalculator& calculator() const { return m_calc; }
+    TMengeDialog(UiContext context, QuantitySession& session, QWidget* parent = nullptr);
 
     NumberField* MengeEdit = nullptr;
     QRadioButton* RadioButton1 = nullptr; // "Stück"
@@ -41,9 +37,9 @@ protected:
 
 private:
     void buildControls();
-    QuantityCalculator::Unit unit() const;
+    QuantitySession::Unit unit() const;
     void Recompute();
     void copyToClipboard();
 
-    QuantityCalculator m_calc;
+    QuantitySession& m_session;
 };

@@ -1,6 +1,7 @@
-#include "calc/QuantityCalculator.h"
+#include "calc/QuantitySession.h"
 
 #include "calc/HalfEven.h"
+#include "store/TApollo.h"
 
 namespace {
 
@@ -23,7 +24,17 @@ QString hundredths(qint64 value) {
 
 } // namespace
 
-QString QuantityCalculator::headingText(Unit unit) {
+bool QuantitySession::begin(int recNo) {
+    if (recNo < 1 || recNo > m_recipes.RecCount())
+        return false;
+    m_recipes.Go(recNo);
+    if (m_recipes.Eof())
+        return false;
+    m_recipe = QuantityRecipe::load(m_recipes, m_ingredients);
+    return true;
+}
+
+QString QuantitySession::headingText(Unit unit) {
     switch (unit) {
     case Unit::Stueck:
         return QStringLiteral(" ");
@@ -39,7 +50,7 @@ QString QuantityCalculator::headingText(Unit unit) {
     return QString();
 }
 
-int QuantityCalculator::millilitres(Unit unit) {
+int QuantitySession::millilitres(Unit unit) {
     switch (unit) {
     case Unit::Stueck:
         return 0;
@@ -55,13 +66,13 @@ int QuantityCalculator::millilitres(Unit unit) {
     return 0;
 }
 
-QString QuantityCalculator::noVolumeText() {
+QString QuantitySession::noVolumeText() {
     return QStringLiteral("Dieses Rezept enthält keine Zutaten in cl. Es lässt sich nur nach Stück "
                           "umrechnen.");
 }
 
-const QuantityCalculator::Result& QuantityCalculator::recompute(const QString& quantityText, Unit unit,
-                                                                bool litres) {
+const QuantitySession::Result& QuantitySession::recompute(const QString& quantityText, Unit unit,
+                                                          bool litres) {
     const qint64 parsed = parseQuantity(quantityText);
     // 0 becomes 1; more than the field can hold becomes its largest value.
     const int n = parsed == 0 ? 1 : int(qMin<qint64>(parsed, kMaxQuantity));
@@ -89,8 +100,7 @@ const QuantityCalculator::Result& QuantityCalculator::recompute(const QString& q
     return m_result;
 }
 
-QString QuantityCalculator::line(const QuantityRecipe::Line& ingredient, const Factor& f,
-                                 Output output) const {
+QString QuantitySession::line(const QuantityRecipe::Line& ingredient, const Factor& f, Output output) const {
     const qint64 amount = ingredient.amount;
     const auto scaled = [&f](qint64 a) { return HalfEven::divide(f.numerator * a, f.denominator); };
     switch (ingredient.unit) {
@@ -114,6 +124,6 @@ QString QuantityCalculator::line(const QuantityRecipe::Line& ingredient, const F
     }
 }
 
-QString QuantityCalculator::clipboardText() const {
+QString QuantitySession::clipboardText() const {
     return m_result.heading + kLineEnd + kLineEnd + m_result.output;
 }

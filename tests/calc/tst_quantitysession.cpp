@@ -1,10 +1,10 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
 #include "calc/HalfEven.h"
-#include "calc/QuantityCalculator.h"
+#include "calc/QuantitySession.h"
 
 using namespace Qt::StringLiterals;
-using Unit = QuantityCalculator::Unit;
+using Unit = QuantitySession::Unit;
 Q_DECLARE_METATYPE(Unit)
 
 namespace {
@@ -21,9 +21,16 @@ QString lines(std::initializer_list<const char16_t*> items) {
     return out;
 }
 
+// A session over empty tables, for the arithmetic on a given recipe.
+struct Calc {
+    TestTables t;
+    QuantitySession s{t.re(), t.zu()};
+    explicit Calc(const QuantityRecipe& recipe) { s.setRecipe(recipe); }
+};
+
 } // namespace
 
-class TestQuantity : public QObject {
+class TestQuantitySession : public QObject {
     Q_OBJECT
 
 private slots:
@@ -86,9 +93,8 @@ private slots:
         QFETCH(QString, quantity);
         QFETCH(Unit, unit);
         QFETCH(bool, litres);
-        QuantityCalculator calc;
-        calc.setRecipe(daiquiri());
-        const QuantityCalculator::Result& r = calc.recompute(quantity, unit, litres);
+        Calc c(daiquiri());
+        const QuantitySession::Result& r = c.s.recompute(quantity, unit, litres);
         QTEST(r.heading, "heading");
         QTEST(r.output, "output");
     }
@@ -104,60 +110,53 @@ private slots:
     }
     void fieldCorrection() {
         QFETCH(QString, typed);
-        QuantityCalculator calc;
-        calc.setRecipe(daiquiri());
-        QTEST(calc.recompute(typed, Unit::Stueck, false).field, "field");
+        Calc c(daiquiri());
+        QTEST(c.s.recompute(typed, Unit::Stueck, false).field, "field");
     }
 
     // Halves go to the even neighbour: 10 cl of a 1 + 3 cl recipe is 2.5 drinks.
     void halvesGoToEven() {
-        QuantityCalculator calc;
-        calc.setRecipe({u"Halb"_s, {{1, 1, u"A"_s, QuantityRecipe::Cl}, {2, 3, u"B"_s, QuantityRecipe::Cl}}});
-        QCOMPARE(calc.recompute(u"10"_s, Unit::Centiliter, false).output, lines({u"2 cl A", u"8 cl B"}));
-        QCOMPARE(calc.recompute(u"10"_s, Unit::Centiliter, true).output,
+        Calc c({u"Halb"_s, {{1, 1, u"A"_s, QuantityRecipe::Cl}, {2, 3, u"B"_s, QuantityRecipe::Cl}}});
+        QCOMPARE(c.s.recompute(u"10"_s, Unit::Centiliter, false).output, lines({u"2 cl A", u"8 cl B"}));
+        QCOMPARE(c.s.recompute(u"10"_s, Unit::Centiliter, true).output,
                  lines({u"0,02 Liter A", u"0,08 Liter B"}));
     }
 
     void otherUnitsAreScaledInTheirOwnUnit() {
-        QuantityCalculator calc;
-        calc.setRecipe({u"Mojito"_s,
-                        {{1, 5, u"Rum"_s, QuantityRecipe::Cl},
-                         {2, 1, u"Limette"_s, QuantityRecipe::Piece},
-                         {3, 2, u"Angostura"_s, QuantityRecipe::Dash},
-                         {4, 10, u"Zucker"_s, QuantityRecipe::Gram},
-                         {5, 0, u"Crushed Ice"_s, QuantityRecipe::NoAmount},
-                         {6, 0, u"Minze"_s, QuantityRecipe::Piece}}});
+        Calc c({u"Mojito"_s,
+                {{1, 5, u"Rum"_s, QuantityRecipe::Cl},
+                 {2, 1, u"Limette"_s, QuantityRecipe::Piece},
+                 {3, 2, u"Angostura"_s, QuantityRecipe::Dash},
+                 {4, 10, u"Zucker"_s, QuantityRecipe::Gram},
+                 {5, 0, u"Crushed Ice"_s, QuantityRecipe::NoAmount},
+                 {6, 0, u"Minze"_s, QuantityRecipe::Piece}}});
         const QString expected = lines({u"10 cl Rum", u"2 St Limette", u"4 dash Angostura", u"20 g Zucker",
                                         u"Crushed Ice", u"St Minze"});
-        QCOMPARE(calc.recompute(u"2"_s, Unit::Stueck, false).output, expected);
+        QCOMPARE(c.s.recompute(u"2"_s, Unit::Stueck, false).output, expected);
         // 150 ml fill three drinks of 5 cl; grams stay grams in the millilitre output.
-        QCOMPARE(calc.recompute(u"150"_s, Unit::Milliliter, false).output,
+        QCOMPARE(c.s.recompute(u"150"_s, Unit::Milliliter, false).output,
                  lines({u"150 ml Rum", u"3 St Limette", u"6 dash Angostura", u"30 g Zucker", u"Crushed Ice",
                         u"St Minze"}));
     }
 
     // Without cl ingredients a volume cannot be divided into drinks.
     void volumeWithoutClIngredients() {
-        QuantityCalculator calc;
-        calc.setRecipe({u"Bitter"_s, {{1, 3, u"Angostura"_s, QuantityRecipe::Dash}}});
-        QCOMPARE(calc.recompute(u"1"_s, Unit::Liter, false).output, QuantityCalculator::noVolumeText());
-        QCOMPARE(calc.recompute(u"4"_s, Unit::Stueck, false).output, lines({u"12 dash Angostura"}));
+        Calc c({u"Bitter"_s, {{1, 3, u"Angostura"_s, QuantityRecipe::Dash}}});
+        QCOMPARE(c.s.recompute(u"1"_s, Unit::Liter, false).output, QuantitySession::noVolumeText());
+        QCOMPARE(c.s.recompute(u"4"_s, Unit::Stueck, false).output, lines({u"12 dash Angostura"}));
     }
 
     // The largest quantity over the smallest volume does not overflow.
     void largestScale() {
-        QuantityCalculator calc;
-        calc.setRecipe(
-            {u"Groß"_s, {{1, 1, u"A"_s, QuantityRecipe::Cl}, {2, 9999, u"Z"_s, QuantityRecipe::Gram}}});
-        QCOMPARE(calc.recompute(u"9999"_s, Unit::Liter, false).output,
+        Calc c({u"Groß"_s, {{1, 1, u"A"_s, QuantityRecipe::Cl}, {2, 9999, u"Z"_s, QuantityRecipe::Gram}}});
+        QCOMPARE(c.s.recompute(u"9999"_s, Unit::Liter, false).output,
                  lines({u"999900 cl A", u"9998000100 g Z"}));
     }
 
     void clipboardText() {
-        QuantityCalculator calc;
-        calc.setRecipe(daiquiri());
-        calc.recompute(u"3"_s, Unit::Stueck, false);
-        QCOMPARE(calc.clipboardText(), u"3 Daiquiri\r\n\r\n12 cl Weißer Rum\r\n6 cl Limettensaft\r\n"_s);
+        Calc c(daiquiri());
+        c.s.recompute(u"3"_s, Unit::Stueck, false);
+        QCOMPARE(c.s.clipboardText(), u"3 Daiquiri\r\n\r\n12 cl Weißer Rum\r\n6 cl Limettensaft\r\n"_s);
     }
 
     void loadingFromTables() {
@@ -185,13 +184,15 @@ private slots:
             lines.append({n, n});
         }
         t.addRecipe({.name = u"Zwanzig"_s, .lines = lines});
-        QuantityCalculator calc;
-        calc.setRecipe(QuantityRecipe::load(t.re(), t.zu()));
-        const QStringList out = calc.recompute(u"2"_s, Unit::Stueck, false).output.split(u"\r\n"_s);
+        QuantitySession s(t.re(), t.zu());
+        QVERIFY(s.begin(1));
+        QVERIFY(!s.begin(2));
+        QVERIFY(!s.begin(0));
+        const QStringList out = s.recompute(u"2"_s, Unit::Stueck, false).output.split(u"\r\n"_s);
         QCOMPARE(out.size(), 21); // 20 lines and the empty rest after the last line end
         QCOMPARE(out.at(19), u"40 cl Zutat 20"_s);
     }
 };
 
-VELTA_TEST_MAIN_CORE(TestQuantity)
-#include "tst_quantity.moc"
+VELTA_TEST_MAIN_CORE(TestQuantitySession)
+#include "tst_quantitysession.moc"

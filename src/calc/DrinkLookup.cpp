@@ -1,9 +1,8 @@
-#include "calc/TableDrinkSource.h"
+#include "calc/DrinkLookup.h"
 
 #include "calc/BloodAlcohol.h"
 #include "calc/QuantityRecipe.h"
 #include "common/IngredientLookup.h"
-#include "common/ListEntry.h"
 #include "common/TurboRead.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
@@ -28,13 +27,13 @@ private:
 
 } // namespace
 
-std::optional<DrinkSource::Drink> TableDrinkSource::drink(int tag) {
+std::optional<DrinkLookup::Drink> DrinkLookup::drink(int tag) {
     if (isIngredient(tag))
         return ingredient(tag - kIngredientTag);
     return recipe(tag);
 }
 
-std::optional<DrinkSource::Drink> TableDrinkSource::ingredient(int number) {
+std::optional<DrinkLookup::Drink> DrinkLookup::ingredient(int number) {
     if (!IngredientLookup::seek(m_ingredients, number))
         return std::nullopt;
     const qint64 menge = m_ingredients.GetInteger(QStringLiteral("MENGE"));
@@ -42,7 +41,7 @@ std::optional<DrinkSource::Drink> TableDrinkSource::ingredient(int number) {
     return Drink{int(m_ingredients.GetInteger(QStringLiteral("ALKOHOL"))), 10 * pieceCl};
 }
 
-std::optional<DrinkSource::Drink> TableDrinkSource::recipe(int recNo) {
+std::optional<DrinkLookup::Drink> DrinkLookup::recipe(int recNo) {
     KeepPosition keep(m_recipes);
     if (recNo < 1 || recNo > m_recipes.RecCount())
         return std::nullopt;
@@ -52,7 +51,7 @@ std::optional<DrinkSource::Drink> TableDrinkSource::recipe(int recNo) {
     return Drink{int(m_recipes.GetInteger(QStringLiteral("ALK"))), 10 * clSum()};
 }
 
-qint64 TableDrinkSource::clSum() {
+qint64 DrinkLookup::clSum() {
     const IngredientSlots packed(m_recipes.GetPaddedString(QStringLiteral("Z")),
                                  m_recipes.GetPaddedString(QStringLiteral("ZMENGE")));
     qint64 sum = 0;
@@ -64,16 +63,16 @@ qint64 TableDrinkSource::clSum() {
     return sum;
 }
 
-QList<ListEntry> TableDrinkSource::readRecipes(TApollo& recipes) {
+QList<ListEntry> DrinkLookup::readRecipes() {
     QList<ListEntry> entries;
-    KeepPosition keep(recipes);
-    if (!recipes.LockFile())
+    KeepPosition keep(m_recipes);
+    if (!m_recipes.LockFile())
         return entries;
     {
-        TurboRead fast(recipes);
-        for (recipes.GoTop(); !recipes.Eof(); recipes.Skip())
-            entries.append({recipes.GetTrimString(QStringLiteral("NAME")), recipes.RecNo()});
+        TurboRead fast(m_recipes);
+        for (m_recipes.GoTop(); !m_recipes.Eof(); m_recipes.Skip())
+            entries.append({m_recipes.GetTrimString(QStringLiteral("NAME")), m_recipes.RecNo()});
     }
-    recipes.Unlock();
+    m_recipes.Unlock();
     return entries;
 }

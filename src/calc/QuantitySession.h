@@ -2,9 +2,11 @@
 
 #include "calc/QuantityRecipe.h"
 
-// The quantity calculator's rules: scaling the recipe to a number of drinks or to a total volume
-// and writing each ingredient's amount for that quantity in cl, ml or litres.
-class QuantityCalculator {
+class TApollo;
+
+// The quantity calculator's state and rules: the recipe the main window shows, scaled to a number
+// of drinks or to a total volume, each ingredient's amount written in cl, ml or litres.
+class QuantitySession {
 public:
     // The quantity units in the order of the dialog's buttons.
     enum class Unit { Stueck, Milliliter, Centiliter, Pint, Liter };
@@ -16,6 +18,12 @@ public:
         QString output;  // `Ausgabememo`, each line ended by CR LF
     };
 
+    QuantitySession(TApollo& recipes, TApollo& ingredients)
+        : m_recipes(recipes), m_ingredients(ingredients) {}
+
+    // Opening: reads the recipe with that record number; false when there is none to scale.
+    // Throws StoreError when the tables cannot be read.
+    bool begin(int recNo);
     void setRecipe(const QuantityRecipe& recipe) { m_recipe = recipe; }
     const QuantityRecipe& recipe() const { return m_recipe; }
 
@@ -29,7 +37,7 @@ public:
     static int millilitres(Unit unit); // factor to ml; 0 for "Stück"
     static QString tooSmallText() { return QStringLiteral("Wählen Sie eine größere Menge"); }
     static QString noVolumeText();
-    static QString copiedText() { return QStringLiteral("Der Text wurde in die Zwischenablage kopiert."); }
+    static constexpr int kNoise = 9; // played when the dialog appears
 
 private:
     enum class Output { Cl, Ml, Litres };
@@ -40,6 +48,8 @@ private:
     };
     QString line(const QuantityRecipe::Line& ingredient, const Factor& f, Output output) const;
 
+    TApollo& m_recipes;
+    TApollo& m_ingredients;
     QuantityRecipe m_recipe;
     Result m_result;
 };
