@@ -5,6 +5,8 @@
 #include "app/TMain.h"
 #include "assistants/HomeBarCommand.h"
 #include "browser/BrowserController.h"
+#include "calc/MengeCommand.h"
+#include "calc/PromilleCommand.h"
 #include "maint/RecipeCommands.h"
 #include "search/SearchCommand.h"
 #include "ui/HelpWindow.h"
@@ -22,4 +24,6 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("RezeptNeu"), [&dialogs] { dialogs.get<RecipeCommands>().runNew(); });
     t.add(QStringLiteral("RezeptBearbeiten"), [&dialogs] { dialogs.get<RecipeCommands>().runEdit(); });
     t.add(QStringLiteral("ListeRezepte"), [&dialogs] { dialogs.get<RecipeCommands>().runList(); });
+    t.add(QStringLiteral("Menge"), [&dialogs] { dialogs.get<MengeCommand>().run(); });
+    t.add(QStringLiteral("Promille"), [&dialogs] { dialogs.get<PromilleCommand>().run(); });
 }

@@ -270,6 +270,10 @@ void TMain::connectBrowser() {
     connect(hook, &KeyboardHook::selectionMoved, browser, &BrowserController::selectionChanged);
     connect(Markipanel, &ClickPanel::clicked, browser, &BrowserController::ToggleMark);
     connect(browser, &BrowserController::ingredientClicked, this, &TMain::ShowIngredientInfo);
+    connect(browser, &BrowserController::alcoholClicked, this,
+            [this] { RunCommand(QStringLiteral("Promille")); });
+    connect(browser, &BrowserController::amountClicked, this,
+            [this] { RunCommand(QStringLiteral("Menge")); });
 }
 
 void TMain::RefreshChoiceLists(int kind) {

@@ -257,6 +257,15 @@ void BrowserController::handleClick(const RecipeHitTest::Click& click) {
     case RecipeHitTest::Target::Ingredient:
         emit ingredientClicked(click.ingredient);
         break;
+    case RecipeHitTest::Target::Decoration:
+        emit decorationClicked(d.decoration);
+        break;
+    case RecipeHitTest::Target::Alcohol:
+        emit alcoholClicked();
+        break;
+    case RecipeHitTest::Target::Amount:
+        emit amountClicked();
+        break;
     case RecipeHitTest::Target::Word: {
         const RecipeHitTest::WordLookup found = RecipeHitTest::lookUpWord(
             click.word, LexiconTerms::fromEntries(m_state.ingredientChoices.zutatliste), m_terms);

@@ -68,6 +68,11 @@ signals:
     void categoryClicked(int term);
     void lexiconTermClicked(int recNo);
     void ingredientClicked(int number);
+    // The decoration line: the decoration's record number.
+    void decorationClicked(int recNo);
+    // The "Alkohol" and "Menge" lines open the blood alcohol assistant and the quantity calculator.
+    void alcoholClicked();
+    void amountClicked();
 
 private:
     void SyncSearchField();

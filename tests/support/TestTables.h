@@ -57,6 +57,7 @@ public:
     TApollo& re() { return *m_apollos[0]; }
     TApollo& zu() { return *m_apollos[1]; }
     TApollo& de() { return *m_apollos[2]; }
+    TApollo& ba() { return *m_apollos[3]; }
 
     int addRecipe(const Recipe& r) {
         TApollo& t = re();

@@ -8,14 +8,21 @@
 #include "browser/BrowserController.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeView.h"
+#include "calc/MengeCommand.h"
+#include "calc/NumberField.h"
+#include "calc/PromilleCommand.h"
 #include "store/OptionsRecord.h"
+#include "ui/EntryList.h"
 #include "ui/TMeldungDialog.h"
+#include "ui/TypeAheadField.h"
 #include <QMenu>
 
 #include "ui/EntryList.h"
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -84,6 +91,52 @@ void shootBrowser(const QString& out) {
     main.close();
 }
 
+// The quantity calculator with the shown recipe scaled to a litre, and the blood alcohol
+// assistant with a few drinks and its result.
+void shootCalculators(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    w.state.options.set(OptionsRecord::BodyWeight, 75);
+    w.state.options.set(OptionsRecord::DrinkingHours, 2);
+    main.setWindowState(Qt::WindowNoState);
+    main.resize(800, 600);
+    main.show();
+    main.HauptListBox->setCurrentRow(main.HauptListBox->findRow(QStringLiteral("Mojito")));
+    main.browser->selectionChanged();
+
+    MengeCommand& menge = main.dialogs().get<MengeCommand>();
+    menge.session.begin(main.CurrentRecNo());
+    menge.dialog.show();
+    menge.dialog.RadioButton5->click();
+    menge.dialog.MengeEdit->setText(QStringLiteral("2"));
+    QApplication::processEvents();
+    menge.dialog.grab().save(QDir(out).filePath(QStringLiteral("menge.png")));
+    menge.dialog.reject();
+
+    TBlutdialog& blut = main.dialogs().get<PromilleCommand>().dialog;
+    blut.show();
+    const auto drink = [&blut](const QString& name, int unit, const QString& amount) {
+        blut.Editfeld->setText(name);
+        blut.BlutListBox->setCurrentRow(blut.BlutListBox->findRow(name));
+        blut.combo->setCurrentIndex(unit);
+        blut.ZukaufEdit->setText(amount);
+        blut.HinzuButton->click();
+    };
+    drink(QStringLiteral("Mojito"), 0, QStringLiteral("2"));
+    drink(QStringLiteral("Weißwein***"), 1, QStringLiteral("20"));
+    drink(QStringLiteral("Weinbrand***"), 1, QStringLiteral("2"));
+    QApplication::processEvents();
+    blut.grab().save(QDir(out).filePath(QStringLiteral("promille-getraenke.png")));
+    for (int page = 0; page < 3; ++page)
+        blut.weiterbutton->click();
+    QApplication::processEvents();
+    blut.grab().save(QDir(out).filePath(QStringLiteral("promille-ergebnis.png")));
+    blut.reject();
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -101,5 +154,6 @@ int main(int argc, char* argv[]) {
     for (int motif : motifs)
         shootMotif(args.at(1), motif);
     shootBrowser(args.at(1));
+    shootCalculators(args.at(1));
     return 0;
 }

@@ -1,0 +1,45 @@
+#include "calc/QuantityRecipe.h"
+
+#include "common/IngredientLookup.h"
+#include "store/IngredientSlots.h"
+#include "store/TApollo.h"
+
+QString QuantityRecipe::unitText(int unit) {
+    switch (unit) {
+    case Cl:
+        return QStringLiteral("cl");
+    case Gram:
+        return QStringLiteral("g");
+    case Piece:
+        return QStringLiteral("St");
+    case Dash:
+        return QStringLiteral("dash");
+    default:
+        return QString();
+    }
+}
+
+qint64 QuantityRecipe::volumeCl() const {
+    qint64 sum = 0;
+    for (const Line& line : lines) {
+        if (line.unit == Cl)
+            sum += line.amount;
+    }
+    return sum;
+}
+
+QuantityRecipe QuantityRecipe::load(TApollo& recipes, TApollo& ingredients) {
+    QuantityRecipe recipe;
+    recipe.name = recipes.GetTrimString(QStringLiteral("NAME"));
+    const IngredientSlots packed(recipes.GetPaddedString(QStringLiteral("Z")),
+                                 recipes.GetPaddedString(QStringLiteral("ZMENGE")));
+    for (const IngredientSlots::Line& slot : packed.lines()) {
+        Line line{slot.ingredient, slot.amount, QString(), NoAmount};
+        if (IngredientLookup::seek(ingredients, slot.ingredient)) {
+            line.name = ingredients.GetTrimString(QStringLiteral("NAME")).left(kNameLength);
+            line.unit = int(ingredients.GetInteger(QStringLiteral("KENNUNG")));
+        }
+        recipe.lines.append(line);
+    }
+    return recipe;
+}

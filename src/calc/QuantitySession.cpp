@@ -1,0 +1,129 @@
+#include "calc/QuantitySession.h"
+
+#include "calc/HalfEven.h"
+#include "store/TApollo.h"
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+// The field's number: anything that is not a positive number counts as 0.
+qint64 parseQuantity(const QString& text) {
+    bool ok = false;
+    const qint64 n = text.trimmed().toLongLong(&ok);
+    return ok && n > 0 ? n : 0;
+}
+
+// Two decimals with the German decimal comma, from hundredths.
+QString hundredths(qint64 value) {
+    const QString sign = value < 0 ? QStringLiteral("-") : QString();
+    value = qAbs(value);
+    return sign + QString::number(value / 100) + QLatin1Char(',') +
+           QStringLiteral("%1").arg(value % 100, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+bool QuantitySession::begin(int recNo) {
+    if (recNo < 1 || recNo > m_recipes.RecCount())
+        return false;
+    m_recipes.Go(recNo);
+    if (m_recipes.Eof())
+        return false;
+    m_recipe = QuantityRecipe::load(m_recipes, m_ingredients);
+    return true;
+}
+
+QString QuantitySession::headingText(Unit unit) {
+    switch (unit) {
+    case Unit::Stueck:
+        return QStringLiteral(" ");
+    case Unit::Milliliter:
+        return QStringLiteral(" ml ");
+    case Unit::Centiliter:
+        return QStringLiteral(" cl ");
+    case Unit::Pint:
+        return QStringLiteral(" Pint ");
+    case Unit::Liter:
+        return QStringLiteral(" Liter ");
+    }
+    return QString();
+}
+
+int QuantitySession::millilitres(Unit unit) {
+    switch (unit) {
+    case Unit::Stueck:
+        return 0;
+    case Unit::Milliliter:
+        return 1;
+    case Unit::Centiliter:
+        return 10;
+    case Unit::Pint:
+        return 568;
+    case Unit::Liter:
+        return 1000;
+    }
+    return 0;
+}
+
+QString QuantitySession::noVolumeText() {
+    return QStringLiteral("Dieses Rezept enthält keine Zutaten in cl. Es lässt sich nur nach Stück "
+                          "umrechnen.");
+}
+
+const QuantitySession::Result& QuantitySession::recompute(const QString& quantityText, Unit unit,
+                                                          bool litres) {
+    const qint64 parsed = parseQuantity(quantityText);
+    // 0 becomes 1; more than the field can hold becomes its largest value.
+    const int n = parsed == 0 ? 1 : int(qMin<qint64>(parsed, kMaxQuantity));
+    m_result.field = parsed == n ? QString() : QString::number(n);
+    m_result.heading = QString::number(n) + headingText(unit) + m_recipe.name;
+    m_result.output.clear();
+
+    const Output output = litres ? Output::Litres : unit == Unit::Milliliter ? Output::Ml : Output::Cl;
+    Factor f{n, 1};
+    if (unit != Unit::Stueck) {
+        // F = D / (10 V): the number of drinks that fill D millilitres.
+        const qint64 volume = m_recipe.volumeCl();
+        if (volume <= 0) {
+            m_result.output = noVolumeText();
+            return m_result;
+        }
+        f = {qint64(n) * millilitres(unit), 10 * volume};
+        if (f.numerator < f.denominator) {
+            m_result.output = tooSmallText();
+            return m_result;
+        }
+    }
+    for (const QuantityRecipe::Line& ingredient : m_recipe.lines)
+        m_result.output += line(ingredient, f, output) + kLineEnd;
+    return m_result;
+}
+
+QString QuantitySession::line(const QuantityRecipe::Line& ingredient, const Factor& f, Output output) const {
+    const qint64 amount = ingredient.amount;
+    const auto scaled = [&f](qint64 a) { return HalfEven::divide(f.numerator * a, f.denominator); };
+    switch (ingredient.unit) {
+    case QuantityRecipe::Cl:
+        if (output == Output::Ml)
+            return QString::number(scaled(10 * amount)) + QStringLiteral(" ml ") + ingredient.name;
+        if (output == Output::Litres)
+            return hundredths(scaled(amount)) + QStringLiteral(" Liter ") + ingredient.name;
+        return QString::number(scaled(amount)) + QStringLiteral(" cl ") + ingredient.name;
+    case QuantityRecipe::Gram:
+    case QuantityRecipe::Piece:
+    case QuantityRecipe::Dash: {
+        // Not volumes: scaled by the same factor, in their own unit.
+        const QString unit = QuantityRecipe::unitText(ingredient.unit) + QLatin1Char(' ');
+        if (amount == 0)
+            return unit + ingredient.name;
+        return QString::number(scaled(amount)) + QLatin1Char(' ') + unit + ingredient.name;
+    }
+    default:
+        return ingredient.name;
+    }
+}
+
+QString QuantitySession::clipboardText() const {
+    return m_result.heading + kLineEnd + kLineEnd + m_result.output;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "calc/QuantityRecipe.h"
+
+class TApollo;
+
+// The quantity calculator's state and rules: the recipe the main window shows, scaled to a number
+// of drinks or to a total volume, each ingredient's amount written in cl, ml or litres.
+class QuantitySession {
+public:
+    // The quantity units in the order of the dialog's buttons.
+    enum class Unit { Stueck, Milliliter, Centiliter, Pint, Liter };
+    static constexpr int kMaxQuantity = 9999;
+
+    struct Result {
+        QString field;   // when not empty, the field must show this: "1" after an entry of 0
+        QString heading; // `Namelabel`
+        QString output;  // `Ausgabememo`, each line ended by CR LF
+    };
+
+    QuantitySession(TApollo& recipes, TApollo& ingredients)
+        : m_recipes(recipes), m_ingredients(ingredients) {}
+
+    // Opening: reads the recipe with that record number; false when there is none to scale.
+    // Throws StoreError when the tables cannot be read.
+    bool begin(int recNo);
+    void setRecipe(const QuantityRecipe& recipe) { m_recipe = recipe; }
+    const QuantityRecipe& recipe() const { return m_recipe; }
+
+    // Recompute from the field's text, the quantity unit and whether the output is in litres.
+    const Result& recompute(const QString& quantityText, Unit unit, bool litres);
+    const Result& result() const { return m_result; }
+    // "Zwischenablage": the heading, an empty line, then the list.
+    QString clipboardText() const;
+
+    static QString headingText(Unit unit);
+    static int millilitres(Unit unit); // factor to ml; 0 for "Stück"
+    static QString tooSmallText() { return QStringLiteral("Wählen Sie eine größere Menge"); }
+    static QString noVolumeText();
+    static constexpr int kNoise = 9; // played when the dialog appears
+
+private:
+    enum class Output { Cl, Ml, Litres };
+    // The scaling factor F as the fraction numerator / denominator.
+    struct Factor {
+        qint64 numerator = 1;
+        qint64 denominator = 1;
+    };
+    QString line(const QuantityRecipe::Line& ingredient, const Factor& f, Output output) const;
+
+    TApollo& m_recipes;
+    TApollo& m_ingredients;
+    QuantityRecipe m_recipe;
+    Result m_result;
+};

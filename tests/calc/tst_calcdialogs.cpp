@@ -1,0 +1,223 @@
+#include "MessageBoxAnswerer.h"
+#include "SilentSoundBackend.h"
+#include "StartupFixture.h"
+#include "TempDataFolder.h"
+#include "VeltaGuiTest.h"
+#include "app/CommandTable.h"
+#include "app/DialogHost.h"
+#include "app/ProgramWindows.h"
+#include "browser/BrowserController.h"
+#include "browser/RecipeDisplay.h"
+#include "browser/RecipeTextLayout.h"
+#include "browser/RecipeView.h"
+#include "calc/MengeCommand.h"
+#include "calc/NumberField.h"
+#include "calc/PromilleCommand.h"
+#include "ui/EntryList.h"
+#include "ui/TypeAheadField.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void typeInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+// The middle of a line of the recipe view, as the last drawing placed it.
+QPoint linePoint(const RecipeDisplay& d, int line) {
+    int y = RecipeTextLayout::kTop;
+    for (int i = d.topLine; i < line; ++i)
+        y += d.lines.at(i).height;
+    const DisplayLine& l = d.lines.at(line);
+    return {(l.left + l.right) / 2, y + l.height / 2};
+}
+
+} // namespace
+
+// The quantity calculator and the blood alcohol assistant as the user meets them: opened by their
+// commands and by clicks in the recipe on the shipped data, driven by keys and clicks; what the
+// dialogs showed is captured and checked after they closed.
+class TestCalcDialogs : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_dir;
+    std::unique_ptr<ProgramWindows> m_w;
+    std::unique_ptr<SilentSoundBackend> m_sound;
+
+    template <class Dialog> void whileOpen(Dialog& dialog, const std::function<void(Dialog&)>& act) {
+        QTimer::singleShot(0, &dialog, [&dialog, act] {
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            act(dialog);
+        });
+    }
+    void show(const QString& recipe) {
+        EntryList* list = m_w->main.HauptListBox;
+        list->setCurrentRow(list->findRow(recipe));
+        m_w->main.browser->selectionChanged();
+    }
+    const RecipeDisplay& display() { return m_w->main.browser->browser().display(); }
+    void clickLine(int line) {
+        QTest::mouseClick(m_w->main.AusgabePaintBox, Qt::LeftButton, {}, linePoint(display(), line));
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<TempDataFolder>();
+        QVERIFY(StartupFixture::make(m_dir->path()));
+        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
+        QVERIFY(m_w->main.create());
+        AppState& state = m_w->state;
+        state.options.set(OptionsRecord::BodyWeight, 70);
+        state.options.set(OptionsRecord::DrinkingHours, 0);
+        state.options.set(OptionsRecord::AmountUnit, 1);
+        state.options.set(OptionsRecord::Noises, 1);
+        state.options.set(OptionsRecord::Speech, 1);
+        m_w->main.setWindowState(Qt::WindowNoState);
+        m_w->main.resize(800, 600);
+        m_w->main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
+        state.waveAvailable = true;
+        m_sound = std::make_unique<SilentSoundBackend>();
+        show(u"Mojito"_s);
+    }
+    void cleanup() {
+        if (m_w)
+            m_w->main.close();
+        m_w.reset();
+        m_sound.reset();
+    }
+
+    void quantityOfTheShownRecipe() {
+        MessageBoxAnswerer answers;
+        QString heading;
+        QString pieces;
+        QString litre;
+        QString small;
+        QString zero;
+        TMengeDialog& dialog = m_w->main.dialogs().get<MengeCommand>().dialog;
+        whileOpen<TMengeDialog>(dialog, [&](TMengeDialog& d) {
+            typeInto(d.MengeEdit->edit(), u"2"_s);
+            heading = d.Namelabel->text();
+            pieces = d.Ausgabememo->toPlainText();
+            QTest::mouseClick(d.RadioButton5, Qt::LeftButton);
+            QTest::keyClick(d.MengeEdit->edit(), Qt::Key_Down); // 1 litre
+            QTest::mouseClick(d.ausg2, Qt::LeftButton);
+            litre = d.Ausgabememo->toPlainText();
+            d.Zwischenablage1->trigger();
+            QTest::mouseClick(d.RadioButton2, Qt::LeftButton);
+            typeInto(d.MengeEdit->edit(), u"90"_s);
+            small = d.Ausgabememo->toPlainText();
+            QTest::mouseClick(d.RadioButton1, Qt::LeftButton);
+            typeInto(d.MengeEdit->edit(), u"0"_s);
+            zero = d.MengeEdit->text();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"Menge"_s);
+        QCOMPARE(heading, u"2 Mojito"_s);
+        QCOMPARE(pieces,
+                 u"8 cl Weißer Rum\n4 cl Limettensaft\nMinze\n20 g Rohrzucker\n12 cl Soda\nCrushed Ice"_s);
+        // A litre is 8.33 drinks of 12 cl.
+        QCOMPARE(
+            litre,
+            u"0,33 Liter Weißer Rum\n0,17 Liter Limettensaft\nMinze\n83 g Rohrzucker\n0,50 Liter Soda\nCrushed Ice"_s);
+        QCOMPARE(QApplication::clipboard()->text(), u"1 Liter Mojito\n\n"_s + litre + u"\n"_s);
+        QCOMPARE(answers.lastText(), u"Der Text wurde in die Zwischenablage kopiert."_s);
+        QCOMPARE(small, u"Wählen Sie eine größere Menge"_s);
+        QCOMPARE(zero, u"1"_s);
+        QTRY_VERIFY(m_sound->played().contains(m_w->state.folders.soundFolder + u"9.WAV"_s));
+    }
+
+    void amountLineOpensTheCalculator() {
+        QString heading;
+        TMengeDialog& dialog = m_w->main.dialogs().get<MengeCommand>().dialog;
+        whileOpen<TMengeDialog>(dialog, [&](TMengeDialog& d) {
+            heading = d.Namelabel->text();
+            QTest::keyClick(&d, Qt::Key_Escape);
+        });
+        clickLine(display().amountLine);
+        QVERIFY(heading.endsWith(u" Mojito"_s));
+    }
+
+    void bloodAlcoholFromDrinks() {
+        MessageBoxAnswerer answers;
+        QStringList consumed;
+        QString emptyAmount;
+        QString lightWeight;
+        QString label;
+        bool forwardAtResult = true;
+        TBlutdialog& dialog = m_w->main.dialogs().get<PromilleCommand>().dialog;
+        whileOpen<TBlutdialog>(dialog, [&](TBlutdialog& d) {
+            QTest::keyClicks(d.Editfeld, u"wodka*"_s);
+            typeInto(d.ZukaufEdit->edit(), u"4"_s);
+            QTest::keyClick(d.ZukaufEdit->edit(), Qt::Key_Return); // 4 cl: 12 g
+            typeInto(d.ZukaufEdit->edit(), QString());
+            QTest::mouseClick(d.HinzuButton, Qt::LeftButton);
+            emptyAmount = answers.lastText();
+            typeInto(d.Editfeld, u"Mojito"_s);
+            typeInto(d.ZukaufEdit->edit(), u"2"_s);
+            QTest::keyClick(d.combo, Qt::Key_Up); // "Stück": 2 glasses of 12 cl at the recipe's alcohol
+            QTest::mouseClick(d.HinzuButton, Qt::LeftButton);
+            for (int row = 0; row < d.SuffListbox->count(); ++row)
+                consumed << d.SuffListbox->text(row);
+            QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
+            d.GewichtEdit->selectAll();
+            QTest::keyClicks(d.GewichtEdit, u"5"_s);
+            QTest::keyClick(d.GewichtEdit, Qt::Key_W, Qt::AltModifier); // the button's key while typing
+            QTRY_VERIFY(!answers.lastText().isEmpty() && answers.lastText() != emptyAmount);
+            lightWeight = answers.lastText();
+            d.GewichtEdit->selectAll();
+            QTest::keyClicks(d.GewichtEdit, u"70"_s);
+            QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
+            QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
+            label = d.PromilleLabel->text();
+            forwardAtResult = d.weiterbutton->isEnabled();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"Promille"_s);
+        QCOMPARE(emptyAmount, u"Geben Sie bitte eine Menge zwischen 1 und 9999 ein."_s);
+        QCOMPARE(lightWeight, u"Geben Sie bitte ein Körpergewicht zwischen 20 und 300 kg ein."_s);
+        QCOMPARE(consumed.size(), 2);
+        QCOMPARE(consumed.first(), u"4 cl Wodka***"_s);
+        QCOMPARE(consumed.last(), u"24 cl Mojito"_s);
+        const qint64 grams = m_w->main.dialogs().get<PromilleCommand>().session.totalGrams();
+        QVERIFY(grams > 12);
+        QCOMPARE(label, QString::number(double(grams) / 49.0, 'f', 2));
+        QVERIFY(!forwardAtResult);
+        const QString folder = m_w->state.folders.soundFolder;
+        const QStringList played = m_sound->played();
+        QCOMPARE(played.mid(0, 4), (QStringList{folder + u"15.WAV"_s, folder + u"17.WAV"_s,
+                                                folder + u"19.WAV"_s, folder + u"16.WAV"_s}));
+        QCOMPARE(played.last(), folder + u"5.WAV"_s);
+    }
+
+    void alcoholLineOpensTheAssistant() {
+        int drinks = 0;
+        TBlutdialog& dialog = m_w->main.dialogs().get<PromilleCommand>().dialog;
+        whileOpen<TBlutdialog>(dialog, [&](TBlutdialog& d) {
+            drinks = d.BlutListBox->count();
+            QTest::keyClick(&d, Qt::Key_Escape);
+        });
+        clickLine(display().alcoholLine);
+        // Every recipe and the cl and dash ingredients.
+        QVERIFY(drinks > m_w->state.recipeTotal);
+        QCOMPARE(drinks, m_w->state.recipeTotal + m_w->state.ingredientChoices.bloodAlcohol.size());
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestCalcDialogs)
+#include "tst_calcdialogs.moc"
