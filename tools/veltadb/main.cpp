@@ -1,4 +1,6 @@
 // veltadb: inspect, dump, query and check the program's tables from the command line.
+#include "assistants/HomeBarTable.h"
+#include "assistants/ShoppingSession.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -6,6 +8,7 @@
 #include "store/TTable.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -26,7 +29,8 @@ int usage() {
              "  veltadb info DATEI          Kopf und Felder einer Tabelle\n"
              "  veltadb dump DATEI          alle Sätze als Text\n"
              "  veltadb check ORDNER        Datenordner prüfen\n"
-             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n";
+             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
+             "  veltadb einkauf ORDNER BAR  Einkaufstipps für Hausbar 1, 2 oder 3\n";
     return 2;
 }
 
@@ -100,6 +104,36 @@ int check(const QString& folder) {
     return problems.isEmpty() ? 0 : 1;
 }
 
+// The shopping assistant's analysis for one home bar of a data folder.
+int einkauf(const QString& folder, const QString& barText) {
+    bool ok = false;
+    const int bar = barText.toInt(&ok);
+    if (!ok || bar < 1 || bar > HomeBarTable::kBars) {
+        err() << "veltadb: Die Hausbar muss 1, 2 oder 3 sein, nicht \"" << barText << "\".\n";
+        return 2;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        err() << "veltadb: Den Ordner \"" << folder << "\" gibt es nicht.\n";
+        return 2;
+    }
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable recipeTable(env);
+    TTable ingredientTable(env);
+    openTable(recipeTable, QDir(folder).filePath(QStringLiteral("RE")));
+    openTable(ingredientTable, QDir(folder).filePath(QStringLiteral("ZU")));
+    TApollo recipes(recipeTable);
+    TApollo ingredients(ingredientTable);
+    HomeBarTable bars;
+    bars.fill(ingredients);
+    ShoppingSession session;
+    session.setBar(bar);
+    session.analyse(recipes, ingredients, bars);
+    for (const QString& line : session.resultLines())
+        out() << line << '\n';
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -117,6 +151,8 @@ int main(int argc, char* argv[]) {
             return check(args.at(2));
         if (command == QStringLiteral("query") && args.size() == 4)
             return query(args.at(2), args.at(3));
+        if (command == QStringLiteral("einkauf") && args.size() == 4)
+            return einkauf(args.at(2), args.at(3));
     } catch (const StoreError& e) {
         err() << "veltadb: " << e.text() << '\n';
         return 1;
