@@ -60,7 +60,8 @@ ShoppingAnalysis::Tips ShoppingAnalysis::run(TApollo& recipes, const std::functi
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
             if (step)
                 step();
-            examine(recipes.GetPaddedString(z));
+            // Only digits and blanks matter here, so the quick Latin-1 reading of the bytes will do.
+            examine(QString::fromLatin1(recipes.GetRawBytes(z)));
         }
     }
     return rank();

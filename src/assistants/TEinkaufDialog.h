@@ -1,0 +1,69 @@
+#pragma once
+
+#include "assistants/ShoppingSession.h"
+#include "ui/TOwnFenster.h"
+
+#include <functional>
+
+class HomeBarTable;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class TApollo;
+
+// "Einkaufsassistent": three pages (choice of the home bar, waiting with a progress bar, the three
+// purchase tips) over the shopping session.
+class TEinkaufDialog : public TOwnFenster {
+    Q_OBJECT
+public:
+    struct Tables {
+        TApollo& recipes;
+        TApollo& ingredients;
+    };
+    TEinkaufDialog(UiContext context, const Tables& tables, const HomeBarTable& bars,
+                   QWidget* parent = nullptr);
+
+    // Whether the home bar dialog is showing; " Einrichten" is enabled only while it is not.
+    void setHomeBarShowing(std::function<bool()> showing) { m_homeBarShowing = std::move(showing); }
+    const ShoppingSession& session() const { return m_session; }
+
+    QStackedWidget* Note = nullptr;
+    QLabel* Bild = nullptr;
+    QRadioButton* r1 = nullptr;
+    QRadioButton* r2 = nullptr;
+    QRadioButton* r3 = nullptr;
+    QPushButton* Hausbutton = nullptr;
+    QProgressBar* Balken = nullptr;
+    QLabel* zz[ShoppingAnalysis::kRanks] = {};
+    QLabel* a[ShoppingAnalysis::kRanks] = {};
+    QPushButton* ExplorerButton1 = nullptr;
+    QPushButton* Weiterbutton = nullptr;
+    QPushButton* BackButton = nullptr;
+    QPushButton* OkButton = nullptr;
+
+signals:
+    // " Einrichten": the home bar command of the main window.
+    void homeBarRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QWidget* buildIntroPage();
+    QWidget* buildWaitingPage();
+    QWidget* buildResultPage();
+    void buildButtons();
+    void WeiterbuttonClick();
+    void BackButtonClick();
+    void analyse();
+    void showResult();
+    void syncButtons();
+
+    Tables m_tables;
+    const HomeBarTable& m_bars;
+    ShoppingSession m_session;
+    std::function<bool()> m_homeBarShowing;
+};
