@@ -2,10 +2,10 @@
 // and the cocktail assistant's filter with the list fill.
 #include "BenchHarness.h"
 #include "SyntheticDataSet.h"
-#include "assistants/CocktailAssistant.h"
-#include "assistants/HomeBarTable.h"
+#include "assistants/CocktailSession.h"
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeList.h"
+#include "common/HomeBarTable.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -34,22 +34,22 @@ int main(int argc, char* argv[]) {
     out << "Synthetische Daten: " << SyntheticDataSet::kRecipes << " Rezepte, "
         << SyntheticDataSet::kIngredients << " Zutaten; Hausbar 1 mit " << bars.count(1) << " Zutaten\n\n";
 
-    ShoppingSession shopping;
+    ShoppingSession shopping(bars, {re, zu});
     shopping.setBar(1);
     int steps = 0;
     const auto analysis =
         BenchHarness::run(QStringLiteral("Einkaufsassistent: Analyse mit Fortschritt"), [&] {
             steps = 0;
-            shopping.analyse(re, zu, bars, [&] { ++steps; });
+            shopping.analyse([&] { ++steps; });
         });
 
-    CocktailAssistant assistant;
+    CocktailSession assistant(re);
     assistant.setAnswer(0, 3);
     assistant.setAnswer(1, 3);
     assistant.setAnswer(2, 2);
     RecipeList list;
     const auto filter = BenchHarness::run(QStringLiteral("Cocktailassistent: Filter und Listenfüllung"),
-                                          [&] { assistant.apply(re, [&] { list.FillRecipeList(re); }); });
+                                          [&] { assistant.start([&] { list.FillRecipeList(re); }); });
 
     out << "Einkaufsassistent (" << steps << " Rezepte; "
         << shopping.resultLines().join(QStringLiteral(" | ")) << ")\n";

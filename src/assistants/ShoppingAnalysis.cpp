@@ -1,7 +1,8 @@
 #include "assistants/ShoppingAnalysis.h"
 
-#include "assistants/HomeBarTable.h"
-#include "browser/TurboRead.h"
+#include "common/HomeBarTable.h"
+#include "common/TurboRead.h"
+#include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 
@@ -54,14 +55,13 @@ ShoppingAnalysis::Tips ShoppingAnalysis::rank() const {
 
 ShoppingAnalysis::Tips ShoppingAnalysis::run(TApollo& recipes, const std::function<void()>& step) {
     reset();
-    const QString z = QStringLiteral("Z");
     {
         TurboRead fast(recipes);
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
             if (step)
                 step();
             // Only digits and blanks matter here, so the quick Latin-1 reading of the bytes will do.
-            examine(QString::fromLatin1(recipes.GetRawBytes(z)));
+            examine(QString::fromLatin1(recipes.GetRawBytes(Fields::Recipe::Ingredients)));
         }
     }
     return rank();

@@ -1,11 +1,11 @@
 #include "assistants/ShoppingSession.h"
 
-#include "browser/IngredientLookup.h"
+#include "common/HomeBarTable.h"
+#include "common/IngredientLookup.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
-#include <QStringList>
-
-void ShoppingSession::show() {
+void ShoppingSession::begin() {
     m_page = Intro;
     m_forwardEnabled = true;
     m_backEnabled = false;
@@ -28,26 +28,35 @@ void ShoppingSession::back() {
 }
 
 void ShoppingSession::setBar(int bar) {
-    if (bar >= 1 && bar <= 3)
+    if (bar >= 1 && bar <= HomeBarTable::kBars)
         m_bar = bar;
 }
 
-void ShoppingSession::analyse(TApollo& recipes, TApollo& ingredients, const HomeBarTable& bars,
-                              const std::function<void()>& step) {
-    ShoppingAnalysis analysis(bars, m_bar);
-    m_tips = analysis.run(recipes, step);
-    m_tooFew = ShoppingAnalysis::tooFew(m_tips);
-    m_rows = m_tooFew ? Rows{} : rowsFor(m_tips, ingredients);
+int ShoppingSession::progressMaximum() const {
+    return m_tables.recipes.RecCount();
+}
+
+void ShoppingSession::analyse(const std::function<void()>& step) {
+    ShoppingAnalysis analysis(m_bars, m_bar);
+    const ShoppingAnalysis::Tips tips = analysis.run(m_tables.recipes, step);
+    const bool tooFew = ShoppingAnalysis::tooFew(tips);
+    m_rows = tooFew ? Rows{} : rowsFor(tips);
+    m_tips = tips;
+    m_tooFew = tooFew;
     m_page = Result;
 }
 
-ShoppingSession::Rows ShoppingSession::rowsFor(const ShoppingAnalysis::Tips& tips, TApollo& ingredients) {
+std::optional<Notice> ShoppingSession::notice() const {
+    return m_tooFew ? std::optional<Notice>(tooFewNotice()) : std::nullopt;
+}
+
+ShoppingSession::Rows ShoppingSession::rowsFor(const ShoppingAnalysis::Tips& tips) const {
     Rows rows;
     for (size_t k = 0; k < tips.size(); ++k) {
         if (tips[k].count <= 0)
             continue;
-        const bool found = IngredientLookup::seek(ingredients, tips[k].number);
-        rows[k] = {found ? ingredients.GetTrimString(QStringLiteral("NAME")) : QString(),
+        const bool found = IngredientLookup::seek(m_tables.ingredients, tips[k].number);
+        rows[k] = {found ? m_tables.ingredients.GetTrimString(Fields::Ingredient::Name) : QString(),
                    QString::number(tips[k].count)};
     }
     return rows;
@@ -55,7 +64,7 @@ ShoppingSession::Rows ShoppingSession::rowsFor(const ShoppingAnalysis::Tips& tip
 
 QStringList ShoppingSession::resultLines() const {
     if (m_tooFew)
-        return {tooFewText()};
+        return {tooFewNotice().text};
     QStringList lines;
     for (size_t k = 0; k < m_tips.size(); ++k) {
         if (m_tips[k].count > 0)

@@ -1,6 +1,6 @@
 #include "assistants/TAssiDialog.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -30,9 +30,10 @@ QLabel* textLabel(const QString& text, QWidget* parent, int top, int height, boo
 
 } // namespace
 
-TAssiDialog::TAssiDialog(UiContext context, QWidget* parent) : TOwnFenster(context, parent) {
+TAssiDialog::TAssiDialog(UiContext context, CocktailSession& session, QWidget* parent)
+    : TOwnFenster(context, parent), m_assistant(session) {
     setCaption(QStringLiteral("Cocktailassistent"));
-    setHelpContext(CocktailAssistant::kHelpContext);
+    setHelpContext(CocktailSession::kHelpContext);
     setFixedSize(572, 340);
     Bild = new QLabel(this);
     Bild->setGeometry(20, kPageTop, 150, 250);
@@ -40,13 +41,13 @@ TAssiDialog::TAssiDialog(UiContext context, QWidget* parent) : TOwnFenster(conte
     Bild->setFrameShadow(QFrame::Sunken);
     note = new QStackedWidget(this);
     note->setGeometry(kPageLeft, kPageTop, kPageWidth, kPageHeight);
-    for (int page = 0; page < CocktailAssistant::kPages; ++page)
+    for (int page = 0; page < CocktailSession::kPages; ++page)
         note->addWidget(buildPage(page));
     buildButtons();
 }
 
 QWidget* TAssiDialog::buildPage(int index) {
-    const CocktailAssistant::PageText& text = CocktailAssistant::pageText(index);
+    const CocktailSession::PageText& text = CocktailSession::pageText(index);
     auto* page = new QWidget;
     page->setObjectName(text.title);
     textLabel(text.heading, page, 0, 20, true);
@@ -80,7 +81,7 @@ void TAssiDialog::buildButtons() {
         return b;
     };
     zurueckbutton = button(QStringLiteral("<<< &Zurück"), kPageLeft);
-    weiterbutton = button(CocktailAssistant::forwardCaption(), kPageLeft + 112);
+    weiterbutton = button(CocktailSession::forwardCaption(), kPageLeft + 112);
     OkButton = button(QStringLiteral("Abbrechen"), kPageLeft + 224);
     weiterbutton->setDefault(true);
     connect(weiterbutton, &QPushButton::clicked, this, &TAssiDialog::weiterbuttonClick);
@@ -89,19 +90,19 @@ void TAssiDialog::buildButtons() {
 }
 
 void TAssiDialog::syncAnswers() {
-    for (int q = 0; q < CocktailAssistant::kQuestions; ++q) {
+    for (int q = 0; q < CocktailSession::kQuestions; ++q) {
         if (QAbstractButton* b = m_groups[q]->button(m_assistant.answer(q)))
             b->setChecked(true);
     }
 }
 
 void TAssiDialog::showEvent(QShowEvent* event) {
-    for (int page = 0; page < CocktailAssistant::kPages; ++page)
+    for (int page = 0; page < CocktailSession::kPages; ++page)
         m_pictures[page] =
-            QPixmap(m_context.state.folders.dataFolder + CocktailAssistant::pageText(page).picture);
+            QPixmap(m_context.state.folders.dataFolder + CocktailSession::pageText(page).picture);
     TOwnFenster::showEvent(event);
     syncAnswers();
-    const CocktailAssistant::Move move = m_assistant.show();
+    const CocktailSession::Move move = m_assistant.begin();
     weiterbutton->setFocus();
     pageChanged(move);
 }
@@ -113,7 +114,7 @@ void TAssiDialog::hideEvent(QHideEvent* event) {
     TOwnFenster::hideEvent(event);
 }
 
-void TAssiDialog::pageChanged(const CocktailAssistant::Move& move) {
+void TAssiDialog::pageChanged(const CocktailSession::Move& move) {
     note->setCurrentIndex(m_assistant.page());
     Bild->setPixmap(m_pictures[m_assistant.page()]);
     weiterbutton->setText(m_assistant.forwardButtonCaption());
@@ -121,11 +122,11 @@ void TAssiDialog::pageChanged(const CocktailAssistant::Move& move) {
     if (move.sound == 0)
         return;
     repaint();
-    emit pageSound(move.sound);
+    playSound(CocktailSession::Speech, move.sound);
 }
 
 void TAssiDialog::weiterbuttonClick() {
-    const CocktailAssistant::Move move = m_assistant.forward();
+    const CocktailSession::Move move = m_assistant.forward();
     if (move.start) {
         accept();
         return;

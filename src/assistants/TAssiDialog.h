@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assistants/CocktailAssistant.h"
+#include "assistants/CocktailSession.h"
 #include "ui/TOwnFenster.h"
 
 class QButtonGroup;
@@ -9,26 +9,28 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 
-// "Cocktailassistent": the wizard of four questions over the cocktail assistant session. Closes with
-// OK on "&Start"; the caller then applies the filter.
+// "Cocktailassistent": shows a CocktailSession as a wizard of four questions and forwards the user's
+// input to it. Closes with OK on "&Start"; the command then applies the filter.
 class TAssiDialog : public TOwnFenster {
     Q_OBJECT
 public:
-    explicit TAssiDialog(UiContext context, QWidget* parent = nullptr);
+    TAssiDialog(UiContext context, CocktailSession& session, QWidget* parent = nullptr);
 
-    CocktailAssistant& assistant() { return m_assistant; }
+    CocktailSession& session() { return m_assistant; }
+    // Passes a sound of the assistant on to the sound player.
+    void playSound(CocktailSession::SoundKind kind, int number) { emit soundRequested(int(kind), number); }
 
     QStackedWidget* note = nullptr;
     QLabel* Bild = nullptr;
     // The answer buttons: a1..a4, b1..b4, c1..c4, d1..d3.
-    QRadioButton* answerButtons[CocktailAssistant::kQuestions][4] = {};
+    QRadioButton* answerButtons[CocktailSession::kQuestions][4] = {};
     QPushButton* weiterbutton = nullptr;
     QPushButton* zurueckbutton = nullptr;
     QPushButton* OkButton = nullptr;
 
 signals:
-    // The speech sound of the page reached.
-    void pageSound(int number);
+    // A numbered sound to play: kind 0 a noise, 1 speech.
+    void soundRequested(int kind, int number);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,10 +41,10 @@ private:
     void buildButtons();
     void weiterbuttonClick();
     void zurueckbuttonClick();
-    void pageChanged(const CocktailAssistant::Move& move);
+    void pageChanged(const CocktailSession::Move& move);
     void syncAnswers();
 
-    CocktailAssistant m_assistant;
-    QPixmap m_pictures[CocktailAssistant::kPages];
-    QButtonGroup* m_groups[CocktailAssistant::kQuestions] = {};
+    CocktailSession& m_assistant;
+    QPixmap m_pictures[CocktailSession::kPages];
+    QButtonGroup* m_groups[CocktailSession::kQuestions] = {};
 };

@@ -1,8 +1,7 @@
 #include "assistants/TEinkaufDialog.h"
 
-#include "app/AppState.h"
-#include "assistants/HomeBarTable.h"
-#include "store/TApollo.h"
+#include "common/AppState.h"
+#include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/StoreGuard.h"
 
@@ -39,9 +38,8 @@ QString title() {
 
 } // namespace
 
-TEinkaufDialog::TEinkaufDialog(UiContext context, const Tables& tables, const HomeBarTable& bars,
-                               QWidget* parent)
-    : TOwnFenster(context, parent), m_tables(tables), m_bars(bars) {
+TEinkaufDialog::TEinkaufDialog(UiContext context, ShoppingSession& session, QWidget* parent)
+    : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Einkaufsassistent"));
     setHelpContext(ShoppingSession::kHelpContext);
     setFixedSize(572, 340);
@@ -113,8 +111,11 @@ QWidget* TEinkaufDialog::buildResultPage() {
     }
     ExplorerButton1 = new QPushButton(QStringLiteral("Weitere Tips"), page);
     ExplorerButton1->setGeometry(0, 200, 110, 25);
-    connect(ExplorerButton1, &QPushButton::clicked, this,
-            [this] { emit helpRequested(ShoppingSession::kTipsHelpContext); });
+    connect(ExplorerButton1, &QPushButton::clicked, this, [this] {
+        if (m_context.help)
+            m_context.help->showContext(ShoppingSession::kTipsHelpContext);
+        emit helpRequested(ShoppingSession::kTipsHelpContext);
+    });
     return page;
 }
 
@@ -137,7 +138,7 @@ void TEinkaufDialog::showEvent(QShowEvent* event) {
     Bild->setPixmap(QPixmap(m_context.state.folders.dataFolder + ShoppingSession::picture()));
     TOwnFenster::showEvent(event);
     Hausbutton->setEnabled(!m_homeBarShowing || !m_homeBarShowing());
-    m_session.show();
+    m_session.begin();
     syncButtons();
     Weiterbutton->setFocus();
 }
@@ -168,10 +169,10 @@ void TEinkaufDialog::BackButtonClick() {
 
 void TEinkaufDialog::analyse() {
     Note->repaint();
-    Balken->setRange(0, qMax(1, m_tables.recipes.RecCount()));
     int done = 0;
     const bool finished = StoreGuard::run([&] {
-        m_session.analyse(m_tables.recipes, m_tables.ingredients, m_bars, [&] { Balken->setValue(++done); });
+        Balken->setRange(0, qMax(1, m_session.progressMaximum()));
+        m_session.analyse([&] { Balken->setValue(++done); });
     });
     if (!finished)
         m_session.back(); // the error was shown; the user may try again
@@ -186,7 +187,6 @@ void TEinkaufDialog::showResult() {
         zz[k]->setText(m_session.rows()[k].name);
         a[k]->setText(m_session.rows()[k].count);
     }
-    if (m_session.tooFew())
-        Meldungsfenster::show(ShoppingSession::tooFewText(), QStringLiteral("Hinweis"),
-                              ShoppingSession::kTooFewLines, false);
+    if (const std::optional<Notice> notice = m_session.notice())
+        Meldungsfenster::show(*notice);
 }

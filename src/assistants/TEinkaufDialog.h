@@ -5,29 +5,22 @@
 
 #include <functional>
 
-class HomeBarTable;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
-class TApollo;
 
-// "Einkaufsassistent": three pages (choice of the home bar, waiting with a progress bar, the three
-// purchase tips) over the shopping session.
+// "Einkaufsassistent": shows a ShoppingSession on three pages (choice of the home bar, waiting with a
+// progress bar, the three purchase tips) and forwards the user's input to it.
 class TEinkaufDialog : public TOwnFenster {
     Q_OBJECT
 public:
-    struct Tables {
-        TApollo& recipes;
-        TApollo& ingredients;
-    };
-    TEinkaufDialog(UiContext context, const Tables& tables, const HomeBarTable& bars,
-                   QWidget* parent = nullptr);
+    TEinkaufDialog(UiContext context, ShoppingSession& session, QWidget* parent = nullptr);
 
     // Whether the home bar dialog is showing; " Einrichten" is enabled only while it is not.
     void setHomeBarShowing(std::function<bool()> showing) { m_homeBarShowing = std::move(showing); }
-    const ShoppingSession& session() const { return m_session; }
+    ShoppingSession& session() { return m_session; }
 
     QStackedWidget* Note = nullptr;
     QLabel* Bild = nullptr;
@@ -62,8 +55,6 @@ private:
     void showResult();
     void syncButtons();
 
-    Tables m_tables;
-    const HomeBarTable& m_bars;
-    ShoppingSession m_session;
+    ShoppingSession& m_session;
     std::function<bool()> m_homeBarShowing;
 };

@@ -1,6 +1,6 @@
 // veltadb: inspect, dump, query and check the program's tables from the command line.
-#include "assistants/HomeBarTable.h"
 #include "assistants/ShoppingSession.h"
+#include "common/HomeBarTable.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -126,9 +126,9 @@ int einkauf(const QString& folder, const QString& barText) {
     TApollo ingredients(ingredientTable);
     HomeBarTable bars;
     bars.fill(ingredients);
-    ShoppingSession session;
+    ShoppingSession session(bars, {recipes, ingredients});
     session.setBar(bar);
-    session.analyse(recipes, ingredients, bars);
+    session.analyse();
     for (const QString& line : session.resultLines())
         out() << line << '\n';
     return 0;

@@ -1,6 +1,6 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
-#include "assistants/CocktailAssistant.h"
+#include "assistants/CocktailSession.h"
 #include "store/StoreError.h"
 
 using namespace Qt::StringLiterals;
@@ -12,7 +12,7 @@ struct Answers {
     int occasion, taste, alcohol, amount;
 };
 
-void choose(CocktailAssistant& a, const Answers& x) {
+void choose(CocktailSession& a, const Answers& x) {
     a.setAnswer(0, x.occasion);
     a.setAnswer(1, x.taste);
     a.setAnswer(2, x.alcohol);
@@ -37,21 +37,22 @@ QStringList visibleNames(TApollo& re) {
 
 } // namespace
 
-class TestCocktailAssistant : public QObject {
+class TestCocktailSession : public QObject {
     Q_OBJECT
 
 private slots:
     // Forward through every page and back again: captions, the back button and the sounds, which
     // play once per showing up to the last page.
     void wizardWalk() {
-        CocktailAssistant a;
-        QCOMPARE(a.show().sound, 13);
+        TestTables t;
+        CocktailSession a(t.re());
+        QCOMPARE(a.begin().sound, 13);
         QCOMPARE(a.page(), 0);
         QVERIFY(!a.backEnabled());
         QCOMPARE(a.forwardButtonCaption(), u"&Weiter >>>"_s);
         const QList<int> sounds = {11, 14, 10, 18, 12};
         for (int page = 1; page <= 5; ++page) {
-            const CocktailAssistant::Move m = a.forward();
+            const CocktailSession::Move m = a.forward();
             QVERIFY(!m.start);
             QCOMPARE(m.sound, sounds.at(page - 1));
             QCOMPARE(a.page(), page);
@@ -67,7 +68,7 @@ private slots:
             QCOMPARE(a.back().sound, 0);
         QCOMPARE(a.page(), 0);
         QVERIFY(!a.backEnabled());
-        const CocktailAssistant::Move none = a.back();
+        const CocktailSession::Move none = a.back();
         QVERIFY(!none.start && none.sound == 0);
         QCOMPARE(a.page(), 0);
         for (int page = 1; page <= 5; ++page)
@@ -75,15 +76,16 @@ private slots:
         QVERIFY(a.forward().start);
         QCOMPARE(a.page(), 5);
         // A new showing begins on the first page with its sounds again.
-        QCOMPARE(a.show().sound, 13);
+        QCOMPARE(a.begin().sound, 13);
         QVERIFY(!a.soundsPlayedOut());
         QCOMPARE(a.page(), 0);
     }
 
     // Going back before the last page keeps the sounds: each page reached plays its own again.
     void backBeforeTheLastPagePlaysAgain() {
-        CocktailAssistant a;
-        a.show();
+        TestTables t;
+        CocktailSession a(t.re());
+        a.begin();
         a.forward();
         a.forward();
         QCOMPARE(a.back().sound, 11);
@@ -103,20 +105,21 @@ private slots:
     void answersAndExpression() {
         QFETCH(QList<int>, set);
         QFETCH(QString, expression);
-        CocktailAssistant a;
+        TestTables t;
+        CocktailSession a(t.re());
         for (int q = 0; q < set.size(); ++q)
             a.setAnswer(q, set.at(q));
         QCOMPARE(a.filterExpression(), expression);
-        a.show(); // a new showing keeps the answers
+        a.begin(); // a new showing keeps the answers
         QCOMPARE(a.filterExpression(), expression);
     }
 
     void pagesDescribeTheQuestions() {
-        QCOMPARE(CocktailAssistant::answerCount(0), 4);
-        QCOMPARE(CocktailAssistant::answerCount(3), 3);
-        QCOMPARE(CocktailAssistant::pageText(3).answers.at(1), u"alkoholfrei"_s);
-        QCOMPARE(CocktailAssistant::pageText(4).picture, u"c5.bmp"_s);
-        QCOMPARE(CocktailAssistant::pageText(5).picture, u"c1.bmp"_s);
+        QCOMPARE(CocktailSession::answerCount(0), 4);
+        QCOMPARE(CocktailSession::answerCount(3), 3);
+        QCOMPARE(CocktailSession::pageText(3).answers.at(1), u"alkoholfrei"_s);
+        QCOMPARE(CocktailSession::pageText(4).picture, u"c5.bmp"_s);
+        QCOMPARE(CocktailSession::pageText(5).picture, u"c1.bmp"_s);
     }
 
     // Every combination builds its own code, and the filter finds exactly the drinks carrying it.
@@ -141,7 +144,7 @@ private slots:
         const int deleted = addDrink(t, u"Gelöscht"_s, 1112);
         TestTables::deleteRecord(t.re(), deleted);
 
-        CocktailAssistant a;
+        CocktailSession a(t.re());
         int combinations = 0;
         for (int o = 1; o <= 4; ++o)
             for (int g = 1; g <= 4; ++g)
@@ -153,13 +156,14 @@ private slots:
                         QCOMPARE(a.filterExpression(), u"CANR = "_s + code);
                         QStringList listed;
                         bool filled = false;
-                        const auto outcome = a.apply(t.re(), [&] {
+                        const Result result = a.start([&] {
                             filled = true;
                             listed = visibleNames(t.re());
                         });
                         const QStringList expected = byCode.value(code);
-                        QCOMPARE(outcome, expected.isEmpty() ? CocktailAssistant::Outcome::NoMatch
-                                                             : CocktailAssistant::Outcome::Listed);
+                        QCOMPARE(result.isOk(), !expected.isEmpty());
+                        if (!result)
+                            QCOMPARE(result.notice(), CocktailSession::noMatchNotice());
                         QCOMPARE(filled, !expected.isEmpty());
                         QCOMPARE(listed, expected);
                         QCOMPARE(t.re().filterText(), QString());
@@ -174,8 +178,8 @@ private slots:
         t.addIngredient({.number = 1, .name = u"Rum"_s});
         addDrink(t, u"A"_s, 1111);
         addDrink(t, u"B"_s, 2222);
-        CocktailAssistant a;
-        QVERIFY_THROWS_EXCEPTION(StoreError, a.apply(t.re(), [] { throw StoreError(u"Lesefehler"_s); }));
+        CocktailSession a(t.re());
+        QVERIFY_THROWS_EXCEPTION(StoreError, a.start([] { throw StoreError(u"Lesefehler"_s); }));
         QCOMPARE(t.re().filterText(), QString());
         QCOMPARE(visibleNames(t.re()), (QStringList{u"A"_s, u"B"_s}));
     }
@@ -191,7 +195,7 @@ private slots:
         table.Open();
         TApollo re(table);
         const int total = re.Count();
-        CocktailAssistant a;
+        CocktailSession a(re);
         int least = INT_MAX;
         for (int o = 1; o <= 4; ++o)
             for (int g = 1; g <= 4; ++g)
@@ -199,9 +203,8 @@ private slots:
                     for (int m = 1; m <= 3; ++m) {
                         choose(a, {o, g, k, m});
                         int listed = 0;
-                        const auto outcome = a.apply(re, [&] { listed = int(visibleNames(re).size()); });
-                        QVERIFY2(outcome == CocktailAssistant::Outcome::Listed,
-                                 qPrintable(a.filterExpression()));
+                        const Result result = a.start([&] { listed = int(visibleNames(re).size()); });
+                        QVERIFY2(result.isOk(), qPrintable(a.filterExpression()));
                         least = qMin(least, listed);
                     }
         QVERIFY(least >= 1);
@@ -209,5 +212,5 @@ private slots:
     }
 };
 
-VELTA_TEST_MAIN_CORE(TestCocktailAssistant)
-#include "tst_cocktailassistant.moc"
+VELTA_TEST_MAIN_CORE(TestCocktailSession)
+#include "tst_cocktailsession.moc"

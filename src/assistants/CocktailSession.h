@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/Notice.h"
+#include "common/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,15 +13,17 @@ class TApollo;
 
 // The cocktail assistant's state and rules: six wizard pages (an introduction, four questions and the
 // start page), the answer chosen for each question, the page sounds that play once per showing, and
-// the filter on the recipes' answer code `CANR` that the choice builds.
-class CocktailAssistant {
+// the filter on the recipes' answer code `CANR` that the choice builds. The answers stay as chosen for
+// the whole run.
+class CocktailSession {
 public:
+    enum SoundKind { Noise = 0, Speech = 1 };
+
     static constexpr int kPages = 6;
     static constexpr int kQuestions = 4;
     static constexpr int kStartPage = kPages - 1;
     static constexpr int kHelpContext = 2350;
     static constexpr int kListedSound = 30; // a noise, after the list was filled
-    static constexpr int kNoMatchLines = 2;
 
     struct PageText {
         QString title;
@@ -29,11 +34,14 @@ public:
         int sound = 0; // speech played when the page is reached
     };
     static const PageText& pageText(int page);
-    static QString noMatchText() {
-        return QStringLiteral("Die Datenbank enthält keine Drinks (mehr), die\rIhren Wünschen entsprechen.");
+    static Notice noMatchNotice() {
+        return Notice::hint(
+            QStringLiteral("Die Datenbank enthält keine Drinks (mehr), die\rIhren Wünschen entsprechen."), 2);
     }
     static QString forwardCaption() { return QStringLiteral("&Weiter >>>"); }
     static QString startCaption() { return QStringLiteral("&Start"); }
+
+    explicit CocktailSession(TApollo& recipes) : m_recipes(recipes) {}
 
     // What a button press did: the dialog ends with "&Start", or a page was reached whose speech sound
     // plays (0: none).
@@ -43,7 +51,7 @@ public:
     };
 
     // Showing the dialog: the introduction, sounds allowed again; the answers stay as chosen last.
-    Move show();
+    Move begin();
     // "&Weiter >>>": the next page, or the start on the last one.
     Move forward();
     // "<<< &Zurück": the previous page; nothing on the first.
@@ -62,14 +70,15 @@ public:
     // "CANR = " and the four digits of the answers.
     QString filterExpression() const;
 
-    enum class Outcome { NoMatch, Listed };
-    // Applies the filter to the recipe table; when drinks match, `fillList` refills the list from the
-    // filtered table. The filter is lifted again in any case.
-    Outcome apply(TApollo& recipes, const std::function<void()>& fillList) const;
+    // After "&Start": applies the filter to the recipe table; when drinks match, `fillList` refills the
+    // list from the filtered table, otherwise the notice says that none match and the list stays. The
+    // filter is lifted again in any case; a store failure propagates.
+    Result start(const std::function<void()>& fillList) const;
 
 private:
     Move reached();
 
+    TApollo& m_recipes;
     int m_page = 0;
     bool m_playedOut = false;
     std::array<int, kQuestions> m_answers{1, 1, 1, 1};

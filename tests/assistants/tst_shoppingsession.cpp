@@ -1,9 +1,9 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
 #include "assistants/HomeBarPresets.h"
-#include "assistants/HomeBarTable.h"
 #include "assistants/ShoppingAnalysis.h"
 #include "assistants/ShoppingSession.h"
+#include "common/HomeBarTable.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -60,7 +60,7 @@ QProcess* runVeltadb(QProcess& p, const QStringList& args) {
 
 } // namespace
 
-class TestShoppingAssistant : public QObject {
+class TestShoppingSession : public QObject {
     Q_OBJECT
 
 private slots:
@@ -170,8 +170,10 @@ private slots:
     }
 
     void sessionPages() {
-        ShoppingSession s;
-        s.show();
+        TestTables t;
+        HomeBarTable bars;
+        ShoppingSession s(bars, {t.re(), t.zu()});
+        s.begin();
         QCOMPARE(s.page(), ShoppingSession::Intro);
         QVERIFY(s.forwardEnabled() && !s.backEnabled());
         s.back(); // disabled: nothing happens
@@ -188,7 +190,7 @@ private slots:
         s.setBar(0); // out of range: kept
         s.setBar(4);
         QCOMPARE(s.bar(), 3);
-        s.show(); // the bar chosen stays
+        s.begin(); // the bar chosen stays
         QCOMPARE(s.bar(), 3);
     }
 
@@ -203,12 +205,12 @@ private slots:
         t.addRecipe({.name = u"E"_s, .lines = lines({10, 14})});
         HomeBarTable bars;
         bars.fill(t.zu());
-        ShoppingSession s;
-        s.show();
+        ShoppingSession s(bars, {t.re(), t.zu()});
+        s.begin();
         s.forward();
-        s.analyse(t.re(), t.zu(), bars);
+        s.analyse();
         QCOMPARE(s.page(), ShoppingSession::Result);
-        QVERIFY(!s.tooFew());
+        QVERIFY(!s.notice());
         QCOMPARE(s.rows()[0], (ShoppingSession::Row{u"Zutat 12"_s, u"2"_s}));
         QCOMPARE(s.rows()[1], (ShoppingSession::Row{u"Zutat 11"_s, u"1"_s}));
         QCOMPARE(s.rows()[2], ShoppingSession::Row{});
@@ -217,18 +219,18 @@ private slots:
         s.back();
         s.setBar(2);
         s.forward();
-        s.analyse(t.re(), t.zu(), bars);
+        s.analyse();
         // Bar 2 holds only 10: D and E each miss one; A, B, C miss two.
         QCOMPARE(s.resultLines(), (QStringList{u"1\t13\tZutat 13"_s, u"1\t14\tZutat 14"_s}));
 
         s.back();
         s.setBar(3); // empty bar: every recipe misses two
         s.forward();
-        s.analyse(t.re(), t.zu(), bars);
-        QVERIFY(s.tooFew());
+        s.analyse();
+        QCOMPARE(s.notice(), ShoppingSession::tooFewNotice());
         for (const ShoppingSession::Row& row : s.rows())
             QCOMPARE(row, ShoppingSession::Row{});
-        QCOMPARE(s.resultLines(), QStringList{ShoppingSession::tooFewText()});
+        QCOMPARE(s.resultLines(), QStringList{ShoppingSession::tooFewNotice().text});
     }
 
     // Only one ingredient would complete any drink: the notice, and no rows at all.
@@ -239,12 +241,12 @@ private slots:
         t.addRecipe({.name = u"B"_s, .lines = lines({2, 12})});
         HomeBarTable bars;
         bars.fill(t.zu());
-        ShoppingSession s;
-        s.show();
+        ShoppingSession s(bars, {t.re(), t.zu()});
+        s.begin();
         s.forward();
-        s.analyse(t.re(), t.zu(), bars);
+        s.analyse();
         QCOMPARE(s.tips()[0], (ShoppingAnalysis::Tip{2, 12}));
-        QVERIFY(s.tooFew());
+        QCOMPARE(s.notice(), ShoppingSession::tooFewNotice());
         QCOMPARE(s.rows()[0], ShoppingSession::Row{});
     }
 
@@ -266,11 +268,11 @@ private slots:
         for (const ListEntry& e : HomeBarPresets::entries(HomeBarPresets::Preset::Basis, zu))
             bars.set(1, e.data, true);
         QCOMPARE(bars.count(1), 28);
-        ShoppingSession s;
-        s.show();
+        ShoppingSession s(bars, {re, zu});
+        s.begin();
         s.forward();
-        s.analyse(re, zu, bars);
-        QVERIFY(!s.tooFew());
+        s.analyse();
+        QVERIFY(!s.notice());
 
         QHash<int, int> sole; // independent count: recipes whose only missing ingredient is the key
         for (re.GoTop(); !re.Eof(); re.Skip()) {
@@ -305,7 +307,7 @@ private slots:
         QTest::addColumn<QString>("out");
         QTest::newRow("bar 1") << u"1"_s << u"2\t12\tZutat 12\n1\t11\tZutat 11\n"_s;
         QTest::newRow("bar 2") << u"2"_s << u"1\t13\tZutat 13\n1\t14\tZutat 14\n"_s;
-        QTest::newRow("bar 3 has too few") << u"3"_s << ShoppingSession::tooFewText() + u"\n"_s;
+        QTest::newRow("bar 3 has too few") << u"3"_s << ShoppingSession::tooFewNotice().text + u"\n"_s;
     }
     void veltadbEinkauf() {
         QFETCH(QString, bar);
@@ -373,5 +375,5 @@ private:
     }
 };
 
-VELTA_TEST_MAIN_CORE(TestShoppingAssistant)
-#include "tst_shoppingassistant.moc"
+VELTA_TEST_MAIN_CORE(TestShoppingSession)
+#include "tst_shoppingsession.moc"

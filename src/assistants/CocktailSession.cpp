@@ -1,5 +1,6 @@
-#include "assistants/CocktailAssistant.h"
+#include "assistants/CocktailSession.h"
 
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
 namespace {
@@ -8,8 +9,8 @@ QString intro() {
     return QStringLiteral("Velta Cocktails 98 - Cocktailassistent");
 }
 
-const std::array<CocktailAssistant::PageText, CocktailAssistant::kPages>& pages() {
-    static const std::array<CocktailAssistant::PageText, CocktailAssistant::kPages> texts{{
+const std::array<CocktailSession::PageText, CocktailSession::kPages>& pages() {
+    static const std::array<CocktailSession::PageText, CocktailSession::kPages> texts{{
         {QStringLiteral("Intro"),
          intro(),
          {QStringLiteral(
@@ -62,11 +63,11 @@ const std::array<CocktailAssistant::PageText, CocktailAssistant::kPages>& pages(
 
 } // namespace
 
-const CocktailAssistant::PageText& CocktailAssistant::pageText(int page) {
+const CocktailSession::PageText& CocktailSession::pageText(int page) {
     return pages()[size_t(qBound(0, page, kPages - 1))];
 }
 
-CocktailAssistant::Move CocktailAssistant::reached() {
+CocktailSession::Move CocktailSession::reached() {
     if (m_playedOut)
         return {};
     // The last page's sound is the last one until the dialog is shown again.
@@ -74,54 +75,53 @@ CocktailAssistant::Move CocktailAssistant::reached() {
     return {false, pageText(m_page).sound};
 }
 
-CocktailAssistant::Move CocktailAssistant::show() {
+CocktailSession::Move CocktailSession::begin() {
     m_page = 0;
     m_playedOut = false;
     return reached();
 }
 
-CocktailAssistant::Move CocktailAssistant::forward() {
+CocktailSession::Move CocktailSession::forward() {
     if (m_page == kStartPage)
         return {true, 0};
     ++m_page;
     return reached();
 }
 
-CocktailAssistant::Move CocktailAssistant::back() {
+CocktailSession::Move CocktailSession::back() {
     if (m_page == 0)
         return {};
     --m_page;
     return reached();
 }
 
-int CocktailAssistant::answer(int question) const {
+int CocktailSession::answer(int question) const {
     return question >= 0 && question < kQuestions ? m_answers[size_t(question)] : 0;
 }
 
-void CocktailAssistant::setAnswer(int question, int digit) {
+void CocktailSession::setAnswer(int question, int digit) {
     if (question >= 0 && question < kQuestions && digit >= 1 && digit <= answerCount(question))
         m_answers[size_t(question)] = digit;
 }
 
-QString CocktailAssistant::filterExpression() const {
+QString CocktailSession::filterExpression() const {
     QString code;
     for (int digit : m_answers)
         code += QString::number(digit);
-    return QStringLiteral("CANR = ") + code;
+    return Fields::Recipe::AssistantCode + QStringLiteral(" = ") + code;
 }
 
-CocktailAssistant::Outcome CocktailAssistant::apply(TApollo& recipes,
-                                                    const std::function<void()>& fillList) const {
-    Outcome outcome = Outcome::NoMatch;
+Result CocktailSession::start(const std::function<void()>& fillList) const {
+    bool listed = false;
     try {
-        if (recipes.Query(filterExpression()) > 0) {
+        if (m_recipes.Query(filterExpression()) > 0) {
             fillList();
-            outcome = Outcome::Listed;
+            listed = true;
         }
     } catch (...) {
-        recipes.Query(QString());
+        m_recipes.Query(QString());
         throw;
     }
-    recipes.Query(QString());
-    return outcome;
+    m_recipes.Query(QString());
+    return listed ? Result::ok() : Result::refused(noMatchNotice());
 }
