@@ -65,7 +65,8 @@ QWidget* TAssiDialog::buildPage(int index) {
     for (int i = 0; i < int(text.answers.size()); ++i) {
         auto* button = new QRadioButton(text.answers.at(i), page);
         button->setObjectName(QStringLiteral("%1%2").arg(QLatin1Char(letter)).arg(i + 1));
-        button->setGeometry(16, top + 6 + i * 28, kPageWidth - 16, 24);
+        // As wide as its text: a click beside the text chooses nothing.
+        button->setGeometry(16, top + 6 + i * 28, qMin(button->sizeHint().width(), kPageWidth - 16), 24);
         m_groups[question]->addButton(button, i + 1);
         answerButtons[question][i] = button;
     }

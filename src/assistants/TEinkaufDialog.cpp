@@ -70,7 +70,7 @@ QWidget* TEinkaufDialog::buildIntroPage() {
     QRadioButton** buttons[] = {&r1, &r2, &r3};
     for (int i = 0; i < 3; ++i) {
         *buttons[i] = new QRadioButton(QStringLiteral("Nr. %1").arg(i + 1), page);
-        (*buttons[i])->setGeometry(72 + i * 70, 150, 66, 22);
+        (*buttons[i])->setGeometry(72 + i * 70, 150, qMin((*buttons[i])->sizeHint().width(), 66), 22);
         group->addButton(*buttons[i], i + 1);
     }
     r1->setChecked(true);
