@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders the main window and a message box in every motif under Xvfb into docs/screenshots/.
+# Renders the main window and a message box in every motif, the home bar dialog and the assistants under
+# Xvfb into docs/screenshots/.
 # Needs a built dev tree (cmake --build --preset dev).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -3,7 +3,9 @@
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/TMain.h"
+#include "assistants/CocktailCommand.h"
 #include "assistants/HomeBarCommand.h"
+#include "assistants/ShoppingCommand.h"
 #include "browser/BrowserController.h"
 #include "calc/MengeCommand.h"
 #include "calc/PromilleCommand.h"
@@ -26,4 +28,6 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("ListeRezepte"), [&dialogs] { dialogs.get<RecipeCommands>().runList(); });
     t.add(QStringLiteral("Menge"), [&dialogs] { dialogs.get<MengeCommand>().run(); });
     t.add(QStringLiteral("Promille"), [&dialogs] { dialogs.get<PromilleCommand>().run(); });
+    t.add(QStringLiteral("Einkauf"), [&dialogs] { dialogs.get<ShoppingCommand>().run(); });
+    t.add(QStringLiteral("Assistent"), [&dialogs] { dialogs.get<CocktailCommand>().run(); });
 }

@@ -261,6 +261,10 @@ void TMain::ShowIngredientInfo(int number) {
     emit ingredientInfoRequested(number);
 }
 
+void TMain::NeutralPhoto(bool on) {
+    FotoImage->NeutralPhoto(on);
+}
+
 void TMain::connectBrowser() {
     browser = new BrowserController(m_context.state, m_tables,
                                     {HauptEdit, HauptListBox, AnzLabel, OListe, UListe, AusgabePaintBox,

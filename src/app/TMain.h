@@ -68,6 +68,7 @@ public:
     void RecipeSaved(bool isNew, const QString& name) override;
     void RunCommand(const QString& command) override;
     void ShowIngredientInfo(int number) override;
+    void NeutralPhoto(bool on) override;
     void layoutMain();
     void setCancelSearchEnabled(bool enabled) override;
     QString debugInfoText() const;

@@ -1,6 +1,8 @@
 #include "assistants/THausbardialog.h"
 
 #include "assistants/HomeBarSession.h"
+#include "assistants/TEinkaufDialog.h"
+#include "assistants/WindowShowing.h"
 #include "ui/EntryList.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/TypeAheadField.h"
@@ -93,6 +95,8 @@ void THausbardialog::showEvent(QShowEvent* event) {
     zlistbox->setCurrentRow(m_session.ingredients().isEmpty() ? -1 : 0);
     Editfeld->clear();
     showBars();
+    // Opened from the shopping assistant, the dialog cannot open it a second time.
+    Einkaufbutton->setEnabled(!windowShowing<TEinkaufDialog>());
     Editfeld->setFocus();
 }
 

@@ -4,7 +4,10 @@
 #include "app/Application.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
+#include "assistants/CocktailCommand.h"
 #include "assistants/HomeBarCommand.h"
+#include "assistants/HomeBarPresets.h"
+#include "assistants/ShoppingCommand.h"
 #include "browser/BrowserController.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeView.h"
@@ -23,6 +26,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -137,6 +141,45 @@ void shootCalculators(const QString& out) {
     main.close();
 }
 
+// The result pages of the shopping assistant (bar 1 with the basic preset) and of the cocktail
+// assistant, and the main window listing the drinks the cocktail assistant found.
+void shootAssistants(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    main.setWindowState(Qt::WindowNoState);
+    main.resize(800, 600);
+    main.show();
+    for (int number : HomeBarPresets::numbers(HomeBarPresets::Preset::Basis))
+        w.state.ingredientChoices.homeBars.set(1, number, true);
+    TEinkaufDialog& shopping = main.dialogs().get<ShoppingCommand>().dialog;
+    shopping.show();
+    shopping.Weiterbutton->click();
+    QApplication::processEvents();
+    shopping.grab().save(QDir(out).filePath(QStringLiteral("einkauf-ergebnis.png")));
+    shopping.reject();
+
+    CocktailCommand& cocktail = main.dialogs().get<CocktailCommand>();
+    TAssiDialog& wizard = cocktail.dialog;
+    wizard.show();
+    for (const auto& [question, digit] :
+         {std::pair{0, 3}, std::pair{1, 1}, std::pair{2, 3}, std::pair{3, 1}}) {
+        wizard.weiterbutton->click();
+        wizard.answerButtons[question][digit - 1]->click();
+    }
+    QApplication::processEvents();
+    wizard.grab().save(QDir(out).filePath(QStringLiteral("cocktail-frage.png")));
+    wizard.weiterbutton->click();
+    QApplication::processEvents();
+    wizard.grab().save(QDir(out).filePath(QStringLiteral("cocktail-ergebnis.png")));
+    wizard.weiterbutton->click(); // "&Start" closes the wizard
+    cocktail.start();
+    QApplication::processEvents();
+    main.grab().save(QDir(out).filePath(QStringLiteral("cocktail-liste.png")));
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -155,5 +198,6 @@ int main(int argc, char* argv[]) {
         shootMotif(args.at(1), motif);
     shootBrowser(args.at(1));
     shootCalculators(args.at(1));
+    shootAssistants(args.at(1));
     return 0;
 }

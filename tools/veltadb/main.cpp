@@ -5,6 +5,9 @@
 #include "RecipeVerbs.h"
 #include "SearchVerb.h"
 #include "browser/RecipeMarks.h"
+// veltadb: inspect, dump, query and check the program's tables from the command line.
+#include "assistants/ShoppingSession.h"
+#include "common/HomeBarTable.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -12,6 +15,7 @@
 #include "store/TTable.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -36,6 +40,7 @@ int usage() {
              "  veltadb mark DATEI [AUSDRUCK]  Rezepte markieren (alle oder die Treffer)\n"
              "  veltadb unmark DATEI         alle Markierungen aufheben\n"
              "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n"
+             "  veltadb einkauf ORDNER BAR  Einkaufstipps für Hausbar 1, 2 oder 3\n"
           << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
     return 2;
 }
@@ -141,6 +146,36 @@ int check(const QString& folder) {
     return problems.isEmpty() ? 0 : 1;
 }
 
+// The shopping assistant's analysis for one home bar of a data folder.
+int einkauf(const QString& folder, const QString& barText) {
+    bool ok = false;
+    const int bar = barText.toInt(&ok);
+    if (!ok || bar < 1 || bar > HomeBarTable::kBars) {
+        err() << "veltadb: Die Hausbar muss 1, 2 oder 3 sein, nicht \"" << barText << "\".\n";
+        return 2;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        err() << "veltadb: Den Ordner \"" << folder << "\" gibt es nicht.\n";
+        return 2;
+    }
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable recipeTable(env);
+    TTable ingredientTable(env);
+    openTable(recipeTable, QDir(folder).filePath(QStringLiteral("RE")));
+    openTable(ingredientTable, QDir(folder).filePath(QStringLiteral("ZU")));
+    TApollo recipes(recipeTable);
+    TApollo ingredients(ingredientTable);
+    HomeBarTable bars;
+    bars.fill(ingredients);
+    ShoppingSession session(bars, {recipes, ingredients});
+    session.setBar(bar);
+    session.analyse();
+    for (const QString& line : session.resultLines())
+        out() << line << '\n';
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -170,6 +205,8 @@ int main(int argc, char* argv[]) {
             return unmark(args.at(2));
         if (command == QStringLiteral("suche") && args.size() == 4)
             return SearchVerb::run(args.at(2), args.at(3), out(), err());
+        if (command == QStringLiteral("einkauf") && args.size() == 4)
+            return einkauf(args.at(2), args.at(3));
     } catch (const StoreError& e) {
         err() << "veltadb: " << e.text() << '\n';
         return 1;

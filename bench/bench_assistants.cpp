@@ -1,0 +1,61 @@
+// Bar assistant benchmarks on the 5000-recipe synthetic data set: the shopping assistant's analysis,
+// and the cocktail assistant's filter with the list fill.
+#include "BenchHarness.h"
+#include "SyntheticDataSet.h"
+#include "assistants/CocktailSession.h"
+#include "assistants/ShoppingSession.h"
+#include "browser/RecipeList.h"
+#include "common/HomeBarTable.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir dir;
+    SyntheticDataSet::write(dir.path());
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable reTable(env), zuTable(env);
+    for (auto [table, name] : {std::pair{&reTable, "RE"}, std::pair{&zuTable, "ZU"}}) {
+        table->setDatabaseName(dir.path());
+        table->setTableName(QString::fromLatin1(name));
+        table->Open();
+    }
+    TApollo re(reTable), zu(zuTable);
+    zu.IndexTag(QString(), QStringLiteral("INDEX"), QStringLiteral("INDEX"));
+    HomeBarTable bars;
+    bars.fill(zu);
+    out << "Synthetische Daten: " << SyntheticDataSet::kRecipes << " Rezepte, "
+        << SyntheticDataSet::kIngredients << " Zutaten; Hausbar 1 mit " << bars.count(1) << " Zutaten\n\n";
+
+    ShoppingSession shopping(bars, {re, zu});
+    shopping.setBar(1);
+    int steps = 0;
+    const auto analysis =
+        BenchHarness::run(QStringLiteral("Einkaufsassistent: Analyse mit Fortschritt"), [&] {
+            steps = 0;
+            shopping.analyse([&] { ++steps; });
+        });
+
+    CocktailSession assistant(re);
+    assistant.setAnswer(0, 3);
+    assistant.setAnswer(1, 3);
+    assistant.setAnswer(2, 2);
+    RecipeList list;
+    const auto filter = BenchHarness::run(QStringLiteral("Cocktailassistent: Filter und Listenfüllung"),
+                                          [&] { assistant.start([&] { list.FillRecipeList(re); }); });
+
+    out << "Einkaufsassistent (" << steps << " Rezepte; "
+        << shopping.resultLines().join(QStringLiteral(" | ")) << ")\n";
+    BenchHarness::print(out, analysis, 5);
+    out << "\nCocktailassistent (" << assistant.filterExpression() << ": " << list.ListedCount()
+        << " Drinks)\n";
+    BenchHarness::print(out, filter, 10);
+    return 0;
+}

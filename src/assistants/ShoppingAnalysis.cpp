@@ -1,0 +1,68 @@
+#include "assistants/ShoppingAnalysis.h"
+
+#include "common/HomeBarTable.h"
+#include "common/TurboRead.h"
+#include "store/Fields.h"
+#include "store/IngredientSlots.h"
+#include "store/TApollo.h"
+
+ShoppingAnalysis::ShoppingAnalysis(const HomeBarTable& bars, int bar) : m_bars(bars), m_bar(bar) {}
+
+void ShoppingAnalysis::reset() {
+    m_counters = {};
+}
+
+int ShoppingAnalysis::soleMissing(const QString& z) const {
+    int missing = 0;
+    int found = 0;
+    for (int slot = 0; slot < IngredientSlots::kMaxSlots && found < 2; ++slot) {
+        const int number = IngredientSlots::decodeSlot(z, slot);
+        if (number == 0)
+            break;
+        if (number > 0 && !m_bars.contains(m_bar, number)) {
+            missing = number;
+            ++found;
+        }
+    }
+    return found == 1 ? missing : 0;
+}
+
+void ShoppingAnalysis::examine(const QString& z) {
+    const int number = soleMissing(z);
+    if (number > 0 && number <= kMaxNumber)
+        ++m_counters[size_t(number)];
+}
+
+int ShoppingAnalysis::counter(int number) const {
+    return number > 0 && number <= kMaxNumber ? m_counters[size_t(number)] : 0;
+}
+
+ShoppingAnalysis::Tips ShoppingAnalysis::rank() const {
+    Tips tips;
+    for (int k = 0; k < kRanks; ++k) {
+        Tip best;
+        for (int number = 1; number <= kMaxNumber; ++number) {
+            const int count = m_counters[size_t(number)];
+            // Strictly greater: the lowest number keeps a tie. Earlier ranks are passed over.
+            if (count > best.count && (k < 1 || number != tips[0].number) &&
+                (k < 2 || number != tips[1].number))
+                best = {count, number};
+        }
+        tips[size_t(k)] = best;
+    }
+    return tips;
+}
+
+ShoppingAnalysis::Tips ShoppingAnalysis::run(TApollo& recipes, const std::function<void()>& step) {
+    reset();
+    {
+        TurboRead fast(recipes);
+        for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
+            if (step)
+                step();
+            // Only digits and blanks matter here, so the quick Latin-1 reading of the bytes will do.
+            examine(QString::fromLatin1(recipes.GetRawBytes(Fields::Recipe::Ingredients)));
+        }
+    }
+    return rank();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "assistants/ShoppingAnalysis.h"
+#include "common/Notice.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class HomeBarTable;
+class TApollo;
+
+// The shopping assistant's state and rules: the home bar chosen on the first page, which buttons are
+// enabled, the analysis run on the waiting page and the result rows of the last page. Reads the recipe
+// table and the home bars and changes nothing.
+class ShoppingSession {
+public:
+    enum Page { Intro = 0, Waiting = 1, Result = 2 };
+    struct Row {
+        QString name;
+        QString count;
+        friend bool operator==(const Row&, const Row&) = default;
+    };
+    using Rows = std::array<Row, ShoppingAnalysis::kRanks>;
+    struct Tables {
+        TApollo& recipes;
+        TApollo& ingredients;
+    };
+
+    static constexpr int kHelpContext = 2440;
+    static constexpr int kTipsHelpContext = 2450;
+    static Notice tooFewNotice() {
+        return Notice::hint(
+            QStringLiteral("Es sind noch zu wenige Zutaten in Ihrer Hausbar. Denken Sie z.B an "
+                           "Eiswürfel und Orangensaft."),
+            2);
+    }
+    static QString picture() { return QStringLiteral("e1.bmp"); }
+
+    ShoppingSession(const HomeBarTable& bars, const Tables& tables) : m_bars(bars), m_tables(tables) {}
+
+    // Showing the dialog: the first page with "&Weiter >>>" enabled and "<<< &Zurück" disabled. The
+    // chosen bar stays as the user left it.
+    void begin();
+    // "&Weiter >>>": to the waiting page, where the window runs the analysis.
+    void forward();
+    // "<<< &Zurück": back to the first page.
+    void back();
+
+    void setBar(int bar);
+    int bar() const { return m_bar; }
+    Page page() const { return m_page; }
+    bool forwardEnabled() const { return m_forwardEnabled; }
+    bool backEnabled() const { return m_backEnabled; }
+
+    // The number of steps the analysis reports: one per record of the recipe table, at most.
+    int progressMaximum() const;
+    // The analysis for the chosen bar; ends on the result page. `step` runs once per recipe examined.
+    // A store failure propagates and leaves the page as it was.
+    void analyse(const std::function<void()>& step = {});
+    const ShoppingAnalysis::Tips& tips() const { return m_tips; }
+    // After an analysis whose first or second rank found nothing: the notice to show; the rows are
+    // empty then.
+    std::optional<Notice> notice() const;
+    const Rows& rows() const { return m_rows; }
+
+    // The result as text lines "count<TAB>number<TAB>name", or the notice's text alone.
+    QStringList resultLines() const;
+
+private:
+    Rows rowsFor(const ShoppingAnalysis::Tips& tips) const;
+
+    const HomeBarTable& m_bars;
+    Tables m_tables;
+    Page m_page = Intro;
+    int m_bar = 1;
+    bool m_forwardEnabled = true;
+    bool m_backEnabled = false;
+    bool m_tooFew = false;
+    ShoppingAnalysis::Tips m_tips{};
+    Rows m_rows{};
+};

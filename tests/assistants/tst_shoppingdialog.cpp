@@ -1,0 +1,176 @@
+#include "MessageBoxAnswerer.h"
+#include "StartupFixture.h"
+#include "TempDataFolder.h"
+#include "VeltaGuiTest.h"
+#include "app/CommandTable.h"
+#include "app/DialogHost.h"
+#include "app/ProgramWindows.h"
+#include "assistants/HomeBarCommand.h"
+#include "assistants/HomeBarPresets.h"
+#include "assistants/ShoppingCommand.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTimer>
+
+// The shopping assistant as the user meets it: opened from the menu command or from the home bar
+// dialog on the shipped data, driven by clicks; what it showed is captured and checked after it closed.
+class TestShoppingDialog : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_dir;
+    std::unique_ptr<ProgramWindows> m_w;
+
+    TEinkaufDialog& dialog() { return m_w->main.dialogs().get<ShoppingCommand>().dialog; }
+
+    // Runs the command by name; `act` drives the dialog that opens and closes it.
+    template <class Window>
+    void runWith(Window& window, const QString& command, const std::function<void()>& act) {
+        QTimer::singleShot(0, &window, act);
+        m_w->main.commands->run(command);
+    }
+
+    struct Shown {
+        int page = -1;
+        QStringList names;
+        QStringList counts;
+        int progress = -1;
+        int progressMaximum = -1;
+        bool forward = false;
+        bool back = false;
+    };
+    Shown capture() {
+        TEinkaufDialog& d = dialog();
+        Shown s{d.Note->currentIndex(),
+                {},
+                {},
+                d.Balken->value(),
+                d.Balken->maximum(),
+                d.Weiterbutton->isEnabled(),
+                d.BackButton->isEnabled()};
+        for (int k = 0; k < 3; ++k) {
+            s.names << d.zz[k]->text();
+            s.counts << d.a[k]->text();
+        }
+        return s;
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<TempDataFolder>();
+        QVERIFY(StartupFixture::make(m_dir->path()));
+        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
+        QVERIFY(m_w->main.create());
+        m_w->main.show();
+        // Bar 1 holds the basic preset; bars 2 and 3 are empty.
+        HomeBarTable& bars = m_w->state.ingredientChoices.homeBars;
+        for (int number : HomeBarPresets::numbers(HomeBarPresets::Preset::Basis))
+            bars.set(1, number, true);
+    }
+    void cleanup() {
+        if (m_w)
+            m_w->main.close();
+        m_w.reset();
+    }
+
+    // An empty bar gives the notice and no rows; back, the basic bar, forward again gives three tips.
+    void emptyBarThenBackAndTheBasicBar() {
+        MessageBoxAnswerer answers;
+        Shown first, empty, backAgain, tips;
+        bool einrichten = false;
+        runWith(dialog(), QStringLiteral("Einkauf"), [&] {
+            TEinkaufDialog& d = dialog();
+            first = capture();
+            einrichten = d.Hausbutton->isEnabled();
+            QTest::mouseClick(d.r2, Qt::LeftButton);
+            QTest::mouseClick(d.Weiterbutton, Qt::LeftButton);
+            empty = capture();
+            QTest::mouseClick(d.BackButton, Qt::LeftButton);
+            backAgain = capture();
+            QTest::mouseClick(d.r1, Qt::LeftButton);
+            QTest::keyClick(&d, Qt::Key_Return); // "&Weiter >>>" is the default button
+            tips = capture();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        QVERIFY(!dialog().isVisible());
+        QCOMPARE(first.page, 0);
+        QVERIFY(first.forward && !first.back && einrichten);
+
+        QCOMPARE(empty.page, 2);
+        QVERIFY(!empty.forward && empty.back);
+        QCOMPARE(empty.names, QStringList(3));
+        QCOMPARE(empty.counts, QStringList(3));
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().text, ShoppingSession::tooFewNotice().text);
+        QCOMPARE(answers.shown().first().caption, QStringLiteral("Hinweis"));
+        QCOMPARE(answers.shown().first().lines, 2);
+
+        QCOMPARE(backAgain.page, 0);
+        QVERIFY(backAgain.forward && !backAgain.back);
+
+        QCOMPARE(tips.page, 2);
+        QCOMPARE(tips.progress, m_w->state.recipeTotal);
+        QCOMPARE(tips.progressMaximum, m_w->tables.ApolloRezepte.RecCount());
+        for (int k = 0; k < 3; ++k) {
+            QVERIFY2(!tips.names.at(k).isEmpty(), qPrintable(QString::number(k)));
+            QVERIFY(tips.counts.at(k).toInt() > 0);
+        }
+        QVERIFY(tips.counts.at(0).toInt() >= tips.counts.at(2).toInt());
+        QCOMPARE(answers.shown().size(), 1);
+    }
+
+    // " Einrichten" opens the home bar dialog, which cannot open the assistant a second time; the
+    // home bar dialog's button opens the assistant, whose " Einrichten" is then disabled.
+    void theTwoDialogsOpenEachOtherOnce() {
+        THausbardialog& homeBar = m_w->main.dialogs().get<HomeBarCommand>().dialog;
+        bool homeBarShown = false;
+        bool shoppingButtonInHomeBar = true;
+        runWith(dialog(), QStringLiteral("Einkauf"), [&] {
+            QTimer::singleShot(0, &homeBar, [&] {
+                homeBarShown = homeBar.isVisible();
+                shoppingButtonInHomeBar = homeBar.Einkaufbutton->isEnabled();
+                QTest::mouseClick(homeBar.CancelButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(dialog().Hausbutton, Qt::LeftButton);
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+        });
+        QVERIFY(homeBarShown);
+        QVERIFY(!shoppingButtonInHomeBar);
+
+        bool shoppingShown = false;
+        bool einrichtenInShopping = true;
+        runWith(homeBar, QStringLiteral("Hausbar"), [&] {
+            QTimer::singleShot(0, &dialog(), [&] {
+                shoppingShown = dialog().isVisible();
+                einrichtenInShopping = dialog().Hausbutton->isEnabled();
+                QTest::keyClick(&dialog(), Qt::Key_Escape);
+            });
+            QVERIFY(homeBar.Einkaufbutton->isEnabled());
+            QTest::mouseClick(homeBar.Einkaufbutton, Qt::LeftButton);
+            QTest::mouseClick(homeBar.CancelButton, Qt::LeftButton);
+        });
+        QVERIFY(shoppingShown);
+        QVERIFY(!einrichtenInShopping);
+        QVERIFY(!dialog().isVisible() && !homeBar.isVisible());
+    }
+
+    void weitereTipsOpensItsHelpTopic() {
+        QSignalSpy help(&dialog(), &TOwnFenster::helpRequested);
+        runWith(dialog(), QStringLiteral("Einkauf"), [&] {
+            QTest::mouseClick(dialog().Weiterbutton, Qt::LeftButton);
+            QTest::mouseClick(dialog().ExplorerButton1, Qt::LeftButton);
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+        });
+        QCOMPARE(help.size(), 1);
+        QCOMPARE(help.first().first().toInt(), 2450);
+        QCOMPARE(m_w->help.currentPage(), HelpWindow::pageFor(2450));
+        m_w->help.close();
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestShoppingDialog)
+#include "tst_shoppingdialog.moc"

@@ -1,0 +1,379 @@
+#include "TestTables.h"
+#include "VeltaTest.h"
+#include "assistants/HomeBarPresets.h"
+#include "assistants/ShoppingAnalysis.h"
+#include "assistants/ShoppingSession.h"
+#include "common/HomeBarTable.h"
+#include "store/StoreError.h"
+
+#include <QDir>
+#include <QHash>
+#include <QProcess>
+
+#include <climits>
+
+using namespace Qt::StringLiterals;
+using Tips = ShoppingAnalysis::Tips;
+
+namespace {
+
+QString packed(const QList<int>& numbers) {
+    QString z;
+    for (int n : numbers)
+        z += IngredientSlots::FormatNumber5(n);
+    return z;
+}
+
+QList<int> range(int from, int to) {
+    QList<int> out;
+    for (int n = from; n <= to; ++n)
+        out.append(n);
+    return out;
+}
+
+// Count and number of each rank, flattened: c1, n1, c2, n2, c3, n3.
+QList<int> flat(const Tips& tips) {
+    QList<int> out;
+    for (const ShoppingAnalysis::Tip& t : tips)
+        out << t.count << t.number;
+    return out;
+}
+
+QList<IngredientSlots::Line> lines(const QList<int>& numbers) {
+    QList<IngredientSlots::Line> out;
+    for (int n : numbers)
+        out.append({n, 1});
+    return out;
+}
+
+// Bar 1 holds 1..5, bar 2 holds 10; ingredients 1..20 exist, named "Zutat N".
+void fillIngredients(TestTables& t) {
+    for (int n : range(1, 20))
+        t.addIngredient({.number = n, .name = u"Zutat %1"_s.arg(n), .h1 = n <= 5, .h2 = n == 10});
+}
+
+QProcess* runVeltadb(QProcess& p, const QStringList& args) {
+    p.start(QStringLiteral(VELTADB_PATH), args);
+    p.waitForFinished(30000);
+    return &p;
+}
+
+} // namespace
+
+class TestShoppingSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ranking_data() {
+        QTest::addColumn<QStringList>("recipes");
+        QTest::addColumn<QList<int>>("tips");
+        // Bar 1 holds 1..20 and 1500.
+        QTest::newRow("one missing counts for it")
+            << QStringList{packed({1, 30}), packed({2, 30}), packed({3, 31})}
+            << QList<int>{2, 30, 1, 31, 0, 0};
+        QTest::newRow("tie goes to the lower number")
+            << QStringList{packed({1, 32}), packed({2, 31}), packed({33}), packed({34})}
+            << QList<int>{1, 31, 1, 32, 1, 33};
+        QTest::newRow("a larger count beats a lower number")
+            << QStringList{packed({1, 31}), packed({2, 40}), packed({3, 40})}
+            << QList<int>{2, 40, 1, 31, 0, 0};
+        QTest::newRow("two missing contribute nothing")
+            << QStringList{packed({30, 31}), packed({1, 30, 2, 31})} << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("the same ingredient missing twice is two")
+            << QStringList{packed({30, 30})} << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("nothing missing") << QStringList{packed(range(1, 20))} << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("fourth rank is dropped")
+            << QStringList{packed({30}), packed({30}), packed({30}), packed({30}), packed({31}),
+                           packed({31}), packed({31}), packed({32}), packed({32}), packed({33})}
+            << QList<int>{4, 30, 3, 31, 2, 32};
+        QTest::newRow("zero ends the list")
+            << QStringList{packed({1, 0, 30})} << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("21st slot is never read")
+            << QStringList{packed(range(1, 20) << 30)} << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("20th slot is read")
+            << QStringList{packed(range(1, 19) << 30)} << QList<int>{1, 30, 0, 0, 0, 0};
+        QTest::newRow("negative numbers are not missing")
+            << QStringList{u"  -12"_s + packed({30})} << QList<int>{1, 30, 0, 0, 0, 0};
+        QTest::newRow("1500 has a counter") << QStringList{packed({1499})} << QList<int>{1, 1499, 0, 0, 0, 0};
+        QTest::newRow("above 1500 has no counter")
+            << QStringList{packed({1501}), packed({9999}), packed({1, 1501})} << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("above 1500 is still missing")
+            << QStringList{packed({1600, 30})} << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("empty field") << QStringList{QString()} << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("garbage ends the list")
+            << QStringList{u"   ab"_s + packed({30})} << QList<int>{0, 0, 0, 0, 0, 0};
+    }
+    void ranking() {
+        QFETCH(QStringList, recipes);
+        QFETCH(QList<int>, tips);
+        HomeBarTable bars;
+        for (int n : range(1, 20) + QList<int>{1500})
+            bars.set(1, n, true);
+        bars.set(2, 30, true); // another bar does not count
+        ShoppingAnalysis analysis(bars, 1);
+        for (const QString& z : recipes)
+            analysis.examine(z);
+        QCOMPARE(flat(analysis.rank()), tips);
+        // Ranking leaves the counters as they are: it can be asked again.
+        QCOMPARE(flat(analysis.rank()), tips);
+    }
+
+    void countersStayInRange() {
+        HomeBarTable bars;
+        ShoppingAnalysis analysis(bars, 1);
+        analysis.examine(packed({1500}));
+        analysis.examine(packed({1501}));
+        QCOMPARE(analysis.counter(1500), 1);
+        QCOMPARE(analysis.counter(1501), 0);
+        QCOMPARE(analysis.counter(0), 0);
+        QCOMPARE(analysis.counter(-1), 0);
+        analysis.reset();
+        QCOMPARE(analysis.counter(1500), 0);
+    }
+
+    void tooFew_data() {
+        QTest::addColumn<QList<int>>("counts");
+        QTest::addColumn<bool>("tooFew");
+        QTest::newRow("three ranks") << QList<int>{3, 2, 1} << false;
+        QTest::newRow("two ranks") << QList<int>{3, 2, 0} << false;
+        QTest::newRow("one rank") << QList<int>{5, 0, 0} << true;
+        QTest::newRow("none") << QList<int>{0, 0, 0} << true;
+    }
+    void tooFew() {
+        QFETCH(QList<int>, counts);
+        QFETCH(bool, tooFew);
+        Tips tips;
+        for (int k = 0; k < 3; ++k)
+            tips[size_t(k)] = {counts.at(k), counts.at(k) > 0 ? k + 30 : 0};
+        QCOMPARE(ShoppingAnalysis::tooFew(tips), tooFew);
+    }
+
+    // The pass over the table: deleted recipes are skipped, the step runs once per recipe examined.
+    void runOverTable() {
+        TestTables t;
+        fillIngredients(t);
+        t.addRecipe({.name = u"A"_s, .lines = lines({1, 12})});
+        const int gone = t.addRecipe({.name = u"B"_s, .lines = lines({2, 12})});
+        t.addRecipe({.name = u"C"_s, .lines = lines({3, 11})});
+        t.addRecipe({.name = u"D"_s, .lines = lines({11, 12})});
+        TestTables::deleteRecord(t.re(), gone);
+        HomeBarTable bars;
+        bars.fill(t.zu());
+        ShoppingAnalysis analysis(bars, 1);
+        int steps = 0;
+        const Tips tips = analysis.run(t.re(), [&] { ++steps; });
+        QCOMPARE(steps, 3);
+        QCOMPARE(flat(tips), (QList<int>{1, 11, 1, 12, 0, 0}));
+        QVERIFY(!t.re().turboRead());
+        // Running again starts from zero.
+        QCOMPARE(flat(analysis.run(t.re())), flat(tips));
+    }
+
+    void sessionPages() {
+        TestTables t;
+        HomeBarTable bars;
+        ShoppingSession s(bars, {t.re(), t.zu()});
+        s.begin();
+        QCOMPARE(s.page(), ShoppingSession::Intro);
+        QVERIFY(s.forwardEnabled() && !s.backEnabled());
+        s.back(); // disabled: nothing happens
+        QCOMPARE(s.page(), ShoppingSession::Intro);
+        s.forward();
+        QCOMPARE(s.page(), ShoppingSession::Waiting);
+        QVERIFY(!s.forwardEnabled() && s.backEnabled());
+        s.forward(); // disabled
+        QCOMPARE(s.page(), ShoppingSession::Waiting);
+        s.back();
+        QCOMPARE(s.page(), ShoppingSession::Intro);
+        QVERIFY(s.forwardEnabled() && !s.backEnabled());
+        s.setBar(3);
+        s.setBar(0); // out of range: kept
+        s.setBar(4);
+        QCOMPARE(s.bar(), 3);
+        s.begin(); // the bar chosen stays
+        QCOMPARE(s.bar(), 3);
+    }
+
+    // Back to the first page and forward again repeats the analysis for the bar chosen then.
+    void sessionRepeatsForTheBarChosen() {
+        TestTables t;
+        fillIngredients(t);
+        t.addRecipe({.name = u"A"_s, .lines = lines({1, 12})});
+        t.addRecipe({.name = u"B"_s, .lines = lines({2, 12})});
+        t.addRecipe({.name = u"C"_s, .lines = lines({3, 11})});
+        t.addRecipe({.name = u"D"_s, .lines = lines({10, 13})});
+        t.addRecipe({.name = u"E"_s, .lines = lines({10, 14})});
+        HomeBarTable bars;
+        bars.fill(t.zu());
+        ShoppingSession s(bars, {t.re(), t.zu()});
+        s.begin();
+        s.forward();
+        s.analyse();
+        QCOMPARE(s.page(), ShoppingSession::Result);
+        QVERIFY(!s.notice());
+        QCOMPARE(s.rows()[0], (ShoppingSession::Row{u"Zutat 12"_s, u"2"_s}));
+        QCOMPARE(s.rows()[1], (ShoppingSession::Row{u"Zutat 11"_s, u"1"_s}));
+        QCOMPARE(s.rows()[2], ShoppingSession::Row{});
+        QCOMPARE(s.resultLines(), (QStringList{u"2\t12\tZutat 12"_s, u"1\t11\tZutat 11"_s}));
+
+        s.back();
+        s.setBar(2);
+        s.forward();
+        s.analyse();
+        // Bar 2 holds only 10: D and E each miss one; A, B, C miss two.
+        QCOMPARE(s.resultLines(), (QStringList{u"1\t13\tZutat 13"_s, u"1\t14\tZutat 14"_s}));
+
+        s.back();
+        s.setBar(3); // empty bar: every recipe misses two
+        s.forward();
+        s.analyse();
+        QCOMPARE(s.notice(), ShoppingSession::tooFewNotice());
+        for (const ShoppingSession::Row& row : s.rows())
+            QCOMPARE(row, ShoppingSession::Row{});
+        QCOMPARE(s.resultLines(), QStringList{ShoppingSession::tooFewNotice().text});
+    }
+
+    // Only one ingredient would complete any drink: the notice, and no rows at all.
+    void sessionOneTipIsTooFew() {
+        TestTables t;
+        fillIngredients(t);
+        t.addRecipe({.name = u"A"_s, .lines = lines({1, 12})});
+        t.addRecipe({.name = u"B"_s, .lines = lines({2, 12})});
+        HomeBarTable bars;
+        bars.fill(t.zu());
+        ShoppingSession s(bars, {t.re(), t.zu()});
+        s.begin();
+        s.forward();
+        s.analyse();
+        QCOMPARE(s.tips()[0], (ShoppingAnalysis::Tip{2, 12}));
+        QCOMPARE(s.notice(), ShoppingSession::tooFewNotice());
+        QCOMPARE(s.rows()[0], ShoppingSession::Row{});
+    }
+
+    // With the basic preset in bar 1, the shipped data give three tips: real ingredients outside the
+    // bar, largest count first, each the sole missing ingredient of as many drinks as it says, and
+    // none left out that would complete more drinks than the third.
+    void shippedDataBasisGivesThreeTips() {
+        TApolloEnv env;
+        env.SetDeleted(true);
+        TTable reTable(env), zuTable(env);
+        for (auto [table, name] : {std::pair{&reTable, "RE"}, std::pair{&zuTable, "ZU"}}) {
+            table->setDatabaseName(QStringLiteral(VELTA_IMAGE_DIR "/DATEN"));
+            table->setTableName(QString::fromLatin1(name));
+            table->setReadOnly(true);
+            table->Open();
+        }
+        TApollo re(reTable), zu(zuTable);
+        HomeBarTable bars;
+        for (const ListEntry& e : HomeBarPresets::entries(HomeBarPresets::Preset::Basis, zu))
+            bars.set(1, e.data, true);
+        QCOMPARE(bars.count(1), 28);
+        ShoppingSession s(bars, {re, zu});
+        s.begin();
+        s.forward();
+        s.analyse();
+        QVERIFY(!s.notice());
+
+        QHash<int, int> sole; // independent count: recipes whose only missing ingredient is the key
+        for (re.GoTop(); !re.Eof(); re.Skip()) {
+            QList<int> missing;
+            for (const IngredientSlots::Line& l :
+                 IngredientSlots(re.GetPaddedString(u"Z"_s), QString()).lines()) {
+                if (!bars.contains(1, l.ingredient))
+                    missing.append(l.ingredient);
+            }
+            if (missing.size() == 1)
+                ++sole[missing.first()];
+        }
+        int previous = INT_MAX;
+        for (size_t k = 0; k < 3; ++k) {
+            const ShoppingAnalysis::Tip tip = s.tips()[k];
+            QVERIFY2(tip.count > 0, qPrintable(u"rank %1"_s.arg(k + 1)));
+            QVERIFY(tip.count <= previous);
+            QVERIFY(!bars.contains(1, tip.number));
+            QCOMPARE(tip.count, sole.value(tip.number));
+            QVERIFY(!s.rows()[k].name.isEmpty());
+            previous = tip.count;
+        }
+        for (auto it = sole.cbegin(); it != sole.cend(); ++it) {
+            const bool ranked = it.key() == s.tips()[0].number || it.key() == s.tips()[1].number ||
+                                it.key() == s.tips()[2].number;
+            QVERIFY2(ranked || it.value() <= s.tips()[2].count, qPrintable(u"ingredient %1"_s.arg(it.key())));
+        }
+    }
+
+    void veltadbEinkauf_data() {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("bar 1") << u"1"_s << u"2\t12\tZutat 12\n1\t11\tZutat 11\n"_s;
+        QTest::newRow("bar 2") << u"2"_s << u"1\t13\tZutat 13\n1\t14\tZutat 14\n"_s;
+        QTest::newRow("bar 3 has too few") << u"3"_s << ShoppingSession::tooFewNotice().text + u"\n"_s;
+    }
+    void veltadbEinkauf() {
+        QFETCH(QString, bar);
+        QFETCH(QString, out);
+        QTemporaryDir dir;
+        writeFixture(dir.path());
+        QProcess p;
+        runVeltadb(p, {u"einkauf"_s, dir.path(), bar});
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), out);
+        QCOMPARE(p.exitCode(), 0);
+    }
+
+    void veltadbEinkaufBadArguments_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("bar 0") << QStringList{u"ORDNER"_s, u"0"_s};
+        QTest::newRow("bar 4") << QStringList{u"ORDNER"_s, u"4"_s};
+        QTest::newRow("bar not a number") << QStringList{u"ORDNER"_s, u"eins"_s};
+        QTest::newRow("no bar") << QStringList{u"ORDNER"_s};
+        QTest::newRow("one too many") << QStringList{u"ORDNER"_s, u"1"_s, u"2"_s};
+        QTest::newRow("no such folder") << QStringList{u"/nonexistent/velta"_s, u"1"_s};
+    }
+    void veltadbEinkaufBadArguments() {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        writeFixture(dir.path());
+        args.replaceInStrings(u"ORDNER"_s, dir.path());
+        QProcess p;
+        runVeltadb(p, QStringList{u"einkauf"_s} + args);
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(p.readAllStandardOutput().isEmpty());
+        QVERIFY(!p.readAllStandardError().isEmpty());
+    }
+
+private:
+    // The tables of sessionRepeatsForTheBarChosen in the given folder, closed again so that another
+    // process can open them.
+    static void writeFixture(const QString& folder) {
+        TableSchemas::createMainTables(folder);
+        TApolloEnv env;
+        TTable zuTable(env), reTable(env);
+        for (auto [table, name] : {std::pair{&zuTable, "ZU"}, std::pair{&reTable, "RE"}}) {
+            table->setDatabaseName(folder);
+            table->setTableName(QString::fromLatin1(name));
+            table->Open();
+        }
+        TApollo zu(zuTable), re(reTable);
+        for (int n : range(1, 20)) {
+            zu.AppendBlank();
+            zu.ReplaceInteger(u"INDEX"_s, n);
+            zu.ReplaceText(u"NAME"_s, u"Zutat %1"_s.arg(n));
+            zu.ReplaceLogical(u"H1"_s, n <= 5);
+            zu.ReplaceLogical(u"H2"_s, n == 10);
+            zu.Commit();
+        }
+        for (const QList<int>& numbers : QList<QList<int>>{{1, 12}, {2, 12}, {3, 11}, {10, 13}, {10, 14}}) {
+            re.AppendBlank();
+            re.ReplaceText(u"NAME"_s, u"Drink"_s);
+            re.ReplaceText(u"Z"_s, packed(numbers));
+            re.Commit();
+        }
+        zuTable.Close();
+        reTable.Close();
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestShoppingSession)
+#include "tst_shoppingsession.moc"
