@@ -1,12 +1,16 @@
-// veltadb: inspect, dump, query and check the program's tables from the command line.
+// veltadb: inspect, dump, query and check the program's tables, and write the print outputs,
+// from the command line.
+#include "PrintVerbs.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
 
-#include <QCoreApplication>
+#include "ui/ProgramFonts.h"
+
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 
 namespace {
@@ -26,7 +30,11 @@ int usage() {
              "  veltadb info DATEI          Kopf und Felder einer Tabelle\n"
              "  veltadb dump DATEI          alle Sätze als Text\n"
              "  veltadb check ORDNER        Datenordner prüfen\n"
-             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n";
+             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
+             "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [SATZ ...]\n"
+             "                              Rezepte als Textdatei\n"
+             "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [SATZ ...]\n"
+             "                              Rezeptkarten oder Barkarte als PDF\n";
     return 2;
 }
 
@@ -100,9 +108,21 @@ int check(const QString& folder) {
     return problems.isEmpty() ? 0 : 1;
 }
 
+// Printing lays out text with the fonts of the platform, which needs the (windowless) GUI.
+int runPrintVerb(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    ProgramFonts::registerFonts();
+    const QStringList args = QCoreApplication::arguments();
+    return PrintVerbs::run(args.at(1), args.mid(2));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc >= 2 && PrintVerbs::handles(QString::fromLocal8Bit(argv[1])))
+        return argc >= 4 ? runPrintVerb(argc, argv) : usage();
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 3)
