@@ -3,6 +3,7 @@
 #include "ui/ProgramFonts.h"
 
 #include <QFontMetricsF>
+#include <QStringList>
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr double kMmPerPoint = 25.4 / 72;
 QFont QtReportMeasurer::fontFor(const ReportFont& font) {
     QFont f;
     if (font.symbol)
-        f.setFamilies({font.family, QStringLiteral("Symbola")});
+        f.setFamilies(QStringList() << font.family << QStringLiteral("Symbola"));
     else
         f.setFamily(font.family);
     f.setPixelSize(qMax(1, qRound(font.pointSize * kMmPerPoint * kUnitsPerMm)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestTables.h"
+#include "VeltaTest.h"
 #include "print/PrintRecordBuilder.h"
 #include "print/PrintTable.h"
 

@@ -88,7 +88,7 @@ private slots:
         r.z[1].clear();
         const ReportBand band = RecipeCardLayout(PrintSettings(), m_fonts, m_m).band(r, QString());
         QVERIFY(!band.item(u"LZ2"_s));
-        QCOMPARE(top(band, u"LS2"_s), kFirstLine + 5.5 * kStep);
+        QCOMPARE(top(band, u"LS2"_s), kFirstLine + 6.5 * kStep);
     }
 
     void factOrderAndOptionalLines_data() {
@@ -383,7 +383,7 @@ private slots:
             doc.details.append(ReportBand{h, {}});
         QList<QList<int>> bands;
         for (const ReportDocument::Page& page : doc.paginate()) {
-            bands.append({});
+            bands.append(QList<int>());
             for (const ReportDocument::Placement& p : page)
                 bands.last().append(p.band);
         }
