@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextLayout>
 
 namespace {
 
@@ -19,6 +20,37 @@ QRectF units(const QRectF& mm) {
 QString lineBreaks(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// Word-wrapped text, line by line, as far as whole lines fit: a text too long for its box ends
+// with its last complete line instead of a line cut in half.
+void drawWrapped(QPainter& painter, const QRectF& r, const QString& text, const QFont& font,
+                 Qt::Alignment a) {
+    QTextOption option(a & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WordWrap);
+    double y = 0;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QList<QTextLine> lines;
+        bool full = false;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(r.width());
+            if (y + line.height() > r.height() * 1.0001) {
+                full = true;
+                break;
+            }
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+            lines.append(line);
+        }
+        layout.endLayout();
+        for (const QTextLine& line : lines)
+            line.draw(&painter, r.topLeft());
+        if (full)
+            return;
+    }
 }
 
 } // namespace
@@ -122,9 +154,14 @@ void ReportPainter::paintItem(QPainter& painter, const ReportItem& item) {
     painter.save();
     painter.setClipRect(r, Qt::IntersectClip);
     painter.setPen(Qt::black);
-    painter.setFont(QtReportMeasurer::fontFor(item.font));
-    const int flags = int(item.alignment) | (item.wrap ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
-    painter.drawText(r, flags, QtReportMeasurer::shownText(item.font, lineBreaks(item.text)));
+    const QFont font = QtReportMeasurer::fontFor(item.font);
+    const QString text = QtReportMeasurer::shownText(item.font, lineBreaks(item.text));
+    if (item.wrap) {
+        drawWrapped(painter, r, text, font, item.alignment);
+    } else {
+        painter.setFont(font);
+        painter.drawText(r, int(item.alignment) | int(Qt::TextSingleLine), text);
+    }
     painter.restore();
 }
 

@@ -170,6 +170,23 @@ private slots:
         QCOMPARE(pdfPages(TestFiles::readAll(path)), painter.pageCount());
     }
 
+    // A text too long for its box ends with its last whole line.
+    void wrappedTextKeepsWholeLines() {
+        const ReportFont font{u"ARIAL"_s, 16};
+        const double line = QtReportMeasurer().height(font);
+        ReportItem text;
+        text.rect = QRectF(0, 0, 60, line * 1.6);
+        text.text = QString(20, u'W') + u" "_s + QString(20, u'W');
+        text.font = font;
+        text.wrap = true;
+        ReportDocument doc;
+        doc.details.append(ReportBand{50, {text}});
+        ReportPainter painter(doc);
+        const QImage page = painter.renderPage(0, kDotsPerMm);
+        QVERIFY(darkPixels(page, QRectF(0, 0, 60, line)) > 50);
+        QCOMPARE(darkPixels(page, QRectF(0, line + 0.3, 60, 0.6 * line - 0.6)), 0);
+    }
+
     void unwritablePdfTargetIsLeftAlone() {
         const QString target = m_dir.filePath(u"ordner.pdf"_s);
         QVERIFY(QDir().mkpath(target));
