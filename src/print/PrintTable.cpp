@@ -61,8 +61,9 @@ void PrintTable::fill(TApollo& printTable, const QString& folder, const PrintRec
     table.setReadOnly(false);
     table.Open();
     printTable.Zap();
-    // The table is scratch content refilled before every use: records are posted as the next one
-    // is appended and on closing, without forcing each one to the disk.
+    // The table is refilled as a whole before every use: its records and memo texts are written in
+    // one piece when it is closed, not record by record.
+    table.beginBulkWrite();
     for (int i = 0; i < n; ++i) {
         if (progress)
             progress->set(i);

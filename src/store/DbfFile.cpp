@@ -182,6 +182,7 @@ void DbfFile::openMemo(const QString& path, RawFile::Mode mode) {
 }
 
 void DbfFile::close() {
+    m_bulk = false;
     m_memo.reset();
     m_file.close();
     m_records.clear();
@@ -199,12 +200,21 @@ int DbfFile::fieldIndex(const QByteArray& name) const {
 
 void DbfFile::writeRecord(int recNo, const QByteArray& bytes) {
     Q_ASSERT(recNo >= 1 && recNo <= m_count && bytes.size() == m_recordLength);
+    if (m_bulk) {
+        m_records.replace(qsizetype(recNo - 1) * m_recordLength, m_recordLength, bytes);
+        m_bulkFrom = qMin(m_bulkFrom, recNo - 1);
+        return;
+    }
     m_file.writeAt(m_headerLength + qint64(recNo - 1) * m_recordLength, bytes);
     m_records.replace(qsizetype(recNo - 1) * m_recordLength, m_recordLength, bytes);
 }
 
 int DbfFile::appendRecord(const QByteArray& bytes) {
     Q_ASSERT(bytes.size() == m_recordLength);
+    if (m_bulk) {
+        m_records.append(bytes);
+        return ++m_count;
+    }
     // The record and the end mark go first; only then does the header count it.
     m_file.writeAt(m_headerLength + qint64(m_count) * m_recordLength, bytes + QByteArray(1, kEof));
     m_records.append(bytes);
@@ -222,6 +232,7 @@ void DbfFile::writeCountAndDate() {
 }
 
 void DbfFile::zap() {
+    m_bulkFrom = 0;
     m_count = 0;
     m_records.clear();
     writeCountAndDate();
@@ -229,6 +240,28 @@ void DbfFile::zap() {
     m_file.truncate(m_headerLength + 1);
     if (m_memo)
         m_memo->zap();
+}
+
+void DbfFile::beginBulk() {
+    if (m_bulk)
+        return;
+    m_bulk = true;
+    m_bulkFrom = m_count;
+    if (m_memo)
+        m_memo->beginBulk();
+}
+
+void DbfFile::endBulk() {
+    if (!m_bulk)
+        return;
+    m_bulk = false;
+    if (m_memo)
+        m_memo->endBulk();
+    if (m_bulkFrom < m_count) {
+        const qsizetype from = qsizetype(m_bulkFrom) * m_recordLength;
+        m_file.writeAt(m_headerLength + from, m_records.mid(from) + QByteArray(1, kEof));
+    }
+    writeCountAndDate();
 }
 
 void DbfFile::flush() {

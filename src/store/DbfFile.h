@@ -55,6 +55,14 @@ public:
     void zap();
     void flush();
 
+    // Bulk writing, for a table refilled in one go: while on, appended and changed records stay in
+    // memory and the memo file collects its texts; ending it writes the memo texts, the records
+    // and then the header, each in one piece, so an interrupted write still leaves a table that
+    // opens. Closing without ending it discards what was not written.
+    void beginBulk();
+    void endBulk();
+    bool inBulk() const { return m_bulk; }
+
     MemoFile* memo() const { return m_memo.get(); }
     QByteArray blankRecord() const { return QByteArray(m_recordLength, ' '); }
 
@@ -75,4 +83,6 @@ private:
     int m_headerLength = 0;
     int m_recordLength = 0;
     QDate m_lastUpdate;
+    bool m_bulk = false;
+    int m_bulkFrom = 0; // the first record (0-based) not yet written in bulk mode
 };

@@ -57,6 +57,10 @@ QByteArray DbtMemoFile::read(const QByteArray& ref) const {
         throw StoreError(QStringLiteral("Memoverweis unlesbar: %1").arg(m_file.path()));
     if (block <= 0)
         return {};
+    if (m_bulk && block >= m_pendingBlock) {
+        const QByteArray pending = m_pending.mid((block - m_pendingBlock) * kBlockSize);
+        return pending.left(qMax<qsizetype>(0, pending.indexOf(kEnd)));
+    }
     const qint64 offset = block * kBlockSize;
     if (offset >= m_file.size())
         throw StoreError(QStringLiteral("Memoverweis außerhalb der Memodatei: %1").arg(m_file.path()));
@@ -82,6 +86,11 @@ QByteArray DbtMemoFile::write(const QByteArray& text) {
     const quint32 blocks = quint32((data.size() + kBlockSize - 1) / kBlockSize);
     data.append(QByteArray(qsizetype(blocks) * kBlockSize - data.size(), '\0'));
     const quint32 block = m_nextBlock;
+    if (m_bulk) {
+        m_pending += data;
+        m_nextBlock = block + blocks;
+        return QByteArray::number(block).rightJustified(kRefSize, ' ');
+    }
     m_file.writeAt(qint64(block) * kBlockSize, data);
     QByteArray next(4, '\0');
     le::put32(next, 0, block + blocks);
@@ -94,4 +103,26 @@ void DbtMemoFile::zap() {
     m_file.writeAt(0, headerBytes(1));
     m_file.truncate(kBlockSize);
     m_nextBlock = 1;
+    m_pendingBlock = 1;
+    m_pending.clear();
+}
+
+void DbtMemoFile::beginBulk() {
+    m_bulk = true;
+    m_pendingBlock = m_nextBlock;
+    m_pending.clear();
+}
+
+// The texts before the header that counts their blocks.
+void DbtMemoFile::endBulk() {
+    if (!m_bulk)
+        return;
+    m_bulk = false;
+    if (m_pending.isEmpty())
+        return;
+    m_file.writeAt(qint64(m_pendingBlock) * kBlockSize, m_pending);
+    m_pending.clear();
+    QByteArray next(4, '\0');
+    le::put32(next, 0, m_nextBlock);
+    m_file.writeAt(0, next);
 }

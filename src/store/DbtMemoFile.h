@@ -16,9 +16,14 @@ public:
     QByteArray write(const QByteArray& text) override;
     void zap() override;
     void flush() override { m_file.flush(); }
+    void beginBulk() override;
+    void endBulk() override;
 
 private:
     static qint64 blockOf(const QByteArray& ref, bool* ok);
     RawFile m_file;
     quint32 m_nextBlock = 1;
+    bool m_bulk = false;
+    quint32 m_pendingBlock = 1; // where the collected texts go
+    QByteArray m_pending;
 };

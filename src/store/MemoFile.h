@@ -26,6 +26,9 @@ public:
     virtual QByteArray write(const QByteArray& text) = 0;
     virtual void zap() = 0;
     virtual void flush() = 0;
+    // Bulk writing of the table (DbfFile::beginBulk); a file kind without it writes through.
+    virtual void beginBulk() {}
+    virtual void endBulk() {}
 
     static QByteArray blankRef() { return QByteArray(kRefSize, ' '); }
 };

@@ -46,6 +46,7 @@ void TTable::Close() {
         return;
     try {
         post();
+        m_file.endBulk();
     } catch (...) {
         m_env.releaseAlias(m_alias);
         m_file.close();
@@ -83,6 +84,17 @@ int TTable::append() {
     const int recNo = m_file.appendRecord(m_file.blankRecord());
     changed(recNo);
     return recNo;
+}
+
+void TTable::beginBulkWrite() {
+    requireWritable();
+    post();
+    m_file.beginBulk();
+}
+
+void TTable::endBulkWrite() {
+    post();
+    m_file.endBulk();
 }
 
 void TTable::zap() {

@@ -58,6 +58,9 @@ public:
     void requireWritable() const;
     int append(); // a blank record at the end; returns its number
     void zap();
+    // Bulk writing for a table refilled in one go (DbfFile::beginBulk); closing ends it.
+    void beginBulkWrite();
+    void endBulkWrite();
 
     void addListener(RecordListener* listener) { m_listeners.push_back(listener); }
     void removeListener(RecordListener* listener);
