@@ -1,6 +1,6 @@
 #include "print/PrintRecordBuilder.h"
 
-#include "browser/IngredientLookup.h"
+#include "common/IngredientLookup.h"
 #include "store/IngredientSlots.h"
 #include "store/RecipeMemo.h"
 #include "store/TApollo.h"

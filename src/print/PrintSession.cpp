@@ -1,6 +1,6 @@
 #include "print/PrintSession.h"
 
-#include "browser/ListCollation.h"
+#include "common/ListCollation.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "print/TfrmPreview.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "print/PreviewGeometry.h"
 #include "print/PrinterSetup.h"
 #include "print/ReportPageView.h"
