@@ -5,6 +5,7 @@
 #include "app/TMain.h"
 #include "assistants/HomeBarCommand.h"
 #include "browser/BrowserController.h"
+#include "print/PrintCommand.h"
 #include "ui/HelpWindow.h"
 
 void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& main) {
@@ -15,4 +16,6 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("MarkAlle"), [&browser] { browser.MarkAllListed(); });
     t.add(QStringLiteral("MarkAufheben"), [&browser] { browser.ClearAllMarks(); });
     t.add(QStringLiteral("Hausbar"), [&dialogs] { dialogs.get<HomeBarCommand>().run(); });
+    t.add(QStringLiteral("DruckenAktuell"), [&dialogs] { dialogs.get<PrintCommand>().runCurrentDrink(); });
+    t.add(QStringLiteral("DruckenMehrere"), [&dialogs] { dialogs.get<PrintCommand>().runSeveralDrinks(); });
 }

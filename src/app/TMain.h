@@ -61,6 +61,9 @@ public:
     // MainWindowPort: what the feature windows ask of the main window.
     void FillRecipeList(bool homeBarOnly = false) override;
     int CurrentRecNo() const override;
+    QList<ListEntry> ListedRecipes() const override;
+    int SelectedRow() const override;
+    QString CountText() const override;
     void ReloadCurrent() override;
     void RunCommand(const QString& command) override;
     void ShowIngredientInfo(int number) override;

@@ -6,7 +6,9 @@
 
 QString PrintReports::photoFile(const PrintRecord& record, const PhotoFolders& folders) {
     const QString photo =
-        PhotoPath::forRecipe(record.bild, record.eigen, folders.pictures, folders.ownPhotos);
+        folders.pictures.isEmpty()
+            ? QString()
+            : PhotoPath::forRecipe(record.bild, record.eigen, folders.pictures, folders.ownPhotos);
     return photo.isEmpty() ? PhotoPath::resolve(folders.data, QStringLiteral("DEFAULT.BMP")) : photo;
 }
 

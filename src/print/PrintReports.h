@@ -10,12 +10,13 @@
 class PrintReports {
 public:
     struct PhotoFolders {
-        QString pictures;  // the photo collection
+        QString pictures;  // the photo collection; empty when the photos are unavailable
         QString ownPhotos; // the user's own photos
         QString data;      // holds "DEFAULT.BMP"
     };
 
     // The card's photo: the own photo, else the collection photo, else the default picture.
+    // Without photos (no picture folder) every card shows the default.
     static QString photoFile(const PrintRecord& record, const PhotoFolders& folders);
 
     static ReportDocument recipeCards(const QList<PrintRecord>& records, const PrintSettings& settings,

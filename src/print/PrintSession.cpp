@@ -1,8 +1,12 @@
 #include "print/PrintSession.h"
 
+#include "common/AppState.h"
+#include "common/DataTables.h"
 #include "common/ListCollation.h"
 
 #include <algorithm>
+
+PrintSession::PrintSession(AppState& state, DataTables& tables) : m_state(state), m_tables(tables) {}
 
 void PrintSession::startSingleDrink(const ListEntry& drink) {
     m_mode = Mode::SingleDrink;
@@ -44,13 +48,33 @@ int PrintSession::remove(int row) {
     return qMax(0, row - 1);
 }
 
-bool PrintSession::setPage(int page) {
+Result PrintSession::setPage(int page, int lines) {
     if (page == LayoutPage && m_mode == Mode::SeveralDrinks && m_chosen.isEmpty())
-        return false;
+        return Result::refused(Notice::hint(noDrinksMessage(), lines));
     if (page == ChoicePage && !choicePageEnabled())
-        return false;
+        return Result::refused(Notice::hint(noDrinksMessage(), lines));
     m_page = page;
-    return true;
+    return Result::ok();
+}
+
+Result PrintSession::mayOutput() const {
+    return m_state.startedFromCd ? Result::refused(Notice::readOnly()) : Result::ok();
+}
+
+QList<PrintRecord> PrintSession::fillPrintTable(PrintTable::Progress* progress) {
+    const PrintRecordBuilder::Sources sources{m_tables.ApolloRezepte, m_tables.ApolloZutaten,
+                                              m_tables.ApolloDeko, m_state.categoryList, m_state.tasteList};
+    PrintTable::fill(m_tables.ApolloHilf, m_state.folders.dataFolder, sources, chosenRecNos(), settings,
+                     progress);
+    return PrintTable::readAll(m_tables.ApolloEnv, m_state.folders.dataFolder);
+}
+
+// Without the photo collection the cards show the default picture.
+PrintReports::PhotoFolders PrintSession::photoFolders() const {
+    const StartupFolders& f = m_state.folders;
+    if (m_state.photosUnavailable)
+        return {QString(), QString(), f.dataFolder};
+    return {f.picturesFolder, f.ownPhotosFolder, f.dataFolder};
 }
 
 QString PrintSession::okCaption() const {

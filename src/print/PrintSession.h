@@ -1,10 +1,16 @@
 #pragma once
 
 #include "common/ListEntry.h"
+#include "common/Result.h"
 #include "print/PrintFonts.h"
+#include "print/PrintReports.h"
 #include "print/PrintSettings.h"
+#include "print/PrintTable.h"
 
 #include <QList>
+
+struct AppState;
+class DataTables;
 
 // The print dialog's state and rules, without a window: which drinks are printed (in order, the
 // same drink possibly more than once), from which candidates they are picked, the page shown, and
@@ -16,8 +22,12 @@ public:
 
     static QString noDrinksMessage() { return QStringLiteral("Sie haben noch keine Getränke ausgewählt."); }
 
+    PrintSession(AppState& state, DataTables& tables);
+
     PrintSettings settings;
     PrintFonts fonts;
+    // The main list's count text, shown under the drinks to choose from.
+    QString countText;
 
     // "&Aktuelles Getränk": the drink alone, as a recipe card, on the second page.
     void startSingleDrink(const ListEntry& drink);
@@ -40,8 +50,9 @@ public:
     void chooseAll() { m_chosen = m_candidates; }
 
     int page() const { return m_page; }
-    // Leaving the first page needs a chosen drink; false (the page stays) otherwise.
-    bool setPage(int page);
+    // Leaving the first page needs a chosen drink; refused (the page stays) otherwise, with a
+    // notice of the given number of lines (a page tab: one, "&Weiter": two).
+    Result setPage(int page, int lines = 1);
     bool choicePageEnabled() const { return m_mode == Mode::SeveralDrinks; }
     QString okCaption() const;
     // "&Vorschau" and "&Textdatei" belong to the second page.
@@ -51,7 +62,17 @@ public:
     bool cardControlsEnabled() const { return !settings.listLayout(); }
     bool listControlsEnabled() const { return settings.listLayout(); }
 
+    // Printing, the preview and the text export write the print table: refused while read-only.
+    Result mayOutput() const;
+    // `FillPrintTable` for the chosen drinks and the settings; returns what the table holds.
+    // Throws StoreError.
+    QList<PrintRecord> fillPrintTable(PrintTable::Progress* progress);
+    // Where the recipe cards find their photos.
+    PrintReports::PhotoFolders photoFolders() const;
+
 private:
+    AppState& m_state;
+    DataTables& m_tables;
     Mode m_mode = Mode::SingleDrink;
     QList<ListEntry> m_candidates;
     QList<ListEntry> m_chosen;

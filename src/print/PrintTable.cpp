@@ -4,6 +4,7 @@
 #include "store/TTable.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -59,6 +60,10 @@ void PrintTable::fill(TApollo& printTable, const QString& folder, const PrintRec
     table.setDatabaseName(folder);
     table.setTableName(fileName());
     table.setReadOnly(false);
+    // An installation made before the print table shipped has none; its content is scratch, so a
+    // fresh one is as good as the shipped one.
+    if (!QFileInfo::exists(table.filePath()))
+        create(folder);
     table.Open();
     printTable.Zap();
     // The table is refilled as a whole before every use: its records and memo texts are written in

@@ -9,8 +9,8 @@ class TApollo;
 class TApolloEnv;
 
 // The print table "V98_D.DBF": filled from the chosen recipes just before every printout, preview
-// and text export, which then only read it. It belongs to the installed data; the program empties
-// and refills it and never creates it (the data build does).
+// and text export, which then only read it. It belongs to the installed data (the data build
+// writes it empty); the program empties and refills it, and makes it only where it is missing.
 class PrintTable {
 public:
     // The wait window while the table is filled; shown only for more than ten drinks.

@@ -1,4 +1,5 @@
 #include "PrintFixture.h"
+#include "TestFiles.h"
 #include "VeltaTest.h"
 #include "store/StoreError.h"
 
@@ -256,11 +257,19 @@ private slots:
     void fillFailureHidesTheWaitWindow() {
         PrintFixture f;
         const int rec = f.addRecipe({u"X"_s});
-        QFile::remove(QDir(f.folder()).filePath(PrintTable::fileName()));
+        QVERIFY(TestFiles::writeAll(QDir(f.folder()).filePath(PrintTable::fileName()), "kaputt"));
         RecordingProgress progress;
         QVERIFY_THROWS_EXCEPTION(StoreError, f.fill(QList<int>(12, rec), PrintSettings(), &progress));
         QCOMPARE(progress.calls.last(), u"hide"_s);
         QVERIFY(!f.printTableOpen());
+    }
+
+    // An installation from before the print table shipped gets a fresh one.
+    void missingTableIsMadeAfresh() {
+        PrintFixture f;
+        const int rec = f.addRecipe({u"Neu"_s});
+        QVERIFY(QFile::remove(QDir(f.folder()).filePath(PrintTable::fileName())));
+        QCOMPARE(f.fill({rec}, PrintSettings()).value(0).name, u"Neu"_s);
     }
 
     void createdTableIsEmptyHelperTable() {
