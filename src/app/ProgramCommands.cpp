@@ -10,6 +10,7 @@
 #include "calc/MengeCommand.h"
 #include "calc/PromilleCommand.h"
 #include "maint/RecipeCommands.h"
+#include "print/PrintCommand.h"
 #include "search/SearchCommand.h"
 #include "ui/HelpWindow.h"
 
@@ -30,4 +31,6 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("Promille"), [&dialogs] { dialogs.get<PromilleCommand>().run(); });
     t.add(QStringLiteral("Einkauf"), [&dialogs] { dialogs.get<ShoppingCommand>().run(); });
     t.add(QStringLiteral("Assistent"), [&dialogs] { dialogs.get<CocktailCommand>().run(); });
+    t.add(QStringLiteral("DruckenAktuell"), [&dialogs] { dialogs.get<PrintCommand>().runCurrentDrink(); });
+    t.add(QStringLiteral("DruckenMehrere"), [&dialogs] { dialogs.get<PrintCommand>().runSeveralDrinks(); });
 }

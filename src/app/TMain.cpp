@@ -245,6 +245,18 @@ int TMain::CurrentRecNo() const {
     return browser->browser().shown().CurrentRecNo();
 }
 
+QList<ListEntry> TMain::ListedRecipes() const {
+    return HauptListBox->entries();
+}
+
+int TMain::SelectedRow() const {
+    return HauptListBox->currentRow();
+}
+
+QString TMain::CountText() const {
+    return AnzLabel->text();
+}
+
 void TMain::ReloadCurrent() {
     browser->reloadCurrent();
 }

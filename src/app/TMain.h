@@ -64,6 +64,9 @@ public:
     void ShowFirst() override;
     void ClearQuickSearch() override;
     int CurrentRecNo() const override;
+    QList<ListEntry> ListedRecipes() const override;
+    int SelectedRow() const override;
+    QString CountText() const override;
     void ReloadCurrent() override;
     void RecipeSaved(bool isNew, const QString& name) override;
     void RunCommand(const QString& command) override;

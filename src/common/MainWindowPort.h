@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/ListEntry.h"
+
+#include <QList>
 #include <QString>
 
 // What the feature windows may ask of the main window, without knowing it: refill the list,
@@ -22,6 +25,11 @@ public:
     virtual void setCancelSearchEnabled(bool enabled) = 0;
     // The record number of the shown recipe; 0 when the list is empty.
     virtual int CurrentRecNo() const = 0;
+    // The recipe list as shown: its entries with their record numbers, the selected row (-1 when
+    // none) and the count text under it.
+    virtual QList<ListEntry> ListedRecipes() const = 0;
+    virtual int SelectedRow() const = 0;
+    virtual QString CountText() const = 0;
     // Reloads and redraws the shown recipe after its record changed.
     virtual void ReloadCurrent() = 0;
     // Rebuilds the shared copy of one kind of choices (ChoiceLists::Kind).

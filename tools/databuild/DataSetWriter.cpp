@@ -1,5 +1,6 @@
 #include "DataSetWriter.h"
 
+#include "print/PrintTable.h"
 #include "store/AlcoholValue.h"
 #include "store/IngredientSlots.h"
 #include "store/ListsFile.h"
@@ -38,6 +39,7 @@ void DataSetWriter::write(const DataSet& set, const QString& folder, TApolloEnv&
     writeEntries(set.decorations, folder, QStringLiteral("DE"), env);
     writeEntries(set.lexicon, folder, QStringLiteral("BA"), env);
     writeRecipes(set, folder, env);
+    PrintTable::create(folder); // empty: the program refills it before every printout
     if (!ListsFile::save(QDir(folder).filePath(QStringLiteral("VE.DAT")), set.categories, set.tastes))
         throw StoreError(QStringLiteral("VE.DAT kann nicht geschrieben werden"));
 }

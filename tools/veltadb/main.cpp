@@ -1,12 +1,13 @@
-// veltadb: inspect, dump, query and check the program's tables, mark recipes and run saved
-// searches from the command line, with the program's own code.
+// veltadb: the program's data operations from the command line, with the program's own code:
+// inspect, dump, query and check tables, mark recipes, run saved searches, edit recipes and lists,
+// the shopping analysis and the print outputs.
 #include "IngredientVerbs.h"
 #include "ListVerbs.h"
+#include "PrintVerbs.h"
 #include "RecipeVerbs.h"
 #include "SearchVerb.h"
-#include "browser/RecipeMarks.h"
-// veltadb: inspect, dump, query and check the program's tables from the command line.
 #include "assistants/ShoppingSession.h"
+#include "browser/RecipeMarks.h"
 #include "common/HomeBarTable.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
@@ -14,9 +15,12 @@
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
 
+#include "ui/ProgramFonts.h"
 #include <QCoreApplication>
 #include <QDir>
+
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 
 namespace {
@@ -41,7 +45,15 @@ int usage() {
              "  veltadb unmark DATEI         alle Markierungen aufheben\n"
              "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n"
              "  veltadb einkauf ORDNER BAR  Einkaufstipps für Hausbar 1, 2 oder 3\n"
+             "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [SATZ ...]\n"
+             "                              Rezepte als Textdatei\n"
+             "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [SATZ ...]\n"
+             "                              Rezeptkarten oder Barkarte als PDF\n"
           << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
+    "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [SATZ ...]\n"
+    "                              Rezepte als Textdatei\n"
+    "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [SATZ ...]\n"
+    "                              Rezeptkarten oder Barkarte als PDF\n";
     return 2;
 }
 
@@ -174,11 +186,21 @@ int einkauf(const QString& folder, const QString& barText) {
     for (const QString& line : session.resultLines())
         out() << line << '\n';
     return 0;
-}
+    // Printing lays out text with the fonts of the platform, which needs the (windowless) GUI.
+    int runPrintVerb(int argc, char* argv[]) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+        QGuiApplication app(argc, argv);
+        ProgramFonts::registerFonts();
+        const QStringList args = QCoreApplication::arguments();
+        return PrintVerbs::run(args.at(1), args.mid(2));
+    }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc >= 2 && PrintVerbs::handles(QString::fromLocal8Bit(argv[1])))
+        return argc >= 4 ? runPrintVerb(argc, argv) : usage();
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 3)

@@ -1,0 +1,134 @@
+#include "print/PrintOutput.h"
+
+#include "print/PrintReports.h"
+#include "print/PrintSession.h"
+#include "print/PrinterSetup.h"
+#include "print/QtReportMeasurer.h"
+#include "print/ReportPainter.h"
+#include "print/TextExport.h"
+#include "print/TfrmPreview.h"
+#include "ui/Meldungsfenster.h"
+#include "ui/TWartenDialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPageLayout>
+
+#include <utility>
+
+namespace {
+
+PrintOutput::FileAsker& fileAsker() {
+    static PrintOutput::FileAsker asker;
+    return asker;
+}
+
+QString askForFile(QWidget* parent) {
+    if (fileAsker())
+        return fileAsker()(parent);
+    QFileDialog dialog(parent, QStringLiteral("Textdatei speichern"), TextExport::proposedName(),
+                       TextExport::filter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(TextExport::defaultSuffix());
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().first()
+               : QString();
+}
+
+// The wait window while the print table is filled, updated every step items.
+class WaitProgress : public PrintTable::Progress {
+public:
+    explicit WaitProgress(TWartenDialog& wait) : m_wait(wait) {}
+    void show(int maximum, const QString& text) override { m_wait.ShowWaitWindow(maximum, text); }
+    void set(int value) override {
+        if (value % m_wait.step() == 0)
+            m_wait.setProgress(value);
+    }
+    void hide() override { m_wait.HideWaitWindow(); }
+
+private:
+    TWartenDialog& m_wait;
+};
+
+} // namespace
+
+PrintOutput::PrintOutput(UiContext context, PrintSession& session, QWidget* parent)
+    : m_context(context), m_session(session), m_parent(parent) {}
+
+PrintOutput::~PrintOutput() {
+    delete m_wait.data();
+}
+
+TWartenDialog& PrintOutput::waitWindow() {
+    if (!m_wait)
+        m_wait = new TWartenDialog(m_context, m_parent);
+    return *m_wait;
+}
+
+PrintOutput::FileAsker PrintOutput::setFileAsker(FileAsker asker) {
+    return std::exchange(fileAsker(), std::move(asker));
+}
+
+QPrinter& PrintOutput::printer(PrintSettings::Layout layout) {
+    return layout == PrintSettings::Layout::RecipeCard ? m_cardPrinter : m_listPrinter;
+}
+
+void PrintOutput::setUpPrinter() {
+    PrintSettings& s = m_session.settings;
+    QPrinter& p = printer(s.layout);
+    p.setPageLayout(ReportPainter::pageLayout(PageSetup::from(s)));
+    if (!PrinterSetup::run(p, m_parent))
+        return;
+    const QPageLayout chosen = p.pageLayout();
+    if (chosen.pageSize().id() == QPageSize::A4)
+        s.paper = PrintSettings::Paper::A4;
+    else if (chosen.pageSize().id() == QPageSize::A5)
+        s.paper = PrintSettings::Paper::A5;
+    s.orientation = chosen.orientation() == QPageLayout::Landscape ? PrintSettings::Orientation::Landscape
+                                                                   : PrintSettings::Orientation::Portrait;
+}
+
+std::unique_ptr<ReportPainter> PrintOutput::prepare() {
+    WaitProgress progress(waitWindow());
+    const QList<PrintRecord> records = m_session.fillPrintTable(&progress);
+    const QtReportMeasurer measurer;
+    return std::make_unique<ReportPainter>(PrintReports::build(records, m_session.settings, m_session.fonts,
+                                                               measurer, m_session.photoFolders()));
+}
+
+PrintOutput::Outcome PrintOutput::print(bool preview) {
+    QPrinter& p = printer(m_session.settings.layout);
+    const std::unique_ptr<ReportPainter> report = prepare();
+    if (preview) {
+        TfrmPreview window(m_context, *report, p, m_parent);
+        window.exec();
+        return window.printedFromPreview() ? Outcome::PrintedFromPreview : Outcome::Previewed;
+    }
+    if (!PrinterSetup::ready(p, m_parent))
+        return Outcome::Nothing;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool printed = report->print(p);
+    QApplication::restoreOverrideCursor();
+    if (!printed) {
+        Meldungsfenster::show(
+            Notice::error(QStringLiteral("Der Drucker konnte nicht angesprochen werden."), 1));
+        return Outcome::Nothing;
+    }
+    return Outcome::Printed;
+}
+
+bool PrintOutput::exportText() {
+    const QString path = askForFile(m_parent);
+    if (path.trimmed().isEmpty())
+        return false;
+    if (m_parent)
+        m_parent->repaint();
+    WaitProgress progress(waitWindow());
+    if (!TextExport::write(path, m_session.fillPrintTable(&progress))) {
+        Meldungsfenster::show(
+            Notice::error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(path), 2));
+        return false;
+    }
+    Meldungsfenster::show(Notice::hint(TextExport::doneMessage(path), 3));
+    return true;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "print/PrintSettings.h"
+#include "ui/UiContext.h"
+
+#include <QPointer>
+#include <QPrinter>
+
+#include <functional>
+#include <memory>
+
+class PrintSession;
+class QWidget;
+class ReportPainter;
+class TWartenDialog;
+
+// The three outputs of the print dialog: `PrintRecipeCards` and `PrintDrinkList` (printed, or
+// shown in the preview), and `ExportTextFile`. Each fills the print table first (with the wait
+// window for many drinks) and lays the report out with the print fonts. Every report keeps its
+// own printer set-up for the run.
+class PrintOutput {
+public:
+    enum class Outcome { Nothing, Printed, Previewed, PrintedFromPreview };
+    // Asks for the text file's name; empty when the user cancelled. Tests put their own in.
+    using FileAsker = std::function<QString(QWidget* parent)>;
+
+    PrintOutput(UiContext context, PrintSession& session, QWidget* parent);
+    ~PrintOutput();
+
+    void setParent(QWidget* parent) { m_parent = parent; }
+    QPrinter& printer(PrintSettings::Layout layout);
+    // " &Einrichten": the printer set-up of the chosen layout's report; the paper and orientation
+    // chosen there become the dialog's when they are ones it offers.
+    void setUpPrinter();
+    // Prints the chosen layout, or shows it in the preview window until that closes.
+    Outcome print(bool preview);
+    // "&Textdatei": asks for the file, fills the table and writes it; false when nothing was written.
+    bool exportText();
+
+    static FileAsker setFileAsker(FileAsker asker);
+
+private:
+    std::unique_ptr<ReportPainter> prepare();
+
+    UiContext m_context;
+    PrintSession& m_session;
+    QWidget* m_parent;
+    QPrinter m_cardPrinter;
+    QPrinter m_listPrinter;
+    TWartenDialog& waitWindow();
+
+    // Owned by the parent window when there is one; deleted here otherwise or when still alive.
+    QPointer<TWartenDialog> m_wait;
+};

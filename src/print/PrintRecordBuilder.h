@@ -1,0 +1,47 @@
+#pragma once
+
+#include "print/PrintRecord.h"
+#include "print/PrintSettings.h"
+
+#include <QStringList>
+
+class TApollo;
+
+// The print table record of one recipe for the chosen layout.
+class PrintRecordBuilder {
+public:
+    struct Sources {
+        TApollo& recipes;     // positioned on the recipe
+        TApollo& ingredients; // found by number
+        TApollo& decorations;
+        const QStringList& categories;
+        const QStringList& tastes;
+    };
+    static constexpr int kIngredientNameLength = 30;
+    static constexpr int kSummaryNames = 5;
+    static constexpr int kNoAmount = 3;
+
+    static PrintRecord build(const Sources& sources, const PrintSettings& settings);
+
+    // Units by `KENNUNG`: 0 "cl", 1 "g", 2 "St", 4 "dash"; none for 3 and unknown kinds.
+    static QString unitName(int kind);
+    // The amount and a blank (unless 0 or without unit), the unit and two blanks (unless none),
+    // then the name.
+    static QString ingredientLine(int amount, int kind, const QString& name);
+    // The list's two summary lines from up to five names: three on the first line, with "die
+    // ersten fünf" the fourth and fifth on the second.
+    static void summaryLines(const QStringList& names, PrintSettings::Ingredients choice, QString* line1,
+                             QString* line2);
+    // The memo text for the layout; `hasRemark` tells whether the recipe has a remark.
+    static QString memoText(const QString& memo, PrintSettings::Layout layout, bool* hasRemark);
+
+private:
+    struct Ingredient {
+        QString name;
+        int kind = kNoAmount;
+        bool unprinted = false;
+    };
+    static Ingredient lookUp(TApollo& ingredients, int number);
+    static void addCardFacts(const Sources& s, PrintRecord& r);
+    static void addIngredients(const Sources& s, const PrintSettings& settings, PrintRecord& r);
+};

@@ -1,0 +1,22 @@
+#include "print/PrintSettings.h"
+
+QStringList PrintSettings::separatorNames() {
+    return {QStringLiteral("Kein Trennzeichen"), QStringLiteral("Linie"),       QStringLiteral("drei Rauten"),
+            QStringLiteral("ein Stern"),         QStringLiteral("Steuerruder"), QStringLiteral("Ornament")};
+}
+
+QStringList PrintSettings::alignmentNames() {
+    return {QStringLiteral("Zentriert"), QStringLiteral("Linksbündig"), QStringLiteral("Rechtsbündig")};
+}
+
+QStringList PrintSettings::ingredientNames() {
+    return {QStringLiteral("keine"), QStringLiteral("die ersten drei"), QStringLiteral("die ersten fünf")};
+}
+
+QStringList PrintSettings::paperNames() {
+    return {QStringLiteral("DIN A4"), QStringLiteral("DIN A5")};
+}
+
+QStringList PrintSettings::orientationNames() {
+    return {QStringLiteral("Hochformat"), QStringLiteral("Querformat")};
+}

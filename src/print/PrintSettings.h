@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How the chosen drinks are printed: the settings of the print dialog's second page, starting with
+// the dialog's defaults. They persist for the whole run.
+struct PrintSettings {
+    enum class Layout { RecipeCard, DrinkList };
+    enum class Separator { None, Line, Diamonds, Star, Helm, Ornament };
+    enum class Alignment { Centred, Left, Right };
+    enum class Ingredients { None, FirstThree, FirstFive };
+    enum class Paper { A4, A5 };
+    enum class Orientation { Portrait, Landscape };
+
+    static constexpr int kHeaderLength = 80;
+
+    Layout layout = Layout::RecipeCard;
+    // Drink list layout.
+    QString header = QStringLiteral("Velta Cocktails 98");
+    Separator separator = Separator::None;
+    Alignment alignment = Alignment::Centred;
+    Ingredients ingredients = Ingredients::FirstFive;
+    bool remarks = false;
+    bool numbered = true;
+    // Recipe card layout.
+    bool fullWidth = true;
+    bool instructions = true;
+    bool picture = true;
+    bool info = true;
+    // Both layouts.
+    Paper paper = Paper::A4;
+    Orientation orientation = Orientation::Portrait;
+
+    bool listLayout() const { return layout == Layout::DrinkList; }
+    // Whether the memo of the print table is filled: the remark of the list, the card's instructions.
+    bool writesMemo() const { return listLayout() ? remarks : instructions; }
+    // The list layout without ingredients skips them, and the total with them.
+    bool writesIngredients() const { return !(listLayout() && ingredients == Ingredients::None); }
+
+    // The entries of the dialog's choice boxes, in the order of the enumerations.
+    static QStringList separatorNames();
+    static QStringList alignmentNames();
+    static QStringList ingredientNames();
+    static QStringList paperNames();
+    static QStringList orientationNames();
+};

@@ -1,0 +1,173 @@
+#include "print/ReportPainter.h"
+
+#include "print/QtReportMeasurer.h"
+
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextLayout>
+
+namespace {
+
+constexpr double kUnits = QtReportMeasurer::kUnitsPerMm;
+
+QRectF units(const QRectF& mm) {
+    return QRectF(mm.x() * kUnits, mm.y() * kUnits, mm.width() * kUnits, mm.height() * kUnits);
+}
+
+QString lineBreaks(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// Word-wrapped text, line by line, as far as whole lines fit: a text too long for its box ends
+// with its last complete line instead of a line cut in half.
+void drawWrapped(QPainter& painter, const QRectF& r, const QString& text, const QFont& font,
+                 Qt::Alignment a) {
+    QTextOption option(a & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WordWrap);
+    double y = 0;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QList<QTextLine> lines;
+        bool full = false;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(r.width());
+            if (y + line.height() > r.height() * 1.0001) {
+                full = true;
+                break;
+            }
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+            lines.append(line);
+        }
+        layout.endLayout();
+        for (const QTextLine& line : lines)
+            line.draw(&painter, r.topLeft());
+        if (full)
+            return;
+    }
+}
+
+} // namespace
+
+ReportPainter::ReportPainter(const ReportDocument& document)
+    : m_doc(document), m_pages(document.paginate()) {}
+
+QPageLayout ReportPainter::pageLayout(const PageSetup& page) {
+    const QPageSize size(page.paper == PrintSettings::Paper::A4 ? QPageSize::A4 : QPageSize::A5);
+    const double m = PageSetup::kMargin;
+    return QPageLayout(size, page.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+}
+
+bool ReportPainter::print(QPagedPaintDevice& device) {
+    device.setPageLayout(pageLayout(m_doc.page));
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double scale = device.logicalDpiX() / 25.4 / kUnits;
+    for (int i = 0; i < pageCount(); ++i) {
+        if (i > 0)
+            device.newPage();
+        painter.save();
+        painter.scale(scale, device.logicalDpiY() / 25.4 / kUnits);
+        paintPage(painter, i);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+bool ReportPainter::writePdf(const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Velta Cocktails 98"));
+        writer.setTitle(m_doc.details.isEmpty() ? QString() : QStringLiteral("Velta Cocktails 98"));
+        painted = print(writer);
+    }
+    if (!painted) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QImage ReportPainter::renderPage(int index, double dotsPerMm) {
+    const QSizeF sheet = m_doc.page.pageSize();
+    QImage image(qRound(sheet.width() * dotsPerMm), qRound(sheet.height() * dotsPerMm), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dotsPerMm * 1000));
+    image.setDotsPerMeterY(qRound(dotsPerMm * 1000));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
+    painter.scale(dotsPerMm / kUnits, dotsPerMm / kUnits);
+    painter.translate(PageSetup::kMargin * kUnits, PageSetup::kMargin * kUnits);
+    paintPage(painter, index);
+    return image;
+}
+
+void ReportPainter::paintPage(QPainter& painter, int index) {
+    if (index < 0 || index >= pageCount())
+        return;
+    // Nothing is drawn outside the content area: a band taller than a page is cut at its bottom.
+    painter.setClipRect(units(QRectF(0, 0, m_doc.page.contentWidth(), m_doc.page.contentHeight())));
+    if (m_doc.header.height > 0)
+        paintBand(painter, m_doc.header, 0);
+    for (const ReportDocument::Placement& p : m_pages.at(index))
+        paintBand(painter, m_doc.details.at(p.band), p.top);
+    painter.setClipping(false);
+}
+
+void ReportPainter::paintBand(QPainter& painter, const ReportBand& band, double top) {
+    painter.save();
+    painter.translate(0, top * kUnits);
+    for (const ReportItem& item : band.items)
+        paintItem(painter, item);
+    painter.restore();
+}
+
+void ReportPainter::paintItem(QPainter& painter, const ReportItem& item) {
+    const QRectF r = units(item.rect);
+    switch (item.kind) {
+    case ReportItem::Kind::Picture:
+        if (!picture(item.text).isNull())
+            painter.drawImage(r, picture(item.text));
+        return;
+    case ReportItem::Kind::DottedLine: {
+        QPen pen(Qt::black, 0.25 * kUnits, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawLine(r.topLeft(), r.topRight());
+        return;
+    }
+    case ReportItem::Kind::Text:
+        break;
+    }
+    painter.save();
+    painter.setClipRect(r, Qt::IntersectClip);
+    painter.setPen(Qt::black);
+    const QFont font = QtReportMeasurer::fontFor(item.font);
+    const QString text = QtReportMeasurer::shownText(item.font, lineBreaks(item.text));
+    if (item.wrap) {
+        drawWrapped(painter, r, text, font, item.alignment);
+    } else {
+        painter.setFont(font);
+        painter.drawText(r, int(item.alignment) | int(Qt::TextSingleLine), text);
+    }
+    painter.restore();
+}
+
+const QImage& ReportPainter::picture(const QString& path) {
+    auto it = m_pictures.find(path);
+    if (it == m_pictures.end())
+        it = m_pictures.insert(path, path.isEmpty() ? QImage() : QImage(path));
+    return *it;
+}

@@ -1,0 +1,381 @@
+#include "MessageBoxAnswerer.h"
+#include "StartupFixture.h"
+#include "TempDataFolder.h"
+#include "TestFiles.h"
+#include "VeltaGuiTest.h"
+#include "app/CommandTable.h"
+#include "app/DialogHost.h"
+#include "app/ProgramWindows.h"
+#include "print/PrintCommand.h"
+#include "print/PrinterSetup.h"
+#include "print/ReportPageView.h"
+#include "print/TfrmPreview.h"
+#include "store/Cp1252.h"
+#include "ui/EntryList.h"
+#include "ui/TSchriftdialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs `act` on the modal window of type T as soon as it is open (it opens after the click that
+// is sent next); gives up after a few seconds so that a missing window fails instead of hanging.
+template <class T> void whenOpen(const std::function<void(T*)>& act, int tries = 250) {
+    QTimer::singleShot(20, [act, tries] {
+        if (T* window = qobject_cast<T*>(QApplication::activeModalWidget()))
+            act(window);
+        else if (tries > 0)
+            whenOpen<T>(act, tries - 1);
+    });
+}
+
+int pdfPages(const QString& path) {
+    return int(TestFiles::readAll(path).count("/Type /Page\n"));
+}
+
+void clickRow(EntryList* list, int row, Qt::KeyboardModifiers modifiers = {}) {
+    const QRect r = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, r.center());
+}
+
+} // namespace
+
+// The print dialog as the user meets it: opened through the main window's commands on the shipped
+// data, driven by clicks, printing into PDF files instead of a printer.
+class TestPrintDialog : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_dir;
+    std::unique_ptr<ProgramWindows> m_w;
+    std::unique_ptr<MessageBoxAnswerer> m_quiet; // no message box ever blocks
+    QTemporaryDir m_out;
+    PrinterSetup::Hook m_previousSetup;
+    PrintOutput::FileAsker m_previousAsker;
+    int m_setups = 0;
+
+    TDruckdialog& dialog() { return m_w->main.dialogs().get<PrintCommand>().dialog; }
+    PrintSession& session() { return m_w->main.dialogs().get<PrintCommand>().session; }
+    QString pdf() const { return m_out.filePath(u"druck.pdf"_s); }
+
+    // Runs the command; `act` drives the open dialog and must close it.
+    void runWithDialog(const QString& command, const std::function<void(TDruckdialog&)>& act) {
+        TDruckdialog& d = dialog();
+        QTimer::singleShot(0, &d, [&d, act] { act(d); });
+        m_w->main.commands->run(command);
+    }
+
+private slots:
+    void initTestCase() {
+        // The set-up "chooses" a PDF file, as a user without a printer would.
+        m_previousSetup = PrinterSetup::setHook([this](QPrinter& printer) {
+            ++m_setups;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf());
+            return true;
+        });
+        m_previousAsker =
+            PrintOutput::setFileAsker([this](QWidget*) { return m_out.filePath(u"Velta98.txt"_s); });
+    }
+    void cleanupTestCase() {
+        PrinterSetup::setHook(m_previousSetup);
+        PrintOutput::setFileAsker(m_previousAsker);
+    }
+    void init() {
+        m_quiet = std::make_unique<MessageBoxAnswerer>();
+        m_dir = std::make_unique<TempDataFolder>();
+        QVERIFY(StartupFixture::make(m_dir->path()));
+        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
+        QVERIFY(m_w->main.create());
+        m_w->state.startedFromCd = false;
+        m_w->main.show();
+        QFile::remove(pdf());
+        QFile::remove(m_out.filePath(u"Velta98.txt"_s));
+        m_setups = 0;
+    }
+    void cleanup() {
+        if (m_w)
+            m_w->main.close();
+        m_w.reset();
+        QVERIFY2(m_quiet->shown().isEmpty(), qPrintable(m_quiet->lastText()));
+        m_quiet.reset();
+    }
+
+    void currentDrinkOpensTheLayoutPageWithTheDefaults() {
+        const QString selected = m_w->main.HauptListBox->currentText();
+        int page = -1;
+        bool choiceEnabled = true;
+        QString ok;
+        bool previewVisible = false;
+        QStringList chosen;
+        QList<bool> enabled;
+        QStringList shown;
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            page = d.DasControl->currentIndex();
+            choiceEnabled = d.DasControl->isTabEnabled(0);
+            ok = d.OkButton->text();
+            previewVisible = d.PrevButton->isVisible() && d.Exportbutton->isVisible();
+            for (const ListEntry& e : d.DruckListbox->entries())
+                chosen << e.text;
+            enabled = {d.lay1->isChecked(),       d.InfoCheck->isEnabled(), d.BildCheck->isEnabled(),
+                       d.HeaderEdit->isEnabled(), d.ZutCombo->isEnabled(),  d.NumCheck->isEnabled(),
+                       d.PapCombo->isEnabled()};
+            shown = {d.HeaderEdit->text(),
+                     d.Trennedit->currentText(),
+                     d.AusrichtungCombo->currentText(),
+                     d.ZutCombo->currentText(),
+                     d.PapCombo->currentText(),
+                     d.AusCombo->currentText(),
+                     d.BemCheck->isChecked() ? u"Bem"_s : u"-"_s,
+                     d.NumCheck->isChecked() && d.BreiteCheck->isChecked() && d.AnleitungCheck->isChecked() &&
+                             d.BildCheck->isChecked() && d.InfoCheck->isChecked()
+                         ? u"an"_s
+                         : u"aus"_s};
+            QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
+        });
+        QCOMPARE(page, 1);
+        QVERIFY(!choiceEnabled);
+        QCOMPARE(ok, u"&Drucken"_s);
+        QVERIFY(previewVisible);
+        QCOMPARE(chosen, QStringList{selected});
+        QCOMPARE(enabled, (QList<bool>{true, true, true, false, false, false, true}));
+        QCOMPARE(shown, strings({"Velta Cocktails 98", "Kein Trennzeichen", "Zentriert", "die ersten fünf",
+                                 "DIN A4", "Hochformat", "-", "an"}));
+    }
+
+    void severalDrinksArePickedFromTheList() {
+        MessageBoxAnswerer answers;
+        QString okBefore;
+        bool previewBefore = true;
+        int pageAfterRefusal = -1;
+        QStringList picked;
+        int afterRemove = -1;
+        int all = -1;
+        QString okAfter;
+        QList<bool> listLayout;
+        runWithDialog(u"DruckenMehrere"_s, [&](TDruckdialog& d) {
+            okBefore = d.OkButton->text();
+            previewBefore = d.PrevButton->isVisible();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+            pageAfterRefusal = d.DasControl->currentIndex();
+            clickRow(d.WasListBox, 0);
+            clickRow(d.WasListBox, 2, Qt::ControlModifier);
+            QTest::mouseClick(d.Hinzubutton, Qt::LeftButton);
+            const QPoint first = d.WasListBox->visualRect(d.WasListBox->model()->index(0, 0)).center();
+            QTest::mousePress(d.WasListBox->viewport(), Qt::LeftButton, {}, first);
+            QTest::mouseRelease(d.WasListBox->viewport(), Qt::LeftButton, {}, first);
+            QTest::mouseDClick(d.WasListBox->viewport(), Qt::LeftButton, {}, first);
+            for (const ListEntry& e : d.DruckListbox->entries())
+                picked << e.text;
+            clickRow(d.DruckListbox, 1);
+            QTest::mouseClick(d.entbutton, Qt::LeftButton);
+            afterRemove = d.DruckListbox->count();
+            d.VorgabePopup->actions().at(1)->trigger(); // "&Alle Getränke auswählen"
+            all = d.DruckListbox->count();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+            okAfter = d.OkButton->text() + (d.PrevButton->isVisible() ? u"+"_s : u"-"_s);
+            QTest::mouseClick(d.lay2, Qt::LeftButton);
+            listLayout = {d.HeaderEdit->isEnabled(), d.NumCheck->isEnabled(), d.InfoCheck->isEnabled(),
+                          d.BreiteCheck->isEnabled()};
+            QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
+        });
+        QCOMPARE(okBefore, u"&Weiter"_s);
+        QVERIFY(!previewBefore);
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().text, PrintSession::noDrinksMessage());
+        QCOMPARE(answers.shown().first().lines, 2);
+        QCOMPARE(pageAfterRefusal, 0);
+        const QList<ListEntry>& candidates = session().candidates();
+        QCOMPARE(picked, (QStringList{candidates.at(0).text, candidates.at(2).text, candidates.at(0).text}));
+        QCOMPARE(afterRemove, 2);
+        QCOMPARE(all, m_w->main.HauptListBox->count());
+        QCOMPARE(okAfter, u"&Drucken+"_s);
+        QCOMPARE(listLayout, (QList<bool>{true, true, false, false}));
+        // The layout stays for the next showing.
+        QCOMPARE(session().settings.layout, PrintSettings::Layout::DrinkList);
+    }
+
+    void printingWritesTheCardAndClosesTheDialog() {
+        bool visibleAfter = true;
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+            visibleAfter = d.isVisible();
+            if (visibleAfter)
+                d.reject();
+        });
+        QVERIFY(!visibleAfter);
+        QCOMPARE(m_setups, 1); // no printer yet: the set-up was offered first
+        QCOMPARE(pdfPages(pdf()), 1);
+    }
+
+    void previewTurnsPagesAndPrints() {
+        QStringList labels;
+        QString caption;
+        bool previewOpenWhileShown = false;
+        bool dialogVisibleAfter = true;
+        int pages = 0;
+        runWithDialog(u"DruckenMehrere"_s, [&](TDruckdialog& d) {
+            d.VorgabePopup->actions().at(1)->trigger();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+            QTest::mouseClick(d.lay2, Qt::LeftButton);
+            whenOpen<TfrmPreview>([&](TfrmPreview* p) {
+                caption = p->caption();
+                previewOpenWhileShown = m_w->state.previewOpen;
+                pages = p->findChild<ReportPageView*>() ? 1 : 0;
+                labels << p->LSeite->text();
+                QTest::mouseClick(p->SpeedButton3, Qt::LeftButton);
+                labels << p->LSeite->text();
+                QTest::mouseClick(p->SpeedButton4, Qt::LeftButton);
+                labels << p->LSeite->text();
+                QTest::mouseClick(p->SpeedButton3, Qt::LeftButton);
+                labels << p->LSeite->text();
+                QTest::mouseClick(p->SpeedButton1, Qt::LeftButton);
+                labels << p->LSeite->text();
+                QTest::mouseClick(p->SpeedButton5, Qt::LeftButton);
+                QTest::mouseClick(p->SpeedButton6, Qt::LeftButton);
+                QTest::mouseClick(p->OkButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(d.PrevButton, Qt::LeftButton);
+            dialogVisibleAfter = d.isVisible();
+            if (dialogVisibleAfter)
+                d.reject();
+        });
+        QCOMPARE(caption, u"Druckvorschau"_s);
+        QVERIFY(previewOpenWhileShown);
+        QVERIFY(!m_w->state.previewOpen);
+        QCOMPARE(pages, 1);
+        QCOMPARE(labels.size(), 5);
+        const int count = pdfPages(pdf());
+        QVERIFY2(count >= 2, qPrintable(labels.join(u'|')));
+        const QString last = u"Seite %1 von %1"_s.arg(count);
+        QCOMPARE(labels, (QStringList{u"Seite 1 von %1"_s.arg(count), u"Seite 2 von %1"_s.arg(count), last,
+                                      last, u"Seite 1 von %1"_s.arg(count)}));
+        QVERIFY(!dialogVisibleAfter); // printed from the preview: the dialog closed too
+    }
+
+    void previewCancelKeepsTheDialogOpen() {
+        bool dialogVisibleAfter = false;
+        bool opened = false;
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            whenOpen<TfrmPreview>([&](TfrmPreview* p) {
+                opened = true;
+                QTest::mouseClick(p->CancelButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(d.PrevButton, Qt::LeftButton);
+            dialogVisibleAfter = d.isVisible();
+            d.reject();
+        });
+        QVERIFY(opened);
+        QVERIFY(dialogVisibleAfter);
+        QVERIFY(!QFile::exists(pdf()));
+        QVERIFY(!m_w->state.previewOpen);
+    }
+
+    void textFileIsWrittenAndConfirmed() {
+        MessageBoxAnswerer answers;
+        QString name;
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            name = d.DruckListbox->text(0);
+            QTest::mouseClick(d.Exportbutton, Qt::LeftButton);
+            QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
+        });
+        const QString path = m_out.filePath(u"Velta98.txt"_s);
+        const QByteArray written = TestFiles::readAll(path);
+        QVERIFY(written.startsWith(QByteArray(Cp1252::fromUnicode(name) + "\r\n")));
+        QVERIFY(written.contains("\r\nFoto-Bitmap: "));
+        QCOMPARE(answers.lastText(), path + u"\rwurde angelegt."_s);
+        QCOMPARE(answers.shown().last().lines, 3);
+    }
+
+    void readOnlyRefusesEveryOutput_data() {
+        QTest::addColumn<int>("button");
+        QTest::newRow("Drucken") << 0;
+        QTest::newRow("Vorschau") << 1;
+        QTest::newRow("Textdatei") << 2;
+    }
+    void readOnlyRefusesEveryOutput() {
+        QFETCH(int, button);
+        MessageBoxAnswerer answers;
+        m_w->state.startedFromCd = true;
+        bool visibleAfter = true;
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            QTest::mouseClick(QList<QPushButton*>{d.OkButton, d.PrevButton, d.Exportbutton}.at(button),
+                              Qt::LeftButton);
+            visibleAfter = d.isVisible();
+            if (visibleAfter)
+                d.reject();
+        });
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().text, Notice::readOnly().text);
+        QVERIFY(!visibleAfter);
+        QVERIFY(!QFile::exists(pdf()));
+        QVERIFY(!QFile::exists(m_out.filePath(u"Velta98.txt"_s)));
+    }
+
+    void fontChooserSetsThePrintFont() {
+        QString chooserCaption;
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            whenOpen<TSchriftdialog>([&](TSchriftdialog* chooser) {
+                chooserCaption = chooser->caption();
+                const auto items =
+                    chooser->Schriftnamelist->findItems(u"Liberation Serif"_s, Qt::MatchExactly);
+                if (!items.isEmpty()) {
+                    QListWidget* names = chooser->Schriftnamelist;
+                    QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
+                                      names->visualItemRect(items.first()).center());
+                }
+                chooser->groesseedit->setText(u"12"_s);
+                chooser->accept();
+            });
+            d.SchriftPopup->actions().at(1)->trigger(); // "&Text"
+            QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
+        });
+        QCOMPARE(chooserCaption, u"Schriftart"_s);
+        QCOMPARE(session().fonts.at(PrintFonts::kText).name, u"Liberation Serif"_s);
+        QCOMPARE(session().fonts.at(PrintFonts::kText).size, 12);
+        QCOMPARE(session().fonts.at(PrintFonts::kHeading).name, u"TIMES NEW ROMAN"_s);
+    }
+
+    void printerSetUpTakesPaperAndOrientation() {
+        PrinterSetup::Hook previous = PrinterSetup::setHook([](QPrinter& printer) {
+            printer.setPageSize(QPageSize(QPageSize::A5));
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return true;
+        });
+        QStringList shown;
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            QTest::mouseClick(d.ExplorerButton2, Qt::LeftButton);
+            shown = {d.PapCombo->currentText(), d.AusCombo->currentText()};
+            QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
+        });
+        PrinterSetup::setHook(previous);
+        QCOMPARE(shown, strings({"DIN A5", "Querformat"}));
+    }
+
+    void emptyListOpensNoDialog() {
+        m_w->main.HauptListBox->setEntries({});
+        bool opened = false;
+        QTimer::singleShot(0, &dialog(), [&] {
+            opened = dialog().isVisible();
+            dialog().reject();
+        });
+        m_w->main.commands->run(u"DruckenAktuell"_s);
+        QCoreApplication::processEvents();
+        QVERIFY(!opened);
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestPrintDialog)
+#include "tst_printdialog.moc"

@@ -1,0 +1,201 @@
+#include "FixedReportMeasurer.h"
+#include "TestFiles.h"
+#include "VeltaGuiTest.h"
+#include "print/DrinkListLayout.h"
+#include "print/PrintReports.h"
+#include "print/QtReportMeasurer.h"
+#include "print/ReportPainter.h"
+#include "ui/ProgramFonts.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double kDotsPerMm = 4; // about 100 dpi
+
+int pdfPages(const QByteArray& pdf) {
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
+               pdf.count("/Type /Page "));
+}
+
+QSizeF firstMediaBox(const QByteArray& pdf) {
+    const QRegularExpression box(u"/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"_s);
+    const QRegularExpressionMatch m = box.match(QString::fromLatin1(pdf));
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+// Dark pixels inside a rectangle given in millimetres of the content area.
+int darkPixels(const QImage& page, const QRectF& mm) {
+    const QRect r(qRound((mm.left() + 15) * kDotsPerMm), qRound((mm.top() + 15) * kDotsPerMm),
+                  qRound(mm.width() * kDotsPerMm), qRound(mm.height() * kDotsPerMm));
+    int dark = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x)
+            dark += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    return dark;
+}
+
+PrintRecord card(const QString& name) {
+    PrintRecord r;
+    r.name = name;
+    r.z[0] = u"4 cl  Weißer Rum"_s;
+    r.z[1] = u"2 cl  Limettensaft"_s;
+    r.s1 = u"Shortdrinks"_s;
+    r.s2 = u"20%"_s;
+    r.s5 = u"6 cl"_s;
+    r.memo = u"Alles mit Eis schütteln und in eine Cocktailschale abseihen."_s;
+    return r;
+}
+
+} // namespace
+
+class TestReportPainter : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    PrintReports::PhotoFolders m_folders;
+
+private slots:
+    void initTestCase() {
+        ProgramFonts::registerFonts();
+        QImage red(20, 30, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(m_dir.filePath(u"DEFAULT.BMP"_s), "BMP"));
+        m_folders = {m_dir.filePath(u"BILDER"_s), m_dir.filePath(u"EIGENE"_s), m_dir.path()};
+    }
+
+    void printFontsResolveToTheMetricCompatibleFonts() {
+        QCOMPARE(QFontInfo(QtReportMeasurer::fontFor({u"TIMES NEW ROMAN"_s, 24})).family(),
+                 u"Liberation Serif"_s);
+        QCOMPARE(QFontInfo(QtReportMeasurer::fontFor({u"ARIAL"_s, 16})).family(), u"Liberation Sans"_s);
+        const double h = QtReportMeasurer().height({u"ARIAL"_s, 16});
+        QVERIFY2(h > 5.6 && h < 7.6, qPrintable(QString::number(h)));
+    }
+
+    void separatorSymbolsExist_data() {
+        QTest::addColumn<int>("separator");
+        for (auto s : {PrintSettings::Separator::Diamonds, PrintSettings::Separator::Star,
+                       PrintSettings::Separator::Helm, PrintSettings::Separator::Ornament})
+            QTest::newRow(qPrintable(PrintSettings::separatorNames().at(int(s)))) << int(s);
+    }
+    void separatorSymbolsExist() {
+        QFETCH(int, separator);
+        const ReportFont font{u"Wingdings"_s, 16, true};
+        const QString shown = QtReportMeasurer::shownText(
+            font, DrinkListLayout::separatorText(PrintSettings::Separator(separator)));
+        const QFontMetricsF symbola(QFont(u"Symbola"_s));
+        for (const char32_t c : shown.toUcs4()) {
+            if (c != U' ')
+                QVERIFY2(symbola.inFontUcs4(c), qPrintable(QString::number(c, 16)));
+        }
+    }
+
+    void cardPage() {
+        PrintSettings s;
+        ReportPainter painter(
+            PrintReports::recipeCards({card(u"Daiquiri"_s)}, s, PrintFonts(), QtReportMeasurer(), m_folders));
+        QCOMPARE(painter.pageCount(), 1);
+        const QImage page = painter.renderPage(0, kDotsPerMm);
+        QCOMPARE(page.size(), QSize(840, 1188));
+        // The default picture, stretched into its box at the top right.
+        QCOMPARE(QColor(page.pixel(qRound((15 + 131 + 24) * kDotsPerMm), qRound((15 + 35) * kDotsPerMm))),
+                 QColor(Qt::red));
+        const ReportBand& band = painter.document().details.first();
+        QVERIFY(darkPixels(page, band.item(u"LName"_s)->rect) > 50);
+        QVERIFY(darkPixels(page, band.item(u"LZ1"_s)->rect) > 20);
+        QVERIFY(darkPixels(page, band.item(u"LMem"_s)->rect) > 50);
+        // Nothing in the margin.
+        QCOMPARE(darkPixels(page, QRectF(-15, -15, 210, 14)), 0);
+    }
+
+    void pdfPagesAndPaper_data() {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSizeF>("points");
+        QTest::newRow("A4") << int(PrintSettings::Paper::A4) << int(PrintSettings::Orientation::Portrait)
+                            << QSizeF(595.3, 841.9);
+        QTest::newRow("A4 quer") << int(PrintSettings::Paper::A4)
+                                 << int(PrintSettings::Orientation::Landscape) << QSizeF(841.9, 595.3);
+        QTest::newRow("A5") << int(PrintSettings::Paper::A5) << int(PrintSettings::Orientation::Portrait)
+                            << QSizeF(419.5, 595.3);
+        QTest::newRow("A5 quer") << int(PrintSettings::Paper::A5)
+                                 << int(PrintSettings::Orientation::Landscape) << QSizeF(595.3, 419.5);
+    }
+    void pdfPagesAndPaper() {
+        QFETCH(int, paper);
+        QFETCH(int, orientation);
+        QFETCH(QSizeF, points);
+        PrintSettings s;
+        s.paper = PrintSettings::Paper(paper);
+        s.orientation = PrintSettings::Orientation(orientation);
+        ReportPainter painter(PrintReports::recipeCards({card(u"A"_s), card(u"B"_s), card(u"C"_s)}, s,
+                                                        PrintFonts(), QtReportMeasurer(), m_folders));
+        const QString path = m_dir.filePath(u"karten.pdf"_s);
+        QVERIFY(painter.writePdf(path));
+        const QByteArray pdf = TestFiles::readAll(path);
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(pdfPages(pdf), 3);
+        const QSizeF box = firstMediaBox(pdf);
+        QVERIFY2(qAbs(box.width() - points.width()) < 1 && qAbs(box.height() - points.height()) < 1,
+                 qPrintable(u"%1 x %2"_s.arg(box.width()).arg(box.height())));
+    }
+
+    void drinkListDottedLinesAndPages() {
+        PrintSettings s;
+        s.layout = PrintSettings::Layout::DrinkList;
+        s.separator = PrintSettings::Separator::Line;
+        s.alignment = PrintSettings::Alignment::Left;
+        PrintRecord r = card(u"Mojito"_s);
+        r.z[0] = u"Rum, Limette, Minze"_s;
+        ReportPainter painter(
+            PrintReports::drinkList(QList<PrintRecord>(40, r), s, PrintFonts(), QtReportMeasurer()));
+        QVERIFY(painter.pageCount() >= 2);
+        const QImage page = painter.renderPage(1, kDotsPerMm);
+        const ReportDocument::Placement first = painter.pages().at(1).first();
+        const double lineTop = first.top;
+        QVERIFY(darkPixels(page, QRectF(0, lineTop - 0.5, 180, 1)) > 50);
+        const ReportItem* nr = painter.document().details.at(first.band).item(u"LNr"_s);
+        QCOMPARE(nr->text, u"%1."_s.arg(first.band + 1));
+        QVERIFY(darkPixels(page, nr->rect.translated(0, lineTop)) > 10);
+        QVERIFY(darkPixels(page, QRectF(0, -15, 180, 14)) == 0); // title in the header band
+        QVERIFY(darkPixels(page, QRectF(0, 0, 180, 10)) > 50);
+
+        const QString path = m_dir.filePath(u"liste.pdf"_s);
+        QVERIFY(painter.writePdf(path));
+        QCOMPARE(pdfPages(TestFiles::readAll(path)), painter.pageCount());
+    }
+
+    // A text too long for its box ends with its last whole line.
+    void wrappedTextKeepsWholeLines() {
+        const ReportFont font{u"ARIAL"_s, 16};
+        const double line = QtReportMeasurer().height(font);
+        ReportItem text;
+        text.rect = QRectF(0, 0, 60, line * 1.6);
+        text.text = QString(20, u'W') + u" "_s + QString(20, u'W');
+        text.font = font;
+        text.wrap = true;
+        ReportDocument doc;
+        doc.details.append(ReportBand{50, {text}});
+        ReportPainter painter(doc);
+        const QImage page = painter.renderPage(0, kDotsPerMm);
+        QVERIFY(darkPixels(page, QRectF(0, 0, 60, line)) > 50);
+        QCOMPARE(darkPixels(page, QRectF(0, line + 0.3, 60, 0.6 * line - 0.6)), 0);
+    }
+
+    void unwritablePdfTargetIsLeftAlone() {
+        const QString target = m_dir.filePath(u"ordner.pdf"_s);
+        QVERIFY(QDir().mkpath(target));
+        ReportPainter painter(PrintReports::recipeCards({card(u"A"_s)}, PrintSettings(), PrintFonts(),
+                                                        FixedReportMeasurer(), m_folders));
+        QVERIFY(!painter.writePdf(target));
+        QVERIFY(QFileInfo(target).isDir());
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestReportPainter)
+#include "tst_reportpainter.moc"

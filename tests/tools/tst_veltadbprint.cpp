@@ -1,0 +1,196 @@
+#include "TestFiles.h"
+#include "VeltaTest.h"
+#include "print/PrintTable.h"
+#include "print/TextExport.h"
+#include "store/ListsFile.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kData = QStringLiteral(VELTA_IMAGE_DATA_DIR);
+
+struct Run {
+    int exitCode = -1;
+    QString err;
+};
+
+Run veltadb(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(VELTADB_PATH), args);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The print table as the program fills it from the shipped tables.
+QByteArray exportedInProcess(const QList<int>& recNos, const PrintSettings& settings) {
+    TApolloEnv env;
+    env.SetDeleted(true);
+    std::vector<std::unique_ptr<TTable>> tables;
+    std::vector<std::unique_ptr<TApollo>> t;
+    for (const char* name : {"RE", "ZU", "DE"}) {
+        tables.push_back(std::make_unique<TTable>(env));
+        tables.back()->setDatabaseName(kData);
+        tables.back()->setTableName(QString::fromLatin1(name));
+        tables.back()->setReadOnly(true);
+        tables.back()->Open();
+        t.push_back(std::make_unique<TApollo>(*tables.back()));
+    }
+    QStringList categories;
+    QStringList tastes;
+    ListsFile::load(kData + u"/VE.DAT"_s, &categories, &tastes);
+    QTemporaryDir scratch;
+    PrintTable::create(scratch.path());
+    TTable hilf(env);
+    TApollo printTable(hilf);
+    PrintTable::fill(printTable, scratch.path(), {*t[0], *t[1], *t[2], categories, tastes}, recNos, settings);
+    QByteArray bytes = TextExport::bytes(PrintTable::readAll(env, scratch.path()));
+    t.clear();
+    return bytes;
+}
+
+int liveRecipes() {
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable re(env);
+    re.setDatabaseName(kData);
+    re.setTableName(u"RE"_s);
+    re.setReadOnly(true);
+    re.Open();
+    TApollo t(re);
+    return t.Count();
+}
+
+QSizeF mediaBox(const QByteArray& pdf) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(u"/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"_s).match(QString::fromLatin1(pdf));
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+} // namespace
+
+class TestVeltadbPrint : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void exportRunsTheProgramsFill_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QList<int>>("recNos");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("ingredients");
+        QTest::addColumn<bool>("remarks");
+        QTest::newRow("cards") << QStringList() << QList<int>{3, 1, 3} << 0 << 2 << false;
+        QTest::newRow("list, three, remarks")
+            << strings({"--liste", "--zutaten", "3", "--bemerkung"}) << QList<int>{2, 5, 7} << 1 << 1 << true;
+        QTest::newRow("list without ingredients")
+            << strings({"--zutaten", "0", "--liste"}) << QList<int>{4} << 1 << 0 << false;
+    }
+    void exportRunsTheProgramsFill() {
+        QFETCH(QStringList, options);
+        QFETCH(QList<int>, recNos);
+        QFETCH(int, layout);
+        QFETCH(int, ingredients);
+        QFETCH(bool, remarks);
+        const QString target = m_dir.filePath(u"export.txt"_s);
+        QStringList args{u"export"_s, kData, target};
+        args += options;
+        for (int r : recNos)
+            args << QString::number(r);
+        const Run run = veltadb(args);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+        PrintSettings s;
+        s.layout = PrintSettings::Layout(layout);
+        s.ingredients = PrintSettings::Ingredients(ingredients);
+        s.remarks = remarks;
+        const QByteArray written = TestFiles::readAll(target);
+        QCOMPARE(written, exportedInProcess(recNos, s));
+        QVERIFY(written.endsWith("\r\n\r\n"));
+        QCOMPARE(written.count('\n'), written.count("\r\n"));
+    }
+
+    void exportDefaultsToEveryRecipe() {
+        const QString target = m_dir.filePath(u"alle.txt"_s);
+        QCOMPARE(veltadb({u"export"_s, kData, target, u"--liste"_s}).exitCode, 0);
+        const QByteArray written = TestFiles::readAll(target);
+        QCOMPARE(int(written.count("\r\nMenge: ")), liveRecipes());
+        QVERIFY(!written.contains("Kategorie: "));
+    }
+
+    void pdfOfCardsAndList_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QSizeF>("points");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("cards A4") << strings({"1", "2", "3"}) << QSizeF(595.3, 841.9) << 3;
+        QTest::newRow("cards A5 landscape")
+            << strings({"--a5", "--quer", "4", "4"}) << QSizeF(595.3, 419.5) << 2;
+        QTest::newRow("list A5") << strings({"--liste", "--a5", "1", "2", "3"}) << QSizeF(419.5, 595.3) << 1;
+    }
+    void pdfOfCardsAndList() {
+        QFETCH(QStringList, options);
+        QFETCH(QSizeF, points);
+        QFETCH(int, pages);
+        const QString target = m_dir.filePath(u"karten.pdf"_s);
+        const Run run = veltadb(QStringList{u"drucken"_s, kData, target} + options);
+        QCOMPARE(run.exitCode, 0);
+        const QByteArray pdf = TestFiles::readAll(target);
+        QVERIFY(pdf.startsWith("%PDF"));
+        const QSizeF box = mediaBox(pdf);
+        QVERIFY2(qAbs(box.width() - points.width()) < 1 && qAbs(box.height() - points.height()) < 1,
+                 qPrintable(u"%1 x %2"_s.arg(box.width()).arg(box.height())));
+        QCOMPARE(int(pdf.count("/Type /Page\n")), pages);
+    }
+
+    void badArgumentsExitWithTwo_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown record")
+            << strings({"export", "DATA", "TARGET", "99999"}) << u"Kein Rezept mit der Satznummer 99999."_s;
+        QTest::newRow("not a record number")
+            << strings({"drucken", "DATA", "TARGET", "zwei"}) << u"Ungültige Satznummer: zwei"_s;
+        QTest::newRow("ingredient choice")
+            << strings({"export", "DATA", "TARGET", "--zutaten", "4"}) << u"--zutaten erwartet 0, 3 oder 5"_s;
+        QTest::newRow("option of the other verb")
+            << strings({"export", "DATA", "TARGET", "--a5"}) << u"Unbekannte Option für export: --a5"_s;
+        QTest::newRow("missing folder") << strings({"export", "/nirgends/DATEN", "TARGET"})
+                                        << u"Der Datenordner /nirgends/DATEN existiert nicht."_s;
+        QTest::newRow("target missing") << strings({"drucken", "DATA"}) << u"Aufruf:"_s;
+    }
+    void badArgumentsExitWithTwo() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const QString target = m_dir.filePath(u"nie.txt"_s);
+        args.replaceInStrings(u"DATA"_s, kData).replaceInStrings(u"TARGET"_s, target);
+        const Run run = veltadb(args);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(target));
+    }
+
+    void unwritableTargetIsReported() {
+        const QString target = m_dir.filePath(u"ordner"_s);
+        QVERIFY(QDir().mkpath(target));
+        for (const QString& verb : {u"export"_s, u"drucken"_s}) {
+            const Run run = veltadb({verb, kData, target, u"1"_s});
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.err.contains(u"kann nicht geschrieben werden"_s), qPrintable(run.err));
+            QVERIFY(QFileInfo(target).isDir());
+        }
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestVeltadbPrint)
+#include "tst_veltadbprint.moc"

@@ -1,0 +1,182 @@
+#include "PrintVerbs.h"
+
+#include "print/PrintReports.h"
+#include "print/PrintTable.h"
+#include "print/QtReportMeasurer.h"
+#include "print/ReportPainter.h"
+#include "print/TextExport.h"
+#include "store/ListsFile.h"
+#include "store/StoreError.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+struct Request {
+    QString folder;
+    QString target;
+    PrintSettings settings;
+    QList<int> recNos;
+};
+
+// A bad argument or a failed step, reported as given.
+struct Failure {
+    QString text;
+};
+
+int toRecNo(const QString& text) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 1)
+        throw Failure{QStringLiteral("Ungültige Satznummer: %1").arg(text)};
+    return n;
+}
+
+PrintSettings::Ingredients ingredientChoice(const QString& text) {
+    if (text == QStringLiteral("0"))
+        return PrintSettings::Ingredients::None;
+    if (text == QStringLiteral("3"))
+        return PrintSettings::Ingredients::FirstThree;
+    if (text == QStringLiteral("5"))
+        return PrintSettings::Ingredients::FirstFive;
+    throw Failure{QStringLiteral("--zutaten erwartet 0, 3 oder 5, nicht „%1“").arg(text)};
+}
+
+Request parse(const QString& verb, const QStringList& args) {
+    if (args.size() < 2)
+        throw Failure{QStringLiteral("%1 braucht einen Datenordner und eine Zieldatei.").arg(verb)};
+    Request r{args.at(0), args.at(1), PrintSettings(), {}};
+    const bool text = verb == QStringLiteral("export");
+    for (int i = 2; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        if (a == QStringLiteral("--liste"))
+            r.settings.layout = PrintSettings::Layout::DrinkList;
+        else if (text && a == QStringLiteral("--bemerkung"))
+            r.settings.remarks = true;
+        else if (text && a == QStringLiteral("--zutaten") && i + 1 < args.size())
+            r.settings.ingredients = ingredientChoice(args.at(++i));
+        else if (!text && a == QStringLiteral("--a5"))
+            r.settings.paper = PrintSettings::Paper::A5;
+        else if (!text && a == QStringLiteral("--quer"))
+            r.settings.orientation = PrintSettings::Orientation::Landscape;
+        else if (a.startsWith(QStringLiteral("--")))
+            throw Failure{QStringLiteral("Unbekannte Option für %1: %2").arg(verb, a)};
+        else
+            r.recNos.append(toRecNo(a));
+    }
+    return r;
+}
+
+// The recipe, ingredient and decoration tables of the data folder, opened read-only.
+class DataFolder {
+public:
+    explicit DataFolder(const QString& folder) {
+        if (!QFileInfo(folder).isDir())
+            throw Failure{QStringLiteral("Der Datenordner %1 existiert nicht.").arg(folder)};
+        m_env.SetDeleted(true);
+        for (const char* name : {"RE", "ZU", "DE"}) {
+            auto table = std::make_unique<TTable>(m_env);
+            table->setDatabaseName(folder);
+            table->setTableName(QString::fromLatin1(name));
+            table->setReadOnly(true);
+            table->Open();
+            m_apollos.push_back(std::make_unique<TApollo>(*table));
+            m_tables.push_back(std::move(table));
+        }
+        ListsFile::load(QDir(folder).filePath(QStringLiteral("VE.DAT")), &m_categories, &m_tastes);
+    }
+
+    TApolloEnv& env() { return m_env; }
+    TApollo& recipes() { return *m_apollos[0]; }
+    PrintRecordBuilder::Sources sources() {
+        return {*m_apollos[0], *m_apollos[1], *m_apollos[2], m_categories, m_tastes};
+    }
+
+    // Every recipe not deleted, in record order; or the given ones, each of which must exist.
+    QList<int> chosen(const QList<int>& given) {
+        TApollo& re = recipes();
+        QList<int> recNos;
+        if (given.isEmpty()) {
+            for (re.GoTop(); !re.Eof(); re.Skip())
+                recNos.append(re.RecNo());
+            return recNos;
+        }
+        for (int recNo : given) {
+            re.Go(recNo);
+            if (re.Eof() || re.IsDeleted())
+                throw Failure{QStringLiteral("Kein Rezept mit der Satznummer %1.").arg(recNo)};
+        }
+        return given;
+    }
+
+private:
+    // Destroyed in reverse: the record operations before their tables, the environment last.
+    TApolloEnv m_env;
+    std::vector<std::unique_ptr<TTable>> m_tables;
+    std::vector<std::unique_ptr<TApollo>> m_apollos;
+    QStringList m_categories;
+    QStringList m_tastes;
+};
+
+QList<PrintRecord> fillPrintTable(DataFolder& data, const Request& r) {
+    const QList<int> recNos = data.chosen(r.recNos);
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        throw Failure{QStringLiteral("Kein Platz für die Drucktabelle.")};
+    PrintTable::create(scratch.path());
+    TTable table(data.env());
+    TApollo printTable(table);
+    PrintTable::fill(printTable, scratch.path(), data.sources(), recNos, r.settings);
+    return PrintTable::readAll(data.env(), scratch.path());
+}
+
+PrintReports::PhotoFolders photoFolders(const QString& dataFolder) {
+    const QDir program = QFileInfo(QDir(dataFolder).absolutePath()).dir();
+    return {program.filePath(QStringLiteral("BILDER")), program.filePath(QStringLiteral("EIGENE")),
+            QDir(dataFolder).absolutePath()};
+}
+
+void writeText(const Request& r, const QList<PrintRecord>& records) {
+    if (!TextExport::write(r.target, records))
+        throw Failure{QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(r.target)};
+}
+
+void writePdf(const Request& r, const QList<PrintRecord>& records) {
+    const QtReportMeasurer measurer;
+    ReportPainter painter(
+        PrintReports::build(records, r.settings, PrintFonts(), measurer, photoFolders(r.folder)));
+    if (!painter.writePdf(r.target))
+        throw Failure{QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(r.target)};
+}
+
+} // namespace
+
+bool PrintVerbs::handles(const QString& verb) {
+    return verb == QStringLiteral("export") || verb == QStringLiteral("drucken");
+}
+
+int PrintVerbs::run(const QString& verb, const QStringList& args) {
+    try {
+        const Request r = parse(verb, args);
+        DataFolder data(r.folder);
+        const QList<PrintRecord> records = fillPrintTable(data, r);
+        if (verb == QStringLiteral("export"))
+            writeText(r, records);
+        else
+            writePdf(r, records);
+        return 0;
+    } catch (const Failure& f) {
+        QTextStream(stderr) << "veltadb: " << f.text << '\n';
+    } catch (const StoreError& e) {
+        QTextStream(stderr) << "veltadb: " << e.text() << '\n';
+    }
+    return 2;
+}
