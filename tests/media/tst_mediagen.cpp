@@ -477,6 +477,12 @@ private slots:
         QTest::newRow("lime wedge") << "Limettenspalte" << G::Wedge;
         QTest::newRow("cucumber strip is no slice") << "Gurkenstreifen" << G::CucumberRibbon;
         QTest::newRow("pineapple leaf is no piece") << "Ananasblatt" << G::PineappleLeaf;
+        QTest::newRow("lemongrass is no lemon") << "Zitronengras" << G::Celery;
+        QTest::newRow("lemon balm is no lemon") << "Zitronenmelisse" << G::Mint;
+        QTest::newRow("cinnamon sugar rim is a rim") << "Zimtzuckerrand" << G::SugarRim;
+        QTest::newRow("watermelon is no melon ball") << "Wassermelonenspalte" << G::PeachWedge;
+        QTest::newRow("pear slice is no citrus wheel") << "Birnenscheibe" << G::AppleSlice;
+        QTest::newRow("peel spiral") << "Zitronenspirale" << G::Zest;
         QTest::newRow("user's own decoration") << "Gummibärchen" << G::None;
     }
     void garnishNames() {
