@@ -2,7 +2,6 @@
 // the home bar test, loading and wrapping a recipe, arranging it for drawing, the choice lists.
 #include "BenchHarness.h"
 #include "SyntheticDataSet.h"
-#include "assistants/HomeBarTable.h"
 #include "browser/InstructionWrapper.h"
 #include "browser/LexiconLinks.h"
 #include "browser/LexiconTerms.h"
@@ -10,6 +9,7 @@
 #include "browser/RecipeLoader.h"
 #include "browser/RecipeTextLayout.h"
 #include "browser/TextMeasurer.h"
+#include "common/HomeBarTable.h"
 #include "maint/ChoiceLists.h"
 #include "store/ListsFile.h"
 #include "store/TApollo.h"
@@ -97,7 +97,8 @@ int main(int argc, char* argv[]) {
     const int all = list.ListedCount();
     const auto fillBar =
         BenchHarness::run(QStringLiteral("FillRecipeList mit Hausbar-Test (2 Zukäufe)"), [&] {
-            list.FillRecipeList(t.re(), HomeBarTable::Test{&bars, 1, 2});
+            list.FillRecipeList(
+                t.re(), [test = HomeBarTable::Test{&bars, 1, 2}](const QString& z) { return test.keeps(z); });
         });
     const int mixable = list.ListedCount();
 

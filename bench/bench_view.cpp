@@ -1,22 +1,22 @@
 // One full DrawText of the recipe view at 800 × 600, with and without the background picture.
 #include "BenchHarness.h"
 #include "SyntheticDataSet.h"
-#include "app/AppState.h"
 #include "browser/InstructionWrapper.h"
 #include "browser/LexiconTerms.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeList.h"
 #include "browser/RecipeLoader.h"
 #include "browser/RecipeView.h"
+#include "common/AppState.h"
 #include "store/ListsFile.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
+#include "ui/EntryList.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -66,31 +66,28 @@ int main(int argc, char* argv[]) {
 
     const auto plain = BenchHarness::run(QStringLiteral("DrawText 800 × 600, ohne Hintergrundbild"), [&] {
         state.options.set(OptionsRecord::BackgroundGraphic, 0);
+        view.relayout();
         view.render();
     });
     const auto picture =
         BenchHarness::run(QStringLiteral("DrawText 800 × 600, Hintergrundbild + Lexikon"), [&] {
             state.options.set(OptionsRecord::BackgroundGraphic, 1);
             state.options.set(OptionsRecord::LexiconMarked, 1);
+            view.relayout();
             view.render();
         });
     // The list box part of FillRecipeList: the window shows what the list logic read.
     RecipeList list;
-    QListWidget box;
+    EntryList box;
     box.resize(150, 300);
+    box.show();
     const auto fill = BenchHarness::run(QStringLiteral("FillRecipeList mit Listenfeld (5000 Einträge)"), [&] {
         list.FillRecipeList(*t[0]);
-        box.setUpdatesEnabled(false);
-        box.clear();
-        for (const ListEntry& e : list.entries()) {
-            auto* item = new QListWidgetItem(e.text);
-            item->setData(Qt::UserRole, e.data);
-            box.addItem(item);
-        }
-        box.setUpdatesEnabled(true);
+        box.setEntries(list.entries());
         box.setCurrentRow(0);
+        QCoreApplication::processEvents(); // the list lays out and paints what it shows
     });
-    BenchHarness::print(out, fill, 15);
+    BenchHarness::print(out, fill, 5);
     out << "Rezeptansicht (" << display.lastLine + 1 << " Zeilen, Schrift " << view.font().family() << ")\n";
     BenchHarness::print(out, plain, 5);
     BenchHarness::print(out, picture, 5);

@@ -5,7 +5,6 @@
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
-#include "assistants/THausbardialog.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/ProgramFonts.h"
 #include "ui/TMeldungDialog.h"
@@ -43,10 +42,6 @@ int Application::run(int& argc, char** argv) {
     return start({PlatformFolders::iniPath(), QApplication::applicationDirPath()}, args, true, &instance);
 }
 
-void Application::connectHelp(TOwnFenster& dialog, HelpWindow& help) {
-    QObject::connect(&dialog, &TOwnFenster::helpRequested, &help, &HelpWindow::showContext);
-}
-
 int Application::start(const Paths& paths, const QStringList& switchArguments, bool enterLoop,
                        SingleInstance* instance) {
     ProgramWindows w(StartupFolders::derive(paths.iniPath, paths.executableFolder));
@@ -63,9 +58,6 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
     TMeldungDialog message(w.context, &w.main);
     Meldungsfenster::setDialog(&message);
     TWartenDialog wait(w.context, &w.main);
-    connectHelp(message, w.help);
-    connectHelp(wait, w.help);
-    connectHelp(*w.main.Hausbardialog, w.help);
     if (instance)
         QObject::connect(instance, &SingleInstance::activationRequested, &w.main, &TMain::bringToFront);
     state.savedSearches = SavedSearches::load(state.savedSearchesPath());

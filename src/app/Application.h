@@ -19,7 +19,5 @@ public:
     // Runs with explicit paths and arguments (the switches); used by run() and by tests.
     static int start(const Paths& paths, const QStringList& switchArguments, bool enterLoop = true,
                      SingleInstance* instance = nullptr);
-    // The "?" box of a dialog opens its help page.
-    static void connectHelp(TOwnFenster& dialog, HelpWindow& help);
     static int colourDepth();
 };

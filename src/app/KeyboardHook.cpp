@@ -1,12 +1,13 @@
 #include "app/KeyboardHook.h"
 
+#include "ui/EntryList.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QMouseEvent>
 
-KeyboardHook::KeyboardHook(QWidget* mainWindow, QListWidget* list, QObject* parent)
+KeyboardHook::KeyboardHook(QWidget* mainWindow, EntryList* list, QObject* parent)
     : QObject(parent), m_main(mainWindow), m_list(list) {}
 
 int KeyboardHook::moveSelection(int key, int current, int count, int visibleRows) {

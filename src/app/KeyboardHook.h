@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class QListWidget;
+class EntryList;
 class QWidget;
 
 // The application-wide key and mouse hook: arrow and page keys move the recipe list's selection
@@ -11,7 +11,7 @@ class QWidget;
 class KeyboardHook : public QObject {
     Q_OBJECT
 public:
-    KeyboardHook(QWidget* mainWindow, QListWidget* list, QObject* parent = nullptr);
+    KeyboardHook(QWidget* mainWindow, EntryList* list, QObject* parent = nullptr);
 
     // The selection after a navigation key in a list of count entries showing visibleRows rows;
     // -1 when the key does not move the selection.
@@ -27,5 +27,5 @@ protected:
 private:
     bool handleMainKey(class QKeyEvent* key);
     QWidget* m_main;
-    QListWidget* m_list;
+    EntryList* m_list;
 };

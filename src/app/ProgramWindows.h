@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "app/DataTables.h"
 #include "app/TMain.h"
+#include "common/AppState.h"
+#include "common/DataTables.h"
 #include "ui/HelpWindow.h"
 #include "ui/Skins.h"
 
@@ -10,9 +10,9 @@
 struct ProgramWindows {
     AppState state;
     Skins skins{state};
-    UiContext context{state, skins};
-    DataTables tables;
     HelpWindow help;
+    UiContext context{state, skins, &help};
+    DataTables tables;
     TMain main{context, tables, help};
 
     explicit ProgramWindows(const StartupFolders& folders) { state.folders = folders; }

@@ -1,23 +1,25 @@
 #include "app/TMain.h"
 
-#include "app/AppState.h"
-#include "app/ClientFrame.h"
-#include "app/DataTables.h"
+#include "app/CommandTable.h"
+#include "app/DialogHost.h"
 #include "app/KeyboardHook.h"
-#include "app/MainLayout.h"
 #include "app/MainMenu.h"
 #include "app/MainWindowGeometry.h"
+#include "app/ProgramCommands.h"
 #include "app/ToolbarPanel.h"
-#include "assistants/HomeBarCommand.h"
-#include "assistants/THausbardialog.h"
 #include "browser/BrowserController.h"
+#include "browser/ClientFrame.h"
+#include "browser/MainLayout.h"
 #include "browser/RecipePhoto.h"
 #include "browser/RecipeView.h"
+#include "common/AppState.h"
+#include "common/DataTables.h"
 #include "maint/ChoiceLists.h"
 #include "store/ListsFile.h"
 #include "store/PhotoPath.h"
 #include "store/StoreError.h"
 #include "ui/ClickPanel.h"
+#include "ui/EntryList.h"
 #include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/ProgramFonts.h"
@@ -29,7 +31,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMediaDevices>
 #include <QMenu>
 #include <QScreen>
@@ -56,10 +57,22 @@ TMain::TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* p
     buildBrowserControls();
     hook = new KeyboardHook(this, HauptListBox, this);
     connectBrowser();
+    m_dialogs = std::make_unique<DialogHost>(DialogServices{context, tables, *this, this});
+    bindCommands();
     buildTextPopup();
-    Hausbardialog = new THausbardialog(context, tables.ApolloZutaten, this);
-    connect(menu, &MainMenu::triggered, this, &TMain::runCommand);
-    connect(Panel1, &ToolbarPanel::triggered, this, &TMain::runCommand);
+}
+
+void TMain::bindCommands() {
+    commands = new CommandTable(this);
+    for (const QString& name : menu->commands())
+        commands->bindAction(name, menu->action(name));
+    for (bool hi : {true, false})
+        for (int k = 1; k <= ToolbarPanel::kButtons; ++k)
+            commands->bindControl(ToolbarPanel::command(k), Panel1->button(hi, k));
+    commands->setEnabled(QStringLiteral("SucheAus"), false);
+    ProgramCommands::registerAll(*commands, *m_dialogs, *this);
+    connect(menu, &MainMenu::triggered, commands, &CommandTable::run);
+    connect(Panel1, &ToolbarPanel::triggered, commands, &CommandTable::run);
 }
 
 TMain::~TMain() {
@@ -70,7 +83,7 @@ void TMain::buildBrowserControls() {
     HauptEdit = new QLineEdit(UntenPaintBox);
     HauptEdit->setObjectName(QStringLiteral("HauptEdit"));
     HauptEdit->setMaxLength(30);
-    HauptListBox = new QListWidget(UntenPaintBox);
+    HauptListBox = new EntryList(UntenPaintBox);
     HauptListBox->setObjectName(QStringLiteral("HauptListBox"));
     HauptListBox->setUniformItemSizes(true);
     QFont listFont(QStringLiteral("MS Sans Serif"));
@@ -209,6 +222,22 @@ void TMain::FillRecipeList(bool homeBarOnly) {
     browser->FillRecipeList(homeBarOnly);
 }
 
+int TMain::CurrentRecNo() const {
+    return browser->browser().shown().CurrentRecNo();
+}
+
+void TMain::ReloadCurrent() {
+    browser->reloadCurrent();
+}
+
+void TMain::RunCommand(const QString& command) {
+    commands->run(command);
+}
+
+void TMain::ShowIngredientInfo(int number) {
+    emit ingredientInfoRequested(number);
+}
+
 void TMain::connectBrowser() {
     browser = new BrowserController(m_context.state, m_tables,
                                     {HauptEdit, HauptListBox, AnzLabel, OListe, UListe, AusgabePaintBox,
@@ -217,27 +246,27 @@ void TMain::connectBrowser() {
     connect(browser, &BrowserController::cancelSearchEnabled, this, &TMain::setCancelSearchEnabled);
     connect(hook, &KeyboardHook::selectionMoved, browser, &BrowserController::selectionChanged);
     connect(Markipanel, &ClickPanel::clicked, browser, &BrowserController::ToggleMark);
+    connect(browser, &BrowserController::ingredientClicked, this, &TMain::ShowIngredientInfo);
 }
 
 void TMain::RefreshChoiceLists(int kind) {
     if (kind != ChoiceLists::Ingredients)
         return; // the windows with category, taste and decoration choices come with later commands
-    AppState& s = m_context.state;
-    s.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
-    Hausbardialog->setBars(s.ingredientChoices.homeBarLists);
+    // The dialogs take the shared choices each time they open.
+    m_context.state.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
 }
 
 void TMain::buildTextPopup() {
     TextPopup = new QMenu(this);
     TextPopup->addAction(QStringLiteral("Schriftart"), this,
-                         [this] { emit commandRequested(QStringLiteral("Schriftart")); });
+                         [this] { RunCommand(QStringLiteral("Schriftart")); });
     TextPopup->addAction(QStringLiteral("Darstellung"), this,
-                         [this] { emit commandRequested(QStringLiteral("Darstellung")); });
+                         [this] { RunCommand(QStringLiteral("Darstellung")); });
     TextPopup->addSeparator();
     TextPopup->addAction(QStringLiteral("Rezept bearbeiten"), this,
-                         [this] { runCommand(QStringLiteral("RezeptBearbeiten")); });
+                         [this] { RunCommand(QStringLiteral("RezeptBearbeiten")); });
     TextPopup->addAction(QStringLiteral("Zutateninfo"), this,
-                         [this] { runCommand(QStringLiteral("Zutateninfo")); });
+                         [this] { RunCommand(QStringLiteral("Zutateninfo")); });
     TextPopup->addSeparator();
     QMenu* clipboard = TextPopup->addMenu(QStringLiteral("Zwischenablage"));
     clipboard->addAction(QStringLiteral("Rezepttext"), browser, &BrowserController::copyRecipeText);
@@ -251,8 +280,7 @@ void TMain::buildTextPopup() {
 }
 
 void TMain::setCancelSearchEnabled(bool enabled) {
-    menu->action(QStringLiteral("SucheAus"))->setEnabled(enabled);
-    Panel1->setCancelSearchEnabled(enabled);
+    commands->setEnabled(QStringLiteral("SucheAus"), enabled);
 }
 
 void TMain::layoutMain() {
@@ -341,20 +369,4 @@ void TMain::changeEvent(QEvent* event) {
     Panel1->showHints(hints);
     Markipanel->setToolTip(hints ? QStringLiteral("Rezept markieren") : QString());
     browser->selectionChanged();
-}
-
-void TMain::runCommand(const QString& command) {
-    if (command == QStringLiteral("Beenden"))
-        close();
-    else if (command == QStringLiteral("Hausbar"))
-        HomeBarCommand::run(m_context.state, *Hausbardialog, m_tables.ApolloZutaten);
-    else if (command == QStringLiteral("MarkAktuell"))
-        browser->ToggleMark();
-    else if (command == QStringLiteral("MarkAlle"))
-        browser->MarkAllListed();
-    else if (command == QStringLiteral("MarkAufheben"))
-        browser->ClearAllMarks();
-    else if (command == QStringLiteral("Index"))
-        m_help.showContents();
-    emit commandRequested(command);
 }

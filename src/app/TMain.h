@@ -1,12 +1,16 @@
 #pragma once
 
+#include "common/MainWindowPort.h"
 #include "ui/UiContext.h"
 
 #include <QMainWindow>
 #include <QPixmap>
 
+#include <memory>
+
 class BrowserController;
-class THausbardialog;
+class CommandTable;
+class DialogHost;
 class ClickPanel;
 class ClientFrame;
 class QMenu;
@@ -18,13 +22,13 @@ class KeyboardHook;
 class MainMenu;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class EntryList;
 class QToolButton;
 class ToolbarPanel;
 
 // The main window: menu, toolbar, the client area with the recipe browser, and the start-up and
 // close handlers that open the tables, read the settings and write them back.
-class TMain : public QMainWindow {
+class TMain : public QMainWindow, public MainWindowPort {
     Q_OBJECT
 public:
     TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* parent = nullptr);
@@ -38,7 +42,7 @@ public:
     ToolbarPanel* Panel1 = nullptr;
     ClientFrame* UntenPaintBox = nullptr;
     QLineEdit* HauptEdit = nullptr;
-    QListWidget* HauptListBox = nullptr;
+    EntryList* HauptListBox = nullptr;
     QLabel* AnzLabel = nullptr;
     QToolButton* OListe = nullptr;
     QToolButton* UListe = nullptr;
@@ -49,22 +53,30 @@ public:
     QLabel* Markigrafik = nullptr;
     QMenu* TextPopup = nullptr;
     BrowserController* browser = nullptr;
-    THausbardialog* Hausbardialog = nullptr;
+    CommandTable* commands = nullptr;
+    // The feature commands with their sessions and dialogs, created on first use.
+    DialogHost& dialogs() { return *m_dialogs; }
+    HelpWindow& help() { return m_help; }
 
-    // Fills the recipe list from the recipe table as it stands.
-    void FillRecipeList(bool homeBarOnly = false);
+    // MainWindowPort: what the feature windows ask of the main window.
+    void FillRecipeList(bool homeBarOnly = false) override;
+    int CurrentRecNo() const override;
+    void ReloadCurrent() override;
+    void RunCommand(const QString& command) override;
+    void ShowIngredientInfo(int number) override;
     void layoutMain();
     void setCancelSearchEnabled(bool enabled);
     QString debugInfoText() const;
     // Rebuilds every window's copy of one kind of choices (1 categories, 2 tastes, 3 ingredients,
     // 4 decorations) from its source.
-    void RefreshChoiceLists(int kind);
+    void RefreshChoiceLists(int kind) override;
     // A second start of the program brings this window to the front.
     void bringToFront();
     const QPixmap& advertPicture() const { return m_advert; }
 
 signals:
-    void commandRequested(const QString& command);
+    // The recipe view, the home bar and the search ask for an ingredient's information.
+    void ingredientInfoRequested(int number);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -83,7 +95,7 @@ private:
     bool loadSkins();
     void applyWindowSize();
     void updateMainBounds();
-    void runCommand(const QString& command);
+    void bindCommands();
 
     UiContext m_context;
     DataTables& m_tables;
@@ -92,4 +104,5 @@ private:
     bool m_shownOnce = false;
     bool m_tablesOpen = false;
     QPixmap m_advert;
+    std::unique_ptr<DialogHost> m_dialogs;
 };

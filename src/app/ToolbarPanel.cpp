@@ -66,7 +66,6 @@ ToolbarPanel::ToolbarPanel(QWidget* parent) : QWidget(parent) {
             (hi ? m_hi : m_lo).append(b);
         }
     }
-    setCancelSearchEnabled(false);
     useHiColor(true);
 }
 
@@ -87,11 +86,6 @@ void ToolbarPanel::showHints(bool on) {
         button(true, k)->setToolTip(on ? hint(k) : QString());
         button(false, k)->setToolTip(on ? hint(k) : QString());
     }
-}
-
-void ToolbarPanel::setCancelSearchEnabled(bool enabled) {
-    button(true, 4)->setEnabled(enabled);
-    button(false, 4)->setEnabled(enabled);
 }
 
 void ToolbarPanel::layoutButtons() {

@@ -23,7 +23,6 @@ public:
     int spacing() const { return m_spacing; }
     // Button k (1..10) of one set.
     QToolButton* button(bool hiColor, int k) const;
-    void setCancelSearchEnabled(bool enabled);
     QMenu* DruckPopup = nullptr;
     static QString hint(int k);
     static QString command(int k);

@@ -1,28 +1,27 @@
 #include "assistants/HomeBarCommand.h"
 
-#include "app/AppState.h"
-#include "assistants/THausbardialog.h"
-#include "ui/ReadOnlyRefusal.h"
+#include "common/DataTables.h"
+#include "common/MainWindowPort.h"
+#include "ui/Meldungsfenster.h"
 #include "ui/StoreGuard.h"
 
-#include <QApplication>
-
-void HomeBarCommand::run(AppState& state, THausbardialog& dialog, TApollo& ingredients) {
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    finish(state, dialog, ingredients, accepted);
+HomeBarCommand::HomeBarCommand(const DialogServices& services)
+    : session(services.context.state, services.tables.ApolloZutaten),
+      dialog(services.context, session, services.parent), m_main(services.main) {
+    QObject::connect(&dialog, &THausbardialog::shoppingRequested, &dialog,
+                     [this] { m_main.RunCommand(QStringLiteral("Einkauf")); });
+    QObject::connect(&dialog, &THausbardialog::ingredientInfoRequested, &dialog,
+                     [this](int number) { m_main.ShowIngredientInfo(number); });
 }
 
-void HomeBarCommand::finish(AppState& state, THausbardialog& dialog, TApollo& ingredients, bool accepted) {
-    if (!dialog.changed())
-        return;
-    HomeBarTable& table = state.ingredientChoices.homeBars;
-    if (accepted && ReadOnlyRefusal::RefuseReadOnly(state))
-        return; // nothing is stored; the lists keep what the user entered
-    if (accepted) {
-        QApplication::processEvents();
-        if (StoreGuard::run([&] { HomeBarStore::store(dialog.bars(), table, ingredients); }))
-            state.ingredientChoices.homeBarLists = dialog.bars();
-        return;
-    }
-    StoreGuard::run([&] { dialog.setBars(HomeBarStore::rebuildLists(table, ingredients)); });
+void HomeBarCommand::run() {
+    finish(dialog.exec() == QDialog::Accepted);
+}
+
+void HomeBarCommand::finish(bool accepted) {
+    StoreGuard::run([&] {
+        const Result result = session.finish(accepted);
+        if (!result)
+            Meldungsfenster::show(result.notice());
+    });
 }

@@ -1,13 +1,22 @@
 #pragma once
 
-struct AppState;
-class THausbardialog;
-class TApollo;
+#include "assistants/HomeBarSession.h"
+#include "assistants/THausbardialog.h"
+#include "ui/DialogServices.h"
 
-// "&Hausbar einrichten": shows the home bar dialog and stores or discards what was changed.
+// "&Hausbar einrichten": the home bar session and its dialog, created once on first use. Shows the
+// dialog, then stores or discards what was changed.
 class HomeBarCommand {
 public:
-    static void run(AppState& state, THausbardialog& dialog, TApollo& ingredients);
-    // The outcome handling after the dialog closed with the given result.
-    static void finish(AppState& state, THausbardialog& dialog, TApollo& ingredients, bool accepted);
+    explicit HomeBarCommand(const DialogServices& services);
+
+    void run();
+    // What closing the dialog does, shown to the user when refused.
+    void finish(bool accepted);
+
+    HomeBarSession session;
+    THausbardialog dialog;
+
+private:
+    MainWindowPort& m_main;
 };

@@ -1,7 +1,7 @@
 #include "assistants/HomeBarEditing.h"
 
-#include "browser/ListCollation.h"
-#include "browser/TypeAhead.h"
+#include "common/ListCollation.h"
+#include "common/TypeAhead.h"
 
 int HomeBarEditing::add(QList<ListEntry>& bar, const ListEntry& ingredient, bool* changed) {
     const QString name = ListEntry::withoutTrailingBlanks(ingredient.text);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/ListEntry.h"
+#include "common/ListEntry.h"
 
 // The home bar dialog's operations on its sorted bar lists. Each returns the index to select.
 class HomeBarEditing {

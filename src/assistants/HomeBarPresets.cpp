@@ -1,7 +1,8 @@
 #include "assistants/HomeBarPresets.h"
 
-#include "browser/IngredientLookup.h"
-#include "browser/ListCollation.h"
+#include "common/IngredientLookup.h"
+#include "common/ListCollation.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
 namespace {
@@ -48,7 +49,7 @@ QList<ListEntry> HomeBarPresets::entries(Preset preset, TApollo& ingredients) {
     for (int number : numbers(preset)) {
         if (number > records || !IngredientLookup::seek(ingredients, number))
             continue;
-        ListCollation::insertSorted(out, {ingredients.GetTrimString(QStringLiteral("NAME")), number});
+        ListCollation::insertSorted(out, {ingredients.GetTrimString(Fields::Ingredient::Name), number});
     }
     return out;
 }

@@ -1,9 +1,10 @@
 #include "assistants/HomeBarStore.h"
 
-#include "assistants/HomeBarTable.h"
-#include "browser/IngredientLookup.h"
-#include "browser/ListCollation.h"
-#include "browser/TurboRead.h"
+#include "common/HomeBarTable.h"
+#include "common/IngredientLookup.h"
+#include "common/ListCollation.h"
+#include "common/TurboRead.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
 void HomeBarStore::clearAll(HomeBarTable& table, TApollo& ingredients) {
@@ -13,7 +14,7 @@ void HomeBarStore::clearAll(HomeBarTable& table, TApollo& ingredients) {
     {
         TurboRead fast(ingredients);
         for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip()) {
-            table.clearNumber(int(ingredients.GetInteger(QStringLiteral("INDEX"))));
+            table.clearNumber(int(ingredients.GetInteger(Fields::Ingredient::Number)));
             ingredients.Edit();
             for (int bar = 1; bar <= HomeBarTable::kBars; ++bar)
                 ingredients.ReplaceLogical(HomeBarTable::fieldName(bar), false);
@@ -44,7 +45,7 @@ HomeBarStore::BarLists HomeBarStore::rebuildLists(const HomeBarTable& table, TAp
             if (!table.contains(bar, number) || !IngredientLookup::seek(ingredients, number))
                 continue;
             ListCollation::insertSorted(lists[size_t(bar - 1)],
-                                        {ingredients.GetTrimString(QStringLiteral("NAME")), number});
+                                        {ingredients.GetTrimString(Fields::Ingredient::Name), number});
         }
     }
     return lists;

@@ -1,43 +1,36 @@
 #pragma once
 
-#include "assistants/HomeBarStore.h"
 #include "ui/TOwnFenster.h"
 
-class QLineEdit;
-class QListWidget;
+class EntryList;
+class HomeBarSession;
 class QMenu;
 class QPushButton;
 class QTabWidget;
-class TApollo;
+class TypeAheadField;
 
-// "Hausbar": the three home bars, each a list of ingredients at hand, edited from the list of all
-// ingredients with type-ahead, presets and an emptying command.
+// "Hausbar": shows a HomeBarSession and forwards the user's input to it; the three home bars,
+// each a list of ingredients at hand, edited from the list of all ingredients.
 class THausbardialog : public TOwnFenster {
     Q_OBJECT
 public:
-    THausbardialog(UiContext context, TApollo& ingredients, QWidget* parent = nullptr);
+    THausbardialog(UiContext context, HomeBarSession& session, QWidget* parent = nullptr);
 
-    // The bar lists as the dialog holds them; set by the choice list refresh.
-    void setBars(const HomeBarStore::BarLists& bars);
-    const HomeBarStore::BarLists& bars() const { return m_bars; }
-    bool changed() const { return m_changed; }
-    int shownBar() const; // 0..2
+    HomeBarSession& session() { return m_session; }
 
-    QListWidget* zlistbox = nullptr;
-    QLineEdit* Editfeld = nullptr;
+    EntryList* zlistbox = nullptr;
+    TypeAheadField* Editfeld = nullptr;
     QTabWidget* noti = nullptr;
-    QListWidget* hlistbox[3] = {};
+    EntryList* hlistbox[3] = {};
     QPushButton* HinzuButton = nullptr;
     QPushButton* entfbutton = nullptr;
     QPushButton* button5 = nullptr;
     QPushButton* VButton = nullptr;
     QPushButton* Einkaufbutton = nullptr;
+    QPushButton* OkButton = nullptr;
+    QPushButton* CancelButton = nullptr;
     QMenu* VorgabePopup = nullptr;
 
-    void add();
-    void removeSelected();
-    void emptyShown();
-    void applyPreset(int preset); // HomeBarPresets::Preset as int
     void accept() override;
 
 signals:
@@ -50,14 +43,15 @@ protected:
 
 private:
     void buildControls();
+    void buildPresetMenu();
+    void showBars();
     void fillBar(int bar, int select);
-    void typeAhead(const QString& text);
+    void add();
+    void removeSelected();
+    void emptyShown();
+    void applyPreset(int preset);
     void info();
-    void setChanged();
 
-    TApollo& m_ingredients;
-    HomeBarStore::BarLists m_bars;
-    QList<ListEntry> m_all;
-    bool m_changed = false;
-    QListWidget* m_lastFocused = nullptr;
+    HomeBarSession& m_session;
+    EntryList* m_lastFocused = nullptr;
 };

@@ -1,15 +1,17 @@
 #include "browser/BrowserController.h"
 
-#include "app/AppState.h"
-#include "app/ClientFrame.h"
-#include "app/DataTables.h"
-#include "app/MainLayout.h"
-#include "browser/ListCollation.h"
+#include "browser/ClientFrame.h"
+#include "browser/MainLayout.h"
 #include "browser/RecipeClipboard.h"
 #include "browser/RecipeMarks.h"
 #include "browser/RecipePhoto.h"
 #include "browser/RecipeView.h"
-#include "store/StoreError.h"
+#include "common/AppState.h"
+#include "common/DataTables.h"
+#include "common/HomeBarTable.h"
+#include "common/ListCollation.h"
+#include "store/Fields.h"
+#include "ui/EntryList.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/ReadOnlyRefusal.h"
 #include "ui/StoreGuard.h"
@@ -18,7 +20,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QToolButton>
 
 BrowserController::BrowserController(AppState& state, DataTables& tables, const Widgets& widgets,
@@ -31,11 +32,11 @@ BrowserController::BrowserController(AppState& state, DataTables& tables, const 
     m_w.view->setDisplay(&m_browser.display());
     connect(&m_hiTimer, &QTimer::timeout, this, &BrowserController::scrollTick);
     connect(m_w.edit, &QLineEdit::textEdited, this, &BrowserController::quickSearch);
-    connect(m_w.list, &QListWidget::itemClicked, this, [this] {
+    connect(m_w.list, &EntryList::rowChosen, this, [this] {
         m_w.edit->setFocus();
         selectionChanged();
     });
-    connect(m_w.list, &QListWidget::itemDoubleClicked, this, [this] { m_w.edit->setFocus(); });
+    connect(m_w.list, &EntryList::rowDoubleClicked, this, [this] { m_w.edit->setFocus(); });
     connect(m_w.next, &QToolButton::clicked, this, [this] { step(1); });
     connect(m_w.previous, &QToolButton::clicked, this, [this] { step(-1); });
     connect(m_w.view, &RecipeView::clicked, this, &BrowserController::handleClick);
@@ -49,7 +50,7 @@ void BrowserController::loadTerms() {
     if (ba.LockFile()) {
         ba.SetTurboRead(true);
         for (ba.GoTop(); !ba.Eof(); ba.Skip())
-            m_termEntries.append({ba.GetTrimString(QStringLiteral("NAME")), ba.RecNo()});
+            m_termEntries.append({ba.GetTrimString(Fields::Term::Name), ba.RecNo()});
         ba.SetTurboRead(false);
         ba.Unlock();
     }
@@ -66,25 +67,19 @@ void BrowserController::applyTextFont() {
 
 void BrowserController::fillListWidget() {
     m_filling = true;
-    m_w.list->setUpdatesEnabled(false);
-    m_w.list->clear();
-    for (const ListEntry& e : m_browser.list().entries()) {
-        auto* item = new QListWidgetItem(e.text);
-        item->setData(Qt::UserRole, e.data);
-        m_w.list->addItem(item);
-    }
-    m_w.list->setUpdatesEnabled(true);
+    m_w.list->setEntries(m_browser.list().entries());
     m_w.list->setCurrentRow(m_w.list->count() > 0 ? 0 : -1);
     m_filling = false;
     m_w.count->setText(m_browser.list().CountLabelText());
 }
 
 void BrowserController::FillRecipeList(bool homeBarOnly) {
-    std::optional<HomeBarTable::Test> test;
+    RecipeList::KeepRecipe keep;
     if (homeBarOnly)
-        test = HomeBarTable::Test{&m_state.ingredientChoices.homeBars,
-                                  m_state.options.get(OptionsRecord::HomeBar), m_state.searchPurchases};
-    if (!StoreGuard::run([&] { m_browser.FillRecipeList(test); }))
+        keep = [test = HomeBarTable::Test{
+                    &m_state.ingredientChoices.homeBars, m_state.options.get(OptionsRecord::HomeBar),
+                    m_state.searchPurchases}](const QString& z) { return test.keeps(z); };
+    if (!StoreGuard::run([&] { m_browser.FillRecipeList(keep); }))
         return;
     fillListWidget();
     if (m_browser.list().enablesCancelSearch(m_state.recipeTotal))
@@ -103,12 +98,15 @@ void BrowserController::selectionChanged() {
     if (row < 0 || m_filling)
         return;
     bool loaded = false;
-    try {
-        loaded = m_browser.ShowSelected(row);
-    } catch (const StoreError&) {
-        return; // a recipe that cannot be read leaves the view as it was
-    }
-    showCurrent(loaded);
+    // A recipe that cannot be read is reported; the view keeps the recipe shown before, and
+    // choosing the entry again tries again.
+    if (StoreGuard::run([&] { loaded = m_browser.ShowSelected(row); }))
+        showCurrent(loaded);
+}
+
+void BrowserController::reloadCurrent() {
+    m_browser.shown().forget();
+    selectionChanged();
 }
 
 void BrowserController::showCurrent(bool loaded) {
@@ -123,16 +121,16 @@ void BrowserController::showCurrent(bool loaded) {
 }
 
 void BrowserController::refreshView() {
+    // The arrows depend on which lines the layout found visible.
+    m_w.view->relayout();
     m_w.view->update();
-    // The arrows depend on what the drawing found visible.
-    m_w.view->render();
     m_w.frame->setCanScroll(m_browser.display().canScroll());
 }
 
 void BrowserController::SyncSearchField() {
     m_w.edit->setFocus();
-    if (QListWidgetItem* item = m_w.list->currentItem())
-        m_w.edit->setText(item->text());
+    if (m_w.list->currentRow() >= 0)
+        m_w.edit->setText(m_w.list->currentText());
     m_w.edit->selectAll();
 }
 

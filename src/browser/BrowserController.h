@@ -12,7 +12,7 @@ class ClientFrame;
 class DataTables;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class EntryList;
 class QToolButton;
 class RecipePhoto;
 class RecipeView;
@@ -26,7 +26,7 @@ class BrowserController : public QObject {
 public:
     struct Widgets {
         QLineEdit* edit;
-        QListWidget* list;
+        EntryList* list;
         QLabel* count;
         QToolButton* next;
         QToolButton* previous;
@@ -46,6 +46,8 @@ public:
     void showFirst();
     // After the user changed the selection: load the recipe when it is another, sync the field.
     void selectionChanged();
+    // Loads the selected recipe again, after its record changed.
+    void reloadCurrent();
     void relayout(const MainLayout& layout);
     // The lexicon's term list, sorted, from the table "BA".
     void loadTerms();

@@ -10,18 +10,23 @@
 RecipeBrowser::RecipeBrowser(const Tables& tables, const QStringList& categories, const QStringList& tastes)
     : m_tables(tables), m_categories(categories), m_tastes(tastes) {}
 
-void RecipeBrowser::FillRecipeList(const std::optional<HomeBarTable::Test>& homeBar) {
-    m_list.FillRecipeList(m_tables.recipes, homeBar);
+void RecipeBrowser::FillRecipeList(const RecipeList::KeepRecipe& keep) {
+    m_list.FillRecipeList(m_tables.recipes, keep);
 }
 
 bool RecipeBrowser::ShowSelected(int index) {
     if (index < 0 || index >= m_list.ListedCount())
         return false;
-    if (!m_shown.ShowSelected(m_list.entries().at(index)))
+    // The shown recipe changes only once the new one loaded: a recipe that cannot be read leaves
+    // the view, the mark commands and the next selection as they were.
+    ShownRecipe next = m_shown;
+    if (!next.ShowSelected(m_list.entries().at(index)))
         return false;
-    m_tables.recipes.Go(m_shown.CurrentRecNo());
-    m_display = RecipeLoader::LoadRecipe(
+    m_tables.recipes.Go(next.CurrentRecNo());
+    RecipeDisplay loaded = RecipeLoader::LoadRecipe(
         {m_tables.recipes, m_tables.ingredients, m_tables.decorations, m_categories, m_tastes});
+    m_shown = next;
+    m_display = std::move(loaded);
     m_shown.setCurrentMarked(m_display.marked);
     WrapInstructions();
     return true;

@@ -35,8 +35,9 @@ public:
     const RecipeDisplay& display() const { return m_display; }
     RecipeDisplay& display() { return m_display; }
 
-    void FillRecipeList(const std::optional<HomeBarTable::Test>& homeBar = std::nullopt);
-    // Loads the entry's recipe unless it is shown already; true when it was loaded.
+    void FillRecipeList(const RecipeList::KeepRecipe& keep = {});
+    // Loads the entry's recipe unless it is shown already; true when it was loaded. Throws StoreError
+    // when the recipe cannot be read; the recipe shown before stays current.
     bool ShowSelected(int index);
     // Applies new wrap settings and rewraps a loaded recipe.
     void setWrap(const Wrap& wrap);

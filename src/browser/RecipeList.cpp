@@ -1,8 +1,9 @@
 #include "browser/RecipeList.h"
 
-#include "browser/ListCollation.h"
-#include "browser/TurboRead.h"
-#include "browser/TypeAhead.h"
+#include "common/ListCollation.h"
+#include "common/TurboRead.h"
+#include "common/TypeAhead.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -23,15 +24,15 @@ int RecipeList::indexOfRecord(int recNo) const {
     return -1;
 }
 
-void RecipeList::FillRecipeList(TApollo& recipes, const std::optional<HomeBarTable::Test>& homeBar) {
+void RecipeList::FillRecipeList(TApollo& recipes, const KeepRecipe& keep) {
     recipes.table().env().SetDeleted(true);
     m_entries.clear();
-    const QString name = QStringLiteral("NAME");
-    const QString z = QStringLiteral("Z");
+    const QString name = Fields::Recipe::Name;
+    const QString z = Fields::Recipe::Ingredients;
     {
         TurboRead fast(recipes);
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
-            if (homeBar && !homeBar->keeps(recipes.GetPaddedString(z)))
+            if (keep && !keep(recipes.GetPaddedString(z)))
                 continue;
             m_entries.append({recipes.GetTrimString(name), recipes.RecNo()});
         }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "assistants/HomeBarTable.h"
-#include "browser/ListEntry.h"
+#include "common/ListEntry.h"
+
+#include <functional>
 
 #include <optional>
 
@@ -23,7 +24,9 @@ public:
     // and lifts it afterwards. Hiding of deleted records is switched on and fast reading is on for
     // the pass. With a home bar test only the recipes it keeps are listed. The first entry (index 0)
     // is the one to select afterwards.
-    void FillRecipeList(TApollo& recipes, const std::optional<HomeBarTable::Test>& homeBar = std::nullopt);
+    // Which recipes the list keeps, by their packed ingredient field `Z` (the home bar rule).
+    using KeepRecipe = std::function<bool(const QString& z)>;
+    void FillRecipeList(TApollo& recipes, const KeepRecipe& keep = {});
     // After a fill: "Suchkriterien &aufheben" is enabled when the list holds another number of
     // recipes than the table. The fill never disables it.
     bool enablesCancelSearch(int recipeTotal) const { return ListedCount() != recipeTotal; }

@@ -1,6 +1,7 @@
 #include "browser/RecipeLoader.h"
 
-#include "browser/IngredientLookup.h"
+#include "common/IngredientLookup.h"
+#include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/RecipeMemo.h"
 #include "store/StoreError.h"
@@ -67,17 +68,17 @@ RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
     RecipeDisplay d;
     TApollo& re = s.recipes;
     d.recNo = re.RecNo();
-    d.name = re.GetTrimString(QStringLiteral("NAME"));
-    d.marked = re.GetInteger(QStringLiteral("MARK")) != 0;
-    d.photoName = re.GetTrimString(QStringLiteral("EIGEN")).trimmed();
+    d.name = re.GetTrimString(Fields::Recipe::Name);
+    d.marked = re.GetInteger(Fields::Recipe::Mark) != 0;
+    d.photoName = re.GetTrimString(Fields::Recipe::OwnPhoto).trimmed();
     if (d.photoName.isEmpty()) {
-        d.photoName = re.GetTrimString(QStringLiteral("BILD")).trimmed();
+        d.photoName = re.GetTrimString(Fields::Recipe::Picture).trimmed();
         d.collectionPhoto = true;
     }
     addIngredientLines(d, s);
     addFactLines(d, s);
-    if (!re.IsEmpty(QStringLiteral("ANLEITUNG")))
-        d.instructionText = InstructionText(re.GetMemo(QStringLiteral("ANLEITUNG")));
+    if (!re.IsEmpty(Fields::Recipe::Instructions))
+        d.instructionText = InstructionText(re.GetMemo(Fields::Recipe::Instructions));
     d.firstTextLine = d.amountLine + 1;
     d.lastLine = d.amountLine;
     return d;
@@ -85,16 +86,16 @@ RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
 
 // Ingredients with a unit first, those without one (and the missing ones) after them.
 void RecipeLoader::addIngredientLines(RecipeDisplay& d, const Sources& s) {
-    const IngredientSlots packed(s.recipes.GetPaddedString(QStringLiteral("Z")),
-                                 s.recipes.GetPaddedString(QStringLiteral("ZMENGE")));
+    const IngredientSlots packed(s.recipes.GetPaddedString(Fields::Recipe::Ingredients),
+                                 s.recipes.GetPaddedString(Fields::Recipe::Amounts));
     QList<std::pair<QString, int>> measured;
     QList<std::pair<QString, int>> unitless;
     for (const IngredientSlots::Line& slot : packed.lines()) {
         QString name = missingIngredient();
         int kind = kNoAmount;
         if (IngredientLookup::seek(s.ingredients, slot.ingredient)) {
-            name = s.ingredients.GetTrimString(QStringLiteral("NAME")).left(kIngredientNameLength);
-            kind = int(s.ingredients.GetInteger(QStringLiteral("KENNUNG")));
+            name = s.ingredients.GetTrimString(Fields::Ingredient::Name).left(kIngredientNameLength);
+            kind = int(s.ingredients.GetInteger(Fields::Ingredient::Unit));
         }
         const QString line = ingredientLine(slot.amount, kind, name);
         (kind == kNoAmount ? unitless : measured).append({line, slot.ingredient});
@@ -112,15 +113,15 @@ void RecipeLoader::addIngredientLines(RecipeDisplay& d, const Sources& s) {
 void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s) {
     TApollo& re = s.recipes;
     d.alcoholLine = int(d.lines.size());
-    addLine(d, fact(QStringLiteral("Alkohol: ") + QString::number(re.GetInteger(QStringLiteral("ALK"))) +
+    addLine(d, fact(QStringLiteral("Alkohol: ") + QString::number(re.GetInteger(Fields::Recipe::Alcohol)) +
                     QLatin1Char('%')));
-    d.categoryName = nth(s.categories, re.GetInteger(QStringLiteral("KAT")));
+    d.categoryName = nth(s.categories, re.GetInteger(Fields::Recipe::Category));
     d.categoryLine = int(d.lines.size());
     addLine(d, fact(QStringLiteral("Kategorie: ") + d.categoryName));
-    const qint64 taste = re.GetInteger(QStringLiteral("GESCH"));
+    const qint64 taste = re.GetInteger(Fields::Recipe::Taste);
     if (taste >= 1)
         addLine(d, fact(QStringLiteral("Geschmack: ") + nth(s.tastes, taste)));
-    d.decoration = int(re.GetInteger(QStringLiteral("DEKO")));
+    d.decoration = int(re.GetInteger(Fields::Recipe::Decoration));
     bool readable = false;
     const QString decoration =
         d.decoration > 0 ? decorationName(s.decorations, d.decoration, &readable) : QString();
@@ -139,7 +140,7 @@ QString RecipeLoader::decorationName(TApollo& decorations, int recNo, bool* ok) 
         decorations.Go(recNo);
         if (decorations.Eof())
             return QString();
-        const QString name = decorations.GetTrimString(QStringLiteral("NAME"));
+        const QString name = decorations.GetTrimString(Fields::Term::Name);
         *ok = true;
         return name;
     } catch (const StoreError&) {

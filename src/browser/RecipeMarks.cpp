@@ -1,11 +1,12 @@
 #include "browser/RecipeMarks.h"
 
-#include "browser/TurboRead.h"
+#include "common/TurboRead.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
 namespace {
 
-const QString kMark = QStringLiteral("MARK");
+const QString kMark = Fields::Recipe::Mark;
 
 } // namespace
 

@@ -1,6 +1,6 @@
 #include "browser/RecipePhoto.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "store/PhotoPath.h"
 
 #include <QPixmap>

@@ -1,8 +1,8 @@
 #include "browser/RecipeView.h"
 
-#include "app/AppState.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeTextLayout.h"
+#include "common/AppState.h"
 #include "store/PhotoPath.h"
 #include "ui/ThemeTable.h"
 
@@ -56,7 +56,22 @@ QColor RecipeView::linkColour() const {
                                                                    : QColor(0, 0, 128);
 }
 
-void RecipeView::DrawText(QPainter& p) {
+void RecipeView::relayout() {
+    m_runs.clear();
+    m_links.clear();
+    if (!m_display || m_display->lastLine < 0)
+        return;
+    const RecipeTextLayout::Options options{m_state.options.get(OptionsRecord::IngredientsCentred) != 0,
+                                            m_state.options.get(OptionsRecord::LexiconMarked) != 0};
+    m_runs = RecipeTextLayout::arrange(*m_display, m_measurer, size(), options, m_terms, m_links);
+}
+
+void RecipeView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void RecipeView::DrawText(QPainter& p) const {
     if (usesBackgroundPicture() && !m_background.isNull()) {
         p.drawTiledPixmap(rect(), m_background);
         if (!m_advert.isNull())
@@ -65,21 +80,15 @@ void RecipeView::DrawText(QPainter& p) {
     } else {
         p.fillRect(rect(), palette().color(QPalette::Button));
     }
-    if (!m_display || m_display->lastLine < 0)
-        return;
-    const RecipeTextLayout::Options options{m_state.options.get(OptionsRecord::IngredientsCentred) != 0,
-                                            m_state.options.get(OptionsRecord::LexiconMarked) != 0};
-    const QList<RecipeTextLayout::Run> runs =
-        RecipeTextLayout::arrange(*m_display, m_measurer, size(), options, m_terms, m_links);
     p.setFont(font());
     const QFontMetrics metrics(font());
-    for (const RecipeTextLayout::Run& run : runs) {
+    for (const RecipeTextLayout::Run& run : m_runs) {
         p.setPen(run.link ? linkColour() : textColour());
         p.drawText(run.x, run.y + metrics.ascent(), run.text);
     }
 }
 
-QImage RecipeView::render() {
+QImage RecipeView::render() const {
     QImage image(size(), QImage::Format_RGB32);
     QPainter p(&image);
     DrawText(p);
@@ -89,11 +98,9 @@ QImage RecipeView::render() {
 void RecipeView::paintEvent(QPaintEvent*) {
     if (!m_state.mainShown)
         return;
+    // The window system's back buffer already makes this flicker-free.
     QPainter p(this);
-    if (m_state.options.get(OptionsRecord::FlickerFree) != 0)
-        p.drawImage(0, 0, render()); // drawn off-screen first, then copied
-    else
-        DrawText(p);
+    DrawText(p);
 }
 
 void RecipeView::mouseMoveEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 #include "browser/FontMeasurer.h"
 #include "browser/LexiconLinks.h"
 #include "browser/RecipeHitTest.h"
+#include "browser/RecipeTextLayout.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -29,8 +30,11 @@ public:
     // The background picture of the current motif and text background; loaded only when it changed.
     void LoadBackground();
     QString backgroundFile() const { return m_backgroundFile; }
-    // Renders the text as DrawText does into an image of the view's size.
-    QImage render();
+    // Lays the text out for the current recipe, size, scroll position and options: the lines shown,
+    // their runs and the lexicon links. Called whenever one of them changes; painting only reads.
+    void relayout();
+    // Draws the view as painting does into an image of the view's size.
+    QImage render() const;
     QColor textColour() const;
     QColor linkColour() const;
     const LexiconLinks& links() const { return m_links; }
@@ -42,15 +46,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool usesBackgroundPicture() const;
-    void DrawText(class QPainter& p);
+    void DrawText(class QPainter& p) const;
     AppState& m_state;
     RecipeDisplay* m_display = nullptr;
     const LexiconTerms* m_terms = nullptr;
     FontMeasurer m_measurer;
     LexiconLinks m_links;
+    QList<RecipeTextLayout::Run> m_runs;
     QPixmap m_background;
     QString m_backgroundFile;
     QPixmap m_advert;

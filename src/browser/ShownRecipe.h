@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/ListEntry.h"
+#include "common/ListEntry.h"
 
 // Which recipe the view shows: `CurrentRecNo`, `CurrentMarked` and `ShownName`, and the decision of
 // `ShowSelected` whether the selected entry needs loading.

@@ -1,7 +1,8 @@
 #include "maint/ChoiceLists.h"
 
-#include "browser/ListCollation.h"
-#include "browser/TurboRead.h"
+#include "common/ListCollation.h"
+#include "common/TurboRead.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
 QList<ListEntry> ChoiceLists::classification(const QStringList& list) {
@@ -24,10 +25,10 @@ QList<ListEntry> ChoiceLists::tasteChoices(const QStringList& tastes, const QStr
 }
 
 void ChoiceLists::addIngredient(IngredientChoices& choices, const TApollo& ingredients) {
-    const QString name = ingredients.GetTrimString(QStringLiteral("NAME"));
-    const int number = int(ingredients.GetInteger(QStringLiteral("INDEX")));
+    const QString name = ingredients.GetTrimString(Fields::Ingredient::Name);
+    const int number = int(ingredients.GetInteger(Fields::Ingredient::Number));
     choices.zutatliste.append({name, number});
-    const qint64 kind = ingredients.GetInteger(QStringLiteral("KENNUNG"));
+    const qint64 kind = ingredients.GetInteger(Fields::Ingredient::Unit);
     if (kind == 0 || kind == 4)
         choices.bloodAlcohol.append({name + bloodAlcoholSuffix(), number + kBloodAlcoholTag});
     choices.homeBars.takeFlags(ingredients);
@@ -66,7 +67,7 @@ QList<ListEntry> ChoiceLists::readDecorations(TApollo& decorations) {
     QList<ListEntry> out;
     TurboRead fast(decorations);
     for (decorations.GoTop(); !decorations.Eof(); decorations.Skip())
-        out.append({decorations.GetTrimString(QStringLiteral("NAME")), decorations.RecNo()});
+        out.append({decorations.GetTrimString(Fields::Term::Name), decorations.RecNo()});
     return out;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maint/IngredientChoices.h"
+#include "common/IngredientChoices.h"
 
 #include <QStringList>
 

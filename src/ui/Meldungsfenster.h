@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Notice.h"
+
 #include <QString>
 
 #include <functional>
@@ -22,6 +24,10 @@ public:
     using AnswerHook = std::function<int(const Request&)>;
 
     static int show(const QString& text, const QString& caption, int lines, bool yesNo);
+    // A notice from the core; a question ("Frage") is asked with yes and no.
+    static int show(const Notice& notice) {
+        return show(notice.text, notice.caption, notice.lines, notice.isQuestion());
+    }
     // The plain system message used when the program cannot start.
     static void showPlain(const QString& text, const QString& caption);
     // The dialog that shows the messages once the windows exist; none: a system message box.

@@ -1,6 +1,6 @@
 #include "ui/ReadOnlyRefusal.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "ui/Meldungsfenster.h"
 
 bool ReadOnlyRefusal::RefuseReadOnly(const AppState& state) {

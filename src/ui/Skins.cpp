@@ -1,6 +1,6 @@
 #include "ui/Skins.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 
 Theme Skins::theme() const {
     return ThemeTable::forMotif(m_state.options.get(OptionsRecord::Motif));

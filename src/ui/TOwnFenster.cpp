@@ -1,6 +1,8 @@
 #include "ui/TOwnFenster.h"
 
-#include "app/AppState.h"
+#include "ui/HelpWindow.h"
+
+#include "common/AppState.h"
 #include "ui/DialogGeometry.h"
 #include "ui/Skins.h"
 
@@ -154,6 +156,8 @@ void TOwnFenster::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         const QPoint pos = event->position().toPoint();
         if (m_helpContext != 0 && helpBox(width()).contains(pos)) {
+            if (m_context.help)
+                m_context.help->showContext(m_helpContext);
             emit helpRequested(m_helpContext);
         } else if (closeBox(width()).contains(pos)) {
             reject();

@@ -3,8 +3,8 @@
 #include "assistants/HomeBarEditing.h"
 #include "assistants/HomeBarPresets.h"
 #include "assistants/HomeBarStore.h"
-#include "assistants/HomeBarTable.h"
-#include "browser/ListCollation.h"
+#include "common/HomeBarTable.h"
+#include "common/ListCollation.h"
 
 using namespace Qt::StringLiterals;
 using Entries = QList<ListEntry>;

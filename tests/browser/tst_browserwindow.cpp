@@ -2,17 +2,16 @@
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
 #include "VeltaGuiTest.h"
-#include "app/ClientFrame.h"
-#include "app/DataTables.h"
 #include "app/ProgramWindows.h"
 #include "app/TMain.h"
-#include "assistants/HomeBarCommand.h"
-#include "assistants/THausbardialog.h"
 #include "browser/BrowserController.h"
+#include "browser/ClientFrame.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipePhoto.h"
 #include "browser/RecipeView.h"
+#include "common/DataTables.h"
 #include "store/RawFile.h"
+#include "ui/EntryList.h"
 #include "ui/HelpWindow.h"
 #include "ui/Skins.h"
 
@@ -20,7 +19,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -31,10 +29,7 @@ namespace {
 struct Shell : ProgramWindows {
     explicit Shell(const QString& folder) : ProgramWindows(withoutIni(folder)) {}
     BrowserController& browser() { return *main.browser; }
-    int row(const QString& name) const {
-        const auto found = main.HauptListBox->findItems(name, Qt::MatchExactly);
-        return found.isEmpty() ? -1 : main.HauptListBox->row(found.first());
-    }
+    int row(const QString& name) const { return main.HauptListBox->findRow(name); }
     void select(const QString& name) {
         main.HauptListBox->setCurrentRow(row(name));
         browser().selectionChanged();
@@ -76,21 +71,21 @@ private slots:
         const QString shownBefore = shell().browser().browser().display().name;
         shell().main.HauptEdit->setFocus();
         QTest::keyClicks(shell().main.HauptEdit, QStringLiteral("mo"));
-        const QString selected = shell().main.HauptListBox->currentItem()->text();
+        const QString selected = shell().main.HauptListBox->currentText();
         QVERIFY2(selected.startsWith(QStringLiteral("Mo"), Qt::CaseInsensitive), qPrintable(selected));
         QCOMPARE(shell().browser().browser().display().name, shownBefore);
         QCOMPARE(shell().main.HauptEdit->text(), QStringLiteral("mo"));
     }
 
     void steppingButtons() {
-        QListWidget* list = shell().main.HauptListBox;
+        EntryList* list = shell().main.HauptListBox;
         QCOMPARE(list->currentRow(), 0);
         shell().main.UListe->click(); // already at the top: nothing
         QCOMPARE(list->currentRow(), 0);
         shell().main.OListe->click();
         QCOMPARE(list->currentRow(), 1);
-        QCOMPARE(shell().browser().browser().display().name, list->item(1)->text());
-        QCOMPARE(shell().main.HauptEdit->text(), list->item(1)->text());
+        QCOMPARE(shell().browser().browser().display().name, list->text(1));
+        QCOMPARE(shell().main.HauptEdit->text(), list->text(1));
         list->setCurrentRow(list->count() - 1);
         shell().main.OListe->click(); // at the end: nothing
         QCOMPARE(list->currentRow(), list->count() - 1);
@@ -215,7 +210,7 @@ private slots:
     void lexiconTermsAreMarked() {
         shell().state.options.set(OptionsRecord::LexiconMarked, 1);
         shell().select(QStringLiteral("Mojito"));
-        shell().main.AusgabePaintBox->render();
+        shell().main.AusgabePaintBox->relayout();
         QVERIFY(!shell().main.AusgabePaintBox->links().links().isEmpty());
     }
 
@@ -238,74 +233,6 @@ private slots:
         shell().state.options.set(OptionsRecord::Photos, 0);
         photo.LoadPhoto(QStringLiteral("7"), true);
         QVERIFY(photo.showsDefault());
-    }
-
-    void homeBarPresetsEditingAndStoring() {
-        MessageBoxAnswerer answers;
-        THausbardialog& dialog = *shell().main.Hausbardialog;
-        dialog.show();
-        dialog.noti->setCurrentIndex(1);
-        dialog.applyPreset(0); // Basis into bar 2
-        QCOMPARE(dialog.bars()[1].size(), 28);
-        QVERIFY(dialog.bars()[0].isEmpty() && dialog.bars()[2].isEmpty());
-        dialog.zlistbox->setCurrentRow(
-            dialog.hlistbox[1]->count() > 0
-                ? dialog.zlistbox->row(
-                      dialog.zlistbox->findItems(dialog.hlistbox[1]->item(3)->text(), Qt::MatchExactly)
-                          .first())
-                : 0);
-        dialog.add(); // already there: only selected
-        QCOMPARE(dialog.bars()[1].size(), 28);
-        QCOMPARE(dialog.hlistbox[1]->currentRow(), 3);
-        answers.queue(Meldungsfenster::Yes);
-        dialog.accept();
-        QCOMPARE(answers.lastText(),
-                 QStringLiteral("Möchten Sie die Änderungen an der\rHausbar wirklich speichern?"));
-        HomeBarCommand::finish(shell().state, dialog, shell().tables.ApolloZutaten, true);
-        TApollo& zu = shell().tables.ApolloZutaten;
-        QVERIFY(zu.Seek(QStringLiteral("26")));
-        QVERIFY(zu.GetLogical(QStringLiteral("H2")) && !zu.GetLogical(QStringLiteral("H1")));
-        QVERIFY(shell().state.ingredientChoices.homeBars.contains(2, 26));
-
-        // A search on bar 2 now keeps only what it can mix.
-        shell().state.options.set(OptionsRecord::HomeBar, 2);
-        shell().main.FillRecipeList(true);
-        const int mixable = shell().main.HauptListBox->count();
-        QVERIFY(mixable > 0 && mixable < shell().state.recipeTotal);
-    }
-
-    void homeBarCancelRestoresAndReadOnlyKeepsEntries() {
-        THausbardialog& dialog = *shell().main.Hausbardialog;
-        dialog.show();
-        dialog.applyPreset(2); // Profi into bar 1
-        dialog.reject();
-        HomeBarCommand::finish(shell().state, dialog, shell().tables.ApolloZutaten, false);
-        QVERIFY(dialog.bars()[0].isEmpty());
-
-        MessageBoxAnswerer answers;
-        shell().state.startedFromCd = true;
-        dialog.show();
-        dialog.applyPreset(1);
-        HomeBarCommand::finish(shell().state, dialog, shell().tables.ApolloZutaten, true);
-        QVERIFY(answers.lastText().startsWith(QStringLiteral("Diese Funktion ist gespert")));
-        QCOMPARE(dialog.bars()[0].size(), 50); // what the user entered stays in the list
-        QCOMPARE(shell().state.ingredientChoices.homeBars.count(1), 0);
-    }
-
-    void typeAheadAndKeysInTheHomeBarField() {
-        THausbardialog& dialog = *shell().main.Hausbardialog;
-        dialog.show();
-        QTest::keyClicks(dialog.Editfeld, QStringLiteral("gin"));
-        QVERIFY(
-            dialog.zlistbox->currentItem()->text().startsWith(QStringLiteral("Gin"), Qt::CaseInsensitive));
-        const int row = dialog.zlistbox->currentRow();
-        QTest::keyClick(dialog.Editfeld, Qt::Key_Down);
-        QCOMPARE(dialog.zlistbox->currentRow(), row + 1);
-        QCOMPARE(dialog.Editfeld->text(), dialog.zlistbox->currentItem()->text().trimmed());
-        QTest::keyClick(dialog.Editfeld, Qt::Key_Return);
-        QCOMPARE(dialog.hlistbox[dialog.shownBar()]->count(), 1);
-        QVERIFY(dialog.changed());
-        dialog.reject();
     }
 };
 

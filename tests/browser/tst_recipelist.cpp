@@ -1,11 +1,13 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
-#include "browser/ListCollation.h"
 #include "browser/RecipeBrowser.h"
 #include "browser/RecipeList.h"
 #include "browser/RecipeMarks.h"
 #include "browser/ShownRecipe.h"
-#include "browser/TypeAhead.h"
+#include "common/HomeBarTable.h"
+#include "common/ListCollation.h"
+#include "common/TypeAhead.h"
+#include "store/StoreError.h"
 
 using namespace Qt::StringLiterals;
 using Entries = QList<ListEntry>;
@@ -143,7 +145,9 @@ private slots:
         bars.set(1, 1, true);
         bars.set(1, 2, true);
         RecipeList list;
-        list.FillRecipeList(t.re(), HomeBarTable::Test{&bars, 1, purchases});
+        list.FillRecipeList(t.re(), [test = HomeBarTable::Test{&bars, 1, purchases}](const QString& z) {
+            return test.keeps(z);
+        });
         QCOMPARE(texts(list.entries()), listed);
     }
 
@@ -233,10 +237,10 @@ private slots:
 
     void browserLoadsAndReloadsAfterSave() {
         TestTables t;
-        const QStringList categories = {u"Longdrinks"_s};
+        const QStringList categories = {u"Longdrinks"_s}, tastes; // the browser keeps references
         t.addRecipe({.name = u"Mojito"_s, .mark = 1});
         t.addRecipe({.name = u"Zombie"_s});
-        RecipeBrowser browser({t.re(), t.zu(), t.de()}, categories, {});
+        RecipeBrowser browser({t.re(), t.zu(), t.de()}, categories, tastes);
         browser.FillRecipeList();
         QVERIFY(browser.ShowSelected(0));
         QCOMPARE(browser.display().name, u"Mojito"_s);
@@ -249,6 +253,25 @@ private slots:
         QCOMPARE(index, 0);
         QVERIFY(browser.ShowSelected(index)); // same name, reloaded after the save
         QVERIFY(!browser.shown().CurrentMarked());
+    }
+
+    // A recipe whose memo cannot be read must not become the current one: the view, the mark
+    // commands and the next selection stay with the recipe shown, and choosing it again retries.
+    void aRecipeThatCannotBeReadLeavesTheShownOne() {
+        TestTables t;
+        t.addRecipe({.name = u"Mojito"_s, .mark = 1});
+        t.addRecipe({.name = u"Zombie"_s, .instructions = u"Alles kräftig schütteln."_s});
+        const QStringList categories = {u"Longdrinks"_s}, tastes;
+        RecipeBrowser browser({t.re(), t.zu(), t.de()}, categories, tastes);
+        browser.FillRecipeList();
+        QVERIFY(browser.ShowSelected(0));
+        QVERIFY(QFile::resize(t.filePath(u"RE.SMT"_s), 512)); // the memo block is gone
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QVERIFY_THROWS_EXCEPTION(StoreError, browser.ShowSelected(1));
+            QCOMPARE(browser.display().name, u"Mojito"_s);
+            QCOMPARE(browser.shown().CurrentRecNo(), 1);
+            QVERIFY(browser.shown().CurrentMarked());
+        }
     }
 };
 

@@ -2,7 +2,7 @@
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
 #include "VeltaGuiTest.h"
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/Skins.h"
 #include "ui/TMeldungDialog.h"
@@ -143,15 +143,24 @@ private slots:
         QFETCH(int, lines);
         QFETCH(int, height);
         TMeldungDialog box(context());
-        QTimer::singleShot(0, [&box, height, lines] {
-            QCOMPARE(box.height(), height);
-            QCOMPARE(box.Textfeld->geometry().top(), 36);
-            QCOMPARE(box.Textfeld->height(), lines * 15);
-            QCOMPARE(box.OkButton->y(), height - 41);
-            QCOMPARE(box.pos(), QPoint((800 - box.width()) / 2, (600 - height) / 2));
+        // Measured while the box is open, checked after it closed: a failed check never leaves
+        // a modal box waiting.
+        int shownHeight = 0, textTop = 0, textHeight = 0, okTop = 0;
+        QPoint shownAt;
+        QTimer::singleShot(0, [&] {
+            shownHeight = box.height();
+            textTop = box.Textfeld->geometry().top();
+            textHeight = box.Textfeld->height();
+            okTop = box.OkButton->y();
+            shownAt = box.pos();
             box.OkButton->click();
         });
         QCOMPARE(box.ask(QStringLiteral("Hinweis"), QStringLiteral("Hinweis"), lines, false), 1);
+        QCOMPARE(shownHeight, height);
+        QCOMPARE(textTop, 36);
+        QCOMPARE(textHeight, lines * 15);
+        QCOMPARE(okTop, height - 41);
+        QCOMPARE(shownAt, QPoint((800 - box.width()) / 2, (600 - height) / 2));
     }
 
     void messagesGoThroughTheProgramsBox() {

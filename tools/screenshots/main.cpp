@@ -1,17 +1,19 @@
 // Renders the program's windows on the shipped data into PNG files for the documentation:
 //   velta98-screenshots OUTPUT_FOLDER [MOTIF ...]
 // Run under Xvfb (scripts/make-screenshots.sh) so that fonts and window sizes are real.
+#include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
-#include "assistants/THausbardialog.h"
+#include "assistants/HomeBarCommand.h"
 #include "browser/BrowserController.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeView.h"
 #include "store/OptionsRecord.h"
 #include "ui/TMeldungDialog.h"
+#include <QMenu>
 
+#include "ui/EntryList.h"
 #include <QApplication>
 #include <QDir>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -54,9 +56,9 @@ void shootBrowser(const QString& out) {
     main.setWindowState(Qt::WindowNoState);
     main.resize(800, 600);
     main.show();
-    const auto found = main.HauptListBox->findItems(QStringLiteral("Zombie"), Qt::MatchExactly);
-    if (!found.isEmpty())
-        main.HauptListBox->setCurrentItem(found.first());
+    const int zombie = main.HauptListBox->findRow(QStringLiteral("Zombie"));
+    if (zombie >= 0)
+        main.HauptListBox->setCurrentRow(zombie);
     main.browser->selectionChanged();
     // Scrolled down so that the justified instructions fill the text area.
     RecipeDisplay& display = main.browser->browser().display();
@@ -70,10 +72,10 @@ void shootBrowser(const QString& out) {
         QApplication::processEvents();
         main.grab().save(QDir(out).filePath(QString::fromLatin1(name)));
     }
-    THausbardialog& bar = *main.Hausbardialog;
+    THausbardialog& bar = main.dialogs().get<HomeBarCommand>().dialog;
     bar.show();
     bar.noti->setCurrentIndex(0);
-    bar.applyPreset(1);
+    bar.VorgabePopup->actions().at(3)->trigger(); // Standard
     QApplication::processEvents();
     bar.grab().save(QDir(out).filePath(QStringLiteral("hausbar.png")));
     bar.reject();

@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "common/AppState.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "assistants/HomeBarTable.h"
-#include "browser/ListEntry.h"
+#include "common/HomeBarTable.h"
+#include "common/ListEntry.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/ListEntry.h"
+#include "common/ListEntry.h"
 
 #include <string>
 

@@ -1,6 +1,7 @@
-#include "assistants/HomeBarTable.h"
+#include "common/HomeBarTable.h"
 
-#include "browser/TurboRead.h"
+#include "common/TurboRead.h"
+#include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 
@@ -34,7 +35,7 @@ int HomeBarTable::count(int bar) const {
 }
 
 void HomeBarTable::takeFlags(const TApollo& ingredients) {
-    const int number = int(ingredients.GetInteger(QStringLiteral("INDEX")));
+    const int number = int(ingredients.GetInteger(Fields::Ingredient::Number));
     for (int bar = 1; bar <= kBars; ++bar)
         set(bar, number, ingredients.GetLogical(fieldName(bar)));
 }

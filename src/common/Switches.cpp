@@ -1,4 +1,4 @@
-#include "app/Switches.h"
+#include "common/Switches.h"
 
 Switches Switches::parse(const QStringList& argumentsAfterProgram) {
     Switches s;

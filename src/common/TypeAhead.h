@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/ListEntry.h"
+#include "common/ListEntry.h"
 
 // The searches a list box offers its type-ahead field, letter case ignored.
 class TypeAhead {

@@ -1,4 +1,4 @@
-#include "app/MainLayout.h"
+#include "browser/MainLayout.h"
 
 MainLayout MainLayout::compute(int w, int h, int toolbarHeight, int editHeight, int labelHeight) {
     MainLayout l;

@@ -1,4 +1,4 @@
-#include "browser/IngredientLookup.h"
+#include "common/IngredientLookup.h"
 
 #include "store/TApollo.h"
 

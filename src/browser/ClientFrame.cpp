@@ -1,4 +1,4 @@
-#include "app/ClientFrame.h"
+#include "browser/ClientFrame.h"
 
 #include "browser/TitleBarGeometry.h"
 #include "ui/Skins.h"

@@ -1,4 +1,6 @@
-#include "app/DataTables.h"
+#include "common/DataTables.h"
+
+#include "store/Fields.h"
 
 DataTables::DataTables()
     : RezepteTable(ApolloEnv), ZutatenTable(ApolloEnv), HilfTable(ApolloEnv), DekoTable(ApolloEnv),
@@ -18,8 +20,9 @@ void DataTables::openMainTables(const QString& dataFolder, bool readOnly) {
     HilfTable.setReadOnly(readOnly);
     for (const auto& [table, name] : tables)
         table->Open();
-    const int order = ApolloZutaten.IndexTag(QString(), QStringLiteral("INDEX"), QStringLiteral("INDEX"));
-    ApolloZutaten.SetOrder(ApolloZutaten.TagArea(QStringLiteral("INDEX")) > 0 ? order : 0);
+    const int order =
+        ApolloZutaten.IndexTag(QString(), Fields::Ingredient::Number, Fields::Ingredient::Number);
+    ApolloZutaten.SetOrder(ApolloZutaten.TagArea(Fields::Ingredient::Number) > 0 ? order : 0);
     ApolloEnv.SetDeleted(true);
 }
 

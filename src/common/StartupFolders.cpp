@@ -1,4 +1,4 @@
-#include "app/StartupFolders.h"
+#include "common/StartupFolders.h"
 
 #include "store/IniFile.h"
 

@@ -1,4 +1,4 @@
-#include "browser/TypeAhead.h"
+#include "common/TypeAhead.h"
 
 int TypeAhead::find(const QList<ListEntry>& entries, const QString& prefix, int startAfter) {
     const int n = int(entries.size());

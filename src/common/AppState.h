@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/StartupFolders.h"
-#include "app/Switches.h"
-#include "maint/IngredientChoices.h"
+#include "common/IngredientChoices.h"
+#include "common/StartupFolders.h"
+#include "common/Switches.h"
 #include "store/OptionsRecord.h"
 #include "store/SavedSearches.h"
 

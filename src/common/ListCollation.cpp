@@ -1,4 +1,4 @@
-#include "browser/ListCollation.h"
+#include "common/ListCollation.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "assistants/HomeBarPresets.h"
+#include "assistants/HomeBarStore.h"
+#include "common/Notice.h"
+#include "common/Result.h"
+
+#include <optional>
+
+struct AppState;
+class TApollo;
+
+// The home bar dialog's state and rules, without a window: the three bar lists being edited, the
+// bar shown, whether anything changed, and what OK and cancel do to the tables. The dialog renders
+// it and forwards input; every rule is tested on the session alone.
+class HomeBarSession {
+public:
+    using BarLists = HomeBarStore::BarLists;
+
+    HomeBarSession(AppState& state, TApollo& ingredients);
+
+    // Opening the dialog: the ingredient list and the bars from the shared choices, nothing changed
+    // yet. After an OK refused in read-only mode the bars keep what the user entered.
+    void begin();
+
+    const QList<ListEntry>& ingredients() const { return m_all; }
+    const BarLists& bars() const { return m_bars; }
+    const QList<ListEntry>& bar(int index) const { return m_bars[size_t(index)]; }
+    int shownBar() const { return m_shown; }
+    void showBar(int index);
+    bool changed() const { return m_changed; }
+
+    // The entry of the ingredient list the typed text selects; -1 when none begins with it.
+    int typeAhead(const QString& text) const;
+    // "&Hinzufügen" with the ingredient list's row: the row to select in the shown bar (-1: none).
+    // An ingredient the home bar cannot hold is refused with the notice.
+    struct Added {
+        int select = -1;
+        std::optional<Notice> refusal;
+    };
+    Added add(int ingredientRow);
+    // "&Entfernen" of the shown bar's row; the row to select afterwards (-1: none).
+    int remove(int barRow);
+    // "Hausbar &leeren" and the presets replace the shown bar.
+    void empty();
+    void applyPreset(HomeBarPresets::Preset preset);
+
+    // "&Info": the ingredient number of the chosen entry, or the notice that nothing is chosen.
+    struct InfoTarget {
+        int number = -1;
+        std::optional<Notice> notice;
+    };
+    static InfoTarget infoTarget(const QList<ListEntry>& list, int row);
+
+    // The question OK asks first, when something changed.
+    std::optional<Notice> okQuestion() const;
+    // After the dialog closed: OK stores the bars into the table and the ingredient records
+    // (refused while read-only, the entries stay); cancel brings back what the tables hold.
+    // Throws StoreError when the tables cannot be written.
+    Result finish(bool accepted);
+
+    static Notice tooHighNotice();
+
+private:
+    void setChanged() { m_changed = true; }
+
+    AppState& m_state;
+    TApollo& m_ingredients;
+    QList<ListEntry> m_all;
+    BarLists m_bars;
+    int m_shown = 0;
+    bool m_changed = false;
+    bool m_keepRefusedEdits = false;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// What the feature windows may ask of the main window, without knowing it: refill the list,
+// reload the shown recipe, refresh the choice lists, run another command. The main window
+// implements it; tests implement it with a recorder.
+class MainWindowPort {
+public:
+    virtual ~MainWindowPort() = default;
+
+    // Rebuilds the recipe list from the recipe table as it stands (the active filter applies);
+    // with homeBarOnly only the drinks mixable from the chosen home bar.
+    virtual void FillRecipeList(bool homeBarOnly) = 0;
+    // The record number of the shown recipe; 0 when the list is empty.
+    virtual int CurrentRecNo() const = 0;
+    // Reloads and redraws the shown recipe after its record changed.
+    virtual void ReloadCurrent() = 0;
+    // Rebuilds the shared copy of one kind of choices (ChoiceLists::Kind).
+    virtual void RefreshChoiceLists(int kind) = 0;
+    // Runs a command of the command table by name, as the menu would.
+    virtual void RunCommand(const QString& command) = 0;
+    // Opens the information on one ingredient (by its number), over the dialog that asks.
+    virtual void ShowIngredientInfo(int number) = 0;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ui/UiContext.h"
+
+class DataTables;
+class MainWindowPort;
+class QWidget;
+
+// Everything a feature command needs to build its session and dialog: the shared state and skins,
+// the tables, the main window's port and the parent for the dialog.
+struct DialogServices {
+    UiContext context;
+    DataTables& tables;
+    MainWindowPort& main;
+    QWidget* parent;
+};

@@ -1,0 +1,87 @@
+#include "MessageBoxAnswerer.h"
+#include "StartupFixture.h"
+#include "TempDataFolder.h"
+#include "VeltaGuiTest.h"
+#include "app/CommandTable.h"
+#include "app/DialogHost.h"
+#include "app/ProgramWindows.h"
+#include "assistants/HomeBarCommand.h"
+#include "ui/EntryList.h"
+#include "ui/TypeAheadField.h"
+
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+// The home bar dialog as the user meets it: opened by its command on the shipped data, driven by
+// keys and clicks, its answers captured and checked after the dialog closed.
+class TestHomeBarDialog : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_dir;
+    std::unique_ptr<ProgramWindows> m_w;
+
+    // Runs the command; `act` drives the open dialog, then the dialog is closed by `close`.
+    void runWithDialog(const std::function<void(THausbardialog&)>& act) {
+        THausbardialog& dialog = m_w->main.dialogs().get<HomeBarCommand>().dialog;
+        QTimer::singleShot(0, &dialog, [&dialog, act] { act(dialog); });
+        m_w->main.commands->run(QStringLiteral("Hausbar"));
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<TempDataFolder>();
+        QVERIFY(StartupFixture::make(m_dir->path()));
+        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
+        QVERIFY(m_w->main.create());
+        m_w->state.startedFromCd = false;
+        m_w->main.show();
+    }
+    void cleanup() {
+        if (m_w)
+            m_w->main.close();
+        m_w.reset();
+    }
+
+    void typingEnterAndOkStoreTheIngredient() {
+        MessageBoxAnswerer answers;
+        answers.queue(Meldungsfenster::Yes);
+        QString typedName;
+        QString fieldAfterEnter;
+        int barCount = -1;
+        runWithDialog([&](THausbardialog& dialog) {
+            QTest::mouseClick(dialog.noti->tabBar(), Qt::LeftButton, {},
+                              dialog.noti->tabBar()->tabRect(1).center());
+            QTest::keyClicks(dialog.Editfeld, QStringLiteral("gin"));
+            QTest::keyClick(dialog.Editfeld, Qt::Key_Down);
+            typedName = dialog.zlistbox->currentText().trimmed();
+            QTest::keyClick(dialog.Editfeld, Qt::Key_Return);
+            fieldAfterEnter = dialog.Editfeld->text();
+            barCount = dialog.hlistbox[1]->count();
+            QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
+        });
+        QCOMPARE(barCount, 1);
+        QCOMPARE(fieldAfterEnter, typedName);
+        QCOMPARE(answers.lastText(), HomeBarStore::saveQuestion());
+        const HomeBarTable& table = m_w->state.ingredientChoices.homeBars;
+        QCOMPARE(table.count(2), 1);
+        QCOMPARE(m_w->state.ingredientChoices.homeBarLists[1].first().text, typedName);
+    }
+
+    void presetThenCancelLeavesTheTablesAlone() {
+        MessageBoxAnswerer answers;
+        int presetCount = 0;
+        runWithDialog([&](THausbardialog& dialog) {
+            dialog.VorgabePopup->actions().at(2)->trigger(); // Basis
+            presetCount = dialog.hlistbox[0]->count();
+            QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+        });
+        QCOMPARE(presetCount, 28);
+        QVERIFY(answers.shown().isEmpty());
+        QCOMPARE(m_w->state.ingredientChoices.homeBars.count(1), 0);
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestHomeBarDialog)
+#include "tst_homebardialog.moc"
