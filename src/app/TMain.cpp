@@ -71,6 +71,11 @@ void TMain::bindCommands() {
             commands->bindControl(ToolbarPanel::command(k), Panel1->button(hi, k));
     commands->setEnabled(QStringLiteral("SucheAus"), false);
     ProgramCommands::registerAll(*commands, *m_dialogs, *this);
+    QList<QKeySequence> shortcuts;
+    for (const QString& name : menu->commands())
+        if (!menu->action(name)->shortcut().isEmpty())
+            shortcuts << menu->action(name)->shortcut();
+    hook->setMenuShortcuts(shortcuts);
     connect(menu, &MainMenu::triggered, commands, &CommandTable::run);
     connect(Panel1, &ToolbarPanel::triggered, commands, &CommandTable::run);
 }
