@@ -464,7 +464,7 @@ private slots:
             QVERIFY2(GarnishPainter::forName(name).kind != GarnishPainter::Kind::None, qPrintable(name));
             ++count;
         }
-        QVERIFY(count >= 40);
+        QVERIFY(count >= 80);
     }
 
     void garnishNames_data() {
