@@ -103,8 +103,8 @@ private slots:
     void counts() {
         QVERIFY(m_categories.size() >= 16);
         QVERIFY(m_tastes.size() >= 8);
-        QVERIFY(m_re->Count() >= 400);
-        QVERIFY(m_de->Count() >= 40);
+        QVERIFY(m_re->Count() >= 1000);
+        QVERIFY(m_de->Count() >= 80);
         QVERIFY(m_ba->Count() >= 300);
         int supplied = 0;
         for (int number : m_ingredients.keys())
@@ -180,7 +180,7 @@ private slots:
             QVERIFY2(!names.contains(name.toLower()), qPrintable(name));
             names.insert(name.toLower());
         }
-        QVERIFY(alcoholFree >= 60);
+        QVERIFY(alcoholFree >= 200);
         QVERIFY(withRemark * 5 >= m_re->Count());
     }
 
