@@ -415,6 +415,14 @@ private slots:
             << K::Cocktail << Ice::Frozen;
         QTest::newRow("a cup when nothing else is named")
             << recipe(11, "Heiß in einer Tasse servieren.", {rum}) << K::Mug << Ice::None;
+        QTest::newRow("a cocktail coupe")
+            << recipe(4, "Kräftig schütteln und in eine vorgekühlte Cocktailschale abseihen.", {rum, cubes})
+            << K::Coupe << Ice::None;
+        QTest::newRow("the pitcher a punch is mixed in is no glass")
+            << recipe(10, "Im Krug verrühren und mit etwas Obst in Weingläser schöpfen.", {rum, cubes})
+            << K::WineGlass << Ice::Cubes;
+        QTest::newRow("a pitcher when nothing else is named")
+            << recipe(3, "Im Krug servieren.", {rum}) << K::BeerGlass << Ice::None;
         QTest::newRow("first named glass counts")
             << recipe(3, "In ein Highballglas geben; statt eines Tumblers geht auch ein Collinsglas.",
                       {rum, cubes})
