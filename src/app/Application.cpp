@@ -5,6 +5,7 @@
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
+#include "app/TerminationSignals.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/ProgramFonts.h"
 #include "ui/TMeldungDialog.h"
@@ -14,6 +15,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
 int Application::colourDepth() {
@@ -42,6 +44,17 @@ int Application::run(int& argc, char** argv) {
     return start({PlatformFolders::iniPath(), QApplication::applicationDirPath()}, args, true, &instance);
 }
 
+// Open dialogs are cancelled one by one, each given time to return from its command, then the main
+// window closes as if the user had closed it.
+void Application::closeEverything(QWidget& main) {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->close();
+        QTimer::singleShot(50, &main, [&main] { closeEverything(main); });
+        return;
+    }
+    main.close();
+}
+
 int Application::start(const Paths& paths, const QStringList& switchArguments, bool enterLoop,
                        SingleInstance* instance) {
     ProgramWindows w(StartupFolders::derive(paths.iniPath, paths.executableFolder));
@@ -68,6 +81,9 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
         return 1;
     }
     w.main.show();
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &w.main,
+                     [&w] { closeEverything(w.main); });
     const int result = enterLoop ? QApplication::exec() : 0;
     Meldungsfenster::setDialog(nullptr);
     return result;

@@ -5,7 +5,7 @@
 
 class HelpWindow;
 class SingleInstance;
-class TOwnFenster;
+class QWidget;
 
 // The program's entry: folders, splash, the data tables, the windows in their order, the main
 // loop. Returns the process exit code.
@@ -20,4 +20,6 @@ public:
     static int start(const Paths& paths, const QStringList& switchArguments, bool enterLoop = true,
                      SingleInstance* instance = nullptr);
     static int colourDepth();
+    // What SIGTERM does: cancels open dialogs, then closes the main window.
+    static void closeEverything(QWidget& main);
 };
