@@ -415,6 +415,14 @@ private slots:
             << K::Cocktail << Ice::Frozen;
         QTest::newRow("a cup when nothing else is named")
             << recipe(11, "Heiß in einer Tasse servieren.", {rum}) << K::Mug << Ice::None;
+        QTest::newRow("a cocktail coupe")
+            << recipe(4, "Kräftig schütteln und in eine vorgekühlte Cocktailschale abseihen.", {rum, cubes})
+            << K::Coupe << Ice::None;
+        QTest::newRow("the pitcher a punch is mixed in is no glass")
+            << recipe(10, "Im Krug verrühren und mit etwas Obst in Weingläser schöpfen.", {rum, cubes})
+            << K::WineGlass << Ice::Cubes;
+        QTest::newRow("a pitcher when nothing else is named")
+            << recipe(3, "Im Krug servieren.", {rum}) << K::BeerGlass << Ice::None;
         QTest::newRow("first named glass counts")
             << recipe(3, "In ein Highballglas geben; statt eines Tumblers geht auch ein Collinsglas.",
                       {rum, cubes})
@@ -464,7 +472,7 @@ private slots:
             QVERIFY2(GarnishPainter::forName(name).kind != GarnishPainter::Kind::None, qPrintable(name));
             ++count;
         }
-        QVERIFY(count >= 40);
+        QVERIFY(count >= 80);
     }
 
     void garnishNames_data() {
@@ -477,6 +485,12 @@ private slots:
         QTest::newRow("lime wedge") << "Limettenspalte" << G::Wedge;
         QTest::newRow("cucumber strip is no slice") << "Gurkenstreifen" << G::CucumberRibbon;
         QTest::newRow("pineapple leaf is no piece") << "Ananasblatt" << G::PineappleLeaf;
+        QTest::newRow("lemongrass is no lemon") << "Zitronengras" << G::Celery;
+        QTest::newRow("lemon balm is no lemon") << "Zitronenmelisse" << G::Mint;
+        QTest::newRow("cinnamon sugar rim is a rim") << "Zimtzuckerrand" << G::SugarRim;
+        QTest::newRow("watermelon is no melon ball") << "Wassermelonenspalte" << G::PeachWedge;
+        QTest::newRow("pear slice is no citrus wheel") << "Birnenscheibe" << G::AppleSlice;
+        QTest::newRow("peel spiral") << "Zitronenspirale" << G::Zest;
         QTest::newRow("user's own decoration") << "Gummibärchen" << G::None;
     }
     void garnishNames() {

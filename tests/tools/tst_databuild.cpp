@@ -2,12 +2,14 @@
 #include "DataError.h"
 #include "DataSetValidator.h"
 #include "DataSetWriter.h"
+#include "RecipeStrength.h"
 #include "TempDataFolder.h"
 #include "VeltaTest.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
 
+#include <algorithm>
 #include <functional>
 
 using Mutation = std::function<void(DataSet&)>;
@@ -126,6 +128,37 @@ private slots:
             << Mutation([](DataSet& s) { s.categories.removeLast(); }) << "nur 15 Kategorien";
         QTest::newRow("remark missing")
             << Mutation([](DataSet& s) { s.ingredients[97].remark.clear(); }) << "Limette: Kommentar fehlt";
+        // 6 cl at 40 % and half a cl at 45 % are 2.625 cl of pure alcohol: "viel".
+        QTest::newRow("alcohol digit chosen by hand")
+            << Mutation([](DataSet& s) { s.recipes[0].assistantCode = 1113; })
+            << "Alkoholziffer 1 im Assistenten-Code, erwartet 4 (2,625 cl";
+        QTest::newRow("alcohol-free drink marked with alcohol") << Mutation([](DataSet& s) {
+            s.recipes[0].lines.removeFirst();
+            s.recipes[0].lines.removeFirst();
+            s.ingredients.insert(15, ingredient(15, QStringLiteral("Soda"), 0, 0));
+            s.recipes[0].lines.prepend({15, 10, QStringLiteral("cl"), QStringLiteral("Soda")});
+        }) << "erwartet 2";
+        QTest::newRow("a whole bowl in one glass") << Mutation([](DataSet& s) {
+            s.ingredients.insert(15, ingredient(15, QStringLiteral("Soda"), 0, 0));
+            s.recipes[0].lines[0].amount = 10;
+            s.recipes[0].lines.append({15, 110, QStringLiteral("cl"), QStringLiteral("Soda")});
+        }) << "120,5 cl in einem Glas";
+        QTest::newRow("more than 40 g of alcohol")
+            << Mutation([](DataSet& s) { s.recipes[0].lines[0].amount = 13; })
+            << "5,425 cl reiner Alkohol in einem Glas";
+        QTest::newRow("same drink under a second name") << Mutation([](DataSet& s) {
+            DataSet::Recipe copy = s.recipes[0];
+            copy.number = 2;
+            copy.name = QStringLiteral("Havanna");
+            std::reverse(copy.lines.begin(), copy.lines.end());
+            s.recipes.append(copy);
+        }) << "Havanna: gleiche Zutaten und Mengen wie [1] Daiquiri";
+        QTest::newRow("ingredient no recipe uses") << Mutation([](DataSet& s) {
+            s.ingredients.insert(20, ingredient(20, QStringLiteral("Kirschsaft"), 0, 0));
+        }) << "Kirschsaft: von keinem Rezept verwendet";
+        QTest::newRow("alcohol counted in pieces")
+            << Mutation([](DataSet& s) { s.ingredients[97].alcohol = 5; })
+            << "Limette hat Alkohol, zählt aber nicht in cl oder dash";
     }
     void refusesWhatTheProgramCouldNotHandle() {
         QFETCH(Mutation, mutate);
@@ -134,6 +167,33 @@ private slots:
         mutate(set);
         const QString problems = DataSetValidator::validate(set).join(QLatin1Char('\n'));
         QVERIFY2(problems.contains(expected), qPrintable(problems));
+    }
+
+    // The home bar presets may offer only ingredients that exist and that some recipe uses.
+    void homeBarPresetsNeedUsedIngredients() {
+        QCOMPARE(DataSetValidator::validate(validSet(), {1, 12, 93, 97}), QStringList());
+        const QStringList problems = DataSetValidator::validate(validSet(), {12, 44});
+        QCOMPARE(problems, QStringList{QStringLiteral("Hausbar-Vorgabe: Zutat 44 fehlt")});
+    }
+
+    void alcoholDigitThresholds_data() {
+        QTest::addColumn<double>("pureAlcohol");
+        QTest::addColumn<bool>("anyAlcohol");
+        QTest::addColumn<int>("digit");
+        QTest::newRow("no alcohol at all") << 0.0 << false << 2;
+        QTest::newRow("a drop of bitters") << 0.04 << true << 3;
+        QTest::newRow("5 cl at 30 %") << 1.5 << true << 3;
+        QTest::newRow("just above little") << 1.51 << true << 1;
+        QTest::newRow("4 cl at 40 %") << 1.6 << true << 1;
+        QTest::newRow("just below much") << 2.39 << true << 1;
+        QTest::newRow("6 cl at 40 %") << 2.4000000000000004 << true << 4;
+        QTest::newRow("a Zombie") << 4.6 << true << 4;
+    }
+    void alcoholDigitThresholds() {
+        QFETCH(double, pureAlcohol);
+        QFETCH(bool, anyAlcohol);
+        QFETCH(int, digit);
+        QCOMPARE(RecipeStrength::alcoholDigit(pureAlcohol, anyAlcohol), digit);
     }
 
     void blockFileParsing() {

@@ -24,8 +24,41 @@ class TestShippedData : public QObject {
     std::unique_ptr<TTable> m_tables[4];
     std::unique_ptr<TApollo> m_re, m_zu, m_de, m_ba;
     QHash<int, AlcoholValue::Ingredient> m_ingredients;
+    QHash<int, int> m_pieceVolume;
+    QSet<int> m_usedIngredients;
+    QSet<int> m_usedDecorations;
     QStringList m_categories;
     QStringList m_tastes;
+
+    QList<IngredientSlots::Line> lines() const {
+        return IngredientSlots(m_re->GetPaddedString(QStringLiteral("Z")),
+                               m_re->GetPaddedString(QStringLiteral("ZMENGE")))
+            .lines();
+    }
+
+    struct Glass {
+        double volume = 0;  // cl
+        double alcohol = 0; // cl of pure alcohol
+        bool anyAlcohol = false;
+    };
+    // One glass of the current recipe, pieces counted with their volume.
+    Glass glass() const {
+        Glass g;
+        for (const auto& line : lines()) {
+            const AlcoholValue::Ingredient i = m_ingredients.value(line.ingredient);
+            double cl = 0;
+            if (i.unit == AlcoholValue::Cl)
+                cl = line.amount;
+            else if (i.unit == AlcoholValue::Dash)
+                cl = line.amount / 12.0;
+            else if (i.unit == AlcoholValue::Piece)
+                cl = double(line.amount) * m_pieceVolume.value(line.ingredient);
+            g.volume += cl;
+            g.alcohol += cl * i.alcohol / 100.0;
+            g.anyAlcohol = g.anyAlcohol || i.alcohol > 0;
+        }
+        return g;
+    }
 
     std::unique_ptr<TApollo> open(int slot, const char* name) {
         m_tables[slot] = std::make_unique<TTable>(*m_env);
@@ -44,10 +77,17 @@ private slots:
         m_zu = open(1, "ZU");
         m_de = open(2, "DE");
         m_ba = open(3, "BA");
-        for (m_zu->GoTop(); !m_zu->Eof(); m_zu->Skip())
-            m_ingredients.insert(int(m_zu->GetInteger(QStringLiteral("INDEX"))),
-                                 {int(m_zu->GetInteger(QStringLiteral("KENNUNG"))),
-                                  int(m_zu->GetInteger(QStringLiteral("ALKOHOL")))});
+        for (m_zu->GoTop(); !m_zu->Eof(); m_zu->Skip()) {
+            const int number = int(m_zu->GetInteger(QStringLiteral("INDEX")));
+            m_ingredients.insert(number, {int(m_zu->GetInteger(QStringLiteral("KENNUNG"))),
+                                          int(m_zu->GetInteger(QStringLiteral("ALKOHOL")))});
+            m_pieceVolume.insert(number, int(m_zu->GetInteger(QStringLiteral("MENGE"))));
+        }
+        for (m_re->GoTop(); !m_re->Eof(); m_re->Skip()) {
+            for (const auto& line : lines())
+                m_usedIngredients.insert(line.ingredient);
+            m_usedDecorations.insert(int(m_re->GetInteger(QStringLiteral("DEKO"))));
+        }
         ListsFile::load(QStringLiteral(VELTA_IMAGE_DATA_DIR "/VE.DAT"), &m_categories, &m_tastes);
     }
 
@@ -63,8 +103,8 @@ private slots:
     void counts() {
         QVERIFY(m_categories.size() >= 16);
         QVERIFY(m_tastes.size() >= 8);
-        QVERIFY(m_re->Count() >= 400);
-        QVERIFY(m_de->Count() >= 40);
+        QVERIFY(m_re->Count() >= 1000);
+        QVERIFY(m_de->Count() >= 80);
         QVERIFY(m_ba->Count() >= 300);
         int supplied = 0;
         for (int number : m_ingredients.keys())
@@ -93,6 +133,7 @@ private slots:
         int strong = 0;
         for (int n : numbers) {
             QVERIFY2(m_ingredients.contains(n), qPrintable(QString::number(n)));
+            QVERIFY2(m_usedIngredients.contains(n), qPrintable(QString::number(n)));
             strong += m_ingredients.value(n).alcohol >= strength ? 1 : 0;
         }
         QVERIFY(strong >= minCount);
@@ -121,13 +162,11 @@ private slots:
         QSet<QString> names;
         for (m_re->GoTop(); !m_re->Eof(); m_re->Skip()) {
             const QString name = m_re->GetTrimString(QStringLiteral("NAME"));
-            const auto lines = IngredientSlots(m_re->GetPaddedString(QStringLiteral("Z")),
-                                               m_re->GetPaddedString(QStringLiteral("ZMENGE")))
-                                   .lines();
-            QVERIFY2(!lines.isEmpty(), qPrintable(name));
-            QCOMPARE(m_re->GetInteger(QStringLiteral("ALK")), AlcoholValue::compute(lines, lookup, 12));
+            const auto recipeLines = lines();
+            QVERIFY2(!recipeLines.isEmpty(), qPrintable(name));
+            QCOMPARE(m_re->GetInteger(QStringLiteral("ALK")), AlcoholValue::compute(recipeLines, lookup, 12));
             bool anyAlcohol = false;
-            for (const auto& line : lines)
+            for (const auto& line : recipeLines)
                 anyAlcohol = anyAlcohol || m_ingredients.value(line.ingredient).alcohol > 0;
             alcoholFree += anyAlcohol ? 0 : 1;
             QCOMPARE((m_re->GetInteger(QStringLiteral("CANR")) / 10) % 10 == 2, !anyAlcohol);
@@ -141,8 +180,53 @@ private slots:
             QVERIFY2(!names.contains(name.toLower()), qPrintable(name));
             names.insert(name.toLower());
         }
-        QVERIFY(alcoholFree >= 60);
+        QVERIFY(alcoholFree >= 200);
         QVERIFY(withRemark * 5 >= m_re->Count());
+    }
+
+    void everyIngredientAndDecorationIsUsed() {
+        QList<int> unused;
+        for (int number : m_ingredients.keys()) {
+            if (number < 400 && !m_usedIngredients.contains(number))
+                unused << number;
+        }
+        QCOMPARE(unused, QList<int>());
+        for (int deco = 1; deco <= m_de->Count(); ++deco)
+            QVERIFY2(m_usedDecorations.contains(deco), qPrintable(QString::number(deco)));
+    }
+
+    // Wenig up to 1.5 cl of pure alcohol a glass, viel from 2.4 cl, the middle is "spielt keine
+    // Rolle"; bowls and punches are counted by the glass, so none holds more than a litre mug.
+    void alcoholDigitFollowsPureAlcohol() {
+        QHash<int, int> perDigit;
+        for (m_re->GoTop(); !m_re->Eof(); m_re->Skip()) {
+            const QString name = m_re->GetTrimString(QStringLiteral("NAME"));
+            const Glass g = glass();
+            const int expected = !g.anyAlcohol             ? 2
+                                 : g.alcohol <= 1.5 + 1e-9 ? 3
+                                 : g.alcohol >= 2.4 - 1e-9 ? 4
+                                                           : 1;
+            const int digit = int(m_re->GetInteger(QStringLiteral("CANR")) / 10 % 10);
+            QVERIFY2(digit == expected, qPrintable(name));
+            QVERIFY2(g.volume <= 110 && g.alcohol <= 5, qPrintable(name));
+            ++perDigit[digit];
+        }
+        for (int digit = 1; digit <= 4; ++digit)
+            QVERIFY2(perDigit.value(digit) >= 50, qPrintable(QString::number(digit)));
+    }
+
+    void noTwoRecipesAlike() {
+        QHash<QString, QString> seen;
+        for (m_re->GoTop(); !m_re->Eof(); m_re->Skip()) {
+            QStringList parts;
+            for (const auto& line : lines())
+                parts << QStringLiteral("%1:%2").arg(line.ingredient).arg(line.amount);
+            parts.sort();
+            const QString name = m_re->GetTrimString(QStringLiteral("NAME"));
+            const QString key = parts.join(QLatin1Char(','));
+            QVERIFY2(!seen.contains(key), qPrintable(name + QStringLiteral(" = ") + seen.value(key)));
+            seen.insert(key, name);
+        }
     }
 
     void everyTextIsPresent() {

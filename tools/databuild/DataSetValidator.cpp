@@ -1,17 +1,21 @@
 #include "DataSetValidator.h"
 
+#include "RecipeStrength.h"
 #include "store/Cp1252.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
-QStringList DataSetValidator::validate(const DataSet& set) {
+QStringList DataSetValidator::validate(const DataSet& set, const QList<int>& presetIngredients) {
     DataSetValidator v(set);
     v.checkLists();
     v.checkIngredients();
     v.checkEntries(set.decorations, QStringLiteral("Dekoration"));
     v.checkEntries(set.lexicon, QStringLiteral("Lexikon"));
     v.checkRecipes();
+    v.checkDuplicateRecipes();
+    v.checkUse(presetIngredients);
     return v.m_problems;
 }
 
@@ -121,6 +125,66 @@ void DataSetValidator::checkRecipe(const DataSet::Recipe& r) {
     if (r.instructions.isEmpty())
         problem(r.origin, r.name, QStringLiteral("Anleitung fehlt"));
     checkText(r.origin, r.name + r.instructions + r.remark);
+    checkStrength(r);
+}
+
+void DataSetValidator::checkStrength(const DataSet::Recipe& r) {
+    const RecipeStrength strength(r, m_set.ingredients);
+    const auto cl = [](double value) {
+        return QString::number(value, 'g', 4).replace(QLatin1Char('.'), QLatin1Char(','));
+    };
+    if (strength.volumeCl() > kMaxGlassVolumeCl)
+        problem(r.origin, r.name,
+                QStringLiteral("%1 cl in einem Glas (höchstens %2 cl; Bowlen und Punsche je Glas angeben)")
+                    .arg(cl(strength.volumeCl()))
+                    .arg(kMaxGlassVolumeCl));
+    if (strength.pureAlcoholCl() > kMaxGlassAlcoholCl)
+        problem(r.origin, r.name,
+                QStringLiteral("%1 cl reiner Alkohol in einem Glas (höchstens %2 cl)")
+                    .arg(cl(strength.pureAlcoholCl()))
+                    .arg(kMaxGlassAlcoholCl));
+    const int digit = (r.assistantCode / 10) % 10;
+    if (digit != strength.alcoholDigit())
+        problem(r.origin, r.name,
+                QStringLiteral("Alkoholziffer %1 im Assistenten-Code, erwartet %2 (%3 cl reiner Alkohol)")
+                    .arg(digit)
+                    .arg(strength.alcoholDigit())
+                    .arg(cl(strength.pureAlcoholCl())));
+}
+
+// Two recipes with the same ingredients in the same amounts are one drink under two names.
+void DataSetValidator::checkDuplicateRecipes() {
+    QHash<QString, const DataSet::Recipe*> seen;
+    for (const DataSet::Recipe& r : m_set.recipes) {
+        QStringList parts;
+        for (const DataSet::Line& line : r.lines)
+            parts << QStringLiteral("%1:%2").arg(line.ingredient).arg(line.amount);
+        parts.sort();
+        const QString key = parts.join(QLatin1Char(','));
+        const auto it = seen.constFind(key);
+        if (it != seen.cend())
+            problem(
+                r.origin, r.name,
+                QStringLiteral("gleiche Zutaten und Mengen wie [%1] %2").arg((*it)->number).arg((*it)->name));
+        else
+            seen.insert(key, &r);
+    }
+}
+
+void DataSetValidator::checkUse(const QList<int>& presetIngredients) {
+    QSet<int> used;
+    for (const DataSet::Recipe& r : m_set.recipes) {
+        for (const DataSet::Line& line : r.lines)
+            used.insert(line.ingredient);
+    }
+    for (const DataSet::Ingredient& i : m_set.ingredients) {
+        if (!used.contains(i.number))
+            problem(i.origin, i.name, QStringLiteral("von keinem Rezept verwendet"));
+    }
+    for (int number : presetIngredients) {
+        if (!m_set.ingredients.contains(number))
+            m_problems << QStringLiteral("Hausbar-Vorgabe: Zutat %1 fehlt").arg(number);
+    }
 }
 
 void DataSetValidator::checkLine(const DataSet::Recipe& r, const DataSet::Line& line) {
@@ -140,4 +204,9 @@ void DataSetValidator::checkLine(const DataSet::Recipe& r, const DataSet::Line& 
                 QStringLiteral("Einheit „%1“ passt nicht zu %2").arg(line.unitText, it->name));
     if (!noAmount && (line.amount < 1 || line.amount > 9999))
         problem(r.origin, r.name, QStringLiteral("Menge %1 außerhalb 1–9999").arg(line.amount));
+    // The program's alcohol value counts only cl and dash; alcohol hidden in pieces or grams would
+    // leave the drink looking weaker than it is.
+    if (it->alcohol > 0 && it->unit != 0 && it->unit != 4)
+        problem(r.origin, r.name,
+                QStringLiteral("%1 hat Alkohol, zählt aber nicht in cl oder dash").arg(it->name));
 }

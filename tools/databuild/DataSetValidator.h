@@ -8,8 +8,12 @@ public:
     static constexpr int kMaxName = 30;
     static constexpr int kMaxLines = 20;
     static constexpr int kFirstUserIngredient = 400;
+    // One glass, however festive: a litre mug of beer with its head, at most 40 g of alcohol.
+    static constexpr double kMaxGlassVolumeCl = 110;
+    static constexpr double kMaxGlassAlcoholCl = 5;
 
-    static QStringList validate(const DataSet& set);
+    // presetIngredients: the numbers the home bar presets offer; each must be a used ingredient.
+    static QStringList validate(const DataSet& set, const QList<int>& presetIngredients = {});
 
 private:
     explicit DataSetValidator(const DataSet& set) : m_set(set) {}
@@ -19,6 +23,9 @@ private:
     void checkRecipes();
     void checkRecipe(const DataSet::Recipe& r);
     void checkLine(const DataSet::Recipe& r, const DataSet::Line& line);
+    void checkStrength(const DataSet::Recipe& r);
+    void checkDuplicateRecipes();
+    void checkUse(const QList<int>& presetIngredients);
     void checkText(const DataSet::Origin& origin, const QString& text);
     void problem(const DataSet::Origin& origin, const QString& name, const QString& what);
 

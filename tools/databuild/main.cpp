@@ -5,6 +5,7 @@
 #include "DataSetReader.h"
 #include "DataSetValidator.h"
 #include "DataSetWriter.h"
+#include "assistants/HomeBarPresets.h"
 #include "store/StoreError.h"
 #include "store/TApolloEnv.h"
 
@@ -42,7 +43,8 @@ int main(int argc, char* argv[]) {
     }
     try {
         const DataSet set = DataSetReader::read(args.at(1));
-        const QStringList problems = DataSetValidator::validate(set);
+        const QStringList problems =
+            DataSetValidator::validate(set, HomeBarPresets::numbers(HomeBarPresets::Preset::Profi));
         for (const QString& p : problems)
             err << p << '\n';
         if (!problems.isEmpty())

@@ -42,6 +42,8 @@ struct GlassWord {
 // Serving glasses as the instructions name them; the mixing glass ("Rührglas") is not one.
 constexpr GlassWord kGlassWords[] = {
     {"cocktailglas", K::Cocktail},
+    {"cocktailschale", K::Coupe},
+    {"margaritaglas", K::Coupe},
     {"martiniglas", K::Cocktail},
     {"sektschale", K::Coupe},
     {"coupette", K::Coupe},
@@ -64,20 +66,22 @@ constexpr GlassWord kGlassWords[] = {
     {"tiki-becher", K::TikiMug},
     {"tonbecher", K::TikiMug},
     {"punschglas", K::PunchCup},
+    {"punschgläs", K::PunchCup},
     {"grogglas", K::IrishCoffee},
     {"irish-coffee-glas", K::IrishCoffee},
     {"weinglas", K::WineGlass},
+    {"weingläs", K::WineGlass},
     {"stielglas", K::WineGlass},
     {"sourglas", K::SourGlass},
     {"schwenker", K::Snifter},
     {"weizenglas", K::BeerGlass},
     {"bierglas", K::BeerGlass},
     {"schoppenglas", K::BeerGlass},
-    {"krug", K::BeerGlass},
 };
 
-// Words that often name a measure ("eine Tasse Crushed Ice") count only when no glass is named.
-constexpr GlassWord kVesselWords[] = {{"tasse", K::Mug}, {"becher", K::Mug}};
+// Words that often name a measure or the vessel a batch is mixed in ("eine Tasse Crushed Ice",
+// "im Krug ansetzen") count only when no serving glass is named.
+constexpr GlassWord kVesselWords[] = {{"tasse", K::Mug}, {"becher", K::Mug}, {"krug", K::BeerGlass}};
 
 // Fruit that a blender turns into part of the drink.
 bool isFruit(const QString& lower) {

@@ -250,17 +250,23 @@ void olive(QPainter& p, double s, bool onion) {
     p.drawEllipse(QPointF(-s * 0.1, -s * 0.1), s * 0.08, s * 0.04);
 }
 
-void celery(QPainter& p, double s) {
+// A stalk: celery by default; rhubarb, sugar cane and lemongrass bring their own colour and no leaves.
+void celery(QPainter& p, double s, const QColor& stalk) {
+    const QColor base = stalk.isValid() ? stalk : QColor(170, 212, 110);
     QLinearGradient g(-s * 0.08, 0, s * 0.08, 0);
-    g.setColorAt(0, QColor(150, 196, 90));
-    g.setColorAt(0.5, QColor(206, 232, 150));
-    g.setColorAt(1, QColor(120, 170, 70));
+    g.setColorAt(0, base.darker(125));
+    g.setColorAt(0.5, base.lighter(115));
+    g.setColorAt(1, base.darker(140));
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawRoundedRect(QRectF(-s * 0.08, -s * 0.3, s * 0.16, s * 0.8), s * 0.05, s * 0.05);
-    p.setPen(outline(QColor(120, 170, 70, 160), 0.6));
+    QColor line = base.darker(150);
+    line.setAlpha(160);
+    p.setPen(outline(line, 0.6));
     p.drawLine(QPointF(-s * 0.03, -s * 0.28), QPointF(-s * 0.03, s * 0.48));
     p.drawLine(QPointF(s * 0.03, -s * 0.28), QPointF(s * 0.03, s * 0.48));
+    if (stalk.isValid())
+        return;
     for (int i = 0; i < 5; ++i)
         leaf(p, QPointF(0, -s * 0.3), s * 0.22, s * 0.08, -150 + i * 30, QColor(80, 150, 50));
 }
@@ -652,7 +658,18 @@ GarnishPainter::GarnishLook GarnishPainter::forName(const QString& decorationNam
         peel = QColor(246, 156, 110);
         flesh = QColor(246, 120, 110);
     }
-    if (has("zeste") || has("twist"))
+    if (has("blutorange"))
+        flesh = QColor(196, 40, 44);
+    // Names that contain a citrus word but are no citrus garnish come first.
+    if (has("zitronengras"))
+        return look(Kind::Celery, QColor(200, 214, 130));
+    if (has("melisse"))
+        return look(Kind::Mint, QColor(110, 170, 70));
+    if (has("abrieb"))
+        return look(Kind::Sprinkle, peel);
+    if (has("rand") && has("zucker"))
+        return look(Kind::SugarRim);
+    if (has("zeste") || has("twist") || has("spirale"))
         return look(Kind::Zest, peel);
     if (has("gurkenstreifen"))
         return look(Kind::CucumberRibbon);
@@ -700,6 +717,8 @@ GarnishPainter::GarnishLook GarnishPainter::forName(const QString& decorationNam
         return look(Kind::BananaSlice);
     if (has("pfirsich"))
         return look(Kind::PeachWedge, QColor(220, 80, 50), QColor(252, 190, 100));
+    if (has("wassermelone"))
+        return look(Kind::PeachWedge, QColor(60, 140, 60), QColor(232, 60, 72));
     if (has("melone"))
         return look(Kind::MelonBall, QColor(160, 210, 100));
     if (has("physalis"))
@@ -736,6 +755,44 @@ GarnishPainter::GarnishLook GarnishPainter::forName(const QString& decorationNam
         return look(Kind::VanillaPod);
     if (has("sternanis") || has("anis"))
         return look(Kind::StarAnise);
+    if (has("salbei"))
+        return look(Kind::Basil, QColor(120, 150, 110));
+    if (has("thymian"))
+        return look(Kind::Rosemary, QColor(90, 120, 70));
+    if (has("dill"))
+        return look(Kind::Rosemary, QColor(110, 160, 80));
+    if (has("milchschaum"))
+        return look(Kind::CreamCap);
+    if (has("kakao"))
+        return look(Kind::Sprinkle, QColor(110, 70, 40));
+    if (has("rhabarber"))
+        return look(Kind::Celery, QColor(206, 84, 100));
+    if (has("zuckerrohr"))
+        return look(Kind::Celery, QColor(196, 184, 110));
+    if (has("birne"))
+        return look(Kind::AppleSlice, QColor(196, 190, 70), QColor(250, 246, 214));
+    if (has("mango"))
+        return look(Kind::PeachWedge, QColor(236, 170, 40), QColor(255, 184, 40));
+    if (has("aprikose"))
+        return look(Kind::PeachWedge, QColor(240, 140, 60), QColor(252, 186, 96));
+    if (has("kiwi"))
+        return look(Kind::Wheel, QColor(120, 90, 50), QColor(130, 186, 60));
+    if (has("litschi") || has("marshmallow"))
+        return look(Kind::MelonBall, QColor(250, 246, 238));
+    if (has("preiselbeer") || has("cranberr"))
+        return look(Kind::Blueberries, QColor(190, 30, 50));
+    if (has("johannisbeer"))
+        return look(Kind::Raspberries, QColor(206, 24, 34));
+    if (has("traube"))
+        return look(Kind::Blueberries, QColor(160, 196, 90));
+    if (has("blüte"))
+        return look(Kind::Orchid);
+    if (has("jalape"))
+        return look(Kind::Chili);
+    if (has("kumquat"))
+        return look(Kind::Cherry, QColor(250, 150, 30));
+    if (has("spieß"))
+        return look(Kind::PineapplePiece);
     if (has("scheibe"))
         return look(Kind::Wheel, peel, flesh);
     if (has("spalte"))
@@ -777,7 +834,7 @@ void GarnishPainter::drawItem(QPainter& p, const GarnishLook& s, double size, qu
         olive(p, size, s.kind == Kind::Onion);
         break;
     case Kind::Celery:
-        celery(p, size);
+        celery(p, size, s.main);
         break;
     case Kind::PineapplePiece:
         pineapplePiece(p, size);
