@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class BackgroundMusic;
 class HelpWindow;
 class SingleInstance;
 class TOwnFenster;
@@ -17,7 +18,8 @@ public:
     };
     static int run(int& argc, char** argv);
     // Runs with explicit paths and arguments (the switches); used by run() and by tests.
+    // The music plays through the given player; none: silence.
     static int start(const Paths& paths, const QStringList& switchArguments, bool enterLoop = true,
-                     SingleInstance* instance = nullptr);
+                     SingleInstance* instance = nullptr, BackgroundMusic* music = nullptr);
     static int colourDepth();
 };

@@ -5,7 +5,9 @@
 #include "app/TMain.h"
 #include "assistants/HomeBarCommand.h"
 #include "browser/BrowserController.h"
+#include "ui/AboutCommand.h"
 #include "ui/HelpWindow.h"
+#include "ui/OptionsCommand.h"
 
 void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& main) {
     BrowserController& browser = *main.browser;
@@ -15,4 +17,10 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("MarkAlle"), [&browser] { browser.MarkAllListed(); });
     t.add(QStringLiteral("MarkAufheben"), [&browser] { browser.ClearAllMarks(); });
     t.add(QStringLiteral("Hausbar"), [&dialogs] { dialogs.get<HomeBarCommand>().run(); });
+    t.add(QStringLiteral("Optionen"), [&dialogs] { dialogs.get<OptionsCommand>().run(); });
+    t.add(QStringLiteral("Darstellung"),
+          [&dialogs] { dialogs.get<OptionsCommand>().run(OptionsSession::Darstellung); });
+    t.add(QStringLiteral("Schriftart"),
+          [&dialogs] { dialogs.get<OptionsCommand>().run(OptionsSession::Schriftart); });
+    t.add(QStringLiteral("Info"), [&dialogs] { dialogs.get<AboutCommand>().run(); });
 }

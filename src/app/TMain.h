@@ -64,6 +64,8 @@ public:
     void ReloadCurrent() override;
     void RunCommand(const QString& command) override;
     void ShowIngredientInfo(int number) override;
+    void NeutralPhoto(bool on) override;
+    void ApplyOptions(bool motifChanged) override;
     void layoutMain();
     void setCancelSearchEnabled(bool enabled);
     QString debugInfoText() const;
@@ -96,6 +98,8 @@ private:
     void applyWindowSize();
     void updateMainBounds();
     void bindCommands();
+    void applyShortHelp();
+    void applyMotif();
 
     UiContext m_context;
     DataTables& m_tables;
@@ -103,6 +107,7 @@ private:
     bool m_endRequested = false;
     bool m_shownOnce = false;
     bool m_tablesOpen = false;
+    quint8 m_shownMotif = 0; // the motif whose skin the main window shows
     QPixmap m_advert;
     std::unique_ptr<DialogHost> m_dialogs;
 };

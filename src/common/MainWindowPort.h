@@ -22,4 +22,10 @@ public:
     virtual void RunCommand(const QString& command) = 0;
     // Opens the information on one ingredient (by its number), over the dialog that asks.
     virtual void ShowIngredientInfo(int number) = 0;
+    // On while a dialog with pictures of its own is open: on a display below 16-bit colour the recipe
+    // photo gives way to the neutral picture, so that the dialog's pictures keep their colours.
+    virtual void NeutralPhoto(bool on) = 0;
+    // Takes the options record as it now stands: background, toolbar set, text font and wrapping,
+    // short help, photos; with a new motif also the main window's skin.
+    virtual void ApplyOptions(bool motifChanged) = 0;
 };
