@@ -34,11 +34,11 @@ TOptionenDialog::TOptionenDialog(UiContext context, OptionsSession& session, con
     : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Optionen"));
     setHelpContext(OptionsSession::pageHelpContext(OptionsSession::Darstellung));
-    setFixedSize(470, 400);
+    setFixedSize(490, 400);
     m_session.setFontNames(fontNames);
     DasControl = new QTabWidget(this);
     DasControl->setObjectName(QStringLiteral("DasControl"));
-    DasControl->setGeometry(16, 34, 410, 312);
+    DasControl->setGeometry(16, 34, 430, 312);
     DasControl->addTab(buildDarstellung(), QStringLiteral("&Darstellung"));
     DasControl->addTab(buildVorgaben(), QStringLiteral("&Vorgaben"));
     DasControl->addTab(buildSchriftart(m_session.fontNames()), QStringLiteral("&Schriftart"));
@@ -47,26 +47,26 @@ TOptionenDialog::TOptionenDialog(UiContext context, OptionsSession& session, con
         setHelpContext(m_session.helpContext()); // "?" and F1 explain the page shown
     });
     OkButton = new QPushButton(QStringLiteral("OK"), this);
-    OkButton->setGeometry(246, 358, 85, 25);
+    OkButton->setGeometry(266, 358, 85, 25);
     OkButton->setDefault(true);
     CancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
-    CancelButton->setGeometry(341, 358, 85, 25);
+    CancelButton->setGeometry(361, 358, 85, 25);
     connect(OkButton, &QPushButton::clicked, this, &TOptionenDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &TOptionenDialog::reject);
 }
 
 QWidget* TOptionenDialog::buildDarstellung() {
     auto* page = new QWidget;
-    QGroupBox* recipe = group(page, QStringLiteral("&Rezeptdarstellung"), QRect(8, 8, 224, 160));
+    QGroupBox* recipe = group(page, QStringLiteral("&Rezeptdarstellung"), QRect(8, 8, 250, 160));
     addCheck(recipe, QStringLiteral("HyperCheck"), QStringLiteral("Begriffe des Lexikons markiert*"), 20);
     addCheck(recipe, QStringLiteral("CheckBlock"), QStringLiteral("Anleitung im Blocksatz"), 42);
     addCheck(recipe, QStringLiteral("CheckCenter"), QStringLiteral("Zutaten zentriert"), 64);
     addCheck(recipe, QStringLiteral("CheckSlow"), QStringLiteral("Hintergrundgrafik*"), 86);
     addCheck(recipe, QStringLiteral("CheckmitBitmap"), QStringLiteral("flicker-free scrolling*"), 108);
-    label(recipe, QStringLiteral("* nur auf schnellen Rechnern"), QRect(12, 134, 204, 18))
+    label(recipe, QStringLiteral("* nur auf schnellen Rechnern"), QRect(12, 134, 230, 18))
         ->setObjectName(QStringLiteral("Label6"));
 
-    QGroupBox* motif = group(page, QStringLiteral("&Motiv"), QRect(240, 8, 154, 186));
+    QGroupBox* motif = group(page, QStringLiteral("&Motiv"), QRect(266, 8, 150, 186));
     const QStringList motifs = {QStringLiteral("Oriental"),         QStringLiteral("Beachcomber"),
                                 QStringLiteral("Top of the World"), QStringLiteral("Shepard"),
                                 QStringLiteral("Raffles"),          QStringLiteral("Lexington"),
@@ -74,11 +74,11 @@ QWidget* TOptionenDialog::buildDarstellung() {
     for (int m = 0; m < motifs.size(); ++m)
         addRadio(motif, QStringLiteral("H%1").arg(m + 1), motifs.at(m), 12, 20 + 22 * m);
 
-    QGroupBox* background = group(page, QStringLiteral("&Texthintergrund"), QRect(8, 176, 224, 48));
+    QGroupBox* background = group(page, QStringLiteral("&Texthintergrund"), QRect(8, 176, 250, 48));
     addRadio(background, QStringLiteral("B1Radio"), QStringLiteral("Dunkel"), 12, 20);
     addRadio(background, QStringLiteral("b2Radio"), QStringLiteral("Hell"), 112, 20);
 
-    QGroupBox* icons = group(page, QStringLiteral("&Iconleiste"), QRect(8, 232, 224, 48));
+    QGroupBox* icons = group(page, QStringLiteral("&Iconleiste"), QRect(8, 232, 250, 48));
     addRadio(icons, QStringLiteral("hi1"), QStringLiteral("Hi-Color"), 12, 20);
     addRadio(icons, QStringLiteral("hi2"), QStringLiteral("Lo-Color"), 112, 20);
     return page;
@@ -86,11 +86,11 @@ QWidget* TOptionenDialog::buildDarstellung() {
 
 QWidget* TOptionenDialog::buildVorgaben() {
     auto* page = new QWidget;
-    QGroupBox* sounds = group(page, QStringLiteral("S&oundeffekte"), QRect(8, 8, 186, 72));
+    QGroupBox* sounds = group(page, QStringLiteral("S&oundeffekte"), QRect(8, 8, 200, 72));
     addCheck(sounds, QStringLiteral("SoundCheck"), QStringLiteral("Geräusche"), 20);
     addCheck(sounds, QStringLiteral("SpracheCheck"), QStringLiteral("Sprache"), 42);
 
-    QGroupBox* dash = group(page, QStringLiteral("D&ash"), QRect(202, 8, 192, 72));
+    QGroupBox* dash = group(page, QStringLiteral("D&ash"), QRect(216, 8, 200, 72));
     label(dash, QStringLiteral("Ein Dash ist der"), QRect(12, 20, 170, 18));
     DashEdit = new QLineEdit(dash);
     DashEdit->setObjectName(QStringLiteral("DashEdit"));
@@ -102,12 +102,12 @@ QWidget* TOptionenDialog::buildVorgaben() {
             [this](const QString& text) { m_session.setDashText(text); });
     label(dash, QStringLiteral("te Teil eines cl"), QRect(58, 44, 124, 18));
 
-    QGroupBox* music = group(page, QStringLiteral("&Hintergrundmusik"), QRect(8, 88, 186, 94));
+    QGroupBox* music = group(page, QStringLiteral("&Hintergrundmusik"), QRect(8, 88, 200, 94));
     addRadio(music, QStringLiteral("M1"), QStringLiteral("Keine"), 12, 20);
     addRadio(music, QStringLiteral("M2"), QStringLiteral("am Anfang"), 12, 42);
     addRadio(music, QStringLiteral("M3"), QStringLiteral("endlos"), 12, 64);
 
-    QGroupBox* general = group(page, QStringLiteral("A&llgemeines"), QRect(202, 88, 192, 94));
+    QGroupBox* general = group(page, QStringLiteral("A&llgemeines"), QRect(216, 88, 200, 94));
     addCheck(general, QStringLiteral("BilderCheck"), QStringLiteral("Bilder anzeigen"), 20);
     addCheck(general, QStringLiteral("FensterCheck"), QStringLiteral("Fensterposition merken"), 42);
     addCheck(general, QStringLiteral("BubbleCheck"), QStringLiteral("Kurzhilfe anzeigen"), 64);
@@ -131,19 +131,19 @@ QWidget* TOptionenDialog::buildSchriftart(const QStringList& fontNames) {
     groesseliste->setObjectName(QStringLiteral("groesseliste"));
     groesseliste->setGeometry(218, 50, 60, 144);
     groesseliste->addItems(OptionsSession::sizes());
-    QGroupBox* style = group(page, QString(), QRect(288, 20, 106, 60));
-    addCheck(style, QStringLiteral("CheckFett"), QStringLiteral("&Fett"), 10);
-    addCheck(style, QStringLiteral("CheckKursiv"), QStringLiteral("&Kursiv"), 32);
-    style->setFlat(true);
+    auto* style = new QWidget(page);
+    style->setGeometry(296, 24, 120, 52);
+    addCheck(style, QStringLiteral("CheckFett"), QStringLiteral("&Fett"), 2);
+    addCheck(style, QStringLiteral("CheckKursiv"), QStringLiteral("&Kursiv"), 26);
     label(page, QStringLiteral("Vorschau:"), QRect(8, 202, 120, 18));
     Previewpanel = new QFrame(page);
     Previewpanel->setObjectName(QStringLiteral("Previewpanel"));
     Previewpanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Previewpanel->setGeometry(8, 220, 386, 58);
+    Previewpanel->setGeometry(8, 220, 408, 58);
     Preview = new QLabel(QStringLiteral("Velta 98"), Previewpanel);
     Preview->setObjectName(QStringLiteral("Preview"));
     Preview->setAlignment(Qt::AlignCenter);
-    Preview->setGeometry(2, 2, 382, 54);
+    Preview->setGeometry(2, 2, 404, 54);
 
     connect(Schriftnamelist, &QListWidget::currentTextChanged, this, [this](const QString& name) {
         if (m_loading)
@@ -165,7 +165,7 @@ QWidget* TOptionenDialog::buildSchriftart(const QStringList& fontNames) {
     return page;
 }
 
-QAbstractButton* TOptionenDialog::addCheck(QGroupBox* group, const QString& control, const QString& caption,
+QAbstractButton* TOptionenDialog::addCheck(QWidget* group, const QString& control, const QString& caption,
                                            int y) {
     auto* check = new QCheckBox(caption, group);
     check->setGeometry(12, y, group->width() - 20, 20);

@@ -44,7 +44,7 @@ private:
     QWidget* buildDarstellung();
     QWidget* buildVorgaben();
     QWidget* buildSchriftart(const QStringList& fontNames);
-    QAbstractButton* addCheck(QGroupBox* group, const QString& control, const QString& caption, int y);
+    QAbstractButton* addCheck(QWidget* group, const QString& control, const QString& caption, int y);
     QAbstractButton* addRadio(QGroupBox* group, const QString& control, const QString& caption, int x, int y);
     void bind(QAbstractButton* button, const QString& control);
     void showSession();
