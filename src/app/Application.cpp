@@ -7,7 +7,9 @@
 #include "app/TMain.h"
 #include "app/TerminationSignals.h"
 #include "ui/Meldungsfenster.h"
+#include "ui/MidiPlayer.h"
 #include "ui/ProgramFonts.h"
+#include "ui/SoundQueue.h"
 #include "ui/TMeldungDialog.h"
 #include "ui/TWartenDialog.h"
 
@@ -44,8 +46,17 @@ int Application::run(int& argc, char** argv) {
                             qEnvironmentVariable("USER", QStringLiteral("user")));
     if (!instance.claim())
         return 0;
+    // The devices of the real run; without them the program runs silently.
+    SoundQueue waves(SoundQueue::defaultDevice());
+    if (!waves.isAvailable())
+        qInfo("Velta Cocktails 98: keine Tonausgabe gefunden, die Klänge bleiben stumm.");
+    SoundBackend* previousBackend = SoundBackend::setCurrent(&waves);
+    MidiPlayer music;
     const QStringList args = QApplication::arguments().mid(1);
-    return start({PlatformFolders::iniPath(), QApplication::applicationDirPath()}, args, true, &instance);
+    const int result = start({PlatformFolders::iniPath(), QApplication::applicationDirPath()}, args, true,
+                             &instance, &music);
+    SoundBackend::setCurrent(previousBackend);
+    return result;
 }
 
 // Open dialogs are cancelled one by one, each given time to return from its command, then the main
@@ -60,8 +71,8 @@ void Application::closeEverything(QWidget& main) {
 }
 
 int Application::start(const Paths& paths, const QStringList& switchArguments, bool enterLoop,
-                       SingleInstance* instance) {
-    ProgramWindows w(StartupFolders::derive(paths.iniPath, paths.executableFolder));
+                       SingleInstance* instance, BackgroundMusic* music) {
+    ProgramWindows w(StartupFolders::derive(paths.iniPath, paths.executableFolder), music);
     AppState& state = w.state;
     state.switches = Switches::parse(switchArguments);
     state.colourDepth = colourDepth();

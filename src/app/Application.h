@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class BackgroundMusic;
 class HelpWindow;
 class SingleInstance;
 class QWidget;
@@ -20,8 +21,9 @@ public:
     // (the program, the screenshot tool, the GUI tests).
     static void prepare();
     // Runs with explicit paths and arguments (the switches); used by run() and by tests.
+    // The music plays through the given player; none: silence.
     static int start(const Paths& paths, const QStringList& switchArguments, bool enterLoop = true,
-                     SingleInstance* instance = nullptr);
+                     SingleInstance* instance = nullptr, BackgroundMusic* music = nullptr);
     static int colourDepth();
     // What SIGTERM does: cancels open dialogs, then closes the main window.
     static void closeEverything(QWidget& main);

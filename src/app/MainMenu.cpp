@@ -1,5 +1,7 @@
 #include "app/MainMenu.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -72,6 +74,8 @@ MainMenu::MainMenu(QMainWindow* window) : QObject(window) {
     add(hilfe, QStringLiteral("Index"), QStringLiteral("&Index"), QKeySequence(Qt::Key_F1));
     hilfe->addSeparator();
     add(hilfe, QStringLiteral("Info"), QStringLiteral("&Info über..."));
+    for (QMenu* menu : bar->findChildren<QMenu*>())
+        menu->installEventFilter(this);
 }
 
 QAction* MainMenu::add(QMenu* menu, const QString& command, const QString& caption,
@@ -83,6 +87,19 @@ QAction* MainMenu::add(QMenu* menu, const QString& command, const QString& capti
     connect(action, &QAction::triggered, this, [this, command] { emit triggered(command); });
     m_actions.insert(command, action);
     return action;
+}
+
+bool MainMenu::eventFilter(QObject* watched, QEvent* event) {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (!menu || event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+        return QObject::eventFilter(watched, event);
+    const QAction* item = menu->activeAction();
+    const int context = item && !item->menu() ? item->data().toInt() : 0;
+    // The menus close first, as choosing an item would close them.
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    emit helpRequested(context);
+    return true;
 }
 
 int MainMenu::helpContext(const QString& command) {

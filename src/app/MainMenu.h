@@ -22,6 +22,11 @@ public:
 
 signals:
     void triggered(const QString& command);
+    // F1 while a menu is open: the help context of the highlighted item (0: the contents).
+    void helpRequested(int context);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAction* add(QMenu* menu, const QString& command, const QString& caption,

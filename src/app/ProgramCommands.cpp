@@ -12,7 +12,9 @@
 #include "maint/RecipeCommands.h"
 #include "print/PrintCommand.h"
 #include "search/SearchCommand.h"
+#include "ui/AboutCommand.h"
 #include "ui/HelpWindow.h"
+#include "ui/OptionsCommand.h"
 
 void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& main) {
     BrowserController& browser = *main.browser;
@@ -33,4 +35,10 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("Assistent"), [&dialogs] { dialogs.get<CocktailCommand>().run(); });
     t.add(QStringLiteral("DruckenAktuell"), [&dialogs] { dialogs.get<PrintCommand>().runCurrentDrink(); });
     t.add(QStringLiteral("DruckenMehrere"), [&dialogs] { dialogs.get<PrintCommand>().runSeveralDrinks(); });
+    t.add(QStringLiteral("Optionen"), [&dialogs] { dialogs.get<OptionsCommand>().run(); });
+    t.add(QStringLiteral("Darstellung"),
+          [&dialogs] { dialogs.get<OptionsCommand>().run(OptionsSession::Darstellung); });
+    t.add(QStringLiteral("Schriftart"),
+          [&dialogs] { dialogs.get<OptionsCommand>().run(OptionsSession::Schriftart); });
+    t.add(QStringLiteral("Info"), [&dialogs] { dialogs.get<AboutCommand>().run(); });
 }

@@ -22,16 +22,16 @@
 #include "ui/EntryList.h"
 #include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
+#include "ui/MusicRules.h"
 #include "ui/ProgramFonts.h"
 #include "ui/Skins.h"
+#include "ui/SoundBackend.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QAudioDevice>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMediaDevices>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -79,6 +79,7 @@ void TMain::bindCommands() {
             shortcuts << menu->action(name)->shortcut();
     hook->setMenuShortcuts(shortcuts);
     connect(menu, &MainMenu::triggered, commands, &CommandTable::run);
+    connect(menu, &MainMenu::helpRequested, this, [this](int context) { m_help.showContext(context); });
     connect(Panel1, &ToolbarPanel::triggered, commands, &CommandTable::run);
 }
 
@@ -147,6 +148,7 @@ bool TMain::loadSkins() {
         m_endRequested = true;
         return false;
     }
+    m_shownMotif = m_context.state.options.get(OptionsRecord::Motif);
     return true;
 }
 
@@ -277,6 +279,40 @@ void TMain::NeutralPhoto(bool on) {
     FotoImage->NeutralPhoto(on);
 }
 
+void TMain::ApplyOptions(bool motifChanged) {
+    AppState& s = m_context.state;
+    repaint();
+    AusgabePaintBox->LoadBackground();
+    Panel1->useHiColor(s.options.get(OptionsRecord::HiColorIcons) != 0);
+    applyShortHelp();
+    if (motifChanged)
+        applyMotif();
+    // Font, wrapping, layout and photo: the shown recipe is laid out and drawn again.
+    browser->applyTextFont();
+    browser->reloadCurrent();
+    layoutMain();
+    UntenPaintBox->update();
+}
+
+void TMain::applyShortHelp() {
+    const bool hints = m_context.state.options.get(OptionsRecord::ShortHelp) == 1;
+    Panel1->showHints(hints);
+    Markipanel->setToolTip(hints ? QStringLiteral("Rezept markieren") : QString());
+}
+
+void TMain::applyMotif() {
+    QString failure;
+    if (m_context.skins.SelectMainSkin(&failure)) {
+        m_shownMotif = m_context.state.options.get(OptionsRecord::Motif);
+        return;
+    }
+    // A motif whose pictures are missing is not taken: the program keeps the one it shows, so that
+    // the options saved at the end still let it start.
+    Meldungsfenster::show(failure, QStringLiteral("Fehler"), 2, false);
+    m_context.state.options.set(OptionsRecord::Motif, m_shownMotif);
+    m_context.skins.SelectMainSkin(nullptr);
+}
+
 void TMain::connectBrowser() {
     browser = new BrowserController(m_context.state, m_tables,
                                     {HauptEdit, HauptListBox, AnzLabel, OListe, UListe, AusgabePaintBox,
@@ -366,7 +402,9 @@ void TMain::firstShow() {
             button->setText(ProgramFonts::wingdingsSymbol(code));
         }
     }
-    s.waveAvailable = !QMediaDevices::audioOutputs().isEmpty();
+    const SoundBackend* waves = SoundBackend::current();
+    s.waveAvailable = waves && waves->isAvailable();
+    MusicRules::atFirstShow(s, *m_context.music);
 }
 
 void TMain::resizeEvent(QResizeEvent* event) {
@@ -383,6 +421,9 @@ void TMain::moveEvent(QMoveEvent* event) {
 void TMain::closeEvent(QCloseEvent* event) {
     AppState& s = m_context.state;
     s.mainShown = false;
+    m_context.music->stop();
+    if (SoundBackend* waves = SoundBackend::current())
+        waves->stop();
     if (m_tablesOpen) {
         m_tables.closeMainTables();
         m_tablesOpen = false;
@@ -408,8 +449,6 @@ void TMain::changeEvent(QEvent* event) {
     }
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_tablesOpen)
         return;
-    const bool hints = m_context.state.options.get(OptionsRecord::ShortHelp) == 1;
-    Panel1->showHints(hints);
-    Markipanel->setToolTip(hints ? QStringLiteral("Rezept markieren") : QString());
+    applyShortHelp();
     browser->selectionChanged();
 }

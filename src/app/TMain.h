@@ -72,6 +72,7 @@ public:
     void RunCommand(const QString& command) override;
     void ShowIngredientInfo(int number) override;
     void NeutralPhoto(bool on) override;
+    void ApplyOptions(bool motifChanged) override;
     void layoutMain();
     void setCancelSearchEnabled(bool enabled) override;
     QString debugInfoText() const;
@@ -104,6 +105,8 @@ private:
     void applyWindowSize();
     void updateMainBounds();
     void bindCommands();
+    void applyShortHelp();
+    void applyMotif();
 
     UiContext m_context;
     DataTables& m_tables;
@@ -111,6 +114,7 @@ private:
     bool m_endRequested = false;
     bool m_shownOnce = false;
     bool m_tablesOpen = false;
+    quint8 m_shownMotif = 0; // the motif whose skin the main window shows
     QPixmap m_advert;
     std::unique_ptr<DialogHost> m_dialogs;
 };

@@ -44,4 +44,7 @@ public:
     // On while a dialog with pictures of its own is open: on a display below 16-bit colour the recipe
     // photo gives way to the neutral picture, so that the dialog's pictures keep their colours.
     virtual void NeutralPhoto(bool on) = 0;
+    // Takes the options record as it now stands: background, toolbar set, text font and wrapping,
+    // short help, photos; with a new motif also the main window's skin.
+    virtual void ApplyOptions(bool motifChanged) = 0;
 };

@@ -1,17 +1,43 @@
 #include "ui/HelpWindow.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Velta Cocktails 98 - Hilfe"));
-    resize(560, 480);
+    resize(600, 520);
     m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("HilfeText"));
     m_browser->setSearchPaths({QStringLiteral(":/help")});
     m_browser->setOpenLinks(true);
+    m_browser->setOpenExternalLinks(true);
+    auto* contents = new QPushButton(QStringLiteral("&Inhalt"), this);
+    m_back = new QPushButton(QStringLiteral("&Zurück"), this);
+    auto* close = new QPushButton(QStringLiteral("&Schließen"), this);
+    close->setObjectName(QStringLiteral("Schliessen"));
+    for (QPushButton* b : {contents, m_back, close})
+        b->setAutoDefault(false);
+    m_back->setEnabled(false);
+    connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
+    connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl& url) { m_page = url.toString(QUrl::RemoveScheme); });
+    connect(close, &QPushButton::clicked, this, &HelpWindow::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(m_back);
+    buttons->addStretch();
+    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(buttons);
     layout->addWidget(m_browser);
 }
 
@@ -21,11 +47,12 @@ QString HelpWindow::pageFor(int context) {
 }
 
 void HelpWindow::openPage(const QString& page) {
-    m_page = page;
     m_browser->setSource(QUrl(QStringLiteral("qrc") + page));
+    m_page = page;
     show();
     raise();
     activateWindow();
+    followModal();
 }
 
 void HelpWindow::showContents() {
@@ -38,4 +65,18 @@ void HelpWindow::showContext(int context) {
         showContents();
     else
         openPage(page);
+}
+
+void HelpWindow::followModal() {
+    QWindow* window = windowHandle();
+    if (!window || !isVisible())
+        return;
+    // A window whose transient parent is the modal dialog is not blocked by it.
+    QWidget* modal = QApplication::activeModalWidget();
+    window->setTransientParent(modal && modal != this ? modal->windowHandle() : nullptr);
+}
+
+void HelpWindow::followModalSoon() {
+    // The dialog becomes the modal one only after its show event; ask once it is.
+    QTimer::singleShot(0, this, &HelpWindow::followModal);
 }

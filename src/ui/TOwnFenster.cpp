@@ -6,6 +6,7 @@
 #include "ui/DialogGeometry.h"
 #include "ui/Skins.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -51,6 +52,28 @@ void TOwnFenster::showEvent(QShowEvent* event) {
         CentreOnMain();
     m_shownBefore = true;
     QDialog::showEvent(event);
+    if (m_context.help)
+        m_context.help->followModalSoon();
+}
+
+void TOwnFenster::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (m_context.help)
+        m_context.help->followModalSoon();
+}
+
+void TOwnFenster::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        openHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TOwnFenster::openHelp() {
+    if (m_context.help)
+        m_context.help->showContext(m_helpContext);
+    emit helpRequested(m_helpContext);
 }
 
 void TOwnFenster::paintEvent(QPaintEvent*) {
@@ -156,9 +179,7 @@ void TOwnFenster::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         const QPoint pos = event->position().toPoint();
         if (m_helpContext != 0 && helpBox(width()).contains(pos)) {
-            if (m_context.help)
-                m_context.help->showContext(m_helpContext);
-            emit helpRequested(m_helpContext);
+            openHelp();
         } else if (closeBox(width()).contains(pos)) {
             reject();
             return;

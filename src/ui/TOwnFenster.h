@@ -24,6 +24,8 @@ public:
 
     // Applies the placement rule: on the first showing, and on every showing when dialogs are centred.
     void CentreOnMain();
+    // The help of this window ("?" box and F1); the contents when it has no help context.
+    void openHelp();
 
 signals:
     void helpRequested(int context);
@@ -34,6 +36,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Dialogs that centre on every showing regardless of the option (message box, wait window).
     virtual bool alwaysCentre() const { return false; }
 

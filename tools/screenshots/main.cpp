@@ -15,7 +15,11 @@
 #include "calc/NumberField.h"
 #include "calc/PromilleCommand.h"
 #include "store/OptionsRecord.h"
+#include "ui/AboutCommand.h"
 #include "ui/EntryList.h"
+#include "ui/HelpWindow.h"
+#include "ui/OptionsCommand.h"
+#include "ui/ScrollingText.h"
 #include "ui/TMeldungDialog.h"
 #include "ui/TypeAheadField.h"
 #include <QMenu>
@@ -180,6 +184,43 @@ void shootAssistants(const QString& out) {
     main.close();
 }
 
+// The three pages of the options dialog, the about box with its credits under way, and the help
+// window at the options' first page.
+void shootOptionsAndAbout(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    main.setWindowState(Qt::WindowNoState);
+    main.resize(800, 600);
+    main.show();
+    QApplication::processEvents();
+    OptionsCommand& options = main.dialogs().get<OptionsCommand>();
+    for (const auto& [page, name] :
+         {std::pair{0, "optionen-darstellung.png"}, std::pair{1, "optionen-vorgaben.png"},
+          std::pair{2, "optionen-schriftart.png"}}) {
+        options.session.setPage(page);
+        options.dialog.show();
+        QApplication::processEvents();
+        options.dialog.grab().save(QDir(out).filePath(QString::fromLatin1(name)));
+        options.dialog.hide();
+    }
+    TAboutDialog& about = main.dialogs().get<AboutCommand>().dialog;
+    about.show();
+    about.Scrolltext->stop();
+    for (int i = 0; i < 60; ++i) // the title has scrolled into view
+        about.Scrolltext->step();
+    QApplication::processEvents();
+    about.grab().save(QDir(out).filePath(QStringLiteral("info.png")));
+    about.hide();
+    w.help.showContext(2610);
+    w.help.resize(600, 520);
+    QApplication::processEvents();
+    w.help.grab().save(QDir(out).filePath(QStringLiteral("hilfe.png")));
+    w.help.close();
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -199,5 +240,6 @@ int main(int argc, char* argv[]) {
     shootBrowser(args.at(1));
     shootCalculators(args.at(1));
     shootAssistants(args.at(1));
+    shootOptionsAndAbout(args.at(1));
     return 0;
 }

@@ -1,0 +1,40 @@
+#include "ui/MusicRules.h"
+
+#include "common/AppState.h"
+#include "store/PhotoPath.h"
+#include "ui/BackgroundMusic.h"
+
+namespace {
+enum Music { None = 0, AtStart = 1, Endless = 2 };
+}
+
+QString MusicRules::musicFile(const AppState& state) {
+    return PhotoPath::resolve(state.folders.dataFolder, QStringLiteral("VELTA.MID"));
+}
+
+void MusicRules::atFirstShow(AppState& state, BackgroundMusic& music) {
+    const QString file = musicFile(state);
+    state.midiAvailable = !file.isEmpty() && music.open(file);
+    const int option = state.options.get(OptionsRecord::Music);
+    if (state.midiAvailable && option != None)
+        music.play(option == Endless);
+}
+
+void MusicRules::afterOptions(const AppState& state, BackgroundMusic& music) {
+    if (!state.midiAvailable)
+        return;
+    switch (state.options.get(OptionsRecord::Music)) {
+    case None:
+        music.stop();
+        break;
+    case Endless:
+        if (music.isPlaying())
+            music.setEndless(true);
+        else
+            music.play(true);
+        break;
+    default:
+        music.setEndless(false);
+        break;
+    }
+}

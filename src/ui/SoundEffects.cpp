@@ -1,0 +1,22 @@
+#include "ui/SoundEffects.h"
+
+#include "common/AppState.h"
+#include "ui/SoundBackend.h"
+
+bool SoundEffects::allowed(const AppState& state, SoundKind kind) {
+    if (!state.waveAvailable || !state.mainShown)
+        return false;
+    const OptionsRecord::Field option =
+        kind == SoundKind::Noise ? OptionsRecord::Noises : OptionsRecord::Speech;
+    return state.options.get(option) != 0;
+}
+
+QString SoundEffects::file(const AppState& state, int number) {
+    return state.folders.soundFolder + QString::number(number) + QStringLiteral(".WAV");
+}
+
+void SoundEffects::PlaySound(SoundKind kind, int number) {
+    SoundBackend* backend = SoundBackend::current();
+    if (backend && number > 0 && allowed(m_state, kind))
+        backend->enqueue(file(m_state, number));
+}

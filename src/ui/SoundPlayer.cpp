@@ -1,0 +1,13 @@
+#include "ui/SoundPlayer.h"
+
+namespace {
+class NoSound : public SoundPlayer {
+public:
+    void PlaySound(SoundKind, int) override {}
+};
+} // namespace
+
+SoundPlayer& SoundPlayer::none() {
+    static NoSound silence;
+    return silence;
+}
