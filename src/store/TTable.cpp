@@ -102,91 +102,93 @@ void TTable::beginBulk() {
 void TTable::endBulk() {
     if (m_bulkDepth > 0 && --m_bulkDepth == 0 && active())
         commit();
-    void TTable::beginAppend() {
-        post();
-        setPosition(m_file.recordCount() + 1, false, false);
-        m_appending = true;
-    }
+}
 
-    void TTable::cancel() {
-        m_dirty = false;
-        if (m_appending)
-            setPosition(m_file.recordCount() + 1, true, false);
-        else
-            setPosition(m_recNo, m_eof, m_bof);
-    }
+void TTable::beginAppend() {
+    post();
+    setPosition(m_file.recordCount() + 1, false, false);
+    m_appending = true;
+}
 
-    int TTable::append() {
-        const int recNo = m_file.appendRecord(m_file.blankRecord());
-        changed(recNo);
-        return recNo;
-    }
+void TTable::cancel() {
+    m_dirty = false;
+    if (m_appending)
+        setPosition(m_file.recordCount() + 1, true, false);
+    else
+        setPosition(m_recNo, m_eof, m_bof);
+}
 
-    void TTable::zap() {
-        m_file.zap();
-        reset();
-    }
+int TTable::append() {
+    const int recNo = m_file.appendRecord(m_file.blankRecord());
+    changed(recNo);
+    return recNo;
+}
 
-    void TTable::removeListener(RecordListener * listener) {
-        m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
-    }
+void TTable::zap() {
+    m_file.zap();
+    reset();
+}
 
-    void TTable::changed(int recNo) {
-        ++m_changeCount;
-        for (RecordListener* l : m_listeners)
-            l->recordChanged(recNo);
-    }
+void TTable::removeListener(RecordListener* listener) {
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
+}
 
-    void TTable::reset() {
-        ++m_changeCount;
-        for (RecordListener* l : m_listeners)
-            l->recordsReset();
-    }
+void TTable::changed(int recNo) {
+    ++m_changeCount;
+    for (RecordListener* l : m_listeners)
+        l->recordChanged(recNo);
+}
 
-    void TTable::requireWritable() const {
-        if (!active())
-            throw StoreError(QStringLiteral("Die Tabelle %1 ist nicht geöffnet.").arg(m_name));
-        if (m_file.isReadOnly())
-            throw StoreError(QStringLiteral("Die Tabelle %1 ist schreibgeschützt.").arg(m_name));
-    }
+void TTable::reset() {
+    ++m_changeCount;
+    for (RecordListener* l : m_listeners)
+        l->recordsReset();
+}
 
-    TTable::Driver TTable::detectDriver(const QString& path) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return Driver::None;
-        char first = 0;
-        if (!file.getChar(&first))
-            return Driver::None;
-        const auto withIndex = [&](const char* ext) {
-            const QFileInfo info(path);
-            return FolderEntry::exists(info.absolutePath(), info.completeBaseName() + QLatin1String(ext));
-        };
-        switch (quint8(first)) {
-        case 0x03:
-        case 0x06:
-            if (withIndex(".NSX"))
-                return Driver::Nsx;
-            return withIndex(".CDX") ? Driver::Cdx : Driver::None;
-        case 0x83:
-        case 0x86:
-            return Driver::Ntx;
-        case 0xE5:
-        case 0xE6:
+void TTable::requireWritable() const {
+    if (!active())
+        throw StoreError(QStringLiteral("Die Tabelle %1 ist nicht geöffnet.").arg(m_name));
+    if (m_file.isReadOnly())
+        throw StoreError(QStringLiteral("Die Tabelle %1 ist schreibgeschützt.").arg(m_name));
+}
+
+TTable::Driver TTable::detectDriver(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Driver::None;
+    char first = 0;
+    if (!file.getChar(&first))
+        return Driver::None;
+    const auto withIndex = [&](const char* ext) {
+        const QFileInfo info(path);
+        return FolderEntry::exists(info.absolutePath(), info.completeBaseName() + QLatin1String(ext));
+    };
+    switch (quint8(first)) {
+    case 0x03:
+    case 0x06:
+        if (withIndex(".NSX"))
             return Driver::Nsx;
-        case 0xF5:
-        case 0xF6:
-            return Driver::Fox;
-        default:
-            return Driver::None;
-        }
-    }
-
-    TTable::Driver TTable::driverFromName(const QString& name) {
-        if (name.compare(QStringLiteral("SXNTX"), Qt::CaseInsensitive) == 0)
-            return Driver::Ntx;
-        if (name.compare(QStringLiteral("SXFOX"), Qt::CaseInsensitive) == 0)
-            return Driver::Fox;
-        if (name.compare(QStringLiteral("SXNSX"), Qt::CaseInsensitive) == 0)
-            return Driver::Nsx;
+        return withIndex(".CDX") ? Driver::Cdx : Driver::None;
+    case 0x83:
+    case 0x86:
+        return Driver::Ntx;
+    case 0xE5:
+    case 0xE6:
+        return Driver::Nsx;
+    case 0xF5:
+    case 0xF6:
+        return Driver::Fox;
+    default:
         return Driver::None;
     }
+}
+
+TTable::Driver TTable::driverFromName(const QString& name) {
+    if (name.compare(QStringLiteral("SXNTX"), Qt::CaseInsensitive) == 0)
+        return Driver::Ntx;
+    if (name.compare(QStringLiteral("SXFOX"), Qt::CaseInsensitive) == 0)
+        return Driver::Fox;
+    if (name.compare(QStringLiteral("SXNSX"), Qt::CaseInsensitive) == 0)
+        return Driver::Nsx;
+    return Driver::None;
+}

@@ -59,7 +59,6 @@ public:
     void beginBulk();
     void endBulk();
     bool inBulk() const { return m_bulkDepth > 0; }
-    void post(); // writes pending values of the current record
     // A new blank record that reaches the file whole with the next post; until then the table is
     // unchanged. The record number it will get is current.
     void beginAppend();
