@@ -33,6 +33,7 @@ void Application::prepare() {
     QApplication::setApplicationName(QStringLiteral("Velta Cocktails 98"));
     QApplication::setStyle(QStringLiteral("Windows"));
     ProgramFonts::registerFonts();
+    ProgramFonts::applyUiFont();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velta/app/velta98.png")));
     static QTranslator qtGerman;
     if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -8,6 +8,9 @@ void ProgramFonts::registerFonts() {
         QFontDatabase::addApplicationFont(QString::fromLatin1(file));
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+void ProgramFonts::applyUiFont() {
     const QFont ui = uiFont();
     QApplication::setFont(ui);
     // Menus and the menu bar keep the face even inside windows that draw with another font.

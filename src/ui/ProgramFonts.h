@@ -7,8 +7,9 @@
 // fonts-wine, outside fontconfig's path, and are registered with the application at start.
 class ProgramFonts {
 public:
-    // Registers the fonts and makes the program's 90s face the one of menus, menu bar and dialogs.
     static void registerFonts();
+    // Makes the program's 90s face the one of menus, menu bar and dialogs (needs the QApplication).
+    static void applyUiFont();
     // "MS Sans Serif" at 8 points, falling back to a metric-compatible sans where it is missing.
     static QFont uiFont();
     // A Wingdings character the program uses, as the Unicode symbol it shows (Symbola has them all).

@@ -50,10 +50,6 @@ int usage() {
              "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [SATZ ...]\n"
              "                              Rezeptkarten oder Barkarte als PDF\n"
           << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
-    "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [SATZ ...]\n"
-    "                              Rezepte als Textdatei\n"
-    "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [SATZ ...]\n"
-    "                              Rezeptkarten oder Barkarte als PDF\n";
     return 2;
 }
 
@@ -186,15 +182,17 @@ int einkauf(const QString& folder, const QString& barText) {
     for (const QString& line : session.resultLines())
         out() << line << '\n';
     return 0;
-    // Printing lays out text with the fonts of the platform, which needs the (windowless) GUI.
-    int runPrintVerb(int argc, char* argv[]) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-        QGuiApplication app(argc, argv);
-        ProgramFonts::registerFonts();
-        const QStringList args = QCoreApplication::arguments();
-        return PrintVerbs::run(args.at(1), args.mid(2));
-    }
+}
+
+// Printing lays out text with the fonts of the platform, which needs the (windowless) GUI.
+int runPrintVerb(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    ProgramFonts::registerFonts();
+    const QStringList args = QCoreApplication::arguments();
+    return PrintVerbs::run(args.at(1), args.mid(2));
+}
 
 } // namespace
 
