@@ -79,6 +79,18 @@ void RecordOrder::buildDense() {
     }
 }
 
+void RecordOrder::keepIfKeyUnchanged(int recNo, quint64 changeCount) {
+    if (m_builtAt + 1 != changeCount || !m_file || recNo < 1 || recNo > m_file->recordCount())
+        return;
+    const int position = positionOf(recNo);
+    if (position < 0)
+        return;
+    const bool same = isNumeric() ? numberAt(recNo) == m_numbers[size_t(position)]
+                                  : textAt(recNo) == m_texts[size_t(position)];
+    if (same)
+        m_builtAt = changeCount;
+}
+
 int RecordOrder::positionOf(int recNo) const {
     if (recNo < 1 || recNo > int(m_positions.size()))
         return -1;

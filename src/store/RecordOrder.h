@@ -18,6 +18,9 @@ public:
     // Throws StoreError when the key field does not exist.
     void rebuild(const DbfFile& file, quint64 changeCount);
     bool isCurrent(quint64 changeCount) const { return m_builtAt == changeCount; }
+    // Told that a record changed (the table's change count is now `changeCount`): an order that was
+    // current stays current when the record's key is what it was.
+    void keepIfKeyUnchanged(int recNo, quint64 changeCount);
 
     int size() const { return int(m_recNos.size()); }
     int recNoAt(int position) const { return m_recNos[size_t(position)]; }

@@ -19,6 +19,9 @@ TApollo::~TApollo() {
 void TApollo::recordChanged(int recNo) {
     if (recNo >= 1 && size_t(recNo) <= m_matches.size())
         m_matches[size_t(recNo - 1)] = -1;
+    // A pass that writes other fields (the home bar flags) keeps the orders without rebuilding them.
+    for (RecordOrder& o : m_orders)
+        o.keepIfKeyUnchanged(recNo, m_table.changeCount());
 }
 
 void TApollo::recordsReset() {

@@ -425,6 +425,33 @@ private slots:
         QCOMPARE(t.RecNo(), 1);
     }
 
+    // The order follows a changed key at once, and survives changes of other fields.
+    void orderFollowsKeyChanges_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QList<int>>("order"); // record numbers by INDEX afterwards
+        QTest::newRow("key changed") << "INDEX" << 500 << QList<int>{2, 3, 1};
+        QTest::newRow("key changed to its neighbour's") << "INDEX" << 7 << QList<int>{1, 2, 3};
+        QTest::newRow("other field") << "H1" << 1 << QList<int>{2, 1, 3};
+    }
+    void orderFollowsKeyChanges() {
+        QFETCH(QString, field);
+        QFETCH(int, value);
+        QFETCH(QList<int>, order);
+        TApollo& t = openIngredients({42, 7, 305});
+        t.IndexTag(QString(), QStringLiteral("INDEX"), QStringLiteral("INDEX"));
+        QVERIFY(t.SeekNumber(42));
+        t.ReplaceInteger(field, value);
+        t.Commit();
+        QList<int> seen;
+        for (t.GoTop(); !t.Eof(); t.Skip())
+            seen << t.RecNo();
+        QCOMPARE(seen, order);
+        const int key = field == QStringLiteral("INDEX") ? value : 42;
+        QVERIFY(t.SeekNumber(key));
+        QCOMPARE(t.GetInteger(QStringLiteral("INDEX")), key);
+    }
+
     // The dense look-up by number answers exactly as the search in the sorted order.
     void seekByNumber_data() {
         QTest::addColumn<QList<int>>("numbers");
