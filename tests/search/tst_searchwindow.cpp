@@ -238,6 +238,8 @@ private slots:
         }});
         QCOMPARE(loadedCaption, u"Rum ohne Sahne"_s);
         QCOMPARE(listed(), found);
+        QTest::mouseClick(toolbarButton(4), Qt::LeftButton);
+        QCOMPARE(listed(), total);
     }
 
     void noMatchOffersTheDialogAgain() {
