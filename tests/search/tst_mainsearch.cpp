@@ -81,8 +81,8 @@ class TestMainSearch : public QObject {
     std::unique_ptr<MainSearch> m_search;
     int m_total = 0;
 
-    ScriptedHost::Answer choose(int ingredient, bool without = false) {
-        return [this, ingredient, without](SearchSession& s) {
+    static ScriptedHost::Answer choose(int ingredient, bool without = false) {
+        return [ingredient, without](SearchSession& s) {
             s.Reset();
             s.setIngredient(0, entryFor(s.choices().ingredients, ingredient));
             s.setWithout(0, without);

@@ -197,34 +197,6 @@ private slots:
         QCOMPARE(requested.first().first().value<Entries>(), (Entries{{u"Weißer Rum"_s, 7}}));
     }
 
-    void saveAndLoadThroughTheMenus() {
-        m_dialog->undcombo[0]->setFocus();
-        QTest::keyClick(m_dialog->undcombo[0], Qt::Key_End); // "Weißer Rum"
-        type(m_dialog->MaxAlkEdit, u"25"_s);
-        whenUp(
-            [](QWidget* w) {
-                auto* names = qobject_cast<TSaveSuchedialog*>(w);
-                if (!names)
-                    return;
-                QTest::keyClicks(names->Edit, u"  Rum bis 25  "_s);
-                QTest::keyClick(names->Edit, Qt::Key_Return);
-            },
-            false);
-        chooseSlot(m_dialog->Speichernbutton, 2);
-        QCOMPARE(m_state.savedSearches.slot(2).name(), u"Rum bis 25"_s);
-        QCOMPARE(m_dialog->LadenPopup->actions().at(2)->text(), u"Rum bis 25"_s);
-        QCOMPARE(m_dialog->SpeichernPopup->actions().at(2)->text(), u"Rum bis 25"_s);
-        QCOMPARE(m_names->caption(), u"Speichern"_s);
-
-        QTest::mouseClick(m_dialog->ExplorerButton3, Qt::LeftButton);
-        QCOMPARE(m_dialog->undcombo[0]->currentIndex(), 0);
-        chooseSlot(m_dialog->ExplorerButton1, 2);
-        QCOMPARE(m_dialog->undcombo[0]->currentText(), u"Weißer Rum"_s);
-        QCOMPARE(m_dialog->MaxAlkEdit->text(), u"25%"_s);
-        QCOMPARE(m_session->expression(), uR"(AT("    7",Z)>0 .AND. ALK >= 0 .AND. ALK <= 25)"_s);
-        QVERIFY(m_dialog->isVisible()); // loading does not search
-    }
-
     void savingCancelledOrReadOnlyChangesNothing_data() {
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<int>("key");

@@ -14,6 +14,7 @@
 #include "calc/MengeCommand.h"
 #include "calc/NumberField.h"
 #include "calc/PromilleCommand.h"
+#include "search/SearchCommand.h"
 #include "store/OptionsRecord.h"
 #include "ui/AboutCommand.h"
 #include "ui/EntryList.h"
@@ -221,6 +222,38 @@ void shootOptionsAndAbout(const QString& out) {
     main.close();
 }
 
+// The search dialog filled with "rum or cachaça but without cream, category Tiki, 10 to 25 %",
+// and the list that search leaves in the main window.
+void shootSearch(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    main.setWindowState(Qt::WindowNoState);
+    main.resize(800, 600);
+    main.show();
+    SearchCommand& search = main.dialogs().get<SearchCommand>();
+    QTimer::singleShot(200, [&search, out] {
+        SearchSession& s = search.session;
+        const QList<ListEntry>& ingredients = s.choices().ingredients;
+        s.setIngredient(0, entryIndex(ingredients, QStringLiteral("Weißer Rum")));
+        s.setAlternative(0, entryIndex(ingredients, QStringLiteral("Cachaça")));
+        s.setIngredient(1, entryIndex(ingredients, QStringLiteral("Sahne")));
+        s.setWithout(1, true);
+        s.setCategory(entryIndex(s.choices().categories, QStringLiteral("Tiki")));
+        s.editMinimum(QStringLiteral("10"));
+        s.editMaximum(QStringLiteral("25"));
+        search.dialog.showSession();
+        QApplication::processEvents();
+        search.dialog.grab().save(QDir(out).filePath(QStringLiteral("suche.png")));
+        search.dialog.OkButton->click();
+    });
+    main.RunCommand(QStringLiteral("SucheAn"));
+    QApplication::processEvents();
+    main.grab().save(QDir(out).filePath(QStringLiteral("suche-ergebnis.png")));
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -241,5 +274,6 @@ int main(int argc, char* argv[]) {
     shootCalculators(args.at(1));
     shootAssistants(args.at(1));
     shootOptionsAndAbout(args.at(1));
+    shootSearch(args.at(1));
     return 0;
 }
