@@ -2,6 +2,7 @@
 
 #include "common/TurboRead.h"
 #include "store/AlcoholValue.h"
+#include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -14,9 +15,9 @@ QHash<int, AlcoholValue::Ingredient> readIngredients(TApollo& ingredients) {
     QHash<int, AlcoholValue::Ingredient> out;
     TurboRead fast(ingredients);
     for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip()) {
-        out.insert(int(ingredients.GetInteger(QStringLiteral("INDEX"))),
-                   {int(ingredients.GetInteger(QStringLiteral("KENNUNG"))),
-                    int(ingredients.GetInteger(QStringLiteral("ALKOHOL")))});
+        out.insert(int(ingredients.GetInteger(Fields::Ingredient::Number)),
+                   {int(ingredients.GetInteger(Fields::Ingredient::Unit)),
+                    int(ingredients.GetInteger(Fields::Ingredient::Alcohol))});
     }
     return out;
 }
@@ -30,9 +31,9 @@ AlcoholRecompute::Result AlcoholRecompute::run(TApollo& recipes, TApollo& ingred
         const auto it = known.constFind(number);
         return it == known.cend() ? std::nullopt : std::optional(*it);
     };
-    const QString z = QStringLiteral("Z");
-    const QString zmenge = QStringLiteral("ZMENGE");
-    const QString alk = QStringLiteral("ALK");
+    const QString z = Fields::Recipe::Ingredients;
+    const QString zmenge = Fields::Recipe::Amounts;
+    const QString alk = Fields::Recipe::Alcohol;
     const int step = RecipeUsage::progressStep(recipes.RecCount());
     Result result;
     try {

@@ -3,6 +3,7 @@
 #include "common/ListCollation.h"
 #include "maint/RecipeUsage.h"
 #include "store/Cp1252.h"
+#include "store/Fields.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
@@ -57,9 +58,9 @@ int DecorationListSession::add(const QString& name, const QString& text) {
         } else {
             m_decorations.BeginAppend();
         }
-        m_decorations.ReplaceText(QStringLiteral("NAME"), trimmed);
-        m_decorations.ReplaceText(QStringLiteral("BILD"), QString()); // the old decoration's picture goes
-        m_decorations.ReplaceMemo(QStringLiteral("TEXT"), text);
+        m_decorations.ReplaceText(Fields::Term::Name, trimmed);
+        m_decorations.ReplaceText(Fields::Term::Picture, QString()); // the old decoration's picture goes
+        m_decorations.ReplaceMemo(Fields::Term::Text, text);
         if (recNo > 0)
             m_decorations.Recall(); // the values and the undeletion in one write
         m_decorations.Commit();
@@ -81,8 +82,7 @@ Verdict DecorationListSession::editPrecheck(int index) {
 
 QString DecorationListSession::description(int index) {
     m_decorations.Go(m_entries.at(index).data);
-    return m_decorations.IsEmpty(QStringLiteral("TEXT")) ? QString()
-                                                         : m_decorations.GetMemo(QStringLiteral("TEXT"));
+    return m_decorations.IsEmpty(Fields::Term::Text) ? QString() : m_decorations.GetMemo(Fields::Term::Text);
 }
 
 int DecorationListSession::usage(int index, const std::function<void(int)>& progress) const {
@@ -100,8 +100,8 @@ void DecorationListSession::store(int index, const QString& name, const QString&
     try {
         m_decorations.Go(m_entries.at(index).data);
         m_decorations.Edit();
-        m_decorations.ReplaceText(QStringLiteral("NAME"), trimmed);
-        m_decorations.ReplaceMemo(QStringLiteral("TEXT"), text);
+        m_decorations.ReplaceText(Fields::Term::Name, trimmed);
+        m_decorations.ReplaceMemo(Fields::Term::Text, text);
         m_decorations.Commit();
     } catch (const StoreError&) {
         m_decorations.Cancel();

@@ -4,6 +4,7 @@
 #include "maint/FoldedName.h"
 #include "maint/UnitKind.h"
 #include "store/Cp1252.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
 void IngredientEditSession::prepareNew() {
@@ -14,14 +15,14 @@ void IngredientEditSession::prepareNew() {
 
 void IngredientEditSession::prepareEdit() {
     m_mode = Mode::Edit;
-    m_number = int(m_ingredients.GetInteger(QStringLiteral("INDEX")));
-    m_form.name = m_ingredients.GetTrimString(QStringLiteral("NAME"));
-    m_form.alcohol = AlcoholField::shown(int(m_ingredients.GetInteger(QStringLiteral("ALKOHOL"))));
-    m_form.kind = int(m_ingredients.GetInteger(QStringLiteral("KENNUNG")));
-    m_form.noPrint = m_ingredients.GetInteger(QStringLiteral("WICHTIG")) != 0;
-    m_form.remark = m_ingredients.IsEmpty(QStringLiteral("KOMMENTAR"))
+    m_number = int(m_ingredients.GetInteger(Fields::Ingredient::Number));
+    m_form.name = m_ingredients.GetTrimString(Fields::Ingredient::Name);
+    m_form.alcohol = AlcoholField::shown(int(m_ingredients.GetInteger(Fields::Ingredient::Alcohol)));
+    m_form.kind = int(m_ingredients.GetInteger(Fields::Ingredient::Unit));
+    m_form.noPrint = m_ingredients.GetInteger(Fields::Ingredient::NoPrint) != 0;
+    m_form.remark = m_ingredients.IsEmpty(Fields::Ingredient::Remark)
                         ? QString()
-                        : m_ingredients.GetMemo(QStringLiteral("KOMMENTAR"));
+                        : m_ingredients.GetMemo(Fields::Ingredient::Remark);
 }
 
 QString IngredientEditSession::caption() const {
@@ -85,8 +86,8 @@ bool IngredientEditSession::nameTaken(const QString& name) const {
     bool taken = false;
     for (m_ingredients.GoTop(); !m_ingredients.Eof() && !taken; m_ingredients.Skip()) {
         const bool self =
-            m_mode == Mode::Edit && m_ingredients.GetInteger(QStringLiteral("INDEX")) == m_number;
-        taken = !self && wanted.matches(m_ingredients.GetRawBytes(QStringLiteral("NAME")));
+            m_mode == Mode::Edit && m_ingredients.GetInteger(Fields::Ingredient::Number) == m_number;
+        taken = !self && wanted.matches(m_ingredients.GetRawBytes(Fields::Ingredient::Name));
     }
     m_ingredients.Go(recNo);
     return taken;

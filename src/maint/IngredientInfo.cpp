@@ -1,6 +1,7 @@
 #include "maint/IngredientInfo.h"
 
 #include "common/IngredientLookup.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
 std::optional<IngredientInfo> IngredientInfo::find(TApollo& ingredients, int number) {
@@ -11,9 +12,9 @@ std::optional<IngredientInfo> IngredientInfo::find(TApollo& ingredients, int num
 
 IngredientInfo IngredientInfo::current(const TApollo& ingredients) {
     IngredientInfo info;
-    info.number = int(ingredients.GetInteger(QStringLiteral("INDEX")));
-    info.name = ingredients.GetTrimString(QStringLiteral("NAME"));
-    info.kind = int(ingredients.GetInteger(QStringLiteral("KENNUNG")));
-    info.alcohol = int(ingredients.GetInteger(QStringLiteral("ALKOHOL")));
+    info.number = int(ingredients.GetInteger(Fields::Ingredient::Number));
+    info.name = ingredients.GetTrimString(Fields::Ingredient::Name);
+    info.kind = int(ingredients.GetInteger(Fields::Ingredient::Unit));
+    info.alcohol = int(ingredients.GetInteger(Fields::Ingredient::Alcohol));
     return info;
 }

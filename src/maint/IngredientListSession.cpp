@@ -2,6 +2,7 @@
 
 #include "common/IngredientLookup.h"
 #include "common/ListCollation.h"
+#include "store/Fields.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
 
@@ -11,7 +12,7 @@ IngredientListSession::IngredientListSession(TApollo& ingredients, TApollo& reci
 int IngredientListSession::nextNumber() {
     IngredientLookup::seek(m_ingredients, 0); // puts the table into number order
     m_ingredients.GoBottom();
-    const int highest = m_ingredients.Eof() ? 0 : int(m_ingredients.GetInteger(QStringLiteral("INDEX")));
+    const int highest = m_ingredients.Eof() ? 0 : int(m_ingredients.GetInteger(Fields::Ingredient::Number));
     return qMax(highest + 1, int(kFirstOwnNumber));
 }
 
@@ -29,7 +30,7 @@ Verdict IngredientListSession::newVerdict() {
 int IngredientListSession::storeNew(const IngredientForm& form) {
     write(form, true);
     m_changed = true;
-    const int number = int(m_ingredients.GetInteger(QStringLiteral("INDEX")));
+    const int number = int(m_ingredients.GetInteger(Fields::Ingredient::Number));
     return ListCollation::insertSorted(m_entries, {form.name.trimmed(), number});
 }
 
@@ -39,21 +40,23 @@ void IngredientListSession::write(const IngredientForm& form, bool isNew) {
     try {
         if (isNew) {
             t.BeginAppend();
-            t.ReplaceInteger(QStringLiteral("INDEX"), number);
+            t.ReplaceInteger(Fields::Ingredient::Number, number);
         } else {
             t.Edit();
         }
-        t.ReplaceText(QStringLiteral("NAME"), form.name.trimmed());
-        t.ReplaceInteger(QStringLiteral("ALKOHOL"), AlcoholField::value(form.alcohol));
-        t.ReplaceInteger(QStringLiteral("KENNUNG"), form.kind);
+        t.ReplaceText(Fields::Ingredient::Name, form.name.trimmed());
+        t.ReplaceInteger(Fields::Ingredient::Alcohol, AlcoholField::value(form.alcohol));
+        t.ReplaceInteger(Fields::Ingredient::Unit, form.kind);
         if (isNew) {
-            for (const char* bar : {"H1", "H2", "H3"})
-                t.ReplaceLogical(QString::fromLatin1(bar), false);
-            for (const char* zero : {"PREIS", "VOL", "MENGE"})
-                t.ReplaceInteger(QString::fromLatin1(zero), 0);
+            for (const QString& bar :
+                 {Fields::Ingredient::Bar1, Fields::Ingredient::Bar2, Fields::Ingredient::Bar3})
+                t.ReplaceLogical(bar, false);
+            for (const QString& zero :
+                 {Fields::Ingredient::Price, Fields::Ingredient::Volume, Fields::Ingredient::Amount})
+                t.ReplaceInteger(zero, 0);
         }
-        t.ReplaceInteger(QStringLiteral("WICHTIG"), form.noPrint ? 1 : 0);
-        t.ReplaceMemo(QStringLiteral("KOMMENTAR"), form.remark);
+        t.ReplaceInteger(Fields::Ingredient::NoPrint, form.noPrint ? 1 : 0);
+        t.ReplaceMemo(Fields::Ingredient::Remark, form.remark);
         t.Commit();
     } catch (const StoreError&) {
         t.Cancel();

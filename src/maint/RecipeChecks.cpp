@@ -5,6 +5,7 @@
 #include "maint/IngredientInfo.h"
 #include "maint/UnitKind.h"
 #include "store/Cp1252.h"
+#include "store/Fields.h"
 #include "store/PhotoPath.h"
 #include "store/TApollo.h"
 
@@ -121,7 +122,7 @@ bool RecipeChecks::isValidPhotoName(const QString& photo) {
 bool RecipeChecks::nameTaken(TApollo& recipes, const QString& name, int editRecNo) {
     KeepPosition keep(recipes);
     TurboRead fast(recipes);
-    const QString field = QStringLiteral("NAME");
+    const QString field = Fields::Recipe::Name;
     const FoldedName wanted(name);
     for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
         if (recipes.RecNo() != editRecNo && wanted.matches(recipes.GetRawBytes(field)))

@@ -85,13 +85,15 @@ int RecipeCommands::EditNewRecipe() {
     return outcome;
 }
 
+bool RecipeCommands::prepareEdit(const QString& name, int recNo) {
+    return StoreGuard::run([&] {
+        prepareChoices();
+        editSession.prepareEdit(name, recNo);
+    });
+}
+
 bool RecipeCommands::EditRecipe(const QString& name, int recNo) {
-    if (!StoreGuard::run([&] {
-            prepareChoices();
-            editSession.prepareEdit(name, recNo);
-        }))
-        return false;
-    return showAndSave() == Saved;
+    return prepareEdit(name, recNo) && showAndSave() == Saved;
 }
 
 void RecipeCommands::recipeSaved(bool isNew, const QString& oldName) {

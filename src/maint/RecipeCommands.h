@@ -28,6 +28,8 @@ public:
     QString savedName() const override { return editSession.savedName(); }
     int savedRecNo() const override { return editSession.savedRecNo(); }
 
+    // The editor prepared for the recipe, before it is shown; false when it could not be read.
+    bool prepareEdit(const QString& name, int recNo);
     // After the main window's add or edit command saved a recipe: the recipe list follows.
     void recipeSaved(bool isNew, const QString& oldName);
 

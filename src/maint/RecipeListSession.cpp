@@ -3,6 +3,7 @@
 #include "common/ListCollation.h"
 #include "common/TurboRead.h"
 #include "common/TypeAhead.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -15,7 +16,7 @@ void RecipeListSession::build() {
     {
         TurboRead fast(m_recipes);
         for (m_recipes.GoTop(); !m_recipes.Eof(); m_recipes.Skip())
-            m_entries.append({m_recipes.GetTrimString(QStringLiteral("NAME")), m_recipes.RecNo()});
+            m_entries.append({m_recipes.GetTrimString(Fields::Recipe::Name), m_recipes.RecNo()});
     }
     m_recipes.Unlock();
     ListCollation::sort(m_entries);

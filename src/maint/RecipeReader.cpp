@@ -1,6 +1,7 @@
 #include "maint/RecipeReader.h"
 
 #include "maint/IngredientInfo.h"
+#include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 
@@ -8,16 +9,16 @@ RecipeDraft RecipeReader::read(const RecipeSources& sources, int recNo) {
     TApollo& re = sources.recipes;
     re.Go(recNo);
     RecipeDraft d;
-    d.name = re.GetTrimString(QStringLiteral("NAME"));
-    d.photo = re.GetTrimString(QStringLiteral("EIGEN")).trimmed();
-    d.kat = int(re.GetInteger(QStringLiteral("KAT")));
-    d.gesch = int(re.GetInteger(QStringLiteral("GESCH")));
-    d.deko = int(re.GetInteger(QStringLiteral("DEKO")));
-    d.canr = int(re.GetInteger(QStringLiteral("CANR")));
-    if (!re.IsEmpty(QStringLiteral("ANLEITUNG")))
-        splitMemo(re.GetMemo(QStringLiteral("ANLEITUNG")), &d.instructions, &d.remark);
-    const IngredientSlots stored(re.GetPaddedString(QStringLiteral("Z")),
-                                 re.GetPaddedString(QStringLiteral("ZMENGE")));
+    d.name = re.GetTrimString(Fields::Recipe::Name);
+    d.photo = re.GetTrimString(Fields::Recipe::OwnPhoto).trimmed();
+    d.kat = int(re.GetInteger(Fields::Recipe::Category));
+    d.gesch = int(re.GetInteger(Fields::Recipe::Taste));
+    d.deko = int(re.GetInteger(Fields::Recipe::Decoration));
+    d.canr = int(re.GetInteger(Fields::Recipe::AssistantCode));
+    if (!re.IsEmpty(Fields::Recipe::Instructions))
+        splitMemo(re.GetMemo(Fields::Recipe::Instructions), &d.instructions, &d.remark);
+    const IngredientSlots stored(re.GetPaddedString(Fields::Recipe::Ingredients),
+                                 re.GetPaddedString(Fields::Recipe::Amounts));
     for (const IngredientSlots::Line& slot : stored.lines()) {
         const std::optional<IngredientInfo> info = IngredientInfo::find(sources.ingredients, slot.ingredient);
         if (info)

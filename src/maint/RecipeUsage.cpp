@@ -2,6 +2,7 @@
 
 #include "common/TurboRead.h"
 #include "store/Cp1252.h"
+#include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 
@@ -24,25 +25,24 @@ int RecipeUsage::ingredient(TApollo& recipes, int number, const Progress& progre
     if (number <= 0)
         return 0;
     const QByteArray code = Cp1252::fromUnicode(IngredientSlots::FormatNumber5(number));
-    const QString z = QStringLiteral("Z");
     return countWhere(
-        recipes, [&](TApollo& t) { return t.GetRawBytes(z).contains(code); }, progress);
+        recipes, [&](TApollo& t) { return t.GetRawBytes(Fields::Recipe::Ingredients).contains(code); },
+        progress);
 }
 
-int RecipeUsage::countField(TApollo& recipes, const char* field, int value, const Progress& progress) {
-    const QString name = QString::fromLatin1(field);
+int RecipeUsage::countField(TApollo& recipes, const QString& field, int value, const Progress& progress) {
     return countWhere(
-        recipes, [&](TApollo& t) { return t.GetInteger(name) == value; }, progress);
+        recipes, [&](TApollo& t) { return t.GetInteger(field) == value; }, progress);
 }
 
 int RecipeUsage::category(TApollo& recipes, int number, const Progress& progress) {
-    return countField(recipes, "KAT", number, progress);
+    return countField(recipes, Fields::Recipe::Category, number, progress);
 }
 
 int RecipeUsage::taste(TApollo& recipes, int number, const Progress& progress) {
-    return countField(recipes, "GESCH", number, progress);
+    return countField(recipes, Fields::Recipe::Taste, number, progress);
 }
 
 int RecipeUsage::decoration(TApollo& recipes, int recNo, const Progress& progress) {
-    return countField(recipes, "DEKO", recNo, progress);
+    return countField(recipes, Fields::Recipe::Decoration, recNo, progress);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class TApollo;
@@ -20,5 +22,5 @@ public:
 private:
     static int countWhere(TApollo& recipes, const std::function<bool(TApollo&)>& uses,
                           const Progress& progress);
-    static int countField(TApollo& recipes, const char* field, int value, const Progress& progress);
+    static int countField(TApollo& recipes, const QString& field, int value, const Progress& progress);
 };

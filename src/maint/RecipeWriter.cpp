@@ -3,6 +3,7 @@
 #include "maint/IngredientInfo.h"
 #include "maint/UnitKind.h"
 #include "store/AlcoholValue.h"
+#include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/RecipeMemo.h"
 #include "store/StoreError.h"
@@ -37,20 +38,20 @@ int RecipeWriter::WriteRecipe(const RecipeSources& sources, const RecipeDraft& d
             re.Go(recNo);
             re.Edit();
         }
-        re.ReplaceText(QStringLiteral("NAME"), draft.name.trimmed());
+        re.ReplaceText(Fields::Recipe::Name, draft.name.trimmed());
         if (isNew)
-            re.ReplaceText(QStringLiteral("BILD"), QStringLiteral("e"));
-        re.ReplaceText(QStringLiteral("EIGEN"), draft.photo.trimmed());
-        re.ReplaceText(QStringLiteral("Z"), fields.z);
-        re.ReplaceText(QStringLiteral("ZMENGE"), fields.zmenge);
-        re.ReplaceInteger(QStringLiteral("KAT"), draft.kat);
-        re.ReplaceInteger(QStringLiteral("ALK"), fields.alk);
-        re.ReplaceInteger(QStringLiteral("DEKO"), draft.deko);
-        re.ReplaceInteger(QStringLiteral("GESCH"), draft.gesch);
-        re.ReplaceInteger(QStringLiteral("MARK"), 0);
+            re.ReplaceText(Fields::Recipe::Picture, QStringLiteral("e"));
+        re.ReplaceText(Fields::Recipe::OwnPhoto, draft.photo.trimmed());
+        re.ReplaceText(Fields::Recipe::Ingredients, fields.z);
+        re.ReplaceText(Fields::Recipe::Amounts, fields.zmenge);
+        re.ReplaceInteger(Fields::Recipe::Category, draft.kat);
+        re.ReplaceInteger(Fields::Recipe::Alcohol, fields.alk);
+        re.ReplaceInteger(Fields::Recipe::Decoration, draft.deko);
+        re.ReplaceInteger(Fields::Recipe::Taste, draft.gesch);
+        re.ReplaceInteger(Fields::Recipe::Mark, 0);
         if (sources.canrMode)
-            re.ReplaceInteger(QStringLiteral("CANR"), draft.canr.value_or(0));
-        re.ReplaceMemo(QStringLiteral("ANLEITUNG"), RecipeMemo::join(draft.instructions, draft.remark));
+            re.ReplaceInteger(Fields::Recipe::AssistantCode, draft.canr.value_or(0));
+        re.ReplaceMemo(Fields::Recipe::Instructions, RecipeMemo::join(draft.instructions, draft.remark));
         re.Commit();
     } catch (const StoreError&) {
         re.Cancel();

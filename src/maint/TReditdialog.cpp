@@ -64,16 +64,16 @@ void TReditdialog::buildControls() {
     NameEdit->installEventFilter(this);
     DasControl = new QTabWidget(this);
     DasControl->setObjectName(QStringLiteral("DasControl"));
-    DasControl->setGeometry(20, 92, 510, 326);
+    DasControl->setGeometry(20, 92, 488, 326);
     DasControl->addTab(buildRecipePage(), QStringLiteral("&Rezept"));
     DasControl->addTab(buildAssignmentPage(), QStringLiteral("&Zuordnung"));
     DasControl->addTab(buildInstructionsPage(), QStringLiteral("&Anleitung"));
     connect(DasControl, &QTabWidget::currentChanged, this, &TReditdialog::focusIngredientField);
     connect(DasControl, &QTabWidget::tabBarClicked, this, [this] { focusIngredientField(); });
     OkButton = new QPushButton(QStringLiteral("OK"), this);
-    OkButton->setGeometry(350, 430, 85, 25);
+    OkButton->setGeometry(328, 430, 85, 25);
     CancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
-    CancelButton->setGeometry(445, 430, 85, 25);
+    CancelButton->setGeometry(423, 430, 85, 25);
     for (QPushButton* b : {OkButton, CancelButton})
         b->setAutoDefault(false);
     connect(OkButton, &QPushButton::clicked, this, &TReditdialog::accept);
@@ -83,14 +83,14 @@ void TReditdialog::buildControls() {
 QWidget* TReditdialog::buildRecipePage() {
     auto* page = new QWidget;
     auto* label = new QLabel(QStringLiteral("mögliche Zutaten:"), page);
-    label->setGeometry(10, 8, 190, 18);
+    label->setGeometry(10, 8, 180, 18);
     ZutatenListbox = new EntryList(page);
     ZutatenListbox->setObjectName(QStringLiteral("ZutatenListbox"));
-    ZutatenListbox->setGeometry(10, 54, 190, 234);
+    ZutatenListbox->setGeometry(10, 54, 180, 234);
     Editfeld = new TypeAheadField(
         ZutatenListbox, [this](const QString& text) { return m_session.typeAhead(text); }, page);
     Editfeld->setObjectName(QStringLiteral("Editfeld"));
-    Editfeld->setGeometry(10, 28, 190, 22);
+    Editfeld->setGeometry(10, 28, 180, 22);
     connect(ZutatenListbox->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& index) { ingredientSelected(index.isValid() ? index.row() : -1); });
     connect(ZutatenListbox, &EntryList::rowChosen, this, [this] { Editfeld->setFocus(); });
@@ -100,39 +100,39 @@ QWidget* TReditdialog::buildRecipePage() {
         MengeSpin->selectAll();
     });
     auto* amountLabel = new QLabel(QStringLiteral("&Menge:"), page);
-    amountLabel->setGeometry(212, 28, 90, 18);
+    amountLabel->setGeometry(200, 28, 90, 18);
     MengeSpin = new QLineEdit(page);
     MengeSpin->setObjectName(QStringLiteral("MengeSpin"));
-    MengeSpin->setGeometry(212, 50, 74, 22);
+    MengeSpin->setGeometry(200, 50, 74, 22);
     amountLabel->setBuddy(MengeSpin);
     UpdownButton = new UpDownButton(page);
     UpdownButton->setObjectName(QStringLiteral("UpdownButton"));
-    UpdownButton->setGeometry(287, 50, 16, 22);
+    UpdownButton->setGeometry(275, 50, 16, 22);
     if (logicalDpiX() > 100) // as the original placed it on large fonts
-        UpdownButton->setGeometry(287, MengeSpin->y() + 2, 16, MengeSpin->height() - 4);
+        UpdownButton->setGeometry(275, MengeSpin->y() + 2, 16, MengeSpin->height() - 4);
     connect(MengeSpin, &QLineEdit::textEdited, this, &TReditdialog::amountEdited);
     connect(UpdownButton, &UpDownButton::stepped, this, &TReditdialog::stepAmount);
     MengeSpin->installEventFilter(this);
     hinzubutton = new QPushButton(QStringLiteral("&Hinzufügen"), page);
-    hinzubutton->setGeometry(212, 100, 90, 25);
+    hinzubutton->setGeometry(200, 100, 90, 25);
     entfbutton = new QPushButton(QStringLiteral("&Entfernen"), page);
-    entfbutton->setGeometry(212, 132, 90, 25);
+    entfbutton->setGeometry(200, 132, 90, 25);
     connect(hinzubutton, &QPushButton::clicked, this, &TReditdialog::addLine);
     connect(entfbutton, &QPushButton::clicked, this, &TReditdialog::removeLine);
     RezeptListboxlabel = new QLabel(QStringLiteral("Rezept:"), page);
-    RezeptListboxlabel->setGeometry(314, 8, 180, 18);
+    RezeptListboxlabel->setGeometry(300, 8, 176, 18);
     RezeptListbox = new EntryList(page);
     RezeptListbox->setObjectName(QStringLiteral("RezeptListbox"));
-    RezeptListbox->setGeometry(314, 28, 180, 226);
+    RezeptListbox->setGeometry(300, 28, 176, 226);
     connect(RezeptListbox, &EntryList::rowDoubleClicked, this, &TReditdialog::removeLine);
     zutatenbutton = new QPushButton(QStringLiteral("Zutaten &bearbeiten"), page);
-    zutatenbutton->setGeometry(314, 262, 180, 25);
+    zutatenbutton->setGeometry(300, 262, 176, 25);
     connect(zutatenbutton, &QPushButton::clicked, this,
             [this] { emit listEditorRequested(ChoiceLists::Ingredients); });
     canredit = new QLineEdit(page);
     canredit->setObjectName(QStringLiteral("canredit"));
     canredit->setMaxLength(RecipeForm::kCanrLength);
-    canredit->setGeometry(212, 262, 90, 22);
+    canredit->setGeometry(200, 262, 90, 22);
     for (QPushButton* b : {hinzubutton, entfbutton, zutatenbutton})
         b->setAutoDefault(false);
     return page;
@@ -172,13 +172,13 @@ QWidget* TReditdialog::buildInstructionsPage() {
     mixLabel->setGeometry(10, 6, 300, 18);
     MixMemo = new QPlainTextEdit(page);
     MixMemo->setObjectName(QStringLiteral("MixMemo"));
-    MixMemo->setGeometry(10, 24, 484, 140);
+    MixMemo->setGeometry(10, 24, 464, 140);
     mixLabel->setBuddy(MixMemo);
     auto* remarkLabel = new QLabel(QStringLiteral("&Bemerkung"), page);
     remarkLabel->setGeometry(10, 170, 300, 18);
     BemMemo = new QPlainTextEdit(page);
     BemMemo->setObjectName(QStringLiteral("BemMemo"));
-    BemMemo->setGeometry(10, 188, 484, 64);
+    BemMemo->setGeometry(10, 188, 464, 64);
     remarkLabel->setBuddy(BemMemo);
     for (QPlainTextEdit* memo : {MixMemo, BemMemo})
         memo->setTabChangesFocus(true);

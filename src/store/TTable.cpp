@@ -70,7 +70,7 @@ void TTable::setPosition(int recNo, bool eof, bool bof) {
         m_buffer.fill(' '); // the phantom record past the end reads blank
 }
 
-// Values stay pending until they are written, so that a failed write can be retried or cancelled.
+// A begun append stays pending until it is written, so that a failed one can be retried or cancelled.
 void TTable::post() {
     if (m_appending) {
         const int recNo = m_file.appendRecord(m_buffer);
@@ -82,11 +82,11 @@ void TTable::post() {
     }
     if (!m_dirty)
         return;
+    m_dirty = false;
     if (m_recNo >= 1 && m_recNo <= m_file.recordCount()) {
         m_file.writeRecord(m_recNo, m_buffer);
         changed(m_recNo);
     }
-    m_dirty = false;
 }
 
 void TTable::commit() {

@@ -14,6 +14,7 @@
 #include "calc/MengeCommand.h"
 #include "calc/NumberField.h"
 #include "calc/PromilleCommand.h"
+#include "maint/RecipeCommands.h"
 #include "search/SearchCommand.h"
 #include "store/OptionsRecord.h"
 #include "ui/AboutCommand.h"
@@ -254,6 +255,41 @@ void shootSearch(const QString& out) {
     main.close();
 }
 
+// The recipe editor's three pages with a real drink, and the recipe list.
+void shootRecipeEditor(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    main.resize(800, 600);
+    main.show();
+    const int row = main.HauptListBox->findRow(QStringLiteral("Zombie"));
+    const int recNo = row >= 0 ? main.HauptListBox->entries().at(row).data : 1;
+    RecipeCommands& recipes = main.dialogs().get<RecipeCommands>();
+    if (!recipes.prepareEdit(QStringLiteral("Zombie"), recNo))
+        return;
+    TReditdialog& editor = recipes.editor;
+    editor.show();
+    editor.Editfeld->setText(QStringLiteral("Limettens"));
+    editor.ZutatenListbox->setCurrentRow(recipes.editSession.typeAhead(editor.Editfeld->text()));
+    editor.RezeptListbox->setCurrentRow(1);
+    const char* const pages[] = {"rezepteditor-rezept.png", "rezepteditor-zuordnung.png",
+                                 "rezepteditor-anleitung.png"};
+    for (int page = 0; page < 3; ++page) {
+        editor.DasControl->setCurrentIndex(page);
+        QApplication::processEvents();
+        editor.grab().save(QDir(out).filePath(QString::fromLatin1(pages[page])));
+    }
+    editor.reject();
+    RListeDialog& list = recipes.list;
+    list.show();
+    list.ListBox->setCurrentRow(row);
+    QApplication::processEvents();
+    list.grab().save(QDir(out).filePath(QStringLiteral("rezeptliste.png")));
+    list.reject();
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -275,5 +311,6 @@ int main(int argc, char* argv[]) {
     shootAssistants(args.at(1));
     shootOptionsAndAbout(args.at(1));
     shootSearch(args.at(1));
+    shootRecipeEditor(args.at(1));
     return 0;
 }
