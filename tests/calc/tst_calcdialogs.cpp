@@ -59,10 +59,14 @@ class TestCalcDialogs : public QObject {
     std::unique_ptr<ProgramWindows> m_w;
     std::unique_ptr<SilentSoundBackend> m_sound;
 
+    // Drives the dialog once it is open; it is closed afterwards whatever happened.
     template <class Dialog> void whileOpen(Dialog& dialog, const std::function<void(Dialog&)>& act) {
         QTimer::singleShot(0, &dialog, [&dialog, act] {
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            act(dialog);
+            dialog.activateWindow();
+            if (QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }))
+                act(dialog);
+            if (dialog.isVisible())
+                dialog.reject();
         });
     }
     void show(const QString& recipe) {
@@ -90,7 +94,7 @@ private slots:
         m_w->main.setWindowState(Qt::WindowNoState);
         m_w->main.resize(800, 600);
         m_w->main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
+        QVERIFY(QTest::qWaitForWindowActive(&m_w->main));
         state.waveAvailable = true;
         m_sound = std::make_unique<SilentSoundBackend>();
         show(u"Mojito"_s);
