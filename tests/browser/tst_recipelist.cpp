@@ -7,6 +7,7 @@
 #include "common/HomeBarTable.h"
 #include "common/ListCollation.h"
 #include "common/TypeAhead.h"
+#include "store/StoreError.h"
 
 using namespace Qt::StringLiterals;
 using Entries = QList<ListEntry>;
@@ -79,7 +80,7 @@ private slots:
         QTest::newRow("case ignored") << bb << u"BEL"_s << 1;
         QTest::newRow("later entry") << bb << u"d"_s << 3;
         QTest::newRow("no match") << bb << u"x"_s << -1;
-        QTest::newRow("empty text: second entry") << bb << QString() << 1;
+        QTest::newRow("empty prefix: every text begins with it") << bb << QString() << 1;
         QTest::newRow("one entry") << QStringList{u"Mojito"_s} << u"m"_s << 0;
         QTest::newRow("empty list") << QStringList() << u"m"_s << -1;
         QTest::newRow("umlaut case") << QStringList{u"Gin"_s, u"Äppelwoi"_s} << u"ä"_s << 1;
@@ -236,10 +237,10 @@ private slots:
 
     void browserLoadsAndReloadsAfterSave() {
         TestTables t;
-        const QStringList categories = {u"Longdrinks"_s};
+        const QStringList categories = {u"Longdrinks"_s}, tastes; // the browser keeps references
         t.addRecipe({.name = u"Mojito"_s, .mark = 1});
         t.addRecipe({.name = u"Zombie"_s});
-        RecipeBrowser browser({t.re(), t.zu(), t.de()}, categories, {});
+        RecipeBrowser browser({t.re(), t.zu(), t.de()}, categories, tastes);
         browser.FillRecipeList();
         QVERIFY(browser.ShowSelected(0));
         QCOMPARE(browser.display().name, u"Mojito"_s);
@@ -252,6 +253,25 @@ private slots:
         QCOMPARE(index, 0);
         QVERIFY(browser.ShowSelected(index)); // same name, reloaded after the save
         QVERIFY(!browser.shown().CurrentMarked());
+    }
+
+    // A recipe whose memo cannot be read must not become the current one: the view, the mark
+    // commands and the next selection stay with the recipe shown, and choosing it again retries.
+    void aRecipeThatCannotBeReadLeavesTheShownOne() {
+        TestTables t;
+        t.addRecipe({.name = u"Mojito"_s, .mark = 1});
+        t.addRecipe({.name = u"Zombie"_s, .instructions = u"Alles kräftig schütteln."_s});
+        const QStringList categories = {u"Longdrinks"_s}, tastes;
+        RecipeBrowser browser({t.re(), t.zu(), t.de()}, categories, tastes);
+        browser.FillRecipeList();
+        QVERIFY(browser.ShowSelected(0));
+        QVERIFY(QFile::resize(t.filePath(u"RE.SMT"_s), 512)); // the memo block is gone
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QVERIFY_THROWS_EXCEPTION(StoreError, browser.ShowSelected(1));
+            QCOMPARE(browser.display().name, u"Mojito"_s);
+            QCOMPARE(browser.shown().CurrentRecNo(), 1);
+            QVERIFY(browser.shown().CurrentMarked());
+        }
     }
 };
 

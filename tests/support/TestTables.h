@@ -51,6 +51,7 @@ public:
     }
 
     TApolloEnv& env() { return m_env; }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
     TApollo& re() { return *m_apollos[0]; }
     TApollo& zu() { return *m_apollos[1]; }
     TApollo& de() { return *m_apollos[2]; }
