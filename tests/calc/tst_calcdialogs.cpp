@@ -113,6 +113,7 @@ private slots:
         QString litre;
         QString small;
         QString zero;
+        bool popup = false;
         TMengeDialog& dialog = m_w->main.dialogs().get<MengeCommand>().dialog;
         whileOpen<TMengeDialog>(dialog, [&](TMengeDialog& d) {
             typeInto(d.MengeEdit->edit(), u"2"_s);
@@ -122,6 +123,11 @@ private slots:
             QTest::keyClick(d.MengeEdit->edit(), Qt::Key_Down); // 1 litre
             QTest::mouseClick(d.ausg2, Qt::LeftButton);
             litre = d.Ausgabememo->toPlainText();
+            const QPoint at = d.Ausgabememo->viewport()->mapTo(&d, QPoint(10, 10));
+            QTest::mousePress(d.windowHandle(), Qt::RightButton, {}, at);
+            QTest::mouseRelease(d.windowHandle(), Qt::RightButton, {}, at);
+            popup = d.PopupMenu->isVisible();
+            d.PopupMenu->hide();
             d.Zwischenablage1->trigger();
             QTest::mouseClick(d.RadioButton2, Qt::LeftButton);
             typeInto(d.MengeEdit->edit(), u"90"_s);
@@ -139,6 +145,7 @@ private slots:
         QCOMPARE(
             litre,
             u"0,33 Liter Weißer Rum\n0,17 Liter Limettensaft\nMinze\n83 g Rohrzucker\n0,50 Liter Soda\nCrushed Ice"_s);
+        QVERIFY(popup);
         QCOMPARE(QApplication::clipboard()->text(), u"1 Liter Mojito\n\n"_s + litre + u"\n"_s);
         QCOMPARE(answers.lastText(), u"Der Text wurde in die Zwischenablage kopiert."_s);
         QCOMPARE(small, u"Wählen Sie eine größere Menge"_s);
