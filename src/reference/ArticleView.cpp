@@ -7,9 +7,11 @@
 
 namespace {
 
-QFont headingFont(QFont font) {
+// A scalable face: the dialogs' own bitmap face has one size and no bold.
+QFont headingFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(16);
     font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.25);
     return font;
 }
 
@@ -17,7 +19,7 @@ QFont headingFont(QFont font) {
 
 ArticleView::ArticleView(QWidget* parent) : QWidget(parent) {
     heading = new QLabel(this);
-    heading->setFont(headingFont(heading->font()));
+    heading->setFont(headingFont());
     image = new QLabel(this);
     image->setAlignment(Qt::AlignCenter);
     memo = new DisplayMemo(this);

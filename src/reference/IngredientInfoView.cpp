@@ -6,9 +6,10 @@
 
 IngredientInfoView::IngredientInfoView(QWidget* parent) : QWidget(parent) {
     Namelabel = new QLabel(this);
-    QFont bold = Namelabel->font();
+    // A scalable face: the dialogs' own bitmap face has one size and no bold.
+    QFont bold(QStringLiteral("Arial"));
+    bold.setPixelSize(16);
     bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.25);
     Namelabel->setFont(bold);
     Prozentlabel = new QLabel(this);
     Prozentlabel->setFont(bold);

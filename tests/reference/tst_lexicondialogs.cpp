@@ -20,7 +20,6 @@
 #include "ui/TypeAheadField.h"
 
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -208,12 +207,10 @@ private slots:
         bool popup = false;
         TLexikonDialog& dialog = dialogOf<LexiconCommand>();
         whileOpen<TLexikonDialog>(dialog, [&](TLexikonDialog& d) {
-            // The right button's release reaches the text area as a context menu request (the
-            // program's keyboard hook makes it so).
-            QWidget* text = d.fach->memo->viewport();
-            QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
-                                      text->mapToGlobal(QPoint(10, 10)));
-            QApplication::sendEvent(text, &request);
+            // Through the window, as the window system delivers it: press, then release.
+            const QPoint at = d.fach->memo->viewport()->mapTo(&d, QPoint(10, 10));
+            QTest::mousePress(d.windowHandle(), Qt::RightButton, {}, at);
+            QTest::mouseRelease(d.windowHandle(), Qt::RightButton, {}, at);
             QTRY_VERIFY(d.PopupMenu->isVisible());
             popup = true;
             d.PopupMenu->hide();
