@@ -7,14 +7,57 @@
 #include "assistants/HomeBarCommand.h"
 #include "assistants/ShoppingCommand.h"
 #include "browser/BrowserController.h"
+#include "browser/RecipePhoto.h"
 #include "calc/MengeCommand.h"
 #include "calc/PromilleCommand.h"
 #include "maint/RecipeCommands.h"
 #include "print/PrintCommand.h"
+#include "reference/IngredientInfoCommand.h"
+#include "reference/LexiconCommand.h"
+#include "reference/LexiconInfoCommand.h"
+#include "reference/RecipeIngredientsCommand.h"
 #include "search/SearchCommand.h"
 #include "ui/AboutCommand.h"
 #include "ui/HelpWindow.h"
 #include "ui/OptionsCommand.h"
+#include "ui/StoreGuard.h"
+
+namespace {
+
+// While a reference window is open the main window's photo is the neutral one.
+class NeutralPhoto {
+public:
+    explicit NeutralPhoto(TMain& main) : m_photo(*main.FotoImage) { m_photo.NeutralPhoto(true); }
+    ~NeutralPhoto() { m_photo.NeutralPhoto(false); }
+    NeutralPhoto(const NeutralPhoto&) = delete;
+    NeutralPhoto& operator=(const NeutralPhoto&) = delete;
+
+private:
+    RecipePhoto& m_photo;
+};
+
+// The recipe view's category, decoration and lexicon words open the lexicon info window; its
+// ingredients, like the home bar's and the search's "&Info", the ingredient info.
+void connectReferenceClicks(DialogHost& dialogs, TMain& main) {
+    BrowserController& browser = *main.browser;
+    QObject::connect(&browser, &BrowserController::lexiconTermClicked, &main, [&dialogs, &main](int recNo) {
+        StoreGuard::run([&] {
+            const NeutralPhoto neutral(main);
+            dialogs.get<LexiconInfoCommand>().showTerm(recNo);
+        });
+    });
+    QObject::connect(&browser, &BrowserController::decorationClicked, &main, [&dialogs, &main](int recNo) {
+        StoreGuard::run([&] {
+            const NeutralPhoto neutral(main);
+            dialogs.get<LexiconInfoCommand>().showDecoration(recNo);
+        });
+    });
+    QObject::connect(&main, &TMain::ingredientInfoRequested, &main, [&dialogs](int number) {
+        StoreGuard::run([&] { dialogs.get<IngredientInfoCommand>().show(number); });
+    });
+}
+
+} // namespace
 
 void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& main) {
     BrowserController& browser = *main.browser;
@@ -41,4 +84,13 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("Schriftart"),
           [&dialogs] { dialogs.get<OptionsCommand>().run(OptionsSession::Schriftart); });
     t.add(QStringLiteral("Info"), [&dialogs] { dialogs.get<AboutCommand>().run(); });
+    t.add(QStringLiteral("Lexikon"), [&dialogs, &main] {
+        const NeutralPhoto neutral(main);
+        dialogs.get<LexiconCommand>().run();
+    });
+    t.add(QStringLiteral("Zutateninfo"), [&dialogs, &main] {
+        const NeutralPhoto neutral(main);
+        dialogs.get<RecipeIngredientsCommand>().run();
+    });
+    connectReferenceClicks(dialogs, main);
 }

@@ -31,6 +31,14 @@ QLabel* text(const QString& content, const QRect& geometry, QWidget* parent) {
     return label;
 }
 
+// Emphasis in a scalable face: the dialogs' own bitmap face has one size and no bold.
+QFont emphasis(int pixels, bool bold = true) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
 QSpinBox* spin(int minimum, int maximum, const QRect& geometry, QWidget* parent) {
     auto* box = new QSpinBox(parent);
     box->setRange(minimum, maximum);
@@ -151,9 +159,7 @@ QWidget* TBlutdialog::buildTimePage() {
     label->setBuddy(ZeitEdit);
     text(QStringLiteral("Stunden"), QRect(212, 80, 80, 20), page);
     QLabel* example = text(QStringLiteral("Ein Beispiel:"), QRect(0, 124, 380, 20), page);
-    QFont bold = example->font();
-    bold.setBold(true);
-    example->setFont(bold);
+    example->setFont(emphasis(12));
     text(
         QStringLiteral("Sie essen um 20.00 Uhr zu Abend und trinken dazu ein Glas Wein. Danach gehen Sie in "
                        "eine Bar und trinken dort bis 23.00 Uhr noch zwei Cocktails. Der Zeitraum beträgt in "
@@ -167,14 +173,9 @@ QWidget* TBlutdialog::buildResultPage() {
     PromilleLabel = new QLabel(page);
     PromilleLabel->setGeometry(0, 0, 110, 50);
     PromilleLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont big = PromilleLabel->font();
-    big.setPointSize(26);
-    big.setBold(true);
-    PromilleLabel->setFont(big);
+    PromilleLabel->setFont(emphasis(34));
     QLabel* unit = text(QStringLiteral("Promille"), QRect(118, 14, 104, 30), page);
-    QFont unitFont = unit->font();
-    unitFont.setPointSize(14);
-    unit->setFont(unitFont);
+    unit->setFont(emphasis(18, false));
     text(QStringLiteral(
              "Die Berechnung erfolgt nach der Widmark-Formel. Nähere Informationen hierzu finden Sie "
              "in der Online-Hilfe."),
@@ -185,9 +186,7 @@ QWidget* TBlutdialog::buildResultPage() {
                        "und Mahlzeiten ab. Setzen Sie sich nach dem Genuß von Alkohol nicht ans Steuer."),
         QRect(0, 150, 220, 130), page);
     QLabel* never = text(QStringLiteral("Never drink and drive!"), QRect(0, 292, 220, 24), page);
-    QFont bold = never->font();
-    bold.setBold(true);
-    never->setFont(bold);
+    never->setFont(emphasis(12));
     ErgebnisBild = new QLabel(page);
     ErgebnisBild->setGeometry(236, 0, 150, 250);
     return page;

@@ -17,6 +17,14 @@
 
 namespace {
 
+// Emphasis in a scalable face: the dialogs' own bitmap face has one size and no bold.
+QFont emphasis(int pixels, bool bold = true) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
 QGroupBox* group(const QString& title, const QRect& geometry, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     box->setGeometry(geometry);
@@ -71,9 +79,7 @@ void TMengeDialog::buildControls() {
 
     Namelabel = new QLabel(this);
     Namelabel->setGeometry(206, 34, 244, 22);
-    QFont bold = Namelabel->font();
-    bold.setBold(true);
-    Namelabel->setFont(bold);
+    Namelabel->setFont(emphasis(13));
     Ausgabememo = new QPlainTextEdit(this);
     Ausgabememo->setGeometry(206, 60, 244, 242);
     Ausgabememo->setReadOnly(true);

@@ -59,10 +59,14 @@ class TestCalcDialogs : public QObject {
     std::unique_ptr<ProgramWindows> m_w;
     std::unique_ptr<SilentSoundBackend> m_sound;
 
+    // Drives the dialog once it is open; it is closed afterwards whatever happened.
     template <class Dialog> void whileOpen(Dialog& dialog, const std::function<void(Dialog&)>& act) {
         QTimer::singleShot(0, &dialog, [&dialog, act] {
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            act(dialog);
+            dialog.activateWindow();
+            if (QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }))
+                act(dialog);
+            if (dialog.isVisible())
+                dialog.reject();
         });
     }
     void show(const QString& recipe) {
@@ -90,7 +94,7 @@ private slots:
         m_w->main.setWindowState(Qt::WindowNoState);
         m_w->main.resize(800, 600);
         m_w->main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
+        QVERIFY(QTest::qWaitForWindowActive(&m_w->main));
         state.waveAvailable = true;
         m_sound = std::make_unique<SilentSoundBackend>();
         show(u"Mojito"_s);
@@ -109,6 +113,7 @@ private slots:
         QString litre;
         QString small;
         QString zero;
+        bool popup = false;
         TMengeDialog& dialog = m_w->main.dialogs().get<MengeCommand>().dialog;
         whileOpen<TMengeDialog>(dialog, [&](TMengeDialog& d) {
             typeInto(d.MengeEdit->edit(), u"2"_s);
@@ -118,6 +123,11 @@ private slots:
             QTest::keyClick(d.MengeEdit->edit(), Qt::Key_Down); // 1 litre
             QTest::mouseClick(d.ausg2, Qt::LeftButton);
             litre = d.Ausgabememo->toPlainText();
+            const QPoint at = d.Ausgabememo->viewport()->mapTo(&d, QPoint(10, 10));
+            QTest::mousePress(d.windowHandle(), Qt::RightButton, {}, at);
+            QTest::mouseRelease(d.windowHandle(), Qt::RightButton, {}, at);
+            popup = d.PopupMenu->isVisible();
+            d.PopupMenu->hide();
             d.Zwischenablage1->trigger();
             QTest::mouseClick(d.RadioButton2, Qt::LeftButton);
             typeInto(d.MengeEdit->edit(), u"90"_s);
@@ -135,6 +145,7 @@ private slots:
         QCOMPARE(
             litre,
             u"0,33 Liter Weißer Rum\n0,17 Liter Limettensaft\nMinze\n83 g Rohrzucker\n0,50 Liter Soda\nCrushed Ice"_s);
+        QVERIFY(popup);
         QCOMPARE(QApplication::clipboard()->text(), u"1 Liter Mojito\n\n"_s + litre + u"\n"_s);
         QCOMPARE(answers.lastText(), u"Der Text wurde in die Zwischenablage kopiert."_s);
         QCOMPARE(small, u"Wählen Sie eine größere Menge"_s);

@@ -15,6 +15,9 @@
 #include "calc/NumberField.h"
 #include "calc/PromilleCommand.h"
 #include "maint/RecipeCommands.h"
+#include "reference/LexiconCommand.h"
+#include "reference/LexiconInfoCommand.h"
+#include "reference/RecipeIngredientsCommand.h"
 #include "search/SearchCommand.h"
 #include "store/OptionsRecord.h"
 #include "ui/AboutCommand.h"
@@ -290,6 +293,58 @@ void shootRecipeEditor(const QString& out) {
     main.close();
 }
 
+// The bar lexicon's three pages, a decoration as the recipe opens it, and the ingredients of the
+// shown recipe.
+void shootReference(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    main.setWindowState(Qt::WindowNoState);
+    main.resize(800, 600);
+    main.show();
+    main.HauptListBox->setCurrentRow(main.HauptListBox->findRow(QStringLiteral("Mojito")));
+    main.browser->selectionChanged();
+
+    TLexikonDialog& lexicon = main.dialogs().get<LexiconCommand>().dialog;
+    lexicon.show();
+    const auto pick = [&lexicon](int page, const QString& name, const char* file, const QString& folder) {
+        lexicon.DasControl->setCurrentIndex(page);
+        lexicon.edits[size_t(page)]->setText(name);
+        EntryList* list = page == 0   ? lexicon.FachListbox
+                          : page == 1 ? lexicon.HListbox
+                                      : lexicon.DekoListbox;
+        list->setCurrentRow(list->findRow(name));
+        QApplication::processEvents();
+        lexicon.grab().save(QDir(folder).filePath(QString::fromLatin1(file)));
+    };
+    pick(0, QStringLiteral("Shaker"), "lexikon-begriffe.png", out);
+    pick(1, QStringLiteral("Weißer Rum"), "lexikon-zutaten.png", out);
+    pick(2, QStringLiteral("Zitronenscheibe"), "lexikon-dekorationen.png", out);
+    lexicon.reject();
+
+    RecipeIngredientsCommand& ingredients = main.dialogs().get<RecipeIngredientsCommand>();
+    ingredients.session.begin(main.CurrentRecNo());
+    ingredients.dialog.show();
+    ingredients.dialog.HListbox->setCurrentRow(2);
+    QApplication::processEvents();
+    ingredients.dialog.grab().save(QDir(out).filePath(QStringLiteral("zutateninfo.png")));
+    ingredients.dialog.reject();
+
+    TLexinfodialog& info = main.dialogs().get<LexiconInfoCommand>().dialog;
+    const auto decoration = LexiconArticle::read(
+        w.tables.ApolloDeko, main.browser->browser().display().decoration, LexiconPicture::Kind::Decoration,
+        {w.state.folders.picturesFolder, w.state.folders.dataFolder});
+    if (decoration) {
+        info.setArticle(*decoration);
+        info.show();
+        QApplication::processEvents();
+        info.grab().save(QDir(out).filePath(QStringLiteral("lexikon-info.png")));
+        info.reject();
+    }
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -312,5 +367,6 @@ int main(int argc, char* argv[]) {
     shootOptionsAndAbout(args.at(1));
     shootSearch(args.at(1));
     shootRecipeEditor(args.at(1));
+    shootReference(args.at(1));
     return 0;
 }

@@ -1,0 +1,33 @@
+#include "reference/IngredientInfo.h"
+
+#include "common/IngredientLookup.h"
+#include "store/IngredientSlots.h"
+#include "store/TApollo.h"
+
+std::optional<IngredientInfo> IngredientInfo::read(TApollo& ingredients, int number) {
+    if (number <= 0 || !IngredientLookup::seek(ingredients, number))
+        return std::nullopt;
+    IngredientInfo info;
+    info.name = ingredients.GetTrimString(QStringLiteral("NAME"));
+    info.percent = QString::number(ingredients.GetInteger(QStringLiteral("ALKOHOL"))) + QLatin1Char('%');
+    if (!ingredients.IsEmpty(QStringLiteral("KOMMENTAR")))
+        info.remark = ingredients.GetMemo(QStringLiteral("KOMMENTAR"));
+    return info;
+}
+
+QList<ListEntry> IngredientInfo::recipeIngredients(const QString& zPadded, TApollo& ingredients) {
+    QList<ListEntry> entries;
+    const IngredientSlots packed(zPadded, QString());
+    for (int k = 0; k < IngredientSlots::kMaxSlots; ++k) {
+        const int number = packed.ingredientNumber(k);
+        if (number == 0)
+            break;
+        if (IngredientLookup::seek(ingredients, number))
+            entries.append({ingredients.GetTrimString(QStringLiteral("NAME")), number});
+    }
+    return entries;
+}
+
+QString IngredientInfo::clipboardText() const {
+    return name + QLatin1Char(' ') + percent + QStringLiteral("\r\n\r\n") + remark;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "common/ListEntry.h"
+
+#include <optional>
+
+class TApollo;
+
+// What the ingredient table says about one ingredient: the texts of `Namelabel`, `Prozentlabel`
+// and `Ausgabememo` in the ingredient info windows and on the lexicon's ingredient page.
+struct IngredientInfo {
+    QString name;
+    QString percent; // `ALKOHOL` followed by "%"
+    QString remark;  // `KOMMENTAR`, empty when there is none
+
+    // Empty when no ingredient has the number.
+    static std::optional<IngredientInfo> read(TApollo& ingredients, int number);
+    // The recipe's ingredients in recipe order, each with its number, from the packed `Z` field up
+    // to the first empty slot; numbers missing from the table are left out, repeated ones repeat.
+    static QList<ListEntry> recipeIngredients(const QString& zPadded, TApollo& ingredients);
+
+    // "Zwischenablage": name, a blank, the percentage, an empty line, the remark.
+    QString clipboardText() const;
+    static QString copiedText() { return QStringLiteral("Der Text wurde in die Zwischenablage kopiert."); }
+};
