@@ -1,5 +1,6 @@
 #include "assistants/TAssiDialog.h"
 
+#include "assistants/PageLabel.h"
 #include "common/AppState.h"
 
 #include <QButtonGroup>
@@ -14,19 +15,6 @@ constexpr int kPageLeft = 184;
 constexpr int kPageTop = 36;
 constexpr int kPageWidth = 336;
 constexpr int kPageHeight = 250;
-
-QLabel* textLabel(const QString& text, QWidget* parent, int top, int height, bool bold = false) {
-    auto* label = new QLabel(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), parent);
-    label->setGeometry(0, top, kPageWidth, height);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (bold) {
-        QFont f = label->font();
-        f.setBold(true);
-        label->setFont(f);
-    }
-    return label;
-}
 
 } // namespace
 
@@ -50,11 +38,11 @@ QWidget* TAssiDialog::buildPage(int index) {
     const CocktailSession::PageText& text = CocktailSession::pageText(index);
     auto* page = new QWidget;
     page->setObjectName(text.title);
-    textLabel(text.heading, page, 0, 20, true);
+    pageLabel(text.heading, page, {0, 0, kPageWidth, 20}, true);
     int top = 30;
     for (const QString& paragraph : text.texts) {
         const int height = paragraph.size() > 90 ? 96 : paragraph.size() > 45 ? 48 : 24;
-        textLabel(paragraph, page, top, height);
+        pageLabel(paragraph, page, {0, top, kPageWidth, height});
         top += height + 8;
     }
     if (text.answers.isEmpty())

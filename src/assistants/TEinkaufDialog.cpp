@@ -1,5 +1,6 @@
 #include "assistants/TEinkaufDialog.h"
 
+#include "assistants/PageLabel.h"
 #include "common/AppState.h"
 #include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
@@ -18,19 +19,6 @@ constexpr int kPageLeft = 184;
 constexpr int kPageTop = 36;
 constexpr int kPageWidth = 336;
 constexpr int kPageHeight = 250;
-
-QLabel* textLabel(const QString& text, QWidget* parent, const QRect& geometry, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (bold) {
-        QFont f = label->font();
-        f.setBold(true);
-        label->setFont(f);
-    }
-    return label;
-}
 
 QString title() {
     return QStringLiteral("Velta Cocktails 98 - Einkaufsassistent");
@@ -58,14 +46,14 @@ TEinkaufDialog::TEinkaufDialog(UiContext context, ShoppingSession& session, QWid
 QWidget* TEinkaufDialog::buildIntroPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Intro"));
-    textLabel(title(), page, {0, 0, kPageWidth, 20}, true);
-    textLabel(
+    pageLabel(title(), page, {0, 0, kPageWidth, 20}, true);
+    pageLabel(
         QStringLiteral("Der Einkaufsassistent stellt die Zutaten fest, um die Sie Ihre Hausbar ergänzen "
                        "müssen, damit möglichst viele weitere Cocktails gemixt werden können."),
         page, {0, 30, kPageWidth, 64});
-    textLabel(QStringLiteral("Wählen Sie die gewünschte Hausbar und klicken Sie auf 'Weiter'."), page,
+    pageLabel(QStringLiteral("Wählen Sie die gewünschte Hausbar und klicken Sie auf 'Weiter'."), page,
               {0, 100, kPageWidth, 36});
-    textLabel(QStringLiteral("Hausbar:"), page, {0, 152, 70, 20});
+    pageLabel(QStringLiteral("Hausbar:"), page, {0, 152, 70, 20});
     auto* group = new QButtonGroup(page);
     QRadioButton** buttons[] = {&r1, &r2, &r3};
     for (int i = 0; i < 3; ++i) {
@@ -84,8 +72,8 @@ QWidget* TEinkaufDialog::buildIntroPage() {
 QWidget* TEinkaufDialog::buildWaitingPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Warten"));
-    textLabel(QStringLiteral("Bitte warten..."), page, {0, 0, kPageWidth, 20}, true);
-    textLabel(QStringLiteral("Der Einkaufsassistent ermittelt die optimalen Zukäufe."), page,
+    pageLabel(QStringLiteral("Bitte warten..."), page, {0, 0, kPageWidth, 20}, true);
+    pageLabel(QStringLiteral("Der Einkaufsassistent ermittelt die optimalen Zukäufe."), page,
               {0, 30, kPageWidth, 36});
     Balken = new QProgressBar(page);
     Balken->setGeometry(0, 90, kPageWidth - 8, 20);
@@ -96,16 +84,16 @@ QWidget* TEinkaufDialog::buildWaitingPage() {
 QWidget* TEinkaufDialog::buildResultPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Ergebnis"));
-    textLabel(title(), page, {0, 0, kPageWidth, 20}, true);
-    textLabel(QStringLiteral("Mit folgenden Zutaten können Sie Ihre Hausbar besonders sinnvoll ergänzen."),
+    pageLabel(title(), page, {0, 0, kPageWidth, 20}, true);
+    pageLabel(QStringLiteral("Mit folgenden Zutaten können Sie Ihre Hausbar besonders sinnvoll ergänzen."),
               page, {0, 30, kPageWidth, 36});
-    textLabel(QStringLiteral("Name der Zutat"), page, {0, 80, 200, 18}, true);
-    textLabel(QStringLiteral("zusätzliche Drinks"), page, {206, 80, 130, 18}, true)
+    pageLabel(QStringLiteral("Name der Zutat"), page, {0, 80, 200, 18}, true);
+    pageLabel(QStringLiteral("zusätzliche Drinks"), page, {206, 80, 130, 18}, true)
         ->setAlignment(Qt::AlignRight);
     for (int k = 0; k < ShoppingAnalysis::kRanks; ++k) {
-        zz[k] = textLabel(QString(), page, {0, 106 + k * 24, 200, 20});
+        zz[k] = pageLabel(QString(), page, {0, 106 + k * 24, 200, 20});
         zz[k]->setObjectName(QStringLiteral("zz%1").arg(k + 1));
-        a[k] = textLabel(QString(), page, {206, 106 + k * 24, 130, 20});
+        a[k] = pageLabel(QString(), page, {206, 106 + k * 24, 130, 20});
         a[k]->setObjectName(QStringLiteral("a%1").arg(k + 1));
         a[k]->setAlignment(Qt::AlignRight | Qt::AlignTop);
     }

@@ -24,6 +24,7 @@
 #include "ui/EntryList.h"
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -241,6 +242,13 @@ private slots:
         shell.main.HauptEdit->setFocus();
         QStringList ran;
         connect(shell.main.commands, &CommandTable::ran, this, [&ran](const QString& name) { ran << name; });
+        // Both commands open a modal assistant; it is closed again as soon as it shows.
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        closer.start(10);
         QTest::keyClick(shell.main.windowHandle(), keys[0].key(), keys[0].keyboardModifiers());
         QCOMPARE(ran, QStringList{command});
         shell.main.close();
