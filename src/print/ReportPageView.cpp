@@ -3,7 +3,7 @@
 #include "print/ReportPainter.h"
 
 #include <QPainter>
-#include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -35,10 +35,13 @@ void ReportPageView::setAvailableSize(const QSize& size) {
 
 double ReportPageView::dotsPerMm() const {
     const QSizeF sheet = m_report.document().page.pageSize();
-    const double width = qMax(50, m_available.width() - 2 * kBorder) / sheet.width();
+    // Fitted to the width, the page is taller than the view: leave room for the vertical scroll bar.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const double width = qMax(50, m_available.width() - 2 * kBorder - scrollBar) / sheet.width();
     switch (m_zoom) {
     case Zoom::WholePage:
-        return qMin(width, qMax(50, m_available.height() - 2 * kBorder) / sheet.height());
+        return qMin(qMax(50, m_available.width() - 2 * kBorder) / sheet.width(),
+                    qMax(50, m_available.height() - 2 * kBorder) / sheet.height());
     case Zoom::PageWidth:
         return width;
     case Zoom::Actual:
