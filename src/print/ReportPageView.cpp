@@ -60,7 +60,11 @@ QSize ReportPageView::sizeHint() const {
 }
 
 void ReportPageView::relayout() {
-    resize(sizeHint().expandedTo(m_available));
+    const QSize wanted = sizeHint();
+    const bool tall = wanted.height() > m_available.height();
+    const int scrollBar = tall ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    resize(qMax(wanted.width(), m_available.width() - scrollBar),
+           qMax(wanted.height(), m_available.height()));
     m_cachePage = -1;
     update();
 }
