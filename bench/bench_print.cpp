@@ -12,9 +12,9 @@
 #include "store/TTable.h"
 #include "ui/ProgramFonts.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -48,7 +48,7 @@ struct Tables {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ProgramFonts::registerFonts();
     QTextStream out(stdout);
     QTemporaryDir dir;

@@ -3,7 +3,7 @@
 #include "print/ReportPainter.h"
 
 #include <QPainter>
-#include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -35,10 +35,13 @@ void ReportPageView::setAvailableSize(const QSize& size) {
 
 double ReportPageView::dotsPerMm() const {
     const QSizeF sheet = m_report.document().page.pageSize();
-    const double width = qMax(50, m_available.width() - 2 * kBorder) / sheet.width();
+    // Fitted to the width, the page is taller than the view: leave room for the vertical scroll bar.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const double width = qMax(50, m_available.width() - 2 * kBorder - scrollBar) / sheet.width();
     switch (m_zoom) {
     case Zoom::WholePage:
-        return qMin(width, qMax(50, m_available.height() - 2 * kBorder) / sheet.height());
+        return qMin(qMax(50, m_available.width() - 2 * kBorder) / sheet.width(),
+                    qMax(50, m_available.height() - 2 * kBorder) / sheet.height());
     case Zoom::PageWidth:
         return width;
     case Zoom::Actual:
@@ -57,7 +60,11 @@ QSize ReportPageView::sizeHint() const {
 }
 
 void ReportPageView::relayout() {
-    resize(sizeHint().expandedTo(m_available));
+    const QSize wanted = sizeHint();
+    const bool tall = wanted.height() > m_available.height();
+    const int scrollBar = tall ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    resize(qMax(wanted.width(), m_available.width() - scrollBar),
+           qMax(wanted.height(), m_available.height()));
     m_cachePage = -1;
     update();
 }

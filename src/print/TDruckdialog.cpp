@@ -51,9 +51,9 @@ TDruckdialog::TDruckdialog(UiContext context, PrintSession& session, PrintOutput
     : TOwnFenster(context, parent), m_session(session), m_output(output) {
     setCaption(QStringLiteral("Drucken"));
     setHelpContext(kHelpContext);
-    setFixedSize(500, 430);
+    setFixedSize(540, 430);
     DasControl = new QTabWidget(this);
-    DasControl->setGeometry(20, 34, 440, 336);
+    DasControl->setGeometry(20, 34, 480, 336);
     DasControl->addTab(buildChoicePage(), QStringLiteral("W&as wird gedruckt?"));
     DasControl->addTab(buildLayoutPage(), QStringLiteral("W&ie wird gedruckt?"));
     buildButtons();
@@ -66,17 +66,17 @@ QWidget* TDruckdialog::buildChoicePage() {
     WasListBox = new EntryList(page);
     WasListBox->setObjectName(QStringLiteral("WasListBox"));
     WasListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    WasListBox->setGeometry(10, 30, 165, 245);
-    label(QStringLiteral("&mögliche Getränke:"), WasListBox, page, 10, 10, 165);
+    WasListBox->setGeometry(10, 30, 185, 245);
+    label(QStringLiteral("&mögliche Getränke:"), WasListBox, page, 10, 10, 185);
     LLabel = new QLabel(page);
     LLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LLabel->setGeometry(10, 280, 165, 18);
+    LLabel->setGeometry(10, 280, 185, 18);
     Hinzubutton = new QPushButton(QStringLiteral("&Hinzufügen"), page);
-    Hinzubutton->setGeometry(183, 90, 80, 25);
+    Hinzubutton->setGeometry(201, 90, 80, 25);
     entbutton = new QPushButton(QStringLiteral("&Entfernen"), page);
-    entbutton->setGeometry(183, 125, 80, 25);
+    entbutton->setGeometry(201, 125, 80, 25);
     VButton = new QPushButton(QStringLiteral(" &Vorgabe"), page);
-    VButton->setGeometry(183, 200, 80, 25);
+    VButton->setGeometry(201, 200, 80, 25);
     VorgabePopup = new QMenu(this);
     VorgabePopup->addAction(QStringLiteral("Auswahl &leeren"), this, [this] {
         m_session.clearChosen();
@@ -89,8 +89,8 @@ QWidget* TDruckdialog::buildChoicePage() {
     VButton->setMenu(VorgabePopup);
     DruckListbox = new EntryList(page);
     DruckListbox->setObjectName(QStringLiteral("DruckListbox"));
-    DruckListbox->setGeometry(271, 30, 155, 245);
-    label(QStringLiteral("&zu druckende Getränke:"), DruckListbox, page, 271, 10, 155);
+    DruckListbox->setGeometry(287, 30, 180, 245);
+    label(QStringLiteral("&zu druckende Getränke:"), DruckListbox, page, 287, 10, 180);
     connect(Hinzubutton, &QPushButton::clicked, this, &TDruckdialog::addChosen);
     connect(WasListBox, &EntryList::rowDoubleClicked, this, &TDruckdialog::addChosen);
     connect(entbutton, &QPushButton::clicked, this, &TDruckdialog::removeChosen);
@@ -100,16 +100,16 @@ QWidget* TDruckdialog::buildChoicePage() {
 
 QWidget* TDruckdialog::buildLayoutPage() {
     auto* page = new QWidget;
-    const auto layoutButton = [page](const QString& text, int x) {
+    const auto layoutButton = [page](const QString& text, int x, int w) {
         auto* b = new QToolButton(page);
         b->setText(text);
         b->setCheckable(true);
         b->setAutoExclusive(true);
-        b->setGeometry(x, 10, 190, 30);
+        b->setGeometry(x, 10, w, 30);
         return b;
     };
-    lay1 = layoutButton(QStringLiteral("&Rezeptkarte"), 10);
-    lay2 = layoutButton(QStringLiteral("&Barkarte/Liste"), 226);
+    lay1 = layoutButton(QStringLiteral("&Rezeptkarte"), 10, 200);
+    lay2 = layoutButton(QStringLiteral("&Barkarte/Liste"), 236, 231);
     buildCardControls(page);
     buildListControls(page);
     buildCommonControls(page);
@@ -127,17 +127,17 @@ void TDruckdialog::buildCardControls(QWidget* page) {
 void TDruckdialog::buildListControls(QWidget* page) {
     HeaderEdit = new QLineEdit(page);
     HeaderEdit->setMaxLength(PrintSettings::kHeaderLength);
-    HeaderEdit->setGeometry(226, 68, 190, 22);
-    Trennedit = combo(PrintSettings::separatorNames(), page, QRect(226, 114, 92, 22));
-    AusrichtungCombo = combo(PrintSettings::alignmentNames(), page, QRect(324, 114, 92, 22));
-    ZutCombo = combo(PrintSettings::ingredientNames(), page, QRect(226, 160, 120, 22));
-    BemCheck = check(QStringLiteral("Be&merkung zum Rezept drucken"), page, 226, 190, 200);
-    NumCheck = check(QStringLiteral("Getränke &numerieren"), page, 226, 214, 200);
+    HeaderEdit->setGeometry(236, 68, 231, 22);
+    Trennedit = combo(PrintSettings::separatorNames(), page, QRect(236, 114, 150, 22));
+    AusrichtungCombo = combo(PrintSettings::alignmentNames(), page, QRect(236, 160, 105, 22));
+    ZutCombo = combo(PrintSettings::ingredientNames(), page, QRect(347, 160, 120, 22));
+    BemCheck = check(QStringLiteral("Be&merkung zum Rezept drucken"), page, 236, 190, 231);
+    NumCheck = check(QStringLiteral("Getränke &numerieren"), page, 236, 214, 231);
     m_listControls = {
-        HeaderEdit,       label(QStringLiteral("&Überschrift:"), HeaderEdit, page, 226, 50),
-        Trennedit,        label(QStringLiteral("&Trennzeichen"), Trennedit, page, 226, 96, 92),
-        AusrichtungCombo, label(QStringLiteral("A&usrichtung:"), AusrichtungCombo, page, 324, 96, 92),
-        ZutCombo,         label(QStringLiteral("&Zutaten:"), ZutCombo, page, 226, 142),
+        HeaderEdit,       label(QStringLiteral("&Überschrift:"), HeaderEdit, page, 236, 50),
+        Trennedit,        label(QStringLiteral("&Trennzeichen"), Trennedit, page, 236, 96, 150),
+        AusrichtungCombo, label(QStringLiteral("A&usrichtung:"), AusrichtungCombo, page, 236, 142, 105),
+        ZutCombo,         label(QStringLiteral("&Zutaten:"), ZutCombo, page, 347, 142, 120),
         BemCheck,         NumCheck};
 }
 
@@ -147,14 +147,14 @@ void TDruckdialog::buildCommonControls(QWidget* page) {
     AusCombo = combo(PrintSettings::orientationNames(), page, QRect(144, 268, 120, 22));
     label(QStringLiteral("&Papierausrichtung:"), AusCombo, page, 144, 250, 130);
     ExplorerButton1 = new QPushButton(QStringLiteral(" &Schriftarten"), page);
-    ExplorerButton1->setGeometry(286, 236, 130, 25);
+    ExplorerButton1->setGeometry(337, 236, 130, 25);
     SchriftPopup = new QMenu(this);
     SchriftPopup->addAction(QStringLiteral("&Überschrift"), this,
                             [this] { chooseFont(PrintFonts::kHeading); });
     SchriftPopup->addAction(QStringLiteral("&Text"), this, [this] { chooseFont(PrintFonts::kText); });
     ExplorerButton1->setMenu(SchriftPopup);
     ExplorerButton2 = new QPushButton(QStringLiteral(" &Einrichten"), page);
-    ExplorerButton2->setGeometry(286, 267, 130, 25);
+    ExplorerButton2->setGeometry(337, 267, 130, 25);
     connect(ExplorerButton2, &QPushButton::clicked, this, &TDruckdialog::setUpPrinter);
 }
 
@@ -167,7 +167,7 @@ void TDruckdialog::buildButtons() {
     OkButton = button(QStringLiteral("&Weiter"), 20);
     PrevButton = button(QStringLiteral("&Vorschau"), 116);
     Exportbutton = button(QStringLiteral("&Textdatei"), 212);
-    AbbrechenButton = button(QStringLiteral("Abbrechen"), 370);
+    AbbrechenButton = button(QStringLiteral("Abbrechen"), 410);
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &TDruckdialog::okClicked);
     connect(PrevButton, &QPushButton::clicked, this, [this] { output(true); });

@@ -93,7 +93,7 @@ void TfrmPreview::placeControls() {
     const QRect panel = PreviewGeometry::panel(client);
     DasPanel->setGeometry(panel);
     scroll->setGeometry(DasPanel->contentsRect());
-    view->setAvailableSize(scroll->viewport()->size());
+    view->setAvailableSize(scroll->maximumViewportSize());
     const int top = PreviewGeometry::buttonTop(client);
     CancelButton->setGeometry(PreviewGeometry::cancelLeft(client, kButtonWidth), top, kButtonWidth,
                               kButtonHeight);
@@ -143,6 +143,7 @@ void TfrmPreview::goTo(int page) {
 
 void TfrmPreview::zoom(int mode) {
     QApplication::processEvents();
+    view->setAvailableSize(scroll->maximumViewportSize());
     view->setZoom(ReportPageView::Zoom(mode));
 }
 

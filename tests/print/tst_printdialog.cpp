@@ -5,7 +5,9 @@
 #include "VeltaGuiTest.h"
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
+#include "app/MainMenu.h"
 #include "app/ProgramWindows.h"
+#include "app/ToolbarPanel.h"
 #include "print/PrintCommand.h"
 #include "print/PrinterSetup.h"
 #include "print/ReportPageView.h"
@@ -362,6 +364,46 @@ private slots:
         });
         PrinterSetup::setHook(previous);
         QCOMPARE(shown, strings({"DIN A5", "Querformat"}));
+    }
+
+    // Ctrl+D, the toolbar button, its drop-down and the menu all reach the dialog in their mode.
+    void mainWindowCommandsOpenTheDialog_data() {
+        QTest::addColumn<int>("way");
+        QTest::addColumn<bool>("several");
+        QTest::newRow("Strg+D") << 0 << false;
+        QTest::newRow("toolbar button") << 1 << false;
+        QTest::newRow("drop-down: mehrere Getränke") << 2 << true;
+        QTest::newRow("menu: Mehrere Getränke") << 3 << true;
+    }
+    void mainWindowCommandsOpenTheDialog() {
+        QFETCH(int, way);
+        QFETCH(bool, several);
+        m_w->main.activateWindow();
+        QCoreApplication::processEvents();
+        int page = -1;
+        bool opened = false;
+        whenOpen<TDruckdialog>([&](TDruckdialog* d) {
+            opened = true;
+            page = d->DasControl->currentIndex();
+            QTest::mouseClick(d->AbbrechenButton, Qt::LeftButton);
+        });
+        ToolbarPanel* bar = m_w->main.Panel1;
+        const bool hi = bar->button(true, 10)->isVisible();
+        switch (way) {
+        case 0:
+            QTest::keyClick(&m_w->main, Qt::Key_D, Qt::ControlModifier);
+            break;
+        case 1:
+            QTest::mouseClick(bar->button(hi, 10), Qt::LeftButton, {}, QPoint(10, 10));
+            break;
+        case 2:
+            bar->DruckPopup->actions().at(1)->trigger();
+            break;
+        default:
+            m_w->main.menu->action(u"DruckenMehrere"_s)->trigger();
+        }
+        QTRY_VERIFY(opened);
+        QCOMPARE(page, several ? 0 : 1);
     }
 
     void emptyListOpensNoDialog() {

@@ -15,6 +15,11 @@
 #include "calc/NumberField.h"
 #include "calc/PromilleCommand.h"
 #include "maint/RecipeCommands.h"
+#include "print/PrintCommand.h"
+#include "print/PrintReports.h"
+#include "print/QtReportMeasurer.h"
+#include "print/ReportPainter.h"
+#include "print/TfrmPreview.h"
 #include "reference/LexiconCommand.h"
 #include "reference/LexiconInfoCommand.h"
 #include "reference/RecipeIngredientsCommand.h"
@@ -28,6 +33,7 @@
 #include "ui/TMeldungDialog.h"
 #include "ui/TypeAheadField.h"
 #include <QMenu>
+#include <QToolButton>
 
 #include "ui/EntryList.h"
 #include <QApplication>
@@ -345,6 +351,53 @@ void shootReference(const QString& out) {
     main.close();
 }
 
+// The print dialog on both pages, a recipe card, a bar card and the bar card in the preview.
+void shootPrinting(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    main.resize(800, 600);
+    main.show();
+    QApplication::processEvents();
+    PrintCommand& print = main.dialogs().get<PrintCommand>();
+    PrintSession& session = print.session;
+    session.countText = main.CountText();
+    session.startSeveralDrinks(main.ListedRecipes());
+    session.add({0, 3, 7, 8, 12});
+    TDruckdialog& dialog = print.dialog;
+    dialog.show();
+    QApplication::processEvents();
+    dialog.grab().save(QDir(out).filePath(QStringLiteral("drucken-auswahl.png")));
+    dialog.DasControl->setCurrentIndex(1);
+    dialog.lay2->click();
+    QApplication::processEvents();
+    dialog.grab().save(QDir(out).filePath(QStringLiteral("drucken-layout.png")));
+    dialog.hide();
+
+    const QtReportMeasurer measurer;
+    session.chooseAll();
+    session.settings.separator = PrintSettings::Separator::Diamonds;
+    ReportPainter list(PrintReports::build(session.fillPrintTable(nullptr), session.settings, session.fonts,
+                                           measurer, session.photoFolders()));
+    list.renderPage(0, 3).save(QDir(out).filePath(QStringLiteral("barkarte.png")));
+    TfrmPreview preview(w.context, list, print.output.printer(PrintSettings::Layout::DrinkList), &main);
+    preview.show();
+    QApplication::processEvents();
+    preview.SpeedButton3->click();
+    QApplication::processEvents();
+    preview.grab().save(QDir(out).filePath(QStringLiteral("vorschau.png")));
+    preview.reject();
+
+    session.clearChosen();
+    const int zombie = main.HauptListBox->findRow(QStringLiteral("Zombie"));
+    session.startSingleDrink(main.ListedRecipes().at(qMax(0, zombie)));
+    ReportPainter card(PrintReports::build(session.fillPrintTable(nullptr), session.settings, session.fonts,
+                                           measurer, session.photoFolders()));
+    card.renderPage(0, 3).save(QDir(out).filePath(QStringLiteral("rezeptkarte.png")));
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -368,5 +421,6 @@ int main(int argc, char* argv[]) {
     shootSearch(args.at(1));
     shootRecipeEditor(args.at(1));
     shootReference(args.at(1));
+    shootPrinting(args.at(1));
     return 0;
 }

@@ -19,8 +19,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <QApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTextStream>
 
 namespace {
@@ -184,11 +184,11 @@ int einkauf(const QString& folder, const QString& barText) {
     return 0;
 }
 
-// Printing lays out text with the fonts of the platform, which needs the (windowless) GUI.
+// Printing lays out text with the program's fonts, which needs the (windowless) application.
 int runPrintVerb(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ProgramFonts::registerFonts();
     const QStringList args = QCoreApplication::arguments();
     return PrintVerbs::run(args.at(1), args.mid(2));
