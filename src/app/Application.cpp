@@ -5,6 +5,7 @@
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
+#include "app/TerminationSignals.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/MidiPlayer.h"
 #include "ui/ProgramFonts.h"
@@ -16,6 +17,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
 int Application::colourDepth() {
@@ -27,15 +29,19 @@ int Application::colourDepth() {
     return screen ? screen->depth() : 24;
 }
 
-int Application::run(int& argc, char** argv) {
-    QApplication app(argc, argv);
+void Application::prepare() {
     QApplication::setApplicationName(QStringLiteral("Velta Cocktails 98"));
     QApplication::setStyle(QStringLiteral("Windows"));
     ProgramFonts::registerFonts();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velta/app/velta98.png")));
-    QTranslator qtGerman;
+    static QTranslator qtGerman;
     if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);
+}
+
+int Application::run(int& argc, char** argv) {
+    QApplication app(argc, argv);
+    prepare();
     SingleInstance instance(QStringLiteral("velta98-") +
                             qEnvironmentVariable("USER", QStringLiteral("user")));
     if (!instance.claim())
@@ -51,6 +57,17 @@ int Application::run(int& argc, char** argv) {
                              &instance, &music);
     SoundBackend::setCurrent(previousBackend);
     return result;
+}
+
+// Open dialogs are cancelled one by one, each given time to return from its command, then the main
+// window closes as if the user had closed it.
+void Application::closeEverything(QWidget& main) {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->close();
+        QTimer::singleShot(50, &main, [&main] { closeEverything(main); });
+        return;
+    }
+    main.close();
 }
 
 int Application::start(const Paths& paths, const QStringList& switchArguments, bool enterLoop,
@@ -79,6 +96,9 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
         return 1;
     }
     w.main.show();
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &w.main,
+                     [&w] { closeEverything(w.main); });
     const int result = enterLoop ? QApplication::exec() : 0;
     Meldungsfenster::setDialog(nullptr);
     return result;
