@@ -17,6 +17,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     m_browser->setSearchPaths({QStringLiteral(":/help")});
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(true);
+    // The dialogs' bitmap face has no large sizes for the headings: the pages use a scalable one.
+    m_browser->setFont(QFont(QStringLiteral("Arial"), 10));
     auto* contents = new QPushButton(QStringLiteral("&Inhalt"), this);
     m_back = new QPushButton(QStringLiteral("&Zurück"), this);
     auto* close = new QPushButton(QStringLiteral("&Schließen"), this);
