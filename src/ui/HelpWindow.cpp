@@ -30,7 +30,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this,
-            [this](const QUrl& url) { m_page = url.toString(QUrl::RemoveScheme); });
+            [this](const QUrl& url) { m_page = QLatin1Char(':') + url.path(); });
     connect(close, &QPushButton::clicked, this, &HelpWindow::close);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contents);
