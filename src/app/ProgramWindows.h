@@ -18,10 +18,9 @@ struct ProgramWindows {
     DataTables tables;
     TMain main{context, tables, help};
 
-    explicit ProgramWindows(const StartupFolders& folders, BackgroundMusic* music = nullptr) {
+    explicit ProgramWindows(const StartupFolders& folders, BackgroundMusic* music = nullptr)
+        : context{state, skins, &help, &sound, music ? music : &BackgroundMusic::none()} {
         state.folders = folders;
-        if (music)
-            context.music = music;
     }
     // Started from a folder without VELTA98.INI, as from the distribution image.
     static StartupFolders withoutIni(const QString& programFolder) {

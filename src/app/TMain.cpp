@@ -22,7 +22,7 @@
 #include "ui/EntryList.h"
 #include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/MusicRules.h"
+#include "ui/MusicLoader.h"
 #include "ui/ProgramFonts.h"
 #include "ui/Skins.h"
 #include "ui/SoundBackend.h"
@@ -404,7 +404,8 @@ void TMain::firstShow() {
     }
     const SoundBackend* waves = SoundBackend::current();
     s.waveAvailable = waves && waves->isAvailable();
-    MusicRules::atFirstShow(s, *m_context.music);
+    m_musicLoader = new MusicLoader(s, *m_context.music, this);
+    m_musicLoader->start();
 }
 
 void TMain::resizeEvent(QResizeEvent* event) {
@@ -421,6 +422,8 @@ void TMain::moveEvent(QMoveEvent* event) {
 void TMain::closeEvent(QCloseEvent* event) {
     AppState& s = m_context.state;
     s.mainShown = false;
+    if (m_musicLoader)
+        m_musicLoader->wait();
     m_context.music->stop();
     if (SoundBackend* waves = SoundBackend::current())
         waves->stop();

@@ -20,6 +20,7 @@ class DataTables;
 class HelpWindow;
 class KeyboardHook;
 class MainMenu;
+class MusicLoader;
 class QLabel;
 class QLineEdit;
 class EntryList;
@@ -114,6 +115,7 @@ private:
     bool m_endRequested = false;
     bool m_shownOnce = false;
     bool m_tablesOpen = false;
+    MusicLoader* m_musicLoader = nullptr;
     quint8 m_shownMotif = 0; // the motif whose skin the main window shows
     QPixmap m_advert;
     std::unique_ptr<DialogHost> m_dialogs;

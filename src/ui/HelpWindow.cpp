@@ -17,6 +17,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     m_browser->setSearchPaths({QStringLiteral(":/help")});
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(true);
+    // The dialogs' bitmap face has no large sizes for the headings: the pages use a scalable one.
+    m_browser->setFont(QFont(QStringLiteral("Arial"), 10));
     auto* contents = new QPushButton(QStringLiteral("&Inhalt"), this);
     m_back = new QPushButton(QStringLiteral("&Zurück"), this);
     auto* close = new QPushButton(QStringLiteral("&Schließen"), this);
@@ -28,7 +30,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this,
-            [this](const QUrl& url) { m_page = url.toString(QUrl::RemoveScheme); });
+            [this](const QUrl& url) { m_page = QLatin1Char(':') + url.path(); });
     connect(close, &QPushButton::clicked, this, &HelpWindow::close);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contents);

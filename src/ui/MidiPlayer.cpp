@@ -1,5 +1,6 @@
 #include "ui/MidiPlayer.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <fluidsynth.h>
@@ -32,6 +33,10 @@ void routeLibraryLog() {
     (void)routed;
 }
 
+bool hasAlsaPlayback() {
+    return !QDir(QStringLiteral("/dev/snd")).entryList({QStringLiteral("pcmC*D*p")}, QDir::System).isEmpty();
+}
+
 } // namespace
 
 MidiPlayer::MidiPlayer(Output output, const QString& soundFont) : m_output(output), m_soundFont(soundFont) {
@@ -61,8 +66,11 @@ bool MidiPlayer::createSynth() {
         return false;
     if (m_output == Output::Offline)
         return true;
-    // The JACK driver is never tried: without a server it spends seconds trying to start one.
+    // The JACK driver is never tried: without a server it spends seconds trying to start one. ALSA
+    // is tried only with a playback device, as the library prints its complaints itself.
     for (const char* driver : {"pulseaudio", "alsa"}) {
+        if (qstrcmp(driver, "alsa") == 0 && !hasAlsaPlayback())
+            continue;
         fluid_settings_setstr(m_settings, "audio.driver", driver);
         m_driver = new_fluid_audio_driver(m_settings, m_synth);
         if (m_driver)

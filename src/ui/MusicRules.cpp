@@ -14,9 +14,13 @@ QString MusicRules::musicFile(const AppState& state) {
 
 void MusicRules::atFirstShow(AppState& state, BackgroundMusic& music) {
     const QString file = musicFile(state);
-    state.midiAvailable = !file.isEmpty() && music.open(file);
+    opened(state, music, !file.isEmpty() && music.open(file));
+}
+
+void MusicRules::opened(AppState& state, BackgroundMusic& music, bool ok) {
+    state.midiAvailable = ok;
     const int option = state.options.get(OptionsRecord::Music);
-    if (state.midiAvailable && option != None)
+    if (ok && option != None)
         music.play(option == Endless);
 }
 
