@@ -9,6 +9,8 @@
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeMarks.h"
 #include "common/HomeBarTable.h"
+// veltadb: inspect, dump, query and check the program's tables from the command line.
+#include "ExchangeVerbs.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -49,6 +51,8 @@ int usage() {
              "                              Rezepte als Textdatei\n"
              "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [SATZ ...]\n"
              "                              Rezeptkarten oder Barkarte als PDF\n"
+             "  veltadb sichern ORDNER ZIEL   Daten aus ORDNER in ZIEL sichern\n"
+             "  veltadb einlesen ORDNER QUELLE  gesicherte Daten aus QUELLE in ORDNER einlesen\n"
           << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
     return 2;
 }
@@ -227,6 +231,10 @@ int main(int argc, char* argv[]) {
             return SearchVerb::run(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("einkauf") && args.size() == 4)
             return einkauf(args.at(2), args.at(3));
+        if (command == QStringLiteral("sichern") && args.size() == 4)
+            return ExchangeVerbs::backup(args.at(2), args.at(3), out(), err());
+        if (command == QStringLiteral("einlesen") && args.size() == 4)
+            return ExchangeVerbs::restore(args.at(2), args.at(3), out(), err());
     } catch (const StoreError& e) {
         err() << "veltadb: " << e.text() << '\n';
         return 1;

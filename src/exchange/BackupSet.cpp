@@ -1,0 +1,136 @@
+#include "exchange/BackupSet.h"
+
+#include "exchange/DataFileCopy.h"
+#include "store/FolderLookup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString inFolder(const QString& folder, const QString& name) {
+    return QDir(folder).filePath(name);
+}
+
+QString backupFailedText() {
+    return QStringLiteral("Bei der Datensicherung ist ein Fehler aufgetreten.\r"
+                          "Überprüfen Sie den freien Platz auf dem Datenträger.");
+}
+
+QString restoreFailedText() {
+    return QStringLiteral("Beim Einlesen der gesicherten Daten ist ein Fehler aufgetreten.\r"
+                          "Die aktuellen Daten sind unverändert geblieben.");
+}
+
+} // namespace
+
+QStringList BackupSet::files() {
+    return {QStringLiteral("RE.DBF"), QStringLiteral("RE.SMT"), QStringLiteral("ZU.DBF"),
+            QStringLiteral("ZU.SMT"), QStringLiteral("DE.DBF"), QStringLiteral("DE.SMT"),
+            QStringLiteral("VE.DAT")};
+}
+
+bool BackupSet::isBackupFolder(const QString& folder) {
+    return QFileInfo::exists(FolderLookup::find(folder, markerName()));
+}
+
+QString BackupSet::shownFolder(const QString& folder) {
+    QString shown = QDir::toNativeSeparators(folder).toUpper();
+    if (!shown.endsWith(QDir::separator()))
+        shown += QDir::separator();
+    return shown;
+}
+
+QString BackupSet::backupTargetProblem(const QString& folder) {
+    if (QDir(folder).isRoot())
+        return QStringLiteral("Im Root-Verzeichnis der Festplatte sollten\rSie keine Backups anlegen.");
+    if (QFileInfo::exists(FolderLookup::find(folder, QStringLiteral("DEFAULT.BMP"))))
+        return QStringLiteral("Wählen Sie bitte ein anderes Verzeichnis.");
+    return {};
+}
+
+QString BackupSet::restoreSourceProblem(const QString& folder) {
+    if (isBackupFolder(folder))
+        return {};
+    return QStringLiteral("In diesem Verzeichnis befinden sich\rkeine gesicherten Daten.");
+}
+
+QString BackupSet::readOnlyText() {
+    return QStringLiteral("Diese Funktion ist gespert, wenn direkt von CD-ROM gestartet wurde. Starten "
+                          "Sie SETUP.EXE, um Velta Cocktails zu installieren.");
+}
+
+QString BackupSet::stagingFolder(const QString& dataFolder) {
+    const QFileInfo data(QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath()));
+    return inFolder(data.absolutePath(), QStringLiteral(".") + data.fileName() + QStringLiteral(".einlesen"));
+}
+
+BackupSet::Result BackupSet::backup(const QString& dataFolder, const QString& target, const Copier& copy) {
+    const Copier copier = copy ? copy : Copier(&DataFileCopy::CopyDataFile);
+    removePending(target);
+    // The new set arrives under pending names; the older backup stays usable until it is complete.
+    if (!copyAll(dataFolder, target, copier, true)) {
+        removePending(target);
+        return {false, QStringLiteral("Fehler"), backupFailedText()};
+    }
+    // Without its marker the folder is no backup while old and new files are swapped.
+    QFile::remove(FolderLookup::find(target, markerName()));
+    if (!moveIntoPlace(target, target, true) || !writeMarker(target))
+        return {false, QStringLiteral("Fehler"), backupFailedText()};
+    return {true, QStringLiteral("Hinweis"),
+            QStringLiteral("Die Daten wurden im Verzeichnis ") + shownFolder(target) +
+                QStringLiteral(" gesichert.")};
+}
+
+BackupSet::Result BackupSet::restore(const QString& source, const QString& dataFolder, bool readOnly,
+                                     const Copier& copy) {
+    if (readOnly)
+        return {false, QStringLiteral("Hinweis"), readOnlyText()};
+    const Copier copier = copy ? copy : Copier(&DataFileCopy::CopyDataFile);
+    const QString staging = stagingFolder(dataFolder);
+    QDir(staging).removeRecursively();
+    // Staging beside the data keeps the final moves on one file system, so each one is a rename.
+    const bool staged = QDir().mkpath(staging) && copyAll(source, staging, copier, false);
+    const bool replaced = staged && moveIntoPlace(staging, dataFolder, false);
+    QDir(staging).removeRecursively();
+    if (!replaced)
+        return {false, QStringLiteral("Fehler"), restoreFailedText()};
+    return {
+        true, QStringLiteral("Hinweis"),
+        QStringLiteral("Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden.")};
+}
+
+bool BackupSet::copyAll(const QString& from, const QString& to, const Copier& copy, bool pending) {
+    for (const QString& name : files()) {
+        const QString destination = inFolder(to, pending ? pendingName(name) : name);
+        QFile::remove(destination);
+        if (!copy(FolderLookup::find(from, name), destination))
+            return false;
+    }
+    return true;
+}
+
+bool BackupSet::moveIntoPlace(const QString& from, const QString& to, bool pending) {
+    for (const QString& name : files()) {
+        // The data may carry the names in another case; the file found is the one replaced.
+        const QString destination = FolderLookup::find(to, name);
+        QFile::remove(destination);
+        if (!QFile::rename(inFolder(from, pending ? pendingName(name) : name), destination))
+            return false;
+    }
+    return true;
+}
+
+void BackupSet::removePending(const QString& folder) {
+    for (const QString& name : files())
+        QFile::remove(inFolder(folder, pendingName(name)));
+}
+
+bool BackupSet::writeMarker(const QString& folder) {
+    QFile marker(inFolder(folder, markerName()));
+    if (!marker.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray line("VELTA COCKTAILS 98\r\n");
+    return marker.write(line) == line.size() && marker.flush();
+}

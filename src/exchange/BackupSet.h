@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// The user's data files copied to a backup folder and back. Both directions first gather a complete
+// copy under names nobody reads, and only then replace the files in place, so a failure keeps the
+// previous state whole.
+class BackupSet {
+public:
+    using Copier = std::function<bool(const QString& source, const QString& destination)>;
+
+    struct Result {
+        bool ok = false;
+        QString caption; // "Hinweis" or "Fehler"
+        QString text;    // the message for the user
+    };
+
+    static QStringList files();
+    static QString markerName() { return QStringLiteral("_Velta Backup.cfg"); }
+    static bool isBackupFolder(const QString& folder);
+    // The folder as the messages show it: upper case, with a trailing separator.
+    static QString shownFolder(const QString& folder);
+
+    // Empty when the folder may take a backup, else the refusal text (a filesystem root, or the
+    // data folder itself, recognised by its "DEFAULT.BMP").
+    static QString backupTargetProblem(const QString& folder);
+    static QString restoreSourceProblem(const QString& folder);
+
+    static Result backup(const QString& dataFolder, const QString& target, const Copier& copy = {});
+    static Result restore(const QString& source, const QString& dataFolder, bool readOnly,
+                          const Copier& copy = {});
+
+    static QString readOnlyText();
+    static QString stagingFolder(const QString& dataFolder);
+
+private:
+    static QString pendingName(const QString& name) { return name + QStringLiteral(".neu"); }
+    static bool copyAll(const QString& from, const QString& to, const Copier& copy, bool pending);
+    static bool moveIntoPlace(const QString& from, const QString& to, bool pending);
+    static void removePending(const QString& folder);
+    static bool writeMarker(const QString& folder);
+};

@@ -1,0 +1,146 @@
+#include "TestFiles.h"
+#include "VeltaTest.h"
+#include "exchange/BackupSet.h"
+#include "exchange/DataFileCopy.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every file of the set with content that tells the generation apart.
+void fillSet(const QString& folder, const QByteArray& generation) {
+    for (const QString& name : BackupSet::files())
+        QVERIFY(TestFiles::writeAll(QDir(folder).filePath(name), generation + name.toLatin1()));
+}
+
+bool holdsSet(const QString& folder, const QByteArray& generation) {
+    for (const QString& name : BackupSet::files())
+        if (TestFiles::readAll(QDir(folder).filePath(name)) != generation + name.toLatin1())
+            return false;
+    return true;
+}
+
+// The real copy, failing on the given file of the set (by its position in the set).
+BackupSet::Copier failingAt(int failing) {
+    return [failing](const QString& source, const QString& destination) {
+        if (QFileInfo(source).fileName() == BackupSet::files().at(failing)) {
+            TestFiles::writeAll(destination, "half"); // a copy broken off part-way
+            return false;
+        }
+        return DataFileCopy::CopyDataFile(source, destination);
+    };
+}
+
+const QString kBackupFailed = u"Bei der Datensicherung ist ein Fehler aufgetreten.\r"
+                              u"Überprüfen Sie den freien Platz auf dem Datenträger."_s;
+
+} // namespace
+
+class TestBackupSet : public QObject {
+    Q_OBJECT
+
+private slots:
+    void backupCopiesSetAndWritesMarker() {
+        QTemporaryDir data, target;
+        fillSet(data.path(), "new");
+        QVERIFY(TestFiles::writeAll(data.filePath(u"RE.NTX"_s), "index")); // not part of the set
+        const BackupSet::Result result = BackupSet::backup(data.path(), target.path());
+        QVERIFY(result.ok);
+        QCOMPARE(result.caption, u"Hinweis"_s);
+        QCOMPARE(result.text,
+                 u"Die Daten wurden im Verzeichnis "_s + target.path().toUpper() + u"/ gesichert."_s);
+        QVERIFY(holdsSet(target.path(), "new"));
+        QCOMPARE(TestFiles::readAll(target.filePath(u"_Velta Backup.cfg"_s)),
+                 QByteArray("VELTA COCKTAILS 98\r\n"));
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), 8);
+    }
+
+    void failedBackupKeepsOlderBackup_data() {
+        QTest::addColumn<int>("failing");
+        for (int i = 0; i < BackupSet::files().size(); ++i)
+            QTest::addRow("%s", qPrintable(BackupSet::files().at(i))) << i;
+    }
+    void failedBackupKeepsOlderBackup() {
+        QFETCH(int, failing);
+        QTemporaryDir data, target;
+        fillSet(data.path(), "new");
+        fillSet(target.path(), "old");
+        QVERIFY(TestFiles::writeAll(target.filePath(u"_Velta Backup.cfg"_s), "VELTA COCKTAILS 98\r\n"));
+        const BackupSet::Result result = BackupSet::backup(data.path(), target.path(), failingAt(failing));
+        QVERIFY(!result.ok);
+        QCOMPARE(result.caption, u"Fehler"_s);
+        QCOMPARE(result.text, kBackupFailed);
+        QVERIFY(holdsSet(target.path(), "old"));
+        QVERIFY(BackupSet::isBackupFolder(target.path()));
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), 8); // no pending files left
+    }
+
+    void failedFirstBackupLeavesNoMarker() {
+        QTemporaryDir data, target;
+        fillSet(data.path(), "new");
+        QFile::remove(data.filePath(u"VE.DAT"_s)); // a missing file fails its copy
+        const BackupSet::Result result = BackupSet::backup(data.path(), target.path());
+        QVERIFY(!result.ok);
+        QCOMPARE(result.text, kBackupFailed);
+        QVERIFY(!BackupSet::isBackupFolder(target.path()));
+    }
+
+    void restoreReplacesData() {
+        QTemporaryDir data, source;
+        fillSet(data.path(), "current");
+        fillSet(source.path(), "saved");
+        QVERIFY(TestFiles::writeAll(data.filePath(u"DEFAULT.BMP"_s), "bmp"));
+        const BackupSet::Result result = BackupSet::restore(source.path(), data.path(), false);
+        QVERIFY(result.ok);
+        QCOMPARE(result.caption, u"Hinweis"_s);
+        QCOMPARE(result.text,
+                 u"Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden."_s);
+        QVERIFY(holdsSet(data.path(), "saved"));
+        QCOMPARE(TestFiles::readAll(data.filePath(u"DEFAULT.BMP"_s)), QByteArray("bmp"));
+        QVERIFY(!QFileInfo::exists(BackupSet::stagingFolder(data.path())));
+    }
+
+    void failedRestoreKeepsCurrentData_data() { failedBackupKeepsOlderBackup_data(); }
+    void failedRestoreKeepsCurrentData() {
+        QFETCH(int, failing);
+        QTemporaryDir data, source;
+        fillSet(data.path(), "current");
+        fillSet(source.path(), "saved");
+        const BackupSet::Result result =
+            BackupSet::restore(source.path(), data.path(), false, failingAt(failing));
+        QVERIFY(!result.ok);
+        QCOMPARE(result.caption, u"Fehler"_s);
+        QVERIFY(result.text.contains(u"unverändert"_s));
+        QVERIFY(holdsSet(data.path(), "current"));
+        QVERIFY(!QFileInfo::exists(BackupSet::stagingFolder(data.path())));
+    }
+
+    void restoreRefusedWhenReadOnly() {
+        QTemporaryDir data, source;
+        fillSet(data.path(), "current");
+        fillSet(source.path(), "saved");
+        const BackupSet::Result result = BackupSet::restore(source.path(), data.path(), true);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.text, BackupSet::readOnlyText());
+        QVERIFY(holdsSet(data.path(), "current"));
+    }
+
+    void folderChecks() {
+        QTemporaryDir data, other;
+        QVERIFY(TestFiles::writeAll(data.filePath(u"DEFAULT.BMP"_s), "bmp"));
+        QCOMPARE(BackupSet::backupTargetProblem(QDir::rootPath()),
+                 u"Im Root-Verzeichnis der Festplatte sollten\rSie keine Backups anlegen."_s);
+        QCOMPARE(BackupSet::backupTargetProblem(data.path()), u"Wählen Sie bitte ein anderes Verzeichnis."_s);
+        QCOMPARE(BackupSet::backupTargetProblem(other.path()), QString());
+        QCOMPARE(BackupSet::restoreSourceProblem(other.path()),
+                 u"In diesem Verzeichnis befinden sich\rkeine gesicherten Daten."_s);
+        QVERIFY(
+            TestFiles::writeAll(other.filePath(u"_Velta Backup.cfg"_s), QByteArray())); // content never read
+        QCOMPARE(BackupSet::restoreSourceProblem(other.path()), QString());
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestBackupSet)
+#include "tst_backupset.moc"

@@ -1,0 +1,91 @@
+#include "TestFiles.h"
+#include "VeltaTest.h"
+
+#include <QDir>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList kSet = {u"RE.DBF"_s, u"RE.SMT"_s, u"ZU.DBF"_s, u"ZU.SMT"_s,
+                          u"DE.DBF"_s, u"DE.SMT"_s, u"VE.DAT"_s};
+
+void fill(const QString& folder, const QByteArray& generation) {
+    for (const QString& name : kSet)
+        QVERIFY(TestFiles::writeAll(QDir(folder).filePath(name), generation + name.toLatin1()));
+}
+
+struct Run {
+    int exitCode = -1;
+    QString out, err;
+};
+
+Run veltadb(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(VELTADB_PATH), args);
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+class TestExchangeVerbs : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A nightly backup, a change, and the restore bring the saved data back.
+    void backupThenRestore() {
+        QTemporaryDir data, target;
+        fill(data.path(), "saved");
+        Run run = veltadb({u"sichern"_s, data.path(), target.path()});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(u"gesichert."_s));
+        QVERIFY(QFile::exists(target.filePath(u"_Velta Backup.cfg"_s)));
+        fill(data.path(), "changed");
+        run = veltadb({u"einlesen"_s, data.path(), target.path()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(TestFiles::readAll(data.filePath(u"ZU.DBF"_s)), QByteArray("savedZU.DBF"));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<bool>("targetIsData");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("restore without marker")
+            << u"einlesen"_s << false << 1 << u"keine gesicherten Daten."_s;
+        QTest::newRow("backup into data folder") << u"sichern"_s << true << 1 << u"anderes Verzeichnis"_s;
+        QTest::newRow("unknown verb") << u"retten"_s << false << 2 << u"Aufruf:"_s;
+    }
+    void refusals() {
+        QFETCH(QString, verb);
+        QFETCH(bool, targetIsData);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QTemporaryDir data, other;
+        fill(data.path(), "current");
+        QVERIFY(TestFiles::writeAll(data.filePath(u"DEFAULT.BMP"_s), "bmp"));
+        const Run run = veltadb({verb, data.path(), targetIsData ? data.path() : other.path()});
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(TestFiles::readAll(data.filePath(u"RE.DBF"_s)), QByteArray("currentRE.DBF"));
+    }
+
+    void restoreRefusedOnReadOnlyData() {
+        QTemporaryDir data, backup;
+        fill(data.path(), "current");
+        fill(backup.path(), "saved");
+        QVERIFY(TestFiles::writeAll(backup.filePath(u"_Velta Backup.cfg"_s), "VELTA COCKTAILS 98\r\n"));
+        QFile::setPermissions(data.filePath(u"VE.DAT"_s), QFile::ReadOwner);
+        const Run run = veltadb({u"einlesen"_s, data.path(), backup.path()});
+        QFile::setPermissions(data.filePath(u"VE.DAT"_s), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains(u"gespert"_s));
+        QCOMPARE(TestFiles::readAll(data.filePath(u"RE.DBF"_s)), QByteArray("currentRE.DBF"));
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestExchangeVerbs)
+#include "tst_exchangeverbs.moc"

@@ -1,0 +1,55 @@
+#include "ExchangeVerbs.h"
+
+#include "common/AppState.h"
+#include "exchange/BackupSet.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// Messages break lines with a carriage return; a terminal wants line feeds.
+QString terminalText(QString text) {
+    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+int report(const BackupSet::Result& result, QTextStream& out, QTextStream& err) {
+    (result.ok ? out : err) << terminalText(result.text) << '\n';
+    return result.ok ? 0 : 1;
+}
+
+bool checkFolder(const QString& folder, QTextStream& err) {
+    if (QFileInfo(folder).isDir())
+        return true;
+    err << "Ordner nicht gefunden: " << folder << '\n';
+    return false;
+}
+
+} // namespace
+
+int ExchangeVerbs::backup(const QString& dataFolder, const QString& target, QTextStream& out,
+                          QTextStream& err) {
+    if (!checkFolder(dataFolder, err) || !checkFolder(target, err))
+        return 1;
+    const QString problem = BackupSet::backupTargetProblem(target);
+    if (!problem.isEmpty()) {
+        err << terminalText(problem) << '\n';
+        return 1;
+    }
+    return report(BackupSet::backup(dataFolder, target), out, err);
+}
+
+int ExchangeVerbs::restore(const QString& dataFolder, const QString& source, QTextStream& out,
+                           QTextStream& err) {
+    if (!checkFolder(dataFolder, err) || !checkFolder(source, err))
+        return 1;
+    const QString problem = BackupSet::restoreSourceProblem(source);
+    if (!problem.isEmpty()) {
+        err << terminalText(problem) << '\n';
+        return 1;
+    }
+    AppState state;
+    state.folders.dataFolder = dataFolder;
+    state.probeMedium();
+    return report(BackupSet::restore(source, dataFolder, state.startedFromCd), out, err);
+}

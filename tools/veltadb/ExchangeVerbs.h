@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+// The backup verbs: the same core code as the menu commands, for scripts such as a nightly backup.
+namespace ExchangeVerbs {
+
+// `sichern ORDNER ZIEL`: backs up the data folder into ZIEL.
+int backup(const QString& dataFolder, const QString& target, QTextStream& out, QTextStream& err);
+// `einlesen ORDNER QUELLE`: replaces the data of ORDNER with the backup in QUELLE.
+int restore(const QString& dataFolder, const QString& source, QTextStream& out, QTextStream& err);
+
+} // namespace ExchangeVerbs
