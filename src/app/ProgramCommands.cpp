@@ -5,6 +5,8 @@
 #include "app/TMain.h"
 #include "assistants/HomeBarCommand.h"
 #include "browser/BrowserController.h"
+#include "maint/ClassificationCommands.h"
+#include "maint/IngredientListCommand.h"
 #include "maint/RecipeCommands.h"
 #include "ui/HelpWindow.h"
 
@@ -19,4 +21,11 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("RezeptNeu"), [&dialogs] { dialogs.get<RecipeCommands>().runNew(); });
     t.add(QStringLiteral("RezeptBearbeiten"), [&dialogs] { dialogs.get<RecipeCommands>().runEdit(); });
     t.add(QStringLiteral("ListeRezepte"), [&dialogs] { dialogs.get<RecipeCommands>().runList(); });
+    t.add(QStringLiteral("ListeZutaten"), [&dialogs] { dialogs.get<IngredientListCommand>().run(); });
+    t.add(QStringLiteral("ListeKategorie"),
+          [&dialogs] { dialogs.get<ClassificationCommands>().runCategories(); });
+    t.add(QStringLiteral("ListeGeschmack"),
+          [&dialogs] { dialogs.get<ClassificationCommands>().runTastes(); });
+    t.add(QStringLiteral("ListeDekoration"),
+          [&dialogs] { dialogs.get<ClassificationCommands>().runDecorations(); });
 }
