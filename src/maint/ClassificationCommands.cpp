@@ -6,7 +6,6 @@
 #include "maint/ChoiceLists.h"
 #include "store/ListsFile.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/StoreGuard.h"
 
 ClassificationCommands::ClassificationCommands(const DialogServices& services)
     : names(services.context, services.parent), decorationEditor(services.context, services.parent),
@@ -18,7 +17,7 @@ ClassificationCommands::ClassificationCommands(const DialogServices& services)
       categories(services.context, categorySession, names, services.parent),
       tastes(services.context, tasteSession, names, services.parent),
       decorations(services.context, decorationSession, decorationEditor, services.parent),
-      m_state(services.context.state), m_tables(services.tables), m_main(services.main) {}
+      m_state(services.context.state), m_main(services.main) {}
 
 void ClassificationCommands::runCategories() {
     categories.exec();
@@ -31,11 +30,7 @@ void ClassificationCommands::runTastes() {
 }
 
 void ClassificationCommands::runDecorations() {
-    if (!StoreGuard::run([this] {
-            decorationSession.setEntries(
-                ChoiceLists::decorationChoices(ChoiceLists::readDecorations(m_tables.ApolloDeko)).mid(1));
-        }))
-        return;
+    decorationSession.setEntries(ChoiceLists::decorationChoices(m_state.decorations).mid(1));
     decorations.exec();
     afterLists(ChoiceLists::Decorations, decorationSession.changed());
 }

@@ -36,6 +36,5 @@ private:
     void afterLists(int kind, bool changed);
 
     AppState& m_state;
-    DataTables& m_tables;
     MainWindowPort& m_main;
 };
