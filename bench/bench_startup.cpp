@@ -1,10 +1,10 @@
 // Start-up time: from starting the process to the first painted recipe, on the shipped data,
 // offscreen. The benchmark starts itself as a child that builds the program's windows as the
 // program does and reports when the recipe view has painted.
+#include "app/Application.h"
 #include "app/ProgramWindows.h"
 #include "app/TMain.h"
 #include "browser/RecipeView.h"
-#include "ui/ProgramFonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,8 +38,7 @@ private:
 
 int child(int argc, char** argv, const QString& imageFolder) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Windows"));
-    ProgramFonts::registerFonts();
+    Application::prepare();
     ProgramWindows w(ProgramWindows::withoutIni(imageFolder));
     if (!w.main.create())
         return 1;

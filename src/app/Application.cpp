@@ -5,6 +5,7 @@
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
+#include "app/TerminationSignals.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/ProgramFonts.h"
 #include "ui/TMeldungDialog.h"
@@ -14,6 +15,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
 int Application::colourDepth() {
@@ -25,21 +27,36 @@ int Application::colourDepth() {
     return screen ? screen->depth() : 24;
 }
 
-int Application::run(int& argc, char** argv) {
-    QApplication app(argc, argv);
+void Application::prepare() {
     QApplication::setApplicationName(QStringLiteral("Velta Cocktails 98"));
     QApplication::setStyle(QStringLiteral("Windows"));
     ProgramFonts::registerFonts();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velta/app/velta98.png")));
-    QTranslator qtGerman;
+    static QTranslator qtGerman;
     if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);
+}
+
+int Application::run(int& argc, char** argv) {
+    QApplication app(argc, argv);
+    prepare();
     SingleInstance instance(QStringLiteral("velta98-") +
                             qEnvironmentVariable("USER", QStringLiteral("user")));
     if (!instance.claim())
         return 0;
     const QStringList args = QApplication::arguments().mid(1);
     return start({PlatformFolders::iniPath(), QApplication::applicationDirPath()}, args, true, &instance);
+}
+
+// Open dialogs are cancelled one by one, each given time to return from its command, then the main
+// window closes as if the user had closed it.
+void Application::closeEverything(QWidget& main) {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->close();
+        QTimer::singleShot(50, &main, [&main] { closeEverything(main); });
+        return;
+    }
+    main.close();
 }
 
 int Application::start(const Paths& paths, const QStringList& switchArguments, bool enterLoop,
@@ -68,6 +85,9 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
         return 1;
     }
     w.main.show();
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &w.main,
+                     [&w] { closeEverything(w.main); });
     const int result = enterLoop ? QApplication::exec() : 0;
     Meldungsfenster::setDialog(nullptr);
     return result;

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 KeyboardHook::KeyboardHook(QWidget* mainWindow, EntryList* list, QObject* parent)
     : QObject(parent), m_main(mainWindow), m_list(list) {}
@@ -45,25 +48,54 @@ bool KeyboardHook::handleMainKey(QKeyEvent* key) {
     return true;
 }
 
+bool KeyboardHook::menuShortcut(const QKeyEvent* key) const {
+    const QKeySequence pressed(key->keyCombination());
+    return std::any_of(m_shortcuts.begin(), m_shortcuts.end(), [&pressed](const QKeySequence& s) {
+        return s.matches(pressed) == QKeySequence::ExactMatch;
+    });
+}
+
+// Qt opens a context menu on the press on this platform; the program opens it on the release, so
+// the press and every context menu caused by the mouse are held back until then. Only widgets are
+// watched: the window underneath must see the press to route the release to the same widget.
+bool KeyboardHook::rightButton(QObject* watched, QEvent* event) {
+    if (!watched->isWidgetType())
+        return false;
+    if (event->type() == QEvent::ContextMenu)
+        return !m_sendingMenu && static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::RightButton)
+        return false;
+    if (event->type() != QEvent::MouseButtonRelease)
+        return true;
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, mouse->position().toPoint(),
+                           mouse->globalPosition().toPoint(), mouse->modifiers());
+    m_sendingMenu = true;
+    QApplication::sendEvent(watched, &menu);
+    m_sendingMenu = false;
+    return true;
+}
+
 bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // An edit field would take Strg+A and Strg+E for itself: the menu's shortcuts win.
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == m_main &&
+            menuShortcut(static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
+        return false;
     case QEvent::KeyPress:
         if (QApplication::activeWindow() == m_main && !QApplication::activePopupWidget() &&
-            watched->isWidgetType())
+            !qobject_cast<QMenuBar*>(QApplication::focusWidget()) && watched->isWidgetType())
             return handleMainKey(static_cast<QKeyEvent*>(event));
         return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::RightButton || !watched->isWidgetType())
-            return false;
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, mouse->position().toPoint(),
-                               mouse->globalPosition().toPoint(), mouse->modifiers());
-        QApplication::sendEvent(watched, &menu);
-        return true;
-    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::ContextMenu:
+        return rightButton(watched, event);
     default:
         return false;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 
 class EntryList;
@@ -7,7 +9,9 @@ class QWidget;
 
 // The application-wide key and mouse hook: arrow and page keys move the recipe list's selection
 // while the focus stays in the quick-search field, Enter is swallowed, and the right button's
-// press is swallowed everywhere — its context menu then opens on the release instead.
+// press is swallowed everywhere — its context menu then opens on the release instead. The menu's
+// shortcuts win over the edit fields of the main window, and keys go to the menu bar while it is
+// active.
 class KeyboardHook : public QObject {
     Q_OBJECT
 public:
@@ -16,6 +20,8 @@ public:
     // The selection after a navigation key in a list of count entries showing visibleRows rows;
     // -1 when the key does not move the selection.
     static int moveSelection(int key, int current, int count, int visibleRows);
+    // The shortcuts of the main menu: an edit field of the main window never takes them.
+    void setMenuShortcuts(const QList<QKeySequence>& shortcuts) { m_shortcuts = shortcuts; }
 
 signals:
     // The selection moved by a key: the recipe is to be shown.
@@ -26,6 +32,10 @@ protected:
 
 private:
     bool handleMainKey(class QKeyEvent* key);
+    bool menuShortcut(const QKeyEvent* key) const;
+    bool rightButton(QObject* watched, QEvent* event);
     QWidget* m_main;
     EntryList* m_list;
+    QList<QKeySequence> m_shortcuts;
+    bool m_sendingMenu = false;
 };

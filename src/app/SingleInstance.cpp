@@ -1,9 +1,14 @@
 #include "app/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 QString lockPath(const QString& key) {
@@ -14,21 +19,27 @@ QString lockPath(const QString& key) {
 }
 } // namespace
 
-SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : QObject(parent), m_key(key), m_lock(lockPath(key)) {}
+SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(parent), m_key(key) {}
 
 SingleInstance::~SingleInstance() {
     if (m_server)
         m_server->close();
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
 }
 
 bool SingleInstance::claim() {
-    if (!m_lock.tryLock(0)) {
+    const QByteArray path = QFile::encodeName(lockPath(m_key));
+    m_lockFd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Without a lock file (a read-only runtime folder) the program still starts.
+    if (m_lockFd >= 0 && ::flock(m_lockFd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(m_lockFd);
+        m_lockFd = -1;
         QLocalSocket socket;
         socket.connectToServer(m_key);
-        if (socket.waitForConnected(1000)) {
+        if (socket.waitForConnected(500)) {
             socket.write("raise");
-            socket.waitForBytesWritten(1000);
+            socket.waitForBytesWritten(500);
         }
         return false;
     }

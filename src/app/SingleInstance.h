@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 
 class QLocalServer;
 
-// One running program per user: a second start asks the first to come to the front and ends.
+// One running program per user: a second start asks the first to come to the front and ends. The
+// claim is a lock the system drops when its process ends, however it ends: a killed instance
+// never delays the next start.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +21,6 @@ signals:
 
 private:
     QString m_key;
-    QLockFile m_lock;
+    int m_lockFd = -1;
     QLocalServer* m_server = nullptr;
 };

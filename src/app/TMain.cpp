@@ -33,6 +33,7 @@
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -45,6 +46,7 @@ TMain::TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* p
     font.setPixelSize(11);
     setFont(font);
     menu = new MainMenu(this);
+    menuBar()->setFont(ProgramFonts::uiFont()); // the window's own font is not the menus' face
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -71,6 +73,11 @@ void TMain::bindCommands() {
             commands->bindControl(ToolbarPanel::command(k), Panel1->button(hi, k));
     commands->setEnabled(QStringLiteral("SucheAus"), false);
     ProgramCommands::registerAll(*commands, *m_dialogs, *this);
+    QList<QKeySequence> shortcuts;
+    for (const QString& name : menu->commands())
+        if (!menu->action(name)->shortcut().isEmpty())
+            shortcuts << menu->action(name)->shortcut();
+    hook->setMenuShortcuts(shortcuts);
     connect(menu, &MainMenu::triggered, commands, &CommandTable::run);
     connect(Panel1, &ToolbarPanel::triggered, commands, &CommandTable::run);
 }

@@ -71,6 +71,7 @@ void BrowserController::fillListWidget() {
     m_w.list->setCurrentRow(m_w.list->count() > 0 ? 0 : -1);
     m_filling = false;
     m_w.count->setText(m_browser.list().CountLabelText());
+    ShowMarkPicture();
 }
 
 void BrowserController::FillRecipeList(bool homeBarOnly) {
@@ -165,9 +166,12 @@ void BrowserController::step(int delta) {
 }
 
 void BrowserController::scrollTick() {
-    QApplication::processEvents();
+    // Only the arrow held now scrolls; a release stops the timer before the next tick.
+    const ClientFrame::HotSpot held = m_w.frame->held();
+    if (held == ClientFrame::HotSpot::None)
+        return;
     RecipeDisplay& d = m_browser.display();
-    const bool moved = m_w.frame->held() == ClientFrame::HotSpot::Down ? d.scrollDown() : d.scrollUp();
+    const bool moved = held == ClientFrame::HotSpot::Down ? d.scrollDown() : d.scrollUp();
     if (moved)
         refreshView();
 }
@@ -184,7 +188,7 @@ void BrowserController::relayout(const MainLayout& layout) {
 }
 
 void BrowserController::ShowMarkPicture() {
-    m_w.mark->setVisible(m_browser.shown().CurrentMarked());
+    m_w.mark->setVisible(m_w.list->count() > 0 && m_browser.shown().CurrentMarked());
 }
 
 void BrowserController::ToggleMark() {

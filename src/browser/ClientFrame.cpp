@@ -139,7 +139,7 @@ void ClientFrame::paintArrow(QPainter& p, const QRect& r, bool down, bool hot) {
     p.setPen(hot ? QColor(0, 128, 0) : pal.color(QPalette::Mid));
     for (int i = 1; i <= 7; ++i) {
         const int y = down ? 4 + i : 12 - i;
-        const int half = down ? 8 - i : i;
+        const int half = 8 - i; // narrowing towards the tip, whichever way it points
         p.drawLine(o.x() + 12 - half + 1, o.y() + y, o.x() + 12 + half - 1, o.y() + y);
     }
     p.setPen(pal.color(QPalette::ButtonText));

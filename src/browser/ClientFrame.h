@@ -21,6 +21,8 @@ public:
     void setCanScroll(bool canScroll);
     void setLinkCursor(const QCursor& cursor) { m_linkCursor = cursor; }
     HotSpot held() const { return m_held; }
+    QRect downSpot() const { return m_down; }
+    QRect upSpot() const { return m_up; }
     HotSpot hover() const { return m_hover; }
     // The largest title size whose "A" is at most 35 pixels high, computed once per font.
     static int titlePointSize(const QFont& textFont);

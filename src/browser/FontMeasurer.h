@@ -11,9 +11,8 @@ public:
     explicit FontMeasurer(const QFont& font = QFont()) : m_metrics(font) {}
     void setFont(const QFont& font) { m_metrics = QFontMetrics(font); }
     int width(const QString& text) const override { return m_metrics.horizontalAdvance(text); }
-    int height() const override {
-        return m_metrics.boundingRect(QLatin1Char('A')).height() + m_metrics.descent() + 2;
-    }
+    // The font's full line spacing, so that accents and umlaut dots keep clear of the line above.
+    int height() const override { return m_metrics.lineSpacing(); }
 
 private:
     QFontMetrics m_metrics;

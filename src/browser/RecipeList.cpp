@@ -41,6 +41,8 @@ void RecipeList::FillRecipeList(TApollo& recipes, const KeepRecipe& keep) {
 }
 
 int RecipeList::QuickSearch(const QString& text) const {
+    if (text.isEmpty())
+        return -1; // a cleared field keeps the selection
     return TypeAhead::find(m_entries, text, 0);
 }
 

@@ -4,8 +4,6 @@
 
 #include <functional>
 
-#include <optional>
-
 class TApollo;
 
 // The main window's list of drinks (`HauptListBox`): the trimmed recipe names, each carrying its
@@ -20,19 +18,20 @@ public:
     QList<int> recordNumbers() const;
     int indexOfRecord(int recNo) const; // -1 when not listed
 
-    // Rebuilds the list from what the recipe table shows now; the caller applies its filter before
-    // and lifts it afterwards. Hiding of deleted records is switched on and fast reading is on for
-    // the pass. With a home bar test only the recipes it keeps are listed. The first entry (index 0)
-    // is the one to select afterwards.
     // Which recipes the list keeps, by their packed ingredient field `Z` (the home bar rule).
     using KeepRecipe = std::function<bool(const QString& z)>;
+    // Rebuilds the list from what the recipe table shows now; the caller applies its filter before
+    // and lifts it afterwards. Hiding of deleted records is switched on and fast reading is on for
+    // the pass. With a keep predicate only the recipes it keeps are listed. The first entry (index 0)
+    // is the one to select afterwards.
     void FillRecipeList(TApollo& recipes, const KeepRecipe& keep = {});
     // After a fill: "Suchkriterien &aufheben" is enabled when the list holds another number of
     // recipes than the table. The fill never disables it.
     bool enablesCancelSearch(int recipeTotal) const { return ListedCount() != recipeTotal; }
 
     // Quick search: the entry to select for the text of `HauptEdit`, searched from the second entry
-    // onwards and wrapping around to the first; -1 leaves the selection as it is.
+    // onwards and wrapping around to the first; -1 leaves the selection as it is (also for an empty
+    // text: clearing the field keeps the drink selected).
     int QuickSearch(const QString& text) const;
 
     // `AnzLabel`: "1 Rezept", otherwise the count followed by " Rezepte".

@@ -31,13 +31,15 @@ void RecipePhoto::LoadPhoto(const QString& photoName, bool collectionPhoto) {
     const bool hiColour = m_state.colourDepth >= 16;
     const QString file = photoFile(m_state, photoName, collectionPhoto);
     if (!file.isEmpty()) {
-        if (file != m_lastFile || m_default) {
-            show(file, hiColour);
+        if (file == m_lastFile && !m_default)
+            return;
+        if (show(file, hiColour)) {
             m_lastFile = file;
             m_default = false;
+            return;
         }
-        return;
     }
+    // A missing or damaged photo shows the default picture, never the previous drink's photo.
     if (!m_default) { // errors of the default picture are ignored
         const QString fallback =
             PhotoPath::resolve(m_state.folders.dataFolder, QStringLiteral("DEFAULT.BMP"));

@@ -31,7 +31,7 @@ bool AppState::sameFileSystem(const QString& a, const QString& b) {
 }
 
 void AppState::probeMedium() {
-    cdPresent = QFileInfo::exists(folders.cdFolder + QStringLiteral("DATEN/AUTORUN.ICO"));
+    cdPresent = QFileInfo::exists(FolderLookup::find(folders.cdFolder, QStringLiteral("DATEN/AUTORUN.ICO")));
     photosUnavailable = sameFileSystem(folders.picturesFolder, folders.cdFolder) && !cdPresent;
     // The read-only attribute of the original: VE.DAT without the owner's write permission.
     const QFileInfo lists(listsPath());

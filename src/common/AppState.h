@@ -4,6 +4,7 @@
 #include "common/ListEntry.h"
 #include "common/StartupFolders.h"
 #include "common/Switches.h"
+#include "store/FolderLookup.h"
 #include "store/OptionsRecord.h"
 #include "store/SavedSearches.h"
 
@@ -41,8 +42,13 @@ struct AppState {
     void probeMedium();
     // Options forced on a display of 256 colours or fewer.
     void applyLowColourOverrides();
-    QString optionsPath() const { return folders.dataFolder + QStringLiteral("OPTION.CFG"); }
-    QString listsPath() const { return folders.dataFolder + QStringLiteral("VE.DAT"); }
-    QString savedSearchesPath() const { return folders.dataFolder + QStringLiteral("SUCHEN.CFG"); }
+    // The settings files beside the tables, found whatever the case of their names.
+    QString optionsPath() const {
+        return FolderLookup::find(folders.dataFolder, QStringLiteral("OPTION.CFG"));
+    }
+    QString listsPath() const { return FolderLookup::find(folders.dataFolder, QStringLiteral("VE.DAT")); }
+    QString savedSearchesPath() const {
+        return FolderLookup::find(folders.dataFolder, QStringLiteral("SUCHEN.CFG"));
+    }
     static bool sameFileSystem(const QString& a, const QString& b);
 };

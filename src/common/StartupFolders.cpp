@@ -1,5 +1,6 @@
 #include "common/StartupFolders.h"
 
+#include "store/FolderLookup.h"
 #include "store/IniFile.h"
 
 #include <QDir>
@@ -23,21 +24,21 @@ StartupFolders StartupFolders::derive(const QString& iniPath, const QString& exe
         return addTrailingSeparator(value);
     };
     f.programFolder = key("PROGRAMM");
-    f.picturesFolder = key("BILDER") + QStringLiteral("BILDER/");
+    f.picturesFolder = FolderLookup::subfolder(key("BILDER"), QStringLiteral("BILDER"));
     f.cdFolder = key("CD");
-    f.soundFolder = key("SOUND") + QStringLiteral("DATEN/");
+    f.soundFolder = FolderLookup::subfolder(key("SOUND"), QStringLiteral("DATEN"));
     if (!f.iniFound) {
         f.programFolder = addTrailingSeparator(QDir::cleanPath(executableFolder));
-        f.picturesFolder = f.programFolder + QStringLiteral("BILDER/");
-        f.soundFolder = f.programFolder + QStringLiteral("DATEN/");
+        f.picturesFolder = FolderLookup::subfolder(f.programFolder, QStringLiteral("BILDER"));
+        f.soundFolder = FolderLookup::subfolder(f.programFolder, QStringLiteral("DATEN"));
     }
-    f.ownPhotosFolder = f.programFolder + QStringLiteral("EIGENE/");
-    f.dataFolder = f.programFolder + QStringLiteral("DATEN/");
+    f.ownPhotosFolder = FolderLookup::subfolder(f.programFolder, QStringLiteral("EIGENE"));
+    f.dataFolder = FolderLookup::subfolder(f.programFolder, QStringLiteral("DATEN"));
     return f;
 }
 
 void StartupFolders::useMediumPictures() {
     // The medium's root is the folder that holds DATEN.
     const QString root = QFileInfo(QDir::cleanPath(dataFolder)).path();
-    picturesFolder = addTrailingSeparator(root) + QStringLiteral("BILDER/");
+    picturesFolder = FolderLookup::subfolder(addTrailingSeparator(root), QStringLiteral("BILDER"));
 }

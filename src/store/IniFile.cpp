@@ -5,6 +5,10 @@
 
 #include <QFile>
 
+namespace {
+const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+} // namespace
+
 bool IniFile::load(const QString& path) {
     m_sections.clear();
     QFile file(path);
@@ -16,7 +20,8 @@ bool IniFile::load(const QString& path) {
 
 void IniFile::parse(const QByteArray& bytes) {
     m_sections.clear();
-    const QString text = Cp1252::toUnicode(bytes);
+    const QString text =
+        bytes.startsWith(kUtf8Mark) ? QString::fromUtf8(bytes.mid(3)) : Cp1252::toUnicode(bytes);
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
@@ -79,7 +84,11 @@ QByteArray IniFile::toBytes() const {
         for (const Entry& e : s.entries)
             text += e.key + QLatin1Char('=') + e.value + QStringLiteral("\r\n");
     }
-    return Cp1252::fromUnicode(text);
+    // Windows-1252 as the original wrote it; a folder whose name that code page cannot hold
+    // ("Łukasz") is written as marked UTF-8 instead, so that it reads back exactly.
+    if (Cp1252::canEncode(text))
+        return Cp1252::fromUnicode(text);
+    return kUtf8Mark + text.toUtf8();
 }
 
 bool IniFile::save(const QString& path) const {

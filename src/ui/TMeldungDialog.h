@@ -2,6 +2,9 @@
 
 #include "ui/TOwnFenster.h"
 
+#include <QSize>
+
+class QFontMetrics;
 class QLabel;
 class QPushButton;
 
@@ -11,6 +14,9 @@ class TMeldungDialog : public TOwnFenster {
     Q_OBJECT
 public:
     static constexpr int kWidth = 380;
+    static constexpr int kLineHeight = 15;
+    // The lines a text needs, wrapped to the width in the font measured.
+    static int linesNeeded(const QFontMetrics& metrics, const QString& text, int textWidth);
 
     TMeldungDialog(UiContext context, QWidget* parent = nullptr);
     int ask(const QString& text, const QString& caption, int lines, bool yesNo);
@@ -27,5 +33,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The box's width and its number of text lines for the text.
+    QSize fit(const QString& text, int lines) const;
     bool m_yesNo = false;
 };

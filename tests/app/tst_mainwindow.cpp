@@ -3,6 +3,7 @@
 #include "TempDataFolder.h"
 #include "VeltaGuiTest.h"
 #include "app/Application.h"
+#include "app/CommandTable.h"
 #include "app/KeyboardHook.h"
 #include "app/MainMenu.h"
 #include "app/ProgramWindows.h"
@@ -13,6 +14,7 @@
 #include "browser/RecipeDisplay.h"
 #include "common/DataTables.h"
 #include "ui/HelpWindow.h"
+#include "ui/ProgramFonts.h"
 #include "ui/ReadOnlyRefusal.h"
 #include "ui/Skins.h"
 #include "ui/TMeldungDialog.h"
@@ -25,6 +27,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -204,12 +208,73 @@ private slots:
         int menus = 0;
         target.setContextMenuPolicy(Qt::CustomContextMenu);
         connect(&target, &QWidget::customContextMenuRequested, this, [&menus] { ++menus; });
+        parent.resize(200, 200);
+        target.setGeometry(10, 10, 100, 100);
         parent.show();
-        QTest::mousePress(target.viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        // Through the window, as the window system delivers it: press, then release.
+        QWindow* window = parent.windowHandle();
+        const QPoint at = target.viewport()->mapTo(&parent, QPoint(5, 5));
+        QTest::mousePress(window, Qt::RightButton, {}, at);
         QCOMPARE(menus, 0);
-        QTest::mouseRelease(target.viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(window, Qt::RightButton, {}, at);
         QCOMPARE(menus, 1);
         qApp->removeEventFilter(&hook);
+    }
+
+    void menuShortcutsWinOverTheSearchField_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Strg+A") << QKeySequence(Qt::CTRL | Qt::Key_A) << QStringLiteral("Assistent");
+        QTest::newRow("Strg+E") << QKeySequence(Qt::CTRL | Qt::Key_E) << QStringLiteral("Einkauf");
+    }
+    void menuShortcutsWinOverTheSearchField() {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, command);
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        ProgramWindows shell(ProgramWindows::withoutIni(dir.path()));
+        QVERIFY(shell.main.create());
+        shell.main.show();
+        shell.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&shell.main));
+        shell.main.HauptEdit->setFocus();
+        QStringList ran;
+        connect(shell.main.commands, &CommandTable::ran, this, [&ran](const QString& name) { ran << name; });
+        QTest::keyClick(shell.main.windowHandle(), keys[0].key(), keys[0].keyboardModifiers());
+        QCOMPARE(ran, QStringList{command});
+        shell.main.close();
+    }
+
+    void menusAndDialogsUseTheProgramsFace() {
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        ProgramWindows shell(ProgramWindows::withoutIni(dir.path()));
+        QVERIFY(shell.main.create());
+        const QFont face = ProgramFonts::uiFont();
+        QCOMPARE(shell.main.menuBar()->font(), face);
+        const QMenu* first = shell.main.menuBar()->actions().first()->menu();
+        QCOMPARE(first->font(), face);
+        QCOMPARE(first->font().pointSize(), 8);
+        shell.main.close();
+    }
+
+    void altThenDownOpensTheMenu() {
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        ProgramWindows shell(ProgramWindows::withoutIni(dir.path()));
+        QVERIFY(shell.main.create());
+        shell.main.show();
+        shell.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&shell.main));
+        shell.main.HauptEdit->setFocus();
+        const int row = shell.main.HauptListBox->currentRow();
+        QTest::keyClick(shell.main.windowHandle(), Qt::Key_Alt);
+        QTest::keyClick(shell.main.windowHandle(), Qt::Key_Down);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QCOMPARE(shell.main.HauptListBox->currentRow(), row);
+        QApplication::activePopupWidget()->close();
+        shell.main.close();
     }
 
     void helpOpensThePageOfAContext() {

@@ -4,11 +4,14 @@
 #include "browser/MainLayout.h"
 #include "common/StartupFolders.h"
 #include "common/Switches.h"
+#include "store/FolderLookup.h"
 #include "ui/DialogGeometry.h"
 #include "ui/FontSizeRule.h"
 #include "ui/ThemeTable.h"
 
 #include <QFile>
+
+using namespace Qt::StringLiterals;
 
 // The start-up and placement rules that need no window.
 class TestStartupRules : public QObject {
@@ -58,6 +61,38 @@ private slots:
             StartupFolders::derive(QStringLiteral("/nirgends.ini"), QStringLiteral("/media/velta"));
         f.useMediumPictures();
         QCOMPARE(f.picturesFolder, QStringLiteral("/media/velta/BILDER/"));
+    }
+
+    // Names in the program's folders are found whatever their case; missing ones keep the
+    // spelling the program writes.
+    void namesAreFoundWithoutRegardToCase_data() {
+        QTest::addColumn<QStringList>("onDisk");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("settings file")
+            << strings({"daten/option.cfg"}) << u"daten"_s << u"OPTION.CFG"_s << u"daten/option.cfg"_s;
+        QTest::newRow("exact wins") << strings({"daten/VE.DAT", "daten/ve.dat"}) << u"daten"_s << u"VE.DAT"_s
+                                    << u"daten/VE.DAT"_s;
+        QTest::newRow("nested") << strings({"Daten/Autorun.ico"}) << QString() << u"DATEN/AUTORUN.ICO"_s
+                                << u"Daten/Autorun.ico"_s;
+        QTest::newRow("missing keeps the name")
+            << strings({"daten/x"}) << u"daten"_s << u"SUCHEN.CFG"_s << u"daten/SUCHEN.CFG"_s;
+        QTest::newRow("folder") << strings({"eigene/1.bmp"}) << QString() << u"EIGENE"_s << u"eigene"_s;
+    }
+    void namesAreFoundWithoutRegardToCase() {
+        QFETCH(QStringList, onDisk);
+        QFETCH(QString, folder);
+        QFETCH(QString, relative);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        for (const QString& file : onDisk) {
+            QDir(dir.path()).mkpath(QFileInfo(file).path());
+            QFile f(dir.filePath(file));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const QString base = folder.isEmpty() ? dir.path() : dir.filePath(folder);
+        QCOMPARE(FolderLookup::find(base, relative), dir.filePath(expected));
     }
 
     void switches_data() {

@@ -77,6 +77,48 @@ private slots:
         QCOMPARE(shell().main.HauptEdit->text(), QStringLiteral("mo"));
     }
 
+    void clearingTheSearchFieldKeepsTheSelection() {
+        QLineEdit* edit = shell().main.HauptEdit;
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("m"));
+        const int row = shell().main.HauptListBox->currentRow();
+        QVERIFY(row > 1);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(shell().main.HauptListBox->currentRow(), row);
+    }
+
+    void dragInTheListShowsTheDrinkWhereItEnds() {
+        EntryList* list = shell().main.HauptListBox;
+        const QRect first = list->visualRect(list->model()->index(1, 0));
+        const QRect third = list->visualRect(list->model()->index(3, 0));
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first.center());
+        QMouseEvent move(QEvent::MouseMove, QPointF(third.center()),
+                         list->viewport()->mapToGlobal(QPointF(third.center())), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &move);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, third.center());
+        QCOMPARE(list->currentRow(), 3);
+        QCOMPARE(shell().browser().browser().display().name, list->text(3));
+    }
+
+    void damagedPhotoShowsTheDefault() {
+        RecipePhoto photo(shell().state);
+        QDir().mkpath(m_dir->filePath(QStringLiteral("BILDER/00")));
+        QImage exact(140, 200, QImage::Format_RGB888);
+        exact.fill(Qt::red);
+        exact.save(m_dir->filePath(QStringLiteral("BILDER/00/7.BMP")));
+        QFile damaged(m_dir->filePath(QStringLiteral("BILDER/00/9.BMP")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("BM kaputt");
+        damaged.close();
+        photo.LoadPhoto(QStringLiteral("7"), true);
+        QVERIFY(!photo.showsDefault());
+        photo.LoadPhoto(QStringLiteral("9"), true);
+        QVERIFY(photo.showsDefault());
+        QVERIFY(photo.pixmap().toImage().pixelColor(70, 100) != QColor(Qt::red));
+    }
+
     void steppingButtons() {
         EntryList* list = shell().main.HauptListBox;
         QCOMPARE(list->currentRow(), 0);
@@ -175,14 +217,21 @@ private slots:
                                                .arg(d.lastShownLine)));
         ClientFrame* frame = shell().main.UntenPaintBox;
         QCOMPARE(d.topLine, 0);
-        emit frame->scrollPressed(ClientFrame::HotSpot::Down);
+        // Held down, the arrow scrolls with the timer; released, nothing moves any more.
+        QTest::mousePress(frame, Qt::LeftButton, {}, frame->downSpot().center());
         QVERIFY(shell().browser().HiTimer()->isActive());
-        QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(1, 1));
-        QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(1, 1));
-        emit frame->scrollReleased();
+        QTRY_VERIFY(d.topLine >= 2);
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, frame->downSpot().center());
         QVERIFY(!shell().browser().HiTimer()->isActive());
-        QVERIFY(d.scrollDown());
-        QCOMPARE(d.topLine, 1);
+        const int top = d.topLine;
+        QTest::qWait(120);
+        QCOMPARE(d.topLine, top);
+        QTest::mousePress(frame, Qt::LeftButton, {}, frame->upSpot().center());
+        QTRY_VERIFY(d.topLine < top);
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, frame->upSpot().center());
+        const int afterUp = d.topLine;
+        QTest::qWait(120);
+        QCOMPARE(d.topLine, afterUp);
     }
 
     void textColoursFollowTheBackground_data() {

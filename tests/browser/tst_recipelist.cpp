@@ -80,7 +80,7 @@ private slots:
         QTest::newRow("case ignored") << bb << u"BEL"_s << 1;
         QTest::newRow("later entry") << bb << u"d"_s << 3;
         QTest::newRow("no match") << bb << u"x"_s << -1;
-        QTest::newRow("empty text: second entry") << bb << QString() << 1;
+        QTest::newRow("empty prefix: every text begins with it") << bb << QString() << 1;
         QTest::newRow("one entry") << QStringList{u"Mojito"_s} << u"m"_s << 0;
         QTest::newRow("empty list") << QStringList() << u"m"_s << -1;
         QTest::newRow("umlaut case") << QStringList{u"Gin"_s, u"Äppelwoi"_s} << u"ä"_s << 1;

@@ -56,6 +56,32 @@ private slots:
                  QStringLiteral("/media/cd/"));
         QVERIFY(!IniFile().load(dir.filePath(QStringLiteral("missing.ini"))));
     }
+
+    // Folder names read back exactly: in Windows-1252 where it can hold them, else as marked UTF-8.
+    void foldersOfAnyNameReadBack_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QByteArray>("startsWith");
+        QTest::newRow("umlaut: Windows-1252") << QStringLiteral("/home/Jürgen/velta/") << QByteArray("[VERZ");
+        QTest::newRow("Polish name: UTF-8")
+            << QStringLiteral("/home/Łukasz/velta/") << QByteArray("\xEF\xBB\xBF[");
+        QTest::newRow("Greek and umlaut")
+            << QStringLiteral("/home/Δημήτρης/Müller/") << QByteArray("\xEF\xBB\xBF[");
+    }
+    void foldersOfAnyNameReadBack() {
+        QFETCH(QString, folder);
+        QFETCH(QByteArray, startsWith);
+        TempDataFolder dir;
+        const QString path = dir.filePath(QStringLiteral("VELTA98.INI"));
+        IniFile ini;
+        ini.setValue(QStringLiteral("VERZEICHNISSE"), QStringLiteral("PROGRAMM"), folder);
+        QVERIFY(ini.save(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith(startsWith));
+        IniFile back;
+        QVERIFY(back.load(path));
+        QCOMPARE(back.value(QStringLiteral("VERZEICHNISSE"), QStringLiteral("PROGRAMM")), folder);
+    }
 };
 
 VELTA_TEST_MAIN_CORE(TestIniFile)

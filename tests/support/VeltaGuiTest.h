@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VeltaTest.h"
+#include "app/Application.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@
     int main(int argc, char** argv) {                                                                        \
         veltaPrepareTestEnvironment();                                                                       \
         QApplication app(argc, argv);                                                                        \
+        Application::prepare();                                                                              \
         TestClass tc;                                                                                        \
         return QTest::qExec(&tc, argc, argv);                                                                \
     }

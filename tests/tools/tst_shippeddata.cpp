@@ -10,8 +10,10 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <memory>
 
 // Content rules of the data set the program ships with, checked on the built tables.
@@ -63,7 +65,7 @@ private slots:
         QVERIFY(m_tastes.size() >= 8);
         QVERIFY(m_re->Count() >= 400);
         QVERIFY(m_de->Count() >= 40);
-        QVERIFY(m_ba->Count() >= 150);
+        QVERIFY(m_ba->Count() >= 300);
         int supplied = 0;
         for (int number : m_ingredients.keys())
             supplied += number < 400 ? 1 : 0;
@@ -162,6 +164,45 @@ private slots:
              {"Shaker", "Barlöffel", "Rührglas", "Barsieb", "Stößel", "Highballglas", "Cocktailglas",
               "Tumbler", "Sektflöte", "Crushed Ice", "Eiswürfel", "Dash", "Zeste", "Blender"})
             QVERIFY2(terms.contains(QString::fromUtf8(term)), term);
+    }
+
+    // A click on a recipe's category opens the first lexicon article that begins with its name.
+    void everyCategoryHasALexiconArticle() {
+        QStringList terms;
+        for (m_ba->GoTop(); !m_ba->Eof(); m_ba->Skip())
+            terms << m_ba->GetTrimString(QStringLiteral("NAME"));
+        for (const QString& category : m_categories) {
+            const bool found = std::any_of(terms.cbegin(), terms.cend(), [&](const QString& term) {
+                return term.startsWith(category, Qt::CaseInsensitive);
+            });
+            QVERIFY2(found, qPrintable(category));
+        }
+    }
+
+    void textsUseTheHouseWords_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("schütteln, not shaken") << QStringLiteral("\\b(ge)?shak(en|t|te|ter|tes)\\b");
+        QTest::newRow("auffüllen, not toppen") << QStringLiteral("\\b(ge)?topp(en|t)\\b");
+        QTest::newRow("Trinkhalm, not Strohhalm") << QStringLiteral("Strohhalm");
+        QTest::newRow("Champagnercocktail in one word") << QStringLiteral("Champagner Cocktail");
+        QTest::newRow("daraufgießen in one word") << QStringLiteral("\\bdarauf gießen\\b");
+    }
+    void textsUseTheHouseWords() {
+        QFETCH(QString, pattern);
+        const QRegularExpression re(pattern, QRegularExpression::CaseInsensitiveOption);
+        QStringList offenders;
+        const auto scan = [&](TApollo& table, const QString& memo) {
+            for (table.GoTop(); !table.Eof(); table.Skip()) {
+                if (re.match(table.GetTrimString(QStringLiteral("NAME")) + u' ' + table.GetMemo(memo))
+                        .hasMatch())
+                    offenders << table.GetTrimString(QStringLiteral("NAME"));
+            }
+        };
+        scan(*m_re, QStringLiteral("ANLEITUNG"));
+        scan(*m_zu, QStringLiteral("KOMMENTAR"));
+        scan(*m_ba, QStringLiteral("TEXT"));
+        scan(*m_de, QStringLiteral("TEXT"));
+        QCOMPARE(offenders, QStringList());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "TempDataFolder.h"
 #include "VeltaGuiTest.h"
 #include "common/AppState.h"
+#include "common/Notice.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/Skins.h"
 #include "ui/TMeldungDialog.h"
@@ -161,6 +162,36 @@ private slots:
         QCOMPARE(textHeight, lines * 15);
         QCOMPARE(okTop, height - 41);
         QCOMPARE(shownAt, QPoint((800 - box.width()) / 2, (600 - height) / 2));
+    }
+
+    // Every text shows whole: the box takes the lines the text needs in its own font.
+    void everyMessageFits_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("broken installation")
+            << QStringLiteral("Die Datei VELTA.INI ist defekt. Installieren Sie Velta Cocktails erneut.")
+            << 1;
+        QTest::newRow("tables") << QStringLiteral("Die Datenbanken konnten nicht geöffnet werden.") << 1;
+        QTest::newRow("read-only") << Notice::readOnly().text << Notice::readOnly().lines;
+        QTest::newRow("home bar question")
+            << QStringLiteral("Möchten Sie die Änderungen an der\rHausbar wirklich speichern?") << 2;
+        QTest::newRow("long, one line claimed") << QStringLiteral("Wort ").repeated(120) << 1;
+    }
+    void everyMessageFits() {
+        QFETCH(QString, text);
+        QFETCH(int, lines);
+        TMeldungDialog box(context());
+        int needed = 0, shown = 0, bottom = 0, okTop = 0;
+        QTimer::singleShot(0, [&] {
+            needed = box.Textfeld->heightForWidth(box.Textfeld->width());
+            shown = box.Textfeld->height();
+            bottom = box.Textfeld->geometry().bottom();
+            okTop = box.OkButton->y();
+            box.OkButton->click();
+        });
+        box.ask(text, QStringLiteral("Hinweis"), lines, false);
+        QVERIFY2(needed <= shown, qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(shown)));
+        QVERIFY(bottom < okTop);
     }
 
     void messagesGoThroughTheProgramsBox() {

@@ -1,6 +1,7 @@
 // Renders the program's windows on the shipped data into PNG files for the documentation:
 //   velta98-screenshots OUTPUT_FOLDER [MOTIF ...]
 // Run under Xvfb (scripts/make-screenshots.sh) so that fonts and window sizes are real.
+#include "app/Application.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
 #include "assistants/HomeBarCommand.h"
@@ -68,6 +69,7 @@ void shootBrowser(const QString& out) {
     RecipeDisplay& display = main.browser->browser().display();
     for (int line = 0; line < 12 && display.scrollDown(); ++line) {
     }
+    main.AusgabePaintBox->relayout();
     for (const auto& [background, name] :
          {std::pair{1, "rezept-dunkel.png"}, std::pair{2, "rezept-hell.png"}}) {
         state.options.set(OptionsRecord::TextBackground, quint8(background));
@@ -158,7 +160,7 @@ void shootLists(const QString& out) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Windows"));
+    Application::prepare();
     const QStringList args = QApplication::arguments();
     if (args.size() < 2)
         return 2;
