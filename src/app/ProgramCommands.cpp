@@ -10,6 +10,8 @@
 #include "browser/RecipePhoto.h"
 #include "calc/MengeCommand.h"
 #include "calc/PromilleCommand.h"
+#include "maint/ClassificationCommands.h"
+#include "maint/IngredientListCommand.h"
 #include "maint/RecipeCommands.h"
 #include "print/PrintCommand.h"
 #include "reference/IngredientInfoCommand.h"
@@ -93,4 +95,11 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
         dialogs.get<RecipeIngredientsCommand>().run();
     });
     connectReferenceClicks(dialogs, main);
+    t.add(QStringLiteral("ListeZutaten"), [&dialogs] { dialogs.get<IngredientListCommand>().run(); });
+    t.add(QStringLiteral("ListeKategorie"),
+          [&dialogs] { dialogs.get<ClassificationCommands>().runCategories(); });
+    t.add(QStringLiteral("ListeGeschmack"),
+          [&dialogs] { dialogs.get<ClassificationCommands>().runTastes(); });
+    t.add(QStringLiteral("ListeDekoration"),
+          [&dialogs] { dialogs.get<ClassificationCommands>().runDecorations(); });
 }

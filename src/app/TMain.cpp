@@ -179,6 +179,7 @@ bool TMain::create() {
     try {
         s.recipeTotal = m_tables.ApolloRezepte.Count();
         RefreshChoiceLists(ChoiceLists::Ingredients);
+        RefreshChoiceLists(ChoiceLists::Decorations);
         browser->loadTerms();
     } catch (const StoreError&) { // a table that opens but cannot be read is as bad as one that won't open
         Meldungsfenster::show(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."),
@@ -328,11 +329,13 @@ void TMain::connectBrowser() {
             [this] { RunCommand(QStringLiteral("Menge")); });
 }
 
+// The dialogs take the shared choices each time they open: the category and taste lists are the
+// state's own; ingredients and decorations are read from their tables here.
 void TMain::RefreshChoiceLists(int kind) {
-    if (kind != ChoiceLists::Ingredients)
-        return; // the windows with category, taste and decoration choices come with later commands
-    // The dialogs take the shared choices each time they open.
-    m_context.state.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
+    if (kind == ChoiceLists::Ingredients)
+        m_context.state.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
+    else if (kind == ChoiceLists::Decorations)
+        m_context.state.decorations = ChoiceLists::readDecorations(m_tables.ApolloDeko);
 }
 
 void TMain::buildTextPopup() {

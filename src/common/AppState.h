@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/IngredientChoices.h"
+#include "common/ListEntry.h"
 #include "common/StartupFolders.h"
 #include "common/Switches.h"
 #include "store/FolderLookup.h"
@@ -32,6 +33,8 @@ struct AppState {
     int recipeTotal = 0;
     // The master ingredient list `zutatliste`, the home bar table and lists (refreshed together).
     IngredientChoices ingredientChoices;
+    // Every decoration's name with its record number, in table order (refreshed as kind 4).
+    QList<ListEntry> decorations;
     // Permitted purchases of the search dialog's home bar rule.
     int searchPurchases = 0;
 

@@ -18,6 +18,8 @@ public:
     IngredientListSession(TApollo& ingredients, TApollo& recipes);
 
     void setEntries(const QList<ListEntry>& entries) { m_entries = entries; }
+    TApollo& ingredients() { return m_ingredients; }
+    TApollo& recipes() { return m_recipes; }
     const QList<ListEntry>& entries() const { return m_entries; }
     void begin() { m_changed = false; }
     bool changed() const { return m_changed; }

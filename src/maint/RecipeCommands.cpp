@@ -48,8 +48,7 @@ void RecipeCommands::prepareChoices() {
     editSession.setCategories(
         ChoiceLists::categoryChoices(m_state.categoryList, ChoiceLists::noAssignment()));
     editSession.setTastes(ChoiceLists::tasteChoices(m_state.tasteList, ChoiceLists::noAssignment()));
-    editSession.setDecorations(
-        ChoiceLists::decorationChoices(ChoiceLists::readDecorations(m_tables.ApolloDeko)));
+    editSession.setDecorations(ChoiceLists::decorationChoices(m_state.decorations));
 }
 
 // After a list editor closed: the editor's boxes follow, and keep the entry that was chosen (its

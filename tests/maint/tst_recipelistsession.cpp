@@ -31,6 +31,16 @@ private slots:
         t.re().Go(2);
         QVERIFY(t.re().IsDeleted());
         QCOMPARE(t.re().Count(), 2);
+        // After a reopen the record is still there, deleted, with its bytes; the others unchanged.
+        const QByteArray deleted = t.re().GetRawBytes(u"NAME"_s);
+        t.reTable().Close();
+        t.reTable().Open();
+        t.re().Go(2);
+        QVERIFY(t.re().IsDeleted());
+        QCOMPARE(t.re().GetRawBytes(u"NAME"_s), deleted);
+        RecipeListSession reopened(t.re());
+        reopened.build();
+        QCOMPARE(reopened.entries(), s.entries());
 
         // Record numbers never move: a new recipe gets a number of its own.
         const int recNo = t.addRecipe({.name = u"Neu"_s, .lines = {{1, 4}}});

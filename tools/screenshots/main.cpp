@@ -14,6 +14,8 @@
 #include "calc/MengeCommand.h"
 #include "calc/NumberField.h"
 #include "calc/PromilleCommand.h"
+#include "maint/ClassificationCommands.h"
+#include "maint/IngredientListCommand.h"
 #include "maint/RecipeCommands.h"
 #include "print/PrintCommand.h"
 #include "print/PrintReports.h"
@@ -398,6 +400,39 @@ void shootPrinting(const QString& out) {
     main.close();
 }
 
+// The ingredient list with the editor of one ingredient, and the category list.
+void shootLists(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    main.resize(800, 600);
+    main.show();
+    IngredientListCommand& ingredients = main.dialogs().get<IngredientListCommand>();
+    ZutatenListeDialog& list = ingredients.dialog;
+    list.show();
+    const int row = list.ListBox->findRow(QStringLiteral("Angostura Bitter"));
+    list.ListBox->setCurrentRow(row);
+    QApplication::processEvents();
+    list.grab().save(QDir(out).filePath(QStringLiteral("zutatenliste.png")));
+    if (ingredients.session.seek(row)) {
+        ingredients.editSession.prepareEdit();
+        ZutatEditDialog& editor = ingredients.editor;
+        QTimer::singleShot(0, &editor, [&editor, out] {
+            editor.grab().save(QDir(out).filePath(QStringLiteral("zutat-bearbeiten.png")));
+            editor.reject();
+        });
+        editor.run();
+    }
+    list.reject();
+    KategorieListeDialog& categories = main.dialogs().get<ClassificationCommands>().categories;
+    categories.show();
+    QApplication::processEvents();
+    categories.grab().save(QDir(out).filePath(QStringLiteral("kategorien.png")));
+    categories.reject();
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -422,5 +457,6 @@ int main(int argc, char* argv[]) {
     shootRecipeEditor(args.at(1));
     shootReference(args.at(1));
     shootPrinting(args.at(1));
+    shootLists(args.at(1));
     return 0;
 }

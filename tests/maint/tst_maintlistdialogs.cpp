@@ -1,0 +1,287 @@
+#include "MessageBoxAnswerer.h"
+#include "StartupFixture.h"
+#include "TempDataFolder.h"
+#include "TestFiles.h"
+#include "VeltaGuiTest.h"
+#include "app/CommandTable.h"
+#include "app/DialogHost.h"
+#include "app/ProgramWindows.h"
+#include "common/TypeAhead.h"
+#include "maint/ClassificationCommands.h"
+#include "maint/IngredientListCommand.h"
+#include "maint/RecipeCommands.h"
+#include "maint/UpDownButton.h"
+#include "store/Cp1252.h"
+#include "store/Fields.h"
+#include "ui/EntryList.h"
+#include "ui/TypeAheadField.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+// The ingredient, category, taste and decoration lists as the user meets them, opened by their
+// commands (and from the recipe editor) on the shipped data; values are captured inside the dialogs
+// and checked after they closed.
+class TestMaintListDialogs : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_dir;
+    std::unique_ptr<ProgramWindows> m_w;
+
+    IngredientListCommand& ingredients() { return m_w->main.dialogs().get<IngredientListCommand>(); }
+    ClassificationCommands& lists() { return m_w->main.dialogs().get<ClassificationCommands>(); }
+    RecipeCommands& recipes() { return m_w->main.dialogs().get<RecipeCommands>(); }
+
+    void run(const QString& command, QDialog& dialog, const std::function<void()>& act) {
+        QTimer::singleShot(0, &dialog, act);
+        m_w->main.commands->run(command);
+    }
+    // Clicks a button that opens a modal dialog, which `act` drives.
+    static void clickInto(QPushButton* button, QDialog& dialog, const std::function<void()>& act) {
+        QTimer::singleShot(0, &dialog, act);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    static void type(QWidget* w, const QString& text) {
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(w, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    static void replaceText(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        type(edit, text);
+    }
+    static int rowOf(EntryList* list, const QString& text) { return list->findRow(text); }
+    int alk(int recNo) {
+        m_w->tables.ApolloRezepte.Go(recNo);
+        return int(m_w->tables.ApolloRezepte.GetInteger(Fields::Recipe::Alcohol));
+    }
+    // A recipe with 4 cl of the ingredient and 4 cl of orange juice, through the recipe editor.
+    int addRecipeWith(const QString& ingredient) {
+        TReditdialog& d = recipes().editor;
+        run(u"RezeptNeu"_s, d, [&] {
+            type(d.NameEdit, u"Hausdrink"_s);
+            for (const QString& name : {ingredient, u"orangensaft"_s}) {
+                d.Editfeld->clear();
+                type(d.Editfeld, name);
+                QTest::keyClick(d.Editfeld, Qt::Key_Return);
+                type(d.MengeSpin, u"4"_s);
+                QTest::keyClick(d.MengeSpin, Qt::Key_Return);
+            }
+            d.KatCombo->setCurrentIndex(d.KatCombo->findText(u"Sour"_s));
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        return recipes().savedRecNo();
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<TempDataFolder>();
+        QVERIFY(StartupFixture::make(m_dir->path()));
+        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
+        QVERIFY(m_w->main.create());
+        m_w->state.startedFromCd = false;
+        m_w->main.show();
+    }
+    void cleanup() {
+        if (m_w)
+            m_w->main.close();
+        m_w.reset();
+    }
+
+    void ownIngredientFollowedByItsRecipes() {
+        MessageBoxAnswerer answers;
+        ZutatenListeDialog& list = ingredients().dialog;
+        ZutatEditDialog& editor = ingredients().editor;
+        QString selected;
+        int number = 0;
+        QString alcoholShown;
+        run(u"ListeZutaten"_s, list, [&] {
+            clickInto(list.hinzubutton, editor, [&] {
+                type(editor.NameEdit, u"Hausrum"_s);
+                replaceText(editor.MinAlkEdit, u"4x0"_s);
+                alcoholShown = editor.MinAlkEdit->text();
+                QTest::mouseClick(editor.clbutton, Qt::LeftButton);
+                QTest::mouseClick(editor.OkButton, Qt::LeftButton);
+            });
+            selected = list.ListBox->currentText();
+            number = list.ListBox->currentData();
+            QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+        });
+        QCOMPARE(alcoholShown, u"40%"_s);
+        QCOMPARE(selected, u"Hausrum"_s);
+        QCOMPARE(number, 400);
+        QVERIFY(TypeAhead::findExact(m_w->state.ingredientChoices.zutatliste, u"Hausrum"_s) >= 0);
+
+        const int recNo = addRecipeWith(u"hausrum"_s);
+        QCOMPARE(alk(recNo), 20);
+
+        // 40 % to 38 %, confirmed: the recipe follows.
+        answers.queue(Meldungsfenster::Yes);
+        QString downOnce;
+        run(u"ListeZutaten"_s, list, [&] {
+            list.ListBox->setCurrentRow(rowOf(list.ListBox, u"Hausrum"_s));
+            clickInto(list.bearbeitenButton, editor, [&] {
+                QTest::mouseClick(editor.UpMin->downButton(), Qt::LeftButton);
+                downOnce = editor.MinAlkEdit->text();
+                QTest::mouseClick(editor.UpMin->downButton(), Qt::LeftButton);
+                QTest::mouseClick(editor.OkButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+        });
+        QCOMPARE(downOnce, u"39%"_s);
+        QCOMPARE(answers.lastText(),
+                 u"1 Getränke benötigen diese Zutat.\rMöchten Sie die Änderungen speichern?"_s);
+        QCOMPARE(alk(recNo), 19);
+
+        // Used by a recipe: it cannot be deleted; a supplied one never.
+        run(u"ListeZutaten"_s, list, [&] {
+            list.ListBox->setCurrentRow(rowOf(list.ListBox, u"Hausrum"_s));
+            QTest::mouseClick(list.LoeschenButton, Qt::LeftButton);
+            list.ListBox->setCurrentRow(rowOf(list.ListBox, u"Orangensaft"_s));
+            QTest::mouseClick(list.LoeschenButton, Qt::LeftButton);
+            QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+        });
+        QCOMPARE(
+            answers.shown().at(answers.shown().size() - 2).text,
+            u"Die Zutat \"Hausrum\" kann nicht gelöscht werden, da noch 1 Getränke diese Zutat verwenden."_s);
+        QVERIFY(answers.lastText().startsWith(u"Zukünftige Rezept-Updates"_s));
+        QVERIFY(TypeAhead::findExact(m_w->state.ingredientChoices.zutatliste, u"Hausrum"_s) >= 0);
+    }
+
+    void okWithoutChangeStoresNothing() {
+        MessageBoxAnswerer answers;
+        ZutatenListeDialog& list = ingredients().dialog;
+        ZutatEditDialog& editor = ingredients().editor;
+        bool accepted = true;
+        run(u"ListeZutaten"_s, list, [&] {
+            clickInto(list.bearbeitenButton, editor,
+                      [&] { QTest::mouseClick(editor.OkButton, Qt::LeftButton); });
+            accepted = editor.result() == QDialog::Accepted;
+            QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+        });
+        QVERIFY(!accepted);
+        QVERIFY(answers.shown().isEmpty());
+        QVERIFY(!ingredients().session.changed());
+    }
+
+    void categoriesKeepTheirNumbers() {
+        MessageBoxAnswerer answers;
+        answers.queue(Meldungsfenster::Ok); // the refused name
+        answers.queue(Meldungsfenster::Yes);
+        KategorieListeDialog& list = lists().categories;
+        KatEditDialog& names = lists().names;
+        const int before = int(m_w->state.categoryList.size());
+        run(u"ListeKategorie"_s, list, [&] {
+            clickInto(list.hinzubutton, names, [&] {
+                type(names.Edit, u"Neue Kategorie"_s);
+                QTest::mouseClick(names.OkButton, Qt::LeftButton);
+            });
+            clickInto(list.hinzubutton, names, [&] {
+                type(names.Edit, u"neue kategorie"_s); // the same name once more is refused
+                QTest::mouseClick(names.OkButton, Qt::LeftButton);
+            });
+            list.ListBox->setCurrentRow(rowOf(list.ListBox, u"Neue Kategorie"_s));
+            QTest::mouseClick(list.LoeschenButton, Qt::LeftButton);
+            QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+        });
+        QCOMPARE(answers.shown().first().text, u"Eine Kategorie mit diesem Namen existiert schon."_s);
+        QCOMPARE(answers.lastText(), u"Möchten Sie die Kategorie \"Neue Kategorie\" wirklich löschen?"_s);
+        QCOMPARE(m_w->state.categoryList.size(), before + 1);
+        QCOMPARE(m_w->state.categoryList.last(), u"~"_s);
+        const QByteArray file = TestFiles::readAll(m_w->state.listsPath());
+        QVERIFY(file.contains("\r\n~\r\n@@@-MORVA-@@@\r\n"));
+    }
+
+    // The recipe editor's " Bearbeiten" opens the category list; a renamed category stays chosen.
+    void recipeEditorFollowsARename() {
+        MessageBoxAnswerer answers;
+        answers.queue(Meldungsfenster::Yes);
+        TReditdialog& d = recipes().editor;
+        KategorieListeDialog& list = lists().categories;
+        KatEditDialog& names = lists().names;
+        QString chosen;
+        run(u"RezeptNeu"_s, d, [&] {
+            QTest::mouseClick(d.DasControl->tabBar(), Qt::LeftButton, {},
+                              d.DasControl->tabBar()->tabRect(1).center());
+            d.KatCombo->setCurrentIndex(d.KatCombo->findText(u"Tiki"_s));
+            clickInto(d.kategoriebutton, list, [&] {
+                list.ListBox->setCurrentRow(rowOf(list.ListBox, u"Tiki"_s));
+                clickInto(list.bearbeitenButton, names, [&] {
+                    replaceText(names.Edit, u"Tiki-Drinks"_s);
+                    QTest::mouseClick(names.OkButton, Qt::LeftButton);
+                });
+                QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+            });
+            chosen = d.KatCombo->currentText();
+            QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+        });
+        QVERIFY(answers.lastText().contains(u"Getränke sind der Kategorie \"Tiki\" zugeordnet."_s));
+        QCOMPARE(chosen, u"Tiki-Drinks"_s);
+        QVERIFY(m_w->state.categoryList.contains(u"Tiki-Drinks"_s));
+    }
+
+    void decorationTakesAFreedRecord() {
+        MessageBoxAnswerer answers;
+        answers.queue(Meldungsfenster::Yes);
+        DekoListeDialog& list = lists().decorations;
+        DekoEditDialog& editor = lists().decorationEditor;
+        int firstNew = 0;
+        int secondNew = 0;
+        run(u"ListeDekoration"_s, list, [&] {
+            clickInto(list.hinzubutton, editor, [&] {
+                type(editor.NameEdit2, u"Gurkenscheibe"_s);
+                type(editor.Memo, u"Dünn geschnitten"_s);
+                QTest::mouseClick(editor.OkButton, Qt::LeftButton);
+            });
+            firstNew = list.ListBox->currentData();
+            QTest::mouseClick(list.LoeschenButton, Qt::LeftButton);
+            clickInto(list.hinzubutton, editor, [&] {
+                type(editor.NameEdit2, u"Melonenkugel"_s);
+                QTest::mouseClick(editor.OkButton, Qt::LeftButton);
+            });
+            secondNew = list.ListBox->currentData();
+            QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+        });
+        QCOMPARE(answers.lastText(), u"Möchten Sie die angewählte Dekoration wirklich löschen?"_s);
+        QVERIFY(firstNew > 0);
+        QCOMPARE(secondNew, firstNew);
+        m_w->tables.ApolloDeko.Go(secondNew);
+        QCOMPARE(m_w->tables.ApolloDeko.GetTrimString(Fields::Term::Name), u"Melonenkugel"_s);
+        QCOMPARE(m_w->tables.ApolloDeko.GetMemo(Fields::Term::Text), QString());
+    }
+
+    void readOnlyRefusesEveryList() {
+        MessageBoxAnswerer answers;
+        m_w->state.startedFromCd = true;
+        for (const QString& command : {u"ListeZutaten"_s, u"ListeGeschmack"_s}) {
+            QDialog& dialog = command == u"ListeZutaten"_s ? static_cast<QDialog&>(ingredients().dialog)
+                                                           : static_cast<QDialog&>(lists().tastes);
+            NameListDialog& list = static_cast<NameListDialog&>(dialog);
+            run(command, dialog, [&] {
+                QTest::mouseClick(list.hinzubutton, Qt::LeftButton);
+                QTest::mouseClick(list.LoeschenButton, Qt::LeftButton);
+                QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+            });
+        }
+        QCOMPARE(answers.shown().size(), 4);
+        for (const auto& r : answers.shown())
+            QCOMPARE(r.text, Notice::readOnly().text);
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestMaintListDialogs)
+#include "tst_maintlistdialogs.moc"
