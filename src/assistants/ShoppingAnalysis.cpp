@@ -33,10 +33,6 @@ void ShoppingAnalysis::examine(const QString& z) {
         ++m_counters[size_t(number)];
 }
 
-int ShoppingAnalysis::counter(int number) const {
-    return number > 0 && number <= kMaxNumber ? m_counters[size_t(number)] : 0;
-}
-
 ShoppingAnalysis::Tips ShoppingAnalysis::rank() const {
     Tips tips;
     for (int k = 0; k < kRanks; ++k) {

@@ -30,7 +30,6 @@ public:
     // that ingredient's counter goes up. An ingredient number beyond the counters is missing like any
     // other but has no counter to raise.
     void examine(const QString& z);
-    int counter(int number) const;
 
     // The largest counters above 0, largest first; on equal counts the lower ingredient number first.
     Tips rank() const;

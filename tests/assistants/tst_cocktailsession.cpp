@@ -114,14 +114,6 @@ private slots:
         QCOMPARE(a.filterExpression(), expression);
     }
 
-    void pagesDescribeTheQuestions() {
-        QCOMPARE(CocktailSession::answerCount(0), 4);
-        QCOMPARE(CocktailSession::answerCount(3), 3);
-        QCOMPARE(CocktailSession::pageText(3).answers.at(1), u"alkoholfrei"_s);
-        QCOMPARE(CocktailSession::pageText(4).picture, u"c5.bmp"_s);
-        QCOMPARE(CocktailSession::pageText(5).picture, u"c1.bmp"_s);
-    }
-
     // Every combination builds its own code, and the filter finds exactly the drinks carrying it.
     void everyCombinationFiltersItsDrinks() {
         TestTables t;

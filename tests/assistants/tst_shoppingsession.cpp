@@ -118,36 +118,6 @@ private slots:
         QCOMPARE(flat(analysis.rank()), tips);
     }
 
-    void countersStayInRange() {
-        HomeBarTable bars;
-        ShoppingAnalysis analysis(bars, 1);
-        analysis.examine(packed({1500}));
-        analysis.examine(packed({1501}));
-        QCOMPARE(analysis.counter(1500), 1);
-        QCOMPARE(analysis.counter(1501), 0);
-        QCOMPARE(analysis.counter(0), 0);
-        QCOMPARE(analysis.counter(-1), 0);
-        analysis.reset();
-        QCOMPARE(analysis.counter(1500), 0);
-    }
-
-    void tooFew_data() {
-        QTest::addColumn<QList<int>>("counts");
-        QTest::addColumn<bool>("tooFew");
-        QTest::newRow("three ranks") << QList<int>{3, 2, 1} << false;
-        QTest::newRow("two ranks") << QList<int>{3, 2, 0} << false;
-        QTest::newRow("one rank") << QList<int>{5, 0, 0} << true;
-        QTest::newRow("none") << QList<int>{0, 0, 0} << true;
-    }
-    void tooFew() {
-        QFETCH(QList<int>, counts);
-        QFETCH(bool, tooFew);
-        Tips tips;
-        for (int k = 0; k < 3; ++k)
-            tips[size_t(k)] = {counts.at(k), counts.at(k) > 0 ? k + 30 : 0};
-        QCOMPARE(ShoppingAnalysis::tooFew(tips), tooFew);
-    }
-
     // The pass over the table: deleted recipes are skipped, the step runs once per recipe examined.
     void runOverTable() {
         TestTables t;
