@@ -290,6 +290,7 @@ void TMain::connectBrowser() {
                                     {HauptEdit, HauptListBox, AnzLabel, OListe, UListe, AusgabePaintBox,
                                      FotoImage, UntenPaintBox, Markipanel, Markigrafik},
                                     this);
+    browser->setSound(m_context.sound);
     connect(browser, &BrowserController::cancelSearchEnabled, this, &TMain::setCancelSearchEnabled);
     connect(hook, &KeyboardHook::selectionMoved, browser, &BrowserController::selectionChanged);
     connect(Markipanel, &ClickPanel::clicked, browser, &BrowserController::ToggleMark);

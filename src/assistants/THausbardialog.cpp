@@ -10,6 +10,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
+
+namespace {
+constexpr int kShownSound = 8;
+} // namespace
 
 THausbardialog::THausbardialog(UiContext context, HomeBarSession& session, QWidget* parent)
     : TOwnFenster(context, parent), m_session(session) {
@@ -94,6 +99,11 @@ void THausbardialog::showEvent(QShowEvent* event) {
     Editfeld->clear();
     showBars();
     Editfeld->setFocus();
+    // Its noise sounds once the dialog stands painted on the screen.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            m_context.sound->PlaySound(SoundKind::Noise, kShownSound);
+    });
 }
 
 void THausbardialog::add() {

@@ -1,4 +1,5 @@
 // veltadb: inspect, dump, query and check the program's tables from the command line.
+#include "OptionsVerb.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -26,7 +27,8 @@ int usage() {
              "  veltadb info DATEI          Kopf und Felder einer Tabelle\n"
              "  veltadb dump DATEI          alle Sätze als Text\n"
              "  veltadb check ORDNER        Datenordner prüfen\n"
-             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n";
+             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
+             "  veltadb optionen DATEI [STEUERELEMENT=WERT ...]  Optionen zeigen oder ändern\n";
     return 2;
 }
 
@@ -117,6 +119,8 @@ int main(int argc, char* argv[]) {
             return check(args.at(2));
         if (command == QStringLiteral("query") && args.size() == 4)
             return query(args.at(2), args.at(3));
+        if (command == QStringLiteral("optionen"))
+            return optionsVerb(args.at(2), args.mid(3), out(), err());
     } catch (const StoreError& e) {
         err() << "veltadb: " << e.text() << '\n';
         return 1;
