@@ -39,6 +39,7 @@ public:
         playing = false;
     }
     bool isPlaying() const override { return playing; }
+    QString failure() const override { return {}; }
     QStringList takeCalls() {
         const QMutexLocker lock(&mutex);
         return std::exchange(calls, {});
