@@ -49,8 +49,6 @@ int Application::run(int& argc, char** argv) {
         return 0;
     // The devices of the real run; without them the program runs silently.
     SoundQueue waves(SoundQueue::defaultDevice());
-    if (!waves.isAvailable())
-        qInfo("Velta Cocktails 98: keine Tonausgabe gefunden, die Klänge bleiben stumm.");
     SoundBackend* previousBackend = SoundBackend::setCurrent(&waves);
     MidiPlayer music;
     const QStringList args = QApplication::arguments().mid(1);

@@ -319,6 +319,7 @@ void TMain::connectBrowser() {
                                     {HauptEdit, HauptListBox, AnzLabel, OListe, UListe, AusgabePaintBox,
                                      FotoImage, UntenPaintBox, Markipanel, Markigrafik},
                                     this);
+    browser->setSound(m_context.sound);
     connect(browser, &BrowserController::cancelSearchEnabled, this, &TMain::setCancelSearchEnabled);
     connect(hook, &KeyboardHook::selectionMoved, browser, &BrowserController::selectionChanged);
     connect(Markipanel, &ClickPanel::clicked, browser, &BrowserController::ToggleMark);
@@ -408,7 +409,19 @@ void TMain::firstShow() {
     const SoundBackend* waves = SoundBackend::current();
     s.waveAvailable = waves && waves->isAvailable();
     m_musicLoader = new MusicLoader(s, *m_context.music, this);
+    connect(m_musicLoader, &MusicLoader::loaded, this, &TMain::logSilence);
     m_musicLoader->start();
+}
+
+void TMain::logSilence(bool musicOpened) {
+    // A machine without sound runs silently; one line says why.
+    QStringList missing;
+    if (!m_context.state.waveAvailable)
+        missing << QStringLiteral("keine Tonausgabe für die Klänge");
+    if (!musicOpened && m_context.music != &BackgroundMusic::none())
+        missing << QStringLiteral("keine Hintergrundmusik (%1)").arg(m_context.music->failure());
+    if (!missing.isEmpty())
+        qInfo("Velta Cocktails 98: %s.", qPrintable(missing.join(QStringLiteral("; "))));
 }
 
 void TMain::resizeEvent(QResizeEvent* event) {

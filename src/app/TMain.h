@@ -108,6 +108,7 @@ private:
     void bindCommands();
     void applyShortHelp();
     void applyMotif();
+    void logSilence(bool musicOpened);
 
     UiContext m_context;
     DataTables& m_tables;

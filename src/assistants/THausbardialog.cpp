@@ -12,6 +12,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
+
+namespace {
+constexpr int kShownSound = 8;
+} // namespace
 
 THausbardialog::THausbardialog(UiContext context, HomeBarSession& session, QWidget* parent)
     : TOwnFenster(context, parent), m_session(session) {
@@ -98,6 +103,11 @@ void THausbardialog::showEvent(QShowEvent* event) {
     // Opened from the shopping assistant, the dialog cannot open it a second time.
     Einkaufbutton->setEnabled(!windowShowing<TEinkaufDialog>());
     Editfeld->setFocus();
+    // Its noise sounds once the dialog stands painted on the screen.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            m_context.sound->PlaySound(SoundKind::Noise, kShownSound);
+    });
 }
 
 void THausbardialog::add() {

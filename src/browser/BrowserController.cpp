@@ -22,6 +22,10 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+namespace {
+constexpr int kMarkSound = 6;
+} // namespace
+
 BrowserController::BrowserController(AppState& state, DataTables& tables, const Widgets& widgets,
                                      QObject* parent)
     : QObject(parent), m_state(state), m_tables(tables), m_w(widgets),
@@ -194,8 +198,10 @@ void BrowserController::ShowMarkPicture() {
 void BrowserController::ToggleMark() {
     if (ReadOnlyRefusal::RefuseReadOnly(m_state) || m_browser.display().lastLine < 0)
         return;
-    StoreGuard::run([this] { m_browser.ToggleMark(); });
+    const bool marked = StoreGuard::run([this] { m_browser.ToggleMark(); });
     ShowMarkPicture();
+    if (marked)
+        m_sound->PlaySound(SoundKind::Noise, kMarkSound);
 }
 
 void BrowserController::MarkAllListed() {
@@ -207,8 +213,10 @@ void BrowserController::MarkAllListed() {
                               RecipeMarks::kMarkAllQuestionLines, true) != Meldungsfenster::Yes)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (StoreGuard::run([this] { m_browser.MarkAllListed(); }))
+    if (StoreGuard::run([this] { m_browser.MarkAllListed(); })) {
         QApplication::restoreOverrideCursor();
+        m_sound->PlaySound(SoundKind::Noise, kMarkSound);
+    }
     ShowMarkPicture();
 }
 
@@ -219,8 +227,10 @@ void BrowserController::ClearAllMarks() {
                               RecipeMarks::kClearAllQuestionLines, true) != Meldungsfenster::Yes)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (StoreGuard::run([this] { m_browser.ClearAllMarks(); }))
+    if (StoreGuard::run([this] { m_browser.ClearAllMarks(); })) {
         QApplication::restoreOverrideCursor();
+        m_sound->PlaySound(SoundKind::Noise, kMarkSound);
+    }
     ShowMarkPicture();
 }
 

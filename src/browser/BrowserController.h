@@ -3,6 +3,7 @@
 #include "browser/LexiconTerms.h"
 #include "browser/RecipeBrowser.h"
 #include "browser/RecipeHitTest.h"
+#include "ui/SoundPlayer.h"
 
 #include <QObject>
 #include <QTimer>
@@ -61,6 +62,8 @@ public:
     void copyRecipeText();
     void copyPhoto();
     void applyTextFont();
+    // Marking plays its noise through this player.
+    void setSound(SoundPlayer* sound) { m_sound = sound; }
     QTimer* HiTimer() { return &m_hiTimer; }
 
 signals:
@@ -93,4 +96,5 @@ private:
     QList<ListEntry> m_termEntries;
     QTimer m_hiTimer;
     bool m_filling = false;
+    SoundPlayer* m_sound = &SoundPlayer::none();
 };

@@ -8,6 +8,7 @@ public:
     void setEndless(bool) override {}
     void stop() override {}
     bool isPlaying() const override { return false; }
+    QString failure() const override { return {}; }
 };
 } // namespace
 

@@ -16,6 +16,8 @@ public:
     virtual void setEndless(bool endless) = 0;
     virtual void stop() = 0;
     virtual bool isPlaying() const = 0;
+    // Why the last open() failed, for the log.
+    virtual QString failure() const = 0;
 
     // The player of a context built without music (most tests): plays nothing.
     static BackgroundMusic& none();

@@ -80,13 +80,6 @@ bool MidiPlayer::createSynth() {
 }
 
 bool MidiPlayer::open(const QString& midiFile) {
-    if (openPiece(midiFile))
-        return true;
-    qInfo("Velta Cocktails 98: keine Hintergrundmusik, %s", qPrintable(m_failure));
-    return false;
-}
-
-bool MidiPlayer::openPiece(const QString& midiFile) {
     release();
     m_failure.clear();
     const QByteArray midi = QFile::encodeName(midiFile);
@@ -95,7 +88,7 @@ bool MidiPlayer::openPiece(const QString& midiFile) {
         return false;
     }
     if (!createSynth()) {
-        m_failure = QStringLiteral("keine MIDI-Ausgabe (") + takeLibraryMessage() + QLatin1Char(')');
+        m_failure = QStringLiteral("keine MIDI-Ausgabe: ") + takeLibraryMessage();
         release();
         return false;
     }

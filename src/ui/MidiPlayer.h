@@ -25,8 +25,7 @@ public:
     void stop() override;
     bool isPlaying() const override;
 
-    // Why the last open() failed, for the log.
-    QString failure() const { return m_failure; }
+    QString failure() const override { return m_failure; }
     // Offline only: the next frames of the stereo output, interleaved.
     QList<qint16> render(int frames);
 
@@ -35,7 +34,6 @@ public:
     static QString defaultSoundFont();
 
 private:
-    bool openPiece(const QString& midiFile);
     bool createSynth();
     void release();
     void dropPlayer();

@@ -18,6 +18,14 @@ public:
     void stop() override { ++m_stops; }
 
     const QStringList& played() const { return m_played; }
+    // The numbers of the clips asked for ("8.WAV" is 8), in order.
+    QList<int> playedNumbers() const {
+        QList<int> numbers;
+        for (const QString& path : m_played)
+            numbers << path.section(QLatin1Char('/'), -1).section(QLatin1Char('.'), 0, 0).toInt();
+        return numbers;
+    }
+    void clear() { m_played.clear(); }
     int stops() const { return m_stops; }
 
 private:

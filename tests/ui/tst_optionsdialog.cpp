@@ -39,6 +39,7 @@ public:
         playing = false;
     }
     bool isPlaying() const override { return playing; }
+    QString failure() const override { return {}; }
     QStringList takeCalls() {
         const QMutexLocker lock(&mutex);
         return std::exchange(calls, {});
@@ -178,6 +179,22 @@ private slots:
         QCOMPARE(main.AusgabePaintBox->font().pointSize(), 20);
         QVERIFY(main.AusgabePaintBox->font().italic());
         QVERIFY(main.AusgabePaintBox->backgroundFile().contains(u"K2_H"_s, Qt::CaseInsensitive));
+    }
+
+    void aMotifWithoutPicturesIsNotTaken() {
+        QFile::remove(m_dir->filePath(u"DATEN/BEACH_DO.BMP"_s));
+        MessageBoxAnswerer answers;
+        runWithDialog(u"Optionen"_s, [](TOptionenDialog& d) {
+            QTest::mouseClick(d.button(u"H2"_s), Qt::LeftButton, {}, QPoint(8, 10));
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        QCOMPARE(answers.shown().size(), 1);
+        QVERIFY(answers.lastText().endsWith(u"BEACH_D_??.BMP konnte nicht geladen werden!"_s));
+        QCOMPARE(answers.shown().first().caption, u"Fehler"_s);
+        // The program goes on with the motif it shows, and saves that one.
+        QCOMPARE(options().get(OptionsRecord::Motif), quint8(1));
+        QCOMPARE(m_w->skins.mainSet().name, u"ORIENT_D"_s);
+        QVERIFY(m_w->main.isVisible());
     }
 
     void cancelChangesNothing() {

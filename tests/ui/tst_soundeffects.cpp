@@ -49,6 +49,7 @@ public:
         playing = false;
     }
     bool isPlaying() const override { return playing; }
+    QString failure() const override { return {}; }
 };
 
 } // namespace

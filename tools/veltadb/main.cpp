@@ -1,16 +1,16 @@
 // veltadb: the program's data operations from the command line, with the program's own code:
 // inspect, dump, query and check tables, mark recipes, run saved searches, edit recipes and lists,
-// the shopping analysis and the print outputs.
+// the shopping analysis, the print outputs, backup and restore, and the options file.
+#include "ExchangeVerbs.h"
 #include "IngredientVerbs.h"
 #include "ListVerbs.h"
+#include "OptionsVerb.h"
 #include "PrintVerbs.h"
 #include "RecipeVerbs.h"
 #include "SearchVerb.h"
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeMarks.h"
 #include "common/HomeBarTable.h"
-// veltadb: inspect, dump, query and check the program's tables from the command line.
-#include "ExchangeVerbs.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -53,6 +53,7 @@ int usage() {
              "                              Rezeptkarten oder Barkarte als PDF\n"
              "  veltadb sichern ORDNER ZIEL   Daten aus ORDNER in ZIEL sichern\n"
              "  veltadb einlesen ORDNER QUELLE  gesicherte Daten aus QUELLE in ORDNER einlesen\n"
+             "  veltadb optionen DATEI [STEUERELEMENT=WERT ...]  Optionen zeigen oder ändern\n"
           << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
     return 2;
 }
@@ -235,6 +236,8 @@ int main(int argc, char* argv[]) {
             return ExchangeVerbs::backup(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("einlesen") && args.size() == 4)
             return ExchangeVerbs::restore(args.at(2), args.at(3), out(), err());
+        if (command == QStringLiteral("optionen"))
+            return optionsVerb(args.at(2), args.mid(3), out(), err());
     } catch (const StoreError& e) {
         err() << "veltadb: " << e.text() << '\n';
         return 1;
