@@ -75,30 +75,30 @@ void SearchSession::setTaste(int index) {
     m_form.taste = clampedIndex(m_choices.tastes, index);
 }
 
-NumberField::Edited SearchSession::editMinimum(const QString& text) {
-    const NumberField::Edited edited = NumberField::percent(text);
+NumberText::Edited SearchSession::editMinimum(const QString& text) {
+    const NumberText::Edited edited = NumberText::percent(text);
     m_form.minimum = edited.text;
     return edited;
 }
 
-NumberField::Edited SearchSession::editMaximum(const QString& text) {
-    const NumberField::Edited edited = NumberField::percent(text);
+NumberText::Edited SearchSession::editMaximum(const QString& text) {
+    const NumberText::Edited edited = NumberText::percent(text);
     m_form.maximum = edited.text;
     return edited;
 }
 
 void SearchSession::stepMinimum(int delta) {
-    m_form.minimum = NumberField::percent(
-        NumberField::stepped(NumberField::percentValue(m_form.minimum), delta, kMaxPercent));
+    m_form.minimum = NumberText::percent(
+        NumberText::stepped(NumberText::percentValue(m_form.minimum), delta, kMaxPercent));
 }
 
 void SearchSession::stepMaximum(int delta) {
-    m_form.maximum = NumberField::percent(
-        NumberField::stepped(NumberField::percentValue(m_form.maximum), delta, kMaxPercent));
+    m_form.maximum = NumberText::percent(
+        NumberText::stepped(NumberText::percentValue(m_form.maximum), delta, kMaxPercent));
 }
 
 void SearchSession::stepPurchases(int delta) {
-    m_form.purchases = QString::number(NumberField::stepped(purchases(), delta, kMaxPurchases));
+    m_form.purchases = QString::number(NumberText::stepped(purchases(), delta, kMaxPurchases));
 }
 
 void SearchSession::setBar(int bar) {
@@ -113,12 +113,12 @@ void SearchSession::begin() {
 
 Result SearchSession::confirm() {
     m_state.options.set(OptionsRecord::HomeBar, quint8(m_form.bar + 1));
-    const int purchases = NumberField::plainValue(m_form.purchases);
+    const int purchases = NumberText::plainValue(m_form.purchases);
     if (purchases < 0)
         m_form.purchases = QStringLiteral("0");
     m_state.searchPurchases = qMax(0, purchases);
-    const int minimum = NumberField::percentValue(m_form.minimum);
-    const int maximum = NumberField::percentValue(m_form.maximum);
+    const int minimum = NumberText::percentValue(m_form.minimum);
+    const int maximum = NumberText::percentValue(m_form.maximum);
     if (maximum > kMaxPercent)
         return Result::refused(Notice::hint(alcoholRangeNotice(), kAlcoholNoticeLines));
     if (maximum < minimum)
@@ -131,8 +131,8 @@ void SearchSession::Reset() {
 }
 
 void SearchSession::SetzeKriterium(const SearchCriteria& criteria) {
-    m_form.minimum = NumberField::percent(criteria.minAlcohol());
-    m_form.maximum = NumberField::percent(criteria.maxAlcohol());
+    m_form.minimum = NumberText::percent(criteria.minAlcohol());
+    m_form.maximum = NumberText::percent(criteria.maxAlcohol());
     m_form.purchases = QString::number(criteria.purchases());
     for (int row = 0; row < SearchForm::kRows; ++row)
         m_form.without[size_t(row)] = criteria.without(row);
@@ -163,8 +163,8 @@ void SearchSession::storeInto(SearchCriteria& criteria) const {
         criteria.setIngredient(row, entryText(m_choices.ingredients, m_form.ingredient[size_t(row)]));
         criteria.setAlternative(row, entryText(m_choices.ingredients, m_form.alternative[size_t(row)]));
     }
-    criteria.setMinAlcohol(byteValue(NumberField::percentValue(m_form.minimum)));
-    criteria.setMaxAlcohol(byteValue(NumberField::percentValue(m_form.maximum)));
+    criteria.setMinAlcohol(byteValue(NumberText::percentValue(m_form.minimum)));
+    criteria.setMaxAlcohol(byteValue(NumberText::percentValue(m_form.maximum)));
     criteria.setMarkedOnly(m_form.markedOnly);
     criteria.setHomeBarOnly(m_form.homeBarOnly);
     criteria.setPurchases(byteValue(purchases()));
@@ -199,8 +199,8 @@ SearchFilter::Terms SearchSession::terms() const {
     }
     t.categoryPosition = entryKey(m_choices.categories, m_form.category);
     t.tastePosition = entryKey(m_choices.tastes, m_form.taste);
-    const int minimum = NumberField::percentValue(m_form.minimum);
-    t.maximumAlcohol = NumberField::percentValue(m_form.maximum);
+    const int minimum = NumberText::percentValue(m_form.minimum);
+    t.maximumAlcohol = NumberText::percentValue(m_form.maximum);
     t.minimumAlcohol =
         minimum == 0 && t.maximumAlcohol == kMaxPercent ? SearchFilter::kNoAlcoholClause : minimum;
     t.markedOnly = m_form.markedOnly;

@@ -2,7 +2,7 @@
 
 #include "common/Notice.h"
 #include "common/Result.h"
-#include "search/NumberField.h"
+#include "search/NumberText.h"
 #include "search/SearchChoices.h"
 #include "search/SearchForm.h"
 #include "store/SearchCriteria.h"
@@ -48,8 +48,8 @@ public:
     void setWithout(int row, bool without);
     void setCategory(int index);
     void setTaste(int index);
-    NumberField::Edited editMinimum(const QString& text);
-    NumberField::Edited editMaximum(const QString& text);
+    NumberText::Edited editMinimum(const QString& text);
+    NumberText::Edited editMaximum(const QString& text);
     void stepMinimum(int delta);
     void stepMaximum(int delta);
     void setPurchases(const QString& text) { m_form.purchases = text; }
@@ -80,7 +80,7 @@ public:
 
     SearchFilter::Terms terms() const;
     QString expression() const { return SearchFilter::build(terms()); }
-    int purchases() const { return qMax(0, NumberField::plainValue(m_form.purchases)); }
+    int purchases() const { return qMax(0, NumberText::plainValue(m_form.purchases)); }
 
     // The ten saved searches (slot 0..9).
     QStringList slotNames() const;

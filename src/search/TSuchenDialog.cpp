@@ -208,7 +208,7 @@ void TSuchenDialog::connectInput() {
 }
 
 void TSuchenDialog::editPercent(QLineEdit* edit, bool minimum) {
-    const NumberField::Edited edited =
+    const NumberText::Edited edited =
         minimum ? m_session.editMinimum(edit->text()) : m_session.editMaximum(edit->text());
     setText(edit, edited.text);
     edit->setCursorPosition(edited.caret);

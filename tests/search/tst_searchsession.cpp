@@ -87,7 +87,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, caret);
         Fixture f;
-        const NumberField::Edited edited = f.session.editMaximum(typed);
+        const NumberText::Edited edited = f.session.editMaximum(typed);
         QCOMPARE(edited.text, shown);
         QCOMPARE(edited.caret, caret);
         QCOMPARE(f.session.form().maximum, shown);
@@ -107,7 +107,7 @@ private slots:
     void percentValue() {
         QFETCH(QString, text);
         QFETCH(int, value);
-        QCOMPARE(NumberField::percentValue(text), value);
+        QCOMPARE(NumberText::percentValue(text), value);
     }
 
     void stepping_data() {

@@ -17,7 +17,7 @@ private slots:
         const QString path = FixtureTables::createTruthTable(dir.path(), 0x83);
         QProcess p;
         p.start(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral(VELTA_SOURCE_DIR "/read_with_dbfread.py"), path});
+                {QStringLiteral(VELTA_INTEROP_DIR "/read_with_dbfread.py"), path});
         QVERIFY(p.waitForFinished(60000));
         QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
         const QStringList lines =

@@ -234,6 +234,14 @@ void shootOptionsAndAbout(const QString& out) {
     main.close();
 }
 
+int entryIndex(const QList<ListEntry>& entries, const QString& text) {
+    for (int i = 0; i < int(entries.size()); ++i) {
+        if (entries.at(i).text == text)
+            return i;
+    }
+    return 0;
+}
+
 // The search dialog filled with "rum or cachaça but without cream, category Tiki, 10 to 25 %",
 // and the list that search leaves in the main window.
 void shootSearch(const QString& out) {

@@ -1,4 +1,4 @@
-#include "search/NumberField.h"
+#include "search/NumberText.h"
 
 #include <limits>
 
@@ -12,7 +12,7 @@ bool allDigits(const QString& text) {
 }
 } // namespace
 
-NumberField::Edited NumberField::percent(const QString& text) {
+NumberText::Edited NumberText::percent(const QString& text) {
     QString digits;
     for (const QChar c : text) {
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
@@ -21,7 +21,7 @@ NumberField::Edited NumberField::percent(const QString& text) {
     return {digits + QLatin1Char('%'), int(digits.size())};
 }
 
-int NumberField::digitsValue(const QString& digits) {
+int NumberText::digitsValue(const QString& digits) {
     if (!allDigits(digits))
         return -1;
     bool ok = false;
@@ -30,18 +30,18 @@ int NumberField::digitsValue(const QString& digits) {
     return ok ? value : std::numeric_limits<int>::max();
 }
 
-int NumberField::percentValue(const QString& text) {
+int NumberText::percentValue(const QString& text) {
     const qsizetype at = text.indexOf(QLatin1Char('%'));
     if (at < 0)
         return 0;
     return qMax(0, digitsValue(text.left(at)));
 }
 
-int NumberField::plainValue(const QString& text) {
+int NumberText::plainValue(const QString& text) {
     return digitsValue(text);
 }
 
-int NumberField::stepped(int value, int delta, int maximum) {
+int NumberText::stepped(int value, int delta, int maximum) {
     if (delta > 0 && value < maximum)
         return value + 1;
     if (delta < 0 && value > 0)

@@ -4,7 +4,7 @@
 
 // The text rules of the dialog's small number fields: the two percentage fields, which always show
 // their digits followed by "%", and the plain purchases field.
-class NumberField {
+class NumberText {
 public:
     struct Edited {
         QString text;
