@@ -27,7 +27,7 @@ void IngredientInfoView::placeChildren() {
     Ausgabememo->setGeometry(0, 34, width(), height() - 34);
 }
 
-void IngredientInfoView::setInfo(const std::optional<IngredientInfo>& info) {
+void IngredientInfoView::setInfo(const std::optional<IngredientFacts>& info) {
     placeChildren();
     m_info = info;
     Namelabel->setText(info ? info->name : QString());

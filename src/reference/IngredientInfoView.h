@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference/IngredientInfo.h"
+#include "reference/IngredientFacts.h"
 
 #include <QWidget>
 
@@ -14,7 +14,7 @@ class IngredientInfoView : public QWidget {
 public:
     explicit IngredientInfoView(QWidget* parent = nullptr);
 
-    void setInfo(const std::optional<IngredientInfo>& info);
+    void setInfo(const std::optional<IngredientFacts>& info);
     // "Zwischenablage": what the window copies; empty while nothing is shown.
     QString clipboardText() const;
 
@@ -29,5 +29,5 @@ private:
     // Also before the first showing, so that the text's line count uses the real width.
     void placeChildren();
 
-    std::optional<IngredientInfo> m_info;
+    std::optional<IngredientFacts> m_info;
 };

@@ -72,11 +72,11 @@ std::optional<LexiconArticle> LexiconSession::term() const {
     return LexiconArticle::read(m_terms, key, LexiconPicture::Kind::Term, folders());
 }
 
-std::optional<IngredientInfo> LexiconSession::ingredient() const {
+std::optional<IngredientFacts> LexiconSession::ingredient() const {
     const int key = selectedKey(Ingredients);
     if (key < 0)
         return std::nullopt;
-    return IngredientInfo::read(m_ingredients, key);
+    return IngredientFacts::read(m_ingredients, key);
 }
 
 std::optional<LexiconArticle> LexiconSession::decoration() const {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/ListEntry.h"
-#include "reference/IngredientInfo.h"
+#include "reference/IngredientFacts.h"
 #include "reference/LexiconArticle.h"
 
 #include <array>
@@ -39,7 +39,7 @@ public:
 
     // Details of the selected entry; empty without a selection or when its record is gone.
     std::optional<LexiconArticle> term() const;
-    std::optional<IngredientInfo> ingredient() const;
+    std::optional<IngredientFacts> ingredient() const;
     std::optional<LexiconArticle> decoration() const;
     // "Zwischenablage": the details of the page shown; empty when there are none.
     QString clipboardText() const;

@@ -9,11 +9,11 @@ void RecipeIngredientsSession::begin(int recNo) {
     m_recipes.Go(recNo);
     if (!m_recipes.Eof())
         m_entries =
-            IngredientInfo::recipeIngredients(m_recipes.GetPaddedString(QStringLiteral("Z")), m_ingredients);
+            IngredientFacts::recipeIngredients(m_recipes.GetPaddedString(QStringLiteral("Z")), m_ingredients);
 }
 
-std::optional<IngredientInfo> RecipeIngredientsSession::info(int row) const {
+std::optional<IngredientFacts> RecipeIngredientsSession::info(int row) const {
     if (row < 0 || row >= m_entries.size())
         return std::nullopt;
-    return IngredientInfo::read(m_ingredients, m_entries.at(row).data);
+    return IngredientFacts::read(m_ingredients, m_entries.at(row).data);
 }

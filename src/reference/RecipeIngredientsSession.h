@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference/IngredientInfo.h"
+#include "reference/IngredientFacts.h"
 
 class TApollo;
 
@@ -16,7 +16,7 @@ public:
     void begin(int recNo);
     const QList<ListEntry>& entries() const { return m_entries; }
     // The details of a row; empty for no row or an ingredient deleted meanwhile.
-    std::optional<IngredientInfo> info(int row) const;
+    std::optional<IngredientFacts> info(int row) const;
 
 private:
     TApollo& m_recipes;

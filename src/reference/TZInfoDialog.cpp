@@ -23,7 +23,7 @@ TZInfoDialog::TZInfoDialog(UiContext context, QWidget* parent) : TOwnFenster(con
     connect(OkButton, &QPushButton::clicked, this, &TZInfoDialog::accept);
 }
 
-void TZInfoDialog::setInfo(const IngredientInfo& shown) {
+void TZInfoDialog::setInfo(const IngredientFacts& shown) {
     info->setInfo(shown);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference/IngredientInfo.h"
+#include "reference/IngredientFacts.h"
 #include "ui/TOwnFenster.h"
 
 class IngredientInfoView;
@@ -15,7 +15,7 @@ class TZInfoDialog : public TOwnFenster {
 public:
     explicit TZInfoDialog(UiContext context, QWidget* parent = nullptr);
 
-    void setInfo(const IngredientInfo& shown);
+    void setInfo(const IngredientFacts& shown);
 
     IngredientInfoView* info = nullptr; // `Namelabel`, `Prozentlabel`, `Ausgabememo`
     QMenu* PopupMenu = nullptr;

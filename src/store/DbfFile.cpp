@@ -273,6 +273,21 @@ void DbfFile::flush() {
     m_file.flush();
 }
 
+void DbfFile::discardPending() {
+    m_count = m_diskCount;
+    m_records.resize(qsizetype(m_count) * m_recordLength);
+    m_pending.resize(size_t(m_count));
+    for (int r = 0; r < m_count && m_pendingCount > 0; ++r) {
+        if (!m_pending[size_t(r)])
+            continue;
+        const qsizetype at = qsizetype(r) * m_recordLength;
+        const QByteArray disk = m_file.readAt(m_headerLength + at, m_recordLength);
+        m_records.replace(at, m_recordLength, disk.leftJustified(m_recordLength, ' ', true));
+        m_pending[size_t(r)] = false;
+    }
+    m_pendingCount = 0;
+}
+
 void DbfFile::writePendingRecords() {
     for (int r = 0; r < m_count && m_pendingCount > 0; ++r) {
         if (!m_pending[size_t(r)])

@@ -62,6 +62,8 @@ public:
     bool hasPendingWrites() const { return m_pendingCount > 0 || m_count != m_diskCount; }
     void zap();
     void flush();
+    // Forgets what flush() could not write: the records read as the file on disk holds them.
+    void discardPending();
 
     MemoFile* memo() const { return m_memo.get(); }
     // What opening found wrong and how it is dealt with, one German line each; empty when sound.

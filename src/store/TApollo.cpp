@@ -379,10 +379,12 @@ void TApollo::Edit() {
         throw StoreError(QStringLiteral("Kein aktueller Satz in der Tabelle %1").arg(m_table.tableName()));
 }
 
+// The table commits the pending record itself, so that a failed write can leave it pending.
 void TApollo::Commit() {
-    sync();
+    requireOpen();
     if (!m_table.file().isReadOnly())
         m_table.commit();
+    sync();
 }
 
 void TApollo::writeThrough() {

@@ -89,19 +89,41 @@ void TTable::post() {
     }
 }
 
+// A commit that fails leaves the file's image as the disk holds it, while the current record keeps
+// its pending values: Cancel() drops them, a second commit writes them.
 void TTable::commit() {
-    post();
-    if (m_bulkDepth == 0)
+    if (m_bulkDepth > 0) {
+        post();
+        return;
+    }
+    const bool appending = m_appending;
+    const bool dirty = m_dirty;
+    const QByteArray values = m_buffer;
+    try {
+        post();
         m_file.flush();
+    } catch (const StoreError&) {
+        m_file.discardPending();
+        m_appending = appending;
+        m_dirty = dirty || appending;
+        m_buffer = values;
+        if (appending)
+            m_recNo = m_file.recordCount() + 1;
+        reset();
+        throw;
+    }
 }
 
 void TTable::beginBulk() {
     ++m_bulkDepth;
 }
 
+// Unlike a single commit, a failed bulk write stays pending as a whole: the next commit writes it.
 void TTable::endBulk() {
-    if (m_bulkDepth > 0 && --m_bulkDepth == 0 && active())
-        commit();
+    if (m_bulkDepth > 0 && --m_bulkDepth == 0 && active()) {
+        post();
+        m_file.flush();
+    }
 }
 
 void TTable::beginAppend() {

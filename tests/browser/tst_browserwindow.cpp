@@ -148,20 +148,21 @@ private slots:
     void markAllAsksAndClearAllReachesUnlistedRecipes() {
         MessageBoxAnswerer answers;
         TApollo& re = shell().tables.ApolloRezepte;
-        QCOMPARE(re.Query(QStringLiteral("CANR = 4223")), 5);
+        const int listed = re.Query(QStringLiteral("CANR = 4223"));
+        QVERIFY(listed > 1);
         shell().main.FillRecipeList();
         re.Query(QString());
         answers.queue(Meldungsfenster::No);
         shell().browser().MarkAllListed();
-        QVERIFY(answers.lastText().contains(QStringLiteral("5 Getränke wirklich markieren?")));
+        QVERIFY(answers.lastText().contains(QStringLiteral("%1 Getränke wirklich markieren?").arg(listed)));
         QCOMPARE(re.Query(QStringLiteral("MARK = 1")), 0);
         answers.queue(Meldungsfenster::Yes);
         shell().browser().MarkAllListed();
-        QCOMPARE(re.Query(QStringLiteral("MARK = 1")), 5);
+        QCOMPARE(re.Query(QStringLiteral("MARK = 1")), listed);
         re.Query(QString());
         shell().main.FillRecipeList(); // all recipes again
-        QCOMPARE(re.Query(QStringLiteral("CANR = 1111")), 2);
-        shell().main.FillRecipeList(); // the marked five are no longer listed
+        QVERIFY(re.Query(QStringLiteral("CANR = 1111")) > 0);
+        shell().main.FillRecipeList(); // the marked ones are no longer listed
         re.Query(QString());
         answers.queue(Meldungsfenster::Yes);
         shell().browser().ClearAllMarks();

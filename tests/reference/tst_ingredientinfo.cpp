@@ -1,6 +1,6 @@
 #include "ReferenceFixture.h"
 #include "VeltaTest.h"
-#include "reference/IngredientInfo.h"
+#include "reference/IngredientFacts.h"
 #include "reference/RecipeIngredientsSession.h"
 
 using namespace Qt::StringLiterals;
@@ -14,14 +14,14 @@ class TestIngredientInfo : public QObject {
 private slots:
     void details() {
         Tables l;
-        const auto wodka = IngredientInfo::read(l.t.zu(), 12);
+        const auto wodka = IngredientFacts::read(l.t.zu(), 12);
         QVERIFY(wodka);
         QCOMPARE(wodka->percent, u"40%"_s);
         QCOMPARE(wodka->clipboardText(), u"Wodka 40%\r\n\r\n"_s);
-        const auto own = IngredientInfo::read(l.t.zu(), 400);
+        const auto own = IngredientFacts::read(l.t.zu(), 400);
         QCOMPARE(own->clipboardText(), u"Hausgemachter Likör 18%\r\n\r\nNach Omas Rezept."_s);
-        QVERIFY(!IngredientInfo::read(l.t.zu(), 13));
-        QVERIFY(!IngredientInfo::read(l.t.zu(), 0));
+        QVERIFY(!IngredientFacts::read(l.t.zu(), 13));
+        QVERIFY(!IngredientFacts::read(l.t.zu(), 0));
     }
 
     void ingredientsOfARecipe() {

@@ -1,13 +1,13 @@
-#include "reference/IngredientInfo.h"
+#include "reference/IngredientFacts.h"
 
 #include "common/IngredientLookup.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 
-std::optional<IngredientInfo> IngredientInfo::read(TApollo& ingredients, int number) {
+std::optional<IngredientFacts> IngredientFacts::read(TApollo& ingredients, int number) {
     if (number <= 0 || !IngredientLookup::seek(ingredients, number))
         return std::nullopt;
-    IngredientInfo info;
+    IngredientFacts info;
     info.name = ingredients.GetTrimString(QStringLiteral("NAME"));
     info.percent = QString::number(ingredients.GetInteger(QStringLiteral("ALKOHOL"))) + QLatin1Char('%');
     if (!ingredients.IsEmpty(QStringLiteral("KOMMENTAR")))
@@ -15,7 +15,7 @@ std::optional<IngredientInfo> IngredientInfo::read(TApollo& ingredients, int num
     return info;
 }
 
-QList<ListEntry> IngredientInfo::recipeIngredients(const QString& zPadded, TApollo& ingredients) {
+QList<ListEntry> IngredientFacts::recipeIngredients(const QString& zPadded, TApollo& ingredients) {
     QList<ListEntry> entries;
     const IngredientSlots packed(zPadded, QString());
     for (int k = 0; k < IngredientSlots::kMaxSlots; ++k) {
@@ -28,6 +28,6 @@ QList<ListEntry> IngredientInfo::recipeIngredients(const QString& zPadded, TApol
     return entries;
 }
 
-QString IngredientInfo::clipboardText() const {
+QString IngredientFacts::clipboardText() const {
     return name + QLatin1Char(' ') + percent + QStringLiteral("\r\n\r\n") + remark;
 }

@@ -8,13 +8,13 @@ class TApollo;
 
 // What the ingredient table says about one ingredient: the texts of `Namelabel`, `Prozentlabel`
 // and `Ausgabememo` in the ingredient info windows and on the lexicon's ingredient page.
-struct IngredientInfo {
+struct IngredientFacts {
     QString name;
     QString percent; // `ALKOHOL` followed by "%"
     QString remark;  // `KOMMENTAR`, empty when there is none
 
     // Empty when no ingredient has the number.
-    static std::optional<IngredientInfo> read(TApollo& ingredients, int number);
+    static std::optional<IngredientFacts> read(TApollo& ingredients, int number);
     // The recipe's ingredients in recipe order, each with its number, from the packed `Z` field up
     // to the first empty slot; numbers missing from the table are left out, repeated ones repeat.
     static QList<ListEntry> recipeIngredients(const QString& zPadded, TApollo& ingredients);
