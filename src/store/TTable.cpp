@@ -104,10 +104,11 @@ void TTable::commit() {
         m_file.flush();
     } catch (const StoreError&) {
         m_file.discardPending();
-        m_appending = appending;
-        m_dirty = dirty || appending;
+        // A record appended blank and not yet on disk is pending as a begun append again.
+        m_appending = appending || m_recNo > m_file.recordCount();
+        m_dirty = dirty || m_appending;
         m_buffer = values;
-        if (appending)
+        if (m_appending)
             m_recNo = m_file.recordCount() + 1;
         reset();
         throw;

@@ -149,12 +149,12 @@ private slots:
         shell.main.show();
         shell.main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&shell.main));
-        // A short list: the five drinks of one assistant code, with room for ten lines.
+        // A short list: the five drinks of one assistant code (4413), with room for ten lines.
         // Cancelling a search is one command: menu item and both toolbar sets follow it.
         for (bool hi : {true, false})
             QVERIFY(!shell.main.Panel1->button(hi, 4)->isEnabled());
         QVERIFY(!shell.main.menu->action(QStringLiteral("SucheAus"))->isEnabled());
-        QCOMPARE(shell.tables.ApolloRezepte.Query(QStringLiteral("CANR = 4223")), 5);
+        QCOMPARE(shell.tables.ApolloRezepte.Query(QStringLiteral("CANR = 4413")), 5);
         shell.main.FillRecipeList();
         shell.tables.ApolloRezepte.Query(QString());
         EntryList* list = shell.main.HauptListBox;

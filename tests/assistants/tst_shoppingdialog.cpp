@@ -8,6 +8,7 @@
 #include "assistants/HomeBarCommand.h"
 #include "assistants/HomeBarPresets.h"
 #include "assistants/ShoppingCommand.h"
+#include "store/Fields.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -77,9 +78,14 @@ private slots:
         m_w.reset();
     }
 
-    // An empty bar gives the notice and no rows; back, the basic bar, forward again gives three tips.
-    void emptyBarThenBackAndTheBasicBar() {
+    // A bar that lacks nothing gives the notice and no rows; back, the basic bar, forward again gives
+    // three tips. (An empty bar still has tips: some shipped drinks need a single ingredient.)
+    void fullBarThenBackAndTheBasicBar() {
         MessageBoxAnswerer answers;
+        TApollo& ingredients = m_w->tables.ApolloZutaten;
+        for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip())
+            m_w->state.ingredientChoices.homeBars.set(
+                2, int(ingredients.GetInteger(Fields::Ingredient::Number)), true);
         Shown first, empty, backAgain, tips;
         bool einrichten = false;
         runWith(dialog(), QStringLiteral("Einkauf"), [&] {
