@@ -286,17 +286,19 @@ void TApollo::ReplaceInteger(const QString& field, qint64 value) {
 
 // `units` in steps of 10^-scale, written with the field's decimals, right-aligned.
 void TApollo::putNumber(const DbfField& f, const QString& field, qint64 units, int scale) {
+    const bool negative = units < 0;
+    quint64 magnitude = negative ? 0 - quint64(units) : quint64(units);
     for (; scale < f.decimals; ++scale) {
-        if (qAbs(units) > std::numeric_limits<qint64>::max() / 10)
+        if (magnitude > std::numeric_limits<quint64>::max() / 10)
             throw StoreError(QStringLiteral("Der Wert passt nicht in das Feld %1").arg(field));
-        units *= 10;
+        magnitude *= 10;
     }
-    QByteArray digits = QByteArray::number(qAbs(units));
+    QByteArray digits = QByteArray::number(magnitude);
     if (f.decimals > 0) {
         digits = digits.rightJustified(f.decimals + 1, '0');
         digits.insert(digits.size() - f.decimals, '.');
     }
-    if (units < 0)
+    if (negative)
         digits.prepend('-');
     if (digits.size() > f.length)
         throw StoreError(
