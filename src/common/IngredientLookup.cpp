@@ -3,10 +3,12 @@
 #include "store/TApollo.h"
 
 bool IngredientLookup::seek(TApollo& ingredients, int number) {
-    const int tag = ingredients.TagArea(indexTag());
-    if (tag == 0)
-        ingredients.IndexTag(QString(), indexTag(), indexTag());
-    else if (ingredients.order() != tag)
-        ingredients.SetOrder(tag);
+    if (ingredients.orderTag() != indexTag()) { // the usual case costs one comparison
+        const int tag = ingredients.TagArea(indexTag());
+        if (tag == 0)
+            ingredients.IndexTag(QString(), indexTag(), indexTag());
+        else
+            ingredients.SetOrder(tag);
+    }
     return ingredients.SeekNumber(number);
 }

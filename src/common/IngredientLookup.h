@@ -12,5 +12,5 @@ public:
     // Positions the table on the ingredient and returns true when it exists. Builds the number
     // order first when the table has none yet (the main window builds it at start-up).
     static bool seek(TApollo& ingredients, int number);
-    static QString indexTag() { return Fields::Ingredient::Number; }
+    static const QString& indexTag() { return Fields::Ingredient::Number; }
 };

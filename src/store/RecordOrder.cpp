@@ -115,6 +115,10 @@ RecordOrder::Key RecordOrder::makeKey(const QString& key) const {
         value = value * 10 + (c.unicode() - '0');
     }
     k.number = plain ? double(value) : digits.toString().toDouble();
+    if (plain)
+        k.whole = value;
+    else if (k.number >= 0 && k.number < 9e15 && k.number == std::floor(k.number))
+        k.whole = qint64(k.number); // "42.0"
     return k;
 }
 
@@ -123,6 +127,7 @@ RecordOrder::Key RecordOrder::makeKey(qint64 key) const {
         return makeKey(QString::number(key));
     Key k;
     k.number = double(key);
+    k.whole = key >= 0 ? key : -1;
     return k;
 }
 
@@ -136,9 +141,10 @@ int RecordOrder::lowerBound(const Key& key) const {
     if (isNumeric()) {
         const double k = key.number;
         if (!m_dense.empty()) {
-            if (k < 0 || k >= double(m_dense.size()) || k != std::floor(k))
+            // Every key is a whole number below the table's size: any other key is not there.
+            if (key.whole < 0 || key.whole >= qint64(m_dense.size()))
                 return -1;
-            return m_dense[size_t(k)];
+            return m_dense[size_t(key.whole)];
         }
         const auto it = m_descending
                             ? std::lower_bound(m_numbers.begin(), m_numbers.end(), k, std::greater<double>())

@@ -14,7 +14,7 @@ class RecordOrder {
 public:
     RecordOrder(const QString& tag, const QByteArray& keyField, bool descending);
 
-    QString tag() const { return m_tag; }
+    const QString& tag() const { return m_tag; }
     // Throws StoreError when the key field does not exist.
     void rebuild(const DbfFile& file, quint64 changeCount);
     bool isCurrent(quint64 changeCount) const { return m_builtAt == changeCount; }
@@ -28,12 +28,20 @@ public:
     // A seek key, converted once for the comparisons.
     struct Key {
         double number = 0;
+        qint64 whole = -1; // the number when it is a whole number from 0 up, for the dense look-up
         QByteArray text;
     };
     Key makeKey(const QString& key) const;
     Key makeKey(qint64 key) const;
     // First position whose key equals (numeric) or starts with (text) the key; -1 when none.
     int lowerBound(const Key& key) const;
+    // The dense look-up itself, for seeks by number: -1 when no record has the key. Only while
+    // hasDense().
+    bool hasDense() const { return !m_dense.empty(); }
+    int denseFirst(qint64 key) const {
+        return key >= 0 && key < qint64(m_dense.size()) ? m_dense[size_t(key)] : -1;
+    }
+    double numberAtPosition(int position) const { return m_numbers[size_t(position)]; }
     bool keyMatches(int position, const Key& key) const;
 
 private:

@@ -59,22 +59,16 @@ void TApollo::reapplyFilter() {
     }
 }
 
-void TApollo::requireOpen() const {
-    if (!m_table.active())
-        throw StoreError(QStringLiteral("Die Tabelle %1 ist nicht geöffnet.").arg(m_table.tableName()));
+void TApollo::notOpen() const {
+    throw StoreError(QStringLiteral("Die Tabelle %1 ist nicht geöffnet.").arg(m_table.tableName()));
 }
 
-bool TApollo::isVisible(int recNo) const {
-    const char* rec = m_table.file().record(recNo);
-    if (m_table.env().deletedHidden() && rec[0] == '*')
-        return false;
-    if (m_filter.isEmpty())
-        return true;
+bool TApollo::matchesFilter(int recNo) const {
     if (m_matches.size() < size_t(m_table.file().recordCount()))
         m_matches.resize(size_t(m_table.file().recordCount()), -1);
     qint8& known = m_matches[size_t(recNo - 1)];
     if (known < 0)
-        known = m_filter.matches(rec) ? 1 : 0;
+        known = m_filter.matches(m_table.file().record(recNo)) ? 1 : 0;
     return known == 1;
 }
 
@@ -188,7 +182,7 @@ const DbfField& TApollo::fieldFor(const QString& name) const {
 }
 
 QByteArray TApollo::fieldBytes(const DbfField& f) const {
-    return m_table.buffer().mid(f.offset, f.length);
+    return QByteArray(m_table.current() + f.offset, f.length);
 }
 
 QByteArray TApollo::GetRawBytes(const QString& field) const {
@@ -264,8 +258,7 @@ void TApollo::putField(const DbfField& f, const QByteArray& bytes) {
     const bool stored = m_table.recNo() >= 1 && m_table.recNo() <= m_table.file().recordCount();
     if (m_table.eof() || !(stored || m_table.appending()))
         throw StoreError(QStringLiteral("Kein aktueller Satz in der Tabelle %1").arg(m_table.tableName()));
-    m_table.buffer().replace(f.offset, f.length, bytes);
-    m_table.markDirty();
+    m_table.edit().replace(f.offset, f.length, bytes);
 }
 
 void TApollo::ReplaceInteger(const QString& field, qint64 value) {
@@ -390,7 +383,6 @@ void TApollo::Commit() {
 }
 
 void TApollo::writeThrough() {
-    m_table.markDirty();
     m_table.commit();
 }
 
@@ -399,13 +391,13 @@ void TApollo::Delete() {
     m_table.requireWritable();
     if (m_table.eof())
         return;
-    m_table.buffer()[0] = '*';
+    m_table.edit()[0] = '*';
     writeThrough();
 }
 
 bool TApollo::IsDeleted() const {
     requireOpen();
-    return !m_table.eof() && m_table.buffer().at(0) == '*';
+    return !m_table.eof() && m_table.current()[0] == '*';
 }
 
 void TApollo::Recall() {
@@ -413,7 +405,7 @@ void TApollo::Recall() {
     m_table.requireWritable();
     if (m_table.eof())
         return;
-    m_table.buffer()[0] = ' ';
+    m_table.edit()[0] = ' ';
     writeThrough();
 }
 
@@ -457,7 +449,8 @@ int TApollo::IndexTag(const QString&, const QString& tag, const QString& keyExpr
 
 int TApollo::TagArea(const QString& tag) const {
     for (size_t i = 0; i < m_orders.size(); ++i) {
-        if (m_orders[i].tag().compare(tag, Qt::CaseInsensitive) == 0)
+        const QString& name = m_orders[i].tag();
+        if (name == tag || name.compare(tag, Qt::CaseInsensitive) == 0)
             return int(i + 1);
     }
     return 0;
@@ -483,7 +476,18 @@ bool TApollo::Seek(const QString& key) {
 
 bool TApollo::SeekNumber(qint64 key) {
     const RecordOrder& o = seekOrder();
-    return seekKey(o, o.makeKey(key));
+    if (!o.hasDense())
+        return seekKey(o, o.makeKey(key));
+    // The ingredient look-ups' path: one table look-up, then the first visible record of the key.
+    const double number = double(key);
+    for (int p = o.denseFirst(key); p >= 0 && p < o.size() && o.numberAtPosition(p) == number; ++p) {
+        if (isVisible(o.recNoAt(p))) {
+            m_table.setPosition(o.recNoAt(p), false, false);
+            return true;
+        }
+    }
+    setEof();
+    return false;
 }
 
 bool TApollo::seekKey(const RecordOrder& o, const RecordOrder::Key& k) {

@@ -2,13 +2,13 @@
 
 #include "store/RecordListener.h"
 #include "store/RecordOrder.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
 #include "store/XbaseExpression.h"
 
 #include <QString>
 
 #include <vector>
-
-class TTable;
 
 // The record-level operations on one table (which must outlive it): navigation in the controlling order,
 // respecting the filter and the hiding of deleted records; field reads and writes; filters and seeks.
@@ -76,6 +76,8 @@ public:
     int TagArea(const QString& tag) const;
     void SetOrder(int order);
     int order() const { return m_order; }
+    // The controlling order's tag; empty without one.
+    const QString& orderTag() const { return m_order > 0 ? m_orders[size_t(m_order - 1)].tag() : m_noTag; }
     bool Seek(const QString& key);
     // Seek with a number, without the detour through text: the ingredient look-ups' path.
     bool SeekNumber(qint64 key);
@@ -91,12 +93,22 @@ public:
 private:
     void sync();
     void reapplyFilter();
-    void requireOpen() const;
+    void requireOpen() const {
+        if (!m_table.active())
+            notOpen();
+    }
+    [[noreturn]] void notOpen() const;
     void putNumber(const DbfField& f, const QString& field, qint64 units, int scale);
     void putNumberText(const DbfField& f, const QString& field, const QString& value);
     const RecordOrder& seekOrder();
     bool seekKey(const RecordOrder& o, const RecordOrder::Key& k);
-    bool isVisible(int recNo) const;
+    // Inline for the seeks and scans without a filter, which ask this for every record.
+    bool isVisible(int recNo) const {
+        if (m_table.env().deletedHidden() && m_table.file().record(recNo)[0] == '*')
+            return false;
+        return m_filter.isEmpty() || matchesFilter(recNo);
+    }
+    bool matchesFilter(int recNo) const;
     const DbfField& fieldFor(const QString& name) const;
     QByteArray fieldBytes(const DbfField& f) const;
     void putField(const DbfField& f, const QByteArray& bytes);
@@ -113,6 +125,7 @@ private:
     XbaseExpression m_filter;
     std::vector<RecordOrder> m_orders;
     int m_order = 0;
+    QString m_noTag;
     quint64 m_seenOpen = 0;
     bool m_turbo = false;
     // Filter results per record: -1 not yet known. Kept up to date by the table's notifications.

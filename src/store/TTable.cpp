@@ -31,6 +31,7 @@ void TTable::Open() {
     m_alias = m_env.acquireAlias(m_name);
     ++m_openCount;
     m_dirty = false;
+    m_blank = m_file.blankRecord();
     reset();
     if (m_file.recordCount() > 0)
         setPosition(1, false, false);
@@ -57,17 +58,11 @@ void TTable::Close() {
     reset();
 }
 
-void TTable::setPosition(int recNo, bool eof, bool bof) {
-    m_appending = false;
-    m_recNo = recNo;
-    m_eof = eof;
-    m_bof = bof;
-    // The buffer keeps its capacity: moving through a table allocates nothing.
-    m_buffer.resize(m_file.recordLength());
-    if (recNo >= 1 && recNo <= m_file.recordCount())
-        memcpy(m_buffer.data(), m_file.record(recNo), size_t(m_file.recordLength()));
-    else
-        m_buffer.fill(' '); // the phantom record past the end reads blank
+QByteArray& TTable::edit() {
+    if (!m_dirty && !m_appending)
+        m_buffer = QByteArray(current(), m_file.recordLength());
+    m_dirty = true;
+    return m_buffer;
 }
 
 // A begun append stays pending until it is written, so that a failed one can be retried or cancelled.
@@ -130,6 +125,7 @@ void TTable::endBulk() {
 void TTable::beginAppend() {
     post();
     setPosition(m_file.recordCount() + 1, false, false);
+    m_buffer = m_blank;
     m_appending = true;
 }
 

@@ -48,10 +48,25 @@ public:
     int recNo() const { return m_recNo; }
     bool eof() const { return m_eof; }
     bool bof() const { return m_bof; }
-    void setPosition(int recNo, bool eof, bool bof);
-    QByteArray& buffer() { return m_buffer; }
-    const QByteArray& buffer() const { return m_buffer; }
-    void markDirty() { m_dirty = true; }
+    // Moving costs no copy: the record is copied only when it is changed.
+    void setPosition(int recNo, bool eof, bool bof) {
+        m_recNo = recNo;
+        m_eof = eof;
+        m_bof = bof;
+        m_dirty = false;
+        m_appending = false;
+    }
+    // The current record's bytes: its pending values while it is being changed, else the record as
+    // the table holds it; the phantom record past the end reads blank.
+    const char* current() const {
+        if (m_dirty || m_appending)
+            return m_buffer.constData();
+        if (m_recNo >= 1 && m_recNo <= m_file.recordCount())
+            return m_file.record(m_recNo);
+        return m_blank.constData();
+    }
+    // The current record's bytes for changing them; they are pending from then on.
+    QByteArray& edit();
     void post(); // hands the pending values of the current record to the file
     // Posts and writes everything pending to disk, unless a bulk write is under way.
     void commit();
@@ -89,6 +104,7 @@ private:
     int m_bulkDepth = 0;
     bool m_appending = false;
     QByteArray m_buffer;
+    QByteArray m_blank;
     quint64 m_openCount = 0;
     quint64 m_changeCount = 0;
     std::vector<RecordListener*> m_listeners;

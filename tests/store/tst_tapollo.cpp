@@ -477,6 +477,10 @@ private slots:
             QCOMPARE(t.SeekNumber(key), found);
             QCOMPARE(t.RecNo(), recNo);
             QCOMPARE(t.Eof(), !found);
+            if (key >= 0) { // the same key written as a decimal
+                QCOMPARE(t.Seek(QString::number(key) + QStringLiteral(".0")), found);
+                QCOMPARE(t.RecNo(), recNo);
+            }
         }
     }
 };
