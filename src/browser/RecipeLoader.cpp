@@ -1,6 +1,7 @@
 #include "browser/RecipeLoader.h"
 
 #include "common/IngredientLookup.h"
+#include "common/UnitKind.h"
 #include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/RecipeMemo.h"
@@ -22,27 +23,12 @@ QString nth(const QStringList& list, qint64 n) {
 
 } // namespace
 
-QString RecipeLoader::unitText(int kind) {
-    switch (kind) {
-    case 0:
-        return QStringLiteral("cl");
-    case 1:
-        return QStringLiteral("g");
-    case 2:
-        return QStringLiteral("St");
-    case 4:
-        return QStringLiteral("dash");
-    default:
-        return QString();
-    }
-}
-
 QString RecipeLoader::ingredientLine(int amount, int kind, const QString& name) {
     QString line = QChar(RecipeDisplay::kFactMark);
     if (amount != 0 && kind != kNoAmount)
         line += QString::number(amount) + QLatin1Char(' ');
     if (kind != kNoAmount)
-        line += unitText(kind) + QStringLiteral("  ");
+        line += UnitKind::text(kind) + QStringLiteral("  ");
     return line + name;
 }
 

@@ -22,8 +22,6 @@ public:
 
     static RecipeDisplay LoadRecipe(const Sources& sources);
 
-    // Unit texts by `KENNUNG`: 0 "cl", 1 "g", 2 "St", 4 "dash"; none for 3 (and unknown kinds).
-    static QString unitText(int kind);
     static constexpr int kNoAmount = 3;
     static QString missingIngredient() { return QStringLiteral("nicht in Datenbank!"); }
     // 0x8D, then the amount and a blank when there is one and the unit has amounts, the unit and

@@ -3,29 +3,10 @@
 #include "calc/BloodAlcohol.h"
 #include "calc/QuantityRecipe.h"
 #include "common/IngredientLookup.h"
+#include "common/KeepPosition.h"
 #include "common/TurboRead.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
-
-namespace {
-
-// Puts the table back where it stood, also after an error.
-class KeepPosition {
-public:
-    explicit KeepPosition(TApollo& table) : m_table(table), m_recNo(table.Eof() ? 0 : table.RecNo()) {}
-    ~KeepPosition() {
-        if (m_recNo > 0)
-            m_table.Go(m_recNo);
-    }
-    KeepPosition(const KeepPosition&) = delete;
-    KeepPosition& operator=(const KeepPosition&) = delete;
-
-private:
-    TApollo& m_table;
-    int m_recNo;
-};
-
-} // namespace
 
 std::optional<DrinkLookup::Drink> DrinkLookup::drink(int tag) {
     if (isIngredient(tag))

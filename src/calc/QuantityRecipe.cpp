@@ -1,23 +1,9 @@
 #include "calc/QuantityRecipe.h"
 
 #include "common/IngredientLookup.h"
+#include "common/UnitKind.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
-
-QString QuantityRecipe::unitText(int unit) {
-    switch (unit) {
-    case Cl:
-        return QStringLiteral("cl");
-    case Gram:
-        return QStringLiteral("g");
-    case Piece:
-        return QStringLiteral("St");
-    case Dash:
-        return QStringLiteral("dash");
-    default:
-        return QString();
-    }
-}
 
 qint64 QuantityRecipe::volumeCl() const {
     qint64 sum = 0;

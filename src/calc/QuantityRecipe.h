@@ -22,8 +22,6 @@ struct QuantityRecipe {
     QString name;
     QList<Line> lines;
 
-    // "cl", "g", "St", "dash"; none for ingredients without amount.
-    static QString unitText(int unit);
     // V: the sum of the cl amounts, as the recipe view totals them.
     qint64 volumeCl() const;
 

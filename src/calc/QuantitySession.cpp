@@ -1,6 +1,7 @@
 #include "calc/QuantitySession.h"
 
 #include "calc/HalfEven.h"
+#include "common/UnitKind.h"
 #include "store/TApollo.h"
 
 namespace {
@@ -114,7 +115,7 @@ QString QuantitySession::line(const QuantityRecipe::Line& ingredient, const Fact
     case QuantityRecipe::Piece:
     case QuantityRecipe::Dash: {
         // Not volumes: scaled by the same factor, in their own unit.
-        const QString unit = QuantityRecipe::unitText(ingredient.unit) + QLatin1Char(' ');
+        const QString unit = UnitKind::text(ingredient.unit) + QLatin1Char(' ');
         if (amount == 0)
             return unit + ingredient.name;
         return QString::number(scaled(amount)) + QLatin1Char(' ') + unit + ingredient.name;

@@ -1,8 +1,8 @@
 #include "maint/IngredientEditSession.h"
 
 #include "common/TurboRead.h"
+#include "common/UnitKind.h"
 #include "maint/FoldedName.h"
-#include "maint/UnitKind.h"
 #include "store/Cp1252.h"
 #include "store/Fields.h"
 #include "store/TApollo.h"

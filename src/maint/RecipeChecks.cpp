@@ -1,42 +1,14 @@
 #include "maint/RecipeChecks.h"
 
+#include "common/KeepPosition.h"
 #include "common/TurboRead.h"
+#include "common/UnitKind.h"
 #include "maint/FoldedName.h"
 #include "maint/IngredientInfo.h"
-#include "maint/UnitKind.h"
 #include "store/Cp1252.h"
 #include "store/Fields.h"
 #include "store/PhotoPath.h"
 #include "store/TApollo.h"
-
-namespace {
-
-// The position of a table restored on leaving, also when a read fails.
-class KeepPosition {
-public:
-    explicit KeepPosition(TApollo& table) : m_table(table), m_recNo(table.RecNo()), m_eof(table.Eof()) {}
-    ~KeepPosition() {
-        try {
-            if (m_eof) {
-                m_table.GoBottom();
-                m_table.Skip();
-            } else {
-                m_table.Go(m_recNo);
-            }
-        } catch (...) {
-            // The scan's own error is the one reported.
-        }
-    }
-    KeepPosition(const KeepPosition&) = delete;
-    KeepPosition& operator=(const KeepPosition&) = delete;
-
-private:
-    TApollo& m_table;
-    int m_recNo;
-    bool m_eof;
-};
-
-} // namespace
 
 RecipeChecks::Outcome RecipeChecks::run(const RecipeSources& sources, RecipeDraft& draft, int editRecNo) {
     Outcome out;

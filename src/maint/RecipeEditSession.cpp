@@ -1,10 +1,10 @@
 #include "maint/RecipeEditSession.h"
 
 #include "common/TypeAhead.h"
+#include "common/UnitKind.h"
 #include "maint/IngredientInfo.h"
 #include "maint/RecipeReader.h"
 #include "maint/RecipeWriter.h"
-#include "maint/UnitKind.h"
 
 RecipeEditSession::RecipeEditSession(const RecipeSources& sources) : m_sources(sources) {}
 

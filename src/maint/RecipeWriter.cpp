@@ -1,7 +1,7 @@
 #include "maint/RecipeWriter.h"
 
+#include "common/UnitKind.h"
 #include "maint/IngredientInfo.h"
-#include "maint/UnitKind.h"
 #include "store/AlcoholValue.h"
 #include "store/Fields.h"
 #include "store/IngredientSlots.h"

@@ -1,6 +1,7 @@
 #include "print/PrintRecordBuilder.h"
 
 #include "common/IngredientLookup.h"
+#include "common/UnitKind.h"
 #include "store/IngredientSlots.h"
 #include "store/RecipeMemo.h"
 #include "store/TApollo.h"
@@ -14,27 +15,12 @@ QString nth(const QStringList& list, qint64 n) {
 
 } // namespace
 
-QString PrintRecordBuilder::unitName(int kind) {
-    switch (kind) {
-    case 0:
-        return QStringLiteral("cl");
-    case 1:
-        return QStringLiteral("g");
-    case 2:
-        return QStringLiteral("St");
-    case 4:
-        return QStringLiteral("dash");
-    default:
-        return QString();
-    }
-}
-
 QString PrintRecordBuilder::ingredientLine(int amount, int kind, const QString& name) {
     QString line;
     if (amount != 0 && kind != kNoAmount)
         line += QString::number(amount) + QLatin1Char(' ');
     if (kind != kNoAmount)
-        line += unitName(kind) + QStringLiteral("  ");
+        line += UnitKind::text(kind) + QStringLiteral("  ");
     return line + name;
 }
 
@@ -72,7 +58,7 @@ PrintRecordBuilder::Ingredient PrintRecordBuilder::lookUp(TApollo& ingredients, 
         return found;
     found.name = ingredients.GetTrimString(QStringLiteral("NAME")).left(kIngredientNameLength);
     found.kind = int(ingredients.GetInteger(QStringLiteral("KENNUNG")));
-    if (unitName(found.kind).isEmpty()) // an unknown kind has no unit, like kind 3
+    if (UnitKind::text(found.kind).isEmpty()) // an unknown kind has no unit, like kind 3
         found.kind = kNoAmount;
     found.unprinted = ingredients.GetInteger(QStringLiteral("WICHTIG")) == 1;
     return found;

@@ -23,8 +23,6 @@ public:
 
     static PrintRecord build(const Sources& sources, const PrintSettings& settings);
 
-    // Units by `KENNUNG`: 0 "cl", 1 "g", 2 "St", 4 "dash"; none for 3 and unknown kinds.
-    static QString unitName(int kind);
     // The amount and a blank (unless 0 or without unit), the unit and two blanks (unless none),
     // then the name.
     static QString ingredientLine(int amount, int kind, const QString& name);

@@ -1,4 +1,4 @@
-#include "maint/UnitKind.h"
+#include "common/UnitKind.h"
 
 QString UnitKind::text(int kind) {
     switch (kind) {
