@@ -137,6 +137,11 @@ bool TMain::openTables() {
         return false;
     }
     m_tablesOpen = true;
+    const QStringList repaired = m_tables.repairNotes();
+    if (!repaired.isEmpty())
+        Meldungsfenster::show(QStringLiteral("Beim Öffnen der Datenbanken wurden Schäden ausgebessert:\r") +
+                                  repaired.join(QLatin1Char('\r')),
+                              QStringLiteral("Hinweis"), int(repaired.size()) + 1, false);
     return true;
 }
 

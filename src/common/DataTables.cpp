@@ -26,6 +26,15 @@ void DataTables::openMainTables(const QString& dataFolder, bool readOnly) {
     ApolloEnv.SetDeleted(true);
 }
 
+QStringList DataTables::repairNotes() const {
+    QStringList notes;
+    for (const TTable* table : {&RezepteTable, &ZutatenTable, &DekoTable, &LexTable}) {
+        for (const QString& problem : table->file().problems())
+            notes << table->tableName() + QStringLiteral(": ") + problem;
+    }
+    return notes;
+}
+
 void DataTables::closeMainTables() {
     ZutatenTable.Close();
     RezepteTable.Close();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -26,4 +28,6 @@ public:
     // order on the ingredient number. Throws StoreError.
     void openMainTables(const QString& dataFolder, bool readOnly);
     void closeMainTables();
+    // What opening the main tables found damaged and repaired, one line each with the file's name.
+    QStringList repairNotes() const;
 };

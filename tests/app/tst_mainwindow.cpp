@@ -71,6 +71,10 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write("kaputt");
         }) << 1 << "Die Datenbanken konnten nicht geöffnet werden.";
+        QTest::newRow("table cut short is repaired") << Damage([](const QString& d) {
+            QFile f(d + QStringLiteral("/DE.DBF"));
+            QVERIFY(f.resize(f.size() - 10)); // the last record incomplete, as after a power loss
+        }) << 0 << "die vollständigen Sätze werden gelesen";
         QTest::newRow("skin bitmap missing")
             << Damage([](const QString& d) { QFile::remove(d + QStringLiteral("/ORIENT_DR.BMP")); }) << 1
             << "/DATEN/ORIENT_D_??.BMP konnte nicht geladen werden!";
