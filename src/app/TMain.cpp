@@ -235,6 +235,7 @@ QString TMain::debugInfoText() const {
 
 void TMain::FillRecipeList(bool homeBarOnly) {
     browser->FillRecipeList(homeBarOnly);
+    layoutMain(); // an empty list had no row height to fit its box to
 }
 
 int TMain::ListedCount() const {
@@ -378,7 +379,9 @@ void TMain::layoutMain() {
     const MainLayout l = MainLayout::compute(UntenPaintBox->width(), UntenPaintBox->height(),
                                              ToolbarPanel::kHeight, HauptEdit->sizeHint().height(), 16);
     HauptEdit->setGeometry(l.searchField);
-    HauptListBox->setGeometry(l.list);
+    QRect list = l.list;
+    list.setHeight(HauptListBox->wholeRowsHeight(list.height()));
+    HauptListBox->setGeometry(list);
     AnzLabel->setGeometry(l.countLabel);
     OListe->setGeometry(l.stepNext);
     UListe->setGeometry(l.stepPrevious);

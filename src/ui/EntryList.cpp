@@ -63,3 +63,11 @@ int EntryList::findRow(const QString& text) const {
             return row;
     return -1;
 }
+
+int EntryList::wholeRowsHeight(int available) const {
+    const int row = count() > 0 ? sizeHintForRow(0) : 0;
+    const int frame = 2 * frameWidth();
+    if (row <= 0 || available <= frame + row)
+        return available;
+    return frame + (available - frame) / row * row;
+}

@@ -25,6 +25,9 @@ public:
     int currentData() const;
     // Rows that fit in the visible area, for the page keys.
     int visibleRows() const;
+    // The largest height up to `available` that shows only whole rows, as the list boxes of the
+    // original sized themselves; `available` itself while the list is empty.
+    int wholeRowsHeight(int available) const;
 
 signals:
     // A click or the end of a drag on an entry: the user chose the row.

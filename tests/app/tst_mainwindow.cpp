@@ -184,6 +184,25 @@ private slots:
         shell.main.close();
     }
 
+    // The list box shows whole rows only, at any window height and after a refill.
+    void recipeListShowsWholeRows() {
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        ProgramWindows shell(ProgramWindows::withoutIni(dir.path()));
+        QVERIFY(shell.main.create());
+        shell.main.show();
+        EntryList* list = shell.main.HauptListBox;
+        for (int height : {600, 611, 637, 700}) {
+            shell.main.resize(800, height);
+            QApplication::processEvents();
+            const int row = list->sizeHintForRow(0);
+            QVERIFY(row > 0);
+            QCOMPARE((list->height() - 2 * list->frameWidth()) % row, 0);
+            QVERIFY(list->height() > 10 * row);
+        }
+        shell.main.close();
+    }
+
     void pageMovesStopAtTheEnds_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("current");
