@@ -5,10 +5,14 @@ Reads the text fields of data/ and the help pages, runs `hunspell -d de_DE -l`
 over them and prints every word that is neither in the dictionary nor in the
 accepted word list data/proofread-words.txt, with file and line.
 
-Usage: scripts/proofread.py [--counts] [--unused]
+Usage: scripts/proofread.py [--counts] [--unused] [--style]
   --counts  print the number of files, words and flagged words at the end
   --unused  also list accepted words that no text uses any more
-Exit status 1 when an unaccepted word is found.
+  --style   also report the house-style slips that a spell checker cannot
+            see (separable verbs written apart, avoidable anglicisms, one
+            spelling per compound); continued lines are joined first, so a
+            line break does not hide a hit
+Exit status 1 when an unaccepted word or a style slip is found.
 """
 import html
 import pathlib
@@ -74,6 +78,76 @@ def sources():
 WORD_RE = re.compile(r"[A-Za-zÀ-ÖØ-öø-ÿ]+(?:['’][A-Za-zÀ-ÖØ-öø-ÿ]+)*")
 
 
+# Slips the dictionary accepts word by word. Each pattern is matched against
+# a whole field with its continuation lines joined.
+STYLE_RULES = [
+    ("separable verb written apart",
+     re.compile(r"\b(darauf|darüber|daneben|hinein|hinzu|heraus|zurück|obendrauf)"
+                r" (gießen|geben|laufen|gleiten|legen|setzen|stellen|stecken|streuen"
+                r"|träufeln|tropfen|reiben|schichten|spritzen|hängen|seihen)\b")),
+    ("anglicism: say schütteln or auffüllen",
+     re.compile(r"\b(ge)?(shaken|shakt|geshak\w*|toppen|getoppt|toppt|muddeln|gemuddelt)\b",
+                re.IGNORECASE)),
+    ("Champagnercocktail is one word",
+     re.compile(r"\bChampagner[ -]Cocktail")),
+    ("decades are written with a hyphen (1980er-Jahre)",
+     re.compile(r"\b\d{2,4}er Jahr")),
+]
+# The lexicon article that explains a term may name it.
+STYLE_EXEMPT_NAMES = {"Muddeln", "Stößel"}
+
+
+def joined_fields():
+    """Yield (file, line, key, name, text) per field with continuation lines joined."""
+    data = ROOT / "data"
+    files = sorted((data / "zutaten").glob("*.txt")) + sorted((data / "rezepte").glob("*.txt"))
+    files += [data / "deko.txt", data / "lexikon.txt"]
+    for path in files:
+        name = key = None
+        start, parts = 0, []
+        lines = path.read_text(encoding="utf-8").splitlines() + [""]
+        for no, line in enumerate(lines, 1):
+            if line.startswith("  ") and key:
+                parts.append(line.strip())
+                continue
+            if key in TEXT_KEYS:
+                yield path, start, key, name, " ".join(parts)
+            key = None
+            m = KEY_RE.match(line)
+            if m and not line.startswith("#"):
+                key, start, parts = m.group(1), no, [m.group(2)]
+                if key == "Name":
+                    name = m.group(2).strip()
+            elif line.startswith("["):
+                name = None
+
+
+def style_slips():
+    slips = []
+    for path, no, key, name, text in joined_fields():
+        if key == "Name":
+            continue
+        for what, rule in STYLE_RULES:
+            for m in rule.finditer(text):
+                if name in STYLE_EXEMPT_NAMES and what.startswith("anglicism"):
+                    continue
+                slips.append(f"{path.relative_to(ROOT)}:{no}\t{m.group(0)}\t{what}")
+    # one spelling per compound: "Rum-Drink" next to "Rumdrink"
+    words = {}
+    for path, no, key, name, text in joined_fields():
+        if key == "Name":  # names of drinks and ingredients stay as they are
+            continue
+        for w in re.findall(r"[A-Za-zÄÖÜäöüß]+(?:-[A-Za-zÄÖÜäöüß]+)+", text):
+            words.setdefault(w, f"{path.relative_to(ROOT)}:{no}")
+    plain = set()
+    for path, no, key, name, text in joined_fields():
+        plain.update(w.lower() for w in WORD_RE.findall(text))
+    for w, where in sorted(words.items()):
+        if w.replace("-", "").lower() in plain and not w.endswith("-"):
+            slips.append(f"{where}\t{w}\tcompound also written without hyphen")
+    return slips
+
+
 def accepted_words():
     words = set()
     if WORDLIST.exists():
@@ -111,7 +185,10 @@ def main():
     if "--unused" in sys.argv:
         for w in sorted(accepted - set(flagged)):
             print(f"unused accepted word: {w}", file=sys.stderr)
-    return 1 if bad else 0
+    slips = style_slips() if "--style" in sys.argv else []
+    for line in slips:
+        print(line)
+    return 1 if bad or slips else 0
 
 
 if __name__ == "__main__":
