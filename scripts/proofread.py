@@ -92,6 +92,12 @@ STYLE_RULES = [
      re.compile(r"\bChampagner[ -]Cocktail")),
     ("decades are written with a hyphen (1980er-Jahre)",
      re.compile(r"\b\d{2,4}er Jahr")),
+    ("one phrase for straining twice: per Double Strain",
+     re.compile(r"\b[Ii]m Double Strain")),
+    ("one word for pouring unstrained: ungeseiht",
+     re.compile(r"\b[Uu]nge(siebt|filtert)\b")),
+    ("instruction without its verb (dazugeben)",
+     re.compile(r"\b(Eiswürfel|Minzblätter|Eis) dazu und\b")),
 ]
 # The lexicon article that explains a term may name it.
 STYLE_EXEMPT_NAMES = {"Muddeln", "Stößel"}
