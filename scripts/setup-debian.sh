@@ -17,6 +17,8 @@ PACKAGES=(
   python3 python3-dbf python3-dbfread libsqlite3-dev
   # speech and noises of the media scripts
   espeak-ng sox
+  # the proofreading check of the shipped texts
+  hunspell hunspell-de-de
 )
 
 missing=()
