@@ -44,7 +44,7 @@ private slots:
         QVERIFY(run.out.contains(u"gesichert."_s));
         QVERIFY(QFile::exists(target.filePath(u"_Velta Backup.cfg"_s)));
         fill(data.path(), "changed");
-        run = veltadb({u"einlesen"_s, data.path(), target.path()});
+        run = veltadb({u"zuruecksichern"_s, target.path(), data.path()});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(TestFiles::readAll(data.filePath(u"ZU.DBF"_s)), QByteArray("savedZU.DBF"));
     }
@@ -55,7 +55,7 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
         QTest::newRow("restore without marker")
-            << u"einlesen"_s << false << 1 << u"keine gesicherten Daten."_s;
+            << u"zuruecksichern"_s << false << 1 << u"keine gesicherten Daten."_s;
         QTest::newRow("backup into data folder") << u"sichern"_s << true << 1 << u"anderes Verzeichnis"_s;
         QTest::newRow("unknown verb") << u"retten"_s << false << 2 << u"Aufruf:"_s;
     }
@@ -67,7 +67,10 @@ private slots:
         QTemporaryDir data, other;
         fill(data.path(), "current");
         QVERIFY(TestFiles::writeAll(data.filePath(u"DEFAULT.BMP"_s), "bmp"));
-        const Run run = veltadb({verb, data.path(), targetIsData ? data.path() : other.path()});
+        const QString otherFolder = targetIsData ? data.path() : other.path();
+        // The restore names the backup first, the backup names the data first.
+        const Run run = verb == u"zuruecksichern"_s ? veltadb({verb, otherFolder, data.path()})
+                                                    : veltadb({verb, data.path(), otherFolder});
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(TestFiles::readAll(data.filePath(u"RE.DBF"_s)), QByteArray("currentRE.DBF"));
@@ -79,7 +82,7 @@ private slots:
         fill(backup.path(), "saved");
         QVERIFY(TestFiles::writeAll(backup.filePath(u"_Velta Backup.cfg"_s), "VELTA COCKTAILS 98\r\n"));
         QFile::setPermissions(data.filePath(u"VE.DAT"_s), QFile::ReadOwner);
-        const Run run = veltadb({u"einlesen"_s, data.path(), backup.path()});
+        const Run run = veltadb({u"zuruecksichern"_s, backup.path(), data.path()});
         QFile::setPermissions(data.filePath(u"VE.DAT"_s), QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains(u"gespert"_s));

@@ -8,7 +8,7 @@ namespace ExchangeVerbs {
 
 // `sichern ORDNER ZIEL`: backs up the data folder into ZIEL.
 int backup(const QString& dataFolder, const QString& target, QTextStream& out, QTextStream& err);
-// `einlesen ORDNER QUELLE`: replaces the data of ORDNER with the backup in QUELLE.
+// `zuruecksichern ZIEL ORDNER`: replaces the data of ORDNER with the backup in ZIEL.
 int restore(const QString& dataFolder, const QString& source, QTextStream& out, QTextStream& err);
 
 } // namespace ExchangeVerbs
