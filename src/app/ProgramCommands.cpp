@@ -10,6 +10,7 @@
 #include "browser/RecipePhoto.h"
 #include "calc/MengeCommand.h"
 #include "calc/PromilleCommand.h"
+#include "exchange/BackupCommands.h"
 #include "maint/ClassificationCommands.h"
 #include "maint/IngredientListCommand.h"
 #include "maint/RecipeCommands.h"
@@ -95,6 +96,8 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
         dialogs.get<RecipeIngredientsCommand>().run();
     });
     connectReferenceClicks(dialogs, main);
+    t.add(QStringLiteral("Sichern"), [&dialogs] { dialogs.get<BackupCommands>().runBackup(); });
+    t.add(QStringLiteral("Einlesen"), [&dialogs] { dialogs.get<BackupCommands>().runRestore(); });
     t.add(QStringLiteral("ListeZutaten"), [&dialogs] { dialogs.get<IngredientListCommand>().run(); });
     t.add(QStringLiteral("ListeKategorie"),
           [&dialogs] { dialogs.get<ClassificationCommands>().runCategories(); });
