@@ -21,9 +21,9 @@ TImportDialog::TImportDialog(UiContext context, ImportChooserSession& session, c
     DasLabel->setWordWrap(true);
     DasLabel->setGeometry(24, railsBottom() + 8, 332, 40);
 
-    // Folders only, hidden ones included; mounted network shares appear in the tree like any folder.
+    // Folders only; mounted network shares appear in the tree like any folder.
     m_folders = new QFileSystemModel(this);
-    m_folders->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot | QDir::Hidden);
+    m_folders->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     m_folders->setRootPath(QDir::rootPath());
     DirTree = new QTreeView(this);
     DirTree->setObjectName(QStringLiteral("DirTree"));

@@ -1,0 +1,190 @@
+#include "MessageBoxAnswerer.h"
+#include "StartupFixture.h"
+#include "TempDataFolder.h"
+#include "TestFiles.h"
+#include "VeltaGuiTest.h"
+#include "app/CommandTable.h"
+#include "app/DialogHost.h"
+#include "app/ProgramWindows.h"
+#include "exchange/BackupCommands.h"
+#include "exchange/TImportDialog.h"
+
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The chooser the command opened, or null when none came up.
+TImportDialog* openChooser() {
+    TImportDialog* dialog = nullptr;
+    const bool opened = QTest::qWaitFor([&dialog] {
+        dialog = qobject_cast<TImportDialog*>(QApplication::activeModalWidget());
+        return dialog != nullptr;
+    });
+    return opened ? dialog : nullptr;
+}
+
+// Clicks the entry of a folder below the one selected, once the tree has read it.
+bool clickFolder(TImportDialog& dialog, const QString& folder) {
+    auto* model = static_cast<QFileSystemModel*>(dialog.DirTree->model());
+    dialog.DirTree->expand(dialog.DirTree->currentIndex());
+    if (!QTest::qWaitFor([&] { return model->index(folder).isValid(); }))
+        return false;
+    const QModelIndex index = model->index(folder);
+    dialog.DirTree->scrollTo(index);
+    QTest::mouseClick(dialog.DirTree->viewport(), Qt::LeftButton, {},
+                      dialog.DirTree->visualRect(index).center());
+    return dialog.selectedFolder() == folder;
+}
+
+struct ChooserRun {
+    QString caption;
+    QString text;
+    int helpContext = 0;
+    bool clicked = false;
+    bool openAfterRefusal = false;
+};
+
+} // namespace
+
+// Backup and restore as the user meets them on the shipped data: the file menu's commands, the
+// folder chooser driven by clicks, the messages answered through the test seam.
+class TestExchangeDialogs : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_dir;
+    std::unique_ptr<ProgramWindows> m_w;
+    QTemporaryDir m_outside;
+
+    BackupCommands& commands() { return m_w->main.dialogs().get<BackupCommands>(); }
+    QString dataFile(const QString& name) const { return QDir(m_w->state.folders.dataFolder).filePath(name); }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<TempDataFolder>();
+        QVERIFY(StartupFixture::make(m_dir->path()));
+        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
+        QVERIFY(m_w->main.create());
+        m_w->main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m_w->main));
+    }
+    void cleanup() {
+        if (m_w)
+            m_w->main.close();
+        m_w.reset();
+        m_dir.reset();
+    }
+
+    // The data folder is refused; a folder beside it, chosen by a click, takes the backup.
+    void backupThroughTheChooser() {
+        MessageBoxAnswerer answers;
+        const QString target = m_outside.filePath(u"Sicherung"_s);
+        QVERIFY(QDir().mkpath(target));
+        commands().startFolder = m_w->state.folders.dataFolder;
+        ChooserRun run;
+        QTimer::singleShot(0, [&] {
+            TImportDialog* d = openChooser();
+            if (!d)
+                return;
+            run.caption = d->caption();
+            run.text = d->DasLabel->text();
+            run.helpContext = d->helpContext();
+            QTest::mouseClick(d->OkButton, Qt::LeftButton); // the data folder itself
+            run.openAfterRefusal = d->isVisible();
+            d->selectFolder(m_outside.path());
+            run.clicked = clickFolder(*d, target);
+            QTest::mouseClick(d->OkButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"Sichern"_s);
+        QCOMPARE(run.caption, u"Daten sichern"_s);
+        QCOMPARE(run.text, u"Bitte wählen Sie ein Verzeichnis, in dem Sie die Daten sichern möchten."_s);
+        QCOMPARE(run.helpContext, 2050);
+        QVERIFY(run.openAfterRefusal);
+        QVERIFY(run.clicked);
+        QCOMPARE(answers.shown().size(), 2);
+        QCOMPARE(answers.shown().at(0).text, u"Wählen Sie bitte ein anderes Verzeichnis."_s);
+        QCOMPARE(answers.shown().at(1).text,
+                 u"Die Daten wurden im Verzeichnis "_s + target.toUpper() + u"/ gesichert."_s);
+        QCOMPARE(TestFiles::readAll(QDir(target).filePath(u"ZU.DBF"_s)),
+                 TestFiles::readAll(dataFile(u"ZU.DBF"_s)));
+        QVERIFY(m_w->main.isVisible());
+    }
+
+    // "Nein" to the question changes nothing; "Ja" brings the backup back and ends the program.
+    void restoreAsksThenEnds_data() {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("no") << int(Meldungsfenster::No);
+        QTest::newRow("yes") << int(Meldungsfenster::Yes);
+    }
+    void restoreAsksThenEnds() {
+        QFETCH(int, answer);
+        const QString backup = m_outside.filePath(u"Alt"_s);
+        QDir(backup).removeRecursively();
+        QVERIFY(QDir().mkpath(backup));
+        for (const QString& name : BackupSet::files())
+            QVERIFY(TestFiles::writeAll(QDir(backup).filePath(name), TestFiles::readAll(dataFile(name))));
+        QVERIFY(TestFiles::writeAll(QDir(backup).filePath(u"_Velta Backup.cfg"_s), QByteArray()));
+        QVERIFY(TestFiles::writeAll(QDir(backup).filePath(u"VE.DAT"_s), "saved lists"));
+        const QByteArray current = TestFiles::readAll(dataFile(u"VE.DAT"_s));
+
+        MessageBoxAnswerer answers;
+        answers.queue(answer);
+        commands().startFolder = backup;
+        ChooserRun run;
+        QTimer::singleShot(0, [&] {
+            if (TImportDialog* d = openChooser()) {
+                run.caption = d->caption();
+                run.helpContext = d->helpContext();
+                QTest::keyClick(d->DirTree, Qt::Key_Return);
+                if (d->isVisible())
+                    QTest::mouseClick(d->OkButton, Qt::LeftButton);
+            }
+        });
+        m_w->main.commands->run(u"Einlesen"_s);
+        QCOMPARE(run.caption, u"Daten einlesen"_s);
+        QCOMPARE(run.helpContext, 2040);
+        QVERIFY(!answers.shown().isEmpty());
+        QCOMPARE(answers.shown().at(0).caption, u"Frage"_s);
+        QCOMPARE(answers.shown().at(0).lines, 4);
+        if (answer == Meldungsfenster::No) {
+            QCOMPARE(answers.shown().size(), 1);
+            QCOMPARE(TestFiles::readAll(dataFile(u"VE.DAT"_s)), current);
+            QVERIFY(m_w->main.isVisible());
+            return;
+        }
+        QCOMPARE(answers.lastText(),
+                 u"Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden."_s);
+        QCOMPARE(TestFiles::readAll(dataFile(u"VE.DAT"_s)), QByteArray("saved lists"));
+        QTRY_VERIFY(!m_w->main.isVisible());
+    }
+
+    void readOnlyRefusesBoth_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("backup") << u"Sichern"_s;
+        QTest::newRow("restore") << u"Einlesen"_s;
+    }
+    void readOnlyRefusesBoth() {
+        QFETCH(QString, command);
+        MessageBoxAnswerer answers;
+        m_w->state.startedFromCd = true;
+        bool chooserOpened = false;
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<TImportDialog*>(QApplication::activeModalWidget())) {
+                chooserOpened = true;
+                d->reject();
+            }
+        });
+        m_w->main.commands->run(command);
+        QVERIFY(!chooserOpened);
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().at(0).text, Notice::readOnly().text);
+    }
+};
+
+VELTA_TEST_MAIN_GUI(TestExchangeDialogs)
+#include "tst_exchangedialogs.moc"
