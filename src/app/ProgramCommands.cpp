@@ -11,6 +11,7 @@
 #include "calc/MengeCommand.h"
 #include "calc/PromilleCommand.h"
 #include "exchange/BackupCommands.h"
+#include "exchange/ImportCommands.h"
 #include "maint/ClassificationCommands.h"
 #include "maint/IngredientListCommand.h"
 #include "maint/RecipeCommands.h"
@@ -98,6 +99,7 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     connectReferenceClicks(dialogs, main);
     t.add(QStringLiteral("Sichern"), [&dialogs] { dialogs.get<BackupCommands>().runBackup(); });
     t.add(QStringLiteral("Einlesen"), [&dialogs] { dialogs.get<BackupCommands>().runRestore(); });
+    t.add(QStringLiteral("Import"), [&dialogs] { dialogs.get<ImportCommands>().runVersion1(); });
     t.add(QStringLiteral("ListeZutaten"), [&dialogs] { dialogs.get<IngredientListCommand>().run(); });
     t.add(QStringLiteral("ListeKategorie"),
           [&dialogs] { dialogs.get<ClassificationCommands>().runCategories(); });

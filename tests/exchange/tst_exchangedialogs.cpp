@@ -3,10 +3,12 @@
 #include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "VeltaGuiTest.h"
+#include "Version1Folder.h"
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
 #include "exchange/BackupCommands.h"
+#include "exchange/ImportCommands.h"
 #include "exchange/TImportDialog.h"
 
 #include <QFileSystemModel>
@@ -163,10 +165,52 @@ private slots:
         QTRY_VERIFY(!m_w->main.isVisible());
     }
 
+    // A version-1 folder chosen in the chooser: its own recipe arrives, and the program ends.
+    void importFromVersion1() {
+        const QString v1 = m_outside.filePath(u"VC1"_s);
+        QVERIFY(QDir().mkpath(v1));
+        Version1Folder::write(m_w->tables.ApolloEnv, v1, {{u"Schlehe"_s}},
+                              {{u"Schlehenfeuer"_s, {}, {{188, 4}, {12, 2}}, 2, 18, u"Kalt(>MORVA< Gut"_s}});
+        const int before = m_w->tables.ApolloRezepte.RecCount();
+        MessageBoxAnswerer answers;
+        m_w->main.dialogs().get<ImportCommands>().startFolder = m_outside.path();
+        ChooserRun run;
+        QTimer::singleShot(0, [&] {
+            TImportDialog* d = openChooser();
+            if (!d)
+                return;
+            run.caption = d->caption();
+            run.helpContext = d->helpContext();
+            QTest::mouseClick(d->OkButton, Qt::LeftButton); // the folder above holds no version 1
+            run.openAfterRefusal = d->isVisible();
+            run.clicked = clickFolder(*d, v1);
+            QTest::mouseClick(d->OkButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"Import"_s);
+        QCOMPARE(run.caption, u"Importieren"_s);
+        QCOMPARE(run.helpContext, 2030);
+        QVERIFY(run.openAfterRefusal);
+        QVERIFY(run.clicked);
+        QCOMPARE(answers.shown().size(), 2);
+        QCOMPARE(answers.shown().at(0).text,
+                 u"In diesem Verzeichnis befindet sich keine\rVersion von Velta Cocktails 1.0."_s);
+        QCOMPARE(answers.lastText(),
+                 u"Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden."_s);
+        QTRY_VERIFY(!m_w->main.isVisible());
+        m_w->tables.openMainTables(m_w->state.folders.dataFolder, false);
+        TApollo& re = m_w->tables.ApolloRezepte;
+        QCOMPARE(re.RecCount(), before + 1);
+        re.Go(before + 1);
+        QCOMPARE(re.GetTrimString(u"NAME"_s), u"Schlehenfeuer"_s);
+        QCOMPARE(re.GetMemo(u"ANLEITUNG"_s), u"Kalt\u00FE\u00FDGut"_s);
+        m_w->tables.closeMainTables();
+    }
+
     void readOnlyRefusesBoth_data() {
         QTest::addColumn<QString>("command");
         QTest::newRow("backup") << u"Sichern"_s;
         QTest::newRow("restore") << u"Einlesen"_s;
+        QTest::newRow("import") << u"Import"_s;
     }
     void readOnlyRefusesBoth() {
         QFETCH(QString, command);

@@ -1,5 +1,8 @@
 #include "TestFiles.h"
 #include "VeltaTest.h"
+#include "Version1Folder.h"
+#include "store/TApolloEnv.h"
+#include "store/TableSchemas.h"
 
 #include <QDir>
 #include <QProcess>
@@ -87,6 +90,24 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains(u"gespert"_s));
         QCOMPARE(TestFiles::readAll(data.filePath(u"RE.DBF"_s)), QByteArray("currentRE.DBF"));
+    }
+
+    // The import takes a version-1 folder over; a folder without version 1 is refused.
+    void importVersion1() {
+        QTemporaryDir data, v1, empty;
+        TableSchemas::createMainTables(data.path());
+        {
+            TApolloEnv env;
+            Version1Folder::write(env, v1.path(), {{u"Schlehe"_s}}, {{u"Schlehenfeuer"_s, {}, {{188, 4}}}});
+        }
+        Run run = veltadb({u"importieren"_s, data.path(), empty.path()});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains(u"keine\nVersion von Velta Cocktails 1.0."_s));
+        run = veltadb({u"importieren"_s, data.path(), v1.path()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, u"Rezepte: 1\nZutaten: 1\n"_s);
+        run = veltadb({u"recipe-list"_s, data.path()});
+        QVERIFY2(run.out.contains(u"Schlehenfeuer"_s), qPrintable(run.out));
     }
 };
 

@@ -2,6 +2,9 @@
 
 #include "common/AppState.h"
 #include "exchange/BackupSet.h"
+#include "exchange/ImportChooserSession.h"
+#include "exchange/Version1Import.h"
+#include "store/TApolloEnv.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,4 +55,32 @@ int ExchangeVerbs::restore(const QString& dataFolder, const QString& source, QTe
     state.folders.dataFolder = dataFolder;
     state.probeMedium();
     return report(BackupSet::restore(source, dataFolder, state.startedFromCd), out, err);
+}
+
+int ExchangeVerbs::importVersion1(const QString& dataFolder, const QString& version1Folder, QTextStream& out,
+                                  QTextStream& err) {
+    if (!checkFolder(dataFolder, err) || !checkFolder(version1Folder, err))
+        return 1;
+    ImportChooserSession chooser(ImportChooserSession::Version1);
+    if (const Result chosen = chooser.choose(version1Folder); !chosen) {
+        err << terminalText(chosen.notice().text) << '\n';
+        return 1;
+    }
+    AppState state;
+    state.folders.dataFolder = dataFolder;
+    state.probeMedium();
+    if (state.startedFromCd) {
+        err << Notice::readOnly().text << '\n';
+        return 1;
+    }
+    TApolloEnv env;
+    const Version1Import::Outcome outcome = Version1Import::run(env, chooser.chosenFolder(), dataFolder);
+    if (outcome.damaged || outcome.tooManyIngredients) {
+        err << (outcome.damaged ? Version1Import::damagedText() : Version1Import::tooManyText()) << '\n';
+        return 1;
+    }
+    out << "Rezepte: " << outcome.recipes << "\nZutaten: " << outcome.ingredients << '\n';
+    if (outcome.recipes == 0)
+        out << terminalText(Version1Import::closingNotice(outcome).text) << '\n';
+    return 0;
 }

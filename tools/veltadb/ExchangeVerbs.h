@@ -11,4 +11,8 @@ int backup(const QString& dataFolder, const QString& target, QTextStream& out, Q
 // `zuruecksichern ZIEL ORDNER`: replaces the data of ORDNER with the backup in ZIEL.
 int restore(const QString& dataFolder, const QString& source, QTextStream& out, QTextStream& err);
 
+// `importieren ORDNER VERSION1`: takes the own recipes and ingredients of a version-1 folder over.
+int importVersion1(const QString& dataFolder, const QString& version1Folder, QTextStream& out,
+                   QTextStream& err);
+
 } // namespace ExchangeVerbs

@@ -1,0 +1,63 @@
+#include "exchange/ImportCommands.h"
+
+#include "common/AppState.h"
+#include "common/DataTables.h"
+#include "common/MainWindowPort.h"
+#include "exchange/TImportDialog.h"
+#include "exchange/Version1Import.h"
+#include "ui/Meldungsfenster.h"
+#include "ui/ReadOnlyRefusal.h"
+#include "ui/TWartenDialog.h"
+
+#include <QDir>
+
+ImportCommands::ImportCommands(const DialogServices& services)
+    : startFolder(QDir::homePath()), m_context(services.context), m_tables(services.tables),
+      m_main(services.main), m_parent(services.parent) {}
+
+void ImportCommands::reopenTables() {
+    m_tables.openMainTables(m_context.state.folders.dataFolder, m_context.state.startedFromCd);
+}
+
+void ImportCommands::runVersion1() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+        return;
+    ImportChooserSession chooser(ImportChooserSession::Version1);
+    {
+        TImportDialog dialog(m_context, chooser, QStringLiteral("Importieren"), Version1Import::chooserText(),
+                             m_parent);
+        dialog.selectFolder(startFolder);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    TWartenDialog wait(m_context, m_parent);
+    const auto progress = [&wait](int done, int total) {
+        if (done == 1)
+            wait.ShowWaitWindow(total, Version1Import::waitText());
+        if (done % wait.step() == 0)
+            wait.setProgress(done);
+    };
+    // The import replaces the table files: the program's handles are closed meanwhile.
+    m_tables.closeMainTables();
+    Version1Import::Outcome outcome;
+    try {
+        outcome = Version1Import::run(m_tables.ApolloEnv, chooser.chosenFolder(),
+                                      m_context.state.folders.dataFolder, progress);
+    } catch (...) {
+        wait.HideWaitWindow();
+        reopenTables();
+        throw;
+    }
+    wait.HideWaitWindow();
+    reopenTables();
+    if (outcome.tooManyIngredients) {
+        Meldungsfenster::showPlain(Version1Import::tooManyText(), QStringLiteral("Fehler"));
+        m_main.RunCommand(QStringLiteral("Beenden"));
+        return;
+    }
+    if (outcome.damaged)
+        Meldungsfenster::showPlain(Version1Import::damagedText(), QStringLiteral("Fehler"));
+    Meldungsfenster::show(Version1Import::closingNotice(outcome));
+    if (outcome.recipes > 0)
+        m_main.RunCommand(QStringLiteral("Beenden"));
+}
