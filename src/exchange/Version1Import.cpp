@@ -1,6 +1,7 @@
 #include "exchange/Version1Import.h"
 
 #include "exchange/DataFileCopy.h"
+#include "exchange/StagedTables.h"
 #include "store/BulkWrite.h"
 #include "store/FolderLookup.h"
 #include "store/IngredientSlots.h"
@@ -10,9 +11,6 @@
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -20,16 +18,6 @@
 namespace {
 
 const QString kMarker = QStringLiteral("(>MORVA<");
-// Ingredients first: should the replacement be cut short, new ingredients without the recipes
-// that use them do no harm.
-const QStringList kDataFiles = {QStringLiteral("ZU.DBF"), QStringLiteral("ZU.SMT"), QStringLiteral("RE.DBF"),
-                                QStringLiteral("RE.SMT")};
-
-QString stagingFolder(const QString& dataFolder) {
-    const QFileInfo data(QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath()));
-    return QDir(data.absolutePath())
-        .filePath(QStringLiteral(".") + data.fileName() + QStringLiteral(".import"));
-}
 
 void openTable(TTable& table, const QString& folder, const QString& name) {
     table.setDatabaseName(folder);
@@ -38,29 +26,14 @@ void openTable(TTable& table, const QString& folder, const QString& name) {
     table.Open();
 }
 
-// Removes the staging folder however the import ends.
-class Staging {
-public:
-    explicit Staging(QString path) : m_path(std::move(path)) {
-        QDir(m_path).removeRecursively();
-        QDir().mkpath(m_path);
-    }
-    ~Staging() { QDir(m_path).removeRecursively(); }
-    Staging(const Staging&) = delete;
-    Staging& operator=(const Staging&) = delete;
-    QString file(const QString& name) const { return QDir(m_path).filePath(name); }
-    const QString& path() const { return m_path; }
-
-private:
-    QString m_path;
-};
-
 } // namespace
 
 // One import on the staged tables: the name lists and the number map it builds on the way.
 class Version1Import::Pass {
 public:
-    Pass(TApollo& recipes, TApollo& ingredients) : m_recipes(recipes), m_ingredients(ingredients) {}
+    explicit Pass(StagedTables& staged)
+        : m_recipes(staged.recipes()), m_ingredients(staged.ingredients()),
+          m_recipeNames(staged.recipeNames()) {}
 
     void readCurrent() {
         int highest = 0;
@@ -71,9 +44,6 @@ public:
                 m_ingredientNames.insert(key(m_ingredients.GetTrimString(QStringLiteral("NAME"))), number);
         }
         m_nextNumber = std::max(highest + 1, kFirstOwnNumber);
-        for (m_recipes.GoTop(); !m_recipes.Eof(); m_recipes.Skip(1))
-            if (!m_recipes.IsDeleted())
-                m_recipeNames.insert(key(m_recipes.GetTrimString(QStringLiteral("NAME"))));
     }
 
     // False when the version-1 table holds fewer than the supplied ingredients.
@@ -120,7 +90,7 @@ public:
     }
 
 private:
-    static QString key(const QString& name) { return name.toCaseFolded(); }
+    static QString key(const QString& name) { return StagedTables::nameKey(name); }
 
     void appendIngredient(TApollo& old, int number, const QString& name) {
         TApollo& t = m_ingredients;
@@ -214,52 +184,37 @@ QString Version1Import::convertMemo(const QString& memo, bool instructions) {
 
 Version1Import::Outcome Version1Import::run(TApolloEnv& env, const QString& version1Folder,
                                             const QString& dataFolder, const Progress& progress) {
-    const Staging staging(stagingFolder(dataFolder));
-    for (const QString& name : kDataFiles)
-        if (!DataFileCopy::CopyDataFile(FolderLookup::find(dataFolder, name), staging.file(name)))
-            throw StoreError(QStringLiteral("Die Datei %1 kann nicht kopiert werden.").arg(name));
+    StagedTables staged(env, dataFolder);
     const std::pair<const char*, const char*> working[] = {{"REZEPTE.100", "HILFE.DBF"},
                                                            {"REZEPTE.200", "HILFE.DBT"},
                                                            {"ZUTATEN.100", "HILFE2.DBF"},
                                                            {"ZUTATEN.200", "HILFE2.DBT"}};
     for (const auto& [from, to] : working) // a missing file shows when its table is opened
         DataFileCopy::CopyDataFile(FolderLookup::find(version1Folder, QString::fromLatin1(from)),
-                                   staging.file(QString::fromLatin1(to)));
-
-    TTable recipeTable(env), ingredientTable(env), oldTable(env);
-    TApollo recipes(recipeTable), ingredients(ingredientTable), old(oldTable);
-    openTable(recipeTable, staging.path(), QStringLiteral("RE"));
-    openTable(ingredientTable, staging.path(), QStringLiteral("ZU"));
-    Pass pass(recipes, ingredients);
+                                   staged.file(QString::fromLatin1(to)));
+    Pass pass(staged);
     pass.readCurrent();
 
     Outcome outcome;
     try {
-        BulkWrite recipeWrites(recipes), ingredientWrites(ingredients);
-        openTable(oldTable, staging.path(), QStringLiteral("HILFE2"));
+        BulkWrite recipeWrites(staged.recipes()), ingredientWrites(staged.ingredients());
+        TTable oldTable(env);
+        TApollo old(oldTable);
+        openTable(oldTable, staged.folder(), QStringLiteral("HILFE2"));
         if (pass.importIngredients(old, outcome)) {
             oldTable.Close();
-            openTable(oldTable, staging.path(), QStringLiteral("HILFE"));
+            openTable(oldTable, staged.folder(), QStringLiteral("HILFE"));
             pass.importRecipes(old, outcome, progress);
         }
         oldTable.Close();
         ingredientWrites.finish();
         recipeWrites.finish();
-        recipeTable.Close();
-        ingredientTable.Close();
     } catch (const StoreError&) {
         outcome.damaged = true;
     }
     if (outcome.damaged || outcome.tooManyIngredients)
         return {0, 0, outcome.damaged, outcome.tooManyIngredients};
-    if (outcome.recipes + outcome.ingredients == 0)
-        return outcome;
-    // The staging folder sits beside the data, so each replacement is a rename on one file system.
-    for (const QString& name : kDataFiles) {
-        const QString destination = FolderLookup::find(dataFolder, name);
-        QFile::remove(destination);
-        if (!QFile::rename(staging.file(name), destination))
-            throw StoreError(QStringLiteral("Die Datei %1 kann nicht ersetzt werden.").arg(name));
-    }
+    if (outcome.recipes + outcome.ingredients > 0)
+        staged.replaceData();
     return outcome;
 }
