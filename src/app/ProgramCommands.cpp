@@ -100,6 +100,7 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("Sichern"), [&dialogs] { dialogs.get<BackupCommands>().runBackup(); });
     t.add(QStringLiteral("Einlesen"), [&dialogs] { dialogs.get<BackupCommands>().runRestore(); });
     t.add(QStringLiteral("Import"), [&dialogs] { dialogs.get<ImportCommands>().runVersion1(); });
+    t.add(QStringLiteral("RezeptUpdates"), [&dialogs] { dialogs.get<ImportCommands>().runUpdates(); });
     t.add(QStringLiteral("ListeZutaten"), [&dialogs] { dialogs.get<IngredientListCommand>().run(); });
     t.add(QStringLiteral("ListeKategorie"),
           [&dialogs] { dialogs.get<ClassificationCommands>().runCategories(); });

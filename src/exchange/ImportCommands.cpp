@@ -3,7 +3,9 @@
 #include "common/AppState.h"
 #include "common/DataTables.h"
 #include "common/MainWindowPort.h"
+#include "exchange/RecipeUpdate.h"
 #include "exchange/TImportDialog.h"
+#include "exchange/TInternetDialog.h"
 #include "exchange/Version1Import.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/ReadOnlyRefusal.h"
@@ -17,6 +19,18 @@ ImportCommands::ImportCommands(const DialogServices& services)
 
 void ImportCommands::reopenTables() {
     m_tables.openMainTables(m_context.state.folders.dataFolder, m_context.state.startedFromCd);
+}
+
+template <class Work> auto ImportCommands::withTablesClosed(Work work) {
+    m_tables.closeMainTables();
+    try {
+        auto result = work();
+        reopenTables();
+        return result;
+    } catch (...) {
+        reopenTables();
+        throw;
+    }
 }
 
 void ImportCommands::runVersion1() {
@@ -37,19 +51,17 @@ void ImportCommands::runVersion1() {
         if (done % wait.step() == 0)
             wait.setProgress(done);
     };
-    // The import replaces the table files: the program's handles are closed meanwhile.
-    m_tables.closeMainTables();
     Version1Import::Outcome outcome;
     try {
-        outcome = Version1Import::run(m_tables.ApolloEnv, chooser.chosenFolder(),
-                                      m_context.state.folders.dataFolder, progress);
+        outcome = withTablesClosed([&] {
+            return Version1Import::run(m_tables.ApolloEnv, chooser.chosenFolder(),
+                                       m_context.state.folders.dataFolder, progress);
+        });
     } catch (...) {
         wait.HideWaitWindow();
-        reopenTables();
         throw;
     }
     wait.HideWaitWindow();
-    reopenTables();
     if (outcome.tooManyIngredients) {
         Meldungsfenster::showPlain(Version1Import::tooManyText(), QStringLiteral("Fehler"));
         m_main.RunCommand(QStringLiteral("Beenden"));
@@ -59,5 +71,30 @@ void ImportCommands::runVersion1() {
         Meldungsfenster::showPlain(Version1Import::damagedText(), QStringLiteral("Fehler"));
     Meldungsfenster::show(Version1Import::closingNotice(outcome));
     if (outcome.recipes > 0)
+        m_main.RunCommand(QStringLiteral("Beenden"));
+}
+
+void ImportCommands::runUpdates() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+        return;
+    {
+        TInternetDialog notice(m_context, m_parent);
+        if (notice.exec() != QDialog::Accepted)
+            return;
+    }
+    ImportChooserSession chooser(ImportChooserSession::Updates);
+    {
+        TImportDialog dialog(m_context, chooser, QStringLiteral("Rezept-Updates"),
+                             RecipeUpdate::chooserText(), m_parent);
+        dialog.selectFolder(startFolder);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    const RecipeUpdate::Outcome outcome = withTablesClosed([&] {
+        return RecipeUpdate::run(m_tables.ApolloEnv, chooser.chosenFolder(),
+                                 m_context.state.folders.dataFolder);
+    });
+    Meldungsfenster::show(RecipeUpdate::closingNotice(outcome));
+    if (RecipeUpdate::restart(outcome))
         m_main.RunCommand(QStringLiteral("Beenden"));
 }

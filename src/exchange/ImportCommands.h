@@ -4,19 +4,22 @@
 
 #include <QString>
 
-// "&Import aus Version 1": the folder chooser, then the import with the wait window; imported
-// recipes end the program so that it starts on the extended data.
+// "&Import aus Version 1" and "&Rezept-Updates": the folder chooser, then the import; an import
+// that added data ends the program so that it starts on the extended data.
 class ImportCommands {
 public:
     explicit ImportCommands(const DialogServices& services);
 
     void runVersion1();
+    void runUpdates();
 
     // The folder the chooser's tree shows selected when it opens.
     QString startFolder;
 
 private:
     void reopenTables();
+    // The tables are closed while work replaces their files, and open again afterwards.
+    template <class Work> auto withTablesClosed(Work work);
 
     UiContext m_context;
     DataTables& m_tables;

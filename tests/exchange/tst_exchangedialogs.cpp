@@ -2,6 +2,7 @@
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
 #include "TestFiles.h"
+#include "UpdateFolder.h"
 #include "VeltaGuiTest.h"
 #include "Version1Folder.h"
 #include "app/CommandTable.h"
@@ -10,7 +11,9 @@
 #include "exchange/BackupCommands.h"
 #include "exchange/ImportCommands.h"
 #include "exchange/TImportDialog.h"
+#include "exchange/TInternetDialog.h"
 
+#include <QDesktopServices>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QPushButton>
@@ -43,6 +46,23 @@ bool clickFolder(TImportDialog& dialog, const QString& folder) {
                       dialog.DirTree->visualRect(index).center());
     return dialog.selectedFolder() == folder;
 }
+
+// Takes the web pages the program opens instead of a browser.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    UrlRecorder() {
+        QDesktopServices::setUrlHandler(u"http"_s, this, "open");
+        QDesktopServices::setUrlHandler(u"https"_s, this, "open");
+    }
+    ~UrlRecorder() override {
+        QDesktopServices::unsetUrlHandler(u"http"_s);
+        QDesktopServices::unsetUrlHandler(u"https"_s);
+    }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 struct ChooserRun {
     QString caption;
@@ -206,13 +226,74 @@ private slots:
         m_w->tables.closeMainTables();
     }
 
-    void readOnlyRefusesBoth_data() {
+    // The notice window links to the update page; "Importieren" leads to the chooser, whose
+    // folder's update arrives, and the program ends. "Abbrechen" goes no further.
+    void recipeUpdate_data() {
+        QTest::addColumn<bool>("import");
+        QTest::newRow("import") << true;
+        QTest::newRow("cancel") << false;
+    }
+    void recipeUpdate() {
+        QFETCH(bool, import);
+        const QString update = m_outside.filePath(u"Update"_s);
+        QDir(update).removeRecursively();
+        QVERIFY(QDir().mkpath(update));
+        UpdateFolder::write(m_w->tables.ApolloEnv, update, {{u"Gletscherblau"_s}}, {});
+        const int before = m_w->tables.ApolloRezepte.RecCount();
+        MessageBoxAnswerer answers;
+        UrlRecorder browser;
+        m_w->main.dialogs().get<ImportCommands>().startFolder = update;
+        QString caption, link;
+        int helpContext = 0;
+        ChooserRun run;
+        QTimer::singleShot(0, [&] {
+            auto* notice = qobject_cast<TInternetDialog*>(QApplication::activeModalWidget());
+            if (!notice)
+                return;
+            caption = notice->caption();
+            helpContext = notice->helpContext();
+            link = notice->LLL->text();
+            QTest::mouseClick(notice->LLL, Qt::LeftButton);
+            QTimer::singleShot(0, [&] {
+                if (TImportDialog* d = openChooser()) {
+                    run.caption = d->caption();
+                    run.text = d->DasLabel->text();
+                    QTest::mouseClick(d->OkButton, Qt::LeftButton);
+                }
+            });
+            QTest::mouseClick(import ? notice->ImportButton : notice->AbbrechenButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"RezeptUpdates"_s);
+        QCOMPARE(caption, u"Internet Import"_s);
+        QCOMPARE(helpContext, 2010);
+        QCOMPARE(browser.opened, QList<QUrl>({TInternetDialog::updatePage()}));
+        QCOMPARE(link, TInternetDialog::updatePage().toString());
+        if (!import) {
+            QVERIFY(run.caption.isEmpty());
+            QVERIFY(answers.shown().isEmpty());
+            QCOMPARE(m_w->tables.ApolloRezepte.RecCount(), before);
+            return;
+        }
+        QCOMPARE(run.caption, u"Rezept-Updates"_s);
+        QCOMPARE(
+            run.text,
+            u"Bitte wählen Sie das Verzeichnis, in das Sie die Update-Datei aus dem Internet gespeichert haben."_s);
+        QCOMPARE(answers.shown().size(), 1);
+        QVERIFY(answers.lastText().startsWith(u"1 Rezepte wurden hinzugefügt."_s));
+        QTRY_VERIFY(!m_w->main.isVisible());
+        m_w->tables.openMainTables(m_w->state.folders.dataFolder, false);
+        QCOMPARE(m_w->tables.ApolloRezepte.RecCount(), before + 1);
+        m_w->tables.closeMainTables();
+    }
+
+    void readOnlyRefuses_data() {
         QTest::addColumn<QString>("command");
         QTest::newRow("backup") << u"Sichern"_s;
         QTest::newRow("restore") << u"Einlesen"_s;
         QTest::newRow("import") << u"Import"_s;
+        QTest::newRow("updates") << u"RezeptUpdates"_s;
     }
-    void readOnlyRefusesBoth() {
+    void readOnlyRefuses() {
         QFETCH(QString, command);
         MessageBoxAnswerer answers;
         m_w->state.startedFromCd = true;

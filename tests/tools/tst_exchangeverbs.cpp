@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "UpdateFolder.h"
 #include "VeltaTest.h"
 #include "Version1Folder.h"
 #include "store/TApolloEnv.h"
@@ -108,6 +109,23 @@ private slots:
         QCOMPARE(run.out, u"Rezepte: 1\nZutaten: 1\n"_s);
         run = veltadb({u"recipe-list"_s, data.path()});
         QVERIFY2(run.out.contains(u"Schlehenfeuer"_s), qPrintable(run.out));
+    }
+
+    // An update twice: the second run adds nothing.
+    void recipeUpdateTwice() {
+        QTemporaryDir data, update;
+        TableSchemas::createMainTables(data.path());
+        {
+            TApolloEnv env;
+            UpdateFolder::write(env, update.path(), {{u"Gletscherblau"_s}}, {{402, u"Yuzu"_s}});
+        }
+        Run run = veltadb({u"rezept-updates"_s, data.path(), update.path()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, u"Rezepte: 1\nZutaten: 1\n"_s);
+        run = veltadb({u"rezept-updates"_s, data.path(), update.path()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out,
+                 u"Rezepte: 0\nZutaten: 0\nSeit dem letzten Update sind\nkeine Rezepte hinzugekommen.\n"_s);
     }
 };
 

@@ -15,4 +15,7 @@ int restore(const QString& dataFolder, const QString& source, QTextStream& out, 
 int importVersion1(const QString& dataFolder, const QString& version1Folder, QTextStream& out,
                    QTextStream& err);
 
+// `rezept-updates ORDNER UPDATE`: adds what the data lack from the update tables in UPDATE.
+int recipeUpdate(const QString& dataFolder, const QString& updateFolder, QTextStream& out, QTextStream& err);
+
 } // namespace ExchangeVerbs

@@ -54,6 +54,7 @@ int usage() {
              "  veltadb sichern ORDNER ZIEL   Daten aus ORDNER in ZIEL sichern\n"
              "  veltadb zuruecksichern ZIEL ORDNER  gesicherte Daten aus ZIEL in ORDNER zurücksichern\n"
              "  veltadb importieren ORDNER VERSION1  eigene Rezepte und Zutaten aus Version 1 übernehmen\n"
+             "  veltadb rezept-updates ORDNER UPDATE  neue Rezepte und Zutaten aus einem Update übernehmen\n"
              "  veltadb optionen DATEI [STEUERELEMENT=WERT ...]  Optionen zeigen oder ändern\n"
           << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
     return 2;
@@ -239,6 +240,8 @@ int main(int argc, char* argv[]) {
             return ExchangeVerbs::restore(args.at(3), args.at(2), out(), err());
         if (command == QStringLiteral("importieren") && args.size() == 4)
             return ExchangeVerbs::importVersion1(args.at(2), args.at(3), out(), err());
+        if (command == QStringLiteral("rezept-updates") && args.size() == 4)
+            return ExchangeVerbs::recipeUpdate(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("optionen"))
             return optionsVerb(args.at(2), args.mid(3), out(), err());
     } catch (const StoreError& e) {
