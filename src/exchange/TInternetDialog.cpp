@@ -25,8 +25,8 @@ TInternetDialog::TInternetDialog(UiContext context, QWidget* parent) : TOwnFenst
     setFixedSize(400, 250);
     const int top = railsBottom() + 10;
     Label1 = textLabel(QStringLiteral("Auf unseren Internet Seiten finden Sie die neuesten Rezept-Updates."),
-                       QRect(24, top, 352, 36), this);
-    LLL = textLabel(updatePage().toString(), QRect(24, top + 44, 352, 20), this);
+                       QRect(24, top, 330, 36), this);
+    LLL = textLabel(updatePage().toString(), QRect(24, top + 44, 330, 20), this);
     LLL->setObjectName(QStringLiteral("LLL"));
     QFont underlined = LLL->font();
     underlined.setUnderline(true);
@@ -38,13 +38,13 @@ TInternetDialog::TInternetDialog(UiContext context, QWidget* parent) : TOwnFenst
     LLL->installEventFilter(this);
     Label2 = textLabel(
         QStringLiteral("Falls Sie eine Rezept-Datei downgeloaded haben, können Sie sie jetzt importieren."),
-        QRect(24, top + 74, 352, 36), this);
+        QRect(24, top + 74, 330, 36), this);
 
     ImportButton = new QPushButton(QStringLiteral("Importieren"), this);
-    ImportButton->setGeometry(186, 204, 90, 26);
+    ImportButton->setGeometry(164, 204, 90, 26);
     ImportButton->setDefault(true);
     AbbrechenButton = new QPushButton(QStringLiteral("Abbrechen"), this);
-    AbbrechenButton->setGeometry(286, 204, 90, 26);
+    AbbrechenButton->setGeometry(264, 204, 90, 26);
     connect(ImportButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -16,6 +16,7 @@
 #include "calc/PromilleCommand.h"
 #include "exchange/BackupSession.h"
 #include "exchange/TImportDialog.h"
+#include "exchange/TInternetDialog.h"
 #include "maint/ClassificationCommands.h"
 #include "maint/IngredientListCommand.h"
 #include "maint/RecipeCommands.h"
@@ -462,6 +463,11 @@ void shootExchange(const QString& out) {
     QApplication::processEvents();
     dialog.grab().save(QDir(out).filePath(QStringLiteral("daten-sichern.png")));
     dialog.reject();
+    TInternetDialog notice(w.context, &main);
+    notice.show();
+    QApplication::processEvents();
+    notice.grab().save(QDir(out).filePath(QStringLiteral("rezept-updates.png")));
+    notice.reject();
     main.close();
 }
 
