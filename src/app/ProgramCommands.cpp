@@ -10,6 +10,8 @@
 #include "browser/RecipePhoto.h"
 #include "calc/MengeCommand.h"
 #include "calc/PromilleCommand.h"
+#include "exchange/BackupCommands.h"
+#include "exchange/ImportCommands.h"
 #include "maint/ClassificationCommands.h"
 #include "maint/IngredientListCommand.h"
 #include "maint/RecipeCommands.h"
@@ -95,6 +97,10 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
         dialogs.get<RecipeIngredientsCommand>().run();
     });
     connectReferenceClicks(dialogs, main);
+    t.add(QStringLiteral("Sichern"), [&dialogs] { dialogs.get<BackupCommands>().runBackup(); });
+    t.add(QStringLiteral("Einlesen"), [&dialogs] { dialogs.get<BackupCommands>().runRestore(); });
+    t.add(QStringLiteral("Import"), [&dialogs] { dialogs.get<ImportCommands>().runVersion1(); });
+    t.add(QStringLiteral("RezeptUpdates"), [&dialogs] { dialogs.get<ImportCommands>().runUpdates(); });
     t.add(QStringLiteral("ListeZutaten"), [&dialogs] { dialogs.get<IngredientListCommand>().run(); });
     t.add(QStringLiteral("ListeKategorie"),
           [&dialogs] { dialogs.get<ClassificationCommands>().runCategories(); });

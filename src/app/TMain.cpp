@@ -14,6 +14,7 @@
 #include "browser/RecipeView.h"
 #include "common/AppState.h"
 #include "common/DataTables.h"
+#include "exchange/BackupSet.h"
 #include "maint/ChoiceLists.h"
 #include "store/ListsFile.h"
 #include "store/PhotoPath.h"
@@ -171,6 +172,8 @@ bool TMain::create() {
     checkInstallation(); // a damaged installation ends the program, but the handler goes on
     s.options = OptionsRecord::load(s.optionsPath());
     s.probeMedium();
+    if (!s.startedFromCd)
+        BackupSet::finishRestore(s.folders.dataFolder);
     if (s.switches.advertMode) // a missing picture leaves the advert empty
         m_advert.load(PhotoPath::resolve(s.folders.dataFolder, QStringLiteral("WERBUNG.BMP")));
     applyWindowSize();

@@ -91,7 +91,9 @@ BackupSet::Result BackupSet::restore(const QString& source, const QString& dataF
     const QString staging = stagingFolder(dataFolder);
     QDir(staging).removeRecursively();
     // Staging beside the data keeps the final moves on one file system, so each one is a rename.
-    const bool staged = QDir().mkpath(staging) && copyAll(source, staging, copier, false);
+    const bool staged = QDir().mkpath(staging) && copyAll(source, staging, copier, false) &&
+                        writeLine(inFolder(staging, completeName()), "complete\r\n");
+    // From the mark on, the start-up finishes whatever the moves leave undone.
     const bool replaced = staged && moveIntoPlace(staging, dataFolder, false);
     QDir(staging).removeRecursively();
     if (!replaced)
@@ -111,12 +113,24 @@ bool BackupSet::copyAll(const QString& from, const QString& to, const Copier& co
     return true;
 }
 
+void BackupSet::finishRestore(const QString& dataFolder) {
+    const QString staging = stagingFolder(dataFolder);
+    if (!QFileInfo(staging).isDir())
+        return;
+    if (QFileInfo::exists(inFolder(staging, completeName())))
+        moveIntoPlace(staging, dataFolder, false);
+    QDir(staging).removeRecursively();
+}
+
 bool BackupSet::moveIntoPlace(const QString& from, const QString& to, bool pending) {
     for (const QString& name : files()) {
+        const QString source = inFolder(from, pending ? pendingName(name) : name);
+        if (!pending && !QFileInfo::exists(source))
+            continue; // moved before an interruption
         // The data may carry the names in another case; the file found is the one replaced.
         const QString destination = FolderLookup::find(to, name);
         QFile::remove(destination);
-        if (!QFile::rename(inFolder(from, pending ? pendingName(name) : name), destination))
+        if (!QFile::rename(source, destination))
             return false;
     }
     return true;
@@ -128,9 +142,12 @@ void BackupSet::removePending(const QString& folder) {
 }
 
 bool BackupSet::writeMarker(const QString& folder) {
-    QFile marker(inFolder(folder, markerName()));
-    if (!marker.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    return writeLine(inFolder(folder, markerName()), "VELTA COCKTAILS 98\r\n");
+}
+
+bool BackupSet::writeLine(const QString& path, const QByteArray& line) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QByteArray line("VELTA COCKTAILS 98\r\n");
-    return marker.write(line) == line.size() && marker.flush();
+    return file.write(line) == line.size() && file.flush();
 }

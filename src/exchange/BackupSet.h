@@ -34,12 +34,18 @@ public:
                           const Copier& copy = {});
 
     static QString readOnlyText();
+    // Completes a restore that was cut off (the program killed, the power lost) while the staged
+    // set replaced the data: a staged set marked complete is moved into place, an unmarked one
+    // is thrown away. Called at start-up, before the data are read.
+    static void finishRestore(const QString& dataFolder);
     static QString stagingFolder(const QString& dataFolder);
 
 private:
     static QString pendingName(const QString& name) { return name + QStringLiteral(".neu"); }
+    static QString completeName() { return QStringLiteral("komplett"); }
     static bool copyAll(const QString& from, const QString& to, const Copier& copy, bool pending);
     static bool moveIntoPlace(const QString& from, const QString& to, bool pending);
     static void removePending(const QString& folder);
     static bool writeMarker(const QString& folder);
+    static bool writeLine(const QString& path, const QByteArray& line);
 };

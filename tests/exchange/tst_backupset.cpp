@@ -117,6 +117,42 @@ private slots:
         QVERIFY(!QFileInfo::exists(BackupSet::stagingFolder(data.path())));
     }
 
+    // What a restore killed at any point leaves behind is, after the next start-up, the current
+    // set or the saved one: before the staged set is marked complete the current data stay, after
+    // it the staged files still waiting are moved into place.
+    void killedRestoreEndsWhole_data() {
+        QTest::addColumn<int>("staged");    // files copied into the staging folder before the kill
+        QTest::addColumn<bool>("complete"); // the staged set was marked complete
+        QTest::addColumn<int>("moved");     // files already moved into the data folder
+        const int n = int(BackupSet::files().size());
+        for (int i = 0; i < n; ++i)
+            QTest::addRow("killed while copying file %d", i + 1) << i << false << 0;
+        for (int i = 0; i <= n; ++i)
+            QTest::addRow("killed after %d moves", i) << n << true << i;
+    }
+    void killedRestoreEndsWhole() {
+        QFETCH(int, staged);
+        QFETCH(bool, complete);
+        QFETCH(int, moved);
+        QTemporaryDir data;
+        fillSet(data.path(), "current");
+        const QString staging = BackupSet::stagingFolder(data.path());
+        QDir(staging).removeRecursively();
+        fillSet(staging, "saved");
+        const QStringList set = BackupSet::files();
+        for (int i = staged; i < set.size(); ++i)
+            QFile::remove(QDir(staging).filePath(set.at(i)));
+        if (complete)
+            QVERIFY(TestFiles::writeAll(QDir(staging).filePath(u"komplett"_s), "complete\r\n"));
+        for (int i = 0; i < moved; ++i) {
+            QFile::remove(data.filePath(set.at(i)));
+            QVERIFY(QFile::rename(QDir(staging).filePath(set.at(i)), data.filePath(set.at(i))));
+        }
+        BackupSet::finishRestore(data.path());
+        QVERIFY(holdsSet(data.path(), complete ? "saved" : "current"));
+        QVERIFY(!QFileInfo::exists(staging));
+    }
+
     void restoreRefusedWhenReadOnly() {
         QTemporaryDir data, source;
         fillSet(data.path(), "current");

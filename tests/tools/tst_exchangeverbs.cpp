@@ -1,5 +1,9 @@
 #include "TestFiles.h"
+#include "UpdateFolder.h"
 #include "VeltaTest.h"
+#include "Version1Folder.h"
+#include "store/TApolloEnv.h"
+#include "store/TableSchemas.h"
 
 #include <QDir>
 #include <QProcess>
@@ -44,7 +48,7 @@ private slots:
         QVERIFY(run.out.contains(u"gesichert."_s));
         QVERIFY(QFile::exists(target.filePath(u"_Velta Backup.cfg"_s)));
         fill(data.path(), "changed");
-        run = veltadb({u"einlesen"_s, data.path(), target.path()});
+        run = veltadb({u"zuruecksichern"_s, target.path(), data.path()});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(TestFiles::readAll(data.filePath(u"ZU.DBF"_s)), QByteArray("savedZU.DBF"));
     }
@@ -55,7 +59,7 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
         QTest::newRow("restore without marker")
-            << u"einlesen"_s << false << 1 << u"keine gesicherten Daten."_s;
+            << u"zuruecksichern"_s << false << 1 << u"keine gesicherten Daten."_s;
         QTest::newRow("backup into data folder") << u"sichern"_s << true << 1 << u"anderes Verzeichnis"_s;
         QTest::newRow("unknown verb") << u"retten"_s << false << 2 << u"Aufruf:"_s;
     }
@@ -67,7 +71,10 @@ private slots:
         QTemporaryDir data, other;
         fill(data.path(), "current");
         QVERIFY(TestFiles::writeAll(data.filePath(u"DEFAULT.BMP"_s), "bmp"));
-        const Run run = veltadb({verb, data.path(), targetIsData ? data.path() : other.path()});
+        const QString otherFolder = targetIsData ? data.path() : other.path();
+        // The restore names the backup first, the backup names the data first.
+        const Run run = verb == u"zuruecksichern"_s ? veltadb({verb, otherFolder, data.path()})
+                                                    : veltadb({verb, data.path(), otherFolder});
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(TestFiles::readAll(data.filePath(u"RE.DBF"_s)), QByteArray("currentRE.DBF"));
@@ -79,11 +86,46 @@ private slots:
         fill(backup.path(), "saved");
         QVERIFY(TestFiles::writeAll(backup.filePath(u"_Velta Backup.cfg"_s), "VELTA COCKTAILS 98\r\n"));
         QFile::setPermissions(data.filePath(u"VE.DAT"_s), QFile::ReadOwner);
-        const Run run = veltadb({u"einlesen"_s, data.path(), backup.path()});
+        const Run run = veltadb({u"zuruecksichern"_s, backup.path(), data.path()});
         QFile::setPermissions(data.filePath(u"VE.DAT"_s), QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains(u"gespert"_s));
         QCOMPARE(TestFiles::readAll(data.filePath(u"RE.DBF"_s)), QByteArray("currentRE.DBF"));
+    }
+
+    // The import takes a version-1 folder over; a folder without version 1 is refused.
+    void importVersion1() {
+        QTemporaryDir data, v1, empty;
+        TableSchemas::createMainTables(data.path());
+        {
+            TApolloEnv env;
+            Version1Folder::write(env, v1.path(), {{u"Schlehe"_s}}, {{u"Schlehenfeuer"_s, {}, {{188, 4}}}});
+        }
+        Run run = veltadb({u"importieren"_s, data.path(), empty.path()});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains(u"keine\nVersion von Velta Cocktails 1.0."_s));
+        run = veltadb({u"importieren"_s, data.path(), v1.path()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, u"Rezepte: 1\nZutaten: 1\n"_s);
+        run = veltadb({u"recipe-list"_s, data.path()});
+        QVERIFY2(run.out.contains(u"Schlehenfeuer"_s), qPrintable(run.out));
+    }
+
+    // An update twice: the second run adds nothing.
+    void recipeUpdateTwice() {
+        QTemporaryDir data, update;
+        TableSchemas::createMainTables(data.path());
+        {
+            TApolloEnv env;
+            UpdateFolder::write(env, update.path(), {{u"Gletscherblau"_s}}, {{402, u"Yuzu"_s}});
+        }
+        Run run = veltadb({u"rezept-updates"_s, data.path(), update.path()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, u"Rezepte: 1\nZutaten: 1\n"_s);
+        run = veltadb({u"rezept-updates"_s, data.path(), update.path()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out,
+                 u"Rezepte: 0\nZutaten: 0\nSeit dem letzten Update sind\nkeine Rezepte hinzugekommen.\n"_s);
     }
 };
 

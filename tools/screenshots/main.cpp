@@ -14,6 +14,9 @@
 #include "calc/MengeCommand.h"
 #include "calc/NumberField.h"
 #include "calc/PromilleCommand.h"
+#include "exchange/BackupSession.h"
+#include "exchange/TImportDialog.h"
+#include "exchange/TInternetDialog.h"
 #include "maint/ClassificationCommands.h"
 #include "maint/IngredientListCommand.h"
 #include "maint/RecipeCommands.h"
@@ -441,6 +444,33 @@ void shootLists(const QString& out) {
     main.close();
 }
 
+void shootExchange(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    main.setWindowState(Qt::WindowNoState);
+    main.resize(800, 600);
+    main.show();
+    ImportChooserSession chooser(ImportChooserSession::Backup);
+    TImportDialog dialog(w.context, chooser, QStringLiteral("Daten sichern"), BackupSession::backupText(),
+                         &main);
+    dialog.show();
+    dialog.selectFolder(w.state.folders.dataFolder);
+    for (int i = 0; i < 20; ++i) // the folder tree reads the folders in the background
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    dialog.selectFolder(w.state.folders.dataFolder);
+    QApplication::processEvents();
+    dialog.grab().save(QDir(out).filePath(QStringLiteral("daten-sichern.png")));
+    dialog.reject();
+    TInternetDialog notice(w.context, &main);
+    notice.show();
+    QApplication::processEvents();
+    notice.grab().save(QDir(out).filePath(QStringLiteral("rezept-updates.png")));
+    notice.reject();
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -466,5 +496,6 @@ int main(int argc, char* argv[]) {
     shootReference(args.at(1));
     shootPrinting(args.at(1));
     shootLists(args.at(1));
+    shootExchange(args.at(1));
     return 0;
 }

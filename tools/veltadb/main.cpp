@@ -52,7 +52,9 @@ int usage() {
              "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [SATZ ...]\n"
              "                              Rezeptkarten oder Barkarte als PDF\n"
              "  veltadb sichern ORDNER ZIEL   Daten aus ORDNER in ZIEL sichern\n"
-             "  veltadb einlesen ORDNER QUELLE  gesicherte Daten aus QUELLE in ORDNER einlesen\n"
+             "  veltadb zuruecksichern ZIEL ORDNER  gesicherte Daten aus ZIEL in ORDNER zurücksichern\n"
+             "  veltadb importieren ORDNER VERSION1  eigene Rezepte und Zutaten aus Version 1 übernehmen\n"
+             "  veltadb rezept-updates ORDNER UPDATE  neue Rezepte und Zutaten aus einem Update übernehmen\n"
              "  veltadb optionen DATEI [STEUERELEMENT=WERT ...]  Optionen zeigen oder ändern\n"
           << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
     return 2;
@@ -234,8 +236,12 @@ int main(int argc, char* argv[]) {
             return einkauf(args.at(2), args.at(3));
         if (command == QStringLiteral("sichern") && args.size() == 4)
             return ExchangeVerbs::backup(args.at(2), args.at(3), out(), err());
-        if (command == QStringLiteral("einlesen") && args.size() == 4)
-            return ExchangeVerbs::restore(args.at(2), args.at(3), out(), err());
+        if (command == QStringLiteral("zuruecksichern") && args.size() == 4)
+            return ExchangeVerbs::restore(args.at(3), args.at(2), out(), err());
+        if (command == QStringLiteral("importieren") && args.size() == 4)
+            return ExchangeVerbs::importVersion1(args.at(2), args.at(3), out(), err());
+        if (command == QStringLiteral("rezept-updates") && args.size() == 4)
+            return ExchangeVerbs::recipeUpdate(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("optionen"))
             return optionsVerb(args.at(2), args.mid(3), out(), err());
     } catch (const StoreError& e) {

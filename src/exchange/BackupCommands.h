@@ -1,0 +1,29 @@
+#pragma once
+
+#include "exchange/BackupSession.h"
+#include "ui/DialogServices.h"
+
+#include <QString>
+
+class TImportDialog;
+
+// "Aktuelle Daten &sichern" and "Gesicherte Daten &einlesen": each creates the folder chooser for
+// its run, then backs up or restores; a completed restore ends the program.
+class BackupCommands {
+public:
+    explicit BackupCommands(const DialogServices& services);
+
+    void runBackup();
+    void runRestore();
+
+    BackupSession session;
+    // The folder the chooser's tree shows selected when it opens.
+    QString startFolder;
+
+private:
+    bool choose(TImportDialog& dialog);
+
+    UiContext m_context;
+    MainWindowPort& m_main;
+    QWidget* m_parent;
+};

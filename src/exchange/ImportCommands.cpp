@@ -1,0 +1,100 @@
+#include "exchange/ImportCommands.h"
+
+#include "common/AppState.h"
+#include "common/DataTables.h"
+#include "common/MainWindowPort.h"
+#include "exchange/RecipeUpdate.h"
+#include "exchange/TImportDialog.h"
+#include "exchange/TInternetDialog.h"
+#include "exchange/Version1Import.h"
+#include "ui/Meldungsfenster.h"
+#include "ui/ReadOnlyRefusal.h"
+#include "ui/TWartenDialog.h"
+
+#include <QDir>
+
+ImportCommands::ImportCommands(const DialogServices& services)
+    : startFolder(QDir::homePath()), m_context(services.context), m_tables(services.tables),
+      m_main(services.main), m_parent(services.parent) {}
+
+void ImportCommands::reopenTables() {
+    m_tables.openMainTables(m_context.state.folders.dataFolder, m_context.state.startedFromCd);
+}
+
+template <class Work> auto ImportCommands::withTablesClosed(Work work) {
+    m_tables.closeMainTables();
+    try {
+        auto result = work();
+        reopenTables();
+        return result;
+    } catch (...) {
+        reopenTables();
+        throw;
+    }
+}
+
+void ImportCommands::runVersion1() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+        return;
+    ImportChooserSession chooser(ImportChooserSession::Version1);
+    {
+        TImportDialog dialog(m_context, chooser, QStringLiteral("Importieren"), Version1Import::chooserText(),
+                             m_parent);
+        dialog.selectFolder(startFolder);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    TWartenDialog wait(m_context, m_parent);
+    const auto progress = [&wait](int done, int total) {
+        if (done == 1)
+            wait.ShowWaitWindow(total, Version1Import::waitText());
+        if (done % wait.step() == 0)
+            wait.setProgress(done);
+    };
+    Version1Import::Outcome outcome;
+    try {
+        outcome = withTablesClosed([&] {
+            return Version1Import::run(m_tables.ApolloEnv, chooser.chosenFolder(),
+                                       m_context.state.folders.dataFolder, progress);
+        });
+    } catch (...) {
+        wait.HideWaitWindow();
+        throw;
+    }
+    wait.HideWaitWindow();
+    if (outcome.tooManyIngredients) {
+        Meldungsfenster::showPlain(Version1Import::tooManyText(), QStringLiteral("Fehler"));
+        m_main.RunCommand(QStringLiteral("Beenden"));
+        return;
+    }
+    if (outcome.damaged)
+        Meldungsfenster::showPlain(Version1Import::damagedText(), QStringLiteral("Fehler"));
+    Meldungsfenster::show(Version1Import::closingNotice(outcome));
+    if (outcome.recipes > 0)
+        m_main.RunCommand(QStringLiteral("Beenden"));
+}
+
+void ImportCommands::runUpdates() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+        return;
+    {
+        TInternetDialog notice(m_context, m_parent);
+        if (notice.exec() != QDialog::Accepted)
+            return;
+    }
+    ImportChooserSession chooser(ImportChooserSession::Updates);
+    {
+        TImportDialog dialog(m_context, chooser, QStringLiteral("Rezept-Updates"),
+                             RecipeUpdate::chooserText(), m_parent);
+        dialog.selectFolder(startFolder);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    const RecipeUpdate::Outcome outcome = withTablesClosed([&] {
+        return RecipeUpdate::run(m_tables.ApolloEnv, chooser.chosenFolder(),
+                                 m_context.state.folders.dataFolder);
+    });
+    Meldungsfenster::show(RecipeUpdate::closingNotice(outcome));
+    if (RecipeUpdate::restart(outcome))
+        m_main.RunCommand(QStringLiteral("Beenden"));
+}

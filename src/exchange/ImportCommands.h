@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/DialogServices.h"
+
+#include <QString>
+
+// "&Import aus Version 1" and "&Rezept-Updates": the folder chooser, then the import; an import
+// that added data ends the program so that it starts on the extended data.
+class ImportCommands {
+public:
+    explicit ImportCommands(const DialogServices& services);
+
+    void runVersion1();
+    void runUpdates();
+
+    // The folder the chooser's tree shows selected when it opens.
+    QString startFolder;
+
+private:
+    void reopenTables();
+    // The tables are closed while work replaces their files, and open again afterwards.
+    template <class Work> auto withTablesClosed(Work work);
+
+    UiContext m_context;
+    DataTables& m_tables;
+    MainWindowPort& m_main;
+    QWidget* m_parent;
+};
