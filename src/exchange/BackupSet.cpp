@@ -32,7 +32,8 @@ QStringList BackupSet::files() {
 }
 
 bool BackupSet::isBackupFolder(const QString& folder) {
-    return QFileInfo::exists(FolderLookup::find(folder, markerName()));
+    return QFileInfo::exists(FolderLookup::find(folder, markerName())) ||
+           QFileInfo::exists(inFolder(folder, pendingName(markerName())));
 }
 
 QString BackupSet::shownFolder(const QString& folder) {
@@ -68,19 +69,31 @@ QString BackupSet::stagingFolder(const QString& dataFolder) {
 
 BackupSet::Result BackupSet::backup(const QString& dataFolder, const QString& target, const Copier& copy) {
     const Copier copier = copy ? copy : Copier(&DataFileCopy::CopyDataFile);
-    removePending(target);
+    finishBackup(target);
     // The new set arrives under pending names; the older backup stays usable until it is complete.
-    if (!copyAll(dataFolder, target, copier, true)) {
+    if (!copyAll(dataFolder, target, copier, true) ||
+        !writeLine(inFolder(target, pendingName(markerName())), "VELTA COCKTAILS 98\r\n")) {
         removePending(target);
         return {false, QStringLiteral("Fehler"), backupFailedText()};
     }
-    // Without its marker the folder is no backup while old and new files are swapped.
-    QFile::remove(FolderLookup::find(target, markerName()));
-    if (!moveIntoPlace(target, target, true) || !writeMarker(target))
+    // From the pending marker on, the new set is complete: whatever cuts the swap short, the next
+    // backup or restore with this folder finishes it.
+    if (!finishBackup(target))
         return {false, QStringLiteral("Fehler"), backupFailedText()};
     return {true, QStringLiteral("Hinweis"),
             QStringLiteral("Die Daten wurden im Verzeichnis ") + shownFolder(target) +
                 QStringLiteral(" gesichert.")};
+}
+
+bool BackupSet::finishBackup(const QString& folder) {
+    const QString pendingMarker = inFolder(folder, pendingName(markerName()));
+    if (!QFileInfo::exists(pendingMarker)) {
+        removePending(folder); // an incomplete new set: the older backup is untouched
+        return true;
+    }
+    QFile::remove(FolderLookup::find(folder, markerName()));
+    const QString marker = inFolder(folder, markerName());
+    return moveIntoPlace(folder, folder, true) && QFile::rename(pendingMarker, marker);
 }
 
 BackupSet::Result BackupSet::restore(const QString& source, const QString& dataFolder, bool readOnly,
@@ -88,6 +101,7 @@ BackupSet::Result BackupSet::restore(const QString& source, const QString& dataF
     if (readOnly)
         return {false, QStringLiteral("Hinweis"), readOnlyText()};
     const Copier copier = copy ? copy : Copier(&DataFileCopy::CopyDataFile);
+    finishBackup(source);
     const QString staging = stagingFolder(dataFolder);
     QDir(staging).removeRecursively();
     // Staging beside the data keeps the final moves on one file system, so each one is a rename.
@@ -125,7 +139,7 @@ void BackupSet::finishRestore(const QString& dataFolder) {
 bool BackupSet::moveIntoPlace(const QString& from, const QString& to, bool pending) {
     for (const QString& name : files()) {
         const QString source = inFolder(from, pending ? pendingName(name) : name);
-        if (!pending && !QFileInfo::exists(source))
+        if (!QFileInfo::exists(source))
             continue; // moved before an interruption
         // The data may carry the names in another case; the file found is the one replaced.
         const QString destination = FolderLookup::find(to, name);
@@ -139,6 +153,7 @@ bool BackupSet::moveIntoPlace(const QString& from, const QString& to, bool pendi
 void BackupSet::removePending(const QString& folder) {
     for (const QString& name : files())
         QFile::remove(inFolder(folder, pendingName(name)));
+    QFile::remove(inFolder(folder, pendingName(markerName())));
 }
 
 bool BackupSet::writeMarker(const QString& folder) {

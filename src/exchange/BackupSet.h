@@ -39,6 +39,9 @@ public:
     // is thrown away. Called at start-up, before the data are read.
     static void finishRestore(const QString& dataFolder);
     static QString stagingFolder(const QString& dataFolder);
+    // Completes a backup into the folder that was cut off while its new set replaced the older one
+    // (the new set is complete once its pending marker exists); drops an incomplete new set.
+    static bool finishBackup(const QString& folder);
 
 private:
     static QString pendingName(const QString& name) { return name + QStringLiteral(".neu"); }

@@ -153,6 +153,37 @@ private slots:
         QVERIFY(!QFileInfo::exists(staging));
     }
 
+    // The same for a backup killed at any point: the folder then holds the older backup or the new
+    // one, whole, as soon as the next backup or restore uses it, and it stays offered for a restore.
+    void killedBackupEndsWhole_data() { killedRestoreEndsWhole_data(); }
+    void killedBackupEndsWhole() {
+        QFETCH(int, staged);
+        QFETCH(bool, complete);
+        QFETCH(int, moved);
+        QTemporaryDir data, target;
+        fillSet(data.path(), "new");
+        fillSet(target.path(), "old");
+        QVERIFY(TestFiles::writeAll(target.filePath(u"_Velta Backup.cfg"_s), "VELTA COCKTAILS 98\r\n"));
+        const QStringList set = BackupSet::files();
+        for (int i = 0; i < staged; ++i)
+            QVERIFY(QFile::copy(data.filePath(set.at(i)), target.filePath(set.at(i) + u".neu"_s)));
+        if (complete) {
+            QVERIFY(
+                TestFiles::writeAll(target.filePath(u"_Velta Backup.cfg.neu"_s), "VELTA COCKTAILS 98\r\n"));
+            if (moved > 0)
+                QFile::remove(target.filePath(u"_Velta Backup.cfg"_s));
+        }
+        for (int i = 0; i < moved; ++i) {
+            QFile::remove(target.filePath(set.at(i)));
+            QVERIFY(QFile::rename(target.filePath(set.at(i) + u".neu"_s), target.filePath(set.at(i))));
+        }
+        QVERIFY(BackupSet::isBackupFolder(target.path()));
+        QVERIFY(BackupSet::finishBackup(target.path()));
+        QVERIFY(holdsSet(target.path(), complete ? "new" : "old"));
+        QVERIFY(BackupSet::isBackupFolder(target.path()));
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), int(set.size()) + 1);
+    }
+
     void restoreRefusedWhenReadOnly() {
         QTemporaryDir data, source;
         fillSet(data.path(), "current");
