@@ -7,13 +7,6 @@
 
 namespace {
 
-void openUpdate(TTable& table, const QString& folder, const QString& name) {
-    table.setDatabaseName(folder);
-    table.setTableName(name);
-    table.setReadOnly(true);
-    table.Open();
-}
-
 // The update's field names are written in small letters; the store compares them without case.
 void copyText(TApollo& from, TApollo& to, const char* field) {
     const QString name = QString::fromLatin1(field);
@@ -95,10 +88,10 @@ RecipeUpdate::Outcome RecipeUpdate::run(TApolloEnv& env, const QString& updateFo
         BulkWrite recipeWrites(staged.recipes()), ingredientWrites(staged.ingredients());
         TTable updateTable(env);
         TApollo update(updateTable);
-        openUpdate(updateTable, updateFolder, QStringLiteral("V98_R"));
+        updateTable.Open(updateFolder, QStringLiteral("V98_R"), true);
         outcome.recipes = addRecipes(update, staged.recipes(), known);
         updateTable.Close();
-        openUpdate(updateTable, updateFolder, QStringLiteral("V98_Z"));
+        updateTable.Open(updateFolder, QStringLiteral("V98_Z"), true);
         outcome.ingredients = addIngredients(update, staged.ingredients());
         updateTable.Close();
         ingredientWrites.finish();

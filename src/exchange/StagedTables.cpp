@@ -22,13 +22,6 @@ QString stagingFolder(const QString& dataFolder) {
         .filePath(QStringLiteral(".") + data.fileName() + QStringLiteral(".import"));
 }
 
-void openTable(TTable& table, const QString& folder, const QString& name) {
-    table.setDatabaseName(folder);
-    table.setTableName(name);
-    table.setReadOnly(false);
-    table.Open();
-}
-
 } // namespace
 
 StagedTables::StagedTables(TApolloEnv& env, const QString& dataFolder)
@@ -40,8 +33,8 @@ StagedTables::StagedTables(TApolloEnv& env, const QString& dataFolder)
     for (const QString& name : kDataFiles)
         if (!DataFileCopy::CopyDataFile(FolderLookup::find(dataFolder, name), file(name)))
             throw StoreError(QStringLiteral("Die Datei %1 kann nicht kopiert werden.").arg(name));
-    openTable(m_recipeTable, m_path, QStringLiteral("RE"));
-    openTable(m_ingredientTable, m_path, QStringLiteral("ZU"));
+    m_recipeTable.Open(m_path, QStringLiteral("RE"), false);
+    m_ingredientTable.Open(m_path, QStringLiteral("ZU"), false);
 }
 
 StagedTables::~StagedTables() {

@@ -19,13 +19,6 @@ namespace {
 
 const QString kMarker = QStringLiteral("(>MORVA<");
 
-void openTable(TTable& table, const QString& folder, const QString& name) {
-    table.setDatabaseName(folder);
-    table.setTableName(name);
-    table.setReadOnly(false);
-    table.Open();
-}
-
 } // namespace
 
 // One import on the staged tables: the name lists and the number map it builds on the way.
@@ -200,10 +193,10 @@ Version1Import::Outcome Version1Import::run(TApolloEnv& env, const QString& vers
         BulkWrite recipeWrites(staged.recipes()), ingredientWrites(staged.ingredients());
         TTable oldTable(env);
         TApollo old(oldTable);
-        openTable(oldTable, staged.folder(), QStringLiteral("HILFE2"));
+        oldTable.Open(staged.folder(), QStringLiteral("HILFE2"), false);
         if (pass.importIngredients(old, outcome)) {
             oldTable.Close();
-            openTable(oldTable, staged.folder(), QStringLiteral("HILFE"));
+            oldTable.Open(staged.folder(), QStringLiteral("HILFE"), false);
             pass.importRecipes(old, outcome, progress);
         }
         oldTable.Close();

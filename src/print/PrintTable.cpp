@@ -82,10 +82,7 @@ void PrintTable::fill(TApollo& printTable, const QString& folder, const PrintRec
 
 QList<PrintRecord> PrintTable::readAll(TApolloEnv& env, const QString& folder) {
     TTable table(env);
-    table.setDatabaseName(folder);
-    table.setTableName(fileName());
-    table.setReadOnly(true);
-    table.Open();
+    table.Open(folder, fileName(), true);
     TApollo t(table);
     QList<PrintRecord> records;
     for (t.GoTop(); !t.Eof(); t.Skip())

@@ -39,6 +39,13 @@ void TTable::Open() {
         setPosition(1, true, true);
 }
 
+void TTable::Open(const QString& folder, const QString& name, bool readOnly) {
+    setDatabaseName(folder);
+    setTableName(name);
+    setReadOnly(readOnly);
+    Open();
+}
+
 void TTable::Close() {
     if (!active())
         return;

@@ -31,6 +31,8 @@ public:
 
     // Opens exclusively (or read-only); throws StoreError. Pending values are posted on close.
     void Open();
+    // Sets folder, name and mode, then opens.
+    void Open(const QString& folder, const QString& name, bool readOnly);
     void Close();
     bool active() const { return m_file.isOpen(); }
     QString alias() const { return m_alias; }
