@@ -238,7 +238,15 @@ QString TMain::debugInfoText() const {
 
 void TMain::FillRecipeList(bool homeBarOnly) {
     browser->FillRecipeList(homeBarOnly);
-    layoutMain(); // an empty list had no row height to fit its box to
+    fitRecipeList(); // an empty list had no row height to fit its box to
+}
+
+void TMain::fitRecipeList() {
+    if (m_listArea.isNull())
+        return; // not laid out yet
+    QRect list = m_listArea;
+    list.setHeight(HauptListBox->wholeRowsHeight(list.height()));
+    HauptListBox->setGeometry(list);
 }
 
 int TMain::ListedCount() const {
@@ -382,9 +390,8 @@ void TMain::layoutMain() {
     const MainLayout l = MainLayout::compute(UntenPaintBox->width(), UntenPaintBox->height(),
                                              ToolbarPanel::kHeight, HauptEdit->sizeHint().height(), 16);
     HauptEdit->setGeometry(l.searchField);
-    QRect list = l.list;
-    list.setHeight(HauptListBox->wholeRowsHeight(list.height()));
-    HauptListBox->setGeometry(list);
+    m_listArea = l.list;
+    fitRecipeList();
     AnzLabel->setGeometry(l.countLabel);
     OListe->setGeometry(l.stepNext);
     UListe->setGeometry(l.stepPrevious);

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QRect>
 
 #include <memory>
 
@@ -75,6 +76,7 @@ public:
     void NeutralPhoto(bool on) override;
     void ApplyOptions(bool motifChanged) override;
     void layoutMain();
+    void fitRecipeList(); // whole rows only, within the list's area of the layout
     void setCancelSearchEnabled(bool enabled) override;
     QString debugInfoText() const;
     // Rebuilds every window's copy of one kind of choices (1 categories, 2 tastes, 3 ingredients,
@@ -115,6 +117,7 @@ private:
     HelpWindow& m_help;
     bool m_endRequested = false;
     bool m_shownOnce = false;
+    QRect m_listArea;
     bool m_tablesOpen = false;
     MusicLoader* m_musicLoader = nullptr;
     quint8 m_shownMotif = 0; // the motif whose skin the main window shows

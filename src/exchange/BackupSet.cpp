@@ -1,5 +1,6 @@
 #include "exchange/BackupSet.h"
 
+#include "common/Notice.h"
 #include "exchange/DataFileCopy.h"
 #include "store/FolderLookup.h"
 
@@ -58,8 +59,7 @@ QString BackupSet::restoreSourceProblem(const QString& folder) {
 }
 
 QString BackupSet::readOnlyText() {
-    return QStringLiteral("Diese Funktion ist gespert, wenn direkt von CD-ROM gestartet wurde. Starten "
-                          "Sie SETUP.EXE, um Velta Cocktails zu installieren.");
+    return Notice::readOnly().text;
 }
 
 QString BackupSet::stagingFolder(const QString& dataFolder) {

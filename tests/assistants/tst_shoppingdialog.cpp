@@ -63,20 +63,14 @@ class TestShoppingDialog : public QObject {
 private slots:
     void init() {
         m_dir = std::make_unique<TempDataFolder>();
-        QVERIFY(StartupFixture::make(m_dir->path()));
-        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
-        QVERIFY(m_w->main.create());
-        m_w->main.show();
+        m_w = StartupFixture::showProgram(m_dir->path(), false);
+        QVERIFY(m_w);
         // Bar 1 holds the basic preset; bars 2 and 3 are empty.
         HomeBarTable& bars = m_w->state.ingredientChoices.homeBars;
         for (int number : HomeBarPresets::numbers(HomeBarPresets::Preset::Basis))
             bars.set(1, number, true);
     }
-    void cleanup() {
-        if (m_w)
-            m_w->main.close();
-        m_w.reset();
-    }
+    void cleanup() { StartupFixture::closeProgram(m_w); }
 
     // A bar that lacks nothing gives the notice and no rows; back, the basic bar, forward again gives
     // three tips. (An empty bar still has tips: some shipped drinks need a single ingredient.)

@@ -89,10 +89,8 @@ class TestExchangeDialogs : public QObject {
 private slots:
     void init() {
         m_dir = std::make_unique<TempDataFolder>();
-        QVERIFY(StartupFixture::make(m_dir->path()));
-        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
-        QVERIFY(m_w->main.create());
-        m_w->main.show();
+        m_w = StartupFixture::showProgram(m_dir->path(), false);
+        QVERIFY(m_w);
         QVERIFY(QTest::qWaitForWindowActive(&m_w->main));
     }
     void cleanup() {

@@ -90,17 +90,10 @@ class TestMaintListDialogs : public QObject {
 private slots:
     void init() {
         m_dir = std::make_unique<TempDataFolder>();
-        QVERIFY(StartupFixture::make(m_dir->path()));
-        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
-        QVERIFY(m_w->main.create());
-        m_w->state.startedFromCd = false;
-        m_w->main.show();
+        m_w = StartupFixture::showProgram(m_dir->path(), true);
+        QVERIFY(m_w);
     }
-    void cleanup() {
-        if (m_w)
-            m_w->main.close();
-        m_w.reset();
-    }
+    void cleanup() { StartupFixture::closeProgram(m_w); }
 
     void ownIngredientFollowedByItsRecipes() {
         MessageBoxAnswerer answers;

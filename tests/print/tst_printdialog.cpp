@@ -98,11 +98,8 @@ private slots:
     void init() {
         m_quiet = std::make_unique<MessageBoxAnswerer>();
         m_dir = std::make_unique<TempDataFolder>();
-        QVERIFY(StartupFixture::make(m_dir->path()));
-        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
-        QVERIFY(m_w->main.create());
-        m_w->state.startedFromCd = false;
-        m_w->main.show();
+        m_w = StartupFixture::showProgram(m_dir->path(), true);
+        QVERIFY(m_w);
         QFile::remove(pdf());
         QFile::remove(m_out.filePath(u"Velta98.txt"_s));
         m_setups = 0;

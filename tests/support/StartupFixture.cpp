@@ -1,5 +1,7 @@
 #include "StartupFixture.h"
 
+#include "app/ProgramWindows.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -58,4 +60,22 @@ bool StartupFixture::make(const QString& programFolder) {
         }
     }
     return true;
+}
+
+std::unique_ptr<ProgramWindows> StartupFixture::showProgram(const QString& programFolder, bool writable) {
+    if (!make(programFolder))
+        return nullptr;
+    auto windows = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(programFolder));
+    if (!windows->main.create())
+        return nullptr;
+    if (writable)
+        windows->state.startedFromCd = false;
+    windows->main.show();
+    return windows;
+}
+
+void StartupFixture::closeProgram(std::unique_ptr<ProgramWindows>& windows) {
+    if (windows)
+        windows->main.close();
+    windows.reset();
 }
