@@ -5,7 +5,7 @@
 
 #include <memory>
 
-class ProgramWindows;
+struct ProgramWindows;
 
 // A complete program folder for start-up tests: the shipped tables, VE.DAT, DEFAULT.BMP and
 // plain-coloured skin bitmaps for every theme, without INI file.
