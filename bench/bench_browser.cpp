@@ -97,8 +97,7 @@ int main(int argc, char* argv[]) {
     const int all = list.ListedCount();
     const auto fillBar =
         BenchHarness::run(QStringLiteral("FillRecipeList mit Hausbar-Test (2 Zukäufe)"), [&] {
-            list.FillRecipeList(
-                t.re(), [test = HomeBarTable::Test{&bars, 1, 2}](const QString& z) { return test.keeps(z); });
+            list.FillRecipeList(t.re(), [test = bars.test(1, 2)](const QString& z) { return test.keeps(z); });
         });
     const int mixable = list.ListedCount();
 

@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
     SearchSession session(state);
     session.begin();
     RecipeList list;
-    RecipeListListing listing(list, recipes, {&state.ingredientChoices.homeBars, 1, 2});
+    RecipeListListing listing(list, recipes, state.ingredientChoices.homeBars.test(1, 2));
     listing.FillRecipeList(false);
     const int total = recipes.Count();
 

@@ -48,6 +48,10 @@ void HomeBarTable::fill(TApollo& ingredients) {
 }
 
 bool HomeBarTable::Mixable(const QString& z, int bar, int purchases) const {
+    return test(bar, purchases).keeps(z);
+}
+
+bool HomeBarTable::Mixable(const QString& z, const IngredientSet& present, int purchases) {
     int n = 0;
     int k = 0;
     for (int slot = 0; slot < IngredientSlots::kMaxSlots; ++slot) {
@@ -55,7 +59,15 @@ bool HomeBarTable::Mixable(const QString& z, int bar, int purchases) const {
         if (number == 0)
             break;
         ++n;
-        k += contains(bar, number) ? 1 : 0;
+        k += validNumber(number) && present.test(size_t(number)) ? 1 : 0;
     }
     return k >= n - purchases;
+}
+
+IngredientSet HomeBarTable::present(int bar) const {
+    IngredientSet set;
+    if (validBar(bar))
+        for (int number = 0; number <= kMaxNumber; ++number)
+            set.set(size_t(number), m_flags[size_t(bar - 1)][size_t(number)]);
+    return set;
 }

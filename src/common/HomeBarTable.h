@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/IngredientSet.h"
+
 #include <QString>
 
 #include <array>
@@ -15,11 +17,11 @@ public:
     static constexpr int kMaxNumber = 1500;
 
     // The mixable test with the bar and permitted purchases of a search.
+    // The set is taken once, so a list fill tests each recipe against it without looking anything up.
     struct Test {
-        const HomeBarTable* table = nullptr;
-        int bar = 1;
+        IngredientSet present;
         int purchases = 0;
-        bool keeps(const QString& z) const { return table->Mixable(z, bar, purchases); }
+        bool keeps(const QString& z) const { return Mixable(z, present, purchases); }
     };
 
     static QString fieldName(int bar); // "H1", "H2", "H3"
@@ -38,6 +40,12 @@ public:
     // A recipe (its field `Z`) is mixable from bar b when at most `purchases` of its ingredients
     // are missing from the bar (k >= n - p).
     bool Mixable(const QString& z, int bar, int purchases) const;
+    // The same test against any set of ingredients at hand.
+    static bool Mixable(const QString& z, const IngredientSet& present, int purchases);
+
+    // The ingredients of bar b as a set (empty for a bar outside 1..3).
+    IngredientSet present(int bar) const;
+    Test test(int bar, int purchases) const { return Test{present(bar), purchases}; }
 
 private:
     static bool validNumber(int number) { return number >= 0 && number <= kMaxNumber; }

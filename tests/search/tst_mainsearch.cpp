@@ -151,8 +151,8 @@ private slots:
         m_state.ingredientChoices = ChoiceLists::readIngredients(m_tables->zu());
         m_session = std::make_unique<SearchSession>(m_state);
         m_list = RecipeList();
-        m_listing = std::make_unique<RecipeListListing>(
-            m_list, m_tables->re(), HomeBarTable::Test{&m_state.ingredientChoices.homeBars, 1, 0});
+        m_listing = std::make_unique<RecipeListListing>(m_list, m_tables->re(),
+                                                        m_state.ingredientChoices.homeBars.test(1, 0));
         m_host = std::make_unique<ScriptedHost>(*m_session, *m_listing);
         m_search = std::make_unique<MainSearch>(*m_session, m_tables->re(), *m_host);
         m_listing->FillRecipeList(false);

@@ -71,8 +71,8 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         }
         RecipeList list;
         RecipeListListing listing(list, recipes,
-                                  {&state.ingredientChoices.homeBars,
-                                   state.options.get(OptionsRecord::HomeBar), state.searchPurchases});
+                                  state.ingredientChoices.homeBars.test(
+                                      state.options.get(OptionsRecord::HomeBar), state.searchPurchases));
         listing.FillRecipeList(false); // the program starts with every drink listed
         const QString expression = session.expression();
         const SearchPass::Outcome outcome =
