@@ -116,6 +116,7 @@ void BrowserController::selectionChanged() {
     bool loaded = false;
     // A recipe that cannot be read is reported; the view keeps the recipe shown before, and
     // choosing the entry again tries again.
+    m_browser.setDashesPerCl(int(m_state.options.get(OptionsRecord::DashesPerCl)));
     if (StoreGuard::run([&] { loaded = m_browser.ShowSelected(row); }))
         showCurrent(loaded);
 }

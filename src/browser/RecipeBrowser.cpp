@@ -23,8 +23,9 @@ bool RecipeBrowser::ShowSelected(int index) {
     if (!next.ShowSelected(m_list.entries().at(index)))
         return false;
     m_tables.recipes.Go(next.CurrentRecNo());
-    RecipeDisplay loaded = RecipeLoader::LoadRecipe(
-        {m_tables.recipes, m_tables.ingredients, m_tables.decorations, m_categories, m_tastes});
+    RecipeDisplay loaded =
+        RecipeLoader::LoadRecipe({m_tables.recipes, m_tables.ingredients, m_tables.decorations, m_categories,
+                                  m_tastes, m_dashesPerCl});
     m_shown = next;
     m_display = std::move(loaded);
     m_shown.setCurrentMarked(m_display.marked);

@@ -41,6 +41,8 @@ public:
     bool ShowSelected(int index);
     // Applies new wrap settings and rewraps a loaded recipe.
     void setWrap(const Wrap& wrap);
+    // The dashes per cl of the options, for the estimate in the glass of recipes loaded from now on.
+    void setDashesPerCl(int dashesPerCl) { m_dashesPerCl = dashesPerCl; }
     void WrapInstructions();
 
     // The mark commands; the window refuses them when started read-only and asks first.
@@ -58,6 +60,7 @@ private:
     const QStringList& m_categories;
     const QStringList& m_tastes;
     Wrap m_wrap;
+    int m_dashesPerCl = 12;
     RecipeList m_list;
     ShownRecipe m_shown;
     RecipeDisplay m_display;

@@ -26,6 +26,7 @@ struct RecipeDisplay {
     QList<int> lineIngredient; // ingredient number of each ingredient line
     int lastIngredientLine = -1;
     int alcoholLine = -1;
+    int glassLine = -1; // the estimate in the glass; -1 for a drink without alcohol
     int categoryLine = -1;
     int decorationLine = -1;
     int amountLine = -1;

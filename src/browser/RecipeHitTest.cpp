@@ -20,7 +20,7 @@ bool RecipeHitTest::linkCursor(const RecipeDisplay& d, const LexiconLinks& links
     const int line = lineAt(d, point.y());
     if (line < 0)
         return false;
-    if (line == d.alcoholLine || line == d.categoryLine || line == d.amountLine)
+    if (line == d.alcoholLine || line == d.glassLine || line == d.categoryLine || line == d.amountLine)
         return true;
     if (d.isIngredientLine(line) || line == d.decorationLine) {
         const DisplayLine& l = d.lines.at(line);
@@ -37,7 +37,7 @@ RecipeHitTest::Click RecipeHitTest::click(const RecipeDisplay& d, const LexiconL
         return c;
     if (line == d.categoryLine)
         c.target = Target::Category;
-    else if (line == d.alcoholLine)
+    else if (line == d.alcoholLine || line == d.glassLine)
         c.target = Target::Alcohol;
     else if (line == d.amountLine)
         c.target = Target::Amount;

@@ -1,5 +1,6 @@
 #include "browser/RecipeLoader.h"
 
+#include "browser/GlassStrength.h"
 #include "common/IngredientLookup.h"
 #include "common/UnitKind.h"
 #include "store/Fields.h"
@@ -7,6 +8,8 @@
 #include "store/RecipeMemo.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
+
+#include <QHash>
 
 namespace {
 
@@ -61,8 +64,8 @@ RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
         d.photoName = re.GetTrimString(Fields::Recipe::Picture).trimmed();
         d.collectionPhoto = true;
     }
-    addIngredientLines(d, s);
-    addFactLines(d, s);
+    const Measured measured = addIngredientLines(d, s);
+    addFactLines(d, s, measured);
     if (!re.IsEmpty(Fields::Recipe::Instructions))
         d.instructionText = InstructionText(re.GetMemo(Fields::Recipe::Instructions));
     d.firstTextLine = d.amountLine + 1;
@@ -71,17 +74,21 @@ RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
 }
 
 // Ingredients with a unit first, those without one (and the missing ones) after them.
-void RecipeLoader::addIngredientLines(RecipeDisplay& d, const Sources& s) {
+RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const Sources& s) {
     const IngredientSlots packed(s.recipes.GetPaddedString(Fields::Recipe::Ingredients),
                                  s.recipes.GetPaddedString(Fields::Recipe::Amounts));
     QList<std::pair<QString, int>> measured;
     QList<std::pair<QString, int>> unitless;
+    QHash<int, AlcoholValue::Ingredient> known;
+    Measured found;
     for (const IngredientSlots::Line& slot : packed.lines()) {
         QString name = missingIngredient();
         int kind = kNoAmount;
         if (IngredientLookup::seek(s.ingredients, slot.ingredient)) {
             name = s.ingredients.GetTrimString(Fields::Ingredient::Name).left(kIngredientNameLength);
             kind = int(s.ingredients.GetInteger(Fields::Ingredient::Unit));
+            known.insert(slot.ingredient, {kind, int(s.ingredients.GetInteger(Fields::Ingredient::Alcohol))});
+            found.ice = found.ice || GlassStrength::isIce(name);
         }
         const QString line = ingredientLine(slot.amount, kind, name);
         (kind == kNoAmount ? unitless : measured).append({line, slot.ingredient});
@@ -94,13 +101,22 @@ void RecipeLoader::addIngredientLines(RecipeDisplay& d, const Sources& s) {
     }
     d.lastIngredientLine = int(d.lines.size()) - 1;
     addLine(d, kLineBreak);
+    found.mix = AlcoholValue::measure(
+        packed.lines(),
+        [&known](int number) -> std::optional<AlcoholValue::Ingredient> {
+            const auto it = known.constFind(number);
+            return it == known.cend() ? std::nullopt : std::optional(*it);
+        },
+        s.dashesPerCl);
+    return found;
 }
 
-void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s) {
+void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s, const Measured& measured) {
     TApollo& re = s.recipes;
     d.alcoholLine = int(d.lines.size());
     addLine(d, fact(QStringLiteral("Alkohol: ") + QString::number(re.GetInteger(Fields::Recipe::Alcohol)) +
                     QLatin1Char('%')));
+    addGlassLine(d, s, measured);
     d.categoryName = nth(s.categories, re.GetInteger(Fields::Recipe::Category));
     d.categoryLine = int(d.lines.size());
     addLine(d, fact(QStringLiteral("Kategorie: ") + d.categoryName));
@@ -117,6 +133,21 @@ void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s) {
     }
     d.amountLine = int(d.lines.size());
     addLine(d, fact(QStringLiteral("Menge: ") + QString::number(d.recipeAmount) + QStringLiteral(" cl")));
+}
+
+// The estimate in the glass, right under the stored value of the undiluted mix.
+void RecipeLoader::addGlassLine(RecipeDisplay& d, const Sources& s, const Measured& measured) {
+    QString instructions;
+    if (!s.recipes.IsEmpty(Fields::Recipe::Instructions)) {
+        QString remark;
+        RecipeMemo::split(s.recipes.GetMemo(Fields::Recipe::Instructions), &instructions, &remark);
+    }
+    const auto estimate =
+        GlassStrength::estimate(measured.mix, GlassStrength::methodOf(instructions, measured.ice));
+    if (!estimate)
+        return;
+    d.glassLine = int(d.lines.size());
+    addLine(d, fact(GlassStrength::text(*estimate)));
 }
 
 // A decoration number beyond the table, or a table that cannot be read, leaves the line out.

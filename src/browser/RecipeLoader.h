@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/RecipeDisplay.h"
+#include "store/AlcoholValue.h"
 
 #include <QStringList>
 
@@ -16,6 +17,7 @@ public:
         TApollo& decorations;
         const QStringList& categories;
         const QStringList& tastes;
+        int dashesPerCl = 12;
     };
     static constexpr int kIngredientNameLength = 30;
     static constexpr int kInstructionLength = 5001;
@@ -32,8 +34,14 @@ public:
     static QString InstructionText(const QString& memo);
 
 private:
-    static void addIngredientLines(RecipeDisplay& d, const Sources& s);
-    static void addFactLines(RecipeDisplay& d, const Sources& s);
+    // What the ingredient lines found out for the estimate in the glass.
+    struct Measured {
+        AlcoholValue::Mix mix;
+        bool ice = false;
+    };
+    static Measured addIngredientLines(RecipeDisplay& d, const Sources& s);
+    static void addFactLines(RecipeDisplay& d, const Sources& s, const Measured& measured);
+    static void addGlassLine(RecipeDisplay& d, const Sources& s, const Measured& measured);
     static QString decorationName(TApollo& decorations, int recNo, bool* ok);
     static void addLine(RecipeDisplay& d, const QString& text);
 };

@@ -6,9 +6,9 @@ int AlcoholValue::roundHalfEven(double value) {
     return int(std::nearbyint(value));
 }
 
-int AlcoholValue::compute(const QList<IngredientSlots::Line>& lines, const Lookup& lookup, int dashesPerCl) {
-    double volume = 0;
-    double alcohol = 0;
+AlcoholValue::Mix AlcoholValue::measure(const QList<IngredientSlots::Line>& lines, const Lookup& lookup,
+                                        int dashesPerCl) {
+    Mix mix;
     const double divisor = dashesPerCl > 0 ? dashesPerCl : 12;
     for (const IngredientSlots::Line& line : lines.mid(0, IngredientSlots::kMaxSlots)) {
         const std::optional<Ingredient> ingredient = lookup(line.ingredient);
@@ -21,8 +21,13 @@ int AlcoholValue::compute(const QList<IngredientSlots::Line>& lines, const Looku
             cl = line.amount / divisor;
         else
             continue;
-        volume += cl;
-        alcohol += cl * ingredient->alcohol;
+        mix.volumeCl += cl;
+        mix.percentCl += cl * ingredient->alcohol;
     }
-    return volume > 0 ? roundHalfEven(alcohol / volume) : 0;
+    return mix;
+}
+
+int AlcoholValue::compute(const QList<IngredientSlots::Line>& lines, const Lookup& lookup, int dashesPerCl) {
+    const Mix mix = measure(lines, lookup, dashesPerCl);
+    return mix.volumeCl > 0 ? roundHalfEven(mix.percentCl / mix.volumeCl) : 0;
 }

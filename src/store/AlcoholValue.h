@@ -14,6 +14,15 @@ public:
         int alcohol = 0;
     };
     using Lookup = std::function<std::optional<Ingredient>(int number)>;
+    // The counted volume of a recipe in cl, and the sum of cl times percent, kept as such so the
+    // stored value rounds exactly as it always did.
+    struct Mix {
+        double volumeCl = 0;
+        double percentCl = 0;
+        double alcoholCl() const { return percentCl / 100.0; }
+    };
+
+    static Mix measure(const QList<IngredientSlots::Line>& lines, const Lookup& lookup, int dashesPerCl);
 
     // Unknown ingredients and other units add nothing; a recipe without any counted volume is 0.
     static int compute(const QList<IngredientSlots::Line>& lines, const Lookup& lookup, int dashesPerCl);

@@ -92,6 +92,9 @@ void shootBrowser(const QString& out) {
     if (zombie >= 0)
         main.HauptListBox->setCurrentRow(zombie);
     main.browser->selectionChanged();
+    main.AusgabePaintBox->relayout();
+    QApplication::processEvents();
+    main.grab().save(QDir(out).filePath(QStringLiteral("alkohol-im-glas.png")));
     // Scrolled down so that the justified instructions fill the text area.
     RecipeDisplay& display = main.browser->browser().display();
     for (int line = 0; line < 12 && display.scrollDown(); ++line) {

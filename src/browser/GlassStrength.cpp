@@ -1,0 +1,89 @@
+#include "browser/GlassStrength.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+bool matches(const QString& text, const QString& pattern) {
+    const QRegularExpression re(pattern, QRegularExpression::CaseInsensitiveOption |
+                                             QRegularExpression::UseUnicodePropertiesOption);
+    return re.match(text).hasMatch();
+}
+
+QString whole(double value) {
+    return QLocale(QLocale::German).toString(std::lround(value));
+}
+
+} // namespace
+
+GlassStrength::Method GlassStrength::methodOf(const QString& instructions, bool iceInRecipe) {
+    if (matches(instructions, QStringLiteral("mixer|blender|pürier")))
+        return Method::Blended;
+    if (matches(instructions, QStringLiteral("schütt|shaker")))
+        return Method::Shaken;
+    if (matches(instructions, QStringLiteral("rührglas")))
+        return Method::Stirred;
+    if (matches(instructions, QStringLiteral("heiß|erhitz|warm")))
+        return Method::Neat;
+    const bool ice = iceInRecipe ||
+                     matches(instructions, QStringLiteral("eiswürfel|crushed|\\beis\\b|eisstück|\\bice\\b"));
+    return ice ? Method::Built : Method::Neat;
+}
+
+// Typical melt water of each method, as bartenders measure it: shaking melts the most ice in the
+// shortest time, stirring a little less, a drink built over ice gains some while it is drunk, and a
+// blended drink takes in the ice it was blended with.
+double GlassStrength::dilution(Method method) {
+    switch (method) {
+    case Method::Shaken:
+        return 0.30;
+    case Method::Stirred:
+        return 0.25;
+    case Method::Built:
+        return 0.15;
+    case Method::Blended:
+        return 0.50;
+    case Method::Neat:
+        break;
+    }
+    return 0.0;
+}
+
+QString GlassStrength::methodName(Method method) {
+    switch (method) {
+    case Method::Shaken:
+        return QStringLiteral("geschüttelt");
+    case Method::Stirred:
+        return QStringLiteral("gerührt");
+    case Method::Built:
+        return QStringLiteral("auf Eis gebaut");
+    case Method::Blended:
+        return QStringLiteral("im Mixer");
+    case Method::Neat:
+        break;
+    }
+    return QStringLiteral("ohne Eis");
+}
+
+bool GlassStrength::isIce(const QString& ingredientName) {
+    return matches(ingredientName, QStringLiteral("^(eiswürfel|crushed ice|eis)$"));
+}
+
+std::optional<GlassStrength::Estimate> GlassStrength::estimate(const AlcoholValue::Mix& mix, Method method) {
+    if (mix.volumeCl <= 0 || mix.percentCl <= 0)
+        return std::nullopt;
+    Estimate e;
+    e.method = method;
+    e.volumeCl = mix.volumeCl * (1.0 + dilution(method));
+    e.percent = mix.alcoholCl() * 100.0 / e.volumeCl;
+    e.grams = mix.alcoholCl() * 10.0 * kEthanolDensity;
+    return e;
+}
+
+QString GlassStrength::text(const Estimate& e) {
+    return QStringLiteral("Im Glas: ca. %1 %, %2 cl, %3 g Alkohol (%4)")
+        .arg(whole(e.percent), whole(e.volumeCl), whole(e.grams), methodName(e.method));
+}

@@ -1,0 +1,136 @@
+#include "FixedMeasurer.h"
+#include "TestTables.h"
+#include "VeltaTest.h"
+#include "browser/GlassStrength.h"
+#include "browser/LexiconLinks.h"
+#include "browser/RecipeClipboard.h"
+#include "browser/RecipeHitTest.h"
+#include "browser/RecipeLoader.h"
+#include "browser/RecipeTextLayout.h"
+
+using namespace Qt::StringLiterals;
+using Method = GlassStrength::Method;
+Q_DECLARE_METATYPE(GlassStrength::Method)
+
+class TestGlassStrength : public QObject {
+    Q_OBJECT
+
+    const QStringList m_categories = {u"Longdrinks"_s, u"Shortdrinks"_s};
+    const QStringList m_tastes = {u"süß"_s};
+
+private slots:
+    void methodOf_data() {
+        QTest::addColumn<QString>("instructions");
+        QTest::addColumn<bool>("iceInRecipe");
+        QTest::addColumn<Method>("method");
+        QTest::newRow("shaker") << u"Alles im Shaker auf Eis kräftig schütteln."_s << false << Method::Shaken;
+        QTest::newRow("shake, capital") << u"Schütteln und abseihen."_s << false << Method::Shaken;
+        QTest::newRow("mixing glass") << u"Im Rührglas kalt rühren."_s << false << Method::Stirred;
+        QTest::newRow("blender wins over stirring")
+            << u"Im Rührglas vorbereiten, dann im Mixer mit Crushed Ice mixen."_s << false << Method::Blended;
+        QTest::newRow("pureed") << u"Die Früchte pürieren."_s << false << Method::Blended;
+        QTest::newRow("built over ice")
+            << u"Einen Tumbler mit Eiswürfeln füllen, darübergießen."_s << false << Method::Built;
+        QTest::newRow("ice as ingredient") << u"Im Glas umrühren."_s << true << Method::Built;
+        QTest::newRow("no ice") << u"In eine Sektflöte gießen und mit Prosecco auffüllen."_s << false
+                                << Method::Neat;
+        QTest::newRow("hot with ice named")
+            << u"Heißen Kaffee eingießen, kein Eis."_s << false << Method::Neat;
+        QTest::newRow("no instructions") << QString() << false << Method::Neat;
+        QTest::newRow("words holding 'eis' are no ice")
+            << u"Auf diese Weise leise servieren."_s << false << Method::Neat;
+    }
+    void methodOf() {
+        QFETCH(QString, instructions);
+        QFETCH(bool, iceInRecipe);
+        QFETCH(Method, method);
+        QCOMPARE(GlassStrength::methodOf(instructions, iceInRecipe), method);
+    }
+
+    void isIce_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("ice");
+        QTest::newRow("cubes") << u"Eiswürfel"_s << true;
+        QTest::newRow("crushed") << u"crushed ice"_s << true;
+        QTest::newRow("ice cream") << u"Vanilleeis"_s << false;
+        QTest::newRow("iced tea") << u"Eistee Pfirsich"_s << false;
+        QTest::newRow("spirit") << u"Himbeergeist"_s << false;
+    }
+    void isIce() {
+        QFETCH(QString, name);
+        QFETCH(bool, ice);
+        QCOMPARE(GlassStrength::isIce(name), ice);
+    }
+
+    // 4 cl at 40 % and 2 cl at 0 %: 1.6 cl pure alcohol in 6 cl of mix.
+    void estimate_data() {
+        QTest::addColumn<Method>("method");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("shaken") << Method::Shaken << u"Im Glas: ca. 21 %, 8 cl, 13 g Alkohol (geschüttelt)"_s;
+        QTest::newRow("stirred") << Method::Stirred << u"Im Glas: ca. 21 %, 8 cl, 13 g Alkohol (gerührt)"_s;
+        QTest::newRow("built") << Method::Built
+                               << u"Im Glas: ca. 23 %, 7 cl, 13 g Alkohol (auf Eis gebaut)"_s;
+        QTest::newRow("blended") << Method::Blended << u"Im Glas: ca. 18 %, 9 cl, 13 g Alkohol (im Mixer)"_s;
+        QTest::newRow("neat") << Method::Neat << u"Im Glas: ca. 27 %, 6 cl, 13 g Alkohol (ohne Eis)"_s;
+    }
+    void estimate() {
+        QFETCH(Method, method);
+        QFETCH(QString, text);
+        const AlcoholValue::Mix mix{6.0, 4.0 * 40};
+        const auto e = GlassStrength::estimate(mix, method);
+        QVERIFY(e);
+        QCOMPARE(GlassStrength::text(*e), text);
+        // The alcohol stays what the mix holds; only water is added.
+        QCOMPARE(e->percent * e->volumeCl, 160.0);
+        QVERIFY(e->percent <= 160.0 / 6.0);
+    }
+
+    void noEstimateWithoutAlcoholOrVolume() {
+        QVERIFY(!GlassStrength::estimate({6.0, 0.0}, Method::Shaken));
+        QVERIFY(!GlassStrength::estimate({0.0, 0.0}, Method::Shaken));
+    }
+
+    // The loader puts the estimate right under the stored value; the copied recipe leaves it out and
+    // a click on it is a click on the alcohol line.
+    void loaderAddsTheLineUnderTheAlcoholValue() {
+        TestTables t;
+        t.addIngredient({.number = 1, .name = u"Gin"_s, .alcohol = 40});
+        t.addIngredient({.number = 2, .name = u"Zitronensaft"_s});
+        t.addIngredient({.number = 3, .name = u"Angostura"_s, .kind = 4, .alcohol = 45});
+        t.addIngredient({.number = 4, .name = u"Eiswürfel"_s, .kind = 3});
+        t.addRecipe({.name = u"Sour"_s,
+                     .lines = {{1, 4}, {2, 2}, {3, 12}, {4, 0}},
+                     .alk = 28,
+                     .instructions = u"Im Glas verrühren."_s});
+        RecipeDisplay d = RecipeLoader::LoadRecipe({t.re(), t.zu(), t.de(), m_categories, m_tastes, 12});
+        QCOMPARE(d.glassLine, d.alcoholLine + 1);
+        QCOMPARE(d.categoryLine, d.glassLine + 1);
+        // 4 cl gin at 40 % and 12 dashes (1 cl at 45 %) in 7 cl, built because ice is an ingredient:
+        // 2.05 cl alcohol in 8.05 cl.
+        QCOMPARE(d.lines.at(d.glassLine).text.mid(1),
+                 u"Im Glas: ca. 25 %, 8 cl, 16 g Alkohol (auf Eis gebaut)"_s);
+        QVERIFY(!RecipeClipboard::recipeText(d).contains(u"Im Glas: ca."_s));
+        QVERIFY(RecipeClipboard::recipeText(d).contains(u"Alkohol: 28%"_s));
+
+        for (DisplayLine& line : d.lines)
+            line.height = 10;
+        d.lastShownLine = int(d.lines.size()) - 1;
+        const int y = RecipeTextLayout::kTop + 10 * d.glassLine + 5;
+        QCOMPARE(RecipeHitTest::lineAt(d, y), d.glassLine);
+        LexiconLinks links;
+        QCOMPARE(RecipeHitTest::click(d, links, FixedMeasurer(), {5, y}).target,
+                 RecipeHitTest::Target::Alcohol);
+    }
+
+    void alcoholFreeRecipeHasNoLine() {
+        TestTables t;
+        t.addIngredient({.number = 2, .name = u"Orangensaft"_s});
+        t.addRecipe({.name = u"Saft"_s, .lines = {{2, 10}}});
+        const RecipeDisplay d = RecipeLoader::LoadRecipe({t.re(), t.zu(), t.de(), m_categories, m_tastes});
+        QCOMPARE(d.glassLine, -1);
+        QCOMPARE(d.categoryLine, d.alcoholLine + 1);
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestGlassStrength)
+#include "tst_glassstrength.moc"
