@@ -32,7 +32,7 @@ public:
     virtual QString CountText() const = 0;
     // Reloads and redraws the shown recipe after its record changed.
     virtual void ReloadCurrent() = 0;
-    // Rebuilds the shared copy of one kind of choices (ChoiceLists::Kind).
+    // Rebuilds the shared copy of one kind of choices (ChoiceKind::Kind).
     virtual void RefreshChoiceLists(int kind) = 0;
     // After the recipe editor saved a recipe (the recipe table stands on it): the list of drinks
     // takes the new or renamed entry at its sorted place and shows it.

@@ -1,6 +1,7 @@
 #include "exchange/ImportCommands.h"
 
 #include "common/AppState.h"
+#include "common/ChoiceKind.h"
 #include "common/DataTables.h"
 #include "common/MainWindowPort.h"
 #include "exchange/RecipeUpdate.h"
@@ -69,6 +70,9 @@ void ImportCommands::runVersion1() {
     }
     if (outcome.damaged)
         Meldungsfenster::showPlain(Version1Import::damagedText(), QStringLiteral("Fehler"));
+    // Without a restart the boxes that offer ingredients must know the imported ones at once.
+    if (outcome.ingredients > 0)
+        m_main.RefreshChoiceLists(ChoiceKind::Ingredients);
     Meldungsfenster::show(Version1Import::closingNotice(outcome));
     if (outcome.recipes > 0)
         m_main.RunCommand(QStringLiteral("Beenden"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ChoiceKind.h"
 #include "common/IngredientChoices.h"
 
 #include <QStringList>
@@ -8,10 +9,8 @@ class TApollo;
 
 // `RefreshChoiceLists` as data: the entries, with their keys, of every box that offers categories
 // (kind 1), tastes (2), ingredients (3) or decorations (4). The windows copy them into their boxes.
-class ChoiceLists {
+class ChoiceLists : public ChoiceKind {
 public:
-    enum Kind { Categories = 1, Tastes = 2, Ingredients = 3, Decorations = 4 };
-
     static QString noAssignment() { return QStringLiteral("(keine Zuordnung)"); } // the editor's boxes
     static QString noChoice() { return QStringLiteral("(keine Auswahl)"); }       // the search's boxes
     static QString freeSlot() { return QStringLiteral("~"); }

@@ -224,6 +224,29 @@ private slots:
         m_w->tables.closeMainTables();
     }
 
+    // Own ingredients without recipes need no restart: the boxes offering ingredients know them at once.
+    void importIngredientsOnlyRefreshesChoices() {
+        const QString v1 = m_outside.filePath(u"VC1-Zutaten"_s);
+        QVERIFY(QDir().mkpath(v1));
+        Version1Folder::write(m_w->tables.ApolloEnv, v1, {{u"Quittenbrand"_s}}, {});
+        const auto offered = [this] {
+            for (const ListEntry& e : m_w->state.ingredientChoices.zutatliste)
+                if (e.text == u"Quittenbrand"_s)
+                    return true;
+            return false;
+        };
+        QVERIFY(!offered());
+        MessageBoxAnswerer answers;
+        m_w->main.dialogs().get<ImportCommands>().startFolder = m_outside.path();
+        QTimer::singleShot(0, [&] {
+            if (TImportDialog* d = openChooser(); d && clickFolder(*d, v1))
+                QTest::mouseClick(d->OkButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"Import"_s);
+        QVERIFY(offered());
+        QVERIFY(m_w->main.isVisible());
+    }
+
     // The notice window links to the update page; "Importieren" leads to the chooser, whose
     // folder's update arrives, and the program ends. "Abbrechen" goes no further.
     void recipeUpdate_data() {
