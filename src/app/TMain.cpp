@@ -171,6 +171,7 @@ bool TMain::create() {
     AppState& s = m_context.state;
     checkInstallation(); // a damaged installation ends the program, but the handler goes on
     s.options = OptionsRecord::load(s.optionsPath());
+    s.loadBarRules();
     s.probeMedium();
     if (!s.startedFromCd)
         BackupSet::finishRestore(s.folders.dataFolder);
@@ -350,9 +351,10 @@ void TMain::connectBrowser() {
 // The dialogs take the shared choices each time they open: the category and taste lists are the
 // state's own; ingredients and decorations are read from their tables here.
 void TMain::RefreshChoiceLists(int kind) {
-    if (kind == ChoiceLists::Ingredients)
+    if (kind == ChoiceLists::Ingredients) {
         m_context.state.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
-    else if (kind == ChoiceLists::Decorations)
+        m_context.state.resolveSubstitutes(); // the substitutes file names ingredients
+    } else if (kind == ChoiceLists::Decorations)
         m_context.state.decorations = ChoiceLists::readDecorations(m_tables.ApolloDeko);
 }
 

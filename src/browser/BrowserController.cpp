@@ -81,8 +81,8 @@ void BrowserController::fillListWidget() {
 void BrowserController::FillRecipeList(bool homeBarOnly) {
     RecipeList::KeepRecipe keep;
     if (homeBarOnly)
-        keep = [test = m_state.ingredientChoices.homeBars.test(m_state.options.get(OptionsRecord::HomeBar),
-                                                               m_state.searchPurchases)](const QString& z) {
+        keep = [test = m_state.barCoverage().test(m_state.options.get(OptionsRecord::HomeBar),
+                                                  m_state.searchPurchases)](const QString& z) {
             return test.keeps(z);
         };
     if (!StoreGuard::run([&] { m_browser.FillRecipeList(keep); }))

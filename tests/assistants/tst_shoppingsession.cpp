@@ -3,6 +3,7 @@
 #include "assistants/HomeBarPresets.h"
 #include "assistants/ShoppingAnalysis.h"
 #include "assistants/ShoppingSession.h"
+#include "common/AppState.h"
 #include "common/HomeBarTable.h"
 #include "store/StoreError.h"
 
@@ -110,7 +111,7 @@ private slots:
         for (int n : range(1, 20) + QList<int>{1500})
             bars.set(1, n, true);
         bars.set(2, 30, true); // another bar does not count
-        ShoppingAnalysis analysis(bars, 1);
+        ShoppingAnalysis analysis(bars.present(1));
         for (const QString& z : recipes)
             analysis.examine(z);
         QCOMPARE(flat(analysis.rank()), tips);
@@ -129,7 +130,7 @@ private slots:
         TestTables::deleteRecord(t.re(), gone);
         HomeBarTable bars;
         bars.fill(t.zu());
-        ShoppingAnalysis analysis(bars, 1);
+        ShoppingAnalysis analysis(bars.present(1));
         int steps = 0;
         const Tips tips = analysis.run(t.re(), [&] { ++steps; });
         QCOMPARE(steps, 3);
@@ -141,8 +142,8 @@ private slots:
 
     void sessionPages() {
         TestTables t;
-        HomeBarTable bars;
-        ShoppingSession s(bars, {t.re(), t.zu()});
+        AppState state;
+        ShoppingSession s(state, {t.re(), t.zu()});
         s.begin();
         QCOMPARE(s.page(), ShoppingSession::Intro);
         QVERIFY(s.forwardEnabled() && !s.backEnabled());
@@ -173,9 +174,9 @@ private slots:
         t.addRecipe({.name = u"C"_s, .lines = lines({3, 11})});
         t.addRecipe({.name = u"D"_s, .lines = lines({10, 13})});
         t.addRecipe({.name = u"E"_s, .lines = lines({10, 14})});
-        HomeBarTable bars;
-        bars.fill(t.zu());
-        ShoppingSession s(bars, {t.re(), t.zu()});
+        AppState state;
+        state.ingredientChoices.homeBars.fill(t.zu());
+        ShoppingSession s(state, {t.re(), t.zu()});
         s.begin();
         s.forward();
         s.analyse();
@@ -209,9 +210,9 @@ private slots:
         fillIngredients(t);
         t.addRecipe({.name = u"A"_s, .lines = lines({1, 12})});
         t.addRecipe({.name = u"B"_s, .lines = lines({2, 12})});
-        HomeBarTable bars;
-        bars.fill(t.zu());
-        ShoppingSession s(bars, {t.re(), t.zu()});
+        AppState state;
+        state.ingredientChoices.homeBars.fill(t.zu());
+        ShoppingSession s(state, {t.re(), t.zu()});
         s.begin();
         s.forward();
         s.analyse();
@@ -234,11 +235,12 @@ private slots:
             table->Open();
         }
         TApollo re(reTable), zu(zuTable);
-        HomeBarTable bars;
+        AppState state;
+        HomeBarTable& bars = state.ingredientChoices.homeBars;
         for (const ListEntry& e : HomeBarPresets::entries(HomeBarPresets::Preset::Basis, zu))
             bars.set(1, e.data, true);
         QCOMPARE(bars.count(1), 28);
-        ShoppingSession s(bars, {re, zu});
+        ShoppingSession s(state, {re, zu});
         s.begin();
         s.forward();
         s.analyse();

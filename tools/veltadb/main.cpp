@@ -10,7 +10,9 @@
 #include "SearchVerb.h"
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeMarks.h"
+#include "common/AppState.h"
 #include "common/HomeBarTable.h"
+#include "maint/ChoiceLists.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -181,9 +183,11 @@ int einkauf(const QString& folder, const QString& barText) {
     openTable(ingredientTable, QDir(folder).filePath(QStringLiteral("ZU")));
     TApollo recipes(recipeTable);
     TApollo ingredients(ingredientTable);
-    HomeBarTable bars;
-    bars.fill(ingredients);
-    ShoppingSession session(bars, {recipes, ingredients});
+    AppState state;
+    state.folders.dataFolder = folder;
+    state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+    state.loadBarRules();
+    ShoppingSession session(state, {recipes, ingredients});
     session.setBar(bar);
     session.analyse();
     for (const QString& line : session.resultLines())
