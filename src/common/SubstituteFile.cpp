@@ -48,7 +48,7 @@ void SubstituteFile::parseLine(int line, const QString& text) {
     else if (text.contains(QLatin1Char('=')))
         parseFamily(line, text);
     else
-        m_problems.append({line, QStringLiteral("weder „=“ noch „<-“")});
+        m_problems.append({line, QStringLiteral("weder „=“ noch „<-“ gefunden")});
 }
 
 void SubstituteFile::parseFamily(int line, const QString& text) {
