@@ -10,6 +10,7 @@
 #include "browser/BrowserController.h"
 #include "browser/ClientFrame.h"
 #include "browser/MainLayout.h"
+#include "browser/MissingIngredients.h"
 #include "browser/RecipePhoto.h"
 #include "browser/RecipeView.h"
 #include "common/AppState.h"
@@ -373,6 +374,11 @@ void TMain::buildTextPopup() {
     QMenu* clipboard = TextPopup->addMenu(QStringLiteral("Zwischenablage"));
     clipboard->addAction(QStringLiteral("Rezepttext"), browser, &BrowserController::copyRecipeText);
     clipboard->addAction(QStringLiteral("Foto"), browser, &BrowserController::copyPhoto);
+    QAction* missing = TextPopup->addAction(MissingIngredients::menuText(), browser,
+                                            &BrowserController::copyMissingIngredients);
+    missing->setObjectName(QStringLiteral("missingIngredients"));
+    connect(TextPopup, &QMenu::aboutToShow, this,
+            [this, missing] { missing->setEnabled(browser->hasMissingIngredients()); });
     for (QWidget* w : {static_cast<QWidget*>(AusgabePaintBox), static_cast<QWidget*>(FotoImage),
                        static_cast<QWidget*>(UntenPaintBox)}) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
