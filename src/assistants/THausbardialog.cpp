@@ -23,7 +23,7 @@ THausbardialog::THausbardialog(UiContext context, HomeBarSession& session, QWidg
     : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Hausbar"));
     setHelpContext(2420);
-    setFixedSize(520, 430);
+    setFixedSize(546, 430);
     buildControls();
     buildPresetMenu();
 }
@@ -40,7 +40,7 @@ void THausbardialog::buildControls() {
     Editfeld->setGeometry(20, 54, 200, 22);
     label->setBuddy(Editfeld);
     noti = new QTabWidget(this);
-    noti->setGeometry(240, 34, 230, 296);
+    noti->setGeometry(240, 34, 256, 296); // wide enough for the three bars and the basics
     for (int b = 0; b < 3; ++b) {
         hlistbox[b] = new EntryList(noti);
         noti->addTab(hlistbox[b], QStringLiteral("Bar &%1").arg(b + 1));
