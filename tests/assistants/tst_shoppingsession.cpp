@@ -5,6 +5,7 @@
 #include "assistants/ShoppingSession.h"
 #include "common/AppState.h"
 #include "common/HomeBarTable.h"
+#include "maint/ChoiceLists.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -163,6 +164,37 @@ private slots:
         QCOMPARE(s.bar(), 3);
         s.begin(); // the bar chosen stays
         QCOMPARE(s.bar(), 3);
+    }
+
+    // An ingredient covered by a substitute in the bar or by a basic is not missing: never suggested,
+    // and the drinks it completes no longer count for anything.
+    void substitutesAndBasicsAreNotSuggested_data() {
+        QTest::addColumn<bool>("substitutes");
+        QTest::addColumn<bool>("basics");
+        QTest::addColumn<QList<int>>("tips");
+        QTest::newRow("both off") << false << false << QList<int>{2, 12, 2, 13, 1, 11};
+        QTest::newRow("substitutes") << true << false << QList<int>{2, 13, 1, 11, 1, 14};
+        QTest::newRow("basics") << false << true << QList<int>{2, 12, 1, 11, 1, 14};
+        QTest::newRow("both") << true << true << QList<int>{1, 11, 1, 14, 0, 0};
+    }
+    void substitutesAndBasicsAreNotSuggested() {
+        QFETCH(bool, substitutes);
+        QFETCH(bool, basics);
+        QFETCH(QList<int>, tips);
+        TestTables t;
+        fillIngredients(t); // bar 1 holds 1..5
+        for (const QList<int>& z : {QList<int>{1, 12}, {2, 12}, {3, 11}, {4, 13}, {5, 13}, {1, 14}})
+            t.addRecipe({.name = u"R%1%2"_s.arg(z[0]).arg(z[1]), .lines = lines(z)});
+        AppState state;
+        state.ingredientChoices = ChoiceLists::readIngredients(t.zu());
+        // Zutat 3 stands in for Zutat 12 only: 12 does not stand in for 3, nor 3 for 11.
+        state.substituteFile = SubstituteFile::parse(u"Zutat 12 <- Zutat 3"_s);
+        state.resolveSubstitutes();
+        state.barSettings = {substitutes, basics, {13}};
+        ShoppingSession s(state, {t.re(), t.zu()});
+        s.setBar(1);
+        s.analyse();
+        QCOMPARE(flat(s.tips()), tips);
     }
 
     // Back to the first page and forward again repeats the analysis for the bar chosen then.
