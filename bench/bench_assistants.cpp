@@ -5,6 +5,7 @@
 #include "assistants/CocktailSession.h"
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeList.h"
+#include "common/AppState.h"
 #include "common/HomeBarTable.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
@@ -29,12 +30,13 @@ int main(int argc, char* argv[]) {
     }
     TApollo re(reTable), zu(zuTable);
     zu.IndexTag(QString(), QStringLiteral("INDEX"), QStringLiteral("INDEX"));
-    HomeBarTable bars;
+    AppState state;
+    HomeBarTable& bars = state.ingredientChoices.homeBars;
     bars.fill(zu);
     out << "Synthetische Daten: " << SyntheticDataSet::kRecipes << " Rezepte, "
         << SyntheticDataSet::kIngredients << " Zutaten; Hausbar 1 mit " << bars.count(1) << " Zutaten\n\n";
 
-    ShoppingSession shopping(bars, {re, zu});
+    ShoppingSession shopping(state, {re, zu});
     shopping.setBar(1);
     int steps = 0;
     const auto analysis =

@@ -10,6 +10,7 @@
 #include "browser/BrowserController.h"
 #include "browser/ClientFrame.h"
 #include "browser/MainLayout.h"
+#include "browser/MissingIngredients.h"
 #include "browser/RecipePhoto.h"
 #include "browser/RecipeView.h"
 #include "common/AppState.h"
@@ -171,6 +172,7 @@ bool TMain::create() {
     AppState& s = m_context.state;
     checkInstallation(); // a damaged installation ends the program, but the handler goes on
     s.options = OptionsRecord::load(s.optionsPath());
+    s.loadBarRules();
     s.probeMedium();
     if (!s.startedFromCd)
         BackupSet::finishRestore(s.folders.dataFolder);
@@ -350,9 +352,10 @@ void TMain::connectBrowser() {
 // The dialogs take the shared choices each time they open: the category and taste lists are the
 // state's own; ingredients and decorations are read from their tables here.
 void TMain::RefreshChoiceLists(int kind) {
-    if (kind == ChoiceLists::Ingredients)
+    if (kind == ChoiceLists::Ingredients) {
         m_context.state.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
-    else if (kind == ChoiceLists::Decorations)
+        m_context.state.resolveSubstitutes(); // the substitutes file names ingredients
+    } else if (kind == ChoiceLists::Decorations)
         m_context.state.decorations = ChoiceLists::readDecorations(m_tables.ApolloDeko);
 }
 
@@ -371,6 +374,11 @@ void TMain::buildTextPopup() {
     QMenu* clipboard = TextPopup->addMenu(QStringLiteral("Zwischenablage"));
     clipboard->addAction(QStringLiteral("Rezepttext"), browser, &BrowserController::copyRecipeText);
     clipboard->addAction(QStringLiteral("Foto"), browser, &BrowserController::copyPhoto);
+    QAction* missing = TextPopup->addAction(MissingIngredients::menuText(), browser,
+                                            &BrowserController::copyMissingIngredients);
+    missing->setObjectName(QStringLiteral("missingIngredients"));
+    connect(TextPopup, &QMenu::aboutToShow, this,
+            [this, missing] { missing->setEnabled(browser->hasMissingIngredients()); });
     for (QWidget* w : {static_cast<QWidget*>(AusgabePaintBox), static_cast<QWidget*>(FotoImage),
                        static_cast<QWidget*>(UntenPaintBox)}) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);

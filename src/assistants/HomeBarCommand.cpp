@@ -24,4 +24,7 @@ void HomeBarCommand::finish(bool accepted) {
         if (!result)
             Meldungsfenster::show(result.notice());
     });
+    // The recipe shown marks what is missing from the bar under the settings now in use.
+    if (accepted)
+        m_main.ReloadCurrent();
 }

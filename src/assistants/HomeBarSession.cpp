@@ -8,15 +8,41 @@ HomeBarSession::HomeBarSession(AppState& state, TApollo& ingredients)
 
 void HomeBarSession::begin() {
     m_changed = false;
+    m_settingsChanged = false;
     m_all = m_state.ingredientChoices.zutatliste;
-    if (!m_keepRefusedEdits)
+    if (!m_keepRefusedEdits) {
         m_bars = m_state.ingredientChoices.homeBarLists;
+        takeSettings();
+    }
     m_keepRefusedEdits = false;
 }
 
+// The basics by name, sorted like a bar; a number no ingredient carries any more is dropped.
+void HomeBarSession::takeSettings() {
+    m_settings = m_state.barSettings;
+    m_basics.clear();
+    for (const ListEntry& e : m_all)
+        if (m_settings.hasBasic(e.data))
+            m_basics.append(e);
+}
+
+const QList<ListEntry>& HomeBarSession::bar(int index) const {
+    return index == kBasicsPage ? m_basics : m_bars[size_t(index)];
+}
+
 void HomeBarSession::showBar(int index) {
-    if (index >= 0 && index < HomeBarTable::kBars)
+    if (index >= 0 && index <= kBasicsPage)
         m_shown = index;
+}
+
+void HomeBarSession::setAllowSubstitutes(bool on) {
+    m_settingsChanged = m_settingsChanged || on != m_settings.allowSubstitutes;
+    m_settings.allowSubstitutes = on;
+}
+
+void HomeBarSession::setAlwaysAtHome(bool on) {
+    m_settingsChanged = m_settingsChanged || on != m_settings.alwaysAtHome;
+    m_settings.alwaysAtHome = on;
 }
 
 int HomeBarSession::typeAhead(const QString& text) const {
@@ -37,14 +63,14 @@ HomeBarSession::Added HomeBarSession::add(int ingredientRow) {
     if (ingredient.data > HomeBarTable::kMaxNumber)
         return {-1, tooHighNotice()};
     bool changed = false;
-    const int at = HomeBarEditing::add(m_bars[size_t(m_shown)], ingredient, &changed);
+    const int at = HomeBarEditing::add(shownList(), ingredient, &changed);
     if (changed)
         setChanged();
     return {at, std::nullopt};
 }
 
 int HomeBarSession::remove(int barRow) {
-    QList<ListEntry>& shown = m_bars[size_t(m_shown)];
+    QList<ListEntry>& shown = shownList();
     if (barRow < 0 || barRow >= shown.size())
         return shown.isEmpty() ? -1 : 0;
     setChanged();
@@ -52,11 +78,13 @@ int HomeBarSession::remove(int barRow) {
 }
 
 void HomeBarSession::empty() {
-    m_bars[size_t(m_shown)].clear();
+    shownList().clear();
     setChanged();
 }
 
 void HomeBarSession::applyPreset(HomeBarPresets::Preset preset) {
+    if (!presetsEnabled())
+        return;
     m_bars[size_t(m_shown)] = HomeBarPresets::entries(preset, m_ingredients);
     setChanged();
 }
@@ -68,19 +96,25 @@ HomeBarSession::InfoTarget HomeBarSession::infoTarget(const QList<ListEntry>& li
 }
 
 std::optional<Notice> HomeBarSession::okQuestion() const {
-    if (!m_changed)
+    if (!changed())
         return std::nullopt;
     return Notice::question(HomeBarStore::saveQuestion(), HomeBarStore::kSaveQuestionLines);
 }
 
 Result HomeBarSession::finish(bool accepted) {
-    if (!m_changed)
+    if (!changed())
         return Result::ok();
-    HomeBarTable& table = m_state.ingredientChoices.homeBars;
     if (accepted && m_state.startedFromCd) {
         m_keepRefusedEdits = true; // the lists keep what the user entered
         return Result::refused(Notice::readOnly());
     }
+    if (!accepted)
+        takeSettings();
+    m_settingsChanged = false;
+    const Result stored = accepted ? storeSettings() : Result::ok();
+    if (!m_changed)
+        return stored;
+    HomeBarTable& table = m_state.ingredientChoices.homeBars;
     if (accepted) {
         HomeBarStore::store(m_bars, table, m_ingredients);
         m_state.ingredientChoices.homeBarLists = m_bars;
@@ -88,5 +122,16 @@ Result HomeBarSession::finish(bool accepted) {
         m_bars = HomeBarStore::rebuildLists(table, m_ingredients);
     }
     m_changed = false;
-    return Result::ok();
+    return stored;
+}
+
+Result HomeBarSession::storeSettings() {
+    BarSettings changed = m_settings;
+    changed.basics.clear();
+    for (const ListEntry& e : m_basics)
+        changed.setBasic(e.data, true);
+    const Result saved = m_state.saveBarSettings(changed);
+    if (!saved)
+        takeSettings(); // the dialog shows what is in use
+    return saved;
 }

@@ -2,6 +2,7 @@
 
 #include "assistants/HomeBarPresets.h"
 #include "assistants/HomeBarStore.h"
+#include "common/BarSettings.h"
 #include "common/Notice.h"
 #include "common/Result.h"
 
@@ -17,6 +18,9 @@ class HomeBarSession {
 public:
     using BarLists = HomeBarStore::BarLists;
 
+    // The page after the three bars: the basics that "Immer im Haus" counts as at hand.
+    static constexpr int kBasicsPage = 3;
+
     HomeBarSession(AppState& state, TApollo& ingredients);
 
     // Opening the dialog: the ingredient list and the bars from the shared choices, nothing changed
@@ -25,10 +29,19 @@ public:
 
     const QList<ListEntry>& ingredients() const { return m_all; }
     const BarLists& bars() const { return m_bars; }
-    const QList<ListEntry>& bar(int index) const { return m_bars[size_t(index)]; }
+    // A bar's list, or the basics for kBasicsPage.
+    const QList<ListEntry>& bar(int index) const;
     int shownBar() const { return m_shown; }
     void showBar(int index);
-    bool changed() const { return m_changed; }
+    bool changed() const { return m_changed || m_settingsChanged; }
+    // The presets fill a bar; the basics page has none.
+    bool presetsEnabled() const { return m_shown != kBasicsPage; }
+
+    // "Ersatzzutaten zulassen" and "Immer im Haus": stored with the basics on OK like the bars.
+    bool allowSubstitutes() const { return m_settings.allowSubstitutes; }
+    bool alwaysAtHome() const { return m_settings.alwaysAtHome; }
+    void setAllowSubstitutes(bool on);
+    void setAlwaysAtHome(bool on);
 
     // The entry of the ingredient list the typed text selects; -1 when none begins with it.
     int typeAhead(const QString& text) const;
@@ -62,7 +75,10 @@ public:
     static Notice tooHighNotice();
 
 private:
-    void setChanged() { m_changed = true; }
+    void setChanged() { (m_shown == kBasicsPage ? m_settingsChanged : m_changed) = true; }
+    QList<ListEntry>& shownList() { return m_shown == kBasicsPage ? m_basics : m_bars[size_t(m_shown)]; }
+    void takeSettings();
+    Result storeSettings();
 
     AppState& m_state;
     TApollo& m_ingredients;
@@ -70,5 +86,8 @@ private:
     BarLists m_bars;
     int m_shown = 0;
     bool m_changed = false;
+    bool m_settingsChanged = false;
+    BarSettings m_settings;
+    QList<ListEntry> m_basics;
     bool m_keepRefusedEdits = false;
 };

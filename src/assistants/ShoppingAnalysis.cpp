@@ -1,12 +1,9 @@
 #include "assistants/ShoppingAnalysis.h"
 
-#include "common/HomeBarTable.h"
 #include "common/TurboRead.h"
 #include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
-
-ShoppingAnalysis::ShoppingAnalysis(const HomeBarTable& bars, int bar) : m_bars(bars), m_bar(bar) {}
 
 void ShoppingAnalysis::reset() {
     m_counters = {};
@@ -19,7 +16,7 @@ int ShoppingAnalysis::soleMissing(const QString& z) const {
         const int number = IngredientSlots::decodeSlot(z, slot);
         if (number == 0)
             break;
-        if (number > 0 && !m_bars.contains(m_bar, number)) {
+        if (number > 0 && (number > kMaxNumber || !m_present.test(size_t(number)))) {
             missing = number;
             ++found;
         }

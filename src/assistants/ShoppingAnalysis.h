@@ -1,16 +1,17 @@
 #pragma once
 
+#include "common/IngredientSet.h"
+
 #include <QString>
 
 #include <array>
 #include <functional>
 
-class HomeBarTable;
 class TApollo;
 
-// Which ingredients, bought for one home bar, would complete the most further drinks: a counter per
-// ingredient number of the drinks that this ingredient alone is missing for, and the three largest
-// counters.
+// Which ingredients, bought for one home bar (its coverage: the set of ingredients at hand), would complete
+// the most further drinks: a counter per ingredient number of the drinks that this ingredient alone is
+// missing for, and the three largest counters.
 class ShoppingAnalysis {
 public:
     static constexpr int kMaxNumber = 1500;
@@ -23,7 +24,7 @@ public:
     };
     using Tips = std::array<Tip, kRanks>;
 
-    ShoppingAnalysis(const HomeBarTable& bars, int bar);
+    explicit ShoppingAnalysis(const IngredientSet& present) : m_present(present) {}
 
     void reset();
     // One recipe's ingredient field `Z`: when exactly one of its ingredients is missing from the bar,
@@ -44,7 +45,6 @@ private:
     // The only ingredient of `z` missing from the bar; 0 when none is missing or more than one.
     int soleMissing(const QString& z) const;
 
-    const HomeBarTable& m_bars;
-    int m_bar;
+    IngredientSet m_present;
     std::array<int, kMaxNumber + 1> m_counters{};
 };

@@ -1,6 +1,6 @@
 #include "assistants/ShoppingSession.h"
 
-#include "common/HomeBarTable.h"
+#include "common/AppState.h"
 #include "common/IngredientLookup.h"
 #include "store/Fields.h"
 #include "store/TApollo.h"
@@ -37,13 +37,23 @@ int ShoppingSession::progressMaximum() const {
 }
 
 void ShoppingSession::analyse(const std::function<void()>& step) {
-    ShoppingAnalysis analysis(m_bars, m_bar);
+    ShoppingAnalysis analysis(m_state.barCoverage().present(m_bar));
     const ShoppingAnalysis::Tips tips = analysis.run(m_tables.recipes, step);
     const bool tooFew = ShoppingAnalysis::tooFew(tips);
     m_rows = tooFew ? Rows{} : rowsFor(tips);
     m_tips = tips;
     m_tooFew = tooFew;
     m_page = Result;
+}
+
+bool ShoppingSession::allowSubstitutes() const {
+    return m_state.barSettings.allowSubstitutes;
+}
+
+::Result ShoppingSession::setAllowSubstitutes(bool on) {
+    BarSettings changed = m_state.barSettings;
+    changed.allowSubstitutes = on;
+    return m_state.saveBarSettings(changed);
 }
 
 std::optional<Notice> ShoppingSession::notice() const {

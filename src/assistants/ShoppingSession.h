@@ -2,6 +2,7 @@
 
 #include "assistants/ShoppingAnalysis.h"
 #include "common/Notice.h"
+#include "common/Result.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-class HomeBarTable;
+struct AppState;
 class TApollo;
 
 // The shopping assistant's state and rules: the home bar chosen on the first page, which buttons are
@@ -40,7 +41,7 @@ public:
     }
     static QString picture() { return QStringLiteral("e1.bmp"); }
 
-    ShoppingSession(const HomeBarTable& bars, const Tables& tables) : m_bars(bars), m_tables(tables) {}
+    ShoppingSession(AppState& state, const Tables& tables) : m_state(state), m_tables(tables) {}
 
     // Showing the dialog: the first page with "&Weiter >>>" enabled and "<<< &Zurück" disabled. The
     // chosen bar stays as the user left it.
@@ -67,13 +68,18 @@ public:
     std::optional<Notice> notice() const;
     const Rows& rows() const { return m_rows; }
 
+    // "Ersatzzutaten zulassen", shared with the home bar dialog: changing it saves the home bar settings
+    // (refused while read-only); the next analysis uses it.
+    bool allowSubstitutes() const;
+    ::Result setAllowSubstitutes(bool on);
+
     // The result as text lines "count<TAB>number<TAB>name", or the notice's text alone.
     QStringList resultLines() const;
 
 private:
     Rows rowsFor(const ShoppingAnalysis::Tips& tips) const;
 
-    const HomeBarTable& m_bars;
+    AppState& m_state;
     Tables m_tables;
     Page m_page = Intro;
     int m_bar = 1;

@@ -7,10 +7,12 @@
 #include "ui/StoreGuard.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 
 namespace {
@@ -65,7 +67,14 @@ QWidget* TEinkaufDialog::buildIntroPage() {
     connect(group, &QButtonGroup::idClicked, this, [this](int bar) { m_session.setBar(bar); });
     Hausbutton = new QPushButton(QStringLiteral(" Einrichten"), page);
     Hausbutton->setGeometry(72, 186, 110, 25);
-    connect(Hausbutton, &QPushButton::clicked, this, &TEinkaufDialog::homeBarRequested);
+    connect(Hausbutton, &QPushButton::clicked, this, [this] {
+        emit homeBarRequested();
+        showSubstitutes(); // the home bar dialog may have changed it
+    });
+    substitutesBox = new QCheckBox(QStringLiteral("Ersatzzutaten zu&lassen"), page);
+    substitutesBox->setObjectName(QStringLiteral("substitutesBox"));
+    substitutesBox->setGeometry(72, 222, kPageWidth - 72, 22);
+    connect(substitutesBox, &QCheckBox::toggled, this, &TEinkaufDialog::substitutesToggled);
     return page;
 }
 
@@ -127,6 +136,7 @@ void TEinkaufDialog::showEvent(QShowEvent* event) {
     TOwnFenster::showEvent(event);
     Hausbutton->setEnabled(!m_homeBarShowing || !m_homeBarShowing());
     m_session.begin();
+    showSubstitutes();
     syncButtons();
     Weiterbutton->setFocus();
 }
@@ -134,6 +144,18 @@ void TEinkaufDialog::showEvent(QShowEvent* event) {
 void TEinkaufDialog::hideEvent(QHideEvent* event) {
     Bild->clear();
     TOwnFenster::hideEvent(event);
+}
+
+void TEinkaufDialog::showSubstitutes() {
+    const QSignalBlocker quiet(substitutesBox);
+    substitutesBox->setChecked(m_session.allowSubstitutes());
+}
+
+void TEinkaufDialog::substitutesToggled(bool on) {
+    if (const Result saved = m_session.setAllowSubstitutes(on); !saved) {
+        Meldungsfenster::show(saved.notice());
+        showSubstitutes();
+    }
 }
 
 void TEinkaufDialog::syncButtons() {

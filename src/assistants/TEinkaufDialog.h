@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -28,6 +29,7 @@ public:
     QRadioButton* r2 = nullptr;
     QRadioButton* r3 = nullptr;
     QPushButton* Hausbutton = nullptr;
+    QCheckBox* substitutesBox = nullptr;
     QProgressBar* Balken = nullptr;
     QLabel* zz[ShoppingAnalysis::kRanks] = {};
     QLabel* a[ShoppingAnalysis::kRanks] = {};
@@ -54,6 +56,8 @@ private:
     void analyse();
     void showResult();
     void syncButtons();
+    void showSubstitutes();
+    void substitutesToggled(bool on);
 
     ShoppingSession& m_session;
     std::function<bool()> m_homeBarShowing;

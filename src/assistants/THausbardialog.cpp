@@ -7,6 +7,7 @@
 #include "ui/Meldungsfenster.h"
 #include "ui/TypeAheadField.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -22,7 +23,7 @@ THausbardialog::THausbardialog(UiContext context, HomeBarSession& session, QWidg
     : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Hausbar"));
     setHelpContext(2420);
-    setFixedSize(520, 400);
+    setFixedSize(546, 430);
     buildControls();
     buildPresetMenu();
 }
@@ -39,14 +40,29 @@ void THausbardialog::buildControls() {
     Editfeld->setGeometry(20, 54, 200, 22);
     label->setBuddy(Editfeld);
     noti = new QTabWidget(this);
-    noti->setGeometry(240, 34, 230, 296);
+    noti->setGeometry(240, 34, 256, 296); // wide enough for the three bars and the basics
     for (int b = 0; b < 3; ++b) {
         hlistbox[b] = new EntryList(noti);
         noti->addTab(hlistbox[b], QStringLiteral("Bar &%1").arg(b + 1));
         connect(hlistbox[b], &EntryList::rowDoubleClicked, this, &THausbardialog::removeSelected);
         hlistbox[b]->installEventFilter(this);
     }
-    connect(noti, &QTabWidget::currentChanged, this, [this](int index) { m_session.showBar(index); });
+    basicsList = new EntryList(noti);
+    basicsList->setObjectName(QStringLiteral("basicsList"));
+    noti->addTab(basicsList, QStringLiteral("&Grundzutaten"));
+    connect(basicsList, &EntryList::rowDoubleClicked, this, &THausbardialog::removeSelected);
+    basicsList->installEventFilter(this);
+    connect(noti, &QTabWidget::currentChanged, this, &THausbardialog::showPage);
+    substitutesBox = new QCheckBox(QStringLiteral("Ersatzzutaten zu&lassen"), this);
+    substitutesBox->setObjectName(QStringLiteral("substitutesBox"));
+    substitutesBox->setGeometry(20, 372, 210, 22);
+    alwaysAtHomeBox = new QCheckBox(QStringLiteral("Immer im Ha&us"), this);
+    alwaysAtHomeBox->setObjectName(QStringLiteral("alwaysAtHomeBox"));
+    alwaysAtHomeBox->setGeometry(20, 396, 210, 22);
+    alwaysAtHomeBox->setToolTip(QStringLiteral("Die Grundzutaten zählen in jeder Hausbar als vorhanden."));
+    connect(substitutesBox, &QCheckBox::toggled, this,
+            [this](bool on) { m_session.setAllowSubstitutes(on); });
+    connect(alwaysAtHomeBox, &QCheckBox::toggled, this, [this](bool on) { m_session.setAlwaysAtHome(on); });
     const auto button = [this](const QString& text, int x, int y, int w) {
         auto* b = new QPushButton(text, this);
         b->setGeometry(x, y, w, 25);
@@ -83,19 +99,30 @@ void THausbardialog::buildPresetMenu() {
 }
 
 void THausbardialog::showBars() {
-    for (int b = 0; b < 3; ++b)
+    for (int b = 0; b <= HomeBarSession::kBasicsPage; ++b)
         fillBar(b, m_session.bar(b).isEmpty() ? -1 : 0);
+    substitutesBox->setChecked(m_session.allowSubstitutes());
+    alwaysAtHomeBox->setChecked(m_session.alwaysAtHome());
+}
+
+EntryList* THausbardialog::pageList(int index) const {
+    return index == HomeBarSession::kBasicsPage ? basicsList : hlistbox[index];
+}
+
+void THausbardialog::showPage(int index) {
+    m_session.showBar(index);
+    VButton->setEnabled(m_session.presetsEnabled());
 }
 
 void THausbardialog::fillBar(int bar, int select) {
-    hlistbox[bar]->setEntries(m_session.bar(bar));
-    hlistbox[bar]->setCurrentRow(select);
+    pageList(bar)->setEntries(m_session.bar(bar));
+    pageList(bar)->setCurrentRow(select);
 }
 
 void THausbardialog::showEvent(QShowEvent* event) {
     TOwnFenster::showEvent(event);
     m_session.begin();
-    m_session.showBar(noti->currentIndex());
+    showPage(noti->currentIndex());
     zlistbox->setEntries(m_session.ingredients());
     zlistbox->setCurrentRow(m_session.ingredients().isEmpty() ? -1 : 0);
     Editfeld->clear();
@@ -123,8 +150,8 @@ void THausbardialog::add() {
 
 void THausbardialog::removeSelected() {
     const int bar = m_session.shownBar();
-    if (hlistbox[bar]->currentRow() >= 0)
-        fillBar(bar, m_session.remove(hlistbox[bar]->currentRow()));
+    if (pageList(bar)->currentRow() >= 0)
+        fillBar(bar, m_session.remove(pageList(bar)->currentRow()));
     Editfeld->setFocus();
 }
 
@@ -139,7 +166,7 @@ void THausbardialog::applyPreset(int preset) {
 }
 
 void THausbardialog::info() {
-    EntryList* bar = hlistbox[m_session.shownBar()];
+    EntryList* bar = pageList(m_session.shownBar());
     EntryList* source = m_lastFocused && m_lastFocused->currentRow() >= 0 ? m_lastFocused
                         : zlistbox->currentRow() >= 0                     ? zlistbox
                                                                           : bar;

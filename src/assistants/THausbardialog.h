@@ -4,6 +4,7 @@
 
 class EntryList;
 class HomeBarSession;
+class QCheckBox;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -22,6 +23,9 @@ public:
     TypeAheadField* Editfeld = nullptr;
     QTabWidget* noti = nullptr;
     EntryList* hlistbox[3] = {};
+    EntryList* basicsList = nullptr;
+    QCheckBox* substitutesBox = nullptr;
+    QCheckBox* alwaysAtHomeBox = nullptr;
     QPushButton* HinzuButton = nullptr;
     QPushButton* entfbutton = nullptr;
     QPushButton* button5 = nullptr;
@@ -45,6 +49,8 @@ private:
     void buildControls();
     void buildPresetMenu();
     void showBars();
+    void showPage(int index);
+    EntryList* pageList(int index) const;
     void fillBar(int bar, int select);
     void add();
     void removeSelected();

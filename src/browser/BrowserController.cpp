@@ -1,5 +1,9 @@
 #include "browser/BrowserController.h"
 
+#include "ui/ClipboardText.h"
+
+#include "browser/MissingIngredients.h"
+
 #include "browser/ClientFrame.h"
 #include "browser/MainLayout.h"
 #include "browser/RecipeClipboard.h"
@@ -81,8 +85,8 @@ void BrowserController::fillListWidget() {
 void BrowserController::FillRecipeList(bool homeBarOnly) {
     RecipeList::KeepRecipe keep;
     if (homeBarOnly)
-        keep = [test = m_state.ingredientChoices.homeBars.test(m_state.options.get(OptionsRecord::HomeBar),
-                                                               m_state.searchPurchases)](const QString& z) {
+        keep = [test = m_state.barCoverage().test(m_state.options.get(OptionsRecord::HomeBar),
+                                                  m_state.searchPurchases)](const QString& z) {
             return test.keeps(z);
         };
     if (!StoreGuard::run([&] { m_browser.FillRecipeList(keep); }))
@@ -244,6 +248,17 @@ void BrowserController::copyRecipeText() {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QApplication::clipboard()->setText(text);
     Meldungsfenster::show(RecipeClipboard::textCopied(), QStringLiteral("Hinweis"), 1, false);
+}
+
+bool BrowserController::hasMissingIngredients() const {
+    return m_browser.display().lastLine >= 0 &&
+           !MissingIngredients::lines(m_browser.display(), m_state).isEmpty();
+}
+
+void BrowserController::copyMissingIngredients() {
+    const QList<int> lines = MissingIngredients::lines(m_browser.display(), m_state);
+    if (m_browser.display().lastLine >= 0 && !lines.isEmpty())
+        ClipboardText::putAndConfirm(MissingIngredients::clipboardText(m_browser.display(), lines));
 }
 
 void BrowserController::copyPhoto() {

@@ -61,6 +61,9 @@ public:
     void ClearAllMarks();
     void copyRecipeText();
     void copyPhoto();
+    // "Fehlende Zutaten kopieren": the lines the home bar lacks, when there are any.
+    void copyMissingIngredients();
+    bool hasMissingIngredients() const;
     void applyTextFont();
     // Marking plays its noise through this player.
     void setSound(SoundPlayer* sound) { m_sound = sound; }

@@ -92,10 +92,13 @@ QList<RecipeTextLayout::Run> RecipeTextLayout::arrange(RecipeDisplay& d, const T
     for (int i = d.topLine; i <= d.lastShownLine; ++i, y += height) {
         DisplayLine& line = d.lines[i];
         line.height = height;
+        const qsizetype first = runs.size();
         if (RecipeDisplay::isFactLine(line.text))
             arrangeFactLine(line, m, area.width(), y, options.ingredientsCentred, runs);
         else
             arrangeTextLine(line, m, y, options, terms, links, runs);
+        for (qsizetype r = first; r < runs.size(); ++r)
+            runs[r].line = i;
     }
     return runs;
 }

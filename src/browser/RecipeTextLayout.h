@@ -28,6 +28,7 @@ public:
         int x = 0;
         int y = 0;
         bool link = false;
+        int line = -1; // the display line it belongs to
     };
     struct Word {
         QString text;

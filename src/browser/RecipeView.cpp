@@ -1,5 +1,6 @@
 #include "browser/RecipeView.h"
 
+#include "browser/MissingIngredients.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeTextLayout.h"
 #include "common/AppState.h"
@@ -56,14 +57,22 @@ QColor RecipeView::linkColour() const {
                                                                    : QColor(0, 0, 128);
 }
 
+QColor RecipeView::missingColour() const {
+    const bool dark = usesBackgroundPicture() ? m_state.options.get(OptionsRecord::TextBackground) == 1
+                                              : palette().color(QPalette::Button).lightness() < 128;
+    return dark ? QColor(255, 140, 110) : QColor(176, 0, 0);
+}
+
 void RecipeView::relayout() {
     m_runs.clear();
     m_links.clear();
+    m_missing.clear();
     if (!m_display || m_display->lastLine < 0)
         return;
     const RecipeTextLayout::Options options{m_state.options.get(OptionsRecord::IngredientsCentred) != 0,
                                             m_state.options.get(OptionsRecord::LexiconMarked) != 0};
     m_runs = RecipeTextLayout::arrange(*m_display, m_measurer, size(), options, m_terms, m_links);
+    m_missing = MissingIngredients::lines(*m_display, m_state);
 }
 
 void RecipeView::resizeEvent(QResizeEvent* event) {
@@ -83,7 +92,7 @@ void RecipeView::DrawText(QPainter& p) const {
     p.setFont(font());
     const QFontMetrics metrics(font());
     for (const RecipeTextLayout::Run& run : m_runs) {
-        p.setPen(run.link ? linkColour() : textColour());
+        p.setPen(run.link ? linkColour() : m_missing.contains(run.line) ? missingColour() : textColour());
         p.drawText(run.x, run.y + metrics.ascent(), run.text);
     }
 }

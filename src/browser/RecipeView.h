@@ -37,6 +37,10 @@ public:
     QImage render() const;
     QColor textColour() const;
     QColor linkColour() const;
+    // "Was fehlt": ingredient lines missing from the chosen home bar, in a colour that stands out on
+    // the current background.
+    QColor missingColour() const;
+    const QList<int>& missingLines() const { return m_missing; }
     const LexiconLinks& links() const { return m_links; }
 
 signals:
@@ -57,6 +61,7 @@ private:
     FontMeasurer m_measurer;
     LexiconLinks m_links;
     QList<RecipeTextLayout::Run> m_runs;
+    QList<int> m_missing;
     QPixmap m_background;
     QString m_backgroundFile;
     QPixmap m_advert;

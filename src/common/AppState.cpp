@@ -25,6 +25,26 @@ qint64 deviceOf(const QString& folder) {
 
 } // namespace
 
+void AppState::loadBarRules() {
+    barSettings = BarSettings::load(barSettingsPath());
+    substituteFile = SubstituteFile::load(substitutesPath());
+    resolveSubstitutes();
+}
+
+Result AppState::saveBarSettings(const BarSettings& changed) {
+    if (startedFromCd)
+        return Result::refused(Notice::readOnly());
+    if (changed == barSettings)
+        return Result::ok();
+    if (!changed.save(barSettingsPath()))
+        return Result::refused(Notice::error(
+            QStringLiteral("Die Einstellungen der Hausbar konnten nicht in „%1“ geschrieben werden.")
+                .arg(QDir::toNativeSeparators(barSettingsPath())),
+            2));
+    barSettings = changed;
+    return Result::ok();
+}
+
 bool AppState::sameFileSystem(const QString& a, const QString& b) {
     const qint64 da = deviceOf(a);
     return da >= 0 && da == deviceOf(b) && QFileInfo::exists(QDir::cleanPath(b));

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "common/BarCoverage.h"
+#include "common/BarSettings.h"
 #include "common/IngredientChoices.h"
 #include "common/ListEntry.h"
+#include "common/Result.h"
 #include "common/StartupFolders.h"
+#include "common/SubstituteFile.h"
+#include "common/Substitutes.h"
 #include "common/Switches.h"
 #include "store/FolderLookup.h"
 #include "store/OptionsRecord.h"
@@ -37,6 +42,22 @@ struct AppState {
     QList<ListEntry> decorations;
     // Permitted purchases of the search dialog's home bar rule.
     int searchPurchases = 0;
+    // The home bar's switches and basics (HAUSBAR.CFG) and the substitutes file as read, resolved
+    // against the ingredient names whenever those are read again.
+    BarSettings barSettings;
+    SubstituteFile substituteFile;
+    Substitutes substitutes;
+
+    // What counts as at hand for a bar under the current settings.
+    BarCoverage barCoverage() const { return {ingredientChoices.homeBars, substitutes, barSettings}; }
+    // Reads HAUSBAR.CFG and the substitutes file and resolves the substitutes.
+    void loadBarRules();
+    // Takes the new settings and writes HAUSBAR.CFG; refused while read-only, and with an error when
+    // the file cannot be written (the settings in use stay as they were then).
+    Result saveBarSettings(const BarSettings& changed);
+    void resolveSubstitutes() {
+        substitutes = Substitutes::resolve(substituteFile, ingredientChoices.zutatliste);
+    }
 
     // The CD probe, the photo availability and the read-only state, from the files as they are.
     void probeMedium();
@@ -49,6 +70,12 @@ struct AppState {
     QString listsPath() const { return FolderLookup::find(folders.dataFolder, QStringLiteral("VE.DAT")); }
     QString savedSearchesPath() const {
         return FolderLookup::find(folders.dataFolder, QStringLiteral("SUCHEN.CFG"));
+    }
+    QString barSettingsPath() const {
+        return FolderLookup::find(folders.dataFolder, BarSettings::fileName());
+    }
+    QString substitutesPath() const {
+        return FolderLookup::find(folders.dataFolder, SubstituteFile::fileName());
     }
     static bool sameFileSystem(const QString& a, const QString& b);
 };

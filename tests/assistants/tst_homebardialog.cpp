@@ -9,6 +9,8 @@
 #include "ui/EntryList.h"
 #include "ui/TypeAheadField.h"
 
+#include <QCheckBox>
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -60,6 +62,36 @@ private slots:
         const HomeBarTable& table = m_w->state.ingredientChoices.homeBars;
         QCOMPARE(table.count(2), 1);
         QCOMPARE(m_w->state.ingredientChoices.homeBarLists[1].first().text, typedName);
+    }
+
+    // The basics page and the two switches: clicked, confirmed, saved beside the tables, in use at once.
+    void switchesAndBasicsReachTheSettings() {
+        MessageBoxAnswerer answers;
+        answers.queue(Meldungsfenster::Yes);
+        bool presetsOnBasics = true;
+        int basicsBefore = -1;
+        int basicsAfter = -1;
+        runWithDialog([&](THausbardialog& dialog) {
+            QTest::mouseClick(dialog.noti->tabBar(), Qt::LeftButton, {},
+                              dialog.noti->tabBar()->tabRect(HomeBarSession::kBasicsPage).center());
+            presetsOnBasics = dialog.VButton->isEnabled();
+            basicsBefore = dialog.basicsList->count();
+            QTest::keyClicks(dialog.Editfeld, QStringLiteral("minze"));
+            QTest::mouseClick(dialog.HinzuButton, Qt::LeftButton);
+            basicsAfter = dialog.basicsList->count();
+            QTest::mouseClick(dialog.substitutesBox, Qt::LeftButton, {}, QPoint(8, 11));
+            QTest::mouseClick(dialog.alwaysAtHomeBox, Qt::LeftButton, {}, QPoint(8, 11));
+            QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
+        });
+        QVERIFY(!presetsOnBasics);
+        QCOMPARE(basicsBefore, BarSettings::defaultBasics().size());
+        QCOMPARE(basicsAfter, basicsBefore + 1);
+        QCOMPARE(answers.lastText(), HomeBarStore::saveQuestion());
+        const BarSettings& s = m_w->state.barSettings;
+        QVERIFY(s.allowSubstitutes && s.alwaysAtHome);
+        QVERIFY(s.hasBasic(3)); // Minze
+        QCOMPARE(BarSettings::load(m_w->state.barSettingsPath()), s);
+        QVERIFY(m_w->state.barCoverage().present(2).test(3)); // an empty bar has the basics
     }
 
     void presetThenCancelLeavesTheTablesAlone() {

@@ -1,8 +1,11 @@
+#include "TempDataFolder.h"
 #include "TestTables.h"
 #include "VeltaTest.h"
 #include "assistants/HomeBarSession.h"
 #include "common/AppState.h"
 #include "maint/ChoiceLists.h"
+
+#include <QFile>
 
 using namespace Qt::StringLiterals;
 using Entries = QList<ListEntry>;
@@ -14,6 +17,9 @@ class TestHomeBarSession : public QObject {
     std::unique_ptr<TestTables> m_tables;
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<HomeBarSession> m_session;
+    std::unique_ptr<TempDataFolder> m_dir;
+
+    QString settingsPath() const { return m_dir->filePath(BarSettings::fileName()); }
 
     int rowOf(const QString& name) const {
         const Entries& all = m_session->ingredients();
@@ -36,6 +42,8 @@ private slots:
             m_tables->addIngredient({.number = n, .name = u"Zutat %1"_s.arg(n), .h1 = n == 2});
         m_tables->addIngredient({.number = 1600, .name = u"Eigene Zutat"_s});
         m_state = std::make_unique<AppState>();
+        m_dir = std::make_unique<TempDataFolder>();
+        m_state->folders.dataFolder = m_dir->path() + QLatin1Char('/');
         m_session = std::make_unique<HomeBarSession>(*m_state, m_tables->zu());
         reopen();
     }
@@ -59,6 +67,58 @@ private slots:
         QCOMPARE(m_session->remove(0), -1);
         QVERIFY(m_session->bar(1).isEmpty());
         QCOMPARE(m_session->remove(5), -1); // no such row: nothing happens
+    }
+
+    // The basics page edits like a bar; OK saves it with the two switches into the side file and
+    // leaves the ingredient table alone. Basics no ingredient carries are dropped from the list.
+    void basicsAndSwitchesAreSavedOnOk() {
+        QCOMPARE(m_session->bar(HomeBarSession::kBasicsPage),
+                 (Entries{{u"Zutat 1"_s, 1}, {u"Zutat 2"_s, 2}}));
+        m_session->showBar(HomeBarSession::kBasicsPage);
+        QVERIFY(!m_session->presetsEnabled());
+        m_session->applyPreset(HomeBarPresets::Preset::Basis); // no presets for the basics
+        QCOMPARE(m_session->bar(HomeBarSession::kBasicsPage).size(), 2);
+        QVERIFY(!m_session->changed());
+        m_session->add(rowOf(u"Zutat 3"_s));
+        QCOMPARE(m_session->remove(0), 0);
+        m_session->setAllowSubstitutes(true);
+        QVERIFY(m_session->okQuestion());
+        QVERIFY(m_session->finish(true));
+        BarSettings expected;
+        expected.allowSubstitutes = true;
+        expected.basics = {2, 3};
+        QCOMPARE(m_state->barSettings, expected);
+        QCOMPARE(BarSettings::load(settingsPath()), expected);
+        QCOMPARE(m_state->ingredientChoices.homeBars.count(1), 1); // the bars stay as they were
+        QVERIFY(!m_session->changed());
+    }
+
+    // Switching on and off again is no change; cancel brings back what is in use.
+    void switchesCancelAndNoChange() {
+        m_session->setAlwaysAtHome(true);
+        m_session->setAlwaysAtHome(false);
+        QVERIFY(m_session->changed()); // toggled: the user may still want to confirm
+        m_session->setAllowSubstitutes(true);
+        QVERIFY(m_session->finish(false));
+        QVERIFY(!m_session->allowSubstitutes());
+        QCOMPARE(m_state->barSettings, BarSettings());
+        QVERIFY(!QFile::exists(settingsPath()));
+    }
+
+    // Read-only: nothing is written, and the next opening shows what the user had entered.
+    void readOnlyKeepsTheSwitches() {
+        m_state->startedFromCd = true;
+        m_session->showBar(HomeBarSession::kBasicsPage);
+        m_session->empty();
+        m_session->setAlwaysAtHome(true);
+        const Result refused = m_session->finish(true);
+        QVERIFY(!refused);
+        QCOMPARE(refused.notice(), Notice::readOnly());
+        QVERIFY(!QFile::exists(settingsPath()));
+        QCOMPARE(m_state->barSettings, BarSettings());
+        reopen();
+        QVERIFY(m_session->alwaysAtHome());
+        QVERIFY(m_session->bar(HomeBarSession::kBasicsPage).isEmpty());
     }
 
     void anIngredientAbove1500IsRefused() {

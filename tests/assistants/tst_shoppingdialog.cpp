@@ -10,6 +10,7 @@
 #include "assistants/ShoppingCommand.h"
 #include "store/Fields.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -169,6 +170,35 @@ private slots:
         QCOMPARE(help.first().first().toInt(), 2450);
         QCOMPARE(m_w->help.currentPage(), HelpWindow::pageFor(2450));
         m_w->help.close();
+    }
+
+    // "Ersatzzutaten zulassen" on the first page is the home bar's setting: ticking it saves it at
+    // once; read-only data refuse it and the box shows the setting in use again.
+    void substitutesSwitch() {
+        MessageBoxAnswerer answers;
+        bool shownBefore = true;
+        runWith(dialog(), QStringLiteral("Einkauf"), [&] {
+            TEinkaufDialog& d = dialog();
+            shownBefore = d.substitutesBox->isChecked();
+            QTest::mouseClick(d.substitutesBox, Qt::LeftButton, {}, QPoint(8, 11));
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        QVERIFY(!shownBefore);
+        QVERIFY(answers.shown().isEmpty());
+        QVERIFY(m_w->state.barSettings.allowSubstitutes);
+        QVERIFY(BarSettings::load(m_w->state.barSettingsPath()).allowSubstitutes);
+
+        m_w->state.startedFromCd = true;
+        bool shownAfterRefusal = false;
+        runWith(dialog(), QStringLiteral("Einkauf"), [&] {
+            TEinkaufDialog& d = dialog();
+            QTest::mouseClick(d.substitutesBox, Qt::LeftButton, {}, QPoint(8, 11));
+            shownAfterRefusal = d.substitutesBox->isChecked();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        QCOMPARE(answers.lastText(), Notice::readOnly().text);
+        QVERIFY(shownAfterRefusal);
+        QVERIFY(m_w->state.barSettings.allowSubstitutes);
     }
 };
 

@@ -3,7 +3,9 @@
 #include "assistants/HomeBarPresets.h"
 #include "assistants/ShoppingAnalysis.h"
 #include "assistants/ShoppingSession.h"
+#include "common/AppState.h"
 #include "common/HomeBarTable.h"
+#include "maint/ChoiceLists.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -110,7 +112,7 @@ private slots:
         for (int n : range(1, 20) + QList<int>{1500})
             bars.set(1, n, true);
         bars.set(2, 30, true); // another bar does not count
-        ShoppingAnalysis analysis(bars, 1);
+        ShoppingAnalysis analysis(bars.present(1));
         for (const QString& z : recipes)
             analysis.examine(z);
         QCOMPARE(flat(analysis.rank()), tips);
@@ -129,7 +131,7 @@ private slots:
         TestTables::deleteRecord(t.re(), gone);
         HomeBarTable bars;
         bars.fill(t.zu());
-        ShoppingAnalysis analysis(bars, 1);
+        ShoppingAnalysis analysis(bars.present(1));
         int steps = 0;
         const Tips tips = analysis.run(t.re(), [&] { ++steps; });
         QCOMPARE(steps, 3);
@@ -141,8 +143,8 @@ private slots:
 
     void sessionPages() {
         TestTables t;
-        HomeBarTable bars;
-        ShoppingSession s(bars, {t.re(), t.zu()});
+        AppState state;
+        ShoppingSession s(state, {t.re(), t.zu()});
         s.begin();
         QCOMPARE(s.page(), ShoppingSession::Intro);
         QVERIFY(s.forwardEnabled() && !s.backEnabled());
@@ -164,6 +166,37 @@ private slots:
         QCOMPARE(s.bar(), 3);
     }
 
+    // An ingredient covered by a substitute in the bar or by a basic is not missing: never suggested,
+    // and the drinks it completes no longer count for anything.
+    void substitutesAndBasicsAreNotSuggested_data() {
+        QTest::addColumn<bool>("substitutes");
+        QTest::addColumn<bool>("basics");
+        QTest::addColumn<QList<int>>("tips");
+        QTest::newRow("both off") << false << false << QList<int>{2, 12, 2, 13, 1, 11};
+        QTest::newRow("substitutes") << true << false << QList<int>{2, 13, 1, 11, 1, 14};
+        QTest::newRow("basics") << false << true << QList<int>{2, 12, 1, 11, 1, 14};
+        QTest::newRow("both") << true << true << QList<int>{1, 11, 1, 14, 0, 0};
+    }
+    void substitutesAndBasicsAreNotSuggested() {
+        QFETCH(bool, substitutes);
+        QFETCH(bool, basics);
+        QFETCH(QList<int>, tips);
+        TestTables t;
+        fillIngredients(t); // bar 1 holds 1..5
+        for (const QList<int>& z : {QList<int>{1, 12}, {2, 12}, {3, 11}, {4, 13}, {5, 13}, {1, 14}})
+            t.addRecipe({.name = u"R%1%2"_s.arg(z[0]).arg(z[1]), .lines = lines(z)});
+        AppState state;
+        state.ingredientChoices = ChoiceLists::readIngredients(t.zu());
+        // Zutat 3 stands in for Zutat 12 only: 12 does not stand in for 3, nor 3 for 11.
+        state.substituteFile = SubstituteFile::parse(u"Zutat 12 <- Zutat 3"_s);
+        state.resolveSubstitutes();
+        state.barSettings = {substitutes, basics, {13}};
+        ShoppingSession s(state, {t.re(), t.zu()});
+        s.setBar(1);
+        s.analyse();
+        QCOMPARE(flat(s.tips()), tips);
+    }
+
     // Back to the first page and forward again repeats the analysis for the bar chosen then.
     void sessionRepeatsForTheBarChosen() {
         TestTables t;
@@ -173,9 +206,9 @@ private slots:
         t.addRecipe({.name = u"C"_s, .lines = lines({3, 11})});
         t.addRecipe({.name = u"D"_s, .lines = lines({10, 13})});
         t.addRecipe({.name = u"E"_s, .lines = lines({10, 14})});
-        HomeBarTable bars;
-        bars.fill(t.zu());
-        ShoppingSession s(bars, {t.re(), t.zu()});
+        AppState state;
+        state.ingredientChoices.homeBars.fill(t.zu());
+        ShoppingSession s(state, {t.re(), t.zu()});
         s.begin();
         s.forward();
         s.analyse();
@@ -209,9 +242,9 @@ private slots:
         fillIngredients(t);
         t.addRecipe({.name = u"A"_s, .lines = lines({1, 12})});
         t.addRecipe({.name = u"B"_s, .lines = lines({2, 12})});
-        HomeBarTable bars;
-        bars.fill(t.zu());
-        ShoppingSession s(bars, {t.re(), t.zu()});
+        AppState state;
+        state.ingredientChoices.homeBars.fill(t.zu());
+        ShoppingSession s(state, {t.re(), t.zu()});
         s.begin();
         s.forward();
         s.analyse();
@@ -234,11 +267,12 @@ private slots:
             table->Open();
         }
         TApollo re(reTable), zu(zuTable);
-        HomeBarTable bars;
+        AppState state;
+        HomeBarTable& bars = state.ingredientChoices.homeBars;
         for (const ListEntry& e : HomeBarPresets::entries(HomeBarPresets::Preset::Basis, zu))
             bars.set(1, e.data, true);
         QCOMPARE(bars.count(1), 28);
-        ShoppingSession s(bars, {re, zu});
+        ShoppingSession s(state, {re, zu});
         s.begin();
         s.forward();
         s.analyse();

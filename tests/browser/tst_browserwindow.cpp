@@ -6,6 +6,7 @@
 #include "app/TMain.h"
 #include "browser/BrowserController.h"
 #include "browser/ClientFrame.h"
+#include "browser/MissingIngredients.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipePhoto.h"
 #include "browser/RecipeView.h"
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -207,6 +209,47 @@ private slots:
         QVERIFY2(text.startsWith(QStringLiteral("Mojito\n\n")), qPrintable(text.left(80)));
         QVERIFY(text.contains(QStringLiteral("Kategorie: ")));
         QCOMPARE(answers.lastText(), QStringLiteral("Der Rezepttext wurde in die Zwischenablage kopiert."));
+    }
+
+    // "Was fehlt" through the recipe view's pop-up menu: a real right-click opens it, the item
+    // copies the lines the bar lacks and is disabled when nothing is missing.
+    void missingIngredientsFromThePopup() {
+        AppState& state = shell().state;
+        state.options.set(OptionsRecord::HomeBar, 1);
+        for (const int number : {5, 3, 233, 15, 2, 112}) // Mojito without its rum, plus Rhum Agricole
+            state.ingredientChoices.homeBars.set(1, number, true);
+        shell().select(QStringLiteral("Mojito"));
+        const auto popupItem = [&](bool* enabled) {
+            RecipeView* view = shell().main.AusgabePaintBox;
+            QTest::mouseClick(view, Qt::RightButton, {}, QPoint(40, 40)); // the menu opens on the release
+            QMenu* popup = shell().main.TextPopup;
+            if (!QTest::qWaitFor([popup] { return popup->isVisible(); }))
+                return false;
+            QAction* item = popup->findChild<QAction*>(QStringLiteral("missingIngredients"));
+            *enabled = item && item->isEnabled();
+            if (*enabled)
+                QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(item).center());
+            else
+                QTest::keyClick(popup, Qt::Key_Escape); // a disabled item does not close the menu
+            return QTest::qWaitFor([popup] { return !popup->isVisible(); });
+        };
+        MessageBoxAnswerer answers;
+        QApplication::clipboard()->clear();
+        bool enabled = false;
+        QVERIFY(popupItem(&enabled));
+        QVERIFY(enabled);
+        QCOMPARE(shell().main.AusgabePaintBox->missingLines(), QList<int>{0});
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("4 cl  Weißer Rum"));
+        QCOMPARE(answers.lastText(), QStringLiteral("Der Text wurde in die Zwischenablage kopiert."));
+
+        // With substitutes allowed the shipped ERSATZ.TXT lets Rhum Agricole stand in: nothing is
+        // marked, the item is off.
+        state.barSettings.allowSubstitutes = true;
+        shell().main.AusgabePaintBox->relayout();
+        QVERIFY(shell().main.AusgabePaintBox->missingLines().isEmpty());
+        QVERIFY(popupItem(&enabled));
+        QVERIFY(!enabled);
+        QCOMPARE(answers.shown().size(), 1);
     }
 
     void longInstructionsScroll() {

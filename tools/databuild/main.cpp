@@ -6,6 +6,9 @@
 #include "DataSetValidator.h"
 #include "DataSetWriter.h"
 #include "assistants/HomeBarPresets.h"
+#include "common/SubstituteFile.h"
+#include "common/Substitutes.h"
+#include "store/Cp1252.h"
 #include "store/StoreError.h"
 #include "store/TApolloEnv.h"
 
@@ -31,6 +34,29 @@ bool moveInto(const QString& staging, const QString& target) {
                                  QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 }
 
+// The substitutes file ships as the user edits it: Windows-1252 with CR LF. Every name must be an
+// ingredient of the shipped table, so a renamed ingredient cannot silently drop a rule.
+QStringList writeSubstitutes(const QString& dataFolder, const DataSet& set, const QString& target) {
+    QFile source(QDir(dataFolder).filePath(QStringLiteral("ersatz.txt")));
+    if (!source.open(QIODevice::ReadOnly))
+        return {QStringLiteral("ersatz.txt: nicht lesbar")};
+    QString text = QString::fromUtf8(source.readAll());
+    QList<ListEntry> names;
+    for (const DataSet::Ingredient& i : set.ingredients)
+        names.append({i.name, i.number});
+    QList<SubstituteFile::Problem> problems;
+    Substitutes::resolve(SubstituteFile::parse(text), names, &problems);
+    QStringList lines;
+    for (const SubstituteFile::Problem& p : problems)
+        lines << QStringLiteral("ersatz.txt, Zeile %1: %2").arg(p.line).arg(p.text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    QFile out(QDir(target).filePath(SubstituteFile::fileName()));
+    if (lines.isEmpty() && (!out.open(QIODevice::WriteOnly) || out.write(Cp1252::fromUnicode(text)) < 0))
+        lines << QStringLiteral("%1: nicht schreibbar").arg(out.fileName());
+    return lines;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -54,6 +80,12 @@ int main(int argc, char* argv[]) {
         QDir().mkpath(staging);
         TApolloEnv env;
         DataSetWriter::write(set, staging, env);
+        if (const QStringList bad = writeSubstitutes(args.at(1), set, staging); !bad.isEmpty()) {
+            for (const QString& p : bad)
+                err << p << '\n';
+            QDir(staging).removeRecursively();
+            return 1;
+        }
         const bool moved = moveInto(staging, args.at(2));
         QDir(staging).removeRecursively();
         if (!moved) {

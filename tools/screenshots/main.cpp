@@ -7,6 +7,7 @@
 #include "assistants/CocktailCommand.h"
 #include "assistants/HomeBarCommand.h"
 #include "assistants/HomeBarPresets.h"
+#include "assistants/HomeBarSession.h"
 #include "assistants/ShoppingCommand.h"
 #include "browser/BrowserController.h"
 #include "browser/RecipeDisplay.h"
@@ -37,6 +38,7 @@
 #include "ui/ScrollingText.h"
 #include "ui/TMeldungDialog.h"
 #include "ui/TypeAheadField.h"
+#include <QCheckBox>
 #include <QMenu>
 #include <QToolButton>
 
@@ -74,6 +76,22 @@ void shootMotif(const QString& out, int motif) {
     box.ask(QStringLiteral("Möchten Sie die Änderungen an der\rHausbar wirklich speichern?"),
             QStringLiteral("Frage"), 2, true);
     main.close();
+}
+
+// "Was fehlt": a recipe on the light background with bar 1 holding the basic preset; the lines the
+// bar lacks stand out.
+void shootMissing(ProgramWindows& w, const QString& out) {
+    for (int number : HomeBarPresets::numbers(HomeBarPresets::Preset::Basis))
+        w.state.ingredientChoices.homeBars.set(1, number, true);
+    w.state.options.set(OptionsRecord::HomeBar, 1);
+    const int row = w.main.HauptListBox->findRow(QStringLiteral("Mojito"));
+    if (row >= 0)
+        w.main.HauptListBox->setCurrentRow(row);
+    w.main.browser->selectionChanged();
+    w.main.AusgabePaintBox->relayout();
+    w.main.AusgabePaintBox->update();
+    QApplication::processEvents();
+    w.main.grab().save(QDir(out).filePath(QStringLiteral("was-fehlt.png")));
 }
 
 // A long recipe with justified, lexicon-marked instructions, on the dark and the light background;
@@ -115,6 +133,15 @@ void shootBrowser(const QString& out) {
     QApplication::processEvents();
     bar.grab().save(QDir(out).filePath(QStringLiteral("hausbar.png")));
     bar.reject();
+    // The basics page with both switches on.
+    bar.show();
+    bar.noti->setCurrentIndex(HomeBarSession::kBasicsPage);
+    bar.substitutesBox->setChecked(true);
+    bar.alwaysAtHomeBox->setChecked(true);
+    QApplication::processEvents();
+    bar.grab().save(QDir(out).filePath(QStringLiteral("hausbar-grundzutaten.png")));
+    bar.reject();
+    shootMissing(w, out);
     main.close();
 }
 

@@ -59,6 +59,8 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         const QDir dir(folder);
         ListsFile::load(dir.filePath(QStringLiteral("VE.DAT")), &state.categoryList, &state.tasteList);
         state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+        state.folders.dataFolder = folder;
+        state.loadBarRules();
         state.savedSearches = SavedSearches::load(dir.filePath(QStringLiteral("SUCHEN.CFG")));
         state.recipeTotal = recipes.Count();
 
@@ -70,9 +72,9 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
             return 1;
         }
         RecipeList list;
-        RecipeListListing listing(list, recipes,
-                                  state.ingredientChoices.homeBars.test(
-                                      state.options.get(OptionsRecord::HomeBar), state.searchPurchases));
+        RecipeListListing listing(
+            list, recipes,
+            state.barCoverage().test(state.options.get(OptionsRecord::HomeBar), state.searchPurchases));
         listing.FillRecipeList(false); // the program starts with every drink listed
         const QString expression = session.expression();
         const SearchPass::Outcome outcome =

@@ -2,6 +2,7 @@
 // inspect, dump, query and check tables, mark recipes, run saved searches, edit recipes and lists,
 // the shopping analysis, the print outputs, backup and restore, and the options file.
 #include "ExchangeVerbs.h"
+#include "HomeBarVerb.h"
 #include "IngredientVerbs.h"
 #include "ListVerbs.h"
 #include "OptionsVerb.h"
@@ -10,7 +11,9 @@
 #include "SearchVerb.h"
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeMarks.h"
+#include "common/AppState.h"
 #include "common/HomeBarTable.h"
+#include "maint/ChoiceLists.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -56,6 +59,8 @@ int usage() {
              "  veltadb importieren ORDNER VERSION1  eigene Rezepte und Zutaten aus Version 1 übernehmen\n"
              "  veltadb rezept-updates ORDNER UPDATE  neue Rezepte und Zutaten aus einem Update übernehmen\n"
              "  veltadb optionen DATEI [STEUERELEMENT=WERT ...]  Optionen zeigen oder ändern\n"
+             "  veltadb hausbar ORDNER [ersatz=0|1] [immer=0|1] [grund=+N|-N ...]\n"
+             "                              Ersatzzutaten und Grundzutaten der Hausbar zeigen oder ändern\n"
           << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
     return 2;
 }
@@ -154,8 +159,12 @@ int unmark(const QString& path) {
 }
 
 int check(const QString& folder) {
-    TApolloEnv env;
-    const QStringList problems = StoreChecker::check(folder, env);
+    QStringList problems;
+    {
+        TApolloEnv env; // one store environment at a time: the substitutes check opens its own
+        problems = StoreChecker::check(folder, env);
+    }
+    problems += substituteProblems(folder);
     for (const QString& p : problems)
         out() << p << '\n';
     return problems.isEmpty() ? 0 : 1;
@@ -181,9 +190,11 @@ int einkauf(const QString& folder, const QString& barText) {
     openTable(ingredientTable, QDir(folder).filePath(QStringLiteral("ZU")));
     TApollo recipes(recipeTable);
     TApollo ingredients(ingredientTable);
-    HomeBarTable bars;
-    bars.fill(ingredients);
-    ShoppingSession session(bars, {recipes, ingredients});
+    AppState state;
+    state.folders.dataFolder = folder;
+    state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+    state.loadBarRules();
+    ShoppingSession session(state, {recipes, ingredients});
     session.setBar(bar);
     session.analyse();
     for (const QString& line : session.resultLines())
@@ -242,6 +253,8 @@ int main(int argc, char* argv[]) {
             return ExchangeVerbs::importVersion1(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("rezept-updates") && args.size() == 4)
             return ExchangeVerbs::recipeUpdate(args.at(2), args.at(3), out(), err());
+        if (command == QStringLiteral("hausbar"))
+            return homeBarVerb(args.at(2), args.mid(3), out(), err());
         if (command == QStringLiteral("optionen"))
             return optionsVerb(args.at(2), args.mid(3), out(), err());
     } catch (const StoreError& e) {

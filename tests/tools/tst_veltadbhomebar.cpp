@@ -1,0 +1,98 @@
+#include "TempDataFolder.h"
+#include "TestFiles.h"
+#include "VeltaTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+// The home bar settings and the substitutes file through veltadb, on a copy of the shipped data.
+class TestVeltadbHomeBar : public QObject {
+    Q_OBJECT
+
+    struct Run {
+        int code = -1;
+        QString out;
+        QString err;
+    };
+
+    std::unique_ptr<TempDataFolder> m_dir;
+
+    QString data() const { return m_dir->path() + u"/DATEN"_s; }
+
+    Run veltadb(const QStringList& args) const {
+        QProcess p;
+        p.start(QStringLiteral(VELTADB_PATH), args);
+        p.waitForFinished(30000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<TempDataFolder>();
+        QVERIFY(TempDataFolder::copyFolder(QStringLiteral(VELTA_IMAGE_DATA_DIR), data()));
+        for (const QString& f : QDir(data()).entryList(QDir::Files))
+            QFile::setPermissions(data() + u'/' + f, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // Every line of the shipped substitutes file names ingredients of the shipped table.
+    void shippedDataChecksClean() {
+        const Run check = veltadb({u"check"_s, data()});
+        QCOMPARE(check.out, QString());
+        QCOMPARE(check.code, 0);
+    }
+
+    void badLinesAreReportedWithTheirNumbers() {
+        QFile file(data() + u"/ERSATZ.TXT"_s);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("# Kommentar\r\nGin = Genever\r\nLimettensaft Zitronensaft\r\nGin = Gnever\r\n");
+        file.close();
+        const Run check = veltadb({u"check"_s, data()});
+        QCOMPARE(check.code, 1);
+        QCOMPARE(check.out, u"ERSATZ.TXT, Zeile 3: weder „=“ noch „<-“ gefunden\n"
+                            "ERSATZ.TXT, Zeile 4: unbekannte Zutat „Gnever“\n"_s);
+    }
+
+    void showAndChange() {
+        const Run shown = veltadb({u"hausbar"_s, data()});
+        QCOMPARE(shown.code, 0);
+        QCOMPARE(shown.out, u"ersatz=0\nimmer=0\ngrund=1\tEiswürfel\ngrund=2\tCrushed Ice\n"
+                            "grund=94\tStilles Wasser\ngrund=231\tZucker\ngrund=254\tHeißes Wasser\n"_s);
+        const Run changed =
+            veltadb({u"hausbar"_s, data(), u"ersatz=1"_s, u"grund=+3"_s, u"grund=-254"_s, u"grund=-2"_s});
+        QCOMPARE(changed.code, 0);
+        QCOMPARE(changed.out, u"ersatz=1\nimmer=0\ngrund=1\tEiswürfel\ngrund=3\tMinze\n"
+                              "grund=94\tStilles Wasser\ngrund=231\tZucker\n"_s);
+        QCOMPARE(veltadb({u"hausbar"_s, data()}).out, changed.out);
+        QCOMPARE(TestFiles::readAll(data() + u"/HAUSBAR.CFG"_s),
+                 QByteArray("[Hausbar]\r\nErsatzzutaten=1\r\nImmerImHaus=0\r\nGrundzutaten=1,3,94,231\r\n"));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QString>("assignment");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("code");
+        QTest::newRow("bad flag") << u"immer=ja"_s << false << 2;
+        QTest::newRow("number without sign") << u"grund=3"_s << false << 2;
+        QTest::newRow("number too high") << u"grund=+1501"_s << false << 2;
+        QTest::newRow("unknown key") << u"bar=1"_s << false << 2;
+        QTest::newRow("read-only data") << u"immer=1"_s << true << 1;
+    }
+    void refusals() {
+        QFETCH(QString, assignment);
+        QFETCH(bool, readOnly);
+        QFETCH(int, code);
+        if (readOnly)
+            QFile::setPermissions(data() + u"/VE.DAT"_s, QFile::ReadOwner);
+        const Run run = veltadb({u"hausbar"_s, data(), assignment});
+        QCOMPARE(run.code, code);
+        QVERIFY(run.err.startsWith(u"veltadb: "_s));
+        QVERIFY(!QFile::exists(data() + u"/HAUSBAR.CFG"_s));
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestVeltadbHomeBar)
+#include "tst_veltadbhomebar.moc"
