@@ -1,6 +1,7 @@
 #include "assistants/ShoppingPlan.h"
 
 #include "common/IngredientLookup.h"
+#include "common/KeepPosition.h"
 #include "store/Fields.h"
 #include "store/TApollo.h"
 
@@ -12,7 +13,10 @@ void ShoppingPlan::setPurchases(int purchases) {
 
 void ShoppingPlan::make(const IngredientSet& atHand) {
     m_made = false;
-    m_plan.read(m_recipes);
+    {
+        KeepPosition keep(m_recipes); // the main window's recipe stays current
+        m_plan.read(m_recipes);
+    }
     m_atHand = atHand;
     m_made = true;
     replan();
@@ -42,6 +46,7 @@ QStringList ShoppingPlan::drinkNames(int k) const {
     if (k < 0 || k >= int(m_steps.size()))
         return {};
     const PurchasePlan::Step& step = m_steps[size_t(k)];
+    KeepPosition keep(m_recipes);
     QStringList names;
     for (int recNo : step.kind == PurchasePlan::Step::Closer ? step.closer : step.drinks) {
         m_recipes.Go(recNo);
