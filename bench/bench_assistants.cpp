@@ -1,8 +1,9 @@
-// Bar assistant benchmarks on the 5000-recipe synthetic data set: the shopping assistant's analysis,
-// and the cocktail assistant's filter with the list fill.
+// Bar assistant benchmarks on the 5000-recipe synthetic data set: the shopping assistant's analysis and
+// its ten-step purchase plan, and the cocktail assistant's filter with the list fill.
 #include "BenchHarness.h"
 #include "SyntheticDataSet.h"
 #include "assistants/CocktailSession.h"
+#include "assistants/PurchasePlan.h"
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeList.h"
 #include "common/AppState.h"
@@ -45,6 +46,19 @@ int main(int argc, char* argv[]) {
             shopping.analyse([&] { ++steps; });
         });
 
+    // The plan as the assistant's page makes it: the recipe table read once, ten purchases planned, the
+    // names of what to buy looked up; and planning alone, as a new count does it.
+    shopping.plan().setPurchases(PurchasePlan::kMaxPurchases);
+    const auto plan = BenchHarness::run(QStringLiteral("Einkaufsplan: zehn Einkäufe, mit Lesen der Rezepte"),
+                                        [&] { shopping.makePlan(); });
+    PurchasePlan planOnly;
+    planOnly.read(re);
+    const IngredientSet atHand = bars.present(1);
+    size_t planSteps = 0;
+    const auto replan = BenchHarness::run(QStringLiteral("Einkaufsplan: zehn Einkäufe, nur Planen"), [&] {
+        planSteps = planOnly.plan(atHand, PurchasePlan::kMaxPurchases).size();
+    });
+
     CocktailSession assistant(re);
     assistant.setAnswer(0, 3);
     assistant.setAnswer(1, 3);
@@ -56,6 +70,10 @@ int main(int argc, char* argv[]) {
     out << "Einkaufsassistent (" << steps << " Rezepte; "
         << shopping.resultLines().join(QStringLiteral(" | ")) << ")\n";
     BenchHarness::print(out, analysis, 5);
+    out << "\nEinkaufsplan (" << planSteps << " Schritte; "
+        << shopping.plan().lines().join(QStringLiteral(" | ")) << ")\n";
+    BenchHarness::print(out, plan, 50);
+    BenchHarness::print(out, replan, 50);
     out << "\nCocktailassistent (" << assistant.filterExpression() << ": " << list.ListedCount()
         << " Drinks)\n";
     BenchHarness::print(out, filter, 10);

@@ -16,13 +16,17 @@ void ShoppingSession::forward() {
         return;
     m_forwardEnabled = false;
     m_backEnabled = true;
-    m_page = Waiting;
+    m_page = m_page == Result ? Plan : Waiting;
 }
 
 void ShoppingSession::back() {
     if (!m_backEnabled)
         return;
     m_forwardEnabled = true;
+    if (m_page == Plan) {
+        m_page = Result;
+        return;
+    }
     m_backEnabled = false;
     m_page = Intro;
 }
@@ -44,6 +48,11 @@ void ShoppingSession::analyse(const std::function<void()>& step) {
     m_tips = tips;
     m_tooFew = tooFew;
     m_page = Result;
+    m_forwardEnabled = true; // on to the purchase plan, which helps also when the tips found too few
+}
+
+void ShoppingSession::makePlan() {
+    m_plan.make(m_state.barCoverage().present(m_bar));
 }
 
 bool ShoppingSession::allowSubstitutes() const {

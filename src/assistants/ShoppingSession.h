@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assistants/ShoppingAnalysis.h"
+#include "assistants/ShoppingPlan.h"
 #include "common/Notice.h"
 #include "common/Result.h"
 
@@ -15,11 +16,11 @@ struct AppState;
 class TApollo;
 
 // The shopping assistant's state and rules: the home bar chosen on the first page, which buttons are
-// enabled, the analysis run on the waiting page and the result rows of the last page. Reads the recipe
-// table and the home bars and changes nothing.
+// enabled, the analysis run on the waiting page, its result rows, and the purchase plan of the page
+// after them. Reads the recipe table and the home bars and changes nothing.
 class ShoppingSession {
 public:
-    enum Page { Intro = 0, Waiting = 1, Result = 2 };
+    enum Page { Intro = 0, Waiting = 1, Result = 2, Plan = 3 };
     struct Row {
         QString name;
         QString count;
@@ -41,14 +42,16 @@ public:
     }
     static QString picture() { return QStringLiteral("e1.bmp"); }
 
-    ShoppingSession(AppState& state, const Tables& tables) : m_state(state), m_tables(tables) {}
+    ShoppingSession(AppState& state, const Tables& tables)
+        : m_state(state), m_tables(tables), m_plan(tables.recipes, tables.ingredients) {}
 
     // Showing the dialog: the first page with "&Weiter >>>" enabled and "<<< &Zurück" disabled. The
     // chosen bar stays as the user left it.
     void begin();
-    // "&Weiter >>>": to the waiting page, where the window runs the analysis.
+    // "&Weiter >>>": from the first page to the waiting page, where the window runs the analysis;
+    // from the result page to the purchase plan, which the window then makes.
     void forward();
-    // "<<< &Zurück": back to the first page.
+    // "<<< &Zurück": from the purchase plan back to the result page, from the others to the first page.
     void back();
 
     void setBar(int bar);
@@ -73,6 +76,11 @@ public:
     bool allowSubstitutes() const;
     ::Result setAllowSubstitutes(bool on);
 
+    // The purchase plan for the chosen bar, made from what that bar has at hand.
+    void makePlan();
+    ShoppingPlan& plan() { return m_plan; }
+    const ShoppingPlan& plan() const { return m_plan; }
+
     // The result as text lines "count<TAB>number<TAB>name", or the notice's text alone.
     QStringList resultLines() const;
 
@@ -88,4 +96,5 @@ private:
     bool m_tooFew = false;
     ShoppingAnalysis::Tips m_tips{};
     Rows m_rows{};
+    ShoppingPlan m_plan;
 };

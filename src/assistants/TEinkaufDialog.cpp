@@ -8,12 +8,16 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStackedWidget>
+#include <QTreeWidget>
 
 namespace {
 
@@ -42,6 +46,7 @@ TEinkaufDialog::TEinkaufDialog(UiContext context, ShoppingSession& session, QWid
     Note->addWidget(buildIntroPage());
     Note->addWidget(buildWaitingPage());
     Note->addWidget(buildResultPage());
+    Note->addWidget(buildPlanPage());
     buildButtons();
 }
 
@@ -116,6 +121,36 @@ QWidget* TEinkaufDialog::buildResultPage() {
     return page;
 }
 
+QWidget* TEinkaufDialog::buildPlanPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Einkaufsplan"));
+    pageLabel(QStringLiteral("Velta Cocktails 98 - Einkaufsplan"), page, {0, 0, kPageWidth, 20}, true);
+    auto* count = pageLabel(QStringLiteral("&Einkäufe:"), page, {0, 29, 70, 20});
+    PlanAnzahl = new QSpinBox(page);
+    PlanAnzahl->setRange(1, PurchasePlan::kMaxPurchases);
+    PlanAnzahl->setValue(m_session.plan().purchases());
+    PlanAnzahl->setGeometry(72, 26, 56, 22);
+    count->setBuddy(PlanAnzahl);
+    connect(PlanAnzahl, &QSpinBox::valueChanged, this, [this](int purchases) {
+        if (StoreGuard::run([&] { m_session.plan().setPurchases(purchases); }))
+            showPlan();
+    });
+    PlanListe = new QTreeWidget(page);
+    PlanListe->setGeometry(0, 54, kPageWidth - 8, 96);
+    PlanListe->setHeaderLabels(
+        {QStringLiteral("Schritt"), QStringLiteral("Zutat"), QStringLiteral("neue Drinks")});
+    PlanListe->setRootIsDecorated(false);
+    PlanListe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PlanListe->setColumnWidth(0, 48);
+    PlanListe->setColumnWidth(1, 168);
+    PlanListe->header()->setStretchLastSection(true);
+    connect(PlanListe, &QTreeWidget::currentItemChanged, this, &TEinkaufDialog::showPlanDrinks);
+    PlanDrinksLabel = pageLabel(QString(), page, {0, 154, kPageWidth, 18});
+    PlanDrinks = new QListWidget(page);
+    PlanDrinks->setGeometry(0, 174, kPageWidth - 8, 76);
+    return page;
+}
+
 void TEinkaufDialog::buildButtons() {
     const auto button = [this](const QString& text, int x, int w) {
         auto* b = new QPushButton(text, this);
@@ -165,6 +200,12 @@ void TEinkaufDialog::syncButtons() {
 }
 
 void TEinkaufDialog::WeiterbuttonClick() {
+    if (m_session.page() == ShoppingSession::Result) {
+        m_session.forward();
+        syncButtons();
+        makePlan();
+        return;
+    }
     m_session.forward();
     Balken->setValue(0);
     syncButtons();
@@ -199,4 +240,36 @@ void TEinkaufDialog::showResult() {
     }
     if (const std::optional<Notice> notice = m_session.notice())
         Meldungsfenster::show(*notice);
+}
+
+void TEinkaufDialog::makePlan() {
+    if (!StoreGuard::run([&] { m_session.makePlan(); })) {
+        m_session.back(); // the error was shown; the result page stays
+        syncButtons();
+        return;
+    }
+    showPlan();
+    PlanAnzahl->setFocus();
+}
+
+void TEinkaufDialog::showPlan() {
+    PlanListe->clear();
+    for (const ShoppingPlan::Row& row : m_session.plan().rows()) {
+        auto* item = new QTreeWidgetItem(PlanListe, {row.step, row.ingredient, row.drinks});
+        item->setTextAlignment(2, Qt::AlignRight);
+    }
+    if (PlanListe->topLevelItemCount() > 0)
+        PlanListe->setCurrentItem(PlanListe->topLevelItem(0));
+    showPlanDrinks();
+}
+
+void TEinkaufDialog::showPlanDrinks() {
+    PlanDrinks->clear();
+    if (m_session.plan().rows().isEmpty()) {
+        PlanDrinksLabel->setText(QStringLiteral("Mit dieser Hausbar ist schon alles mixbar."));
+        return;
+    }
+    const int step = PlanListe->indexOfTopLevelItem(PlanListe->currentItem());
+    PlanDrinksLabel->setText(m_session.plan().drinksCaption(step));
+    StoreGuard::run([&] { PlanDrinks->addItems(m_session.plan().drinkNames(step)); });
 }

@@ -7,13 +7,16 @@
 
 class QCheckBox;
 class QLabel;
+class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QStackedWidget;
+class QTreeWidget;
 
-// "Einkaufsassistent": shows a ShoppingSession on three pages (choice of the home bar, waiting with a
-// progress bar, the three purchase tips) and forwards the user's input to it.
+// "Einkaufsassistent": shows a ShoppingSession on four pages (choice of the home bar, waiting with a
+// progress bar, the three purchase tips, the purchase plan) and forwards the user's input to it.
 class TEinkaufDialog : public TOwnFenster {
     Q_OBJECT
 public:
@@ -34,6 +37,10 @@ public:
     QLabel* zz[ShoppingAnalysis::kRanks] = {};
     QLabel* a[ShoppingAnalysis::kRanks] = {};
     QPushButton* ExplorerButton1 = nullptr;
+    QSpinBox* PlanAnzahl = nullptr;
+    QTreeWidget* PlanListe = nullptr;
+    QLabel* PlanDrinksLabel = nullptr;
+    QListWidget* PlanDrinks = nullptr;
     QPushButton* Weiterbutton = nullptr;
     QPushButton* BackButton = nullptr;
     QPushButton* OkButton = nullptr;
@@ -50,11 +57,15 @@ private:
     QWidget* buildIntroPage();
     QWidget* buildWaitingPage();
     QWidget* buildResultPage();
+    QWidget* buildPlanPage();
     void buildButtons();
     void WeiterbuttonClick();
     void BackButtonClick();
     void analyse();
     void showResult();
+    void makePlan();
+    void showPlan();
+    void showPlanDrinks();
     void syncButtons();
     void showSubstitutes();
     void substitutesToggled(bool on);

@@ -12,12 +12,15 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QTreeWidget>
 
 // The shopping assistant as the user meets it: opened from the menu command or from the home bar
 // dialog on the shipped data, driven by clicks; what it showed is captured and checked after it closed.
@@ -102,7 +105,7 @@ private slots:
         QVERIFY(first.forward && !first.back && einrichten);
 
         QCOMPARE(empty.page, 2);
-        QVERIFY(!empty.forward && empty.back);
+        QVERIFY(empty.forward && empty.back); // on to the purchase plan
         QCOMPARE(empty.names, QStringList(3));
         QCOMPARE(empty.counts, QStringList(3));
         QCOMPARE(answers.shown().size(), 1);
@@ -122,6 +125,67 @@ private slots:
         }
         QVERIFY(tips.counts.at(0).toInt() >= tips.counts.at(2).toInt());
         QCOMPARE(answers.shown().size(), 1);
+    }
+
+    // "&Weiter >>>" on the result leads to the plan: its first step is the first tip, one row per
+    // purchase (the basic bar has a single purchase for each), a click on a step lists its new drinks,
+    // the count field replans, "<<< &Zurück" returns to the result.
+    void planPage() {
+        struct Plan {
+            int page = -1;
+            QStringList rows; // "ingredient|drinks"
+            int listed = -1;
+            QString caption;
+            bool forward = true;
+        };
+        const auto plan = [this] {
+            TEinkaufDialog& d = dialog();
+            Plan p{d.Note->currentIndex(),
+                   {},
+                   d.PlanDrinks->count(),
+                   d.PlanDrinksLabel->text(),
+                   d.Weiterbutton->isEnabled()};
+            for (int k = 0; k < d.PlanListe->topLevelItemCount(); ++k)
+                p.rows << d.PlanListe->topLevelItem(k)->text(1) + u'|' +
+                              d.PlanListe->topLevelItem(k)->text(2);
+            return p;
+        };
+        Shown tips;
+        Plan first, second, more, fewer;
+        Shown back;
+        runWith(dialog(), QStringLiteral("Einkauf"), [&] {
+            TEinkaufDialog& d = dialog();
+            QTest::mouseClick(d.Weiterbutton, Qt::LeftButton);
+            tips = capture();
+            QTest::mouseClick(d.Weiterbutton, Qt::LeftButton);
+            first = plan();
+            QTreeWidgetItem* step2 = d.PlanListe->topLevelItem(1);
+            QTest::mouseClick(d.PlanListe->viewport(), Qt::LeftButton, {},
+                              d.PlanListe->visualItemRect(step2).center());
+            second = plan();
+            QTest::keyClick(d.PlanAnzahl, Qt::Key_Up);
+            more = plan();
+            d.PlanAnzahl->selectAll();
+            QTest::keyClicks(d.PlanAnzahl, QStringLiteral("2"));
+            fewer = plan();
+            QTest::mouseClick(d.BackButton, Qt::LeftButton);
+            back = capture();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        QCOMPARE(first.page, 3);
+        QVERIFY(!first.forward);
+        QCOMPARE(first.rows.size(), 5);
+        QCOMPARE(first.rows.first(), tips.names.first() + u'|' + tips.counts.first());
+        QCOMPARE(first.listed, tips.counts.first().toInt());
+        QCOMPARE(first.caption, QStringLiteral("Neu mixbar mit Schritt 1:"));
+        QCOMPARE(second.caption, QStringLiteral("Neu mixbar mit Schritt 2:"));
+        QCOMPARE(second.listed, first.rows.at(1).section(u'|', 1).toInt());
+        QCOMPARE(more.rows.size(), 6);
+        QCOMPARE(more.rows.mid(0, 5), first.rows);
+        QCOMPARE(fewer.rows, first.rows.mid(0, 2));
+        QCOMPARE(back.page, 2);
+        QVERIFY(back.forward && back.back);
+        QCOMPARE(back.names, tips.names);
     }
 
     // " Einrichten" opens the home bar dialog, which cannot open the assistant a second time; the

@@ -197,6 +197,30 @@ private slots:
         QCOMPARE(flat(s.tips()), tips);
     }
 
+    // After the result "&Weiter >>>" leads on to the purchase plan, and "<<< &Zurück" from there
+    // back to the result; from the result back to the first page as before.
+    void sessionPlanPage() {
+        TestTables t;
+        AppState state;
+        ShoppingSession s(state, {t.re(), t.zu()});
+        s.begin();
+        s.forward();
+        s.analyse();
+        QCOMPARE(s.page(), ShoppingSession::Result);
+        QVERIFY(s.forwardEnabled() && s.backEnabled());
+        s.forward();
+        QCOMPARE(s.page(), ShoppingSession::Plan);
+        QVERIFY(!s.forwardEnabled() && s.backEnabled());
+        s.forward(); // disabled
+        QCOMPARE(s.page(), ShoppingSession::Plan);
+        s.back();
+        QCOMPARE(s.page(), ShoppingSession::Result);
+        QVERIFY(s.forwardEnabled() && s.backEnabled());
+        s.back();
+        QCOMPARE(s.page(), ShoppingSession::Intro);
+        QVERIFY(s.forwardEnabled() && !s.backEnabled());
+    }
+
     // Back to the first page and forward again repeats the analysis for the bar chosen then.
     void sessionRepeatsForTheBarChosen() {
         TestTables t;
@@ -307,19 +331,28 @@ private slots:
     }
 
     void veltadbEinkauf_data() {
-        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("out");
         QTest::newRow("bar 1") << u"1"_s << u"2\t12\tZutat 12\n1\t11\tZutat 11\n"_s;
         QTest::newRow("bar 2") << u"2"_s << u"1\t13\tZutat 13\n1\t14\tZutat 14\n"_s;
         QTest::newRow("bar 3 has too few") << u"3"_s << ShoppingSession::tooFewNotice().text + u"\n"_s;
+        // A pair is two lines of one step; the last purchase brings D and E closer.
+        QTest::newRow("plan of 3 for bar 1")
+            << u"1 --plan 3"_s << u"1\t2\t12\tZutat 12\n2\t1\t11\tZutat 11\n3\t0\t10\tZutat 10\n"_s;
+        QTest::newRow("plan of 10 stops when every drink is mixable")
+            << u"1 --plan 10"_s
+            << u"1\t2\t12\tZutat 12\n2\t1\t11\tZutat 11\n3\t1\t10\tZutat 10\n3\t1\t13\tZutat 13\n"
+               u"4\t1\t14\tZutat 14\n"_s;
+        QTest::newRow("plan for the empty bar starts with a pair")
+            << u"3 --plan 2"_s << u"1\t1\t1\tZutat 1\n1\t1\t12\tZutat 12\n"_s;
     }
     void veltadbEinkauf() {
-        QFETCH(QString, bar);
+        QFETCH(QString, args);
         QFETCH(QString, out);
         QTemporaryDir dir;
         writeFixture(dir.path());
         QProcess p;
-        runVeltadb(p, {u"einkauf"_s, dir.path(), bar});
+        runVeltadb(p, QStringList{u"einkauf"_s, dir.path()} + args.split(u' '));
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), out);
@@ -334,6 +367,11 @@ private slots:
         QTest::newRow("no bar") << QStringList{u"ORDNER"_s};
         QTest::newRow("one too many") << QStringList{u"ORDNER"_s, u"1"_s, u"2"_s};
         QTest::newRow("no such folder") << QStringList{u"/nonexistent/velta"_s, u"1"_s};
+        QTest::newRow("plan of 0") << QStringList{u"ORDNER"_s, u"1"_s, u"--plan"_s, u"0"_s};
+        QTest::newRow("plan of 11") << QStringList{u"ORDNER"_s, u"1"_s, u"--plan"_s, u"11"_s};
+        QTest::newRow("plan not a number") << QStringList{u"ORDNER"_s, u"1"_s, u"--plan"_s, u"drei"_s};
+        QTest::newRow("plan without a count") << QStringList{u"ORDNER"_s, u"1"_s, u"--plan"_s};
+        QTest::newRow("plan for bar 4") << QStringList{u"ORDNER"_s, u"4"_s, u"--plan"_s, u"3"_s};
     }
     void veltadbEinkaufBadArguments() {
         QFETCH(QStringList, args);

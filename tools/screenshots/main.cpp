@@ -51,6 +51,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -191,7 +192,7 @@ void shootCalculators(const QString& out) {
     main.close();
 }
 
-// The result pages of the shopping assistant (bar 1 with the basic preset) and of the cocktail
+// The result and plan pages of the shopping assistant (bar 1 with the basic preset) and of the cocktail
 // assistant, and the main window listing the drinks the cocktail assistant found.
 void shootAssistants(const QString& out) {
     ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
@@ -208,6 +209,10 @@ void shootAssistants(const QString& out) {
     shopping.Weiterbutton->click();
     QApplication::processEvents();
     shopping.grab().save(QDir(out).filePath(QStringLiteral("einkauf-ergebnis.png")));
+    shopping.Weiterbutton->click();
+    shopping.PlanListe->setCurrentItem(shopping.PlanListe->topLevelItem(1));
+    QApplication::processEvents();
+    shopping.grab().save(QDir(out).filePath(QStringLiteral("einkaufsplan.png")));
     shopping.reject();
 
     CocktailCommand& cocktail = main.dialogs().get<CocktailCommand>();

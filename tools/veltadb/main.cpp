@@ -49,7 +49,8 @@ int usage() {
              "  veltadb mark DATEI [AUSDRUCK]  Rezepte markieren (alle oder die Treffer)\n"
              "  veltadb unmark DATEI         alle Markierungen aufheben\n"
              "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n"
-             "  veltadb einkauf ORDNER BAR  Einkaufstipps für Hausbar 1, 2 oder 3\n"
+             "  veltadb einkauf ORDNER BAR [--plan N]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
+             "                              mit --plan ein Einkaufsplan aus N (1 bis 10) Einkäufen\n"
              "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [SATZ ...]\n"
              "                              Rezepte als Textdatei\n"
              "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [SATZ ...]\n"
@@ -170,12 +171,19 @@ int check(const QString& folder) {
     return problems.isEmpty() ? 0 : 1;
 }
 
-// The shopping assistant's analysis for one home bar of a data folder.
-int einkauf(const QString& folder, const QString& barText) {
+// The shopping assistant's analysis for one home bar of a data folder, or with `planText` its purchase
+// plan of that many purchases.
+int einkauf(const QString& folder, const QString& barText, const QString& planText = {}) {
     bool ok = false;
     const int bar = barText.toInt(&ok);
     if (!ok || bar < 1 || bar > HomeBarTable::kBars) {
         err() << "veltadb: Die Hausbar muss 1, 2 oder 3 sein, nicht \"" << barText << "\".\n";
+        return 2;
+    }
+    const int purchases = planText.isNull() ? 0 : planText.toInt(&ok);
+    if (!planText.isNull() && (!ok || purchases != PurchasePlan::clampPurchases(purchases))) {
+        err() << "veltadb: Der Plan muss 1 bis " << PurchasePlan::kMaxPurchases
+              << " Einkäufe umfassen, nicht \"" << planText << "\".\n";
         return 2;
     }
     if (!QFileInfo(folder).isDir()) {
@@ -196,8 +204,16 @@ int einkauf(const QString& folder, const QString& barText) {
     state.loadBarRules();
     ShoppingSession session(state, {recipes, ingredients});
     session.setBar(bar);
-    session.analyse();
-    for (const QString& line : session.resultLines())
+    QStringList lines;
+    if (planText.isNull()) {
+        session.analyse();
+        lines = session.resultLines();
+    } else {
+        session.plan().setPurchases(purchases);
+        session.makePlan();
+        lines = session.plan().lines();
+    }
+    for (const QString& line : lines)
         out() << line << '\n';
     return 0;
 }
@@ -245,6 +261,9 @@ int main(int argc, char* argv[]) {
             return SearchVerb::run(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("einkauf") && args.size() == 4)
             return einkauf(args.at(2), args.at(3));
+        if (command == QStringLiteral("einkauf") && args.size() == 6 &&
+            args.at(4) == QStringLiteral("--plan"))
+            return einkauf(args.at(2), args.at(3), args.at(5));
         if (command == QStringLiteral("sichern") && args.size() == 4)
             return ExchangeVerbs::backup(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("zuruecksichern") && args.size() == 4)

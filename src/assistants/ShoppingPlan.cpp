@@ -1,0 +1,81 @@
+#include "assistants/ShoppingPlan.h"
+
+#include "common/IngredientLookup.h"
+#include "common/KeepPosition.h"
+#include "store/Fields.h"
+#include "store/TApollo.h"
+
+void ShoppingPlan::setPurchases(int purchases) {
+    m_purchases = PurchasePlan::clampPurchases(purchases);
+    if (m_made)
+        replan();
+}
+
+void ShoppingPlan::make(const IngredientSet& atHand) {
+    m_made = false;
+    {
+        KeepPosition keep(m_recipes); // the main window's recipe stays current
+        m_plan.read(m_recipes);
+    }
+    m_atHand = atHand;
+    m_made = true;
+    replan();
+}
+
+void ShoppingPlan::replan() {
+    m_steps = m_plan.plan(m_atHand, m_purchases);
+    m_rows.clear();
+    m_names.clear();
+    for (size_t k = 0; k < m_steps.size(); ++k) {
+        QStringList names;
+        for (int number : m_steps[k].numbers)
+            names << ingredientName(number);
+        m_rows.append({QString::number(k + 1), names.join(QStringLiteral(" + ")),
+                       QString::number(m_steps[k].newDrinks())});
+        m_names.append(names);
+    }
+}
+
+QString ShoppingPlan::ingredientName(int number) const {
+    return IngredientLookup::seek(m_ingredients, number)
+               ? m_ingredients.GetTrimString(Fields::Ingredient::Name)
+               : QString();
+}
+
+QStringList ShoppingPlan::drinkNames(int k) const {
+    if (k < 0 || k >= int(m_steps.size()))
+        return {};
+    const PurchasePlan::Step& step = m_steps[size_t(k)];
+    KeepPosition keep(m_recipes);
+    QStringList names;
+    for (int recNo : step.kind == PurchasePlan::Step::Closer ? step.closer : step.drinks) {
+        m_recipes.Go(recNo);
+        names << m_recipes.GetTrimString(Fields::Recipe::Name);
+    }
+    return names;
+}
+
+QString ShoppingPlan::drinksCaption(int k) const {
+    if (k < 0 || k >= int(m_steps.size()))
+        return QStringLiteral("Drinks:");
+    const PurchasePlan::Step& step = m_steps[size_t(k)];
+    if (step.kind != PurchasePlan::Step::Closer)
+        return QStringLiteral("Neu mixbar mit Schritt %1:").arg(k + 1);
+    return step.stillMissing == 1
+               ? QStringLiteral("Danach fehlt nur noch eine Zutat:")
+               : QStringLiteral("Danach fehlen nur noch %1 Zutaten:").arg(step.stillMissing);
+}
+
+QStringList ShoppingPlan::lines() const {
+    QStringList out;
+    for (size_t k = 0; k < m_steps.size(); ++k) {
+        const PurchasePlan::Step& step = m_steps[k];
+        for (size_t i = 0; i < step.numbers.size(); ++i)
+            out << QStringLiteral("%1\t%2\t%3\t%4")
+                       .arg(k + 1)
+                       .arg(step.newDrinks())
+                       .arg(step.numbers[i])
+                       .arg(m_names[qsizetype(k)].at(qsizetype(i)));
+    }
+    return out;
+}
