@@ -140,5 +140,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPartyPlan)
+VELTA_TEST_MAIN_CORE(TestPartyPlan)
 #include "tst_partyplan.moc"
