@@ -5,6 +5,7 @@
 #include "IngredientVerbs.h"
 #include "ListVerbs.h"
 #include "OptionsVerb.h"
+#include "PartyVerb.h"
 #include "PrintVerbs.h"
 #include "RecipeVerbs.h"
 #include "SearchVerb.h"
@@ -56,7 +57,7 @@ int usage() {
              "  veltadb importieren ORDNER VERSION1  eigene Rezepte und Zutaten aus Version 1 übernehmen\n"
              "  veltadb rezept-updates ORDNER UPDATE  neue Rezepte und Zutaten aus einem Update übernehmen\n"
              "  veltadb optionen DATEI [STEUERELEMENT=WERT ...]  Optionen zeigen oder ändern\n"
-          << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
+          << PartyVerb::usage() << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
     return 2;
 }
 
@@ -234,6 +235,8 @@ int main(int argc, char* argv[]) {
             return SearchVerb::run(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("einkauf") && args.size() == 4)
             return einkauf(args.at(2), args.at(3));
+        if (command == QStringLiteral("party") && args.size() >= 4)
+            return PartyVerb::run(args.at(2), args.at(3), args.mid(4), out(), err());
         if (command == QStringLiteral("sichern") && args.size() == 4)
             return ExchangeVerbs::backup(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("zuruecksichern") && args.size() == 4)
