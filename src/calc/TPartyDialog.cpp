@@ -17,7 +17,7 @@ TPartyDialog::TPartyDialog(UiContext context, PartySession& session, QWidget* pa
     : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Partyplaner"));
     setHelpContext(2410);
-    setFixedSize(700, 430);
+    setFixedSize(850, 430);
     buildControls();
 }
 
@@ -65,16 +65,16 @@ void TPartyDialog::buildControls() {
         HausbarBox->addItem(PartySession::barName(b));
     bar->setBuddy(HausbarBox);
 
-    label(QStringLiteral("Einkaufsliste:"), 432, 34, 248);
+    label(QStringLiteral("Einkaufsliste:"), 432, 34, 368);
     Einkaufsliste = new QPlainTextEdit(this);
     Einkaufsliste->setObjectName(QStringLiteral("Einkaufsliste"));
-    Einkaufsliste->setGeometry(432, 54, 248, 318);
+    Einkaufsliste->setGeometry(432, 54, 368, 318);
     Einkaufsliste->setReadOnly(true);
     Einkaufsliste->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Einkaufsliste->setTabStopDistance(90);
-    KopierenButton = button(QStringLiteral("&Kopieren"), 432, 380, 80);
-    DruckenButton = button(QStringLiteral("&Drucken"), 516, 380, 80);
-    OkButton = button(QStringLiteral("OK"), 600, 380, 80);
+    Einkaufsliste->setTabStopDistance(100);
+    KopierenButton = button(QStringLiteral("&Kopieren"), 552, 380, 80);
+    DruckenButton = button(QStringLiteral("&Drucken"), 636, 380, 80);
+    OkButton = button(QStringLiteral("OK"), 720, 380, 80);
     OkButton->setDefault(true);
 
     connect(HinzuButton, &QPushButton::clicked, this, &TPartyDialog::add);
