@@ -54,7 +54,7 @@ private:
 bool nothingMixable(const PrintSession& session, const QList<PrintRecord>& records) {
     if (!records.isEmpty() || !session.settings.keepsOnlyMixable())
         return false;
-    Meldungsfenster::show(Notice::hint(session.nothingMixableText(), 1));
+    Meldungsfenster::show(Notice::hint(PrintSession::nothingMixableText(session.settings.mixableBar), 1));
     return true;
 }
 

@@ -68,9 +68,9 @@ public:
     // Throws StoreError.
     QList<PrintRecord> fillPrintTable(PrintTable::Progress* progress);
     // The notice when the bar card keeps none of the chosen drinks.
-    QString nothingMixableText() const {
+    static QString nothingMixableText(int bar) {
         return QStringLiteral("Keines der gewählten Getränke lässt sich aus der Hausbar Nr. %1 mixen.")
-            .arg(settings.mixableBar);
+            .arg(bar);
     }
     // Where the recipe cards find their photos.
     PrintReports::PhotoFolders photoFolders() const;
