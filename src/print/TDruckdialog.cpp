@@ -150,9 +150,9 @@ void TDruckdialog::buildMixableControls(QWidget* page) {
     QStringList bars;
     for (int b = 1; b <= HomeBarTable::kBars; ++b)
         bars << QStringLiteral("Hausbar Nr. %1").arg(b);
-    MixBarCombo = combo(bars, page, QRect(30, 192, 110, 22));
-    MixZukaufCombo = combo(PrintSettings::purchaseNames(), page, QRect(144, 192, 86, 22));
-    m_listControls << MixCheck << MixBarCombo << MixZukaufCombo;
+    MixBarCombo = combo(bars, page, QRect(30, 192, 104, 22));
+    MixZukaufCombo = combo(PrintSettings::purchaseNames(), page, QRect(138, 192, 94, 22));
+    m_listControls << MixCheck;
 }
 
 void TDruckdialog::buildCommonControls(QWidget* page) {
@@ -226,7 +226,10 @@ void TDruckdialog::connectMixable() {
         s.mixableBar = MixCheck->isChecked() ? MixBarCombo->currentIndex() + 1 : 0;
         s.mixablePurchases = MixZukaufCombo->currentIndex();
     };
-    connect(MixCheck, &QCheckBox::toggled, this, apply);
+    connect(MixCheck, &QCheckBox::toggled, this, [this, apply] {
+        apply();
+        applyLayoutEnabling();
+    });
     connect(MixBarCombo, &QComboBox::currentIndexChanged, this, apply);
     connect(MixZukaufCombo, &QComboBox::currentIndexChanged, this, apply);
 }
@@ -264,6 +267,10 @@ void TDruckdialog::applyLayoutEnabling() {
         w->setEnabled(m_session.cardControlsEnabled());
     for (QWidget* w : std::as_const(m_listControls))
         w->setEnabled(m_session.listControlsEnabled());
+    // The bar and purchases count only while the choice is ticked.
+    const bool mixable = m_session.listControlsEnabled() && MixCheck->isChecked();
+    MixBarCombo->setEnabled(mixable);
+    MixZukaufCombo->setEnabled(mixable);
 }
 
 void TDruckdialog::showEvent(QShowEvent* event) {

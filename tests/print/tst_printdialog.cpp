@@ -319,6 +319,7 @@ private slots:
             QTest::mouseClick(d.lay2, Qt::LeftButton);
             enabledOnList = {d.MixCheck->isEnabled(), d.MixBarCombo->isEnabled()};
             QTest::mouseClick(d.MixCheck, Qt::LeftButton);
+            enabledOnList << d.MixBarCombo->isEnabled() << d.MixZukaufCombo->isEnabled();
             d.MixBarCombo->setFocus();
             QTest::keyClick(d.MixBarCombo, Qt::Key_Down); // "Hausbar Nr. 2"
             d.MixZukaufCombo->setFocus();
@@ -333,7 +334,7 @@ private slots:
             QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
         });
         QCOMPARE(enabledOnCards, (QList<bool>{false, false}));
-        QCOMPARE(enabledOnList, (QList<bool>{true, true}));
+        QCOMPARE(enabledOnList, (QList<bool>{true, false, true, true}));
         QCOMPARE(emptyBar, PrintSession::nothingMixableText(3));
         QVERIFY(!QFileInfo::exists(m_out.filePath(u"Velta98.txt"_s)));
         TApollo& recipes = m_w->tables.ApolloRezepte;
