@@ -25,6 +25,7 @@
 #include "print/PrintReports.h"
 #include "print/QtReportMeasurer.h"
 #include "print/ReportPainter.h"
+#include "print/TextListLayout.h"
 #include "print/TfrmPreview.h"
 #include "reference/LexiconCommand.h"
 #include "reference/LexiconInfoCommand.h"
@@ -154,6 +155,10 @@ void shootCalculators(const QString& out) {
     QApplication::processEvents();
     party.grab().save(QDir(out).filePath(QStringLiteral("partyplaner.png")));
     party.reject();
+    const QtReportMeasurer measurer;
+    ReportPainter printout(
+        TextListLayout::document(menge.party.listText(), PageSetup{}, PrintFonts(), measurer));
+    printout.renderPage(0, 2.0).save(QDir(out).filePath(QStringLiteral("partyplaner-druck.png")));
 
     TBlutdialog& blut = main.dialogs().get<PromilleCommand>().dialog;
     blut.show();
