@@ -15,6 +15,7 @@
 #include "maint/ClassificationCommands.h"
 #include "maint/IngredientListCommand.h"
 #include "maint/RecipeCommands.h"
+#include "print/ListPrintCommand.h"
 #include "print/PrintCommand.h"
 #include "reference/IngredientInfoCommand.h"
 #include "reference/LexiconCommand.h"
@@ -76,7 +77,14 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("RezeptNeu"), [&dialogs] { dialogs.get<RecipeCommands>().runNew(); });
     t.add(QStringLiteral("RezeptBearbeiten"), [&dialogs] { dialogs.get<RecipeCommands>().runEdit(); });
     t.add(QStringLiteral("ListeRezepte"), [&dialogs] { dialogs.get<RecipeCommands>().runList(); });
-    t.add(QStringLiteral("Menge"), [&dialogs] { dialogs.get<MengeCommand>().run(); });
+    t.add(QStringLiteral("Menge"), [&dialogs] {
+        MengeCommand& menge = dialogs.get<MengeCommand>();
+        // The party planner prints its shopping list through the print path.
+        menge.partyDialog.setListPrinter([&dialogs](const QStringList& lines, QWidget* parent) {
+            dialogs.get<ListPrintCommand>().print(lines, parent);
+        });
+        menge.run();
+    });
     t.add(QStringLiteral("Promille"), [&dialogs] { dialogs.get<PromilleCommand>().run(); });
     t.add(QStringLiteral("Einkauf"), [&dialogs] { dialogs.get<ShoppingCommand>().run(); });
     t.add(QStringLiteral("Assistent"), [&dialogs] { dialogs.get<CocktailCommand>().run(); });

@@ -90,6 +90,8 @@ void TMengeDialog::buildControls() {
     OkButton = new QPushButton(QStringLiteral("OK"), this);
     OkButton->setGeometry(370, 312, 80, 26);
     OkButton->setDefault(true);
+    PartyButton = new QPushButton(QStringLiteral("&Partyplaner..."), this);
+    PartyButton->setGeometry(206, 312, 120, 26);
 
     PopupMenu = new QMenu(this);
     Zwischenablage1 =
@@ -103,6 +105,7 @@ void TMengeDialog::buildControls() {
          {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, ausg1, ausg2})
         connect(b, &QRadioButton::clicked, this, &TMengeDialog::Recompute);
     connect(OkButton, &QPushButton::clicked, this, &TMengeDialog::accept);
+    connect(PartyButton, &QPushButton::clicked, this, &TMengeDialog::partyRequested);
 }
 
 QuantitySession::Unit TMengeDialog::unit() const {

@@ -30,6 +30,11 @@ public:
     QMenu* PopupMenu = nullptr;
     QAction* Zwischenablage1 = nullptr;
     QPushButton* OkButton = nullptr;
+    QPushButton* PartyButton = nullptr;
+
+signals:
+    // "&Partyplaner...": the planner for several drinks opens over this dialog.
+    void partyRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -50,6 +50,14 @@ private:
     TWartenDialog& m_wait;
 };
 
+// A bar card of mixable drinks that keeps none of them is not printed; the user is told why.
+bool nothingMixable(const PrintSession& session, const QList<PrintRecord>& records) {
+    if (!records.isEmpty() || !session.settings.keepsOnlyMixable())
+        return false;
+    Meldungsfenster::show(Notice::hint(PrintSession::nothingMixableText(session.settings.mixableBar), 1));
+    return true;
+}
+
 } // namespace
 
 PrintOutput::PrintOutput(UiContext context, PrintSession& session, QWidget* parent)
@@ -91,6 +99,8 @@ void PrintOutput::setUpPrinter() {
 std::unique_ptr<ReportPainter> PrintOutput::prepare() {
     WaitProgress progress(waitWindow());
     const QList<PrintRecord> records = m_session.fillPrintTable(&progress);
+    if (nothingMixable(m_session, records))
+        return nullptr;
     const QtReportMeasurer measurer;
     return std::make_unique<ReportPainter>(PrintReports::build(records, m_session.settings, m_session.fonts,
                                                                measurer, m_session.photoFolders()));
@@ -99,6 +109,8 @@ std::unique_ptr<ReportPainter> PrintOutput::prepare() {
 PrintOutput::Outcome PrintOutput::print(bool preview) {
     QPrinter& p = printer(m_session.settings.layout);
     const std::unique_ptr<ReportPainter> report = prepare();
+    if (!report)
+        return Outcome::Nothing;
     if (preview) {
         TfrmPreview window(m_context, *report, p, m_parent);
         window.exec();
@@ -124,7 +136,10 @@ bool PrintOutput::exportText() {
     if (m_parent)
         m_parent->repaint();
     WaitProgress progress(waitWindow());
-    if (!TextExport::write(path, m_session.fillPrintTable(&progress))) {
+    const QList<PrintRecord> records = m_session.fillPrintTable(&progress);
+    if (nothingMixable(m_session, records))
+        return false;
+    if (!TextExport::write(path, records)) {
         Meldungsfenster::show(
             Notice::error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(path), 2));
         return false;

@@ -5,6 +5,7 @@
 #include "common/ListCollation.h"
 
 #include <algorithm>
+#include <optional>
 
 PrintSession::PrintSession(AppState& state, DataTables& tables) : m_state(state), m_tables(tables) {}
 
@@ -64,8 +65,11 @@ Result PrintSession::mayOutput() const {
 QList<PrintRecord> PrintSession::fillPrintTable(PrintTable::Progress* progress) {
     const PrintRecordBuilder::Sources sources{m_tables.ApolloRezepte, m_tables.ApolloZutaten,
                                               m_tables.ApolloDeko, m_state.categoryList, m_state.tasteList};
+    std::optional<HomeBarTable::Test> mixable;
+    if (settings.keepsOnlyMixable())
+        mixable = m_state.barCoverage().test(settings.mixableBar, settings.mixablePurchases);
     PrintTable::fill(m_tables.ApolloHilf, m_state.folders.dataFolder, sources, chosenRecNos(), settings,
-                     progress);
+                     progress, mixable ? &*mixable : nullptr);
     return PrintTable::readAll(m_tables.ApolloEnv, m_state.folders.dataFolder);
 }
 

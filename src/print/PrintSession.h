@@ -67,6 +67,11 @@ public:
     // `FillPrintTable` for the chosen drinks and the settings; returns what the table holds.
     // Throws StoreError.
     QList<PrintRecord> fillPrintTable(PrintTable::Progress* progress);
+    // The notice when the bar card keeps none of the chosen drinks.
+    static QString nothingMixableText(int bar) {
+        return QStringLiteral("Keines der gewählten Getränke lässt sich aus der Hausbar Nr. %1 mixen.")
+            .arg(bar);
+    }
     // Where the recipe cards find their photos.
     PrintReports::PhotoFolders photoFolders() const;
 

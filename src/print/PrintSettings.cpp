@@ -20,3 +20,8 @@ QStringList PrintSettings::paperNames() {
 QStringList PrintSettings::orientationNames() {
     return {QStringLiteral("Hochformat"), QStringLiteral("Querformat")};
 }
+
+QStringList PrintSettings::purchaseNames() {
+    return {QStringLiteral("ohne Zukauf"), QStringLiteral("1 Zukauf"), QStringLiteral("2 Zukäufe"),
+            QStringLiteral("3 Zukäufe")};
+}

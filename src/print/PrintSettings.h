@@ -23,6 +23,10 @@ struct PrintSettings {
     Ingredients ingredients = Ingredients::FirstFive;
     bool remarks = false;
     bool numbered = true;
+    // Only the drinks mixable from this home bar (1..3) with at most `mixablePurchases` missing
+    // ingredients; 0 keeps every chosen drink. Off by default.
+    int mixableBar = 0;
+    int mixablePurchases = 0;
     // Recipe card layout.
     bool fullWidth = true;
     bool instructions = true;
@@ -36,6 +40,8 @@ struct PrintSettings {
     // Whether the memo of the print table is filled: the remark of the list, the card's instructions.
     bool writesMemo() const { return listLayout() ? remarks : instructions; }
     // The list layout without ingredients skips them, and the total with them.
+    // The list keeps only mixable drinks; the recipe card ignores the choice.
+    bool keepsOnlyMixable() const { return listLayout() && mixableBar > 0; }
     bool writesIngredients() const { return !(listLayout() && ingredients == Ingredients::None); }
 
     // The entries of the dialog's choice boxes, in the order of the enumerations.
@@ -44,4 +50,5 @@ struct PrintSettings {
     static QStringList ingredientNames();
     static QStringList paperNames();
     static QStringList orientationNames();
+    static QStringList purchaseNames(); // "ohne Zukauf", "1 Zukauf", "2 Zukäufe", "3 Zukäufe"
 };

@@ -49,7 +49,8 @@ void PrintTable::create(const QString& folder) {
 }
 
 void PrintTable::fill(TApollo& printTable, const QString& folder, const PrintRecordBuilder::Sources& sources,
-                      const QList<int>& recNos, const PrintSettings& settings, Progress* progress) {
+                      const QList<int>& recNos, const PrintSettings& settings, Progress* progress,
+                      const HomeBarTable::Test* mixable) {
     const int n = int(recNos.size());
     if (n <= kWaitThreshold)
         progress = nullptr;
@@ -73,8 +74,10 @@ void PrintTable::fill(TApollo& printTable, const QString& folder, const PrintRec
     for (int i = 0; i < n; ++i) {
         if (progress)
             progress->set(i);
-        printTable.AppendBlank();
         sources.recipes.Go(recNos.at(i));
+        if (mixable && !mixable->keeps(sources.recipes.GetPaddedString(QStringLiteral("Z"))))
+            continue;
+        printTable.AppendBlank();
         write(printTable, PrintRecordBuilder::build(sources, settings));
     }
     bulk.finish();

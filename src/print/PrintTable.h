@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/HomeBarTable.h"
 #include "print/PrintRecord.h"
 #include "print/PrintRecordBuilder.h"
 #include "print/PrintSettings.h"
@@ -31,9 +32,11 @@ public:
     static void create(const QString& folder);
 
     // `FillPrintTable`: points the table at the folder's print table, empties it and writes one
-    // record per record number, in the given order; closes it again. Throws StoreError.
+    // record per record number, in the given order; closes it again. With a mixable test, only the
+    // recipes it keeps are written. Throws StoreError.
     static void fill(TApollo& printTable, const QString& folder, const PrintRecordBuilder::Sources& sources,
-                     const QList<int>& recNos, const PrintSettings& settings, Progress* progress = nullptr);
+                     const QList<int>& recNos, const PrintSettings& settings, Progress* progress = nullptr,
+                     const HomeBarTable::Test* mixable = nullptr);
     // Every record of the folder's print table, read through a table of its own.
     static QList<PrintRecord> readAll(TApolloEnv& env, const QString& folder);
 

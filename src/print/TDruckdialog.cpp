@@ -1,6 +1,7 @@
 #include "print/TDruckdialog.h"
 
 #include "common/AppState.h"
+#include "common/HomeBarTable.h"
 #include "print/PrintOutput.h"
 #include "print/PrintSession.h"
 #include "store/OptionsRecord.h"
@@ -112,6 +113,7 @@ QWidget* TDruckdialog::buildLayoutPage() {
     lay2 = layoutButton(QStringLiteral("&Barkarte/Liste"), 236, 231);
     buildCardControls(page);
     buildListControls(page);
+    buildMixableControls(page);
     buildCommonControls(page);
     return page;
 }
@@ -139,6 +141,18 @@ void TDruckdialog::buildListControls(QWidget* page) {
         AusrichtungCombo, label(QStringLiteral("A&usrichtung:"), AusrichtungCombo, page, 236, 142, 105),
         ZutCombo,         label(QStringLiteral("&Zutaten:"), ZutCombo, page, 347, 142, 120),
         BemCheck,         NumCheck};
+}
+
+// The bar card can keep only the drinks mixable from a home bar; it sits below the card's options,
+// the only free room on the page, and is enabled with the list's controls.
+void TDruckdialog::buildMixableControls(QWidget* page) {
+    MixCheck = check(QStringLiteral("nur mixbare &Getränke aus"), page, 14, 166, 210);
+    QStringList bars;
+    for (int b = 1; b <= HomeBarTable::kBars; ++b)
+        bars << QStringLiteral("Hausbar Nr. %1").arg(b);
+    MixBarCombo = combo(bars, page, QRect(30, 192, 104, 22));
+    MixZukaufCombo = combo(PrintSettings::purchaseNames(), page, QRect(138, 192, 94, 22));
+    m_listControls << MixCheck;
 }
 
 void TDruckdialog::buildCommonControls(QWidget* page) {
@@ -203,6 +217,30 @@ void TDruckdialog::connectSettings() {
         {BildCheck, &PrintSettings::picture},     {InfoCheck, &PrintSettings::info}};
     for (const auto& [box, flag] : checks)
         connect(box, &QCheckBox::toggled, this, [&s, member = flag](bool on) { s.*member = on; });
+    connectMixable();
+}
+
+void TDruckdialog::connectMixable() {
+    PrintSettings& s = m_session.settings;
+    const auto apply = [this, &s] {
+        s.mixableBar = MixCheck->isChecked() ? MixBarCombo->currentIndex() + 1 : 0;
+        s.mixablePurchases = MixZukaufCombo->currentIndex();
+    };
+    connect(MixCheck, &QCheckBox::toggled, this, [this, apply] {
+        apply();
+        applyLayoutEnabling();
+    });
+    connect(MixBarCombo, &QComboBox::currentIndexChanged, this, apply);
+    connect(MixZukaufCombo, &QComboBox::currentIndexChanged, this, apply);
+}
+
+void TDruckdialog::showMixable() {
+    const PrintSettings s = m_session.settings; // the controls write back as they are set
+    const QSignalBlocker quiet(MixCheck);
+    MixCheck->setChecked(s.mixableBar > 0);
+    if (s.mixableBar > 0)
+        MixBarCombo->setCurrentIndex(s.mixableBar - 1);
+    MixZukaufCombo->setCurrentIndex(s.mixablePurchases);
 }
 
 void TDruckdialog::showSettings() {
@@ -220,6 +258,7 @@ void TDruckdialog::showSettings() {
     InfoCheck->setChecked(s.info);
     PapCombo->setCurrentIndex(int(s.paper));
     AusCombo->setCurrentIndex(int(s.orientation));
+    showMixable();
     applyLayoutEnabling();
 }
 
@@ -228,6 +267,10 @@ void TDruckdialog::applyLayoutEnabling() {
         w->setEnabled(m_session.cardControlsEnabled());
     for (QWidget* w : std::as_const(m_listControls))
         w->setEnabled(m_session.listControlsEnabled());
+    // The bar and purchases count only while the choice is ticked.
+    const bool mixable = m_session.listControlsEnabled() && MixCheck->isChecked();
+    MixBarCombo->setEnabled(mixable);
+    MixZukaufCombo->setEnabled(mixable);
 }
 
 void TDruckdialog::showEvent(QShowEvent* event) {

@@ -43,6 +43,9 @@ public:
     QComboBox* ZutCombo = nullptr;
     QCheckBox* BemCheck = nullptr;
     QCheckBox* NumCheck = nullptr;
+    QCheckBox* MixCheck = nullptr;       // "nur mixbare &Getränke aus"
+    QComboBox* MixBarCombo = nullptr;    // "Hausbar Nr. 1".."Hausbar Nr. 3"
+    QComboBox* MixZukaufCombo = nullptr; // "ohne Zukauf".."3 Zukäufe"
     QCheckBox* BreiteCheck = nullptr;
     QCheckBox* AnleitungCheck = nullptr;
     QCheckBox* BildCheck = nullptr;
@@ -67,6 +70,9 @@ private:
     QWidget* buildLayoutPage();
     void buildCardControls(QWidget* page);
     void buildListControls(QWidget* page);
+    void buildMixableControls(QWidget* page);
+    void connectMixable();
+    void showMixable();
     void buildCommonControls(QWidget* page);
     void buildButtons();
     void connectSettings();

@@ -13,14 +13,19 @@
 #include "calc/MengeCommand.h"
 #include "calc/NumberField.h"
 #include "calc/PromilleCommand.h"
+#include "calc/TPartyDialog.h"
+#include "print/PrinterSetup.h"
+#include "ui/ClipboardText.h"
 #include "ui/EntryList.h"
 #include "ui/TypeAheadField.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -162,6 +167,69 @@ private slots:
         });
         clickLine(display().amountLine);
         QVERIFY(heading.endsWith(u" Mojito"_s));
+    }
+
+    // The party planner over the calculator: drinks added by name with their glasses (the same
+    // drink twice adds up), one removed again, home bar 1 holding the white rum; the list is
+    // copied and printed (to a PDF, as a user without a printer would).
+    void partyPlanner() {
+        MessageBoxAnswerer answers;
+        TempDataFolder out;
+        const QString pdf = out.filePath(u"party.pdf"_s);
+        const PrinterSetup::Hook previous = PrinterSetup::setHook([&pdf](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        m_w->state.ingredientChoices.homeBars.set(1, 26, true); // "Weißer Rum"
+        MengeCommand& menge = m_w->main.dialogs().get<MengeCommand>();
+        QStringList added;
+        QStringList kept;
+        QString shown;
+        QString copied;
+        QString copyAnswer;
+        whileOpen<TMengeDialog>(menge.dialog, [&](TMengeDialog& d) {
+            whileOpen<TPartyDialog>(menge.partyDialog, [&](TPartyDialog& p) {
+                QTest::keyClicks(p.Suchfeld, u"Mojito"_s);
+                typeInto(p.GlaeserEdit->edit(), u"14"_s);
+                QTest::mouseClick(p.HinzuButton, Qt::LeftButton);
+                typeInto(p.Suchfeld, u"Daiquiri"_s);
+                QTest::keyClick(p.Suchfeld, Qt::Key_Return);
+                typeInto(p.Suchfeld, u"Mojito"_s);
+                typeInto(p.GlaeserEdit->edit(), u"2"_s);
+                QTest::mouseClick(p.HinzuButton, Qt::LeftButton);
+                for (int row = 0; row < p.Partyliste->count(); ++row)
+                    added << p.Partyliste->item(row)->text();
+                QListWidget* list = p.Partyliste;
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualItemRect(list->item(1)).center());
+                QTest::mouseClick(p.EntfButton, Qt::LeftButton);
+                for (int row = 0; row < list->count(); ++row)
+                    kept << list->item(row)->text();
+                p.HausbarBox->setFocus();
+                QTest::keyClick(p.HausbarBox, Qt::Key_Down); // "Hausbar Nr. 1"
+                shown = p.Einkaufsliste->toPlainText();
+                QTest::mouseClick(p.KopierenButton, Qt::LeftButton);
+                copied = QApplication::clipboard()->text();
+                copyAnswer = answers.lastText();
+                QTest::mouseClick(p.DruckenButton, Qt::LeftButton);
+                QTest::mouseClick(p.OkButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(d.PartyButton, Qt::LeftButton);
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"Menge"_s);
+        PrinterSetup::setHook(previous);
+        QCOMPARE(added, (QStringList{u"16 × Mojito"_s, u"14 × Daiquiri"_s}));
+        QCOMPARE(kept, QStringList{u"16 × Mojito"_s});
+        const QStringList lines = shown.split(u'\n');
+        QCOMPARE(lines.mid(0, 5), (QStringList{u"Partyplaner"_s, u"16 × Mojito"_s, QString(), u"Einkaufen:"_s,
+                                               u"Limettensaft\t32 cl\t1 × 0,7 l oder 1 × 1 l"_s}));
+        QCOMPARE(lines.mid(lines.size() - 2),
+                 (QStringList{u"Vorhanden in Hausbar Nr. 1:"_s, u"Weißer Rum\t64 cl"_s}));
+        QCOMPARE(copied, ClipboardText::forPlatform(lines.join(u"\r\n"_s) + u"\r\n"_s));
+        QCOMPARE(copyAnswer, u"Der Text wurde in die Zwischenablage kopiert."_s);
+        QVERIFY(QFileInfo(pdf).size() > 0);
     }
 
     void bloodAlcoholFromDrinks() {

@@ -8,6 +8,7 @@
 #include "app/MainMenu.h"
 #include "app/ProgramWindows.h"
 #include "app/ToolbarPanel.h"
+#include "common/HomeBarTable.h"
 #include "print/PrintCommand.h"
 #include "print/PrinterSetup.h"
 #include "print/ReportPageView.h"
@@ -296,6 +297,58 @@ private slots:
         QVERIFY(written.contains("\r\nFoto-Bitmap: "));
         QCOMPARE(answers.lastText(), path + u"\rwurde angelegt."_s);
         QCOMPARE(answers.shown().last().lines, 3);
+    }
+
+    // The bar card of mixable drinks, chosen on the layout page: with every third ingredient in
+    // bar 2 and one purchase, the text file holds exactly the drinks the mixable test keeps; an
+    // empty bar keeps none, which is told instead of writing an empty file.
+    void mixableBarCard() {
+        MessageBoxAnswerer answers;
+        HomeBarTable& bars = m_w->state.ingredientChoices.homeBars;
+        for (int n = 1; n <= HomeBarTable::kMaxNumber; n += 3)
+            bars.set(2, n, true);
+        QList<bool> enabledOnCards;
+        QList<bool> enabledOnList;
+        QByteArray written;
+        QString emptyBar;
+        runWithDialog(u"DruckenMehrere"_s, [&](TDruckdialog& d) {
+            d.VorgabePopup->actions().at(1)->trigger();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+            QTest::mouseClick(d.lay1, Qt::LeftButton);
+            enabledOnCards = {d.MixCheck->isEnabled(), d.MixBarCombo->isEnabled()};
+            QTest::mouseClick(d.lay2, Qt::LeftButton);
+            enabledOnList = {d.MixCheck->isEnabled(), d.MixBarCombo->isEnabled()};
+            QTest::mouseClick(d.MixCheck, Qt::LeftButton);
+            enabledOnList << d.MixBarCombo->isEnabled() << d.MixZukaufCombo->isEnabled();
+            d.MixBarCombo->setFocus();
+            QTest::keyClick(d.MixBarCombo, Qt::Key_Down); // "Hausbar Nr. 2"
+            d.MixZukaufCombo->setFocus();
+            QTest::keyClick(d.MixZukaufCombo, Qt::Key_Down); // "1 Zukauf"
+            QTest::mouseClick(d.Exportbutton, Qt::LeftButton);
+            written = TestFiles::readAll(m_out.filePath(u"Velta98.txt"_s));
+            QFile::remove(m_out.filePath(u"Velta98.txt"_s));
+            QTest::keyClick(d.MixBarCombo, Qt::Key_Down);  // "Hausbar Nr. 3", empty
+            QTest::keyClick(d.MixZukaufCombo, Qt::Key_Up); // "ohne Zukauf"
+            QTest::mouseClick(d.Exportbutton, Qt::LeftButton);
+            emptyBar = answers.lastText();
+            QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
+        });
+        QCOMPARE(enabledOnCards, (QList<bool>{false, false}));
+        QCOMPARE(enabledOnList, (QList<bool>{true, false, true, true}));
+        QCOMPARE(emptyBar, PrintSession::nothingMixableText(3));
+        QVERIFY(!QFileInfo::exists(m_out.filePath(u"Velta98.txt"_s)));
+        TApollo& recipes = m_w->tables.ApolloRezepte;
+        int mixable = 0;
+        for (int recNo : session().chosenRecNos()) {
+            recipes.Go(recNo);
+            mixable += bars.Mixable(recipes.GetPaddedString(u"Z"_s), 2, 1) ? 1 : 0;
+        }
+        QVERIFY(mixable > 0 && mixable < session().chosen().size());
+        QCOMPARE(int(written.count("\r\nMenge: ")), mixable);
+        // Off again, every chosen drink is printed: the choice is off by default and can be undone.
+        QCOMPARE(session().settings.mixableBar, 3);
+        session().settings.mixableBar = 0;
+        QVERIFY(!session().settings.keepsOnlyMixable());
     }
 
     void readOnlyRefusesEveryOutput_data() {

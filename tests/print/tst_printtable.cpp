@@ -1,7 +1,10 @@
 #include "PrintFixture.h"
+#include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "VeltaTest.h"
+#include "common/HomeBarTable.h"
 #include "store/StoreError.h"
+#include "store/TApolloEnv.h"
 
 #include <QDir>
 
@@ -233,6 +236,47 @@ private slots:
         QVERIFY(!f.printTableOpen());
         // The next fill starts from an empty table.
         QCOMPARE(f.fill({b}, PrintSettings()).size(), 1);
+    }
+
+    // The bar card of mixable drinks keeps exactly the recipes the home bar's mixable test keeps,
+    // in their order, checked on the shipped recipes against a bar of every third ingredient.
+    void mixableOnShippedData_data() {
+        QTest::addColumn<int>("purchases");
+        for (int p = 0; p <= 3; ++p)
+            QTest::addRow("%d purchases", p) << p;
+    }
+    void mixableOnShippedData() {
+        QFETCH(int, purchases);
+        const QString shipped = QStringLiteral(VELTA_IMAGE_DATA_DIR);
+        TempDataFolder out;
+        TApolloEnv env;
+        env.SetDeleted(true);
+        TTable reTable(env), zuTable(env), deTable(env), hilfTable(env);
+        reTable.Open(shipped, u"RE"_s, true);
+        zuTable.Open(shipped, u"ZU"_s, true);
+        deTable.Open(shipped, u"DE"_s, true);
+        TApollo re(reTable), zu(zuTable), de(deTable), hilf(hilfTable);
+        HomeBarTable bars;
+        for (int n = 1; n <= HomeBarTable::kMaxNumber; n += 3)
+            bars.set(2, n, true);
+        QList<int> all;
+        QStringList expected;
+        for (re.GoTop(); !re.Eof(); re.Skip()) {
+            all << re.RecNo();
+            if (bars.Mixable(re.GetPaddedString(u"Z"_s), 2, purchases))
+                expected << re.GetTrimString(u"NAME"_s).left(40);
+        }
+        const QStringList none;
+        const PrintRecordBuilder::Sources sources{re, zu, de, none, none};
+        const HomeBarTable::Test test = bars.test(2, purchases);
+        PrintTable::fill(hilf, out.path(), sources, all, listSettings(), nullptr, &test);
+        QStringList printed;
+        for (const PrintRecord& r : PrintTable::readAll(env, out.path()))
+            printed << r.name;
+        QCOMPARE(printed, expected);
+        // The bar neither keeps every drink nor none, so the filter is really exercised.
+        QVERIFY(!printed.isEmpty());
+        QVERIFY(printed.size() < all.size());
     }
 
     void waitWindowFromElevenDrinks_data() {

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "VeltaTest.h"
+#include "common/HomeBarTable.h"
 #include "print/PrintTable.h"
 #include "print/TextExport.h"
 #include "store/ListsFile.h"
@@ -72,6 +73,19 @@ int liveRecipes() {
     return t.Count();
 }
 
+// The visible recipes mixable from an empty bar with that many purchases.
+int mixableFromNothing(int purchases) {
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable re(env);
+    re.Open(kData, u"RE"_s, true);
+    TApollo t(re);
+    int n = 0;
+    for (t.GoTop(); !t.Eof(); t.Skip())
+        n += HomeBarTable::Mixable(t.GetPaddedString(u"Z"_s), IngredientSet(), purchases) ? 1 : 0;
+    return n;
+}
+
 QSizeF mediaBox(const QByteArray& pdf) {
     const QRegularExpressionMatch m =
         QRegularExpression(u"/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"_s).match(QString::fromLatin1(pdf));
@@ -130,6 +144,21 @@ private slots:
         QVERIFY(!written.contains("Kategorie: "));
     }
 
+    // The shipped bars are empty: with no purchase nothing is mixable and nothing is written; with
+    // three purchases the drinks the mixable test keeps for an empty bar remain.
+    void mixableBarCard() {
+        const QString target = m_dir.filePath(u"mixbar.txt"_s);
+        const Run none = veltadb({u"export"_s, kData, target, u"--liste"_s, u"--mixbar"_s, u"1"_s});
+        QCOMPARE(none.exitCode, 1);
+        QVERIFY2(
+            none.err.contains(u"Keines der gewählten Getränke lässt sich aus der Hausbar Nr. 1 mixen."_s),
+            qPrintable(none.err));
+        QVERIFY(!QFileInfo::exists(target));
+        QCOMPARE(veltadb({u"export"_s, kData, target, u"--liste"_s, u"--mixbar"_s, u"3:3"_s}).exitCode, 0);
+        const QByteArray written = TestFiles::readAll(target);
+        QCOMPARE(int(written.count("\r\nMenge: ")), mixableFromNothing(3));
+    }
+
     void pdfOfCardsAndList_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QSizeF>("points");
@@ -168,6 +197,13 @@ private slots:
         QTest::newRow("missing folder") << strings({"export", "/nirgends/DATEN", "TARGET"})
                                         << u"Der Datenordner /nirgends/DATEN existiert nicht."_s;
         QTest::newRow("target missing") << strings({"drucken", "DATA"}) << u"Aufruf:"_s;
+        QTest::newRow("mixable on cards") << strings({"drucken", "DATA", "TARGET", "--mixbar", "1"})
+                                          << u"--mixbar gilt nur für die Barkarte"_s;
+        QTest::newRow("mixable bar 4") << strings({"export", "DATA", "TARGET", "--liste", "--mixbar", "4"})
+                                       << u"--mixbar erwartet BAR"_s;
+        QTest::newRow("mixable with 4 purchases")
+            << strings({"drucken", "DATA", "TARGET", "--liste", "--mixbar", "2:4"})
+            << u"--mixbar erwartet BAR"_s;
     }
     void badArgumentsExitWithTwo() {
         QFETCH(QStringList, args);

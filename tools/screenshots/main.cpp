@@ -15,6 +15,7 @@
 #include "calc/MengeCommand.h"
 #include "calc/NumberField.h"
 #include "calc/PromilleCommand.h"
+#include "calc/TPartyDialog.h"
 #include "exchange/BackupSession.h"
 #include "exchange/TImportDialog.h"
 #include "exchange/TInternetDialog.h"
@@ -25,6 +26,7 @@
 #include "print/PrintReports.h"
 #include "print/QtReportMeasurer.h"
 #include "print/ReportPainter.h"
+#include "print/TextListLayout.h"
 #include "print/TfrmPreview.h"
 #include "reference/LexiconCommand.h"
 #include "reference/LexiconInfoCommand.h"
@@ -169,6 +171,25 @@ void shootCalculators(const QString& out) {
     QApplication::processEvents();
     menge.dialog.grab().save(QDir(out).filePath(QStringLiteral("menge.png")));
     menge.dialog.reject();
+
+    // The party planner with three drinks and the white rum in bar 1 (in memory only).
+    w.state.ingredientChoices.homeBars.set(1, 26, true);
+    TPartyDialog& party = menge.partyDialog;
+    party.setListPrinter([](const QStringList&, QWidget*) {}); // as the program's command puts it in
+    party.show();
+    for (const auto& [name, glasses] : {std::pair{"Mojito", "12"}, {"Daiquiri", "8"}, {"Caipirinha", "10"}}) {
+        party.Getraenkeliste->setCurrentRow(party.Getraenkeliste->findRow(QString::fromUtf8(name)));
+        party.GlaeserEdit->setText(QString::fromUtf8(glasses));
+        party.HinzuButton->click();
+    }
+    party.HausbarBox->setCurrentIndex(1);
+    QApplication::processEvents();
+    party.grab().save(QDir(out).filePath(QStringLiteral("partyplaner.png")));
+    party.reject();
+    const QtReportMeasurer measurer;
+    ReportPainter printout(
+        TextListLayout::document(menge.party.listText(), PageSetup{}, PrintFonts(), measurer));
+    printout.renderPage(0, 2.0).save(QDir(out).filePath(QStringLiteral("partyplaner-druck.png")));
 
     TBlutdialog& blut = main.dialogs().get<PromilleCommand>().dialog;
     blut.show();

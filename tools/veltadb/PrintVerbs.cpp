@@ -1,6 +1,10 @@
 #include "PrintVerbs.h"
 
+#include "common/AppState.h"
+#include "common/HomeBarTable.h"
+#include "maint/ChoiceLists.h"
 #include "print/PrintReports.h"
+#include "print/PrintSession.h"
 #include "print/PrintTable.h"
 #include "print/QtReportMeasurer.h"
 #include "print/ReportPainter.h"
@@ -50,6 +54,22 @@ PrintSettings::Ingredients ingredientChoice(const QString& text) {
     throw Failure{QStringLiteral("--zutaten erwartet 0, 3 oder 5, nicht „%1“").arg(text)};
 }
 
+// "--mixbar BAR[:ZUKÄUFE]": bar 1..3, purchases 0..3 (none given: 0).
+void mixableChoice(const QString& text, PrintSettings& settings) {
+    const QStringList parts = text.split(QLatin1Char(':'));
+    bool barOk = false;
+    bool purchasesOk = parts.size() == 1;
+    const int bar = parts.at(0).toInt(&barOk);
+    const int purchases = parts.size() == 2 ? parts.at(1).toInt(&purchasesOk) : 0;
+    if (parts.size() > 2 || !barOk || !purchasesOk || bar < 1 || bar > HomeBarTable::kBars || purchases < 0 ||
+        purchases > 3)
+        throw Failure{QStringLiteral("--mixbar erwartet BAR (1 bis 3) und wahlweise :ZUKÄUFE (0 bis 3), "
+                                     "nicht „%1“")
+                          .arg(text)};
+    settings.mixableBar = bar;
+    settings.mixablePurchases = purchases;
+}
+
 Request parse(const QString& verb, const QStringList& args) {
     if (args.size() < 2)
         throw Failure{QStringLiteral("%1 braucht einen Datenordner und eine Zieldatei.").arg(verb)};
@@ -63,6 +83,8 @@ Request parse(const QString& verb, const QStringList& args) {
             r.settings.remarks = true;
         else if (text && a == QStringLiteral("--zutaten") && i + 1 < args.size())
             r.settings.ingredients = ingredientChoice(args.at(++i));
+        else if (a == QStringLiteral("--mixbar") && i + 1 < args.size())
+            mixableChoice(args.at(++i), r.settings);
         else if (!text && a == QStringLiteral("--a5"))
             r.settings.paper = PrintSettings::Paper::A5;
         else if (!text && a == QStringLiteral("--quer"))
@@ -72,6 +94,8 @@ Request parse(const QString& verb, const QStringList& args) {
         else
             r.recNos.append(toRecNo(a));
     }
+    if (r.settings.mixableBar > 0 && !r.settings.listLayout())
+        throw Failure{QStringLiteral("--mixbar gilt nur für die Barkarte (--liste).")};
     return r;
 }
 
@@ -126,6 +150,15 @@ private:
     QStringList m_tastes;
 };
 
+// The bar card's mixable test, with the basics and substitutes of the folder's home bar settings.
+HomeBarTable::Test mixableTest(const QString& folder, TApollo& ingredients, const PrintSettings& settings) {
+    AppState state;
+    state.folders.dataFolder = folder;
+    state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+    state.loadBarRules();
+    return state.barCoverage().test(settings.mixableBar, settings.mixablePurchases);
+}
+
 QList<PrintRecord> fillPrintTable(DataFolder& data, const Request& r) {
     const QList<int> recNos = data.chosen(r.recNos);
     QTemporaryDir scratch;
@@ -134,7 +167,9 @@ QList<PrintRecord> fillPrintTable(DataFolder& data, const Request& r) {
     PrintTable::create(scratch.path());
     TTable table(data.env());
     TApollo printTable(table);
-    PrintTable::fill(printTable, scratch.path(), data.sources(), recNos, r.settings);
+    const HomeBarTable::Test mixable = mixableTest(r.folder, data.sources().ingredients, r.settings);
+    PrintTable::fill(printTable, scratch.path(), data.sources(), recNos, r.settings, nullptr,
+                     r.settings.keepsOnlyMixable() ? &mixable : nullptr);
     return PrintTable::readAll(data.env(), scratch.path());
 }
 
@@ -168,6 +203,11 @@ int PrintVerbs::run(const QString& verb, const QStringList& args) {
         const Request r = parse(verb, args);
         DataFolder data(r.folder);
         const QList<PrintRecord> records = fillPrintTable(data, r);
+        if (records.isEmpty() && r.settings.keepsOnlyMixable()) {
+            QTextStream(stderr) << "veltadb: " << PrintSession::nothingMixableText(r.settings.mixableBar)
+                                << '\n';
+            return 1;
+        }
         if (verb == QStringLiteral("export"))
             writeText(r, records);
         else

@@ -6,6 +6,7 @@
 #include "IngredientVerbs.h"
 #include "ListVerbs.h"
 #include "OptionsVerb.h"
+#include "PartyVerb.h"
 #include "PrintVerbs.h"
 #include "RecipeVerbs.h"
 #include "SearchVerb.h"
@@ -51,9 +52,12 @@ int usage() {
              "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n"
              "  veltadb einkauf ORDNER BAR [--plan N]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
              "                              mit --plan ein Einkaufsplan aus N (1 bis 10) Einkäufen\n"
-             "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [SATZ ...]\n"
+             "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [--mixbar "
+             "BAR[:ZUKÄUFE]]\n"
+             "                              [SATZ ...]\n"
              "                              Rezepte als Textdatei\n"
-             "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [SATZ ...]\n"
+             "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [--mixbar BAR[:ZUKÄUFE]] [SATZ "
+             "...]\n"
              "                              Rezeptkarten oder Barkarte als PDF\n"
              "  veltadb sichern ORDNER ZIEL   Daten aus ORDNER in ZIEL sichern\n"
              "  veltadb zuruecksichern ZIEL ORDNER  gesicherte Daten aus ZIEL in ORDNER zurücksichern\n"
@@ -62,7 +66,7 @@ int usage() {
              "  veltadb optionen DATEI [STEUERELEMENT=WERT ...]  Optionen zeigen oder ändern\n"
              "  veltadb hausbar ORDNER [ersatz=0|1] [immer=0|1] [grund=+N|-N ...]\n"
              "                              Ersatzzutaten und Grundzutaten der Hausbar zeigen oder ändern\n"
-          << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
+          << PartyVerb::usage() << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
     return 2;
 }
 
@@ -264,6 +268,8 @@ int main(int argc, char* argv[]) {
         if (command == QStringLiteral("einkauf") && args.size() == 6 &&
             args.at(4) == QStringLiteral("--plan"))
             return einkauf(args.at(2), args.at(3), args.at(5));
+        if (command == QStringLiteral("party") && args.size() >= 4)
+            return PartyVerb::run(args.at(2), args.at(3), args.mid(4), out(), err());
         if (command == QStringLiteral("sichern") && args.size() == 4)
             return ExchangeVerbs::backup(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("zuruecksichern") && args.size() == 4)

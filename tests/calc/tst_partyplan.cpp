@@ -1,0 +1,144 @@
+#include "VeltaTest.h"
+#include "calc/PartyPlan.h"
+
+using namespace Qt::StringLiterals;
+using Drinks = QList<PartyPlan::Drink>;
+Q_DECLARE_METATYPE(Drinks)
+
+namespace {
+
+using R = QuantityRecipe;
+
+PartyPlan::Drink daiquiri(int glasses) {
+    return {
+        {u"Daiquiri"_s,
+         {{1, 4, u"Weißer Rum"_s, R::Cl}, {2, 2, u"Limettensaft"_s, R::Cl}, {3, 1, u"Zucker"_s, R::Gram}}},
+        glasses};
+}
+PartyPlan::Drink mojito(int glasses) {
+    return {{u"Mojito"_s,
+             {{1, 5, u"Weißer Rum"_s, R::Cl},
+              {4, 1, u"Limette"_s, R::Piece},
+              {5, 0, u"Minze"_s, R::NoAmount},
+              {6, 2, u"Angostura"_s, R::Dash}}},
+            glasses};
+}
+PartyPlan::Drink bowle(int glasses) {
+    return {{u"Bowle"_s, {{7, 0, u"Erdbeeren"_s, R::Piece}, {8, 0, u"Sekt"_s, R::NoAmount}}}, glasses};
+}
+
+IngredientSet bar(std::initializer_list<int> numbers) {
+    IngredientSet set;
+    for (int n : numbers)
+        set.set(std::size_t(n));
+    return set;
+}
+
+// Each line as "name|amount|purchase", "+" in front when it is at hand.
+QStringList describe(const QList<PartyPlan::Line>& lines) {
+    QStringList out;
+    for (const PartyPlan::Line& l : lines)
+        out << (l.atHand ? u"+"_s : QString()) + l.name + u'|' + PartyPlan::amountText(l) + u'|' +
+                   PartyPlan::purchaseText(l);
+    return out;
+}
+
+} // namespace
+
+class TestPartyPlan : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lines_data() {
+        QTest::addColumn<Drinks>("drinks");
+        QTest::addColumn<IngredientSet>("atHand");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("one drink, amounts times glasses")
+            << Drinks{daiquiri(10)} << IngredientSet()
+            << QStringList{u"Weißer Rum|40 cl|1 × 0,7 l oder 1 × 1 l"_s,
+                           u"Limettensaft|20 cl|1 × 0,7 l oder 1 × 1 l"_s, u"Zucker|10 g|10 g"_s};
+        QTest::newRow("shared ingredient summed once, in first order")
+            << Drinks{daiquiri(10), mojito(8)} << IngredientSet()
+            << QStringList{u"Weißer Rum|80 cl|2 × 0,7 l oder 1 × 1 l"_s,
+                           u"Limettensaft|20 cl|1 × 0,7 l oder 1 × 1 l"_s,
+                           u"Zucker|10 g|10 g"_s,
+                           u"Limette|8 St|8 St"_s,
+                           u"Minze||nach Bedarf"_s,
+                           u"Angostura|16 dash|nach Bedarf"_s};
+        QTest::newRow("the same drink twice adds up")
+            << Drinks{daiquiri(5), daiquiri(5)} << IngredientSet()
+            << QStringList{u"Weißer Rum|40 cl|1 × 0,7 l oder 1 × 1 l"_s,
+                           u"Limettensaft|20 cl|1 × 0,7 l oder 1 × 1 l"_s, u"Zucker|10 g|10 g"_s};
+        QTest::newRow("bar holds rum and mint: kept, marked at hand")
+            << Drinks{mojito(2)} << bar({1, 5})
+            << QStringList{u"+Weißer Rum|10 cl|1 × 0,7 l oder 1 × 1 l"_s, u"Limette|2 St|2 St"_s,
+                           u"+Minze||nach Bedarf"_s, u"Angostura|4 dash|nach Bedarf"_s};
+        QTest::newRow("zero glasses add nothing")
+            << Drinks{daiquiri(0), mojito(1)} << IngredientSet()
+            << QStringList{u"Weißer Rum|5 cl|1 × 0,7 l oder 1 × 1 l"_s, u"Limette|1 St|1 St"_s,
+                           u"Minze||nach Bedarf"_s, u"Angostura|2 dash|nach Bedarf"_s};
+        QTest::newRow("only zero glasses: empty") << Drinks{daiquiri(0)} << IngredientSet() << QStringList{};
+        QTest::newRow("drink without amounts: everything as needed")
+            << Drinks{bowle(30)} << IngredientSet()
+            << QStringList{u"Erdbeeren||nach Bedarf"_s, u"Sekt||nach Bedarf"_s};
+        QTest::newRow("German thousands")
+            << Drinks{{{u"Punsch"_s, {{9, 50, u"Zucker"_s, R::Gram}, {10, 10, u"Tee"_s, R::Cl}}}, 999}}
+            << IngredientSet()
+            << QStringList{u"Zucker|49.950 g|49.950 g"_s, u"Tee|9.990 cl|143 × 0,7 l oder 100 × 1 l"_s};
+        QTest::newRow("unknown ingredient named by number")
+            << Drinks{{{u"X"_s, {{42, 0, QString(), R::NoAmount}}}, 3}} << IngredientSet()
+            << QStringList{u"Zutat Nr. 42||nach Bedarf"_s};
+        QTest::newRow("same number in two units stays two lines")
+            << Drinks{{{u"A"_s, {{11, 2, u"Zitrone"_s, R::Cl}}}, 1},
+                      {{u"B"_s, {{11, 1, u"Zitrone"_s, R::Piece}}}, 2}}
+            << IngredientSet()
+            << QStringList{u"Zitrone|2 cl|1 × 0,7 l oder 1 × 1 l"_s, u"Zitrone|2 St|2 St"_s};
+    }
+    void lines() {
+        QFETCH(Drinks, drinks);
+        QFETCH(IngredientSet, atHand);
+        QFETCH(QStringList, expected);
+        QCOMPARE(describe(PartyPlan::lines(drinks, atHand)), expected);
+    }
+
+    // Whole bottles of each size, rounded up exactly at the bottle boundaries.
+    void bottles_data() {
+        QTest::addColumn<int>("cl");
+        QTest::addColumn<QString>("purchase");
+        QTest::newRow("1 cl") << 1 << u"1 × 0,7 l oder 1 × 1 l"_s;
+        QTest::newRow("70 cl fills one small") << 70 << u"1 × 0,7 l oder 1 × 1 l"_s;
+        QTest::newRow("71 cl") << 71 << u"2 × 0,7 l oder 1 × 1 l"_s;
+        QTest::newRow("100 cl fills one large") << 100 << u"2 × 0,7 l oder 1 × 1 l"_s;
+        QTest::newRow("101 cl") << 101 << u"2 × 0,7 l oder 2 × 1 l"_s;
+        QTest::newRow("140 cl") << 140 << u"2 × 0,7 l oder 2 × 1 l"_s;
+        QTest::newRow("141 cl") << 141 << u"3 × 0,7 l oder 2 × 1 l"_s;
+        QTest::newRow("700 cl") << 700 << u"10 × 0,7 l oder 7 × 1 l"_s;
+    }
+    void bottles() {
+        QFETCH(int, cl);
+        QFETCH(QString, purchase);
+        const PartyPlan::Line line{1, u"Gin"_s, R::Cl, cl, false};
+        QCOMPARE(PartyPlan::purchaseText(line), purchase);
+    }
+
+    void listText() {
+        const Drinks drinks{mojito(2), daiquiri(0)};
+        const QStringList text =
+            PartyPlan::listText(drinks, PartyPlan::lines(drinks, bar({1})), u"Hausbar Nr. 2"_s);
+        QCOMPARE(text, (QStringList{u"Partyplaner"_s, u"2 × Mojito"_s, QString(), u"Einkaufen:"_s,
+                                    u"Limette\t2 St"_s, u"Minze\tnach Bedarf"_s,
+                                    u"Angostura\t4 dash\tnach Bedarf"_s, QString(),
+                                    u"Vorhanden in Hausbar Nr. 2:"_s, u"Weißer Rum\t10 cl"_s}));
+    }
+
+    void listTextWithEverythingAtHand() {
+        const Drinks drinks{bowle(1)};
+        const QStringList text =
+            PartyPlan::listText(drinks, PartyPlan::lines(drinks, bar({7, 8})), u"Hausbar Nr. 1"_s);
+        QCOMPARE(text.mid(3, 2), (QStringList{u"Einkaufen:"_s, u"nichts"_s}));
+        QCOMPARE(text.mid(6), (QStringList{u"Vorhanden in Hausbar Nr. 1:"_s, u"Erdbeeren"_s, u"Sekt"_s}));
+    }
+};
+
+VELTA_TEST_MAIN_CORE(TestPartyPlan)
+#include "tst_partyplan.moc"
