@@ -4,6 +4,7 @@
 #include "search/TSaveSuchedialog.h"
 #include "store/SavedSearches.h"
 #include "ui/EntryListModel.h"
+#include "ui/FoldedComboView.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/UpDownButtons.h"
 
@@ -46,6 +47,7 @@ QComboBox* dropDown(QWidget* parent, const QString& name, const QRect& geometry)
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setMaxVisibleItems(16);
+    FoldedComboView::install(box);
     return box;
 }
 
