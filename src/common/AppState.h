@@ -6,6 +6,7 @@
 #include "common/Switches.h"
 #include "store/FolderLookup.h"
 #include "store/OptionsRecord.h"
+#include "store/SavedSearchTexts.h"
 #include "store/SavedSearches.h"
 
 #include <QRect>
@@ -30,6 +31,7 @@ struct AppState {
     QStringList categoryList;
     QStringList tasteList;
     SavedSearches savedSearches;
+    SavedSearchTexts savedSearchTexts; // the full text of each saved search
     int recipeTotal = 0;
     // The master ingredient list `zutatliste`, the home bar table and lists (refreshed together).
     IngredientChoices ingredientChoices;
@@ -49,6 +51,9 @@ struct AppState {
     QString listsPath() const { return FolderLookup::find(folders.dataFolder, QStringLiteral("VE.DAT")); }
     QString savedSearchesPath() const {
         return FolderLookup::find(folders.dataFolder, QStringLiteral("SUCHEN.CFG"));
+    }
+    QString savedSearchTextsPath() const {
+        return FolderLookup::find(folders.dataFolder, SavedSearchTexts::fileName());
     }
     static bool sameFileSystem(const QString& a, const QString& b);
 };
