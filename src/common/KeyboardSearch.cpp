@@ -13,7 +13,11 @@ int KeyboardSearch::find(const QList<ListEntry>& entries, int current, const QSt
 
 int KeyboardSearch::findAfter(const QList<ListEntry>& entries, int current, const QString& typed,
                               qint64 sincePreviousMs, int intervalMs) {
-    if (typed.isEmpty() || sincePreviousMs > intervalMs)
+    if (typed.isEmpty()) { // the view forgetting what was typed
+        m_prefix.clear();
+        return -1;
+    }
+    if (sincePreviousMs > intervalMs)
         m_prefix.clear();
     const bool fresh = m_prefix.isEmpty();
     m_prefix += typed;

@@ -150,6 +150,9 @@ private slots:
         QTest::newRow("pause starts anew")
             << QStringList{u"k"_s, u"u"_s, u"l"_s} << QList<int>{quick, quick, pause}
             << QStringList{u"Kir Royal"_s, u"Kümmel"_s, u"Limette"_s};
+        QTest::newRow("empty text forgets the prefix")
+            << QStringList{u"k"_s, QString(), u"l"_s} << QList<int>{quick, quick, quick}
+            << QStringList{u"Kir Royal"_s, u"(none)"_s, u"Limette"_s};
         QTest::newRow("no match keeps nothing selected")
             << QStringList{u"x"_s} << QList<int>{quick} << QStringList{u"(none)"_s};
     }
