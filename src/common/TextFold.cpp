@@ -34,12 +34,6 @@ bool isUmlaut(char16_t lower) {
 } // namespace
 
 void TextFold::append(QChar c, Folded& out) {
-    const char16_t u = c.unicode();
-    if (u < 0x80) {
-        out.text += u >= u'A' && u <= u'Z' ? QChar(char16_t(u + (u'a' - u'A'))) : c;
-        out.umlaut += '\0';
-        return;
-    }
     QChar lower = c.toLower();
     if (const char* spelled = spelledOut(lower.unicode())) {
         for (const char* p = spelled; *p; ++p) {
@@ -58,11 +52,31 @@ void TextFold::append(QChar c, Folded& out) {
 }
 
 TextFold::Folded TextFold::prepare(const QString& text) {
+    // Most text is ASCII: it is copied in runs and lower-cased in place; only the other letters go
+    // one by one through append().
     Folded out;
-    out.text.reserve(text.size());
-    out.umlaut.reserve(text.size());
-    for (QChar c : text)
-        append(c, out);
+    out.text.reserve(text.size() + 8);
+    out.umlaut.reserve(text.size() + 8);
+    const QChar* p = text.constData();
+    const QChar* const end = p + text.size();
+    while (p < end) {
+        const QChar* const run = p;
+        while (p < end && p->unicode() < 0x80)
+            ++p;
+        if (p > run) {
+            const qsizetype at = out.text.size();
+            out.text.append(run, p - run);
+            out.umlaut.append(p - run, '\0');
+            QChar* letters = out.text.data() + at;
+            for (qsizetype i = 0; i < p - run; ++i) {
+                const char16_t u = letters[i].unicode();
+                if (u >= u'A' && u <= u'Z')
+                    letters[i] = QChar(char16_t(u + (u'a' - u'A')));
+            }
+        }
+        if (p < end)
+            append(*p++, out);
+    }
     return out;
 }
 
