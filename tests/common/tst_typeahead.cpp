@@ -1,3 +1,4 @@
+#include "TypedSpelling.h"
 #include "VeltaTest.h"
 #include "common/KeyboardSearch.h"
 #include "common/ListCollation.h"
@@ -31,24 +32,6 @@ Entries shippedRecipeNames() {
         return entries;
     }();
     return names;
-}
-
-// How a German keyboard without umlauts writes the text.
-QString spelledOut(const QString& text) {
-    QString out = text;
-    out.replace(u"ä"_s, u"ae"_s).replace(u"ö"_s, u"oe"_s).replace(u"ü"_s, u"ue"_s);
-    out.replace(u"Ä"_s, u"Ae"_s).replace(u"Ö"_s, u"Oe"_s).replace(u"Ü"_s, u"Ue"_s).replace(u"ß"_s, u"ss"_s);
-    return out;
-}
-
-// Without any accent, on a keyboard that has none.
-QString plainLetters(const QString& text) {
-    QString out;
-    for (QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            out += c;
-    }
-    return out.replace(u"ß"_s, u"ss"_s);
 }
 
 QString textAt(const Entries& entries, int index) {
@@ -105,7 +88,8 @@ private slots:
             const QString name = names.at(i).text;
             if (TextFold::fold(name) == name.toLower())
                 continue; // nothing to fold: the plain type-ahead already found it
-            for (const QString& typed : {spelledOut(name), plainLetters(name), name.toUpper()}) {
+            for (const QString& typed :
+                 {TypedSpelling::umlautsSpelled(name), TypedSpelling::withoutAccents(name), name.toUpper()}) {
                 const int found = TypeAhead::find(names, typed);
                 QVERIFY2(found >= 0 && found <= i,
                          qPrintable(name + u" typed as "_s + typed + u" found "_s + textAt(names, found)));

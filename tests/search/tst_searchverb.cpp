@@ -1,4 +1,5 @@
 #include "TempDataFolder.h"
+#include "TypedSpelling.h"
 #include "VeltaTest.h"
 #include "store/IngredientSlots.h"
 #include "store/ListsFile.h"
@@ -69,18 +70,8 @@ struct Chosen {
 
 // The full text's rule read directly: every word, without accents and letter case, is in the text
 // as written, or with the umlauts of both spelled out with e.
-QString withoutAccents(const QString& text) {
-    QString out;
-    for (QChar c : text.toLower().normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            out += c;
-    }
-    return out.replace(u"ß"_s, u"ss"_s);
-}
-QString umlautsSpelled(const QString& text) {
-    return withoutAccents(
-        text.toLower().replace(u"ä"_s, u"ae"_s).replace(u"ö"_s, u"oe"_s).replace(u"ü"_s, u"ue"_s));
-}
+using TypedSpelling::umlautsSpelled;
+using TypedSpelling::withoutAccents;
 bool holdsAllWords(const QString& text, const QString& words) {
     const QString plain = withoutAccents(text);
     const QString spelled = umlautsSpelled(text);
