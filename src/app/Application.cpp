@@ -88,6 +88,7 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
     if (instance)
         QObject::connect(instance, &SingleInstance::activationRequested, &w.main, &TMain::bringToFront);
     state.savedSearches = SavedSearches::load(state.savedSearchesPath());
+    state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
     const bool created = w.main.create();
     intro.hide();
     if (!created) {

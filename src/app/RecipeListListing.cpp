@@ -2,11 +2,12 @@
 
 #include "browser/RecipeList.h"
 
-void RecipeListListing::FillRecipeList(bool homeBarOnly) {
+void RecipeListListing::FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep) {
     if (homeBarOnly)
-        m_list.FillRecipeList(m_recipes, [this](const QString& z) { return m_homeBar.keeps(z); });
+        m_list.FillRecipeList(
+            m_recipes, [this](const QString& z) { return m_homeBar.keeps(z); }, alsoKeep);
     else
-        m_list.FillRecipeList(m_recipes);
+        m_list.FillRecipeList(m_recipes, {}, alsoKeep);
 }
 
 int RecipeListListing::ListedCount() const {

@@ -13,7 +13,7 @@ public:
     RecipeListListing(RecipeList& list, TApollo& recipes, HomeBarTable::Test homeBar)
         : m_list(list), m_recipes(recipes), m_homeBar(homeBar) {}
 
-    void FillRecipeList(bool homeBarOnly) override;
+    void FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep = {}) override;
     int ListedCount() const override;
 
 private:

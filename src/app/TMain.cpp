@@ -238,8 +238,8 @@ QString TMain::debugInfoText() const {
     return lines.join(QLatin1Char('\r'));
 }
 
-void TMain::FillRecipeList(bool homeBarOnly) {
-    browser->FillRecipeList(homeBarOnly);
+void TMain::FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep) {
+    browser->FillRecipeList(homeBarOnly, alsoKeep);
     fitRecipeList(); // an empty list had no row height to fit its box to
 }
 

@@ -61,7 +61,7 @@ public:
     HelpWindow& help() { return m_help; }
 
     // MainWindowPort: what the feature windows ask of the main window.
-    void FillRecipeList(bool homeBarOnly = false) override;
+    void FillRecipeList(bool homeBarOnly = false, const RecipeRecordTest& alsoKeep = {}) override;
     int ListedCount() const override;
     void ShowFirst() override;
     void ClearQuickSearch() override;

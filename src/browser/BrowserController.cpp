@@ -82,14 +82,14 @@ void BrowserController::fillListWidget() {
     ShowMarkPicture();
 }
 
-void BrowserController::FillRecipeList(bool homeBarOnly) {
+void BrowserController::FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep) {
     RecipeList::KeepRecipe keep;
     if (homeBarOnly)
         keep = [test = m_state.barCoverage().test(m_state.options.get(OptionsRecord::HomeBar),
                                                   m_state.searchPurchases)](const QString& z) {
             return test.keeps(z);
         };
-    if (!StoreGuard::run([&] { m_browser.FillRecipeList(keep); }))
+    if (!StoreGuard::run([&] { m_browser.FillRecipeList(keep, alsoKeep); }))
         return;
     fillListWidget();
     if (m_browser.list().enablesCancelSearch(m_state.recipeTotal))

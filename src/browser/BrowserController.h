@@ -42,7 +42,7 @@ public:
 
     RecipeBrowser& browser() { return m_browser; }
     // Rebuilds the list from the recipe table as it stands (the search applies its filter first).
-    void FillRecipeList(bool homeBarOnly);
+    void FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep = {});
     // After the recipe editor saved (the recipe table stands on the record): the entry goes to its
     // sorted place, is selected and shown.
     void RecipeSaved(bool isNew, const QString& name);

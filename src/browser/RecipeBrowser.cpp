@@ -10,8 +10,8 @@
 RecipeBrowser::RecipeBrowser(const Tables& tables, const QStringList& categories, const QStringList& tastes)
     : m_tables(tables), m_categories(categories), m_tastes(tastes) {}
 
-void RecipeBrowser::FillRecipeList(const RecipeList::KeepRecipe& keep) {
-    m_list.FillRecipeList(m_tables.recipes, keep);
+void RecipeBrowser::FillRecipeList(const RecipeList::KeepRecipe& keep, const RecipeRecordTest& alsoKeep) {
+    m_list.FillRecipeList(m_tables.recipes, keep, alsoKeep);
 }
 
 bool RecipeBrowser::ShowSelected(int index) {

@@ -35,7 +35,7 @@ public:
     const RecipeDisplay& display() const { return m_display; }
     RecipeDisplay& display() { return m_display; }
 
-    void FillRecipeList(const RecipeList::KeepRecipe& keep = {});
+    void FillRecipeList(const RecipeList::KeepRecipe& keep = {}, const RecipeRecordTest& alsoKeep = {});
     // Loads the entry's recipe unless it is shown already; true when it was loaded. Throws StoreError
     // when the recipe cannot be read; the recipe shown before stays current.
     bool ShowSelected(int index);

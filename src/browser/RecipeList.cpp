@@ -24,7 +24,7 @@ int RecipeList::indexOfRecord(int recNo) const {
     return -1;
 }
 
-void RecipeList::FillRecipeList(TApollo& recipes, const KeepRecipe& keep) {
+void RecipeList::FillRecipeList(TApollo& recipes, const KeepRecipe& keep, const RecipeRecordTest& alsoKeep) {
     recipes.table().env().SetDeleted(true);
     m_entries.clear();
     const QString name = Fields::Recipe::Name;
@@ -33,6 +33,8 @@ void RecipeList::FillRecipeList(TApollo& recipes, const KeepRecipe& keep) {
         TurboRead fast(recipes);
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
             if (keep && !keep(recipes.GetPaddedString(z)))
+                continue;
+            if (alsoKeep && !alsoKeep(recipes))
                 continue;
             m_entries.append({recipes.GetTrimString(name), recipes.RecNo()});
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ListEntry.h"
+#include "common/RecipeRecordTest.h"
 
 #include <functional>
 
@@ -22,9 +23,9 @@ public:
     using KeepRecipe = std::function<bool(const QString& z)>;
     // Rebuilds the list from what the recipe table shows now; the caller applies its filter before
     // and lifts it afterwards. Hiding of deleted records is switched on and fast reading is on for
-    // the pass. With a keep predicate only the recipes it keeps are listed. The first entry (index 0)
-    // is the one to select afterwards.
-    void FillRecipeList(TApollo& recipes, const KeepRecipe& keep = {});
+    // the pass. With a keep predicate only the recipes it keeps are listed, with a record test only
+    // those that also pass it. The first entry (index 0) is the one to select afterwards.
+    void FillRecipeList(TApollo& recipes, const KeepRecipe& keep = {}, const RecipeRecordTest& alsoKeep = {});
     // After a fill: "Suchkriterien &aufheben" is enabled when the list holds another number of
     // recipes than the table. The fill never disables it.
     bool enablesCancelSearch(int recipeTotal) const { return ListedCount() != recipeTotal; }

@@ -6,6 +6,7 @@
 #include "common/AppState.h"
 #include "store/PhotoPath.h"
 #include "ui/EntryList.h"
+#include "ui/FoldedComboView.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/TypeAheadField.h"
 
@@ -117,6 +118,7 @@ QWidget* TBlutdialog::buildDrinksPage() {
     combo = new QComboBox(page);
     combo->addItems({QStringLiteral("Stück"), QStringLiteral("cl"), QStringLiteral("ml")});
     combo->setGeometry(120, 284, 70, 24);
+    FoldedComboView::install(combo);
     HinzuButton = new QPushButton(QStringLiteral("&Hinzufügen"), page);
     HinzuButton->setGeometry(0, 314, 190, 26);
     EntfButton = new QPushButton(QStringLiteral("&Entfernen"), page);

@@ -11,6 +11,7 @@
 #include "common/Switches.h"
 #include "store/FolderLookup.h"
 #include "store/OptionsRecord.h"
+#include "store/SavedSearchTexts.h"
 #include "store/SavedSearches.h"
 
 #include <QRect>
@@ -35,6 +36,7 @@ struct AppState {
     QStringList categoryList;
     QStringList tasteList;
     SavedSearches savedSearches;
+    SavedSearchTexts savedSearchTexts; // the full text of each saved search
     int recipeTotal = 0;
     // The master ingredient list `zutatliste`, the home bar table and lists (refreshed together).
     IngredientChoices ingredientChoices;
@@ -76,6 +78,9 @@ struct AppState {
     }
     QString substitutesPath() const {
         return FolderLookup::find(folders.dataFolder, SubstituteFile::fileName());
+    }
+    QString savedSearchTextsPath() const {
+        return FolderLookup::find(folders.dataFolder, SavedSearchTexts::fileName());
     }
     static bool sameFileSystem(const QString& a, const QString& b);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ListEntry.h"
+#include "common/RecipeRecordTest.h"
 
 #include <QList>
 #include <QString>
@@ -13,8 +14,9 @@ public:
     virtual ~MainWindowPort() = default;
 
     // Rebuilds the recipe list from the recipe table as it stands (the active filter applies);
-    // with homeBarOnly only the drinks mixable from the chosen home bar.
-    virtual void FillRecipeList(bool homeBarOnly) = 0;
+    // with homeBarOnly only the drinks mixable from the chosen home bar; with a record test only the
+    // drinks that pass it.
+    virtual void FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep = {}) = 0;
     // The number of drinks the list holds now (`ListedCount`).
     virtual int ListedCount() const = 0;
     // Selects the first drink of the list and shows its recipe.

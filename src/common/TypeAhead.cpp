@@ -1,13 +1,16 @@
 #include "common/TypeAhead.h"
 
+#include "common/TextFold.h"
+
 int TypeAhead::find(const QList<ListEntry>& entries, const QString& prefix, int startAfter) {
     const int n = int(entries.size());
     if (n == 0)
         return -1;
     const int first = startAfter < 0 || startAfter >= n ? 0 : startAfter + 1;
+    const QString typed = TextFold::fold(prefix);
     for (int step = 0; step < n; ++step) {
         const int i = (first + step) % n;
-        if (entries.at(i).text.startsWith(prefix, Qt::CaseInsensitive))
+        if (TextFold::startsWith(TextFold::prepare(entries.at(i).text), typed))
             return i;
     }
     return -1;

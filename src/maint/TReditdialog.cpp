@@ -4,6 +4,7 @@
 #include "maint/RecipeEditSession.h"
 #include "maint/UpDownButton.h"
 #include "ui/EntryList.h"
+#include "ui/FoldedComboView.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/TypeAheadField.h"
 
@@ -146,6 +147,7 @@ QWidget* TReditdialog::buildAssignmentPage() {
         *combo = new QComboBox(page);
         (*combo)->setGeometry(20, y + 20, 300, 24);
         (*combo)->setMaxVisibleItems(16);
+        FoldedComboView::install(*combo);
         label->setBuddy(*combo);
         *button = new QPushButton(QStringLiteral(" Bearbeiten"), page);
         (*button)->setGeometry(332, y + 19, 100, 26);

@@ -6,6 +6,7 @@
 #include "print/PrintSession.h"
 #include "store/OptionsRecord.h"
 #include "ui/EntryList.h"
+#include "ui/FoldedComboView.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/SoundBackend.h"
 #include "ui/StoreGuard.h"
@@ -37,6 +38,7 @@ QComboBox* combo(const QStringList& items, QWidget* parent, const QRect& geometr
     auto* c = new QComboBox(parent);
     c->addItems(items);
     c->setGeometry(geometry);
+    FoldedComboView::install(c);
     return c;
 }
 

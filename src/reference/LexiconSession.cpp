@@ -3,7 +3,7 @@
 #include "common/AppState.h"
 #include "common/ListCollation.h"
 #include "common/TurboRead.h"
-#include "reference/FoldedTypeAhead.h"
+#include "common/TypeAhead.h"
 #include "store/TApollo.h"
 
 LexiconSession::LexiconSession(AppState& state, TApollo& terms, TApollo& ingredients, TApollo& decorations)
@@ -58,7 +58,7 @@ void LexiconSession::select(Page page, int index) {
 }
 
 int LexiconSession::typeAhead(Page page, const QString& text) const {
-    return FoldedTypeAhead::find(m_lists[page], text);
+    return TypeAhead::find(m_lists[page], text);
 }
 
 LexiconArticle::Folders LexiconSession::folders() const {

@@ -32,7 +32,7 @@ bool MainSearch::offer(int recipeTotal, bool debugInfo, bool* accepted) {
     if (debugInfo && !expression.isEmpty())
         m_host.showExpression(expression);
     const SearchPass::Outcome outcome =
-        SearchPass::run(m_recipes, m_host, recipeTotal, expression, homeBarOnly);
+        SearchPass::run(m_recipes, m_host, recipeTotal, expression, homeBarOnly, m_session.fullTextTest());
     m_host.playNoise(outcome.sound());
     if (outcome.found == 0)
         m_host.reportNoMatch();

@@ -35,8 +35,8 @@ void SearchCommand::showExpression(const QString& expression) {
     Meldungsfenster::showPlain(expression, QStringLiteral("Suchkriterien"));
 }
 
-void SearchCommand::FillRecipeList(bool homeBarOnly) {
-    m_main.FillRecipeList(homeBarOnly);
+void SearchCommand::FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep) {
+    m_main.FillRecipeList(homeBarOnly, alsoKeep);
 }
 
 int SearchCommand::ListedCount() const {

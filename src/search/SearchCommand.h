@@ -24,7 +24,7 @@ public:
     bool runSearchDialog() override;
     void finishPainting() override;
     void showExpression(const QString& expression) override;
-    void FillRecipeList(bool homeBarOnly) override;
+    void FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep = {}) override;
     int ListedCount() const override;
     void playNoise(int number) override;
     void reportNoMatch() override;

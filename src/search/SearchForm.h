@@ -22,7 +22,8 @@ struct SearchForm {
     bool markedOnly = false;
     bool ownOnly = false;
     bool homeBarOnly = false;
-    int bar = 0; // 0..2: "Hausbar Nr. 1".."Hausbar Nr. 3"
+    int bar = 0;      // 0..2: "Hausbar Nr. 1".."Hausbar Nr. 3"
+    QString fullText; // "Volltext": words the name, instructions or remark must all contain
 
     bool alternativeEnabled(int row) const { return !without[size_t(row)]; }
     friend bool operator==(const SearchForm&, const SearchForm&) = default;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "common/RecipeRecordTest.h"
+
 // What a search needs of the list of drinks: rebuilding it from what the recipe table shows,
-// optionally keeping only drinks mixable from the home bar, and how many it lists.
+// optionally keeping only drinks mixable from the home bar and those that pass a record test (the
+// full text), and how many it lists.
 class SearchListing {
 public:
     virtual ~SearchListing() = default;
-    virtual void FillRecipeList(bool homeBarOnly) = 0;
+    virtual void FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep = {}) = 0;
     virtual int ListedCount() const = 0;
 };

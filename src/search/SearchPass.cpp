@@ -23,18 +23,21 @@ private:
 } // namespace
 
 SearchPass::Outcome SearchPass::run(TApollo& recipes, SearchListing& listing, int recipeTotal,
-                                    const QString& expression, bool homeBarOnly) {
+                                    const QString& expression, bool homeBarOnly,
+                                    const RecipeRecordTest& fullText) {
     Outcome out;
+    // Tests applied while the list fills: the list must be rebuilt even without a filter.
+    const bool fillTests = homeBarOnly || bool(fullText);
     {
         FilterLift lift(recipes);
-        if (!homeBarOnly || !expression.isEmpty()) {
+        if (!fillTests || !expression.isEmpty()) {
             if (!expression.isEmpty())
                 out.found = recipes.Query(expression);
             else
                 out.found = recipeTotal == listing.ListedCount() ? -1 : 1;
         }
-        if (out.found > 0 || (homeBarOnly && expression.isEmpty())) {
-            listing.FillRecipeList(homeBarOnly);
+        if (out.found > 0 || (fillTests && expression.isEmpty())) {
+            listing.FillRecipeList(homeBarOnly, fullText);
             out.found = listing.ListedCount();
             out.filled = true;
         }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "common/RecipeRecordTest.h"
+
 #include <QString>
 
 class SearchListing;
 class TApollo;
 
 // One confirmed search: the filter applied to the recipe table, the list rebuilt from the matches
-// (with the home bar rule when asked), the filter lifted again.
+// (with the home bar rule when asked, and the full text test when given), the filter lifted again.
 class SearchPass {
 public:
     static constexpr int kFoundSound = 1;
@@ -23,5 +25,5 @@ public:
     // recipeTotal: the number of recipes in the table. The filter is lifted also when the store
     // fails on the way.
     static Outcome run(TApollo& recipes, SearchListing& listing, int recipeTotal, const QString& expression,
-                       bool homeBarOnly);
+                       bool homeBarOnly, const RecipeRecordTest& fullText = {});
 };

@@ -109,6 +109,7 @@ void SearchSession::begin() {
     refreshChoices();
     setBar(m_state.options.get(OptionsRecord::HomeBar) - 1);
     storeInto(m_current);
+    m_currentFullText = m_form.fullText;
 }
 
 Result SearchSession::confirm() {
@@ -216,7 +217,9 @@ QStringList SearchSession::slotNames() const {
 }
 
 void SearchSession::loadSlot(int slot) {
-    SetzeKriterium(m_state.savedSearches.slot(slot));
+    const SearchCriteria& criteria = m_state.savedSearches.slot(slot);
+    SetzeKriterium(criteria);
+    m_form.fullText = m_state.savedSearchTexts.text(slot, criteria.name());
 }
 
 Result SearchSession::saveSlot(int slot, const QString& name) {
@@ -228,5 +231,10 @@ Result SearchSession::saveSlot(int slot, const QString& name) {
     SearchCriteria& criteria = m_state.savedSearches.slot(slot);
     criteria.setName(stripped.left(SearchCriteria::kMaxName));
     storeInto(criteria);
+    SavedSearchTexts& texts = m_state.savedSearchTexts;
+    texts.set(slot, criteria.name(), m_form.fullText);
+    if (!texts.save(m_state.savedSearchTextsPath()))
+        return Result::refused(
+            Notice::error(fullTextNotSavedNotice(m_state.savedSearchTextsPath()), kFullTextNotSavedLines));
     return Result::ok();
 }

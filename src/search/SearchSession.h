@@ -2,9 +2,11 @@
 
 #include "common/Notice.h"
 #include "common/Result.h"
+#include "search/FullTextQuery.h"
 #include "search/NumberText.h"
 #include "search/SearchChoices.h"
 #include "search/SearchForm.h"
+#include "store/SavedSearchTexts.h"
 #include "store/SearchCriteria.h"
 
 #include <QStringList>
@@ -58,6 +60,7 @@ public:
     void setOwnOnly(bool on) { m_form.ownOnly = on; }
     void setHomeBarOnly(bool on) { m_form.homeBarOnly = on; }
     void setBar(int bar);
+    void setFullText(const QString& text) { m_form.fullText = text.left(SavedSearchTexts::kMaxText); }
 
     // Showing the dialog: the boxes from the shared choice lists, the home bar choice from the
     // options, then the controls become the current criteria record.
@@ -66,7 +69,10 @@ public:
     // an impossible alcohol range is refused and the dialog stays open.
     Result confirm();
     // Closed other than with OK: the controls go back to the criteria shown at opening.
-    void cancelled() { SetzeKriterium(m_current); }
+    void cancelled() {
+        SetzeKriterium(m_current);
+        m_form.fullText = m_currentFullText;
+    }
     const SearchCriteria& current() const { return m_current; }
 
     void Reset();
@@ -81,12 +87,21 @@ public:
     SearchFilter::Terms terms() const;
     QString expression() const { return SearchFilter::build(terms()); }
     int purchases() const { return qMax(0, NumberText::plainValue(m_form.purchases)); }
+    // The full text's test for the list fill; empty when no word is given.
+    RecipeRecordTest fullTextTest() const { return FullTextQuery(m_form.fullText).recordTest(); }
+    static QString fullTextNotSavedNotice(const QString& path) {
+        return QStringLiteral("Der Volltext der Suche konnte nicht gespeichert werden:\r") + path;
+    }
+    static constexpr int kFullTextNotSavedLines = 2;
 
     // The ten saved searches (slot 0..9).
     QStringList slotNames() const;
     void loadSlot(int slot);
+    // Loading takes the slot's full text from SUCHTEXT.CFG as well.
     // Saves the controls under the name (leading and trailing spaces stripped, cut to 70
-    // characters); nothing changes when no name is left. Refused while started read-only.
+    // characters); nothing changes when no name is left. Refused while started read-only. The full
+    // text goes to SUCHTEXT.CFG at once; when that file cannot be written, the search is saved
+    // without it and the refusal says so.
     Result saveSlot(int slot, const QString& name);
 
 private:
@@ -100,4 +115,5 @@ private:
     SearchChoices m_choices;
     SearchForm m_form;
     SearchCriteria m_current;
+    QString m_currentFullText;
 };

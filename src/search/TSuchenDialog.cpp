@@ -4,6 +4,7 @@
 #include "search/TSaveSuchedialog.h"
 #include "store/SavedSearches.h"
 #include "ui/EntryListModel.h"
+#include "ui/FoldedComboView.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/UpDownButtons.h"
 
@@ -46,6 +47,7 @@ QComboBox* dropDown(QWidget* parent, const QString& name, const QRect& geometry)
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setMaxVisibleItems(16);
+    FoldedComboView::install(box);
     return box;
 }
 
@@ -58,7 +60,7 @@ TSuchenDialog::TSuchenDialog(UiContext context, SearchSession& session, TSaveSuc
       m_tastes(new EntryListModel(this)) {
     setCaption(QStringLiteral("Suchkriterien"));
     setHelpContext(2310);
-    setFixedSize(600, 390);
+    setFixedSize(600, 448);
     buildRows();
     buildGroups();
     buildButtons();
@@ -130,6 +132,13 @@ void TSuchenDialog::buildGroups() {
     purchases->setBuddy(ZukaufEdit);
     UpDown1 = new UpDownButtons(homeBar);
     UpDown1->setGeometry(229, 46, 15, 22);
+
+    auto* fullText = group(this, QStringLiteral("&Volltext"), {16, 380, 424, 52});
+    VolltextEdit = new QLineEdit(fullText);
+    VolltextEdit->setObjectName(QStringLiteral("VolltextEdit"));
+    VolltextEdit->setGeometry(10, 20, 404, 22);
+    VolltextEdit->setMaxLength(SavedSearchTexts::kMaxText);
+    VolltextEdit->setToolTip(QStringLiteral("Wörter, die Name, Anleitung oder Bemerkung alle enthalten"));
 }
 
 void TSuchenDialog::buildButtons() {
@@ -143,8 +152,8 @@ void TSuchenDialog::buildButtons() {
     ExplorerButton2 = button(QStringLiteral("  &Info"), QStringLiteral("ExplorerButton2"), 68);
     ExplorerButton1 = button(QStringLiteral("  &Laden"), QStringLiteral("ExplorerButton1"), 112);
     Speichernbutton = button(QStringLiteral("  &Speichern"), QStringLiteral("Speichernbutton"), 142);
-    OkButton = button(QStringLiteral("OK"), QStringLiteral("OkButton"), 318);
-    CancelButton = button(QStringLiteral("Abbrechen"), QStringLiteral("CancelButton"), 348);
+    OkButton = button(QStringLiteral("OK"), QStringLiteral("OkButton"), 376);
+    CancelButton = button(QStringLiteral("Abbrechen"), QStringLiteral("CancelButton"), 406);
     OkButton->setDefault(true);
 }
 
@@ -194,6 +203,7 @@ void TSuchenDialog::connectInput() {
         setText(MaxAlkEdit, m_session.form().maximum);
     });
     connect(ZukaufEdit, &QLineEdit::textEdited, this, [&s](const QString& text) { s.setPurchases(text); });
+    connect(VolltextEdit, &QLineEdit::textEdited, this, [&s](const QString& text) { s.setFullText(text); });
     connect(UpDown1, &UpDownButtons::stepped, this, [this](int d) {
         m_session.stepPurchases(d);
         setText(ZukaufEdit, m_session.form().purchases);
@@ -248,6 +258,7 @@ void TSuchenDialog::showSession() {
     setText(MinAlkEdit, f.minimum);
     setText(MaxAlkEdit, f.maximum);
     setText(ZukaufEdit, f.purchases);
+    setText(VolltextEdit, f.fullText);
     for (auto [box, on] : {std::pair{checkmarkierung, f.markedOnly}, std::pair{CheckEigene, f.ownOnly},
                            std::pair{checkhausbar, f.homeBarOnly}}) {
         const QSignalBlocker block(box);

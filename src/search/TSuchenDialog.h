@@ -43,6 +43,7 @@ public:
     QCheckBox* CheckEigene = nullptr;
     QCheckBox* checkhausbar = nullptr;
     QComboBox* bar = nullptr;
+    QLineEdit* VolltextEdit = nullptr;
     QLineEdit* ZukaufEdit = nullptr;
     UpDownButtons* UpDown1 = nullptr;
     QPushButton* ExplorerButton3 = nullptr; // "  &Reset"

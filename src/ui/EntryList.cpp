@@ -1,5 +1,6 @@
 #include "ui/EntryList.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 EntryList::EntryList(QWidget* parent) : QListView(parent) {
@@ -55,6 +56,12 @@ void EntryList::mouseReleaseEvent(QMouseEvent* event) {
     const int row = currentRow();
     if (row >= 0)
         emit rowChosen(row);
+}
+
+void EntryList::keyboardSearch(const QString& search) {
+    const int row = m_search.find(entries(), currentRow(), search, QApplication::keyboardInputInterval());
+    if (row >= 0)
+        setCurrentRow(row);
 }
 
 int EntryList::findRow(const QString& text) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/KeyboardSearch.h"
 #include "ui/EntryListModel.h"
 
 #include <QListView>
@@ -28,6 +29,8 @@ public:
     // The largest height up to `available` that shows only whole rows, as the list boxes of the
     // original sized themselves; `available` itself while the list is empty.
     int wholeRowsHeight(int available) const;
+    // Letters typed while the list has the focus select as the type-ahead fields do, folded.
+    void keyboardSearch(const QString& search) override;
 
 signals:
     // A click or the end of a drag on an entry: the user chose the row.
@@ -39,4 +42,5 @@ protected:
 
 private:
     EntryListModel m_model;
+    KeyboardSearch m_search;
 };

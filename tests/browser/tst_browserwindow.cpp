@@ -79,6 +79,32 @@ private slots:
         QCOMPARE(shell().main.HauptEdit->text(), QStringLiteral("mo"));
     }
 
+    // The quick search finds a drink however a German user types its name on any keyboard.
+    void quickSearchFolds_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("umlaut spelled")
+            << QStringLiteral("gluehwein m") << QStringLiteral("Glühwein mit Schuss");
+        QTest::newRow("umlaut as letter") << QStringLiteral("gruene") << QStringLiteral("Grüne Witwe");
+        QTest::newRow("accent left off") << QStringLiteral("pina") << QStringLiteral("Piña Colada");
+        QTest::newRow("sharp s as ss") << QStringLiteral("suessg") << QStringLiteral("Süßgespritzter");
+        QTest::newRow("real ue as written") << QStringLiteral("blue l") << QStringLiteral("Blue Lagoon");
+    }
+    void quickSearchFolds() {
+        QFETCH(QString, typed);
+        shell().main.HauptEdit->setFocus();
+        QTest::keyClicks(shell().main.HauptEdit, typed);
+        QTEST(shell().main.HauptListBox->currentText(), "selected");
+    }
+
+    // Letters typed on the list itself search the same way.
+    void listKeyboardSearchFolds() {
+        EntryList* list = shell().main.HauptListBox;
+        list->setFocus();
+        QTest::keyClicks(list, QStringLiteral("champs-ely"));
+        QCOMPARE(list->currentText(), QStringLiteral("Champs-Élysées"));
+    }
+
     void clearingTheSearchFieldKeepsTheSelection() {
         QLineEdit* edit = shell().main.HauptEdit;
         edit->setFocus();

@@ -1,6 +1,5 @@
 #include "ReferenceFixture.h"
 #include "VeltaTest.h"
-#include "reference/FoldedTypeAhead.h"
 #include "reference/LexiconSession.h"
 
 using namespace Qt::StringLiterals;
@@ -27,29 +26,6 @@ class TestLexiconSession : public QObject {
     Q_OBJECT
 
 private slots:
-    void foldedTypeAhead_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("found");
-        QTest::newRow("empty finds the first") << QString() << 0;
-        QTest::newRow("plain prefix") << u"ab"_s << 0;
-        QTest::newRow("umlaut typed plain") << u"apf"_s << 1;
-        QTest::newRow("umlaut typed as umlaut") << u"ÄPF"_s << 1;
-        QTest::newRow("accent typed plain") << u"creme"_s << 2;
-        QTest::newRow("sharp s as ss") << u"strasse"_s << 3;
-        QTest::newRow("sharp s typed") << u"Straß"_s << 3;
-        QTest::newRow("letter case") << u"ZITRO"_s << 4;
-        QTest::newRow("nothing") << u"zz"_s << -1;
-    }
-    void foldedTypeAhead() {
-        const Entries entries = {{u"Absinth"_s, 1},
-                                 {u"Äpfel"_s, 2},
-                                 {u"Crème de Cassis"_s, 3},
-                                 {u"Straße"_s, 4},
-                                 {u"Zitrone"_s, 5}};
-        QFETCH(QString, typed);
-        QTEST(FoldedTypeAhead::find(entries, typed), "found");
-    }
-
     void pageFills() {
         Lexicon l;
         l.s.begin();
@@ -66,6 +42,8 @@ private slots:
         QCOMPARE(l.s.ingredient()->name, u"Hausgemachter Likör"_s);
         QCOMPARE(l.s.decoration()->heading, u"Eigene Deko"_s);
         QCOMPARE(l.s.typeAhead(LexiconSession::Terms, u"aq"_s), 1);
+        QCOMPARE(l.s.typeAhead(LexiconSession::Terms, u"aequ"_s), 1);
+        QCOMPARE(l.s.typeAhead(LexiconSession::Ingredients, u"hausgemachter likoer"_s), 0);
     }
 
     // Terms are read once; ingredients and decorations follow every edit.

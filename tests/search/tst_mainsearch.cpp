@@ -39,11 +39,11 @@ public:
     }
     void finishPainting() override { events << u"paint"_s; }
     void showExpression(const QString& e) override { events << u"debug "_s + e; }
-    void FillRecipeList(bool homeBarOnly) override {
+    void FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep = {}) override {
         if (failFill)
             throw StoreError(u"Lesefehler"_s);
-        events << (homeBarOnly ? u"fill bar"_s : u"fill"_s);
-        m_listing.FillRecipeList(homeBarOnly);
+        events << (homeBarOnly ? u"fill bar"_s : u"fill"_s) + (alsoKeep ? u" text"_s : QString());
+        m_listing.FillRecipeList(homeBarOnly, alsoKeep);
     }
     int ListedCount() const override { return m_listing.ListedCount(); }
     void playNoise(int number) override { events << u"noise "_s + QString::number(number); }

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -86,6 +87,8 @@ private slots:
 
     void init() {
         m_state.savedSearches = SavedSearches();
+        m_state.savedSearchTexts = SavedSearchTexts();
+        QFile::remove(m_state.savedSearchTextsPath());
         m_state.startedFromCd = false;
         m_state.options.set(OptionsRecord::HomeBar, 2);
         fillShared(m_state);
@@ -195,6 +198,39 @@ private slots:
         QTest::mouseClick(m_dialog->ExplorerButton2, Qt::LeftButton);
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested.first().first().value<Entries>(), (Entries{{u"Weißer Rum"_s, 7}}));
+    }
+
+    // The full text goes with a saved search into SUCHTEXT.CFG and comes back with "Laden"; "Reset"
+    // clears it.
+    void fullTextTravelsWithTheSlot() {
+        type(m_dialog->VolltextEdit, u"Minze Limette"_s);
+        whenUp(
+            [](QWidget* w) {
+                if (auto* names = qobject_cast<TSaveSuchedialog*>(w)) {
+                    QTest::keyClicks(names->Edit, u"Frisch"_s);
+                    QTest::keyClick(names->Edit, Qt::Key_Return);
+                }
+            },
+            false);
+        chooseSlot(m_dialog->Speichernbutton, 1);
+        const SavedSearchTexts onDisk = SavedSearchTexts::load(m_state.savedSearchTextsPath());
+        QCOMPARE(onDisk.text(1, u"Frisch"_s), u"Minze Limette"_s);
+
+        QTest::mouseClick(m_dialog->ExplorerButton3, Qt::LeftButton);
+        QCOMPARE(m_dialog->VolltextEdit->text(), QString());
+        QVERIFY(!m_session->fullTextTest());
+        chooseSlot(m_dialog->ExplorerButton1, 1);
+        QCOMPARE(m_dialog->VolltextEdit->text(), u"Minze Limette"_s);
+        QCOMPARE(m_session->form().fullText, u"Minze Limette"_s);
+    }
+
+    // Letters typed on a closed choice box select folded, as in every list.
+    void choiceBoxTypeAheadFolds() {
+        QComboBox* box = m_dialog->undcombo[0];
+        box->setFocus();
+        QTest::keyClicks(box, u"weiss"_s);
+        QCOMPARE(box->currentText(), u"Weißer Rum"_s);
+        QCOMPARE(m_session->form().ingredient[0], 3);
     }
 
     void savingCancelledOrReadOnlyChangesNothing_data() {

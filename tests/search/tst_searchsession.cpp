@@ -27,9 +27,11 @@ int indexOf(const QList<ListEntry>& entries, const QString& text) {
 }
 
 struct Fixture {
+    QTemporaryDir dir;
     AppState state;
     SearchSession session{state};
     Fixture() {
+        state.folders.dataFolder = dir.path() + u'/';
         fillShared(state);
         session.begin();
     }
@@ -248,17 +250,20 @@ private slots:
         f.session.setBar(2);
         f.session.setPurchases(u"3"_s);
         f.session.setTaste(1);
+        f.session.setFullText(u"Zitrone Minze"_s);
         f.session.Reset();
         QCOMPARE(f.session.form(), fresh);
         QCOMPARE(f.session.form().minimum, u"0%"_s);
         QCOMPARE(f.session.form().maximum, u"99%"_s);
         QCOMPARE(f.session.form().bar, 0);
         QCOMPARE(f.session.expression(), QString());
+        QVERIFY(!f.session.fullTextTest());
     }
 
     void cancelRestoresWhatWasShown() {
         Fixture f;
         f.fillExample();
+        f.session.setFullText(u"Minze"_s);
         f.state.options.set(OptionsRecord::HomeBar, 3);
         f.session.begin(); // the bar comes from the options first
         QCOMPARE(f.session.form().bar, 2);
@@ -266,6 +271,7 @@ private slots:
         f.session.Reset();
         f.session.setIngredient(3, 1);
         f.session.setBar(0);
+        f.session.setFullText(u"Sahne"_s);
         f.session.cancelled();
         QCOMPARE(f.session.form(), atOpening);
     }
@@ -418,18 +424,71 @@ private slots:
         f.fillExample();
         f.session.setHomeBarOnly(true);
         f.session.setPurchases(u"2"_s);
+        f.session.setFullText(u"  Limette   Minze "_s);
         const SearchForm savedForm = f.session.form();
         QVERIFY(f.session.saveSlot(2, u"Tiki mit Rum"_s));
+        QVERIFY(f.state.savedSearches.save(f.state.savedSearchesPath(), false));
 
         AppState other;
         fillShared(other);
-        other.savedSearches = SavedSearches::fromFileBytes(f.state.savedSearches.toBytes());
+        other.folders = f.state.folders;
+        other.savedSearches = SavedSearches::load(other.savedSearchesPath());
+        other.savedSearchTexts = SavedSearchTexts::load(other.savedSearchTextsPath());
         SearchSession second(other);
         second.begin();
         second.loadSlot(2);
+        QCOMPARE(second.form().fullText, u"Limette   Minze"_s); // kept as one clean line
+        second.setFullText(savedForm.fullText);
         QCOMPARE(second.form(), savedForm);
         QCOMPARE(second.slotNames().at(2), u"Tiki mit Rum"_s);
         QCOMPARE(second.expression(), f.session.expression());
+    }
+
+    // The full text lives beside SUCHEN.CFG: a slot saved anew under another name elsewhere, a
+    // missing or damaged side file loads the slot without it.
+    void fullTextOfASlot_data() {
+        QTest::addColumn<QByteArray>("sideFile");
+        QTest::addColumn<QString>("slotName");
+        QTest::addColumn<QString>("loaded");
+        const QByteArray kept = "[Suche2]\r\nName=Sommer\r\nVolltext=Gurke Minze\r\n";
+        QTest::newRow("kept with its slot") << kept << u"Sommer"_s << u"Gurke Minze"_s;
+        QTest::newRow("slot renamed since") << kept << u"Winter"_s << QString();
+        QTest::newRow("section names ignore case")
+            << QByteArray("[SUCHE2]\nname=Sommer\nvolltext=Gurke\n") << u"Sommer"_s << u"Gurke"_s;
+        QTest::newRow("Windows-1252 text")
+            << QByteArray("[Suche2]\r\nName=Sommer\r\nVolltext=K\xFCmmel\r\n") << u"Sommer"_s << u"Kümmel"_s;
+        QTest::newRow("overlong text cut")
+            << "[Suche2]\r\nName=Sommer\r\nVolltext=" + QByteArray(300, 'x') + "\r\n"
+            << u"Sommer"_s << QString(SavedSearchTexts::kMaxText, u'x');
+        QTest::newRow("damaged") << QByteArray("\xFF\xFE[Such\x01"
+                                               "e2\r\nVolltext")
+                                 << u"Sommer"_s << QString();
+        QTest::newRow("missing") << QByteArray() << u"Sommer"_s << QString();
+    }
+    void fullTextOfASlot() {
+        QFETCH(QByteArray, sideFile);
+        QFETCH(QString, slotName);
+        Fixture f;
+        f.state.savedSearches.slot(1).setName(slotName);
+        f.state.savedSearchTexts = SavedSearchTexts::fromBytes(sideFile);
+        f.session.setFullText(u"vorher"_s);
+        f.session.loadSlot(1);
+        QTEST(f.session.form().fullText, "loaded");
+    }
+
+    // When the side file cannot be written the criteria are saved all the same and the error says
+    // which file failed.
+    void unwritableSideFileIsReported() {
+        Fixture f;
+        f.fillExample();
+        f.session.setFullText(u"Minze"_s);
+        f.state.folders.dataFolder = f.dir.filePath(u"fehlt/"_s);
+        const Result saved = f.session.saveSlot(4, u"Minze"_s);
+        QVERIFY(!saved);
+        QCOMPARE(saved.notice().caption, u"Fehler"_s);
+        QVERIFY(saved.notice().text.contains(u"SUCHTEXT.CFG"_s));
+        QCOMPARE(f.session.slotNames().at(4), u"Minze"_s);
+        QVERIFY(!QFile::exists(f.dir.filePath(u"fehlt/SUCHTEXT.CFG"_s)));
     }
 
     void slotWithDeletedIngredientLoadsWithoutIt() {

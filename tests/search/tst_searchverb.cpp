@@ -1,7 +1,10 @@
 #include "TempDataFolder.h"
+#include "TypedSpelling.h"
 #include "VeltaTest.h"
 #include "store/IngredientSlots.h"
 #include "store/ListsFile.h"
+#include "store/RecipeMemo.h"
+#include "store/SavedSearchTexts.h"
 #include "store/SavedSearches.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
@@ -11,6 +14,7 @@
 #include <QHash>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -44,6 +48,7 @@ struct Recipe {
     int alk = 0;
     int mark = 0;
     QString bild;
+    QString text; // name, instructions and remark, for the full text
 };
 
 // Criteria as numbers, with the names they are saved under.
@@ -60,7 +65,22 @@ struct Chosen {
     bool homeBar = false;
     int bar = 0;
     int purchases = 0;
+    QString fullText;
 };
+
+// The full text's rule read directly: every word, without accents and letter case, is in the text
+// as written, or with the umlauts of both spelled out with e.
+using TypedSpelling::umlautsSpelled;
+using TypedSpelling::withoutAccents;
+bool holdsAllWords(const QString& text, const QString& words) {
+    const QString plain = withoutAccents(text);
+    const QString spelled = umlautsSpelled(text);
+    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
+        if (!plain.contains(withoutAccents(word)) && !spelled.contains(umlautsSpelled(word)))
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -79,6 +99,7 @@ class TestSearchVerb : public QObject {
     QStringList m_tastes;
 
     QString cfg() const { return m_data + u"/SUCHEN.CFG"_s; }
+    QString textsCfg() const { return m_data + u"/SUCHTEXT.CFG"_s; }
 
     void readTables() {
         TApolloEnv env;
@@ -129,6 +150,10 @@ class TestSearchVerb : public QObject {
             r.alk = int(recipes.GetInteger(u"ALK"_s));
             r.mark = int(recipes.GetInteger(u"MARK"_s));
             r.bild = recipes.GetTrimString(u"BILD"_s);
+            QString instructions;
+            QString remark;
+            RecipeMemo::split(recipes.GetMemo(u"ANLEITUNG"_s), &instructions, &remark);
+            r.text = recipes.GetTrimString(u"NAME"_s) + u'\n' + instructions + u'\n' + remark;
             used.unite(r.anywhere);
             m_recipes << r;
         }
@@ -182,6 +207,8 @@ class TestSearchVerb : public QObject {
             return false;
         if ((c.marked && r.mark != 1) || (c.own && !r.bild.startsWith(u'e')))
             return false;
+        if (!holdsAllWords(r.text, c.fullText))
+            return false;
         if (c.homeBar) {
             const auto missing = std::count_if(r.mixList.begin(), r.mixList.end(),
                                                [&](int n) { return !m_bars[size_t(c.bar)].contains(n); });
@@ -211,8 +238,27 @@ class TestSearchVerb : public QObject {
         return position;
     }
 
+    // One to three words out of the drinks' texts, some with their umlauts spelled out.
+    QString randomWords(QRandomGenerator& rng) const {
+        QStringList words;
+        const int count = 1 + rng.bounded(3);
+        while (words.size() < count) {
+            const QString& text = m_recipes.at(rng.bounded(int(m_recipes.size()))).text;
+            const QStringList inText = text.split(QRegularExpression(u"[^\\w]+"_s), Qt::SkipEmptyParts);
+            if (inText.isEmpty())
+                continue;
+            QString word = inText.at(rng.bounded(int(inText.size())));
+            if (word.size() > 6 && rng.bounded(2))
+                word = word.mid(1, word.size() - 2); // inside a word
+            words << (rng.bounded(2) ? umlautsSpelled(word) : word.toUpper());
+        }
+        return words.join(u' ');
+    }
+
     Chosen randomCriteria(QRandomGenerator& rng) const {
         Chosen c;
+        if (rng.bounded(2))
+            c.fullText = randomWords(rng);
         const int rows = rng.bounded(4);
         for (int row = 0; row < rows; ++row) {
             const int at = rng.bounded(4);
@@ -253,7 +299,10 @@ private slots:
         QVERIFY(m_usedIngredients.size() > 50);
     }
 
-    void init() { QFile::remove(cfg()); }
+    void init() {
+        QFile::remove(cfg());
+        QFile::remove(textsCfg());
+    }
 
     void badArguments_data() {
         QTest::addColumn<QStringList>("args");
@@ -330,6 +379,64 @@ private slots:
         QVERIFY(order.errors.contains(u"größer als der maximale"_s));
     }
 
+    // The full text of a saved search narrows the criteria; it applies only to the slot saved under
+    // the name it was kept with, and a damaged file gives none.
+    void fullTextWithCriteria_data() {
+        QTest::addColumn<QByteArray>("textsFile");
+        QTest::addColumn<bool>("applies");
+        QTest::newRow("kept with the slot")
+            << QByteArray("[Suche4]\r\nName=Zitrus\r\nVolltext=ZITRONE eis\r\n") << true;
+        QTest::newRow("slot since renamed")
+            << QByteArray("[Suche4]\r\nName=Andere\r\nVolltext=zitrone eis\r\n") << false;
+        QTest::newRow("damaged file") << QByteArray("\x01\xFF[Su\r\n=\r\nVolltext") << false;
+        QTest::newRow("no file") << QByteArray() << false;
+    }
+    void fullTextWithCriteria() {
+        QFETCH(QByteArray, textsFile);
+        QFETCH(bool, applies);
+        Chosen c;
+        c.minimum = 1;
+        c.maximum = 30;
+        SavedSearches searches;
+        searches.slot(3) = saved(c);
+        searches.slot(3).setName(u"Zitrus"_s);
+        QVERIFY(searches.save(cfg(), false));
+        if (!textsFile.isEmpty()) {
+            QFile f(textsCfg());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(textsFile);
+        }
+        if (applies)
+            c.fullText = u"ZITRONE eis"_s;
+        const QStringList expected = expectedLines(c);
+        QVERIFY(!expected.isEmpty());
+        const Run run = veltadb({u"suche"_s, m_data, u"4"_s});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.first(), u"filter: ALK >= 1 .AND. ALK <= 30"_s);
+        QCOMPARE(run.lines.mid(1, run.lines.size() - 2), expected);
+        Chosen withoutText = c;
+        withoutText.fullText.clear();
+        QCOMPARE(expected.size() < expectedLines(withoutText).size(), applies);
+    }
+
+    // A full text alone, without any other criterion, still narrows the list.
+    void fullTextAlone() {
+        SavedSearches searches;
+        searches.slot(0).setName(u"Glühwein"_s);
+        QVERIFY(searches.save(cfg(), false));
+        SavedSearchTexts texts;
+        texts.set(0, u"Glühwein"_s, u"gluehwein"_s);
+        QVERIFY(texts.save(textsCfg()));
+        Chosen c;
+        c.fullText = u"gluehwein"_s;
+        const QStringList expected = expectedLines(c);
+        QVERIFY(expected.size() > 2 && expected.size() < 40);
+        const Run run = veltadb({u"suche"_s, m_data, u"1"_s});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.first(), u"filter: "_s);
+        QCOMPARE(run.lines.mid(1, run.lines.size() - 2), expected);
+    }
+
     void noMatchCountsZero() {
         Chosen c;
         c.marked = true; // the shipped drinks carry no marks
@@ -350,12 +457,16 @@ private slots:
         QFETCH(quint32, seed);
         QRandomGenerator rng(seed);
         SavedSearches searches;
+        SavedSearchTexts texts;
         std::array<Chosen, SavedSearches::kSlots> chosen;
         for (int slot = 0; slot < SavedSearches::kSlots; ++slot) {
             chosen[size_t(slot)] = randomCriteria(rng);
             searches.slot(slot) = saved(chosen[size_t(slot)]);
+            searches.slot(slot).setName(u"Suche "_s + QString::number(slot + 1));
+            texts.set(slot, searches.slot(slot).name(), chosen[size_t(slot)].fullText);
         }
         QVERIFY(searches.save(cfg(), false));
+        QVERIFY(texts.save(textsCfg()));
         for (int slot = 0; slot < SavedSearches::kSlots; ++slot) {
             const Run run = veltadb({u"suche"_s, m_data, QString::number(slot + 1)});
             QCOMPARE(run.exitCode, 0);

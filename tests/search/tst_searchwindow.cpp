@@ -8,6 +8,7 @@
 #include "app/ProgramWindows.h"
 #include "app/ToolbarPanel.h"
 #include "browser/BrowserController.h"
+#include "common/TextFold.h"
 #include "search/SearchCommand.h"
 #include "store/TApollo.h"
 #include "ui/EntryList.h"
@@ -168,6 +169,44 @@ private slots:
             m_w->main.close();
         m_w.reset();
         m_sound.reset();
+    }
+
+    // A full text alone narrows the list to the drinks whose texts hold every word, typed with
+    // umlauts spelled out; a full text with criteria narrows what they find; clearing the search
+    // lists every drink again and empties the field.
+    void fullTextFindsAndClears() {
+        const int total = listed();
+        MessageBoxAnswerer answers;
+        runSearch({[&](QWidget*) {
+            type(dialog().VolltextEdit, u"gluehwein zimt"_s);
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+        }});
+        QVERIFY(answers.shown().isEmpty());
+        const int found = listed();
+        QVERIFY2(found > 1 && found < 40, qPrintable(QString::number(found)));
+        TApollo& recipes = m_w->tables.ApolloRezepte;
+        for (const int recNo : listedRecords()) {
+            recipes.Go(recNo);
+            const QString text =
+                TextFold::fold(recipes.GetTrimString(u"NAME"_s) + u' ' + recipes.GetMemo(u"ANLEITUNG"_s));
+            QVERIFY2(text.contains(u"gluhwein"_s) && text.contains(u"zimt"_s), qPrintable(text));
+        }
+        QVERIFY(toolbarButton(4)->isEnabled());
+
+        runSearch({[&](QWidget*) {
+            QCOMPARE(dialog().VolltextEdit->text(), u"gluehwein zimt"_s); // kept for the next search
+            type(dialog().MinAlkEdit, u"1"_s);
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+        }});
+        const int alcoholic = listed();
+        QVERIFY(alcoholic > 0 && alcoholic < found);
+
+        QTest::mouseClick(toolbarButton(4), Qt::LeftButton);
+        QCOMPARE(listed(), total);
+        runSearch({[&](QWidget*) {
+            QCOMPARE(dialog().VolltextEdit->text(), QString());
+            QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+        }});
     }
 
     void findClearAndSave() {

@@ -48,6 +48,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -333,6 +334,38 @@ void shootSearch(const QString& out) {
     main.close();
 }
 
+// The quick search typed as on a keyboard without umlauts ("gluehwein m" selects "Glühwein mit
+// Schuss"), and the search dialog with a full text and the list it leaves.
+void shootFolding(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    main.setWindowState(Qt::WindowNoState);
+    main.resize(800, 600);
+    main.show();
+    main.HauptEdit->setFocus();
+    for (const QChar c : QStringLiteral("gluehwein m")) {
+        QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+        QApplication::sendEvent(main.HauptEdit, &press);
+    }
+    QApplication::processEvents();
+    main.grab().save(QDir(out).filePath(QStringLiteral("schnellsuche-gefaltet.png")));
+
+    SearchCommand& search = main.dialogs().get<SearchCommand>();
+    QTimer::singleShot(200, [&search, out] {
+        search.session.setFullText(QStringLiteral("gluehwein zimt"));
+        search.dialog.showSession();
+        QApplication::processEvents();
+        search.dialog.grab().save(QDir(out).filePath(QStringLiteral("suche-volltext.png")));
+        search.dialog.OkButton->click();
+    });
+    main.RunCommand(QStringLiteral("SucheAn"));
+    QApplication::processEvents();
+    main.grab().save(QDir(out).filePath(QStringLiteral("suche-volltext-ergebnis.png")));
+    main.close();
+}
+
 // The recipe editor's three pages with a real drink, and the recipe list.
 void shootRecipeEditor(const QString& out) {
     ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
@@ -548,6 +581,7 @@ int main(int argc, char* argv[]) {
     shootAssistants(args.at(1));
     shootOptionsAndAbout(args.at(1));
     shootSearch(args.at(1));
+    shootFolding(args.at(1));
     shootRecipeEditor(args.at(1));
     shootReference(args.at(1));
     shootPrinting(args.at(1));

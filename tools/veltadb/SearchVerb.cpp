@@ -7,6 +7,7 @@
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
 #include "store/ListsFile.h"
+#include "store/SavedSearchTexts.h"
 #include "store/SavedSearches.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -61,7 +62,8 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
         state.folders.dataFolder = folder;
         state.loadBarRules();
-        state.savedSearches = SavedSearches::load(dir.filePath(QStringLiteral("SUCHEN.CFG")));
+        state.savedSearches = SavedSearches::load(state.savedSearchesPath());
+        state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
         state.recipeTotal = recipes.Count();
 
         SearchSession session(state);
@@ -78,7 +80,8 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         listing.FillRecipeList(false); // the program starts with every drink listed
         const QString expression = session.expression();
         const SearchPass::Outcome outcome =
-            SearchPass::run(recipes, listing, state.recipeTotal, expression, session.form().homeBarOnly);
+            SearchPass::run(recipes, listing, state.recipeTotal, expression, session.form().homeBarOnly,
+                            session.fullTextTest());
         QList<int> numbers = outcome.found == 0 ? QList<int>() : list.recordNumbers();
         std::sort(numbers.begin(), numbers.end());
         out << "filter: " << expression << '\n';
