@@ -1,3 +1,4 @@
+#include "IngredientNumbers.h"
 #include "TestTables.h"
 #include "VeltaTest.h"
 #include "assistants/HomeBarEditing.h"
@@ -11,20 +12,6 @@ using Entries = QList<ListEntry>;
 Q_DECLARE_METATYPE(Entries)
 
 namespace {
-
-QString packed(const QList<int>& numbers) {
-    QString z;
-    for (int n : numbers)
-        z += IngredientSlots::FormatNumber5(n);
-    return z;
-}
-
-QList<int> range(int from, int to) {
-    QList<int> out;
-    for (int n = from; n <= to; ++n)
-        out.append(n);
-    return out;
-}
 
 QList<int> keys(const Entries& entries) {
     QList<int> out;
@@ -53,24 +40,24 @@ private slots:
         QTest::addColumn<int>("purchases");
         QTest::addColumn<bool>("kept");
         // Bar 1 holds 1..20 and 1500, bar 2 holds 7.
-        const QList<int> twenty = range(1, 20);
-        QTest::newRow("20 in bar, purchases 0") << packed(twenty) << 1 << 0 << true;
-        QTest::newRow("20, one missing, purchases 0") << packed(range(1, 19) << 99) << 1 << 0 << false;
-        QTest::newRow("20, one missing, purchases 1") << packed(range(1, 19) << 99) << 1 << 1 << true;
-        QTest::newRow("21st slot never read") << packed(twenty + QList<int>{99}) << 1 << 0 << true;
-        QTest::newRow("one outside, purchases 0") << packed({1, 99}) << 1 << 0 << false;
-        QTest::newRow("one outside, purchases 1") << packed({1, 99}) << 1 << 1 << true;
-        QTest::newRow("two outside, purchases 1") << packed({98, 99}) << 1 << 1 << false;
-        QTest::newRow("zero ends the list") << packed({1, 0, 99}) << 1 << 0 << true;
+        const QList<int> twenty = numberRange(1, 20);
+        QTest::newRow("20 in bar, purchases 0") << packedZ(twenty) << 1 << 0 << true;
+        QTest::newRow("20, one missing, purchases 0") << packedZ(numberRange(1, 19) << 99) << 1 << 0 << false;
+        QTest::newRow("20, one missing, purchases 1") << packedZ(numberRange(1, 19) << 99) << 1 << 1 << true;
+        QTest::newRow("21st slot never read") << packedZ(twenty + QList<int>{99}) << 1 << 0 << true;
+        QTest::newRow("one outside, purchases 0") << packedZ({1, 99}) << 1 << 0 << false;
+        QTest::newRow("one outside, purchases 1") << packedZ({1, 99}) << 1 << 1 << true;
+        QTest::newRow("two outside, purchases 1") << packedZ({98, 99}) << 1 << 1 << false;
+        QTest::newRow("zero ends the list") << packedZ({1, 0, 99}) << 1 << 0 << true;
         QTest::newRow("no ingredients") << QString() << 1 << 0 << true;
-        QTest::newRow("number 1500 is in range") << packed({1500}) << 1 << 0 << true;
-        QTest::newRow("number above 1500 is in no bar") << packed({1, 1501}) << 1 << 0 << false;
-        QTest::newRow("9999 with purchase") << packed({1, 9999}) << 1 << 1 << true;
+        QTest::newRow("number 1500 is in range") << packedZ({1500}) << 1 << 0 << true;
+        QTest::newRow("number above 1500 is in no bar") << packedZ({1, 1501}) << 1 << 0 << false;
+        QTest::newRow("9999 with purchase") << packedZ({1, 9999}) << 1 << 1 << true;
         QTest::newRow("negative number is in no bar") << u"  -12"_s << 1 << 0 << false;
-        QTest::newRow("other bar") << packed({7}) << 2 << 0 << true;
-        QTest::newRow("not in other bar") << packed({1}) << 2 << 0 << false;
-        QTest::newRow("bar 0 holds nothing") << packed({1}) << 0 << 0 << false;
-        QTest::newRow("bar 4 holds nothing") << packed({1}) << 4 << 0 << false;
+        QTest::newRow("other bar") << packedZ({7}) << 2 << 0 << true;
+        QTest::newRow("not in other bar") << packedZ({1}) << 2 << 0 << false;
+        QTest::newRow("bar 0 holds nothing") << packedZ({1}) << 0 << 0 << false;
+        QTest::newRow("bar 4 holds nothing") << packedZ({1}) << 4 << 0 << false;
     }
     void mixable() {
         QFETCH(QString, z);
@@ -78,7 +65,7 @@ private slots:
         QFETCH(int, purchases);
         QFETCH(bool, kept);
         HomeBarTable table;
-        for (int n : range(1, 20) + QList<int>{1500})
+        for (int n : numberRange(1, 20) + QList<int>{1500})
             table.set(1, n, true);
         table.set(2, 7, true);
         table.set(1, 1501, true); // ignored, never stored
@@ -119,7 +106,7 @@ private slots:
     // Ingredients 1..40 without 5, plus 99: 40 records. 99 exists but lies beyond the record count.
     void presetEntries() {
         TestTables t;
-        for (int n : range(1, 40) + QList<int>{99}) {
+        for (int n : numberRange(1, 40) + QList<int>{99}) {
             if (n != 5)
                 t.addIngredient({.number = n, .name = u"Zutat %1"_s.arg(n)});
         }
@@ -133,7 +120,7 @@ private slots:
 
     void storeAndRebuild() {
         TestTables t;
-        for (int n : range(1, 6))
+        for (int n : numberRange(1, 6))
             t.addIngredient({.number = n, .name = u"Zutat %1"_s.arg(n), .h3 = n == 4});
         HomeBarTable table;
         table.fill(t.zu());
@@ -148,7 +135,7 @@ private slots:
         HomeBarTable reread;
         reread.fill(t.zu());
         for (int bar = 1; bar <= 3; ++bar) {
-            for (int n : range(1, 6))
+            for (int n : numberRange(1, 6))
                 QCOMPARE(reread.contains(bar, n), table.contains(bar, n));
         }
         // Cancelling restores the lists from the table: sorted, without what was not found.

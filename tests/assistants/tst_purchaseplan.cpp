@@ -1,3 +1,4 @@
+#include "IngredientNumbers.h"
 #include "TestTables.h"
 #include "VeltaTest.h"
 #include "assistants/PurchasePlan.h"
@@ -10,25 +11,11 @@ using Step = PurchasePlan::Step;
 
 namespace {
 
-QString packed(const QList<int>& numbers) {
-    QString z;
-    for (int n : numbers)
-        z += IngredientSlots::FormatNumber5(n);
-    return z;
-}
-
 IngredientSet setOf(const QList<int>& numbers) {
     IngredientSet set;
     for (int n : numbers)
         set.set(size_t(n));
     return set;
-}
-
-QList<int> range(int from, int to) {
-    QList<int> out;
-    for (int n = from; n <= to; ++n)
-        out.append(n);
-    return out;
 }
 
 QString joined(const QList<int>& numbers) {
@@ -104,7 +91,7 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         const QList<int> none;
         QTest::newRow("the purchase completing the most comes first")
-            << QList<QList<int>>{{1, 30}, {2, 30}, {3, 31}} << none << range(1, 20) << 3
+            << QList<QList<int>>{{1, 30}, {2, 30}, {3, 31}} << none << numberRange(1, 20) << 3
             << QStringList{u"30:1,2"_s, u"31:3"_s};
         QTest::newRow("on equal counts the lower number first")
             << QList<QList<int>>{{32}, {31}} << none << none << 2 << QStringList{u"31:2"_s, u"32:1"_s};
@@ -126,11 +113,11 @@ private slots:
             << QList<QList<int>>{{60, 61, 62, 63}, {60, 64, 65, 66}, {67, 68, 69}} << none << none << 1
             << QStringList{u"~67:3/2"_s};
         QTest::newRow("a bar holding everything")
-            << QList<QList<int>>{{1, 2}, {3}} << none << range(1, 20) << 5 << QStringList{};
+            << QList<QList<int>>{{1, 2}, {3}} << none << numberRange(1, 20) << 5 << QStringList{};
         QTest::newRow("an empty ingredient list is mixable already")
             << QList<QList<int>>{{}, {70}} << none << none << 3 << QStringList{u"70:2"_s};
         QTest::newRow("fewer useful purchases than asked for")
-            << QList<QList<int>>{{71}, {1, 72}} << none << range(1, 5) << 10
+            << QList<QList<int>>{{71}, {1, 72}} << none << numberRange(1, 5) << 10
             << QStringList{u"71:1"_s, u"72:2"_s};
         QTest::newRow("a number above 1500 never becomes mixable")
             << QList<QList<int>>{{1501}, {1501, 80}, {80, 81}} << none << none << 3
@@ -182,7 +169,7 @@ private slots:
                 const int size = rng.bounded(0, 5);
                 for (int k = 0; k < size; ++k)
                     numbers << (rng.bounded(40) == 0 ? 1501 : rng.bounded(1, kRandomNumbers + 1));
-                zs << packed(numbers);
+                zs << packedZ(numbers);
                 plan.add(r + 1, zs.last());
             }
             IngredientSet have;

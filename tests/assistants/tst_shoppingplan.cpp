@@ -1,3 +1,4 @@
+#include "IngredientNumbers.h"
 #include "TestTables.h"
 #include "VeltaTest.h"
 #include "assistants/ShoppingPlan.h"
@@ -5,13 +6,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QList<IngredientSlots::Line> lines(const QList<int>& numbers) {
-    QList<IngredientSlots::Line> out;
-    for (int n : numbers)
-        out.append({n, 1});
-    return out;
-}
 
 // "step|ingredient|drinks" per row, so that a difference shows in the failure.
 QStringList flat(const QList<ShoppingPlan::Row>& rows) {
@@ -41,11 +35,11 @@ private slots:
             t.addIngredient({.number = number, .name = QString::fromUtf8(name)});
         // Gin is at hand: "Gin Tonic" and "Gin Fizz" miss Tonic; "Cuba Libre" needs Rum and Cola;
         // "Mojito" misses Rum, Limette and Minze; "Geheim" holds a number no bar can hold.
-        t.addRecipe({.name = u"Gin Tonic"_s, .lines = lines({1, 2})});
-        t.addRecipe({.name = u"Cuba Libre"_s, .lines = lines({5, 6})});
-        t.addRecipe({.name = u"Gin Fizz"_s, .lines = lines({2, 1})});
-        t.addRecipe({.name = u"Mojito"_s, .lines = lines({5, 3, 7})});
-        t.addRecipe({.name = u"Geheim"_s, .lines = lines({1, 1501})});
+        t.addRecipe({.name = u"Gin Tonic"_s, .lines = slotLines({1, 2})});
+        t.addRecipe({.name = u"Cuba Libre"_s, .lines = slotLines({5, 6})});
+        t.addRecipe({.name = u"Gin Fizz"_s, .lines = slotLines({2, 1})});
+        t.addRecipe({.name = u"Mojito"_s, .lines = slotLines({5, 3, 7})});
+        t.addRecipe({.name = u"Geheim"_s, .lines = slotLines({1, 1501})});
     }
 
     void rowsAndDrinks_data() {

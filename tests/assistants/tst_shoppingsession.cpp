@@ -1,3 +1,4 @@
+#include "IngredientNumbers.h"
 #include "TestTables.h"
 #include "VeltaTest.h"
 #include "assistants/HomeBarPresets.h"
@@ -19,20 +20,6 @@ using Tips = ShoppingAnalysis::Tips;
 
 namespace {
 
-QString packed(const QList<int>& numbers) {
-    QString z;
-    for (int n : numbers)
-        z += IngredientSlots::FormatNumber5(n);
-    return z;
-}
-
-QList<int> range(int from, int to) {
-    QList<int> out;
-    for (int n = from; n <= to; ++n)
-        out.append(n);
-    return out;
-}
-
 // Count and number of each rank, flattened: c1, n1, c2, n2, c3, n3.
 QList<int> flat(const Tips& tips) {
     QList<int> out;
@@ -41,16 +28,9 @@ QList<int> flat(const Tips& tips) {
     return out;
 }
 
-QList<IngredientSlots::Line> lines(const QList<int>& numbers) {
-    QList<IngredientSlots::Line> out;
-    for (int n : numbers)
-        out.append({n, 1});
-    return out;
-}
-
 // Bar 1 holds 1..5, bar 2 holds 10; ingredients 1..20 exist, named "Zutat N".
 void fillIngredients(TestTables& t) {
-    for (int n : range(1, 20))
+    for (int n : numberRange(1, 20))
         t.addIngredient({.number = n, .name = u"Zutat %1"_s.arg(n), .h1 = n <= 5, .h2 = n == 10});
 }
 
@@ -71,45 +51,48 @@ private slots:
         QTest::addColumn<QList<int>>("tips");
         // Bar 1 holds 1..20 and 1500.
         QTest::newRow("one missing counts for it")
-            << QStringList{packed({1, 30}), packed({2, 30}), packed({3, 31})}
+            << QStringList{packedZ({1, 30}), packedZ({2, 30}), packedZ({3, 31})}
             << QList<int>{2, 30, 1, 31, 0, 0};
         QTest::newRow("tie goes to the lower number")
-            << QStringList{packed({1, 32}), packed({2, 31}), packed({33}), packed({34})}
+            << QStringList{packedZ({1, 32}), packedZ({2, 31}), packedZ({33}), packedZ({34})}
             << QList<int>{1, 31, 1, 32, 1, 33};
         QTest::newRow("a larger count beats a lower number")
-            << QStringList{packed({1, 31}), packed({2, 40}), packed({3, 40})}
+            << QStringList{packedZ({1, 31}), packedZ({2, 40}), packedZ({3, 40})}
             << QList<int>{2, 40, 1, 31, 0, 0};
         QTest::newRow("two missing contribute nothing")
-            << QStringList{packed({30, 31}), packed({1, 30, 2, 31})} << QList<int>{0, 0, 0, 0, 0, 0};
+            << QStringList{packedZ({30, 31}), packedZ({1, 30, 2, 31})} << QList<int>{0, 0, 0, 0, 0, 0};
         QTest::newRow("the same ingredient missing twice is two")
-            << QStringList{packed({30, 30})} << QList<int>{0, 0, 0, 0, 0, 0};
-        QTest::newRow("nothing missing") << QStringList{packed(range(1, 20))} << QList<int>{0, 0, 0, 0, 0, 0};
+            << QStringList{packedZ({30, 30})} << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("nothing missing")
+            << QStringList{packedZ(numberRange(1, 20))} << QList<int>{0, 0, 0, 0, 0, 0};
         QTest::newRow("fourth rank is dropped")
-            << QStringList{packed({30}), packed({30}), packed({30}), packed({30}), packed({31}),
-                           packed({31}), packed({31}), packed({32}), packed({32}), packed({33})}
+            << QStringList{packedZ({30}), packedZ({30}), packedZ({30}), packedZ({30}), packedZ({31}),
+                           packedZ({31}), packedZ({31}), packedZ({32}), packedZ({32}), packedZ({33})}
             << QList<int>{4, 30, 3, 31, 2, 32};
         QTest::newRow("zero ends the list")
-            << QStringList{packed({1, 0, 30})} << QList<int>{0, 0, 0, 0, 0, 0};
+            << QStringList{packedZ({1, 0, 30})} << QList<int>{0, 0, 0, 0, 0, 0};
         QTest::newRow("21st slot is never read")
-            << QStringList{packed(range(1, 20) << 30)} << QList<int>{0, 0, 0, 0, 0, 0};
+            << QStringList{packedZ(numberRange(1, 20) << 30)} << QList<int>{0, 0, 0, 0, 0, 0};
         QTest::newRow("20th slot is read")
-            << QStringList{packed(range(1, 19) << 30)} << QList<int>{1, 30, 0, 0, 0, 0};
+            << QStringList{packedZ(numberRange(1, 19) << 30)} << QList<int>{1, 30, 0, 0, 0, 0};
         QTest::newRow("negative numbers are not missing")
-            << QStringList{u"  -12"_s + packed({30})} << QList<int>{1, 30, 0, 0, 0, 0};
-        QTest::newRow("1500 has a counter") << QStringList{packed({1499})} << QList<int>{1, 1499, 0, 0, 0, 0};
+            << QStringList{u"  -12"_s + packedZ({30})} << QList<int>{1, 30, 0, 0, 0, 0};
+        QTest::newRow("1500 has a counter")
+            << QStringList{packedZ({1499})} << QList<int>{1, 1499, 0, 0, 0, 0};
         QTest::newRow("above 1500 has no counter")
-            << QStringList{packed({1501}), packed({9999}), packed({1, 1501})} << QList<int>{0, 0, 0, 0, 0, 0};
+            << QStringList{packedZ({1501}), packedZ({9999}), packedZ({1, 1501})}
+            << QList<int>{0, 0, 0, 0, 0, 0};
         QTest::newRow("above 1500 is still missing")
-            << QStringList{packed({1600, 30})} << QList<int>{0, 0, 0, 0, 0, 0};
+            << QStringList{packedZ({1600, 30})} << QList<int>{0, 0, 0, 0, 0, 0};
         QTest::newRow("empty field") << QStringList{QString()} << QList<int>{0, 0, 0, 0, 0, 0};
         QTest::newRow("garbage ends the list")
-            << QStringList{u"   ab"_s + packed({30})} << QList<int>{0, 0, 0, 0, 0, 0};
+            << QStringList{u"   ab"_s + packedZ({30})} << QList<int>{0, 0, 0, 0, 0, 0};
     }
     void ranking() {
         QFETCH(QStringList, recipes);
         QFETCH(QList<int>, tips);
         HomeBarTable bars;
-        for (int n : range(1, 20) + QList<int>{1500})
+        for (int n : numberRange(1, 20) + QList<int>{1500})
             bars.set(1, n, true);
         bars.set(2, 30, true); // another bar does not count
         ShoppingAnalysis analysis(bars.present(1));
@@ -124,10 +107,10 @@ private slots:
     void runOverTable() {
         TestTables t;
         fillIngredients(t);
-        t.addRecipe({.name = u"A"_s, .lines = lines({1, 12})});
-        const int gone = t.addRecipe({.name = u"B"_s, .lines = lines({2, 12})});
-        t.addRecipe({.name = u"C"_s, .lines = lines({3, 11})});
-        t.addRecipe({.name = u"D"_s, .lines = lines({11, 12})});
+        t.addRecipe({.name = u"A"_s, .lines = slotLines({1, 12})});
+        const int gone = t.addRecipe({.name = u"B"_s, .lines = slotLines({2, 12})});
+        t.addRecipe({.name = u"C"_s, .lines = slotLines({3, 11})});
+        t.addRecipe({.name = u"D"_s, .lines = slotLines({11, 12})});
         TestTables::deleteRecord(t.re(), gone);
         HomeBarTable bars;
         bars.fill(t.zu());
@@ -184,7 +167,7 @@ private slots:
         TestTables t;
         fillIngredients(t); // bar 1 holds 1..5
         for (const QList<int>& z : {QList<int>{1, 12}, {2, 12}, {3, 11}, {4, 13}, {5, 13}, {1, 14}})
-            t.addRecipe({.name = u"R%1%2"_s.arg(z[0]).arg(z[1]), .lines = lines(z)});
+            t.addRecipe({.name = u"R%1%2"_s.arg(z[0]).arg(z[1]), .lines = slotLines(z)});
         AppState state;
         state.ingredientChoices = ChoiceLists::readIngredients(t.zu());
         // Zutat 3 stands in for Zutat 12 only: 12 does not stand in for 3, nor 3 for 11.
@@ -225,11 +208,11 @@ private slots:
     void sessionRepeatsForTheBarChosen() {
         TestTables t;
         fillIngredients(t);
-        t.addRecipe({.name = u"A"_s, .lines = lines({1, 12})});
-        t.addRecipe({.name = u"B"_s, .lines = lines({2, 12})});
-        t.addRecipe({.name = u"C"_s, .lines = lines({3, 11})});
-        t.addRecipe({.name = u"D"_s, .lines = lines({10, 13})});
-        t.addRecipe({.name = u"E"_s, .lines = lines({10, 14})});
+        t.addRecipe({.name = u"A"_s, .lines = slotLines({1, 12})});
+        t.addRecipe({.name = u"B"_s, .lines = slotLines({2, 12})});
+        t.addRecipe({.name = u"C"_s, .lines = slotLines({3, 11})});
+        t.addRecipe({.name = u"D"_s, .lines = slotLines({10, 13})});
+        t.addRecipe({.name = u"E"_s, .lines = slotLines({10, 14})});
         AppState state;
         state.ingredientChoices.homeBars.fill(t.zu());
         ShoppingSession s(state, {t.re(), t.zu()});
@@ -264,8 +247,8 @@ private slots:
     void sessionOneTipIsTooFew() {
         TestTables t;
         fillIngredients(t);
-        t.addRecipe({.name = u"A"_s, .lines = lines({1, 12})});
-        t.addRecipe({.name = u"B"_s, .lines = lines({2, 12})});
+        t.addRecipe({.name = u"A"_s, .lines = slotLines({1, 12})});
+        t.addRecipe({.name = u"B"_s, .lines = slotLines({2, 12})});
         AppState state;
         state.ingredientChoices.homeBars.fill(t.zu());
         ShoppingSession s(state, {t.re(), t.zu()});
@@ -398,7 +381,7 @@ private:
             table->Open();
         }
         TApollo zu(zuTable), re(reTable);
-        for (int n : range(1, 20)) {
+        for (int n : numberRange(1, 20)) {
             zu.AppendBlank();
             zu.ReplaceInteger(u"INDEX"_s, n);
             zu.ReplaceText(u"NAME"_s, u"Zutat %1"_s.arg(n));
@@ -409,7 +392,7 @@ private:
         for (const QList<int>& numbers : QList<QList<int>>{{1, 12}, {2, 12}, {3, 11}, {10, 13}, {10, 14}}) {
             re.AppendBlank();
             re.ReplaceText(u"NAME"_s, u"Drink"_s);
-            re.ReplaceText(u"Z"_s, packed(numbers));
+            re.ReplaceText(u"Z"_s, packedZ(numbers));
             re.Commit();
         }
         zuTable.Close();
