@@ -30,6 +30,30 @@ bool PartySession::add(int recNo, int glasses) {
     return true;
 }
 
+std::optional<Notice> PartySession::add(int recNo, const QString& glassesText) {
+    if (recNo < 1)
+        return noDrinkNotice();
+    bool ok = false;
+    const int glasses = glassesText.trimmed().toInt(&ok);
+    if (!ok || glasses < 1 || glasses > PartyPlan::kMaxGlasses)
+        return glassesNotice();
+    if (!add(recNo, glasses))
+        return goneNotice();
+    return std::nullopt;
+}
+
+Notice PartySession::noDrinkNotice() {
+    return Notice::hint(QStringLiteral("Bitte wählen Sie erst ein Getränk in der linken Liste aus."), 2);
+}
+
+Notice PartySession::glassesNotice() {
+    return Notice::hint(QStringLiteral("Geben Sie bitte eine Zahl von Gläsern zwischen 1 und 999 ein."), 2);
+}
+
+Notice PartySession::goneNotice() {
+    return Notice::hint(QStringLiteral("Dieses Rezept gibt es nicht mehr."), 1);
+}
+
 void PartySession::remove(int index) {
     if (index >= 0 && index < m_drinks.size())
         m_drinks.removeAt(index);

@@ -2,6 +2,9 @@
 
 #include "calc/PartyPlan.h"
 #include "common/ListEntry.h"
+#include "common/Notice.h"
+
+#include <optional>
 
 class HomeBarTable;
 class TApollo;
@@ -21,6 +24,12 @@ public:
     // Adds the recipe with that record number for the glasses (1..999); a drink already chosen
     // gets the glasses added. False when the recipe no longer exists. Throws StoreError.
     bool add(int recNo, int glasses);
+    // "&Hinzufügen" with the glasses as typed: the notice when there is no drink, the glasses are
+    // not a number from 1 to 999, or the recipe is gone; none when the drink was added.
+    std::optional<Notice> add(int recNo, const QString& glassesText);
+    static Notice noDrinkNotice();
+    static Notice glassesNotice();
+    static Notice goneNotice();
     void remove(int index);
     void clear();
     // The chosen drinks as shown: "12 × Mojito", in the order they were added.

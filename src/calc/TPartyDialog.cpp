@@ -4,6 +4,7 @@
 #include "common/TypeAhead.h"
 #include "ui/ClipboardText.h"
 #include "ui/EntryList.h"
+#include "ui/Meldungsfenster.h"
 #include "ui/TypeAheadField.h"
 
 #include <QComboBox>
@@ -96,11 +97,12 @@ void TPartyDialog::buildControls() {
 }
 
 void TPartyDialog::add() {
-    const int recNo = Getraenkeliste->currentData();
-    if (recNo < 0)
+    if (const std::optional<Notice> refusal =
+            m_session.add(Getraenkeliste->currentData(), GlaeserEdit->text())) {
+        Meldungsfenster::show(*refusal);
         return;
-    if (m_session.add(recNo, GlaeserEdit->text().toInt()))
-        showList();
+    }
+    showList();
     Partyliste->setCurrentRow(Partyliste->count() - 1);
     Suchfeld->setFocus();
     Suchfeld->selectAll();

@@ -54,6 +54,34 @@ private slots:
         QCOMPARE(p.s.drinkTexts(), (QStringList{u"5 × Daiquiri"_s}));
     }
 
+    // The glasses as typed in the window: anything but 1..999 is refused with its notice.
+    void typedGlasses_data() {
+        QTest::addColumn<QString>("recipe"); // "mojito", "deleted" or "none"
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("notice"); // empty when added
+        const QString glasses = PartySession::glassesNotice().text;
+        QTest::newRow("number") << u"mojito"_s << u"12"_s << QString();
+        QTest::newRow("blanks around") << u"mojito"_s << u" 7 "_s << QString();
+        QTest::newRow("largest") << u"mojito"_s << u"999"_s << QString();
+        QTest::newRow("empty") << u"mojito"_s << QString() << glasses;
+        QTest::newRow("zero") << u"mojito"_s << u"0"_s << glasses;
+        QTest::newRow("too many") << u"mojito"_s << u"1000"_s << glasses;
+        QTest::newRow("negative") << u"mojito"_s << u"-3"_s << glasses;
+        QTest::newRow("letters") << u"mojito"_s << u"zehn"_s << glasses;
+        QTest::newRow("no drink chosen") << u"none"_s << u"5"_s << PartySession::noDrinkNotice().text;
+        QTest::newRow("recipe gone") << u"deleted"_s << u"5"_s << PartySession::goneNotice().text;
+    }
+    void typedGlasses() {
+        QFETCH(QString, recipe);
+        QFETCH(QString, typed);
+        QFETCH(QString, notice);
+        Party p;
+        const int recNo = recipe == u"mojito"_s ? p.mojito : recipe == u"deleted"_s ? p.deleted : -1;
+        const std::optional<Notice> refusal = p.s.add(recNo, typed);
+        QCOMPARE(refusal ? refusal->text : QString(), notice);
+        QCOMPARE(p.s.drinkCount(), notice.isEmpty() ? 1 : 0);
+    }
+
     void barDecidesWhatIsAtHand_data() {
         QTest::addColumn<int>("bar");
         QTest::addColumn<QStringList>("atHand");
