@@ -26,7 +26,10 @@ public:
     // The photo as a URL relative to the program folder; empty for none.
     static QString imageUrl(const QString& bild, const QString& eigen);
 
-    static QString doneText(int count) { return QStringLiteral("%1 Rezepte exportiert.").arg(count); }
+    static QString doneText(int count) {
+        return count == 1 ? QStringLiteral("1 Rezept exportiert.")
+                          : QStringLiteral("%1 Rezepte exportiert.").arg(count);
+    }
     static QString failedText(const QString& path) {
         return QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path);
     }
