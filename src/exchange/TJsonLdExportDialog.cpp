@@ -13,7 +13,7 @@ TJsonLdExportDialog::TJsonLdExportDialog(UiContext context, JsonLdExportSession&
     setHelpContext(2090);
     setFixedSize(400, 250);
     auto* box = new QGroupBox(QStringLiteral("Getränke"), this);
-    box->setGeometry(24, railsBottom() + 10, 352, 110);
+    box->setGeometry(24, railsBottom() + 10, 330, 110);
     auto* layout = new QVBoxLayout(box);
     for (QRadioButton** target : {&currentButton, &selectionButton, &allButton}) {
         *target = new QRadioButton(box);
@@ -26,10 +26,10 @@ TJsonLdExportDialog::TJsonLdExportDialog(UiContext context, JsonLdExportSession&
                 m_session.choose(JsonLdExportSession::Choice(choice));
         });
     okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setGeometry(186, 204, 90, 26);
+    okButton->setGeometry(164, 204, 90, 26);
     okButton->setDefault(true);
     cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancelButton->setGeometry(286, 204, 90, 26);
+    cancelButton->setGeometry(264, 204, 90, 26);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
