@@ -118,7 +118,10 @@ public:
         const QString memo = RecipeMemo::join(recipe.instructions, recipe.remark);
         t.ReplaceMemo(Fields::Recipe::Instructions, memo);
         t.Commit();
-        if (!Cp1252::canEncode(name + memo))
+        QString texts = name + memo;
+        for (const ExchangeRecipe::Line& line : recipe.lines)
+            texts += line.ingredient;
+        if (!Cp1252::canEncode(texts))
             outcome.warnings << m_where +
                                     QStringLiteral(": Zeichen, die die Tabellen nicht fassen, wurden durch "
                                                    "„?“ ersetzt.");
