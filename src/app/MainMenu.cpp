@@ -11,6 +11,11 @@ MainMenu::MainMenu(QMainWindow* window) : QObject(window) {
     add(datei, QStringLiteral("RezeptUpdates"), QStringLiteral("&Rezept-Updates"));
     add(datei, QStringLiteral("Import"), QStringLiteral("&Import aus Version 1"))
         ->setStatusTip(QStringLiteral("Rezepte und Zutaten aus Velta Cocktails 1 importieren"));
+    add(datei, QStringLiteral("JsonImport"), QStringLiteral("&JSON-LD importieren"))
+        ->setStatusTip(
+            QStringLiteral("Rezepte aus einer JSON-LD-Datei (schema.org) als neue Rezepte anlegen"));
+    add(datei, QStringLiteral("JsonExport"), QStringLiteral("&Exportieren als JSON-LD"))
+        ->setStatusTip(QStringLiteral("Rezepte als JSON-LD-Datei (schema.org) speichern"));
     QMenu* sicherung = datei->addMenu(QStringLiteral("&Datensicherung"));
     add(sicherung, QStringLiteral("Einlesen"), QStringLiteral("Gesicherte Daten &einlesen"));
     add(sicherung, QStringLiteral("Sichern"), QStringLiteral("Aktuelle Daten &sichern"));
@@ -104,10 +109,11 @@ bool MainMenu::eventFilter(QObject* watched, QEvent* event) {
 
 int MainMenu::helpContext(const QString& command) {
     static const QHash<QString, int> contexts = {
-        {QStringLiteral("SucheAn"), 2310},   {QStringLiteral("SucheAus"), 2320},
-        {QStringLiteral("Assistent"), 2350}, {QStringLiteral("Menge"), 2410},
-        {QStringLiteral("Hausbar"), 2420},   {QStringLiteral("Promille"), 2430},
-        {QStringLiteral("Einkauf"), 2440},   {QStringLiteral("Zutateninfo"), 2460},
-        {QStringLiteral("Lexikon"), 2510},   {QStringLiteral("Optionen"), 2600}};
+        {QStringLiteral("SucheAn"), 2310},    {QStringLiteral("SucheAus"), 2320},
+        {QStringLiteral("Assistent"), 2350},  {QStringLiteral("Menge"), 2410},
+        {QStringLiteral("Hausbar"), 2420},    {QStringLiteral("Promille"), 2430},
+        {QStringLiteral("Einkauf"), 2440},    {QStringLiteral("Zutateninfo"), 2460},
+        {QStringLiteral("Lexikon"), 2510},    {QStringLiteral("Optionen"), 2600},
+        {QStringLiteral("JsonExport"), 2090}, {QStringLiteral("JsonImport"), 2090}};
     return contexts.value(command, 0);
 }

@@ -12,6 +12,7 @@
 #include "calc/PromilleCommand.h"
 #include "exchange/BackupCommands.h"
 #include "exchange/ImportCommands.h"
+#include "exchange/JsonLdExportCommand.h"
 #include "maint/ClassificationCommands.h"
 #include "maint/IngredientListCommand.h"
 #include "maint/RecipeCommands.h"
@@ -109,6 +110,11 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("Einlesen"), [&dialogs] { dialogs.get<BackupCommands>().runRestore(); });
     t.add(QStringLiteral("Import"), [&dialogs] { dialogs.get<ImportCommands>().runVersion1(); });
     t.add(QStringLiteral("RezeptUpdates"), [&dialogs] { dialogs.get<ImportCommands>().runUpdates(); });
+    t.add(QStringLiteral("JsonImport"), [&dialogs] { dialogs.get<ImportCommands>().runJsonLd(); });
+    t.add(QStringLiteral("JsonExport"), [&dialogs] {
+        const QList<int> printSelection = dialogs.get<PrintCommand>().session.chosenRecNos();
+        dialogs.get<JsonLdExportCommand>().run(printSelection);
+    });
     t.add(QStringLiteral("ListeZutaten"), [&dialogs] { dialogs.get<IngredientListCommand>().run(); });
     t.add(QStringLiteral("ListeKategorie"),
           [&dialogs] { dialogs.get<ClassificationCommands>().runCategories(); });

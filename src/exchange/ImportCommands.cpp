@@ -4,6 +4,9 @@
 #include "common/ChoiceKind.h"
 #include "common/DataTables.h"
 #include "common/MainWindowPort.h"
+#include "exchange/JsonLdError.h"
+#include "exchange/JsonLdFileDialog.h"
+#include "exchange/JsonLdImport.h"
 #include "exchange/RecipeUpdate.h"
 #include "exchange/TImportDialog.h"
 #include "exchange/TInternetDialog.h"
@@ -13,6 +16,7 @@
 #include "ui/TWartenDialog.h"
 
 #include <QDir>
+#include <QFile>
 
 ImportCommands::ImportCommands(const DialogServices& services)
     : startFolder(QDir::homePath()), m_context(services.context), m_tables(services.tables),
@@ -101,4 +105,34 @@ void ImportCommands::runUpdates() {
     Meldungsfenster::show(RecipeUpdate::closingNotice(outcome));
     if (RecipeUpdate::restart(outcome))
         m_main.RunCommand(QStringLiteral("Beenden"));
+}
+
+void ImportCommands::runJsonLd() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+        return;
+    const QString path = JsonLdFileDialog::askOpen(m_parent);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Meldungsfenster::show(Notice::error(JsonLdImport::unreadableText(path), 2));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    AppState& state = m_context.state;
+    const ExchangeLists lists{state.categoryList, state.tasteList, state.decorations};
+    JsonLdImport::Outcome outcome;
+    try {
+        outcome = withTablesClosed([&] {
+            return JsonLdImport::run(m_tables.ApolloEnv, state.folders.dataFolder, bytes, lists,
+                                     state.options.get(OptionsRecord::DashesPerCl));
+        });
+    } catch (const JsonLdError& error) {
+        Meldungsfenster::show(Notice::error(error.text(), 2));
+        return;
+    }
+    state.recipeTotal = m_tables.ApolloRezepte.Count();
+    m_main.RefreshChoiceLists(ChoiceKind::Ingredients);
+    m_main.FillRecipeList(false);
+    Meldungsfenster::show(Notice::hint(JsonLdImport::doneText(outcome), 1));
 }

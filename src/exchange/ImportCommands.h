@@ -5,13 +5,15 @@
 #include <QString>
 
 // "&Import aus Version 1" and "&Rezept-Updates": the folder chooser, then the import; an import
-// that added data ends the program so that it starts on the extended data.
+// that added data ends the program so that it starts on the extended data. "JSON-LD &importieren":
+// the file, the import, and the main list refilled with the new recipes.
 class ImportCommands {
 public:
     explicit ImportCommands(const DialogServices& services);
 
     void runVersion1();
     void runUpdates();
+    void runJsonLd();
 
     // The folder the chooser's tree shows selected when it opens.
     QString startFolder;

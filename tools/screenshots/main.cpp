@@ -17,6 +17,7 @@
 #include "calc/PromilleCommand.h"
 #include "calc/TPartyDialog.h"
 #include "exchange/BackupSession.h"
+#include "exchange/JsonLdExportCommand.h"
 #include "exchange/TImportDialog.h"
 #include "exchange/TInternetDialog.h"
 #include "maint/ClassificationCommands.h"
@@ -557,6 +558,15 @@ void shootExchange(const QString& out) {
     QApplication::processEvents();
     notice.grab().save(QDir(out).filePath(QStringLiteral("rezept-updates.png")));
     notice.reject();
+    const QList<ListEntry> listed = main.ListedRecipes();
+    JsonLdExportSession& json = main.dialogs().get<JsonLdExportCommand>().session;
+    json.begin(listed.value(main.SelectedRow()),
+               {listed.value(0).data, listed.value(1).data, listed.value(2).data});
+    TJsonLdExportDialog& jsonDialog = main.dialogs().get<JsonLdExportCommand>().dialog;
+    jsonDialog.show();
+    QApplication::processEvents();
+    jsonDialog.grab().save(QDir(out).filePath(QStringLiteral("json-ld-export.png")));
+    jsonDialog.reject();
     main.close();
 }
 

@@ -4,6 +4,7 @@
 #include "ExchangeVerbs.h"
 #include "HomeBarVerb.h"
 #include "IngredientVerbs.h"
+#include "JsonVerbs.h"
 #include "ListVerbs.h"
 #include "OptionsVerb.h"
 #include "PartyVerb.h"
@@ -63,6 +64,8 @@ int usage() {
              "  veltadb zuruecksichern ZIEL ORDNER  gesicherte Daten aus ZIEL in ORDNER zurücksichern\n"
              "  veltadb importieren ORDNER VERSION1  eigene Rezepte und Zutaten aus Version 1 übernehmen\n"
              "  veltadb rezept-updates ORDNER UPDATE  neue Rezepte und Zutaten aus einem Update übernehmen\n"
+             "  veltadb json ORDNER DATEI [SATZ ...]  Rezepte als JSON-LD (schema.org Recipe)\n"
+             "  veltadb json-import ORDNER DATEI  Rezepte aus einer JSON-LD-Datei neu anlegen\n"
              "  veltadb optionen DATEI [STEUERELEMENT=WERT ...]  Optionen zeigen oder ändern\n"
              "  veltadb hausbar ORDNER [ersatz=0|1] [immer=0|1] [grund=+N|-N ...]\n"
              "                              Ersatzzutaten und Grundzutaten der Hausbar zeigen oder ändern\n"
@@ -247,6 +250,8 @@ int main(int argc, char* argv[]) {
             return code;
         if (IngredientVerbs::handles(command))
             return IngredientVerbs::run(args, out(), err());
+        if (JsonVerbs::handles(command))
+            return JsonVerbs::run(args, out(), err());
         if (ListVerbs::handles(command))
             return ListVerbs::run(args, out(), err());
         if (command == QStringLiteral("info") && args.size() == 3)

@@ -1,0 +1,73 @@
+#include "exchange/JsonLdExportSession.h"
+
+#include "common/AppState.h"
+#include "common/DataTables.h"
+#include "common/KeepPosition.h"
+#include "exchange/JsonLdExport.h"
+
+JsonLdExportSession::JsonLdExportSession(AppState& state, DataTables& tables)
+    : m_state(state), m_tables(tables) {}
+
+void JsonLdExportSession::begin(const ListEntry& current, const QList<int>& printSelection) {
+    m_current = current;
+    m_printSelection = printSelection;
+    m_choice = AllDrinks;
+    for (const Choice c : {CurrentDrink, PrintSelection})
+        if (available(c)) {
+            m_choice = c;
+            break;
+        }
+}
+
+bool JsonLdExportSession::available(Choice choice) const {
+    switch (choice) {
+    case CurrentDrink:
+        return m_current.data > 0;
+    case PrintSelection:
+        return !m_printSelection.isEmpty();
+    case AllDrinks:
+        return m_state.recipeTotal > 0;
+    }
+    return false;
+}
+
+QString JsonLdExportSession::label(Choice choice) const {
+    switch (choice) {
+    case CurrentDrink:
+        return available(choice) ? QStringLiteral("&Aktuelles Getränk (%1)").arg(m_current.text)
+                                 : QStringLiteral("&Aktuelles Getränk");
+    case PrintSelection:
+        return QStringLiteral("&Druckauswahl (%1 Getränke)").arg(m_printSelection.size());
+    case AllDrinks:
+        return QStringLiteral("A&lle Getränke (%1)").arg(m_state.recipeTotal);
+    }
+    return {};
+}
+
+void JsonLdExportSession::choose(Choice choice) {
+    if (available(choice))
+        m_choice = choice;
+}
+
+QList<int> JsonLdExportSession::recNos() const {
+    switch (m_choice) {
+    case CurrentDrink:
+        return {m_current.data};
+    case PrintSelection:
+        return m_printSelection;
+    case AllDrinks:
+        break;
+    }
+    KeepPosition keep(m_tables.ApolloRezepte);
+    return JsonLdExport::allRecNos(m_tables.ApolloRezepte);
+}
+
+Notice JsonLdExportSession::write(const QString& path) {
+    const QList<int> chosen = recNos();
+    ExchangeLists lists{m_state.categoryList, m_state.tasteList, m_state.decorations};
+    KeepPosition keepRecipe(m_tables.ApolloRezepte);
+    KeepPosition keepIngredient(m_tables.ApolloZutaten);
+    if (!JsonLdExport::write(path, m_tables.ApolloRezepte, m_tables.ApolloZutaten, lists, chosen))
+        return Notice::error(JsonLdExport::failedText(path), 2);
+    return Notice::hint(JsonLdExport::doneText(int(chosen.size())), 1);
+}

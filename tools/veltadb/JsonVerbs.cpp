@@ -1,0 +1,124 @@
+#include "JsonVerbs.h"
+
+#include "common/AppState.h"
+#include "common/DataTables.h"
+#include "common/Notice.h"
+#include "exchange/JsonLdError.h"
+#include "exchange/JsonLdExport.h"
+#include "exchange/JsonLdImport.h"
+#include "maint/ChoiceLists.h"
+#include "store/ListsFile.h"
+#include "store/OptionsRecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kExport = QStringLiteral("json");
+const QString kImport = QStringLiteral("json-import");
+
+// A bad argument: reported, exit code 2.
+struct BadArgument {
+    QString text;
+};
+
+QString existingFolder(const QString& folder) {
+    if (!QFileInfo(folder).isDir())
+        throw BadArgument{QStringLiteral("Der Datenordner %1 existiert nicht.").arg(folder)};
+    const QString path = QDir(folder).absolutePath();
+    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+}
+
+ExchangeLists lists(const QString& folder, DataTables& tables) {
+    ExchangeLists lists;
+    ListsFile::load(FolderLookup::find(folder, QStringLiteral("VE.DAT")), &lists.categories, &lists.tastes);
+    lists.decorations = ChoiceLists::readDecorations(tables.ApolloDeko);
+    return lists;
+}
+
+QList<int> chosen(TApollo& recipes, const QStringList& given) {
+    if (given.isEmpty())
+        return JsonLdExport::allRecNos(recipes);
+    QList<int> recNos;
+    for (const QString& text : given) {
+        bool ok = false;
+        const int recNo = text.toInt(&ok);
+        if (!ok || recNo < 1 || recNo > recipes.RecCount())
+            throw BadArgument{QStringLiteral("Kein Rezept mit der Satznummer %1.").arg(text)};
+        recipes.Go(recNo);
+        if (recipes.IsDeleted())
+            throw BadArgument{QStringLiteral("Kein Rezept mit der Satznummer %1.").arg(text)};
+        recNos << recNo;
+    }
+    return recNos;
+}
+
+int exportFile(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const QString folder = existingFolder(args.at(2));
+    DataTables tables;
+    tables.openMainTables(folder, true);
+    const QList<int> recNos = chosen(tables.ApolloRezepte, args.mid(4));
+    if (!JsonLdExport::write(args.at(3), tables.ApolloRezepte, tables.ApolloZutaten, lists(folder, tables),
+                             recNos)) {
+        err << JsonLdExport::failedText(args.at(3)) << '\n';
+        return 2;
+    }
+    out << JsonLdExport::doneText(int(recNos.size())) << '\n';
+    return 0;
+}
+
+int importFile(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const QString folder = existingFolder(args.at(2));
+    QFile file(args.at(3));
+    if (!file.open(QIODevice::ReadOnly))
+        throw BadArgument{JsonLdImport::unreadableText(args.at(3))};
+    const QByteArray bytes = file.readAll();
+    AppState state;
+    state.folders.dataFolder = folder;
+    state.probeMedium();
+    if (state.startedFromCd) {
+        err << Notice::readOnly().text << '\n';
+        return 1;
+    }
+    ExchangeLists known;
+    int dashesPerCl = 12;
+    {
+        DataTables tables;
+        tables.openMainTables(folder, true);
+        known = lists(folder, tables);
+        dashesPerCl = OptionsRecord::load(state.optionsPath()).get(OptionsRecord::DashesPerCl);
+    }
+    TApolloEnv env;
+    try {
+        const JsonLdImport::Outcome outcome = JsonLdImport::run(env, folder, bytes, known, dashesPerCl);
+        QString text = JsonLdImport::doneText(outcome);
+        out << text.replace(QLatin1Char('\r'), QLatin1Char('\n')) << '\n';
+        return 0;
+    } catch (const JsonLdError& error) {
+        err << error.text() << '\n';
+        return 1;
+    }
+}
+
+} // namespace
+
+bool JsonVerbs::handles(const QString& command) {
+    return command == kExport || command == kImport;
+}
+
+int JsonVerbs::run(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const bool exporting = args.at(1) == kExport;
+    if (args.size() < 4 || (!exporting && args.size() != 4)) {
+        err << (exporting ? "Aufruf: veltadb json ORDNER DATEI [SATZ ...]\n"
+                          : "Aufruf: veltadb json-import ORDNER DATEI\n");
+        return 2;
+    }
+    try {
+        return exporting ? exportFile(args, out, err) : importFile(args, out, err);
+    } catch (const BadArgument& bad) {
+        err << bad.text << '\n';
+        return 2;
+    }
+}
