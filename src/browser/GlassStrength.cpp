@@ -59,9 +59,9 @@ QString GlassStrength::methodName(Method method) {
     case Method::Stirred:
         return QStringLiteral("gerührt");
     case Method::Built:
-        return QStringLiteral("auf Eis gebaut");
+        return QStringLiteral("auf Eis");
     case Method::Blended:
-        return QStringLiteral("im Mixer");
+        return QStringLiteral("gemixt");
     case Method::Neat:
         break;
     }

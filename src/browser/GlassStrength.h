@@ -34,6 +34,6 @@ public:
 
     // None for a recipe without alcohol or without counted volume.
     static std::optional<Estimate> estimate(const AlcoholValue::Mix& mix, Method method);
-    // "Im Glas: ca. 20 %, 23 cl, 37 g Alkohol (geschüttelt)"
+    // "Im Glas: ca. 20 %, 23 cl, 37 g Alkohol (geschüttelt)": short enough for the centred fact lines.
     static QString text(const Estimate& estimate);
 };
