@@ -13,6 +13,8 @@ public:
 
     static QString fixturePath(const QString& fixture);
     static bool copyFolder(const QString& from, const QString& to);
+    // The same, with every copied file made writable (the shipped image's files are read-only).
+    static bool copyWritable(const QString& from, const QString& to);
 
 private:
     QTemporaryDir m_dir;

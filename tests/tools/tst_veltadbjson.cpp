@@ -1,11 +1,11 @@
 #include "ShippedDataCopy.h"
 #include "TestFiles.h"
 #include "VeltaTest.h"
+#include "VeltadbRun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -14,24 +14,14 @@ using namespace Qt::StringLiterals;
 class TestVeltadbJson : public QObject {
     Q_OBJECT
 
-    struct Run {
-        int code = -1;
-        QString out;
-        QString err;
-    };
+    using Run = VeltadbRun;
 
     std::unique_ptr<QTemporaryDir> m_dir;
 
     QString data() const { return m_dir->filePath(u"DATEN"_s); }
     QString file(const QString& name) const { return m_dir->filePath(name); }
 
-    static Run veltadb(const QStringList& args) {
-        QProcess p;
-        p.start(QStringLiteral(VELTADB_PATH), args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
+    static Run veltadb(const QStringList& args) { return VeltadbRun::of(args); }
 
     QByteArray tables() const {
         QByteArray bytes;

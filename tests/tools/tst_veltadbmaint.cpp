@@ -1,10 +1,10 @@
 #include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "VeltaTest.h"
+#include "VeltadbRun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -12,30 +12,18 @@ using namespace Qt::StringLiterals;
 class TestVeltadbMaint : public QObject {
     Q_OBJECT
 
-    struct Run {
-        int code = -1;
-        QString out;
-        QString err;
-    };
+    using Run = VeltadbRun;
 
     std::unique_ptr<TempDataFolder> m_dir;
 
     QString data() const { return m_dir->path() + u"/DATEN"_s; }
 
-    Run veltadb(const QStringList& args) const {
-        QProcess p;
-        p.start(QStringLiteral(VELTADB_PATH), args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
+    Run veltadb(const QStringList& args) const { return VeltadbRun::of(args); }
 
 private slots:
     void init() {
         m_dir = std::make_unique<TempDataFolder>();
-        QVERIFY(TempDataFolder::copyFolder(QStringLiteral(VELTA_IMAGE_DATA_DIR), data()));
-        for (const QString& f : QDir(data()).entryList(QDir::Files))
-            QFile::setPermissions(data() + u'/' + f, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(TempDataFolder::copyWritable(QStringLiteral(VELTA_IMAGE_DATA_DIR), data()));
     }
 
     void addEditDelete() {

@@ -1,8 +1,7 @@
 #include "TempDataFolder.h"
 #include "VeltaTest.h"
+#include "VeltadbRun.h"
 #include "store/OptionsRecord.h"
-
-#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -12,18 +11,9 @@ class TestVeltadbOptions : public QObject {
 
     TempDataFolder m_dir;
 
-    struct Run {
-        int code = -1;
-        QString out;
-        QString err;
-    };
+    using Run = VeltadbRun;
     Run veltadb(const QStringList& args) {
-        QProcess p;
-        p.start(QStringLiteral(VELTADB_PATH),
-                QStringList{u"optionen"_s, m_dir.filePath(u"OPTION.CFG"_s)} + args);
-        p.waitForFinished(10000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return VeltadbRun::of(QStringList{u"optionen"_s, m_dir.filePath(u"OPTION.CFG"_s)} + args, 10000);
     }
     OptionsRecord stored() { return OptionsRecord::load(m_dir.filePath(u"OPTION.CFG"_s)); }
 

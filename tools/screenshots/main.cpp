@@ -57,7 +57,16 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <functional>
+
 namespace {
+
+// The main window at 800 x 600, not maximised, as every main window shot shows it.
+void showWindowed(TMain& main) {
+    main.setWindowState(Qt::WindowNoState);
+    main.resize(800, 600);
+    main.show();
+}
 
 void shootMotif(const QString& out, int motif) {
     ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
@@ -108,9 +117,7 @@ void shootBrowser(const QString& out) {
     if (!main.create())
         return;
     state.options.set(OptionsRecord::LexiconMarked, 1);
-    main.setWindowState(Qt::WindowNoState);
-    main.resize(800, 600);
-    main.show();
+    showWindowed(main);
     const int zombie = main.HauptListBox->findRow(QStringLiteral("Zombie"));
     if (zombie >= 0)
         main.HauptListBox->setCurrentRow(zombie);
@@ -159,9 +166,7 @@ void shootCalculators(const QString& out) {
         return;
     w.state.options.set(OptionsRecord::BodyWeight, 75);
     w.state.options.set(OptionsRecord::DrinkingHours, 2);
-    main.setWindowState(Qt::WindowNoState);
-    main.resize(800, 600);
-    main.show();
+    showWindowed(main);
     main.HauptListBox->setCurrentRow(main.HauptListBox->findRow(QStringLiteral("Mojito")));
     main.browser->selectionChanged();
 
@@ -222,9 +227,7 @@ void shootAssistants(const QString& out) {
     TMain& main = w.main;
     if (!main.create())
         return;
-    main.setWindowState(Qt::WindowNoState);
-    main.resize(800, 600);
-    main.show();
+    showWindowed(main);
     for (int number : HomeBarPresets::numbers(HomeBarPresets::Preset::Basis))
         w.state.ingredientChoices.homeBars.set(1, number, true);
     TEinkaufDialog& shopping = main.dialogs().get<ShoppingCommand>().dialog;
@@ -265,9 +268,7 @@ void shootOptionsAndAbout(const QString& out) {
     TMain& main = w.main;
     if (!main.create())
         return;
-    main.setWindowState(Qt::WindowNoState);
-    main.resize(800, 600);
-    main.show();
+    showWindowed(main);
     QApplication::processEvents();
     OptionsCommand& options = main.dialogs().get<OptionsCommand>();
     for (const auto& [page, name] :
@@ -303,6 +304,22 @@ int entryIndex(const QList<ListEntry>& entries, const QString& text) {
     return 0;
 }
 
+// The search dialog filled by `fill` as `name`.png, and the list its OK leaves as `name`-ergebnis.png.
+void shootSearchRun(TMain& main, const QString& out, const QString& name,
+                    const std::function<void(SearchSession&)>& fill) {
+    SearchCommand& search = main.dialogs().get<SearchCommand>();
+    QTimer::singleShot(200, [&search, out, name, fill] {
+        fill(search.session);
+        search.dialog.showSession();
+        QApplication::processEvents();
+        search.dialog.grab().save(QDir(out).filePath(name + QStringLiteral(".png")));
+        search.dialog.OkButton->click();
+    });
+    main.RunCommand(QStringLiteral("SucheAn"));
+    QApplication::processEvents();
+    main.grab().save(QDir(out).filePath(name + QStringLiteral("-ergebnis.png")));
+}
+
 // The search dialog filled with "rum or cachaça but without cream, category Tiki, 10 to 25 %",
 // and the list that search leaves in the main window.
 void shootSearch(const QString& out) {
@@ -310,12 +327,8 @@ void shootSearch(const QString& out) {
     TMain& main = w.main;
     if (!main.create())
         return;
-    main.setWindowState(Qt::WindowNoState);
-    main.resize(800, 600);
-    main.show();
-    SearchCommand& search = main.dialogs().get<SearchCommand>();
-    QTimer::singleShot(200, [&search, out] {
-        SearchSession& s = search.session;
+    showWindowed(main);
+    shootSearchRun(main, out, QStringLiteral("suche"), [](SearchSession& s) {
         const QList<ListEntry>& ingredients = s.choices().ingredients;
         s.setIngredient(0, entryIndex(ingredients, QStringLiteral("Weißer Rum")));
         s.setAlternative(0, entryIndex(ingredients, QStringLiteral("Cachaça")));
@@ -324,14 +337,7 @@ void shootSearch(const QString& out) {
         s.setCategory(entryIndex(s.choices().categories, QStringLiteral("Tiki")));
         s.editMinimum(QStringLiteral("10"));
         s.editMaximum(QStringLiteral("25"));
-        search.dialog.showSession();
-        QApplication::processEvents();
-        search.dialog.grab().save(QDir(out).filePath(QStringLiteral("suche.png")));
-        search.dialog.OkButton->click();
     });
-    main.RunCommand(QStringLiteral("SucheAn"));
-    QApplication::processEvents();
-    main.grab().save(QDir(out).filePath(QStringLiteral("suche-ergebnis.png")));
     main.close();
 }
 
@@ -342,9 +348,7 @@ void shootFolding(const QString& out) {
     TMain& main = w.main;
     if (!main.create())
         return;
-    main.setWindowState(Qt::WindowNoState);
-    main.resize(800, 600);
-    main.show();
+    showWindowed(main);
     main.HauptEdit->setFocus();
     for (const QChar c : QStringLiteral("gluehwein m")) {
         QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
@@ -353,17 +357,8 @@ void shootFolding(const QString& out) {
     QApplication::processEvents();
     main.grab().save(QDir(out).filePath(QStringLiteral("schnellsuche-gefaltet.png")));
 
-    SearchCommand& search = main.dialogs().get<SearchCommand>();
-    QTimer::singleShot(200, [&search, out] {
-        search.session.setFullText(QStringLiteral("gluehwein zimt"));
-        search.dialog.showSession();
-        QApplication::processEvents();
-        search.dialog.grab().save(QDir(out).filePath(QStringLiteral("suche-volltext.png")));
-        search.dialog.OkButton->click();
-    });
-    main.RunCommand(QStringLiteral("SucheAn"));
-    QApplication::processEvents();
-    main.grab().save(QDir(out).filePath(QStringLiteral("suche-volltext-ergebnis.png")));
+    shootSearchRun(main, out, QStringLiteral("suche-volltext"),
+                   [](SearchSession& s) { s.setFullText(QStringLiteral("gluehwein zimt")); });
     main.close();
 }
 
@@ -409,9 +404,7 @@ void shootReference(const QString& out) {
     TMain& main = w.main;
     if (!main.create())
         return;
-    main.setWindowState(Qt::WindowNoState);
-    main.resize(800, 600);
-    main.show();
+    showWindowed(main);
     main.HauptListBox->setCurrentRow(main.HauptListBox->findRow(QStringLiteral("Mojito")));
     main.browser->selectionChanged();
 
@@ -539,9 +532,7 @@ void shootExchange(const QString& out) {
     TMain& main = w.main;
     if (!main.create())
         return;
-    main.setWindowState(Qt::WindowNoState);
-    main.resize(800, 600);
-    main.show();
+    showWindowed(main);
     ImportChooserSession chooser(ImportChooserSession::Backup);
     TImportDialog dialog(w.context, chooser, QStringLiteral("Daten sichern"), BackupSession::backupText(),
                          &main);

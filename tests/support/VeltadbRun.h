@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// One run of the veltadb tool as a script would make it: its exit code, and what it wrote to
+// stdout and stderr.
+struct VeltadbRun {
+    int code = -1;
+    QString out;
+    QString err;
+
+    static VeltadbRun of(const QStringList& args, int timeoutMs = 30000) {
+        QProcess p;
+        p.start(QStringLiteral(VELTADB_PATH), args);
+        p.waitForFinished(timeoutMs);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+};
