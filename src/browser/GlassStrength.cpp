@@ -7,9 +7,13 @@
 
 namespace {
 
-bool matches(const QString& text, const QString& pattern) {
-    const QRegularExpression re(pattern, QRegularExpression::CaseInsensitiveOption |
-                                             QRegularExpression::UseUnicodePropertiesOption);
+QRegularExpression words(const QString& pattern) {
+    return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption |
+                                           QRegularExpression::UseUnicodePropertiesOption);
+}
+
+// Compiled once: every recipe shown asks them, and every ingredient line asks for ice.
+bool matches(const QString& text, const QRegularExpression& re) {
     return re.match(text).hasMatch();
 }
 
@@ -20,17 +24,22 @@ QString whole(double value) {
 } // namespace
 
 GlassStrength::Method GlassStrength::methodOf(const QString& instructions, bool iceInRecipe) {
-    if (matches(instructions, QStringLiteral("mixer|blender|pürier")))
+    static const QRegularExpression blended = words(QStringLiteral("mixer|blender|pürier"));
+    static const QRegularExpression shaken = words(QStringLiteral("schütt|shaker"));
+    static const QRegularExpression stirred = words(QStringLiteral("rührglas"));
+    static const QRegularExpression hot = words(QStringLiteral("heiß|erhitz|warm"));
+    static const QRegularExpression ice =
+        words(QStringLiteral("eiswürfel|crushed|\\beis\\b|eisstück|\\bice\\b"));
+    if (matches(instructions, blended))
         return Method::Blended;
-    if (matches(instructions, QStringLiteral("schütt|shaker")))
+    if (matches(instructions, shaken))
         return Method::Shaken;
-    if (matches(instructions, QStringLiteral("rührglas")))
+    if (matches(instructions, stirred))
         return Method::Stirred;
-    if (matches(instructions, QStringLiteral("heiß|erhitz|warm")))
+    if (matches(instructions, hot))
         return Method::Neat;
-    const bool ice = iceInRecipe ||
-                     matches(instructions, QStringLiteral("eiswürfel|crushed|\\beis\\b|eisstück|\\bice\\b"));
-    return ice ? Method::Built : Method::Neat;
+    const bool onIce = iceInRecipe || matches(instructions, ice);
+    return onIce ? Method::Built : Method::Neat;
 }
 
 // Typical melt water of each method, as bartenders measure it: shaking melts the most ice in the
@@ -69,7 +78,8 @@ QString GlassStrength::methodName(Method method) {
 }
 
 bool GlassStrength::isIce(const QString& ingredientName) {
-    return matches(ingredientName, QStringLiteral("^(eiswürfel|crushed ice|eis)$"));
+    static const QRegularExpression ice = words(QStringLiteral("^(eiswürfel|crushed ice|eis)$"));
+    return matches(ingredientName, ice);
 }
 
 std::optional<GlassStrength::Estimate> GlassStrength::estimate(const AlcoholValue::Mix& mix, Method method) {

@@ -64,10 +64,11 @@ RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
         d.photoName = re.GetTrimString(Fields::Recipe::Picture).trimmed();
         d.collectionPhoto = true;
     }
+    const QString memo =
+        re.IsEmpty(Fields::Recipe::Instructions) ? QString() : re.GetMemo(Fields::Recipe::Instructions);
     const Measured measured = addIngredientLines(d, s);
-    addFactLines(d, s, measured);
-    if (!re.IsEmpty(Fields::Recipe::Instructions))
-        d.instructionText = InstructionText(re.GetMemo(Fields::Recipe::Instructions));
+    addFactLines(d, s, measured, memo);
+    d.instructionText = InstructionText(memo);
     d.firstTextLine = d.amountLine + 1;
     d.lastLine = d.amountLine;
     return d;
@@ -111,12 +112,13 @@ RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const 
     return found;
 }
 
-void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s, const Measured& measured) {
+void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s, const Measured& measured,
+                                const QString& memo) {
     TApollo& re = s.recipes;
     d.alcoholLine = int(d.lines.size());
     addLine(d, fact(QStringLiteral("Alkohol: ") + QString::number(re.GetInteger(Fields::Recipe::Alcohol)) +
                     QLatin1Char('%')));
-    addGlassLine(d, s, measured);
+    addGlassLine(d, measured, memo);
     d.categoryName = nth(s.categories, re.GetInteger(Fields::Recipe::Category));
     d.categoryLine = int(d.lines.size());
     addLine(d, fact(QStringLiteral("Kategorie: ") + d.categoryName));
@@ -136,12 +138,10 @@ void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s, const Measur
 }
 
 // The estimate in the glass, right under the stored value of the undiluted mix.
-void RecipeLoader::addGlassLine(RecipeDisplay& d, const Sources& s, const Measured& measured) {
+void RecipeLoader::addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& memo) {
     QString instructions;
-    if (!s.recipes.IsEmpty(Fields::Recipe::Instructions)) {
-        QString remark;
-        RecipeMemo::split(s.recipes.GetMemo(Fields::Recipe::Instructions), &instructions, &remark);
-    }
+    QString remark;
+    RecipeMemo::split(memo, &instructions, &remark);
     const auto estimate =
         GlassStrength::estimate(measured.mix, GlassStrength::methodOf(instructions, measured.ice));
     if (!estimate)

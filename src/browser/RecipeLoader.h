@@ -40,8 +40,9 @@ private:
         bool ice = false;
     };
     static Measured addIngredientLines(RecipeDisplay& d, const Sources& s);
-    static void addFactLines(RecipeDisplay& d, const Sources& s, const Measured& measured);
-    static void addGlassLine(RecipeDisplay& d, const Sources& s, const Measured& measured);
+    static void addFactLines(RecipeDisplay& d, const Sources& s, const Measured& measured,
+                             const QString& memo);
+    static void addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& memo);
     static QString decorationName(TApollo& decorations, int recNo, bool* ok);
     static void addLine(RecipeDisplay& d, const QString& text);
 };
