@@ -80,7 +80,7 @@ RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const 
                                  s.recipes.GetPaddedString(Fields::Recipe::Amounts));
     QList<std::pair<QString, int>> measured;
     QList<std::pair<QString, int>> unitless;
-    QHash<int, AlcoholValue::Ingredient> known;
+    AlcoholValue::Known known;
     Measured found;
     for (const IngredientSlots::Line& slot : packed.lines()) {
         QString name = missingIngredient();
@@ -102,13 +102,7 @@ RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const 
     }
     d.lastIngredientLine = int(d.lines.size()) - 1;
     addLine(d, kLineBreak);
-    found.mix = AlcoholValue::measure(
-        packed.lines(),
-        [&known](int number) -> std::optional<AlcoholValue::Ingredient> {
-            const auto it = known.constFind(number);
-            return it == known.cend() ? std::nullopt : std::optional(*it);
-        },
-        s.dashesPerCl);
+    found.mix = AlcoholValue::measure(packed.lines(), AlcoholValue::lookupIn(known), s.dashesPerCl);
     return found;
 }
 

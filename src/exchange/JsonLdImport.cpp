@@ -214,12 +214,7 @@ private:
         return number;
     }
 
-    AlcoholValue::Lookup lookup() const {
-        return [this](int number) -> std::optional<AlcoholValue::Ingredient> {
-            const auto it = m_byNumber.constFind(number);
-            return it == m_byNumber.cend() ? std::nullopt : std::optional(*it);
-        };
-    }
+    AlcoholValue::Lookup lookup() const { return AlcoholValue::lookupIn(m_byNumber); }
 
     TApollo& m_recipes;
     TApollo& m_ingredients;
@@ -227,7 +222,7 @@ private:
     int m_dashesPerCl;
     QSet<QString> m_names;
     QHash<QString, Known> m_byName;
-    QHash<int, AlcoholValue::Ingredient> m_byNumber;
+    AlcoholValue::Known m_byNumber;
     int m_highest = 0;
     int m_count = 0;
     QString m_where;

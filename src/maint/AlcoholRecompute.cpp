@@ -11,8 +11,8 @@
 
 namespace {
 
-QHash<int, AlcoholValue::Ingredient> readIngredients(TApollo& ingredients) {
-    QHash<int, AlcoholValue::Ingredient> out;
+AlcoholValue::Known readIngredients(TApollo& ingredients) {
+    AlcoholValue::Known out;
     TurboRead fast(ingredients);
     for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip()) {
         out.insert(int(ingredients.GetInteger(Fields::Ingredient::Number)),
@@ -26,11 +26,8 @@ QHash<int, AlcoholValue::Ingredient> readIngredients(TApollo& ingredients) {
 
 AlcoholRecompute::Result AlcoholRecompute::run(TApollo& recipes, TApollo& ingredients, int dashesPerCl,
                                                const RecipeUsage::Progress& progress) {
-    const QHash<int, AlcoholValue::Ingredient> known = readIngredients(ingredients);
-    const auto lookup = [&known](int number) -> std::optional<AlcoholValue::Ingredient> {
-        const auto it = known.constFind(number);
-        return it == known.cend() ? std::nullopt : std::optional(*it);
-    };
+    const AlcoholValue::Known known = readIngredients(ingredients);
+    const AlcoholValue::Lookup lookup = AlcoholValue::lookupIn(known);
     const QString z = Fields::Recipe::Ingredients;
     const QString zmenge = Fields::Recipe::Amounts;
     const QString alk = Fields::Recipe::Alcohol;

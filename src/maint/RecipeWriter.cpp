@@ -12,7 +12,7 @@
 RecipeWriter::SlotFields RecipeWriter::slotFields(TApollo& ingredients, const QList<RecipeLine>& lines,
                                                   int dashesPerCl) {
     QList<IngredientSlots::Line> stored;
-    QHash<int, AlcoholValue::Ingredient> known;
+    AlcoholValue::Known known;
     for (const RecipeLine& line : lines) {
         const std::optional<IngredientInfo> info = IngredientInfo::find(ingredients, line.ingredient);
         if (info)
@@ -20,12 +20,8 @@ RecipeWriter::SlotFields RecipeWriter::slotFields(TApollo& ingredients, const QL
         const bool noAmount = info && info->kind == UnitKind::None;
         stored.append({line.ingredient, noAmount ? 0 : line.amount});
     }
-    const auto lookup = [&known](int number) -> std::optional<AlcoholValue::Ingredient> {
-        const auto it = known.constFind(number);
-        return it == known.cend() ? std::nullopt : std::optional(*it);
-    };
     return {IngredientSlots::encodeNumbers(stored), IngredientSlots::encodeAmounts(stored),
-            AlcoholValue::compute(stored, lookup, dashesPerCl)};
+            AlcoholValue::compute(stored, AlcoholValue::lookupIn(known), dashesPerCl)};
 }
 
 int RecipeWriter::WriteRecipe(const RecipeSources& sources, const RecipeDraft& draft, bool isNew, int recNo) {

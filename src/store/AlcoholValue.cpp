@@ -2,6 +2,13 @@
 
 #include <cmath>
 
+AlcoholValue::Lookup AlcoholValue::lookupIn(const Known& known) {
+    return [&known](int number) -> std::optional<Ingredient> {
+        const auto it = known.constFind(number);
+        return it == known.cend() ? std::nullopt : std::optional(*it);
+    };
+}
+
 int AlcoholValue::roundHalfEven(double value) {
     return int(std::nearbyint(value));
 }

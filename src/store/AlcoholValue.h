@@ -2,6 +2,8 @@
 
 #include "store/IngredientSlots.h"
 
+#include <QHash>
+
 #include <functional>
 #include <optional>
 
@@ -14,6 +16,9 @@ public:
         int alcohol = 0;
     };
     using Lookup = std::function<std::optional<Ingredient>(int number)>;
+    using Known = QHash<int, Ingredient>;
+    // A lookup in ingredients read beforehand; `known` must outlive the lookup.
+    static Lookup lookupIn(const Known& known);
     // The counted volume of a recipe in cl, and the sum of cl times percent, kept as such so the
     // stored value rounds exactly as it always did.
     struct Mix {
