@@ -6,8 +6,6 @@
 namespace {
 
 constexpr char kEnd = 0x1A;
-// Reading stops at the first end mark; this bounds the search in a damaged file.
-constexpr qint64 kMaxMemo = 16 * 1024 * 1024;
 
 QByteArray headerBytes(quint32 next) {
     QByteArray h(DbtMemoFile::kBlockSize, '\0');
@@ -65,22 +63,30 @@ QByteArray DbtMemoFile::read(const QByteArray& ref) const {
     const qint64 offset = block * kBlockSize;
     if (offset >= m_file.size())
         throw StoreError(QStringLiteral("Memoverweis außerhalb der Memodatei: %1").arg(m_file.path()));
+    // Reading stops at the first end mark; no text the program writes runs longer than
+    // kMaxTextBytes, so a search beyond it is in damaged data.
     QByteArray out;
-    for (qint64 at = offset; out.size() < kMaxMemo; at += kBlockSize) {
+    for (qint64 at = offset; out.size() <= kMaxTextBytes; at += kBlockSize) {
         const QByteArray chunk = m_file.readAt(at, kBlockSize);
         const qsizetype end = chunk.indexOf(kEnd);
-        if (end >= 0)
+        if (end >= 0) {
+            if (out.size() + end > kMaxTextBytes)
+                break;
             return out + chunk.left(end);
+        }
         if (chunk.isEmpty())
             return out; // file ends without a mark: take what is there
         out += chunk;
     }
-    return out;
+    throw StoreError(QStringLiteral("Memoverweis beschädigt: Text ohne Endmarke länger als %1 Bytes: %2")
+                         .arg(kMaxTextBytes)
+                         .arg(m_file.path()));
 }
 
 QByteArray DbtMemoFile::write(const QByteArray& text) {
     if (text.isEmpty())
         return blankRef();
+    refuseLongText(text.size());
     QByteArray data = text;
     data.replace(kEnd, ' '); // the end mark must not occur inside a text
     data.append(kEnd).append(kEnd);

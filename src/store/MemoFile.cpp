@@ -29,6 +29,15 @@ quint64 MemoFile::blocksInFile() const {
 }
 
 void MemoFile::adoptUsedBlocks(quint64 usedEnd) {
+    if (m_nextBlock > blocksInFile()) {
+        m_damage =
+            QStringLiteral("Memodatei beschädigt: der nächste freie Block (%1) liegt hinter dem Ende der "
+                           "Datei (Block %2), neue Texte werden nicht geschrieben: %3")
+                .arg(m_nextBlock)
+                .arg(blocksInFile())
+                .arg(m_file.path());
+        return;
+    }
     if (m_nextBlock >= usedEnd)
         return;
     m_damage = QStringLiteral("Memodatei beschädigt: der nächste freie Block (%1) liegt vor dem Ende der "
@@ -38,10 +47,27 @@ void MemoFile::adoptUsedBlocks(quint64 usedEnd) {
                    .arg(m_file.path());
 }
 
+void MemoFile::refuseLongText(qint64 bytes) const {
+    if (bytes > kMaxTextBytes)
+        throw StoreError(QStringLiteral("Text zu lang für die Memodatei (%1 Bytes, höchstens %2): %3")
+                             .arg(bytes)
+                             .arg(kMaxTextBytes)
+                             .arg(m_file.path()));
+}
+
 quint32 MemoFile::append(const QByteArray& data, quint32 firstDataBlock) {
     if (!m_damage.isEmpty())
         throw StoreError(m_damage);
-    const quint64 block = qMax<quint64>(qMax<quint64>(m_nextBlock, firstDataBlock), blocksInFile());
+    const quint64 inFile = blocksInFile();
+    // A header pointing past the end was found when the table opened; a file that shrank since
+    // (another program) must not let the write land beyond its end either.
+    if (m_nextBlock > inFile)
+        throw StoreError(QStringLiteral("Memodatei beschädigt: der nächste freie Block (%1) liegt hinter dem "
+                                        "Ende der Datei (Block %2): %3")
+                             .arg(m_nextBlock)
+                             .arg(inFile)
+                             .arg(m_file.path()));
+    const quint64 block = qMax<quint64>(firstDataBlock, inFile);
     const quint64 next = block + quint64(data.size()) / quint64(m_blockSize);
     if (next > 0xFFFFFFFFu)
         throw StoreError(QStringLiteral("Memodatei voll: %1").arg(m_file.path()));

@@ -53,7 +53,8 @@ bool SmtMemoFile::isEmpty(const QByteArray& ref) const {
 }
 
 quint64 SmtMemoFile::endBlock(const QByteArray& ref) const {
-    if (isEmpty(ref))
+    // A length no text can have is damage of its record, reported when read.
+    if (isEmpty(ref) || le::u32(ref, 2) > kMaxTextBytes)
         return 0;
     return quint64(le::u32(ref, 6)) + blocksFor(le::u32(ref, 2), blockSize());
 }
@@ -63,6 +64,11 @@ QByteArray SmtMemoFile::read(const QByteArray& ref) const {
         return {};
     const qint64 length = le::u32(ref, 2);
     const qint64 offset = qint64(le::u32(ref, 6)) * blockSize();
+    if (length > kMaxTextBytes)
+        throw StoreError(QStringLiteral("Memoverweis beschädigt: Textlänge %1 Bytes, höchstens %2: %3")
+                             .arg(length)
+                             .arg(kMaxTextBytes)
+                             .arg(m_file.path()));
     if (offset < kHeaderSize || offset + length > m_file.size())
         throw StoreError(QStringLiteral("Memoverweis außerhalb der Memodatei: %1").arg(m_file.path()));
     return m_file.readAt(offset, length);
@@ -73,6 +79,7 @@ QByteArray SmtMemoFile::write(const QByteArray& text) {
     le::put16(ref, 0, kTypeChar);
     if (text.isEmpty())
         return ref;
+    refuseLongText(text.size());
     QByteArray data = text;
     data.append(QByteArray(qsizetype(blocksFor(text.size(), blockSize())) * blockSize() - text.size(), '\0'));
     const quint32 block = append(data, firstDataBlock());

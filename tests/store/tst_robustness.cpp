@@ -5,6 +5,7 @@
 #include "VeltaTest.h"
 #include "store/DbfFile.h"
 #include "store/LittleEndian.h"
+#include "store/MemoFile.h"
 #include "store/RawFile.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -312,14 +313,16 @@ private slots:
         QTest::newRow("SMT at the first text") << quint8(0xE5) << next(8) << true;
         QTest::newRow("SMT at the last text") << quint8(0xE5) << next(12) << true;
         QTest::newRow("SMT inside the header") << quint8(0xE5) << next(0) << true;
-        QTest::newRow("SMT past the end") << quint8(0xE5) << next(40) << false;
+        QTest::newRow("SMT past the end") << quint8(0xE5) << next(40) << true;
+        QTest::newRow("SMT far past the end") << quint8(0xE5) << next(0x7FFFFFFF) << true;
         QTest::newRow("SMT sound") << quint8(0xE5) << next(13) << false;
         QTest::newRow("SMT unused blocks after the last text")
             << quint8(0xE5) << Damage([](QByteArray&, QByteArray& m) { m.append(QByteArray(150, 'x')); })
             << false;
         QTest::newRow("DBT at the first text") << quint8(0x83) << next(1) << true;
         QTest::newRow("DBT at the last text") << quint8(0x83) << next(5) << true;
-        QTest::newRow("DBT past the end") << quint8(0x83) << next(9) << false;
+        QTest::newRow("DBT past the end") << quint8(0x83) << next(9) << true;
+        QTest::newRow("DBT far past the end") << quint8(0x83) << next(0xFFFFFFF0) << true;
         QTest::newRow("DBT last text without its end mark")
             << quint8(0x83) << Damage([](QByteArray&, QByteArray& m) { m.truncate(5 * 512 + 18); }) << false;
         QTest::newRow("DBT unused blocks after the last text")
@@ -366,6 +369,85 @@ private slots:
         QCOMPARE(readAllRecords(dir.path()), expected);
         if (!refused)
             QVERIFY(QFileInfo(memoPath).size() > sizeBefore); // written after everything there
+        else
+            QCOMPARE(QFileInfo(memoPath).size(), sizeBefore); // never grown by a damaged pointer
+    }
+
+    // No text longer than the longest the program writes: a write refuses it, and a read refuses a
+    // reference claiming one, even where a (sparse) file is large enough to hold it.
+    void memoTextsAreBounded_data() {
+        QTest::addColumn<quint8>("version");
+        QTest::newRow("SMT") << quint8(0xE5);
+        QTest::newRow("DBT") << quint8(0x83);
+    }
+    void memoTextsAreBounded() {
+        QFETCH(quint8, version);
+        TempDataFolder dir;
+        FixtureTables::createTruthTable(dir.path(), version);
+        const QString memoPath = dir.filePath(memoName(version));
+        const QString longest(int(MemoFile::kMaxTextBytes), QLatin1Char('a'));
+        {
+            TApolloEnv env;
+            TTable table(env);
+            table.setDatabaseName(dir.path());
+            table.setTableName(QStringLiteral("TT"));
+            table.Open();
+            TApollo t(table);
+            t.Go(1);
+            t.ReplaceMemo(QStringLiteral("ANLEITUNG"), longest);
+            t.Commit();
+            const qint64 size = QFileInfo(memoPath).size();
+            t.Go(2);
+            try {
+                t.ReplaceMemo(QStringLiteral("ANLEITUNG"), longest + QLatin1Char('b'));
+                t.Commit();
+                QFAIL("a text longer than any the program writes reached the memo file");
+            } catch (const StoreError& e) {
+                QVERIFY2(e.text().contains(QStringLiteral("zu lang")), qPrintable(e.text()));
+            }
+            QCOMPARE(QFileInfo(memoPath).size(), size);
+        }
+        QCOMPARE(readAllRecords(dir.path()).at(0), QStringLiteral("Caipirinha|") + longest);
+
+        // Record 3 claims a text of almost 4 GB inside a file that has grown that far.
+        const QString tablePath = dir.filePath(QStringLiteral("TT.DBF"));
+        QByteArray dbf = TestFiles::readAll(tablePath);
+        const qint64 at = memoRefOffset(tablePath, 3);
+        if (version == DbfFile::kVersionDbt) {
+            // A text without its end mark that runs on far past the longest.
+            QByteArray memo = TestFiles::readAll(memoPath);
+            const qint64 block = (memo.size() + 511) / 512;
+            memo.append(QByteArray(block * 512 - memo.size(), '\0'));
+            memo.append(QByteArray(int(MemoFile::kMaxTextBytes) * 3, 'x'));
+            QVERIFY(TestFiles::writeAll(memoPath, memo));
+            dbf.replace(at, 10, QByteArray::number(block).rightJustified(10, ' '));
+        } else {
+            QByteArray ref(10, '\0');
+            le::put16(ref, 0, 1);
+            le::put32(ref, 2, 0xFFFFFFF0u);
+            le::put32(ref, 6, 8);
+            dbf.replace(at, 10, ref);
+            QFile memo(memoPath);
+            QVERIFY(memo.open(QIODevice::ReadWrite));
+            QVERIFY(memo.resize(qint64(5) << 30));
+        }
+        QVERIFY(TestFiles::writeAll(tablePath, dbf));
+        TApolloEnv env;
+        TTable table(env);
+        table.setDatabaseName(dir.path());
+        table.setTableName(QStringLiteral("TT"));
+        table.setReadOnly(true);
+        table.Open();
+        TApollo t(table);
+        t.Go(3);
+        try {
+            t.GetMemo(QStringLiteral("ANLEITUNG"));
+            QFAIL("a memo longer than any the program writes was read");
+        } catch (const StoreError& e) {
+            QVERIFY2(e.text().contains(QStringLiteral("beschädigt")), qPrintable(e.text()));
+        }
+        t.Go(1);
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), longest);
     }
 
     // A write that fails leaves memory and disk agreeing, and the retried Commit writes what was
