@@ -76,9 +76,9 @@ QByteArray JsonLdExport::document(const QList<ExchangeRecipe>& recipes) {
 }
 
 bool JsonLdExport::write(const QString& path, TApollo& recipes, TApollo& ingredients,
-                         const ExchangeLists& lists, const QList<int>& recNos) {
+                         const ExchangeLists& lists, const QList<int>& recNos, QString* reason) {
     QList<ExchangeRecipe> list;
     for (const int recNo : recNos)
         list << read(recipes, ingredients, lists, recNo);
-    return AtomicFile::write(path, document(list));
+    return AtomicFile::write(path, document(list), reason);
 }

@@ -19,9 +19,9 @@ public:
     static QByteArray document(const QList<ExchangeRecipe>& recipes);
 
     // Writes the recipes at recNos in this order, replacing the file whole; false when it cannot be
-    // written. Throws StoreError.
+    // written (`reason` tells why). Throws StoreError.
     static bool write(const QString& path, TApollo& recipes, TApollo& ingredients, const ExchangeLists& lists,
-                      const QList<int>& recNos);
+                      const QList<int>& recNos, QString* reason = nullptr);
 
     // The photo as a URL relative to the program folder; empty for none.
     static QString imageUrl(const QString& bild, const QString& eigen);
@@ -29,8 +29,5 @@ public:
     static QString doneText(int count) {
         return count == 1 ? QStringLiteral("1 Rezept exportiert.")
                           : QStringLiteral("%1 Rezepte exportiert.").arg(count);
-    }
-    static QString failedText(const QString& path) {
-        return QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path);
     }
 };

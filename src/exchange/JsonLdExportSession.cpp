@@ -4,6 +4,7 @@
 #include "common/DataTables.h"
 #include "common/KeepPosition.h"
 #include "exchange/JsonLdExport.h"
+#include "store/AtomicFile.h"
 
 JsonLdExportSession::JsonLdExportSession(AppState& state, DataTables& tables)
     : m_state(state), m_tables(tables) {}
@@ -67,7 +68,8 @@ Notice JsonLdExportSession::write(const QString& path) {
     ExchangeLists lists{m_state.categoryList, m_state.tasteList, m_state.decorations};
     KeepPosition keepRecipe(m_tables.ApolloRezepte);
     KeepPosition keepIngredient(m_tables.ApolloZutaten);
-    if (!JsonLdExport::write(path, m_tables.ApolloRezepte, m_tables.ApolloZutaten, lists, chosen))
-        return Notice::error(JsonLdExport::failedText(path), 2);
+    QString reason;
+    if (!JsonLdExport::write(path, m_tables.ApolloRezepte, m_tables.ApolloZutaten, lists, chosen, &reason))
+        return Notice::error(AtomicFile::failureText(path, reason), 3);
     return Notice::hint(JsonLdExport::doneText(int(chosen.size())), 1);
 }

@@ -4,6 +4,7 @@
 #include "common/DataTables.h"
 #include "common/MainWindowPort.h"
 #include "maint/ChoiceLists.h"
+#include "store/AtomicFile.h"
 #include "store/ListsFile.h"
 #include "ui/Meldungsfenster.h"
 
@@ -20,33 +21,35 @@ ClassificationCommands::ClassificationCommands(const DialogServices& services)
       m_state(services.context.state), m_main(services.main) {}
 
 void ClassificationCommands::runCategories() {
+    const QStringList before = m_state.categoryList;
     categories.exec();
-    afterLists(ChoiceLists::Categories, categorySession.changed());
+    afterLists(ChoiceLists::Categories, categorySession.changed(), &m_state.categoryList, before);
 }
 
 void ClassificationCommands::runTastes() {
+    const QStringList before = m_state.tasteList;
     tastes.exec();
-    afterLists(ChoiceLists::Tastes, tasteSession.changed());
+    afterLists(ChoiceLists::Tastes, tasteSession.changed(), &m_state.tasteList, before);
 }
 
 void ClassificationCommands::runDecorations() {
     decorationSession.setEntries(ChoiceLists::decorationChoices(m_state.decorations).mid(1));
     decorations.exec();
-    afterLists(ChoiceLists::Decorations, decorationSession.changed());
+    afterLists(ChoiceLists::Decorations, decorationSession.changed(), nullptr, {});
 }
 
 // `SaveLists` for categories and tastes, then the choices of that kind and the recipe shown,
-// whose names may have changed.
-void ClassificationCommands::afterLists(int kind, bool changed) {
+// whose names may have changed. When the lists file cannot be written, the list goes back to what
+// the file holds, so that no drink is filed under an entry that is not there.
+void ClassificationCommands::afterLists(int kind, bool changed, QStringList* list,
+                                        const QStringList& before) {
     if (!changed)
         return;
-    if (kind != ChoiceLists::Decorations &&
-        !ListsFile::save(m_state.listsPath(), m_state.categoryList, m_state.tasteList))
-        Meldungsfenster::show(Notice::error(
-            QStringLiteral(
-                "Die Liste der Kategorien und Geschmacksrichtungen konnte nicht gespeichert werden:\r") +
-                m_state.listsPath(),
-            2));
+    QString reason;
+    if (list && !ListsFile::save(m_state.listsPath(), m_state.categoryList, m_state.tasteList, &reason)) {
+        *list = before;
+        Meldungsfenster::show(Notice::error(AtomicFile::failureText(m_state.listsPath(), reason), 3));
+    }
     m_main.RefreshChoiceLists(kind);
     m_main.ReloadCurrent();
 }

@@ -33,7 +33,7 @@ public:
     DekoListeDialog decorations;
 
 private:
-    void afterLists(int kind, bool changed);
+    void afterLists(int kind, bool changed, QStringList* list, const QStringList& before);
 
     AppState& m_state;
     MainWindowPort& m_main;

@@ -7,6 +7,7 @@
 #include "print/ReportPainter.h"
 #include "print/TextExport.h"
 #include "print/TfrmPreview.h"
+#include "store/AtomicFile.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/TWartenDialog.h"
 
@@ -139,9 +140,9 @@ bool PrintOutput::exportText() {
     const QList<PrintRecord> records = m_session.fillPrintTable(&progress);
     if (nothingMixable(m_session, records))
         return false;
-    if (!TextExport::write(path, records)) {
-        Meldungsfenster::show(
-            Notice::error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(path), 2));
+    QString reason;
+    if (!TextExport::write(path, records, &reason)) {
+        Meldungsfenster::show(Notice::error(AtomicFile::failureText(path, reason), 3));
         return false;
     }
     Meldungsfenster::show(Notice::hint(TextExport::doneMessage(path), 3));

@@ -32,8 +32,8 @@ QByteArray TextExport::bytes(const QList<PrintRecord>& records) {
     return out;
 }
 
-bool TextExport::write(const QString& path, const QList<PrintRecord>& records) {
-    return AtomicFile::write(path, bytes(records));
+bool TextExport::write(const QString& path, const QList<PrintRecord>& records, QString* reason) {
+    return AtomicFile::write(path, bytes(records), reason);
 }
 
 QString TextExport::doneMessage(const QString& path) {

@@ -16,8 +16,9 @@ public:
     static QString defaultSuffix() { return QStringLiteral("txt"); }
 
     static QByteArray bytes(const QList<PrintRecord>& records);
-    // Replaces the file as a whole, so a failed write never leaves half a file; false on failure.
-    static bool write(const QString& path, const QList<PrintRecord>& records);
+    // Replaces the file as a whole, so a failed write never leaves half a file; false on failure
+    // (`reason` tells why).
+    static bool write(const QString& path, const QList<PrintRecord>& records, QString* reason = nullptr);
     // The notice after a successful export.
     static QString doneMessage(const QString& path);
 };

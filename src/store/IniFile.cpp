@@ -91,6 +91,6 @@ QByteArray IniFile::toBytes() const {
     return kUtf8Mark + text.toUtf8();
 }
 
-bool IniFile::save(const QString& path) const {
-    return AtomicFile::write(path, toBytes());
+bool IniFile::save(const QString& path, QString* reason) const {
+    return AtomicFile::write(path, toBytes(), reason);
 }

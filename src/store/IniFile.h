@@ -15,7 +15,7 @@ public:
     void setValue(const QString& section, const QString& key, const QString& value);
     QByteArray toBytes() const;
     // Replaces the file atomically; false when it could not be written.
-    bool save(const QString& path) const;
+    bool save(const QString& path, QString* reason = nullptr) const;
 
 private:
     struct Entry {

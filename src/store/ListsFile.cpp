@@ -58,6 +58,7 @@ QByteArray ListsFile::serialize(const QStringList& categories, const QStringList
     return out;
 }
 
-bool ListsFile::save(const QString& path, const QStringList& categories, const QStringList& tastes) {
-    return AtomicFile::write(path, serialize(categories, tastes));
+bool ListsFile::save(const QString& path, const QStringList& categories, const QStringList& tastes,
+                     QString* reason) {
+    return AtomicFile::write(path, serialize(categories, tastes), reason);
 }

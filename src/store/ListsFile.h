@@ -15,5 +15,6 @@ public:
     static void parse(const QByteArray& bytes, QStringList* categories, QStringList* tastes);
     static QByteArray serialize(const QStringList& categories, const QStringList& tastes);
     // Replaces the file atomically; false when it could not be written.
-    static bool save(const QString& path, const QStringList& categories, const QStringList& tastes);
+    static bool save(const QString& path, const QStringList& categories, const QStringList& tastes,
+                     QString* reason = nullptr);
 };

@@ -65,12 +65,12 @@ OptionsRecord OptionsRecord::load(const QString& path) {
     return fromFileBytes(file.read(kSize));
 }
 
-bool OptionsRecord::save(const QString& path, bool startedFromCd) const {
+bool OptionsRecord::save(const QString& path, bool startedFromCd, QString* reason) const {
     if (startedFromCd)
         return false;
     QByteArray out = m_bytes;
     out.replace(0, kMagic.size(), kMagic);
-    return AtomicFile::write(path, out);
+    return AtomicFile::write(path, out, reason);
 }
 
 QString OptionsRecord::fontName() const {

@@ -44,8 +44,8 @@ public:
     // Missing, short or foreign files give the defaults, without a message.
     static OptionsRecord load(const QString& path);
     static OptionsRecord fromFileBytes(const QByteArray& bytes);
-    // Does nothing while started read-only; write errors are ignored (false returned).
-    bool save(const QString& path, bool startedFromCd) const;
+    // Does nothing while started read-only (false returned); `reason` tells why a write failed.
+    bool save(const QString& path, bool startedFromCd, QString* reason = nullptr) const;
 
     quint8 get(Field f) const { return quint8(m_bytes.at(f)); }
     void set(Field f, quint8 value) { m_bytes[f] = char(value); }

@@ -55,8 +55,11 @@ void RawFile::open(const QString& path, Mode mode) {
     if (fd < 0)
         throw StoreError(
             QStringLiteral("Datei kann nicht geöffnet werden: %1 (%2)").arg(path, systemError()));
-    // Exclusive use keeps every other process out; a read-only opening only keeps writers out.
-    if (::flock(fd, (mode == Mode::ReadOnly ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
+    // Exclusive use keeps every other writer out, and a reader keeps writers out while it reads.
+    // A reader still reads beside a writer (the program, while a script lists or checks its data):
+    // the store writes texts, then records, then the count, so what it sees is whole.
+    if (::flock(fd, (mode == Mode::ReadOnly ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0 &&
+        (mode != Mode::ReadOnly || errno != EWOULDBLOCK)) {
         ::close(fd);
         throw StoreError(QStringLiteral("Datei wird von einem anderen Programm benutzt: %1").arg(path));
     }
@@ -135,11 +138,17 @@ void RawFile::writeAt(qint64 offset, const QByteArray& bytes) {
     report(Event::Kind::Write, offset, bytes);
 }
 
-void RawFile::consumeWriteBudget() const {
+bool RawFile::injectFault() {
     if (writeBudget() == 0)
-        throw StoreError(QStringLiteral("Schreibfehler (Test): %1").arg(m_path));
+        return true;
     if (writeBudget() > 0)
         --writeBudget();
+    return false;
+}
+
+void RawFile::consumeWriteBudget() const {
+    if (injectFault())
+        throw StoreError(QStringLiteral("Schreibfehler (Test): %1").arg(m_path));
 }
 
 void RawFile::truncate(qint64 newSize) {

@@ -16,7 +16,8 @@ public:
     RawFile(const RawFile&) = delete;
     RawFile& operator=(const RawFile&) = delete;
 
-    // Throws StoreError when the file is missing, cannot be opened or is locked by another process.
+    // Throws StoreError when the file is missing or cannot be opened, or, for writing, while another
+    // process has it open; a read-only opening reads beside a writer.
     void open(const QString& path, Mode mode);
     // Opens exclusively, creating the file when needed, and empties it once the lock is held.
     void create(const QString& path);
@@ -35,6 +36,9 @@ public:
     // Test seam: after this many further writes every write fails, as if the program had died.
     static void failWritesAfter(int writes);
     static void stopFailingWrites();
+    // The same seam for write paths that do not go through a RawFile (whole-file replacement):
+    // true when this write, flush or rename is to fail; otherwise it counts as one.
+    static bool injectFault();
 
     // Test seam: every write, truncation and forced write to disk, in order, so that a test can
     // act out a power loss (the disk keeps what was forced and any part of the rest).

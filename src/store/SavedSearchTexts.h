@@ -23,7 +23,7 @@ public:
     void set(int slot, const QString& slotName, const QString& text);
     QByteArray toBytes() const { return m_ini.toBytes(); }
     // Replaces the file atomically; false when it could not be written.
-    bool save(const QString& path) const { return m_ini.save(path); }
+    bool save(const QString& path, QString* reason = nullptr) const { return m_ini.save(path, reason); }
 
     // The single line a typed or stored text becomes: no control characters, at most kMaxText long.
     static QString cleaned(const QString& text);

@@ -14,11 +14,24 @@ SavedSearches SavedSearches::fromFileBytes(const QByteArray& bytes) {
     return out;
 }
 
-SavedSearches SavedSearches::load(const QString& path) {
+SavedSearches SavedSearches::load(const QString& path, bool* damaged) {
     QFile file(path);
+    if (damaged)
+        *damaged = file.exists() && file.size() != kFileSize;
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return fromFileBytes(file.read(kFileSize));
+}
+
+QString SavedSearches::setAside(const QString& path) {
+    for (int n = 1; n < 1000; ++n) {
+        const QString target =
+            path + (n == 1 ? QStringLiteral(".beschaedigt") : QStringLiteral(".beschaedigt%1").arg(n));
+        if (QFile::exists(target))
+            continue;
+        return QFile::rename(path, target) ? target : QString();
+    }
+    return {};
 }
 
 QByteArray SavedSearches::toBytes() const {
@@ -28,6 +41,6 @@ QByteArray SavedSearches::toBytes() const {
     return out;
 }
 
-bool SavedSearches::save(const QString& path, bool startedFromCd) const {
-    return !startedFromCd && AtomicFile::write(path, toBytes());
+bool SavedSearches::save(const QString& path, bool startedFromCd, QString* reason) const {
+    return !startedFromCd && AtomicFile::write(path, toBytes(), reason);
 }

@@ -1,5 +1,7 @@
 #include "JsonVerbs.h"
 
+#include "VerbSupport.h"
+
 #include "common/AppState.h"
 #include "common/DataTables.h"
 #include "common/Notice.h"
@@ -7,6 +9,7 @@
 #include "exchange/JsonLdExport.h"
 #include "exchange/JsonLdImport.h"
 #include "maint/ChoiceLists.h"
+#include "store/AtomicFile.h"
 #include "store/ListsFile.h"
 #include "store/OptionsRecord.h"
 
@@ -60,10 +63,11 @@ int exportFile(const QStringList& args, QTextStream& out, QTextStream& err) {
     DataTables tables;
     tables.openMainTables(folder, true);
     const QList<int> recNos = chosen(tables.ApolloRezepte, args.mid(4));
+    QString reason;
     if (!JsonLdExport::write(args.at(3), tables.ApolloRezepte, tables.ApolloZutaten, lists(folder, tables),
-                             recNos)) {
-        err << JsonLdExport::failedText(args.at(3)) << '\n';
-        return 2;
+                             recNos, &reason)) {
+        err << "veltadb: " << VerbSupport::plain(AtomicFile::failureText(args.at(3), reason)) << '\n';
+        return 1;
     }
     out << JsonLdExport::doneText(int(recNos.size())) << '\n';
     return 0;

@@ -5,6 +5,7 @@
 #include "maint/ChoiceLists.h"
 #include "maint/ClassificationListSession.h"
 #include "maint/DecorationListSession.h"
+#include "store/AtomicFile.h"
 #include "store/ListsFile.h"
 
 using namespace VerbSupport;
@@ -36,10 +37,10 @@ int classification(MaintFolder& f, ClassificationTexts::Kind kind, const QString
     }
     if (f.readOnly())
         throw Refusal{MaintFolder::readOnlyText()};
+    int added = 0; // printed only once the lists file holds it
     if (action == QStringLiteral("add") && rest.size() == 1) {
         if (follow(s.nameVerdict(rest.at(0).left(ClassificationListSession::kNameLength)), err))
-            out << s.entries().at(s.add(rest.at(0).left(ClassificationListSession::kNameLength))).data + 1
-                << '\n';
+            added = s.entries().at(s.add(rest.at(0).left(ClassificationListSession::kNameLength))).data + 1;
     } else if (action == QStringLiteral("rename") && rest.size() == 2) {
         const int index = indexOfKey(s.entries(), number(rest.at(0)) - 1);
         const QString name = rest.at(1).left(ClassificationListSession::kNameLength);
@@ -53,8 +54,11 @@ int classification(MaintFolder& f, ClassificationTexts::Kind kind, const QString
     } else {
         throw BadArguments{};
     }
-    if (s.changed() && !ListsFile::save(f.listsPath, f.categories, f.tastes))
-        throw Refusal{QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(f.listsPath)};
+    QString reason;
+    if (s.changed() && !ListsFile::save(f.listsPath, f.categories, f.tastes, &reason))
+        throw Refusal{AtomicFile::failureText(f.listsPath, reason)};
+    if (added > 0)
+        out << added << '\n';
     return 0;
 }
 
@@ -94,7 +98,7 @@ int decoration(MaintFolder& f, const QString& action, const QStringList& rest, Q
 int dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString kind = args.at(1).section(QLatin1Char('-'), 0, 0);
     const QString action = args.at(1).section(QLatin1Char('-'), 1);
-    MaintFolder f(args.at(2));
+    MaintFolder f(args.at(2), action != QStringLiteral("list"));
     if (kind == QStringLiteral("decoration"))
         return decoration(f, action, args.mid(3), out, err);
     return classification(
@@ -123,9 +127,8 @@ int ListVerbs::run(const QStringList& args, QTextStream& out, QTextStream& err) 
     } catch (const Refusal& r) {
         err << "veltadb: " << plain(r.text) << '\n';
         return 1;
-    } catch (const BadArguments&) {
-        err << "Aufruf:\n" << usage();
-        return 2;
+    } catch (const BadArguments& bad) {
+        return badArguments(bad, usage(), err);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "print/QtReportMeasurer.h"
 #include "print/ReportPainter.h"
 #include "print/TextExport.h"
+#include "store/AtomicFile.h"
 #include "store/ListsFile.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -180,8 +181,9 @@ PrintReports::PhotoFolders photoFolders(const QString& dataFolder) {
 }
 
 void writeText(const Request& r, const QList<PrintRecord>& records) {
-    if (!TextExport::write(r.target, records))
-        throw Failure{QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(r.target)};
+    QString reason;
+    if (!TextExport::write(r.target, records, &reason))
+        throw Failure{AtomicFile::failureText(r.target, reason)};
 }
 
 void writePdf(const Request& r, const QList<PrintRecord>& records) {
