@@ -16,7 +16,10 @@
 #include "common/AppState.h"
 #include "common/DataTables.h"
 #include "exchange/BackupSet.h"
+#include "maint/AlcoholRecompute.h"
 #include "maint/ChoiceLists.h"
+#include "store/AtomicFile.h"
+#include "store/DataFolderLock.h"
 #include "store/ListsFile.h"
 #include "store/PhotoPath.h"
 #include "store/StoreError.h"
@@ -174,6 +177,12 @@ bool TMain::create() {
     s.options = OptionsRecord::load(s.optionsPath());
     s.loadBarRules();
     s.probeMedium();
+    if (!s.startedFromCd && !m_folderLock.acquire(s.folders.dataFolder)) {
+        Meldungsfenster::show(DataFolderLock::heldText(s.folders.dataFolder), QStringLiteral("Fehler"), 2,
+                              false);
+        m_endRequested = true;
+        return false;
+    }
     if (!s.startedFromCd)
         BackupSet::finishRestore(s.folders.dataFolder);
     if (s.switches.advertMode) // a missing picture leaves the advert empty
@@ -186,6 +195,16 @@ bool TMain::create() {
         m_endRequested = true;
     if (!openTables())
         return false;
+    if (!s.startedFromCd) {
+        try {
+            AlcoholRecompute::finishPending(m_tables.ApolloRezepte, m_tables.ApolloZutaten,
+                                            s.options.get(OptionsRecord::DashesPerCl));
+        } catch (const StoreError& e) {
+            Meldungsfenster::show(Notice::error(
+                QStringLiteral("Der Alkoholgehalt der Rezepte konnte nicht nachgeführt werden:\r") + e.text(),
+                3));
+        }
+    }
     try {
         s.recipeTotal = m_tables.ApolloRezepte.Count();
         RefreshChoiceLists(ChoiceLists::Ingredients);
@@ -473,8 +492,11 @@ void TMain::closeEvent(QCloseEvent* event) {
         m_tables.closeMainTables();
         m_tablesOpen = false;
     }
-    s.savedSearches.save(s.savedSearchesPath(), s.startedFromCd);
-    s.options.save(s.optionsPath(), s.startedFromCd);
+    // The saved searches are on disk since each was saved. The options are written here; a failure
+    // is said, and the file keeps its last state.
+    QString reason;
+    if (!s.startedFromCd && !s.options.save(s.optionsPath(), false, &reason))
+        Meldungsfenster::show(Notice::error(AtomicFile::failureText(s.optionsPath(), reason), 3));
     m_help.close();
     event->accept();
 }

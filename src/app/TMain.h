@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/MainWindowPort.h"
+#include "store/DataFolderLock.h"
 #include "ui/UiContext.h"
 
 #include <QMainWindow>
@@ -119,6 +120,7 @@ private:
     bool m_shownOnce = false;
     QRect m_listArea;
     bool m_tablesOpen = false;
+    DataFolderLock m_folderLock; // held while the program runs: writing veltadb verbs wait their turn
     MusicLoader* m_musicLoader = nullptr;
     quint8 m_shownMotif = 0; // the motif whose skin the main window shows
     QPixmap m_advert;

@@ -3,6 +3,7 @@
 #include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "VeltaGuiTest.h"
+#include "VeltadbRun.h"
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
@@ -13,6 +14,7 @@
 #include "maint/UpDownButton.h"
 #include "store/Cp1252.h"
 #include "store/Fields.h"
+#include "store/RawFile.h"
 #include "ui/EntryList.h"
 #include "ui/TypeAheadField.h"
 
@@ -197,6 +199,46 @@ private slots:
         QCOMPARE(m_w->state.categoryList.last(), u"~"_s);
         const QByteArray file = TestFiles::readAll(m_w->state.listsPath());
         QVERIFY(file.contains("\r\n~\r\n@@@-MORVA-@@@\r\n"));
+    }
+
+    // The lists file cannot be written (a full disk): the error names the file and its reason, and
+    // the new category is in no box, so that no drink can be filed under it.
+    void failedListsSaveKeepsWhatTheFileHolds() {
+        MessageBoxAnswerer answers;
+        KategorieListeDialog& list = lists().categories;
+        KatEditDialog& names = lists().names;
+        const QStringList before = m_w->state.categoryList;
+        const QByteArray file = TestFiles::readAll(m_w->state.listsPath());
+        run(u"ListeKategorie"_s, list, [&] {
+            clickInto(list.hinzubutton, names, [&] {
+                type(names.Edit, u"Verloren"_s);
+                QTest::mouseClick(names.OkButton, Qt::LeftButton);
+            });
+            RawFile::failWritesAfter(1); // the write itself, as on a full disk
+            QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+        });
+        RawFile::stopFailingWrites();
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().caption, u"Fehler"_s);
+        QVERIFY2(answers.lastText().contains(m_w->state.listsPath()) &&
+                     answers.lastText().contains(u"Der Datenträger ist voll."_s),
+                 qPrintable(answers.lastText()));
+        QCOMPARE(m_w->state.categoryList, before);
+        QCOMPARE(TestFiles::readAll(m_w->state.listsPath()), file);
+    }
+
+    // While the program runs, a script may read its data but not change them behind its back.
+    void runningProgramKeepsWritingScriptsOut() {
+        const QString data = m_w->state.folders.dataFolder;
+        const VeltadbRun refused = VeltadbRun::of({u"category-add"_s, data, u"Neu"_s});
+        QCOMPARE(refused.code, 1);
+        QVERIFY2(refused.err.contains(u"werden gerade von Velta Cocktails 98 oder von veltadb benutzt"_s),
+                 qPrintable(refused.err));
+        QVERIFY(!TestFiles::readAll(m_w->state.listsPath()).contains("Neu\r\n"));
+        QCOMPARE(VeltadbRun::of({u"category-list"_s, data}).code, 0);
+        StartupFixture::closeProgram(m_w);
+        const VeltadbRun allowed = VeltadbRun::of({u"category-add"_s, data, u"Neu"_s});
+        QCOMPARE(allowed.code, 0);
     }
 
     // The recipe editor's " Bearbeiten" opens the category list; a renamed category stays chosen.

@@ -180,16 +180,20 @@ private slots:
         QCOMPARE(t.RecCount(), 5);
     }
 
-    void exclusiveOpeningKeepsOtherProcessesOut() {
+    // An exclusive opening keeps other writers out; readers read beside it.
+    void exclusiveOpeningKeepsOtherWritersOut() {
         TApollo& t = openTruthTable();
         QVERIFY(t.LockFile());
         QProcess p;
-        p.start(QStringLiteral(VELTADB_PATH), {QStringLiteral("query"), m_table->filePath(), QString()});
+        p.start(QStringLiteral(VELTADB_PATH), {QStringLiteral("unmark"), m_table->filePath()});
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 1);
         QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("anderen Programm")));
-        m_table->Close();
         p.start(QStringLiteral(VELTADB_PATH), {QStringLiteral("query"), m_table->filePath(), QString()});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        m_table->Close();
+        p.start(QStringLiteral(VELTADB_PATH), {QStringLiteral("unmark"), m_table->filePath()});
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 0);
     }

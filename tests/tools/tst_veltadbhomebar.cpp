@@ -66,6 +66,7 @@ private slots:
         QTest::newRow("bad flag") << u"immer=ja"_s << false << 2;
         QTest::newRow("number without sign") << u"grund=3"_s << false << 2;
         QTest::newRow("number too high") << u"grund=+1501"_s << false << 2;
+        QTest::newRow("number no ingredient has") << u"grund=+1499"_s << false << 2;
         QTest::newRow("unknown key") << u"bar=1"_s << false << 2;
         QTest::newRow("read-only data") << u"immer=1"_s << true << 1;
     }

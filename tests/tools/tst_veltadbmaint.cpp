@@ -45,8 +45,11 @@ private slots:
         QCOMPARE(duplicate.code, 1);
         QVERIFY(duplicate.err.contains(u"Es existiert schon ein Getränk mit diesem Namen!"_s));
 
+        QCOMPARE(veltadb({u"mark"_s, data() + u"/RE.DBF"_s, u"NAME = \"Aaa Probe\""_s}).code, 0);
         QCOMPARE(veltadb({u"recipe-edit"_s, data(), QString::number(recNo), u"name=Zzz Probe"_s}).code, 0);
         QVERIFY(veltadb({u"recipe-list"_s, data()}).out.contains(u"%1\tZzz Probe\n"_s.arg(recNo)));
+        // An edit changes only the fields it names: the mark stays.
+        QCOMPARE(veltadb({u"query"_s, data() + u"/RE.DBF"_s, u"MARK > 0"_s}).out, u"%1\ncount: 1\n"_s.arg(recNo));
         const Run dump = veltadb({u"dump"_s, data() + u"/RE.DBF"_s});
         QVERIFY(dump.out.contains(u"ANLEITUNG = Rühren.\n"_s));
 
@@ -61,7 +64,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("unknown field")
             << QStringList{u"recipe-add"_s, u"name=X"_s, u"farbe=rot"_s} << 2 << u"Aufruf"_s;
-        QTest::newRow("no record number") << QStringList{u"recipe-edit"_s, u"x"_s} << 2 << u"Aufruf"_s;
+        QTest::newRow("no record number")
+            << QStringList{u"recipe-edit"_s, u"x"_s} << 2 << u"„x“ ist keine Nummer"_s;
         QTest::newRow("no liquid") << QStringList{u"recipe-add"_s, u"name=X"_s, u"zutat=1"_s,
                                                   u"kategorie=Sour"_s}
                                    << 1 << u"flüssige Zutat"_s;
@@ -70,17 +74,44 @@ private slots:
         QTest::newRow("unknown category")
             << QStringList{u"recipe-add"_s, u"name=X"_s, u"zutat=12:4"_s, u"kategorie=Nix"_s} << 1
             << u"Die Kategorie \"Nix\" gibt es nicht."_s;
-        QTest::newRow("amount zero") << QStringList{u"recipe-add"_s, u"name=X"_s, u"zutat=12:0"_s} << 1
-                                     << u"Mehr als 9999 cl können nicht eingegeben werden"_s;
+        // Numbers are read strictly: nothing is taken for something else, and nothing is written.
+        const auto amount = [](const QString& line) {
+            return QStringList{u"recipe-add"_s, u"name=X"_s, u"zutat="_s + line, u"kategorie=Sour"_s};
+        };
+        QTest::newRow("amount zero") << amount(u"12:0"_s) << 2
+                                     << u"Die Menge „0“ ist keine ganze Zahl von 1 bis 9999."_s;
+        QTest::newRow("amount with a decimal comma") << amount(u"12:1,5"_s) << 2 << u"Die Menge „1,5“"_s;
+        QTest::newRow("amount with a point") << amount(u"12:4.5"_s) << 2 << u"Die Menge „4.5“"_s;
+        QTest::newRow("amount negative") << amount(u"12:-3"_s) << 2 << u"Die Menge „-3“"_s;
+        QTest::newRow("amount too large") << amount(u"12:12345678"_s) << 2 << u"Die Menge „12345678“"_s;
+        QTest::newRow("amount missing") << amount(u"12"_s) << 2 << u"die Menge fehlt"_s;
+        QTest::newRow("ingredient number letters") << amount(u"1x:4"_s) << 2 << u"Die Zutatennummer „1x“"_s;
+        const auto alcohol = [](const QString& value) {
+            return QStringList{u"ingredient-add"_s, u"name=Probe"_s, u"alkohol="_s + value};
+        };
+        QTest::newRow("alcohol with a point") << alcohol(u"4.5"_s) << 2 << u"Der Alkoholgehalt „4.5“"_s;
+        QTest::newRow("alcohol negative") << alcohol(u"-3"_s) << 2 << u"Der Alkoholgehalt „-3“"_s;
+        QTest::newRow("alcohol letters") << alcohol(u"abc"_s) << 2 << u"Der Alkoholgehalt „abc“"_s;
+        QTest::newRow("alcohol letter O") << alcohol(u"4O"_s) << 2 << u"Der Alkoholgehalt „4O“"_s;
+        QTest::newRow("alcohol too large")
+            << alcohol(u"12345678"_s) << 2 << u"ist keine ganze Zahl von 0 bis 99."_s;
+        QTest::newRow("list number with a sign")
+            << QStringList{u"category-delete"_s, u"+3"_s} << 2 << u"„+3“ ist keine Nummer"_s;
     }
     void refusals() {
         QFETCH(QStringList, args);
         QFETCH(int, code);
         QFETCH(QString, message);
         args.insert(1, data());
+        QHash<QString, QByteArray> before;
+        for (const QString& name : QDir(data()).entryList(QDir::Files))
+            before.insert(name, TestFiles::readAll(data() + u'/' + name));
         const Run run = veltadb(args);
         QCOMPARE(run.code, code);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QVERIFY2(TestFiles::readAll(data() + u'/' + it.key()) == it.value(), qPrintable(it.key()));
     }
 
     void ingredientFollowedByItsRecipes() {
@@ -102,7 +133,8 @@ private slots:
         QVERIFY(used.err.contains(u"da noch 1 Getränke diese Zutat verwenden."_s));
         QCOMPARE(veltadb({u"recipe-delete"_s, data(), recNo}).code, 0);
         QCOMPARE(veltadb({u"ingredient-delete"_s, data(), u"400"_s}).code, 0);
-        QCOMPARE(veltadb({u"ingredient-add"_s, data(), u"name=Hausrum 2"_s}).out, u"Zutat 400\n"_s);
+        // The deleted number is never given again: the recipe it was in cannot come back under it.
+        QCOMPARE(veltadb({u"ingredient-add"_s, data(), u"name=Hausrum 2"_s}).out, u"Zutat 401\n"_s);
         QCOMPARE(veltadb({u"ingredient-delete"_s, data(), u"12"_s}).code, 1);
     }
 

@@ -31,18 +31,21 @@ AppState loadState(const QString& folder) {
     return state;
 }
 
+// Null when no ingredient has the number.
 QString nameOf(const AppState& state, int number) {
     for (const ListEntry& e : state.ingredientChoices.zutatliste)
         if (e.data == number)
             return e.text;
-    return QStringLiteral("(unbekannt)");
+    return {};
 }
 
 void show(const AppState& state, QTextStream& out) {
     const BarSettings& s = state.barSettings;
     out << "ersatz=" << (s.allowSubstitutes ? 1 : 0) << '\n' << "immer=" << (s.alwaysAtHome ? 1 : 0) << '\n';
     for (const int number : s.basics)
-        out << "grund=" << number << '\t' << nameOf(state, number) << '\n';
+        out << "grund=" << number << '\t'
+            << (nameOf(state, number).isNull() ? QStringLiteral("(unbekannt)") : nameOf(state, number))
+            << '\n';
 }
 
 bool flagValue(const QString& value, bool* on) {
@@ -53,7 +56,7 @@ bool flagValue(const QString& value, bool* on) {
 }
 
 // Puts one assignment into the settings; the German complaint when it is not one.
-QString assign(BarSettings& s, const QString& assignment) {
+QString assign(const AppState& state, BarSettings& s, const QString& assignment) {
     const qsizetype eq = assignment.indexOf(QLatin1Char('='));
     const QString name = assignment.left(eq);
     const QString value = assignment.mid(eq + 1);
@@ -65,6 +68,9 @@ QString assign(BarSettings& s, const QString& assignment) {
     const int number = value.mid(1).toInt(&ok);
     if (name == QStringLiteral("grund") && ok && number >= 1 && number <= HomeBarTable::kMaxNumber &&
         (value.startsWith(QLatin1Char('+')) || value.startsWith(QLatin1Char('-')))) {
+        // A basic no ingredient has would be counted at hand for nothing; taking one away is fine.
+        if (value.startsWith(QLatin1Char('+')) && nameOf(state, number).isNull())
+            return QStringLiteral("Die Zutat %1 gibt es nicht.").arg(number);
         s.setBasic(number, value.startsWith(QLatin1Char('+')));
         return {};
     }
@@ -82,7 +88,7 @@ int homeBarVerb(const QString& folder, const QStringList& assignments, QTextStre
     AppState state = loadState(folder);
     BarSettings changed = state.barSettings;
     for (const QString& a : assignments) {
-        if (const QString problem = assign(changed, a); !problem.isEmpty()) {
+        if (const QString problem = assign(state, changed, a); !problem.isEmpty()) {
             err << "veltadb: " << problem << '\n';
             return 2;
         }

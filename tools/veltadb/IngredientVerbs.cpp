@@ -22,7 +22,9 @@ void apply(IngredientForm& form, const QStringList& args) {
         if (key == QStringLiteral("name"))
             form.name = value.left(IngredientForm::kNameLength);
         else if (key == QStringLiteral("alkohol"))
-            form.alcohol = AlcoholField::normalise(value).text;
+            form.alcohol =
+                AlcoholField::shown(strictNumber(value.endsWith(QLatin1Char('%')) ? value.chopped(1) : value,
+                                                 0, AlcoholField::kMax, QStringLiteral("Der Alkoholgehalt")));
         else if (key == QStringLiteral("einheit") && kUnits.contains(value.toLower()))
             form.kind = int(kUnits.indexOf(value.toLower()));
         else if (key == QStringLiteral("drucken") &&
@@ -77,9 +79,17 @@ int edit(MaintFolder& f, IngredientListSession& list, int number, const QStringL
         out << "unverändert\n";
         return 0;
     }
+    const bool recompute = outcome.recomputeAlcohol && usage > 0;
+    if (recompute) {
+        try {
+            AlcoholRecompute::beginChange(f.tables.ApolloRezepte);
+        } catch (const StoreError& e) {
+            throw Refusal{AlcoholRecompute::failureText(editor.form().name.trimmed(), e.text())};
+        }
+    }
     list.storeEdit(index, editor.form());
     out << "Zutat " << number << " gespeichert\n";
-    if (!outcome.recomputeAlcohol || usage == 0)
+    if (!recompute)
         return 0;
     try {
         const AlcoholRecompute::Result r =
@@ -105,7 +115,8 @@ int remove(MaintFolder& f, IngredientListSession& list, int number, QTextStream&
 
 int dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString& verb = args.at(1);
-    MaintFolder f(args.at(2));
+    MaintFolder f(args.at(2),
+                  verb != QStringLiteral("ingredient-list") && verb != QStringLiteral("ingredient-usage"));
     IngredientListSession list(f.tables.ApolloZutaten, f.tables.ApolloRezepte);
     list.setEntries(ChoiceLists::readIngredients(f.tables.ApolloZutaten).zutatliste);
     if (verb == QStringLiteral("ingredient-list")) {
@@ -146,9 +157,8 @@ int IngredientVerbs::run(const QStringList& args, QTextStream& out, QTextStream&
     } catch (const Refusal& r) {
         err << "veltadb: " << plain(r.text) << '\n';
         return 1;
-    } catch (const BadArguments&) {
-        err << "Aufruf:\n" << usage();
-        return 2;
+    } catch (const BadArguments& bad) {
+        return badArguments(bad, usage(), err);
     }
 }
 

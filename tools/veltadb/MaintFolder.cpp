@@ -1,5 +1,6 @@
 #include "MaintFolder.h"
 
+#include "maint/AlcoholRecompute.h"
 #include "store/ListsFile.h"
 #include "store/OptionsRecord.h"
 
@@ -14,18 +15,21 @@ QString withSeparator(const QString& folder) {
 
 } // namespace
 
-MaintFolder::MaintFolder(const QString& dataFolder)
+MaintFolder::MaintFolder(const QString& dataFolder, bool writing)
     : sources{tables.ApolloRezepte, tables.ApolloZutaten, 12, {}, false} {
     const QString folder = withSeparator(QDir(dataFolder).absolutePath());
     listsPath = folder + QStringLiteral("VE.DAT");
     const QFileInfo lists(listsPath);
     m_readOnly = lists.exists() && !(lists.permissions() & QFile::WriteOwner);
-    tables.openMainTables(folder, m_readOnly);
+    tables.openMainTables(folder, m_readOnly || !writing);
     ListsFile::load(listsPath, &categories, &tastes);
     const OptionsRecord options = OptionsRecord::load(folder + QStringLiteral("OPTION.CFG"));
     sources.dashesPerCl = options.get(OptionsRecord::DashesPerCl);
     sources.ownPhotosFolder =
         withSeparator(QDir::cleanPath(folder + QStringLiteral(".."))) + QStringLiteral("EIGENE/");
+    // A strength change cut off before every recipe had its value is finished before anything else.
+    if (writing && !m_readOnly)
+        AlcoholRecompute::finishPending(tables.ApolloRezepte, tables.ApolloZutaten, sources.dashesPerCl);
 }
 
 QString MaintFolder::readOnlyText() {

@@ -9,8 +9,9 @@
 // category and taste lists, the dash divisor and the own-photos folder beside it.
 class MaintFolder {
 public:
-    // Throws StoreError when the tables cannot be opened.
-    explicit MaintFolder(const QString& dataFolder);
+    // Throws StoreError when the tables cannot be opened. A verb that only reads opens them
+    // read-only, so that it works while the program has them open.
+    explicit MaintFolder(const QString& dataFolder, bool writing = true);
 
     // The data folder of a read-only installation (VE.DAT not writable) is refused, as in the program.
     bool readOnly() const { return m_readOnly; }

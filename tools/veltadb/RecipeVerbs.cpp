@@ -2,7 +2,9 @@
 
 #include "MaintFolder.h"
 #include "VerbSupport.h"
+#include "common/HomeBarTable.h"
 #include "common/TypeAhead.h"
+#include "maint/AmountField.h"
 #include "maint/ChoiceLists.h"
 #include "maint/RecipeEditSession.h"
 #include "maint/RecipeListSession.h"
@@ -32,18 +34,29 @@ int choiceIndex(const QList<ListEntry>& entries, const QString& text, const QStr
 
 void addLine(RecipeEditSession& s, const QString& value) {
     const QStringList parts = value.split(QLatin1Char(':'));
-    bool ok = false;
-    const int number = parts.value(0).toInt(&ok);
+    if (parts.size() > 2)
+        throw BadArguments{QStringLiteral("„%1“: erwartet wird zutat=NUMMER:MENGE.").arg(value)};
+    const int number =
+        strictNumber(parts.at(0), 1, HomeBarTable::kMaxNumber, QStringLiteral("Die Zutatennummer"));
     int index = -1;
-    for (int i = 0; ok && i < int(s.ingredients().size()) && index < 0; ++i) {
+    for (int i = 0; i < int(s.ingredients().size()) && index < 0; ++i) {
         if (s.ingredients().at(i).data == number)
             index = i;
     }
-    if (index < 0 || parts.size() > 2)
-        throw Refusal{QStringLiteral("Die Zutat \"%1\" gibt es nicht (NUMMER:MENGE).").arg(value)};
+    if (index < 0)
+        throw Refusal{QStringLiteral("Die Zutat %1 gibt es nicht.").arg(number)};
     s.selectIngredient(index);
-    if (parts.size() == 2)
-        s.amountTyped(parts.at(1), 0);
+    // The window starts a line at 1 of its unit; a script says the amount, except for an
+    // ingredient measured without one.
+    if (s.amountEnabled()) {
+        if (parts.size() < 2)
+            throw BadArguments{QStringLiteral("„%1“: die Menge fehlt (zutat=NUMMER:MENGE).").arg(value)};
+        s.amountTyped(QString::number(
+                          strictNumber(parts.at(1), 1, AmountField::kMaxAmount, QStringLiteral("Die Menge"))),
+                      0);
+    } else if (parts.size() == 2 && !parts.at(1).isEmpty()) {
+        throw BadArguments{QStringLiteral("„%1“: diese Zutat hat keine Menge.").arg(value)};
+    }
     if (const std::optional<Notice> refused = s.addLine())
         throw Refusal{refused->text};
 }
@@ -119,7 +132,7 @@ int save(MaintFolder& f, const QStringList& fields, int recNo, QTextStream& out,
         err << n.caption << ": " << plain(n.text) << '\n';
     if (!outcome.accepted)
         return kRefused;
-    out << "Satz " << s.WriteRecipe() << '\n';
+    out << "Satz " << s.WriteRecipe(recNo != 0) << '\n';
     return 0;
 }
 
@@ -152,17 +165,14 @@ int remove(MaintFolder& f, int recNo, QTextStream& out) {
 
 int dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString& verb = args.at(1);
-    MaintFolder folder(args.at(2));
+    MaintFolder folder(args.at(2), verb != QStringLiteral("recipe-list"));
     if (verb == QStringLiteral("recipe-list"))
         return args.size() == 3 ? list(folder, out) : -kBadArguments;
     if (folder.readOnly())
         throw Refusal{MaintFolder::readOnlyText()};
     if (verb == QStringLiteral("recipe-add"))
         return save(folder, args.mid(3), 0, out, err);
-    bool ok = false;
-    const int recNo = args.value(3).toInt(&ok);
-    if (!ok || recNo <= 0)
-        return -kBadArguments;
+    const int recNo = number(args.value(3));
     if (verb == QStringLiteral("recipe-edit"))
         return save(folder, args.mid(4), recNo, out, err);
     return args.size() == 4 ? remove(folder, recNo, out) : -kBadArguments;
@@ -193,5 +203,7 @@ int RecipeVerbs::run(const QStringList& args, QTextStream& out, QTextStream& err
     } catch (const Refusal& r) {
         err << "veltadb: " << plain(r.text) << '\n';
         return kRefused;
+    } catch (const BadArguments& bad) {
+        return badArguments(bad, usage(), err);
     }
 }

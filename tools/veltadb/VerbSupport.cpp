@@ -16,12 +16,32 @@ bool follow(const Verdict& verdict, QTextStream& err) {
     return verdict.proceed;
 }
 
+int badArguments(const BadArguments& bad, const QString& usage, QTextStream& err) {
+    if (bad.text.isEmpty())
+        err << "Aufruf:\n" << usage;
+    else
+        err << "veltadb: " << plain(bad.text) << '\n';
+    return 2;
+}
+
 int number(const QString& text) {
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (!ok || n <= 0)
-        throw BadArguments{};
-    return n;
+    try {
+        return strictNumber(text, 1, 999999999, QString());
+    } catch (const BadArguments&) {
+        throw BadArguments{QStringLiteral("„%1“ ist keine Nummer (eine ganze Zahl ab 1).").arg(text)};
+    }
+}
+
+int strictNumber(const QString& text, int min, int max, const QString& what) {
+    const QString digits = min < 0 && text.startsWith(QLatin1Char('-')) ? text.mid(1) : text;
+    bool ok = !digits.isEmpty() && digits.size() <= 9;
+    for (const QChar c : digits)
+        ok = ok && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const qint64 value = ok ? text.toLongLong(&ok) : 0;
+    if (!ok || value < min || value > max)
+        throw BadArguments{
+            QStringLiteral("%1 „%2“ ist keine ganze Zahl von %3 bis %4.").arg(what, text).arg(min).arg(max)};
+    return int(value);
 }
 
 QList<std::pair<QString, QString>> fields(const QStringList& args, const QStringList& known) {

@@ -12,14 +12,23 @@ namespace VerbSupport {
 struct Refusal {
     QString text;
 };
-// Bad arguments: the verb's usage is printed and the exit code is 2.
-struct BadArguments {};
+// Bad arguments: the exit code is 2, with the German text when there is one, else the verb's usage.
+struct BadArguments {
+    QString text;
+};
 
 QString plain(const QString& text);
+// Prints what a BadArguments says (or `usage`) to `err` and returns exit code 2.
+int badArguments(const BadArguments& bad, const QString& usage, QTextStream& err);
 // Shows the verdict's notice; throws Refusal when the command does not go on; false for "nothing
 // to do".
 bool follow(const Verdict& verdict, QTextStream& err);
+// A record or list number: digits only, at least 1; throws BadArguments otherwise.
 int number(const QString& text);
+// A whole number from `min` to `max` written as plain digits (a sign only where `min` is below 0):
+// "1,5", "4.5", "4O", "-3" or a number out of range are refused, never read as something else.
+// Throws BadArguments naming `what`.
+int strictNumber(const QString& text, int min, int max, const QString& what);
 // FELD=WERT pairs; throws BadArguments for anything else or an unknown field.
 QList<std::pair<QString, QString>> fields(const QStringList& args, const QStringList& known);
 

@@ -6,6 +6,7 @@
 #include "IngredientVerbs.h"
 #include "JsonVerbs.h"
 #include "ListVerbs.h"
+#include "MaintFolder.h"
 #include "OptionsVerb.h"
 #include "PartyVerb.h"
 #include "PrintVerbs.h"
@@ -15,7 +16,10 @@
 #include "browser/RecipeMarks.h"
 #include "common/AppState.h"
 #include "common/HomeBarTable.h"
+#include "exchange/BackupSet.h"
+#include "maint/AlcoholRecompute.h"
 #include "maint/ChoiceLists.h"
+#include "store/DataFolderLock.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -47,6 +51,7 @@ int usage() {
              "  veltadb info DATEI          Kopf und Felder einer Tabelle\n"
              "  veltadb dump DATEI          alle Sätze als Text\n"
              "  veltadb check ORDNER        Datenordner prüfen\n"
+             "  veltadb alkohol-neu ORDNER  Alkoholgehalt aller Rezepte aus den Zutaten neu berechnen\n"
              "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
              "  veltadb mark DATEI [AUSDRUCK]  Rezepte markieren (alle oder die Treffer)\n"
              "  veltadb unmark DATEI         alle Markierungen aufheben\n"
@@ -62,6 +67,8 @@ int usage() {
              "                              Rezeptkarten oder Barkarte als PDF\n"
              "  veltadb sichern ORDNER ZIEL   Daten aus ORDNER in ZIEL sichern\n"
              "  veltadb zuruecksichern ZIEL ORDNER  gesicherte Daten aus ZIEL in ORDNER zurücksichern\n"
+             "  veltadb zuruecksichern-rueckgaengig ORDNER  die Daten vor dem letzten Zurücksichern "
+             "zurückholen\n"
              "  veltadb importieren ORDNER VERSION1  eigene Rezepte und Zutaten aus Version 1 übernehmen\n"
              "  veltadb rezept-updates ORDNER UPDATE  neue Rezepte und Zutaten aus einem Update übernehmen\n"
              "  veltadb json ORDNER DATEI [SATZ ...]  Rezepte als JSON-LD (schema.org Recipe)\n"
@@ -178,6 +185,24 @@ int check(const QString& folder) {
     return problems.isEmpty() ? 0 : 1;
 }
 
+// Every recipe's alcohol value from its ingredients, as one change (as after a strength change).
+int alcoholAnew(const QString& folder) {
+    if (!QFileInfo(folder).isDir()) {
+        err() << "veltadb: Den Ordner \"" << folder << "\" gibt es nicht.\n";
+        return 2;
+    }
+    MaintFolder f(folder);
+    if (f.readOnly()) {
+        err() << "veltadb: " << MaintFolder::readOnlyText() << '\n';
+        return 1;
+    }
+    AlcoholRecompute::beginChange(f.tables.ApolloRezepte);
+    const AlcoholRecompute::Result r =
+        AlcoholRecompute::run(f.tables.ApolloRezepte, f.tables.ApolloZutaten, f.sources.dashesPerCl);
+    out() << "Alkoholgehalt neu: " << r.changed << " von " << r.recipes << " Rezepten geändert\n";
+    return 0;
+}
+
 // The shopping assistant's analysis for one home bar of a data folder, or with `planText` its purchase
 // plan of that many purchases.
 int einkauf(const QString& folder, const QString& barText, const QString& planText = {}) {
@@ -225,6 +250,39 @@ int einkauf(const QString& folder, const QString& barText, const QString& planTe
     return 0;
 }
 
+// The data folder a verb works on, and whether it writes there.
+struct FolderUse {
+    QString folder; // empty: the verb has none
+    bool writes = false;
+};
+
+FolderUse folderUse(const QStringList& args) {
+    const QString& c = args.at(1);
+    const QString second = args.value(2);
+    const auto folderOf = [](const QString& file) { return QFileInfo(file).absolutePath(); };
+    if (c == QStringLiteral("info") || c == QStringLiteral("dump") || c == QStringLiteral("query"))
+        return {folderOf(second), false};
+    if (c == QStringLiteral("mark") || c == QStringLiteral("unmark"))
+        return {folderOf(second), true};
+    if (c == QStringLiteral("optionen"))
+        return {folderOf(second), args.size() > 3};
+    if (c == QStringLiteral("hausbar"))
+        return {second, args.size() > 3};
+    if (c == QStringLiteral("zuruecksichern"))
+        return {args.value(3), true};
+    if (c == QStringLiteral("importieren") || c == QStringLiteral("rezept-updates") ||
+        c == QStringLiteral("zuruecksichern-rueckgaengig") || c == QStringLiteral("json-import") ||
+        c == QStringLiteral("alkohol-neu"))
+        return {second, true};
+    if (c.endsWith(QStringLiteral("-list")) || c == QStringLiteral("ingredient-usage"))
+        return {second, false};
+    for (const char* kind : {"recipe-", "ingredient-", "category-", "taste-", "decoration-"}) {
+        if (c.startsWith(QLatin1String(kind)))
+            return {second, true};
+    }
+    return {second, false};
+}
+
 // Printing lays out text with the program's fonts, which needs the (windowless) application.
 int runPrintVerb(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -245,6 +303,23 @@ int main(int argc, char* argv[]) {
     if (args.size() < 3)
         return usage();
     const QString& command = args.at(1);
+    // A writing verb claims the folder as the program does, and is refused while the program (or
+    // another writing verb) holds it. Whoever gets the claim first finishes a restore that was cut
+    // off, so that no verb reads or backs up a mix of old and new files.
+    const FolderUse use = folderUse(args);
+    DataFolderLock lock;
+    if (!use.folder.isEmpty() && QFileInfo(use.folder).isDir()) {
+        if (lock.acquire(use.folder, use.writes)) {
+            BackupSet::finishRestore(use.folder);
+            if (!use.writes)
+                lock.release();
+        } else if (use.writes) {
+            err() << "veltadb: "
+                  << DataFolderLock::heldText(use.folder).replace(QLatin1Char('\r'), QLatin1Char('\n'))
+                  << '\n';
+            return 1;
+        }
+    }
     try {
         if (const int code = RecipeVerbs::run(args, out(), err()); code >= 0)
             return code;
@@ -260,6 +335,8 @@ int main(int argc, char* argv[]) {
             return dump(args.at(2));
         if (command == QStringLiteral("check") && args.size() == 3)
             return check(args.at(2));
+        if (command == QStringLiteral("alkohol-neu") && args.size() == 3)
+            return alcoholAnew(args.at(2));
         if (command == QStringLiteral("query") && args.size() == 4)
             return query(args.at(2), args.at(3));
         if (command == QStringLiteral("mark") && (args.size() == 3 || args.size() == 4))
@@ -279,6 +356,8 @@ int main(int argc, char* argv[]) {
             return ExchangeVerbs::backup(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("zuruecksichern") && args.size() == 4)
             return ExchangeVerbs::restore(args.at(3), args.at(2), out(), err());
+        if (command == QStringLiteral("zuruecksichern-rueckgaengig") && args.size() == 3)
+            return ExchangeVerbs::undoRestore(args.at(2), out(), err());
         if (command == QStringLiteral("importieren") && args.size() == 4)
             return ExchangeVerbs::importVersion1(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("rezept-updates") && args.size() == 4)
