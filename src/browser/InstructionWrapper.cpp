@@ -24,12 +24,17 @@ public:
           m_max(areaWidth - InstructionWrapper::kMargins) {}
 
     void run(const QString& text) {
+        QChar previous;
         for (QChar c : text) {
             if (m_full)
                 return;
-            if (c == QLatin1Char('\n'))
+            // CR breaks the line; an LF breaks it too unless it ends a CR LF (texts other writers
+            // stored with LF alone keep their breaks).
+            const bool secondHalf = c == QLatin1Char('\n') && previous == QLatin1Char('\r');
+            previous = c;
+            if (secondHalf)
                 continue;
-            if (c == QLatin1Char('\r')) {
+            if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
                 addWord();
                 endLine(false);
             } else if (c == kBlank) {

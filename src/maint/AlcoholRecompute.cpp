@@ -2,11 +2,16 @@
 
 #include "common/TurboRead.h"
 #include "store/AlcoholValue.h"
+#include "store/AtomicFile.h"
+#include "store/DbfFile.h"
 #include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
+#include "store/TTable.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 namespace {
@@ -22,7 +27,26 @@ AlcoholValue::Known readIngredients(TApollo& ingredients) {
     return out;
 }
 
+QString markerPath(TApollo& recipes) {
+    return QFileInfo(recipes.table().file().path()).absolutePath() + QLatin1Char('/') +
+           AlcoholRecompute::markerName();
+}
+
 } // namespace
+
+void AlcoholRecompute::beginChange(TApollo& recipes) {
+    const QString path = markerPath(recipes);
+    QString reason;
+    if (!AtomicFile::write(path, QByteArrayLiteral("Alkoholgehalt aller Rezepte neu berechnen\r\n"), &reason))
+        throw StoreError(AtomicFile::failureText(path, reason));
+}
+
+bool AlcoholRecompute::finishPending(TApollo& recipes, TApollo& ingredients, int dashesPerCl) {
+    if (!QFileInfo::exists(markerPath(recipes)))
+        return false;
+    run(recipes, ingredients, dashesPerCl);
+    return true;
+}
 
 AlcoholRecompute::Result AlcoholRecompute::run(TApollo& recipes, TApollo& ingredients, int dashesPerCl,
                                                const RecipeUsage::Progress& progress) {
@@ -52,6 +76,9 @@ AlcoholRecompute::Result AlcoholRecompute::run(TApollo& recipes, TApollo& ingred
         recipes.Cancel();
         throw;
     }
+    // Every value is on disk: the change is whole. A marker left by a failed removal only asks
+    // for a recomputation that finds nothing to change.
+    QFile::remove(markerPath(recipes));
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "maint/RecipeUsage.h"
 #include "store/Cp1252.h"
 #include "store/Fields.h"
+#include "store/MemoText.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
@@ -60,7 +61,7 @@ int DecorationListSession::add(const QString& name, const QString& text) {
         }
         m_decorations.ReplaceText(Fields::Term::Name, trimmed);
         m_decorations.ReplaceText(Fields::Term::Picture, QString()); // the old decoration's picture goes
-        m_decorations.ReplaceMemo(Fields::Term::Text, text);
+        m_decorations.ReplaceEditedMemo(Fields::Term::Text, text);
         if (recNo > 0)
             m_decorations.Recall(); // the values and the undeletion in one write
         m_decorations.Commit();
@@ -82,7 +83,9 @@ Verdict DecorationListSession::editPrecheck(int index) {
 
 QString DecorationListSession::description(int index) {
     m_decorations.Go(m_entries.at(index).data);
-    return m_decorations.IsEmpty(Fields::Term::Text) ? QString() : m_decorations.GetMemo(Fields::Term::Text);
+    return m_decorations.IsEmpty(Fields::Term::Text)
+               ? QString()
+               : MemoText::forEditing(m_decorations.GetMemo(Fields::Term::Text));
 }
 
 int DecorationListSession::usage(int index, const std::function<void(int)>& progress) const {
@@ -101,7 +104,7 @@ void DecorationListSession::store(int index, const QString& name, const QString&
         m_decorations.Go(m_entries.at(index).data);
         m_decorations.Edit();
         m_decorations.ReplaceText(Fields::Term::Name, trimmed);
-        m_decorations.ReplaceMemo(Fields::Term::Text, text);
+        m_decorations.ReplaceEditedMemo(Fields::Term::Text, text);
         m_decorations.Commit();
     } catch (const StoreError&) {
         m_decorations.Cancel();

@@ -3,6 +3,7 @@
 #include "common/ListEntry.h"
 #include "maint/ClassificationTexts.h"
 #include "maint/Verdict.h"
+#include "store/MemoFile.h"
 
 #include <functional>
 
@@ -15,6 +16,7 @@ class DecorationListSession {
 public:
     static constexpr int kNameLength = 30;
     static constexpr int kTextLength = 2000;
+    static_assert(2 * kTextLength <= MemoFile::kMaxTextBytes); // line breaks may become CR LF
 
     DecorationListSession(TApollo& decorations, TApollo& recipes);
 

@@ -5,6 +5,7 @@
 #include "maint/FoldedName.h"
 #include "store/Cp1252.h"
 #include "store/Fields.h"
+#include "store/MemoText.h"
 #include "store/TApollo.h"
 
 void IngredientEditSession::prepareNew() {
@@ -22,7 +23,7 @@ void IngredientEditSession::prepareEdit() {
     m_form.noPrint = m_ingredients.GetInteger(Fields::Ingredient::NoPrint) != 0;
     m_form.remark = m_ingredients.IsEmpty(Fields::Ingredient::Remark)
                         ? QString()
-                        : m_ingredients.GetMemo(Fields::Ingredient::Remark);
+                        : MemoText::forEditing(m_ingredients.GetMemo(Fields::Ingredient::Remark));
 }
 
 QString IngredientEditSession::caption() const {

@@ -9,10 +9,14 @@
 IngredientListSession::IngredientListSession(TApollo& ingredients, TApollo& recipes)
     : m_ingredients(ingredients), m_recipes(recipes) {}
 
+// Past every number the table ever gave, deleted records included: a recipe that still names a
+// deleted ingredient must never come to show a new one under its number.
 int IngredientListSession::nextNumber() {
-    IngredientLookup::seek(m_ingredients, 0); // puts the table into number order
-    m_ingredients.GoBottom();
-    const int highest = m_ingredients.Eof() ? 0 : int(m_ingredients.GetInteger(Fields::Ingredient::Number));
+    int highest = 0;
+    for (int recNo = 1; recNo <= m_ingredients.RecCount(); ++recNo) {
+        m_ingredients.Go(recNo);
+        highest = qMax(highest, int(m_ingredients.GetInteger(Fields::Ingredient::Number)));
+    }
     return qMax(highest + 1, int(kFirstOwnNumber));
 }
 
@@ -56,7 +60,7 @@ void IngredientListSession::write(const IngredientForm& form, bool isNew) {
                 t.ReplaceInteger(zero, 0);
         }
         t.ReplaceInteger(Fields::Ingredient::NoPrint, form.noPrint ? 1 : 0);
-        t.ReplaceMemo(Fields::Ingredient::Remark, form.remark);
+        t.ReplaceEditedMemo(Fields::Ingredient::Remark, form.remark);
         t.Commit();
     } catch (const StoreError&) {
         t.Cancel();

@@ -41,6 +41,15 @@ std::optional<Notice> RecipeChecks::refusal(const RecipeSources& sources, const 
         return Notice::hint(QStringLiteral("Geben Sie bitte einen Namen ein."), 1);
     if (draft.lines.isEmpty())
         return Notice::hint(QStringLiteral("Geben Sie bitte mindestens eine Zutat ein."), 1);
+    // An ingredient deleted meanwhile (or never there): its number would come to name another one.
+    for (const RecipeLine& line : draft.lines) {
+        if (!IngredientInfo::find(sources.ingredients, line.ingredient))
+            return Notice::hint(
+                QStringLiteral("Die Zutat Nr. %1 gibt es nicht mehr in der Datenbank.\r"
+                               "Bitte entfernen Sie die Zeile oder wählen Sie eine andere Zutat.")
+                    .arg(line.ingredient),
+                2);
+    }
     if (!hasLiquid(sources.ingredients, draft.lines))
         return Notice::hint(QStringLiteral("Das Getränk sollte mindestens eine flüssige Zutat enthalten."),
                             2);

@@ -18,4 +18,5 @@ struct RecipeDraft {
     QString instructions;
     QString remark;
     std::optional<int> canr; // written only while the program runs in CANR mode
+    bool keepMark = false;   // the window's save clears the mark; a script's edit keeps it
 };

@@ -5,6 +5,7 @@
 #include "maint/IngredientInfo.h"
 #include "maint/RecipeReader.h"
 #include "maint/RecipeWriter.h"
+#include "store/MemoText.h"
 
 RecipeEditSession::RecipeEditSession(const RecipeSources& sources) : m_sources(sources) {}
 
@@ -48,6 +49,9 @@ void RecipeEditSession::prepareEdit(const QString& name, int recNo) {
     m_mode = Mode::Edit;
     m_recNo = recNo;
     m_form.name = name;
+    // A name stored longer than the field (imports keep up to 40 characters) is shown whole and
+    // saved whole unless the user shortens it.
+    m_form.nameLimit = qMax(int(RecipeForm::kNameLength), int(name.size()));
     m_form.canr = m_sources.canrMode ? QString::number(d.canr.value_or(0)) : QString();
     // Entry 0 of each box is "(keine Zuordnung)" and carries key 0 like the first list entry.
     m_form.category = indexOfTag(m_categories, d.kat - 1, 1);
@@ -55,8 +59,8 @@ void RecipeEditSession::prepareEdit(const QString& name, int recNo) {
     m_form.decoration = m_decorations.isEmpty() ? -1 : qMax(0, indexOfTag(m_decorations, d.deko, 0));
     m_form.photo = d.photo;
     m_form.photoLimit = qMax(int(RecipeForm::kPhotoLength), int(d.photo.size()));
-    m_form.instructions = d.instructions;
-    m_form.remark = d.remark;
+    m_form.instructions = MemoText::forEditing(d.instructions);
+    m_form.remark = MemoText::forEditing(d.remark);
     m_lines = d.lines;
 }
 
@@ -197,8 +201,9 @@ RecipeChecks::Outcome RecipeEditSession::check() {
     return outcome;
 }
 
-int RecipeEditSession::WriteRecipe() {
+int RecipeEditSession::WriteRecipe(bool keepMark) {
     RecipeDraft d = draft();
+    d.keepMark = keepMark;
     d.name = d.name.trimmed();
     const int recNo = RecipeWriter::WriteRecipe(m_sources, d, m_mode == Mode::New, m_recNo);
     m_savedName = d.name;

@@ -79,7 +79,7 @@ public:
     RecipeChecks::Outcome check();
     // After OK: writes the record (new or the edited one) and returns its record number. Throws
     // StoreError; the table stays as it was and the session keeps the input.
-    int WriteRecipe();
+    int WriteRecipe(bool keepMark = false);
     // The name and record number of the recipe saved last.
     QString savedName() const { return m_savedName; }
     int savedRecNo() const { return m_savedRecNo; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/MemoFile.h"
+
 #include <QString>
 
 // The recipe editor's input controls other than the lines, as the dialog shows them. The choice
@@ -11,8 +13,12 @@ struct RecipeForm {
     static constexpr int kCanrLength = 4;
     static constexpr int kInstructionsLength = 4000;
     static constexpr int kRemarkLength = 2000;
+    // Every line break may become CR LF; the separator and the print table's remark heading fit in
+    // the slack.
+    static_assert(2 * (kInstructionsLength + kRemarkLength) + 64 <= MemoFile::kMaxTextBytes);
 
     QString name;
+    int nameLimit = kNameLength;
     QString photo;
     int photoLimit = kPhotoLength;
     QString canr;

@@ -44,10 +44,12 @@ int RecipeWriter::WriteRecipe(const RecipeSources& sources, const RecipeDraft& d
         re.ReplaceInteger(Fields::Recipe::Alcohol, fields.alk);
         re.ReplaceInteger(Fields::Recipe::Decoration, draft.deko);
         re.ReplaceInteger(Fields::Recipe::Taste, draft.gesch);
-        re.ReplaceInteger(Fields::Recipe::Mark, 0);
+        if (isNew || !draft.keepMark)
+            re.ReplaceInteger(Fields::Recipe::Mark, 0);
         if (sources.canrMode)
             re.ReplaceInteger(Fields::Recipe::AssistantCode, draft.canr.value_or(0));
-        re.ReplaceMemo(Fields::Recipe::Instructions, RecipeMemo::join(draft.instructions, draft.remark));
+        re.ReplaceEditedMemo(Fields::Recipe::Instructions,
+                             RecipeMemo::join(draft.instructions, draft.remark));
         re.Commit();
     } catch (const StoreError&) {
         re.Cancel();

@@ -207,6 +207,7 @@ void TReditdialog::showForm() {
     const RecipeForm& f = m_session.form();
     setCaption(m_session.caption());
     setHelpContext(m_session.helpContext());
+    NameEdit->setMaxLength(f.nameLimit);
     NameEdit->setText(f.name);
     canredit->setVisible(m_session.canrMode());
     canredit->setText(f.canr);

@@ -53,9 +53,19 @@ void ZutatenListeDialog::editEntry() {
     const int users = outcome.changed ? usage(number) : 0;
     if (!follow(IngredientListSession::editVerdict(outcome, users)) || !m_session.seek(row))
         return;
+    const bool recompute = outcome.recomputeAlcohol && users > 0;
+    if (recompute) {
+        try {
+            AlcoholRecompute::beginChange(m_session.recipes());
+        } catch (const StoreError& e) {
+            Meldungsfenster::show(Notice::error(
+                AlcoholRecompute::failureText(m_editSession.form().name.trimmed(), e.text()), 4));
+            return;
+        }
+    }
     m_session.storeEdit(row, m_editSession.form());
     showEntries(m_session.entries(), row);
-    if (outcome.recomputeAlcohol && users > 0)
+    if (recompute)
         recomputeAlcohol(m_editSession.form().name.trimmed());
 }
 

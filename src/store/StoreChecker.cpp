@@ -1,5 +1,6 @@
 #include "store/StoreChecker.h"
 
+#include "store/AlcoholValue.h"
 #include "store/Cp1252.h"
 #include "store/DbfFile.h"
 #include "store/FolderEntry.h"
@@ -41,14 +42,20 @@ class Check {
 public:
     Check(const QString& folder, TApolloEnv& env) : m_folder(folder), m_env(env) {}
 
-    QStringList run() {
+    // `backupSet`: the files a backup holds (no lexicon), checked for what makes them unusable
+    // (headers, record counts, memo references, the lists file), not for what the user's own data
+    // may well contain (a recipe naming a deleted ingredient).
+    QStringList run(bool backupSet = false) {
+        m_structureOnly = backupSet;
+        const bool withLexicon = !backupSet;
         checkLists();
         checkSettings();
         const bool hidden = m_env.deletedHidden();
         m_env.SetDeleted(true);
         const auto ingredients = openTable(m_env, QStringLiteral("ZU"), TableSchemas::ingredients());
         const auto decorations = openTable(m_env, QStringLiteral("DE"), TableSchemas::decorations());
-        const auto lexicon = openTable(m_env, QStringLiteral("BA"), TableSchemas::decorations());
+        const auto lexicon =
+            withLexicon ? openTable(m_env, QStringLiteral("BA"), TableSchemas::decorations()) : nullptr;
         const auto recipes = openTable(m_env, QStringLiteral("RE"), TableSchemas::recipes());
         if (ingredients)
             checkIngredients(*ingredients);
@@ -129,6 +136,8 @@ private:
             else if (m_ingredients.contains(number))
                 problem(QStringLiteral("ZU Satz %1: Zutatennummer %2 doppelt").arg(z.RecNo()).arg(number));
             m_ingredients.insert(number);
+            m_known.insert(number, {int(z.GetInteger(QStringLiteral("KENNUNG"))),
+                                    int(z.GetInteger(QStringLiteral("ALKOHOL")))});
             if (z.GetTrimString(QStringLiteral("NAME")).isEmpty())
                 problem(QStringLiteral("ZU Satz %1: ohne Namen").arg(z.RecNo()));
             if (z.GetInteger(QStringLiteral("KENNUNG")) > 4 || z.GetInteger(QStringLiteral("KENNUNG")) < 0)
@@ -144,7 +153,10 @@ private:
     }
 
     void checkRecipes(TApollo& t, int decorationCount) {
+        const AlcoholValue::Lookup lookup = AlcoholValue::lookupIn(m_known);
         forEach(t, QStringLiteral("RE"), [&](TApollo& r) {
+            if (m_structureOnly)
+                return;
             const QString where = QStringLiteral("RE Satz %1").arg(r.RecNo());
             if (r.GetTrimString(QStringLiteral("NAME")).isEmpty())
                 problem(where + QStringLiteral(": ohne Namen"));
@@ -166,6 +178,11 @@ private:
             const qint64 alk = r.GetInteger(QStringLiteral("ALK"));
             if (alk < 0 || alk > 99)
                 problem(where + QStringLiteral(": Alkoholwert %1 außerhalb 0–99").arg(alk));
+            // A strength change that did not reach every recipe (veltadb alkohol-neu mends it).
+            else if (const int computed = AlcoholValue::compute(packed.lines(), lookup, m_dashesPerCl);
+                     computed != alk)
+                problem(where +
+                        QStringLiteral(": Alkoholwert %1 statt %2 nach den Zutaten").arg(alk).arg(computed));
         });
     }
 
@@ -194,6 +211,7 @@ private:
                         .arg(OptionsRecord::kSize));
         else if (options.exists() && !OptionsRecord::load(options.filePath()).bytes().startsWith("\x04V807"))
             problem(QStringLiteral("OPTION.CFG: Kennung fehlt"));
+        m_dashesPerCl = OptionsRecord::load(options.filePath()).get(OptionsRecord::DashesPerCl);
         const QFileInfo searches(FolderEntry::path(m_folder, QStringLiteral("SUCHEN.CFG")));
         if (searches.exists() && searches.size() != SavedSearches::kFileSize)
             problem(QStringLiteral("SUCHEN.CFG: %1 Bytes statt %2")
@@ -206,6 +224,9 @@ private:
     TApolloEnv& m_env;
     std::vector<std::unique_ptr<TTable>> m_tables;
     QSet<int> m_ingredients;
+    bool m_structureOnly = false;
+    AlcoholValue::Known m_known;
+    int m_dashesPerCl = 0;
     int m_categories = 0;
     int m_tastes = 0;
 };
@@ -214,4 +235,8 @@ private:
 
 QStringList StoreChecker::check(const QString& folder, TApolloEnv& env) {
     return Check(folder, env).run();
+}
+
+QStringList StoreChecker::checkBackupSet(const QString& folder, TApolloEnv& env) {
+    return Check(folder, env).run(true);
 }

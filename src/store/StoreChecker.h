@@ -10,4 +10,6 @@ class TApolloEnv;
 class StoreChecker {
 public:
     static QStringList check(const QString& folder, TApolloEnv& env);
+    // The same for the files a backup holds (all but the lexicon table).
+    static QStringList checkBackupSet(const QString& folder, TApolloEnv& env);
 };

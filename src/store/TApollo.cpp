@@ -1,6 +1,7 @@
 #include "store/TApollo.h"
 
 #include "store/Cp1252.h"
+#include "store/MemoText.h"
 #include "store/StoreError.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -347,6 +348,17 @@ void TApollo::ReplaceMemo(const QString& field, const QString& value) {
     m_table.requireWritable();
     // The text is in the memo file before the record points to it.
     putField(f, m_table.file().memo()->write(Cp1252::fromUnicode(value)));
+}
+
+void TApollo::ReplaceEditedMemo(const QString& field, const QString& edited) {
+    try {
+        const QString stored = IsEmpty(field) ? QString() : GetMemo(field);
+        if (MemoText::forEditing(stored) == MemoText::forEditing(edited))
+            return;
+    } catch (const StoreError&) {
+        // An unreadable text is replaced by what the user sees.
+    }
+    ReplaceMemo(field, MemoText::forStoring(edited));
 }
 
 void TApollo::AppendBlank() {

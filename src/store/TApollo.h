@@ -49,6 +49,9 @@ public:
     // (halves to the even neighbour); text that is no number throws StoreError.
     void ReplaceText(const QString& field, const QString& value);
     void ReplaceMemo(const QString& field, const QString& value);
+    // A text from an edit control (line breaks as LF): stored with CR LF, and not written at all
+    // when it reads the same as what the record holds, so that an unchanged memo keeps its bytes.
+    void ReplaceEditedMemo(const QString& field, const QString& edited);
 
     // Records.
     void AppendBlank();

@@ -180,9 +180,10 @@ private slots:
         QTest::newRow("line break stays ragged")
             << u"\r\naaa bbb\r\nccc"_s << true << QStringList{QString(), u"aaa bbb"_s, u"ccc"_s}
             << QList<bool>{false, false, false};
-        QTest::newRow("line feed ignored")
-            << u"\r\nab\ncd ef"_s << true << QStringList{QString(), u"abcd ef"_s}
-            << QList<bool>{false, false};
+        // Texts other writers stored with LF alone keep their breaks; CR LF is one break.
+        QTest::newRow("line feed alone breaks too")
+            << u"\r\nab\ncd ef\r\ngh"_s << true << QStringList{QString(), u"ab"_s, u"cd ef"_s, u"gh"_s}
+            << QList<bool>{false, false, false, false};
         QTest::newRow("overlong word on its own line")
             << u"\r\n"_s + QString(25, QLatin1Char('x')) + u" kurz"_s << true
             << QStringList{QString(), QString(25, QLatin1Char('x')), u"kurz"_s}

@@ -1,3 +1,5 @@
+#include "PowerLoss.h"
+#include "TempDataFolder.h"
 #include "TestTables.h"
 #include "VeltaTest.h"
 #include "common/IngredientLookup.h"
@@ -182,9 +184,12 @@ private slots:
         QCOMPARE(own.storeNew({u"Kirsch"_s, u"0%"_s, 0, false, QString()}), 1);
         QCOMPARE(zu.GetInteger(u"INDEX"_s), 401);
 
-        // The highest own number deleted: the next ingredient gets it again.
+        // The highest own number deleted: its number is never given again, so that a recipe still
+        // naming it cannot come to show another ingredient.
         QVERIFY(own.deleteEntry(1) == 0);
-        QCOMPARE(own.nextNumber(), 401);
+        QCOMPARE(own.nextNumber(), 402);
+        QCOMPARE(own.storeNew({u"Quitte"_s, u"0%"_s, 0, false, QString()}), 1);
+        QCOMPARE(zu.GetInteger(u"INDEX"_s), 402);
     }
 
     void numbersEndAt1500() {
@@ -330,6 +335,47 @@ private slots:
         }
         QVERIFY(AlcoholRecompute::failureText(u"Rum"_s, u"Schreibfehler"_s)
                     .startsWith(u"Die Änderung der Zutat \"Rum\""_s));
+    }
+
+    // A strength change killed at any write: the next opening finishes it, so that the ingredient
+    // and every recipe agree, either all before the change or all after it.
+    void strengthChangeIsOneChange() {
+        Fixture f;
+        QList<int> recipes;
+        for (int i = 0; i < 5; ++i)
+            recipes.append(f.t.addRecipe({.name = u"R%1"_s.arg(i), .lines = {{1, 4}, {2, 4}}, .alk = 20}));
+        AlcoholRecompute::beginChange(f.t.re());
+        QVERIFY(QFile::exists(f.t.filePath(AlcoholRecompute::markerName())));
+        const auto power = std::make_unique<PowerLoss>(f.t.path());
+        f.openEditor(1);
+        f.editor.form().alcohol = u"38%"_s;
+        QVERIFY(f.okAndStore(1).recomputeAlcohol);
+        AlcoholRecompute::run(f.t.re(), f.t.zu(), 12);
+        QVERIFY(!QFile::exists(f.t.filePath(AlcoholRecompute::markerName())));
+        QVERIFY(power->eventCount() >= 4);
+        for (int k = 0; k <= power->eventCount(); ++k) {
+            TempDataFolder after;
+            QVERIFY(power->restore(k, after.path()));
+            QVERIFY(QFile::exists(after.filePath(AlcoholRecompute::markerName())));
+            TTable reTable(f.t.env());
+            TTable zuTable(f.t.env());
+            for (auto [table, name] : {std::pair{&reTable, u"RE"_s}, std::pair{&zuTable, u"ZU"_s}}) {
+                table->setDatabaseName(after.path());
+                table->setTableName(name);
+                table->Open();
+            }
+            TApollo re(reTable);
+            TApollo zu(zuTable);
+            QVERIFY(AlcoholRecompute::finishPending(re, zu, 12));
+            QVERIFY(!QFile::exists(after.filePath(AlcoholRecompute::markerName())));
+            zu.Go(1);
+            const int strength = int(zu.GetInteger(u"ALKOHOL"_s));
+            QVERIFY2(strength == 40 || strength == 38, qPrintable(QString::number(strength)));
+            for (int recNo : recipes) {
+                re.Go(recNo);
+                QCOMPARE(int(re.GetInteger(u"ALK"_s)), strength == 40 ? 20 : 19);
+            }
+        }
     }
 
     void usageProgress() {

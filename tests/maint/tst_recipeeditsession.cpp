@@ -226,15 +226,53 @@ private slots:
             lines << l.text;
         QCOMPARE(lines, (QStringList{u"4 cl  Rum"_s, u"Minzzweig"_s, u"nicht in Datenbank!"_s,
                                      u"cl  Orangensaft"_s}));
-        // Saving unchanged keeps the decoration, the unknown ingredient and its amount.
+        // A line whose ingredient is not in the database is not saved: its number must never come
+        // to stand for another ingredient. Without it, saving keeps the choices.
+        const RecipeChecks::Outcome refused = f.session.check();
+        QVERIFY(!refused.accepted);
+        QVERIFY2(refused.notices.first().text.startsWith(u"Die Zutat Nr. 99 gibt es nicht mehr"_s),
+                 qPrintable(refused.notices.first().text));
+        int select = 0;
+        f.session.removeLine(2, &select);
         QVERIFY(f.session.check().accepted);
         f.session.WriteRecipe();
         f.t.re().Go(recNo);
         QCOMPARE(f.t.re().GetInteger(u"DEKO"_s), 2);
         QCOMPARE(f.t.re().GetInteger(u"KAT"_s), 4);
         QCOMPARE(f.t.re().GetInteger(u"GESCH"_s), 3);
-        QCOMPARE(f.t.re().GetPaddedString(u"Z"_s).left(20), u"    1    5   99    2"_s);
-        QCOMPARE(f.t.re().GetPaddedString(u"ZMENGE"_s).left(20), u"    4         3     "_s);
+        QCOMPARE(f.t.re().GetPaddedString(u"Z"_s).left(20), u"    1    5    2     "_s);
+        QCOMPARE(f.t.re().GetPaddedString(u"ZMENGE"_s).left(20), u"    4               "_s);
+    }
+
+    // Line breaks reach the table as CR LF, an unchanged memo keeps its bytes (even LF alone from
+    // another writer), and a name stored longer than the field is shown and saved whole.
+    void storedTextsSurviveTheEditor() {
+        RecipeFixture f;
+        const QString longName = u"Eine sehr lange Bezeichnung aus dem Import"_s.left(40);
+        const int recNo = f.t.addRecipe({.name = longName,
+                                         .lines = {{RecipeFixture::Rum, 4}},
+                                         .kat = 2,
+                                         .instructions = u"Erst rühren.\nDann abseihen."_s,
+                                         .remark = u"Kalt\r\nservieren"_s});
+        f.t.re().Go(recNo);
+        const QString stored = f.t.re().GetMemo(u"ANLEITUNG"_s);
+        f.session.prepareEdit(longName, recNo);
+        QCOMPARE(f.session.form().instructions, u"Erst rühren.\nDann abseihen."_s);
+        QCOMPARE(f.session.form().remark, u"Kalt\nservieren"_s);
+        QCOMPARE(f.session.form().nameLimit, 40);
+        QVERIFY(f.session.check().accepted);
+        f.session.WriteRecipe();
+        f.t.re().Go(recNo);
+        QCOMPARE(f.t.re().GetTrimString(u"NAME"_s), longName);
+        QCOMPARE(f.t.re().GetMemo(u"ANLEITUNG"_s), stored);
+
+        f.session.prepareEdit(longName, recNo);
+        f.session.form().instructions += u"\nMit Eis."_s;
+        QVERIFY(f.session.check().accepted);
+        f.session.WriteRecipe();
+        f.t.re().Go(recNo);
+        QCOMPARE(f.t.re().GetMemo(u"ANLEITUNG"_s),
+                 u"Erst rühren.\r\nDann abseihen.\r\nMit Eis.\u00FE\u00FDKalt\r\nservieren"_s);
     }
 
     void canrMode() {

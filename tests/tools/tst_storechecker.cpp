@@ -1,5 +1,6 @@
 #include "TempDataFolder.h"
 #include "VeltaTest.h"
+#include "VeltadbRun.h"
 #include "store/DbfFile.h"
 #include "store/IngredientSlots.h"
 #include "store/ListsFile.h"
@@ -124,6 +125,24 @@ private slots:
             re.Commit();
             patchFile(folder + QStringLiteral("/RE.SMT"), 0, QByteArray("\x08\0\0\0", 4));
         }) << "RE: Memodatei beschädigt" << 1;
+        QTest::newRow("memo free pointer past the end") << Damage([](TApollo& re, const QString& folder) {
+            re.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("Schütteln"));
+            re.Commit();
+            patchFile(folder + QStringLiteral("/RE.SMT"), 0, QByteArray("\xff\xff\xff\x7f", 4));
+        }) << "RE: Memodatei beschädigt: der nächste freie Block (2147483647) liegt hinter dem Ende"
+                                                        << 1;
+        QTest::newRow("memo text longer than any written") << Damage([](TApollo& re, const QString& folder) {
+            re.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("Schütteln"));
+            re.Commit();
+            patchField(re, 1, "ANLEITUNG", QByteArray("\x01\x00\x20\x4e\x00\x00\x08\x00\x00\x00", 10));
+            QFile memo(folder + QStringLiteral("/RE.SMT"));
+            QVERIFY(memo.open(QIODevice::ReadWrite));
+            QVERIFY(memo.resize(40000)); // large enough to hold the claimed 20000 bytes
+        }) << "RE Satz 1: Memoverweis beschädigt: Textlänge 20000"
+                                                           << 1;
+        QTest::newRow("alcohol value not following the ingredients")
+            << Damage([](TApollo& re, const QString&) { re.ReplaceInteger(QStringLiteral("ALK"), 33); })
+            << "RE Satz 1: Alkoholwert 33 statt 0 nach den Zutaten" << 1;
         QTest::newRow("record count beyond the data") << Damage([](TApollo&, const QString& folder) {
             patchFile(folder + QStringLiteral("/RE.DBF"), 4, QByteArray("\x02", 1));
         }) << "RE: Satzanzahl im Kopf (2)" << 1;
@@ -159,6 +178,20 @@ private slots:
         QCOMPARE(veltadb.exitCode(), expected.isEmpty() ? 0 : 1);
         QCOMPARE(QString::fromUtf8(veltadb.readAllStandardOutput()).trimmed(),
                  problems.join(QLatin1Char('\n')));
+    }
+
+    // What a strength change left behind is mended as one write, and check is content again.
+    void alcoholAnew() {
+        TempDataFolder dir;
+        fillFolder(dir.path(),
+                   [](TApollo& re, const QString&) { re.ReplaceInteger(QStringLiteral("ALK"), 33); });
+        QCOMPARE(VeltadbRun::of({QStringLiteral("check"), dir.path()}).code, 1);
+        const VeltadbRun mended = VeltadbRun::of({QStringLiteral("alkohol-neu"), dir.path()});
+        QCOMPARE(mended.code, 0);
+        QCOMPARE(mended.out, QStringLiteral("Alkoholgehalt neu: 1 von 1 Rezepten geändert\n"));
+        QCOMPARE(VeltadbRun::of({QStringLiteral("check"), dir.path()}).code, 0);
+        QCOMPARE(VeltadbRun::of({QStringLiteral("alkohol-neu"), dir.path() + QStringLiteral("/fehlt")}).code,
+                 2);
     }
 };
 
