@@ -6,6 +6,8 @@
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
 #include "app/TerminationSignals.h"
+#include "common/AppState.h"
+#include "store/SavedSearches.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/MidiPlayer.h"
 #include "ui/ProgramFonts.h"
@@ -19,6 +21,28 @@
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
+
+namespace {
+
+// Said once, at the start; the file is moved aside so that no later save overwrites what may still
+// be rescued from it.
+void reportDamagedSearches(const AppState& state) {
+    const QString path = state.savedSearchesPath();
+    QString text = QStringLiteral("Die Datei der gespeicherten Suchen ist beschädigt:\r%1\r").arg(path);
+    if (state.startedFromCd) {
+        text += QStringLiteral("Die Suchplätze bleiben leer.");
+    } else if (const QString aside = SavedSearches::setAside(path); !aside.isEmpty()) {
+        text += QStringLiteral("Sie wurde unter diesem Namen beiseitegelegt, die Suchplätze sind leer:\r%1")
+                    .arg(aside);
+    } else {
+        text +=
+            QStringLiteral("Sie konnte nicht beiseitegelegt werden und wird beim nächsten Speichern einer "
+                           "Suche ersetzt.");
+    }
+    Meldungsfenster::show(Notice::error(text, 5));
+}
+
+} // namespace
 
 int Application::colourDepth() {
     bool ok = false;
@@ -87,7 +111,8 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
     TWartenDialog wait(w.context, &w.main);
     if (instance)
         QObject::connect(instance, &SingleInstance::activationRequested, &w.main, &TMain::bringToFront);
-    state.savedSearches = SavedSearches::load(state.savedSearchesPath());
+    bool damagedSearches = false;
+    state.savedSearches = SavedSearches::load(state.savedSearchesPath(), &damagedSearches);
     state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
     const bool created = w.main.create();
     intro.hide();
@@ -96,6 +121,8 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
         return 1;
     }
     w.main.show();
+    if (damagedSearches)
+        reportDamagedSearches(state);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &w.main,
                      [&w] { closeEverything(w.main); });

@@ -19,6 +19,10 @@ MainMenu::MainMenu(QMainWindow* window) : QObject(window) {
     QMenu* sicherung = datei->addMenu(QStringLiteral("&Datensicherung"));
     add(sicherung, QStringLiteral("Einlesen"), QStringLiteral("Gesicherte Daten &einlesen"));
     add(sicherung, QStringLiteral("Sichern"), QStringLiteral("Aktuelle Daten &sichern"));
+    add(sicherung, QStringLiteral("EinlesenRueckgaengig"),
+        QStringLiteral("Letztes Einlesen &rückgängig machen"))
+        ->setStatusTip(QStringLiteral(
+            "Die Daten wiederherstellen, die vor dem letzten Einlesen einer Sicherung galten"));
     datei->addSeparator();
     QMenu* drucken = datei->addMenu(QStringLiteral("&Drucken"));
     add(drucken, QStringLiteral("DruckenAktuell"), QStringLiteral("&Aktuelles Getränk"),

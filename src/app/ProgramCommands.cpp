@@ -108,6 +108,8 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     connectReferenceClicks(dialogs, main);
     t.add(QStringLiteral("Sichern"), [&dialogs] { dialogs.get<BackupCommands>().runBackup(); });
     t.add(QStringLiteral("Einlesen"), [&dialogs] { dialogs.get<BackupCommands>().runRestore(); });
+    t.add(QStringLiteral("EinlesenRueckgaengig"),
+          [&dialogs] { dialogs.get<BackupCommands>().runUndoRestore(); });
     t.add(QStringLiteral("Import"), [&dialogs] { dialogs.get<ImportCommands>().runVersion1(); });
     t.add(QStringLiteral("RezeptUpdates"), [&dialogs] { dialogs.get<ImportCommands>().runUpdates(); });
     t.add(QStringLiteral("JsonImport"), [&dialogs] { dialogs.get<ImportCommands>().runJsonLd(); });

@@ -68,3 +68,25 @@ void BackupCommands::runRestore() {
     else
         m_main.ReloadCurrent();
 }
+
+void BackupCommands::runUndoRestore() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+        return;
+    if (!session.canUndoRestore()) {
+        Meldungsfenster::show(Notice::hint(
+            QStringLiteral("Es gibt keine Rücksicherung, die rückgängig gemacht werden kann."), 1));
+        return;
+    }
+    if (Meldungsfenster::show(BackupSession::undoQuestion()) != Meldungsfenster::Yes)
+        return;
+    BackupSession::RestoreOutcome outcome;
+    {
+        const WaitCursor wait;
+        outcome = session.undoRestore();
+    }
+    Meldungsfenster::show(outcome.notice);
+    if (outcome.restart)
+        m_main.RunCommand(QStringLiteral("Beenden"));
+    else
+        m_main.ReloadCurrent();
+}

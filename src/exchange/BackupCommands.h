@@ -15,6 +15,7 @@ public:
 
     void runBackup();
     void runRestore();
+    void runUndoRestore();
 
     BackupSession session;
     // The folder the chooser's tree shows selected when it opens.

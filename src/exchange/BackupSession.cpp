@@ -2,6 +2,9 @@
 
 #include "common/AppState.h"
 #include "common/DataTables.h"
+#include "store/OptionsRecord.h"
+#include "store/SavedSearchTexts.h"
+#include "store/SavedSearches.h"
 
 Notice BackupSession::restoreQuestion() {
     return Notice::question(QStringLiteral("Die aktuellen Daten werden durch die\r"
@@ -21,9 +24,41 @@ BackupSession::RestoreOutcome BackupSession::restore(const QString& source, cons
     if (m_state.startedFromCd)
         return {Notice::readOnly(), false};
     m_tables.closeMainTables();
-    const BackupSet::Result result = BackupSet::restore(source, m_state.folders.dataFolder, false, copy);
+    TApolloEnv& env = m_tables.ApolloEnv;
+    return finished(
+        BackupSet::restore(source, m_state.folders.dataFolder, false, copy, [&env](const QString& folder) {
+            return BackupSet::checkStagedSet(folder, &env);
+        }));
+}
+
+bool BackupSession::canUndoRestore() const {
+    return BackupSet::canUndoRestore(m_state.folders.dataFolder);
+}
+
+Notice BackupSession::undoQuestion() {
+    return Notice::question(QStringLiteral("Die aktuellen Daten werden durch die Daten ersetzt,\r"
+                                           "die vor der letzten Rücksicherung galten.\r\r"
+                                           "Möchten Sie trotzdem fortfahren?"),
+                            4);
+}
+
+BackupSession::RestoreOutcome BackupSession::undoRestore() {
+    if (m_state.startedFromCd)
+        return {Notice::readOnly(), false};
+    m_tables.closeMainTables();
+    return finished(BackupSet::undoRestore(m_state.folders.dataFolder, false));
+}
+
+BackupSession::RestoreOutcome BackupSession::finished(const BackupSet::Result& result) {
     // Open again in both cases: the main window may still draw until the program has ended.
     reopen();
+    if (result.ok) {
+        // The settings came with the data: the end of the program writes them as they now are,
+        // not as they were in memory.
+        m_state.options = OptionsRecord::load(m_state.optionsPath());
+        m_state.savedSearches = SavedSearches::load(m_state.savedSearchesPath());
+        m_state.savedSearchTexts = SavedSearchTexts::load(m_state.savedSearchTextsPath());
+    }
     return {toNotice(result), result.ok};
 }
 

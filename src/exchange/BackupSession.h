@@ -33,10 +33,15 @@ public:
     // Replaces the data with the backup; on failure the current data stay. The tables are open
     // afterwards either way.
     RestoreOutcome restore(const QString& source, const BackupSet::Copier& copy = {});
+    // Puts back what the last restore replaced, in the same way.
+    RestoreOutcome undoRestore();
+    bool canUndoRestore() const;
+    static Notice undoQuestion();
 
 private:
     static Notice toNotice(const BackupSet::Result& result);
     void reopen();
+    RestoreOutcome finished(const BackupSet::Result& result);
 
     AppState& m_state;
     DataTables& m_tables;

@@ -3,6 +3,9 @@
 #include "common/Notice.h"
 #include "exchange/DataFileCopy.h"
 #include "store/FolderLookup.h"
+#include "store/RawFile.h"
+#include "store/StoreChecker.h"
+#include "store/TApolloEnv.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,12 +22,22 @@ QString backupFailedText() {
                           "Überprüfen Sie den freien Platz auf dem Datenträger.");
 }
 
+QString restoreStoppedText() {
+    return QStringLiteral("Das Einlesen der gesicherten Daten wurde unterbrochen.\r"
+                          "Es wird beim nächsten Start von Velta Cocktails beendet.");
+}
+
 QString restoreFailedText() {
     return QStringLiteral("Beim Einlesen der gesicherten Daten ist ein Fehler aufgetreten.\r"
                           "Die aktuellen Daten sind unverändert geblieben.");
 }
 
 } // namespace
+
+QStringList BackupSet::settingsFiles() {
+    return {QStringLiteral("OPTION.CFG"), QStringLiteral("SUCHEN.CFG"), QStringLiteral("SUCHTEXT.CFG"),
+            QStringLiteral("HAUSBAR.CFG"), QStringLiteral("ERSATZ.TXT")};
+}
 
 QStringList BackupSet::files() {
     return {QStringLiteral("RE.DBF"), QStringLiteral("RE.SMT"), QStringLiteral("ZU.DBF"),
@@ -67,6 +80,18 @@ QString BackupSet::stagingFolder(const QString& dataFolder) {
     return inFolder(data.absolutePath(), QStringLiteral(".") + data.fileName() + QStringLiteral(".einlesen"));
 }
 
+QString BackupSet::safetyFolder(const QString& dataFolder) {
+    const QFileInfo data(QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath()));
+    return inFolder(data.absolutePath(), QStringLiteral(".") + data.fileName() + QStringLiteral(".vorher"));
+}
+
+QStringList BackupSet::checkStagedSet(const QString& folder, TApolloEnv* env) {
+    if (env)
+        return StoreChecker::checkBackupSet(folder, *env);
+    TApolloEnv own;
+    return StoreChecker::checkBackupSet(folder, own);
+}
+
 BackupSet::Result BackupSet::backup(const QString& dataFolder, const QString& target, const Copier& copy) {
     const Copier copier = copy ? copy : Copier(&DataFileCopy::CopyDataFile);
     finishBackup(target);
@@ -92,12 +117,17 @@ bool BackupSet::finishBackup(const QString& folder) {
         return true;
     }
     QFile::remove(FolderLookup::find(folder, markerName()));
+    // A settings file the new set does not hold must not pass for part of it.
+    for (const QString& name : settingsFiles()) {
+        if (!QFileInfo::exists(inFolder(folder, pendingName(name))))
+            QFile::remove(FolderLookup::find(folder, name));
+    }
     const QString marker = inFolder(folder, markerName());
     return moveIntoPlace(folder, folder, true) && QFile::rename(pendingMarker, marker);
 }
 
 BackupSet::Result BackupSet::restore(const QString& source, const QString& dataFolder, bool readOnly,
-                                     const Copier& copy) {
+                                     const Copier& copy, const Checker& check) {
     if (readOnly)
         return {false, QStringLiteral("Hinweis"), readOnlyText()};
     const Copier copier = copy ? copy : Copier(&DataFileCopy::CopyDataFile);
@@ -105,23 +135,72 @@ BackupSet::Result BackupSet::restore(const QString& source, const QString& dataF
     const QString staging = stagingFolder(dataFolder);
     QDir(staging).removeRecursively();
     // Staging beside the data keeps the final moves on one file system, so each one is a rename.
-    const bool staged = QDir().mkpath(staging) && copyAll(source, staging, copier, false) &&
-                        writeLine(inFolder(staging, completeName()), "complete\r\n");
-    // From the mark on, the start-up finishes whatever the moves leave undone.
-    const bool replaced = staged && moveIntoPlace(staging, dataFolder, false);
-    QDir(staging).removeRecursively();
-    if (!replaced)
+    if (!QDir().mkpath(staging) || !copyAll(source, staging, copier, false)) {
+        QDir(staging).removeRecursively();
         return {false, QStringLiteral("Fehler"), restoreFailedText()};
+    }
+    // A backup that would not open must never replace data that do.
+    const QStringList problems = check ? check(staging) : checkStagedSet(staging);
+    if (!problems.isEmpty()) {
+        QDir(staging).removeRecursively();
+        return {false, QStringLiteral("Fehler"),
+                QStringLiteral("Die gesicherten Daten sind beschädigt und wurden nicht eingelesen:\r") +
+                    problems.mid(0, 3).join(QLatin1Char('\r')) +
+                    QStringLiteral("\rDie aktuellen Daten sind unverändert geblieben.")};
+    }
+    // The previous safety copy gives way to the data this restore replaces.
+    const QString safety = safetyFolder(dataFolder);
+    QDir(safety).removeRecursively();
+    const bool staged = QDir().mkpath(safety) && writeLine(inFolder(staging, completeName()), "complete\r\n");
+    // From the mark on, the start-up finishes whatever the moves leave undone.
+    const bool replaced = staged && moveIntoPlace(staging, dataFolder, false, safety);
+    if (replaced) {
+        writeLine(inFolder(safety, completeName()), "complete\r\n");
+        QDir(staging).removeRecursively();
+    } else if (!QFileInfo::exists(inFolder(staging, completeName()))) {
+        QDir(staging).removeRecursively();
+    }
+    if (!replaced)
+        return {false, QStringLiteral("Fehler"), staged ? restoreStoppedText() : restoreFailedText()};
     return {
         true, QStringLiteral("Hinweis"),
         QStringLiteral("Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden.")};
 }
 
+bool BackupSet::canUndoRestore(const QString& dataFolder) {
+    return QFileInfo::exists(inFolder(safetyFolder(dataFolder), completeName()));
+}
+
+BackupSet::Result BackupSet::undoRestore(const QString& dataFolder, bool readOnly) {
+    if (readOnly)
+        return {false, QStringLiteral("Hinweis"), readOnlyText()};
+    finishRestore(dataFolder);
+    if (!canUndoRestore(dataFolder))
+        return {false, QStringLiteral("Hinweis"),
+                QStringLiteral("Es gibt keine Rücksicherung, die rückgängig gemacht werden kann.")};
+    // The safety copy becomes the staged set of a restore: the same moves, the same completion
+    // after an interruption, and the data it replaces become the next safety copy.
+    const QString staging = stagingFolder(dataFolder);
+    QDir(staging).removeRecursively();
+    if (!QFile::rename(safetyFolder(dataFolder), staging))
+        return {false, QStringLiteral("Fehler"), restoreFailedText()};
+    finishRestore(dataFolder);
+    if (QFileInfo::exists(staging))
+        return {false, QStringLiteral("Fehler"), restoreStoppedText()};
+    return {
+        true, QStringLiteral("Hinweis"),
+        QStringLiteral("Die Daten vor der letzten Rücksicherung sind wiederhergestellt.\r"
+                       "Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden.")};
+}
+
 bool BackupSet::copyAll(const QString& from, const QString& to, const Copier& copy, bool pending) {
-    for (const QString& name : files()) {
+    for (const QString& name : allFiles()) {
         const QString destination = inFolder(to, pending ? pendingName(name) : name);
         QFile::remove(destination);
-        if (!copy(FolderLookup::find(from, name), destination))
+        const QString source = FolderLookup::find(from, name);
+        if (settingsFiles().contains(name) && !QFileInfo::exists(source))
+            continue; // a settings file that was never written, or an older backup without it
+        if (!copy(source, destination))
             return false;
     }
     return true;
@@ -131,27 +210,44 @@ void BackupSet::finishRestore(const QString& dataFolder) {
     const QString staging = stagingFolder(dataFolder);
     if (!QFileInfo(staging).isDir())
         return;
-    if (QFileInfo::exists(inFolder(staging, completeName())))
-        moveIntoPlace(staging, dataFolder, false);
+    if (QFileInfo::exists(inFolder(staging, completeName()))) {
+        const QString safety = safetyFolder(dataFolder);
+        QDir().mkpath(safety);
+        if (!moveIntoPlace(staging, dataFolder, false, safety))
+            return; // still marked complete: the next opening goes on with it
+        writeLine(inFolder(safety, completeName()), "complete\r\n");
+    }
     QDir(staging).removeRecursively();
 }
 
-bool BackupSet::moveIntoPlace(const QString& from, const QString& to, bool pending) {
-    for (const QString& name : files()) {
+// Each file is one rename; with `keepIn`, the file it replaces moves there first. Cut off between
+// the two, the file is missing in `to` and already kept: going on moves only the new one.
+bool BackupSet::moveIntoPlace(const QString& from, const QString& to, bool pending, const QString& keepIn) {
+    for (const QString& name : allFiles()) {
         const QString source = inFolder(from, pending ? pendingName(name) : name);
         if (!QFileInfo::exists(source))
-            continue; // moved before an interruption
+            continue; // moved before an interruption, or a settings file the set does not hold
         // The data may carry the names in another case; the file found is the one replaced.
         const QString destination = FolderLookup::find(to, name);
-        QFile::remove(destination);
-        if (!QFile::rename(source, destination))
+        if (QFileInfo::exists(destination)) {
+            if (RawFile::injectFault())
+                return false;
+            if (keepIn.isEmpty()) {
+                QFile::remove(destination);
+            } else {
+                QFile::remove(inFolder(keepIn, name));
+                if (!QFile::rename(destination, inFolder(keepIn, name)))
+                    return false;
+            }
+        }
+        if (RawFile::injectFault() || !QFile::rename(source, destination))
             return false;
     }
     return true;
 }
 
 void BackupSet::removePending(const QString& folder) {
-    for (const QString& name : files())
+    for (const QString& name : allFiles())
         QFile::remove(inFolder(folder, pendingName(name)));
     QFile::remove(inFolder(folder, pendingName(markerName())));
 }

@@ -5,12 +5,16 @@
 
 #include <functional>
 
+class TApolloEnv;
+
 // The user's data files copied to a backup folder and back. Both directions first gather a complete
 // copy under names nobody reads, and only then replace the files in place, so a failure keeps the
 // previous state whole.
 class BackupSet {
 public:
     using Copier = std::function<bool(const QString& source, const QString& destination)>;
+    // The problems that make a staged set unusable; none: it may replace the data.
+    using Checker = std::function<QStringList(const QString& folder)>;
 
     struct Result {
         bool ok = false;
@@ -19,6 +23,9 @@ public:
     };
 
     static QStringList files();
+    // The settings beside the tables: backed up when they exist; a restore replaces only those the
+    // backup holds, so restoring an older backup without them keeps the current ones.
+    static QStringList settingsFiles();
     static QString markerName() { return QStringLiteral("_Velta Backup.cfg"); }
     static bool isBackupFolder(const QString& folder);
     // The folder as the messages show it: upper case, with a trailing separator.
@@ -30,8 +37,16 @@ public:
     static QString restoreSourceProblem(const QString& folder);
 
     static Result backup(const QString& dataFolder, const QString& target, const Copier& copy = {});
+    // The staged copy is checked (tables, record counts, memo references, lists file) before
+    // anything is replaced; what the restore replaces is kept beside the data for undoRestore().
     static Result restore(const QString& source, const QString& dataFolder, bool readOnly,
-                          const Copier& copy = {});
+                          const Copier& copy = {}, const Checker& check = {});
+    // With the program's store environment when one exists (only one may), else with its own.
+    static QStringList checkStagedSet(const QString& folder, TApolloEnv* env = nullptr);
+    // Puts back the data the last restore replaced (and keeps these for undoing the undo).
+    static Result undoRestore(const QString& dataFolder, bool readOnly);
+    static bool canUndoRestore(const QString& dataFolder);
+    static QString safetyFolder(const QString& dataFolder);
 
     static QString readOnlyText();
     // Completes a restore that was cut off (the program killed, the power lost) while the staged
@@ -47,7 +62,9 @@ private:
     static QString pendingName(const QString& name) { return name + QStringLiteral(".neu"); }
     static QString completeName() { return QStringLiteral("komplett"); }
     static bool copyAll(const QString& from, const QString& to, const Copier& copy, bool pending);
-    static bool moveIntoPlace(const QString& from, const QString& to, bool pending);
+    static bool moveIntoPlace(const QString& from, const QString& to, bool pending,
+                              const QString& keepIn = {});
+    static QStringList allFiles() { return files() + settingsFiles(); }
     static void removePending(const QString& folder);
     static bool writeMarker(const QString& folder);
     static bool writeLine(const QString& path, const QByteArray& line);

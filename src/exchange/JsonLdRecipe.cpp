@@ -3,6 +3,9 @@
 #include "exchange/IngredientText.h"
 #include "exchange/JsonLdError.h"
 #include "store/IngredientSlots.h"
+#include "store/MemoFile.h"
+#include "store/MemoText.h"
+#include "store/RecipeMemo.h"
 
 #include <QJsonArray>
 
@@ -93,13 +96,24 @@ QList<ExchangeRecipe::Line> readLines(const QJsonObject& object, const Place& pl
     return lines;
 }
 
+// The lines of a step without the blanks around them and without empty lines: the export writes
+// one step per line, so this is what reads back the same.
+QString tidyLines(const QString& text) {
+    QStringList lines;
+    for (const QString& line : MemoText::forEditing(text).split(QLatin1Char('\n'))) {
+        if (const QString trimmed = line.trimmed(); !trimmed.isEmpty())
+            lines << trimmed;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString readInstructions(const QJsonObject& object, const Place& place) {
     const QString property = QStringLiteral("recipeInstructions");
     const QJsonValue value = object.value(property);
     if (value.isUndefined() || value.isNull())
         return {};
     if (value.isString())
-        return JsonLdRecipe::toMemoText(value.toString().trimmed());
+        return JsonLdRecipe::toMemoText(tidyLines(value.toString()));
     if (!value.isArray())
         place.fail(property, QStringLiteral("Text oder Liste von Schritten (HowToStep) erwartet."));
     QStringList steps;
@@ -108,7 +122,7 @@ QString readInstructions(const QJsonObject& object, const Place& place) {
         if (!text.isString())
             place.fail(property,
                        QStringLiteral("Jeder Schritt muss ein Text oder ein HowToStep mit „text“ sein."));
-        if (const QString step = text.toString().trimmed(); !step.isEmpty())
+        if (const QString step = tidyLines(text.toString()); !step.isEmpty())
             steps << step;
     }
     return JsonLdRecipe::toMemoText(steps.join(QLatin1Char('\n')));
@@ -135,8 +149,7 @@ QString JsonLdRecipe::toJsonText(QString memo) {
 }
 
 QString JsonLdRecipe::toMemoText(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return MemoText::forStoring(text);
 }
 
 QString JsonLdRecipe::keywords(const ExchangeRecipe& recipe) {
@@ -208,6 +221,15 @@ ExchangeRecipe JsonLdRecipe::fromJson(const QJsonValue& value, int position) {
     recipe.instructions = readInstructions(object, place);
     recipe.category = firstText(object, QStringLiteral("recipeCategory"), place);
     recipe.remark = toMemoText(firstText(object, QStringLiteral("description"), place));
+    // Refused here, with the recipe named, rather than by the memo file in the middle of an import.
+    if (const qsizetype length = RecipeMemo::join(recipe.instructions, recipe.remark).size();
+        length > MemoFile::kMaxTextBytes)
+        place.fail(
+            QStringLiteral("recipeInstructions"),
+            QStringLiteral("Anleitung und Beschreibung sind zusammen %1 Zeichen lang; ein Rezept fasst "
+                           "höchstens %2.")
+                .arg(length)
+                .arg(MemoFile::kMaxTextBytes));
     recipe.image = readImage(object, place);
     readKeywords(texts(object, QStringLiteral("keywords"), place).join(QLatin1Char(',')), recipe);
     return recipe;

@@ -1,6 +1,7 @@
 #include "search/SearchSession.h"
 
 #include "common/AppState.h"
+#include "store/AtomicFile.h"
 #include "store/SavedSearches.h"
 
 namespace {
@@ -132,9 +133,10 @@ void SearchSession::Reset() {
 }
 
 void SearchSession::SetzeKriterium(const SearchCriteria& criteria) {
-    m_form.minimum = NumberText::percent(criteria.minAlcohol());
-    m_form.maximum = NumberText::percent(criteria.maxAlcohol());
-    m_form.purchases = QString::number(criteria.purchases());
+    // A damaged file may hold bytes the fields cannot show; what is shown is what is searched with.
+    m_form.minimum = NumberText::percent(qMin(criteria.minAlcohol(), int(kMaxPercent)));
+    m_form.maximum = NumberText::percent(qMin(criteria.maxAlcohol(), int(kMaxPercent)));
+    m_form.purchases = QString::number(qMin(criteria.purchases(), int(kMaxPurchases)));
     for (int row = 0; row < SearchForm::kRows; ++row)
         m_form.without[size_t(row)] = criteria.without(row);
     selectByNames(criteria);
@@ -229,8 +231,17 @@ Result SearchSession::saveSlot(int slot, const QString& name) {
     if (stripped.isEmpty())
         return Result::ok();
     SearchCriteria& criteria = m_state.savedSearches.slot(slot);
+    const SearchCriteria before = criteria;
     criteria.setName(stripped.left(SearchCriteria::kMaxName));
     storeInto(criteria);
+    // On disk at once, so that neither a crash nor a full disk at the end loses it; what could not
+    // be written is not kept in memory either.
+    QString reason;
+    if (!m_state.savedSearches.save(m_state.savedSearchesPath(), false, &reason)) {
+        criteria = before;
+        return Result::refused(
+            Notice::error(AtomicFile::failureText(m_state.savedSearchesPath(), reason), 3));
+    }
     SavedSearchTexts& texts = m_state.savedSearchTexts;
     texts.set(slot, criteria.name(), m_form.fullText);
     if (!texts.save(m_state.savedSearchTextsPath()))

@@ -4,6 +4,9 @@
 #include "common/DataTables.h"
 #include "exchange/BackupSession.h"
 #include "exchange/DataFileCopy.h"
+#include "store/ListsFile.h"
+#include "store/OptionsRecord.h"
+#include "store/RawFile.h"
 #include "store/TableSchemas.h"
 
 #include <QDir>
@@ -41,9 +44,10 @@ private slots:
     void init() {
         m_data = m_root.filePath(u"DATEN"_s);
         QDir(m_data).removeRecursively();
+        QDir(BackupSet::safetyFolder(m_data)).removeRecursively();
         QVERIFY(QDir().mkpath(m_data));
         TableSchemas::createMainTables(m_data);
-        QVERIFY(TestFiles::writeAll(QDir(m_data).filePath(u"VE.DAT"_s), "lists"));
+        QVERIFY(ListsFile::save(QDir(m_data).filePath(u"VE.DAT"_s), QStringList(16, u"Sour"_s), {u"süß"_s}));
         m_state = AppState();
         m_state.folders.dataFolder = m_data + u"/"_s;
         m_tables = std::make_unique<DataTables>();
@@ -97,6 +101,101 @@ private slots:
         QVERIFY(!outcome.restart);
         QCOMPARE(outcome.notice.caption, u"Fehler"_s);
         QCOMPARE(recipeNames(m_tables->ApolloRezepte), QStringList({u"Mojito"_s}));
+    }
+
+    // A backup whose recipe table would not open is refused before anything is replaced.
+    void damagedBackupIsRefused() {
+        QTemporaryDir target;
+        BackupSession session(m_state, *m_tables);
+        appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
+        session.backup(target.path());
+        QByteArray table = TestFiles::readAll(target.filePath(u"RE.DBF"_s));
+        table[10] = char(quint8(table[10]) + 1); // a record length the fields do not add up to
+        QVERIFY(TestFiles::writeAll(target.filePath(u"RE.DBF"_s), table));
+        appendRecipe(m_tables->ApolloRezepte, u"Caipirinha"_s);
+        const BackupSession::RestoreOutcome outcome = session.restore(target.path());
+        QVERIFY(!outcome.restart);
+        QCOMPARE(outcome.notice.caption, u"Fehler"_s);
+        QVERIFY2(outcome.notice.text.startsWith(u"Die gesicherten Daten sind beschädigt"_s) &&
+                     outcome.notice.text.contains(u"RE"_s),
+                 qPrintable(outcome.notice.text));
+        QCOMPARE(recipeNames(m_tables->ApolloRezepte), QStringList({u"Mojito"_s, u"Caipirinha"_s}));
+        QVERIFY(!QFileInfo::exists(BackupSet::stagingFolder(m_data)));
+        QVERIFY(!session.canUndoRestore());
+    }
+
+    // The settings travel with the tables; a restore keeps a safety copy of what it replaced, and
+    // undoing puts that back (and undoing the undo the restored data again).
+    void restoreKeepsASafetyCopyAndCanBeUndone() {
+        QTemporaryDir target;
+        BackupSession session(m_state, *m_tables);
+        OptionsRecord saved;
+        saved.set(OptionsRecord::FontSize, 14);
+        QVERIFY(saved.save(m_state.optionsPath(), false));
+        appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
+        session.backup(target.path());
+        QVERIFY(QFileInfo::exists(target.filePath(u"OPTION.CFG"_s)));
+        QVERIFY(!QFileInfo::exists(target.filePath(u"HAUSBAR.CFG"_s))); // never written: not backed up
+
+        appendRecipe(m_tables->ApolloRezepte, u"Caipirinha"_s);
+        OptionsRecord later;
+        later.set(OptionsRecord::FontSize, 10);
+        QVERIFY(later.save(m_state.optionsPath(), false));
+        m_state.options = later;
+        QVERIFY(session.restore(target.path()).restart);
+        QCOMPARE(recipeNames(m_tables->ApolloRezepte), QStringList({u"Mojito"_s}));
+        QCOMPARE(m_state.options.get(OptionsRecord::FontSize), 14); // what the end of the program writes
+        QVERIFY(session.canUndoRestore());
+
+        const BackupSession::RestoreOutcome undone = session.undoRestore();
+        QVERIFY2(undone.restart, qPrintable(undone.notice.text));
+        QCOMPARE(recipeNames(m_tables->ApolloRezepte), QStringList({u"Mojito"_s, u"Caipirinha"_s}));
+        QCOMPARE(OptionsRecord::load(m_state.optionsPath()).get(OptionsRecord::FontSize), 10);
+        QVERIFY(session.undoRestore().restart);
+        QCOMPARE(recipeNames(m_tables->ApolloRezepte), QStringList({u"Mojito"_s}));
+    }
+
+    // A restore that stops at any rename (a full disk, the power gone): after the next opening
+    // finishes what was marked complete, the data are wholly the old or wholly the restored set,
+    // and they open.
+    void restoreStoppedAtAnyStepEndsWhole() {
+        QTemporaryDir target;
+        BackupSession session(m_state, *m_tables);
+        appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
+        session.backup(target.path());
+        appendRecipe(m_tables->ApolloRezepte, u"Caipirinha"_s);
+        m_tables->closeMainTables();
+        const QString pristine = m_root.filePath(u"vorher"_s);
+        QDir(pristine).removeRecursively();
+        QVERIFY(QDir().mkpath(pristine));
+        for (const QString& name : QDir(m_data).entryList(QDir::Files))
+            QVERIFY(QFile::copy(QDir(m_data).filePath(name), QDir(pristine).filePath(name)));
+        for (int n = 0;; ++n) {
+            QVERIFY2(n < 40, "the restore never finished");
+            QDir(m_data).removeRecursively();
+            QDir(BackupSet::safetyFolder(m_data)).removeRecursively();
+            QVERIFY(QDir().mkpath(m_data));
+            for (const QString& name : QDir(pristine).entryList(QDir::Files))
+                QVERIFY(QFile::copy(QDir(pristine).filePath(name), QDir(m_data).filePath(name)));
+            RawFile::failWritesAfter(n);
+            TApolloEnv& env = m_tables->ApolloEnv;
+            const BackupSet::Result result =
+                BackupSet::restore(target.path(), m_data, false, {},
+                                   [&env](const QString& f) { return BackupSet::checkStagedSet(f, &env); });
+            RawFile::stopFailingWrites();
+            BackupSet::finishRestore(m_data); // the next start
+            m_tables->openMainTables(m_data, false);
+            const QStringList names = recipeNames(m_tables->ApolloRezepte);
+            m_tables->closeMainTables();
+            QVERIFY2(names == QStringList({u"Mojito"_s}) ||
+                         names == QStringList({u"Mojito"_s, u"Caipirinha"_s}),
+                     qPrintable(names.join(u',')));
+            if (result.ok) {
+                QCOMPARE(names, QStringList({u"Mojito"_s}));
+                break;
+            }
+        }
+        m_tables->openMainTables(m_data, false);
     }
 
     void restoreRefusedReadOnly() {

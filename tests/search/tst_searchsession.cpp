@@ -1,6 +1,8 @@
+#include "TestFiles.h"
 #include "VeltaTest.h"
 #include "common/AppState.h"
 #include "search/SearchSession.h"
+#include "store/SavedSearches.h"
 
 using namespace Qt::StringLiterals;
 
@@ -337,7 +339,7 @@ private slots:
         Fixture f;
         SearchCriteria c;
         c.setMinAlcohol(5);
-        c.setMaxAlcohol(150);
+        c.setMaxAlcohol(60);
         c.setPurchases(4);
         c.setWithout(0, true);
         c.setWithout(3, true);
@@ -349,14 +351,30 @@ private slots:
         f.session.SetzeKriterium(c);
         const SearchForm& form = f.session.form();
         QCOMPARE(form.minimum, u"5%"_s);
-        QCOMPARE(form.maximum, u"150%"_s);
+        QCOMPARE(form.maximum, u"60%"_s);
         QCOMPARE(form.purchases, u"4"_s);
         QVERIFY(!form.alternativeEnabled(0) && form.alternativeEnabled(1) && !form.alternativeEnabled(3));
         QCOMPARE(form.bar, 2);
         QVERIFY(form.ownOnly && form.markedOnly && !form.homeBarOnly);
         QCOMPARE(f.session.choices().categories.at(form.category).text, u"Tiki"_s);
         QCOMPARE(form.taste, 0); // "SÜSS" is not "süß"
-        QCOMPARE(f.session.confirm().notice().text, SearchSession::alcoholRangeNotice());
+    }
+
+    // Bytes of a damaged file beyond what the fields can show: the form holds what it shows, so
+    // the search runs with what the user sees (not 50 purchases behind a "5").
+    void setzeKriteriumClampsWhatTheFieldsCannotShow() {
+        Fixture f;
+        SearchCriteria c;
+        c.setMinAlcohol(120);
+        c.setMaxAlcohol(150);
+        c.setPurchases(50);
+        f.session.SetzeKriterium(c);
+        const SearchForm& form = f.session.form();
+        QCOMPARE(form.minimum, u"99%"_s);
+        QCOMPARE(form.maximum, u"99%"_s);
+        QCOMPARE(form.purchases, u"9"_s);
+        QVERIFY(f.session.confirm());
+        QCOMPARE(f.state.searchPurchases, 9);
     }
 
     void barOutsideTheChoiceFallsBackToTheFirst() {
@@ -482,13 +500,34 @@ private slots:
         Fixture f;
         f.fillExample();
         f.session.setFullText(u"Minze"_s);
-        f.state.folders.dataFolder = f.dir.filePath(u"fehlt/"_s);
+        f.state.folders.dataFolder = f.dir.path() + u"/"_s;
+        QVERIFY(QDir(f.dir.path()).mkdir(u"SUCHTEXT.CFG"_s)); // a folder where the file should go
         const Result saved = f.session.saveSlot(4, u"Minze"_s);
         QVERIFY(!saved);
         QCOMPARE(saved.notice().caption, u"Fehler"_s);
         QVERIFY(saved.notice().text.contains(u"SUCHTEXT.CFG"_s));
         QCOMPARE(f.session.slotNames().at(4), u"Minze"_s);
-        QVERIFY(!QFile::exists(f.dir.filePath(u"fehlt/SUCHTEXT.CFG"_s)));
+        QCOMPARE(SavedSearches::load(f.state.savedSearchesPath()).slot(4).name(), u"Minze"_s);
+    }
+
+    // A saved search is on disk at once; when SUCHEN.CFG cannot be written the error names it and
+    // the slot keeps what it held, as the file does.
+    void savedSearchIsWrittenAtOnce() {
+        Fixture f;
+        f.fillExample();
+        f.state.folders.dataFolder = f.dir.path() + u"/"_s;
+        QVERIFY(f.session.saveSlot(2, u"Sauer"_s));
+        QCOMPARE(SavedSearches::load(f.state.savedSearchesPath()).slot(2).name(), u"Sauer"_s);
+        const QByteArray file = TestFiles::readAll(f.state.savedSearchesPath());
+
+        f.state.folders.dataFolder = f.dir.filePath(u"fehlt/"_s);
+        const Result refused = f.session.saveSlot(2, u"Anders"_s);
+        QVERIFY(!refused);
+        QCOMPARE(refused.notice().caption, u"Fehler"_s);
+        QVERIFY2(refused.notice().text.contains(u"SUCHEN.CFG"_s), qPrintable(refused.notice().text));
+        QCOMPARE(f.session.slotNames().at(2), u"Sauer"_s);
+        f.state.folders.dataFolder = f.dir.path() + u"/"_s;
+        QCOMPARE(TestFiles::readAll(f.state.savedSearchesPath()), file);
     }
 
     void slotWithDeletedIngredientLoadsWithoutIt() {

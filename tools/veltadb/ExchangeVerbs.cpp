@@ -78,6 +78,15 @@ int ExchangeVerbs::restore(const QString& dataFolder, const QString& source, QTe
     return report(BackupSet::restore(source, dataFolder, state.startedFromCd), out, err);
 }
 
+int ExchangeVerbs::undoRestore(const QString& dataFolder, QTextStream& out, QTextStream& err) {
+    if (!checkFolder(dataFolder, err))
+        return 1;
+    AppState state;
+    state.folders.dataFolder = dataFolder;
+    state.probeMedium();
+    return report(BackupSet::undoRestore(dataFolder, state.startedFromCd), out, err);
+}
+
 int ExchangeVerbs::importVersion1(const QString& dataFolder, const QString& version1Folder, QTextStream& out,
                                   QTextStream& err) {
     ImportChooserSession chooser(ImportChooserSession::Version1);

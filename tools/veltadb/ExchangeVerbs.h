@@ -10,6 +10,8 @@ namespace ExchangeVerbs {
 int backup(const QString& dataFolder, const QString& target, QTextStream& out, QTextStream& err);
 // `zuruecksichern ZIEL ORDNER`: replaces the data of ORDNER with the backup in ZIEL.
 int restore(const QString& dataFolder, const QString& source, QTextStream& out, QTextStream& err);
+// `zuruecksichern-rueckgaengig ORDNER`: puts back the data the last restore replaced.
+int undoRestore(const QString& dataFolder, QTextStream& out, QTextStream& err);
 
 // `importieren ORDNER VERSION1`: takes the own recipes and ingredients of a version-1 folder over.
 int importVersion1(const QString& dataFolder, const QString& version1Folder, QTextStream& out,

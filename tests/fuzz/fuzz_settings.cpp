@@ -1,0 +1,101 @@
+// Feeds arbitrary bytes to the readers of the small files beside the tables (VE.DAT, OPTION.CFG,
+// SUCHEN.CFG, SUCHTEXT.CFG and the INI files), as a damaged or foreign file would reach them, and
+// writes what they read back: nothing may crash, and what a reader makes of its own output must
+// keep its shape. The first byte chooses the reader.
+#include "store/IniFile.h"
+#include "store/ListsFile.h"
+#include "store/OptionsRecord.h"
+#include "store/SavedSearchTexts.h"
+#include "store/SavedSearches.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void lists(const QByteArray& bytes) {
+    QStringList categories;
+    QStringList tastes;
+    ListsFile::parse(bytes, &categories, &tastes);
+    for (const QString& entry : categories + tastes) {
+        if (entry.size() > ListsFile::kMaxEntry)
+            abort(); // an entry longer than a line of the file may hold
+    }
+    QStringList again;
+    QStringList againTastes;
+    ListsFile::parse(ListsFile::serialize(categories, tastes), &again, &againTastes);
+    if (again.size() + againTastes.size() != categories.size() + tastes.size())
+        abort(); // writing what was read lost or made entries
+}
+
+void options(const QByteArray& bytes) {
+    const OptionsRecord o = OptionsRecord::fromFileBytes(bytes);
+    if (o.bytes().size() != OptionsRecord::kSize)
+        abort();
+    o.fontName();
+    for (int f = 0; f < 30; ++f)
+        o.get(OptionsRecord::Field(f));
+}
+
+void searches(const QByteArray& bytes) {
+    const SavedSearches s = SavedSearches::fromFileBytes(bytes);
+    if (s.toBytes().size() != SavedSearches::kFileSize)
+        abort();
+    for (int slot = 0; slot < SavedSearches::kSlots; ++slot) {
+        const SearchCriteria& c = s.slot(slot);
+        c.name();
+        c.homeBarIndex();
+        c.category();
+        c.taste();
+        for (int row = 0; row < SearchCriteria::kRows; ++row) {
+            c.ingredient(row);
+            c.alternative(row);
+        }
+    }
+}
+
+void texts(const QByteArray& bytes) {
+    const SavedSearchTexts t = SavedSearchTexts::fromBytes(bytes);
+    for (int slot = 0; slot < SavedSearches::kSlots; ++slot) {
+        if (t.text(slot, QStringLiteral("Suche")).size() > SavedSearchTexts::kMaxText)
+            abort(); // a stored text longer than the field
+    }
+    SavedSearchTexts::fromBytes(t.toBytes());
+}
+
+void ini(const QByteArray& bytes) {
+    IniFile first;
+    first.parse(bytes);
+    first.value(QStringLiteral("VERZEICHNISSE"), QStringLiteral("PROGRAMM"));
+    const QByteArray written = first.toBytes();
+    IniFile second;
+    second.parse(written);
+    if (second.toBytes() != written)
+        abort(); // a file the program wrote reads back differently
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 1)
+        return 0;
+    const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    switch (data[0] % 5) {
+    case 0:
+        lists(bytes);
+        break;
+    case 1:
+        options(bytes);
+        break;
+    case 2:
+        searches(bytes);
+        break;
+    case 3:
+        texts(bytes);
+        break;
+    default:
+        ini(bytes);
+        break;
+    }
+    return 0;
+}
