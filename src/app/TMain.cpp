@@ -35,6 +35,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -492,11 +493,17 @@ void TMain::closeEvent(QCloseEvent* event) {
         m_tables.closeMainTables();
         m_tablesOpen = false;
     }
-    // The saved searches are on disk since each was saved. The options are written here; a failure
-    // is said, and the file keeps its last state.
-    QString reason;
-    if (!s.startedFromCd && !s.options.save(s.optionsPath(), false, &reason))
-        Meldungsfenster::show(Notice::error(AtomicFile::failureText(s.optionsPath(), reason), 3));
+    // The saved searches are on disk since each was saved: the file is only made here when there
+    // is none yet, never overwritten. The options are written here. A failure is said, and the
+    // file keeps its last state.
+    if (!s.startedFromCd) {
+        QString reason;
+        if (!QFileInfo::exists(s.savedSearchesPath()) &&
+            !s.savedSearches.save(s.savedSearchesPath(), false, &reason))
+            Meldungsfenster::show(Notice::error(AtomicFile::failureText(s.savedSearchesPath(), reason), 3));
+        if (!s.options.save(s.optionsPath(), false, &reason))
+            Meldungsfenster::show(Notice::error(AtomicFile::failureText(s.optionsPath(), reason), 3));
+    }
     m_help.close();
     event->accept();
 }

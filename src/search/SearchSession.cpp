@@ -133,9 +133,10 @@ void SearchSession::Reset() {
 }
 
 void SearchSession::SetzeKriterium(const SearchCriteria& criteria) {
-    // A damaged file may hold bytes the fields cannot show; what is shown is what is searched with.
-    m_form.minimum = NumberText::percent(qMin(criteria.minAlcohol(), int(kMaxPercent)));
-    m_form.maximum = NumberText::percent(qMin(criteria.maxAlcohol(), int(kMaxPercent)));
+    m_form.minimum = NumberText::percent(criteria.minAlcohol());
+    m_form.maximum = NumberText::percent(criteria.maxAlcohol());
+    // A damaged file may hold more purchases than the one-digit field shows; what is shown is what
+    // is searched with. (A range beyond 99 stays: OK refuses it with its notice.)
     m_form.purchases = QString::number(qMin(criteria.purchases(), int(kMaxPurchases)));
     for (int row = 0; row < SearchForm::kRows; ++row)
         m_form.without[size_t(row)] = criteria.without(row);

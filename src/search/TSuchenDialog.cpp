@@ -102,7 +102,7 @@ void TSuchenDialog::buildGroups() {
         auto* edit = new QLineEdit(alcohol);
         edit->setObjectName(name);
         edit->setGeometry(x + 30, 20, 40, 22);
-        edit->setMaxLength(3); // two digits and the sign
+        edit->setMaxLength(4); // three digits and the sign
         caption->setBuddy(edit);
         *arrows = new UpDownButtons(alcohol);
         (*arrows)->setGeometry(x + 71, 20, 15, 22);

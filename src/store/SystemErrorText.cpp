@@ -19,6 +19,8 @@ QString systemErrorText(int error) {
     case ENOENT:
     case ENOTDIR:
         return QStringLiteral("Der Ordner oder die Datei fehlt.");
+    case EISDIR:
+        return QStringLiteral("Dort liegt ein Ordner, keine Datei.");
     case EFBIG:
         return QStringLiteral("Die Datei wird zu groß.");
     case EMFILE:

@@ -12,6 +12,7 @@
 #include "exchange/ImportCommands.h"
 #include "exchange/TImportDialog.h"
 #include "exchange/TInternetDialog.h"
+#include "store/ListsFile.h"
 
 #include <QDesktopServices>
 #include <QFileSystemModel>
@@ -149,7 +150,8 @@ private slots:
         for (const QString& name : BackupSet::files())
             QVERIFY(TestFiles::writeAll(QDir(backup).filePath(name), TestFiles::readAll(dataFile(name))));
         QVERIFY(TestFiles::writeAll(QDir(backup).filePath(u"_Velta Backup.cfg"_s), QByteArray()));
-        QVERIFY(TestFiles::writeAll(QDir(backup).filePath(u"VE.DAT"_s), "saved lists"));
+        const QByteArray savedLists = ListsFile::serialize(QStringList(16, u"Gerettet"_s), {u"süß"_s});
+        QVERIFY(TestFiles::writeAll(QDir(backup).filePath(u"VE.DAT"_s), savedLists));
         const QByteArray current = TestFiles::readAll(dataFile(u"VE.DAT"_s));
 
         MessageBoxAnswerer answers;
@@ -179,7 +181,7 @@ private slots:
         }
         QCOMPARE(answers.lastText(),
                  u"Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden."_s);
-        QCOMPARE(TestFiles::readAll(dataFile(u"VE.DAT"_s)), QByteArray("saved lists"));
+        QCOMPARE(TestFiles::readAll(dataFile(u"VE.DAT"_s)), savedLists);
         QTRY_VERIFY(!m_w->main.isVisible());
     }
 

@@ -67,7 +67,8 @@ private slots:
         const Notice failed = session.write(m_dir.filePath(u"fehlt/alle.json"_s));
         QCOMPARE(failed.caption, u"Fehler"_s);
         QCOMPARE(failed.text,
-                 u"Die Datei %1 kann nicht geschrieben werden."_s.arg(m_dir.filePath(u"fehlt/alle.json"_s)));
+                 u"Die Datei konnte nicht gespeichert werden:\r%1\rDer Ordner oder die Datei fehlt."_s.arg(
+                     m_dir.filePath(u"fehlt/alle.json"_s)));
         QCOMPARE(m_tables.ApolloRezepte.RecNo(), 17);
     }
 };

@@ -339,7 +339,7 @@ private slots:
         Fixture f;
         SearchCriteria c;
         c.setMinAlcohol(5);
-        c.setMaxAlcohol(60);
+        c.setMaxAlcohol(150);
         c.setPurchases(4);
         c.setWithout(0, true);
         c.setWithout(3, true);
@@ -351,28 +351,24 @@ private slots:
         f.session.SetzeKriterium(c);
         const SearchForm& form = f.session.form();
         QCOMPARE(form.minimum, u"5%"_s);
-        QCOMPARE(form.maximum, u"60%"_s);
+        QCOMPARE(form.maximum, u"150%"_s);
         QCOMPARE(form.purchases, u"4"_s);
         QVERIFY(!form.alternativeEnabled(0) && form.alternativeEnabled(1) && !form.alternativeEnabled(3));
         QCOMPARE(form.bar, 2);
         QVERIFY(form.ownOnly && form.markedOnly && !form.homeBarOnly);
         QCOMPARE(f.session.choices().categories.at(form.category).text, u"Tiki"_s);
         QCOMPARE(form.taste, 0); // "SÜSS" is not "süß"
+        QCOMPARE(f.session.confirm().notice().text, SearchSession::alcoholRangeNotice());
     }
 
-    // Bytes of a damaged file beyond what the fields can show: the form holds what it shows, so
-    // the search runs with what the user sees (not 50 purchases behind a "5").
-    void setzeKriteriumClampsWhatTheFieldsCannotShow() {
+    // Purchases from a damaged file beyond what the one-digit field shows: the form holds what it
+    // shows, so the search runs with what the user sees (not 50 behind a "5").
+    void setzeKriteriumClampsPurchasesTheFieldCannotShow() {
         Fixture f;
         SearchCriteria c;
-        c.setMinAlcohol(120);
-        c.setMaxAlcohol(150);
         c.setPurchases(50);
         f.session.SetzeKriterium(c);
-        const SearchForm& form = f.session.form();
-        QCOMPARE(form.minimum, u"99%"_s);
-        QCOMPARE(form.maximum, u"99%"_s);
-        QCOMPARE(form.purchases, u"9"_s);
+        QCOMPARE(f.session.form().purchases, u"9"_s);
         QVERIFY(f.session.confirm());
         QCOMPARE(f.state.searchPurchases, 9);
     }

@@ -1,3 +1,4 @@
+#include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "UpdateFolder.h"
 #include "VeltaTest.h"
@@ -39,18 +40,33 @@ class TestExchangeVerbs : public QObject {
     Q_OBJECT
 
 private slots:
-    // A nightly backup, a change, and the restore bring the saved data back.
+    // A nightly backup, a change, and the restore bring the saved data back; the undo of the
+    // restore brings the change back.
     void backupThenRestore() {
-        QTemporaryDir data, target;
-        fill(data.path(), "saved");
-        Run run = veltadb({u"sichern"_s, data.path(), target.path()});
+        QTemporaryDir root, target;
+        const QString data = root.filePath(u"DATEN"_s);
+        QVERIFY(TempDataFolder::copyWritable(QStringLiteral(VELTA_IMAGE_DIR "/DATEN"), data));
+        Run run = veltadb({u"sichern"_s, data, target.path()});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains(u"gesichert."_s));
         QVERIFY(QFile::exists(target.filePath(u"_Velta Backup.cfg"_s)));
-        fill(data.path(), "changed");
-        run = veltadb({u"zuruecksichern"_s, target.path(), data.path()});
+        const QByteArray saved = TestFiles::readAll(data + u"/VE.DAT"_s);
+        QCOMPARE(veltadb({u"category-add"_s, data, u"Neu"_s}).exitCode, 0);
+        const QByteArray changed = TestFiles::readAll(data + u"/VE.DAT"_s);
+        run = veltadb({u"zuruecksichern"_s, target.path(), data});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(TestFiles::readAll(data.filePath(u"ZU.DBF"_s)), QByteArray("savedZU.DBF"));
+        QCOMPARE(TestFiles::readAll(data + u"/VE.DAT"_s), saved);
+        run = veltadb({u"zuruecksichern-rueckgaengig"_s, data});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(TestFiles::readAll(data + u"/VE.DAT"_s), changed);
+        QCOMPARE(veltadb({u"check"_s, data}).exitCode, 0);
+
+        // A backup whose table no longer opens is refused, and the data stay as they are.
+        QVERIFY(TestFiles::writeAll(target.filePath(u"RE.DBF"_s), "kaputt"));
+        run = veltadb({u"zuruecksichern"_s, target.path(), data});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(u"beschädigt"_s), qPrintable(run.err));
+        QCOMPARE(TestFiles::readAll(data + u"/VE.DAT"_s), changed);
     }
 
     void refusals_data() {

@@ -49,7 +49,8 @@ private slots:
         QCOMPARE(veltadb({u"recipe-edit"_s, data(), QString::number(recNo), u"name=Zzz Probe"_s}).code, 0);
         QVERIFY(veltadb({u"recipe-list"_s, data()}).out.contains(u"%1\tZzz Probe\n"_s.arg(recNo)));
         // An edit changes only the fields it names: the mark stays.
-        QCOMPARE(veltadb({u"query"_s, data() + u"/RE.DBF"_s, u"MARK > 0"_s}).out, u"%1\ncount: 1\n"_s.arg(recNo));
+        QCOMPARE(veltadb({u"query"_s, data() + u"/RE.DBF"_s, u"MARK > 0"_s}).out,
+                 u"%1\ncount: 1\n"_s.arg(recNo));
         const Run dump = veltadb({u"dump"_s, data() + u"/RE.DBF"_s});
         QVERIFY(dump.out.contains(u"ANLEITUNG = Rühren.\n"_s));
 
