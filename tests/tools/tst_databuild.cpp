@@ -36,7 +36,8 @@ DataSet validSet() {
     for (const DataSet::Ingredient& i : {ingredient(1, QStringLiteral("Eiswürfel"), 0, 3),
                                          ingredient(12, QStringLiteral("Weißer Rum"), 40, 0),
                                          ingredient(93, QStringLiteral("Angostura Bitter"), 45, 4),
-                                         ingredient(97, QStringLiteral("Limette"), 0, 2)})
+                                         ingredient(97, QStringLiteral("Limette"), 0, 2),
+                                         ingredient(5, QStringLiteral("Limettensaft"), 0, 0)})
         s.ingredients.insert(i.number, i);
     s.decorations = {{{QStringLiteral("deko.txt"), 1, 1},
                       1,
@@ -60,8 +61,9 @@ DataSet validSet() {
     r.lines = {{12, 6, QStringLiteral("cl"), QStringLiteral("Weißer Rum")},
                {93, 6, QStringLiteral("dash"), QStringLiteral("Angostura Bitter")},
                {97, 1, QStringLiteral("St"), QStringLiteral("Limette")},
-               {1, 0, QStringLiteral("-"), QStringLiteral("Eiswürfel")}};
-    r.instructions = QStringLiteral("Im Shaker schütteln.");
+               {1, 0, QStringLiteral("-"), QStringLiteral("Eiswürfel")},
+               {5, 3, QStringLiteral("cl"), QStringLiteral("Limettensaft")}};
+    r.instructions = QStringLiteral("Im Shaker schütteln. In ein Glas abseihen.");
     r.remark = QStringLiteral("Aus Kuba.");
     s.recipes = {r};
     return s;
@@ -90,8 +92,10 @@ private slots:
         QTest::newRow("ingredient names equal ignoring case") << Mutation([](DataSet& s) {
             s.ingredients.insert(13, ingredient(13, QStringLiteral("weißer rum"), 40, 0));
         }) << "weißer rum: Name doppelt";
-        QTest::newRow("no cl or dash ingredient")
-            << Mutation([](DataSet& s) { s.recipes[0].lines.remove(0, 2); }) << "keine Zutat in cl oder dash";
+        QTest::newRow("no cl or dash ingredient") << Mutation([](DataSet& s) {
+            s.recipes[0].lines.removeLast();
+            s.recipes[0].lines.remove(0, 2);
+        }) << "keine Zutat in cl oder dash";
         QTest::newRow("21 lines") << Mutation([](DataSet& s) {
             while (s.recipes[0].lines.size() < 21)
                 s.recipes[0].lines.append(s.recipes[0].lines.first());
@@ -142,7 +146,7 @@ private slots:
             s.ingredients.insert(15, ingredient(15, QStringLiteral("Soda"), 0, 0));
             s.recipes[0].lines[0].amount = 10;
             s.recipes[0].lines.append({15, 110, QStringLiteral("cl"), QStringLiteral("Soda")});
-        }) << "120,5 cl in einem Glas";
+        }) << "123,5 cl in einem Glas";
         QTest::newRow("more than 40 g of alcohol")
             << Mutation([](DataSet& s) { s.recipes[0].lines[0].amount = 13; })
             << "5,425 cl reiner Alkohol in einem Glas";
@@ -160,6 +164,57 @@ private slots:
             << Mutation([](DataSet& s) { s.ingredients[97].alcohol = 5; })
             << "Limette hat Alkohol, zählt aber nicht in cl oder dash";
     }
+    // A recipe is one glass, and its stored strength is what the glass holds.
+    void refusesWhatMisleadsTheNumbers_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::addColumn<QString>("expected");
+        const QString oneGlass = QStringLiteral("serviert mehr als ein Glas");
+        QTest::newRow("two shot glasses") << Mutation([](DataSet& s) {
+            s.recipes[0].instructions = QStringLiteral("Kurz schütteln und in zwei Shotgläser abseihen.");
+        }) << oneGlass;
+        QTest::newRow("ladled into glasses") << Mutation([](DataSet& s) {
+            s.recipes[0].instructions = QStringLiteral("Im Krug verrühren und in Punschgläser schöpfen.");
+        }) << oneGlass;
+        QTest::newRow("a bowl for two") << Mutation([](DataSet& s) {
+            s.recipes[0].instructions = QStringLiteral("Mit zwei Trinkhalmen für zwei Personen servieren.");
+        }) << oneGlass;
+        // The fruit is muddled but its juice is not listed: 6 cl rum and 6 dashes read as 40 %.
+        QTest::newRow("muddled fruit without its juice")
+            << Mutation([](DataSet& s) { s.recipes[0].lines.removeLast(); })
+            << "Alkohol 40 % wie pur, obwohl Limette dazukommt";
+    }
+    void refusesWhatMisleadsTheNumbers() {
+        QFETCH(Mutation, mutate);
+        QFETCH(QString, expected);
+        DataSet set = validSet();
+        mutate(set);
+        const QString problems = DataSetValidator::validate(set).join(QLatin1Char('\n'));
+        QVERIFY2(problems.contains(expected), qPrintable(problems));
+    }
+
+    // What may stay: a chaser in a second glass, two orange zests, a spirit declared as drunk neat.
+    void acceptsWhatOnlyLooksLikeIt_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::newRow("chaser beside the shot") << Mutation([](DataSet& s) {
+            s.recipes[0].instructions =
+                QStringLiteral("In ein Schnapsglas gießen. Die Lake in einem zweiten Glas danebenstellen.");
+        });
+        QTest::newRow("two zests") << Mutation([](DataSet& s) {
+            s.recipes[0].instructions = QStringLiteral("Kalt rühren. Mit zwei Orangenschalen abspritzen.");
+        });
+        QTest::newRow("neat spirit declared") << Mutation([](DataSet& s) {
+            s.recipes[0].lines.removeLast();
+            s.ingredients.remove(5);
+            s.recipes[0].neat = true;
+        });
+    }
+    void acceptsWhatOnlyLooksLikeIt() {
+        QFETCH(Mutation, mutate);
+        DataSet set = validSet();
+        mutate(set);
+        QCOMPARE(DataSetValidator::validate(set), QStringList());
+    }
+
     void refusesWhatTheProgramCouldNotHandle() {
         QFETCH(Mutation, mutate);
         QFETCH(QString, expected);
@@ -224,12 +279,13 @@ private slots:
         TApollo t(table);
         t.GoTop();
         QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), QStringLiteral("Daiquiri"));
-        // 6 cl at 40 % and 6 dashes (0.5 cl) at 45 %: 262.5 / 6.5 = 40.38
-        QCOMPARE(t.GetInteger(QStringLiteral("ALK")), 40);
+        // 6 cl at 40 %, 6 dashes (0.5 cl) at 45 % and 3 cl of juice: 262.5 / 9.5 = 27.6
+        QCOMPARE(t.GetInteger(QStringLiteral("ALK")), 28);
         QCOMPARE(t.GetPaddedString(QStringLiteral("Z")).left(20), QStringLiteral("   12   93   97    1"));
         QCOMPARE(t.GetPaddedString(QStringLiteral("ZMENGE")).left(20),
                  QStringLiteral("    6    6    1     "));
-        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QStringLiteral("Im Shaker schütteln.þýAus Kuba."));
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")),
+                 QStringLiteral("Im Shaker schütteln. In ein Glas abseihen.þýAus Kuba."));
         QCOMPARE(t.GetInteger(QStringLiteral("CANR")), 1143);
     }
 };

@@ -42,6 +42,9 @@ struct DataSet {
         int decoration = 0;
         int assistantCode = 0;
         bool marked = false;
+        // "Pur: ja": the spirit is drunk as good as neat (a sugar cube, a bite of lemon beside it),
+        // so a stored strength equal to the spirit's is meant.
+        bool neat = false;
         QList<Line> lines;
         QString instructions;
         QString remark;

@@ -98,6 +98,7 @@ DataSet::Recipe DataSetReader::toRecipe(const BlockFile::Block& b, const QString
     r.decoration = number(b, QStringLiteral("Deko"), r.origin, 0);
     r.assistantCode = number(b, QStringLiteral("Canr"), r.origin, 0);
     r.marked = number(b, QStringLiteral("Markiert"), r.origin, 0) == 1;
+    r.neat = b.value(QStringLiteral("Pur")) == QStringLiteral("ja");
     for (const QString& line : b.values(QStringLiteral("Zutat")))
         r.lines.append(toLine(line, r.origin));
     r.instructions = b.value(QStringLiteral("Anleitung"));

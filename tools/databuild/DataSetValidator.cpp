@@ -126,6 +126,55 @@ void DataSetValidator::checkRecipe(const DataSet::Recipe& r) {
         problem(r.origin, r.name, QStringLiteral("Anleitung fehlt"));
     checkText(r.origin, r.name + r.instructions + r.remark);
     checkStrength(r);
+    checkOneGlass(r);
+}
+
+// Amounts are per glass; instructions that pour into several glasses make every calculator and
+// the blood alcohol estimate wrong by that factor.
+void DataSetValidator::checkOneGlass(const DataSet::Recipe& r) {
+    static const QString count =
+        QStringLiteral("(?:zwei|drei|vier|fünf|sechs|sieben|acht|neun|zehn|zwölf|\\d+)");
+    static const QList<QRegularExpression> several = {
+        QRegularExpression(QStringLiteral("\\b%1\\s+(?:\\S+\\s+)?(?:\\S*gläsern?|\\S*bechern?|tassen|"
+                                          "(?:sekt|cocktail)?schalen|\\S*flöten|kelchen?|shots)\\b")
+                               .arg(count),
+                           QRegularExpression::CaseInsensitiveOption |
+                               QRegularExpression::UseUnicodePropertiesOption),
+        QRegularExpression(QStringLiteral("\\bfür\\s+%1\\s+(?:personen|gäste|leute)\\b").arg(count),
+                           QRegularExpression::CaseInsensitiveOption |
+                               QRegularExpression::UseUnicodePropertiesOption),
+        QRegularExpression(QStringLiteral("\\b(?:in|auf)\\s+(?:\\S+\\s+){0,2}\\S*gläsern?\\b"),
+                           QRegularExpression::CaseInsensitiveOption |
+                               QRegularExpression::UseUnicodePropertiesOption)};
+    for (const QRegularExpression& pattern : several) {
+        const QRegularExpressionMatch match = pattern.match(r.instructions);
+        if (match.hasMatch()) {
+            problem(
+                r.origin, r.name,
+                QStringLiteral("Anleitung serviert mehr als ein Glas („%1“); ein Rezept beschreibt ein Glas")
+                    .arg(match.captured()));
+            return;
+        }
+    }
+}
+
+// Fruit muddled in the glass adds juice that the stored strength (cl and dash only) does not see:
+// such a drink would show the strength of its neat spirit. Its juice belongs in cl beside the fruit.
+void DataSetValidator::checkNeatStrength(const DataSet::Recipe& r, const RecipeStrength& strength) {
+    if (r.neat || !strength.onlySpiritsCounted() || strength.storedPercent() < kNeatSpiritPercent)
+        return;
+    QStringList uncounted;
+    for (const DataSet::Line& line : r.lines) {
+        const auto it = m_set.ingredients.constFind(line.ingredient);
+        if (it != m_set.ingredients.cend() && it->alcohol == 0 && (it->unit == 1 || it->unit == 2))
+            uncounted << it->name;
+    }
+    if (!uncounted.isEmpty())
+        problem(r.origin, r.name,
+                QStringLiteral("Alkohol %1 % wie pur, obwohl %2 dazukommt; den Saft in cl angeben oder "
+                               "„Pur: ja“ setzen, wenn die Spirituose pur getrunken wird")
+                    .arg(strength.storedPercent())
+                    .arg(uncounted.join(QStringLiteral(", "))));
 }
 
 void DataSetValidator::checkStrength(const DataSet::Recipe& r) {
@@ -143,6 +192,7 @@ void DataSetValidator::checkStrength(const DataSet::Recipe& r) {
                 QStringLiteral("%1 cl reiner Alkohol in einem Glas (höchstens %2 cl)")
                     .arg(cl(strength.pureAlcoholCl()))
                     .arg(kMaxGlassAlcoholCl));
+    checkNeatStrength(r, strength);
     const int digit = (r.assistantCode / 10) % 10;
     if (digit != strength.alcoholDigit())
         problem(r.origin, r.name,

@@ -11,6 +11,8 @@ public:
     // One glass, however festive: a litre mug of beer with its head, at most 40 g of alcohol.
     static constexpr double kMaxGlassVolumeCl = 110;
     static constexpr double kMaxGlassAlcoholCl = 5;
+    // From this stored strength on a drink reads like a neat spirit.
+    static constexpr int kNeatSpiritPercent = 30;
 
     // presetIngredients: the numbers the home bar presets offer; each must be a used ingredient.
     static QStringList validate(const DataSet& set, const QList<int>& presetIngredients = {});
@@ -24,6 +26,8 @@ private:
     void checkRecipe(const DataSet::Recipe& r);
     void checkLine(const DataSet::Recipe& r, const DataSet::Line& line);
     void checkStrength(const DataSet::Recipe& r);
+    void checkOneGlass(const DataSet::Recipe& r);
+    void checkNeatStrength(const DataSet::Recipe& r, const class RecipeStrength& strength);
     void checkDuplicateRecipes();
     void checkUse(const QList<int>& presetIngredients);
     void checkText(const DataSet::Origin& origin, const QString& text);
