@@ -192,6 +192,46 @@ private slots:
         QVERIFY2(problems.contains(expected), qPrintable(problems));
     }
 
+    // Categories and the assistant's size digit as the lexicon defines them.
+    void refusesWhatContradictsTheDefinitions_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::addColumn<QString>("expected");
+        const auto soda = [](DataSet& s, int cl) {
+            s.ingredients.insert(15, ingredient(15, QStringLiteral("Soda"), 0, 0));
+            s.recipes[0].lines.append({15, cl, QStringLiteral("cl"), QStringLiteral("Soda")});
+        };
+        QTest::newRow("a beer drink among the shooters") << Mutation([soda](DataSet& s) {
+            s.categories[3] = QStringLiteral("Shooter");
+            soda(s, 20);
+        }) << "29,5 cl sind kein Shooter";
+        QTest::newRow("a short cobbler among the longdrinks")
+            << Mutation([](DataSet& s) { s.categories[3] = QStringLiteral("Longdrink"); })
+            << "9,5 cl sind kein Longdrink";
+        QTest::newRow("alcohol-free outside its categories") << Mutation([](DataSet& s) {
+            s.categories[12] = QStringLiteral("Alkoholfrei");
+            s.recipes[0].lines.remove(0, 2);
+            s.recipes[0].assistantCode = 1123;
+        }) << "ohne Alkohol, aber in „Kategorie 4“";
+        QTest::newRow("rum among the alcohol-free")
+            << Mutation([](DataSet& s) { s.categories[3] = QStringLiteral("Alkoholfrei"); })
+            << "enthält Alkohol, steht aber in „Alkoholfrei“";
+        QTest::newRow("a long drink called small") << Mutation([soda](DataSet& s) {
+            s.recipes[0].assistantCode = 1142;
+            soda(s, 12);
+        }) << "Mengenziffer 2 (kleiner Drink) bei 21,5 cl";
+        QTest::newRow("a short drink called large")
+            << Mutation([](DataSet& s) { s.recipes[0].lines.removeAt(2); })
+            << "Mengenziffer 3 (großer Drink) bei nur 9,5 cl";
+    }
+    void refusesWhatContradictsTheDefinitions() {
+        QFETCH(Mutation, mutate);
+        QFETCH(QString, expected);
+        DataSet set = validSet();
+        mutate(set);
+        const QString problems = DataSetValidator::validate(set).join(QLatin1Char('\n'));
+        QVERIFY2(problems.contains(expected), qPrintable(problems));
+    }
+
     // What may stay: a chaser in a second glass, two orange zests, a spirit declared as drunk neat.
     void acceptsWhatOnlyLooksLikeIt_data() {
         QTest::addColumn<Mutation>("mutate");

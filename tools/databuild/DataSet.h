@@ -62,6 +62,8 @@ struct DataSet {
     QStringList tastes;
     QMap<int, Ingredient> ingredients;
     QList<Entry> decorations;
+    // Decorations made of an ingredient of the list (nutmeg, a salt rim): decoration → ingredient.
+    QMap<int, int> decorationIngredients;
     QList<Entry> lexicon;
     QList<Recipe> recipes;
 

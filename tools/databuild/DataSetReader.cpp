@@ -17,7 +17,7 @@ DataSet DataSetReader::read(const QString& folder) {
     set.categories = readList(dir.filePath(QStringLiteral("kategorien.txt")));
     set.tastes = readList(dir.filePath(QStringLiteral("geschmack.txt")));
     readIngredients(dir.filePath(QStringLiteral("zutaten")), set);
-    set.decorations = readEntries(dir.filePath(QStringLiteral("deko.txt")));
+    set.decorations = readEntries(dir.filePath(QStringLiteral("deko.txt")), &set.decorationIngredients);
     set.lexicon = readEntries(dir.filePath(QStringLiteral("lexikon.txt")));
     readRecipes(dir.filePath(QStringLiteral("rezepte")), set);
     return set;
@@ -70,9 +70,11 @@ void DataSetReader::readIngredients(const QString& folder, DataSet& set) {
     }
 }
 
-QList<DataSet::Entry> DataSetReader::readEntries(const QString& path) {
+QList<DataSet::Entry> DataSetReader::readEntries(const QString& path, QMap<int, int>* ingredients) {
     QList<DataSet::Entry> out;
     for (const BlockFile::Block& b : BlockFile::read(path)) {
+        if (ingredients && b.has(QStringLiteral("Zutat")))
+            ingredients->insert(b.number, number(b, QStringLiteral("Zutat"), originOf(b, path)));
         out.append({originOf(b, path), b.number, b.value(QStringLiteral("Name")),
                     b.value(QStringLiteral("Bild")), b.value(QStringLiteral("Text"))});
     }
