@@ -179,6 +179,14 @@ private slots:
             s.recipes[0].instructions = QStringLiteral("Mit zwei Trinkhalmen für zwei Personen servieren.");
         }) << oneGlass;
         // The fruit is muddled but its juice is not listed: 6 cl rum and 6 dashes read as 40 %.
+        QTest::newRow("one-sentence instructions")
+            << Mutation([](DataSet& s) { s.recipes[0].instructions = QStringLiteral("Alles verrühren."); })
+            << "Anleitung aus nur einem Satz";
+        QTest::newRow("up to 0.5 % unsaid") << Mutation([](DataSet& s) {
+            s.ingredients[5].traces = true;
+            s.ingredients[5].name = QStringLiteral("Alkoholfreies Bier");
+            s.recipes[0].lines.last().name = QStringLiteral("Alkoholfreies Bier");
+        }) << "„Alkoholfreies Bier“ kann bis zu 0,5 % Alkohol enthalten";
         QTest::newRow("muddled fruit without its juice")
             << Mutation([](DataSet& s) { s.recipes[0].lines.removeLast(); })
             << "Alkohol 40 % wie pur, obwohl Limette dazukommt";

@@ -22,6 +22,9 @@ struct DataSet {
         int unit = 0; // 0 cl, 1 g, 2 St, 3 none, 4 dash
         int pieceVolume = 0;
         bool printed = true;
+        // "Restalkohol: ja": sold as alcohol-free but may hold up to 0.5 % (alcohol-free beer and
+        // sparkling wine); the recipes using it say so.
+        bool traces = false;
         QString remark;
     };
 

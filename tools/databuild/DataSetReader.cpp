@@ -65,6 +65,7 @@ void DataSetReader::readIngredients(const QString& folder, DataSet& set) {
             i.pieceVolume = number(b, QStringLiteral("Menge"), origin, 0);
             i.printed = b.value(QStringLiteral("Drucken")) != QStringLiteral("nein");
             i.remark = b.value(QStringLiteral("Kommentar"));
+            i.traces = b.value(QStringLiteral("Restalkohol")) == QStringLiteral("ja");
             set.ingredients.insert(i.number, i);
         }
     }

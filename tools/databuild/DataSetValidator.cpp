@@ -129,6 +129,26 @@ void DataSetValidator::checkRecipe(const DataSet::Recipe& r) {
     checkStrength(r);
     checkOneGlass(r);
     checkGarnish(r);
+    checkTexts(r);
+}
+
+// What a guest relies on is written in the recipe itself: the instructions are at least two
+// sentences, and a drink sold as alcohol-free that may hold up to 0.5 % says so.
+void DataSetValidator::checkTexts(const DataSet::Recipe& r) {
+    static const QRegularExpression sentenceEnd(QStringLiteral("[.!?](\\s|$)"));
+    if (!r.instructions.isEmpty() && r.instructions.count(sentenceEnd) < 2)
+        problem(r.origin, r.name, QStringLiteral("Anleitung aus nur einem Satz (zwei bis sechs Sätze)"));
+    const QString said = r.instructions + QLatin1Char(' ') + r.remark;
+    for (const DataSet::Line& line : r.lines) {
+        const auto it = m_set.ingredients.constFind(line.ingredient);
+        if (it != m_set.ingredients.cend() && it->traces && !said.contains(QStringLiteral("0,5 %"))) {
+            problem(r.origin, r.name,
+                    QStringLiteral(
+                        "„%1“ kann bis zu 0,5 % Alkohol enthalten; Anleitung oder Bemerkung sagen es nicht")
+                        .arg(it->name));
+            return;
+        }
+    }
 }
 
 // A decoration made of an ingredient is listed with it, so the home bar and the shopping list

@@ -39,6 +39,7 @@ private:
     void checkNeatStrength(const DataSet::Recipe& r, const class RecipeStrength& strength);
     void checkDuplicateRecipes();
     void checkGarnish(const DataSet::Recipe& r);
+    void checkTexts(const DataSet::Recipe& r);
     void checkUse(const QList<int>& presetIngredients);
     void checkText(const DataSet::Origin& origin, const QString& text);
     void problem(const DataSet::Origin& origin, const QString& name, const QString& what);
