@@ -5,6 +5,7 @@
 #include "RecipeStrength.h"
 #include "TempDataFolder.h"
 #include "VeltaTest.h"
+#include "exchange/RecipeUpdate.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -312,6 +313,62 @@ private slots:
             DataError, BlockFile::parse(QStringLiteral("Name: vor dem Block\n"), QStringLiteral("x")));
         QVERIFY_THROWS_EXCEPTION(
             DataError, BlockFile::parse(QStringLiteral("[1]\nkein Doppelpunkt\n"), QStringLiteral("x")));
+    }
+
+    // The update folder brings an installation of the earlier edition the new recipe and the
+    // ingredient it needs, and leaves what the user changed there alone.
+    void updateFolderCarriesTheNewRecipes() {
+        DataSet next = validSet();
+        next.ingredients.insert(15, ingredient(15, QStringLiteral("Soda"), 0, 0));
+        DataSet::Recipe highball = next.recipes.first();
+        highball.number = 2;
+        highball.name = QStringLiteral("Rum Soda");
+        highball.assistantCode = 4113;
+        highball.lines = {{12, 4, QStringLiteral("cl"), QStringLiteral("Weißer Rum")},
+                          {15, 12, QStringLiteral("cl"), QStringLiteral("Soda")}};
+        next.recipes.append(highball);
+        next.updateFrom = 2;
+        QCOMPARE(DataSetValidator::validate(next), QStringList());
+
+        TempDataFolder installed;
+        TempDataFolder update;
+        TApolloEnv env;
+        DataSetWriter::write(validSet(), installed.path(), env);
+        const auto open = [&](TTable& table, const QString& name) {
+            table.setDatabaseName(installed.path());
+            table.setTableName(name);
+            table.Open();
+        };
+        {
+            TTable table(env);
+            open(table, QStringLiteral("RE"));
+            TApollo t(table);
+            t.GoTop();
+            t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("Meine Fassung."));
+            t.Commit();
+            table.Close();
+        }
+        DataSetWriter::writeUpdate(next, update.path(), env);
+        const RecipeUpdate::Outcome outcome = RecipeUpdate::run(env, update.path(), installed.path());
+        QCOMPARE(outcome.recipes, 1);
+        QCOMPARE(outcome.ingredients, 1);
+
+        TTable table(env);
+        open(table, QStringLiteral("RE"));
+        TApollo t(table);
+        QCOMPARE(t.RecCount(), 2);
+        t.GoTop();
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QStringLiteral("Meine Fassung."));
+        t.Skip();
+        QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), QStringLiteral("Rum Soda"));
+        table.Close();
+    }
+
+    void updateStartMustNameARecipe() {
+        DataSet set = validSet();
+        set.updateFrom = 2;
+        QCOMPARE(DataSetValidator::validate(set),
+                 QStringList{QStringLiteral("update.txt: Rezept 2 gibt es nicht")});
     }
 
     // The builder computes the alcohol value and the slot encoding by the program's own rules.

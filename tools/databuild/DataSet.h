@@ -69,6 +69,9 @@ struct DataSet {
     QMap<int, int> decorationIngredients;
     QList<Entry> lexicon;
     QList<Recipe> recipes;
+    // The first recipe number that is new in this edition ("update.txt"); 0 when there is none. The
+    // recipes from it on ship once more as a recipe update for installations of an earlier edition.
+    int updateFrom = 0;
 
     static QString unitText(int unit);
     static int unitFromText(const QString& text); // -1 when unknown

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 namespace {
 DataSet::Origin originOf(const BlockFile::Block& block, const QString& file) {
@@ -20,7 +21,28 @@ DataSet DataSetReader::read(const QString& folder) {
     set.decorations = readEntries(dir.filePath(QStringLiteral("deko.txt")), &set.decorationIngredients);
     set.lexicon = readEntries(dir.filePath(QStringLiteral("lexikon.txt")));
     readRecipes(dir.filePath(QStringLiteral("rezepte")), set);
+    set.updateFrom = readUpdateStart(dir.filePath(QStringLiteral("update.txt")));
     return set;
+}
+
+// "Rezepte ab: 1007"; no file means no update.
+int DataSetReader::readUpdateStart(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        return 0;
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataError(QStringLiteral("%1: kann nicht gelesen werden").arg(path));
+    static const QRegularExpression line(QStringLiteral("^Rezepte ab:\\s*(\\d+)\\s*$"));
+    for (const QString& text : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (text.trimmed().isEmpty() || text.startsWith(QLatin1Char('#')))
+            continue;
+        const QRegularExpressionMatch match = line.match(text.trimmed());
+        if (!match.hasMatch())
+            throw DataError(
+                QStringLiteral("update.txt: „%1“ statt „Rezepte ab: NUMMER“").arg(text.trimmed()));
+        return match.captured(1).toInt();
+    }
+    throw DataError(QStringLiteral("update.txt: „Rezepte ab: NUMMER“ fehlt"));
 }
 
 QStringList DataSetReader::readList(const QString& path) {

@@ -17,6 +17,8 @@ QStringList DataSetValidator::validate(const DataSet& set, const QList<int>& pre
     v.checkRecipes();
     v.checkDuplicateRecipes();
     v.checkUse(presetIngredients);
+    if (set.updateFrom < 0 || set.updateFrom > set.recipes.size())
+        v.m_problems << QStringLiteral("update.txt: Rezept %1 gibt es nicht").arg(set.updateFrom);
     return v.m_problems;
 }
 
