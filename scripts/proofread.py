@@ -97,7 +97,12 @@ STYLE_RULES = [
     ("one word for pouring unstrained: ungeseiht",
      re.compile(r"\b[Uu]nge(siebt|filtert)\b")),
     ("instruction without its verb (dazugeben)",
-     re.compile(r"\b(Eiswürfel|Minzblätter|Eis) dazu und\b")),
+     re.compile(r"\b(Eiswürfel|Minzblätter|Eis) dazu und\b")),    # The accepted word list has to know these stems for hyphenated compounds; standing apart
+    # before a noun they are a missing hyphen ("Himbeer Fizz").
+    ("compound needs its hyphen (Himbeer-Fizz)",
+     re.compile(r"\b(Him|Erd|Brom|Heidel|Johannis|Preisel|Stachel)beer [A-ZÄÖÜ]")),
+    ("Wodka, not Vodka, in German text and names",
+     re.compile(r"\bVodka\b")),
 ]
 # The lexicon article that explains a term may name it.
 STYLE_EXEMPT_NAMES = {"Muddeln", "Stößel"}

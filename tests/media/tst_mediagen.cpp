@@ -452,8 +452,17 @@ private slots:
         QVERIFY(look.layers.first().colour.value() < look.layers.at(1).colour.value());
     }
 
+    // Steam follows what the instructions say first: a shaken coffee or a brewed and cooled tea is
+    // cold in any category, a tea poured hot or a drink in a warmed glass steams in any.
     void hotDrinksSteam() {
-        QVERIFY(DrinkLook::fromRecipe(recipe(11, "Heiß servieren.", {ingredient("Kaffee", 0, 10)})).hot);
+        const auto hot = [](int category, const char* instructions, const char* liquid) {
+            return DrinkLook::fromRecipe(recipe(category, instructions, {ingredient(liquid, 0, 10)})).hot;
+        };
+        QVERIFY(hot(11, "Heiß servieren.", "Kaffee"));
+        QVERIFY(!hot(11, "Mit Zucker im Shaker schütteln. Kalt abseihen.", "Espresso"));
+        QVERIFY(!hot(19, "Den Tee heiß aufbrühen und abkühlen lassen.", "Schwarzer Tee"));
+        QVERIFY(hot(19, "Den Tee heiß aufgießen.", "Schwarzer Tee"));
+        QVERIFY(hot(3, "In einen vorgewärmten Becher gießen. Im Sommer auch auf Eiswürfeln.", "Kakao"));
         QVERIFY(
             !DrinkLook::fromRecipe(recipe(3, "", {ingredient("Kaffee", 0, 4), ingredient("Eiswürfel", 3, 0)}))
                  .hot);

@@ -5,6 +5,7 @@
 #include "RecipeStrength.h"
 #include "TempDataFolder.h"
 #include "VeltaTest.h"
+#include "exchange/RecipeUpdate.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -36,7 +37,8 @@ DataSet validSet() {
     for (const DataSet::Ingredient& i : {ingredient(1, QStringLiteral("Eiswürfel"), 0, 3),
                                          ingredient(12, QStringLiteral("Weißer Rum"), 40, 0),
                                          ingredient(93, QStringLiteral("Angostura Bitter"), 45, 4),
-                                         ingredient(97, QStringLiteral("Limette"), 0, 2)})
+                                         ingredient(97, QStringLiteral("Limette"), 0, 2),
+                                         ingredient(5, QStringLiteral("Limettensaft"), 0, 0)})
         s.ingredients.insert(i.number, i);
     s.decorations = {{{QStringLiteral("deko.txt"), 1, 1},
                       1,
@@ -60,8 +62,9 @@ DataSet validSet() {
     r.lines = {{12, 6, QStringLiteral("cl"), QStringLiteral("Weißer Rum")},
                {93, 6, QStringLiteral("dash"), QStringLiteral("Angostura Bitter")},
                {97, 1, QStringLiteral("St"), QStringLiteral("Limette")},
-               {1, 0, QStringLiteral("-"), QStringLiteral("Eiswürfel")}};
-    r.instructions = QStringLiteral("Im Shaker schütteln.");
+               {1, 0, QStringLiteral("-"), QStringLiteral("Eiswürfel")},
+               {5, 3, QStringLiteral("cl"), QStringLiteral("Limettensaft")}};
+    r.instructions = QStringLiteral("Im Shaker schütteln. In ein Glas abseihen.");
     r.remark = QStringLiteral("Aus Kuba.");
     s.recipes = {r};
     return s;
@@ -90,8 +93,10 @@ private slots:
         QTest::newRow("ingredient names equal ignoring case") << Mutation([](DataSet& s) {
             s.ingredients.insert(13, ingredient(13, QStringLiteral("weißer rum"), 40, 0));
         }) << "weißer rum: Name doppelt";
-        QTest::newRow("no cl or dash ingredient")
-            << Mutation([](DataSet& s) { s.recipes[0].lines.remove(0, 2); }) << "keine Zutat in cl oder dash";
+        QTest::newRow("no cl or dash ingredient") << Mutation([](DataSet& s) {
+            s.recipes[0].lines.removeLast();
+            s.recipes[0].lines.remove(0, 2);
+        }) << "keine Zutat in cl oder dash";
         QTest::newRow("21 lines") << Mutation([](DataSet& s) {
             while (s.recipes[0].lines.size() < 21)
                 s.recipes[0].lines.append(s.recipes[0].lines.first());
@@ -142,7 +147,7 @@ private slots:
             s.ingredients.insert(15, ingredient(15, QStringLiteral("Soda"), 0, 0));
             s.recipes[0].lines[0].amount = 10;
             s.recipes[0].lines.append({15, 110, QStringLiteral("cl"), QStringLiteral("Soda")});
-        }) << "120,5 cl in einem Glas";
+        }) << "123,5 cl in einem Glas";
         QTest::newRow("more than 40 g of alcohol")
             << Mutation([](DataSet& s) { s.recipes[0].lines[0].amount = 13; })
             << "5,425 cl reiner Alkohol in einem Glas";
@@ -160,6 +165,105 @@ private slots:
             << Mutation([](DataSet& s) { s.ingredients[97].alcohol = 5; })
             << "Limette hat Alkohol, zählt aber nicht in cl oder dash";
     }
+    // A recipe is one glass, and its stored strength is what the glass holds.
+    void refusesWhatMisleadsTheNumbers_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::addColumn<QString>("expected");
+        const QString oneGlass = QStringLiteral("serviert mehr als ein Glas");
+        QTest::newRow("two shot glasses") << Mutation([](DataSet& s) {
+            s.recipes[0].instructions = QStringLiteral("Kurz schütteln und in zwei Shotgläser abseihen.");
+        }) << oneGlass;
+        QTest::newRow("ladled into glasses") << Mutation([](DataSet& s) {
+            s.recipes[0].instructions = QStringLiteral("Im Krug verrühren und in Punschgläser schöpfen.");
+        }) << oneGlass;
+        QTest::newRow("a bowl for two") << Mutation([](DataSet& s) {
+            s.recipes[0].instructions = QStringLiteral("Mit zwei Trinkhalmen für zwei Personen servieren.");
+        }) << oneGlass;
+        // The fruit is muddled but its juice is not listed: 6 cl rum and 6 dashes read as 40 %.
+        QTest::newRow("one-sentence instructions")
+            << Mutation([](DataSet& s) { s.recipes[0].instructions = QStringLiteral("Alles verrühren."); })
+            << "Anleitung aus nur einem Satz";
+        QTest::newRow("up to 0.5 % unsaid") << Mutation([](DataSet& s) {
+            s.ingredients[5].traces = true;
+            s.ingredients[5].name = QStringLiteral("Alkoholfreies Bier");
+            s.recipes[0].lines.last().name = QStringLiteral("Alkoholfreies Bier");
+        }) << "„Alkoholfreies Bier“ kann bis zu 0,5 % Alkohol enthalten";
+        QTest::newRow("muddled fruit without its juice")
+            << Mutation([](DataSet& s) { s.recipes[0].lines.removeLast(); })
+            << "Alkohol 40 % wie pur, obwohl Limette dazukommt";
+    }
+    void refusesWhatMisleadsTheNumbers() {
+        QFETCH(Mutation, mutate);
+        QFETCH(QString, expected);
+        DataSet set = validSet();
+        mutate(set);
+        const QString problems = DataSetValidator::validate(set).join(QLatin1Char('\n'));
+        QVERIFY2(problems.contains(expected), qPrintable(problems));
+    }
+
+    // Categories and the assistant's size digit as the lexicon defines them.
+    void refusesWhatContradictsTheDefinitions_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::addColumn<QString>("expected");
+        const auto soda = [](DataSet& s, int cl) {
+            s.ingredients.insert(15, ingredient(15, QStringLiteral("Soda"), 0, 0));
+            s.recipes[0].lines.append({15, cl, QStringLiteral("cl"), QStringLiteral("Soda")});
+        };
+        QTest::newRow("a beer drink among the shooters") << Mutation([soda](DataSet& s) {
+            s.categories[3] = QStringLiteral("Shooter");
+            soda(s, 20);
+        }) << "29,5 cl sind kein Shooter";
+        QTest::newRow("a short cobbler among the longdrinks")
+            << Mutation([](DataSet& s) { s.categories[3] = QStringLiteral("Longdrink"); })
+            << "9,5 cl sind kein Longdrink";
+        QTest::newRow("alcohol-free outside its categories") << Mutation([](DataSet& s) {
+            s.categories[12] = QStringLiteral("Alkoholfrei");
+            s.recipes[0].lines.remove(0, 2);
+            s.recipes[0].assistantCode = 1123;
+        }) << "ohne Alkohol, aber in „Kategorie 4“";
+        QTest::newRow("rum among the alcohol-free")
+            << Mutation([](DataSet& s) { s.categories[3] = QStringLiteral("Alkoholfrei"); })
+            << "enthält Alkohol, steht aber in „Alkoholfrei“";
+        QTest::newRow("a long drink called small") << Mutation([soda](DataSet& s) {
+            s.recipes[0].assistantCode = 1142;
+            soda(s, 12);
+        }) << "Mengenziffer 2 (kleiner Drink) bei 21,5 cl";
+        QTest::newRow("a short drink called large")
+            << Mutation([](DataSet& s) { s.recipes[0].lines.removeAt(2); })
+            << "Mengenziffer 3 (großer Drink) bei nur 9,5 cl";
+    }
+    void refusesWhatContradictsTheDefinitions() {
+        QFETCH(Mutation, mutate);
+        QFETCH(QString, expected);
+        DataSet set = validSet();
+        mutate(set);
+        const QString problems = DataSetValidator::validate(set).join(QLatin1Char('\n'));
+        QVERIFY2(problems.contains(expected), qPrintable(problems));
+    }
+
+    // What may stay: a chaser in a second glass, two orange zests, a spirit declared as drunk neat.
+    void acceptsWhatOnlyLooksLikeIt_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::newRow("chaser beside the shot") << Mutation([](DataSet& s) {
+            s.recipes[0].instructions =
+                QStringLiteral("In ein Schnapsglas gießen. Die Lake in einem zweiten Glas danebenstellen.");
+        });
+        QTest::newRow("two zests") << Mutation([](DataSet& s) {
+            s.recipes[0].instructions = QStringLiteral("Kalt rühren. Mit zwei Orangenschalen abspritzen.");
+        });
+        QTest::newRow("neat spirit declared") << Mutation([](DataSet& s) {
+            s.recipes[0].lines.removeLast();
+            s.ingredients.remove(5);
+            s.recipes[0].neat = true;
+        });
+    }
+    void acceptsWhatOnlyLooksLikeIt() {
+        QFETCH(Mutation, mutate);
+        DataSet set = validSet();
+        mutate(set);
+        QCOMPARE(DataSetValidator::validate(set), QStringList());
+    }
+
     void refusesWhatTheProgramCouldNotHandle() {
         QFETCH(Mutation, mutate);
         QFETCH(QString, expected);
@@ -211,6 +315,62 @@ private slots:
             DataError, BlockFile::parse(QStringLiteral("[1]\nkein Doppelpunkt\n"), QStringLiteral("x")));
     }
 
+    // The update folder brings an installation of the earlier edition the new recipe and the
+    // ingredient it needs, and leaves what the user changed there alone.
+    void updateFolderCarriesTheNewRecipes() {
+        DataSet next = validSet();
+        next.ingredients.insert(15, ingredient(15, QStringLiteral("Soda"), 0, 0));
+        DataSet::Recipe highball = next.recipes.first();
+        highball.number = 2;
+        highball.name = QStringLiteral("Rum Soda");
+        highball.assistantCode = 4113;
+        highball.lines = {{12, 4, QStringLiteral("cl"), QStringLiteral("Weißer Rum")},
+                          {15, 12, QStringLiteral("cl"), QStringLiteral("Soda")}};
+        next.recipes.append(highball);
+        next.updateFrom = 2;
+        QCOMPARE(DataSetValidator::validate(next), QStringList());
+
+        TempDataFolder installed;
+        TempDataFolder update;
+        TApolloEnv env;
+        DataSetWriter::write(validSet(), installed.path(), env);
+        const auto open = [&](TTable& table, const QString& name) {
+            table.setDatabaseName(installed.path());
+            table.setTableName(name);
+            table.Open();
+        };
+        {
+            TTable table(env);
+            open(table, QStringLiteral("RE"));
+            TApollo t(table);
+            t.GoTop();
+            t.ReplaceMemo(QStringLiteral("ANLEITUNG"), QStringLiteral("Meine Fassung."));
+            t.Commit();
+            table.Close();
+        }
+        DataSetWriter::writeUpdate(next, update.path(), env);
+        const RecipeUpdate::Outcome outcome = RecipeUpdate::run(env, update.path(), installed.path());
+        QCOMPARE(outcome.recipes, 1);
+        QCOMPARE(outcome.ingredients, 1);
+
+        TTable table(env);
+        open(table, QStringLiteral("RE"));
+        TApollo t(table);
+        QCOMPARE(t.RecCount(), 2);
+        t.GoTop();
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QStringLiteral("Meine Fassung."));
+        t.Skip();
+        QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), QStringLiteral("Rum Soda"));
+        table.Close();
+    }
+
+    void updateStartMustNameARecipe() {
+        DataSet set = validSet();
+        set.updateFrom = 2;
+        QCOMPARE(DataSetValidator::validate(set),
+                 QStringList{QStringLiteral("update.txt: Rezept 2 gibt es nicht")});
+    }
+
     // The builder computes the alcohol value and the slot encoding by the program's own rules.
     void writtenRecipeCarriesDerivedValues() {
         TempDataFolder dir;
@@ -224,12 +384,13 @@ private slots:
         TApollo t(table);
         t.GoTop();
         QCOMPARE(t.GetTrimString(QStringLiteral("NAME")), QStringLiteral("Daiquiri"));
-        // 6 cl at 40 % and 6 dashes (0.5 cl) at 45 %: 262.5 / 6.5 = 40.38
-        QCOMPARE(t.GetInteger(QStringLiteral("ALK")), 40);
+        // 6 cl at 40 %, 6 dashes (0.5 cl) at 45 % and 3 cl of juice: 262.5 / 9.5 = 27.6
+        QCOMPARE(t.GetInteger(QStringLiteral("ALK")), 28);
         QCOMPARE(t.GetPaddedString(QStringLiteral("Z")).left(20), QStringLiteral("   12   93   97    1"));
         QCOMPARE(t.GetPaddedString(QStringLiteral("ZMENGE")).left(20),
                  QStringLiteral("    6    6    1     "));
-        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")), QStringLiteral("Im Shaker schütteln.þýAus Kuba."));
+        QCOMPARE(t.GetMemo(QStringLiteral("ANLEITUNG")),
+                 QStringLiteral("Im Shaker schütteln. In ein Glas abseihen.þýAus Kuba."));
         QCOMPARE(t.GetInteger(QStringLiteral("CANR")), 1143);
     }
 };

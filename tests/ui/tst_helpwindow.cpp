@@ -117,6 +117,28 @@ private slots:
         QVERIFY(links > 100);
     }
 
+    // The licences of the data sources ask to travel with the data: the help shows SOURCES.md and
+    // every licence text word for word, and the image holds the files themselves.
+    void dataLicencesAreShown() {
+        const QString page = read(u":/help/quellen.html"_s);
+        QStringList notices = {QStringLiteral(VELTA_SOURCE_DIR "/data/SOURCES.md")};
+        for (const QFileInfo& f :
+             QDir(QStringLiteral(VELTA_SOURCE_DIR "/data/licenses")).entryInfoList({u"*.txt"_s}, QDir::Files))
+            notices << f.filePath();
+        QVERIFY(notices.size() > 1);
+        for (const QString& path : notices) {
+            for (QString line : read(path).split(u'\n')) {
+                line = line.trimmed();
+                if (line.isEmpty())
+                    continue;
+                line.replace(u'&', u"&amp;"_s).replace(u'<', u"&lt;"_s).replace(u'>', u"&gt;"_s);
+                QVERIFY2(page.contains(line), qPrintable(path + u": "_s + line));
+            }
+            QVERIFY2(QFile::exists(QStringLiteral(VELTA_IMAGE_DIR "/LIZENZEN/") + QFileInfo(path).fileName()),
+                     qPrintable(path));
+        }
+    }
+
     void linksAreFollowedInTheWindow() {
         m_help->showContents();
         QTextBrowser* browser = m_help->browser();

@@ -22,6 +22,9 @@ struct DataSet {
         int unit = 0; // 0 cl, 1 g, 2 St, 3 none, 4 dash
         int pieceVolume = 0;
         bool printed = true;
+        // "Restalkohol: ja": sold as alcohol-free but may hold up to 0.5 % (alcohol-free beer and
+        // sparkling wine); the recipes using it say so.
+        bool traces = false;
         QString remark;
     };
 
@@ -42,6 +45,9 @@ struct DataSet {
         int decoration = 0;
         int assistantCode = 0;
         bool marked = false;
+        // "Pur: ja": the spirit is drunk as good as neat (a sugar cube, a bite of lemon beside it),
+        // so a stored strength equal to the spirit's is meant.
+        bool neat = false;
         QList<Line> lines;
         QString instructions;
         QString remark;
@@ -59,8 +65,13 @@ struct DataSet {
     QStringList tastes;
     QMap<int, Ingredient> ingredients;
     QList<Entry> decorations;
+    // Decorations made of an ingredient of the list (nutmeg, a salt rim): decoration → ingredient.
+    QMap<int, int> decorationIngredients;
     QList<Entry> lexicon;
     QList<Recipe> recipes;
+    // The first recipe number that is new in this edition ("update.txt"); 0 when there is none. The
+    // recipes from it on ship once more as a recipe update for installations of an earlier edition.
+    int updateFrom = 0;
 
     static QString unitText(int unit);
     static int unitFromText(const QString& text); // -1 when unknown

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 namespace {
 DataSet::Origin originOf(const BlockFile::Block& block, const QString& file) {
@@ -17,10 +18,31 @@ DataSet DataSetReader::read(const QString& folder) {
     set.categories = readList(dir.filePath(QStringLiteral("kategorien.txt")));
     set.tastes = readList(dir.filePath(QStringLiteral("geschmack.txt")));
     readIngredients(dir.filePath(QStringLiteral("zutaten")), set);
-    set.decorations = readEntries(dir.filePath(QStringLiteral("deko.txt")));
+    set.decorations = readEntries(dir.filePath(QStringLiteral("deko.txt")), &set.decorationIngredients);
     set.lexicon = readEntries(dir.filePath(QStringLiteral("lexikon.txt")));
     readRecipes(dir.filePath(QStringLiteral("rezepte")), set);
+    set.updateFrom = readUpdateStart(dir.filePath(QStringLiteral("update.txt")));
     return set;
+}
+
+// "Rezepte ab: 1007"; no file means no update.
+int DataSetReader::readUpdateStart(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        return 0;
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataError(QStringLiteral("%1: kann nicht gelesen werden").arg(path));
+    static const QRegularExpression line(QStringLiteral("^Rezepte ab:\\s*(\\d+)\\s*$"));
+    for (const QString& text : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (text.trimmed().isEmpty() || text.startsWith(QLatin1Char('#')))
+            continue;
+        const QRegularExpressionMatch match = line.match(text.trimmed());
+        if (!match.hasMatch())
+            throw DataError(
+                QStringLiteral("update.txt: „%1“ statt „Rezepte ab: NUMMER“").arg(text.trimmed()));
+        return match.captured(1).toInt();
+    }
+    throw DataError(QStringLiteral("update.txt: „Rezepte ab: NUMMER“ fehlt"));
 }
 
 QStringList DataSetReader::readList(const QString& path) {
@@ -65,14 +87,17 @@ void DataSetReader::readIngredients(const QString& folder, DataSet& set) {
             i.pieceVolume = number(b, QStringLiteral("Menge"), origin, 0);
             i.printed = b.value(QStringLiteral("Drucken")) != QStringLiteral("nein");
             i.remark = b.value(QStringLiteral("Kommentar"));
+            i.traces = b.value(QStringLiteral("Restalkohol")) == QStringLiteral("ja");
             set.ingredients.insert(i.number, i);
         }
     }
 }
 
-QList<DataSet::Entry> DataSetReader::readEntries(const QString& path) {
+QList<DataSet::Entry> DataSetReader::readEntries(const QString& path, QMap<int, int>* ingredients) {
     QList<DataSet::Entry> out;
     for (const BlockFile::Block& b : BlockFile::read(path)) {
+        if (ingredients && b.has(QStringLiteral("Zutat")))
+            ingredients->insert(b.number, number(b, QStringLiteral("Zutat"), originOf(b, path)));
         out.append({originOf(b, path), b.number, b.value(QStringLiteral("Name")),
                     b.value(QStringLiteral("Bild")), b.value(QStringLiteral("Text"))});
     }
@@ -98,6 +123,7 @@ DataSet::Recipe DataSetReader::toRecipe(const BlockFile::Block& b, const QString
     r.decoration = number(b, QStringLiteral("Deko"), r.origin, 0);
     r.assistantCode = number(b, QStringLiteral("Canr"), r.origin, 0);
     r.marked = number(b, QStringLiteral("Markiert"), r.origin, 0) == 1;
+    r.neat = b.value(QStringLiteral("Pur")) == QStringLiteral("ja");
     for (const QString& line : b.values(QStringLiteral("Zutat")))
         r.lines.append(toLine(line, r.origin));
     r.instructions = b.value(QStringLiteral("Anleitung"));

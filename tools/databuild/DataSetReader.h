@@ -11,7 +11,9 @@ public:
 private:
     static QStringList readList(const QString& path);
     static void readIngredients(const QString& folder, DataSet& set);
-    static QList<DataSet::Entry> readEntries(const QString& path);
+    // ingredients, when given, receives the "Zutat" a decoration is made of.
+    static int readUpdateStart(const QString& path);
+    static QList<DataSet::Entry> readEntries(const QString& path, QMap<int, int>* ingredients = nullptr);
     static void readRecipes(const QString& folder, DataSet& set);
     static DataSet::Recipe toRecipe(const BlockFile::Block& block, const QString& file);
     static DataSet::Line toLine(const QString& text, const DataSet::Origin& origin);

@@ -1,6 +1,7 @@
 #include "DataSetValidator.h"
 
 #include "RecipeStrength.h"
+#include "common/BarSettings.h"
 #include "store/Cp1252.h"
 
 #include <QHash>
@@ -16,6 +17,8 @@ QStringList DataSetValidator::validate(const DataSet& set, const QList<int>& pre
     v.checkRecipes();
     v.checkDuplicateRecipes();
     v.checkUse(presetIngredients);
+    if (set.updateFrom < 0 || set.updateFrom > set.recipes.size())
+        v.m_problems << QStringLiteral("update.txt: Rezept %1 gibt es nicht").arg(set.updateFrom);
     return v.m_problems;
 }
 
@@ -126,6 +129,153 @@ void DataSetValidator::checkRecipe(const DataSet::Recipe& r) {
         problem(r.origin, r.name, QStringLiteral("Anleitung fehlt"));
     checkText(r.origin, r.name + r.instructions + r.remark);
     checkStrength(r);
+    checkOneGlass(r);
+    checkGarnish(r);
+    checkTexts(r);
+}
+
+// What a guest relies on is written in the recipe itself: the instructions are at least two
+// sentences, and a drink sold as alcohol-free that may hold up to 0.5 % says so.
+void DataSetValidator::checkTexts(const DataSet::Recipe& r) {
+    static const QRegularExpression sentenceEnd(QStringLiteral("[.!?](\\s|$)"));
+    if (!r.instructions.isEmpty() && r.instructions.count(sentenceEnd) < 2)
+        problem(r.origin, r.name, QStringLiteral("Anleitung aus nur einem Satz (zwei bis sechs Sätze)"));
+    const QString said = r.instructions + QLatin1Char(' ') + r.remark;
+    for (const DataSet::Line& line : r.lines) {
+        const auto it = m_set.ingredients.constFind(line.ingredient);
+        if (it != m_set.ingredients.cend() && it->traces && !said.contains(QStringLiteral("0,5 %"))) {
+            problem(r.origin, r.name,
+                    QStringLiteral(
+                        "„%1“ kann bis zu 0,5 % Alkohol enthalten; Anleitung oder Bemerkung sagen es nicht")
+                        .arg(it->name));
+            return;
+        }
+    }
+}
+
+// A decoration made of an ingredient is listed with it, so the home bar and the shopping list
+// count the nutmeg of every flip alike.
+void DataSetValidator::checkGarnish(const DataSet::Recipe& r) {
+    const auto it = m_set.decorationIngredients.constFind(r.decoration);
+    if (it == m_set.decorationIngredients.cend())
+        return;
+    const auto ingredient = m_set.ingredients.constFind(*it);
+    if (ingredient == m_set.ingredients.cend()) {
+        problem(r.origin, r.name,
+                QStringLiteral("Dekoration %1 nennt unbekannte Zutat %2").arg(r.decoration).arg(*it));
+        return;
+    }
+    for (const DataSet::Line& line : r.lines) {
+        if (line.ingredient == *it)
+            return;
+    }
+    problem(r.origin, r.name,
+            QStringLiteral("Dekoration „%1“ ohne die Zutat „%2“")
+                .arg(m_set.decorations.value(r.decoration - 1).name, ingredient->name));
+}
+
+int DataSetValidator::categoryNamed(const QString& name) const {
+    return int(m_set.categories.indexOf(name)) + 1;
+}
+
+// The categories and the assistant's size digit follow the definitions the lexicon gives, so a
+// search by category or by "kleiner Drink" finds what the words promise.
+void DataSetValidator::checkClassification(const DataSet::Recipe& r, const RecipeStrength& strength) {
+    const auto cl = [](double value) {
+        return QString::number(value, 'g', 4).replace(QLatin1Char('.'), QLatin1Char(','));
+    };
+    const double volume = strength.volumeCl();
+    const QString category = m_set.categories.value(r.category - 1);
+    const bool alcoholFree = strength.alcoholDigit() == 2;
+    const QStringList freeCategories = {QStringLiteral("Alkoholfrei"), QStringLiteral("Alltagsgetränk")};
+    if (categoryNamed(freeCategories.first()) > 0) {
+        if (alcoholFree && !freeCategories.contains(category))
+            problem(r.origin, r.name,
+                    QStringLiteral("ohne Alkohol, aber in „%1“ statt „Alkoholfrei“ oder „Alltagsgetränk“")
+                        .arg(category));
+        if (!alcoholFree && freeCategories.contains(category))
+            problem(r.origin, r.name, QStringLiteral("enthält Alkohol, steht aber in „%1“").arg(category));
+    }
+    if (category == QStringLiteral("Shooter") && volume > kMaxShooterCl)
+        problem(
+            r.origin, r.name,
+            QStringLiteral("%1 cl sind kein Shooter (höchstens %2 cl)").arg(cl(volume)).arg(kMaxShooterCl));
+    const QStringList longCategories = {QStringLiteral("Longdrink"), QStringLiteral("Highball"),
+                                        QStringLiteral("Collins")};
+    if (longCategories.contains(category) && volume < kMinLongdrinkCl)
+        problem(r.origin, r.name,
+                QStringLiteral("%1 cl sind kein %2 (mindestens %3 cl)")
+                    .arg(cl(volume), category)
+                    .arg(kMinLongdrinkCl));
+
+    const int size = r.assistantCode % 10;
+    if (size == 2 && volume >= kSmallDrinkBelowCl)
+        problem(r.origin, r.name,
+                QStringLiteral("Mengenziffer 2 (kleiner Drink) bei %1 cl; ab %2 cl ist es ein großer Drink")
+                    .arg(cl(volume))
+                    .arg(kSmallDrinkBelowCl));
+    // Fruit and ice cream by the piece and drinks blended with ice fill more of the glass than the
+    // listed liquid says; for them the list cannot tell that a drink is small.
+    bool solids = false;
+    for (const DataSet::Line& line : r.lines) {
+        const auto it = m_set.ingredients.constFind(line.ingredient);
+        solids = solids ||
+                 (it != m_set.ingredients.cend() && it->alcohol == 0 && (it->unit == 1 || it->unit == 2));
+    }
+    if (size == 3 && volume < kLargeDrinkFromCl && !solids && category != QStringLiteral("Frozen Drink"))
+        problem(r.origin, r.name,
+                QStringLiteral(
+                    "Mengenziffer 3 (großer Drink) bei nur %1 cl; unter %2 cl ist es ein kleiner Drink")
+                    .arg(cl(volume))
+                    .arg(kLargeDrinkFromCl));
+}
+
+// Amounts are per glass; instructions that pour into several glasses make every calculator and
+// the blood alcohol estimate wrong by that factor.
+void DataSetValidator::checkOneGlass(const DataSet::Recipe& r) {
+    static const QString count =
+        QStringLiteral("(?:zwei|drei|vier|fünf|sechs|sieben|acht|neun|zehn|zwölf|\\d+)");
+    static const QList<QRegularExpression> several = {
+        QRegularExpression(QStringLiteral("\\b%1\\s+(?:\\S+\\s+)?(?:\\S*gläsern?|\\S*bechern?|tassen|"
+                                          "(?:sekt|cocktail)?schalen|\\S*flöten|kelchen?|shots)\\b")
+                               .arg(count),
+                           QRegularExpression::CaseInsensitiveOption |
+                               QRegularExpression::UseUnicodePropertiesOption),
+        QRegularExpression(QStringLiteral("\\bfür\\s+%1\\s+(?:personen|gäste|leute)\\b").arg(count),
+                           QRegularExpression::CaseInsensitiveOption |
+                               QRegularExpression::UseUnicodePropertiesOption),
+        QRegularExpression(QStringLiteral("\\b(?:in|auf)\\s+(?:\\S+\\s+){0,2}\\S*gläsern?\\b"),
+                           QRegularExpression::CaseInsensitiveOption |
+                               QRegularExpression::UseUnicodePropertiesOption)};
+    for (const QRegularExpression& pattern : several) {
+        const QRegularExpressionMatch match = pattern.match(r.instructions);
+        if (match.hasMatch()) {
+            problem(
+                r.origin, r.name,
+                QStringLiteral("Anleitung serviert mehr als ein Glas („%1“); ein Rezept beschreibt ein Glas")
+                    .arg(match.captured()));
+            return;
+        }
+    }
+}
+
+// Fruit muddled in the glass adds juice that the stored strength (cl and dash only) does not see:
+// such a drink would show the strength of its neat spirit. Its juice belongs in cl beside the fruit.
+void DataSetValidator::checkNeatStrength(const DataSet::Recipe& r, const RecipeStrength& strength) {
+    if (r.neat || !strength.onlySpiritsCounted() || strength.storedPercent() < kNeatSpiritPercent)
+        return;
+    QStringList uncounted;
+    for (const DataSet::Line& line : r.lines) {
+        const auto it = m_set.ingredients.constFind(line.ingredient);
+        if (it != m_set.ingredients.cend() && it->alcohol == 0 && (it->unit == 1 || it->unit == 2))
+            uncounted << it->name;
+    }
+    if (!uncounted.isEmpty())
+        problem(r.origin, r.name,
+                QStringLiteral("Alkohol %1 % wie pur, obwohl %2 dazukommt; den Saft in cl angeben oder "
+                               "„Pur: ja“ setzen, wenn die Spirituose pur getrunken wird")
+                    .arg(strength.storedPercent())
+                    .arg(uncounted.join(QStringLiteral(", "))));
 }
 
 void DataSetValidator::checkStrength(const DataSet::Recipe& r) {
@@ -143,6 +293,8 @@ void DataSetValidator::checkStrength(const DataSet::Recipe& r) {
                 QStringLiteral("%1 cl reiner Alkohol in einem Glas (höchstens %2 cl)")
                     .arg(cl(strength.pureAlcoholCl()))
                     .arg(kMaxGlassAlcoholCl));
+    checkNeatStrength(r, strength);
+    checkClassification(r, strength);
     const int digit = (r.assistantCode / 10) % 10;
     if (digit != strength.alcoholDigit())
         problem(r.origin, r.name,
@@ -152,13 +304,17 @@ void DataSetValidator::checkStrength(const DataSet::Recipe& r) {
                     .arg(cl(strength.pureAlcoholCl())));
 }
 
-// Two recipes with the same ingredients in the same amounts are one drink under two names.
+// Two recipes with the same ingredients in the same amounts are one drink under two names. Ice and
+// the other basics every bar has (water, sugar) make no second drink.
 void DataSetValidator::checkDuplicateRecipes() {
+    const QList<int> basics = BarSettings::defaultBasics();
     QHash<QString, const DataSet::Recipe*> seen;
     for (const DataSet::Recipe& r : m_set.recipes) {
         QStringList parts;
-        for (const DataSet::Line& line : r.lines)
-            parts << QStringLiteral("%1:%2").arg(line.ingredient).arg(line.amount);
+        for (const DataSet::Line& line : r.lines) {
+            if (!basics.contains(line.ingredient))
+                parts << QStringLiteral("%1:%2").arg(line.ingredient).arg(line.amount);
+        }
         parts.sort();
         const QString key = parts.join(QLatin1Char(','));
         const auto it = seen.constFind(key);

@@ -2,6 +2,7 @@
 
 #include "print/PrintTable.h"
 #include "store/AlcoholValue.h"
+#include "store/DbfFile.h"
 #include "store/IngredientSlots.h"
 #include "store/ListsFile.h"
 #include "store/RecipeMemo.h"
@@ -12,6 +13,8 @@
 #include "store/TableSchemas.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,18 +38,40 @@ private:
 
 void DataSetWriter::write(const DataSet& set, const QString& folder, TApolloEnv& env) {
     TableSchemas::createMainTables(folder);
-    writeIngredients(set, folder, env);
+    writeIngredients(set, set.ingredients.keys(), folder, QStringLiteral("ZU"), env);
     writeEntries(set.decorations, folder, QStringLiteral("DE"), env);
     writeEntries(set.lexicon, folder, QStringLiteral("BA"), env);
-    writeRecipes(set, folder, env);
+    writeRecipes(set, 1, folder, QStringLiteral("RE"), env);
     PrintTable::create(folder); // empty: the program refills it before every printout
     if (!ListsFile::save(QDir(folder).filePath(QStringLiteral("VE.DAT")), set.categories, set.tastes))
         throw StoreError(QStringLiteral("VE.DAT kann nicht geschrieben werden"));
 }
 
-void DataSetWriter::writeIngredients(const DataSet& set, const QString& folder, TApolloEnv& env) {
-    Writing t(env, folder, QStringLiteral("ZU"));
-    for (const DataSet::Ingredient& i : set.ingredients) {
+void DataSetWriter::writeUpdate(const DataSet& set, const QString& folder, TApolloEnv& env) {
+    if (set.updateFrom < 1)
+        return;
+    QList<int> used;
+    for (const DataSet::Recipe& r : set.recipes) {
+        for (const DataSet::Line& l : r.lines) {
+            if (r.number >= set.updateFrom && !used.contains(l.ingredient))
+                used.append(l.ingredient);
+        }
+    }
+    std::sort(used.begin(), used.end());
+    QDir().mkpath(folder);
+    const QDir dir(folder);
+    DbfFile::create(dir.filePath(QStringLiteral("V98_R.DBF")), DbfFile::kVersionDbt, TableSchemas::recipes());
+    DbfFile::create(dir.filePath(QStringLiteral("V98_Z.DBF")), DbfFile::kVersionDbt,
+                    TableSchemas::ingredients());
+    writeRecipes(set, set.updateFrom, folder, QStringLiteral("V98_R"), env);
+    writeIngredients(set, used, folder, QStringLiteral("V98_Z"), env);
+}
+
+void DataSetWriter::writeIngredients(const DataSet& set, const QList<int>& numbers, const QString& folder,
+                                     const QString& table, TApolloEnv& env) {
+    Writing t(env, folder, table);
+    for (int number : numbers) {
+        const DataSet::Ingredient i = set.ingredients.value(number);
         t->AppendBlank();
         t->ReplaceInteger(QStringLiteral("INDEX"), i.number);
         t->ReplaceText(QStringLiteral("NAME"), i.name);
@@ -75,15 +100,18 @@ void DataSetWriter::writeEntries(const QList<DataSet::Entry>& entries, const QSt
     }
 }
 
-void DataSetWriter::writeRecipes(const DataSet& set, const QString& folder, TApolloEnv& env) {
+void DataSetWriter::writeRecipes(const DataSet& set, int fromNumber, const QString& folder,
+                                 const QString& table, TApolloEnv& env) {
     const auto lookup = [&set](int number) -> std::optional<AlcoholValue::Ingredient> {
         const auto it = set.ingredients.constFind(number);
         if (it == set.ingredients.cend())
             return std::nullopt;
         return AlcoholValue::Ingredient{it->unit, it->alcohol};
     };
-    Writing t(env, folder, QStringLiteral("RE"));
+    Writing t(env, folder, table);
     for (const DataSet::Recipe& r : set.recipes) {
+        if (r.number < fromNumber)
+            continue;
         QList<IngredientSlots::Line> lines;
         for (const DataSet::Line& l : r.lines)
             lines.append({l.ingredient, l.amount});

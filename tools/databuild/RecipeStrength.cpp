@@ -1,5 +1,7 @@
 #include "RecipeStrength.h"
 
+#include <cmath>
+
 RecipeStrength::RecipeStrength(const DataSet::Recipe& recipe,
                                const QMap<int, DataSet::Ingredient>& ingredients) {
     for (const DataSet::Line& line : recipe.lines) {
@@ -13,10 +15,20 @@ RecipeStrength::RecipeStrength(const DataSet::Recipe& recipe,
             cl = double(line.amount) / kDashesPerCl;
         else if (it->unit == 2)
             cl = double(line.amount) * it->pieceVolume;
+        if (it->unit == 0 || it->unit == 4) {
+            m_countedVolume += cl;
+            m_countedPercentCl += cl * it->alcohol;
+            if (it->alcohol == 0)
+                ++m_countedWithoutAlcohol;
+        }
         m_volume += cl;
         m_alcohol += cl * it->alcohol / 100.0;
         m_anyAlcohol = m_anyAlcohol || it->alcohol > 0;
     }
+}
+
+int RecipeStrength::storedPercent() const {
+    return m_countedVolume > 0 ? int(std::nearbyint(m_countedPercentCl / m_countedVolume)) : 0;
 }
 
 int RecipeStrength::alcoholDigit() const {

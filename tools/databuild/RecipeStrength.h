@@ -17,6 +17,11 @@ public:
 
     double volumeCl() const { return m_volume; }
     double pureAlcoholCl() const { return m_alcohol; }
+    // The percentage the program stores and shows (ALK): only cl and dash count, rounded half to
+    // even like the program does it.
+    int storedPercent() const;
+    // Whether every ingredient that counts for the stored percentage carries alcohol.
+    bool onlySpiritsCounted() const { return m_countedVolume > 0 && m_countedWithoutAlcohol == 0; }
     // The cocktail assistant's alcohol answer the drink belongs to: 2 alcohol-free, 3 little,
     // 1 the middle ("spielt keine Rolle"), 4 much.
     int alcoholDigit() const;
@@ -26,4 +31,7 @@ private:
     double m_volume = 0;
     double m_alcohol = 0;
     bool m_anyAlcohol = false;
+    double m_countedVolume = 0;
+    double m_countedPercentCl = 0;
+    int m_countedWithoutAlcohol = 0;
 };

@@ -1,5 +1,6 @@
 // Builds the shipped tables from the reviewed text in data/:
-//   databuilder DATA_FOLDER OUTPUT_FOLDER
+//   databuilder DATA_FOLDER OUTPUT_FOLDER [UPDATE_FOLDER]
+// With UPDATE_FOLDER it also writes the recipes new in this edition as a recipe update there.
 // Refuses, with one line per problem naming the record, content the program could not handle.
 #include "DataError.h"
 #include "DataSetReader.h"
@@ -63,8 +64,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3) {
-        err << "Aufruf: databuilder DATENORDNER ZIELORDNER\n";
+    if (args.size() != 3 && args.size() != 4) {
+        err << "Aufruf: databuilder DATENORDNER ZIELORDNER [UPDATEORDNER]\n";
         return 2;
     }
     try {
@@ -92,6 +93,8 @@ int main(int argc, char* argv[]) {
             err << "Die Tabellen konnten nicht nach " << args.at(2) << " geschrieben werden.\n";
             return 1;
         }
+        if (args.size() == 4)
+            DataSetWriter::writeUpdate(set, args.at(3), env);
         QTextStream(stdout) << set.recipes.size() << " Rezepte, " << set.ingredients.size() << " Zutaten, "
                             << set.decorations.size() << " Dekorationen, " << set.lexicon.size()
                             << " Lexikonbegriffe geschrieben.\n";

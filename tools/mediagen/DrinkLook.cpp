@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -119,6 +120,27 @@ QColor transmitted(const double absorbance[3], double thickness) {
     return QColor::fromRgbF(float(std::exp(-absorbance[0] * thickness)),
                             float(std::exp(-absorbance[1] * thickness)),
                             float(std::exp(-absorbance[2] * thickness)));
+}
+
+// What the instructions say about temperature outranks category and ingredients: a coffee shaken
+// with ice or a tea brewed and left to cool is cold although coffee and tea are poured hot; a drink
+// in a warmed glass or topped with something hot steams in any category. Neither said: null.
+std::optional<bool> servedHot(const QString& lowerText) {
+    static const QRegularExpression warmedGlass(QStringLiteral("vorgewärm|vorwärm"));
+    static const QRegularExpression servedCold(
+        QStringLiteral("abkühl|eiskalt|eiswürfel|crushed|schüttel|shaker"));
+    static const QRegularExpression hotWords(
+        QStringLiteral("\\bhei(ß|ss)(e|em|en|er|es)?\\b|erhitz|aufkoch|aufbrüh|aufgebrüht"));
+    static const QRegularExpression coolWords(QStringLiteral("kalt|gekühlt|abseihen|\\beis\\b"));
+    if (warmedGlass.match(lowerText).hasMatch())
+        return true;
+    if (servedCold.match(lowerText).hasMatch())
+        return false;
+    if (hotWords.match(lowerText).hasMatch())
+        return true;
+    if (coolWords.match(lowerText).hasMatch())
+        return false;
+    return std::nullopt;
 }
 
 bool stemmedWithoutIce(K kind) {
@@ -254,7 +276,8 @@ DrinkLook DrinkLook::fromRecipe(const RecipeInfo& recipe) {
     if (look.ice == Ice::Frozen)
         look.turbidity = std::max(look.turbidity, 0.75);
 
-    look.hot = recipe.category == 11 || (hot && !cubes && !crushed && look.ice == Ice::None);
+    look.hot = servedHot(text).value_or(recipe.category == 11 ||
+                                        (hot && !cubes && !crushed && look.ice == Ice::None));
     if (foams || text.contains(QStringLiteral("dry shake")))
         look.foam = look.centre.valueF() < 0.25 ? QColor(222, 196, 150) : QColor(250, 246, 236);
     look.creamCap = recipe.decoration == QStringLiteral("Sahnehaube") || (look.hot && cream);
