@@ -149,7 +149,7 @@ private slots:
                  u"Geschmack: würzig, Dekoration: Selleriestange, Cocktailassistent: 4413"_s);
         QCOMPARE(object.value(u"recipeCategory"_s).toString(), u"Longdrink"_s);
         QCOMPARE(object.value(u"image"_s).toString(), u"BILDER/00/3.BMP"_s);
-        QVERIFY(object.value(u"description"_s).toString().startsWith(u"Wer den Drink länger mag"_s));
+        QVERIFY(object.value(u"description"_s).toString().startsWith(u"Eine Zitronenspalte am Glasrand"_s));
         QCOMPARE(object.value(u"recipeInstructions"_s).toArray().first()[u"@type"_s].toString(),
                  u"HowToStep"_s);
     }
