@@ -464,9 +464,6 @@ void TMain::moveEvent(QMoveEvent* event) {
 void TMain::closeEvent(QCloseEvent* event) {
     AppState& s = m_context.state;
     s.mainShown = false;
-    if (m_musicLoader)
-        m_musicLoader->wait();
-    m_context.music->stop();
     if (SoundBackend* waves = SoundBackend::current())
         waves->stop();
     if (m_tablesOpen) {
@@ -476,6 +473,10 @@ void TMain::closeEvent(QCloseEvent* event) {
     s.savedSearches.save(s.savedSearchesPath(), s.startedFromCd);
     s.options.save(s.optionsPath(), s.startedFromCd);
     m_help.close();
+    // The data is safe before the wait: opening the music may take a while to come back.
+    if (m_musicLoader)
+        m_musicLoader->finish();
+    m_context.music->stop();
     event->accept();
 }
 
