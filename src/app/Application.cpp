@@ -95,6 +95,9 @@ void Application::closeEverything(QWidget& main) {
 
 int Application::start(const Paths& paths, const QStringList& switchArguments, bool enterLoop,
                        SingleInstance* instance, BackgroundMusic* music) {
+    // From the first moment: a signal during the start-up must not kill the program half-way, it
+    // is kept and ends the program once the main window is up.
+    TerminationSignals termination;
     ProgramWindows w(StartupFolders::derive(paths.iniPath, paths.executableFolder), music);
     AppState& state = w.state;
     state.switches = Switches::parse(switchArguments);
@@ -123,9 +126,10 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
     w.main.show();
     if (damagedSearches)
         reportDamagedSearches(state);
-    TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &w.main,
                      [&w] { closeEverything(w.main); });
+    if (termination.requested()) // closing needs the running loop to end it
+        QTimer::singleShot(0, &w.main, [&w] { closeEverything(w.main); });
     const int result = enterLoop ? QApplication::exec() : 0;
     Meldungsfenster::setDialog(nullptr);
     return result;

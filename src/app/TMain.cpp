@@ -484,9 +484,6 @@ void TMain::moveEvent(QMoveEvent* event) {
 void TMain::closeEvent(QCloseEvent* event) {
     AppState& s = m_context.state;
     s.mainShown = false;
-    if (m_musicLoader)
-        m_musicLoader->wait();
-    m_context.music->stop();
     if (SoundBackend* waves = SoundBackend::current())
         waves->stop();
     if (m_tablesOpen) {
@@ -505,6 +502,10 @@ void TMain::closeEvent(QCloseEvent* event) {
             Meldungsfenster::show(Notice::error(AtomicFile::failureText(s.optionsPath(), reason), 3));
     }
     m_help.close();
+    // The data is safe before the wait: opening the music may take a while to come back.
+    if (m_musicLoader)
+        m_musicLoader->finish();
+    m_context.music->stop();
     event->accept();
 }
 

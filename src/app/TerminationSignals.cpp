@@ -22,6 +22,7 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(g_pipe[1], &byte, 1);
+        m_requested = true;
         emit terminationRequested();
     });
     struct sigaction action = {};

@@ -2,12 +2,16 @@
 
 #include <QObject>
 
+#include <memory>
+
 class BackgroundMusic;
 class QThread;
 struct AppState;
 
 // Opens the background music on a thread of its own, so that loading the sound font never delays
 // the main window; once it is open the piece starts as the option says (MusicRules::opened).
+// The loader owns its thread: it is joined and deleted when the opening has been handled, at
+// finish() or with the loader, whichever comes first.
 class MusicLoader : public QObject {
     Q_OBJECT
 public:
@@ -15,16 +19,20 @@ public:
     ~MusicLoader() override;
 
     void start();
-    // Blocks until the opening has finished (at the program's end, before the player goes).
-    void wait();
+    // At the program's end, before the player goes: blocks until the opening has finished and
+    // drops its outcome, so that a piece opened late does not start after the window closed.
+    void finish();
     bool isLoading() const;
 
 signals:
     void loaded(bool ok);
 
 private:
+    void joinThread();
+
     AppState& m_state;
     BackgroundMusic& m_music;
-    QThread* m_thread = nullptr;
-    bool m_ok = false;
+    std::unique_ptr<QThread> m_thread;
+    bool m_started = false;
+    bool m_ok = false; // written by the thread, read only after it has been joined
 };
