@@ -1,6 +1,7 @@
 #include "exchange/Version1Import.h"
 
 #include "exchange/DataFileCopy.h"
+#include "exchange/IngredientText.h"
 #include "exchange/StagedTables.h"
 #include "store/BulkWrite.h"
 #include "store/FolderLookup.h"
@@ -115,8 +116,15 @@ private:
     void appendRecipe(TApollo& old, const QString& name) {
         QString numbers, amounts;
         for (int slot = 0; slot < IngredientSlots::kMaxSlots; ++slot) {
-            const int number = currentNumber(int(old.GetInteger(old.FieldName(3 + 2 * slot))));
-            const int amount = int(old.GetInteger(old.FieldName(4 + 2 * slot)));
+            const qint64 oldNumber = old.GetInteger(old.FieldName(3 + 2 * slot));
+            const qint64 amount = old.GetInteger(old.FieldName(4 + 2 * slot));
+            // What no version wrote is damage: it would be stored as another number or amount.
+            if (oldNumber < 0 || amount < 0 || amount > IngredientText::kMaxAmount)
+                throw StoreError(QStringLiteral("Rezept %1: Zutat %2 mit Menge %3 ist ungültig")
+                                     .arg(old.RecNo())
+                                     .arg(oldNumber)
+                                     .arg(amount));
+            const int number = currentNumber(int(oldNumber));
             numbers += IngredientSlots::FormatNumber5(number);
             amounts += IngredientSlots::FormatNumber5(number == 0 ? 0 : amount);
         }

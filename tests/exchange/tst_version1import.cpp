@@ -158,11 +158,18 @@ private slots:
         QTest::addColumn<QString>("damage"); // a version-1 file to cut short
         QTest::addColumn<bool>("damaged");
         QTest::addColumn<bool>("tooMany");
-        QTest::newRow("too few ingredients") << 150 << 1 << QString() << false << false;
-        QTest::newRow("more than 200 own") << 187 << 201 << QString() << false << true;
-        QTest::newRow("recipe table cut short") << 187 << 1 << u"REZEPTE.100"_s << true << false;
-        QTest::newRow("ingredient table missing") << 187 << 1 << u"ZUTATEN.100"_s << true << false;
-        QTest::newRow("recipe refers to a missing ingredient") << 187 << 0 << QString() << true << false;
+        QTest::addColumn<int>("number"); // the recipe's one line: version-1 ingredient and amount
+        QTest::addColumn<int>("amount");
+        QTest::newRow("too few ingredients") << 150 << 1 << QString() << false << false << 188 << 1;
+        QTest::newRow("more than 200 own") << 187 << 201 << QString() << false << true << 188 << 1;
+        QTest::newRow("recipe table cut short") << 187 << 1 << u"REZEPTE.100"_s << true << false << 188 << 1;
+        QTest::newRow("ingredient table missing")
+            << 187 << 1 << u"ZUTATEN.100"_s << true << false << 188 << 1;
+        QTest::newRow("recipe refers to a missing ingredient")
+            << 187 << 0 << QString() << true << false << 188 << 1;
+        QTest::newRow("negative ingredient number") << 187 << 1 << QString() << true << false << -5 << 1;
+        QTest::newRow("amount beyond 9999") << 187 << 1 << QString() << true << false << 188 << 12000;
+        QTest::newRow("negative amount") << 187 << 1 << QString() << true << false << 188 << -2;
     }
     void failuresChangeNothing() {
         QFETCH(int, supplied);
@@ -170,12 +177,14 @@ private slots:
         QFETCH(QString, damage);
         QFETCH(bool, damaged);
         QFETCH(bool, tooMany);
+        QFETCH(int, number);
+        QFETCH(int, amount);
         makeData(120);
         QList<Version1Folder::Ingredient> ownIngredients;
         for (int i = 0; i < own; ++i)
             ownIngredients.append({u"Eigene %1"_s.arg(i)});
-        Version1Folder::write(m_data->env(), m_v1.path(), ownIngredients, {{u"Neu"_s, {}, {{188, 1}}}},
-                              supplied);
+        Version1Folder::write(m_data->env(), m_v1.path(), ownIngredients,
+                              {{u"Neu"_s, {}, {{number, amount}}}}, supplied);
         const QString cut = QDir(m_v1.path()).filePath(damage);
         if (damage == u"ZUTATEN.100"_s)
             QVERIFY(QFile::remove(cut));
