@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   # build
-  build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-14-dev
+  build-essential cmake ninja-build pkg-config clang lld clang-format libclang-rt-14-dev
   # Qt 6 and multimedia
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n gstreamer1.0-plugins-good
   libfluidsynth-dev libjack-jackd2-dev timgm6mb-soundfont

@@ -1,0 +1,1 @@
+// Carries the shared precompiled header that other targets reuse.
