@@ -2,6 +2,7 @@
 
 #include "assistants/PageLabel.h"
 #include "common/AppState.h"
+#include "ui/SoundPlayer.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -101,6 +102,10 @@ void TAssiDialog::hideEvent(QHideEvent* event) {
     for (QPixmap& picture : m_pictures)
         picture = QPixmap();
     TOwnFenster::hideEvent(event);
+}
+
+void TAssiDialog::playSound(CocktailSession::SoundKind kind, int number) {
+    m_context.sound->PlaySound(kind == CocktailSession::Noise ? SoundKind::Noise : SoundKind::Speech, number);
 }
 
 void TAssiDialog::pageChanged(const CocktailSession::Move& move) {

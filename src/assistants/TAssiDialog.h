@@ -17,8 +17,8 @@ public:
     TAssiDialog(UiContext context, CocktailSession& session, QWidget* parent = nullptr);
 
     CocktailSession& session() { return m_assistant; }
-    // Passes a sound of the assistant on to the sound player.
-    void playSound(CocktailSession::SoundKind kind, int number) { emit soundRequested(int(kind), number); }
+    // A sound of the assistant, played through the program's sound player.
+    void playSound(CocktailSession::SoundKind kind, int number);
 
     QStackedWidget* note = nullptr;
     QLabel* Bild = nullptr;
@@ -27,10 +27,6 @@ public:
     QPushButton* weiterbutton = nullptr;
     QPushButton* zurueckbutton = nullptr;
     QPushButton* OkButton = nullptr;
-
-signals:
-    // A numbered sound to play: kind 0 a noise, 1 speech.
-    void soundRequested(int kind, int number);
 
 protected:
     void showEvent(QShowEvent* event) override;

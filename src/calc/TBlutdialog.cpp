@@ -1,13 +1,13 @@
 #include "calc/TBlutdialog.h"
 
 #include "calc/BloodAlcohol.h"
-#include "calc/CalcSounds.h"
 #include "calc/NumberField.h"
 #include "common/AppState.h"
 #include "store/PhotoPath.h"
 #include "ui/EntryList.h"
 #include "ui/FoldedComboView.h"
 #include "ui/Meldungsfenster.h"
+#include "ui/SoundPlayer.h"
 #include "ui/TypeAheadField.h"
 
 #include <QComboBox>
@@ -297,9 +297,9 @@ void TBlutdialog::showPage() {
 void TBlutdialog::PageChanged() {
     const BloodAlcoholSession::PageSound sound = m_session.pageChanged();
     if (sound.speech > 0)
-        CalcSounds::play(m_context.state, CalcSounds::Kind::Speech, sound.speech);
+        m_context.sound->PlaySound(SoundKind::Speech, sound.speech);
     else
-        CalcSounds::playSequence(m_context.state, sound.announcement);
+        m_context.sound->PlayFiles(SoundKind::Speech, sound.announcement);
 }
 
 // Enter in the amount field adds.

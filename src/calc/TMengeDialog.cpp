@@ -1,8 +1,8 @@
 #include "calc/TMengeDialog.h"
 
-#include "calc/CalcSounds.h"
 #include "calc/NumberField.h"
 #include "ui/ClipboardText.h"
+#include "ui/SoundPlayer.h"
 
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -144,7 +144,7 @@ void TMengeDialog::showEvent(QShowEvent* event) {
     // The window is drawn completely before the noise starts.
     QTimer::singleShot(0, this, [this] {
         repaint();
-        CalcSounds::play(m_context.state, CalcSounds::Kind::Noise, QuantitySession::kNoise);
+        m_context.sound->PlaySound(SoundKind::Noise, QuantitySession::kNoise);
     });
 }
 

@@ -8,14 +8,13 @@
 #include "ui/EntryList.h"
 #include "ui/FoldedComboView.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/SoundBackend.h"
+#include "ui/SoundPlayer.h"
 #include "ui/StoreGuard.h"
 #include "ui/TSchriftdialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -302,10 +301,8 @@ void TDruckdialog::changeEvent(QEvent* event) {
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
     update();
-    const AppState& state = m_context.state;
-    SoundBackend* sound = SoundBackend::current();
-    if (!state.previewOpen && sound && sound->isAvailable() && state.options.get(OptionsRecord::Noises) != 0)
-        sound->enqueue(QDir(state.folders.soundFolder).filePath(QStringLiteral("31.WAV")));
+    if (!m_context.state.previewOpen)
+        m_context.sound->PlaySound(SoundKind::Noise, kGreetingSound);
 }
 
 void TDruckdialog::showChosen(int select) {

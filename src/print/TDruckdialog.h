@@ -22,6 +22,8 @@ class TDruckdialog : public TOwnFenster {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 2070;
+    // The noise that greets the user whenever the dialog becomes active.
+    static constexpr int kGreetingSound = 31;
 
     TDruckdialog(UiContext context, PrintSession& session, PrintOutput& output, QWidget* parent = nullptr);
 

@@ -4,15 +4,18 @@
 #include "common/DataTables.h"
 #include "common/MainWindowPort.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/SoundBackend.h"
+#include "ui/SoundPlayer.h"
 
 #include <QApplication>
 
 SearchCommand::SearchCommand(const DialogServices& services)
     : session(services.context.state), nameDialog(services.context, services.parent),
       dialog(services.context, session, nameDialog, services.parent), m_state(services.context.state),
-      m_main(services.main), m_parent(services.parent),
-      m_search(session, services.tables.ApolloRezepte, *this) {}
+      m_main(services.main), m_parent(services.parent), m_sound(*services.context.sound),
+      m_search(session, services.tables.ApolloRezepte, *this) {
+    QObject::connect(&dialog, &TSuchenDialog::ingredientInfoRequested, &dialog,
+                     [this](const QList<ListEntry>& ingredients) { m_main.ShowIngredientList(ingredients); });
+}
 
 void SearchCommand::start() {
     m_search.start(m_state.recipeTotal, m_state.switches.debugInfo);
@@ -43,14 +46,8 @@ int SearchCommand::ListedCount() const {
     return m_main.ListedCount();
 }
 
-// The call site of `PlaySound` for noises: a noise plays while the wave output works, the main
-// window has been shown and the option "Geräusche" is on.
 void SearchCommand::playNoise(int number) {
-    SoundBackend* sound = SoundBackend::current();
-    if (!sound || !m_state.waveAvailable || !m_state.mainShown ||
-        m_state.options.get(OptionsRecord::Noises) != 1)
-        return;
-    sound->enqueue(m_state.folders.soundFolder + QString::number(number) + QStringLiteral(".WAV"));
+    m_sound.PlaySound(SoundKind::Noise, number);
 }
 
 void SearchCommand::reportNoMatch() {

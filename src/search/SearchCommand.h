@@ -36,5 +36,6 @@ private:
     AppState& m_state;
     MainWindowPort& m_main;
     QWidget* m_parent;
+    SoundPlayer& m_sound;
     MainSearch m_search;
 };

@@ -4,7 +4,8 @@
 #include "ui/SoundBackend.h"
 
 bool SoundEffects::allowed(const AppState& state, SoundKind kind) {
-    if (!state.waveAvailable || !state.mainShown)
+    const SoundBackend* backend = SoundBackend::current();
+    if (!backend || !backend->isAvailable() || !state.waveAvailable || !state.mainShown)
         return false;
     const OptionsRecord::Field option =
         kind == SoundKind::Noise ? OptionsRecord::Noises : OptionsRecord::Speech;
@@ -16,7 +17,13 @@ QString SoundEffects::file(const AppState& state, int number) {
 }
 
 void SoundEffects::PlaySound(SoundKind kind, int number) {
-    SoundBackend* backend = SoundBackend::current();
-    if (backend && number > 0 && allowed(m_state, kind))
-        backend->enqueue(file(m_state, number));
+    if (number > 0 && allowed(m_state, kind))
+        SoundBackend::current()->enqueue(file(m_state, number));
+}
+
+void SoundEffects::PlayFiles(SoundKind kind, const QStringList& files) {
+    if (!allowed(m_state, kind))
+        return;
+    for (const QString& name : files)
+        SoundBackend::current()->enqueue(m_state.folders.soundFolder + name);
 }

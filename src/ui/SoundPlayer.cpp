@@ -4,6 +4,7 @@ namespace {
 class NoSound : public SoundPlayer {
 public:
     void PlaySound(SoundKind, int) override {}
+    void PlayFiles(SoundKind, const QStringList&) override {}
 };
 } // namespace
 

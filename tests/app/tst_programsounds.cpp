@@ -7,6 +7,8 @@
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
 #include "assistants/HomeBarCommand.h"
+#include "print/PrintCommand.h"
+#include "search/SearchCommand.h"
 
 #include <QTimer>
 
@@ -57,6 +59,31 @@ private slots:
         QTimer::singleShot(50, &bar, [&bar] { bar.reject(); });
         m_w->main.commands->run(u"Hausbar"_s);
         QCOMPARE(m_sound->playedNumbers(), (QList<int>{6, 8}));
+    }
+
+    // Every window plays by the same rule: any value of "Geräusche" but 0 lets the noise play,
+    // 0 silences it, in the search as in the print dialog.
+    void oneRuleForEveryWindow_data() {
+        QTest::addColumn<int>("noises");
+        QTest::newRow("an") << 1;
+        QTest::newRow("anderer Wert") << 2;
+        QTest::newRow("aus") << 0;
+    }
+    void oneRuleForEveryWindow() {
+        QFETCH(int, noises);
+        m_w->main.show();
+        m_w->state.options.set(OptionsRecord::Noises, quint8(noises));
+        m_w->main.dialogs().get<SearchCommand>().clear(); // "Suchkriterien aufheben": noise 3
+        PrintCommand& print = m_w->main.dialogs().get<PrintCommand>();
+        bool active = false;
+        QTimer::singleShot(50, &print.dialog, [&print, &active] {
+            print.dialog.activateWindow();
+            active = QTest::qWaitFor([&print] { return print.dialog.isActiveWindow(); }, 1000);
+            print.dialog.reject();
+        });
+        m_w->main.commands->run(u"DruckenAktuell"_s);
+        QVERIFY(active);
+        QCOMPARE(m_sound->playedNumbers(), noises ? (QList<int>{3, 31}) : QList<int>{});
     }
 
     void noisesOptionSilencesThem() {
