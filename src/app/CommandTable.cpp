@@ -17,7 +17,6 @@ void CommandTable::run(const QString& name) {
         const Handler handler = it.value(); // the handler may rebuild the table's owner
         StoreGuard::run(handler);
     }
-    emit ran(name);
 }
 
 void CommandTable::bindAction(const QString& name, QAction* action) {

@@ -33,10 +33,6 @@ public:
     void setEnabled(const QString& name, bool enabled);
     bool isEnabled(const QString& name) const { return !m_disabled.contains(name); }
 
-signals:
-    // After a command ran (tests and the main window watch this).
-    void ran(const QString& name);
-
 private:
     QHash<QString, Handler> m_handlers;
     QMultiHash<QString, QAction*> m_actions;

@@ -61,6 +61,9 @@ void connectReferenceClicks(DialogHost& dialogs, TMain& main) {
     QObject::connect(&main, &TMain::ingredientInfoRequested, &main, [&dialogs](int number) {
         StoreGuard::run([&] { dialogs.get<IngredientInfoCommand>().show(number); });
     });
+    QObject::connect(&main, &TMain::ingredientListRequested, &main, [&dialogs](const QList<ListEntry>& list) {
+        StoreGuard::run([&] { dialogs.get<RecipeIngredientsCommand>().showList(list); });
+    });
 }
 
 } // namespace

@@ -315,6 +315,10 @@ void TMain::ShowIngredientInfo(int number) {
     emit ingredientInfoRequested(number);
 }
 
+void TMain::ShowIngredientList(const QList<ListEntry>& ingredients) {
+    emit ingredientListRequested(ingredients);
+}
+
 void TMain::NeutralPhoto(bool on) {
     FotoImage->NeutralPhoto(on);
 }

@@ -74,6 +74,7 @@ public:
     void RecipeSaved(bool isNew, const QString& name) override;
     void RunCommand(const QString& command) override;
     void ShowIngredientInfo(int number) override;
+    void ShowIngredientList(const QList<ListEntry>& ingredients) override;
     void NeutralPhoto(bool on) override;
     void ApplyOptions(bool motifChanged) override;
     void layoutMain();
@@ -90,6 +91,7 @@ public:
 signals:
     // The recipe view, the home bar and the search ask for an ingredient's information.
     void ingredientInfoRequested(int number);
+    void ingredientListRequested(const QList<ListEntry>& ingredients);
 
 protected:
     void showEvent(QShowEvent* event) override;

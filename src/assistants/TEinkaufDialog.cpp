@@ -116,7 +116,6 @@ QWidget* TEinkaufDialog::buildResultPage() {
     connect(ExplorerButton1, &QPushButton::clicked, this, [this] {
         if (m_context.help)
             m_context.help->showContext(ShoppingSession::kTipsHelpContext);
-        emit helpRequested(ShoppingSession::kTipsHelpContext);
     });
     return page;
 }

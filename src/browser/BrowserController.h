@@ -71,7 +71,6 @@ public:
 
 signals:
     void cancelSearchEnabled(bool enabled);
-    void categoryClicked(int term);
     void lexiconTermClicked(int recNo);
     void ingredientClicked(int number);
     // The decoration line: the decoration's record number.

@@ -43,6 +43,8 @@ public:
     virtual void RunCommand(const QString& command) = 0;
     // Opens the information on one ingredient (by its number), over the dialog that asks.
     virtual void ShowIngredientInfo(int number) = 0;
+    // Opens the information on several ingredients (text and number each), listed in this order.
+    virtual void ShowIngredientList(const QList<ListEntry>& ingredients) = 0;
     // On while a dialog with pictures of its own is open: on a display below 16-bit colour the recipe
     // photo gives way to the neutral picture, so that the dialog's pictures keep their colours.
     virtual void NeutralPhoto(bool on) = 0;

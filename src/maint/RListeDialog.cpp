@@ -58,7 +58,6 @@ void RListeDialog::newRecipe() {
         return;
     if (RecipeListSession::canCreate(m_context.state.recipeTotal) && m_editor.EditNewRecipe() == 1) {
         showList(m_session.added(m_editor.savedName(), m_editor.savedRecNo()));
-        emit recipeAdded(m_editor.savedName(), m_editor.savedRecNo());
     }
     focusList();
 }
@@ -73,7 +72,6 @@ void RListeDialog::editRecipe() {
     if (m_editor.EditRecipe(entry.text, entry.data)) {
         m_session.renamed(row, m_editor.savedName());
         showList(row);
-        emit recipeRenamed(entry.text, m_editor.savedName(), entry.data);
     }
     focusList();
 }
@@ -89,7 +87,6 @@ void RListeDialog::deleteRecipe() {
         if (StoreGuard::run([&] { select = m_session.deleteRecipe(row); })) {
             --m_context.state.recipeTotal;
             showList(select);
-            emit recipeDeleted(entry.text, entry.data);
         }
     }
     focusList();

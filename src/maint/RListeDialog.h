@@ -21,12 +21,6 @@ public:
     QPushButton* LoeschenButton = nullptr;
     QPushButton* AbbrechenButton = nullptr;
 
-signals:
-    // For the other lists of recipe names (the blood alcohol assistant's).
-    void recipeAdded(const QString& name, int recNo);
-    void recipeRenamed(const QString& oldName, const QString& newName, int recNo);
-    void recipeDeleted(const QString& name, int recNo);
-
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -14,3 +14,8 @@ void RecipeIngredientsCommand::run() {
     session.begin(recNo);
     dialog.exec();
 }
+
+void RecipeIngredientsCommand::showList(const QList<ListEntry>& ingredients) {
+    session.beginWith(ingredients);
+    dialog.exec();
+}

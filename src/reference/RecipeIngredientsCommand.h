@@ -11,6 +11,8 @@ public:
 
     // Does nothing while no recipe is shown.
     void run();
+    // The same window over the ingredients another window chose (the search's "&Info").
+    void showList(const QList<ListEntry>& ingredients);
 
     RecipeIngredientsSession session;
     TZutateninfodialog dialog;

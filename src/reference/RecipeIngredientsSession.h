@@ -14,6 +14,8 @@ public:
     // Opening: the ingredients of the recipe with that record number; none when there is no such
     // recipe. Throws StoreError.
     void begin(int recNo);
+    // Opening with ingredients chosen elsewhere, in their order.
+    void beginWith(const QList<ListEntry>& ingredients) { m_entries = ingredients; }
     const QList<ListEntry>& entries() const { return m_entries; }
     // The details of a row; empty for no row or an ingredient deleted meanwhile.
     std::optional<IngredientFacts> info(int row) const;

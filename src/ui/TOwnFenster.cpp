@@ -73,7 +73,6 @@ void TOwnFenster::keyPressEvent(QKeyEvent* event) {
 void TOwnFenster::openHelp() {
     if (m_context.help)
         m_context.help->showContext(m_helpContext);
-    emit helpRequested(m_helpContext);
 }
 
 void TOwnFenster::paintEvent(QPaintEvent*) {

@@ -27,9 +27,6 @@ public:
     // The help of this window ("?" box and F1); the contents when it has no help context.
     void openHelp();
 
-signals:
-    void helpRequested(int context);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -9,6 +9,8 @@
 #include "app/ToolbarPanel.h"
 #include "browser/BrowserController.h"
 #include "common/TextFold.h"
+#include "reference/IngredientInfoView.h"
+#include "reference/TZutateninfodialog.h"
 #include "search/SearchCommand.h"
 #include "store/TApollo.h"
 #include "ui/EntryList.h"
@@ -305,6 +307,31 @@ private slots:
         QCOMPARE(noises(), QStringList{u"2.WAV"_s});
         // Cancel put back what the second showing had: "Markierte" ticked.
         QVERIFY(main().dialogs().get<SearchCommand>().session.form().markedOnly);
+    }
+
+    // "Info" with ingredients chosen opens the ingredient info over them, row by row with the
+    // alternatives in between, and shows the details of the first.
+    void infoShowsTheChosenIngredients() {
+        QStringList listedInInfo;
+        QString firstName;
+        runSearch({[&](QWidget*) {
+                       choose(dialog().undcombo[0], u"Weißer Rum"_s);
+                       choose(dialog().odercombo[0], u"Cachaça"_s);
+                       choose(dialog().undcombo[1], u"Limettensaft"_s);
+                       QTest::mouseClick(dialog().ExplorerButton2, Qt::LeftButton);
+                       QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+                   },
+                   [&](QWidget* shown) {
+                       auto* info = qobject_cast<TZutateninfodialog*>(shown);
+                       if (!info)
+                           return;
+                       for (const ListEntry& e : info->HListbox->entries())
+                           listedInInfo << e.text;
+                       firstName = info->info->Namelabel->text();
+                       QTest::mouseClick(info->OkButton, Qt::LeftButton);
+                   }});
+        QCOMPARE(listedInInfo, (QStringList{u"Weißer Rum"_s, u"Cachaça"_s, u"Limettensaft"_s}));
+        QCOMPARE(firstName, u"Weißer Rum"_s);
     }
 
     void functionKeysStartAndClear() {

@@ -320,6 +320,28 @@ void shootSearchRun(TMain& main, const QString& out, const QString& name,
     main.grab().save(QDir(out).filePath(name + QStringLiteral("-ergebnis.png")));
 }
 
+// The search's "Info" over the ingredients chosen in it, as suche-zutateninfo.png.
+void shootSearchInfo(TMain& main, const QString& out) {
+    SearchCommand& search = main.dialogs().get<SearchCommand>();
+    QTimer::singleShot(200, [&search, out] {
+        SearchSession& s = search.session;
+        const QList<ListEntry>& ingredients = s.choices().ingredients;
+        s.setIngredient(0, entryIndex(ingredients, QStringLiteral("Weißer Rum")));
+        s.setAlternative(0, entryIndex(ingredients, QStringLiteral("Cachaça")));
+        s.setIngredient(1, entryIndex(ingredients, QStringLiteral("Limettensaft")));
+        search.dialog.showSession();
+        QTimer::singleShot(200, [out] {
+            if (auto* info = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                info->grab().save(QDir(out).filePath(QStringLiteral("suche-zutateninfo.png")));
+                info->accept();
+            }
+        });
+        search.dialog.ExplorerButton2->click();
+        search.dialog.reject();
+    });
+    main.RunCommand(QStringLiteral("SucheAn"));
+}
+
 // The search dialog filled with "rum or cachaça but without cream, category Tiki, 10 to 25 %",
 // and the list that search leaves in the main window.
 void shootSearch(const QString& out) {
@@ -338,6 +360,7 @@ void shootSearch(const QString& out) {
         s.editMinimum(QStringLiteral("10"));
         s.editMaximum(QStringLiteral("25"));
     });
+    shootSearchInfo(main, out);
     main.close();
 }
 
