@@ -1,11 +1,13 @@
 #include "store/DbfFile.h"
 
+#include "store/AtomicFile.h"
 #include "store/FolderEntry.h"
 #include "store/LittleEndian.h"
 #include "store/StoreError.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -106,6 +108,8 @@ void DbfFile::open(const QString& path, RawFile::Mode mode) {
     try {
         m_file.open(path, mode);
         readHeader(path);
+        if (mode == RawFile::Mode::Exclusive)
+            replayJournal();
         openMemo(path, mode);
         m_records = m_file.readAt(m_headerLength, qint64(m_count) * m_recordLength);
         if (m_records.size() != qint64(m_count) * m_recordLength)
@@ -264,6 +268,10 @@ int DbfFile::appendRecord(const QByteArray& bytes) {
 void DbfFile::flush() {
     if (m_memo)
         m_memo->flush(); // the texts are on disk before any record points to them
+    // Several records change as one: cut off part-way, the journal completes them at the next opening.
+    const bool journaled = m_pendingCount > 1;
+    if (journaled)
+        writeJournal();
     writePendingRecords();
     if (m_count != m_diskCount) {
         m_file.writeAt(m_headerLength + qint64(m_count) * m_recordLength, QByteArray(1, kEof));
@@ -271,6 +279,82 @@ void DbfFile::flush() {
         writeCountAndDate(m_count);
     }
     m_file.flush();
+    if (journaled)
+        QFile::remove(journalPathFor(m_file.path()));
+}
+
+// The journal: "VJN1", the record length, the record count before and after, the number of
+// records, then per record its index, the bytes on disk before (blank for an appended one) and
+// the bytes after.
+void DbfFile::writeJournal() {
+    QByteArray head(20, '\0');
+    head.replace(0, 4, "VJN1");
+    le::put32(head, 4, quint32(m_recordLength));
+    le::put32(head, 8, quint32(m_diskCount));
+    le::put32(head, 12, quint32(m_count));
+    le::put32(head, 16, quint32(m_pendingCount));
+    QByteArray body;
+    body.reserve(qsizetype(m_pendingCount) * (4 + 2 * m_recordLength));
+    QByteArray index(4, '\0');
+    for (int r = 0; r < m_count; ++r) {
+        if (!m_pending[size_t(r)])
+            continue;
+        le::put32(index, 0, quint32(r));
+        body += index;
+        const qint64 at = m_headerLength + qint64(r) * m_recordLength;
+        body += r < m_diskCount ? m_file.readAt(at, m_recordLength).leftJustified(m_recordLength, ' ', true)
+                                : blankRecord();
+        body += m_records.mid(qsizetype(r) * m_recordLength, m_recordLength);
+    }
+    QString reason;
+    if (!AtomicFile::write(journalPathFor(m_file.path()), head + body, &reason))
+        throw StoreError(
+            QStringLiteral("Schreibfehler in %1 (%2)").arg(journalPathFor(m_file.path()), reason));
+}
+
+// Completes a journal that belongs to this table: the header counts the records before or after,
+// and every record it names that the table held before is on disk as before or as after. Any
+// other journal is left from another copy of the table and is dropped.
+void DbfFile::replayJournal() {
+    const QString path = journalPathFor(m_file.path());
+    QFile journal(path);
+    if (!journal.exists() || !journal.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = journal.readAll();
+    journal.close();
+    const auto drop = [&path] { QFile::remove(path); };
+    if (bytes.size() < 20 || !bytes.startsWith("VJN1") || int(le::u32(bytes, 4)) != m_recordLength)
+        return drop();
+    const int before = int(le::u32(bytes, 8));
+    const int after = int(le::u32(bytes, 12));
+    const qint64 records = le::u32(bytes, 16);
+    const qint64 entry = 4 + 2 * qint64(m_recordLength);
+    if ((m_diskCount != before && m_diskCount != after) || bytes.size() != 20 + records * entry)
+        return drop();
+    for (qint64 k = 0; k < records; ++k) {
+        const qsizetype at = qsizetype(20 + k * entry);
+        const int r = int(le::u32(bytes, at));
+        if (r < 0 || r >= after)
+            return drop();
+        if (r < before) {
+            const QByteArray disk =
+                m_file.readAt(m_headerLength + qint64(r) * m_recordLength, m_recordLength);
+            if (disk != bytes.mid(at + 4, m_recordLength) &&
+                disk != bytes.mid(at + 4 + m_recordLength, m_recordLength))
+                return drop();
+        }
+    }
+    for (qint64 k = 0; k < records; ++k) {
+        const qsizetype at = qsizetype(20 + k * entry);
+        m_file.writeAt(m_headerLength + qint64(le::u32(bytes, at)) * m_recordLength,
+                       bytes.mid(at + 4 + m_recordLength, m_recordLength));
+    }
+    m_file.writeAt(m_headerLength + qint64(after) * m_recordLength, QByteArray(1, kEof));
+    m_file.flush();
+    writeCountAndDate(after);
+    m_count = after;
+    m_file.flush();
+    drop();
 }
 
 void DbfFile::discardPending() {

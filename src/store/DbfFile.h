@@ -15,7 +15,9 @@
 // Changed and appended records are kept as pending until flush(), which writes them in the order
 // that survives a power loss: memo texts forced to disk before the records that point to them, the
 // records before the header that counts them. An interrupted or failed flush leaves them pending,
-// so the next one writes them again.
+// so the next one writes them again. A flush of several records is all or nothing: the records go
+// first to a journal beside the table ("RE.DBF.jnl"), and a writable opening that finds one whose
+// records match the table's completes it.
 class DbfFile {
 public:
     static constexpr quint8 kVersionSmt = 0xE5;
@@ -71,6 +73,7 @@ public:
     QByteArray blankRecord() const { return QByteArray(m_recordLength, ' '); }
 
     static QString memoPathFor(const QString& tablePath, MemoFile::Kind kind);
+    static QString journalPathFor(const QString& tablePath) { return tablePath + QStringLiteral(".jnl"); }
 
 private:
     void readHeader(const QString& path);
@@ -78,6 +81,8 @@ private:
     void openMemo(const QString& path, RawFile::Mode mode);
     void writeCountAndDate(int count);
     void writePendingRecords();
+    void writeJournal();
+    void replayJournal();
     void checkMemoBlocks();
 
     RawFile m_file;

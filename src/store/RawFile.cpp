@@ -17,6 +17,11 @@ int& writeBudget() {
     return budget;
 }
 
+bool& killAtBudget() {
+    static bool kill = false;
+    return kill;
+}
+
 RawFile::Observer& observer() {
     static RawFile::Observer o;
     return o;
@@ -34,9 +39,15 @@ RawFile::~RawFile() {
 
 void RawFile::failWritesAfter(int writes) {
     writeBudget() = writes;
+    killAtBudget() = false;
+}
+void RawFile::killAfterWrites(int writes) {
+    writeBudget() = writes;
+    killAtBudget() = true;
 }
 void RawFile::stopFailingWrites() {
     writeBudget() = -1;
+    killAtBudget() = false;
 }
 
 void RawFile::observe(Observer o) {
@@ -139,8 +150,11 @@ void RawFile::writeAt(qint64 offset, const QByteArray& bytes) {
 }
 
 bool RawFile::injectFault() {
-    if (writeBudget() == 0)
+    if (writeBudget() == 0) {
+        if (killAtBudget())
+            ::_exit(kKilledExitCode); // no destructor, no clean-up: as a kill leaves the files
         return true;
+    }
     if (writeBudget() > 0)
         --writeBudget();
     return false;

@@ -36,6 +36,9 @@ public:
     // Test seam: after this many further writes every write fails, as if the program had died.
     static void failWritesAfter(int writes);
     static void stopFailingWrites();
+    // The same count, but the process ends at once where the write would fail, as if killed.
+    static void killAfterWrites(int writes);
+    static constexpr int kKilledExitCode = 86;
     // The same seam for write paths that do not go through a RawFile (whole-file replacement):
     // true when this write, flush or rename is to fail; otherwise it counts as one.
     static bool injectFault();

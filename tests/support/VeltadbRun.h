@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +12,10 @@ struct VeltadbRun {
     QString out;
     QString err;
 
-    static VeltadbRun of(const QStringList& args, int timeoutMs = 30000) {
+    static VeltadbRun of(const QStringList& args, int timeoutMs = 30000,
+                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
         QProcess p;
+        p.setProcessEnvironment(env);
         p.start(QStringLiteral(VELTADB_PATH), args);
         p.waitForFinished(timeoutMs);
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),

@@ -5,23 +5,35 @@
 #include "ShippedDataCopy.h"
 #include "TempDataFolder.h"
 #include "TestFiles.h"
+#include "UpdateFolder.h"
 #include "VeltaTest.h"
 #include "VeltadbRun.h"
+#include "Version1Folder.h"
+#include "common/DataTables.h"
+#include "exchange/BackupSet.h"
+#include "maint/AlcoholRecompute.h"
 #include "print/TextExport.h"
+#include "store/DbfFile.h"
 #include "store/IniFile.h"
 #include "store/ListsFile.h"
 #include "store/OptionsRecord.h"
 #include "store/RawFile.h"
 #include "store/SavedSearchTexts.h"
 #include "store/SavedSearches.h"
+#include "store/StoreChecker.h"
+#include "store/TApolloEnv.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 
 #include <functional>
 #include <sys/mount.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -77,9 +89,109 @@ private:
     QString m_why;
 };
 
+// What the program can see of a data folder: every record of the three tables field by field (memo
+// texts as read, not their blocks, since a failed write may leave an unused block behind), and the
+// bytes of the lists and settings files.
+using FolderState = QMap<QString, QByteArray>;
+
+FolderState stateOf(const QString& folder) {
+    FolderState out;
+    for (const char* name :
+         {"VE.DAT", "OPTION.CFG", "SUCHEN.CFG", "SUCHTEXT.CFG", "HAUSBAR.CFG", "ERSATZ.TXT"}) {
+        const QString path = QDir(folder).filePath(QString::fromLatin1(name));
+        if (QFile::exists(path))
+            out.insert(QString::fromLatin1(name), TestFiles::readAll(path));
+    }
+    DataTables tables;
+    tables.openMainTables(folder + QLatin1Char('/'), true);
+    const std::pair<const char*, TApollo*> all[] = {
+        {"RE", &tables.ApolloRezepte}, {"ZU", &tables.ApolloZutaten}, {"DE", &tables.ApolloDeko}};
+    for (const auto& [name, table] : all) {
+        QByteArray text;
+        for (int r = 1; r <= table->RecCount(); ++r) {
+            table->Go(r);
+            text += table->IsDeleted() ? '*' : ' ';
+            for (const DbfField& f : table->table().file().fields()) {
+                const QString field = QString::fromLatin1(f.name);
+                text += f.type == 'M' ? table->GetMemo(field).toUtf8() : table->GetRawBytes(field);
+                text += '|';
+            }
+            text += '\n';
+        }
+        out.insert(QString::fromLatin1(name), text);
+    }
+    return out;
+}
+
+// What the program does with a folder when it starts: finish a restore or a strength change that
+// was cut off.
+void startOn(const QString& folder) {
+    BackupSet::finishRestore(folder);
+    DataTables tables;
+    tables.openMainTables(folder + QLatin1Char('/'), false);
+    AlcoholRecompute::finishPending(tables.ApolloRezepte, tables.ApolloZutaten, 12);
+}
+
+// The files beside and in the data folder, without the claim a verb leaves behind.
+QStringList filesAround(const QString& root) {
+    QStringList out;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.endsWith(QStringLiteral(".velta98.lock")))
+            out << path.mid(root.size());
+    }
+    out.sort();
+    return out;
+}
+
+// One writing verb of veltadb: what it needs beside the data folder, and its arguments, where
+// "%D" stands for the data folder and "%R" for the folder around it.
+struct Operation {
+    std::function<void(const QString& root)> prepare;
+    QStringList args;
+};
+
+QStringList argsFor(const Operation& op, const QString& root) {
+    QStringList out;
+    for (QString a : op.args)
+        out << a.replace(QStringLiteral("%D"), root + QStringLiteral("/DATEN"))
+                   .replace(QStringLiteral("%R"), root);
+    return out;
+}
+
+// The verb with its write number `writes` failing, or with the verb killed there.
+VeltadbRun runFailingAfter(const QStringList& args, int writes, bool kill = false) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (writes >= 0)
+        env.insert(kill ? QStringLiteral("VELTA_TEST_KILL_AT_WRITE")
+                        : QStringLiteral("VELTA_TEST_FAIL_WRITES_AFTER"),
+                   QString::number(writes));
+    return VeltadbRun::of(args, 60000, env);
+}
+
+// A copy of a folder tree, to start each run from the same prepared files.
+bool copyTree(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + path.mid(from.size());
+        if (it.fileInfo().isDir() ? !QDir().mkpath(target) : !QFile::copy(path, target))
+            return false;
+    }
+    return true;
+}
+
+void prepareData(const QString& root) {
+    ShippedDataCopy::make(root + QStringLiteral("/DATEN"));
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Writer)
+Q_DECLARE_METATYPE(Operation)
 
 class TestWriteFailures : public QObject {
     Q_OBJECT
@@ -158,6 +270,152 @@ private slots:
                      qPrintable(reason));
         }
         QVERIFY2(failures >= 3, "the write, the forced write and the rename each get a chance to fail");
+    }
+
+    // Every writing verb with its Nth write failing, N from the first write to the one that lets it
+    // finish: the verb says so and exits 1, and what the next start sees is the data as before (or,
+    // for work that is finished at the next start, as after); the tables pass the check and nothing
+    // is left lying about.
+    void everyVerbMayFail_data() {
+        QTest::addColumn<Operation>("op");
+        QTest::addColumn<bool>("kill");
+        // The operations that replace several files are also killed at every write.
+        const QStringList killedToo = {u"ingredient-edit"_s, u"mark"_s,           u"json-import"_s,
+                                       u"importieren"_s,     u"rezept-updates"_s, u"sichern"_s,
+                                       u"zuruecksichern"_s};
+        struct Rows {
+            QStringList killedToo;
+            void operator<<(const Operation& op) const {
+                QTest::newRow(qPrintable(name)) << op << false;
+                if (killedToo.contains(name))
+                    QTest::newRow(qPrintable(name + u" abgebrochen"_s)) << op << true;
+            }
+            QString name;
+        };
+        const auto row = [&killedToo](const char* name) {
+            return Rows{killedToo, QString::fromLatin1(name)};
+        };
+        row("category-add") << Operation{prepareData, {u"category-add"_s, u"%D"_s, u"Neu"_s}};
+        row("decoration-add") << Operation{
+            prepareData, {u"decoration-add"_s, u"%D"_s, u"Zuckerrand blau"_s, u"Mit Curaçao."_s}};
+        row("ingredient-add") << Operation{prepareData,
+                                           {u"ingredient-add"_s, u"%D"_s, u"name=Quittenlikör"_s,
+                                            u"alkohol=20"_s, u"einheit=cl"_s, u"bemerkung=Aus Quitten."_s}};
+        // A strength change: the ingredient and every recipe's alcohol as one.
+        row("ingredient-edit") << Operation{prepareData,
+                                            {u"ingredient-edit"_s, u"%D"_s, u"91"_s, u"alkohol=35"_s}};
+        row("recipe-add") << Operation{prepareData,
+                                       {u"recipe-add"_s, u"%D"_s, u"name=Quittensour"_s, u"zutat=91:4"_s,
+                                        u"zutat=64:2"_s, u"kategorie=Tiki"_s,
+                                        u"anleitung=Kräftig schütteln."_s}};
+        row("recipe-edit") << Operation{
+            prepareData,
+            {u"recipe-edit"_s, u"%D"_s, u"5"_s, u"name=Umbenannt"_s, u"anleitung=Neu gerührt."_s}};
+        row("recipe-delete") << Operation{prepareData, {u"recipe-delete"_s, u"%D"_s, u"5"_s}};
+        row("mark") << Operation{prepareData, {u"mark"_s, u"%D/RE.DBF"_s, u"KAT = 9"_s}};
+        row("hausbar") << Operation{prepareData, {u"hausbar"_s, u"%D"_s, u"ersatz=1"_s, u"grund=+1"_s}};
+        row("json-import") << Operation{[](const QString& root) {
+                                            prepareData(root);
+                                            VeltadbRun::of({u"json"_s, root + u"/DATEN"_s,
+                                                            root + u"/drei.json"_s, u"1"_s, u"2"_s, u"3"_s});
+                                        },
+                                        {u"json-import"_s, u"%D"_s, u"%R/drei.json"_s}};
+        row("importieren") << Operation{
+            [](const QString& root) {
+                {
+                    QDir().mkpath(root + u"/V1"_s);
+                    TApolloEnv env;
+                    Version1Folder::write(
+                        env, root + u"/V1"_s, {{u"Hausmarke"_s, 38, 0, true, u"Selbst angesetzt."_s}},
+                        {{u"Hausdrink"_s, QString(), {{188, 4}, {1, 2}}, 1, 0, u"Auf Eis rühren."_s}});
+                }
+                prepareData(root);
+            },
+            {u"importieren"_s, u"%D"_s, u"%R/V1"_s}};
+        row("rezept-updates") << Operation{
+            [](const QString& root) {
+                {
+                    QDir().mkpath(root + u"/UPDATE"_s);
+                    TApolloEnv env;
+                    UpdateFolder::write(env, root + u"/UPDATE"_s, {{u"Neuling"_s}, {u"Zweitling"_s}},
+                                        {{900, u"Neue Zutat"_s, 0, 0, u"Frisch."_s}});
+                }
+                prepareData(root);
+            },
+            {u"rezept-updates"_s, u"%D"_s, u"%R/UPDATE"_s}};
+        row("sichern") << Operation{[](const QString& root) {
+                                        prepareData(root);
+                                        QDir().mkpath(root + u"/SICHERUNG"_s);
+                                    },
+                                    {u"sichern"_s, u"%D"_s, u"%R/SICHERUNG"_s}};
+        row("zuruecksichern") << Operation{
+            [](const QString& root) {
+                prepareData(root + u"/ANDERE"_s);
+                VeltadbRun::of({u"category-add"_s, root + u"/ANDERE/DATEN"_s, u"Gesichert"_s});
+                VeltadbRun::of({u"recipe-delete"_s, root + u"/ANDERE/DATEN"_s, u"7"_s});
+                QDir().mkpath(root + u"/SICHERUNG"_s);
+                VeltadbRun::of({u"sichern"_s, root + u"/ANDERE/DATEN"_s, root + u"/SICHERUNG"_s});
+                QDir(root + u"/ANDERE"_s).removeRecursively();
+                prepareData(root);
+            },
+            {u"zuruecksichern"_s, u"%R/SICHERUNG"_s, u"%D"_s}};
+    }
+    void everyVerbMayFail() {
+        QFETCH(Operation, op);
+        QFETCH(bool, kill);
+        QTemporaryDir prepared;
+        op.prepare(prepared.path());
+        // The verb left alone: what it is to change.
+        QTemporaryDir whole;
+        QVERIFY(copyTree(prepared.path(), whole.path()));
+        const FolderState old = stateOf(whole.path() + u"/DATEN"_s);
+        const VeltadbRun clean = runFailingAfter(argsFor(op, whole.path()), -1);
+        QVERIFY2(clean.code == 0, qPrintable(clean.err));
+        const FolderState changed = stateOf(whole.path() + u"/DATEN"_s);
+        const bool backup = op.args.first() == u"sichern"_s;
+        QVERIFY(backup || changed != old);
+
+        int failures = 0;
+        // Every one of the first writes, then ever larger steps through the bulk of the work.
+        for (int n = 0;; n += n < 6 ? 1 : n / 2) {
+            QVERIFY2(n < 100000, "the verb never finished");
+            QTemporaryDir dir;
+            QVERIFY(copyTree(prepared.path(), dir.path()));
+            const QString data = dir.path() + u"/DATEN"_s;
+            const QStringList files = filesAround(dir.path());
+            const VeltadbRun run = runFailingAfter(argsFor(op, dir.path()), n, kill);
+            if (run.code == 0) {
+                QCOMPARE(stateOf(data), changed);
+                break;
+            }
+            ++failures;
+            if (kill) {
+                QCOMPARE(run.code, RawFile::kKilledExitCode);
+            } else {
+                QVERIFY2(run.code == 1, qPrintable(QStringLiteral("write %1: exit %2").arg(n).arg(run.code)));
+                QVERIFY2(!run.err.trimmed().isEmpty(),
+                         qPrintable(QStringLiteral("write %1: no message").arg(n)));
+            }
+            startOn(data);
+            const FolderState seen = stateOf(data);
+            QVERIFY2(seen == old || seen == changed,
+                     qPrintable(QStringLiteral("write %1 left a mixed state: %2").arg(n).arg(run.err)));
+            TApolloEnv env;
+            QCOMPARE(StoreChecker::check(data, env), QStringList());
+            if (backup) {
+                // The next backup or restore with the folder finishes a new set that was complete
+                // and drops one that was not; either way no part of a set passes for a backup.
+                const QString target = dir.path() + u"/SICHERUNG"_s;
+                QVERIFY(BackupSet::finishBackup(target));
+                if (BackupSet::isBackupFolder(target))
+                    QCOMPARE(BackupSet::checkStagedSet(target, &env), QStringList());
+                else
+                    QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden), QStringList());
+            } else if (seen == old && !kill) { // a kill leaves its temporary files, nothing else
+                QCOMPARE(filesAround(dir.path()), files);
+            }
+        }
+        QVERIFY(failures > 0);
     }
 
     // A full disk for real: the lists file keeps every category, and veltadb says why and exits 1

@@ -20,6 +20,7 @@
 #include "maint/AlcoholRecompute.h"
 #include "maint/ChoiceLists.h"
 #include "store/DataFolderLock.h"
+#include "store/RawFile.h"
 #include "store/StoreChecker.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -320,6 +321,12 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
+    // Test seams of the write-failure tests: every write after the first N of this run fails, as on
+    // a disk that fills up or dies in the middle of the verb, or the verb is killed there.
+    if (const QByteArray budget = qgetenv("VELTA_TEST_FAIL_WRITES_AFTER"); !budget.isEmpty())
+        RawFile::failWritesAfter(budget.toInt());
+    if (const QByteArray budget = qgetenv("VELTA_TEST_KILL_AT_WRITE"); !budget.isEmpty())
+        RawFile::killAfterWrites(budget.toInt());
     try {
         if (const int code = RecipeVerbs::run(args, out(), err()); code >= 0)
             return code;
