@@ -1,8 +1,10 @@
 #include "FixtureTables.h"
 #include "PowerLoss.h"
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "VeltaTest.h"
 #include "store/BulkWrite.h"
+#include "store/DbfFile.h"
 #include "store/RawFile.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -228,6 +230,69 @@ private slots:
         QCOMPARE(contentsOnDisk(dir.path()), inMemory);
         QCOMPARE(inMemory.size(), 9);
         QVERIFY(inMemory.last().startsWith(QStringLiteral("Drink 3|1|")));
+    }
+
+    // A pass cut off after its journal: a read-only opening reads the table as it was, the next
+    // writable opening completes it. A journal that does not fit the table (the table was changed
+    // or replaced since, say by a restore) is dropped and changes nothing.
+    void journalCompletesOnlyItsOwnTable() {
+        const auto journalOf = [](const QString& folder) {
+            return DbfFile::journalPathFor(QDir(folder).filePath(QStringLiteral("TT.DBF")));
+        };
+        QByteArray journal;
+        QStringList before;
+        QStringList after;
+        for (int budget = 0; journal.isEmpty(); ++budget) {
+            QVERIFY(budget < 20);
+            TempDataFolder dir;
+            const QString folder = largerFixture(dir);
+            before = contentsOnDisk(folder);
+            TApolloEnv env;
+            Table tt(env, folder);
+            BulkWrite bulk(tt.t);
+            setAllMarks(tt.t, 7);
+            after = contents(tt.t);
+            RawFile::failWritesAfter(budget);
+            QVERIFY_THROWS_EXCEPTION(StoreError, bulk.finish());
+            RawFile::stopFailingWrites();
+            QFile file(journalOf(folder));
+            if (file.open(QIODevice::ReadOnly))
+                journal = file.readAll();
+        }
+        QVERIFY(before != after);
+
+        TempDataFolder own;
+        const QString folder = largerFixture(own);
+        QFile::remove(journalOf(folder));
+        QVERIFY(TestFiles::writeAll(journalOf(folder), journal));
+        QCOMPARE(contentsOnDisk(folder), before); // read-only: untouched, the journal kept
+        QVERIFY(QFile::exists(journalOf(folder)));
+        {
+            TApolloEnv env;
+            Table tt(env, folder);
+            QCOMPARE(contents(tt.t), after);
+        }
+        QVERIFY(!QFile::exists(journalOf(folder)));
+        QCOMPARE(contentsOnDisk(folder), after);
+
+        TempDataFolder changed;
+        const QString other = largerFixture(changed);
+        {
+            TApolloEnv env;
+            Table tt(env, other);
+            tt.t.Go(3);
+            tt.t.Edit();
+            tt.t.ReplaceText(QStringLiteral("NAME"), QStringLiteral("Anders"));
+            tt.t.Commit();
+        }
+        const QStringList otherBefore = contentsOnDisk(other);
+        QVERIFY(TestFiles::writeAll(journalOf(other), journal));
+        {
+            TApolloEnv env;
+            Table tt(env, other);
+            QCOMPARE(contents(tt.t), otherBefore);
+        }
+        QVERIFY(!QFile::exists(journalOf(other)));
     }
 };
 
