@@ -22,10 +22,14 @@ bool flag(const IniFile& ini, const QString& key) {
 } // namespace
 
 BarSettings BarSettings::load(const QString& path) {
-    BarSettings settings;
     IniFile ini;
     if (path.isEmpty() || !ini.load(path))
-        return settings;
+        return BarSettings();
+    return fromIni(ini);
+}
+
+BarSettings BarSettings::fromIni(const IniFile& ini) {
+    BarSettings settings;
     settings.allowSubstitutes = flag(ini, kSubstitutes);
     settings.alwaysAtHome = flag(ini, kAlwaysAtHome);
     if (!ini.contains(kSection, kBasics))
@@ -41,6 +45,10 @@ BarSettings BarSettings::load(const QString& path) {
 }
 
 bool BarSettings::save(const QString& path) const {
+    return toIni().save(path);
+}
+
+IniFile BarSettings::toIni() const {
     IniFile ini;
     ini.setValue(kSection, kSubstitutes, allowSubstitutes ? QStringLiteral("1") : QStringLiteral("0"));
     ini.setValue(kSection, kAlwaysAtHome, alwaysAtHome ? QStringLiteral("1") : QStringLiteral("0"));
@@ -48,7 +56,7 @@ bool BarSettings::save(const QString& path) const {
     for (const int number : basics)
         numbers << QString::number(number);
     ini.setValue(kSection, kBasics, numbers.join(QLatin1Char(',')));
-    return ini.save(path);
+    return ini;
 }
 
 IngredientSet BarSettings::basicSet() const {

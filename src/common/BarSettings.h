@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/IngredientSet.h"
+#include "store/IniFile.h"
 
 #include <QList>
 #include <QString>
@@ -19,6 +20,9 @@ public:
     QList<int> basics = defaultBasics();
 
     static BarSettings load(const QString& path);
+    // What the file's lines say; anything unreadable keeps its default.
+    static BarSettings fromIni(const IniFile& ini);
+    IniFile toIni() const;
     // Replaces the file atomically; false when it could not be written.
     bool save(const QString& path) const;
 

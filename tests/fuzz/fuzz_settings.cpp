@@ -1,7 +1,10 @@
 // Feeds arbitrary bytes to the readers of the small files beside the tables (VE.DAT, OPTION.CFG,
-// SUCHEN.CFG, SUCHTEXT.CFG and the INI files), as a damaged or foreign file would reach them, and
+// SUCHEN.CFG, SUCHTEXT.CFG, the INI files, HAUSBAR.CFG and ERSATZ.TXT), as a damaged or foreign file would reach them, and
 // writes what they read back: nothing may crash, and what a reader makes of its own output must
 // keep its shape. The first byte chooses the reader.
+#include "common/BarSettings.h"
+#include "common/SubstituteFile.h"
+#include "store/Cp1252.h"
 #include "store/IniFile.h"
 #include "store/ListsFile.h"
 #include "store/OptionsRecord.h"
@@ -74,13 +77,42 @@ void ini(const QByteArray& bytes) {
         abort(); // a file the program wrote reads back differently
 }
 
+void homeBar(const QByteArray& bytes) {
+    IniFile file;
+    file.parse(bytes);
+    const BarSettings settings = BarSettings::fromIni(file);
+    for (qsizetype k = 0; k < settings.basics.size(); ++k) {
+        if (settings.basics.at(k) < 0 || size_t(settings.basics.at(k)) >= IngredientSet().size())
+            abort(); // a basic no ingredient set can hold
+        if (k > 0 && settings.basics.at(k - 1) >= settings.basics.at(k))
+            abort(); // not sorted, or a repeat
+    }
+    IniFile again;
+    again.parse(settings.toIni().toBytes());
+    if (!(BarSettings::fromIni(again) == settings))
+        abort(); // the settings written read back differently
+}
+
+void substitutes(const QByteArray& bytes) {
+    const SubstituteFile file = SubstituteFile::parse(Cp1252::toUnicode(bytes));
+    const int lines = int(bytes.count('\n')) + 1;
+    for (const SubstituteFile::Rule& r : file.rules()) {
+        if (r.wanted.trimmed().isEmpty() || r.standIn.trimmed().isEmpty() || r.line < 1 || r.line > lines)
+            abort(); // a rule without a name, or from a line the file does not have
+    }
+    for (const SubstituteFile::Problem& p : file.problems()) {
+        if (p.text.isEmpty() || p.line < 1 || p.line > lines)
+            abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1)
         return 0;
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
-    switch (data[0] % 5) {
+    switch (data[0] % 7) {
     case 0:
         lists(bytes);
         break;
@@ -93,8 +125,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case 3:
         texts(bytes);
         break;
-    default:
+    case 4:
         ini(bytes);
+        break;
+    case 5:
+        homeBar(bytes);
+        break;
+    default:
+        substitutes(bytes);
         break;
     }
     return 0;
