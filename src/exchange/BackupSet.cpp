@@ -2,6 +2,7 @@
 
 #include "common/Notice.h"
 #include "exchange/DataFileCopy.h"
+#include "store/AtomicFile.h"
 #include "store/FolderLookup.h"
 #include "store/RawFile.h"
 #include "store/StoreChecker.h"
@@ -103,7 +104,8 @@ BackupSet::Result BackupSet::backup(const QString& dataFolder, const QString& ta
     }
     // From the pending marker on, the new set is complete: whatever cuts the swap short, the next
     // backup or restore with this folder finishes it.
-    if (!finishBackup(target))
+    if (!finishBackup(target) ||
+        !copyPhotos(ownPhotosFolder(dataFolder), inFolder(target, photosName()), copier))
         return {false, QStringLiteral("Fehler"), backupFailedText()};
     return {true, QStringLiteral("Hinweis"),
             QStringLiteral("Die Daten wurden im Verzeichnis ") + shownFolder(target) +
@@ -135,7 +137,8 @@ BackupSet::Result BackupSet::restore(const QString& source, const QString& dataF
     const QString staging = stagingFolder(dataFolder);
     QDir(staging).removeRecursively();
     // Staging beside the data keeps the final moves on one file system, so each one is a rename.
-    if (!QDir().mkpath(staging) || !copyAll(source, staging, copier, false)) {
+    if (!QDir().mkpath(staging) || !copyAll(source, staging, copier, false) ||
+        !copyPhotos(FolderLookup::subfolder(source, photosName()), inFolder(staging, photosName()), copier)) {
         QDir(staging).removeRecursively();
         return {false, QStringLiteral("Fehler"), restoreFailedText()};
     }
@@ -159,6 +162,7 @@ BackupSet::Result BackupSet::restore(const QString& source, const QString& dataF
         QDir(staging).removeRecursively();
     } else if (!QFileInfo::exists(inFolder(staging, completeName()))) {
         QDir(staging).removeRecursively();
+        QDir(safety).removeRecursively(); // nothing was moved into it
     }
     if (!replaced)
         return {false, QStringLiteral("Fehler"), staged ? restoreStoppedText() : restoreFailedText()};
@@ -243,6 +247,60 @@ bool BackupSet::moveIntoPlace(const QString& from, const QString& to, bool pendi
         if (RawFile::injectFault() || !QFile::rename(source, destination))
             return false;
     }
+    // A staged set brings its photos along; a backup's own swap has none.
+    return pending || movePhotos(inFolder(from, photosName()), ownPhotosFolder(to),
+                                 keepIn.isEmpty() ? QString() : inFolder(keepIn, photosName()));
+}
+
+QString BackupSet::ownPhotosFolder(const QString& dataFolder) {
+    return FolderLookup::subfolder(QDir::cleanPath(dataFolder + QStringLiteral("/..")), photosName());
+}
+
+// Each photo whole or not at all: copied under a pending name, then renamed.
+bool BackupSet::copyPhotos(const QString& from, const QString& to, const Copier& copy) {
+    if (!QFileInfo(from).isDir())
+        return true;
+    const QStringList names = QDir(from).entryList(QDir::Files);
+    if (names.isEmpty())
+        return true;
+    if (!QDir().mkpath(to))
+        return false;
+    for (const QString& name : names) {
+        const QString destination = inFolder(to, name);
+        const QString pending = pendingName(destination);
+        QFile::remove(pending);
+        if (!copy(inFolder(from, name), pending)) {
+            QFile::remove(pending);
+            return false;
+        }
+        QFile::remove(destination);
+        if (RawFile::injectFault() || !QFile::rename(pending, destination))
+            return false;
+    }
+    return true;
+}
+
+// Moves each photo into place; with `keepIn`, a photo of the same name moves there first.
+bool BackupSet::movePhotos(const QString& from, const QString& to, const QString& keepIn) {
+    if (!QFileInfo(from).isDir())
+        return true;
+    for (const QString& name : QDir(from).entryList(QDir::Files)) {
+        if (!QDir().mkpath(to))
+            return false;
+        const QString destination = FolderLookup::find(to, name);
+        if (QFileInfo::exists(destination)) {
+            if (keepIn.isEmpty()) {
+                QFile::remove(destination);
+            } else {
+                QDir().mkpath(keepIn);
+                QFile::remove(inFolder(keepIn, name));
+                if (!QFile::rename(destination, inFolder(keepIn, name)))
+                    return false;
+            }
+        }
+        if (RawFile::injectFault() || !QFile::rename(inFolder(from, name), destination))
+            return false;
+    }
     return true;
 }
 
@@ -257,8 +315,5 @@ bool BackupSet::writeMarker(const QString& folder) {
 }
 
 bool BackupSet::writeLine(const QString& path, const QByteArray& line) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(line) == line.size() && file.flush();
+    return AtomicFile::write(path, line);
 }

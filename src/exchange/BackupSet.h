@@ -57,6 +57,10 @@ public:
     // Completes a backup into the folder that was cut off while its new set replaced the older one
     // (the new set is complete once its pending marker exists); drops an incomplete new set.
     static bool finishBackup(const QString& folder);
+    // The user's own photos beside the data folder ("EIGENE"), backed up into a folder of that name;
+    // a restore brings back the photos the backup holds and keeps the ones it replaces for the undo.
+    static QString ownPhotosFolder(const QString& dataFolder);
+    static QString photosName() { return QStringLiteral("EIGENE"); }
 
 private:
     static QString pendingName(const QString& name) { return name + QStringLiteral(".neu"); }
@@ -68,4 +72,6 @@ private:
     static void removePending(const QString& folder);
     static bool writeMarker(const QString& folder);
     static bool writeLine(const QString& path, const QByteArray& line);
+    static bool copyPhotos(const QString& from, const QString& to, const Copier& copy);
+    static bool movePhotos(const QString& from, const QString& to, const QString& keepIn);
 };

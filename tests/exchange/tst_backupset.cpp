@@ -107,6 +107,44 @@ private slots:
         QVERIFY(!QFileInfo::exists(BackupSet::stagingFolder(data.path())));
     }
 
+    // The own photos beside the data travel with the backup; a restore brings back those the backup
+    // holds, keeps the others, and its undo puts back the ones it replaced. A backup without photos
+    // leaves the current ones alone.
+    void ownPhotosTravelWithTheBackup() {
+        QTemporaryDir home, other, target, older;
+        const auto file = [](const QTemporaryDir& dir, const QString& name) { return dir.filePath(name); };
+        QVERIFY(QDir().mkpath(file(home, u"DATEN"_s)) && QDir().mkpath(file(home, u"EIGENE"_s)));
+        fillSet(file(home, u"DATEN"_s), "new");
+        QVERIFY(TestFiles::writeAll(file(home, u"EIGENE/A.BMP"_s), "Foto A"));
+        QVERIFY(TestFiles::writeAll(file(home, u"EIGENE/B.BMP"_s), "Foto B"));
+        QVERIFY(BackupSet::backup(file(home, u"DATEN"_s), target.path()).ok);
+        QCOMPARE(TestFiles::readAll(target.filePath(u"EIGENE/A.BMP"_s)), QByteArray("Foto A"));
+        QCOMPARE(TestFiles::readAll(target.filePath(u"EIGENE/B.BMP"_s)), QByteArray("Foto B"));
+
+        const QString data = file(other, u"DATEN"_s);
+        QVERIFY(QDir().mkpath(data) && QDir().mkpath(file(other, u"eigene"_s)));
+        fillSet(data, "old");
+        QVERIFY(TestFiles::writeAll(file(other, u"eigene/A.BMP"_s), "mein A"));
+        QVERIFY(TestFiles::writeAll(file(other, u"eigene/C.BMP"_s), "nur meins"));
+        QVERIFY(BackupSet::restore(target.path(), data, false, {}, kMadeUpSet).ok);
+        QVERIFY(holdsSet(data, "new"));
+        QCOMPARE(TestFiles::readAll(file(other, u"eigene/A.BMP"_s)), QByteArray("Foto A"));
+        QCOMPARE(TestFiles::readAll(file(other, u"eigene/B.BMP"_s)), QByteArray("Foto B"));
+        QCOMPARE(TestFiles::readAll(file(other, u"eigene/C.BMP"_s)), QByteArray("nur meins"));
+
+        QVERIFY(BackupSet::undoRestore(data, false).ok);
+        QVERIFY(holdsSet(data, "old"));
+        QCOMPARE(TestFiles::readAll(file(other, u"eigene/A.BMP"_s)), QByteArray("mein A"));
+        QCOMPARE(TestFiles::readAll(file(other, u"eigene/C.BMP"_s)), QByteArray("nur meins"));
+
+        fillSet(older.path(), "older");
+        QVERIFY(TestFiles::writeAll(older.filePath(u"_Velta Backup.cfg"_s), "VELTA COCKTAILS 98\r\n"));
+        QVERIFY(BackupSet::restore(older.path(), data, false, {}, kMadeUpSet).ok);
+        QCOMPARE(TestFiles::readAll(file(other, u"eigene/A.BMP"_s)), QByteArray("mein A"));
+        QCOMPARE(QDir(file(other, u"eigene"_s)).entryList(QDir::Files),
+                 (QStringList{u"A.BMP"_s, u"B.BMP"_s, u"C.BMP"_s}));
+    }
+
     void failedRestoreKeepsCurrentData_data() { failedBackupKeepsOlderBackup_data(); }
     void failedRestoreKeepsCurrentData() {
         QFETCH(int, failing);

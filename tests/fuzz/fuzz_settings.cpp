@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the readers of the small files beside the tables (VE.DAT, OPTION.CFG,
-// SUCHEN.CFG, SUCHTEXT.CFG, the INI files, HAUSBAR.CFG and ERSATZ.TXT), as a damaged or foreign file would reach them, and
-// writes what they read back: nothing may crash, and what a reader makes of its own output must
-// keep its shape. The first byte chooses the reader.
+// SUCHEN.CFG, SUCHTEXT.CFG, the INI files, HAUSBAR.CFG and ERSATZ.TXT), as a damaged or foreign file would
+// reach them, and writes what they read back: nothing may crash, and what a reader makes of its own output
+// must keep its shape. The first byte chooses the reader.
 #include "common/BarSettings.h"
 #include "common/SubstituteFile.h"
 #include "store/Cp1252.h"
