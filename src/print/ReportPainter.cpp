@@ -1,12 +1,13 @@
 #include "print/ReportPainter.h"
 
 #include "print/QtReportMeasurer.h"
+#include "store/AtomicFile.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextLayout>
 
 namespace {
@@ -82,22 +83,22 @@ bool ReportPainter::print(QPagedPaintDevice& device) {
     return painter.end();
 }
 
-bool ReportPainter::writePdf(const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+bool ReportPainter::writePdf(const QString& path, QString* reason) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     bool painted = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Velta Cocktails 98"));
         writer.setTitle(m_doc.details.isEmpty() ? QString() : QStringLiteral("Velta Cocktails 98"));
         painted = print(writer);
     }
     if (!painted) {
-        file.cancelWriting();
+        if (reason)
+            *reason = QStringLiteral("Die Seiten konnten nicht gezeichnet werden.");
         return false;
     }
-    return file.commit();
+    return AtomicFile::write(path, buffer.data(), reason);
 }
 
 QImage ReportPainter::renderPage(int index, double dotsPerMm) {

@@ -24,7 +24,8 @@ public:
     // Sets the device's page layout and paints every page; false when painting could not start.
     bool print(QPagedPaintDevice& device);
     // Writes a PDF; the file is replaced only when it was written completely.
-    bool writePdf(const QString& path);
+    // Replaces the file whole (AtomicFile); false with the reason in German words when it cannot.
+    bool writePdf(const QString& path, QString* reason = nullptr);
     // The whole sheet of page `index` (0-based), white, at the given resolution.
     QImage renderPage(int index, double dotsPerMm);
     // Paints page `index` with the painter's origin at the top left of the content, in hundredths

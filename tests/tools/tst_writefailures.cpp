@@ -422,6 +422,27 @@ private slots:
         QVERIFY(failures > 0);
     }
 
+    // The PDF of the recipe cards: a failing write says why, exits 1 and leaves no file.
+    void pdfMayFail() {
+        TempDataFolder dir;
+        const QString data = dir.filePath(u"DATEN"_s);
+        QVERIFY(ShippedDataCopy::make(data));
+        const QString pdf = dir.filePath(u"karten.pdf"_s);
+        bool toldTheDisk = false;
+        for (int n = 0;; ++n) {
+            QVERIFY(n < 50);
+            const VeltadbRun run = runFailingAfter({u"drucken"_s, data, pdf, u"1"_s, u"2"_s}, n);
+            if (run.code == 0)
+                break;
+            QCOMPARE(run.code, 1);
+            QVERIFY(!run.err.trimmed().isEmpty());
+            toldTheDisk = toldTheDisk || run.err.contains(u"Der Datenträger ist voll."_s);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        }
+        QVERIFY(toldTheDisk); // the PDF itself failing is said in German words
+        QVERIFY(TestFiles::readAll(pdf).startsWith("%PDF"));
+    }
+
     // A full disk for real: the lists file keeps every category, and veltadb says why and exits 1
     // without printing a number that was never saved.
     void fullDisk() {

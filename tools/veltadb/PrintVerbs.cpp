@@ -33,8 +33,10 @@ struct Request {
 };
 
 // A bad argument or a failed step, reported as given.
+// Bad arguments end with 2, work that could not be done (a file that could not be written) with 1.
 struct Failure {
     QString text;
+    int code = 2;
 };
 
 int toRecNo(const QString& text) {
@@ -75,6 +77,9 @@ Request parse(const QString& verb, const QStringList& args) {
     if (args.size() < 2)
         throw Failure{QStringLiteral("%1 braucht einen Datenordner und eine Zieldatei.").arg(verb)};
     Request r{args.at(0), args.at(1), PrintSettings(), {}};
+    if (QFileInfo(r.target).isDir())
+        throw Failure{
+            QStringLiteral("Die Datei %1 kann nicht geschrieben werden: das ist ein Ordner.").arg(r.target)};
     const bool text = verb == QStringLiteral("export");
     for (int i = 2; i < args.size(); ++i) {
         const QString& a = args.at(i);
@@ -183,15 +188,16 @@ PrintReports::PhotoFolders photoFolders(const QString& dataFolder) {
 void writeText(const Request& r, const QList<PrintRecord>& records) {
     QString reason;
     if (!TextExport::write(r.target, records, &reason))
-        throw Failure{AtomicFile::failureText(r.target, reason)};
+        throw Failure{AtomicFile::failureText(r.target, reason), 1};
 }
 
 void writePdf(const Request& r, const QList<PrintRecord>& records) {
     const QtReportMeasurer measurer;
     ReportPainter painter(
         PrintReports::build(records, r.settings, PrintFonts(), measurer, photoFolders(r.folder)));
-    if (!painter.writePdf(r.target))
-        throw Failure{QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(r.target)};
+    QString reason;
+    if (!painter.writePdf(r.target, &reason))
+        throw Failure{AtomicFile::failureText(r.target, reason), 1};
 }
 
 } // namespace
@@ -201,9 +207,11 @@ bool PrintVerbs::handles(const QString& verb) {
 }
 
 int PrintVerbs::run(const QString& verb, const QStringList& args) {
+    int storeFailure = 2; // a folder whose tables do not open is a bad argument
     try {
         const Request r = parse(verb, args);
         DataFolder data(r.folder);
+        storeFailure = 1;
         const QList<PrintRecord> records = fillPrintTable(data, r);
         if (records.isEmpty() && r.settings.keepsOnlyMixable()) {
             QTextStream(stderr) << "veltadb: " << PrintSession::nothingMixableText(r.settings.mixableBar)
@@ -216,9 +224,11 @@ int PrintVerbs::run(const QString& verb, const QStringList& args) {
             writePdf(r, records);
         return 0;
     } catch (const Failure& f) {
-        QTextStream(stderr) << "veltadb: " << f.text << '\n';
+        QTextStream(stderr) << "veltadb: " << QString(f.text).replace(QLatin1Char('\r'), QLatin1Char('\n'))
+                            << '\n';
+        return f.code;
     } catch (const StoreError& e) {
         QTextStream(stderr) << "veltadb: " << e.text() << '\n';
     }
-    return 2;
+    return storeFailure;
 }

@@ -297,6 +297,12 @@ int runPrintVerb(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Test seams of the write-failure tests: every write after the first N of this run fails, as on
+    // a disk that fills up or dies in the middle of the verb, or the verb is killed there.
+    if (const QByteArray budget = qgetenv("VELTA_TEST_FAIL_WRITES_AFTER"); !budget.isEmpty())
+        RawFile::failWritesAfter(budget.toInt());
+    if (const QByteArray budget = qgetenv("VELTA_TEST_KILL_AT_WRITE"); !budget.isEmpty())
+        RawFile::killAfterWrites(budget.toInt());
     if (argc >= 2 && PrintVerbs::handles(QString::fromLocal8Bit(argv[1])))
         return argc >= 4 ? runPrintVerb(argc, argv) : usage();
     QCoreApplication app(argc, argv);
@@ -321,12 +327,6 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
-    // Test seams of the write-failure tests: every write after the first N of this run fails, as on
-    // a disk that fills up or dies in the middle of the verb, or the verb is killed there.
-    if (const QByteArray budget = qgetenv("VELTA_TEST_FAIL_WRITES_AFTER"); !budget.isEmpty())
-        RawFile::failWritesAfter(budget.toInt());
-    if (const QByteArray budget = qgetenv("VELTA_TEST_KILL_AT_WRITE"); !budget.isEmpty())
-        RawFile::killAfterWrites(budget.toInt());
     try {
         if (const int code = RecipeVerbs::run(args, out(), err()); code >= 0)
             return code;
