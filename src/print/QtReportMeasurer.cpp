@@ -11,14 +11,11 @@ constexpr double kMmPerPoint = 25.4 / 72;
 
 } // namespace
 
-// The symbol font lacks many of its own symbols on this platform; the symbol font that has their
-// Unicode forms stands behind it.
+// The symbol font of this platform answers for the Unicode forms of its symbols with empty boxes, so
+// no fallback happens: the symbols are drawn from the font that has them all.
 QFont QtReportMeasurer::fontFor(const ReportFont& font) {
     QFont f;
-    if (font.symbol)
-        f.setFamilies(QStringList() << font.family << QStringLiteral("Symbola"));
-    else
-        f.setFamily(font.family);
+    f.setFamily(font.symbol ? QStringLiteral("Symbola") : font.family);
     f.setPixelSize(qMax(1, qRound(font.pointSize * kMmPerPoint * kUnitsPerMm)));
     f.setStyleStrategy(QFont::PreferOutline);
     return f;

@@ -9,6 +9,7 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -93,6 +94,20 @@ private slots:
             if (c != U' ')
                 QVERIFY2(symbola.inFontUcs4(c), qPrintable(QString::number(c, 16)));
         }
+        // What the painter draws is the symbol itself, not the empty box of a font without it.
+        const auto drawn = [&shown](const QFont& font) {
+            QImage image(200, 80, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setFont(font);
+            p.drawText(image.rect(), Qt::AlignCenter, shown);
+            return image;
+        };
+        QFont symbolaFont(u"Symbola"_s);
+        const QFont used = QtReportMeasurer::fontFor(font);
+        symbolaFont.setPixelSize(used.pixelSize());
+        symbolaFont.setStyleStrategy(used.styleStrategy());
+        QCOMPARE(drawn(used), drawn(symbolaFont));
     }
 
     void cardPage() {
