@@ -4,6 +4,7 @@
 #include "store/AtomicFile.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -25,36 +26,41 @@ QString lineBreaks(QString text) {
 
 // Word-wrapped text, line by line, as far as whole lines fit: a text too long for its box ends
 // with its last complete line instead of a line cut in half.
-void drawWrapped(QPainter& painter, const QRectF& r, const QString& text, const QFont& font,
-                 Qt::Alignment a) {
-    QTextOption option(a & Qt::AlignHorizontal_Mask);
+} // namespace
+
+// Word-wrapped lines, as many as the box holds, each as high as the font (unrounded, so that a box
+// of two lines takes two); text that does not fit ends the last line with an ellipsis.
+QStringList ReportPainter::wrappedLines(const QString& text, const QFont& font, const QSizeF& box) {
+    const QFontMetricsF metrics(font);
+    const int fitting = qMax(1, int(box.height() * 1.0001 / metrics.height()));
+    QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
-    double y = 0;
+    QStringList lines;
+    qsizetype lastStart = 0; // where the last line kept begins in `text`
+    bool full = false;
+    qsizetype paragraphStart = 0;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
         QTextLayout layout(paragraph, font);
         layout.setTextOption(option);
         layout.beginLayout();
-        QList<QTextLine> lines;
-        bool full = false;
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(r.width());
-            if (y + line.height() > r.height() * 1.0001) {
+            line.setLineWidth(box.width());
+            if (lines.size() == fitting) {
                 full = true;
                 break;
             }
-            line.setPosition(QPointF(0, y));
-            y += line.height();
-            lines.append(line);
+            lastStart = paragraphStart + line.textStart();
+            lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
         }
         layout.endLayout();
-        for (const QTextLine& line : lines)
-            line.draw(&painter, r.topLeft());
         if (full)
-            return;
+            break;
+        paragraphStart += paragraph.size() + 1;
     }
+    if (full && !lines.isEmpty())
+        lines.last() = metrics.elidedText(text.mid(lastStart).simplified(), Qt::ElideRight, box.width());
+    return lines;
 }
-
-} // namespace
 
 ReportPainter::ReportPainter(const ReportDocument& document)
     : m_doc(document), m_pages(document.paginate()) {}
@@ -158,7 +164,14 @@ void ReportPainter::paintItem(QPainter& painter, const ReportItem& item) {
     const QFont font = QtReportMeasurer::fontFor(item.font);
     const QString text = QtReportMeasurer::shownText(item.font, lineBreaks(item.text));
     if (item.wrap) {
-        drawWrapped(painter, r, text, font, item.alignment);
+        painter.setFont(font);
+        const QStringList lines = wrappedLines(text, font, r.size());
+        const double lineHeight = QFontMetricsF(font).height();
+        for (qsizetype k = 0; k < lines.size(); ++k)
+            painter.drawText(QRectF(r.left(), r.top() + double(k) * lineHeight, r.width(), lineHeight),
+                             int(item.alignment & Qt::AlignHorizontal_Mask) | int(Qt::AlignTop) |
+                                 int(Qt::TextSingleLine),
+                             lines.at(k));
     } else {
         painter.setFont(font);
         painter.drawText(r, int(item.alignment) | int(Qt::TextSingleLine), text);

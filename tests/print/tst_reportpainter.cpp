@@ -185,6 +185,35 @@ private slots:
         QCOMPARE(pdfPages(TestFiles::readAll(path)), painter.pageCount());
     }
 
+    // The bar card's remark box holds two lines of its font: both are printed, and a longer remark
+    // ends the second with an ellipsis, drawn where the line ends.
+    void remarkShowsTwoLinesAndAnEllipsis() {
+        PrintSettings s;
+        s.layout = PrintSettings::Layout::DrinkList;
+        s.remarks = true;
+        PrintRecord r = card(u"Mojito"_s);
+        r.z[2] = u"*"_s;
+        const QString words =
+            u"Minze nur andrücken, nicht zerreiben, sonst wird der Drink bitter und grün "_s;
+        r.memo = words + words + words + words;
+        ReportPainter painter(PrintReports::drinkList({r}, s, PrintFonts(), QtReportMeasurer()));
+        const ReportItem* memo = painter.document().details.first().item(u"LMem"_s);
+        QVERIFY(memo);
+        const QImage page = painter.renderPage(0, kDotsPerMm);
+        const ReportDocument::Placement at = painter.pages().first().first();
+        const QRectF box = memo->rect.translated(0, at.top);
+        const double half = box.height() / 2;
+        QVERIFY(darkPixels(page, QRectF(box.left(), box.top(), box.width(), half)) > 50);
+        QVERIFY(darkPixels(page, QRectF(box.left(), box.top() + half, box.width(), half)) > 50);
+        // In the units the painter draws in: two lines, the second cut with an ellipsis.
+        const double units = QtReportMeasurer::kUnitsPerMm;
+        const QStringList lines = ReportPainter::wrappedLines(r.memo, QtReportMeasurer::fontFor(memo->font),
+                                                              memo->rect.size() * units);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines.first().startsWith(u"Minze nur andrücken"_s));
+        QVERIFY2(lines.last().endsWith(u"…"_s), qPrintable(lines.last()));
+    }
+
     // A text too long for its box ends with its last whole line.
     void wrappedTextKeepsWholeLines() {
         const ReportFont font{u"ARIAL"_s, 16};
