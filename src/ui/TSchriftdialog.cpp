@@ -4,6 +4,7 @@
 #include "ui/Meldungsfenster.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,11 +41,27 @@ TSchriftdialog::TSchriftdialog(UiContext context, const QString& fontName, int f
     connect(Schriftnamelist, &QListWidget::itemClicked, this, [this] { validate(true); });
 }
 
+// The font in use is selected, or the installed font that draws it; with neither, nothing is, and
+// OK asks for a choice instead of taking the first font of the list.
 void TSchriftdialog::showEvent(QShowEvent* event) {
     TOwnFenster::showEvent(event);
-    const auto names = Schriftnamelist->findItems(m_initialName, Qt::MatchFixedString);
-    if (!names.isEmpty())
+    Schriftnamelist->clearSelection();
+    Schriftnamelist->setCurrentItem(nullptr);
+    m_standIn = nullptr;
+    auto names = Schriftnamelist->findItems(m_initialName, Qt::MatchFixedString);
+    if (names.isEmpty() && !m_initialName.isEmpty()) {
+        // A stand-in the font system chose for this name, not the face it takes for any unknown one.
+        const QString standIn = QFontInfo(QFont(m_initialName)).family();
+        const QString anyUnknown = QFontInfo(QFont(QStringLiteral("Velta keine Schrift"))).family();
+        if (standIn != anyUnknown)
+            names = Schriftnamelist->findItems(standIn, Qt::MatchFixedString);
+        if (!names.isEmpty())
+            m_standIn = names.first();
+    }
+    if (!names.isEmpty()) {
         Schriftnamelist->setCurrentItem(names.first());
+        Schriftnamelist->scrollToItem(names.first(), QAbstractItemView::PositionAtCenter);
+    }
     const auto sizes = groesseliste->findItems(QString::number(m_initialSize), Qt::MatchExactly);
     if (!sizes.isEmpty()) {
         groesseliste->setCurrentItem(sizes.first());
@@ -55,11 +72,11 @@ void TSchriftdialog::showEvent(QShowEvent* event) {
 
 bool TSchriftdialog::validate(bool report) {
     int size = 0;
-    const FontSizeRule::Problem problem =
-        FontSizeRule::check(Schriftnamelist->currentItem() != nullptr, groesseedit->text(), &size);
+    const QListWidgetItem* chosen = chosenItem();
+    const FontSizeRule::Problem problem = FontSizeRule::check(chosen != nullptr, groesseedit->text(), &size);
     if (problem == FontSizeRule::Problem::None) {
         m_size = size;
-        QFont preview(Schriftnamelist->currentItem()->text());
+        QFont preview(chosen->text());
         preview.setPointSize(size);
         Preview->setFont(preview);
         return true;
@@ -72,9 +89,17 @@ bool TSchriftdialog::validate(bool report) {
     return false;
 }
 
+// Only a selected entry counts: the list's current row alone is where the keyboard would start.
+QListWidgetItem* TSchriftdialog::chosenItem() const {
+    const QList<QListWidgetItem*> selected = Schriftnamelist->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
 QString TSchriftdialog::selectedName() const {
-    const QListWidgetItem* item = Schriftnamelist->currentItem();
-    return item ? item->text().left(31) : QString();
+    const QListWidgetItem* item = chosenItem();
+    if (!item)
+        return QString();
+    return (item == m_standIn ? m_initialName : item->text()).left(31);
 }
 
 void TSchriftdialog::accept() {

@@ -228,8 +228,7 @@ private slots:
         TSchriftdialog chooser(context(), QStringLiteral("Liberation Sans"), 16);
         chooser.show();
         QVERIFY(chooser.Schriftnamelist->count() > 0);
-        if (!chooser.Schriftnamelist->currentItem())
-            chooser.Schriftnamelist->setCurrentRow(0);
+        QCOMPARE(chooser.Schriftnamelist->selectedItems().size(), 1);
         chooser.groesseedit->setText(QStringLiteral("73"));
         chooser.accept();
         QVERIFY(chooser.isVisible());
@@ -238,7 +237,32 @@ private slots:
         chooser.accept();
         QVERIFY(!chooser.isVisible());
         QCOMPARE(chooser.selectedSize(), 72);
-        QVERIFY(chooser.selectedName().size() <= 31);
+        QCOMPARE(chooser.selectedName(), QStringLiteral("Liberation Sans"));
+    }
+
+    // The print defaults are not installed under their own names: their stand-in is selected and
+    // OK keeps the name. A font with no stand-in selects nothing, and OK asks for a choice instead
+    // of taking the first font of the list.
+    void fontChooserKeepsTheFontInUse() {
+        MessageBoxAnswerer answers;
+        {
+            TSchriftdialog chooser(context(), QStringLiteral("ARIAL"), 16);
+            chooser.show();
+            const QList<QListWidgetItem*> selected = chooser.Schriftnamelist->selectedItems();
+            QCOMPARE(selected.size(), 1);
+            QCOMPARE(selected.first()->text(), QStringLiteral("Liberation Sans"));
+            QTest::mouseClick(chooser.findChild<QPushButton*>(), Qt::LeftButton); // OK comes first
+            QVERIFY(!chooser.isVisible());
+            QCOMPARE(chooser.selectedName(), QStringLiteral("ARIAL"));
+            QCOMPARE(chooser.selectedSize(), 16);
+        }
+        TSchriftdialog chooser(context(), QStringLiteral("Gibt es nicht 9"), 16);
+        chooser.show();
+        QCOMPARE(chooser.Schriftnamelist->selectedItems().size(), 0);
+        QTest::mouseClick(chooser.findChild<QPushButton*>(), Qt::LeftButton);
+        QVERIFY(chooser.isVisible());
+        QCOMPARE(answers.lastText(), QStringLiteral("Wählen Sie eine Schriftart aus der Liste aus."));
+        QCOMPARE(chooser.selectedName(), QString());
     }
 };
 
