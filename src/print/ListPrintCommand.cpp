@@ -19,7 +19,6 @@ bool ListPrintCommand::print(const QStringList& lines, QWidget* parent) {
     const bool printed = report.print(m_printer);
     QApplication::restoreOverrideCursor();
     if (!printed)
-        Meldungsfenster::show(
-            Notice::error(QStringLiteral("Der Drucker konnte nicht angesprochen werden."), 1));
+        Meldungsfenster::show(PrinterSetup::failedNotice());
     return printed;
 }

@@ -123,8 +123,7 @@ PrintOutput::Outcome PrintOutput::print(bool preview) {
     const bool printed = report->print(p);
     QApplication::restoreOverrideCursor();
     if (!printed) {
-        Meldungsfenster::show(
-            Notice::error(QStringLiteral("Der Drucker konnte nicht angesprochen werden."), 1));
+        Meldungsfenster::show(PrinterSetup::failedNotice());
         return Outcome::Nothing;
     }
     return Outcome::Printed;

@@ -28,6 +28,10 @@ bool PrinterSetup::run(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+Notice PrinterSetup::failedNotice() {
+    return Notice::error(QStringLiteral("Der Drucker konnte nicht angesprochen werden."), 1);
+}
+
 bool PrinterSetup::isUsable(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat)
         return !printer.outputFileName().isEmpty();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Notice.h"
+
 #include <functional>
 
 class QPrinter;
@@ -17,6 +19,8 @@ public:
     // is offered first; false when the user cancelled it.
     static bool ready(QPrinter& printer, QWidget* parent);
     static bool isUsable(const QPrinter& printer);
+    // The message when the printer (or the PDF file) could not take the printout.
+    static Notice failedNotice();
     // Returns the previous hook.
     static Hook setHook(Hook hook);
 };

@@ -5,6 +5,7 @@
 #include "print/PrinterSetup.h"
 #include "print/ReportPageView.h"
 #include "print/ReportPainter.h"
+#include "ui/Meldungsfenster.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -156,10 +157,17 @@ void TfrmPreview::updatePageLabel() {
 void TfrmPreview::printPages() {
     if (!PrinterSetup::ready(m_printer, this))
         return;
-    m_printed = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_cursorSet = true;
-    m_report.print(m_printer);
+    const bool printed = m_report.print(m_printer);
+    QApplication::restoreOverrideCursor();
+    m_cursorSet = false;
+    if (!printed) {
+        // The preview stays, so that another printer or file can be chosen.
+        Meldungsfenster::show(PrinterSetup::failedNotice());
+        return;
+    }
+    m_printed = true;
     accept();
 }
 

@@ -283,6 +283,38 @@ private slots:
         QVERIFY(!m_w->state.previewOpen);
     }
 
+    // A printer (here a PDF file in a folder that does not exist) that cannot take the printout:
+    // the preview says so as the dialog does and stays open for another choice.
+    void previewThatCannotPrintSaysSo() {
+        MessageBoxAnswerer answers;
+        const PrinterSetup::Hook previous = PrinterSetup::setHook([this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(m_out.filePath(u"fehlt/druck.pdf"_s));
+            return true;
+        });
+        QPrinter& printer =
+            m_w->main.dialogs().get<PrintCommand>().output.printer(PrintSettings::Layout::RecipeCard);
+        printer.setOutputFileName(QString());
+        bool previewAfterFailure = false;
+        bool dialogVisibleAfter = false;
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            whenOpen<TfrmPreview>([&](TfrmPreview* p) {
+                QTest::mouseClick(p->SpeedButton8, Qt::LeftButton); // the printer set-up
+                QTest::mouseClick(p->OkButton, Qt::LeftButton);
+                previewAfterFailure = p->isVisible();
+                QTest::mouseClick(p->CancelButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(d.PrevButton, Qt::LeftButton);
+            dialogVisibleAfter = d.isVisible();
+            d.reject();
+        });
+        PrinterSetup::setHook(previous);
+        QCOMPARE(answers.lastText(), u"Der Drucker konnte nicht angesprochen werden."_s);
+        QVERIFY(previewAfterFailure);
+        QVERIFY(dialogVisibleAfter);
+        QVERIFY(!m_w->state.previewOpen);
+    }
+
     void textFileIsWrittenAndConfirmed() {
         MessageBoxAnswerer answers;
         QString name;
