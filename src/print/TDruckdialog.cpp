@@ -53,9 +53,9 @@ TDruckdialog::TDruckdialog(UiContext context, PrintSession& session, PrintOutput
     : TOwnFenster(context, parent), m_session(session), m_output(output) {
     setCaption(QStringLiteral("Drucken"));
     setHelpContext(kHelpContext);
-    setFixedSize(540, 430);
+    setFixedSize(540, 482);
     DasControl = new QTabWidget(this);
-    DasControl->setGeometry(20, 34, 480, 336);
+    DasControl->setGeometry(20, 34, 480, 388);
     DasControl->addTab(buildChoicePage(), QStringLiteral("W&as wird gedruckt?"));
     DasControl->addTab(buildLayoutPage(), QStringLiteral("W&ie wird gedruckt?"));
     buildButtons();
@@ -68,11 +68,11 @@ QWidget* TDruckdialog::buildChoicePage() {
     WasListBox = new EntryList(page);
     WasListBox->setObjectName(QStringLiteral("WasListBox"));
     WasListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    WasListBox->setGeometry(10, 30, 185, 245);
+    WasListBox->setGeometry(10, 30, 185, 297);
     label(QStringLiteral("&mögliche Getränke:"), WasListBox, page, 10, 10, 185);
     LLabel = new QLabel(page);
     LLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LLabel->setGeometry(10, 280, 185, 18);
+    LLabel->setGeometry(10, 332, 185, 18);
     Hinzubutton = new QPushButton(QStringLiteral("&Hinzufügen"), page);
     Hinzubutton->setGeometry(201, 90, 80, 25);
     entbutton = new QPushButton(QStringLiteral("&Entfernen"), page);
@@ -91,7 +91,7 @@ QWidget* TDruckdialog::buildChoicePage() {
     VButton->setMenu(VorgabePopup);
     DruckListbox = new EntryList(page);
     DruckListbox->setObjectName(QStringLiteral("DruckListbox"));
-    DruckListbox->setGeometry(287, 30, 180, 245);
+    DruckListbox->setGeometry(287, 30, 180, 297);
     label(QStringLiteral("&zu druckende Getränke:"), DruckListbox, page, 287, 10, 180);
     connect(Hinzubutton, &QPushButton::clicked, this, &TDruckdialog::addChosen);
     connect(WasListBox, &EntryList::rowDoubleClicked, this, &TDruckdialog::addChosen);
@@ -144,39 +144,38 @@ void TDruckdialog::buildListControls(QWidget* page) {
         BemCheck,         NumCheck};
 }
 
-// The bar card can keep only the drinks mixable from a home bar; it sits below the card's options,
-// the only free room on the page, and is enabled with the list's controls.
+// The bar card can keep only the drinks mixable from a home bar: the last of its options, in its column.
 void TDruckdialog::buildMixableControls(QWidget* page) {
-    MixCheck = check(QStringLiteral("nur mixbare &Getränke aus"), page, 14, 166, 210);
+    MixCheck = check(QStringLiteral("nur mixbare &Getränke aus"), page, 236, 238, 231);
     QStringList bars;
     for (int b = 1; b <= HomeBarTable::kBars; ++b)
         bars << QStringLiteral("Hausbar Nr. %1").arg(b);
-    MixBarCombo = combo(bars, page, QRect(30, 192, 104, 22));
-    MixZukaufCombo = combo(PrintSettings::purchaseNames(), page, QRect(138, 192, 94, 22));
+    MixBarCombo = combo(bars, page, QRect(252, 264, 104, 22));
+    MixZukaufCombo = combo(PrintSettings::purchaseNames(), page, QRect(362, 264, 105, 22));
     m_listControls << MixCheck;
 }
 
 void TDruckdialog::buildCommonControls(QWidget* page) {
-    PapCombo = combo(PrintSettings::paperNames(), page, QRect(14, 268, 120, 22));
-    label(QStringLiteral("Papierf&ormat:"), PapCombo, page, 14, 250, 120);
-    AusCombo = combo(PrintSettings::orientationNames(), page, QRect(144, 268, 120, 22));
-    label(QStringLiteral("&Papierausrichtung:"), AusCombo, page, 144, 250, 130);
+    PapCombo = combo(PrintSettings::paperNames(), page, QRect(14, 320, 120, 22));
+    label(QStringLiteral("Papierf&ormat:"), PapCombo, page, 14, 302, 120);
+    AusCombo = combo(PrintSettings::orientationNames(), page, QRect(144, 320, 120, 22));
+    label(QStringLiteral("&Papierausrichtung:"), AusCombo, page, 144, 302, 130);
     ExplorerButton1 = new QPushButton(QStringLiteral(" &Schriftarten"), page);
-    ExplorerButton1->setGeometry(337, 236, 130, 25);
+    ExplorerButton1->setGeometry(337, 288, 130, 25);
     SchriftPopup = new QMenu(this);
     SchriftPopup->addAction(QStringLiteral("&Überschrift"), this,
                             [this] { chooseFont(PrintFonts::kHeading); });
     SchriftPopup->addAction(QStringLiteral("&Text"), this, [this] { chooseFont(PrintFonts::kText); });
     ExplorerButton1->setMenu(SchriftPopup);
     ExplorerButton2 = new QPushButton(QStringLiteral(" &Einrichten"), page);
-    ExplorerButton2->setGeometry(337, 267, 130, 25);
+    ExplorerButton2->setGeometry(337, 319, 130, 25);
     connect(ExplorerButton2, &QPushButton::clicked, this, &TDruckdialog::setUpPrinter);
 }
 
 void TDruckdialog::buildButtons() {
     const auto button = [this](const QString& text, int x) {
         auto* b = new QPushButton(text, this);
-        b->setGeometry(x, 382, 90, 25);
+        b->setGeometry(x, 434, 90, 25);
         return b;
     };
     OkButton = button(QStringLiteral("&Weiter"), 20);

@@ -341,6 +341,7 @@ private slots:
             bars.set(2, n, true);
         QList<bool> enabledOnCards;
         QList<bool> enabledOnList;
+        QList<bool> inListColumn;
         QByteArray written;
         QString emptyBar;
         runWithDialog(u"DruckenMehrere"_s, [&](TDruckdialog& d) {
@@ -350,6 +351,12 @@ private slots:
             enabledOnCards = {d.MixCheck->isEnabled(), d.MixBarCombo->isEnabled()};
             QTest::mouseClick(d.lay2, Qt::LeftButton);
             enabledOnList = {d.MixCheck->isEnabled(), d.MixBarCombo->isEnabled()};
+            // It is a bar card option: in the bar card's column, under its other options.
+            for (const QWidget* w : {static_cast<QWidget*>(d.MixCheck), static_cast<QWidget*>(d.MixBarCombo),
+                                     static_cast<QWidget*>(d.MixZukaufCombo)})
+                inListColumn << (w->x() >= d.lay2->x() &&
+                                 w->geometry().right() <= d.lay2->geometry().right() &&
+                                 w->y() > d.NumCheck->y());
             QTest::mouseClick(d.MixCheck, Qt::LeftButton);
             enabledOnList << d.MixBarCombo->isEnabled() << d.MixZukaufCombo->isEnabled();
             d.MixBarCombo->setFocus();
@@ -367,6 +374,7 @@ private slots:
         });
         QCOMPARE(enabledOnCards, (QList<bool>{false, false}));
         QCOMPARE(enabledOnList, (QList<bool>{true, false, true, true}));
+        QCOMPARE(inListColumn, (QList<bool>{true, true, true}));
         QCOMPARE(emptyBar, PrintSession::nothingMixableText(3));
         QVERIFY(!QFileInfo::exists(m_out.filePath(u"Velta98.txt"_s)));
         TApollo& recipes = m_w->tables.ApolloRezepte;
