@@ -82,12 +82,12 @@ QPrinter& PrintOutput::printer(PrintSettings::Layout layout) {
     return layout == PrintSettings::Layout::RecipeCard ? m_cardPrinter : m_listPrinter;
 }
 
-void PrintOutput::setUpPrinter() {
+bool PrintOutput::setUpPrinter(QWidget* parent) {
     PrintSettings& s = m_session.settings;
     QPrinter& p = printer(s.layout);
     p.setPageLayout(ReportPainter::pageLayout(PageSetup::from(s)));
-    if (!PrinterSetup::run(p, m_parent))
-        return;
+    if (!PrinterSetup::run(p, parent ? parent : m_parent))
+        return false;
     const QPageLayout chosen = p.pageLayout();
     if (chosen.pageSize().id() == QPageSize::A4)
         s.paper = PrintSettings::Paper::A4;
@@ -95,13 +95,20 @@ void PrintOutput::setUpPrinter() {
         s.paper = PrintSettings::Paper::A5;
     s.orientation = chosen.orientation() == QPageLayout::Landscape ? PrintSettings::Orientation::Landscape
                                                                    : PrintSettings::Orientation::Portrait;
+    return true;
 }
 
-std::unique_ptr<ReportPainter> PrintOutput::prepare() {
+std::unique_ptr<ReportPainter> PrintOutput::prepare(QList<PrintRecord>* filled) {
     WaitProgress progress(waitWindow());
     const QList<PrintRecord> records = m_session.fillPrintTable(&progress);
     if (nothingMixable(m_session, records))
         return nullptr;
+    if (filled)
+        *filled = records;
+    return build(records);
+}
+
+std::unique_ptr<ReportPainter> PrintOutput::build(const QList<PrintRecord>& records) const {
     const QtReportMeasurer measurer;
     return std::make_unique<ReportPainter>(PrintReports::build(records, m_session.settings, m_session.fonts,
                                                                measurer, m_session.photoFolders()));
@@ -109,11 +116,21 @@ std::unique_ptr<ReportPainter> PrintOutput::prepare() {
 
 PrintOutput::Outcome PrintOutput::print(bool preview) {
     QPrinter& p = printer(m_session.settings.layout);
-    const std::unique_ptr<ReportPainter> report = prepare();
+    QList<PrintRecord> records;
+    std::unique_ptr<ReportPainter> report = prepare(&records);
     if (!report)
         return Outcome::Nothing;
     if (preview) {
         TfrmPreview window(m_context, *report, p, m_parent);
+        // The paper and orientation chosen in the preview's set-up lay the pages out anew, and the
+        // dialog shows them afterwards as if chosen there.
+        std::unique_ptr<ReportPainter> previous;
+        window.setPrinterSetUp([this, &window, &report, &previous, &records]() -> ReportPainter* {
+            if (!setUpPrinter(&window))
+                return nullptr;
+            previous = std::exchange(report, build(records));
+            return report.get();
+        });
         window.exec();
         return window.printedFromPreview() ? Outcome::PrintedFromPreview : Outcome::Previewed;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PrintRecord.h"
 #include "print/PrintSettings.h"
 #include "ui/UiContext.h"
 
@@ -30,8 +31,8 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
     QPrinter& printer(PrintSettings::Layout layout);
     // " &Einrichten": the printer set-up of the chosen layout's report; the paper and orientation
-    // chosen there become the dialog's when they are ones it offers.
-    void setUpPrinter();
+    // chosen there become the dialog's when they are ones it offers. False when it was cancelled.
+    bool setUpPrinter(QWidget* parent = nullptr);
     // Prints the chosen layout, or shows it in the preview window until that closes.
     Outcome print(bool preview);
     // "&Textdatei": asks for the file, fills the table and writes it; false when nothing was written.
@@ -40,7 +41,8 @@ public:
     static FileAsker setFileAsker(FileAsker asker);
 
 private:
-    std::unique_ptr<ReportPainter> prepare();
+    std::unique_ptr<ReportPainter> prepare(QList<PrintRecord>* filled = nullptr);
+    std::unique_ptr<ReportPainter> build(const QList<PrintRecord>& records) const;
 
     UiContext m_context;
     PrintSession& m_session;

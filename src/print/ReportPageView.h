@@ -13,6 +13,7 @@ public:
     enum class Zoom { WholePage, PageWidth, Actual };
 
     explicit ReportPageView(ReportPainter& report, QWidget* parent = nullptr);
+    const ReportPainter& report() const { return m_report; }
 
     int page() const { return m_page; } // 0-based
     void setPage(int page);

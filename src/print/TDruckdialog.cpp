@@ -349,6 +349,7 @@ void TDruckdialog::output(bool preview) {
     }
     PrintOutput::Outcome outcome = PrintOutput::Outcome::Nothing;
     StoreGuard::run([&] { outcome = m_output.print(preview); });
+    showSettings(); // the preview's printer set-up may have chosen another paper
     if (outcome == PrintOutput::Outcome::Printed || outcome == PrintOutput::Outcome::PrintedFromPreview)
         accept();
 }

@@ -25,7 +25,7 @@ constexpr int kButtonHeight = 25;
 } // namespace
 
 TfrmPreview::TfrmPreview(UiContext context, ReportPainter& report, QPrinter& printer, QWidget* parent)
-    : TOwnFenster(context, parent), m_report(report), m_printer(printer) {
+    : TOwnFenster(context, parent), m_report(&report), m_printer(printer) {
     setCaption(QStringLiteral("Druckvorschau"));
     setHelpContext(kHelpContext);
     buildControls();
@@ -55,7 +55,7 @@ void TfrmPreview::buildControls() {
     scroll = new QScrollArea(DasPanel);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    view = new ReportPageView(m_report);
+    view = new ReportPageView(*m_report);
     scroll->setWidget(view);
     scroll->setWidgetResizable(false);
     LSeite = new QLabel(this);
@@ -78,13 +78,13 @@ void TfrmPreview::buildControls() {
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { goTo(1); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { goTo(currentPage() - 1); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { goTo(currentPage() + 1); });
-    connect(SpeedButton4, &QToolButton::clicked, this, [this] { goTo(m_report.pageCount()); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { goTo(m_report->pageCount()); });
     connect(SpeedButton5, &QToolButton::clicked, this,
             [this] { zoom(int(ReportPageView::Zoom::WholePage)); });
     connect(SpeedButton6, &QToolButton::clicked, this, [this] { zoom(int(ReportPageView::Zoom::Actual)); });
     connect(SpeedButton7, &QToolButton::clicked, this,
             [this] { zoom(int(ReportPageView::Zoom::PageWidth)); });
-    connect(SpeedButton8, &QToolButton::clicked, this, [this] { PrinterSetup::run(m_printer, this); });
+    connect(SpeedButton8, &QToolButton::clicked, this, &TfrmPreview::setUpPrinter);
     connect(OkButton, &QPushButton::clicked, this, &TfrmPreview::printPages);
     connect(CancelButton, &QPushButton::clicked, this, &TfrmPreview::reject);
 }
@@ -135,7 +135,7 @@ int TfrmPreview::currentPage() const {
 // one is still being drawn.
 void TfrmPreview::goTo(int page) {
     QApplication::processEvents();
-    if (page < 1 || page > m_report.pageCount())
+    if (page < 1 || page > m_report->pageCount())
         return;
     view->setPage(page - 1);
     scroll->verticalScrollBar()->setValue(0);
@@ -149,9 +149,29 @@ void TfrmPreview::zoom(int mode) {
 }
 
 void TfrmPreview::updatePageLabel() {
-    LSeite->setText(m_report.pageCount() == 0
+    LSeite->setText(m_report->pageCount() == 0
                         ? QString()
-                        : PreviewGeometry::pageLabel(currentPage(), m_report.pageCount()));
+                        : PreviewGeometry::pageLabel(currentPage(), m_report->pageCount()));
+}
+
+// The set-up starts from the page the report is laid out for (paper, orientation and margins); what
+// is chosen there lays the report out anew.
+void TfrmPreview::setUpPrinter() {
+    if (!m_setUp) {
+        m_printer.setPageLayout(ReportPainter::pageLayout(m_report->document().page));
+        PrinterSetup::run(m_printer, this);
+        return;
+    }
+    ReportPainter* report = m_setUp();
+    if (!report)
+        return;
+    m_report = report;
+    auto* fresh = new ReportPageView(*m_report);
+    delete scroll->takeWidget();
+    view = fresh;
+    scroll->setWidget(view);
+    placeControls();
+    goTo(1);
 }
 
 void TfrmPreview::printPages() {
@@ -159,7 +179,7 @@ void TfrmPreview::printPages() {
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_cursorSet = true;
-    const bool printed = m_report.print(m_printer);
+    const bool printed = m_report->print(m_printer);
     QApplication::restoreOverrideCursor();
     m_cursorSet = false;
     if (!printed) {

@@ -2,6 +2,8 @@
 
 #include "ui/TOwnFenster.h"
 
+#include <functional>
+
 class QFrame;
 class QLabel;
 class QPrinter;
@@ -24,6 +26,11 @@ public:
     // Set when the user printed from the preview; the print dialog closes then.
     bool printedFromPreview() const { return m_printed; }
     int currentPage() const; // 1-based
+    // "Drucker einrichten": runs the set-up and returns the report laid out for the paper and
+    // orientation chosen there, or null when the user cancelled. Without it the set-up only
+    // chooses the printer.
+    using SetUp = std::function<ReportPainter*()>;
+    void setPrinterSetUp(SetUp setUp) { m_setUp = std::move(setUp); }
 
     QFrame* DasPanel = nullptr;
     QScrollArea* scroll = nullptr;
@@ -54,8 +61,10 @@ private:
     void zoom(int mode);
     void printPages();
     void updatePageLabel();
+    void setUpPrinter();
 
-    ReportPainter& m_report;
+    ReportPainter* m_report;
+    SetUp m_setUp;
     QPrinter& m_printer;
     bool m_printed = false;
     bool m_cursorSet = false;

@@ -12,6 +12,7 @@
 #include "print/PrintCommand.h"
 #include "print/PrinterSetup.h"
 #include "print/ReportPageView.h"
+#include "print/ReportPainter.h"
 #include "print/TfrmPreview.h"
 #include "store/Cp1252.h"
 #include "ui/EntryList.h"
@@ -453,6 +454,39 @@ private slots:
             QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
         });
         PrinterSetup::setHook(previous);
+        QCOMPARE(shown, strings({"DIN A5", "Querformat"}));
+    }
+
+    // The preview's printer set-up starts from the dialog's page with its 15 mm margins, and the
+    // paper and orientation chosen there lay the pages out anew, print so, and stay the dialog's.
+    void previewSetUpTakesPaperAndOrientation() {
+        QMarginsF offered;
+        PrinterSetup::Hook previous = PrinterSetup::setHook([this, &offered](QPrinter& printer) {
+            offered = printer.pageLayout().margins(QPageLayout::Millimeter);
+            printer.setPageSize(QPageSize(QPageSize::A5));
+            printer.setPageOrientation(QPageLayout::Landscape);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf());
+            return true;
+        });
+        QSizeF shownPage;
+        QStringList shown;
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            whenOpen<TfrmPreview>([&](TfrmPreview* p) {
+                QTest::mouseClick(p->SpeedButton8, Qt::LeftButton);
+                shownPage = p->view->report().document().page.pageSize();
+                QTest::mouseClick(p->OkButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(d.PrevButton, Qt::LeftButton);
+            shown = {d.PapCombo->currentText(), d.AusCombo->currentText()};
+            if (d.isVisible())
+                d.reject();
+        });
+        PrinterSetup::setHook(previous);
+        QCOMPARE(offered, QMarginsF(15, 15, 15, 15));
+        QCOMPARE(shownPage, QSizeF(210, 148));
+        const QByteArray written = TestFiles::readAll(pdf());
+        QVERIFY(written.contains("/MediaBox [0 0 595"));
         QCOMPARE(shown, strings({"DIN A5", "Querformat"}));
     }
 
