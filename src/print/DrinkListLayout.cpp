@@ -27,7 +27,7 @@ DrinkListLayout::DrinkListLayout(const PrintSettings& settings, const PrintFonts
       m_symbolFont{QStringLiteral("Wingdings"), double(fonts.at(PrintFonts::kText).size), true},
       m_titleHeight(measurer.height(m_titleFont)), m_nameHeight(measurer.height(m_nameFont)),
       m_textHeight(measurer.height(m_textFont)), m_symbolHeight(measurer.height(m_symbolFont)),
-      m_alignment(alignmentOf(settings.alignment)) {
+      m_alignment(alignmentOf(settings.alignment)), m_measurer(measurer) {
     if (settings.separator == PrintSettings::Separator::Line)
         m_top = m_nameHeight;
     m_numbered = settings.numbered && settings.alignment == PrintSettings::Alignment::Left;
@@ -110,18 +110,20 @@ ReportBand DrinkListLayout::band(const PrintRecord& record, int number) const {
     band.items.append(
         text(QStringLiteral("LName"), QRectF(m_left, m_top, width, m_nameHeight), record.name, m_nameFont));
     double y = m_top + 1.2 * m_nameHeight;
+    // A summary line wider than the card wraps instead of losing both ends.
+    const auto summary = [&](const QString& name, const QString& line, double top) {
+        const int lines = qMax(1, int(m_measurer.wrap(m_textFont, line, width).size()));
+        ReportItem item = text(name, QRectF(m_left, top, width, lines * m_textHeight), line, m_textFont);
+        item.wrap = m_measurer.width(m_textFont, line) > width;
+        band.items.append(item);
+        return top + lines * m_textHeight;
+    };
     if (m_settings.ingredients != PrintSettings::Ingredients::None) {
-        const double top1 = y;
-        band.items.append(text(QStringLiteral("LZutaten1"), QRectF(m_left, top1, width, m_textHeight),
-                               record.z[0], m_textFont));
-        y = top1 + 1.2 * m_textHeight;
+        double bottom = summary(QStringLiteral("LZutaten1"), record.z[0], y);
         if (m_settings.ingredients == PrintSettings::Ingredients::FirstFive &&
-            !record.z[1].trimmed().isEmpty()) {
-            const double top2 = top1 + m_textHeight;
-            band.items.append(text(QStringLiteral("LZutaten2"), QRectF(m_left, top2, width, m_textHeight),
-                                   record.z[1], m_textFont));
-            y = top2 + 1.2 * m_textHeight;
-        }
+            !record.z[1].trimmed().isEmpty())
+            bottom = summary(QStringLiteral("LZutaten2"), record.z[1], bottom);
+        y = bottom + 0.2 * m_textHeight;
     }
     if (record.z[2].trimmed() == QStringLiteral("*")) {
         const double height = 2 * m_textHeight;

@@ -49,4 +49,5 @@ private:
     double m_numberWidth = 0;
     double m_left = 0;
     Qt::Alignment m_alignment;
+    const ReportMeasurer& m_measurer;
 };

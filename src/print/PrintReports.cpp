@@ -19,7 +19,7 @@ ReportDocument PrintReports::recipeCards(const QList<PrintRecord>& records, cons
     doc.page = PageSetup::from(settings);
     const RecipeCardLayout layout(settings, fonts, measurer);
     for (const PrintRecord& r : records)
-        doc.details.append(layout.band(r, settings.picture ? photoFile(r, folders) : QString()));
+        doc.details.append(layout.pages(r, settings.picture ? photoFile(r, folders) : QString()));
     return doc;
 }
 

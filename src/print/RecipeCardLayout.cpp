@@ -1,5 +1,8 @@
 #include "print/RecipeCardLayout.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 ReportFont fontOf(const PrintFonts& fonts, int entry) {
@@ -48,6 +51,21 @@ void RecipeCardLayout::addLine(ReportBand& band, const QString& name, double lef
     band.items.append(item);
 }
 
+// A name too wide beside the picture shrinks down to the floor, then takes two lines.
+ReportItem RecipeCardLayout::nameItem(const QString& text, double width) const {
+    ReportItem name;
+    name.name = QStringLiteral("LName");
+    name.text = text;
+    name.font = m_heading;
+    const double floor = std::max(1.0, std::floor(m_heading.pointSize * kNameFloor));
+    while (name.font.pointSize - 1 >= floor && m_measurer.width(name.font, text) > width)
+        name.font.pointSize -= 1;
+    const int lines = m_measurer.width(name.font, text) > width ? 2 : 1;
+    name.wrap = lines > 1;
+    name.rect = QRectF(0, 0, width, lines * m_measurer.height(name.font));
+    return name;
+}
+
 ReportBand RecipeCardLayout::band(const PrintRecord& record, const QString& picturePath) const {
     ReportBand band;
     band.height = bandHeight();
@@ -60,31 +78,88 @@ ReportBand RecipeCardLayout::band(const PrintRecord& record, const QString& pict
         picture.text = picturePath;
         band.items.append(picture);
     }
-    ReportItem name;
-    name.name = QStringLiteral("LName");
-    name.rect = QRectF(0, 0, besidePicture, m_nameHeight);
-    name.text = record.name;
-    name.font = m_heading;
+    const ReportItem name = nameItem(record.name, besidePicture);
     band.items.append(name);
-    for (int i = 0; i < PrintRecord::kLines; ++i) {
-        if (!record.z[size_t(i)].isEmpty())
-            addLine(band, QStringLiteral("LZ%1").arg(i + 1), 0, firstLineTop() + i * m_step, besidePicture,
-                    record.z[size_t(i)]);
+    // Everything below moves down by what a two-line name takes more than the heading's line.
+    const double shift = std::max(0.0, name.rect.height() - m_nameHeight);
+    // An ingredient line wider than the room beside the picture goes on in the next step.
+    double y = shift + firstLineTop();
+    for (int i = 0; i < lineCount(record); ++i) {
+        const QString& line = record.z[size_t(i)];
+        int steps = 1;
+        if (!line.isEmpty()) {
+            steps = qMax(1, int(m_measurer.wrap(m_text, line, besidePicture).size()));
+            addLine(band, QStringLiteral("LZ%1").arg(i + 1), 0, y, besidePicture, line);
+            band.items.last().rect.setHeight((steps - 1) * m_step + m_textHeight);
+            band.items.last().wrap = m_measurer.width(m_text, line) > besidePicture;
+        }
+        y += steps * m_step;
     }
-    const double factsTop = firstLineTop() + (lineCount(record) + 0.5) * m_step;
+    const double factsTop = y + 0.5 * m_step;
     double memoTop = m_info ? addFacts(band, record, factsTop) : factsTop;
     if (m_fullWidth && m_picture.height() + m_step > memoTop)
         memoTop = m_picture.height() + m_step;
-    if (!record.memo.isEmpty() && memoTop < band.height) {
+    if (!record.memo.isEmpty()) {
         ReportItem memo;
         memo.name = QStringLiteral("LMem");
-        memo.rect = QRectF(0, memoTop, m_fullWidth ? bandWidth() : bandWidth() / 2, band.height - memoTop);
+        const double width = m_fullWidth ? bandWidth() : bandWidth() / 2;
+        const int lines = int(m_measurer.wrap(m_text, record.memo, width).size());
+        memo.rect = QRectF(0, memoTop, width, lines * m_textHeight);
         memo.text = record.memo;
         memo.font = m_text;
         memo.wrap = true;
         band.items.append(memo);
     }
     return band;
+}
+
+std::optional<ReportItem> RecipeCardLayout::splitAt(ReportItem& item, double bottom) const {
+    const QStringList lines = m_measurer.wrap(item.font, item.text, item.rect.width());
+    const double lineHeight = m_measurer.height(item.font);
+    const int kept = int((bottom - item.rect.top()) / lineHeight + 1e-6);
+    if (!item.wrap || kept < 1 || kept >= lines.size())
+        return std::nullopt;
+    ReportItem rest = item;
+    rest.text = lines.mid(kept).join(QLatin1Char('\n'));
+    rest.rect.setHeight((lines.size() - kept) * lineHeight);
+    item.text = lines.mid(0, kept).join(QLatin1Char('\n'));
+    item.rect.setHeight(kept * lineHeight);
+    return rest;
+}
+
+QList<ReportBand> RecipeCardLayout::pages(const PrintRecord& record, const QString& picturePath) const {
+    const double bottom = bandHeight();
+    QList<ReportItem> left = band(record, picturePath).items;
+    QList<ReportBand> out;
+    for (int page = 0; !left.isEmpty() && page < 50; ++page) {
+        ReportBand band;
+        band.height = bottom;
+        if (page > 0) {
+            // The rest starts where the ingredient lines start on the first page.
+            const ReportItem heading = nameItem(record.name + QStringLiteral(" (Fortsetzung)"), bandWidth());
+            band.items.append(heading);
+            double top = left.first().rect.top();
+            for (const ReportItem& item : left)
+                top = std::min(top, item.rect.top());
+            const double to = firstLineTop() + std::max(0.0, heading.rect.height() - m_nameHeight);
+            for (ReportItem& item : left)
+                item.rect.translate(0, to - top);
+        }
+        QList<ReportItem> next;
+        for (ReportItem item : left) {
+            if (item.rect.bottom() <= bottom + 1e-6) {
+                band.items.append(item);
+            } else if (std::optional<ReportItem> rest = splitAt(item, bottom)) {
+                band.items.append(item);
+                next.append(*rest);
+            } else {
+                next.append(item);
+            }
+        }
+        out.append(band);
+        left = next;
+    }
+    return out;
 }
 
 // Alcohol, category, taste and decoration (when the drink has them) and the amount, one step
@@ -110,10 +185,14 @@ double RecipeCardLayout::addFacts(ReportBand& band, const PrintRecord& record, d
         const double labelWidth = m_measurer.width(m_text, label);
         const double valueLeft = labelWidth + 0.5 * m_step;
         addLine(band, QStringLiteral("Label%1").arg(fact.field), 0, y, valueLeft, label);
-        addLine(band, QStringLiteral("LS%1").arg(fact.field), valueLeft, y,
-                qMax(0.0, besidePicture - valueLeft), fact.value);
-        last = y;
-        y += m_step;
+        const double valueWidth = qMax(0.0, besidePicture - valueLeft);
+        addLine(band, QStringLiteral("LS%1").arg(fact.field), valueLeft, y, valueWidth, fact.value);
+        // A value wider than its room goes on in the next step.
+        const int steps = qMax(1, int(m_measurer.wrap(m_text, fact.value, valueWidth).size()));
+        band.items.last().rect.setHeight((steps - 1) * m_step + m_textHeight);
+        band.items.last().wrap = m_measurer.width(m_text, fact.value) > valueWidth;
+        last = y + (steps - 1) * m_step;
+        y += steps * m_step;
     }
     return last + 2 * m_step;
 }

@@ -7,6 +7,8 @@
 #include "print/ReportBand.h"
 #include "print/ReportMeasurer.h"
 
+#include <optional>
+
 // The recipe card: one drink per page. The name in the heading font at the top left, the picture
 // at the top right, the ingredient lines below the name, the block of facts below the last
 // ingredient and the instructions below that (or below the picture when they run across the
@@ -27,12 +29,22 @@ public:
     // not empty, at most 20.
     static int lineCount(const PrintRecord& record);
 
+    // The card laid out on one page as if it were long enough: the instructions take the lines
+    // they need.
     ReportBand band(const PrintRecord& record, const QString& picturePath) const;
+    // The card's pages: what does not fit on the first goes on to the next under the drink's name
+    // and "(Fortsetzung)", the instructions split between lines, so that no text is lost.
+    QList<ReportBand> pages(const PrintRecord& record, const QString& picturePath) const;
+    // The heading shrinks down to this share of its size before a long name takes two lines.
+    static constexpr double kNameFloor = 0.7;
 
 private:
     double addFacts(ReportBand& band, const PrintRecord& record, double top) const;
     void addLine(ReportBand& band, const QString& name, double left, double top, double width,
                  const QString& text) const;
+    ReportItem nameItem(const QString& name, double width) const;
+    // Splits a wrapped item at the page's bottom: the lines that fit stay, the rest is returned.
+    std::optional<ReportItem> splitAt(ReportItem& item, double bottom) const;
 
     PageSetup m_page;
     bool m_info;

@@ -28,37 +28,18 @@ QString lineBreaks(QString text) {
 // with its last complete line instead of a line cut in half.
 } // namespace
 
-// Word-wrapped lines, as many as the box holds, each as high as the font (unrounded, so that a box
-// of two lines takes two); text that does not fit ends the last line with an ellipsis.
-QStringList ReportPainter::wrappedLines(const QString& text, const QFont& font, const QSizeF& box) {
-    const QFontMetricsF metrics(font);
-    const int fitting = qMax(1, int(box.height() * 1.0001 / metrics.height()));
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    QStringList lines;
-    qsizetype lastStart = 0; // where the last line kept begins in `text`
-    bool full = false;
-    qsizetype paragraphStart = 0;
-    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
-        QTextLayout layout(paragraph, font);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(box.width());
-            if (lines.size() == fitting) {
-                full = true;
-                break;
-            }
-            lastStart = paragraphStart + line.textStart();
-            lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
-        }
-        layout.endLayout();
-        if (full)
-            break;
-        paragraphStart += paragraph.size() + 1;
+// The lines a box shows: its text wrapped as the layout wrapped it, as many whole lines as the box
+// holds; a text that does not fit ends the last line with an ellipsis.
+QStringList ReportPainter::wrappedLines(const ReportFont& font, const QString& text, const QSizeF& box) {
+    const QtReportMeasurer measurer;
+    QStringList lines = measurer.wrap(font, text, box.width());
+    const int fitting = qMax(1, int(box.height() * 1.0001 / measurer.height(font)));
+    if (lines.size() > fitting) {
+        const QString rest = lines.mid(fitting - 1).join(QLatin1Char(' ')).simplified();
+        lines.resize(fitting - 1);
+        lines << QFontMetricsF(QtReportMeasurer::fontFor(font))
+                     .elidedText(rest, Qt::ElideRight, box.width() * kUnits);
     }
-    if (full && !lines.isEmpty())
-        lines.last() = metrics.elidedText(text.mid(lastStart).simplified(), Qt::ElideRight, box.width());
     return lines;
 }
 
@@ -165,13 +146,13 @@ void ReportPainter::paintItem(QPainter& painter, const ReportItem& item) {
     const QString text = QtReportMeasurer::shownText(item.font, lineBreaks(item.text));
     if (item.wrap) {
         painter.setFont(font);
-        const QStringList lines = wrappedLines(text, font, r.size());
+        const QStringList lines = wrappedLines(item.font, item.text, item.rect.size());
         const double lineHeight = QFontMetricsF(font).height();
         for (qsizetype k = 0; k < lines.size(); ++k)
             painter.drawText(QRectF(r.left(), r.top() + double(k) * lineHeight, r.width(), lineHeight),
                              int(item.alignment & Qt::AlignHorizontal_Mask) | int(Qt::AlignTop) |
                                  int(Qt::TextSingleLine),
-                             lines.at(k));
+                             QtReportMeasurer::shownText(item.font, lines.at(k)));
     } else {
         painter.setFont(font);
         painter.drawText(r, int(item.alignment) | int(Qt::TextSingleLine), text);

@@ -28,8 +28,8 @@ public:
     // Writes a PDF; the file is replaced only when it was written completely.
     // Replaces the file whole (AtomicFile); false with the reason in German words when it cannot.
     bool writePdf(const QString& path, QString* reason = nullptr);
-    // The lines a wrapped text item shows in a box of this size (in the font's units).
-    static QStringList wrappedLines(const QString& text, const QFont& font, const QSizeF& box);
+    // The lines a wrapped text item shows in a box of this size (millimetres).
+    static QStringList wrappedLines(const ReportFont& font, const QString& text, const QSizeF& box);
     // The whole sheet of page `index` (0-based), white, at the given resolution.
     QImage renderPage(int index, double dotsPerMm);
     // Paints page `index` with the painter's origin at the top left of the content, in hundredths

@@ -116,7 +116,11 @@ private slots:
         // The instructions two steps below the amount, across the whole width.
         QCOMPARE(top(band, u"LMem"_s), p + (order.size() + 1) * kStep);
         QCOMPARE(band.item(u"LMem"_s)->rect.width(), layout.bandWidth());
-        QCOMPARE(band.item(u"LMem"_s)->rect.bottom(), layout.bandHeight());
+        // As high as its lines, on the page.
+        const ReportItem* memo = band.item(u"LMem"_s);
+        QCOMPARE(memo->rect.height(), double(m_m.wrap(memo->font, memo->text, memo->rect.width()).size()) *
+                                          m_m.height(memo->font));
+        QVERIFY(memo->rect.bottom() <= layout.bandHeight());
     }
 
     void valueStartsHalfAStepBehindItsLabel() {
@@ -197,7 +201,10 @@ private slots:
         s.picture = false;
         const ReportDocument doc = PrintReports::recipeCards({card(1), card(2), card(20)}, s, m_fonts, m_m,
                                                              PrintReports::PhotoFolders());
-        QCOMPARE(doc.paginate().size(), 3);
+        // Twenty ingredients with their facts and instructions go on to a second page.
+        QCOMPARE(doc.paginate().size(), 4);
+        QCOMPARE(doc.details.at(3).item(u"LName"_s)->text,
+                 doc.details.at(2).item(u"LName"_s)->text + u" (Fortsetzung)"_s);
     }
 
     void cardPhotoFallsBackToTheDefault() {

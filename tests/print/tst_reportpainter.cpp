@@ -1,10 +1,17 @@
 #include "FixedReportMeasurer.h"
+#include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "VeltaGuiTest.h"
 #include "print/DrinkListLayout.h"
+#include "print/PrintRecordBuilder.h"
 #include "print/PrintReports.h"
+#include "print/PrintTable.h"
 #include "print/QtReportMeasurer.h"
 #include "print/ReportPainter.h"
+#include "store/ListsFile.h"
+#include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
 #include "ui/ProgramFonts.h"
 
 #include <QFontInfo>
@@ -39,6 +46,28 @@ int darkPixels(const QImage& page, const QRectF& mm) {
             dark += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
     }
     return dark;
+}
+
+// Every shipped drink as the print table holds it for the layout of these settings.
+QList<PrintRecord> shippedRecords(const PrintSettings& settings) {
+    const QString shipped = QStringLiteral(VELTA_IMAGE_DATA_DIR);
+    TempDataFolder out;
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable reTable(env), zuTable(env), deTable(env), hilfTable(env);
+    reTable.Open(shipped, u"RE"_s, true);
+    zuTable.Open(shipped, u"ZU"_s, true);
+    deTable.Open(shipped, u"DE"_s, true);
+    TApollo re(reTable), zu(zuTable), de(deTable), hilf(hilfTable);
+    QList<int> all;
+    for (re.GoTop(); !re.Eof(); re.Skip())
+        all << re.RecNo();
+    QStringList categories;
+    QStringList tastes;
+    ListsFile::load(shipped + u"/VE.DAT"_s, &categories, &tastes);
+    const PrintRecordBuilder::Sources sources{re, zu, de, categories, tastes};
+    PrintTable::fill(hilf, out.path(), sources, all, settings, nullptr, nullptr);
+    return PrintTable::readAll(env, out.path());
 }
 
 PrintRecord card(const QString& name) {
@@ -108,6 +137,77 @@ private slots:
         symbolaFont.setPixelSize(used.pixelSize());
         symbolaFont.setStyleStrategy(used.styleStrategy());
         QCOMPARE(drawn(used), drawn(symbolaFont));
+    }
+
+    // Every shipped drink on every paper, as recipe card and on the bar card: no line is wider than
+    // its box, no wrapped text has more lines than its box, nothing reaches below its page, and the
+    // instructions of a card arrive whole, continued on a next page where they must.
+    void everyShippedDrinkPrintsWhole_data() {
+        QTest::addColumn<bool>("list");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<int>("orientation");
+        for (const auto paper : {PrintSettings::Paper::A4, PrintSettings::Paper::A5}) {
+            for (const auto orientation :
+                 {PrintSettings::Orientation::Portrait, PrintSettings::Orientation::Landscape})
+                QTest::addRow("Karten %s %s", paper == PrintSettings::Paper::A4 ? "A4" : "A5",
+                              orientation == PrintSettings::Orientation::Portrait ? "hoch" : "quer")
+                    << false << int(paper) << int(orientation);
+        }
+        // The bar card on its narrowest paper.
+        QTest::newRow("Barkarte A5 hoch")
+            << true << int(PrintSettings::Paper::A5) << int(PrintSettings::Orientation::Portrait);
+    }
+    void everyShippedDrinkPrintsWhole() {
+        QFETCH(bool, list);
+        QFETCH(int, paper);
+        QFETCH(int, orientation);
+        PrintSettings s;
+        s.layout = list ? PrintSettings::Layout::DrinkList : PrintSettings::Layout::RecipeCard;
+        s.remarks = true;
+        s.paper = PrintSettings::Paper(paper);
+        s.orientation = PrintSettings::Orientation(orientation);
+        static QList<PrintRecord> filled[2]; // the table's contents do not depend on the paper
+        if (filled[list].isEmpty())
+            filled[list] = shippedRecords(s);
+        const QList<PrintRecord>& records = filled[list];
+        QVERIFY(records.size() > 1000);
+        const QtReportMeasurer m;
+        const ReportDocument doc = PrintReports::build(records, s, PrintFonts(), m, m_folders);
+        QStringList faults;
+        QStringList memos; // the instructions printed, one entry a card
+        for (const ReportBand& band : doc.details) {
+            for (const ReportItem& item : band.items) {
+                if (item.kind != ReportItem::Kind::Text || item.text.isEmpty())
+                    continue;
+                const QString where = item.name + u": "_s + item.text.left(40);
+                if (item.rect.bottom() > band.height + 0.01)
+                    faults << u"below the page: "_s + where;
+                if (!item.wrap && m.width(item.font, item.text) > item.rect.width() + 0.01)
+                    faults << u"cut: "_s + where;
+                // The bar card's remark keeps to its two lines and ends with an ellipsis when longer.
+                const bool elided = list && item.name == u"LMem"_s;
+                if (item.wrap && !elided &&
+                    double(m.wrap(item.font, item.text, item.rect.width()).size()) * m.height(item.font) >
+                        item.rect.height() + 0.01)
+                    faults << u"lines lost: "_s + where;
+            }
+            if (list)
+                continue;
+            const ReportItem* name = band.item(u"LName"_s);
+            const ReportItem* memo = band.item(u"LMem"_s);
+            const bool continued = name && name->text.endsWith(u" (Fortsetzung)"_s);
+            if (!continued)
+                memos << QString();
+            if (memo)
+                memos.last() += memo->text + u' ';
+        }
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(u"%1 faults, first: %2"_s.arg(faults.size()).arg(faults.value(0))));
+        if (!list) {
+            QCOMPARE(memos.size(), records.size());
+            for (qsizetype k = 0; k < records.size(); ++k)
+                QCOMPARE(memos.at(k).simplified(), records.at(k).memo.simplified());
+        }
     }
 
     void cardPage() {
@@ -205,10 +305,8 @@ private slots:
         const double half = box.height() / 2;
         QVERIFY(darkPixels(page, QRectF(box.left(), box.top(), box.width(), half)) > 50);
         QVERIFY(darkPixels(page, QRectF(box.left(), box.top() + half, box.width(), half)) > 50);
-        // In the units the painter draws in: two lines, the second cut with an ellipsis.
-        const double units = QtReportMeasurer::kUnitsPerMm;
-        const QStringList lines = ReportPainter::wrappedLines(r.memo, QtReportMeasurer::fontFor(memo->font),
-                                                              memo->rect.size() * units);
+        // Two lines, the second cut with an ellipsis.
+        const QStringList lines = ReportPainter::wrappedLines(memo->font, r.memo, memo->rect.size());
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines.first().startsWith(u"Minze nur andrücken"_s));
         QVERIFY2(lines.last().endsWith(u"…"_s), qPrintable(lines.last()));

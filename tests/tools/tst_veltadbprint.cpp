@@ -164,8 +164,8 @@ private slots:
         QTest::addColumn<QSizeF>("points");
         QTest::addColumn<int>("pages");
         QTest::newRow("cards A4") << strings({"1", "2", "3"}) << QSizeF(595.3, 841.9) << 3;
-        QTest::newRow("cards A5 landscape")
-            << strings({"--a5", "--quer", "4", "4"}) << QSizeF(595.3, 419.5) << 2;
+        QTest::newRow("cards A5 landscape") << strings({"--a5", "--quer", "4", "4"}) << QSizeF(595.3, 419.5)
+                                            << 4; // each goes on to a second page
         QTest::newRow("list A5") << strings({"--liste", "--a5", "1", "2", "3"}) << QSizeF(419.5, 595.3) << 1;
     }
     void pdfOfCardsAndList() {
