@@ -1,8 +1,10 @@
 #include "TestFiles.h"
 #include "VeltaTest.h"
 #include "common/HomeBarTable.h"
+#include "common/ListCollation.h"
 #include "print/PrintTable.h"
 #include "print/TextExport.h"
+#include "store/Cp1252.h"
 #include "store/ListsFile.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
@@ -142,6 +144,38 @@ private slots:
         const QByteArray written = TestFiles::readAll(target);
         QCOMPARE(int(written.count("\r\nMenge: ")), liveRecipes());
         QVERIFY(!written.contains("Kategorie: "));
+        // By name, as the print dialog lists them: every drink begins after an empty line.
+        QStringList names;
+        for (const QString& block : Cp1252::toUnicode(written).split(u"\r\n\r\n"_s, Qt::SkipEmptyParts))
+            names << block.section(u"\r\n"_s, 0, 0);
+        QCOMPARE(names.size(), liveRecipes());
+        QStringList sorted = names;
+        std::stable_sort(sorted.begin(), sorted.end(), ListCollation::lessThan);
+        QCOMPARE(names, sorted);
+        QVERIFY(names != QStringList(names.crbegin(), names.crend()));
+    }
+
+    // The bar card's choices of the dialog (separator, alignment, ingredients, remarks) each change
+    // what is printed.
+    void pdfTakesTheDialogsChoices() {
+        const auto pdfWith = [this](const QStringList& options) {
+            const QString target = m_dir.filePath(u"karte.pdf"_s);
+            const Run run =
+                veltadb(QStringList{u"drucken"_s, kData, target, u"--liste"_s, u"1"_s, u"2"_s} + options);
+            // Without the time of its making, the one line in which two runs differ.
+            static const QRegularExpression made(u"/CreationDate \\(D:[0-9Z+-]*\\)"_s);
+            return run.exitCode == 0 ? QString::fromLatin1(TestFiles::readAll(target)).remove(made).toLatin1()
+                                     : QByteArray();
+        };
+        const QByteArray plain = pdfWith({});
+        QVERIFY(plain.startsWith("%PDF"));
+        QCOMPARE(pdfWith({}), plain);
+        for (const QStringList& option :
+             {strings({"--trenner", "ornament"}), strings({"--ausrichtung", "links"}),
+              strings({"--zutaten", "0"}), strings({"--bemerkung"})}) {
+            const QByteArray changed = pdfWith(option);
+            QVERIFY2(changed.startsWith("%PDF") && changed != plain, qPrintable(option.join(u' ')));
+        }
     }
 
     // The shipped bars are empty: with no purchase nothing is mixable and nothing is written; with
@@ -201,6 +235,10 @@ private slots:
                                           << u"--mixbar gilt nur für die Barkarte"_s;
         QTest::newRow("mixable bar 4") << strings({"export", "DATA", "TARGET", "--liste", "--mixbar", "4"})
                                        << u"--mixbar erwartet BAR"_s;
+        QTest::newRow("separator") << strings({"drucken", "DATA", "TARGET", "--liste", "--trenner", "Kreuz"})
+                                   << u"--trenner erwartet einen dieser Namen: Kein Trennzeichen, Linie"_s;
+        QTest::newRow("alignment") << strings({"drucken", "DATA", "TARGET", "--ausrichtung", "oben"})
+                                   << u"--ausrichtung erwartet einen dieser Namen: mitte, links, rechts"_s;
         QTest::newRow("mixable with 4 purchases")
             << strings({"drucken", "DATA", "TARGET", "--liste", "--mixbar", "2:4"})
             << u"--mixbar erwartet BAR"_s;

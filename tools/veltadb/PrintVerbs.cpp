@@ -2,6 +2,7 @@
 
 #include "common/AppState.h"
 #include "common/HomeBarTable.h"
+#include "common/ListCollation.h"
 #include "maint/ChoiceLists.h"
 #include "print/PrintReports.h"
 #include "print/PrintSession.h"
@@ -10,6 +11,7 @@
 #include "print/ReportPainter.h"
 #include "print/TextExport.h"
 #include "store/AtomicFile.h"
+#include "store/Fields.h"
 #include "store/ListsFile.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
@@ -73,6 +75,16 @@ void mixableChoice(const QString& text, PrintSettings& settings) {
     settings.mixablePurchases = purchases;
 }
 
+// The index of a choice named without regard to case; anything else is a bad argument.
+int choiceOf(const QString& given, const QStringList& names, const QString& option) {
+    for (int k = 0; k < int(names.size()); ++k) {
+        if (given.compare(names.at(k), Qt::CaseInsensitive) == 0)
+            return k;
+    }
+    throw Failure{
+        QStringLiteral("%1 erwartet einen dieser Namen: %2").arg(option, names.join(QStringLiteral(", ")))};
+}
+
 Request parse(const QString& verb, const QStringList& args) {
     if (args.size() < 2)
         throw Failure{QStringLiteral("%1 braucht einen Datenordner und eine Zieldatei.").arg(verb)};
@@ -85,10 +97,17 @@ Request parse(const QString& verb, const QStringList& args) {
         const QString& a = args.at(i);
         if (a == QStringLiteral("--liste"))
             r.settings.layout = PrintSettings::Layout::DrinkList;
-        else if (text && a == QStringLiteral("--bemerkung"))
+        else if (a == QStringLiteral("--bemerkung"))
             r.settings.remarks = true;
-        else if (text && a == QStringLiteral("--zutaten") && i + 1 < args.size())
+        else if (a == QStringLiteral("--zutaten") && i + 1 < args.size())
             r.settings.ingredients = ingredientChoice(args.at(++i));
+        else if (!text && a == QStringLiteral("--trenner") && i + 1 < args.size())
+            r.settings.separator = PrintSettings::Separator(
+                choiceOf(args.at(++i), PrintSettings::separatorNames(), QStringLiteral("--trenner")));
+        else if (!text && a == QStringLiteral("--ausrichtung") && i + 1 < args.size())
+            r.settings.alignment = PrintSettings::Alignment(choiceOf(
+                args.at(++i), {QStringLiteral("mitte"), QStringLiteral("links"), QStringLiteral("rechts")},
+                QStringLiteral("--ausrichtung")));
         else if (a == QStringLiteral("--mixbar") && i + 1 < args.size())
             mixableChoice(args.at(++i), r.settings);
         else if (!text && a == QStringLiteral("--a5"))
@@ -130,13 +149,18 @@ public:
         return {*m_apollos[0], *m_apollos[1], *m_apollos[2], m_categories, m_tastes};
     }
 
-    // Every recipe not deleted, in record order; or the given ones, each of which must exist.
+    // Every recipe not deleted, by name as the dialog lists them; or the given ones, each of which
+    // must exist.
     QList<int> chosen(const QList<int>& given) {
         TApollo& re = recipes();
         QList<int> recNos;
         if (given.isEmpty()) {
+            QList<ListEntry> all;
             for (re.GoTop(); !re.Eof(); re.Skip())
-                recNos.append(re.RecNo());
+                all.append({re.GetTrimString(Fields::Recipe::Name), re.RecNo()});
+            ListCollation::sort(all);
+            for (const ListEntry& e : all)
+                recNos.append(e.data);
             return recNos;
         }
         for (int recNo : given) {
