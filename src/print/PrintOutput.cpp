@@ -24,13 +24,16 @@ PrintOutput::FileAsker& fileAsker() {
     return asker;
 }
 
-QString askForFile(QWidget* parent) {
+QString askForFile(QWidget* parent, const QString& suffix = TextExport::defaultSuffix()) {
     if (fileAsker())
-        return fileAsker()(parent);
-    QFileDialog dialog(parent, QStringLiteral("Textdatei speichern"), TextExport::proposedName(),
-                       TextExport::filter());
+        return fileAsker()(parent, suffix);
+    const bool pdf = suffix == QStringLiteral("pdf");
+    QFileDialog dialog(parent,
+                       pdf ? QStringLiteral("Als PDF speichern") : QStringLiteral("Textdatei speichern"),
+                       pdf ? QStringLiteral("Velta98.pdf") : TextExport::proposedName(),
+                       pdf ? QStringLiteral("PDF-Dateien (*.pdf)") : TextExport::filter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(TextExport::defaultSuffix());
+    dialog.setDefaultSuffix(suffix);
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                ? dialog.selectedFiles().first()
                : QString();
@@ -131,6 +134,7 @@ PrintOutput::Outcome PrintOutput::print(bool preview) {
             previous = std::exchange(report, build(records));
             return report.get();
         });
+        window.setPdfSaver([this, &window](ReportPainter& shown) { savePdf(&window, &shown); });
         window.exec();
         return window.printedFromPreview() ? Outcome::PrintedFromPreview : Outcome::Previewed;
     }
@@ -144,6 +148,29 @@ PrintOutput::Outcome PrintOutput::print(bool preview) {
         return Outcome::Nothing;
     }
     return Outcome::Printed;
+}
+
+bool PrintOutput::savePdf(QWidget* parent, ReportPainter* report) {
+    const QString path = askForFile(parent ? parent : m_parent, QStringLiteral("pdf"));
+    if (path.trimmed().isEmpty())
+        return false;
+    std::unique_ptr<ReportPainter> own;
+    if (!report) {
+        own = prepare();
+        if (!own)
+            return false;
+        report = own.get();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString reason;
+    const bool written = report->writePdf(path, &reason);
+    QApplication::restoreOverrideCursor();
+    if (!written) {
+        Meldungsfenster::show(Notice::error(AtomicFile::failureText(path, reason), 3));
+        return false;
+    }
+    Meldungsfenster::show(Notice::hint(TextExport::doneMessage(path), 3));
+    return true;
 }
 
 bool PrintOutput::exportText() {

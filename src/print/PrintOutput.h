@@ -23,7 +23,8 @@ class PrintOutput {
 public:
     enum class Outcome { Nothing, Printed, Previewed, PrintedFromPreview };
     // Asks for the text file's name; empty when the user cancelled. Tests put their own in.
-    using FileAsker = std::function<QString(QWidget* parent)>;
+    // Asks for the file to write; `suffix` is "txt" or "pdf".
+    using FileAsker = std::function<QString(QWidget* parent, const QString& suffix)>;
 
     PrintOutput(UiContext context, PrintSession& session, QWidget* parent);
     ~PrintOutput();
@@ -37,6 +38,9 @@ public:
     Outcome print(bool preview);
     // "&Textdatei": asks for the file, fills the table and writes it; false when nothing was written.
     bool exportText();
+    // "Als &PDF speichern…": asks for the file and writes the chosen layout as a PDF, or `report`
+    // when given (the preview's); false when nothing was written.
+    bool savePdf(QWidget* parent, ReportPainter* report = nullptr);
 
     static FileAsker setFileAsker(FileAsker asker);
 

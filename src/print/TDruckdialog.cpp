@@ -179,13 +179,18 @@ void TDruckdialog::buildButtons() {
         return b;
     };
     OkButton = button(QStringLiteral("&Weiter"), 20);
-    PrevButton = button(QStringLiteral("&Vorschau"), 116);
-    Exportbutton = button(QStringLiteral("&Textdatei"), 212);
+    PrevButton = button(QStringLiteral("&Vorschau"), 114);
+    PrevButton->resize(86, 25);
+    Exportbutton = button(QStringLiteral("&Textdatei"), 204);
+    Exportbutton->resize(86, 25);
+    PdfButton = button(QStringLiteral("Als &PDF speichern…"), 294);
+    PdfButton->resize(112, 25);
     AbbrechenButton = button(QStringLiteral("Abbrechen"), 410);
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &TDruckdialog::okClicked);
     connect(PrevButton, &QPushButton::clicked, this, [this] { output(true); });
     connect(Exportbutton, &QPushButton::clicked, this, &TDruckdialog::exportClicked);
+    connect(PdfButton, &QPushButton::clicked, this, &TDruckdialog::pdfClicked);
     connect(AbbrechenButton, &QPushButton::clicked, this, &TDruckdialog::reject);
 }
 
@@ -362,6 +367,16 @@ void TDruckdialog::exportClicked() {
         return;
     }
     StoreGuard::run([&] { m_output.exportText(); });
+}
+
+void TDruckdialog::pdfClicked() {
+    const Result allowed = m_session.mayOutput();
+    if (!allowed) {
+        Meldungsfenster::show(allowed.notice());
+        reject();
+        return;
+    }
+    StoreGuard::run([&] { m_output.savePdf(this); });
 }
 
 void TDruckdialog::addChosen() {

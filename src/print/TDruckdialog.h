@@ -61,6 +61,7 @@ public:
     QPushButton* OkButton = nullptr;
     QPushButton* PrevButton = nullptr;
     QPushButton* Exportbutton = nullptr;
+    QPushButton* PdfButton = nullptr; // "Als &PDF speichern…"
     QPushButton* AbbrechenButton = nullptr;
 
 protected:
@@ -87,6 +88,7 @@ private:
     void okClicked();
     void output(bool preview);
     void exportClicked();
+    void pdfClicked();
     void addChosen();
     void removeChosen();
     void chooseFont(int entry);

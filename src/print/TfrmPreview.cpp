@@ -74,6 +74,12 @@ void TfrmPreview::buildControls() {
     SpeedButton8 = addButton(QStringLiteral("Drucker"), QStringLiteral("Drucker einrichten"));
     OkButton = new QPushButton(QStringLiteral("&Drucken"), this);
     CancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
+    PdfButton = addButton(QStringLiteral("PDF"), QStringLiteral("Als PDF speichern"));
+    PdfButton->hide();
+    connect(PdfButton, &QPushButton::clicked, this, [this] {
+        if (m_pdfSaver)
+            m_pdfSaver(*m_report);
+    });
     OkButton->setDefault(true);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { goTo(1); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { goTo(currentPage() - 1); });
@@ -105,7 +111,9 @@ void TfrmPreview::placeControls() {
         x += 30;
     }
     x += 8;
-    for (QToolButton* b : {SpeedButton5, SpeedButton6, SpeedButton7, SpeedButton8}) {
+    for (QToolButton* b : {SpeedButton5, SpeedButton6, SpeedButton7, SpeedButton8, PdfButton}) {
+        if (b->isHidden())
+            continue;
         b->setGeometry(x, top, 56, kButtonHeight);
         x += 58;
     }
@@ -152,6 +160,12 @@ void TfrmPreview::updatePageLabel() {
     LSeite->setText(m_report->pageCount() == 0
                         ? QString()
                         : PreviewGeometry::pageLabel(currentPage(), m_report->pageCount()));
+}
+
+void TfrmPreview::setPdfSaver(PdfSaver saver) {
+    m_pdfSaver = std::move(saver);
+    PdfButton->setHidden(!m_pdfSaver);
+    placeControls();
 }
 
 // The set-up starts from the page the report is laid out for (paper, orientation and margins); what

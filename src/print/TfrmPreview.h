@@ -31,6 +31,9 @@ public:
     // chooses the printer.
     using SetUp = std::function<ReportPainter*()>;
     void setPrinterSetUp(SetUp setUp) { m_setUp = std::move(setUp); }
+    // "Als &PDF…": writes the pages shown into a file; without it the button is hidden.
+    using PdfSaver = std::function<void(ReportPainter& report)>;
+    void setPdfSaver(PdfSaver saver);
 
     QFrame* DasPanel = nullptr;
     QScrollArea* scroll = nullptr;
@@ -44,6 +47,7 @@ public:
     QToolButton* SpeedButton6 = nullptr; // "Ansicht 100%"
     QToolButton* SpeedButton7 = nullptr; // "Ansicht volle Breite"
     QToolButton* SpeedButton8 = nullptr; // "Drucker einrichten"
+    QToolButton* PdfButton = nullptr;    // "Als PDF speichern"
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
@@ -65,6 +69,7 @@ private:
 
     ReportPainter* m_report;
     SetUp m_setUp;
+    PdfSaver m_pdfSaver;
     QPrinter& m_printer;
     bool m_printed = false;
     bool m_cursorSet = false;

@@ -90,8 +90,8 @@ private slots:
             printer.setOutputFileName(pdf());
             return true;
         });
-        m_previousAsker =
-            PrintOutput::setFileAsker([this](QWidget*) { return m_out.filePath(u"Velta98.txt"_s); });
+        m_previousAsker = PrintOutput::setFileAsker(
+            [this](QWidget*, const QString& suffix) { return m_out.filePath(u"Velta98."_s + suffix); });
     }
     void cleanupTestCase() {
         PrinterSetup::setHook(m_previousSetup);
@@ -314,6 +314,43 @@ private slots:
         QVERIFY(previewAfterFailure);
         QVERIFY(dialogVisibleAfter);
         QVERIFY(!m_w->state.previewOpen);
+    }
+
+    // "Als PDF speichern…" in the dialog and in the preview write the pages shown into the file the
+    // user names; a file that cannot be written is said, with its reason.
+    void pdfFromTheDialogAndThePreview() {
+        MessageBoxAnswerer answers;
+        const QString file = m_out.filePath(u"Velta98.pdf"_s);
+        QFile::remove(file);
+        QByteArray fromDialog;
+        QByteArray fromPreview;
+        QString previewMessage;
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            QTest::mouseClick(d.PdfButton, Qt::LeftButton);
+            fromDialog = TestFiles::readAll(file);
+            QFile::remove(file);
+            whenOpen<TfrmPreview>([&](TfrmPreview* p) {
+                QTest::mouseClick(p->PdfButton, Qt::LeftButton);
+                previewMessage = answers.lastText();
+                QTest::mouseClick(p->CancelButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(d.PrevButton, Qt::LeftButton);
+            fromPreview = TestFiles::readAll(file);
+            d.reject();
+        });
+        QVERIFY(fromDialog.startsWith("%PDF"));
+        QVERIFY(fromPreview.startsWith("%PDF"));
+        QCOMPARE(previewMessage, file + u"\rwurde angelegt."_s);
+
+        const PrintOutput::FileAsker previous = PrintOutput::setFileAsker(
+            [this](QWidget*, const QString&) { return m_out.filePath(u"fehlt/karte.pdf"_s); });
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            QTest::mouseClick(d.PdfButton, Qt::LeftButton);
+            d.reject();
+        });
+        PrintOutput::setFileAsker(previous);
+        QCOMPARE(answers.shown().last().caption, u"Fehler"_s);
+        QVERIFY2(answers.lastText().contains(u"fehlt/karte.pdf"_s), qPrintable(answers.lastText()));
     }
 
     void textFileIsWrittenAndConfirmed() {
