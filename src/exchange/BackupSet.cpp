@@ -36,8 +36,8 @@ QString restoreFailedText() {
 } // namespace
 
 QStringList BackupSet::settingsFiles() {
-    return {QStringLiteral("OPTION.CFG"), QStringLiteral("SUCHEN.CFG"), QStringLiteral("SUCHTEXT.CFG"),
-            QStringLiteral("HAUSBAR.CFG"), QStringLiteral("ERSATZ.TXT")};
+    return {QStringLiteral("OPTION.CFG"),  QStringLiteral("SUCHEN.CFG"), QStringLiteral("SUCHTEXT.CFG"),
+            QStringLiteral("HAUSBAR.CFG"), QStringLiteral("ERSATZ.TXT"), QStringLiteral("DRUCKEN.CFG")};
 }
 
 QStringList BackupSet::files() {

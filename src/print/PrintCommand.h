@@ -20,5 +20,9 @@ public:
     TDruckdialog dialog;
 
 private:
+    QString settingsPath() const;
+    void remember();
+
     MainWindowPort& m_main;
+    const AppState& m_state;
 };

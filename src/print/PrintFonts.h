@@ -5,7 +5,7 @@
 #include <array>
 
 // The two fonts of the printouts: entry 0 the heading ("&Überschrift"), entry 1 the text ("&Text").
-// Every run starts with the defaults; they are never stored.
+// They start as the defaults and are remembered with the print settings (DRUCKEN.CFG).
 class PrintFonts {
 public:
     static constexpr int kHeading = 0;

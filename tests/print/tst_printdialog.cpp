@@ -10,6 +10,7 @@
 #include "app/ToolbarPanel.h"
 #include "common/HomeBarTable.h"
 #include "print/PrintCommand.h"
+#include "print/PrintSettingsFile.h"
 #include "print/PrinterSetup.h"
 #include "print/ReportPageView.h"
 #include "print/ReportPainter.h"
@@ -351,6 +352,40 @@ private slots:
         PrintOutput::setFileAsker(previous);
         QCOMPARE(answers.shown().last().caption, u"Fehler"_s);
         QVERIFY2(answers.lastText().contains(u"fehlt/karte.pdf"_s), qPrintable(answers.lastText()));
+    }
+
+    // What the dialog was left with is there again at the next start, from DRUCKEN.CFG beside the
+    // tables; a file with values the dialog does not have keeps its defaults for them.
+    void settingsAreRememberedAcrossStarts() {
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            QTest::mouseClick(d.lay2, Qt::LeftButton);
+            d.Trennedit->setCurrentIndex(int(PrintSettings::Separator::Ornament));
+            d.PapCombo->setCurrentIndex(int(PrintSettings::Paper::A5));
+            QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
+        });
+        const QString file = m_w->state.folders.dataFolder + u"/DRUCKEN.CFG"_s;
+        QVERIFY(QFile::exists(file));
+        StartupFixture::closeProgram(m_w); // the program ends, and starts again on the same folder
+        m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
+        QVERIFY(m_w->main.create());
+        m_w->state.startedFromCd = false;
+        m_w->main.show();
+        QStringList shown;
+        runWithDialog(u"DruckenMehrere"_s, [&](TDruckdialog& d) {
+            shown = {d.lay2->isChecked() ? u"Barkarte"_s : u"Rezeptkarte"_s, d.Trennedit->currentText(),
+                     d.PapCombo->currentText()};
+            d.reject();
+        });
+        QCOMPARE(shown, strings({"Barkarte", "Ornament", "DIN A5"}));
+
+        QVERIFY(TestFiles::writeAll(file, "[Drucken]\r\nTrennzeichen=9\r\nPapier=A5\r\nTextSchrift=Arial\r\n"
+                                          "TextGroesse=200\r\n"));
+        PrintSettings settings;
+        PrintFonts fonts;
+        PrintSettingsFile::load(file, &settings, &fonts);
+        QCOMPARE(int(settings.separator), int(PrintSettings().separator));
+        QCOMPARE(int(settings.paper), int(PrintSettings().paper));
+        QCOMPARE(fonts.at(PrintFonts::kText).size, PrintFonts().at(PrintFonts::kText).size);
     }
 
     void textFileIsWrittenAndConfirmed() {

@@ -12,6 +12,7 @@
 #include "common/DataTables.h"
 #include "exchange/BackupSet.h"
 #include "maint/AlcoholRecompute.h"
+#include "print/PrintSettingsFile.h"
 #include "print/TextExport.h"
 #include "store/DbfFile.h"
 #include "store/IniFile.h"
@@ -97,7 +98,7 @@ using FolderState = QMap<QString, QByteArray>;
 FolderState stateOf(const QString& folder) {
     FolderState out;
     for (const char* name :
-         {"VE.DAT", "OPTION.CFG", "SUCHEN.CFG", "SUCHTEXT.CFG", "HAUSBAR.CFG", "ERSATZ.TXT"}) {
+         {"VE.DAT", "OPTION.CFG", "SUCHEN.CFG", "SUCHTEXT.CFG", "HAUSBAR.CFG", "ERSATZ.TXT", "DRUCKEN.CFG"}) {
         const QString path = QDir(folder).filePath(QString::fromLatin1(name));
         if (QFile::exists(path))
             out.insert(QString::fromLatin1(name), TestFiles::readAll(path));
@@ -232,6 +233,13 @@ private slots:
                                             ini.setValue(QStringLiteral("Pfade"), QStringLiteral("Daten"),
                                                          QStringLiteral("/daten/%1").arg(version));
                                             return ini.save(path, reason);
+                                        });
+        QTest::newRow("DRUCKEN.CFG") << QStringLiteral("DRUCKEN.CFG")
+                                     << Writer([](const QString& path, int version, QString* reason) {
+                                            PrintSettings settings;
+                                            settings.header = QStringLiteral("Fassung %1").arg(version);
+                                            return PrintSettingsFile::save(path, settings, PrintFonts(),
+                                                                           reason);
                                         });
         QTest::newRow("text export") << QStringLiteral("REZEPTE.TXT")
                                      << Writer([](const QString& path, int version, QString* reason) {
