@@ -1,5 +1,9 @@
 #include "print/DrinkListLayout.h"
 
+#include "print/ReportDocument.h"
+
+#include <algorithm>
+
 namespace {
 
 Qt::Alignment alignmentOf(PrintSettings::Alignment alignment) {
@@ -71,10 +75,17 @@ ReportBand DrinkListLayout::header() const {
         return band;
     band.height = 2 * m_titleHeight;
     ReportItem title =
-        text(QStringLiteral("LTitel"), QRectF(0, 0, bandWidth(), m_titleHeight), m_title, m_titleFont);
+        text(QStringLiteral("LTitel"), QRectF(0, 0, titleWidth(), m_titleHeight), m_title, m_titleFont);
     title.alignment = Qt::AlignHCenter | Qt::AlignTop;
     band.items.append(title);
     return band;
+}
+
+double DrinkListLayout::bandWidth() const {
+    ReportDocument doc;
+    doc.page = m_page;
+    doc.columns = std::clamp(m_settings.columns, 1, PrintSettings::kMaxColumns);
+    return doc.columnWidth();
 }
 
 // Left-aligned lists narrow the separator to the first quarter, right-aligned ones to the last.

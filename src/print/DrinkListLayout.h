@@ -18,7 +18,9 @@ public:
     static QString separatorText(PrintSettings::Separator separator);
     static QString numberText(int number) { return QString::number(number) + QLatin1Char('.'); }
 
-    double bandWidth() const { return m_page.contentWidth(); }
+    // The width of a column: the page's content with one column.
+    double bandWidth() const;
+    double titleWidth() const { return m_page.contentWidth(); }
     bool numbered() const { return m_numbered; }
     double nameLeft() const { return m_left; }
 

@@ -2,7 +2,9 @@
 
 #include "print/DrinkListLayout.h"
 #include "print/RecipeCardLayout.h"
+
 #include "store/PhotoPath.h"
+#include <algorithm>
 
 QString PrintReports::photoFile(const PrintRecord& record, const PhotoFolders& folders) {
     const QString photo =
@@ -29,6 +31,7 @@ ReportDocument PrintReports::drinkList(const QList<PrintRecord>& records, const 
     doc.page = PageSetup::from(settings);
     const DrinkListLayout layout(settings, fonts, measurer);
     doc.header = layout.header();
+    doc.columns = std::clamp(settings.columns, 1, PrintSettings::kMaxColumns);
     int number = 0;
     for (const PrintRecord& r : records)
         doc.details.append(layout.band(r, ++number));

@@ -23,6 +23,9 @@ struct PrintSettings {
     Ingredients ingredients = Ingredients::FirstFive;
     bool remarks = false;
     bool numbered = true;
+    // The bar card in one to three columns, like a menu.
+    static constexpr int kMaxColumns = 3;
+    int columns = 1;
     // Only the drinks mixable from this home bar (1..3) with at most `mixablePurchases` missing
     // ingredients; 0 keeps every chosen drink. Off by default.
     int mixableBar = 0;

@@ -111,13 +111,13 @@ void ReportPainter::paintPage(QPainter& painter, int index) {
     if (m_doc.header.height > 0)
         paintBand(painter, m_doc.header, 0);
     for (const ReportDocument::Placement& p : m_pages.at(index))
-        paintBand(painter, m_doc.details.at(p.band), p.top);
+        paintBand(painter, m_doc.details.at(p.band), p.top, p.left);
     painter.setClipping(false);
 }
 
-void ReportPainter::paintBand(QPainter& painter, const ReportBand& band, double top) {
+void ReportPainter::paintBand(QPainter& painter, const ReportBand& band, double top, double left) {
     painter.save();
-    painter.translate(0, top * kUnits);
+    painter.translate(left * kUnits, top * kUnits);
     for (const ReportItem& item : band.items)
         paintItem(painter, item);
     painter.restore();

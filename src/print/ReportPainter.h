@@ -37,7 +37,7 @@ public:
     void paintPage(QPainter& painter, int index);
 
 private:
-    void paintBand(QPainter& painter, const ReportBand& band, double top);
+    void paintBand(QPainter& painter, const ReportBand& band, double top, double left = 0);
     void paintItem(QPainter& painter, const ReportItem& item);
     const QImage& picture(const QString& path);
 

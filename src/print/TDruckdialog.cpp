@@ -12,6 +12,8 @@
 #include "ui/StoreGuard.h"
 #include "ui/TSchriftdialog.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -132,6 +134,8 @@ void TDruckdialog::buildListControls(QWidget* page) {
     HeaderEdit->setMaxLength(PrintSettings::kHeaderLength);
     HeaderEdit->setGeometry(236, 68, 231, 22);
     Trennedit = combo(PrintSettings::separatorNames(), page, QRect(236, 114, 150, 22));
+    SpaltenCombo =
+        combo({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, page, QRect(392, 114, 75, 22));
     AusrichtungCombo = combo(PrintSettings::alignmentNames(), page, QRect(236, 160, 105, 22));
     ZutCombo = combo(PrintSettings::ingredientNames(), page, QRect(347, 160, 120, 22));
     BemCheck = check(QStringLiteral("Be&merkung zum Rezept drucken"), page, 236, 190, 231);
@@ -139,6 +143,7 @@ void TDruckdialog::buildListControls(QWidget* page) {
     m_listControls = {
         HeaderEdit,       label(QStringLiteral("&Überschrift:"), HeaderEdit, page, 236, 50),
         Trennedit,        label(QStringLiteral("&Trennzeichen"), Trennedit, page, 236, 96, 150),
+        SpaltenCombo,     label(QStringLiteral("S&palten:"), SpaltenCombo, page, 392, 96, 75),
         AusrichtungCombo, label(QStringLiteral("A&usrichtung:"), AusrichtungCombo, page, 236, 142, 105),
         ZutCombo,         label(QStringLiteral("&Zutaten:"), ZutCombo, page, 347, 142, 120),
         BemCheck,         NumCheck};
@@ -208,6 +213,7 @@ void TDruckdialog::connectSettings() {
     connect(HeaderEdit, &QLineEdit::textChanged, this, [&s](const QString& t) { s.header = t; });
     connect(Trennedit, &QComboBox::currentIndexChanged, this,
             [&s](int i) { s.separator = PrintSettings::Separator(i); });
+    connect(SpaltenCombo, &QComboBox::currentIndexChanged, this, [&s](int i) { s.columns = i + 1; });
     connect(AusrichtungCombo, &QComboBox::currentIndexChanged, this,
             [&s](int i) { s.alignment = PrintSettings::Alignment(i); });
     connect(ZutCombo, &QComboBox::currentIndexChanged, this,
@@ -253,6 +259,7 @@ void TDruckdialog::showSettings() {
     (s.listLayout() ? lay2 : lay1)->setChecked(true);
     HeaderEdit->setText(s.header);
     Trennedit->setCurrentIndex(int(s.separator));
+    SpaltenCombo->setCurrentIndex(std::clamp(s.columns, 1, PrintSettings::kMaxColumns) - 1);
     AusrichtungCombo->setCurrentIndex(int(s.alignment));
     ZutCombo->setCurrentIndex(int(s.ingredients));
     BemCheck->setChecked(s.remarks);

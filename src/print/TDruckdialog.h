@@ -61,7 +61,8 @@ public:
     QPushButton* OkButton = nullptr;
     QPushButton* PrevButton = nullptr;
     QPushButton* Exportbutton = nullptr;
-    QPushButton* PdfButton = nullptr; // "Als &PDF speichern…"
+    QPushButton* PdfButton = nullptr;  // "Als &PDF speichern…"
+    QComboBox* SpaltenCombo = nullptr; // the bar card's columns, 1 to 3
     QPushButton* AbbrechenButton = nullptr;
 
 protected:

@@ -374,6 +374,40 @@ private slots:
         QCOMPARE(expected, 61);
     }
 
+    // In two or three columns the drinks run down the first column, then the next, under the title
+    // across the page; every band keeps to its column.
+    void barCardInColumns_data() {
+        QTest::addColumn<int>("columns");
+        QTest::newRow("zwei") << 2;
+        QTest::newRow("drei") << 3;
+    }
+    void barCardInColumns() {
+        QFETCH(int, columns);
+        PrintSettings s = listSettings(Alignment::Centred);
+        const QList<PrintRecord> records(90, drink());
+        const int onePerPage = int(PrintReports::drinkList(records, s, m_fonts, m_m).paginate().size());
+        s.columns = columns;
+        const ReportDocument doc = PrintReports::drinkList(records, s, m_fonts, m_m);
+        const double width = (180 - (columns - 1) * doc.columnGap) / columns;
+        QCOMPARE(doc.header.item(u"LTitel"_s)->rect.width(), 180.0);
+        const QList<ReportDocument::Page> pages = doc.paginate();
+        QVERIFY2(pages.size() <= (onePerPage + columns - 1) / columns + 1,
+                 qPrintable(u"%1 pages, %2 in one column"_s.arg(pages.size()).arg(onePerPage)));
+        QList<double> lefts;
+        int order = 0;
+        for (const ReportDocument::Page& page : pages) {
+            for (const ReportDocument::Placement& p : page) {
+                QCOMPARE(p.band, order++); // the order of the table
+                if (!lefts.contains(p.left))
+                    lefts << p.left;
+                for (const ReportItem& item : doc.details.at(p.band).items)
+                    QVERIFY(item.rect.right() <= width + 0.01);
+            }
+        }
+        QCOMPARE(lefts.size(), columns);
+        QCOMPARE(lefts.last(), (columns - 1) * (width + doc.columnGap));
+    }
+
     void emptyTitleGivesNoHeader() {
         PrintSettings s = listSettings();
         s.header = u"   "_s;

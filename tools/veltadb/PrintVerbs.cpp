@@ -104,6 +104,11 @@ Request parse(const QString& verb, const QStringList& args) {
         else if (!text && a == QStringLiteral("--trenner") && i + 1 < args.size())
             r.settings.separator = PrintSettings::Separator(
                 choiceOf(args.at(++i), PrintSettings::separatorNames(), QStringLiteral("--trenner")));
+        else if (!text && a == QStringLiteral("--spalten") && i + 1 < args.size())
+            r.settings.columns =
+                choiceOf(args.at(++i), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
+                         QStringLiteral("--spalten")) +
+                1;
         else if (!text && a == QStringLiteral("--ausrichtung") && i + 1 < args.size())
             r.settings.alignment = PrintSettings::Alignment(choiceOf(
                 args.at(++i), {QStringLiteral("mitte"), QStringLiteral("links"), QStringLiteral("rechts")},
