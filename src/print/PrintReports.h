@@ -19,6 +19,9 @@ public:
     // Without photos (no picture folder) every card shows the default.
     static QString photoFile(const PrintRecord& record, const PhotoFolders& folders);
 
+    // The margin inside each card of a card sheet.
+    static constexpr double kCardMargin = 8;
+
     static ReportDocument recipeCards(const QList<PrintRecord>& records, const PrintSettings& settings,
                                       const PrintFonts& fonts, const ReportMeasurer& measurer,
                                       const PhotoFolders& folders);
@@ -28,4 +31,9 @@ public:
     static ReportDocument build(const QList<PrintRecord>& records, const PrintSettings& settings,
                                 const PrintFonts& fonts, const ReportMeasurer& measurer,
                                 const PhotoFolders& folders);
+
+private:
+    static ReportDocument cardSheets(const QList<PrintRecord>& records, const PrintSettings& settings,
+                                     const PrintFonts& fonts, const ReportMeasurer& measurer,
+                                     const PhotoFolders& folders);
 };

@@ -5,6 +5,11 @@ QStringList PrintSettings::separatorNames() {
             QStringLiteral("ein Stern"),         QStringLiteral("Steuerruder"), QStringLiteral("Ornament")};
 }
 
+QStringList PrintSettings::sheetNames() {
+    return {QStringLiteral("eine Karte je Seite"), QStringLiteral("4 × DIN A6 auf DIN A4"),
+            QStringLiteral("2 Karteikarten auf DIN A4")};
+}
+
 QStringList PrintSettings::alignmentNames() {
     return {QStringLiteral("Zentriert"), QStringLiteral("Linksbündig"), QStringLiteral("Rechtsbündig")};
 }

@@ -35,6 +35,10 @@ struct PrintSettings {
     bool instructions = true;
     bool picture = true;
     bool info = true;
+    // Several cards a sheet of A4: four DIN A6 cards, or two index cards (DIN A6 across).
+    enum class Sheet { OneCard, FourA6, IndexCards };
+    Sheet sheet = Sheet::OneCard;
+    static QStringList sheetNames();
     // Both layouts.
     Paper paper = Paper::A4;
     Orientation orientation = Orientation::Portrait;

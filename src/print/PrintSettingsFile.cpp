@@ -59,6 +59,7 @@ void PrintSettingsFile::read(const IniFile& ini, PrintSettings* s, PrintFonts* f
     s->instructions = flag(ini, QStringLiteral("Anleitung"), s->instructions);
     s->picture = flag(ini, QStringLiteral("Bild"), s->picture);
     s->info = flag(ini, QStringLiteral("Zusatzinfos"), s->info);
+    s->sheet = choice(ini, QStringLiteral("Bogen"), s->sheet, int(PrintSettings::sheetNames().size()));
     s->paper = choice(ini, QStringLiteral("Papier"), s->paper, int(PrintSettings::paperNames().size()));
     s->orientation = choice(ini, QStringLiteral("Ausrichtung Papier"), s->orientation,
                             int(PrintSettings::orientationNames().size()));
@@ -88,6 +89,7 @@ IniFile PrintSettingsFile::write(const PrintSettings& s, const PrintFonts& fonts
     ini.setValue(kSection, QStringLiteral("Anleitung"), bit(s.instructions));
     ini.setValue(kSection, QStringLiteral("Bild"), bit(s.picture));
     ini.setValue(kSection, QStringLiteral("Zusatzinfos"), bit(s.info));
+    ini.setValue(kSection, QStringLiteral("Bogen"), number(int(s.sheet)));
     ini.setValue(kSection, QStringLiteral("Papier"), number(int(s.paper)));
     ini.setValue(kSection, QStringLiteral("Ausrichtung Papier"), number(int(s.orientation)));
     for (const int entry : {PrintFonts::kHeading, PrintFonts::kText}) {

@@ -13,7 +13,11 @@ ReportFont fontOf(const PrintFonts& fonts, int entry) {
 
 RecipeCardLayout::RecipeCardLayout(const PrintSettings& settings, const PrintFonts& fonts,
                                    const ReportMeasurer& measurer)
-    : m_page(PageSetup::from(settings)), m_info(settings.info), m_fullWidth(settings.fullWidth),
+    : RecipeCardLayout(settings, PageSetup::from(settings), fonts, measurer) {}
+
+RecipeCardLayout::RecipeCardLayout(const PrintSettings& settings, const PageSetup& page,
+                                   const PrintFonts& fonts, const ReportMeasurer& measurer)
+    : m_page(page), m_info(settings.info), m_fullWidth(settings.fullWidth),
       m_picture(pictureBox(m_page, settings.picture)), m_heading(fontOf(fonts, PrintFonts::kHeading)),
       m_text(fontOf(fonts, PrintFonts::kText)), m_measurer(measurer),
       m_nameHeight(measurer.height(m_heading)), m_textHeight(measurer.height(m_text)),
@@ -22,6 +26,8 @@ RecipeCardLayout::RecipeCardLayout(const PrintSettings& settings, const PrintFon
 QSizeF RecipeCardLayout::pictureBox(const PageSetup& page, bool printed) {
     if (!printed)
         return QSizeF(0, 0);
+    if (!page.card.isEmpty())
+        return QSizeF(21, 30);
     const bool a4 = page.paper == PrintSettings::Paper::A4;
     if (a4 && !page.landscape())
         return QSizeF(49, 70);
@@ -116,12 +122,23 @@ ReportBand RecipeCardLayout::band(const PrintRecord& record, const QString& pict
 std::optional<ReportItem> RecipeCardLayout::splitAt(ReportItem& item, double bottom) const {
     const QStringList lines = m_measurer.wrap(item.font, item.text, item.rect.width());
     const double lineHeight = m_measurer.height(item.font);
-    const int kept = int((bottom - item.rect.top()) / lineHeight + 1e-6);
+    int kept = int((bottom - item.rect.top()) / lineHeight + 1e-6);
     if (!item.wrap || kept < 1 || kept >= lines.size())
         return std::nullopt;
+    // A heading ("Bemerkung:") or an empty line does not end a page: it goes on with its text.
+    while (kept > 0 &&
+           (lines.at(kept - 1).trimmed().isEmpty() || lines.at(kept - 1).trimmed().endsWith(u':')))
+        --kept;
+    if (kept < 1)
+        return std::nullopt;
+    qsizetype next = kept;
+    while (next < lines.size() && lines.at(next).trimmed().isEmpty())
+        ++next; // nor does the next page begin with an empty line
+    if (next >= lines.size())
+        return std::nullopt;
     ReportItem rest = item;
-    rest.text = lines.mid(kept).join(QLatin1Char('\n'));
-    rest.rect.setHeight((lines.size() - kept) * lineHeight);
+    rest.text = lines.mid(next).join(QLatin1Char('\n'));
+    rest.rect.setHeight(double(lines.size() - next) * lineHeight);
     item.text = lines.mid(0, kept).join(QLatin1Char('\n'));
     item.rect.setHeight(kept * lineHeight);
     return rest;

@@ -16,6 +16,9 @@
 class RecipeCardLayout {
 public:
     RecipeCardLayout(const PrintSettings& settings, const PrintFonts& fonts, const ReportMeasurer& measurer);
+    // A card of its own size (one of a card sheet).
+    RecipeCardLayout(const PrintSettings& settings, const PageSetup& card, const PrintFonts& fonts,
+                     const ReportMeasurer& measurer);
 
     // The picture's box by paper and orientation; empty when no picture is printed.
     static QSizeF pictureBox(const PageSetup& page, bool printed);

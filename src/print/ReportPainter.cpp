@@ -48,7 +48,7 @@ ReportPainter::ReportPainter(const ReportDocument& document)
 
 QPageLayout ReportPainter::pageLayout(const PageSetup& page) {
     const QPageSize size(page.paper == PrintSettings::Paper::A4 ? QPageSize::A4 : QPageSize::A5);
-    const double m = PageSetup::kMargin;
+    const double m = page.margin;
     return QPageLayout(size, page.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(m, m, m, m), QPageLayout::Millimeter);
 }
@@ -98,7 +98,7 @@ QImage ReportPainter::renderPage(int index, double dotsPerMm) {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);
     painter.scale(dotsPerMm / kUnits, dotsPerMm / kUnits);
-    painter.translate(PageSetup::kMargin * kUnits, PageSetup::kMargin * kUnits);
+    painter.translate(m_doc.page.margin * kUnits, m_doc.page.margin * kUnits);
     paintPage(painter, index);
     return image;
 }
@@ -133,7 +133,8 @@ void ReportPainter::paintItem(QPainter& painter, const ReportItem& item) {
     case ReportItem::Kind::DottedLine: {
         QPen pen(Qt::black, 0.25 * kUnits, Qt::DotLine);
         painter.setPen(pen);
-        painter.drawLine(r.topLeft(), r.topRight());
+        // A line without width runs down: the cut lines of a card sheet.
+        painter.drawLine(r.topLeft(), r.width() > 0 ? r.topRight() : r.bottomLeft());
         return;
     }
     case ReportItem::Kind::Text:

@@ -126,7 +126,11 @@ void TDruckdialog::buildCardControls(QWidget* page) {
     AnleitungCheck = check(QStringLiteral("Mi&xanleitung drucken"), page, 14, 76);
     BildCheck = check(QStringLiteral("mit Bi&ld drucken"), page, 14, 100);
     InfoCheck = check(QStringLiteral("&Zusatzinfos drucken"), page, 14, 124);
-    m_cardControls = {BreiteCheck, AnleitungCheck, BildCheck, InfoCheck};
+    BogenCombo = combo(PrintSettings::sheetNames(), page, QRect(14, 176, 210, 22));
+    m_cardControls = {
+        BreiteCheck, AnleitungCheck,
+        BildCheck,   InfoCheck,
+        BogenCombo,  label(QStringLiteral("&Karten je Blatt:"), BogenCombo, page, 14, 158, 210)};
 }
 
 void TDruckdialog::buildListControls(QWidget* page) {
@@ -214,6 +218,8 @@ void TDruckdialog::connectSettings() {
     connect(Trennedit, &QComboBox::currentIndexChanged, this,
             [&s](int i) { s.separator = PrintSettings::Separator(i); });
     connect(SpaltenCombo, &QComboBox::currentIndexChanged, this, [&s](int i) { s.columns = i + 1; });
+    connect(BogenCombo, &QComboBox::currentIndexChanged, this,
+            [&s](int i) { s.sheet = PrintSettings::Sheet(i); });
     connect(AusrichtungCombo, &QComboBox::currentIndexChanged, this,
             [&s](int i) { s.alignment = PrintSettings::Alignment(i); });
     connect(ZutCombo, &QComboBox::currentIndexChanged, this,
@@ -260,6 +266,7 @@ void TDruckdialog::showSettings() {
     HeaderEdit->setText(s.header);
     Trennedit->setCurrentIndex(int(s.separator));
     SpaltenCombo->setCurrentIndex(std::clamp(s.columns, 1, PrintSettings::kMaxColumns) - 1);
+    BogenCombo->setCurrentIndex(int(s.sheet));
     AusrichtungCombo->setCurrentIndex(int(s.alignment));
     ZutCombo->setCurrentIndex(int(s.ingredients));
     BemCheck->setChecked(s.remarks);

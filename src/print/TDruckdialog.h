@@ -63,6 +63,7 @@ public:
     QPushButton* Exportbutton = nullptr;
     QPushButton* PdfButton = nullptr;  // "Als &PDF speichern…"
     QComboBox* SpaltenCombo = nullptr; // the bar card's columns, 1 to 3
+    QComboBox* BogenCombo = nullptr;   // recipe cards: one a page, or several a sheet
     QPushButton* AbbrechenButton = nullptr;
 
 protected:

@@ -207,6 +207,44 @@ private slots:
                  doc.details.at(2).item(u"LName"_s)->text + u" (Fortsetzung)"_s);
     }
 
+    // Four A6 cards on a sheet of A4 without margin, two by two, each inside its quarter with
+    // dotted cut lines around it; two index cards (A6 across) one under the other.
+    void cardSheets_data() {
+        QTest::addColumn<int>("sheet");
+        QTest::addColumn<QSizeF>("cardSize");
+        QTest::addColumn<int>("perSheet");
+        QTest::newRow("4 × A6") << int(PrintSettings::Sheet::FourA6) << QSizeF(105, 148.5) << 4;
+        QTest::newRow("Karteikarten") << int(PrintSettings::Sheet::IndexCards) << QSizeF(148, 105) << 2;
+    }
+    void cardSheets() {
+        QFETCH(int, sheet);
+        QFETCH(QSizeF, cardSize);
+        QFETCH(int, perSheet);
+        PrintSettings s;
+        s.sheet = PrintSettings::Sheet(sheet);
+        s.paper = PrintSettings::Paper::A5; // a sheet is always A4
+        const ReportDocument doc = PrintReports::recipeCards(QList<PrintRecord>(5, card(1)), s, m_fonts, m_m,
+                                                             PrintReports::PhotoFolders());
+        QCOMPARE(doc.page.pageSize(), QSizeF(210, 297));
+        QCOMPARE(doc.page.margin, 0.0);
+        const QList<ReportDocument::Page> pages = doc.paginate();
+        QCOMPARE(pages.size(), (5 + perSheet - 1) / perSheet);
+        QCOMPARE(pages.first().size(), perSheet);
+        for (const ReportDocument::Placement& p : pages.first()) {
+            const ReportBand& band = doc.details.at(p.band);
+            QRectF cuts;
+            for (const ReportItem& item : band.items) {
+                if (item.name == u"Schnitt"_s)
+                    cuts |= item.rect;
+            }
+            QCOMPARE(cuts.size(), cardSize);
+            const QRectF onSheet = cuts.translated(p.left, p.top);
+            QVERIFY(QRectF(0, 0, 210, 297).contains(onSheet));
+            for (const ReportItem& item : band.items) // inside the cut lines, with a margin
+                QVERIFY(item.name == u"Schnitt"_s || cuts.adjusted(7.9, 7.9, -7.9, -7.9).contains(item.rect));
+        }
+    }
+
     void cardPhotoFallsBackToTheDefault() {
         QTemporaryDir dir;
         QDir(dir.path()).mkpath(u"BILDER/05"_s);

@@ -146,22 +146,29 @@ private slots:
         QTest::addColumn<bool>("list");
         QTest::addColumn<int>("paper");
         QTest::addColumn<int>("orientation");
+        QTest::addColumn<int>("sheet");
         for (const auto paper : {PrintSettings::Paper::A4, PrintSettings::Paper::A5}) {
             for (const auto orientation :
                  {PrintSettings::Orientation::Portrait, PrintSettings::Orientation::Landscape})
                 QTest::addRow("Karten %s %s", paper == PrintSettings::Paper::A4 ? "A4" : "A5",
                               orientation == PrintSettings::Orientation::Portrait ? "hoch" : "quer")
-                    << false << int(paper) << int(orientation);
+                    << false << int(paper) << int(orientation) << int(PrintSettings::Sheet::OneCard);
         }
         // The bar card on its narrowest paper.
         QTest::newRow("Barkarte A5 hoch")
-            << true << int(PrintSettings::Paper::A5) << int(PrintSettings::Orientation::Portrait);
+            << true << int(PrintSettings::Paper::A5) << int(PrintSettings::Orientation::Portrait)
+            << int(PrintSettings::Sheet::OneCard);
+        QTest::newRow("Karten 4 × A6")
+            << false << int(PrintSettings::Paper::A4) << int(PrintSettings::Orientation::Portrait)
+            << int(PrintSettings::Sheet::FourA6);
     }
     void everyShippedDrinkPrintsWhole() {
         QFETCH(bool, list);
         QFETCH(int, paper);
         QFETCH(int, orientation);
+        QFETCH(int, sheet);
         PrintSettings s;
+        s.sheet = PrintSettings::Sheet(sheet);
         s.layout = list ? PrintSettings::Layout::DrinkList : PrintSettings::Layout::RecipeCard;
         s.remarks = true;
         s.paper = PrintSettings::Paper(paper);

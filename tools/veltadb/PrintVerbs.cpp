@@ -104,6 +104,11 @@ Request parse(const QString& verb, const QStringList& args) {
         else if (!text && a == QStringLiteral("--trenner") && i + 1 < args.size())
             r.settings.separator = PrintSettings::Separator(
                 choiceOf(args.at(++i), PrintSettings::separatorNames(), QStringLiteral("--trenner")));
+        else if (!text && a == QStringLiteral("--bogen") && i + 1 < args.size())
+            r.settings.sheet = PrintSettings::Sheet(
+                choiceOf(args.at(++i),
+                         {QStringLiteral("einzeln"), QStringLiteral("a6x4"), QStringLiteral("karteikarte")},
+                         QStringLiteral("--bogen")));
         else if (!text && a == QStringLiteral("--spalten") && i + 1 < args.size())
             r.settings.columns =
                 choiceOf(args.at(++i), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
