@@ -9,8 +9,11 @@
 #include "assistants/HomeBarPresets.h"
 #include "assistants/ShoppingCommand.h"
 #include "store/Fields.h"
+#include "store/TApollo.h"
+#include "ui/EntryList.h"
 
 #include <QCheckBox>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -263,6 +266,52 @@ private slots:
         QCOMPARE(answers.lastText(), Notice::readOnly().text);
         QVERIFY(shownAfterRefusal);
         QVERIFY(m_w->state.barSettings.allowSubstitutes);
+    }
+
+    // With "Ersatzzutaten zulassen" a purchase counts for what it stands in for. On the basic bar
+    // without citrus, each step's "neue Drinks" is what the mixable test keeps once that step is
+    // bought as well, and no step buys what an earlier purchase already stands in for: lemon juice
+    // comes first and lime juice, which it stands in for, never after it.
+    void planCountsThroughTheCoverage() {
+        MessageBoxAnswerer answers;
+        HomeBarTable& bars = m_w->state.ingredientChoices.homeBars;
+        for (int citrus : {4, 5, 97, 99}) // Zitronensaft, Limettensaft, Limette, Zitrone
+            bars.set(1, citrus, false);
+        QStringList rows; // "ingredient|new drinks"
+        runWith(dialog(), QStringLiteral("Einkauf"), [&] {
+            TEinkaufDialog& d = dialog();
+            QTest::mouseClick(d.substitutesBox, Qt::LeftButton, {}, QPoint(8, 11));
+            QTest::mouseClick(d.Weiterbutton, Qt::LeftButton);
+            QTest::mouseClick(d.Weiterbutton, Qt::LeftButton);
+            for (int k = 0; k < d.PlanListe->topLevelItemCount(); ++k)
+                rows << d.PlanListe->topLevelItem(k)->text(1) + u'|' + d.PlanListe->topLevelItem(k)->text(2);
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        QVERIFY(m_w->state.barSettings.allowSubstitutes);
+        QCOMPARE(rows.size(), ShoppingPlan::kDefaultPurchases);
+        QHash<QString, int> numbers;
+        for (const ListEntry& e : m_w->state.ingredientChoices.zutatliste)
+            numbers.insert(e.text.trimmed(), e.data);
+        QStringList zs;
+        TApollo& recipes = m_w->tables.ApolloRezepte;
+        for (recipes.GoTop(); !recipes.Eof(); recipes.Skip())
+            zs << recipes.GetPaddedString(QStringLiteral("Z"));
+        const BarCoverage coverage = m_w->state.barCoverage();
+        IngredientSet bought;
+        for (const QString& row : rows) {
+            const IngredientSet before = coverage.present(1, bought);
+            for (const QString& name : row.section(u'|', 0, 0).split(QStringLiteral(" + "))) {
+                QVERIFY2(numbers.contains(name), qPrintable(name));
+                QVERIFY2(!before.test(size_t(numbers.value(name))), qPrintable(row));
+                bought.set(size_t(numbers.value(name)));
+            }
+            const IngredientSet after = coverage.present(1, bought);
+            int added = 0;
+            for (const QString& z : zs)
+                added += !HomeBarTable::Mixable(z, before, 0) && HomeBarTable::Mixable(z, after, 0) ? 1 : 0;
+            QCOMPARE(row.section(u'|', 1).toInt(), added);
+        }
+        QCOMPARE(rows.first().section(u'|', 0, 0), QStringLiteral("Zitronensaft"));
     }
 };
 
