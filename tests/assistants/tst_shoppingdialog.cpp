@@ -16,6 +16,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -312,6 +313,37 @@ private slots:
             QCOMPARE(row.section(u'|', 1).toInt(), added);
         }
         QCOMPARE(rows.first().section(u'|', 0, 0), QStringLiteral("Zitronensaft"));
+    }
+
+    // Substitutes switched off in the assistant opened from the home bar dialog stay off when the home
+    // bar dialog is then confirmed with a changed bar: the later change wins, and the home bar's box
+    // shows it as soon as the assistant is closed.
+    void substitutesSwitchedInTheAssistantOverTheHomeBar() {
+        BarSettings on = m_w->state.barSettings;
+        on.allowSubstitutes = true;
+        QVERIFY(m_w->state.saveBarSettings(on));
+        MessageBoxAnswerer answers;
+        answers.queue(Meldungsfenster::Yes);
+        THausbardialog& homeBar = m_w->main.dialogs().get<HomeBarCommand>().dialog;
+        bool boxInAssistant = false;
+        bool boxAfterAssistant = true;
+        runWith(homeBar, QStringLiteral("Hausbar"), [&] {
+            homeBar.VorgabePopup->actions().at(2)->trigger(); // a changed bar: "&Basis"
+            QTimer::singleShot(0, &dialog(), [&] {
+                boxInAssistant = dialog().substitutesBox->isChecked();
+                QTest::mouseClick(dialog().substitutesBox, Qt::LeftButton, {}, QPoint(8, 11));
+                QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(homeBar.Einkaufbutton, Qt::LeftButton);
+            boxAfterAssistant = homeBar.substitutesBox->isChecked();
+            QTest::mouseClick(homeBar.OkButton, Qt::LeftButton);
+        });
+        QCOMPARE(answers.lastText(), HomeBarStore::saveQuestion());
+        QCOMPARE(m_w->state.ingredientChoices.homeBars.count(1), 28);
+        QVERIFY(!m_w->state.barSettings.allowSubstitutes);
+        QVERIFY(!BarSettings::load(m_w->state.barSettingsPath()).allowSubstitutes);
+        QVERIFY(boxInAssistant);
+        QVERIFY(!boxAfterAssistant);
     }
 };
 
