@@ -170,8 +170,10 @@ private slots:
     }
 
     // The party planner over the calculator: drinks added by name with their glasses (the same
-    // drink twice adds up), one removed again, home bar 1 holding the white rum; the list is
-    // copied and printed (to a PDF, as a user without a printer would).
+    // drink twice adds up, up to 999 with a notice), one removed again, home bar 1 holding the white
+    // rum; the list is copied and printed (to a PDF, as a user without a printer would). Opened again
+    // with "Immer im Haus" switched on, it starts with an empty search field and lists the ice a
+    // party needs under its own heading.
     void partyPlanner() {
         MessageBoxAnswerer answers;
         TempDataFolder out;
@@ -188,6 +190,10 @@ private slots:
         QString shown;
         QString copied;
         QString copyAnswer;
+        QString cappedAnswer;
+        QString cappedRow;
+        QString searchAgain = u"?"_s;
+        QString shownAgain;
         whileOpen<TMengeDialog>(menge.dialog, [&](TMengeDialog& d) {
             whileOpen<TPartyDialog>(menge.partyDialog, [&](TPartyDialog& p) {
                 QTest::keyClicks(p.Suchfeld, u"Mojito"_s);
@@ -213,6 +219,18 @@ private slots:
                 copied = QApplication::clipboard()->text();
                 copyAnswer = answers.lastText();
                 QTest::mouseClick(p.DruckenButton, Qt::LeftButton);
+                typeInto(p.Suchfeld, u"Mojito"_s);
+                typeInto(p.GlaeserEdit->edit(), u"990"_s);
+                QTest::mouseClick(p.HinzuButton, Qt::LeftButton);
+                cappedAnswer = answers.lastText();
+                cappedRow = list->item(0)->text();
+                QTest::mouseClick(p.OkButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(d.PartyButton, Qt::LeftButton);
+            m_w->state.barSettings.alwaysAtHome = true; // crushed ice is one of the basics
+            whileOpen<TPartyDialog>(menge.partyDialog, [&](TPartyDialog& p) {
+                searchAgain = p.Suchfeld->text();
+                shownAgain = p.Einkaufsliste->toPlainText();
                 QTest::mouseClick(p.OkButton, Qt::LeftButton);
             });
             QTest::mouseClick(d.PartyButton, Qt::LeftButton);
@@ -224,12 +242,21 @@ private slots:
         QCOMPARE(kept, QStringList{u"16 × Mojito"_s});
         const QStringList lines = shown.split(u'\n');
         QCOMPARE(lines.mid(0, 5), (QStringList{u"Partyplaner"_s, u"16 × Mojito"_s, QString(), u"Einkaufen:"_s,
-                                               u"Limettensaft\t32 cl\t1 × 0,7 l oder 1 × 1 l"_s}));
+                                               u"Limettensaft\t32 cl\t1 × 1 l oder 1 × 0,33 l"_s}));
+        QVERIFY(lines.contains(u"Crushed Ice\tca. 4 kg"_s)); // 250 g a glass, by the bag
         QCOMPARE(lines.mid(lines.size() - 2),
                  (QStringList{u"Vorhanden in Hausbar Nr. 1:"_s, u"Weißer Rum\t64 cl"_s}));
         QCOMPARE(copied, ClipboardText::forPlatform(lines.join(u"\r\n"_s) + u"\r\n"_s));
         QCOMPARE(copyAnswer, u"Der Text wurde in die Zwischenablage kopiert."_s);
         QVERIFY(QFileInfo(pdf).size() > 0);
+        QCOMPARE(cappedAnswer, PartySession::cappedNotice(u"Mojito"_s).text);
+        QCOMPARE(cappedRow, u"999 × Mojito"_s);
+        QCOMPARE(searchAgain, QString());
+        const QStringList again = shownAgain.split(u'\n');
+        const qsizetype home = again.indexOf(u"Immer im Haus:"_s);
+        QVERIFY2(home > 0, qPrintable(shownAgain));
+        QCOMPARE(again.at(home + 1), u"Crushed Ice\tca. 250 kg"_s);
+        QVERIFY(!again.mid(0, home).contains(u"Crushed Ice\tca. 250 kg"_s));
     }
 
     void bloodAlcoholFromDrinks() {
