@@ -28,7 +28,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -264,6 +263,7 @@ private slots:
         QStringList consumed;
         QString emptyAmount;
         QString lightWeight;
+        QStringList outOfRange; // "notice|field|page"
         QString label;
         bool forwardAtResult = true;
         TBlutdialog& dialog = m_w->main.dialogs().get<PromilleCommand>().dialog;
@@ -281,13 +281,20 @@ private slots:
             for (int row = 0; row < d.SuffListbox->count(); ++row)
                 consumed << d.SuffListbox->text(row);
             QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
-            d.GewichtEdit->selectAll();
-            QTest::keyClicks(d.GewichtEdit, u"5"_s);
-            QTest::keyClick(d.GewichtEdit, Qt::Key_W, Qt::AltModifier); // the button's key while typing
+            typeInto(d.GewichtEdit->edit(), u"5"_s);
+            QTest::keyClick(d.GewichtEdit->edit(), Qt::Key_W,
+                            Qt::AltModifier); // the button's key while typing
             QTRY_VERIFY(!answers.lastText().isEmpty() && answers.lastText() != emptyAmount);
             lightWeight = answers.lastText();
-            d.GewichtEdit->selectAll();
-            QTest::keyClicks(d.GewichtEdit, u"70"_s);
+            // Beyond the range and confirmed by a click, which takes the focus from the field.
+            for (const QString& typed : {u"350"_s, u"19"_s}) {
+                const qsizetype before = answers.shown().size();
+                typeInto(d.GewichtEdit->edit(), typed);
+                QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
+                outOfRange << (answers.shown().size() > before ? answers.lastText() : QString()) + u'|' +
+                                  d.GewichtEdit->text() + u'|' + QString::number(d.note->currentIndex());
+            }
+            typeInto(d.GewichtEdit->edit(), u"70"_s);
             QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
             QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
             label = d.PromilleLabel->text();
@@ -296,7 +303,9 @@ private slots:
         });
         m_w->main.commands->run(u"Promille"_s);
         QCOMPARE(emptyAmount, u"Geben Sie bitte eine Menge zwischen 1 und 9999 ein."_s);
-        QCOMPARE(lightWeight, u"Geben Sie bitte ein Körpergewicht zwischen 20 und 300 kg ein."_s);
+        const QString weightNotice = u"Geben Sie bitte ein Körpergewicht zwischen 20 und 300 kg ein."_s;
+        QCOMPARE(lightWeight, weightNotice);
+        QCOMPARE(outOfRange, (QStringList{weightNotice + u"|350|1"_s, weightNotice + u"|19|1"_s}));
         QCOMPARE(consumed.size(), 2);
         QCOMPARE(consumed.first(), u"4 cl Wodka***"_s);
         QCOMPARE(consumed.last(), u"24 cl Mojito"_s);
