@@ -14,12 +14,14 @@
 
 #include <QCheckBox>
 #include <QHash>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -133,7 +135,8 @@ private slots:
 
     // "&Weiter >>>" on the result leads to the plan: its first step is the first tip, one row per
     // purchase (the basic bar has a single purchase for each), a click on a step lists its new drinks,
-    // the count field replans, "<<< &Zurück" returns to the result.
+    // the count field replans, "<<< &Zurück" returns to the result. With more steps than the list
+    // shows, the counts stay beside the scroll bar, not under it.
     void planPage() {
         struct Plan {
             int page = -1;
@@ -157,6 +160,9 @@ private slots:
         Shown tips;
         Plan first, second, more, fewer;
         Shown back;
+        bool scrolling = false;
+        int countsRight = -1;
+        int viewportWidth = 0;
         runWith(dialog(), QStringLiteral("Einkauf"), [&] {
             TEinkaufDialog& d = dialog();
             QTest::mouseClick(d.Weiterbutton, Qt::LeftButton);
@@ -169,6 +175,10 @@ private slots:
             second = plan();
             QTest::keyClick(d.PlanAnzahl, Qt::Key_Up);
             more = plan();
+            scrolling = QTest::qWaitFor([&] { return d.PlanListe->verticalScrollBar()->isVisible(); });
+            const QHeaderView* columns = d.PlanListe->header();
+            countsRight = columns->sectionViewportPosition(2) + columns->sectionSize(2);
+            viewportWidth = d.PlanListe->viewport()->width();
             d.PlanAnzahl->selectAll();
             QTest::keyClicks(d.PlanAnzahl, QStringLiteral("2"));
             fewer = plan();
@@ -186,6 +196,9 @@ private slots:
         QCOMPARE(second.listed, first.rows.at(1).section(u'|', 1).toInt());
         QCOMPARE(more.rows.size(), 6);
         QCOMPARE(more.rows.mid(0, 5), first.rows);
+        QVERIFY(scrolling);
+        QVERIFY2(countsRight <= viewportWidth,
+                 qPrintable(QStringLiteral("%1 > %2").arg(countsRight).arg(viewportWidth)));
         QCOMPARE(fewer.rows, first.rows.mid(0, 2));
         QCOMPARE(back.page, 2);
         QVERIFY(back.forward && back.back);
