@@ -20,6 +20,7 @@ void HomeBarSession::begin() {
 // The basics by name, sorted like a bar; a number no ingredient carries any more is dropped.
 void HomeBarSession::takeSettings() {
     m_settings = m_state.barSettings;
+    m_taken = m_settings;
     m_basics.clear();
     for (const ListEntry& e : m_all)
         if (m_settings.hasBasic(e.data))
@@ -43,6 +44,16 @@ void HomeBarSession::setAllowSubstitutes(bool on) {
 void HomeBarSession::setAlwaysAtHome(bool on) {
     m_settingsChanged = m_settingsChanged || on != m_settings.alwaysAtHome;
     m_settings.alwaysAtHome = on;
+}
+
+void HomeBarSession::followSwitchesSavedElsewhere() {
+    const BarSettings& now = m_state.barSettings;
+    if (now.allowSubstitutes != m_taken.allowSubstitutes)
+        m_settings.allowSubstitutes = now.allowSubstitutes;
+    if (now.alwaysAtHome != m_taken.alwaysAtHome)
+        m_settings.alwaysAtHome = now.alwaysAtHome;
+    m_taken.allowSubstitutes = now.allowSubstitutes;
+    m_taken.alwaysAtHome = now.alwaysAtHome;
 }
 
 int HomeBarSession::typeAhead(const QString& text) const {

@@ -42,6 +42,10 @@ public:
     bool alwaysAtHome() const { return m_settings.alwaysAtHome; }
     void setAllowSubstitutes(bool on);
     void setAlwaysAtHome(bool on);
+    // The shopping assistant opened from the dialog saves its switch at once. A switch changed there
+    // since the dialog took the settings is the later change: it replaces the one here, so that OK
+    // does not write the old value back.
+    void followSwitchesSavedElsewhere();
 
     // The entry of the ingredient list the typed text selects; -1 when none begins with it.
     int typeAhead(const QString& text) const;
@@ -88,6 +92,7 @@ private:
     bool m_changed = false;
     bool m_settingsChanged = false;
     BarSettings m_settings;
+    BarSettings m_taken; // the settings in use when they were taken
     QList<ListEntry> m_basics;
     bool m_keepRefusedEdits = false;
 };

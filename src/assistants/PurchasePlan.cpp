@@ -48,9 +48,10 @@ void PurchasePlan::read(TApollo& recipes, const std::function<void()>& step) {
     }
 }
 
-PurchasePlan::Steps PurchasePlan::plan(const IngredientSet& atHand, int purchases) const {
+PurchasePlan::Steps PurchasePlan::plan(const IngredientSet& atHand, int purchases,
+                                       const PurchaseReach& reach) const {
     Steps steps;
-    PurchasePlanner planner(*this, atHand);
+    PurchasePlanner planner(*this, atHand, reach);
     for (int left = clampPurchases(purchases); left > 0;) {
         std::optional<Step> step = planner.next(left);
         if (!step)

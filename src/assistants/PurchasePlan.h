@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assistants/PurchaseReach.h"
 #include "common/IngredientSet.h"
 
 #include <QList>
@@ -15,10 +16,11 @@ class TApollo;
 // then worked out from memory.
 //
 // A drink becomes mixable when nothing of it is missing any more (the mixable test without purchases).
+// A purchase puts at hand what the bar coverage says: with substitutes, also what it stands in for.
 // Each step buys the single ingredient that completes the most drinks. When no single purchase completes
 // one, the step buys the pair that together completes the most (two purchases). When not even a pair
-// completes one, or only one purchase is left, the step buys the ingredient found in the most of the
-// drinks that miss the fewest ingredients, so that those then miss one fewer ("closer").
+// completes one, or only one purchase is left, the step buys the ingredient that puts something at hand
+// for the most of the drinks that miss the fewest ingredients, so that those then miss fewer ("closer").
 // Ties go to the lower ingredient number; between pairs to the lower first, then the lower second number.
 // Ingredient numbers outside 1..1500 can never be at hand nor bought: a drink with one never becomes
 // mixable and never counts.
@@ -32,8 +34,8 @@ public:
         Kind kind = Single;
         std::vector<int> numbers; // what to buy: one ingredient, two for a pair
         QList<int> drinks;        // record numbers of the drinks now mixable, in table order
-        QList<int> closer;        // Closer: record numbers of the drinks brought one ingredient closer
-        int stillMissing = 0;     // Closer: how many ingredients those drinks then still miss
+        QList<int> closer;        // Closer: record numbers of the drinks brought closer
+        int stillMissing = 0;     // Closer: the most ingredients one of those drinks then still misses
         int purchases() const { return int(numbers.size()); }
         int newDrinks() const { return int(drinks.size()); }
     };
@@ -50,7 +52,7 @@ public:
     int recipeCount() const { return int(m_recNos.size()); }
 
     // Up to `purchases` (1..10) purchases for the ingredients at hand; fewer when nothing more helps.
-    Steps plan(const IngredientSet& atHand, int purchases) const;
+    Steps plan(const IngredientSet& atHand, int purchases, const PurchaseReach& reach = {}) const;
 
 private:
     friend class PurchasePlanner;

@@ -7,8 +7,8 @@ namespace {
 
 constexpr std::uint32_t kPairShift = 11; // 2^11 > 1500
 
-std::uint32_t pairKey(int lower, int higher) {
-    return std::uint32_t(lower) << kPairShift | std::uint32_t(higher);
+std::uint32_t pairKey(int a, int b) {
+    return std::uint32_t(std::min(a, b)) << kPairShift | std::uint32_t(std::max(a, b));
 }
 
 // The largest count above 0, the lowest index on a tie; 0 when every count is 0.
@@ -21,43 +21,41 @@ template <typename Counts> int lowestBest(const Counts& counts) {
     return best;
 }
 
+void sortUnique(std::vector<std::uint32_t>& keys) {
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+}
+
 } // namespace
 
-PurchasePlanner::PurchasePlanner(const PurchasePlan& recipes, const IngredientSet& atHand)
-    : m_recipes(recipes), m_have(atHand) {
-    std::array<int, 2> first{};
+PurchasePlanner::PurchasePlanner(const PurchasePlan& recipes, const IngredientSet& atHand,
+                                 const PurchaseReach& reach)
+    : m_recipes(recipes), m_reach(reach), m_have(atHand) {
     for (int i = 0; i < recipes.recipeCount(); ++i) {
-        if (missing(i, first) > 0)
+        if (!missing(i).empty())
             m_open.push_back(i);
     }
 }
 
-int PurchasePlanner::missing(int i, std::array<int, 2>& first) const {
-    int count = 0;
+const std::vector<int>& PurchasePlanner::missing(int i) {
+    m_missing.clear();
     const auto& numbers = m_recipes.m_numbers;
     for (int k = m_recipes.m_starts[size_t(i)]; k < m_recipes.m_starts[size_t(i) + 1]; ++k) {
-        const int number = numbers[size_t(k)];
-        if (m_have.test(size_t(number)))
-            continue;
-        if (count < 2)
-            first[size_t(count)] = number;
-        ++count;
+        if (!m_have.test(size_t(numbers[size_t(k)])))
+            m_missing.push_back(numbers[size_t(k)]);
     }
-    return count;
+    return m_missing;
 }
 
 void PurchasePlanner::tally() {
     m_singles.fill(0);
-    m_pairs.clear();
     m_fewest = INT_MAX;
-    std::array<int, 2> first{};
     for (int i : m_open) {
-        const int count = missing(i, first);
-        m_fewest = std::min(m_fewest, count);
-        if (count == 1)
-            ++m_singles[size_t(first[0])];
-        else if (count == 2)
-            m_pairs.push_back(pairKey(first[0], first[1])); // numbers are stored ascending
+        const std::vector<int>& lacking = missing(i);
+        m_fewest = std::min(m_fewest, int(lacking.size()));
+        if (int(lacking.size()) <= m_reach.widest())
+            for (int number : m_reach.completing(lacking))
+                ++m_singles[size_t(number)];
     }
 }
 
@@ -85,20 +83,42 @@ std::optional<PurchasePlan::Step> PurchasePlanner::single() {
     return step;
 }
 
+// Runs only when no single purchase completes a drink. A pair completes one when its first purchase
+// puts the drink's first missing ingredient at hand and its second alone completes the rest.
 std::optional<PurchasePlan::Step> PurchasePlanner::pair() {
-    if (m_pairs.empty())
+    std::vector<std::uint32_t> keys; // one key per drink and pair that completes it
+    std::vector<std::uint32_t> drinkKeys;
+    std::vector<int> rest;
+    for (int i : m_open) {
+        const std::vector<int>& lacking = missing(i);
+        if (int(lacking.size()) > 2 * m_reach.widest())
+            continue;
+        drinkKeys.clear();
+        std::vector<int> firsts = m_reach.standIns(lacking.front());
+        firsts.push_back(lacking.front());
+        for (int a : firsts) {
+            rest.clear();
+            std::copy_if(lacking.begin(), lacking.end(), std::back_inserter(rest),
+                         [&](int m) { return !m_reach.covers(a, m); });
+            for (int b : m_reach.completing(rest))
+                drinkKeys.push_back(pairKey(a, b));
+        }
+        sortUnique(drinkKeys);
+        keys.insert(keys.end(), drinkKeys.begin(), drinkKeys.end());
+    }
+    if (keys.empty())
         return std::nullopt;
     // Sorted, equal keys form runs; the first longest run is the lowest pair among the best.
-    std::sort(m_pairs.begin(), m_pairs.end());
+    std::sort(keys.begin(), keys.end());
     std::uint32_t bestKey = 0;
     size_t bestRun = 0;
-    for (size_t start = 0, end = 0; start < m_pairs.size(); start = end) {
+    for (size_t start = 0, end = 0; start < keys.size(); start = end) {
         end = start;
-        while (end < m_pairs.size() && m_pairs[end] == m_pairs[start])
+        while (end < keys.size() && keys[end] == keys[start])
             ++end;
         if (end - start > bestRun) {
             bestRun = end - start;
-            bestKey = m_pairs[start];
+            bestKey = keys[start];
         }
     }
     Step step;
@@ -108,29 +128,37 @@ std::optional<PurchasePlan::Step> PurchasePlanner::pair() {
     return step;
 }
 
+// Runs only when no single purchase completes a drink, so the one chosen leaves every drink it helps
+// still missing something.
 PurchasePlan::Step PurchasePlanner::closer() {
-    std::array<int, PurchasePlan::kMaxNumber + 1> counts{};
-    const auto& numbers = m_recipes.m_numbers;
-    const auto& starts = m_recipes.m_starts;
-    std::array<int, 2> first{};
+    Counts counts{};
+    std::vector<int> helping;
     for (int i : m_open) {
-        if (missing(i, first) != m_fewest)
+        const std::vector<int>& lacking = missing(i);
+        if (int(lacking.size()) != m_fewest)
             continue;
-        for (int k = starts[size_t(i)]; k < starts[size_t(i) + 1]; ++k) {
-            if (!m_have.test(size_t(numbers[size_t(k)])))
-                ++counts[size_t(numbers[size_t(k)])];
-        }
+        helping = lacking;
+        for (int m : lacking)
+            helping.insert(helping.end(), m_reach.standIns(m).begin(), m_reach.standIns(m).end());
+        std::sort(helping.begin(), helping.end());
+        helping.erase(std::unique(helping.begin(), helping.end()), helping.end());
+        for (int number : helping)
+            ++counts[size_t(number)];
     }
     const int best = lowestBest(counts);
     Step step;
     step.kind = Step::Closer;
     step.numbers = {best};
-    step.stillMissing = m_fewest - 1;
     for (int i : m_open) {
-        const auto begin = numbers.begin() + starts[size_t(i)];
-        const auto end = numbers.begin() + starts[size_t(i) + 1];
-        if (missing(i, first) == m_fewest && std::find(begin, end, short(best)) != end)
+        const std::vector<int>& lacking = missing(i);
+        if (int(lacking.size()) != m_fewest)
+            continue;
+        const auto left =
+            std::count_if(lacking.begin(), lacking.end(), [&](int m) { return !m_reach.covers(best, m); });
+        if (left < m_fewest) {
             step.closer.append(m_recipes.m_recNos[size_t(i)]);
+            step.stillMissing = std::max(step.stillMissing, int(left));
+        }
     }
     buy(step.numbers);
     return step;
@@ -138,11 +166,10 @@ PurchasePlan::Step PurchasePlanner::closer() {
 
 QList<int> PurchasePlanner::buy(const std::vector<int>& numbers) {
     for (int number : numbers)
-        m_have.set(size_t(number));
+        m_reach.buy(m_have, number);
     QList<int> done;
-    std::array<int, 2> first{};
     std::erase_if(m_open, [&](int i) {
-        if (missing(i, first) > 0)
+        if (!missing(i).empty())
             return false;
         done.append(m_recipes.m_recNos[size_t(i)]);
         return true;

@@ -1,16 +1,18 @@
 #pragma once
 
 #include "assistants/PurchasePlan.h"
+#include "assistants/PurchaseReach.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
 // One plan being worked out: what is at hand so far, the drinks not yet mixable, and the counts from
-// which each step picks its purchase.
+// which each step picks its purchase. A purchase puts at hand what `reach` says: with substitutes, also
+// what it stands in for.
 class PurchasePlanner {
 public:
-    PurchasePlanner(const PurchasePlan& recipes, const IngredientSet& atHand);
+    PurchasePlanner(const PurchasePlan& recipes, const IngredientSet& atHand, const PurchaseReach& reach);
 
     // The next step with at most `budget` purchases; nothing once every drink that can become
     // mixable is.
@@ -18,9 +20,10 @@ public:
 
 private:
     using Step = PurchasePlan::Step;
+    using Counts = std::array<int, PurchasePlan::kMaxNumber + 1>;
 
-    // How many ingredients of recipe i are not at hand; the first two of them in `first`.
-    int missing(int i, std::array<int, 2>& first) const;
+    // The ingredients of recipe i that are not at hand, ascending.
+    const std::vector<int>& missing(int i);
     void tally();
     std::optional<Step> single();
     std::optional<Step> pair();
@@ -29,11 +32,11 @@ private:
     QList<int> buy(const std::vector<int>& numbers);
 
     const PurchasePlan& m_recipes;
+    const PurchaseReach& m_reach;
     IngredientSet m_have;
     std::vector<int> m_open; // recipe indices, in table order
-    // Per ingredient: the open drinks it alone would complete.
-    std::array<int, PurchasePlan::kMaxNumber + 1> m_singles{};
-    // The open drinks missing exactly two ingredients, as one key per drink (lower number first).
-    std::vector<std::uint32_t> m_pairs;
+    std::vector<int> m_missing;
+    // Per ingredient: the open drinks its purchase alone would complete.
+    Counts m_singles{};
     int m_fewest = 0; // the fewest ingredients any open drink misses
 };

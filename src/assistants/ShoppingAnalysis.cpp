@@ -9,24 +9,20 @@ void ShoppingAnalysis::reset() {
     m_counters = {};
 }
 
-int ShoppingAnalysis::soleMissing(const QString& z) const {
-    int missing = 0;
-    int found = 0;
-    for (int slot = 0; slot < IngredientSlots::kMaxSlots && found < 2; ++slot) {
+void ShoppingAnalysis::examine(const QString& z) {
+    std::vector<int> missing;
+    for (int slot = 0; slot < IngredientSlots::kMaxSlots; ++slot) {
         const int number = IngredientSlots::decodeSlot(z, slot);
         if (number == 0)
             break;
         if (number > 0 && (number > kMaxNumber || !m_present.test(size_t(number)))) {
-            missing = number;
-            ++found;
+            missing.push_back(number);
+            // Each slot counts: more missing than one purchase reaches needs several.
+            if (int(missing.size()) > m_reach.widest())
+                return;
         }
     }
-    return found == 1 ? missing : 0;
-}
-
-void ShoppingAnalysis::examine(const QString& z) {
-    const int number = soleMissing(z);
-    if (number > 0 && number <= kMaxNumber)
+    for (int number : m_reach.completing(missing))
         ++m_counters[size_t(number)];
 }
 

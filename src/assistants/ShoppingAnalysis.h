@@ -1,17 +1,20 @@
 #pragma once
 
+#include "assistants/PurchaseReach.h"
 #include "common/IngredientSet.h"
 
 #include <QString>
 
 #include <array>
 #include <functional>
+#include <utility>
 
 class TApollo;
 
 // Which ingredients, bought for one home bar (its coverage: the set of ingredients at hand), would complete
-// the most further drinks: a counter per ingredient number of the drinks that this ingredient alone is
-// missing for, and the three largest counters.
+// the most further drinks: a counter per ingredient number of the drinks that buying this ingredient
+// alone completes, and the three largest counters. Without substitutes that is the drinks it alone is
+// missing for; with them a purchase also completes the drinks missing what it stands in for.
 class ShoppingAnalysis {
 public:
     static constexpr int kMaxNumber = 1500;
@@ -24,12 +27,13 @@ public:
     };
     using Tips = std::array<Tip, kRanks>;
 
-    explicit ShoppingAnalysis(const IngredientSet& present) : m_present(present) {}
+    explicit ShoppingAnalysis(const IngredientSet& present, PurchaseReach reach = {})
+        : m_present(present), m_reach(std::move(reach)) {}
 
     void reset();
-    // One recipe's ingredient field `Z`: when exactly one of its ingredients is missing from the bar,
-    // that ingredient's counter goes up. An ingredient number beyond the counters is missing like any
-    // other but has no counter to raise.
+    // One recipe's ingredient field `Z`: the counter of every ingredient whose purchase alone puts all
+    // its missing ingredients at hand goes up (without substitutes: of the only one missing). An
+    // ingredient number beyond the counters is missing like any other and no purchase brings it.
     void examine(const QString& z);
 
     // The largest counters above 0, largest first; on equal counts the lower ingredient number first.
@@ -42,9 +46,7 @@ public:
     Tips run(TApollo& recipes, const std::function<void()>& step = {});
 
 private:
-    // The only ingredient of `z` missing from the bar; 0 when none is missing or more than one.
-    int soleMissing(const QString& z) const;
-
     IngredientSet m_present;
+    PurchaseReach m_reach;
     std::array<int, kMaxNumber + 1> m_counters{};
 };

@@ -5,25 +5,28 @@
 #include "store/Fields.h"
 #include "store/TApollo.h"
 
+#include <utility>
+
 void ShoppingPlan::setPurchases(int purchases) {
     m_purchases = PurchasePlan::clampPurchases(purchases);
     if (m_made)
         replan();
 }
 
-void ShoppingPlan::make(const IngredientSet& atHand) {
+void ShoppingPlan::make(const IngredientSet& atHand, PurchaseReach reach) {
     m_made = false;
     {
         KeepPosition keep(m_recipes); // the main window's recipe stays current
         m_plan.read(m_recipes);
     }
     m_atHand = atHand;
+    m_reach = std::move(reach);
     m_made = true;
     replan();
 }
 
 void ShoppingPlan::replan() {
-    m_steps = m_plan.plan(m_atHand, m_purchases);
+    m_steps = m_plan.plan(m_atHand, m_purchases, m_reach);
     m_rows.clear();
     m_names.clear();
     for (size_t k = 0; k < m_steps.size(); ++k) {

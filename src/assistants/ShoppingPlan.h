@@ -27,8 +27,9 @@ public:
     void setPurchases(int purchases);
     int purchases() const { return m_purchases; }
 
-    // Reads the recipe table and plans for the ingredients at hand. A store failure propagates.
-    void make(const IngredientSet& atHand);
+    // Reads the recipe table and plans for the ingredients at hand, each purchase bringing what `reach`
+    // says. A store failure propagates.
+    void make(const IngredientSet& atHand, PurchaseReach reach = {});
     const PurchasePlan::Steps& steps() const { return m_steps; }
     const QList<Row>& rows() const { return m_rows; }
 
@@ -51,6 +52,7 @@ private:
     bool m_made = false;
     PurchasePlan m_plan;
     IngredientSet m_atHand;
+    PurchaseReach m_reach;
     PurchasePlan::Steps m_steps;
     QList<Row> m_rows;
     QList<QStringList> m_names; // per step, the names of what it buys

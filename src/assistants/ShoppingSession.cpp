@@ -41,7 +41,8 @@ int ShoppingSession::progressMaximum() const {
 }
 
 void ShoppingSession::analyse(const std::function<void()>& step) {
-    ShoppingAnalysis analysis(m_state.barCoverage().present(m_bar));
+    const BarCoverage coverage = m_state.barCoverage();
+    ShoppingAnalysis analysis(coverage.present(m_bar), PurchaseReach(coverage));
     const ShoppingAnalysis::Tips tips = analysis.run(m_tables.recipes, step);
     const bool tooFew = ShoppingAnalysis::tooFew(tips);
     m_rows = tooFew ? Rows{} : rowsFor(tips);
@@ -52,7 +53,8 @@ void ShoppingSession::analyse(const std::function<void()>& step) {
 }
 
 void ShoppingSession::makePlan() {
-    m_plan.make(m_state.barCoverage().present(m_bar));
+    const BarCoverage coverage = m_state.barCoverage();
+    m_plan.make(coverage.present(m_bar), PurchaseReach(coverage));
 }
 
 bool ShoppingSession::allowSubstitutes() const {

@@ -140,9 +140,12 @@ QWidget* TEinkaufDialog::buildPlanPage() {
         {QStringLiteral("Schritt"), QStringLiteral("Zutat"), QStringLiteral("neue Drinks")});
     PlanListe->setRootIsDecorated(false);
     PlanListe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The ingredient column takes what the scroll bar of a longer plan leaves, so the counts stay in
+    // view: a stretched last column would never shrink below its first width and slide under it.
+    PlanListe->header()->setStretchLastSection(false);
+    PlanListe->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     PlanListe->setColumnWidth(0, 48);
-    PlanListe->setColumnWidth(1, 168);
-    PlanListe->header()->setStretchLastSection(true);
+    PlanListe->setColumnWidth(2, 88);
     connect(PlanListe, &QTreeWidget::currentItemChanged, this, &TEinkaufDialog::showPlanDrinks);
     PlanDrinksLabel = pageLabel(QString(), page, {0, 154, kPageWidth, 18});
     PlanDrinks = new QListWidget(page);

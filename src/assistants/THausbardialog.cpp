@@ -79,7 +79,12 @@ void THausbardialog::buildControls() {
     connect(HinzuButton, &QPushButton::clicked, this, &THausbardialog::add);
     connect(entfbutton, &QPushButton::clicked, this, &THausbardialog::removeSelected);
     connect(button5, &QPushButton::clicked, this, &THausbardialog::info);
-    connect(Einkaufbutton, &QPushButton::clicked, this, &THausbardialog::shoppingRequested);
+    connect(Einkaufbutton, &QPushButton::clicked, this, [this] {
+        emit shoppingRequested();
+        // The assistant may have switched substitutes meanwhile: that later change is what OK keeps.
+        m_session.followSwitchesSavedElsewhere();
+        showSwitches();
+    });
     connect(OkButton, &QPushButton::clicked, this, &THausbardialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &THausbardialog::reject);
     connect(Editfeld, &TypeAheadField::entered, this, &THausbardialog::add);
@@ -101,6 +106,10 @@ void THausbardialog::buildPresetMenu() {
 void THausbardialog::showBars() {
     for (int b = 0; b <= HomeBarSession::kBasicsPage; ++b)
         fillBar(b, m_session.bar(b).isEmpty() ? -1 : 0);
+    showSwitches();
+}
+
+void THausbardialog::showSwitches() {
     substitutesBox->setChecked(m_session.allowSubstitutes());
     alwaysAtHomeBox->setChecked(m_session.alwaysAtHome());
 }

@@ -49,6 +49,7 @@ private:
     void buildControls();
     void buildPresetMenu();
     void showBars();
+    void showSwitches();
     void showPage(int index);
     EntryList* pageList(int index) const;
     void fillBar(int bar, int select);

@@ -12,7 +12,7 @@ QRegularExpression words(const QString& pattern) {
                                            QRegularExpression::UseUnicodePropertiesOption);
 }
 
-// Compiled once: every recipe shown asks them, and every ingredient line asks for ice.
+// Compiled once: every recipe shown asks them.
 bool matches(const QString& text, const QRegularExpression& re) {
     return re.match(text).hasMatch();
 }
@@ -75,11 +75,6 @@ QString GlassStrength::methodName(Method method) {
         break;
     }
     return QStringLiteral("ohne Eis");
-}
-
-bool GlassStrength::isIce(const QString& ingredientName) {
-    static const QRegularExpression ice = words(QStringLiteral("^(eiswürfel|crushed ice|eis)$"));
-    return matches(ingredientName, ice);
 }
 
 std::optional<GlassStrength::Estimate> GlassStrength::estimate(const AlcoholValue::Mix& mix, Method method) {

@@ -29,8 +29,6 @@ public:
     // The melt water as a share of the undiluted volume.
     static double dilution(Method method);
     static QString methodName(Method method);
-    // Whether an ingredient name is ice ("Eiswürfel", "Crushed Ice", ...).
-    static bool isIce(const QString& ingredientName);
 
     // None for a recipe without alcohol or without counted volume.
     static std::optional<Estimate> estimate(const AlcoholValue::Mix& mix, Method method);

@@ -1,6 +1,7 @@
 #include "browser/RecipeLoader.h"
 
 #include "browser/GlassStrength.h"
+#include "common/IceNames.h"
 #include "common/IngredientLookup.h"
 #include "common/UnitKind.h"
 #include "store/Fields.h"
@@ -89,7 +90,7 @@ RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const 
             name = s.ingredients.GetTrimString(Fields::Ingredient::Name).left(kIngredientNameLength);
             kind = int(s.ingredients.GetInteger(Fields::Ingredient::Unit));
             known.insert(slot.ingredient, {kind, int(s.ingredients.GetInteger(Fields::Ingredient::Alcohol))});
-            found.ice = found.ice || GlassStrength::isIce(name);
+            found.ice = found.ice || IceNames::isIce(name);
         }
         const QString line = ingredientLine(slot.amount, kind, name);
         (kind == kNoAmount ? unitless : measured).append({line, slot.ingredient});

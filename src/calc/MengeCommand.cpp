@@ -7,8 +7,7 @@
 MengeCommand::MengeCommand(const DialogServices& services)
     : session(services.tables.ApolloRezepte, services.tables.ApolloZutaten),
       dialog(services.context, session, services.parent),
-      party(services.tables.ApolloRezepte, services.tables.ApolloZutaten,
-            services.context.state.ingredientChoices.homeBars),
+      party(services.context.state, services.tables.ApolloRezepte, services.tables.ApolloZutaten),
       partyDialog(services.context, party, &dialog), m_main(services.main) {
     QObject::connect(&dialog, &TMengeDialog::partyRequested, &partyDialog, [this] { partyDialog.exec(); });
 }

@@ -1,5 +1,6 @@
 #include "calc/PartyPlan.h"
 
+#include "common/IceNames.h"
 #include "common/UnitKind.h"
 
 #include <QLocale>
@@ -10,12 +11,18 @@ QString number(qint64 n) {
     return QLocale(QLocale::German, QLocale::Germany).toString(n);
 }
 
-qint64 bottles(qint64 cl, int size) {
-    return (cl + size - 1) / size;
+qint64 wholeUnits(qint64 amount, int size) {
+    return (amount + size - 1) / size;
 }
 
 bool inSet(const IngredientSet& set, int number) {
     return number >= 0 && number < int(set.size()) && set.test(std::size_t(number));
+}
+
+PartyPlan::Place placeOf(int number, const IngredientSet& atHand, const IngredientSet& atHome) {
+    if (inSet(atHome, number))
+        return PartyPlan::Place::AlwaysAtHome;
+    return inSet(atHand, number) ? PartyPlan::Place::InBar : PartyPlan::Place::Buy;
 }
 
 // A summed line sits under its ingredient number and unit.
@@ -27,9 +34,21 @@ qsizetype find(const QList<PartyPlan::Line>& lines, int number, int unit) {
     return -1;
 }
 
+void appendSection(QStringList& out, const QString& heading, const QList<PartyPlan::Line>& lines,
+                   PartyPlan::Place place) {
+    QStringList section;
+    for (const PartyPlan::Line& line : lines) {
+        if (line.place == place)
+            section << PartyPlan::lineText(line);
+    }
+    if (!section.isEmpty())
+        out << QString() << heading << section;
+}
+
 } // namespace
 
-QList<PartyPlan::Line> PartyPlan::lines(const QList<Drink>& drinks, const IngredientSet& atHand) {
+QList<PartyPlan::Line> PartyPlan::lines(const QList<Drink>& drinks, const IngredientSet& atHand,
+                                        const IngredientSet& atHome) {
     QList<Line> out;
     for (const Drink& drink : drinks) {
         if (drink.glasses <= 0)
@@ -38,10 +57,14 @@ QList<PartyPlan::Line> PartyPlan::lines(const QList<Drink>& drinks, const Ingred
             qsizetype i = find(out, in.number, in.unit);
             if (i < 0) {
                 const QString name = in.name.isEmpty() ? unknownName(in.number) : in.name;
-                out.append(Line{in.number, name, in.unit, 0, inSet(atHand, in.number)});
+                Line line{in.number, name, in.unit, 0, placeOf(in.number, atHand, atHome)};
+                line.alcoholic = in.alcohol > 0;
+                line.ice = in.unit == QuantityRecipe::NoAmount && IceNames::isIce(name);
+                out.append(line);
                 i = out.size() - 1;
             }
-            out[i].amount += qint64(qMax(in.amount, 0)) * drink.glasses;
+            const qint64 perGlass = out[i].ice ? kIceGramsPerGlass : qMax(in.amount, 0);
+            out[i].amount += perGlass * drink.glasses;
         }
     }
     return out;
@@ -50,16 +73,26 @@ QList<PartyPlan::Line> PartyPlan::lines(const QList<Drink>& drinks, const Ingred
 QString PartyPlan::amountText(const Line& line) {
     if (!line.measured())
         return {};
+    // Ice is bought by the bag: whole kilograms, rounded up.
+    if (line.ice)
+        return QStringLiteral("ca. %1 kg").arg(number(wholeUnits(line.amount, 1000)));
     return number(line.amount) + QLatin1Char(' ') + UnitKind::text(line.unit);
 }
 
 QString PartyPlan::purchaseText(const Line& line) {
     if (!line.measured())
         return neededText();
+    if (line.ice)
+        return amountText(line);
     switch (line.unit) {
     case QuantityRecipe::Cl:
-        return QStringLiteral("%1 × 0,7 l oder %2 × 1 l")
-            .arg(number(bottles(line.amount, kBottleSmallCl)), number(bottles(line.amount, kBottleLargeCl)));
+        if (line.alcoholic)
+            return QStringLiteral("%1 × 0,7 l oder %2 × 1 l")
+                .arg(number(wholeUnits(line.amount, kBottleSmallCl)),
+                     number(wholeUnits(line.amount, kBottleLargeCl)));
+        return QStringLiteral("%1 × 1 l oder %2 × 0,33 l")
+            .arg(number(wholeUnits(line.amount, kPackLargeCl)),
+                 number(wholeUnits(line.amount, kPackSmallCl)));
     case QuantityRecipe::Gram:
     case QuantityRecipe::Piece:
         return amountText(line);
@@ -68,13 +101,13 @@ QString PartyPlan::purchaseText(const Line& line) {
     }
 }
 
-QString PartyPlan::lineText(const Line& line, bool atHand) {
+QString PartyPlan::lineText(const Line& line) {
     QStringList parts{line.name};
     const QString amount = amountText(line);
     if (!amount.isEmpty())
         parts << amount;
     const QString purchase = purchaseText(line);
-    if (!atHand && purchase != amount)
+    if (line.place == Place::Buy && purchase != amount)
         parts << purchase;
     return parts.join(QLatin1Char('\t'));
 }
@@ -89,17 +122,12 @@ QStringList PartyPlan::listText(const QList<Drink>& drinks, const QList<Line>& l
     out << QString() << QStringLiteral("Einkaufen:");
     const qsizetype purchases = out.size();
     for (const Line& line : lines) {
-        if (!line.atHand)
-            out << lineText(line, false);
+        if (line.place == Place::Buy)
+            out << lineText(line);
     }
     if (out.size() == purchases)
         out << QStringLiteral("nichts");
-    QStringList shelf;
-    for (const Line& line : lines) {
-        if (line.atHand)
-            shelf << lineText(line, true);
-    }
-    if (!shelf.isEmpty())
-        out << QString() << QStringLiteral("Vorhanden in %1:").arg(barName) << shelf;
+    appendSection(out, QStringLiteral("Immer im Haus:"), lines, Place::AlwaysAtHome);
+    appendSection(out, QStringLiteral("Vorhanden in %1:").arg(barName), lines, Place::InBar);
     return out;
 }

@@ -8,40 +8,58 @@
 #include <QStringList>
 
 // The party planner's arithmetic: several drinks, each for a number of glasses, summed per
-// ingredient and unit into a shopping list. What the chosen bar holds stays on the list, marked as
-// at hand, so the host knows what to take from the shelf instead of what to buy.
+// ingredient and unit into a shopping list. What is always at home and what the chosen bar holds
+// stay on the list with their amounts, each under its own heading, so the host knows how much to
+// take from the shelf (a party needs kilograms of ice even when ice is always in the house).
 class PartyPlan {
 public:
     static constexpr int kMaxGlasses = 999;
+    // Spirits, liqueurs and wine come in bottles of 0,7 l and 1 l; juices and mixers in packs of 1 l
+    // and 0,33 l.
     static constexpr int kBottleSmallCl = 70;
     static constexpr int kBottleLargeCl = 100;
+    static constexpr int kPackSmallCl = 33;
+    static constexpr int kPackLargeCl = 100;
+    // Recipes name ice without an amount: a glass takes about this much in the shaker or stirring
+    // glass and in the glass itself.
+    static constexpr int kIceGramsPerGlass = 250;
 
     struct Drink {
         QuantityRecipe recipe;
         int glasses = 0;
     };
+    // Under which heading a line stands.
+    enum class Place { Buy, AlwaysAtHome, InBar };
     struct Line {
         int number = 0;
         QString name;
         int unit = QuantityRecipe::NoAmount;
-        qint64 amount = 0; // the sum over all glasses, in the unit
-        bool atHand = false;
+        qint64 amount = 0; // the sum over all glasses, in the unit; for ice in grams
+        Place place = Place::Buy;
+        bool alcoholic = false;
+        bool ice = false; // named without an amount: `amount` is the estimate per glass
 
-        bool measured() const { return amount > 0 && unit != QuantityRecipe::NoAmount; }
+        bool measured() const { return amount > 0 && (unit != QuantityRecipe::NoAmount || ice); }
     };
 
-    // One line per ingredient and unit, in the order the ingredients first appear in the drinks.
-    // Drinks with no glasses add nothing.
-    static QList<Line> lines(const QList<Drink>& drinks, const IngredientSet& atHand);
+    // One line per ingredient and unit, in the order the ingredients first appear in the drinks;
+    // what `atHome` holds is always at home, what else `atHand` holds is in the bar. Drinks with no
+    // glasses add nothing.
+    static QList<Line> lines(const QList<Drink>& drinks, const IngredientSet& atHand,
+                             const IngredientSet& atHome = {});
 
-    // The summed amount: "140 cl", "1.250 g", "6 St", "8 dash"; empty for nothing measured.
+    // The summed amount: "140 cl", "1.250 g", "6 St", "8 dash", "ca. 3 kg" of ice; empty for nothing
+    // measured.
     static QString amountText(const Line& line);
-    // What to buy: cl amounts in whole bottles of both sizes ("2 × 0,7 l oder 2 × 1 l"), pieces and
-    // grams as summed, dashes and unmeasured ingredients "nach Bedarf".
+    // What to buy: cl amounts in whole bottles or packs of both sizes ("2 × 0,7 l oder 2 × 1 l",
+    // "3 × 1 l oder 7 × 0,33 l"), pieces, grams and ice as summed, dashes and unmeasured ingredients
+    // "nach Bedarf".
     static QString purchaseText(const Line& line);
-    // One line of the list: the name, the amount and (when it says more) what to buy, tab-separated.
-    static QString lineText(const Line& line, bool atHand);
-    // The whole list as lines: the drinks, the purchases and (under `barName`) what is at hand.
+    // One line of the list: the name, the amount and (to buy, when it says more) what to buy,
+    // tab-separated.
+    static QString lineText(const Line& line);
+    // The whole list as lines: the drinks, the purchases, what is always at home and (under
+    // `barName`) what the bar holds.
     static QStringList listText(const QList<Drink>& drinks, const QList<Line>& lines, const QString& barName);
 
     static QString neededText() { return QStringLiteral("nach Bedarf"); }

@@ -1,7 +1,7 @@
 #include "calc/PartySession.h"
 
 #include "calc/DrinkLookup.h"
-#include "common/HomeBarTable.h"
+#include "common/AppState.h"
 #include "common/KeepPosition.h"
 #include "common/ListCollation.h"
 #include "store/TApollo.h"
@@ -12,34 +12,35 @@ QList<ListEntry> PartySession::recipeChoices() {
     return entries;
 }
 
-bool PartySession::add(int recNo, int glasses) {
+PartySession::Added PartySession::add(int recNo, int glasses) {
     glasses = qBound(1, glasses, PartyPlan::kMaxGlasses);
     for (Chosen& chosen : m_drinks) {
         if (chosen.recNo == recNo) {
-            chosen.drink.glasses = qMin(chosen.drink.glasses + glasses, PartyPlan::kMaxGlasses);
-            return true;
+            const int wanted = chosen.drink.glasses + glasses;
+            chosen.drink.glasses = qMin(wanted, PartyPlan::kMaxGlasses);
+            if (wanted > PartyPlan::kMaxGlasses)
+                return {true, cappedNotice(chosen.drink.recipe.name)};
+            return {true, std::nullopt};
         }
     }
     KeepPosition keep(m_recipes);
     if (recNo < 1 || recNo > m_recipes.RecCount())
-        return false;
+        return {false, goneNotice()};
     m_recipes.Go(recNo);
     if (m_recipes.Eof() || m_recipes.IsDeleted())
-        return false;
+        return {false, goneNotice()};
     m_drinks.append({recNo, {QuantityRecipe::load(m_recipes, m_ingredients), glasses}});
-    return true;
+    return {true, std::nullopt};
 }
 
-std::optional<Notice> PartySession::add(int recNo, const QString& glassesText) {
+PartySession::Added PartySession::add(int recNo, const QString& glassesText) {
     if (recNo < 1)
-        return noDrinkNotice();
+        return {false, noDrinkNotice()};
     bool ok = false;
     const int glasses = glassesText.trimmed().toInt(&ok);
     if (!ok || glasses < 1 || glasses > PartyPlan::kMaxGlasses)
-        return glassesNotice();
-    if (!add(recNo, glasses))
-        return goneNotice();
-    return std::nullopt;
+        return {false, glassesNotice()};
+    return add(recNo, glasses);
 }
 
 Notice PartySession::noDrinkNotice() {
@@ -52,6 +53,13 @@ Notice PartySession::glassesNotice() {
 
 Notice PartySession::goneNotice() {
     return Notice::hint(QStringLiteral("Dieses Rezept gibt es nicht mehr."), 1);
+}
+
+Notice PartySession::cappedNotice(const QString& drink) {
+    return Notice::hint(QStringLiteral("Mehr als 999 Gläser eines Drinks plant der Partyplaner nicht. "
+                                       "„%1“ steht jetzt mit 999 Gläsern auf der Liste.")
+                            .arg(drink),
+                        2);
 }
 
 void PartySession::remove(int index) {
@@ -72,7 +80,6 @@ QStringList PartySession::drinkTexts() const {
 
 void PartySession::setBar(int bar) {
     m_bar = qBound(0, bar, kBars);
-    m_atHand = m_bars.present(m_bar);
 }
 
 QString PartySession::barName(int bar) {
@@ -86,13 +93,15 @@ QList<PartyPlan::Drink> PartySession::drinks() const {
     return out;
 }
 
+// Taken afresh each time: the bars and their settings may change while the planner keeps its drinks.
+// Without a bar, what counts as at hand is what is always at home.
 QList<PartyPlan::Line> PartySession::lines() const {
-    return PartyPlan::lines(drinks(), m_atHand);
+    const BarCoverage coverage = m_state.barCoverage();
+    return PartyPlan::lines(drinks(), coverage.present(m_bar), coverage.present(0));
 }
 
 QStringList PartySession::listText() const {
-    const QList<PartyPlan::Drink> all = drinks();
-    return PartyPlan::listText(all, PartyPlan::lines(all, m_atHand), barName(m_bar));
+    return PartyPlan::listText(drinks(), lines(), barName(m_bar));
 }
 
 QString PartySession::clipboardText() const {

@@ -6,30 +6,38 @@
 
 #include <optional>
 
-class HomeBarTable;
+struct AppState;
 class TApollo;
 
 // The party planner's state: the drinks chosen with their glasses, the home bar whose ingredients
-// are at hand, and the shopping list that follows from them.
+// are at hand, and the shopping list that follows from them. What counts as at hand, and as always
+// at home, is what every mixable test takes: the bar coverage with its basics and substitutes.
 class PartySession {
 public:
     static constexpr int kBars = 3;
 
-    PartySession(TApollo& recipes, TApollo& ingredients, const HomeBarTable& bars)
-        : m_recipes(recipes), m_ingredients(ingredients), m_bars(bars) {}
+    PartySession(AppState& state, TApollo& recipes, TApollo& ingredients)
+        : m_state(state), m_recipes(recipes), m_ingredients(ingredients) {}
 
     // The drink list to choose from: every recipe by name, carrying its record number.
     QList<ListEntry> recipeChoices();
 
+    // What adding a drink did: whether it is on the list, and the notice to show (a refusal, or that
+    // the glasses were held at 999).
+    struct Added {
+        bool added = false;
+        std::optional<Notice> notice;
+    };
     // Adds the recipe with that record number for the glasses (1..999); a drink already chosen
-    // gets the glasses added. False when the recipe no longer exists. Throws StoreError.
-    bool add(int recNo, int glasses);
-    // "&Hinzufügen" with the glasses as typed: the notice when there is no drink, the glasses are
-    // not a number from 1 to 999, or the recipe is gone; none when the drink was added.
-    std::optional<Notice> add(int recNo, const QString& glassesText);
+    // gets the glasses added, up to 999. Refused when the recipe no longer exists. Throws StoreError.
+    Added add(int recNo, int glasses);
+    // "&Hinzufügen" with the glasses as typed: refused when there is no drink, the glasses are not a
+    // number from 1 to 999, or the recipe is gone.
+    Added add(int recNo, const QString& glassesText);
     static Notice noDrinkNotice();
     static Notice glassesNotice();
     static Notice goneNotice();
+    static Notice cappedNotice(const QString& drink);
     void remove(int index);
     void clear();
     // The chosen drinks as shown: "12 × Mojito", in the order they were added.
@@ -40,8 +48,6 @@ public:
     void setBar(int bar);
     int bar() const { return m_bar; }
     static QString barName(int bar);
-    // What counts as at hand; the chosen bar's ingredients unless set otherwise.
-    void setAtHand(const IngredientSet& atHand) { m_atHand = atHand; }
 
     QList<PartyPlan::Line> lines() const;
     QStringList listText() const;
@@ -55,10 +61,9 @@ private:
     };
     QList<PartyPlan::Drink> drinks() const;
 
+    AppState& m_state;
     TApollo& m_recipes;
     TApollo& m_ingredients;
-    const HomeBarTable& m_bars;
     QList<Chosen> m_drinks;
     int m_bar = 0;
-    IngredientSet m_atHand;
 };

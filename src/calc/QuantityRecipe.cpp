@@ -2,6 +2,7 @@
 
 #include "common/IngredientLookup.h"
 #include "common/UnitKind.h"
+#include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 
@@ -24,6 +25,7 @@ QuantityRecipe QuantityRecipe::load(TApollo& recipes, TApollo& ingredients) {
         if (IngredientLookup::seek(ingredients, slot.ingredient)) {
             line.name = ingredients.GetTrimString(QStringLiteral("NAME")).left(kNameLength);
             line.unit = int(ingredients.GetInteger(QStringLiteral("KENNUNG")));
+            line.alcohol = int(ingredients.GetInteger(Fields::Ingredient::Alcohol));
         }
         recipe.lines.append(line);
     }

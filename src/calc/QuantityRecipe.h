@@ -6,7 +6,7 @@
 class TApollo;
 
 // The current recipe as the quantity calculator scales it: its name and, in recipe order, each
-// ingredient's number, amount, name and unit code.
+// ingredient's number, amount, name, unit code and alcohol content.
 struct QuantityRecipe {
     static constexpr int kNameLength = 30;
     // Unit codes of `KENNUNG`.
@@ -17,6 +17,7 @@ struct QuantityRecipe {
         int amount = 0;
         QString name;
         int unit = NoAmount;
+        int alcohol = 0; // percent by volume
     };
 
     QString name;

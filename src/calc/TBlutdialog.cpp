@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QStackedWidget>
 
 namespace {
@@ -40,17 +39,18 @@ QFont emphasis(int pixels, bool bold = true) {
     return font;
 }
 
-QSpinBox* spin(int minimum, int maximum, const QRect& geometry, QWidget* parent) {
-    auto* box = new QSpinBox(parent);
-    box->setRange(minimum, maximum);
-    box->setGeometry(geometry);
-    return box;
+// A field that keeps any number typed, so that "&Weiter >>>" can say what is out of range instead
+// of quietly putting back the previous value.
+NumberField* spin(int minimum, int maximum, const QRect& geometry, QWidget* parent) {
+    auto* field = new NumberField(minimum, maximum, parent);
+    field->setGeometry(geometry);
+    return field;
 }
 
-// The spin field's number as typed; -1 when it holds none.
-int typedValue(const QSpinBox* box) {
+// The field's number as typed; -1 when it holds none.
+int typedValue(const NumberField* field) {
     bool ok = false;
-    const int value = box->cleanText().toInt(&ok);
+    const int value = field->text().toInt(&ok);
     return ok ? value : -1;
 }
 
@@ -62,8 +62,8 @@ TBlutdialog::TBlutdialog(UiContext context, BloodAlcoholSession& session, QWidge
     setHelpContext(2430);
     setFixedSize(620, 430);
     buildControls();
-    GewichtEdit->setValue(m_session.weight());
-    ZeitEdit->setValue(m_session.hours());
+    GewichtEdit->setText(QString::number(m_session.weight()));
+    ZeitEdit->setText(QString::number(m_session.hours()));
     combo->setCurrentIndex(int(m_session.unit()));
 }
 
@@ -145,7 +145,7 @@ QWidget* TBlutdialog::buildWeightPage() {
     auto* label = new QLabel(QStringLiteral("&Körpergewicht:"), page);
     label->setGeometry(0, 104, 120, 24);
     GewichtEdit = spin(BloodAlcohol::kMinWeight, BloodAlcohol::kMaxWeight, QRect(124, 104, 80, 24), page);
-    label->setBuddy(GewichtEdit);
+    label->setBuddy(GewichtEdit->edit());
     text(QStringLiteral("kg"), QRect(212, 108, 60, 20), page);
     return page;
 }
@@ -158,7 +158,7 @@ QWidget* TBlutdialog::buildTimePage() {
     auto* label = new QLabel(QStringLiteral("&Zeitraum:"), page);
     label->setGeometry(0, 76, 120, 24);
     ZeitEdit = spin(BloodAlcohol::kMinHours, BloodAlcohol::kMaxHours, QRect(124, 76, 80, 24), page);
-    label->setBuddy(ZeitEdit);
+    label->setBuddy(ZeitEdit->edit());
     text(QStringLiteral("Stunden"), QRect(212, 80, 80, 20), page);
     QLabel* example = text(QStringLiteral("Ein Beispiel:"), QRect(0, 124, 380, 20), page);
     example->setFont(emphasis(12));
@@ -255,7 +255,10 @@ void TBlutdialog::weiter() {
     m_session.setHours(typedValue(ZeitEdit));
     const BloodAlcoholSession::Page before = m_session.page();
     if (notice(m_session.next())) {
-        (before == BloodAlcoholSession::Weight ? GewichtEdit : ZeitEdit)->setFocus();
+        // The number stays as typed, selected for the correction.
+        NumberField* field = before == BloodAlcoholSession::Weight ? GewichtEdit : ZeitEdit;
+        field->setFocus();
+        field->edit()->selectAll();
         return;
     }
     showPage();
@@ -281,11 +284,11 @@ void TBlutdialog::showPage() {
         break;
     case BloodAlcoholSession::Weight:
         GewichtEdit->setFocus();
-        GewichtEdit->selectAll();
+        GewichtEdit->edit()->selectAll();
         break;
     case BloodAlcoholSession::Time:
         ZeitEdit->setFocus();
-        ZeitEdit->selectAll();
+        ZeitEdit->edit()->selectAll();
         break;
     default:
         OkButton->setFocus();

@@ -10,7 +10,6 @@ class NumberField;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class QStackedWidget;
 class TypeAheadField;
 
@@ -29,8 +28,8 @@ public:
     QComboBox* combo = nullptr;
     QPushButton* HinzuButton = nullptr;
     QPushButton* EntfButton = nullptr;
-    QSpinBox* GewichtEdit = nullptr;
-    QSpinBox* ZeitEdit = nullptr;
+    NumberField* GewichtEdit = nullptr;
+    NumberField* ZeitEdit = nullptr;
     QLabel* PromilleLabel = nullptr;
     QPushButton* zurueckbutton = nullptr;
     QPushButton* weiterbutton = nullptr;

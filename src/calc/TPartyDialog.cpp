@@ -97,12 +97,13 @@ void TPartyDialog::buildControls() {
 }
 
 void TPartyDialog::add() {
-    if (const std::optional<Notice> refusal =
-            m_session.add(Getraenkeliste->currentData(), GlaeserEdit->text())) {
-        Meldungsfenster::show(*refusal);
+    const PartySession::Added added = m_session.add(Getraenkeliste->currentData(), GlaeserEdit->text());
+    if (added.added)
+        showList();
+    if (added.notice)
+        Meldungsfenster::show(*added.notice);
+    if (!added.added)
         return;
-    }
-    showList();
     Partyliste->setCurrentRow(Partyliste->count() - 1);
     Suchfeld->setFocus();
     Suchfeld->selectAll();
@@ -127,10 +128,12 @@ void TPartyDialog::showList() {
     DruckenButton->setEnabled(any && m_printer != nullptr);
 }
 
-// Opening: the drink list is read afresh, since recipes may have changed since the last time.
+// Opening: the drink list is read afresh, since recipes may have changed since the last time, and the
+// search starts over.
 void TPartyDialog::showEvent(QShowEvent* event) {
     TOwnFenster::showEvent(event);
     Getraenkeliste->setEntries(m_session.recipeChoices());
+    Suchfeld->clear();
     if (Getraenkeliste->count() > 0)
         Getraenkeliste->setCurrentRow(0);
     m_session.setBar(HausbarBox->currentIndex());

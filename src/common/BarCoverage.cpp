@@ -1,8 +1,15 @@
 #include "common/BarCoverage.h"
 
-IngredientSet BarCoverage::present(int bar) const {
-    IngredientSet at = m_bars.present(bar);
+IngredientSet BarCoverage::present(int bar, const IngredientSet& bought) const {
+    IngredientSet at = m_bars.present(bar) | bought;
     if (m_settings.alwaysAtHome)
         at |= m_settings.basicSet();
     return m_settings.allowSubstitutes ? m_substitutes.cover(at) : at;
+}
+
+IngredientSet BarCoverage::purchase(int number) const {
+    IngredientSet one;
+    if (number >= 0 && number < int(one.size()))
+        one.set(size_t(number));
+    return m_settings.allowSubstitutes ? m_substitutes.cover(one) : one;
 }

@@ -12,8 +12,15 @@ public:
     BarCoverage(const HomeBarTable& bars, const Substitutes& substitutes, const BarSettings& settings)
         : m_bars(bars), m_substitutes(substitutes), m_settings(settings) {}
 
-    IngredientSet present(int bar) const;
+    IngredientSet present(int bar) const { return present(bar, {}); }
+    // The same once the ingredients `bought` are at hand as well.
+    IngredientSet present(int bar, const IngredientSet& bought) const;
     HomeBarTable::Test test(int bar, int purchases) const { return {present(bar), purchases}; }
+
+    // What buying one ingredient adds to any bar's set: the ingredient and, when substitutes count,
+    // what it stands in for. Substitutes reach one level only, so present(bar, bought) is present(bar)
+    // plus purchase(n) for each n bought, whatever else is at hand.
+    IngredientSet purchase(int number) const;
 
 private:
     const HomeBarTable& m_bars;

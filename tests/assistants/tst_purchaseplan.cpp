@@ -2,7 +2,7 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
 #include "assistants/PurchasePlan.h"
-#include "common/HomeBarTable.h"
+#include "common/BarCoverage.h"
 
 #include <QRandomGenerator>
 
@@ -44,11 +44,25 @@ QStringList describe(const PurchasePlan::Steps& steps) {
     return out;
 }
 
-// The drinks of `zs` that are mixable with `after` but were not with `before`.
-int completed(const QStringList& zs, const IngredientSet& before, const IngredientSet& after) {
+constexpr int kRandomNumbers = 9;
+
+// Bar 1 with basics and substitutes as the mixable test sees them; plans start from its set.
+struct Bar {
+    HomeBarTable bars;
+    Substitutes substitutes;
+    BarSettings settings;
+    BarCoverage coverage() const { return {bars, substitutes, settings}; }
+    IngredientSet with(const IngredientSet& bought) const { return coverage().present(1, bought); }
+};
+
+// The drinks of `zs` that the mixable test keeps once `after` is bought but not with `before`.
+int completed(const QStringList& zs, const Bar& bar, const IngredientSet& before,
+              const IngredientSet& after) {
+    const IngredientSet was = bar.with(before);
+    const IngredientSet is = bar.with(after);
     int count = 0;
     for (const QString& z : zs)
-        count += !HomeBarTable::Mixable(z, before, 0) && HomeBarTable::Mixable(z, after, 0) ? 1 : 0;
+        count += !HomeBarTable::Mixable(z, was, 0) && HomeBarTable::Mixable(z, is, 0) ? 1 : 0;
     return count;
 }
 
@@ -58,8 +72,6 @@ IngredientSet with(IngredientSet set, const std::vector<int>& numbers) {
     return set;
 }
 
-constexpr int kRandomNumbers = 9;
-
 struct Exhaustive {
     int single = 0;
     int pair = 0;
@@ -67,12 +79,12 @@ struct Exhaustive {
 
 // The most drinks any single purchase, and any pair, completes, found by trying them all. Numbers
 // used by no recipe complete nothing, so the numbers the random recipes use are every candidate.
-Exhaustive exhaustive(const QStringList& zs, const IngredientSet& have) {
+Exhaustive exhaustive(const QStringList& zs, const Bar& bar, const IngredientSet& bought) {
     Exhaustive best;
     for (int a = 1; a <= kRandomNumbers; ++a) {
-        best.single = qMax(best.single, completed(zs, have, with(have, {a})));
+        best.single = qMax(best.single, completed(zs, bar, bought, with(bought, {a})));
         for (int b = a + 1; b <= kRandomNumbers; ++b)
-            best.pair = qMax(best.pair, completed(zs, have, with(have, {a, b})));
+            best.pair = qMax(best.pair, completed(zs, bar, bought, with(bought, {a, b})));
     }
     return best;
 }
@@ -156,11 +168,34 @@ private slots:
         QCOMPARE(describe(plan.plan(setOf(atHand), purchases)), steps);
     }
 
+    // With substitutes a purchase counts for what it stands in for: lemon juice (4) stands in for lime
+    // juice (5), so buying it completes the lime drinks and the drink missing both, and lime juice is
+    // never bought after it.
+    void purchaseCountsForWhatItStandsIn() {
+        PurchasePlan plan;
+        const QList<QList<int>> recipes{{1, 4}, {1, 4}, {1, 5}, {1, 5}, {1, 5}, {1, 4, 5}, {6, 5}};
+        for (int r = 0; r < recipes.size(); ++r)
+            plan.add(r + 1, packedZ(recipes[r]));
+        Bar bar;
+        bar.bars.set(1, 1, true);
+        bar.substitutes.add(5, 4);
+        const auto planned = [&] {
+            return describe(plan.plan(bar.with({}), 3, PurchaseReach(bar.coverage())));
+        };
+        QCOMPARE(planned(), (QStringList{u"5:3,4,5"_s, u"4:1,2,6"_s, u"6:7"_s}));
+        bar.settings.allowSubstitutes = true;
+        QCOMPARE(planned(), (QStringList{u"4:1,2,3,4,5,6"_s, u"6:7"_s}));
+        // From an empty bar no single purchase completes a drink; the pair with lemon juice does for six.
+        bar.bars.set(1, 1, false);
+        QCOMPARE(planned(), (QStringList{u"1+4:1,2,3,4,5,6"_s, u"6:7"_s}));
+    }
+
     // Every greedy step completes as many drinks as the best single purchase, or pair, found by
-    // trying every candidate; together the steps complete exactly what their purchases make mixable.
+    // trying every candidate through the mixable test; together the steps complete exactly what their
+    // purchases make mixable. Most rounds count basics and random substitutes.
     void stepsMatchExhaustiveSearch() {
         QRandomGenerator rng(1998);
-        for (int round = 0; round < 400; ++round) {
+        for (int round = 0; round < 600; ++round) {
             QStringList zs;
             PurchasePlan plan;
             const int recipeCount = rng.bounded(1, 14);
@@ -172,26 +207,32 @@ private slots:
                 zs << packedZ(numbers);
                 plan.add(r + 1, zs.last());
             }
-            IngredientSet have;
+            Bar bar;
             for (int n = 1; n <= kRandomNumbers; ++n)
-                have.set(size_t(n), rng.bounded(3) == 0);
+                bar.bars.set(1, n, rng.bounded(3) == 0);
+            bar.settings.allowSubstitutes = rng.bounded(3) != 0;
+            bar.settings.alwaysAtHome = rng.bounded(3) == 0;
+            bar.settings.basics = {int(rng.bounded(1, kRandomNumbers + 1))};
+            for (int k = rng.bounded(0, 6); k > 0; --k)
+                bar.substitutes.add(rng.bounded(1, kRandomNumbers + 1), rng.bounded(1, kRandomNumbers + 1));
             const int purchases = rng.bounded(1, PurchasePlan::kMaxPurchases + 1);
-            checkAgainstExhaustive(zs, have, plan.plan(have, purchases), purchases);
+            checkAgainstExhaustive(zs, bar, plan.plan(bar.with({}), purchases, PurchaseReach(bar.coverage())),
+                                   purchases);
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(u"round %1"_s.arg(round)));
         }
     }
 
 private:
-    static void checkAgainstExhaustive(const QStringList& zs, const IngredientSet& start,
+    static void checkAgainstExhaustive(const QStringList& zs, const Bar& bar,
                                        const PurchasePlan::Steps& steps, int purchases) {
-        IngredientSet have = start;
+        IngredientSet bought;
         int left = purchases;
         int total = 0;
         for (const Step& step : steps) {
-            const Exhaustive best = exhaustive(zs, have);
-            const IngredientSet after = with(have, step.numbers);
-            QCOMPARE(completed(zs, have, after), step.newDrinks());
+            const Exhaustive best = exhaustive(zs, bar, bought);
+            const IngredientSet after = with(bought, step.numbers);
+            QCOMPARE(completed(zs, bar, bought, after), step.newDrinks());
             switch (step.kind) {
             case Step::Single:
                 QVERIFY(best.single > 0);
@@ -212,16 +253,16 @@ private:
             }
             left -= step.purchases();
             total += step.newDrinks();
-            have = after;
+            bought = after;
         }
         QVERIFY(left >= 0);
-        QCOMPARE(total, completed(zs, start, have));
+        QCOMPARE(total, completed(zs, bar, {}, bought));
         // Stopping early only when nothing more can become mixable.
         if (left > 0) {
-            IngredientSet everything = have;
+            IngredientSet everything = bought;
             for (int n = 1; n <= kRandomNumbers; ++n)
                 everything.set(size_t(n));
-            QCOMPARE(completed(zs, have, everything), 0);
+            QCOMPARE(completed(zs, bar, bought, everything), 0);
         }
     }
 };

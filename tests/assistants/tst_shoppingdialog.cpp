@@ -9,13 +9,19 @@
 #include "assistants/HomeBarPresets.h"
 #include "assistants/ShoppingCommand.h"
 #include "store/Fields.h"
+#include "store/TApollo.h"
+#include "ui/EntryList.h"
 
 #include <QCheckBox>
+#include <QHash>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -129,7 +135,8 @@ private slots:
 
     // "&Weiter >>>" on the result leads to the plan: its first step is the first tip, one row per
     // purchase (the basic bar has a single purchase for each), a click on a step lists its new drinks,
-    // the count field replans, "<<< &Zurück" returns to the result.
+    // the count field replans, "<<< &Zurück" returns to the result. With more steps than the list
+    // shows, the counts stay beside the scroll bar, not under it.
     void planPage() {
         struct Plan {
             int page = -1;
@@ -153,6 +160,9 @@ private slots:
         Shown tips;
         Plan first, second, more, fewer;
         Shown back;
+        bool scrolling = false;
+        int countsRight = -1;
+        int viewportWidth = 0;
         runWith(dialog(), QStringLiteral("Einkauf"), [&] {
             TEinkaufDialog& d = dialog();
             QTest::mouseClick(d.Weiterbutton, Qt::LeftButton);
@@ -165,6 +175,10 @@ private slots:
             second = plan();
             QTest::keyClick(d.PlanAnzahl, Qt::Key_Up);
             more = plan();
+            scrolling = QTest::qWaitFor([&] { return d.PlanListe->verticalScrollBar()->isVisible(); });
+            const QHeaderView* columns = d.PlanListe->header();
+            countsRight = columns->sectionViewportPosition(2) + columns->sectionSize(2);
+            viewportWidth = d.PlanListe->viewport()->width();
             d.PlanAnzahl->selectAll();
             QTest::keyClicks(d.PlanAnzahl, QStringLiteral("2"));
             fewer = plan();
@@ -182,6 +196,9 @@ private slots:
         QCOMPARE(second.listed, first.rows.at(1).section(u'|', 1).toInt());
         QCOMPARE(more.rows.size(), 6);
         QCOMPARE(more.rows.mid(0, 5), first.rows);
+        QVERIFY(scrolling);
+        QVERIFY2(countsRight <= viewportWidth,
+                 qPrintable(QStringLiteral("%1 > %2").arg(countsRight).arg(viewportWidth)));
         QCOMPARE(fewer.rows, first.rows.mid(0, 2));
         QCOMPARE(back.page, 2);
         QVERIFY(back.forward && back.back);
@@ -260,6 +277,83 @@ private slots:
         QCOMPARE(answers.lastText(), Notice::readOnly().text);
         QVERIFY(shownAfterRefusal);
         QVERIFY(m_w->state.barSettings.allowSubstitutes);
+    }
+
+    // With "Ersatzzutaten zulassen" a purchase counts for what it stands in for. On the basic bar
+    // without citrus, each step's "neue Drinks" is what the mixable test keeps once that step is
+    // bought as well, and no step buys what an earlier purchase already stands in for: lemon juice
+    // comes first and lime juice, which it stands in for, never after it.
+    void planCountsThroughTheCoverage() {
+        MessageBoxAnswerer answers;
+        HomeBarTable& bars = m_w->state.ingredientChoices.homeBars;
+        for (int citrus : {4, 5, 97, 99}) // Zitronensaft, Limettensaft, Limette, Zitrone
+            bars.set(1, citrus, false);
+        QStringList rows; // "ingredient|new drinks"
+        runWith(dialog(), QStringLiteral("Einkauf"), [&] {
+            TEinkaufDialog& d = dialog();
+            QTest::mouseClick(d.substitutesBox, Qt::LeftButton, {}, QPoint(8, 11));
+            QTest::mouseClick(d.Weiterbutton, Qt::LeftButton);
+            QTest::mouseClick(d.Weiterbutton, Qt::LeftButton);
+            for (int k = 0; k < d.PlanListe->topLevelItemCount(); ++k)
+                rows << d.PlanListe->topLevelItem(k)->text(1) + u'|' + d.PlanListe->topLevelItem(k)->text(2);
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        QVERIFY(m_w->state.barSettings.allowSubstitutes);
+        QCOMPARE(rows.size(), ShoppingPlan::kDefaultPurchases);
+        QHash<QString, int> numbers;
+        for (const ListEntry& e : m_w->state.ingredientChoices.zutatliste)
+            numbers.insert(e.text.trimmed(), e.data);
+        QStringList zs;
+        TApollo& recipes = m_w->tables.ApolloRezepte;
+        for (recipes.GoTop(); !recipes.Eof(); recipes.Skip())
+            zs << recipes.GetPaddedString(QStringLiteral("Z"));
+        const BarCoverage coverage = m_w->state.barCoverage();
+        IngredientSet bought;
+        for (const QString& row : rows) {
+            const IngredientSet before = coverage.present(1, bought);
+            for (const QString& name : row.section(u'|', 0, 0).split(QStringLiteral(" + "))) {
+                QVERIFY2(numbers.contains(name), qPrintable(name));
+                QVERIFY2(!before.test(size_t(numbers.value(name))), qPrintable(row));
+                bought.set(size_t(numbers.value(name)));
+            }
+            const IngredientSet after = coverage.present(1, bought);
+            int added = 0;
+            for (const QString& z : zs)
+                added += !HomeBarTable::Mixable(z, before, 0) && HomeBarTable::Mixable(z, after, 0) ? 1 : 0;
+            QCOMPARE(row.section(u'|', 1).toInt(), added);
+        }
+        QCOMPARE(rows.first().section(u'|', 0, 0), QStringLiteral("Zitronensaft"));
+    }
+
+    // Substitutes switched off in the assistant opened from the home bar dialog stay off when the home
+    // bar dialog is then confirmed with a changed bar: the later change wins, and the home bar's box
+    // shows it as soon as the assistant is closed.
+    void substitutesSwitchedInTheAssistantOverTheHomeBar() {
+        BarSettings on = m_w->state.barSettings;
+        on.allowSubstitutes = true;
+        QVERIFY(m_w->state.saveBarSettings(on));
+        MessageBoxAnswerer answers;
+        answers.queue(Meldungsfenster::Yes);
+        THausbardialog& homeBar = m_w->main.dialogs().get<HomeBarCommand>().dialog;
+        bool boxInAssistant = false;
+        bool boxAfterAssistant = true;
+        runWith(homeBar, QStringLiteral("Hausbar"), [&] {
+            homeBar.VorgabePopup->actions().at(2)->trigger(); // a changed bar: "&Basis"
+            QTimer::singleShot(0, &dialog(), [&] {
+                boxInAssistant = dialog().substitutesBox->isChecked();
+                QTest::mouseClick(dialog().substitutesBox, Qt::LeftButton, {}, QPoint(8, 11));
+                QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(homeBar.Einkaufbutton, Qt::LeftButton);
+            boxAfterAssistant = homeBar.substitutesBox->isChecked();
+            QTest::mouseClick(homeBar.OkButton, Qt::LeftButton);
+        });
+        QCOMPARE(answers.lastText(), HomeBarStore::saveQuestion());
+        QCOMPARE(m_w->state.ingredientChoices.homeBars.count(1), 28);
+        QVERIFY(!m_w->state.barSettings.allowSubstitutes);
+        QVERIFY(!BarSettings::load(m_w->state.barSettingsPath()).allowSubstitutes);
+        QVERIFY(boxInAssistant);
+        QVERIFY(!boxAfterAssistant);
     }
 };
 

@@ -150,19 +150,28 @@ private slots:
     }
 
     // An ingredient covered by a substitute in the bar or by a basic is not missing: never suggested,
-    // and the drinks it completes no longer count for anything.
-    void substitutesAndBasicsAreNotSuggested_data() {
+    // and the drinks it completes no longer count for anything. A purchase that stands in for another
+    // counts the drinks missing either.
+    void substitutesAndBasics_data() {
         QTest::addColumn<bool>("substitutes");
         QTest::addColumn<bool>("basics");
+        QTest::addColumn<QString>("rule");
         QTest::addColumn<QList<int>>("tips");
-        QTest::newRow("both off") << false << false << QList<int>{2, 12, 2, 13, 1, 11};
-        QTest::newRow("substitutes") << true << false << QList<int>{2, 13, 1, 11, 1, 14};
-        QTest::newRow("basics") << false << true << QList<int>{2, 12, 1, 11, 1, 14};
-        QTest::newRow("both") << true << true << QList<int>{1, 11, 1, 14, 0, 0};
+        // Zutat 3 (in the bar) stands in for Zutat 12 only: 12 does not stand in for 3, nor 3 for 11.
+        const QString inBar = u"Zutat 12 <- Zutat 3"_s;
+        QTest::newRow("both off") << false << false << inBar << QList<int>{2, 12, 2, 13, 1, 11};
+        QTest::newRow("substitutes") << true << false << inBar << QList<int>{2, 13, 1, 11, 1, 14};
+        QTest::newRow("basics") << false << true << inBar << QList<int>{2, 12, 1, 11, 1, 14};
+        QTest::newRow("both") << true << true << inBar << QList<int>{1, 11, 1, 14, 0, 0};
+        QTest::newRow("buying a stand-in")
+            << true << false << u"Zutat 12 <- Zutat 11"_s << QList<int>{3, 11, 2, 12, 2, 13};
+        QTest::newRow("buying a stand-in, switched off")
+            << false << false << u"Zutat 12 <- Zutat 11"_s << QList<int>{2, 12, 2, 13, 1, 11};
     }
-    void substitutesAndBasicsAreNotSuggested() {
+    void substitutesAndBasics() {
         QFETCH(bool, substitutes);
         QFETCH(bool, basics);
+        QFETCH(QString, rule);
         QFETCH(QList<int>, tips);
         TestTables t;
         fillIngredients(t); // bar 1 holds 1..5
@@ -170,8 +179,7 @@ private slots:
             t.addRecipe({.name = u"R%1%2"_s.arg(z[0]).arg(z[1]), .lines = slotLines(z)});
         AppState state;
         state.ingredientChoices = ChoiceLists::readIngredients(t.zu());
-        // Zutat 3 stands in for Zutat 12 only: 12 does not stand in for 3, nor 3 for 11.
-        state.substituteFile = SubstituteFile::parse(u"Zutat 12 <- Zutat 3"_s);
+        state.substituteFile = SubstituteFile::parse(rule);
         state.resolveSubstitutes();
         state.barSettings = {substitutes, basics, {13}};
         ShoppingSession s(state, {t.re(), t.zu()});

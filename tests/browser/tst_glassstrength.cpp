@@ -7,6 +7,7 @@
 #include "browser/RecipeHitTest.h"
 #include "browser/RecipeLoader.h"
 #include "browser/RecipeTextLayout.h"
+#include "common/IceNames.h"
 
 using namespace Qt::StringLiterals;
 using Method = GlassStrength::Method;
@@ -59,7 +60,7 @@ private slots:
     void isIce() {
         QFETCH(QString, name);
         QFETCH(bool, ice);
-        QCOMPARE(GlassStrength::isIce(name), ice);
+        QCOMPARE(IceNames::isIce(name), ice);
     }
 
     // 4 cl at 40 % and 2 cl at 0 %: 1.6 cl pure alcohol in 6 cl of mix.

@@ -28,7 +28,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -170,8 +169,10 @@ private slots:
     }
 
     // The party planner over the calculator: drinks added by name with their glasses (the same
-    // drink twice adds up), one removed again, home bar 1 holding the white rum; the list is
-    // copied and printed (to a PDF, as a user without a printer would).
+    // drink twice adds up, up to 999 with a notice), one removed again, home bar 1 holding the white
+    // rum; the list is copied and printed (to a PDF, as a user without a printer would). Opened again
+    // with "Immer im Haus" switched on, it starts with an empty search field and lists the ice a
+    // party needs under its own heading.
     void partyPlanner() {
         MessageBoxAnswerer answers;
         TempDataFolder out;
@@ -188,6 +189,10 @@ private slots:
         QString shown;
         QString copied;
         QString copyAnswer;
+        QString cappedAnswer;
+        QString cappedRow;
+        QString searchAgain = u"?"_s;
+        QString shownAgain;
         whileOpen<TMengeDialog>(menge.dialog, [&](TMengeDialog& d) {
             whileOpen<TPartyDialog>(menge.partyDialog, [&](TPartyDialog& p) {
                 QTest::keyClicks(p.Suchfeld, u"Mojito"_s);
@@ -213,6 +218,18 @@ private slots:
                 copied = QApplication::clipboard()->text();
                 copyAnswer = answers.lastText();
                 QTest::mouseClick(p.DruckenButton, Qt::LeftButton);
+                typeInto(p.Suchfeld, u"Mojito"_s);
+                typeInto(p.GlaeserEdit->edit(), u"990"_s);
+                QTest::mouseClick(p.HinzuButton, Qt::LeftButton);
+                cappedAnswer = answers.lastText();
+                cappedRow = list->item(0)->text();
+                QTest::mouseClick(p.OkButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(d.PartyButton, Qt::LeftButton);
+            m_w->state.barSettings.alwaysAtHome = true; // crushed ice is one of the basics
+            whileOpen<TPartyDialog>(menge.partyDialog, [&](TPartyDialog& p) {
+                searchAgain = p.Suchfeld->text();
+                shownAgain = p.Einkaufsliste->toPlainText();
                 QTest::mouseClick(p.OkButton, Qt::LeftButton);
             });
             QTest::mouseClick(d.PartyButton, Qt::LeftButton);
@@ -224,12 +241,21 @@ private slots:
         QCOMPARE(kept, QStringList{u"16 × Mojito"_s});
         const QStringList lines = shown.split(u'\n');
         QCOMPARE(lines.mid(0, 5), (QStringList{u"Partyplaner"_s, u"16 × Mojito"_s, QString(), u"Einkaufen:"_s,
-                                               u"Limettensaft\t32 cl\t1 × 0,7 l oder 1 × 1 l"_s}));
+                                               u"Limettensaft\t32 cl\t1 × 1 l oder 1 × 0,33 l"_s}));
+        QVERIFY(lines.contains(u"Crushed Ice\tca. 4 kg"_s)); // 250 g a glass, by the bag
         QCOMPARE(lines.mid(lines.size() - 2),
                  (QStringList{u"Vorhanden in Hausbar Nr. 1:"_s, u"Weißer Rum\t64 cl"_s}));
         QCOMPARE(copied, ClipboardText::forPlatform(lines.join(u"\r\n"_s) + u"\r\n"_s));
         QCOMPARE(copyAnswer, u"Der Text wurde in die Zwischenablage kopiert."_s);
         QVERIFY(QFileInfo(pdf).size() > 0);
+        QCOMPARE(cappedAnswer, PartySession::cappedNotice(u"Mojito"_s).text);
+        QCOMPARE(cappedRow, u"999 × Mojito"_s);
+        QCOMPARE(searchAgain, QString());
+        const QStringList again = shownAgain.split(u'\n');
+        const qsizetype home = again.indexOf(u"Immer im Haus:"_s);
+        QVERIFY2(home > 0, qPrintable(shownAgain));
+        QCOMPARE(again.at(home + 1), u"Crushed Ice\tca. 250 kg"_s);
+        QVERIFY(!again.mid(0, home).contains(u"Crushed Ice\tca. 250 kg"_s));
     }
 
     void bloodAlcoholFromDrinks() {
@@ -237,6 +263,7 @@ private slots:
         QStringList consumed;
         QString emptyAmount;
         QString lightWeight;
+        QStringList outOfRange; // "notice|field|page"
         QString label;
         bool forwardAtResult = true;
         TBlutdialog& dialog = m_w->main.dialogs().get<PromilleCommand>().dialog;
@@ -254,13 +281,20 @@ private slots:
             for (int row = 0; row < d.SuffListbox->count(); ++row)
                 consumed << d.SuffListbox->text(row);
             QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
-            d.GewichtEdit->selectAll();
-            QTest::keyClicks(d.GewichtEdit, u"5"_s);
-            QTest::keyClick(d.GewichtEdit, Qt::Key_W, Qt::AltModifier); // the button's key while typing
+            typeInto(d.GewichtEdit->edit(), u"5"_s);
+            QTest::keyClick(d.GewichtEdit->edit(), Qt::Key_W,
+                            Qt::AltModifier); // the button's key while typing
             QTRY_VERIFY(!answers.lastText().isEmpty() && answers.lastText() != emptyAmount);
             lightWeight = answers.lastText();
-            d.GewichtEdit->selectAll();
-            QTest::keyClicks(d.GewichtEdit, u"70"_s);
+            // Beyond the range and confirmed by a click, which takes the focus from the field.
+            for (const QString& typed : {u"350"_s, u"19"_s}) {
+                const qsizetype before = answers.shown().size();
+                typeInto(d.GewichtEdit->edit(), typed);
+                QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
+                outOfRange << (answers.shown().size() > before ? answers.lastText() : QString()) + u'|' +
+                                  d.GewichtEdit->text() + u'|' + QString::number(d.note->currentIndex());
+            }
+            typeInto(d.GewichtEdit->edit(), u"70"_s);
             QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
             QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
             label = d.PromilleLabel->text();
@@ -269,7 +303,9 @@ private slots:
         });
         m_w->main.commands->run(u"Promille"_s);
         QCOMPARE(emptyAmount, u"Geben Sie bitte eine Menge zwischen 1 und 9999 ein."_s);
-        QCOMPARE(lightWeight, u"Geben Sie bitte ein Körpergewicht zwischen 20 und 300 kg ein."_s);
+        const QString weightNotice = u"Geben Sie bitte ein Körpergewicht zwischen 20 und 300 kg ein."_s;
+        QCOMPARE(lightWeight, weightNotice);
+        QCOMPARE(outOfRange, (QStringList{weightNotice + u"|350|1"_s, weightNotice + u"|19|1"_s}));
         QCOMPARE(consumed.size(), 2);
         QCOMPARE(consumed.first(), u"4 cl Wodka***"_s);
         QCOMPARE(consumed.last(), u"24 cl Mojito"_s);

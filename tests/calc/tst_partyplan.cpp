@@ -10,17 +10,19 @@ namespace {
 using R = QuantityRecipe;
 
 PartyPlan::Drink daiquiri(int glasses) {
-    return {
-        {u"Daiquiri"_s,
-         {{1, 4, u"Weißer Rum"_s, R::Cl}, {2, 2, u"Limettensaft"_s, R::Cl}, {3, 1, u"Zucker"_s, R::Gram}}},
-        glasses};
+    return {{u"Daiquiri"_s,
+             {{1, 4, u"Weißer Rum"_s, R::Cl, 40},
+              {2, 2, u"Limettensaft"_s, R::Cl},
+              {3, 1, u"Zucker"_s, R::Gram}}},
+            glasses};
 }
 PartyPlan::Drink mojito(int glasses) {
     return {{u"Mojito"_s,
-             {{1, 5, u"Weißer Rum"_s, R::Cl},
+             {{1, 5, u"Weißer Rum"_s, R::Cl, 40},
               {4, 1, u"Limette"_s, R::Piece},
               {5, 0, u"Minze"_s, R::NoAmount},
-              {6, 2, u"Angostura"_s, R::Dash}}},
+              {6, 2, u"Angostura"_s, R::Dash, 44},
+              {12, 0, u"Crushed Ice"_s, R::NoAmount}}},
             glasses};
 }
 PartyPlan::Drink bowle(int glasses) {
@@ -34,12 +36,15 @@ IngredientSet bar(std::initializer_list<int> numbers) {
     return set;
 }
 
-// Each line as "name|amount|purchase", "+" in front when it is at hand.
+// Each line as "name|amount|purchase", "+" in front when the bar holds it, "*" when it is always at home.
 QStringList describe(const QList<PartyPlan::Line>& lines) {
     QStringList out;
-    for (const PartyPlan::Line& l : lines)
-        out << (l.atHand ? u"+"_s : QString()) + l.name + u'|' + PartyPlan::amountText(l) + u'|' +
-                   PartyPlan::purchaseText(l);
+    for (const PartyPlan::Line& l : lines) {
+        const QString mark = l.place == PartyPlan::Place::InBar          ? u"+"_s
+                             : l.place == PartyPlan::Place::AlwaysAtHome ? u"*"_s
+                                                                         : QString();
+        out << mark + l.name + u'|' + PartyPlan::amountText(l) + u'|' + PartyPlan::purchaseText(l);
+    }
     return out;
 }
 
@@ -53,30 +58,33 @@ private slots:
         QTest::addColumn<Drinks>("drinks");
         QTest::addColumn<IngredientSet>("atHand");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("one drink, amounts times glasses")
+        QTest::newRow("one drink, amounts times glasses; spirits in bottles, juices in packs")
             << Drinks{daiquiri(10)} << IngredientSet()
             << QStringList{u"Weißer Rum|40 cl|1 × 0,7 l oder 1 × 1 l"_s,
-                           u"Limettensaft|20 cl|1 × 0,7 l oder 1 × 1 l"_s, u"Zucker|10 g|10 g"_s};
-        QTest::newRow("shared ingredient summed once, in first order")
+                           u"Limettensaft|20 cl|1 × 1 l oder 1 × 0,33 l"_s, u"Zucker|10 g|10 g"_s};
+        QTest::newRow("shared ingredient summed once, in first order; ice by the kilogram")
             << Drinks{daiquiri(10), mojito(8)} << IngredientSet()
             << QStringList{u"Weißer Rum|80 cl|2 × 0,7 l oder 1 × 1 l"_s,
-                           u"Limettensaft|20 cl|1 × 0,7 l oder 1 × 1 l"_s,
+                           u"Limettensaft|20 cl|1 × 1 l oder 1 × 0,33 l"_s,
                            u"Zucker|10 g|10 g"_s,
                            u"Limette|8 St|8 St"_s,
                            u"Minze||nach Bedarf"_s,
-                           u"Angostura|16 dash|nach Bedarf"_s};
+                           u"Angostura|16 dash|nach Bedarf"_s,
+                           u"Crushed Ice|ca. 2 kg|ca. 2 kg"_s};
         QTest::newRow("the same drink twice adds up")
             << Drinks{daiquiri(5), daiquiri(5)} << IngredientSet()
             << QStringList{u"Weißer Rum|40 cl|1 × 0,7 l oder 1 × 1 l"_s,
-                           u"Limettensaft|20 cl|1 × 0,7 l oder 1 × 1 l"_s, u"Zucker|10 g|10 g"_s};
-        QTest::newRow("bar holds rum and mint: kept, marked at hand")
-            << Drinks{mojito(2)} << bar({1, 5})
+                           u"Limettensaft|20 cl|1 × 1 l oder 1 × 0,33 l"_s, u"Zucker|10 g|10 g"_s};
+        QTest::newRow("bar holds rum, mint and ice: kept, marked at hand")
+            << Drinks{mojito(2)} << bar({1, 5, 12})
             << QStringList{u"+Weißer Rum|10 cl|1 × 0,7 l oder 1 × 1 l"_s, u"Limette|2 St|2 St"_s,
-                           u"+Minze||nach Bedarf"_s, u"Angostura|4 dash|nach Bedarf"_s};
+                           u"+Minze||nach Bedarf"_s, u"Angostura|4 dash|nach Bedarf"_s,
+                           u"+Crushed Ice|ca. 1 kg|ca. 1 kg"_s};
         QTest::newRow("zero glasses add nothing")
             << Drinks{daiquiri(0), mojito(1)} << IngredientSet()
             << QStringList{u"Weißer Rum|5 cl|1 × 0,7 l oder 1 × 1 l"_s, u"Limette|1 St|1 St"_s,
-                           u"Minze||nach Bedarf"_s, u"Angostura|2 dash|nach Bedarf"_s};
+                           u"Minze||nach Bedarf"_s, u"Angostura|2 dash|nach Bedarf"_s,
+                           u"Crushed Ice|ca. 1 kg|ca. 1 kg"_s};
         QTest::newRow("only zero glasses: empty") << Drinks{daiquiri(0)} << IngredientSet() << QStringList{};
         QTest::newRow("drink without amounts: everything as needed")
             << Drinks{bowle(30)} << IngredientSet()
@@ -84,7 +92,7 @@ private slots:
         QTest::newRow("German thousands")
             << Drinks{{{u"Punsch"_s, {{9, 50, u"Zucker"_s, R::Gram}, {10, 10, u"Tee"_s, R::Cl}}}, 999}}
             << IngredientSet()
-            << QStringList{u"Zucker|49.950 g|49.950 g"_s, u"Tee|9.990 cl|143 × 0,7 l oder 100 × 1 l"_s};
+            << QStringList{u"Zucker|49.950 g|49.950 g"_s, u"Tee|9.990 cl|100 × 1 l oder 303 × 0,33 l"_s};
         QTest::newRow("unknown ingredient named by number")
             << Drinks{{{u"X"_s, {{42, 0, QString(), R::NoAmount}}}, 3}} << IngredientSet()
             << QStringList{u"Zutat Nr. 42||nach Bedarf"_s};
@@ -92,7 +100,16 @@ private slots:
             << Drinks{{{u"A"_s, {{11, 2, u"Zitrone"_s, R::Cl}}}, 1},
                       {{u"B"_s, {{11, 1, u"Zitrone"_s, R::Piece}}}, 2}}
             << IngredientSet()
-            << QStringList{u"Zitrone|2 cl|1 × 0,7 l oder 1 × 1 l"_s, u"Zitrone|2 St|2 St"_s};
+            << QStringList{u"Zitrone|2 cl|1 × 1 l oder 1 × 0,33 l"_s, u"Zitrone|2 St|2 St"_s};
+        QTest::newRow("ice measured in the recipe is summed as it is")
+            << Drinks{{{u"Frozen"_s, {{13, 150, u"Eiswürfel"_s, R::Gram}}}, 4}} << IngredientSet()
+            << QStringList{u"Eiswürfel|600 g|600 g"_s};
+        QTest::newRow("ice for many glasses")
+            << Drinks{{{u"Eisig"_s,
+                        {{13, 0, u"Eiswürfel"_s, R::NoAmount}, {14, 0, u"Vanilleeis"_s, R::NoAmount}}},
+                       999}}
+            << IngredientSet()
+            << QStringList{u"Eiswürfel|ca. 250 kg|ca. 250 kg"_s, u"Vanilleeis||nach Bedarf"_s};
     }
     void lines() {
         QFETCH(Drinks, drinks);
@@ -101,34 +118,43 @@ private slots:
         QCOMPARE(describe(PartyPlan::lines(drinks, atHand)), expected);
     }
 
-    // Whole bottles of each size, rounded up exactly at the bottle boundaries.
+    // Whole bottles or packs of each size, rounded up exactly at their boundaries.
     void bottles_data() {
         QTest::addColumn<int>("cl");
+        QTest::addColumn<int>("alcohol");
         QTest::addColumn<QString>("purchase");
-        QTest::newRow("1 cl") << 1 << u"1 × 0,7 l oder 1 × 1 l"_s;
-        QTest::newRow("70 cl fills one small") << 70 << u"1 × 0,7 l oder 1 × 1 l"_s;
-        QTest::newRow("71 cl") << 71 << u"2 × 0,7 l oder 1 × 1 l"_s;
-        QTest::newRow("100 cl fills one large") << 100 << u"2 × 0,7 l oder 1 × 1 l"_s;
-        QTest::newRow("101 cl") << 101 << u"2 × 0,7 l oder 2 × 1 l"_s;
-        QTest::newRow("140 cl") << 140 << u"2 × 0,7 l oder 2 × 1 l"_s;
-        QTest::newRow("141 cl") << 141 << u"3 × 0,7 l oder 2 × 1 l"_s;
-        QTest::newRow("700 cl") << 700 << u"10 × 0,7 l oder 7 × 1 l"_s;
+        QTest::newRow("1 cl") << 1 << 40 << u"1 × 0,7 l oder 1 × 1 l"_s;
+        QTest::newRow("70 cl fills one small") << 70 << 40 << u"1 × 0,7 l oder 1 × 1 l"_s;
+        QTest::newRow("71 cl") << 71 << 40 << u"2 × 0,7 l oder 1 × 1 l"_s;
+        QTest::newRow("100 cl fills one large") << 100 << 40 << u"2 × 0,7 l oder 1 × 1 l"_s;
+        QTest::newRow("101 cl") << 101 << 40 << u"2 × 0,7 l oder 2 × 1 l"_s;
+        QTest::newRow("140 cl") << 140 << 15 << u"2 × 0,7 l oder 2 × 1 l"_s;
+        QTest::newRow("141 cl") << 141 << 1 << u"3 × 0,7 l oder 2 × 1 l"_s;
+        QTest::newRow("mixer: 1 cl") << 1 << 0 << u"1 × 1 l oder 1 × 0,33 l"_s;
+        QTest::newRow("mixer: 33 cl fills one small") << 33 << 0 << u"1 × 1 l oder 1 × 0,33 l"_s;
+        QTest::newRow("mixer: 34 cl") << 34 << 0 << u"1 × 1 l oder 2 × 0,33 l"_s;
+        QTest::newRow("mixer: 100 cl fills one large") << 100 << 0 << u"1 × 1 l oder 4 × 0,33 l"_s;
+        QTest::newRow("mixer: 101 cl") << 101 << 0 << u"2 × 1 l oder 4 × 0,33 l"_s;
     }
     void bottles() {
         QFETCH(int, cl);
+        QFETCH(int, alcohol);
         QFETCH(QString, purchase);
-        const PartyPlan::Line line{1, u"Gin"_s, R::Cl, cl, false};
-        QCOMPARE(PartyPlan::purchaseText(line), purchase);
+        const Drinks drinks{{{u"Highball"_s, {{1, cl, u"Flüssiges"_s, R::Cl, alcohol}}}, 1}};
+        QCOMPARE(PartyPlan::purchaseText(PartyPlan::lines(drinks, {}).first()), purchase);
     }
 
+    // Three headings: what to buy, what is always at home with the amount a party needs, what the bar
+    // holds. Each lists its lines in the order they first appear.
     void listText() {
         const Drinks drinks{mojito(2), daiquiri(0)};
-        const QStringList text =
-            PartyPlan::listText(drinks, PartyPlan::lines(drinks, bar({1})), u"Hausbar Nr. 2"_s);
+        const QStringList text = PartyPlan::listText(
+            drinks, PartyPlan::lines(drinks, bar({1, 12}), bar({12})), u"Hausbar Nr. 2"_s);
         QCOMPARE(text, (QStringList{u"Partyplaner"_s, u"2 × Mojito"_s, QString(), u"Einkaufen:"_s,
                                     u"Limette\t2 St"_s, u"Minze\tnach Bedarf"_s,
-                                    u"Angostura\t4 dash\tnach Bedarf"_s, QString(),
-                                    u"Vorhanden in Hausbar Nr. 2:"_s, u"Weißer Rum\t10 cl"_s}));
+                                    u"Angostura\t4 dash\tnach Bedarf"_s, QString(), u"Immer im Haus:"_s,
+                                    u"Crushed Ice\tca. 1 kg"_s, QString(), u"Vorhanden in Hausbar Nr. 2:"_s,
+                                    u"Weißer Rum\t10 cl"_s}));
     }
 
     void listTextWithEverythingAtHand() {

@@ -52,6 +52,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
@@ -179,8 +180,10 @@ void shootCalculators(const QString& out) {
     menge.dialog.grab().save(QDir(out).filePath(QStringLiteral("menge.png")));
     menge.dialog.reject();
 
-    // The party planner with three drinks and the white rum in bar 1 (in memory only).
+    // The party planner with three drinks, the white rum in bar 1 and the basics always at home (in
+    // memory only), so that all three headings show.
     w.state.ingredientChoices.homeBars.set(1, 26, true);
+    w.state.barSettings.alwaysAtHome = true;
     TPartyDialog& party = menge.partyDialog;
     party.setListPrinter([](const QStringList&, QWidget*) {}); // as the program's command puts it in
     party.show();
@@ -236,6 +239,7 @@ void shootAssistants(const QString& out) {
     QApplication::processEvents();
     shopping.grab().save(QDir(out).filePath(QStringLiteral("einkauf-ergebnis.png")));
     shopping.Weiterbutton->click();
+    shopping.PlanAnzahl->setValue(8); // more steps than the list shows at once
     shopping.PlanListe->setCurrentItem(shopping.PlanListe->topLevelItem(1));
     QApplication::processEvents();
     shopping.grab().save(QDir(out).filePath(QStringLiteral("einkaufsplan.png")));

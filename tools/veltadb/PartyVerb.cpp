@@ -1,7 +1,9 @@
 #include "PartyVerb.h"
 
 #include "calc/PartySession.h"
+#include "common/AppState.h"
 #include "common/HomeBarTable.h"
+#include "maint/ChoiceLists.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -53,9 +55,12 @@ int PartyVerb::run(const QString& folder, const QString& barText, const QStringL
     ingredientTable.Open(folder, QStringLiteral("ZU"), true);
     TApollo recipes(recipeTable);
     TApollo ingredients(ingredientTable);
-    HomeBarTable bars;
-    bars.fill(ingredients);
-    PartySession session(recipes, ingredients, bars);
+    // The bars with their basics and substitutes, as the program reads them.
+    AppState state;
+    state.folders.dataFolder = folder;
+    state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+    state.loadBarRules();
+    PartySession session(state, recipes, ingredients);
     session.setBar(bar);
     for (const QString& drink : drinks) {
         int recNo = 0;
@@ -64,10 +69,13 @@ int PartyVerb::run(const QString& folder, const QString& barText, const QStringL
             err << "veltadb: \"" << drink << "\" ist kein Getränk als SATZ=GLÄSER (1 bis 999 Gläser).\n";
             return 2;
         }
-        if (!session.add(recNo, glasses)) {
+        const PartySession::Added added = session.add(recNo, glasses);
+        if (!added.added) {
             err << "veltadb: Ein Rezept mit der Satznummer " << recNo << " gibt es nicht.\n";
             return 2;
         }
+        if (added.notice)
+            err << "veltadb: " << added.notice->text << '\n';
     }
     for (const QString& line : session.listText())
         out << line << '\n';

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Ice among the ingredients, known by its name: recipes list it without an amount, so whatever depends
+// on ice (the melt water in the glass, the kilograms a party needs) recognises it here.
+class IceNames {
+public:
+    // "Eiswürfel", "Crushed Ice" or "Eis", in any letter case; not "Vanilleeis" nor "Eistee".
+    static bool isIce(const QString& ingredientName);
+};
