@@ -359,13 +359,19 @@ void TDruckdialog::okClicked() {
     updateButtons();
 }
 
-void TDruckdialog::output(bool preview) {
+// Every output is refused the same way (read-only data, nothing chosen): the message, and the dialog closes.
+bool TDruckdialog::outputAllowed() {
     const Result allowed = m_session.mayOutput();
     if (!allowed) {
         Meldungsfenster::show(allowed.notice());
         reject();
-        return;
     }
+    return bool(allowed);
+}
+
+void TDruckdialog::output(bool preview) {
+    if (!outputAllowed())
+        return;
     PrintOutput::Outcome outcome = PrintOutput::Outcome::Nothing;
     StoreGuard::run([&] { outcome = m_output.print(preview); });
     showSettings(); // the preview's printer set-up may have chosen another paper
@@ -374,22 +380,14 @@ void TDruckdialog::output(bool preview) {
 }
 
 void TDruckdialog::exportClicked() {
-    const Result allowed = m_session.mayOutput();
-    if (!allowed) {
-        Meldungsfenster::show(allowed.notice());
-        reject();
+    if (!outputAllowed())
         return;
-    }
     StoreGuard::run([&] { m_output.exportText(); });
 }
 
 void TDruckdialog::pdfClicked() {
-    const Result allowed = m_session.mayOutput();
-    if (!allowed) {
-        Meldungsfenster::show(allowed.notice());
-        reject();
+    if (!outputAllowed())
         return;
-    }
     StoreGuard::run([&] { m_output.savePdf(this); });
 }
 

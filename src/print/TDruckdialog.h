@@ -91,6 +91,7 @@ private:
     void output(bool preview);
     void exportClicked();
     void pdfClicked();
+    bool outputAllowed();
     void addChosen();
     void removeChosen();
     void chooseFont(int entry);

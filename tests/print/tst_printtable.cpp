@@ -1,4 +1,5 @@
 #include "PrintFixture.h"
+#include "ShippedPrintTables.h"
 #include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "VeltaTest.h"
@@ -249,13 +250,8 @@ private slots:
         QFETCH(int, purchases);
         const QString shipped = QStringLiteral(VELTA_IMAGE_DATA_DIR);
         TempDataFolder out;
-        TApolloEnv env;
-        env.SetDeleted(true);
-        TTable reTable(env), zuTable(env), deTable(env), hilfTable(env);
-        reTable.Open(shipped, u"RE"_s, true);
-        zuTable.Open(shipped, u"ZU"_s, true);
-        deTable.Open(shipped, u"DE"_s, true);
-        TApollo re(reTable), zu(zuTable), de(deTable), hilf(hilfTable);
+        ShippedPrintTables t(shipped);
+        TApollo& re = *t.re;
         HomeBarTable bars;
         for (int n = 1; n <= HomeBarTable::kMaxNumber; n += 3)
             bars.set(2, n, true);
@@ -267,11 +263,11 @@ private slots:
                 expected << re.GetTrimString(u"NAME"_s).left(40);
         }
         const QStringList none;
-        const PrintRecordBuilder::Sources sources{re, zu, de, none, none};
+        const PrintRecordBuilder::Sources sources{re, *t.zu, *t.de, none, none};
         const HomeBarTable::Test test = bars.test(2, purchases);
-        PrintTable::fill(hilf, out.path(), sources, all, listSettings(), nullptr, &test);
+        PrintTable::fill(*t.hilf, out.path(), sources, all, listSettings(), nullptr, &test);
         QStringList printed;
-        for (const PrintRecord& r : PrintTable::readAll(env, out.path()))
+        for (const PrintRecord& r : PrintTable::readAll(t.env, out.path()))
             printed << r.name;
         QCOMPARE(printed, expected);
         // The bar neither keeps every drink nor none, so the filter is really exercised.

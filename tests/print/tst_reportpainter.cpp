@@ -1,4 +1,5 @@
 #include "FixedReportMeasurer.h"
+#include "ShippedPrintTables.h"
 #include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "VeltaGuiTest.h"
@@ -9,9 +10,6 @@
 #include "print/QtReportMeasurer.h"
 #include "print/ReportPainter.h"
 #include "store/ListsFile.h"
-#include "store/TApollo.h"
-#include "store/TApolloEnv.h"
-#include "store/TTable.h"
 #include "ui/ProgramFonts.h"
 
 #include <QFontInfo>
@@ -52,22 +50,16 @@ int darkPixels(const QImage& page, const QRectF& mm) {
 QList<PrintRecord> shippedRecords(const PrintSettings& settings) {
     const QString shipped = QStringLiteral(VELTA_IMAGE_DATA_DIR);
     TempDataFolder out;
-    TApolloEnv env;
-    env.SetDeleted(true);
-    TTable reTable(env), zuTable(env), deTable(env), hilfTable(env);
-    reTable.Open(shipped, u"RE"_s, true);
-    zuTable.Open(shipped, u"ZU"_s, true);
-    deTable.Open(shipped, u"DE"_s, true);
-    TApollo re(reTable), zu(zuTable), de(deTable), hilf(hilfTable);
+    ShippedPrintTables t(shipped);
     QList<int> all;
-    for (re.GoTop(); !re.Eof(); re.Skip())
-        all << re.RecNo();
+    for (t.re->GoTop(); !t.re->Eof(); t.re->Skip())
+        all << t.re->RecNo();
     QStringList categories;
     QStringList tastes;
     ListsFile::load(shipped + u"/VE.DAT"_s, &categories, &tastes);
-    const PrintRecordBuilder::Sources sources{re, zu, de, categories, tastes};
-    PrintTable::fill(hilf, out.path(), sources, all, settings, nullptr, nullptr);
-    return PrintTable::readAll(env, out.path());
+    const PrintRecordBuilder::Sources sources{*t.re, *t.zu, *t.de, categories, tastes};
+    PrintTable::fill(*t.hilf, out.path(), sources, all, settings, nullptr, nullptr);
+    return PrintTable::readAll(t.env, out.path());
 }
 
 PrintRecord card(const QString& name) {
