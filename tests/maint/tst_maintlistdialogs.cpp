@@ -276,22 +276,32 @@ private slots:
         DekoEditDialog& editor = lists().decorationEditor;
         int firstNew = 0;
         int secondNew = 0;
+        bool openAfterEnterInMemo = false;
+        QString description;
         run(u"ListeDekoration"_s, list, [&] {
             clickInto(list.hinzubutton, editor, [&] {
                 type(editor.NameEdit2, u"Gurkenscheibe"_s);
-                type(editor.Memo, u"Dünn geschnitten"_s);
+                type(editor.Memo, u"Dünn"_s);
+                QTest::keyClick(editor.Memo, Qt::Key_Return); // a new line, not OK
+                type(editor.Memo, u"geschnitten"_s);
+                openAfterEnterInMemo = editor.isVisible();
+                description = editor.Memo->toPlainText();
                 QTest::mouseClick(editor.OkButton, Qt::LeftButton);
             });
             firstNew = list.ListBox->currentData();
             QTest::mouseClick(list.LoeschenButton, Qt::LeftButton);
             clickInto(list.hinzubutton, editor, [&] {
                 type(editor.NameEdit2, u"Melonenkugel"_s);
-                QTest::mouseClick(editor.OkButton, Qt::LeftButton);
+                QTest::keyClick(editor.NameEdit2, Qt::Key_Return); // Enter confirms, as in the other lists
+                if (editor.isVisible())
+                    QTest::mouseClick(editor.AbbrechenButton, Qt::LeftButton);
             });
             secondNew = list.ListBox->currentData();
             QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
         });
         QCOMPARE(answers.lastText(), u"Möchten Sie die angewählte Dekoration wirklich löschen?"_s);
+        QVERIFY(openAfterEnterInMemo);
+        QCOMPARE(description, u"Dünn\ngeschnitten"_s);
         QVERIFY(firstNew > 0);
         QCOMPARE(secondNew, firstNew);
         m_w->tables.ApolloDeko.Go(secondNew);
