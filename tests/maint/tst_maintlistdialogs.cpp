@@ -269,6 +269,43 @@ private slots:
         QVERIFY(m_w->state.categoryList.contains(u"Tiki-Drinks"_s));
     }
 
+    // A new ingredient sorted above the chosen one moves it a row down: the recipe editor keeps the
+    // ingredient chosen, not the row, and adds it.
+    void recipeEditorKeepsItsIngredientWhenTheListChanges() {
+        MessageBoxAnswerer answers;
+        TReditdialog& d = recipes().editor;
+        ZutatenListeDialog& list = ingredients().dialog;
+        ZutatEditDialog& editor = ingredients().editor;
+        QString before;
+        QString after;
+        QStringList lines;
+        run(u"RezeptNeu"_s, d, [&] {
+            type(d.NameEdit, u"Hausdrink"_s);
+            d.Editfeld->setFocus();
+            type(d.Editfeld, u"weißer r"_s);
+            before = d.ZutatenListbox->currentText();
+            clickInto(d.zutatenbutton, list, [&] {
+                clickInto(list.hinzubutton, editor, [&] {
+                    type(editor.NameEdit, u"Aaa Hausrum"_s);
+                    replaceText(editor.MinAlkEdit, u"40"_s);
+                    QTest::mouseClick(editor.clbutton, Qt::LeftButton);
+                    QTest::mouseClick(editor.OkButton, Qt::LeftButton);
+                });
+                QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+            });
+            after = d.ZutatenListbox->currentText();
+            QTest::mouseClick(d.hinzubutton, Qt::LeftButton);
+            for (const ListEntry& e : d.RezeptListbox->entries())
+                lines << e.text;
+            QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+        });
+        QVERIFY(answers.shown().isEmpty());
+        QCOMPARE(before.trimmed(), u"Weißer Rum"_s);
+        QCOMPARE(after, before);
+        QCOMPARE(lines, QStringList{u"1 cl  Weißer Rum"_s});
+        QVERIFY(TypeAhead::findExact(m_w->state.ingredientChoices.zutatliste, u"Aaa Hausrum"_s) >= 0);
+    }
+
     void decorationTakesAFreedRecord() {
         MessageBoxAnswerer answers;
         answers.queue(Meldungsfenster::Yes);

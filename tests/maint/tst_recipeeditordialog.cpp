@@ -137,6 +137,34 @@ private slots:
                  u"Sour"_s);
     }
 
+    // Line after line by keyboard alone: after a line is added the ingredient field's text is
+    // selected, so the next name typed replaces it.
+    void keyboardLinesOneAfterAnother() {
+        MessageBoxAnswerer answers;
+        TReditdialog& d = commands().editor;
+        QStringList lines;
+        QString fieldAfterAdding;
+        run(u"RezeptNeu"_s, d, [&] {
+            type(d.NameEdit, u"Tastendrink"_s);
+            QTest::keyClick(d.NameEdit, Qt::Key_Return);
+            for (const auto& [name, amount] :
+                 {std::pair{u"weißer r"_s, u"4"_s}, {u"orangensaft"_s, u"6"_s}}) {
+                type(d.Editfeld, name);
+                QTest::keyClick(d.Editfeld, Qt::Key_Return);
+                type(d.MengeSpin, amount);
+                QTest::keyClick(d.MengeSpin, Qt::Key_Return);
+                if (fieldAfterAdding.isEmpty())
+                    fieldAfterAdding = d.Editfeld->selectedText();
+            }
+            for (const ListEntry& e : d.RezeptListbox->entries())
+                lines << e.text;
+            QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+        });
+        QVERIFY(answers.shown().isEmpty());
+        QCOMPARE(fieldAfterAdding, u"weißer r"_s);
+        QCOMPARE(lines, (QStringList{u"4 cl  Weißer Rum"_s, u"6 cl  Orangensaft"_s}));
+    }
+
     void okChecksKeepTheDialogOpen() {
         MessageBoxAnswerer answers;
         TReditdialog& d = commands().editor;
