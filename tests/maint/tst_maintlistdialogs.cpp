@@ -16,11 +16,13 @@
 #include "store/Fields.h"
 #include "store/RawFile.h"
 #include "ui/EntryList.h"
+#include "ui/TWartenDialog.h"
 #include "ui/TypeAheadField.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -29,6 +31,28 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The values the wait window's bar shows on screen, one for every time it is painted.
+class PaintedProgress : public QObject {
+public:
+    PaintedProgress() { qApp->installEventFilter(this); }
+    ~PaintedProgress() override { qApp->removeEventFilter(this); }
+    PaintedProgress(const PaintedProgress&) = delete;
+    PaintedProgress& operator=(const PaintedProgress&) = delete;
+    QList<int> values;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* bar = qobject_cast<QProgressBar*>(watched);
+        if (event->type() == QEvent::Paint && bar && qobject_cast<TWartenDialog*>(bar->window()))
+            values << bar->value();
+        return false;
+    }
+};
+
+} // namespace
 
 // The ingredient, category, taste and decoration lists as the user meets them, opened by their
 // commands (and from the recipe editor) on the shipped data; values are captured inside the dialogs
@@ -304,6 +328,25 @@ private slots:
         QCOMPARE(after, before);
         QCOMPARE(lines, QStringList{u"1 cl  Weißer Rum"_s});
         QVERIFY(TypeAhead::findExact(m_w->state.ingredientChoices.zutatliste, u"Aaa Hausrum"_s) >= 0);
+    }
+
+    // Counting the drinks of a category reads every recipe: the wait window is painted before the
+    // scan starts, and its bar moves while the scan runs.
+    void waitWindowShowsTheScan() {
+        MessageBoxAnswerer answers;
+        KategorieListeDialog& list = lists().categories;
+        PaintedProgress painted;
+        run(u"ListeKategorie"_s, list, [&] {
+            list.ListBox->setCurrentRow(rowOf(list.ListBox, u"Tiki"_s));
+            QTest::mouseClick(list.LoeschenButton, Qt::LeftButton);
+            QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+        });
+        QVERIFY2(answers.lastText().startsWith(u"Die Kategorie \"Tiki\" kann nicht gelöscht werden"_s),
+                 qPrintable(answers.lastText()));
+        QVERIFY(!painted.values.isEmpty());
+        QCOMPARE(painted.values.first(), 0);
+        QVERIFY2(*std::max_element(painted.values.cbegin(), painted.values.cend()) > 0,
+                 qPrintable(QString::number(painted.values.size())));
     }
 
     void decorationTakesAFreedRecord() {
