@@ -194,6 +194,26 @@ private slots:
         QCOMPARE(d.NameEdit->text(), u"Mojito"_s); // trimmed and written back
     }
 
+    // A character the tables cannot hold is named whole in the refusal, never as half an emoji.
+    void unstorableCharacterIsNamedWhole() {
+        MessageBoxAnswerer answers;
+        TReditdialog& d = commands().editor;
+        bool openAfterOk = false;
+        run(u"RezeptNeu"_s, d, [&] {
+            type(d.NameEdit, u"Sonne "_s);
+            QTest::sendKeyEvent(QTest::Click, d.NameEdit, Qt::Key_unknown, u"🍹"_s, Qt::NoModifier);
+            addIngredient(d, u"weißer r"_s, u"4"_s);
+            clickTab(d.DasControl, 1);
+            chooseByKeys(d.KatCombo, u"Sour"_s);
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+            openAfterOk = d.isVisible();
+            QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+        });
+        QVERIFY(openAfterOk);
+        QCOMPARE(answers.lastText(),
+                 u"Das Zeichen \"🍹\" kann nicht gespeichert werden.\rBitte ersetzen Sie es."_s);
+    }
+
     void editAndRenameMovesTheEntry() {
         MessageBoxAnswerer answers;
         const int row = m_w->main.HauptListBox->findRow(u"Zombie"_s);
