@@ -2,6 +2,7 @@
 
 #include "common/AppState.h"
 #include "store/AtomicFile.h"
+#include "store/Cp1252.h"
 #include "store/SavedSearches.h"
 
 namespace {
@@ -231,6 +232,8 @@ Result SearchSession::saveSlot(int slot, const QString& name) {
     const QString stripped = withoutSurroundingSpaces(name.left(255));
     if (stripped.isEmpty())
         return Result::ok();
+    if (const QString c = Cp1252::firstUnencodable(stripped.left(SearchCriteria::kMaxName)); !c.isEmpty())
+        return Result::refused(Notice::unstorable(c));
     SearchCriteria& criteria = m_state.savedSearches.slot(slot);
     const SearchCriteria before = criteria;
     criteria.setName(stripped.left(SearchCriteria::kMaxName));
