@@ -50,8 +50,9 @@ bool BackupSet::isBackupFolder(const QString& folder) {
            QFileInfo::exists(inFolder(folder, pendingName(markerName())));
 }
 
+// As the folder is named on this system: in capitals a path names another folder, or none.
 QString BackupSet::shownFolder(const QString& folder) {
-    QString shown = QDir::toNativeSeparators(folder).toUpper();
+    QString shown = QDir::toNativeSeparators(folder);
     if (!shown.endsWith(QDir::separator()))
         shown += QDir::separator();
     return shown;

@@ -28,7 +28,7 @@ public:
     static QStringList settingsFiles();
     static QString markerName() { return QStringLiteral("_Velta Backup.cfg"); }
     static bool isBackupFolder(const QString& folder);
-    // The folder as the messages show it: upper case, with a trailing separator.
+    // The folder as the messages show it: as it is named, with a trailing separator.
     static QString shownFolder(const QString& folder);
 
     // Empty when the folder may take a backup, else the refusal text (a filesystem root, or the
