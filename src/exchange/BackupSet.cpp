@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QString inFolder(const QString& folder, const QString& name) {
@@ -56,6 +58,16 @@ QString BackupSet::shownFolder(const QString& folder) {
     if (!shown.endsWith(QDir::separator()))
         shown += QDir::separator();
     return shown;
+}
+
+bool BackupSet::holdsOtherFiles(const QString& folder) {
+    QStringList own;
+    for (const QString& name : allFiles() + QStringList{markerName()})
+        own << name.toUpper() << pendingName(name).toUpper();
+    const QStringList present =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return std::any_of(present.cbegin(), present.cend(),
+                       [&own](const QString& name) { return !own.contains(name.toUpper()); });
 }
 
 QString BackupSet::backupTargetProblem(const QString& folder) {
