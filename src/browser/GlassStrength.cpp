@@ -1,9 +1,9 @@
 #include "browser/GlassStrength.h"
 
+#include "common/HalfEven.h"
+
 #include <QLocale>
 #include <QRegularExpression>
-
-#include <cmath>
 
 namespace {
 
@@ -18,14 +18,16 @@ bool matches(const QString& text, const QRegularExpression& re) {
 }
 
 QString whole(double value) {
-    return QLocale(QLocale::German).toString(std::lround(value));
+    return QLocale(QLocale::German).toString(HalfEven::nearest(value));
 }
 
 } // namespace
 
 GlassStrength::Method GlassStrength::methodOf(const QString& instructions, bool iceInRecipe) {
     static const QRegularExpression blended = words(QStringLiteral("mixer|blender|pürier"));
-    static const QRegularExpression shaken = words(QStringLiteral("schütt|shaker"));
+    // Shaking by its word stem ("schütteln", "geschüttelt", "durchschütteln", "schüttle"), never
+    // pouring ("schütten", "zusammengeschüttet"), which shares the first letters.
+    static const QRegularExpression shaken = words(QStringLiteral("schütte?l|\\bshaker"));
     static const QRegularExpression stirred = words(QStringLiteral("rührglas"));
     static const QRegularExpression hot = words(QStringLiteral("heiß|erhitz|warm"));
     static const QRegularExpression ice =

@@ -1,6 +1,6 @@
 #include "calc/BloodAlcohol.h"
 
-#include "calc/HalfEven.h"
+#include "common/HalfEven.h"
 
 qint64 BloodAlcohol::grams(qint64 volumeMl, int percent) {
     // V[cl] x A x 0.1 x 0.8 x 0.9 = V[ml] x A x 72 / 10000, exact in integers.

@@ -1,6 +1,6 @@
 #include "calc/QuantitySession.h"
 
-#include "calc/HalfEven.h"
+#include "common/HalfEven.h"
 #include "common/UnitKind.h"
 #include "store/TApollo.h"
 

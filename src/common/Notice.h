@@ -22,5 +22,13 @@ struct Notice {
                     3);
     }
 
+    // The refusal of a text the tables cannot hold (Windows-1252), naming the character.
+    static Notice unstorable(const QString& character) {
+        return hint(
+            QStringLiteral("Das Zeichen \"%1\" kann nicht gespeichert werden.\rBitte ersetzen Sie es.")
+                .arg(character),
+            2);
+    }
+
     friend bool operator==(const Notice&, const Notice&) = default;
 };

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QString inFolder(const QString& folder, const QString& name) {
@@ -51,11 +53,22 @@ bool BackupSet::isBackupFolder(const QString& folder) {
            QFileInfo::exists(inFolder(folder, pendingName(markerName())));
 }
 
+// As the folder is named on this system: in capitals a path names another folder, or none.
 QString BackupSet::shownFolder(const QString& folder) {
-    QString shown = QDir::toNativeSeparators(folder).toUpper();
+    QString shown = QDir::toNativeSeparators(folder);
     if (!shown.endsWith(QDir::separator()))
         shown += QDir::separator();
     return shown;
+}
+
+bool BackupSet::holdsOtherFiles(const QString& folder) {
+    QStringList own;
+    for (const QString& name : allFiles() + QStringList{markerName()})
+        own << name.toUpper() << pendingName(name).toUpper();
+    const QStringList present =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return std::any_of(present.cbegin(), present.cend(),
+                       [&own](const QString& name) { return !own.contains(name.toUpper()); });
 }
 
 QString BackupSet::backupTargetProblem(const QString& folder) {

@@ -28,8 +28,11 @@ public:
     static QStringList settingsFiles();
     static QString markerName() { return QStringLiteral("_Velta Backup.cfg"); }
     static bool isBackupFolder(const QString& folder);
-    // The folder as the messages show it: upper case, with a trailing separator.
+    // The folder as the messages show it: as it is named, with a trailing separator.
     static QString shownFolder(const QString& folder);
+    // Whether the folder holds files a backup would not write there (a home folder, a documents
+    // folder): a backup into it would spread its files among them.
+    static bool holdsOtherFiles(const QString& folder);
 
     // Empty when the folder may take a backup, else the refusal text (a filesystem root, or the
     // data folder itself, recognised by its "DEFAULT.BMP").

@@ -44,6 +44,24 @@ Result ImportChooserSession::choose(const QString& folder) {
     return result;
 }
 
+std::optional<Notice> ImportChooserSession::okQuestion(const QString& folder) const {
+    if (m_mode != Backup || !BackupSet::holdsOtherFiles(folder))
+        return std::nullopt;
+    return Notice::question(QStringLiteral("Im Verzeichnis ") + BackupSet::shownFolder(folder) +
+                                QStringLiteral(" liegen schon andere Dateien.\r"
+                                               "Möchten Sie die Daten trotzdem dort sichern?\r\r"
+                                               "Mit „Neuer Ordner“ legen Sie ein eigenes Verzeichnis an."),
+                            5);
+}
+
+QString ImportChooserSession::newFolderName(const QString& parent) {
+    const QDir dir(parent);
+    QString name = QStringLiteral("Neuer Ordner");
+    for (int n = 2; dir.exists(name); ++n)
+        name = QStringLiteral("Neuer Ordner %1").arg(n);
+    return name;
+}
+
 Result ImportChooserSession::check(const QString& folder) const {
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return Result::refused(Notice::hint(QStringLiteral("Wählen Sie bitte ein anderes Verzeichnis."), 1));

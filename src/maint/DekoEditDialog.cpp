@@ -32,7 +32,7 @@ DekoEditDialog::DekoEditDialog(UiContext context, QWidget* parent) : TOwnFenster
     });
     OkButton = new QPushButton(QStringLiteral("OK"), this);
     OkButton->setGeometry(190, 285, 85, 25);
-    OkButton->setAutoDefault(false);
+    OkButton->setDefault(true); // Enter in the name confirms; in the description it starts a new line
     AbbrechenButton = new QPushButton(QStringLiteral("Abbrechen"), this);
     AbbrechenButton->setGeometry(285, 285, 85, 25);
     AbbrechenButton->setAutoDefault(false);

@@ -62,15 +62,9 @@ IngredientEditSession::Outcome IngredientEditSession::ok() {
             Notice::hint(QStringLiteral("Bitte geben Sie einen Alkoholwert zwischen 0 und 99 ein."), 2));
         return out;
     }
-    const QString texts = name + m_form.remark;
-    for (const QChar c : texts) {
-        if (!Cp1252::canEncode(QString(c))) {
-            out.notices.append(Notice::hint(
-                QStringLiteral("Das Zeichen \"%1\" kann nicht gespeichert werden.\rBitte ersetzen Sie es.")
-                    .arg(c),
-                2));
-            return out;
-        }
+    if (const QString c = Cp1252::firstUnencodable(name + m_form.remark); !c.isEmpty()) {
+        out.notices.append(Notice::unstorable(c));
+        return out;
     }
     out.changed = m_form.alcohol.trimmed() != m_opening.alcohol.trimmed() ||
                   name != m_opening.name.trimmed() || m_form.kind != m_opening.kind ||

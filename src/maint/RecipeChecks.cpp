@@ -76,13 +76,8 @@ bool RecipeChecks::hasLiquid(TApollo& ingredients, const QList<RecipeLine>& line
 // The tables hold Windows-1252 text; a character outside it would come back as "?".
 std::optional<Notice> RecipeChecks::unstorable(const RecipeDraft& draft) {
     for (const QString& text : {draft.name, draft.photo, draft.instructions, draft.remark}) {
-        for (const QChar c : text) {
-            if (!Cp1252::canEncode(QString(c)))
-                return Notice::hint(QStringLiteral("Das Zeichen \"%1\" kann nicht gespeichert werden.\r"
-                                                   "Bitte ersetzen Sie es.")
-                                        .arg(c),
-                                    2);
-        }
+        if (const QString c = Cp1252::firstUnencodable(text); !c.isEmpty())
+            return Notice::unstorable(c);
     }
     return std::nullopt;
 }

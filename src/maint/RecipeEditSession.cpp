@@ -16,9 +16,15 @@ void RecipeEditSession::setSettings(int dashesPerCl, const QString& ownPhotosFol
 }
 
 void RecipeEditSession::setIngredients(const QList<ListEntry>& ingredients) {
+    // The selection follows the ingredient by its number: a name added or renamed above it moves
+    // its row. A deleted ingredient leaves the first one selected.
+    const int number = tagAt(m_ingredients, m_selected, -1);
     m_ingredients = ingredients;
-    m_lastHandled = -5; // the entry at the selected index may be another ingredient now
-    if (m_selected >= int(m_ingredients.size()))
+    m_lastHandled = -5; // its unit may have changed
+    const int row = number < 0 ? -1 : indexOfTag(m_ingredients, number, 0);
+    if (row >= 0)
+        m_selected = row;
+    else if (m_selected >= 0)
         m_selected = m_ingredients.isEmpty() ? -1 : 0;
     selectIngredient(m_selected);
 }

@@ -287,7 +287,9 @@ void TReditdialog::addLine() {
         Meldungsfenster::show(*refusal);
     else
         showLines(int(m_session.lines().size()) - 1);
+    // Selected, so that the next name typed replaces the last one instead of being appended to it.
     Editfeld->setFocus();
+    Editfeld->selectAll();
 }
 
 void TReditdialog::removeLine() {

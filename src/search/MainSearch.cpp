@@ -45,9 +45,15 @@ void MainSearch::start(int recipeTotal, bool debugInfo) {
     bool accepted = false;
     while (!offer(recipeTotal, debugInfo, &accepted)) {
     }
-    if (m_host.ListedCount() == 0)
+    // A search that found nothing may have emptied the list (the home bar rule) before the user
+    // gave up: it is filled again, and the view and the clear command follow it.
+    const bool refilled = m_host.ListedCount() == 0;
+    if (refilled) {
         m_host.FillRecipeList(false);
-    if (accepted)
+        if (m_host.ListedCount() == recipeTotal)
+            m_host.setClearSearchEnabled(false);
+    }
+    if (accepted || refilled)
         m_host.showFirst();
 }
 

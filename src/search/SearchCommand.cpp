@@ -35,7 +35,8 @@ void SearchCommand::finishPainting() {
 }
 
 void SearchCommand::showExpression(const QString& expression) {
-    Meldungsfenster::showPlain(expression, QStringLiteral("Suchkriterien"));
+    Meldungsfenster::showPlain(expression, QStringLiteral("Suchkriterien"),
+                               Meldungsfenster::Plain::Information);
 }
 
 void SearchCommand::FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep) {

@@ -2,6 +2,7 @@
 
 #include "common/AppState.h"
 #include "store/AtomicFile.h"
+#include "store/Cp1252.h"
 #include "store/SavedSearches.h"
 
 namespace {
@@ -38,14 +39,16 @@ int SearchSession::entryKey(const QList<ListEntry>& entries, int index) const {
     return index > 0 && index < int(entries.size()) ? entries.at(index).data : -1;
 }
 
-int SearchSession::indexByName(const QList<ListEntry>& entries, const QString& name, int capacity) {
-    if (name.isEmpty())
-        return 0;
+int SearchSession::findByName(const QList<ListEntry>& entries, const QString& name, int capacity) {
     for (int i = 0; i < int(entries.size()); ++i) {
         if (entries.at(i).text.left(capacity).compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
-    return 0;
+    return -1;
+}
+
+int SearchSession::indexByName(const QList<ListEntry>& entries, const QString& name, int capacity) {
+    return name.isEmpty() ? 0 : qMax(0, findByName(entries, name, capacity));
 }
 
 void SearchSession::refreshChoices() {
@@ -225,12 +228,37 @@ void SearchSession::loadSlot(int slot) {
     m_form.fullText = m_state.savedSearchTexts.text(slot, criteria.name());
 }
 
+QStringList SearchSession::unknownNames(int slot) const {
+    const SearchCriteria& criteria = m_state.savedSearches.slot(slot);
+    QStringList unknown;
+    const auto check = [&unknown](const QString& kind, const QList<ListEntry>& entries, const QString& name,
+                                  int capacity) {
+        if (!name.isEmpty() && findByName(entries, name, capacity) < 0)
+            unknown << kind + QStringLiteral(" „") + name + QStringLiteral("“");
+    };
+    for (int row = 0; row < SearchForm::kRows; ++row) {
+        const QString first = criteria.ingredient(row);
+        check(QStringLiteral("Zutat"), m_choices.ingredients, first, SearchCriteria::kMaxIngredient);
+        const bool chosen = findByName(m_choices.ingredients, first, SearchCriteria::kMaxIngredient) > 0;
+        if (chosen && !criteria.without(row))
+            check(QStringLiteral("Zutat"), m_choices.ingredients, criteria.alternative(row),
+                  SearchCriteria::kMaxIngredient);
+    }
+    check(QStringLiteral("Kategorie"), m_choices.categories, criteria.category(),
+          SearchCriteria::kMaxCategory);
+    check(QStringLiteral("Geschmacksrichtung"), m_choices.tastes, criteria.taste(),
+          SearchCriteria::kMaxCategory);
+    return unknown;
+}
+
 Result SearchSession::saveSlot(int slot, const QString& name) {
     if (m_state.startedFromCd)
         return Result::refused(Notice::readOnly());
     const QString stripped = withoutSurroundingSpaces(name.left(255));
     if (stripped.isEmpty())
         return Result::ok();
+    if (const QString c = Cp1252::firstUnencodable(stripped.left(SearchCriteria::kMaxName)); !c.isEmpty())
+        return Result::refused(Notice::unstorable(c));
     SearchCriteria& criteria = m_state.savedSearches.slot(slot);
     const SearchCriteria before = criteria;
     criteria.setName(stripped.left(SearchCriteria::kMaxName));

@@ -103,8 +103,15 @@ public:
     // text goes to SUCHTEXT.CFG at once; when that file cannot be written, the search is saved
     // without it and the refusal says so.
     Result saveSlot(int slot, const QString& name);
+    // What a saved search names that no choice holds (a deleted ingredient, a category without its
+    // lists file), each as "Kategorie „Tiki“"; loading leaves those criteria out. Alternatives the
+    // search ignores anyway are not counted.
+    QStringList unknownNames(int slot) const;
 
 private:
+    // The entry of that name (compared as the record keeps it, letter case aside); -1 when none.
+    static int findByName(const QList<ListEntry>& entries, const QString& name, int capacity);
+    // The same, with "(keine Auswahl)" for no name or an unknown one.
     static int indexByName(const QList<ListEntry>& entries, const QString& name, int capacity);
     static int clampedIndex(const QList<ListEntry>& entries, int index);
     QString entryText(const QList<ListEntry>& entries, int index) const;

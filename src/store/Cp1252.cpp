@@ -1,5 +1,7 @@
 #include "store/Cp1252.h"
 
+#include <QTextBoundaryFinder>
+
 #include <array>
 
 namespace {
@@ -68,4 +70,22 @@ bool Cp1252::canEncode(const QString& text) {
             return false;
     }
     return true;
+}
+
+QString Cp1252::firstUnencodable(const QString& text) {
+    qsizetype at = 0;
+    for (; at < text.size(); ++at) {
+        bool ok = false;
+        encodeChar(text.at(at), &ok);
+        if (!ok)
+            break;
+    }
+    if (at == text.size())
+        return {};
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    graphemes.setPosition(at);
+    const qsizetype start = graphemes.isAtBoundary() ? at : graphemes.toPreviousBoundary();
+    graphemes.setPosition(at);
+    const qsizetype end = graphemes.toNextBoundary();
+    return text.mid(start, (end < 0 ? text.size() : end) - start);
 }

@@ -23,12 +23,15 @@ void Meldungsfenster::setDialog(TMeldungDialog* d) {
     dialog() = d;
 }
 
-void Meldungsfenster::showPlain(const QString& text, const QString& caption) {
+void Meldungsfenster::showPlain(const QString& text, const QString& caption, Plain kind) {
     if (answerHook()) {
         answerHook()({text, caption, 1, false, true});
         return;
     }
-    QMessageBox::critical(nullptr, caption, text);
+    if (kind == Plain::Information)
+        QMessageBox::information(nullptr, caption, text);
+    else
+        QMessageBox::critical(nullptr, caption, text);
 }
 
 Meldungsfenster::AnswerHook Meldungsfenster::setAnswerHook(AnswerHook hook) {

@@ -28,8 +28,10 @@ public:
     static int show(const Notice& notice) {
         return show(notice.text, notice.caption, notice.lines, notice.isQuestion());
     }
-    // The plain system message used when the program cannot start.
-    static void showPlain(const QString& text, const QString& caption);
+    // The plain system message used when the program cannot start (an error), or to show what a
+    // developer asked to see (information).
+    enum class Plain { Error, Information };
+    static void showPlain(const QString& text, const QString& caption, Plain kind = Plain::Error);
     // The dialog that shows the messages once the windows exist; none: a system message box.
     static void setDialog(TMeldungDialog* dialog);
     // Returns the previous hook, so that a scoped guard can restore it.

@@ -1,10 +1,12 @@
 #include "ui/TOptionenDialog.h"
 
+#include "ui/HelpWindow.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/OptionsSession.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,7 +35,7 @@ TOptionenDialog::TOptionenDialog(UiContext context, OptionsSession& session, con
                                  QWidget* parent)
     : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Optionen"));
-    setHelpContext(OptionsSession::pageHelpContext(OptionsSession::Darstellung));
+    setHelpContext(OptionsSession::kHelpContext);
     setFixedSize(490, 400);
     m_session.setFontNames(fontNames);
     DasControl = new QTabWidget(this);
@@ -42,10 +44,7 @@ TOptionenDialog::TOptionenDialog(UiContext context, OptionsSession& session, con
     DasControl->addTab(buildDarstellung(), QStringLiteral("&Darstellung"));
     DasControl->addTab(buildVorgaben(), QStringLiteral("&Vorgaben"));
     DasControl->addTab(buildSchriftart(m_session.fontNames()), QStringLiteral("&Schriftart"));
-    connect(DasControl, &QTabWidget::currentChanged, this, [this](int page) {
-        m_session.setPage(page);
-        setHelpContext(m_session.helpContext()); // "?" and F1 explain the page shown
-    });
+    connect(DasControl, &QTabWidget::currentChanged, this, [this](int page) { m_session.setPage(page); });
     OkButton = new QPushButton(QStringLiteral("OK"), this);
     OkButton->setGeometry(266, 358, 85, 25);
     OkButton->setDefault(true);
@@ -224,7 +223,6 @@ void TOptionenDialog::showSession() {
     groesseliste->setCurrentRow(m_session.sizeRow());
     groesseedit->setText(m_session.sizeText());
     DasControl->setCurrentIndex(m_session.page());
-    setHelpContext(m_session.helpContext());
     m_loading = false;
     refreshEnabled();
 }
@@ -273,4 +271,12 @@ void TOptionenDialog::accept() {
         return;
     }
     TOwnFenster::accept();
+}
+
+void TOptionenDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier && m_context.help) {
+        m_context.help->showContext(m_session.helpContext());
+        return;
+    }
+    TOwnFenster::keyPressEvent(event);
 }

@@ -39,6 +39,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // F1 explains the page shown; the "?" box the whole dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* buildDarstellung();

@@ -3,8 +3,11 @@
 #include "ui/DialogGeometry.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
+#include <QThread>
+#include <QWindow>
 
 TWartenDialog::TWartenDialog(UiContext context, QWidget* parent) : TOwnFenster(context, parent) {
     setCaption(QStringLiteral("Bitte warten..."));
@@ -25,12 +28,25 @@ void TWartenDialog::ShowWaitWindow(int maximum, const QString& text) {
     Balken->setValue(0);
     show();
     raise();
+    // The work that follows holds the event loop: the window must be on screen and painted before
+    // it starts, and the window system's answer to show() arrives as events.
+    QElapsedTimer waited;
+    waited.start();
+    while (!isExposed() && waited.elapsed() < kExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(2);
+    }
     repaint();
 }
 
+// Painted at once: the work holds the event loop, and an exposed window paints without it.
 void TWartenDialog::setProgress(int value) {
     Balken->setValue(qMin(value, Balken->maximum()));
     Balken->repaint();
+}
+
+bool TWartenDialog::isExposed() const {
+    return windowHandle() && windowHandle()->isExposed();
 }
 
 void TWartenDialog::HideWaitWindow() {

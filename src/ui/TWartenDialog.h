@@ -24,5 +24,9 @@ protected:
     bool alwaysCentre() const override { return true; }
 
 private:
+    // How long the window may take to appear before the work starts anyway.
+    static constexpr int kExposeWaitMs = 500;
+    bool isExposed() const;
+
     int m_step = 0;
 };

@@ -26,6 +26,11 @@ private slots:
         QTest::addColumn<Method>("method");
         QTest::newRow("shaker") << u"Alles im Shaker auf Eis kräftig schütteln."_s << false << Method::Shaken;
         QTest::newRow("shake, capital") << u"Schütteln und abseihen."_s << false << Method::Shaken;
+        QTest::newRow("shake with a prefix") << u"Kurz durchschütteln."_s << false << Method::Shaken;
+        QTest::newRow("pouring is no shaking")
+            << u"Über Eiswürfel in ein Glas schütten."_s << false << Method::Built;
+        QTest::newRow("poured together, no ice")
+            << u"Alles zusammengeschüttet servieren."_s << false << Method::Neat;
         QTest::newRow("mixing glass") << u"Im Rührglas kalt rühren."_s << false << Method::Stirred;
         QTest::newRow("blender wins over stirring")
             << u"Im Rührglas vorbereiten, dann im Mixer mit Crushed Ice mixen."_s << false << Method::Blended;
@@ -85,6 +90,14 @@ private slots:
         QVERIFY(e->percent <= 160.0 / 6.0);
     }
 
+    // Halves go to the even neighbour, as everywhere in the program: 5 cl shaken are 6.5 cl, and
+    // 0.8125 cl of alcohol in them are 12.5 %.
+    void halvesRoundToEven() {
+        const auto e = GlassStrength::estimate({5.0, 81.25}, Method::Shaken);
+        QVERIFY(e);
+        QCOMPARE(GlassStrength::text(*e), u"Im Glas: ca. 12 %, 6 cl, 6 g Alkohol (geschüttelt)"_s);
+    }
+
     void noEstimateWithoutAlcoholOrVolume() {
         QVERIFY(!GlassStrength::estimate({6.0, 0.0}, Method::Shaken));
         QVERIFY(!GlassStrength::estimate({0.0, 0.0}, Method::Shaken));
@@ -119,6 +132,30 @@ private slots:
         LexiconLinks links;
         QCOMPARE(RecipeHitTest::click(d, links, FixedMeasurer(), {5, y}).target,
                  RecipeHitTest::Target::Alcohol);
+    }
+
+    // What the recipe view shows for a drink poured and for one shaken: 4 cl gin at 40 % and 1 cl
+    // juice are 5 cl, 6.5 cl once shaken.
+    void loaderReadsTheMethodByWord_data() {
+        QTest::addColumn<QString>("instructions");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("poured") << u"Alles in ein Glas schütten."_s
+                                << u"Im Glas: ca. 32 %, 5 cl, 13 g Alkohol (ohne Eis)"_s;
+        QTest::newRow("shaken") << u"Alles kräftig schütteln."_s
+                                << u"Im Glas: ca. 25 %, 6 cl, 13 g Alkohol (geschüttelt)"_s;
+    }
+    void loaderReadsTheMethodByWord() {
+        QFETCH(QString, instructions);
+        QFETCH(QString, line);
+        TestTables t;
+        t.addIngredient({.number = 1, .name = u"Gin"_s, .alcohol = 40});
+        t.addIngredient({.number = 2, .name = u"Zitronensaft"_s});
+        t.addRecipe(
+            {.name = u"Einfach"_s, .lines = {{1, 4}, {2, 1}}, .alk = 32, .instructions = instructions});
+        const RecipeDisplay d =
+            RecipeLoader::LoadRecipe({t.re(), t.zu(), t.de(), m_categories, m_tastes, 12});
+        QVERIFY(d.glassLine > 0);
+        QCOMPARE(d.lines.at(d.glassLine).text.mid(1), line);
     }
 
     void alcoholFreeRecipeHasNoLine() {

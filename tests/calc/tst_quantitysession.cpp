@@ -1,7 +1,7 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
-#include "calc/HalfEven.h"
 #include "calc/QuantitySession.h"
+#include "common/HalfEven.h"
 
 using namespace Qt::StringLiterals;
 using Unit = QuantitySession::Unit;

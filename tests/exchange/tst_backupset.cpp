@@ -53,8 +53,7 @@ private slots:
         const BackupSet::Result result = BackupSet::backup(data.path(), target.path());
         QVERIFY(result.ok);
         QCOMPARE(result.caption, u"Hinweis"_s);
-        QCOMPARE(result.text,
-                 u"Die Daten wurden im Verzeichnis "_s + target.path().toUpper() + u"/ gesichert."_s);
+        QCOMPARE(result.text, u"Die Daten wurden im Verzeichnis "_s + target.path() + u"/ gesichert."_s);
         QVERIFY(holdsSet(target.path(), "new"));
         QCOMPARE(TestFiles::readAll(target.filePath(u"_Velta Backup.cfg"_s)),
                  QByteArray("VELTA COCKTAILS 98\r\n"));

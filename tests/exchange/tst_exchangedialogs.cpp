@@ -17,6 +17,7 @@
 #include <QDesktopServices>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
@@ -129,11 +130,122 @@ private slots:
         QVERIFY(run.clicked);
         QCOMPARE(answers.shown().size(), 2);
         QCOMPARE(answers.shown().at(0).text, u"Wählen Sie bitte ein anderes Verzeichnis."_s);
+        // The folder as it is named: in capitals it would name a folder that does not exist.
         QCOMPARE(answers.shown().at(1).text,
-                 u"Die Daten wurden im Verzeichnis "_s + target.toUpper() + u"/ gesichert."_s);
+                 u"Die Daten wurden im Verzeichnis "_s + target + u"/ gesichert."_s);
         QCOMPARE(TestFiles::readAll(QDir(target).filePath(u"ZU.DBF"_s)),
                  TestFiles::readAll(dataFile(u"ZU.DBF"_s)));
         QVERIFY(m_w->main.isVisible());
+    }
+
+    // The start folder lies far below the tree's first rows: it is in view once the tree has read
+    // and sorted the folders around it.
+    void startFolderStaysInView() {
+        QTemporaryDir many;
+        for (int i = 0; i < 80; ++i)
+            QVERIFY(QDir(many.path()).mkdir(u"Ordner %1"_s.arg(i, 2, 10, QChar(u'0'))));
+        const QString target = many.filePath(u"Ordner 70"_s);
+        commands().startFolder = target;
+        QString selected;
+        bool read = false;
+        bool inView = false;
+        QTimer::singleShot(0, [&] {
+            TImportDialog* d = openChooser();
+            if (!d)
+                return;
+            auto* model = static_cast<QFileSystemModel*>(d->DirTree->model());
+            read = QTest::qWaitFor([&] { return model->rowCount(model->index(many.path())) == 80; });
+            QTest::qWait(200); // the sort that follows the reading
+            selected = d->selectedFolder();
+            inView =
+                d->DirTree->viewport()->rect().contains(d->DirTree->visualRect(d->DirTree->currentIndex()));
+            QTest::mouseClick(d->AbbrechenButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"Sichern"_s);
+        QVERIFY(read);
+        QCOMPARE(selected, target);
+        QVERIFY(inView);
+    }
+
+    // "Neuer Ordner" makes a folder in the one selected and lets the user name it; Enter ends the
+    // name, OK takes the backup into it.
+    void backupIntoANewFolder() {
+        MessageBoxAnswerer answers;
+        QTemporaryDir parent;
+        commands().startFolder = parent.path();
+        QString created;
+        QString named;
+        bool active = false;
+        bool openAfterName = false;
+        QTimer::singleShot(0, [&] {
+            TImportDialog* d = openChooser();
+            if (!d)
+                return;
+            // Active, as a window manager leaves a modal dialog: the keys are the chooser's.
+            d->activateWindow();
+            active = QTest::qWaitFor([d] { return QApplication::activeWindow() == d; }, 1000);
+            QTest::mouseClick(d->NeuerOrdnerButton, Qt::LeftButton);
+            created = d->selectedFolder();
+            if (auto* editor = d->DirTree->viewport()->findChild<QLineEdit*>()) {
+                editor->selectAll();
+                QTest::keyClicks(editor, u"Sicherung"_s);
+                QTest::keyClick(editor, Qt::Key_Return);
+            }
+            named = d->selectedFolder();
+            openAfterName = d->isVisible();
+            QTest::mouseClick(d->OkButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"Sichern"_s);
+        QVERIFY(active);
+        QCOMPARE(created, parent.filePath(u"Neuer Ordner"_s));
+        QCOMPARE(named, parent.filePath(u"Sicherung"_s));
+        QVERIFY(openAfterName);
+        QVERIFY(!QFileInfo::exists(created));
+        QCOMPARE(TestFiles::readAll(QDir(named).filePath(u"RE.DBF"_s)),
+                 TestFiles::readAll(dataFile(u"RE.DBF"_s)));
+        QCOMPARE(answers.lastText(), u"Die Daten wurden im Verzeichnis "_s + named + u"/ gesichert."_s);
+    }
+
+    // A folder holding other files (a home folder) is written into only after "Ja"; a restore
+    // chooser offers no new folder, as nothing is written there.
+    void backupAmongOtherFilesAsksFirst() {
+        QTemporaryDir home;
+        QVERIFY(TestFiles::writeAll(home.filePath(u"Brief.txt"_s), "Hallo"));
+        commands().startFolder = home.path();
+        MessageBoxAnswerer answers;
+        answers.queue(Meldungsfenster::No);
+        answers.queue(Meldungsfenster::Yes);
+        bool openAfterNo = false;
+        bool newFolderOffered = false;
+        QTimer::singleShot(0, [&] {
+            TImportDialog* d = openChooser();
+            if (!d)
+                return;
+            newFolderOffered = d->NeuerOrdnerButton->isVisible();
+            QTest::mouseClick(d->OkButton, Qt::LeftButton);
+            openAfterNo = d->isVisible() && !QFileInfo::exists(home.filePath(u"RE.DBF"_s));
+            if (d->isVisible())
+                QTest::mouseClick(d->OkButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"Sichern"_s);
+        QVERIFY(newFolderOffered);
+        QVERIFY(openAfterNo);
+        QCOMPARE(answers.shown().size(), 3);
+        QCOMPARE(answers.shown().at(0).caption, u"Frage"_s);
+        QVERIFY2(answers.shown().at(0).text.startsWith(u"Im Verzeichnis "_s + home.path() +
+                                                       u"/ liegen schon andere Dateien."_s),
+                 qPrintable(answers.shown().at(0).text));
+        QVERIFY(QFileInfo::exists(home.filePath(u"RE.DBF"_s)));
+
+        bool offeredForRestore = true;
+        QTimer::singleShot(0, [&] {
+            if (TImportDialog* d = openChooser()) {
+                offeredForRestore = d->NeuerOrdnerButton->isVisible();
+                QTest::mouseClick(d->AbbrechenButton, Qt::LeftButton);
+            }
+        });
+        m_w->main.commands->run(u"Einlesen"_s);
+        QVERIFY(!offeredForRestore);
     }
 
     // "Nein" to the question changes nothing; "Ja" brings the backup back and ends the program.

@@ -16,11 +16,13 @@
 #include "store/Fields.h"
 #include "store/RawFile.h"
 #include "ui/EntryList.h"
+#include "ui/TWartenDialog.h"
 #include "ui/TypeAheadField.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -29,6 +31,28 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The values the wait window's bar shows on screen, one for every time it is painted.
+class PaintedProgress : public QObject {
+public:
+    PaintedProgress() { qApp->installEventFilter(this); }
+    ~PaintedProgress() override { qApp->removeEventFilter(this); }
+    PaintedProgress(const PaintedProgress&) = delete;
+    PaintedProgress& operator=(const PaintedProgress&) = delete;
+    QList<int> values;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* bar = qobject_cast<QProgressBar*>(watched);
+        if (event->type() == QEvent::Paint && bar && qobject_cast<TWartenDialog*>(bar->window()))
+            values << bar->value();
+        return false;
+    }
+};
+
+} // namespace
 
 // The ingredient, category, taste and decoration lists as the user meets them, opened by their
 // commands (and from the recipe editor) on the shipped data; values are captured inside the dialogs
@@ -269,6 +293,62 @@ private slots:
         QVERIFY(m_w->state.categoryList.contains(u"Tiki-Drinks"_s));
     }
 
+    // A new ingredient sorted above the chosen one moves it a row down: the recipe editor keeps the
+    // ingredient chosen, not the row, and adds it.
+    void recipeEditorKeepsItsIngredientWhenTheListChanges() {
+        MessageBoxAnswerer answers;
+        TReditdialog& d = recipes().editor;
+        ZutatenListeDialog& list = ingredients().dialog;
+        ZutatEditDialog& editor = ingredients().editor;
+        QString before;
+        QString after;
+        QStringList lines;
+        run(u"RezeptNeu"_s, d, [&] {
+            type(d.NameEdit, u"Hausdrink"_s);
+            d.Editfeld->setFocus();
+            type(d.Editfeld, u"weißer r"_s);
+            before = d.ZutatenListbox->currentText();
+            clickInto(d.zutatenbutton, list, [&] {
+                clickInto(list.hinzubutton, editor, [&] {
+                    type(editor.NameEdit, u"Aaa Hausrum"_s);
+                    replaceText(editor.MinAlkEdit, u"40"_s);
+                    QTest::mouseClick(editor.clbutton, Qt::LeftButton);
+                    QTest::mouseClick(editor.OkButton, Qt::LeftButton);
+                });
+                QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+            });
+            after = d.ZutatenListbox->currentText();
+            QTest::mouseClick(d.hinzubutton, Qt::LeftButton);
+            for (const ListEntry& e : d.RezeptListbox->entries())
+                lines << e.text;
+            QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+        });
+        QVERIFY(answers.shown().isEmpty());
+        QCOMPARE(before.trimmed(), u"Weißer Rum"_s);
+        QCOMPARE(after, before);
+        QCOMPARE(lines, QStringList{u"1 cl  Weißer Rum"_s});
+        QVERIFY(TypeAhead::findExact(m_w->state.ingredientChoices.zutatliste, u"Aaa Hausrum"_s) >= 0);
+    }
+
+    // Counting the drinks of a category reads every recipe: the wait window is painted before the
+    // scan starts, and its bar moves while the scan runs.
+    void waitWindowShowsTheScan() {
+        MessageBoxAnswerer answers;
+        KategorieListeDialog& list = lists().categories;
+        PaintedProgress painted;
+        run(u"ListeKategorie"_s, list, [&] {
+            list.ListBox->setCurrentRow(rowOf(list.ListBox, u"Tiki"_s));
+            QTest::mouseClick(list.LoeschenButton, Qt::LeftButton);
+            QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
+        });
+        QVERIFY2(answers.lastText().startsWith(u"Die Kategorie \"Tiki\" kann nicht gelöscht werden"_s),
+                 qPrintable(answers.lastText()));
+        QVERIFY(!painted.values.isEmpty());
+        QCOMPARE(painted.values.first(), 0);
+        QVERIFY2(*std::max_element(painted.values.cbegin(), painted.values.cend()) > 0,
+                 qPrintable(QString::number(painted.values.size())));
+    }
+
     void decorationTakesAFreedRecord() {
         MessageBoxAnswerer answers;
         answers.queue(Meldungsfenster::Yes);
@@ -276,22 +356,32 @@ private slots:
         DekoEditDialog& editor = lists().decorationEditor;
         int firstNew = 0;
         int secondNew = 0;
+        bool openAfterEnterInMemo = false;
+        QString description;
         run(u"ListeDekoration"_s, list, [&] {
             clickInto(list.hinzubutton, editor, [&] {
                 type(editor.NameEdit2, u"Gurkenscheibe"_s);
-                type(editor.Memo, u"Dünn geschnitten"_s);
+                type(editor.Memo, u"Dünn"_s);
+                QTest::keyClick(editor.Memo, Qt::Key_Return); // a new line, not OK
+                type(editor.Memo, u"geschnitten"_s);
+                openAfterEnterInMemo = editor.isVisible();
+                description = editor.Memo->toPlainText();
                 QTest::mouseClick(editor.OkButton, Qt::LeftButton);
             });
             firstNew = list.ListBox->currentData();
             QTest::mouseClick(list.LoeschenButton, Qt::LeftButton);
             clickInto(list.hinzubutton, editor, [&] {
                 type(editor.NameEdit2, u"Melonenkugel"_s);
-                QTest::mouseClick(editor.OkButton, Qt::LeftButton);
+                QTest::keyClick(editor.NameEdit2, Qt::Key_Return); // Enter confirms, as in the other lists
+                if (editor.isVisible())
+                    QTest::mouseClick(editor.AbbrechenButton, Qt::LeftButton);
             });
             secondNew = list.ListBox->currentData();
             QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
         });
         QCOMPARE(answers.lastText(), u"Möchten Sie die angewählte Dekoration wirklich löschen?"_s);
+        QVERIFY(openAfterEnterInMemo);
+        QCOMPARE(description, u"Dünn\ngeschnitten"_s);
         QVERIFY(firstNew > 0);
         QCOMPARE(secondNew, firstNew);
         m_w->tables.ApolloDeko.Go(secondNew);

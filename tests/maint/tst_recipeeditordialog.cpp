@@ -137,6 +137,34 @@ private slots:
                  u"Sour"_s);
     }
 
+    // Line after line by keyboard alone: after a line is added the ingredient field's text is
+    // selected, so the next name typed replaces it.
+    void keyboardLinesOneAfterAnother() {
+        MessageBoxAnswerer answers;
+        TReditdialog& d = commands().editor;
+        QStringList lines;
+        QString fieldAfterAdding;
+        run(u"RezeptNeu"_s, d, [&] {
+            type(d.NameEdit, u"Tastendrink"_s);
+            QTest::keyClick(d.NameEdit, Qt::Key_Return);
+            for (const auto& [name, amount] :
+                 {std::pair{u"weißer r"_s, u"4"_s}, {u"orangensaft"_s, u"6"_s}}) {
+                type(d.Editfeld, name);
+                QTest::keyClick(d.Editfeld, Qt::Key_Return);
+                type(d.MengeSpin, amount);
+                QTest::keyClick(d.MengeSpin, Qt::Key_Return);
+                if (fieldAfterAdding.isEmpty())
+                    fieldAfterAdding = d.Editfeld->selectedText();
+            }
+            for (const ListEntry& e : d.RezeptListbox->entries())
+                lines << e.text;
+            QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+        });
+        QVERIFY(answers.shown().isEmpty());
+        QCOMPARE(fieldAfterAdding, u"weißer r"_s);
+        QCOMPARE(lines, (QStringList{u"4 cl  Weißer Rum"_s, u"6 cl  Orangensaft"_s}));
+    }
+
     void okChecksKeepTheDialogOpen() {
         MessageBoxAnswerer answers;
         TReditdialog& d = commands().editor;
@@ -164,6 +192,26 @@ private slots:
                                      u"Bitte wählen Sie eine Kategorie aus."_s,
                                      u"Es existiert schon ein Getränk mit diesem Namen!"_s}));
         QCOMPARE(d.NameEdit->text(), u"Mojito"_s); // trimmed and written back
+    }
+
+    // A character the tables cannot hold is named whole in the refusal, never as half an emoji.
+    void unstorableCharacterIsNamedWhole() {
+        MessageBoxAnswerer answers;
+        TReditdialog& d = commands().editor;
+        bool openAfterOk = false;
+        run(u"RezeptNeu"_s, d, [&] {
+            type(d.NameEdit, u"Sonne "_s);
+            QTest::sendKeyEvent(QTest::Click, d.NameEdit, Qt::Key_unknown, u"🍹"_s, Qt::NoModifier);
+            addIngredient(d, u"weißer r"_s, u"4"_s);
+            clickTab(d.DasControl, 1);
+            chooseByKeys(d.KatCombo, u"Sour"_s);
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+            openAfterOk = d.isVisible();
+            QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+        });
+        QVERIFY(openAfterOk);
+        QCOMPARE(answers.lastText(),
+                 u"Das Zeichen \"🍹\" kann nicht gespeichert werden.\rBitte ersetzen Sie es."_s);
     }
 
     void editAndRenameMovesTheEntry() {

@@ -197,15 +197,15 @@ private slots:
             return true;
         }} << false << QStringList{u"dialog"_s, u"paint"_s, u"fill bar"_s, u"noise 1"_s, u"first"_s}
                                                 << QStringList{u"Daiquiri"_s};
-        QTest::newRow("home bar finds nothing, given up: refilled unfiltered")
+        QTest::newRow("home bar finds nothing, given up: refilled unfiltered, shown, nothing to clear")
             << QList<ScriptedHost::Answer>{[](SearchSession& s) {
                                                s.setIngredient(0, entryFor(s.choices().ingredients, 3));
                                                s.setHomeBarOnly(true);
                                                return true;
                                            },
                                            cancel()}
-            << false << QStringList{u"dialog"_s,   u"paint"_s,  u"fill bar"_s, u"noise 2"_s,
-                                    u"no match"_s, u"dialog"_s, u"fill"_s}
+            << false << QStringList{u"dialog"_s, u"paint"_s, u"fill bar"_s,  u"noise 2"_s, u"no match"_s,
+                                    u"dialog"_s, u"fill"_s,  u"clear off"_s, u"first"_s}
             << all;
         QTest::newRow("cancelled at once") << QList<ScriptedHost::Answer>{cancel()} << true
                                            << QStringList{u"dialog"_s} << QStringList{u"Rum pur"_s};

@@ -437,6 +437,62 @@ private slots:
         QCOMPARE(run.lines.mid(1, run.lines.size() - 2), expected);
     }
 
+    // A criterion naming what the folder does not hold is never left out in silence: the search
+    // would find other drinks than the one saved. An alternative the search ignores does not count.
+    void criteriaNamingWhatIsMissing_data() {
+        QTest::addColumn<QString>("ingredient");
+        QTest::addColumn<bool>("without");
+        QTest::addColumn<QString>("alternative");
+        QTest::addColumn<QString>("taste");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("deleted ingredient")
+            << u"Hausrum von 1999"_s << false << QString() << QString() << 1 << u"Zutat „Hausrum von 1999“"_s;
+        QTest::newRow("deleted alternative") << u"Sahne"_s << false << u"Hausrum von 1999"_s << QString() << 1
+                                             << u"Zutat „Hausrum von 1999“"_s;
+        QTest::newRow("alternative of a row without")
+            << u"Sahne"_s << true << u"Hausrum von 1999"_s << QString() << 0 << QString();
+        QTest::newRow("deleted taste") << QString() << false << QString() << u"rauchig-süß"_s << 1
+                                       << u"Geschmacksrichtung „rauchig-süß“"_s;
+    }
+    void criteriaNamingWhatIsMissing() {
+        QFETCH(QString, ingredient);
+        QFETCH(bool, without);
+        QFETCH(QString, alternative);
+        QFETCH(QString, taste);
+        QFETCH(int, exitCode);
+        QFETCH(QString, error);
+        SavedSearches searches;
+        if (!ingredient.isEmpty())
+            searches.slot(0).setIngredient(0, ingredient);
+        searches.slot(0).setWithout(0, without);
+        if (!alternative.isEmpty())
+            searches.slot(0).setAlternative(0, alternative);
+        if (!taste.isEmpty())
+            searches.slot(0).setTaste(taste);
+        QVERIFY(searches.save(cfg(), false));
+        const Run run = veltadb({u"suche"_s, m_data, u"1"_s});
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.errors.contains(error), qPrintable(run.errors));
+        QCOMPARE(run.lines.isEmpty(), exitCode != 0);
+    }
+
+    // Without VE.DAT there are no categories: a search for one says so instead of listing every drink.
+    void categoryWithoutTheListsFile() {
+        QTemporaryDir dir;
+        const QString data = dir.filePath(u"DATEN"_s);
+        QVERIFY(TempDataFolder::copyFolder(m_data, data));
+        QVERIFY(QFile::remove(data + u"/VE.DAT"_s));
+        SavedSearches searches;
+        searches.slot(0).setCategory(u"Tiki"_s);
+        QVERIFY(searches.save(data + u"/SUCHEN.CFG"_s, false));
+        const Run run = veltadb({u"suche"_s, data, u"1"_s});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains(u"Kategorie „Tiki“"_s) && run.errors.contains(u"VE.DAT fehlt"_s),
+                 qPrintable(run.errors));
+        QVERIFY(run.lines.isEmpty());
+    }
+
     void noMatchCountsZero() {
         Chosen c;
         c.marked = true; // the shipped drinks carry no marks

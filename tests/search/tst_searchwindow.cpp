@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -334,6 +335,48 @@ private slots:
         QCOMPARE(firstName, u"Weißer Rum"_s);
     }
 
+    // "Hausbar" alone, with a bar that mixes nothing, empties the list; when the user gives up, every
+    // drink is listed again, the first one is shown, and there is nothing left to clear.
+    void givingUpAfterAnEmptyHomeBarSearch() {
+        MessageBoxAnswerer answers;
+        const int total = listed();
+        main().HauptListBox->setCurrentRow(main().HauptListBox->findRow(u"Zombie"_s));
+        main().browser->selectionChanged();
+        QVERIFY(main().CurrentRecNo() != listedRecords().first());
+        runSearch({[&](QWidget*) {
+                       QTest::mouseClick(dialog().checkhausbar, Qt::LeftButton);
+                       QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+                   },
+                   [&](QWidget*) { QTest::mouseClick(dialog().CancelButton, Qt::LeftButton); }});
+        QCOMPARE(answers.lastText(), u"Es wurden keine Getränke mit\rdiesen Eigenschaften gefunden."_s);
+        QCOMPARE(listed(), total);
+        QVERIFY(!main().commands->isEnabled(u"SucheAus"_s));
+        QVERIFY(!toolbarButton(4)->isEnabled());
+        QCOMPARE(main().HauptListBox->currentRow(), 0);
+        QCOMPARE(main().CurrentRecNo(), listedRecords().first());
+    }
+
+    // A name the saved searches cannot hold is refused with the character named whole; the slot
+    // keeps what it had.
+    void unstorableSearchName() {
+        MessageBoxAnswerer answers;
+        const QByteArray before = m_w->state.savedSearches.slot(0).bytes();
+        runSearch({[&](QWidget*) {
+                       chooseSlot(dialog().Speichernbutton, 0);
+                       QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+                   },
+                   [](QWidget* names) {
+                       auto* edit = names->findChild<QLineEdit*>(u"Edit"_s);
+                       edit->selectAll();
+                       QTest::keyClicks(edit, u"Sommer "_s);
+                       QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, u"🍹"_s, Qt::NoModifier);
+                       QTest::keyClick(edit, Qt::Key_Return);
+                   }});
+        QCOMPARE(answers.lastText(),
+                 u"Das Zeichen \"🍹\" kann nicht gespeichert werden.\rBitte ersetzen Sie es."_s);
+        QCOMPARE(m_w->state.savedSearches.slot(0).bytes(), before);
+    }
+
     void functionKeysStartAndClear() {
         QVERIFY(activateMain());
         const int total = listed();
@@ -355,16 +398,24 @@ private slots:
         QCOMPARE(noises(), (QStringList{u"1.WAV"_s, u"3.WAV"_s}));
     }
 
+    // The box as it appears: the expression alone, with the information icon (it is no error).
     void debugInfoShowsTheExpressionFirst() {
         m_w->state.switches.debugInfo = true;
-        MessageBoxAnswerer answers;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
         runSearch({[&](QWidget*) {
-            choose(dialog().katcombo, u"Tiki"_s);
-            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
-        }});
-        QCOMPARE(answers.shown().size(), 1);
-        QCOMPARE(answers.shown().first().text, u"KAT = 9"_s);
-        QVERIFY(answers.shown().first().plain);
+                       choose(dialog().katcombo, u"Tiki"_s);
+                       QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+                   },
+                   [&](QWidget* box) {
+                       if (auto* message = qobject_cast<QMessageBox*>(box)) {
+                           text = message->text();
+                           icon = message->icon();
+                       }
+                       QTest::keyClick(box, Qt::Key_Return);
+                   }});
+        QCOMPARE(text, u"KAT = 9"_s);
+        QCOMPARE(icon, QMessageBox::Information);
         QCOMPARE(listed(), matching(u"KAT = 9"_s));
     }
 };

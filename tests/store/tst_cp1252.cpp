@@ -33,6 +33,25 @@ private slots:
         QVERIFY(!Cp1252::canEncode(QStringLiteral("≈")));
         QVERIFY(Cp1252::canEncode(QStringLiteral("Crème de Cassis – 15 €")));
     }
+
+    // A refusal names the character as the user typed it, never half of it.
+    void firstUnencodableIsWhole_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("character");
+        QTest::newRow("all fits") << QStringLiteral("Crème – 15 €") << QString();
+        QTest::newRow("a letter") << QStringLiteral("Łódź") << QStringLiteral("Ł");
+        QTest::newRow("an emoji: two UTF-16 units")
+            << QStringLiteral("Sonne 🍹 und Meer") << QStringLiteral("🍹");
+        QTest::newRow("an emoji with a skin tone")
+            << QStringLiteral("Prost 👍🏽!") << QStringLiteral("👍🏽");
+        QTest::newRow("a combining mark with its letter")
+            << QStringLiteral("Cafe\u0301 Noir") << QStringLiteral("e\u0301");
+    }
+    void firstUnencodableIsWhole() {
+        QFETCH(QString, text);
+        QFETCH(QString, character);
+        QCOMPARE(Cp1252::firstUnencodable(text), character);
+    }
 };
 
 VELTA_TEST_MAIN_CORE(TestCp1252)

@@ -15,8 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRawFont>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -195,6 +197,39 @@ private slots:
         box.ask(text, QStringLiteral("Hinweis"), lines, false);
         QVERIFY2(needed <= shown, qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(shown)));
         QVERIFY(bottom < okTop);
+    }
+
+    // Paths are shown as they are named; the message font draws "/" and every capital itself, with
+    // no gap left for a glyph it lacks.
+    void messageShowsAPathAsNamed() {
+        const QString path = QStringLiteral("/home/zoë/Sicherung ABCDEFGHIJKLMNOPQRSTUVWXYZ ÄÖÜ/");
+        TMeldungDialog box(context());
+        QString shown;
+        QFont font;
+        QTimer::singleShot(0, [&] {
+            shown = box.Textfeld->text();
+            font = box.Textfeld->font();
+            box.OkButton->click();
+        });
+        box.ask(QStringLiteral("Die Daten wurden im Verzeichnis ") + path + QStringLiteral(" gesichert."),
+                QStringLiteral("Hinweis"), 2, false);
+        QVERIFY(shown.contains(path));
+        const QRawFont raw = QRawFont::fromFont(font);
+        for (const QChar c : QStringLiteral("/ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ")) {
+            QImage glyph(32, 32, QImage::Format_Grayscale8);
+            glyph.fill(Qt::white);
+            QPainter painter(&glyph);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(4, 24, QString(c));
+            painter.end();
+            int dark = 0;
+            for (int y = 0; y < glyph.height(); ++y) {
+                for (int x = 0; x < glyph.width(); ++x)
+                    dark += qGray(glyph.pixel(x, y)) < 128 ? 1 : 0;
+            }
+            QVERIFY2(raw.supportsCharacter(c) && dark > 3, qPrintable(QString(c)));
+        }
     }
 
     void messagesGoThroughTheProgramsBox() {

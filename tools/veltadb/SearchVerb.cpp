@@ -58,7 +58,8 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         // The shared state as the program holds it after start-up.
         AppState state;
         const QDir dir(folder);
-        ListsFile::load(dir.filePath(QStringLiteral("VE.DAT")), &state.categoryList, &state.tasteList);
+        const QString listsPath = dir.filePath(QStringLiteral("VE.DAT"));
+        ListsFile::load(listsPath, &state.categoryList, &state.tasteList);
         state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
         state.folders.dataFolder = folder;
         state.loadBarRules();
@@ -69,6 +70,19 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         SearchSession session(state);
         session.begin();
         session.loadSlot(slot - 1);
+        // A criterion left out would find other drinks than the search the user saved.
+        if (const QStringList unknown = session.unknownNames(slot - 1); !unknown.isEmpty()) {
+            err << "veltadb: Die gespeicherte Suche nennt, was es hier nicht gibt: "
+                << unknown.join(QStringLiteral(", ")) << ".\n";
+            const bool namesAList = std::any_of(unknown.cbegin(), unknown.cend(), [](const QString& name) {
+                return name.startsWith(QStringLiteral("Kategorie ")) ||
+                       name.startsWith(QStringLiteral("Geschmacksrichtung "));
+            });
+            if (namesAList && !QFileInfo::exists(listsPath))
+                err << "veltadb: " << listsPath
+                    << " fehlt; ohne diese Datei gibt es keine Kategorien und Geschmacksrichtungen.\n";
+            return 1;
+        }
         if (const Result confirmed = session.confirm(); !confirmed) {
             err << "veltadb: " << confirmed.notice().text << '\n';
             return 1;

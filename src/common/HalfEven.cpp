@@ -1,4 +1,6 @@
-#include "calc/HalfEven.h"
+#include "common/HalfEven.h"
+
+#include <cmath>
 
 qint64 HalfEven::divide(qint64 numerator, qint64 denominator) {
     Q_ASSERT(denominator > 0);
@@ -12,4 +14,8 @@ qint64 HalfEven::divide(qint64 numerator, qint64 denominator) {
     if (twice > denominator || (twice == denominator && quotient % 2 != 0))
         ++quotient;
     return quotient;
+}
+
+qint64 HalfEven::nearest(double value) {
+    return divide(std::llround(value * 1000.0), 1000);
 }

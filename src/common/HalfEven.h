@@ -8,4 +8,7 @@ class HalfEven {
 public:
     // numerator / denominator rounded; the denominator must be positive.
     static qint64 divide(qint64 numerator, qint64 denominator);
+    // A value computed in floating point: first taken to the nearest thousandth, so that a half
+    // that arrives as 6.4999999 or 6.5000001 still counts as a half.
+    static qint64 nearest(double value);
 };
