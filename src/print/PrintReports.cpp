@@ -10,7 +10,7 @@ QString PrintReports::photoFile(const PrintRecord& record, const PhotoFolders& f
     const QString photo =
         folders.pictures.isEmpty()
             ? QString()
-            : PhotoPath::forRecipe(record.bild, record.eigen, folders.pictures, folders.ownPhotos);
+            : PhotoPath::forPrinting(record.bild, record.eigen, folders.pictures, folders.ownPhotos);
     return photo.isEmpty() ? PhotoPath::resolve(folders.data, QStringLiteral("DEFAULT.BMP")) : photo;
 }
 

@@ -53,3 +53,20 @@ QString PhotoPath::forRecipe(const QString& bild, const QString& eigen, const QS
     const QString relative = collectionPath(bild);
     return relative.isEmpty() ? QString() : resolve(picturesFolder, relative);
 }
+
+QString PhotoPath::printPath(const QString& collectionPath) {
+    return collectionPath.endsWith(QStringLiteral(".BMP"))
+               ? collectionPath.chopped(4) + QStringLiteral(".JPG")
+               : QString();
+}
+
+QString PhotoPath::forPrinting(const QString& bild, const QString& eigen, const QString& picturesFolder,
+                               const QString& ownPhotosFolder) {
+    if (eigen.trimmed().isEmpty()) {
+        const QString print = printPath(collectionPath(bild));
+        const QString found = print.isEmpty() ? QString() : resolve(picturesFolder, print);
+        if (!found.isEmpty())
+            return found;
+    }
+    return forRecipe(bild, eigen, picturesFolder, ownPhotosFolder);
+}

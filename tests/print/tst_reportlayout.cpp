@@ -249,13 +249,18 @@ private slots:
         QTemporaryDir dir;
         QDir(dir.path()).mkpath(u"BILDER/05"_s);
         QDir(dir.path()).mkpath(u"EIGENE"_s);
-        for (const char* file : {"BILDER/05/517.BMP", "EIGENE/MEINS.BMP", "default.bmp"})
+        for (const char* file : {"BILDER/05/517.BMP", "BILDER/05/516.BMP", "BILDER/05/516.JPG",
+                                 "EIGENE/MEINS.BMP", "default.bmp"})
             QFile(dir.filePath(QString::fromLatin1(file))).open(QIODevice::WriteOnly);
         const PrintReports::PhotoFolders folders{dir.filePath(u"BILDER"_s), dir.filePath(u"EIGENE"_s),
                                                  dir.path()};
         PrintRecord r;
+        // A collection of an earlier edition has only screen photos.
         r.bild = u"517"_s;
         QCOMPARE(PrintReports::photoFile(r, folders), dir.filePath(u"BILDER/05/517.BMP"_s));
+        r.bild = u"516"_s;
+        QCOMPARE(PrintReports::photoFile(r, folders), dir.filePath(u"BILDER/05/516.JPG"_s));
+        // The own photo prints at its own resolution, even where the collection has a print photo.
         r.eigen = u"meins"_s;
         QCOMPARE(PrintReports::photoFile(r, folders), dir.filePath(u"EIGENE/MEINS.BMP"_s));
         r.eigen.clear();

@@ -14,6 +14,7 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QPainter>
 #include <QRegularExpression>
 
@@ -207,6 +208,32 @@ private slots:
             for (qsizetype k = 0; k < records.size(); ++k)
                 QCOMPARE(memos.at(k).simplified(), records.at(k).memo.simplified());
         }
+    }
+
+    // Every shipped photo prints at 300 ppi or more in the largest card box, and the PDF keeps it so.
+    void shippedPhotosPrintSharp() {
+        PrintSettings s;
+        const QList<PrintRecord> records = shippedRecords(s);
+        const PrintReports::PhotoFolders folders{QStringLiteral(VELTA_IMAGE_PICTURES_DIR), m_dir.path(),
+                                                 QStringLiteral(VELTA_IMAGE_DATA_DIR)};
+        const double boxInches = 49 / 25.4;
+        int photos = 0;
+        for (const PrintRecord& r : records) {
+            const QString file = PrintReports::photoFile(r, folders);
+            if (file.endsWith(u"DEFAULT.BMP"_s))
+                continue;
+            ++photos;
+            const QSize size = QImageReader(file).size();
+            QVERIFY2(size.width() / boxInches >= 300 && size.height() * 7 / 10 / boxInches >= 300,
+                     qPrintable(file));
+        }
+        QVERIFY(photos > 1000);
+        ReportPainter painter(
+            PrintReports::recipeCards(records.mid(0, 1), s, PrintFonts(), QtReportMeasurer(), folders));
+        const QString path = m_dir.filePath(u"foto.pdf"_s);
+        QVERIFY(painter.writePdf(path));
+        const QSize printed = QImageReader(PrintReports::photoFile(records.first(), folders)).size();
+        QVERIFY(TestFiles::readAll(path).contains(u"/Width %1"_s.arg(printed.width()).toLatin1()));
     }
 
     void cardPage() {

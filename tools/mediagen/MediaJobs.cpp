@@ -52,8 +52,8 @@ QDateTime newest(const QStringList& files) {
 
 // Removes BMP files below the folder that this run did not write.
 void removeStale(const QString& folder, const QSet<QString>& written) {
-    QDirIterator it(folder, {QStringLiteral("*.BMP"), QStringLiteral("*.bmp")}, QDir::Files,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(folder, {QStringLiteral("*.BMP"), QStringLiteral("*.bmp"), QStringLiteral("*.JPG")},
+                    QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = QFileInfo(it.next()).absoluteFilePath();
         if (!written.contains(file))
@@ -138,8 +138,15 @@ bool MediaJobs::writePhotos(const QString& dataFolder, const QString& picturesFo
     };
     for (const RecipeInfo& r : RecipeSource::recipes(dataFolder)) {
         const QString relative = PhotoPath::collectionPath(r.bild);
-        if (!relative.isEmpty())
-            save(PhotoPainter::photo(DrinkLook::fromRecipe(r)), relative);
+        if (relative.isEmpty())
+            continue;
+        const DrinkLook look = DrinkLook::fromRecipe(r);
+        save(PhotoPainter::photo(look), relative);
+        const QString print =
+            QFileInfo(path(picturesFolder, PhotoPath::printPath(relative))).absoluteFilePath();
+        if (!PhotoPainter::photo(look, PhotoPainter::kPrintScale).save(print, "JPG", 90))
+            qFatal("Kann %s nicht schreiben", qPrintable(print));
+        written.insert(print);
     }
     for (const RecipeSource::Picture& d : RecipeSource::pictures(dataFolder, QStringLiteral("DE"))) {
         if (PhotoPath::isSafeName(d.bild))

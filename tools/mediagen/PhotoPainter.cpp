@@ -155,13 +155,15 @@ void PhotoPainter::paintScene(QPainter& p, const QRectF& target, const DrinkLook
     paintBackdrop(p, target, keyColour(look), counterFor(look), counterTop, look.seed);
 
     const GlassShape glass = GlassShape::forKind(look.glass);
-    // The glass and its drink go into a layer first, so that the reflection can mirror them.
-    const QSize layerSize(kWidth * 2, kHeight * 2);
+    // The glass and its drink go into a layer first, so that the reflection can mirror them. The
+    // layer has at least the target's resolution, so that a print-size photo is drawn, not blown up.
+    const double layerScale = std::max(2.0, scale);
+    const QSize layerSize(qRound(kWidth * layerScale), qRound(kHeight * layerScale));
     QImage layer(layerSize, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
-        lp.scale(2, 2);
+        lp.scale(layerScale, layerScale);
         GlassPainter::paint(lp, glass, look);
     }
     const QRectF drawn(target.center().x() - kWidth * scale / 2,
@@ -183,8 +185,8 @@ void PhotoPainter::paintScene(QPainter& p, const QRectF& target, const DrinkLook
     {
         QPainter mp(&mirrored);
         mp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        const double footInLayer = (kHeight - kStand) * 2;
-        QLinearGradient fade(0, footInLayer, 0, footInLayer + 70);
+        const double footInLayer = (kHeight - kStand) * layerScale;
+        QLinearGradient fade(0, footInLayer, 0, footInLayer + 35 * layerScale);
         fade.setColorAt(0, QColor(0, 0, 0, 80));
         fade.setColorAt(1, QColor(0, 0, 0, 0));
         mp.fillRect(mirrored.rect(), fade);
@@ -198,10 +200,11 @@ void PhotoPainter::paintScene(QPainter& p, const QRectF& target, const DrinkLook
     p.restore();
 }
 
-QImage PhotoPainter::photo(const DrinkLook& look) {
-    QImage img(kWidth, kHeight, QImage::Format_RGB32);
+QImage PhotoPainter::photo(const DrinkLook& look, double scale) {
+    const QSize size(qRound(kWidth * scale), qRound(kHeight * scale));
+    QImage img(size, QImage::Format_RGB32);
     img.fill(Qt::black);
     QPainter p(&img);
-    paintScene(p, QRectF(0, 0, kWidth, kHeight), look);
+    paintScene(p, QRectF(QPointF(0, 0), QSizeF(size)), look);
     return img;
 }

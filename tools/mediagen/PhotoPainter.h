@@ -14,8 +14,11 @@ public:
 
     enum class Counter { Wood, Marble, Slate };
 
-    // The photo at its collection size, 140 x 200.
-    static QImage photo(const DrinkLook& look);
+    // Print photos: 588 x 840, over 300 ppi in the largest card box (49 x 70 mm).
+    static constexpr double kPrintScale = 4.2;
+
+    // The photo at its collection size, 140 x 200, or `scale` times that.
+    static QImage photo(const DrinkLook& look, double scale = 1);
     // The same scene fitted into `target` (any size; the glass keeps its proportions). The
     // backdrop fills the whole target.
     static void paintScene(QPainter& p, const QRectF& target, const DrinkLook& look);
