@@ -3,6 +3,7 @@
 #include "print/ReportDocument.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -29,9 +30,15 @@ DrinkListLayout::DrinkListLayout(const PrintSettings& settings, const PrintFonts
       m_nameFont{fonts.at(PrintFonts::kText).name, double(fonts.at(PrintFonts::kText).size + 2), false},
       m_textFont{fonts.at(PrintFonts::kText).name, double(fonts.at(PrintFonts::kText).size), false},
       m_symbolFont{QStringLiteral("Wingdings"), double(fonts.at(PrintFonts::kText).size), true},
+      // Between the title and the drink names: the heading's face, halfway between their sizes.
+      m_sectionFont{
+          fonts.at(PrintFonts::kHeading).name,
+          std::round((fonts.at(PrintFonts::kHeading).size + fonts.at(PrintFonts::kText).size + 2) / 2.0),
+          false},
       m_titleHeight(measurer.height(m_titleFont)), m_nameHeight(measurer.height(m_nameFont)),
       m_textHeight(measurer.height(m_textFont)), m_symbolHeight(measurer.height(m_symbolFont)),
-      m_alignment(alignmentOf(settings.alignment)), m_measurer(measurer) {
+      m_sectionHeight(measurer.height(m_sectionFont)), m_alignment(alignmentOf(settings.alignment)),
+      m_measurer(measurer) {
     if (settings.separator == PrintSettings::Separator::Line)
         m_top = m_nameHeight;
     m_numbered = settings.numbered && settings.alignment == PrintSettings::Alignment::Left;
@@ -102,7 +109,24 @@ QRectF DrinkListLayout::separatorRect(double top) const {
     return QRectF(0, top, width, m_symbolHeight);
 }
 
-ReportBand DrinkListLayout::band(const PrintRecord& record, int number) const {
+ReportBand DrinkListLayout::band(const PrintRecord& record, int number, const QString& section) const {
+    ReportBand band = drinkBand(record, number);
+    if (section.isEmpty())
+        return band;
+    const int lines = qMax(1, int(m_measurer.wrap(m_sectionFont, section, bandWidth()).size()));
+    ReportItem heading =
+        text(QStringLiteral("LAbschnitt"),
+             QRectF(0, 0.3 * m_sectionHeight, bandWidth(), lines * m_sectionHeight), section, m_sectionFont);
+    heading.wrap = lines > 1;
+    const double shift = (lines + 0.6) * m_sectionHeight;
+    for (ReportItem& item : band.items)
+        item.rect.translate(0, shift);
+    band.height += shift;
+    band.items.prepend(heading);
+    return band;
+}
+
+ReportBand DrinkListLayout::drinkBand(const PrintRecord& record, int number) const {
     ReportBand band;
     const double width = bandWidth() - m_left;
     if (m_settings.separator == PrintSettings::Separator::Line) {

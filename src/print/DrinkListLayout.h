@@ -26,10 +26,14 @@ public:
 
     // The page header with the title; height 0 when the title is empty.
     ReportBand header() const;
-    // The block of one drink; `number` counts the drinks from 1.
-    ReportBand band(const PrintRecord& record, int number) const;
+    // The block of one drink; `number` counts the drinks from 1. A drink that opens a section
+    // carries the section's heading on top, so that the heading never stands alone at a page's foot.
+    ReportBand band(const PrintRecord& record, int number, const QString& section = {}) const;
+    // The heading of the drinks without a category.
+    static QString otherSection() { return QStringLiteral("Weitere Getränke"); }
 
 private:
+    ReportBand drinkBand(const PrintRecord& record, int number) const;
     ReportItem text(const QString& name, const QRectF& rect, const QString& text,
                     const ReportFont& font) const;
     QRectF separatorRect(double top) const;
@@ -42,10 +46,12 @@ private:
     ReportFont m_nameFont;
     ReportFont m_textFont;
     ReportFont m_symbolFont;
+    ReportFont m_sectionFont;
     double m_titleHeight;
     double m_nameHeight;
     double m_textHeight;
     double m_symbolHeight;
+    double m_sectionHeight;
     double m_top = 0;
     bool m_numbered = false;
     double m_numberWidth = 0;

@@ -70,6 +70,8 @@ PrintRecord PrintRecordBuilder::build(const Sources& s, const PrintSettings& set
     r.name = re.GetTrimString(QStringLiteral("NAME"));
     if (!settings.listLayout())
         addCardFacts(s, r);
+    else if (settings.sections)
+        r.s1 = nth(s.categories, re.GetInteger(QStringLiteral("KAT")));
     bool hasRemark = false;
     if (settings.writesMemo() && !re.IsEmpty(QStringLiteral("ANLEITUNG")))
         r.memo = memoText(re.GetMemo(QStringLiteral("ANLEITUNG")), settings.layout, &hasRemark);

@@ -3,6 +3,7 @@
 #include "print/DrinkListLayout.h"
 #include "print/RecipeCardLayout.h"
 
+#include "common/ListCollation.h"
 #include "store/PhotoPath.h"
 #include <algorithm>
 
@@ -79,8 +80,30 @@ ReportDocument PrintReports::drinkList(const QList<PrintRecord>& records, const 
     doc.header = layout.header();
     doc.columns = std::clamp(settings.columns, 1, PrintSettings::kMaxColumns);
     int number = 0;
-    for (const PrintRecord& r : records)
-        doc.details.append(layout.band(r, ++number));
+    if (!settings.sections) {
+        for (const PrintRecord& r : records)
+            doc.details.append(layout.band(r, ++number));
+        return doc;
+    }
+    // Sections in the order of their names, the drinks of each in the order chosen; drinks without a
+    // category last.
+    QList<PrintRecord> sorted = records;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const PrintRecord& a, const PrintRecord& b) {
+        const QString x = a.s1.trimmed();
+        const QString y = b.s1.trimmed();
+        if (x.isEmpty() || y.isEmpty())
+            return !x.isEmpty() && y.isEmpty();
+        return ListCollation::lessThan(x, y);
+    });
+    QString current;
+    for (qsizetype k = 0; k < sorted.size(); ++k) {
+        const QString section = sorted.at(k).s1.trimmed();
+        const bool opens = k == 0 || section != current;
+        current = section;
+        doc.details.append(
+            layout.band(sorted.at(k), ++number,
+                        opens ? (section.isEmpty() ? DrinkListLayout::otherSection() : section) : QString()));
+    }
     return doc;
 }
 

@@ -26,6 +26,8 @@ struct PrintSettings {
     // The bar card in one to three columns, like a menu.
     static constexpr int kMaxColumns = 3;
     int columns = 1;
+    // The bar card grouped by category, each group under its category's name, like a menu.
+    bool sections = false;
     // Only the drinks mixable from this home bar (1..3) with at most `mixablePurchases` missing
     // ingredients; 0 keeps every chosen drink. Off by default.
     int mixableBar = 0;

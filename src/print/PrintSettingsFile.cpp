@@ -53,6 +53,7 @@ void PrintSettingsFile::read(const IniFile& ini, PrintSettings* s, PrintFonts* f
         choice(ini, QStringLiteral("Zutaten"), s->ingredients, int(PrintSettings::ingredientNames().size()));
     s->columns = choice(ini, QStringLiteral("Spalten"), s->columns, PrintSettings::kMaxColumns + 1);
     s->columns = std::max(1, s->columns);
+    s->sections = flag(ini, QStringLiteral("Kategorien"), s->sections);
     s->remarks = flag(ini, QStringLiteral("Bemerkung"), s->remarks);
     s->numbered = flag(ini, QStringLiteral("Numerieren"), s->numbered);
     s->fullWidth = flag(ini, QStringLiteral("GanzeBreite"), s->fullWidth);
@@ -83,6 +84,7 @@ IniFile PrintSettingsFile::write(const PrintSettings& s, const PrintFonts& fonts
     ini.setValue(kSection, QStringLiteral("Ausrichtung"), number(int(s.alignment)));
     ini.setValue(kSection, QStringLiteral("Zutaten"), number(int(s.ingredients)));
     ini.setValue(kSection, QStringLiteral("Spalten"), number(s.columns));
+    ini.setValue(kSection, QStringLiteral("Kategorien"), bit(s.sections));
     ini.setValue(kSection, QStringLiteral("Bemerkung"), bit(s.remarks));
     ini.setValue(kSection, QStringLiteral("Numerieren"), bit(s.numbered));
     ini.setValue(kSection, QStringLiteral("GanzeBreite"), bit(s.fullWidth));

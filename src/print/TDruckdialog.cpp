@@ -143,14 +143,16 @@ void TDruckdialog::buildListControls(QWidget* page) {
     AusrichtungCombo = combo(PrintSettings::alignmentNames(), page, QRect(236, 160, 105, 22));
     ZutCombo = combo(PrintSettings::ingredientNames(), page, QRect(347, 160, 120, 22));
     BemCheck = check(QStringLiteral("Be&merkung zum Rezept drucken"), page, 236, 190, 231);
-    NumCheck = check(QStringLiteral("Getränke &numerieren"), page, 236, 214, 231);
+    NumCheck = check(QStringLiteral("Getränke &numerieren"), page, 236, 214, 124);
+    KategorienCheck = check(QStringLiteral("nac&h Kategorien"), page, 362, 214, 105);
     m_listControls = {
         HeaderEdit,       label(QStringLiteral("&Überschrift:"), HeaderEdit, page, 236, 50),
         Trennedit,        label(QStringLiteral("&Trennzeichen"), Trennedit, page, 236, 96, 150),
         SpaltenCombo,     label(QStringLiteral("S&palten:"), SpaltenCombo, page, 392, 96, 75),
         AusrichtungCombo, label(QStringLiteral("A&usrichtung:"), AusrichtungCombo, page, 236, 142, 105),
         ZutCombo,         label(QStringLiteral("&Zutaten:"), ZutCombo, page, 347, 142, 120),
-        BemCheck,         NumCheck};
+        BemCheck,         NumCheck,
+        KategorienCheck};
 }
 
 // The bar card can keep only the drinks mixable from a home bar: the last of its options, in its column.
@@ -229,9 +231,13 @@ void TDruckdialog::connectSettings() {
     connect(AusCombo, &QComboBox::currentIndexChanged, this,
             [&s](int i) { s.orientation = PrintSettings::Orientation(i); });
     const std::pair<QCheckBox*, bool PrintSettings::*> checks[] = {
-        {BemCheck, &PrintSettings::remarks},      {NumCheck, &PrintSettings::numbered},
-        {BreiteCheck, &PrintSettings::fullWidth}, {AnleitungCheck, &PrintSettings::instructions},
-        {BildCheck, &PrintSettings::picture},     {InfoCheck, &PrintSettings::info}};
+        {BemCheck, &PrintSettings::remarks},
+        {NumCheck, &PrintSettings::numbered},
+        {KategorienCheck, &PrintSettings::sections},
+        {BreiteCheck, &PrintSettings::fullWidth},
+        {AnleitungCheck, &PrintSettings::instructions},
+        {BildCheck, &PrintSettings::picture},
+        {InfoCheck, &PrintSettings::info}};
     for (const auto& [box, flag] : checks)
         connect(box, &QCheckBox::toggled, this, [&s, member = flag](bool on) { s.*member = on; });
     connectMixable();
@@ -271,6 +277,7 @@ void TDruckdialog::showSettings() {
     ZutCombo->setCurrentIndex(int(s.ingredients));
     BemCheck->setChecked(s.remarks);
     NumCheck->setChecked(s.numbered);
+    KategorienCheck->setChecked(s.sections);
     BreiteCheck->setChecked(s.fullWidth);
     AnleitungCheck->setChecked(s.instructions);
     BildCheck->setChecked(s.picture);

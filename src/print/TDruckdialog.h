@@ -45,9 +45,10 @@ public:
     QComboBox* ZutCombo = nullptr;
     QCheckBox* BemCheck = nullptr;
     QCheckBox* NumCheck = nullptr;
-    QCheckBox* MixCheck = nullptr;       // "nur mixbare &Getränke aus"
-    QComboBox* MixBarCombo = nullptr;    // "Hausbar Nr. 1".."Hausbar Nr. 3"
-    QComboBox* MixZukaufCombo = nullptr; // "ohne Zukauf".."3 Zukäufe"
+    QCheckBox* KategorienCheck = nullptr; // the bar card in sections by category
+    QCheckBox* MixCheck = nullptr;        // "nur mixbare &Getränke aus"
+    QComboBox* MixBarCombo = nullptr;     // "Hausbar Nr. 1".."Hausbar Nr. 3"
+    QComboBox* MixZukaufCombo = nullptr;  // "ohne Zukauf".."3 Zukäufe"
     QCheckBox* BreiteCheck = nullptr;
     QCheckBox* AnleitungCheck = nullptr;
     QCheckBox* BildCheck = nullptr;

@@ -361,6 +361,7 @@ private slots:
             QTest::mouseClick(d.lay2, Qt::LeftButton);
             d.Trennedit->setCurrentIndex(int(PrintSettings::Separator::Ornament));
             d.PapCombo->setCurrentIndex(int(PrintSettings::Paper::A5));
+            QTest::mouseClick(d.KategorienCheck, Qt::LeftButton);
             QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
         });
         const QString file = m_w->state.folders.dataFolder + u"/DRUCKEN.CFG"_s;
@@ -373,10 +374,11 @@ private slots:
         QStringList shown;
         runWithDialog(u"DruckenMehrere"_s, [&](TDruckdialog& d) {
             shown = {d.lay2->isChecked() ? u"Barkarte"_s : u"Rezeptkarte"_s, d.Trennedit->currentText(),
-                     d.PapCombo->currentText()};
+                     d.PapCombo->currentText(),
+                     d.KategorienCheck->isChecked() ? u"nach Kategorien"_s : u""_s};
             d.reject();
         });
-        QCOMPARE(shown, strings({"Barkarte", "Ornament", "DIN A5"}));
+        QCOMPARE(shown, strings({"Barkarte", "Ornament", "DIN A5", "nach Kategorien"}));
 
         QVERIFY(TestFiles::writeAll(file, "[Drucken]\r\nTrennzeichen=9\r\nPapier=A5\r\nTextSchrift=Arial\r\n"
                                           "TextGroesse=200\r\n"));

@@ -451,6 +451,49 @@ private slots:
         QCOMPARE(lefts.last(), (columns - 1) * (width + doc.columnGap));
     }
 
+    // By category: sections in the order of their names, drinks without a category last under
+    // their own heading, the chosen order kept inside a section, numbers running on. The heading is
+    // the top of its first drink's band, so no page or column ends with a heading alone.
+    void barCardInSections() {
+        PrintSettings s = listSettings(Alignment::Left);
+        s.columns = 2;
+        QList<PrintRecord> records;
+        for (const char* category : {"Sours", "", "Highballs", "Sours", "Highballs"}) {
+            PrintRecord r = drink();
+            r.name = u"%1 %2"_s.arg(QString::fromUtf8(category)).arg(records.size());
+            r.s1 = QString::fromUtf8(category);
+            records << r;
+        }
+        for (int k = 0; k < 40; ++k)
+            records.insert(3, records.at(3)); // enough Sours to fill more than a column
+        const ReportDocument plain = PrintReports::drinkList(records, s, m_fonts, m_m);
+        QVERIFY(std::none_of(plain.details.begin(), plain.details.end(),
+                             [](const ReportBand& b) { return b.item(u"LAbschnitt"_s); }));
+        s.sections = true;
+        const ReportDocument doc = PrintReports::drinkList(records, s, m_fonts, m_m);
+        QStringList headings;
+        QStringList names;
+        for (const ReportBand& band : doc.details) {
+            const ReportItem* heading = band.item(u"LAbschnitt"_s);
+            if (heading) {
+                headings << heading->text;
+                QVERIFY(heading->rect.bottom() < band.item(u"LName"_s)->rect.top());
+            }
+            names << band.item(u"LName"_s)->text;
+            QCOMPARE(band.item(u"LNr"_s)->text, u"%1."_s.arg(names.size()));
+        }
+        QCOMPARE(headings, strings({"Highballs", "Sours", "Weitere Getränke"}));
+        QCOMPARE(names.mid(0, 3), strings({"Highballs 2", "Highballs 4", "Sours 0"}));
+        QCOMPARE(names.last(), u" 1"_s);
+        QCOMPARE(doc.details.size(), records.size());
+        const QList<ReportDocument::Page> pages = doc.paginate();
+        QVERIFY(pages.size() > 1 || pages.first().last().left > 0); // more than a column
+        for (const ReportDocument::Page& page : pages) {
+            for (const ReportDocument::Placement& p : page)
+                QVERIFY(p.top + doc.details.at(p.band).height <= doc.page.contentHeight() + 0.01);
+        }
+    }
+
     void emptyTitleGivesNoHeader() {
         PrintSettings s = listSettings();
         s.header = u"   "_s;

@@ -159,7 +159,8 @@ private slots:
         QVERIFY(names != QStringList(names.crbegin(), names.crend()));
     }
 
-    // The bar card's choices of the dialog (separator, alignment, ingredients, remarks) each change
+    // The bar card's choices of the dialog (separator, alignment, ingredients, remarks, columns,
+    // sections) each change
     // what is printed.
     void pdfTakesTheDialogsChoices() {
         const auto pdfWith = [this](const QStringList& options) {
@@ -176,7 +177,8 @@ private slots:
         QCOMPARE(pdfWith({}), plain);
         for (const QStringList& option :
              {strings({"--trenner", "ornament"}), strings({"--ausrichtung", "links"}),
-              strings({"--zutaten", "0"}), strings({"--bemerkung"}), strings({"--spalten", "2"})}) {
+              strings({"--zutaten", "0"}), strings({"--bemerkung"}), strings({"--spalten", "2"}),
+              strings({"--kategorien"})}) {
             const QByteArray changed = pdfWith(option);
             QVERIFY2(changed.startsWith("%PDF") && changed != plain, qPrintable(option.join(u' ')));
         }

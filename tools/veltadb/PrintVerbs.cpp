@@ -99,6 +99,8 @@ Request parse(const QString& verb, const QStringList& args) {
             r.settings.layout = PrintSettings::Layout::DrinkList;
         else if (a == QStringLiteral("--bemerkung"))
             r.settings.remarks = true;
+        else if (!text && a == QStringLiteral("--kategorien"))
+            r.settings.sections = true;
         else if (a == QStringLiteral("--zutaten") && i + 1 < args.size())
             r.settings.ingredients = ingredientChoice(args.at(++i));
         else if (!text && a == QStringLiteral("--trenner") && i + 1 < args.size())
