@@ -52,16 +52,27 @@ QString PrintRecordBuilder::memoText(const QString& memo, PrintSettings::Layout 
     return instructions + QStringLiteral("\r\n\r\nBemerkung: \r\n") + remark;
 }
 
-PrintRecordBuilder::Ingredient PrintRecordBuilder::lookUp(TApollo& ingredients, int number) {
+PrintRecordBuilder::Ingredient PrintRecordBuilder::lookUp(const Sources& s, int number) {
+    if (s.known) {
+        const auto it = s.known->constFind(number);
+        if (it != s.known->constEnd())
+            return it.value();
+    }
+    TApollo& ingredients = s.ingredients;
     Ingredient found{QStringLiteral("nicht in Datenbank!"), kNoAmount, false};
-    if (!IngredientLookup::seek(ingredients, number))
+    const auto remember = [&] {
+        if (s.known)
+            s.known->insert(number, found);
         return found;
+    };
+    if (!IngredientLookup::seek(ingredients, number))
+        return remember();
     found.name = ingredients.GetTrimString(QStringLiteral("NAME")).left(kIngredientNameLength);
     found.kind = int(ingredients.GetInteger(QStringLiteral("KENNUNG")));
     if (UnitKind::text(found.kind).isEmpty()) // an unknown kind has no unit, like kind 3
         found.kind = kNoAmount;
     found.unprinted = ingredients.GetInteger(QStringLiteral("WICHTIG")) == 1;
-    return found;
+    return remember();
 }
 
 PrintRecord PrintRecordBuilder::build(const Sources& s, const PrintSettings& settings) {
@@ -112,7 +123,7 @@ void PrintRecordBuilder::addIngredients(const Sources& s, const PrintSettings& s
         if (number < 0)
             continue;
         const int amount = packed.amount(j);
-        const Ingredient ingredient = lookUp(s.ingredients, number);
+        const Ingredient ingredient = lookUp(s, number);
         if (ingredient.kind == 0)
             total += amount;
         if (!settings.listLayout())

@@ -3,19 +3,29 @@
 #include "print/PrintRecord.h"
 #include "print/PrintSettings.h"
 
+#include <QHash>
 #include <QStringList>
 
 class TApollo;
 
 // The print table record of one recipe for the chosen layout.
 class PrintRecordBuilder {
+    struct Ingredient {
+        QString name;
+        int kind = 3; // no amount
+        bool unprinted = false;
+    };
+
 public:
+    // Ingredients once looked up during one fill; the table does not change meanwhile.
+    using KnownIngredients = QHash<int, Ingredient>;
     struct Sources {
         TApollo& recipes;     // positioned on the recipe
         TApollo& ingredients; // found by number
         TApollo& decorations;
         const QStringList& categories;
         const QStringList& tastes;
+        KnownIngredients* known = nullptr;
     };
     static constexpr int kIngredientNameLength = 30;
     static constexpr int kSummaryNames = 5;
@@ -34,12 +44,7 @@ public:
     static QString memoText(const QString& memo, PrintSettings::Layout layout, bool* hasRemark);
 
 private:
-    struct Ingredient {
-        QString name;
-        int kind = kNoAmount;
-        bool unprinted = false;
-    };
-    static Ingredient lookUp(TApollo& ingredients, int number);
+    static Ingredient lookUp(const Sources& s, int number);
     static void addCardFacts(const Sources& s, PrintRecord& r);
     static void addIngredients(const Sources& s, const PrintSettings& settings, PrintRecord& r);
 };

@@ -71,6 +71,9 @@ void PrintTable::fill(TApollo& printTable, const QString& folder, const PrintRec
     // The table is refilled as a whole before every use: its records and memo texts reach the disk
     // in one pass at the end, not record by record.
     BulkWrite bulk(printTable);
+    PrintRecordBuilder::KnownIngredients known;
+    PrintRecordBuilder::Sources cached = sources;
+    cached.known = &known;
     for (int i = 0; i < n; ++i) {
         if (progress)
             progress->set(i);
@@ -78,7 +81,7 @@ void PrintTable::fill(TApollo& printTable, const QString& folder, const PrintRec
         if (mixable && !mixable->keeps(sources.recipes.GetPaddedString(QStringLiteral("Z"))))
             continue;
         printTable.AppendBlank();
-        write(printTable, PrintRecordBuilder::build(sources, settings));
+        write(printTable, PrintRecordBuilder::build(cached, settings));
     }
     bulk.finish();
 }

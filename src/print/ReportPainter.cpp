@@ -127,8 +127,8 @@ void ReportPainter::paintItem(QPainter& painter, const ReportItem& item) {
     const QRectF r = units(item.rect);
     switch (item.kind) {
     case ReportItem::Kind::Picture:
-        if (!picture(item.text).isNull())
-            painter.drawImage(r, picture(item.text));
+        if (const QImage& image = picture(item.text); !image.isNull())
+            painter.drawImage(r, image);
         return;
     case ReportItem::Kind::DottedLine: {
         QPen pen(Qt::black, 0.25 * kUnits, Qt::DotLine);
@@ -162,8 +162,16 @@ void ReportPainter::paintItem(QPainter& painter, const ReportItem& item) {
 }
 
 const QImage& ReportPainter::picture(const QString& path) {
-    auto it = m_pictures.find(path);
-    if (it == m_pictures.end())
-        it = m_pictures.insert(path, path.isEmpty() ? QImage() : QImage(path));
-    return *it;
+    if (QImage* cached = m_pictures.object(path))
+        return *cached;
+    QImage image = path.isEmpty() ? QImage() : QImage(path);
+    const qsizetype kib = std::max<qsizetype>(1, image.sizeInBytes() / 1024);
+    // An image larger than the whole cache is not kept; it is still drawn.
+    if (kib > m_pictures.maxCost()) {
+        m_uncached = std::move(image);
+        return m_uncached;
+    }
+    auto* kept = new QImage(std::move(image));
+    m_pictures.insert(path, kept, kib);
+    return *kept;
 }

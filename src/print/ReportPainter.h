@@ -2,8 +2,8 @@
 
 #include "print/ReportDocument.h"
 
+#include <QCache>
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QStringList>
 
@@ -43,5 +43,7 @@ private:
 
     ReportDocument m_doc;
     QList<ReportDocument::Page> m_pages;
-    QHash<QString, QImage> m_pictures;
+    // Photos print at print resolution (2 MB each decoded): only the recent ones stay in memory.
+    QCache<QString, QImage> m_pictures{64 * 1024}; // KiB
+    QImage m_uncached;
 };

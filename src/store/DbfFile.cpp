@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kFixedHeader = 32;
@@ -241,6 +243,11 @@ void DbfFile::close() {
 }
 
 int DbfFile::fieldIndex(const QByteArray& name) const {
+    // Callers name fields as the header spells them; any other spelling is searched for.
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_fields.at(i).name == name)
+            return i;
+    }
     for (int i = 0; i < m_fields.size(); ++i) {
         if (m_fields.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
@@ -269,7 +276,10 @@ void DbfFile::flush() {
     if (m_memo)
         m_memo->flush(); // the texts are on disk before any record points to them
     // Several records change as one: cut off part-way, the journal completes them at the next opening.
-    const bool journaled = m_pendingCount > 1;
+    // Records only appended need none: the count in the header, written last, is what makes them count.
+    const auto firstChanged = std::find(m_pending.begin(), m_pending.end(), true);
+    const bool journaled = m_pendingCount > 1 && firstChanged != m_pending.end() &&
+                           firstChanged - m_pending.begin() < m_diskCount;
     if (journaled)
         writeJournal();
     writePendingRecords();

@@ -92,9 +92,11 @@ QByteArray DbtMemoFile::write(const QByteArray& text) {
     data.append(kEnd).append(kEnd);
     const qsizetype blocks = (data.size() + kBlockSize - 1) / kBlockSize;
     data.append(QByteArray(blocks * kBlockSize - data.size(), '\0'));
-    if (damage().isEmpty())
+    if (damage().isEmpty() && !m_lastTextEnded)
         endLastText();
-    return QByteArray::number(append(data, 1)).rightJustified(kRefSize, ' ');
+    const QByteArray ref = QByteArray::number(append(data, 1)).rightJustified(kRefSize, ' ');
+    m_lastTextEnded = true;
+    return ref;
 }
 
 // A last text that runs to the end of the file without its end mark would run on into the next
@@ -112,4 +114,5 @@ void DbtMemoFile::zap() {
     m_file.writeAt(0, headerBytes(1));
     m_file.truncate(kBlockSize);
     restart(1);
+    m_lastTextEnded = false;
 }

@@ -20,4 +20,5 @@ public:
 private:
     static qint64 blockOf(const QByteArray& ref, bool* ok);
     void endLastText();
+    bool m_lastTextEnded = false; // the file ends with a text this object wrote, end mark and all
 };

@@ -71,11 +71,19 @@ quint32 MemoFile::append(const QByteArray& data, quint32 firstDataBlock) {
     const quint64 next = block + quint64(data.size()) / quint64(m_blockSize);
     if (next > 0xFFFFFFFFu)
         throw StoreError(QStringLiteral("Memodatei voll: %1").arg(m_file.path()));
-    // Data first, then the header: an interruption leaves at most unused blocks behind.
+    // Data first, the header at the flush: an interruption leaves at most unused blocks behind.
     m_file.writeAt(qint64(block) * m_blockSize, data);
-    QByteArray header(4, '\0');
-    le::put32(header, 0, quint32(next));
-    m_file.writeAt(0, header);
     m_nextBlock = quint32(next);
+    m_headerDirty = true;
     return quint32(block);
+}
+
+void MemoFile::flush() {
+    if (m_headerDirty) {
+        QByteArray header(4, '\0');
+        le::put32(header, 0, m_nextBlock);
+        m_file.writeAt(0, header);
+        m_headerDirty = false;
+    }
+    m_file.flush();
 }

@@ -37,7 +37,9 @@ public:
     // a text longer than kMaxTextBytes.
     virtual QByteArray write(const QByteArray& text) = 0;
     virtual void zap() = 0;
-    void flush() { m_file.flush(); }
+    // Writes the header's next free block, then forces the file to disk: the texts are there before
+    // any record refers to them.
+    void flush();
 
     // Told the end of the blocks the records use, once they are read: a header whose next free
     // block lies below it would let a new text overwrite a used one, and one past the end of the
@@ -55,12 +57,14 @@ protected:
     void setBlockSize(int blockSize) { m_blockSize = blockSize; }
     int blockSize() const { return m_blockSize; }
     // Where `data` (whole blocks) goes: at the end of the file, never below the header and never
-    // beyond the end. Writes it, then the header's next free block; returns the first block.
+    // beyond the end. Writes it and returns the first block; the header's next free block follows
+    // at flush(), once for many texts.
     quint32 append(const QByteArray& data, quint32 firstDataBlock);
     void setNextBlock(quint32 block) { m_nextBlock = block; }
     // After emptying the file: writing starts at `block`, and no damage is left.
     void restart(quint32 block) {
         m_nextBlock = block;
+        m_headerDirty = false;
         m_damage.clear();
     }
     quint32 nextBlock() const { return m_nextBlock; }
@@ -70,6 +74,7 @@ protected:
 
 private:
     quint32 m_nextBlock = 0;
+    bool m_headerDirty = false; // texts appended since the header was last written
     int m_blockSize;
     QString m_damage;
 };

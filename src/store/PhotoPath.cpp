@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 bool PhotoPath::isSafeName(const QString& name) {
     if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral(".."))
         return false;
@@ -24,6 +26,12 @@ QString PhotoPath::collectionPath(const QString& bild) {
 QString PhotoPath::resolve(const QString& folder, const QString& relative) {
     QDir dir(folder);
     const QStringList parts = relative.split(QLatin1Char('/'));
+    // Spelled as on disk, the usual case, it needs no listing of the folders.
+    if (std::all_of(parts.begin(), parts.end(), isSafeName) && !folder.isEmpty()) {
+        const QString direct = dir.filePath(relative);
+        if (QFileInfo(direct).isFile())
+            return direct;
+    }
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts.at(i);
         if (!isSafeName(part) || !dir.exists())
