@@ -19,7 +19,10 @@ void ProgramFonts::applyUiFont() {
 }
 
 QFont ProgramFonts::uiFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // The bitmap face has glyphs for 100 % only: on a scaled screen it would stay small and spaced
+    // apart. There the outline face with Arial's widths takes its place and scales with the rest.
+    const bool scaled = qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
+    QFont font(scaled ? QStringLiteral("Liberation Sans") : QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
     return font;
 }
