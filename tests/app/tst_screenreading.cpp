@@ -72,8 +72,8 @@ private slots:
             windows.insert(className(window));
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 if (AccessibleNames::isControl(w) && AccessibleNames::nameOf(w).isEmpty())
-                    unnamed << QStringLiteral("%1 / %2: %3 %4").arg(command, className(window), className(w),
-                                                                   w->objectName());
+                    unnamed << QStringLiteral("%1 / %2: %3 %4")
+                                   .arg(command, className(window), className(w), w->objectName());
             }
         };
         walk(&shell->main);
@@ -131,7 +131,8 @@ private slots:
         QCOMPARE(sizes.at(1).size(), 2);
         for (int i = 0; i < 2; ++i) {
             const double ratio = sizes.at(1).at(i).toDouble() / sizes.at(0).at(i).toDouble();
-            QVERIFY2(ratio > 1.75 && ratio < 2.3, qPrintable(sizes.at(0).join(u' ') + u" / " + sizes.at(1).join(u' ')));
+            QVERIFY2(ratio > 1.75 && ratio < 2.3,
+                     qPrintable(sizes.at(0).join(u' ') + u" / " + sizes.at(1).join(u' ')));
         }
     }
 
