@@ -12,13 +12,15 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTextEdit>
 
 namespace {
 
 // Parts of a compound control (a spin box's field, a list's scroll bar) are read with it.
 bool insideControl(const QWidget* widget) {
-    for (const QWidget* p = widget->parentWidget(); p && !p->isWindow(); p = p->parentWidget()) {
+    // A combo box's drop-down list is a window of its own, still a part of the box.
+    for (const QObject* p = widget->parent(); p; p = p->parent()) {
         if (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractSpinBox*>(p) ||
             qobject_cast<const QAbstractItemView*>(p) || qobject_cast<const QTabBar*>(p) ||
             qobject_cast<const QTextEdit*>(p) || qobject_cast<const QPlainTextEdit*>(p))
@@ -68,7 +70,8 @@ QString nearestLabel(const QWidget* control) {
 } // namespace
 
 bool AccessibleNames::isControl(const QWidget* widget) {
-    if (widget->isWindow() || insideControl(widget) || qobject_cast<const QScrollBar*>(widget))
+    if (widget->isWindow() || widget->isHidden() || insideControl(widget) ||
+        qobject_cast<const QScrollBar*>(widget) || qobject_cast<const QTabWidget*>(widget))
         return false;
     return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
            qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
@@ -93,6 +96,8 @@ void AccessibleNames::nameControls(QWidget* window) {
             if (const auto* group = qobject_cast<const QGroupBox*>(widget->parentWidget()))
                 name = group->title().remove(QLatin1Char('&'));
         }
+        if (name.isEmpty()) // a window's one list or field without a label: the window's caption
+            name = window->windowTitle();
         if (!name.isEmpty())
             widget->setAccessibleName(name);
     }

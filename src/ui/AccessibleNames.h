@@ -4,7 +4,8 @@ class QWidget;
 
 // Screen readers read a control by its accessible name. Buttons and boxes carry their caption;
 // fields, lists and choice boxes are named after the label beside or above them, as the eye reads
-// the window. A control that already has a name keeps it.
+// the window; a control without any label takes the window's caption. A control that already has a
+// name keeps it.
 class AccessibleNames {
 public:
     static void nameControls(QWidget* window);

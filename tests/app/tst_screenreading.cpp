@@ -6,6 +6,7 @@
 #include "app/ProgramWindows.h"
 #include "app/TMain.h"
 #include "ui/AccessibleNames.h"
+#include "ui/EntryList.h"
 
 #include <QDialog>
 #include <QFileDialog>
@@ -48,7 +49,7 @@ int inkHeight(const QImage& image, const QRect& rect) {
 }
 
 QRect scaled(const QRect& r, qreal ratio) {
-    return QRect(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio).toRect();
+    return QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio).toRect();
 }
 
 } // namespace
@@ -144,6 +145,8 @@ private slots:
         TempDataFolder dir;
         auto shell = StartupFixture::showProgram(dir.path(), true);
         QVERIFY(shell);
+        shell->main.setWindowState(Qt::WindowNoState);
+        shell->main.resize(800, 600);
         QVERIFY(QTest::qWaitForWindowExposed(&shell->main));
         QMenuBar* bar = shell->main.menuBar();
         const QImage menu = bar->grab().toImage();
@@ -152,6 +155,10 @@ private slots:
         QListView* list = shell->main.HauptListBox;
         const QImage rows = list->viewport()->grab().toImage();
         const int listHeight = inkHeight(rows, scaled(list->visualRect(list->model()->index(1, 0)), ratio));
+        if (qEnvironmentVariableIsSet("VELTA_DEBUG_SHOTS")) {
+            menu.save(out + QStringLiteral(".menu.png"));
+            rows.save(out + QStringLiteral(".list.png"));
+        }
         QFile file(out);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray::number(menuHeight) + ' ' + QByteArray::number(listHeight));
