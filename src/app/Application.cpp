@@ -165,12 +165,13 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
         return 1;
     }
     w.main.show();
+    // Connected before the notices: a signal while one of them waits for its OK closes it too.
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &w.main,
+                     [&w] { closeEverything(w.main); });
     if (firstStart)
         Meldungsfenster::show(*firstStart);
     if (damagedSearches)
         reportDamagedSearches(state);
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &w.main,
-                     [&w] { closeEverything(w.main); });
     if (termination.requested()) // closing needs the running loop to end it
         QTimer::singleShot(0, &w.main, [&w] { closeEverything(w.main); });
     const int result = enterLoop ? QApplication::exec() : 0;
