@@ -19,6 +19,10 @@ PACKAGES=(
   espeak-ng sox
   # the proofreading check of the shipped texts
   hunspell hunspell-de-de
+  # the Debian package and its checks (scripts/package.sh, the test package_tree)
+  dpkg-dev fakeroot lintian desktop-file-utils appstream man-db
+  # Wayland: the platform plugin the package recommends, and a compositor to try it headless
+  qt6-wayland weston
 )
 
 missing=()

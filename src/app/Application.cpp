@@ -1,7 +1,9 @@
 #include "app/Application.h"
 
+#include "app/Installer.h"
 #include "app/IntroForm.h"
 #include "app/PlatformFolders.h"
+#include "app/ProgramHelp.h"
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
@@ -16,11 +18,15 @@
 #include "ui/TWartenDialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
+
+#include <optional>
 
 namespace {
 
@@ -40,6 +46,27 @@ void reportDamagedSearches(const AppState& state) {
                            "Suche ersetzt.");
     }
     Meldungsfenster::show(Notice::error(text, 5));
+}
+
+// An installed program sets up the user's data from its read-only image at the first start; the
+// notice is shown once the main window is up. Empty: nothing was set up.
+std::optional<Notice> setUpFirstStart(const Application::Paths& paths) {
+    const Installer::Paths install{paths.executableFolder, paths.firstStartFolder, paths.iniPath};
+    if (paths.firstStartFolder.isEmpty() || Installer::isInstalled(install))
+        return std::nullopt;
+    Installer installer;
+    if (installer.install(install) == Installer::Result::Installed)
+        return Notice::hint(
+            QStringLiteral("Willkommen bei Velta Cocktails 98!\rIhre Daten wurden eingerichtet "
+                           "in:\r%1\rDort speichert das Programm Ihre Rezepte, Hausbars, "
+                           "Einstellungen und eigenen Fotos.")
+                .arg(QDir::toNativeSeparators(paths.firstStartFolder)),
+            5);
+    return Notice::error(
+        QStringLiteral("Ihre Daten konnten nicht eingerichtet werden:\r%1\rDie mitgelieferten "
+                       "Daten lassen sich nur lesen.")
+            .arg(installer.errorText()),
+        5);
 }
 
 } // namespace
@@ -65,6 +92,16 @@ void Application::prepare() {
 }
 
 int Application::run(int& argc, char** argv) {
+    // Answered before any window system is needed, so they work in a terminal without a display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const QString text =
+            ProgramHelp::answer(QStringLiteral("velta98"), arguments, ProgramHelp::programHelp());
+        !text.isEmpty()) {
+        QTextStream(stdout) << text;
+        return 0;
+    }
     QApplication app(argc, argv);
     prepare();
     SingleInstance instance(QStringLiteral("velta98-") +
@@ -76,8 +113,11 @@ int Application::run(int& argc, char** argv) {
     SoundBackend* previousBackend = SoundBackend::setCurrent(&waves);
     MidiPlayer music;
     const QStringList args = QApplication::arguments().mid(1);
-    const int result = start({PlatformFolders::iniPath(), QApplication::applicationDirPath()}, args, true,
-                             &instance, &music);
+    const QString executableFolder = QApplication::applicationDirPath();
+    Paths paths{PlatformFolders::iniPath(), PlatformFolders::imageFolder(executableFolder), {}};
+    if (PlatformFolders::isInstalledImage(executableFolder))
+        paths.firstStartFolder = PlatformFolders::defaultProgramFolder();
+    const int result = start(paths, args, true, &instance, &music);
     SoundBackend::setCurrent(previousBackend);
     return result;
 }
@@ -98,6 +138,7 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
     // From the first moment: a signal during the start-up must not kill the program half-way, it
     // is kept and ends the program once the main window is up.
     TerminationSignals termination;
+    const std::optional<Notice> firstStart = setUpFirstStart(paths);
     ProgramWindows w(StartupFolders::derive(paths.iniPath, paths.executableFolder), music);
     AppState& state = w.state;
     state.switches = Switches::parse(switchArguments);
@@ -124,10 +165,13 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
         return 1;
     }
     w.main.show();
-    if (damagedSearches)
-        reportDamagedSearches(state);
+    // Connected before the notices: a signal while one of them waits for its OK closes it too.
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &w.main,
                      [&w] { closeEverything(w.main); });
+    if (firstStart)
+        Meldungsfenster::show(*firstStart);
+    if (damagedSearches)
+        reportDamagedSearches(state);
     if (termination.requested()) // closing needs the running loop to end it
         QTimer::singleShot(0, &w.main, [&w] { closeEverything(w.main); });
     const int result = enterLoop ? QApplication::exec() : 0;

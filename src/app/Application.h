@@ -14,7 +14,9 @@ class Application {
 public:
     struct Paths {
         QString iniPath;
-        QString executableFolder;
+        QString executableFolder; // the image when the program runs from it
+        // Set for an installed program: without an installation, the start sets one up here first.
+        QString firstStartFolder;
     };
     static int run(int& argc, char** argv);
     // Style, fonts, icon and translations, as every start of the program's windows needs them

@@ -1,10 +1,19 @@
 #include "app/PlatformFolders.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 QString env(const char* name) {
     return qEnvironmentVariable(name);
+}
+
+bool holdsImage(const QString& folder) {
+    return QFileInfo(folder + QStringLiteral("/DATEN")).isDir();
+}
+
+QString sharedImage(const QString& executableFolder) {
+    return QDir::cleanPath(executableFolder + QStringLiteral("/../share/velta98"));
 }
 } // namespace
 
@@ -27,4 +36,12 @@ QString PlatformFolders::defaultProgramFolder() {
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share");
     return data + QStringLiteral("/velta98");
+}
+
+QString PlatformFolders::imageFolder(const QString& executableFolder) {
+    return isInstalledImage(executableFolder) ? sharedImage(executableFolder) : executableFolder;
+}
+
+bool PlatformFolders::isInstalledImage(const QString& executableFolder) {
+    return !holdsImage(executableFolder) && holdsImage(sharedImage(executableFolder));
 }

@@ -100,9 +100,7 @@ void TMain::buildBrowserControls() {
     HauptListBox = new EntryList(UntenPaintBox);
     HauptListBox->setObjectName(QStringLiteral("HauptListBox"));
     HauptListBox->setUniformItemSizes(true);
-    QFont listFont(QStringLiteral("MS Sans Serif"));
-    listFont.setPointSize(8);
-    HauptListBox->setFont(listFont);
+    HauptListBox->setFont(ProgramFonts::uiFont());
     AnzLabel = new QLabel(UntenPaintBox);
     AnzLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette labelPalette = AnzLabel->palette();
@@ -121,6 +119,12 @@ void TMain::buildBrowserControls() {
     Markigrafik->setPixmap(QPixmap(QStringLiteral(":/velta/mark/Markigrafik.png")));
     Markigrafik->setGeometry(0, 0, 18, 18);
     Markigrafik->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The main window's controls have no labels to be read by; their names say what they are.
+    HauptEdit->setAccessibleName(QStringLiteral("Schnellsuche"));
+    HauptListBox->setAccessibleName(QStringLiteral("Rezeptliste"));
+    OListe->setAccessibleName(QStringLiteral("Nächstes Rezept"));
+    UListe->setAccessibleName(QStringLiteral("Vorheriges Rezept"));
+    Markipanel->setAccessibleName(QStringLiteral("Markierung"));
 }
 
 bool TMain::checkInstallation() {

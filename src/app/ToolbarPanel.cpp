@@ -56,6 +56,7 @@ ToolbarPanel::ToolbarPanel(QWidget* parent) : QWidget(parent) {
             else
                 b->setText(QString::number(k));
             b->setToolTip(hint(k));
+            b->setAccessibleName(hint(k)); // stays when the option switches the tool tips off
             b->setToolTipDuration(3000);
             if (k == kButtons) {
                 b->setMenu(DruckPopup);

@@ -14,6 +14,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     resize(600, 520);
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HilfeText"));
+    m_browser->setAccessibleName(QStringLiteral("Hilfetext"));
     m_browser->setSearchPaths({QStringLiteral(":/help")});
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(true);

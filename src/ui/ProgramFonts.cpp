@@ -19,8 +19,12 @@ void ProgramFonts::applyUiFont() {
 }
 
 QFont ProgramFonts::uiFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
+    // The bitmap face has glyphs for 100 % only: on a scaled screen it would stay small and spaced
+    // apart. There the outline face with Arial's widths takes its place and scales with the rest.
+    // The bitmap's 8-point glyphs are as tall as the outline face's at 9 points.
+    const bool scaled = qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
+    QFont font(scaled ? QStringLiteral("Liberation Sans") : QStringLiteral("MS Sans Serif"));
+    font.setPointSize(scaled ? 9 : 8);
     return font;
 }
 

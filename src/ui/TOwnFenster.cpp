@@ -3,12 +3,15 @@
 #include "ui/HelpWindow.h"
 
 #include "common/AppState.h"
+#include "ui/AccessibleNames.h"
 #include "ui/DialogGeometry.h"
+#include "ui/ProgramFonts.h"
 #include "ui/Skins.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace {
 
@@ -51,6 +54,7 @@ void TOwnFenster::showEvent(QShowEvent* event) {
     if (!m_shownBefore || centreAlways)
         CentreOnMain();
     m_shownBefore = true;
+    AccessibleNames::nameControls(this);
     QDialog::showEvent(event);
     if (m_context.help)
         m_context.help->followModalSoon();
@@ -156,8 +160,7 @@ void TOwnFenster::paintFrame(QPainter& p) {
 void TOwnFenster::paintTexts(QPainter& p) {
     const int cw = width();
     if (m_helpContext != 0) {
-        QFont help(QStringLiteral("MS Sans Serif"));
-        help.setPointSize(8);
+        QFont help = ProgramFonts::uiFont();
         help.setBold(true);
         p.setFont(help);
         p.setPen(QPalette().color(QPalette::WindowText));
@@ -182,7 +185,9 @@ void TOwnFenster::mousePressEvent(QMouseEvent* event) {
         } else if (closeBox(width()).contains(pos)) {
             reject();
             return;
-        } else {
+        } else if (!(windowHandle() && windowHandle()->startSystemMove())) {
+            // The window system moves the window where it can (Wayland allows nothing else); elsewhere
+            // the window follows the mouse itself.
             m_moving = true;
             m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
         }

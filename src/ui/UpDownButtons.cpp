@@ -4,6 +4,8 @@
 
 UpDownButtons::UpDownButtons(QWidget* parent)
     : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+    m_up->setAccessibleName(QStringLiteral("Erhöhen"));
+    m_down->setAccessibleName(QStringLiteral("Verringern"));
     for (auto [button, arrow, delta] :
          {std::tuple{m_up, Qt::UpArrow, 1}, std::tuple{m_down, Qt::DownArrow, -1}}) {
         button->setArrowType(arrow);

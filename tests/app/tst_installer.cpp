@@ -2,6 +2,7 @@
 #include "TestFiles.h"
 #include "VeltaTest.h"
 #include "app/Installer.h"
+#include "app/PlatformFolders.h"
 #include "store/IniFile.h"
 
 #include <QDir>
@@ -59,6 +60,21 @@ private slots:
         QCOMPARE(setup.exitCode(), 0);
         QCOMPARE(TestFiles::readAll(data), QByteArray("vom Benutzer geändert"));
         QVERIFY(!QFileInfo::exists(m_paths.programFolder + QStringLiteral("/DATEN/NEU.DAT")));
+    }
+
+    // The build runs the program beside its image; a package puts it in PREFIX/bin and the image in
+    // PREFIX/share/velta98.
+    void findsTheImageBesideOrUnderShare() {
+        const QString bin = m_root.filePath(QStringLiteral("usr/bin"));
+        QVERIFY(QDir().mkpath(bin));
+        QCOMPARE(PlatformFolders::imageFolder(bin), bin);
+        QVERIFY(!PlatformFolders::isInstalledImage(bin));
+        const QString shared = m_root.filePath(QStringLiteral("usr/share/velta98"));
+        QVERIFY(QDir().mkpath(shared + QStringLiteral("/DATEN")));
+        QCOMPARE(PlatformFolders::imageFolder(bin), QDir::cleanPath(shared));
+        QVERIFY(PlatformFolders::isInstalledImage(bin));
+        QVERIFY(!PlatformFolders::isInstalledImage(m_paths.imageFolder));
+        QCOMPARE(PlatformFolders::imageFolder(m_paths.imageFolder), m_paths.imageFolder);
     }
 
     void refusesWithoutImageOrIntoForeignFolder() {

@@ -26,6 +26,7 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -102,7 +103,7 @@ private slots:
         damage(dir.filePath(QStringLiteral("DATEN")));
         MessageBoxAnswerer answers;
         const int code =
-            Application::start({dir.filePath(QStringLiteral("VELTA98.INI")), dir.path()}, {}, false);
+            Application::start({dir.filePath(QStringLiteral("VELTA98.INI")), dir.path(), {}}, {}, false);
         QCOMPARE(code, exitCode);
         if (message.isEmpty()) {
             QCOMPARE(answers.shown().size(), 0);
@@ -110,6 +111,36 @@ private slots:
             QCOMPARE(answers.shown().size(), 1);
             QVERIFY2(answers.lastText().endsWith(message), qPrintable(answers.lastText()));
         }
+    }
+
+    // An installed program finds no data of the user at the first start: it sets them up from its
+    // read-only image, says so once, and the next start opens them without a word.
+    void firstStartSetsUpTheUsersDataOnce() {
+        TempDataFolder dir;
+        const QString image = dir.filePath(QStringLiteral("usr/share/velta98"));
+        QVERIFY(StartupFixture::make(image));
+        const Application::Paths paths{dir.filePath(QStringLiteral("config/VELTA98.INI")), image,
+                                       dir.filePath(QStringLiteral("home/velta98"))};
+        MessageBoxAnswerer answers;
+        QCOMPARE(Application::start(paths, {}, false), 0);
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().caption, QStringLiteral("Hinweis"));
+        QVERIFY2(answers.lastText().startsWith(QStringLiteral("Willkommen bei Velta Cocktails 98!")) &&
+                     answers.lastText().contains(paths.firstStartFolder),
+                 qPrintable(answers.lastText()));
+        QVERIFY(QFileInfo(paths.firstStartFolder + QStringLiteral("/DATEN/RE.DBF")).isFile());
+        QVERIFY(QFileInfo(paths.iniPath).isFile());
+        QCOMPARE(Application::start(paths, {}, false), 0);
+        QCOMPARE(answers.shown().size(), 1);
+
+        // A folder that cannot take the data: said as an error, and the program still starts.
+        const Application::Paths blocked{dir.filePath(QStringLiteral("other/VELTA98.INI")), image,
+                                         dir.filePath(QStringLiteral("usr/share"))};
+        QCOMPARE(Application::start(blocked, {}, false), 0);
+        QCOMPARE(answers.shown().size(), 2);
+        QVERIFY2(
+            answers.lastText().startsWith(QStringLiteral("Ihre Daten konnten nicht eingerichtet werden:")),
+            qPrintable(answers.lastText()));
     }
 
     void readOnlyStart() {

@@ -186,3 +186,9 @@ void MediaJobs::writeResources(const QString& outFolder) {
     savePng(IconPainter::cursor(), path(outFolder, QStringLiteral("cursor/CURSOR_1.png")));
     savePng(ArtPainter::icon(48), path(outFolder, QStringLiteral("app/velta98.png")));
 }
+
+void MediaJobs::writeThemeIcons(const QString& outFolder) {
+    for (int size : themeIconSizes())
+        savePng(ArtPainter::icon(size),
+                path(outFolder, QStringLiteral("hicolor/%1x%1/apps/velta98.png").arg(size)));
+}

@@ -19,6 +19,9 @@ public:
     static void writeResources(const QString& outFolder);
     // Relative paths of the resources, as compiled into the program under ":/velta/".
     static QStringList resourceFiles();
+    // The program icon for the desktop's icon theme: outFolder/hicolor/NxN/apps/velta98.png.
+    static void writeThemeIcons(const QString& outFolder);
+    static QList<int> themeIconSizes() { return {16, 22, 24, 32, 48, 64, 128, 256}; }
     // The names of the static pictures writePictures() produces (for the build's dependencies).
     static QStringList pictureFiles();
 };

@@ -16,6 +16,7 @@ int usage() {
                            "  velta_mediagen pictures DATENORDNER\n"
                            "  velta_mediagen photos DATENORDNER BILDERORDNER STEMPELDATEI\n"
                            "  velta_mediagen resources ZIELORDNER\n"
+                           "  velta_mediagen icons ZIELORDNER\n"
                            "  velta_mediagen sheets ABBILDORDNER ZIELORDNER\n";
     return 2;
 }
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
                                     << ", keine Fotos\n";
         } else if (command == QStringLiteral("resources") && args.size() == 3) {
             MediaJobs::writeResources(args.at(2));
+        } else if (command == QStringLiteral("icons") && args.size() == 3) {
+            MediaJobs::writeThemeIcons(args.at(2));
         } else if (command == QStringLiteral("sheets") && args.size() == 4) {
             ContactSheets::writeAll(args.at(2), args.at(3));
         } else {

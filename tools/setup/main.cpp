@@ -11,8 +11,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    Installer::Paths paths{QCoreApplication::applicationDirPath(), PlatformFolders::defaultProgramFolder(),
-                           PlatformFolders::iniPath()};
+    Installer::Paths paths{PlatformFolders::imageFolder(QCoreApplication::applicationDirPath()),
+                           PlatformFolders::defaultProgramFolder(), PlatformFolders::iniPath()};
     const QStringList args = QCoreApplication::arguments();
     const qsizetype targetAt = args.indexOf(QStringLiteral("--target"));
     if (targetAt > 0 && targetAt + 1 < args.size())

@@ -12,6 +12,7 @@
 #include "PrintVerbs.h"
 #include "RecipeVerbs.h"
 #include "SearchVerb.h"
+#include "app/ProgramHelp.h"
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeMarks.h"
 #include "common/AppState.h"
@@ -47,38 +48,69 @@ QTextStream& err() {
     return s;
 }
 
+// The verbs as "--help" lists them (and a wrong call shows them); the bash completion and the
+// manual page are made from this text.
+QString verbList() {
+    return QStringLiteral(
+               "  veltadb info DATEI          Kopf und Felder einer Tabelle\n"
+               "  veltadb dump DATEI          alle Sätze als Text\n"
+               "  veltadb check ORDNER        Datenordner prüfen\n"
+               "  veltadb alkohol-neu ORDNER  Alkoholgehalt aller Rezepte aus den Zutaten neu berechnen\n"
+               "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
+               "  veltadb mark DATEI [AUSDRUCK]  Rezepte markieren (alle oder die Treffer)\n"
+               "  veltadb unmark DATEI         alle Markierungen aufheben\n"
+               "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n"
+               "  veltadb einkauf ORDNER BAR [--plan N]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
+               "                              mit --plan ein Einkaufsplan aus N (1 bis 10) Einkäufen\n"
+               "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [--mixbar "
+               "BAR[:ZUKÄUFE]] [SATZ ...]\n"
+               "                              Rezepte als Textdatei\n"
+               "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [--mixbar BAR[:ZUKÄUFE]] [SATZ "
+               "...]\n"
+               "                              Rezeptkarten oder Barkarte als PDF\n"
+               "  veltadb sichern ORDNER ZIEL   Daten aus ORDNER in ZIEL sichern\n"
+               "  veltadb zuruecksichern ZIEL ORDNER  gesicherte Daten aus ZIEL in ORDNER zurücksichern\n"
+               "  veltadb zuruecksichern-rueckgaengig ORDNER  die Daten vor dem letzten Zurücksichern "
+               "zurückholen\n"
+               "  veltadb importieren ORDNER VERSION1  eigene Rezepte und Zutaten aus Version 1 übernehmen\n"
+               "  veltadb rezept-updates ORDNER UPDATE  neue Rezepte und Zutaten aus einem Update "
+               "übernehmen\n"
+               "  veltadb json ORDNER DATEI [SATZ ...]  Rezepte als JSON-LD (schema.org Recipe)\n"
+               "  veltadb json-import ORDNER DATEI  Rezepte aus einer JSON-LD-Datei neu anlegen\n"
+               "  veltadb optionen DATEI [STEUERELEMENT=WERT ...]  Optionen zeigen oder ändern\n"
+               "  veltadb hausbar ORDNER [ersatz=0|1] [immer=0|1] [grund=+N|-N ...]\n"
+               "                              Ersatzzutaten und Grundzutaten der Hausbar zeigen oder "
+               "ändern\n") +
+           PartyVerb::usage() + RecipeVerbs::usage() + IngredientVerbs::usage() + ListVerbs::usage();
+}
+
 int usage() {
-    err() << "Aufruf:\n"
-             "  veltadb info DATEI          Kopf und Felder einer Tabelle\n"
-             "  veltadb dump DATEI          alle Sätze als Text\n"
-             "  veltadb check ORDNER        Datenordner prüfen\n"
-             "  veltadb alkohol-neu ORDNER  Alkoholgehalt aller Rezepte aus den Zutaten neu berechnen\n"
-             "  veltadb query DATEI AUSDRUCK  Satznummern der Treffer eines Filters\n"
-             "  veltadb mark DATEI [AUSDRUCK]  Rezepte markieren (alle oder die Treffer)\n"
-             "  veltadb unmark DATEI         alle Markierungen aufheben\n"
-             "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n"
-             "  veltadb einkauf ORDNER BAR [--plan N]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
-             "                              mit --plan ein Einkaufsplan aus N (1 bis 10) Einkäufen\n"
-             "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [--mixbar "
-             "BAR[:ZUKÄUFE]]\n"
-             "                              [SATZ ...]\n"
-             "                              Rezepte als Textdatei\n"
-             "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [--mixbar BAR[:ZUKÄUFE]] [SATZ "
-             "...]\n"
-             "                              Rezeptkarten oder Barkarte als PDF\n"
-             "  veltadb sichern ORDNER ZIEL   Daten aus ORDNER in ZIEL sichern\n"
-             "  veltadb zuruecksichern ZIEL ORDNER  gesicherte Daten aus ZIEL in ORDNER zurücksichern\n"
-             "  veltadb zuruecksichern-rueckgaengig ORDNER  die Daten vor dem letzten Zurücksichern "
-             "zurückholen\n"
-             "  veltadb importieren ORDNER VERSION1  eigene Rezepte und Zutaten aus Version 1 übernehmen\n"
-             "  veltadb rezept-updates ORDNER UPDATE  neue Rezepte und Zutaten aus einem Update übernehmen\n"
-             "  veltadb json ORDNER DATEI [SATZ ...]  Rezepte als JSON-LD (schema.org Recipe)\n"
-             "  veltadb json-import ORDNER DATEI  Rezepte aus einer JSON-LD-Datei neu anlegen\n"
-             "  veltadb optionen DATEI [STEUERELEMENT=WERT ...]  Optionen zeigen oder ändern\n"
-             "  veltadb hausbar ORDNER [ersatz=0|1] [immer=0|1] [grund=+N|-N ...]\n"
-             "                              Ersatzzutaten und Grundzutaten der Hausbar zeigen oder ändern\n"
-          << PartyVerb::usage() << RecipeVerbs::usage() << IngredientVerbs::usage() << ListVerbs::usage();
+    err() << "Aufruf:\n" << verbList();
     return 2;
+}
+
+QString helpText() {
+    return QStringLiteral(
+               "Aufruf: veltadb BEFEHL [ARGUMENT ...]\n"
+               "\n"
+               "veltadb bearbeitet die Daten von Velta Cocktails 98 auf der Kommandozeile, mit dem Code "
+               "des Programms: Tabellen ansehen und prüfen, Rezepte, Zutaten und Listen ändern, "
+               "suchen, einkaufen, drucken, sichern und importieren. ORDNER ist ein Datenordner "
+               "(beim installierten Programm ~/.local/share/velta98/DATEN). Solange das Programm "
+               "mit einem Datenordner läuft, verweigern die schreibenden Aufrufe die Arbeit; lesende "
+               "gehen weiter.\n"
+               "\n"
+               "Befehle:\n") +
+           verbList() +
+           QStringLiteral("  veltadb --help                zeigt diese Hilfe\n"
+                          "  veltadb --version             zeigt die Version\n"
+                          "\n"
+                          "Ende:\n"
+                          "  0    Erfolg\n"
+                          "  1    verweigert oder misslungen (Meldung auf stderr)\n"
+                          "  2    falsche Angaben (Meldung auf stderr)\n"
+                          "\n") +
+           ProgramHelp::commonSections(QStringLiteral("velta98"));
 }
 
 void openTable(TTable& table, const QString& path, bool readOnly = true) {
@@ -303,6 +335,14 @@ int main(int argc, char* argv[]) {
         RawFile::failWritesAfter(budget.toInt());
     if (const QByteArray budget = qgetenv("VELTA_TEST_KILL_AT_WRITE"); !budget.isEmpty())
         RawFile::killAfterWrites(budget.toInt());
+    if (argc == 2) {
+        const QString text =
+            ProgramHelp::answer(QStringLiteral("veltadb"), {QString::fromLocal8Bit(argv[1])}, helpText());
+        if (!text.isEmpty()) {
+            out() << text;
+            return 0;
+        }
+    }
     if (argc >= 2 && PrintVerbs::handles(QString::fromLocal8Bit(argv[1])))
         return argc >= 4 ? runPrintVerb(argc, argv) : usage();
     QCoreApplication app(argc, argv);
