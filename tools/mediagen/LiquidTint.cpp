@@ -63,6 +63,11 @@ const QList<Entry>& table() {
         {words("mandarinensaft"), tint(255, 150, 20, 1.3, 0.7)},
         {words("gurkenlake"), tint(222, 226, 170, 0.6, 0.2)},
         {words("ingwerwein"), tint(200, 140, 50, 1.3)},
+        {words("pflaumenwein"), tint(212, 150, 62, 1.3)},
+        {words("sanddorn"), tint(252, 140, 20, 1.6, 0.8)},
+        {words("algarrobina"), tint(64, 32, 14, 3.2)},
+        {words("^met"), tint(226, 172, 60, 1.2)},
+        {words("^amer"), tint(150, 58, 22, 2.2)},
         {words("hibiskus"), hot(tint(178, 20, 60, 2.2))},
         {words("grüner tee"), hot(tint(214, 206, 120, 0.8))},
         {words("matcha"), tint(112, 168, 44, 2.4, 0.3)},
@@ -71,8 +76,8 @@ const QList<Entry>& table() {
         {words("essig"), tint(236, 200, 130, 0.8, 0.1)},
         {words("tabasco"), tint(200, 40, 20, 2.0)},
         {words("worcester"), tint(90, 40, 20, 2.0)},
-        {words("kirschwasser|himbeergeist|williams|mirabell|slivovitz|obstbrand|grappa|pisco|korn|aquavit|"
-               "wodka|vodka|gin-alternative|gin|weißer rum|tequila "
+        {words("kirschwasser|himbeergeist|williams|mirabell|marillenbrand|slivovitz|obstbrand|grappa|pisco|"
+               "korn|aquavit|kümmellikör|wodka|vodka|gin-alternative|gin|weißer rum|tequila "
                "silber|cachaça|genever|sake|mezcal|maraschino|"
                "batavia arrak|arrak|raki|soju|shochu"),
          tint(250, 250, 244, 0.3)},
