@@ -73,9 +73,9 @@ def sources():
         yield p, html_texts(p)
 
 
-# A word: letters (with German letters and accents), inner hyphens and
+# A word: letters (German letters, accents and the other letters Windows-1252 stores), inner hyphens and
 # apostrophes allowed; hyphenated compounds are checked part by part.
-WORD_RE = re.compile(r"[A-Za-zÀ-ÖØ-öø-ÿ]+(?:['’][A-Za-zÀ-ÖØ-öø-ÿ]+)*")
+WORD_RE = re.compile(r"[A-Za-zÀ-ÖØ-öø-ÿŠšŽžŒœŸ]+(?:['’][A-Za-zÀ-ÖØ-öø-ÿŠšŽžŒœŸ]+)*")
 
 
 # Slips the dictionary accepts word by word. Each pattern is matched against

@@ -357,6 +357,16 @@ private slots:
                    11, "",
                    {ingredient("Milch", 0, 15), ingredient("Kakaopulver", 1, 10), ingredient("Zucker", 1, 8)})
             << "brown opaque";
+        QTest::newRow("ground coffee brewed in water is dark")
+            << recipe(19, "",
+                      {ingredient("Kaffeepulver", 1, 10), ingredient("Stilles Wasser", 0, 15),
+                       ingredient("Eiswürfel", 3, 0)})
+            << "dark";
+        QTest::newRow("coffee on the lemon slice leaves the brandy amber")
+            << recipe(12, "",
+                      {ingredient("Weinbrand", 0, 4), ingredient("Zucker", 1, 5),
+                       ingredient("Kaffeepulver", 1, 3)})
+            << "warm light";
         QTest::newRow("gin and tonic stay clear")
             << recipe(
                    7, "",
@@ -375,6 +385,8 @@ private slots:
                      qPrintable(c.name()));
         if (expect.contains(QStringLiteral("dark")))
             QVERIFY2(c.value() < 90, qPrintable(c.name()));
+        if (expect.contains(QStringLiteral("light")))
+            QVERIFY2(c.value() > 120, qPrintable(c.name()));
         if (expect.contains(QStringLiteral("red")))
             QVERIFY2(c.red() > 2 * c.green() && c.red() > 2 * c.blue(), qPrintable(c.name()));
         if (expect.contains(QStringLiteral("brown")))
@@ -463,6 +475,7 @@ private slots:
         QVERIFY(!hot(19, "Den Tee heiß aufbrühen und abkühlen lassen.", "Schwarzer Tee"));
         QVERIFY(hot(19, "Den Tee heiß aufgießen.", "Schwarzer Tee"));
         QVERIFY(hot(3, "In einen vorgewärmten Becher gießen. Im Sommer auch auf Eiswürfeln.", "Kakao"));
+        QVERIFY(!hot(12, "In ein Schnapsglas gießen.", "Kaffeelikör"));
         QVERIFY(
             !DrinkLook::fromRecipe(recipe(3, "", {ingredient("Kaffee", 0, 4), ingredient("Eiswürfel", 3, 0)}))
                  .hot);

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -95,13 +96,20 @@ bool isFruit(const QString& lower) {
     return false;
 }
 
-double volumeOf(const RecipeInfo::Ingredient& i, const LiquidTint& t) {
+// brewedInWater: the recipe has water, so ground coffee, matcha and mate leaves are brewed or whisked
+// in it rather than sprinkled on a lemon slice beside the glass (Nikolaschka); a gram of them colours
+// about as much as half a centilitre of the brew.
+double volumeOf(const RecipeInfo::Ingredient& i, const LiquidTint& t, bool brewedInWater) {
     const QString lower = i.name.toLower();
     switch (i.unit) {
     case 1:
         // Cocoa and chocolate dissolve and colour the drink; sugar and salt do not.
-        return lower.contains(QStringLiteral("kakao")) || lower.contains(QStringLiteral("schoko"))
-                   ? i.amount / 4.0
+        if (lower.contains(QStringLiteral("kakao")) || lower.contains(QStringLiteral("schoko")))
+            return i.amount / 4.0;
+        return brewedInWater && (lower.contains(QStringLiteral("kaffee")) ||
+                                 lower.contains(QStringLiteral("matcha")) ||
+                                 lower.contains(QStringLiteral("mate-tee")))
+                   ? i.amount / 2.0
                    : 0.0;
     case 0:
         return i.amount;
@@ -204,6 +212,9 @@ DrinkLook DrinkLook::fromRecipe(const RecipeInfo& recipe) {
     bool cream = false;
     bool hot = false;
     QList<Layer> layers;
+    const bool water = std::any_of(
+        recipe.ingredients.cbegin(), recipe.ingredients.cend(),
+        [](const RecipeInfo::Ingredient& i) { return i.name.toLower().contains(QStringLiteral("wasser")); });
     for (const RecipeInfo::Ingredient& i : recipe.ingredients) {
         const QString lower = i.name.toLower();
         if (lower.startsWith(QStringLiteral("eiswürfel")))
@@ -219,7 +230,7 @@ DrinkLook DrinkLook::fromRecipe(const RecipeInfo& recipe) {
             continue;
         const LiquidTint t = LiquidTint::forName(i.name);
         const double v =
-            pureed ? (i.unit == 1 ? i.amount / 10.0 : 2.0 * std::max(1, i.amount)) : volumeOf(i, t);
+            pureed ? (i.unit == 1 ? i.amount / 10.0 : 2.0 * std::max(1, i.amount)) : volumeOf(i, t, water);
         if (v <= 0)
             continue;
         const double rgb[3] = {t.colour.redF(), t.colour.greenF(), t.colour.blueF()};

@@ -63,15 +63,21 @@ const QList<Entry>& table() {
         {words("mandarinensaft"), tint(255, 150, 20, 1.3, 0.7)},
         {words("gurkenlake"), tint(222, 226, 170, 0.6, 0.2)},
         {words("ingwerwein"), tint(200, 140, 50, 1.3)},
+        {words("pflaumenwein"), tint(212, 150, 62, 1.3)},
+        {words("sanddorn"), tint(252, 140, 20, 1.6, 0.8)},
+        {words("algarrobina"), tint(64, 32, 14, 3.2)},
+        {words("^met"), tint(226, 172, 60, 1.2)},
+        {words("^amer"), tint(150, 58, 22, 2.2)},
         {words("hibiskus"), hot(tint(178, 20, 60, 2.2))},
         {words("grüner tee"), hot(tint(214, 206, 120, 0.8))},
+        {words("matcha"), tint(112, 168, 44, 2.4, 0.3)},
         {words("saurer apfel"), tint(150, 206, 60, 1.6)},
         {words("grüner bananenlikör"), tint(120, 200, 80, 1.8)},
         {words("essig"), tint(236, 200, 130, 0.8, 0.1)},
         {words("tabasco"), tint(200, 40, 20, 2.0)},
         {words("worcester"), tint(90, 40, 20, 2.0)},
-        {words("kirschwasser|himbeergeist|williams|mirabell|slivovitz|obstbrand|grappa|pisco|korn|aquavit|"
-               "wodka|vodka|gin-alternative|gin|weißer rum|tequila "
+        {words("kirschwasser|himbeergeist|williams|mirabell|marillenbrand|slivovitz|obstbrand|grappa|pisco|"
+               "korn|aquavit|kümmellikör|wodka|vodka|gin-alternative|gin|weißer rum|tequila "
                "silber|cachaça|genever|sake|mezcal|maraschino|"
                "batavia arrak|arrak|raki|soju|shochu"),
          tint(250, 250, 244, 0.3)},
@@ -120,8 +126,8 @@ const QList<Entry>& table() {
         {words("kondensmilch|milch|sahne|joghurt|vanilleeis|eis (vanille)"),
          creamy(tint(250, 246, 234, 0.5, 1.0))},
         {words("zitronensorbet"), creamy(tint(246, 244, 210, 0.6, 1.0))},
-        {words("espresso|kaffee (heiß)|kaffee"), hot(tint(48, 24, 10, 4.0, 0.1))},
         {words("kaffeelikör"), tint(42, 20, 8, 4.0)},
+        {words("espresso|kaffee (heiß)|kaffee"), hot(tint(48, 24, 10, 4.0, 0.1))},
         {words("kakaopulver|schokoladensirup|crème de cacao braun"), tint(104, 54, 28, 2.2, 0.1)},
         {words("kakao|schokolade"), creamy(tint(128, 72, 40, 1.5, 0.85))},
         {words("crème de cacao weiß"), tint(248, 244, 232, 0.3, 0.05)},
@@ -150,6 +156,7 @@ const QList<Entry>& table() {
         {words("angostura|aromatischer bitter|peychaud|bitter"), tint(150, 30, 20, 3.0)},
         {words("tonic|soda|mineralwasser|sodawasser"), sparkling(tint(246, 250, 252, 0.1))},
         {words("cola"), sparkling(tint(62, 26, 10, 3.0))},
+        {words("mate-tee"), tint(176, 170, 72, 1.4, 0.15)},
         {words("eistee|schwarzer tee|tee"), hot(tint(166, 80, 26, 1.8))},
         {words("rinderbrühe"), hot(tint(150, 86, 34, 1.5, 0.3))},
         {words("heißes wasser"), hot(tint(246, 250, 252, 0.1))},
