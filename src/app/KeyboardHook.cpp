@@ -87,8 +87,11 @@ bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     case QEvent::KeyPress:
+        // Only keys meant for the main window: a dialog's own list or edit field keeps its keys,
+        // even where the main window is still the active one (a dialog shown without activation).
         if (QApplication::activeWindow() == m_main && !QApplication::activePopupWidget() &&
-            !qobject_cast<QMenuBar*>(QApplication::focusWidget()) && watched->isWidgetType())
+            !QApplication::activeModalWidget() && !qobject_cast<QMenuBar*>(QApplication::focusWidget()) &&
+            watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == m_main)
             return handleMainKey(static_cast<QKeyEvent*>(event));
         return false;
     case QEvent::MouseButtonPress:

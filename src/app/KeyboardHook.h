@@ -8,7 +8,8 @@ class EntryList;
 class QWidget;
 
 // The application-wide key and mouse hook: arrow and page keys move the recipe list's selection
-// while the focus stays in the quick-search field, Enter is swallowed, and the right button's
+// while the focus stays in the quick-search field, Enter is swallowed (keys for the main window
+// only, never for a dialog beside it), and the right button's
 // press is swallowed everywhere — its context menu then opens on the release instead. The menu's
 // shortcuts win over the edit fields of the main window, and keys go to the menu bar while it is
 // active.

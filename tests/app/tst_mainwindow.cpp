@@ -23,6 +23,7 @@
 
 #include "ui/EntryList.h"
 #include <QAction>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QFile>
@@ -212,6 +213,35 @@ private slots:
         pressKey(shell.main.HauptEdit, Qt::Key_PageUp);
         QCOMPARE(list->currentRow(), 0);
         QCOMPARE(shown.size(), 4);
+        shell.main.close();
+    }
+
+    // Keys for another window are not the main window's: a choice box in a window beside it moves
+    // with the arrow key, and Enter reaches it, while the recipe list stays where it is.
+    void keysForAnotherWindowReachIt() {
+        TempDataFolder dir;
+        QVERIFY(StartupFixture::make(dir.path()));
+        Shell shell(dir.path());
+        QVERIFY(shell.main.create());
+        shell.main.show();
+        shell.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&shell.main));
+        const int row = shell.main.HauptListBox->currentRow();
+        QWidget beside;
+        auto* choice = new QComboBox(&beside);
+        choice->addItems({QStringLiteral("eins"), QStringLiteral("zwei"), QStringLiteral("drei")});
+        auto* field = new QLineEdit(&beside);
+        field->move(0, 40);
+        beside.setAttribute(Qt::WA_ShowWithoutActivating);
+        beside.show();
+        QCOMPARE(QApplication::activeWindow(), &shell.main);
+        pressKey(choice, Qt::Key_Down);
+        QCOMPARE(choice->currentText(), QStringLiteral("zwei"));
+        bool entered = false;
+        connect(field, &QLineEdit::returnPressed, this, [&entered] { entered = true; });
+        pressKey(field, Qt::Key_Return);
+        QVERIFY(entered);
+        QCOMPARE(shell.main.HauptListBox->currentRow(), row);
         shell.main.close();
     }
 
