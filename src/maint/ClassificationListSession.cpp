@@ -36,9 +36,8 @@ Verdict ClassificationListSession::nameVerdict(const QString& name, int exceptIn
     if (trimmed.startsWith(ChoiceLists::freeSlot()) || trimmed == ListsFile::markerLine())
         return Verdict::refuse(
             Notice::hint(QStringLiteral("Der Name \"%1\" ist nicht möglich.").arg(trimmed), 1));
-    if (!Cp1252::canEncode(trimmed))
-        return Verdict::refuse(Notice::hint(
-            QStringLiteral("Der Name enthält ein Zeichen, das nicht gespeichert werden kann."), 1));
+    if (const QString c = Cp1252::firstUnencodable(trimmed); !c.isEmpty())
+        return Verdict::refuse(Notice::unstorable(c));
     if (exceptIndex < 0 && slotForNew() >= kMaxEntries)
         return Verdict::refuse(Notice::hint(
             QStringLiteral("Die Liste ist voll: sie kann höchstens 255 Einträge aufnehmen."), 1));

@@ -33,9 +33,8 @@ DecorationListSession::DecorationListSession(TApollo& decorations, TApollo& reci
 Verdict DecorationListSession::contentVerdict(const QString& name, const QString& text) {
     if (name.trimmed().isEmpty())
         return Verdict::stop();
-    if (!Cp1252::canEncode(name + text))
-        return Verdict::refuse(Notice::hint(
-            QStringLiteral("Der Text enthält ein Zeichen, das nicht gespeichert werden kann."), 1));
+    if (const QString c = Cp1252::firstUnencodable(name + text); !c.isEmpty())
+        return Verdict::refuse(Notice::unstorable(c));
     return Verdict::go();
 }
 

@@ -73,7 +73,8 @@ private slots:
         QTest::newRow("the marker line")
             << u"@@@-MORVA-@@@"_s << u"Der Name \"@@@-MORVA-@@@\" ist nicht möglich."_s << false;
         QTest::newRow("not storable")
-            << u"Łyk"_s << u"Der Name enthält ein Zeichen, das nicht gespeichert werden kann."_s << false;
+            << u"Łyk"_s << u"Das Zeichen \"Ł\" kann nicht gespeichert werden.\rBitte ersetzen Sie es."_s
+            << false;
     }
     void namesRefused() {
         QFETCH(QString, name);
@@ -178,6 +179,10 @@ private slots:
         s.begin();
         QVERIFY(s.contentVerdict(u"Minze"_s, u"Ein Zweig"_s).proceed);
         QVERIFY(!s.contentVerdict(u"  "_s, u"Text"_s).proceed);
+        const Verdict refused = s.contentVerdict(u"Minze"_s, u"Ein Zweig ☘"_s);
+        QVERIFY(!refused.proceed && refused.notice);
+        QCOMPARE(refused.notice->text,
+                 u"Das Zeichen \"☘\" kann nicht gespeichert werden.\rBitte ersetzen Sie es."_s);
         // A new decoration takes the deleted record's number, without its picture.
         QCOMPARE(s.entries().at(s.add(u" Minze "_s, u"Ein Zweig"_s)), (ListEntry{u"Minze"_s, gone}));
         QVERIFY(t.env().deletedHidden());
