@@ -138,10 +138,10 @@ int main(int argc, char* argv[]) {
     int quickFound = 0;
     const BenchHarness::Result quickNone =
         BenchHarness::run(QStringLiteral("Schnellsuche ohne Treffer"),
-                          [&] { quickFound = list.QuickSearch(QStringLiteral("zuerst")); });
+                          [&] { quickFound = list.QuickSearch(QStringLiteral("zuerst")).index; });
     const BenchHarness::Result quickLast =
         BenchHarness::run(QStringLiteral("Schnellsuche, letzter Name"),
-                          [&] { quickFound = list.QuickSearch(list.entries().last().text); });
+                          [&] { quickFound = list.QuickSearch(list.entries().last().text).index; });
 
     out << "Synthetische Daten: " << total << " Rezepte, " << SyntheticDataSet::kIngredients
         << " Zutaten\n\n";

@@ -156,10 +156,12 @@ void BrowserController::SyncSearchField() {
 }
 
 void BrowserController::quickSearch(const QString& text) {
-    const int index = m_browser.list().QuickSearch(text);
-    if (index >= 0) {
+    const TypeAhead::Found found = m_browser.list().QuickSearch(text);
+    // The field says when the drink was found other than by the beginning of its name.
+    m_w.edit->setToolTip(found.index >= 0 ? TypeAhead::matchNote(found.match, text) : QString());
+    if (found.index >= 0) {
         m_filling = true; // typing selects without showing
-        m_w.list->setCurrentRow(index);
+        m_w.list->setCurrentRow(found.index);
         m_filling = false;
     }
 }

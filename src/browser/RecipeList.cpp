@@ -42,10 +42,10 @@ void RecipeList::FillRecipeList(TApollo& recipes, const KeepRecipe& keep, const 
     ListCollation::sort(m_entries);
 }
 
-int RecipeList::QuickSearch(const QString& text) const {
+TypeAhead::Found RecipeList::QuickSearch(const QString& text) const {
     if (text.isEmpty())
-        return -1; // a cleared field keeps the selection
-    return TypeAhead::find(m_entries, text, 0);
+        return {}; // a cleared field keeps the selection
+    return TypeAhead::findMatch(m_entries, text, 0);
 }
 
 QString RecipeList::CountLabelText(int count) {

@@ -6,10 +6,27 @@
 // typed as a, o, u or ae, oe, ue (see TextFold).
 class TypeAhead {
 public:
+    // How a typed text found its entry: as the beginning of the text (the only way when any text
+    // begins with it), inside a text ("colada" finds "Piña Colada"), or as the closest text within
+    // one typing error (four or more letters typed) or two (eight or more; "margerita" finds
+    // "Margarita").
+    enum class Match { Start, Inside, Close };
+    struct Found {
+        int index = -1;
+        Match match = Match::Start;
+    };
+
     // The first entry after `startAfter` whose text begins with the prefix, wrapping around to the
-    // first entry; -1 when none does. -1 for startAfter searches from the first entry. Every text
-    // begins with the empty prefix.
-    static int find(const QList<ListEntry>& entries, const QString& prefix, int startAfter = -1);
+    // first entry; failing that, with three or more letters typed, the first that holds it, then the
+    // closest. -1 when none does. -1 for startAfter searches from the first entry. Every text begins
+    // with the empty prefix.
+    static int find(const QList<ListEntry>& entries, const QString& prefix, int startAfter = -1) {
+        return findMatch(entries, prefix, startAfter).index;
+    }
+    static Found findMatch(const QList<ListEntry>& entries, const QString& prefix, int startAfter = -1);
+    // What a type-ahead field tells about a match that is not the beginning of a name; empty for one
+    // that is.
+    static QString matchNote(Match match, const QString& typed);
     // The first entry whose whole text equals the text, letter case ignored (accents count: this
     // finds a name again, it is no type-ahead); -1 when none.
     static int findExact(const QList<ListEntry>& entries, const QString& text);

@@ -95,6 +95,30 @@ private slots:
         shell().main.HauptEdit->setFocus();
         QTest::keyClicks(shell().main.HauptEdit, typed);
         QTEST(shell().main.HauptListBox->currentText(), "selected");
+        QCOMPARE(shell().main.HauptEdit->toolTip(), QString());
+        shell().main.HauptEdit->clear();
+    }
+
+    // When no name begins with the text, the quick search finds a name holding it or the closest
+    // one, and its tool tip says so.
+    void quickSearchForgives_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("inside") << QStringLiteral("colada") << QStringLiteral("Piña Colada")
+                                << QStringLiteral("Kein Name beginnt mit „colada“: gefunden im Namen.");
+        QTest::newRow("typing error")
+            << QStringLiteral("margerita") << QStringLiteral("Margarita")
+            << QStringLiteral("Kein Name beginnt mit „margerita“: gefunden der ähnlichste Name.");
+    }
+    void quickSearchForgives() {
+        QFETCH(QString, typed);
+        QLineEdit* edit = shell().main.HauptEdit;
+        edit->setFocus();
+        QTest::keyClicks(edit, typed);
+        QTEST(shell().main.HauptListBox->currentText(), "selected");
+        QTEST(edit->toolTip(), "note");
+        edit->clear();
     }
 
     // Letters typed on the list itself search the same way.

@@ -67,17 +67,37 @@ private slots:
         QTest::newRow("sharp s typed") << u"weiße h"_s << u"Weiße heiße Schokolade"_s;
         QTest::newRow("real ue kept") << u"blue m"_s << u"Blue Margarita"_s;
         QTest::newRow("real ue before Blut") << u"blue"_s << u"Blue Blazer"_s;
-        QTest::newRow("e never dropped") << u"bluet"_s << u"(none)"_s;
+        // No name begins with "bluet", and none is taken for "Blut…": inside a name the ue stands for ü.
+        QTest::newRow("e never dropped") << u"bluet"_s << u"Holunderblütenschorle"_s;
         QTest::newRow("queen") << u"queen"_s << u"Queen's Park Swizzle"_s;
         QTest::newRow("qu then accent") << u"quenta"_s << u"Quentão"_s;
         QTest::newRow("tequila") << u"tequila so"_s << u"Tequila Sour"_s;
         QTest::newRow("letter case") << u"BLOODY MARY"_s << u"Bloody Mary"_s;
         QTest::newRow("nothing") << u"xyzzy"_s << u"(none)"_s;
+        // When no name begins with the text: a name holding it, then the closest name.
+        QTest::newRow("inside a name") << u"colada"_s << u"Piña Colada"_s;
+        QTest::newRow("one letter wrong") << u"margerita"_s << u"Margarita"_s;
+        QTest::newRow("one letter left out") << u"caipirina"_s << u"Caipirinha"_s;
+        QTest::newRow("two errors in a long name") << u"caiprinia"_s << u"Caipirinha"_s;
+        QTest::newRow("short texts stay strict") << u"gni"_s << u"(none)"_s;
     }
     void shippedNames() {
         QFETCH(QString, typed);
         const Entries& names = shippedRecipeNames();
         QTEST(textAt(names, TypeAhead::find(names, typed)), "found");
+    }
+
+    // A beginning always wins over the fallbacks, and the match says which way it was found.
+    void beginningWinsThenInsideThenClosest() {
+        const Entries entries = {{u"Gin Fizz"_s, 1}, {u"Sloe Gin"_s, 2}, {u"Margarita"_s, 3}};
+        QCOMPARE(TypeAhead::findMatch(entries, u"gin"_s).index, 0);
+        QCOMPARE(int(TypeAhead::findMatch(entries, u"gin"_s).match), int(TypeAhead::Match::Start));
+        QCOMPARE(TypeAhead::findMatch(entries, u"fizz"_s).index, 0);
+        QCOMPARE(int(TypeAhead::findMatch(entries, u"fizz"_s).match), int(TypeAhead::Match::Inside));
+        QCOMPARE(TypeAhead::findMatch(entries, u"margerita"_s).index, 2);
+        QCOMPARE(int(TypeAhead::findMatch(entries, u"margerita"_s).match), int(TypeAhead::Match::Close));
+        QCOMPARE(TypeAhead::findMatch(entries, u"mxrgxrxtx"_s).index, -1); // four errors
+        QVERIFY(TypeAhead::matchNote(TypeAhead::Match::Start, u"gin"_s).isEmpty());
     }
 
     // Every shipped name is found however it is typed: with umlauts spelled out, with every
