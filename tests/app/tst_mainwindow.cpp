@@ -49,6 +49,15 @@ struct Shell : ProgramWindows {
     explicit Shell(const QString& programFolder) : ProgramWindows(withoutIni(programFolder)) {}
 };
 
+// The main window made, shown and active, as the keys it takes need it.
+bool showActive(ProgramWindows& shell) {
+    if (!shell.main.create())
+        return false;
+    shell.main.show();
+    shell.main.activateWindow();
+    return QTest::qWaitForWindowActive(&shell.main);
+}
+
 void pressKey(QWidget* w, int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(w, &press);
@@ -181,10 +190,7 @@ private slots:
         TempDataFolder dir;
         QVERIFY(StartupFixture::make(dir.path()));
         Shell shell(dir.path());
-        QVERIFY(shell.main.create());
-        shell.main.show();
-        shell.main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&shell.main));
+        QVERIFY(showActive(shell));
         // A short list: the five drinks of one assistant code (4413), with room for ten lines.
         // Cancelling a search is one command: menu item and both toolbar sets follow it.
         for (bool hi : {true, false})
@@ -222,10 +228,7 @@ private slots:
         TempDataFolder dir;
         QVERIFY(StartupFixture::make(dir.path()));
         Shell shell(dir.path());
-        QVERIFY(shell.main.create());
-        shell.main.show();
-        shell.main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&shell.main));
+        QVERIFY(showActive(shell));
         const int row = shell.main.HauptListBox->currentRow();
         QWidget beside;
         auto* choice = new QComboBox(&beside);
@@ -319,10 +322,7 @@ private slots:
         TempDataFolder dir;
         QVERIFY(StartupFixture::make(dir.path()));
         ProgramWindows shell(ProgramWindows::withoutIni(dir.path()));
-        QVERIFY(shell.main.create());
-        shell.main.show();
-        shell.main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&shell.main));
+        QVERIFY(showActive(shell));
         shell.main.HauptEdit->setFocus();
         // Both commands open a modal assistant; it is closed again as soon as it shows.
         QStringList shown;
@@ -356,10 +356,7 @@ private slots:
         TempDataFolder dir;
         QVERIFY(StartupFixture::make(dir.path()));
         ProgramWindows shell(ProgramWindows::withoutIni(dir.path()));
-        QVERIFY(shell.main.create());
-        shell.main.show();
-        shell.main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&shell.main));
+        QVERIFY(showActive(shell));
         shell.main.HauptEdit->setFocus();
         const int row = shell.main.HauptListBox->currentRow();
         QTest::keyClick(shell.main.windowHandle(), Qt::Key_Alt);
