@@ -3,6 +3,7 @@
 #include "common/TextFold.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -43,45 +44,59 @@ TypeAhead::Found TypeAhead::findMatch(const QList<ListEntry>& entries, const QSt
         return {};
     const int first = startAfter < 0 || startAfter >= n ? 0 : startAfter + 1;
     const QString typed = TextFold::fold(prefix);
-    std::vector<TextFold::Folded> texts;
-    texts.reserve(size_t(n));
     for (int step = 0; step < n; ++step) {
         const int i = (first + step) % n;
-        texts.push_back(TextFold::prepare(entries.at(i).text));
-        if (TextFold::startsWith(texts.back(), typed))
+        if (TextFold::startsWith(TextFold::prepare(entries.at(i).text), typed))
             return {i, Match::Start};
     }
+    const QList<Found> fallbacks = matches(entries, prefix);
+    return fallbacks.isEmpty() ? Found{} : fallbacks.first();
+}
+
+QList<TypeAhead::Found> TypeAhead::matches(const QList<ListEntry>& entries, const QString& text) {
+    const QString typed = TextFold::fold(text);
+    std::vector<TextFold::Folded> texts;
+    texts.reserve(size_t(entries.size()));
+    QList<Found> found;
+    for (int i = 0; i < int(entries.size()); ++i) {
+        texts.push_back(TextFold::prepare(entries.at(i).text));
+        if (TextFold::startsWith(texts.back(), typed))
+            found.append({i, Match::Start});
+    }
     if (typed.size() < 3)
-        return {};
-    // Of the names holding the text, one where it begins a word, and of those the shortest: "colada"
-    // finds "Piña Colada" before "Angostura Colada".
-    Found inside;
-    std::pair<bool, qsizetype> best{true, 0};
-    for (int step = 0; step < n; ++step) {
-        const TextFold::Folded& text = texts[size_t(step)];
-        if (!TextFold::contains(text, typed))
+        return found;
+    std::vector<bool> taken(texts.size(), false);
+    for (const Found& f : std::as_const(found))
+        taken[size_t(f.index)] = true;
+    // Of the names holding the text, those where it begins a word, and of those the shorter first:
+    // "colada" finds "Piña Colada" before "Angostura Colada".
+    std::vector<std::tuple<bool, qsizetype, int>> inside;
+    for (int i = 0; i < int(texts.size()); ++i) {
+        const TextFold::Folded& t = texts[size_t(i)];
+        if (taken[size_t(i)] || !TextFold::contains(t, typed))
             continue;
         const bool midWord =
-            !text.text.contains(QLatin1Char(' ') + typed) && !text.text.contains(QLatin1Char('-') + typed);
-        const std::pair<bool, qsizetype> rank{midWord, text.text.size()};
-        if (inside.index < 0 || rank < best) {
-            inside = {(first + step) % n, Match::Inside};
-            best = rank;
-        }
+            !t.text.contains(QLatin1Char(' ') + typed) && !t.text.contains(QLatin1Char('-') + typed);
+        inside.emplace_back(midWord, t.text.size(), i);
+        taken[size_t(i)] = true;
     }
-    if (inside.index >= 0)
-        return inside;
+    std::sort(inside.begin(), inside.end());
+    for (const auto& [midWord, length, i] : inside)
+        found.append({i, Match::Inside});
+    // Then the names within one typing error (four letters typed or more) or two (eight or more),
+    // the closest first.
     const int most = typed.size() >= 8 ? 2 : typed.size() >= 4 ? 1 : 0;
-    Found closest;
-    int fewest = most + 1;
-    for (int step = 0; step < n && most > 0; ++step) {
-        const int errors = errorsToAnyBeginning(typed, texts[size_t(step)].text, most);
-        if (errors < fewest) {
-            fewest = errors;
-            closest = {(first + step) % n, Match::Close};
-        }
+    std::vector<std::pair<int, int>> close;
+    for (int i = 0; i < int(texts.size()) && most > 0; ++i) {
+        if (taken[size_t(i)])
+            continue;
+        if (const int errors = errorsToAnyBeginning(typed, texts[size_t(i)].text, most); errors <= most)
+            close.emplace_back(errors, i);
     }
-    return closest;
+    std::sort(close.begin(), close.end());
+    for (const auto& [errors, i] : close)
+        found.append({i, Match::Close});
+    return found;
 }
 
 QString TypeAhead::matchNote(Match match, const QString& typed) {

@@ -24,6 +24,9 @@ public:
         return findMatch(entries, prefix, startAfter).index;
     }
     static Found findMatch(const QList<ListEntry>& entries, const QString& prefix, int startAfter = -1);
+    // Every entry the text finds, best first: those it begins (in list order), then those holding it,
+    // then the close ones.
+    static QList<Found> matches(const QList<ListEntry>& entries, const QString& text);
     // What a type-ahead field tells about a match that is not the beginning of a name; empty for one
     // that is.
     static QString matchNote(Match match, const QString& typed);

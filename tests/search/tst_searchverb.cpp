@@ -315,6 +315,10 @@ private slots:
             << QStringList{u"suche"_s, u"/nicht/vorhanden"_s, u"1"_s} << u"wurde nicht gefunden"_s;
         QTest::newRow("folder without tables") << QStringList{u"suche"_s, u"EMPTY"_s, u"1"_s} << u"RE"_s;
         QTest::newRow("missing slot number") << QStringList{u"suche"_s, u"DATA"_s} << u"Aufruf"_s;
+        QTest::newRow("finde without text") << QStringList{u"finde"_s, u"DATA"_s, u" "_s} << u"Text"_s;
+        QTest::newRow("finde in a missing folder")
+            << QStringList{u"finde"_s, u"/nicht/vorhanden"_s, u"gin"_s} << u"wurde nicht gefunden"_s;
+        QTest::newRow("finde without tables") << QStringList{u"finde"_s, u"EMPTY"_s, u"gin"_s} << u"RE"_s;
     }
     void badArguments() {
         QFETCH(QStringList, args);
@@ -325,6 +329,36 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.errors.contains(error), qPrintable(run.errors));
         QVERIFY(run.lines.isEmpty());
+    }
+
+    // The quick search from the command line: beginnings first, then names holding the text (word
+    // start and short first), then the close ones; every line a real record with its name.
+    void findeListsBestFirst() {
+        const Run gin = veltadb({u"finde"_s, m_data, u"gin"_s});
+        QCOMPARE(gin.exitCode, 0);
+        QStringList kinds;
+        for (const QString& line : gin.lines) {
+            const QStringList fields = line.split(u'\t');
+            QCOMPARE(fields.size(), 3);
+            const int recNo = fields.at(0).toInt();
+            const auto recipe = std::find_if(m_recipes.cbegin(), m_recipes.cend(),
+                                             [recNo](const Recipe& r) { return r.recNo == recNo; });
+            QVERIFY2(recipe != m_recipes.cend() && recipe->text.startsWith(fields.at(1)), qPrintable(line));
+            QVERIFY(fields.at(1).contains(u"gin"_s, Qt::CaseInsensitive));
+            if (kinds.isEmpty() || kinds.last() != fields.at(2))
+                kinds << fields.at(2);
+        }
+        QCOMPARE(kinds, strings({"anfang", "enthalten"}));
+        const Run colada = veltadb({u"finde"_s, m_data, u"colada"_s});
+        QVERIFY(colada.lines.size() > 3);
+        QVERIFY2(colada.lines.first().endsWith(u"\tPiña Colada\tenthalten"_s),
+                 qPrintable(colada.lines.first()));
+        const Run typo = veltadb({u"finde"_s, m_data, u"margerita"_s});
+        QVERIFY2(typo.lines.value(0).endsWith(u"\tMargarita\ttippfehler"_s), qPrintable(typo.lines.value(0)));
+        const Run none = veltadb({u"finde"_s, m_data, u"xyzzyq"_s});
+        QCOMPARE(none.exitCode, 1);
+        QVERIFY2(none.errors.contains(u"Kein Getränk passt zu „xyzzyq“."_s), qPrintable(none.errors));
+        QVERIFY(none.lines.isEmpty());
     }
 
     void withoutSavedSearchesEverySlotListsAll() {

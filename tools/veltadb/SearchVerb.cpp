@@ -3,6 +3,7 @@
 #include "app/RecipeListListing.h"
 #include "browser/RecipeList.h"
 #include "common/AppState.h"
+#include "common/TypeAhead.h"
 #include "maint/ChoiceLists.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
@@ -102,6 +103,43 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         for (const int n : numbers)
             out << n << '\n';
         out << "count: " << numbers.size() << '\n';
+        return 0;
+    } catch (const StoreError& e) {
+        err << "veltadb: " << e.text() << '\n';
+        return 2;
+    }
+}
+
+int SearchVerb::find(const QString& folder, const QString& text, QTextStream& out, QTextStream& err) {
+    if (text.trimmed().isEmpty()) {
+        err << "veltadb: Bitte geben Sie den Text an, nach dem gesucht wird.\n";
+        return 2;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        err << "veltadb: Der Ordner " << folder << " wurde nicht gefunden.\n";
+        return 2;
+    }
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable recipeTable(env);
+    try {
+        openTable(recipeTable, folder, "RE");
+        TApollo recipes(recipeTable);
+        RecipeList list; // the main window's list, in its order
+        list.FillRecipeList(recipes);
+        const QList<TypeAhead::Found> found =
+            TypeAhead::matches(list.entries(), text.left(RecipeList::kSearchFieldLength));
+        if (found.isEmpty()) {
+            err << "veltadb: Kein Getränk passt zu „" << text << "“.\n";
+            return 1;
+        }
+        for (const TypeAhead::Found& f : found) {
+            const ListEntry& entry = list.entries().at(f.index);
+            const char* how = f.match == TypeAhead::Match::Start    ? "anfang"
+                              : f.match == TypeAhead::Match::Inside ? "enthalten"
+                                                                    : "tippfehler";
+            out << entry.data << '\t' << entry.text << '\t' << how << '\n';
+        }
         return 0;
     } catch (const StoreError& e) {
         err << "veltadb: " << e.text() << '\n';

@@ -11,4 +11,8 @@ public:
     // Exit code: 0 done, 1 the dialog refused the slot's alcohol range (the notice on err),
     // 2 bad arguments or a folder or table that cannot be read (German text on err).
     static int run(const QString& folder, const QString& slotArgument, QTextStream& out, QTextStream& err);
+    // `veltadb finde ORDNER TEXT`: the drinks the quick search finds for TEXT, best first, one a line
+    // as SATZ<TAB>NAME<TAB>WIE (anfang, enthalten, tippfehler). Exit code 0; 1 when none is found;
+    // 2 for an empty text or a folder or table that cannot be read.
+    static int find(const QString& folder, const QString& text, QTextStream& out, QTextStream& err);
 };
