@@ -29,6 +29,13 @@ void openTable(TTable& table, const QString& folder, const char* name) {
     table.Open();
 }
 
+bool folderFound(const QString& folder, QTextStream& err) {
+    if (QFileInfo(folder).isDir())
+        return true;
+    err << "veltadb: Der Ordner " << folder << " wurde nicht gefunden.\n";
+    return false;
+}
+
 int slotNumber(const QString& text) {
     bool ok = false;
     const int n = text.toInt(&ok);
@@ -43,10 +50,8 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         err << "veltadb: Die Nummer der gespeicherten Suche muss zwischen 1 und 10 liegen.\n";
         return 2;
     }
-    if (!QFileInfo(folder).isDir()) {
-        err << "veltadb: Der Ordner " << folder << " wurde nicht gefunden.\n";
+    if (!folderFound(folder, err))
         return 2;
-    }
     TApolloEnv env;
     env.SetDeleted(true);
     TTable recipeTable(env);
@@ -115,10 +120,8 @@ int SearchVerb::find(const QString& folder, const QString& text, QTextStream& ou
         err << "veltadb: Bitte geben Sie den Text an, nach dem gesucht wird.\n";
         return 2;
     }
-    if (!QFileInfo(folder).isDir()) {
-        err << "veltadb: Der Ordner " << folder << " wurde nicht gefunden.\n";
+    if (!folderFound(folder, err))
         return 2;
-    }
     TApolloEnv env;
     env.SetDeleted(true);
     TTable recipeTable(env);
