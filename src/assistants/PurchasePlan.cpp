@@ -1,9 +1,8 @@
 #include "assistants/PurchasePlan.h"
 
 #include "assistants/PurchasePlanner.h"
+#include "common/RecipeBook.h"
 #include "common/TurboRead.h"
-#include "store/Fields.h"
-#include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 
 #include <algorithm>
@@ -18,12 +17,9 @@ void PurchasePlan::clear() {
     m_numbers.clear();
 }
 
-void PurchasePlan::add(int recNo, const QString& z) {
+void PurchasePlan::add(int recNo, const QList<int>& numbers) {
     const size_t start = m_numbers.size();
-    for (int slot = 0; slot < IngredientSlots::kMaxSlots; ++slot) {
-        const int number = IngredientSlots::decodeSlot(z, slot);
-        if (number == 0)
-            break;
+    for (int number : numbers) {
         if (number < 0 || number > kMaxNumber) {
             m_numbers.resize(start); // can never be at hand: the drink never becomes mixable
             return;
@@ -43,8 +39,7 @@ void PurchasePlan::read(TApollo& recipes, const std::function<void()>& step) {
     for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
         if (step)
             step();
-        // Only digits and blanks matter here, so the quick Latin-1 reading of the bytes will do.
-        add(recipes.RecNo(), QString::fromLatin1(recipes.GetRawBytes(Fields::Recipe::Ingredients)));
+        add(recipes.RecNo(), RecipeBook::ingredientNumbers(recipes));
     }
 }
 

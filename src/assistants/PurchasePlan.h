@@ -44,8 +44,8 @@ public:
     static int clampPurchases(int purchases);
 
     void clear();
-    // One recipe: its record number and its ingredient field `Z`.
-    void add(int recNo, const QString& z);
+    // One recipe: its record number and its ingredient numbers in slot order.
+    void add(int recNo, const QList<int>& numbers);
     // Every visible recipe in table order, with fast reading on; `step` runs once per recipe read.
     void read(TApollo& recipes, const std::function<void()>& step = {});
     // The recipes that could become mixable at all (every ingredient number within 1..1500).

@@ -1,20 +1,16 @@
 #include "assistants/ShoppingAnalysis.h"
 
+#include "common/RecipeBook.h"
 #include "common/TurboRead.h"
-#include "store/Fields.h"
-#include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 
 void ShoppingAnalysis::reset() {
     m_counters = {};
 }
 
-void ShoppingAnalysis::examine(const QString& z) {
+void ShoppingAnalysis::examine(const QList<int>& numbers) {
     std::vector<int> missing;
-    for (int slot = 0; slot < IngredientSlots::kMaxSlots; ++slot) {
-        const int number = IngredientSlots::decodeSlot(z, slot);
-        if (number == 0)
-            break;
+    for (int number : numbers) {
         if (number > 0 && (number > kMaxNumber || !m_present.test(size_t(number)))) {
             missing.push_back(number);
             // Each slot counts: more missing than one purchase reaches needs several.
@@ -49,8 +45,7 @@ ShoppingAnalysis::Tips ShoppingAnalysis::run(TApollo& recipes, const std::functi
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
             if (step)
                 step();
-            // Only digits and blanks matter here, so the quick Latin-1 reading of the bytes will do.
-            examine(QString::fromLatin1(recipes.GetRawBytes(Fields::Recipe::Ingredients)));
+            examine(RecipeBook::ingredientNumbers(recipes));
         }
     }
     return rank();

@@ -31,10 +31,10 @@ public:
         : m_present(present), m_reach(std::move(reach)) {}
 
     void reset();
-    // One recipe's ingredient field `Z`: the counter of every ingredient whose purchase alone puts all
+    // One recipe's ingredient numbers: the counter of every ingredient whose purchase alone puts all
     // its missing ingredients at hand goes up (without substitutes: of the only one missing). An
     // ingredient number beyond the counters is missing like any other and no purchase brings it.
-    void examine(const QString& z);
+    void examine(const QList<int>& numbers);
 
     // The largest counters above 0, largest first; on equal counts the lower ingredient number first.
     Tips rank() const;

@@ -2,15 +2,12 @@
 
 #include "browser/GlassStrength.h"
 #include "common/IceNames.h"
-#include "common/IngredientLookup.h"
-#include "common/UnitKind.h"
+#include "common/RecipeBook.h"
 #include "store/Fields.h"
-#include "store/IngredientSlots.h"
 #include "store/RecipeMemo.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
-
-#include <QHash>
+#include "store/UnitKind.h"
 
 namespace {
 
@@ -29,9 +26,9 @@ QString nth(const QStringList& list, qint64 n) {
 
 QString RecipeLoader::ingredientLine(int amount, int kind, const QString& name) {
     QString line = QChar(RecipeDisplay::kFactMark);
-    if (amount != 0 && kind != kNoAmount)
+    if (amount != 0 && kind != UnitKind::None)
         line += QString::number(amount) + QLatin1Char(' ');
-    if (kind != kNoAmount)
+    if (kind != UnitKind::None)
         line += UnitKind::text(kind) + QStringLiteral("  ");
     return line + name;
 }
@@ -56,71 +53,61 @@ void RecipeLoader::addLine(RecipeDisplay& d, const QString& text) {
 
 RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
     RecipeDisplay d;
-    TApollo& re = s.recipes;
-    d.recNo = re.RecNo();
-    d.name = re.GetTrimString(Fields::Recipe::Name);
-    d.marked = re.GetInteger(Fields::Recipe::Mark) != 0;
-    d.photoName = re.GetTrimString(Fields::Recipe::OwnPhoto).trimmed();
+    const RecipeRecord recipe = RecipeBook(s.recipes, s.ingredients).read(s.recipes.RecNo());
+    d.recNo = recipe.recNo;
+    d.name = recipe.name;
+    d.marked = recipe.marked;
+    d.photoName = recipe.ownPhoto;
     if (d.photoName.isEmpty()) {
-        d.photoName = re.GetTrimString(Fields::Recipe::Picture).trimmed();
+        d.photoName = recipe.picture;
         d.collectionPhoto = true;
     }
-    const QString memo =
-        re.IsEmpty(Fields::Recipe::Instructions) ? QString() : re.GetMemo(Fields::Recipe::Instructions);
-    const Measured measured = addIngredientLines(d, s);
-    addFactLines(d, s, measured, memo);
-    d.instructionText = InstructionText(memo);
+    const Measured measured = addIngredientLines(d, recipe, s.dashesPerCl);
+    addFactLines(d, s, recipe, measured);
+    d.instructionText = InstructionText(recipe.memo);
     d.firstTextLine = d.amountLine + 1;
     d.lastLine = d.amountLine;
     return d;
 }
 
 // Ingredients with a unit first, those without one (and the missing ones) after them.
-RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const Sources& s) {
-    const IngredientSlots packed(s.recipes.GetPaddedString(Fields::Recipe::Ingredients),
-                                 s.recipes.GetPaddedString(Fields::Recipe::Amounts));
+RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const RecipeRecord& recipe,
+                                                        int dashesPerCl) {
     QList<std::pair<QString, int>> measured;
     QList<std::pair<QString, int>> unitless;
     AlcoholValue::Known known;
     Measured found;
-    for (const IngredientSlots::Line& slot : packed.lines()) {
-        QString name = missingIngredient();
-        int kind = kNoAmount;
-        if (IngredientLookup::seek(s.ingredients, slot.ingredient)) {
-            name = s.ingredients.GetTrimString(Fields::Ingredient::Name).left(kIngredientNameLength);
-            kind = int(s.ingredients.GetInteger(Fields::Ingredient::Unit));
-            known.insert(slot.ingredient, {kind, int(s.ingredients.GetInteger(Fields::Ingredient::Alcohol))});
-            found.ice = found.ice || IceNames::isIce(name);
+    for (const RecipeRecord::Line& slot : recipe.lines) {
+        const IngredientRecord& ingredient = slot.ingredient;
+        if (ingredient.found) {
+            known.insert(ingredient.number, {ingredient.unit, ingredient.alcohol});
+            found.ice = found.ice || IceNames::isIce(ingredient.name);
         }
-        const QString line = ingredientLine(slot.amount, kind, name);
-        (kind == kNoAmount ? unitless : measured).append({line, slot.ingredient});
-        if (kind == 0)
-            d.recipeAmount += slot.amount;
+        const QString line = ingredientLine(slot.amount, ingredient.unit, ingredient.name);
+        (ingredient.unit == UnitKind::None ? unitless : measured).append({line, ingredient.number});
     }
+    d.recipeAmount = recipe.clTotal();
     for (const auto& [line, number] : measured + unitless) {
         addLine(d, line);
         d.lineIngredient.append(number);
     }
     d.lastIngredientLine = int(d.lines.size()) - 1;
     addLine(d, kLineBreak);
-    found.mix = AlcoholValue::measure(packed.lines(), AlcoholValue::lookupIn(known), s.dashesPerCl);
+    found.mix = AlcoholValue::measure(recipe.packedLines(), AlcoholValue::lookupIn(known), dashesPerCl);
     return found;
 }
 
-void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s, const Measured& measured,
-                                const QString& memo) {
-    TApollo& re = s.recipes;
+void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s, const RecipeRecord& recipe,
+                                const Measured& measured) {
     d.alcoholLine = int(d.lines.size());
-    addLine(d, fact(QStringLiteral("Alkohol: ") + QString::number(re.GetInteger(Fields::Recipe::Alcohol)) +
-                    QLatin1Char('%')));
-    addGlassLine(d, measured, memo);
-    d.categoryName = nth(s.categories, re.GetInteger(Fields::Recipe::Category));
+    addLine(d, fact(QStringLiteral("Alkohol: ") + QString::number(recipe.alcohol) + QLatin1Char('%')));
+    addGlassLine(d, measured, recipe.instructions());
+    d.categoryName = nth(s.categories, recipe.category);
     d.categoryLine = int(d.lines.size());
     addLine(d, fact(QStringLiteral("Kategorie: ") + d.categoryName));
-    const qint64 taste = re.GetInteger(Fields::Recipe::Taste);
-    if (taste >= 1)
-        addLine(d, fact(QStringLiteral("Geschmack: ") + nth(s.tastes, taste)));
-    d.decoration = int(re.GetInteger(Fields::Recipe::Decoration));
+    if (recipe.taste >= 1)
+        addLine(d, fact(QStringLiteral("Geschmack: ") + nth(s.tastes, recipe.taste)));
+    d.decoration = recipe.decoration;
     bool readable = false;
     const QString decoration =
         d.decoration > 0 ? decorationName(s.decorations, d.decoration, &readable) : QString();
@@ -133,10 +120,7 @@ void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s, const Measur
 }
 
 // The estimate in the glass, right under the stored value of the undiluted mix.
-void RecipeLoader::addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& memo) {
-    QString instructions;
-    QString remark;
-    RecipeMemo::split(memo, &instructions, &remark);
+void RecipeLoader::addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& instructions) {
     const auto estimate =
         GlassStrength::estimate(measured.mix, GlassStrength::methodOf(instructions, measured.ice));
     if (!estimate)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/RecipeDisplay.h"
+#include "common/RecipeRecord.h"
 #include "store/AlcoholValue.h"
 
 #include <QStringList>
@@ -19,13 +20,10 @@ public:
         const QStringList& tastes;
         int dashesPerCl = 12;
     };
-    static constexpr int kIngredientNameLength = 30;
     static constexpr int kInstructionLength = 5001;
 
     static RecipeDisplay LoadRecipe(const Sources& sources);
 
-    static constexpr int kNoAmount = 3;
-    static QString missingIngredient() { return QStringLiteral("nicht in Datenbank!"); }
     // 0x8D, then the amount and a blank when there is one and the unit has amounts, the unit and
     // two blanks unless it has none, then the name.
     static QString ingredientLine(int amount, int kind, const QString& name);
@@ -39,10 +37,10 @@ private:
         AlcoholValue::Mix mix;
         bool ice = false;
     };
-    static Measured addIngredientLines(RecipeDisplay& d, const Sources& s);
-    static void addFactLines(RecipeDisplay& d, const Sources& s, const Measured& measured,
-                             const QString& memo);
-    static void addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& memo);
+    static Measured addIngredientLines(RecipeDisplay& d, const RecipeRecord& recipe, int dashesPerCl);
+    static void addFactLines(RecipeDisplay& d, const Sources& s, const RecipeRecord& recipe,
+                             const Measured& measured);
+    static void addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& instructions);
     static QString decorationName(TApollo& decorations, int recNo, bool* ok);
     static void addLine(RecipeDisplay& d, const QString& text);
 };

@@ -33,7 +33,6 @@ public:
 private:
     std::optional<Drink> recipe(int recNo);
     std::optional<Drink> ingredient(int number);
-    qint64 clSum();
 
     TApollo& m_recipes;
     TApollo& m_ingredients;

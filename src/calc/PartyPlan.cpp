@@ -1,7 +1,7 @@
 #include "calc/PartyPlan.h"
 
 #include "common/IceNames.h"
-#include "common/UnitKind.h"
+#include "store/UnitKind.h"
 
 #include <QLocale>
 
@@ -59,7 +59,7 @@ QList<PartyPlan::Line> PartyPlan::lines(const QList<Drink>& drinks, const Ingred
                 const QString name = in.name.isEmpty() ? unknownName(in.number) : in.name;
                 Line line{in.number, name, in.unit, 0, placeOf(in.number, atHand, atHome)};
                 line.alcoholic = in.alcohol > 0;
-                line.ice = in.unit == QuantityRecipe::NoAmount && IceNames::isIce(name);
+                line.ice = in.unit == UnitKind::None && IceNames::isIce(name);
                 out.append(line);
                 i = out.size() - 1;
             }
@@ -85,7 +85,7 @@ QString PartyPlan::purchaseText(const Line& line) {
     if (line.ice)
         return amountText(line);
     switch (line.unit) {
-    case QuantityRecipe::Cl:
+    case UnitKind::Cl:
         if (line.alcoholic)
             return QStringLiteral("%1 × 0,7 l oder %2 × 1 l")
                 .arg(number(wholeUnits(line.amount, kBottleSmallCl)),
@@ -93,8 +93,8 @@ QString PartyPlan::purchaseText(const Line& line) {
         return QStringLiteral("%1 × 1 l oder %2 × 0,33 l")
             .arg(number(wholeUnits(line.amount, kPackLargeCl)),
                  number(wholeUnits(line.amount, kPackSmallCl)));
-    case QuantityRecipe::Gram:
-    case QuantityRecipe::Piece:
+    case UnitKind::Gram:
+    case UnitKind::Piece:
         return amountText(line);
     default:
         return neededText();

@@ -33,13 +33,13 @@ public:
     struct Line {
         int number = 0;
         QString name;
-        int unit = QuantityRecipe::NoAmount;
+        int unit = UnitKind::None;
         qint64 amount = 0; // the sum over all glasses, in the unit; for ice in grams
         Place place = Place::Buy;
         bool alcoholic = false;
         bool ice = false; // named without an amount: `amount` is the estimate per glass
 
-        bool measured() const { return amount > 0 && (unit != QuantityRecipe::NoAmount || ice); }
+        bool measured() const { return amount > 0 && (unit != UnitKind::None || ice); }
     };
 
     // One line per ingredient and unit, in the order the ingredients first appear in the drinks;

@@ -29,7 +29,7 @@ PartySession::Added PartySession::add(int recNo, int glasses) {
     m_recipes.Go(recNo);
     if (m_recipes.Eof() || m_recipes.IsDeleted())
         return {false, goneNotice()};
-    m_drinks.append({recNo, {QuantityRecipe::load(m_recipes, m_ingredients), glasses}});
+    m_drinks.append({recNo, {QuantityRecipe::load(m_recipes, m_ingredients, recNo), glasses}});
     return {true, std::nullopt};
 }
 

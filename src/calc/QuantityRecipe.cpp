@@ -1,33 +1,24 @@
 #include "calc/QuantityRecipe.h"
 
-#include "common/IngredientLookup.h"
-#include "common/UnitKind.h"
-#include "store/Fields.h"
-#include "store/IngredientSlots.h"
-#include "store/TApollo.h"
+#include "common/RecipeBook.h"
 
 qint64 QuantityRecipe::volumeCl() const {
     qint64 sum = 0;
     for (const Line& line : lines) {
-        if (line.unit == Cl)
+        if (line.unit == UnitKind::Cl)
             sum += line.amount;
     }
     return sum;
 }
 
-QuantityRecipe QuantityRecipe::load(TApollo& recipes, TApollo& ingredients) {
+QuantityRecipe QuantityRecipe::load(TApollo& recipes, TApollo& ingredients, int recNo) {
+    const RecipeRecord stored = RecipeBook(recipes, ingredients).read(recNo);
     QuantityRecipe recipe;
-    recipe.name = recipes.GetTrimString(QStringLiteral("NAME"));
-    const IngredientSlots packed(recipes.GetPaddedString(QStringLiteral("Z")),
-                                 recipes.GetPaddedString(QStringLiteral("ZMENGE")));
-    for (const IngredientSlots::Line& slot : packed.lines()) {
-        Line line{slot.ingredient, slot.amount, QString(), NoAmount};
-        if (IngredientLookup::seek(ingredients, slot.ingredient)) {
-            line.name = ingredients.GetTrimString(QStringLiteral("NAME")).left(kNameLength);
-            line.unit = int(ingredients.GetInteger(QStringLiteral("KENNUNG")));
-            line.alcohol = int(ingredients.GetInteger(Fields::Ingredient::Alcohol));
-        }
-        recipe.lines.append(line);
+    recipe.name = stored.name;
+    for (const RecipeRecord::Line& line : stored.lines) {
+        const IngredientRecord& ingredient = line.ingredient;
+        recipe.lines.append({ingredient.number, line.amount, ingredient.found ? ingredient.name : QString(),
+                             ingredient.unit, ingredient.alcohol});
     }
     return recipe;
 }

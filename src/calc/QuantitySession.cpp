@@ -1,8 +1,8 @@
 #include "calc/QuantitySession.h"
 
 #include "common/HalfEven.h"
-#include "common/UnitKind.h"
 #include "store/TApollo.h"
+#include "store/UnitKind.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ bool QuantitySession::begin(int recNo) {
     m_recipes.Go(recNo);
     if (m_recipes.Eof())
         return false;
-    m_recipe = QuantityRecipe::load(m_recipes, m_ingredients);
+    m_recipe = QuantityRecipe::load(m_recipes, m_ingredients, recNo);
     return true;
 }
 
@@ -105,15 +105,15 @@ QString QuantitySession::line(const QuantityRecipe::Line& ingredient, const Fact
     const qint64 amount = ingredient.amount;
     const auto scaled = [&f](qint64 a) { return HalfEven::divide(f.numerator * a, f.denominator); };
     switch (ingredient.unit) {
-    case QuantityRecipe::Cl:
+    case UnitKind::Cl:
         if (output == Output::Ml)
             return QString::number(scaled(10 * amount)) + QStringLiteral(" ml ") + ingredient.name;
         if (output == Output::Litres)
             return hundredths(scaled(amount)) + QStringLiteral(" Liter ") + ingredient.name;
         return QString::number(scaled(amount)) + QStringLiteral(" cl ") + ingredient.name;
-    case QuantityRecipe::Gram:
-    case QuantityRecipe::Piece:
-    case QuantityRecipe::Dash: {
+    case UnitKind::Gram:
+    case UnitKind::Piece:
+    case UnitKind::Dash: {
         // Not volumes: scaled by the same factor, in their own unit.
         const QString unit = UnitKind::text(ingredient.unit) + QLatin1Char(' ');
         if (amount == 0)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/UnitKind.h"
+#include "store/UnitKind.h"
 
 #include <QList>
 #include <QString>

@@ -1,12 +1,9 @@
 #include "exchange/JsonLdExport.h"
 
-#include "common/IngredientLookup.h"
+#include "common/RecipeBook.h"
 #include "exchange/JsonLdRecipe.h"
 #include "store/AtomicFile.h"
-#include "store/Fields.h"
-#include "store/IngredientSlots.h"
 #include "store/PhotoPath.h"
-#include "store/RecipeMemo.h"
 #include "store/TApollo.h"
 
 #include <QJsonArray>
@@ -36,25 +33,23 @@ QString JsonLdExport::imageUrl(const QString& bild, const QString& eigen) {
 
 ExchangeRecipe JsonLdExport::read(TApollo& recipes, TApollo& ingredients, const ExchangeLists& lists,
                                   int recNo) {
-    recipes.Go(recNo);
+    const RecipeRecord stored = RecipeBook(recipes, ingredients).read(recNo);
     ExchangeRecipe recipe;
-    recipe.name = recipes.GetTrimString(Fields::Recipe::Name).trimmed();
-    const IngredientSlots packed(recipes.GetPaddedString(Fields::Recipe::Ingredients),
-                                 recipes.GetPaddedString(Fields::Recipe::Amounts));
-    for (const IngredientSlots::Line& line : packed.lines()) {
-        if (!IngredientLookup::seek(ingredients, line.ingredient))
+    recipe.name = stored.name.trimmed();
+    for (const RecipeRecord::Line& line : stored.lines) {
+        const IngredientRecord& ingredient = line.ingredient;
+        if (!ingredient.found)
             continue;
-        const int kind = int(ingredients.GetInteger(Fields::Ingredient::Unit));
-        recipe.lines.append({UnitKind::text(kind).isEmpty() ? 0 : line.amount, kind,
-                             ingredients.GetTrimString(Fields::Ingredient::Name).trimmed()});
+        recipe.lines.append({ingredient.unit == UnitKind::None ? 0 : line.amount, ingredient.unit,
+                             ingredient.name.trimmed()});
     }
-    recipe.category = listName(lists.categories, recipes.GetInteger(Fields::Recipe::Category));
-    recipe.taste = listName(lists.tastes, recipes.GetInteger(Fields::Recipe::Taste));
-    recipe.decoration = decorationName(lists.decorations, recipes.GetInteger(Fields::Recipe::Decoration));
-    RecipeMemo::split(recipes.GetMemo(Fields::Recipe::Instructions), &recipe.instructions, &recipe.remark);
-    recipe.image = imageUrl(recipes.GetTrimString(Fields::Recipe::Picture),
-                            recipes.GetTrimString(Fields::Recipe::OwnPhoto));
-    recipe.assistantCode = int(recipes.GetInteger(Fields::Recipe::AssistantCode));
+    recipe.category = listName(lists.categories, stored.category);
+    recipe.taste = listName(lists.tastes, stored.taste);
+    recipe.decoration = decorationName(lists.decorations, stored.decoration);
+    recipe.instructions = stored.instructions();
+    recipe.remark = stored.remark();
+    recipe.image = imageUrl(stored.picture, stored.ownPhoto);
+    recipe.assistantCode = stored.assistantCode;
     return recipe;
 }
 

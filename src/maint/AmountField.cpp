@@ -1,6 +1,6 @@
 #include "maint/AmountField.h"
 
-#include "common/UnitKind.h"
+#include "store/UnitKind.h"
 
 QString AmountField::initial(int kind) {
     return kind == UnitKind::None ? noAmount() : QStringLiteral("1 ") + UnitKind::text(kind);

@@ -1,12 +1,12 @@
 #include "maint/IngredientEditSession.h"
 
 #include "common/TurboRead.h"
-#include "common/UnitKind.h"
 #include "maint/FoldedName.h"
 #include "store/Cp1252.h"
 #include "store/Fields.h"
 #include "store/MemoText.h"
 #include "store/TApollo.h"
+#include "store/UnitKind.h"
 
 void IngredientEditSession::prepareNew() {
     m_mode = Mode::New;

@@ -2,13 +2,13 @@
 
 #include "common/KeepPosition.h"
 #include "common/TurboRead.h"
-#include "common/UnitKind.h"
 #include "maint/FoldedName.h"
 #include "maint/IngredientInfo.h"
 #include "store/Cp1252.h"
 #include "store/Fields.h"
 #include "store/PhotoPath.h"
 #include "store/TApollo.h"
+#include "store/UnitKind.h"
 
 RecipeChecks::Outcome RecipeChecks::run(const RecipeSources& sources, RecipeDraft& draft, int editRecNo) {
     Outcome out;

@@ -1,11 +1,11 @@
 #include "maint/RecipeEditSession.h"
 
 #include "common/TypeAhead.h"
-#include "common/UnitKind.h"
 #include "maint/IngredientInfo.h"
 #include "maint/RecipeReader.h"
 #include "maint/RecipeWriter.h"
 #include "store/MemoText.h"
+#include "store/UnitKind.h"
 
 RecipeEditSession::RecipeEditSession(const RecipeSources& sources) : m_sources(sources) {}
 

@@ -1,6 +1,6 @@
 #include "maint/RecipeLine.h"
 
-#include "common/UnitKind.h"
+#include "store/UnitKind.h"
 
 RecipeLine RecipeLine::make(int ingredient, int amount, int kind, const QString& name) {
     if (kind == UnitKind::None)

@@ -12,7 +12,6 @@ struct RecipeLine {
     // The shown text: the name alone for an ingredient without amount; otherwise the amount and a
     // blank (nothing for amount 0), the unit text, two blanks and the name.
     static RecipeLine make(int ingredient, int amount, int kind, const QString& name);
-    static QString missingName() { return QStringLiteral("nicht in Datenbank!"); }
 
     friend bool operator==(const RecipeLine&, const RecipeLine&) = default;
 };

@@ -1,30 +1,24 @@
 #include "maint/RecipeReader.h"
 
-#include "maint/IngredientInfo.h"
-#include "store/Fields.h"
-#include "store/IngredientSlots.h"
-#include "store/TApollo.h"
+#include "common/RecipeBook.h"
 
 RecipeDraft RecipeReader::read(const RecipeSources& sources, int recNo) {
-    TApollo& re = sources.recipes;
-    re.Go(recNo);
+    const RecipeRecord recipe = RecipeBook(sources.recipes, sources.ingredients).read(recNo);
     RecipeDraft d;
-    d.name = re.GetTrimString(Fields::Recipe::Name);
-    d.photo = re.GetTrimString(Fields::Recipe::OwnPhoto).trimmed();
-    d.kat = int(re.GetInteger(Fields::Recipe::Category));
-    d.gesch = int(re.GetInteger(Fields::Recipe::Taste));
-    d.deko = int(re.GetInteger(Fields::Recipe::Decoration));
-    d.canr = int(re.GetInteger(Fields::Recipe::AssistantCode));
-    if (!re.IsEmpty(Fields::Recipe::Instructions))
-        splitMemo(re.GetMemo(Fields::Recipe::Instructions), &d.instructions, &d.remark);
-    const IngredientSlots stored(re.GetPaddedString(Fields::Recipe::Ingredients),
-                                 re.GetPaddedString(Fields::Recipe::Amounts));
-    for (const IngredientSlots::Line& slot : stored.lines()) {
-        const std::optional<IngredientInfo> info = IngredientInfo::find(sources.ingredients, slot.ingredient);
-        if (info)
-            d.lines.append(RecipeLine::make(slot.ingredient, slot.amount, info->kind, info->name));
+    d.name = recipe.name;
+    d.photo = recipe.ownPhoto;
+    d.kat = recipe.category;
+    d.gesch = recipe.taste;
+    d.deko = recipe.decoration;
+    d.canr = recipe.assistantCode;
+    splitMemo(recipe.memo, &d.instructions, &d.remark);
+    for (const RecipeRecord::Line& line : recipe.lines) {
+        const IngredientRecord& ingredient = line.ingredient;
+        if (ingredient.found)
+            d.lines.append(
+                RecipeLine::make(ingredient.number, line.amount, ingredient.unit, ingredient.name));
         else
-            d.lines.append({slot.ingredient, slot.amount, RecipeLine::missingName()});
+            d.lines.append({ingredient.number, line.amount, ingredient.name});
     }
     return d;
 }

@@ -1,6 +1,5 @@
 #include "maint/RecipeWriter.h"
 
-#include "common/UnitKind.h"
 #include "maint/IngredientInfo.h"
 #include "store/AlcoholValue.h"
 #include "store/Fields.h"
@@ -8,6 +7,7 @@
 #include "store/RecipeMemo.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
+#include "store/UnitKind.h"
 
 RecipeWriter::SlotFields RecipeWriter::slotFields(TApollo& ingredients, const QList<RecipeLine>& lines,
                                                   int dashesPerCl) {

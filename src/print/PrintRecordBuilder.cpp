@@ -1,8 +1,6 @@
 #include "print/PrintRecordBuilder.h"
 
-#include "common/IngredientLookup.h"
-#include "common/UnitKind.h"
-#include "store/IngredientSlots.h"
+#include "store/Fields.h"
 #include "store/RecipeMemo.h"
 #include "store/TApollo.h"
 
@@ -17,9 +15,9 @@ QString nth(const QStringList& list, qint64 n) {
 
 QString PrintRecordBuilder::ingredientLine(int amount, int kind, const QString& name) {
     QString line;
-    if (amount != 0 && kind != kNoAmount)
+    if (amount != 0 && kind != UnitKind::None)
         line += QString::number(amount) + QLatin1Char(' ');
-    if (kind != kNoAmount)
+    if (kind != UnitKind::None)
         line += UnitKind::text(kind) + QStringLiteral("  ");
     return line + name;
 }
@@ -52,86 +50,54 @@ QString PrintRecordBuilder::memoText(const QString& memo, PrintSettings::Layout 
     return instructions + QStringLiteral("\r\n\r\nBemerkung: \r\n") + remark;
 }
 
-PrintRecordBuilder::Ingredient PrintRecordBuilder::lookUp(const Sources& s, int number) {
-    if (s.known) {
-        const auto it = s.known->constFind(number);
-        if (it != s.known->constEnd())
-            return it.value();
-    }
-    TApollo& ingredients = s.ingredients;
-    Ingredient found{QStringLiteral("nicht in Datenbank!"), kNoAmount, false};
-    const auto remember = [&] {
-        if (s.known)
-            s.known->insert(number, found);
-        return found;
-    };
-    if (!IngredientLookup::seek(ingredients, number))
-        return remember();
-    found.name = ingredients.GetTrimString(QStringLiteral("NAME")).left(kIngredientNameLength);
-    found.kind = int(ingredients.GetInteger(QStringLiteral("KENNUNG")));
-    if (UnitKind::text(found.kind).isEmpty()) // an unknown kind has no unit, like kind 3
-        found.kind = kNoAmount;
-    found.unprinted = ingredients.GetInteger(QStringLiteral("WICHTIG")) == 1;
-    return remember();
-}
-
 PrintRecord PrintRecordBuilder::build(const Sources& s, const PrintSettings& settings) {
+    RecipeBook own(s.recipes, s.ingredients);
+    RecipeBook& book = s.book ? *s.book : own;
+    const RecipeRecord recipe = book.read(s.recipes.RecNo(), settings.writesMemo());
     PrintRecord r;
-    TApollo& re = s.recipes;
-    r.name = re.GetTrimString(QStringLiteral("NAME"));
+    r.name = recipe.name;
     if (!settings.listLayout())
-        addCardFacts(s, r);
+        addCardFacts(s, recipe, r);
     else if (settings.sections)
-        r.s1 = nth(s.categories, re.GetInteger(QStringLiteral("KAT")));
+        r.s1 = nth(s.categories, recipe.category);
     bool hasRemark = false;
-    if (settings.writesMemo() && !re.IsEmpty(QStringLiteral("ANLEITUNG")))
-        r.memo = memoText(re.GetMemo(QStringLiteral("ANLEITUNG")), settings.layout, &hasRemark);
+    if (settings.writesMemo() && !recipe.memo.isEmpty())
+        r.memo = memoText(recipe.memo, settings.layout, &hasRemark);
     if (settings.writesIngredients())
-        addIngredients(s, settings, r);
+        addIngredients(recipe, settings, r);
     if (settings.listLayout() && hasRemark)
         r.z[2] = QStringLiteral("*");
     return r;
 }
 
-void PrintRecordBuilder::addCardFacts(const Sources& s, PrintRecord& r) {
-    TApollo& re = s.recipes;
-    r.bild = re.GetTrimString(QStringLiteral("BILD"));
-    r.eigen = re.GetTrimString(QStringLiteral("EIGEN"));
-    r.s1 = nth(s.categories, re.GetInteger(QStringLiteral("KAT")));
-    r.s2 = QString::number(re.GetInteger(QStringLiteral("ALK"))) + QLatin1Char('%');
-    const int decoration = int(re.GetInteger(QStringLiteral("DEKO")));
-    const qint64 taste = re.GetInteger(QStringLiteral("GESCH"));
-    if (decoration > 0) {
-        s.decorations.Go(decoration);
+void PrintRecordBuilder::addCardFacts(const Sources& s, const RecipeRecord& recipe, PrintRecord& r) {
+    r.bild = recipe.picture;
+    r.eigen = recipe.ownPhoto;
+    r.s1 = nth(s.categories, recipe.category);
+    r.s2 = QString::number(recipe.alcohol) + QLatin1Char('%');
+    if (recipe.decoration > 0) {
+        s.decorations.Go(recipe.decoration);
         if (!s.decorations.Eof())
-            r.s3 = s.decorations.GetTrimString(QStringLiteral("NAME"));
+            r.s3 = s.decorations.GetTrimString(Fields::Term::Name);
     }
-    if (taste >= 1)
-        r.s4 = nth(s.tastes, taste);
+    if (recipe.taste >= 1)
+        r.s4 = nth(s.tastes, recipe.taste);
 }
 
 // Slot by slot up to the first ingredient number 0; a negative number leaves its line empty.
-void PrintRecordBuilder::addIngredients(const Sources& s, const PrintSettings& settings, PrintRecord& r) {
-    const IngredientSlots packed(s.recipes.GetPaddedString(QStringLiteral("Z")),
-                                 s.recipes.GetPaddedString(QStringLiteral("ZMENGE")));
-    int total = 0;
+void PrintRecordBuilder::addIngredients(const RecipeRecord& recipe, const PrintSettings& settings,
+                                        PrintRecord& r) {
     QStringList names;
-    for (int j = 0; j < IngredientSlots::kMaxSlots; ++j) {
-        const int number = packed.ingredientNumber(j);
-        if (number == 0)
-            break;
-        if (number < 0)
+    for (const RecipeRecord::Line& line : recipe.lines) {
+        const IngredientRecord& ingredient = line.ingredient;
+        if (ingredient.number < 0)
             continue;
-        const int amount = packed.amount(j);
-        const Ingredient ingredient = lookUp(s, number);
-        if (ingredient.kind == 0)
-            total += amount;
         if (!settings.listLayout())
-            r.z[size_t(j)] = ingredientLine(amount, ingredient.kind, ingredient.name);
+            r.z[size_t(line.slot)] = ingredientLine(line.amount, ingredient.unit, ingredient.name);
         else if (!ingredient.unprinted && names.size() < kSummaryNames)
             names.append(ingredient.name);
     }
     if (settings.listLayout())
         summaryLines(names, settings.ingredients, &r.z[0], &r.z[1]);
-    r.s5 = QString::number(total) + QStringLiteral(" cl");
+    r.s5 = QString::number(recipe.clTotal()) + QStringLiteral(" cl");
 }

@@ -1,35 +1,27 @@
 #pragma once
 
+#include "common/RecipeBook.h"
 #include "print/PrintRecord.h"
 #include "print/PrintSettings.h"
 
-#include <QHash>
 #include <QStringList>
 
 class TApollo;
 
 // The print table record of one recipe for the chosen layout.
 class PrintRecordBuilder {
-    struct Ingredient {
-        QString name;
-        int kind = 3; // no amount
-        bool unprinted = false;
-    };
-
 public:
-    // Ingredients once looked up during one fill; the table does not change meanwhile.
-    using KnownIngredients = QHash<int, Ingredient>;
     struct Sources {
         TApollo& recipes;     // positioned on the recipe
         TApollo& ingredients; // found by number
         TApollo& decorations;
         const QStringList& categories;
         const QStringList& tastes;
-        KnownIngredients* known = nullptr;
+        // One book for a whole fill remembers the ingredients it looked up; the table does not
+        // change meanwhile.
+        RecipeBook* book = nullptr;
     };
-    static constexpr int kIngredientNameLength = 30;
     static constexpr int kSummaryNames = 5;
-    static constexpr int kNoAmount = 3;
 
     static PrintRecord build(const Sources& sources, const PrintSettings& settings);
 
@@ -44,7 +36,6 @@ public:
     static QString memoText(const QString& memo, PrintSettings::Layout layout, bool* hasRemark);
 
 private:
-    static Ingredient lookUp(const Sources& s, int number);
-    static void addCardFacts(const Sources& s, PrintRecord& r);
-    static void addIngredients(const Sources& s, const PrintSettings& settings, PrintRecord& r);
+    static void addCardFacts(const Sources& s, const RecipeRecord& recipe, PrintRecord& r);
+    static void addIngredients(const RecipeRecord& recipe, const PrintSettings& settings, PrintRecord& r);
 };

@@ -1,6 +1,7 @@
 #include "print/PrintTable.h"
 
 #include "store/BulkWrite.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 #include "store/TTable.h"
 
@@ -71,14 +72,14 @@ void PrintTable::fill(TApollo& printTable, const QString& folder, const PrintRec
     // The table is refilled as a whole before every use: its records and memo texts reach the disk
     // in one pass at the end, not record by record.
     BulkWrite bulk(printTable);
-    PrintRecordBuilder::KnownIngredients known;
+    RecipeBook book(sources.recipes, sources.ingredients);
     PrintRecordBuilder::Sources cached = sources;
-    cached.known = &known;
+    cached.book = &book;
     for (int i = 0; i < n; ++i) {
         if (progress)
             progress->set(i);
         sources.recipes.Go(recNos.at(i));
-        if (mixable && !mixable->keeps(sources.recipes.GetPaddedString(QStringLiteral("Z"))))
+        if (mixable && !mixable->keeps(sources.recipes.GetPaddedString(Fields::Recipe::Ingredients)))
             continue;
         printTable.AppendBlank();
         write(printTable, PrintRecordBuilder::build(cached, settings));

@@ -15,9 +15,6 @@ struct IngredientFacts {
 
     // Empty when no ingredient has the number.
     static std::optional<IngredientFacts> read(TApollo& ingredients, int number);
-    // The recipe's ingredients in recipe order, each with its number, from the packed `Z` field up
-    // to the first empty slot; numbers missing from the table are left out, repeated ones repeat.
-    static QList<ListEntry> recipeIngredients(const QString& zPadded, TApollo& ingredients);
 
     // "Zwischenablage": name, a blank, the percentage, an empty line, the remark.
     QString clipboardText() const;

@@ -1,5 +1,6 @@
 #include "reference/RecipeIngredientsSession.h"
 
+#include "common/RecipeBook.h"
 #include "store/TApollo.h"
 
 void RecipeIngredientsSession::begin(int recNo) {
@@ -7,9 +8,12 @@ void RecipeIngredientsSession::begin(int recNo) {
     if (recNo < 1 || recNo > m_recipes.RecCount())
         return;
     m_recipes.Go(recNo);
-    if (!m_recipes.Eof())
-        m_entries =
-            IngredientFacts::recipeIngredients(m_recipes.GetPaddedString(QStringLiteral("Z")), m_ingredients);
+    if (m_recipes.Eof())
+        return;
+    // Numbers missing from the table are left out, repeated ones repeat.
+    for (const RecipeRecord::Line& line : RecipeBook(m_recipes, m_ingredients).read(recNo, false).lines)
+        if (line.ingredient.found)
+            m_entries.append({line.ingredient.name, line.ingredient.number});
 }
 
 std::optional<IngredientFacts> RecipeIngredientsSession::info(int row) const {

@@ -22,9 +22,9 @@ AlcoholValue::Mix AlcoholValue::measure(const QList<IngredientSlots::Line>& line
         if (!ingredient)
             continue;
         double cl = 0;
-        if (ingredient->unit == Cl)
+        if (ingredient->unit == UnitKind::Cl)
             cl = line.amount;
-        else if (ingredient->unit == Dash)
+        else if (ingredient->unit == UnitKind::Dash)
             cl = line.amount / divisor;
         else
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/IngredientSlots.h"
+#include "store/UnitKind.h"
 
 #include <QHash>
 
@@ -10,9 +11,8 @@
 // A recipe's alcohol content in whole percent by volume, from its cl and dash ingredients.
 class AlcoholValue {
 public:
-    enum Unit { Cl = 0, Gram = 1, Piece = 2, NoAmount = 3, Dash = 4 };
     struct Ingredient {
-        int unit = NoAmount;
+        int unit = UnitKind::None;
         int alcohol = 0;
     };
     using Lookup = std::function<std::optional<Ingredient>(int number)>;

@@ -3,6 +3,7 @@
 #include "VeltaTest.h"
 #include "assistants/PurchasePlan.h"
 #include "common/BarCoverage.h"
+#include "common/RecipeBook.h"
 
 #include <QRandomGenerator>
 
@@ -175,7 +176,7 @@ private slots:
         PurchasePlan plan;
         const QList<QList<int>> recipes{{1, 4}, {1, 4}, {1, 5}, {1, 5}, {1, 5}, {1, 4, 5}, {6, 5}};
         for (int r = 0; r < recipes.size(); ++r)
-            plan.add(r + 1, packedZ(recipes[r]));
+            plan.add(r + 1, RecipeBook::numbersIn(packedZ(recipes[r])));
         Bar bar;
         bar.bars.set(1, 1, true);
         bar.substitutes.add(5, 4);
@@ -205,7 +206,7 @@ private slots:
                 for (int k = 0; k < size; ++k)
                     numbers << (rng.bounded(40) == 0 ? 1501 : rng.bounded(1, kRandomNumbers + 1));
                 zs << packedZ(numbers);
-                plan.add(r + 1, zs.last());
+                plan.add(r + 1, RecipeBook::numbersIn(zs.last()));
             }
             Bar bar;
             for (int n = 1; n <= kRandomNumbers; ++n)

@@ -89,6 +89,12 @@ private slots:
                                         << QStringList{u"#2 cl  Ein ausgesprochen langer Zutat"_s} + facts +
                                                QStringList{u"#Menge: 2 cl"_s}
                                         << QList<int>{8} << 2;
+        // The printouts, the editor and the calculators read the same: a kind beyond the five has no unit.
+        QTest::newRow("unknown unit kind reads as none")
+            << Lines{{9, 3}, {1, 4}} << 0 << 0
+            << QStringList{u"#4 cl  Weißer Rum"_s, u"#Hausmischung"_s} + facts +
+                   QStringList{u"#Menge: 4 cl"_s}
+            << QList<int>{1, 9} << 4;
         QTest::newRow("no ingredients")
             << Lines{} << 0 << 0 << facts + QStringList{u"#Menge: 0 cl"_s} << QList<int>{} << 0;
     }
@@ -107,7 +113,8 @@ private slots:
                          {.number = 4, .name = u"Minze"_s, .kind = 2},
                          {.number = 5, .name = u"Angostura"_s, .kind = 4},
                          {.number = 6, .name = u"Crushed Ice"_s, .kind = 3},
-                         {.number = 8, .name = u"Ein ausgesprochen langer Zutatenname"_s}};
+                         {.number = 8, .name = u"Ein ausgesprochen langer Zutatenname"_s},
+                         {.number = 9, .name = u"Hausmischung"_s, .kind = 7}};
         for (const auto& i : all)
             t.addIngredient(i);
         t.addDecoration(u"Limettenscheibe"_s);

@@ -11,22 +11,23 @@ using R = QuantityRecipe;
 
 PartyPlan::Drink daiquiri(int glasses) {
     return {{u"Daiquiri"_s,
-             {{1, 4, u"Weißer Rum"_s, R::Cl, 40},
-              {2, 2, u"Limettensaft"_s, R::Cl},
-              {3, 1, u"Zucker"_s, R::Gram}}},
+             {{1, 4, u"Weißer Rum"_s, UnitKind::Cl, 40},
+              {2, 2, u"Limettensaft"_s, UnitKind::Cl},
+              {3, 1, u"Zucker"_s, UnitKind::Gram}}},
             glasses};
 }
 PartyPlan::Drink mojito(int glasses) {
     return {{u"Mojito"_s,
-             {{1, 5, u"Weißer Rum"_s, R::Cl, 40},
-              {4, 1, u"Limette"_s, R::Piece},
-              {5, 0, u"Minze"_s, R::NoAmount},
-              {6, 2, u"Angostura"_s, R::Dash, 44},
-              {12, 0, u"Crushed Ice"_s, R::NoAmount}}},
+             {{1, 5, u"Weißer Rum"_s, UnitKind::Cl, 40},
+              {4, 1, u"Limette"_s, UnitKind::Piece},
+              {5, 0, u"Minze"_s, UnitKind::None},
+              {6, 2, u"Angostura"_s, UnitKind::Dash, 44},
+              {12, 0, u"Crushed Ice"_s, UnitKind::None}}},
             glasses};
 }
 PartyPlan::Drink bowle(int glasses) {
-    return {{u"Bowle"_s, {{7, 0, u"Erdbeeren"_s, R::Piece}, {8, 0, u"Sekt"_s, R::NoAmount}}}, glasses};
+    return {{u"Bowle"_s, {{7, 0, u"Erdbeeren"_s, UnitKind::Piece}, {8, 0, u"Sekt"_s, UnitKind::None}}},
+            glasses};
 }
 
 IngredientSet bar(std::initializer_list<int> numbers) {
@@ -90,23 +91,25 @@ private slots:
             << Drinks{bowle(30)} << IngredientSet()
             << QStringList{u"Erdbeeren||nach Bedarf"_s, u"Sekt||nach Bedarf"_s};
         QTest::newRow("German thousands")
-            << Drinks{{{u"Punsch"_s, {{9, 50, u"Zucker"_s, R::Gram}, {10, 10, u"Tee"_s, R::Cl}}}, 999}}
+            << Drinks{{{u"Punsch"_s,
+                        {{9, 50, u"Zucker"_s, UnitKind::Gram}, {10, 10, u"Tee"_s, UnitKind::Cl}}},
+                       999}}
             << IngredientSet()
             << QStringList{u"Zucker|49.950 g|49.950 g"_s, u"Tee|9.990 cl|100 × 1 l oder 303 × 0,33 l"_s};
         QTest::newRow("unknown ingredient named by number")
-            << Drinks{{{u"X"_s, {{42, 0, QString(), R::NoAmount}}}, 3}} << IngredientSet()
+            << Drinks{{{u"X"_s, {{42, 0, QString(), UnitKind::None}}}, 3}} << IngredientSet()
             << QStringList{u"Zutat Nr. 42||nach Bedarf"_s};
         QTest::newRow("same number in two units stays two lines")
-            << Drinks{{{u"A"_s, {{11, 2, u"Zitrone"_s, R::Cl}}}, 1},
-                      {{u"B"_s, {{11, 1, u"Zitrone"_s, R::Piece}}}, 2}}
+            << Drinks{{{u"A"_s, {{11, 2, u"Zitrone"_s, UnitKind::Cl}}}, 1},
+                      {{u"B"_s, {{11, 1, u"Zitrone"_s, UnitKind::Piece}}}, 2}}
             << IngredientSet()
             << QStringList{u"Zitrone|2 cl|1 × 1 l oder 1 × 0,33 l"_s, u"Zitrone|2 St|2 St"_s};
         QTest::newRow("ice measured in the recipe is summed as it is")
-            << Drinks{{{u"Frozen"_s, {{13, 150, u"Eiswürfel"_s, R::Gram}}}, 4}} << IngredientSet()
+            << Drinks{{{u"Frozen"_s, {{13, 150, u"Eiswürfel"_s, UnitKind::Gram}}}, 4}} << IngredientSet()
             << QStringList{u"Eiswürfel|600 g|600 g"_s};
         QTest::newRow("ice for many glasses")
             << Drinks{{{u"Eisig"_s,
-                        {{13, 0, u"Eiswürfel"_s, R::NoAmount}, {14, 0, u"Vanilleeis"_s, R::NoAmount}}},
+                        {{13, 0, u"Eiswürfel"_s, UnitKind::None}, {14, 0, u"Vanilleeis"_s, UnitKind::None}}},
                        999}}
             << IngredientSet()
             << QStringList{u"Eiswürfel|ca. 250 kg|ca. 250 kg"_s, u"Vanilleeis||nach Bedarf"_s};
@@ -140,7 +143,7 @@ private slots:
         QFETCH(int, cl);
         QFETCH(int, alcohol);
         QFETCH(QString, purchase);
-        const Drinks drinks{{{u"Highball"_s, {{1, cl, u"Flüssiges"_s, R::Cl, alcohol}}}, 1}};
+        const Drinks drinks{{{u"Highball"_s, {{1, cl, u"Flüssiges"_s, UnitKind::Cl, alcohol}}}, 1}};
         QCOMPARE(PartyPlan::purchaseText(PartyPlan::lines(drinks, {}).first()), purchase);
     }
 

@@ -10,8 +10,7 @@ Q_DECLARE_METATYPE(Unit)
 namespace {
 
 QuantityRecipe daiquiri() {
-    return {u"Daiquiri"_s,
-            {{1, 4, u"Weißer Rum"_s, QuantityRecipe::Cl}, {2, 2, u"Limettensaft"_s, QuantityRecipe::Cl}}};
+    return {u"Daiquiri"_s, {{1, 4, u"Weißer Rum"_s, UnitKind::Cl}, {2, 2, u"Limettensaft"_s, UnitKind::Cl}}};
 }
 
 QString lines(std::initializer_list<const char16_t*> items) {
@@ -116,7 +115,7 @@ private slots:
 
     // Halves go to the even neighbour: 10 cl of a 1 + 3 cl recipe is 2.5 drinks.
     void halvesGoToEven() {
-        Calc c({u"Halb"_s, {{1, 1, u"A"_s, QuantityRecipe::Cl}, {2, 3, u"B"_s, QuantityRecipe::Cl}}});
+        Calc c({u"Halb"_s, {{1, 1, u"A"_s, UnitKind::Cl}, {2, 3, u"B"_s, UnitKind::Cl}}});
         QCOMPARE(c.s.recompute(u"10"_s, Unit::Centiliter, false).output, lines({u"2 cl A", u"8 cl B"}));
         QCOMPARE(c.s.recompute(u"10"_s, Unit::Centiliter, true).output,
                  lines({u"0,02 Liter A", u"0,08 Liter B"}));
@@ -124,12 +123,12 @@ private slots:
 
     void otherUnitsAreScaledInTheirOwnUnit() {
         Calc c({u"Mojito"_s,
-                {{1, 5, u"Rum"_s, QuantityRecipe::Cl},
-                 {2, 1, u"Limette"_s, QuantityRecipe::Piece},
-                 {3, 2, u"Angostura"_s, QuantityRecipe::Dash},
-                 {4, 10, u"Zucker"_s, QuantityRecipe::Gram},
-                 {5, 0, u"Crushed Ice"_s, QuantityRecipe::NoAmount},
-                 {6, 0, u"Minze"_s, QuantityRecipe::Piece}}});
+                {{1, 5, u"Rum"_s, UnitKind::Cl},
+                 {2, 1, u"Limette"_s, UnitKind::Piece},
+                 {3, 2, u"Angostura"_s, UnitKind::Dash},
+                 {4, 10, u"Zucker"_s, UnitKind::Gram},
+                 {5, 0, u"Crushed Ice"_s, UnitKind::None},
+                 {6, 0, u"Minze"_s, UnitKind::Piece}}});
         const QString expected = lines({u"10 cl Rum", u"2 St Limette", u"4 dash Angostura", u"20 g Zucker",
                                         u"Crushed Ice", u"St Minze"});
         QCOMPARE(c.s.recompute(u"2"_s, Unit::Stueck, false).output, expected);
@@ -141,14 +140,14 @@ private slots:
 
     // Without cl ingredients a volume cannot be divided into drinks.
     void volumeWithoutClIngredients() {
-        Calc c({u"Bitter"_s, {{1, 3, u"Angostura"_s, QuantityRecipe::Dash}}});
+        Calc c({u"Bitter"_s, {{1, 3, u"Angostura"_s, UnitKind::Dash}}});
         QCOMPARE(c.s.recompute(u"1"_s, Unit::Liter, false).output, QuantitySession::noVolumeText());
         QCOMPARE(c.s.recompute(u"4"_s, Unit::Stueck, false).output, lines({u"12 dash Angostura"}));
     }
 
     // The largest quantity over the smallest volume does not overflow.
     void largestScale() {
-        Calc c({u"Groß"_s, {{1, 1, u"A"_s, QuantityRecipe::Cl}, {2, 9999, u"Z"_s, QuantityRecipe::Gram}}});
+        Calc c({u"Groß"_s, {{1, 1, u"A"_s, UnitKind::Cl}, {2, 9999, u"Z"_s, UnitKind::Gram}}});
         QCOMPARE(c.s.recompute(u"9999"_s, Unit::Liter, false).output,
                  lines({u"999900 cl A", u"9998000100 g Z"}));
     }
@@ -165,14 +164,14 @@ private slots:
         t.addIngredient({.number = 61, .name = u"Angostura"_s, .kind = 4, .alcohol = 45});
         t.addIngredient({.number = 1, .name = u"Crushed Ice"_s, .kind = 3});
         t.addRecipe({.name = u"Test"_s, .lines = {{12, 5}, {61, 2}, {77, 3}, {1, 0}, {12, 1}}});
-        const QuantityRecipe r = QuantityRecipe::load(t.re(), t.zu());
+        const QuantityRecipe r = QuantityRecipe::load(t.re(), t.zu(), 1);
         QCOMPARE(r.name, u"Test"_s);
         QCOMPARE(r.lines.size(), 5);
         QCOMPARE(r.lines.at(1).name, u"Angostura"_s);
-        QCOMPARE(r.lines.at(1).unit, int(QuantityRecipe::Dash));
+        QCOMPARE(r.lines.at(1).unit, int(UnitKind::Dash));
         // The missing ingredient 77 keeps an empty name and adds nothing.
         QCOMPARE(r.lines.at(2).name, QString());
-        QCOMPARE(r.lines.at(2).unit, int(QuantityRecipe::NoAmount));
+        QCOMPARE(r.lines.at(2).unit, int(UnitKind::None));
         QCOMPARE(r.volumeCl(), qint64(6));
     }
 

@@ -88,15 +88,15 @@ private slots:
         const auto lookup = [](int n) -> std::optional<AlcoholValue::Ingredient> {
             switch (n) {
             case 1:
-                return AlcoholValue::Ingredient{AlcoholValue::Cl, 40};
+                return AlcoholValue::Ingredient{UnitKind::Cl, 40};
             case 2:
-                return AlcoholValue::Ingredient{AlcoholValue::Cl, 0};
+                return AlcoholValue::Ingredient{UnitKind::Cl, 0};
             case 3:
-                return AlcoholValue::Ingredient{AlcoholValue::Dash, 45};
+                return AlcoholValue::Ingredient{UnitKind::Dash, 45};
             case 4:
-                return AlcoholValue::Ingredient{AlcoholValue::Piece, 0};
+                return AlcoholValue::Ingredient{UnitKind::Piece, 0};
             case 5:
-                return AlcoholValue::Ingredient{AlcoholValue::Cl, 80};
+                return AlcoholValue::Ingredient{UnitKind::Cl, 80};
             default:
                 return std::nullopt;
             }

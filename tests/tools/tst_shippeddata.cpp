@@ -47,11 +47,11 @@ class TestShippedData : public QObject {
         for (const auto& line : lines()) {
             const AlcoholValue::Ingredient i = m_ingredients.value(line.ingredient);
             double cl = 0;
-            if (i.unit == AlcoholValue::Cl)
+            if (i.unit == UnitKind::Cl)
                 cl = line.amount;
-            else if (i.unit == AlcoholValue::Dash)
+            else if (i.unit == UnitKind::Dash)
                 cl = line.amount / 12.0;
-            else if (i.unit == AlcoholValue::Piece)
+            else if (i.unit == UnitKind::Piece)
                 cl = double(line.amount) * m_pieceVolume.value(line.ingredient);
             g.volume += cl;
             g.alcohol += cl * i.alcohol / 100.0;

@@ -2,11 +2,14 @@
 
 #include <QString>
 
-// The unit kinds of ingredients (`KENNUNG`) as the editors treat them.
+// The unit kinds of ingredients (`KENNUNG`), the one list every reader and calculation uses.
 class UnitKind {
 public:
     enum Kind { Cl = 0, Gram = 1, Piece = 2, None = 3, Dash = 4 };
 
+    // The kind a stored `KENNUNG` stands for: a value outside the five kinds has no unit, so that the
+    // view, the printouts and the calculators all treat it alike.
+    static Kind fromField(qint64 value);
     // "cl", "g", "St", "dash"; none for kind 3 and for unknown kinds.
     static QString text(int kind);
     // cl and dash count as liquid: their amounts enter the alcohol value.

@@ -1,4 +1,4 @@
-#include "common/UnitKind.h"
+#include "store/UnitKind.h"
 
 QString UnitKind::text(int kind) {
     switch (kind) {
@@ -17,4 +17,8 @@ QString UnitKind::text(int kind) {
 
 int UnitKind::liquidClass(int kind) {
     return kind == Cl ? 1 : kind == Dash ? 2 : 0;
+}
+
+UnitKind::Kind UnitKind::fromField(qint64 value) {
+    return value >= Cl && value <= Dash ? Kind(value) : None;
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "common/RecipeRecord.h"
+
+#include <QHash>
+
+class TApollo;
+
+// The one reader of recipe records: every window, calculation and export that needs a recipe's
+// fields or its ingredients reads them here, by record number. An ingredient once looked up is
+// remembered for the book's life, so make a book for one pass and drop it afterwards.
+class RecipeBook {
+public:
+    RecipeBook(TApollo& recipes, TApollo& ingredients);
+
+    // Goes to the record and reads it; throws StoreError. The table stays on the record. A pass
+    // that has no use for the instructions skips reading the memo file.
+    RecipeRecord read(int recNo, bool withMemo = true);
+    // The ingredient with this number; not found for 0, a negative number or one the table lacks.
+    IngredientRecord ingredient(int number);
+
+    // For passes over many records, on the record the recipe table stands on: what a pass needs
+    // without looking up ingredients.
+    static QString name(const TApollo& recipes);
+    static QList<int> ingredientNumbers(const TApollo& recipes);
+    // The numbers of a packed ingredient field, slot by slot up to the first empty or unreadable one.
+    static QList<int> numbersIn(const QString& z);
+
+private:
+    TApollo& m_recipes;
+    TApollo& m_ingredients;
+    QHash<int, IngredientRecord> m_known;
+};
