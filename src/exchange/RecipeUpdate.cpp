@@ -2,20 +2,22 @@
 
 #include "exchange/StagedTables.h"
 #include "store/BulkWrite.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 #include "store/TTable.h"
 
 namespace {
 
+namespace R = Fields::Recipe;
+namespace I = Fields::Ingredient;
+
 // The update's field names are written in small letters; the store compares them without case.
-void copyText(TApollo& from, TApollo& to, const char* field) {
-    const QString name = QString::fromLatin1(field);
-    to.ReplaceText(name, from.GetTrimString(name));
+void copyText(TApollo& from, TApollo& to, const QString& field) {
+    to.ReplaceText(field, from.GetTrimString(field));
 }
 
-void copyInteger(TApollo& from, TApollo& to, const char* field) {
-    const QString name = QString::fromLatin1(field);
-    to.ReplaceInteger(name, from.GetInteger(name));
+void copyInteger(TApollo& from, TApollo& to, const QString& field) {
+    to.ReplaceInteger(field, from.GetInteger(field));
 }
 
 int addRecipes(TApollo& update, TApollo& recipes, const QSet<QString>& known) {
@@ -24,16 +26,17 @@ int addRecipes(TApollo& update, TApollo& recipes, const QSet<QString>& known) {
         if (update.IsDeleted())
             continue;
         // The list is not extended meanwhile: equal new names inside one update all arrive.
-        if (known.contains(StagedTables::nameKey(update.GetTrimString(QStringLiteral("name")))))
+        if (known.contains(StagedTables::nameKey(update.GetTrimString(R::Name))))
             continue;
         recipes.AppendBlank();
-        copyText(update, recipes, "NAME");
-        copyText(update, recipes, "BILD");
-        recipes.ReplaceText(QStringLiteral("Z"), update.GetPaddedString(QStringLiteral("z")));
-        recipes.ReplaceText(QStringLiteral("ZMENGE"), update.GetPaddedString(QStringLiteral("zmenge")));
-        for (const char* field : {"KAT", "ALK", "DEKO", "GESCH", "MARK", "CANR"})
+        copyText(update, recipes, R::Name);
+        copyText(update, recipes, R::Picture);
+        recipes.ReplaceText(R::Ingredients, update.GetPaddedString(R::Ingredients));
+        recipes.ReplaceText(R::Amounts, update.GetPaddedString(R::Amounts));
+        for (const QString& field :
+             {R::Category, R::Alcohol, R::Decoration, R::Taste, R::Mark, R::AssistantCode})
             copyInteger(update, recipes, field);
-        recipes.ReplaceMemo(QStringLiteral("ANLEITUNG"), update.GetMemo(QStringLiteral("anleitung")));
+        recipes.ReplaceMemo(R::Instructions, update.GetMemo(R::Instructions));
         recipes.Commit();
         ++added;
     }
@@ -43,24 +46,24 @@ int addRecipes(TApollo& update, TApollo& recipes, const QSet<QString>& known) {
 int addIngredients(TApollo& update, TApollo& ingredients) {
     QSet<qint64> numbers;
     for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip(1))
-        numbers.insert(ingredients.GetInteger(QStringLiteral("INDEX")));
+        numbers.insert(ingredients.GetInteger(I::Number));
     int added = 0;
     for (update.GoTop(); !update.Eof(); update.Skip(1)) {
-        const qint64 number = update.GetInteger(QStringLiteral("index"));
+        const qint64 number = update.GetInteger(I::Number);
         if (update.IsDeleted() || numbers.contains(number))
             continue;
         numbers.insert(number);
         ingredients.AppendBlank();
-        ingredients.ReplaceInteger(QStringLiteral("INDEX"), number);
-        copyText(update, ingredients, "NAME");
-        copyText(update, ingredients, "ALKOHOL");
-        copyText(update, ingredients, "KENNUNG");
+        ingredients.ReplaceInteger(I::Number, number);
+        copyText(update, ingredients, I::Name);
+        copyText(update, ingredients, I::Alcohol);
+        copyText(update, ingredients, I::Unit);
         // New ingredients are in no home bar.
-        for (const char* bar : {"H1", "H2", "H3"})
-            ingredients.ReplaceLogical(QString::fromLatin1(bar), false);
-        for (const char* field : {"PREIS", "VOL", "WICHTIG", "MENGE"})
+        for (const QString& bar : {I::Bar1, I::Bar2, I::Bar3})
+            ingredients.ReplaceLogical(bar, false);
+        for (const QString& field : {I::Price, I::Volume, I::NoPrint, I::Amount})
             copyInteger(update, ingredients, field);
-        ingredients.ReplaceMemo(QStringLiteral("KOMMENTAR"), update.GetMemo(QStringLiteral("kommentar")));
+        ingredients.ReplaceMemo(I::Remark, update.GetMemo(I::Remark));
         ingredients.Commit();
         ++added;
     }

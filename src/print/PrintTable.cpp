@@ -4,9 +4,12 @@
 #include "store/Fields.h"
 #include "store/TApollo.h"
 #include "store/TTable.h"
+#include "store/TableSchemas.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+static_assert(PrintRecord::kLines == TableSchemas::kPrintLines);
 
 namespace {
 
@@ -32,21 +35,8 @@ private:
 
 } // namespace
 
-// Widths hold a recipe name, a photo key, an ingredient line (four digits, blank, unit, two
-// blanks and a 30-character name) and the list's first summary line (three names, the
-// separators and a trailing comma). `EIGEN` carries the own photo, which the card prints first.
-QList<DbfFile::Definition> PrintTable::fields() {
-    QList<DbfFile::Definition> f = {{"NAME", 'C', 40, 0}, {"BILD", 'C', 10, 0}, {"EIGEN", 'C', 8, 0}};
-    for (int i = 1; i <= PrintRecord::kLines; ++i)
-        f.append({QByteArray("Z") + QByteArray::number(i), 'C', 100, 0});
-    for (int i = 1; i <= 5; ++i)
-        f.append({QByteArray("S") + QByteArray::number(i), 'C', 40, 0});
-    f.append({"MEMO", 'M', 10, 0});
-    return f;
-}
-
 void PrintTable::create(const QString& folder) {
-    DbfFile::create(QDir(folder).filePath(fileName()), DbfFile::kVersionDbt, fields(), 512);
+    DbfFile::create(QDir(folder).filePath(fileName()), DbfFile::kVersionDbt, TableSchemas::printTable(), 512);
 }
 
 void PrintTable::fill(TApollo& printTable, const QString& folder, const PrintRecordBuilder::Sources& sources,
@@ -102,32 +92,32 @@ void PrintTable::write(TApollo& t, const PrintRecord& r) {
         if (!value.isEmpty())
             t.ReplaceText(field, value);
     };
-    put(QStringLiteral("NAME"), r.name);
-    put(QStringLiteral("BILD"), r.bild);
-    put(QStringLiteral("EIGEN"), r.eigen);
+    put(Fields::Print::Name, r.name);
+    put(Fields::Print::Picture, r.bild);
+    put(Fields::Print::OwnPhoto, r.eigen);
     for (int i = 0; i < PrintRecord::kLines; ++i)
-        put(lineField(i + 1), r.z[size_t(i)]);
-    put(QStringLiteral("S1"), r.s1);
-    put(QStringLiteral("S2"), r.s2);
-    put(QStringLiteral("S3"), r.s3);
-    put(QStringLiteral("S4"), r.s4);
-    put(QStringLiteral("S5"), r.s5);
+        put(Fields::Print::line(i + 1), r.z[size_t(i)]);
+    put(Fields::Print::fact(1), r.s1);
+    put(Fields::Print::fact(2), r.s2);
+    put(Fields::Print::fact(3), r.s3);
+    put(Fields::Print::fact(4), r.s4);
+    put(Fields::Print::fact(5), r.s5);
     if (!r.memo.isEmpty())
-        t.ReplaceMemo(QStringLiteral("MEMO"), r.memo);
+        t.ReplaceMemo(Fields::Print::Memo, r.memo);
 }
 
 PrintRecord PrintTable::read(const TApollo& t) {
     PrintRecord r;
-    r.name = t.GetTrimString(QStringLiteral("NAME"));
-    r.bild = t.GetTrimString(QStringLiteral("BILD"));
-    r.eigen = t.GetTrimString(QStringLiteral("EIGEN"));
+    r.name = t.GetTrimString(Fields::Print::Name);
+    r.bild = t.GetTrimString(Fields::Print::Picture);
+    r.eigen = t.GetTrimString(Fields::Print::OwnPhoto);
     for (int i = 0; i < PrintRecord::kLines; ++i)
-        r.z[size_t(i)] = t.GetTrimString(lineField(i + 1));
-    r.s1 = t.GetTrimString(QStringLiteral("S1"));
-    r.s2 = t.GetTrimString(QStringLiteral("S2"));
-    r.s3 = t.GetTrimString(QStringLiteral("S3"));
-    r.s4 = t.GetTrimString(QStringLiteral("S4"));
-    r.s5 = t.GetTrimString(QStringLiteral("S5"));
-    r.memo = t.IsEmpty(QStringLiteral("MEMO")) ? QString() : t.GetMemo(QStringLiteral("MEMO"));
+        r.z[size_t(i)] = t.GetTrimString(Fields::Print::line(i + 1));
+    r.s1 = t.GetTrimString(Fields::Print::fact(1));
+    r.s2 = t.GetTrimString(Fields::Print::fact(2));
+    r.s3 = t.GetTrimString(Fields::Print::fact(3));
+    r.s4 = t.GetTrimString(Fields::Print::fact(4));
+    r.s5 = t.GetTrimString(Fields::Print::fact(5));
+    r.memo = t.IsEmpty(Fields::Print::Memo) ? QString() : t.GetMemo(Fields::Print::Memo);
     return r;
 }

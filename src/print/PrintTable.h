@@ -27,7 +27,6 @@ public:
     static QString fileName() { return QStringLiteral("V98_D.DBF"); }
     static QString waitText() { return QStringLiteral("Das Drucken wird vorbereitet."); }
 
-    static QList<DbfFile::Definition> fields();
     // An empty print table (DBF 0x83 with its DBT memo file) in the folder. Throws StoreError.
     static void create(const QString& folder);
 
@@ -44,5 +43,4 @@ public:
     static PrintRecord read(const TApollo& table);
 
 private:
-    static QString lineField(int line) { return QStringLiteral("Z%1").arg(line); }
 };

@@ -1,5 +1,6 @@
 #include "reference/LexiconArticle.h"
 
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
 std::optional<LexiconArticle> LexiconArticle::read(TApollo& table, int recNo, LexiconPicture::Kind kind,
@@ -11,10 +12,10 @@ std::optional<LexiconArticle> LexiconArticle::read(TApollo& table, int recNo, Le
         return std::nullopt;
     LexiconArticle a;
     a.kind = kind;
-    a.heading = table.GetTrimString(QStringLiteral("NAME"));
-    if (!table.IsEmpty(QStringLiteral("TEXT")))
-        a.text = table.GetMemo(QStringLiteral("TEXT"));
-    a.picture = LexiconPicture::file(table.GetPaddedString(QStringLiteral("BILD")), kind, folders.pictures,
+    a.heading = table.GetTrimString(Fields::Term::Name);
+    if (!table.IsEmpty(Fields::Term::Text))
+        a.text = table.GetMemo(Fields::Term::Text);
+    a.picture = LexiconPicture::file(table.GetPaddedString(Fields::Term::Picture), kind, folders.pictures,
                                      folders.data);
     return a;
 }

@@ -4,6 +4,7 @@
 #include "common/ListCollation.h"
 #include "common/TurboRead.h"
 #include "common/TypeAhead.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
 LexiconSession::LexiconSession(AppState& state, TApollo& terms, TApollo& ingredients, TApollo& decorations)
@@ -16,7 +17,7 @@ QList<ListEntry> LexiconSession::readNames(TApollo& table) {
     {
         TurboRead fast(table);
         for (table.GoTop(); !table.Eof(); table.Skip())
-            entries.append({table.GetTrimString(QStringLiteral("NAME")), table.RecNo()});
+            entries.append({table.GetTrimString(Fields::Term::Name), table.RecNo()});
     }
     table.Unlock();
     ListCollation::sort(entries);

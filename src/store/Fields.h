@@ -45,4 +45,19 @@ inline const QString Picture = QStringLiteral("BILD");
 inline const QString Text = QStringLiteral("TEXT");
 } // namespace Term
 
+// "DRUCK": the print table the reports read, refilled before every printout.
+namespace Print {
+inline const QString Name = QStringLiteral("NAME");
+inline const QString Picture = QStringLiteral("BILD");
+inline const QString OwnPhoto = QStringLiteral("EIGEN");
+inline const QString Memo = QStringLiteral("MEMO");
+// Z1..Z20: the ingredient lines; S1..S5: the facts.
+inline QString line(int n) {
+    return QStringLiteral("Z%1").arg(n);
+}
+inline QString fact(int n) {
+    return QStringLiteral("S%1").arg(n);
+}
+} // namespace Print
+
 } // namespace Fields

@@ -29,3 +29,13 @@ void TableSchemas::createMainTables(const QString& folder) {
     DbfFile::create(dir.filePath(QStringLiteral("DE.DBF")), DbfFile::kVersionSmt, decorations());
     DbfFile::create(dir.filePath(QStringLiteral("BA.DBF")), DbfFile::kVersionSmt, lexicon());
 }
+
+QList<DbfFile::Definition> TableSchemas::printTable() {
+    QList<DbfFile::Definition> f = {{"NAME", 'C', 40, 0}, {"BILD", 'C', 10, 0}, {"EIGEN", 'C', 8, 0}};
+    for (int i = 1; i <= kPrintLines; ++i)
+        f.append({QByteArray("Z") + QByteArray::number(i), 'C', 100, 0});
+    for (int i = 1; i <= kPrintFacts; ++i)
+        f.append({QByteArray("S") + QByteArray::number(i), 'C', 40, 0});
+    f.append({"MEMO", 'M', 10, 0});
+    return f;
+}

@@ -3,6 +3,7 @@
 #include "print/PrintTable.h"
 #include "store/AlcoholValue.h"
 #include "store/DbfFile.h"
+#include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/ListsFile.h"
 #include "store/RecipeMemo.h"
@@ -73,17 +74,18 @@ void DataSetWriter::writeIngredients(const DataSet& set, const QList<int>& numbe
     for (int number : numbers) {
         const DataSet::Ingredient i = set.ingredients.value(number);
         t->AppendBlank();
-        t->ReplaceInteger(QStringLiteral("INDEX"), i.number);
-        t->ReplaceText(QStringLiteral("NAME"), i.name);
-        t->ReplaceInteger(QStringLiteral("ALKOHOL"), i.alcohol);
-        t->ReplaceInteger(QStringLiteral("KENNUNG"), i.unit);
-        for (const char* bar : {"H1", "H2", "H3"})
-            t->ReplaceLogical(QString::fromLatin1(bar), false);
-        t->ReplaceInteger(QStringLiteral("WICHTIG"), i.printed ? 0 : 1);
-        t->ReplaceInteger(QStringLiteral("PREIS"), 0);
-        t->ReplaceInteger(QStringLiteral("VOL"), 0);
-        t->ReplaceInteger(QStringLiteral("MENGE"), i.pieceVolume);
-        t->ReplaceMemo(QStringLiteral("KOMMENTAR"), i.remark);
+        t->ReplaceInteger(Fields::Ingredient::Number, i.number);
+        t->ReplaceText(Fields::Ingredient::Name, i.name);
+        t->ReplaceInteger(Fields::Ingredient::Alcohol, i.alcohol);
+        t->ReplaceInteger(Fields::Ingredient::Unit, i.unit);
+        for (const QString& bar :
+             {Fields::Ingredient::Bar1, Fields::Ingredient::Bar2, Fields::Ingredient::Bar3})
+            t->ReplaceLogical(bar, false);
+        t->ReplaceInteger(Fields::Ingredient::NoPrint, i.printed ? 0 : 1);
+        t->ReplaceInteger(Fields::Ingredient::Price, 0);
+        t->ReplaceInteger(Fields::Ingredient::Volume, 0);
+        t->ReplaceInteger(Fields::Ingredient::Amount, i.pieceVolume);
+        t->ReplaceMemo(Fields::Ingredient::Remark, i.remark);
         t->Commit();
     }
 }
@@ -93,9 +95,9 @@ void DataSetWriter::writeEntries(const QList<DataSet::Entry>& entries, const QSt
     Writing t(env, folder, table);
     for (const DataSet::Entry& e : entries) {
         t->AppendBlank();
-        t->ReplaceText(QStringLiteral("NAME"), e.name);
-        t->ReplaceText(QStringLiteral("BILD"), e.picture);
-        t->ReplaceMemo(QStringLiteral("TEXT"), e.text);
+        t->ReplaceText(Fields::Term::Name, e.name);
+        t->ReplaceText(Fields::Term::Picture, e.picture);
+        t->ReplaceMemo(Fields::Term::Text, e.text);
         t->Commit();
     }
 }
@@ -116,18 +118,18 @@ void DataSetWriter::writeRecipes(const DataSet& set, int fromNumber, const QStri
         for (const DataSet::Line& l : r.lines)
             lines.append({l.ingredient, l.amount});
         t->AppendBlank();
-        t->ReplaceText(QStringLiteral("NAME"), r.name);
-        t->ReplaceText(QStringLiteral("BILD"), r.picture);
-        t->ReplaceText(QStringLiteral("EIGEN"), QString());
-        t->ReplaceText(QStringLiteral("Z"), IngredientSlots::encodeNumbers(lines));
-        t->ReplaceText(QStringLiteral("ZMENGE"), IngredientSlots::encodeAmounts(lines));
-        t->ReplaceInteger(QStringLiteral("KAT"), r.category);
-        t->ReplaceInteger(QStringLiteral("GESCH"), r.taste);
-        t->ReplaceInteger(QStringLiteral("ALK"), AlcoholValue::compute(lines, lookup, kDashesPerCl));
-        t->ReplaceInteger(QStringLiteral("DEKO"), r.decoration);
-        t->ReplaceInteger(QStringLiteral("MARK"), r.marked ? 1 : 0);
-        t->ReplaceInteger(QStringLiteral("CANR"), r.assistantCode);
-        t->ReplaceMemo(QStringLiteral("ANLEITUNG"), RecipeMemo::join(r.instructions, r.remark));
+        t->ReplaceText(Fields::Recipe::Name, r.name);
+        t->ReplaceText(Fields::Recipe::Picture, r.picture);
+        t->ReplaceText(Fields::Recipe::OwnPhoto, QString());
+        t->ReplaceText(Fields::Recipe::Ingredients, IngredientSlots::encodeNumbers(lines));
+        t->ReplaceText(Fields::Recipe::Amounts, IngredientSlots::encodeAmounts(lines));
+        t->ReplaceInteger(Fields::Recipe::Category, r.category);
+        t->ReplaceInteger(Fields::Recipe::Taste, r.taste);
+        t->ReplaceInteger(Fields::Recipe::Alcohol, AlcoholValue::compute(lines, lookup, kDashesPerCl));
+        t->ReplaceInteger(Fields::Recipe::Decoration, r.decoration);
+        t->ReplaceInteger(Fields::Recipe::Mark, r.marked ? 1 : 0);
+        t->ReplaceInteger(Fields::Recipe::AssistantCode, r.assistantCode);
+        t->ReplaceMemo(Fields::Recipe::Instructions, RecipeMemo::join(r.instructions, r.remark));
         t->Commit();
     }
 }

@@ -1,5 +1,6 @@
 #include "RecipeSource.h"
 
+#include "store/Fields.h"
 #include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
@@ -33,11 +34,11 @@ QList<RecipeInfo> RecipeSource::recipes(const QString& dataFolder) {
     TApollo zu(*zuTable);
     for (zu.GoTop(); !zu.Eof(); zu.Skip()) {
         RecipeInfo::Ingredient i;
-        i.name = zu.GetTrimString(QStringLiteral("NAME"));
-        i.alcohol = int(zu.GetInteger(QStringLiteral("ALKOHOL")));
-        i.unit = int(zu.GetInteger(QStringLiteral("KENNUNG")));
-        i.pieceVolume = int(zu.GetInteger(QStringLiteral("MENGE")));
-        ingredients.insert(int(zu.GetInteger(QStringLiteral("INDEX"))), i);
+        i.name = zu.GetTrimString(Fields::Ingredient::Name);
+        i.alcohol = int(zu.GetInteger(Fields::Ingredient::Alcohol));
+        i.unit = int(zu.GetInteger(Fields::Ingredient::Unit));
+        i.pieceVolume = int(zu.GetInteger(Fields::Ingredient::Amount));
+        ingredients.insert(int(zu.GetInteger(Fields::Ingredient::Number)), i);
     }
     TApollo de(*deTable);
     const int decorationCount = de.RecCount();
@@ -46,17 +47,17 @@ QList<RecipeInfo> RecipeSource::recipes(const QString& dataFolder) {
     TApollo re(*reTable);
     for (re.GoTop(); !re.Eof(); re.Skip()) {
         RecipeInfo r;
-        r.name = re.GetTrimString(QStringLiteral("NAME"));
-        r.bild = re.GetTrimString(QStringLiteral("BILD"));
-        r.category = int(re.GetInteger(QStringLiteral("KAT")));
-        r.instructions = re.GetMemo(QStringLiteral("ANLEITUNG"));
-        const int deko = int(re.GetInteger(QStringLiteral("DEKO")));
+        r.name = re.GetTrimString(Fields::Recipe::Name);
+        r.bild = re.GetTrimString(Fields::Recipe::Picture);
+        r.category = int(re.GetInteger(Fields::Recipe::Category));
+        r.instructions = re.GetMemo(Fields::Recipe::Instructions);
+        const int deko = int(re.GetInteger(Fields::Recipe::Decoration));
         if (deko > 0 && deko <= decorationCount) {
             de.Go(deko);
-            r.decoration = de.GetTrimString(QStringLiteral("NAME"));
+            r.decoration = de.GetTrimString(Fields::Term::Name);
         }
-        const IngredientSlots packed(re.GetPaddedString(QStringLiteral("Z")),
-                                     re.GetPaddedString(QStringLiteral("ZMENGE")));
+        const IngredientSlots packed(re.GetPaddedString(Fields::Recipe::Ingredients),
+                                     re.GetPaddedString(Fields::Recipe::Amounts));
         for (const IngredientSlots::Line& line : packed.lines()) {
             RecipeInfo::Ingredient i = ingredients.value(line.ingredient);
             i.amount = line.amount;
@@ -75,7 +76,7 @@ QList<RecipeSource::Picture> RecipeSource::pictures(const QString& dataFolder, c
     TApollo a(*t);
     QList<Picture> out;
     for (a.GoTop(); !a.Eof(); a.Skip()) {
-        const Picture pic{a.GetTrimString(QStringLiteral("NAME")), a.GetTrimString(QStringLiteral("BILD"))};
+        const Picture pic{a.GetTrimString(Fields::Term::Name), a.GetTrimString(Fields::Term::Picture)};
         if (!pic.bild.isEmpty())
             out.append(pic);
     }

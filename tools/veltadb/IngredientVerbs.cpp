@@ -6,6 +6,7 @@
 #include "maint/ChoiceLists.h"
 #include "maint/IngredientListSession.h"
 #include "maint/RecipeUsage.h"
+#include "store/Fields.h"
 #include "store/StoreError.h"
 
 using namespace VerbSupport;
@@ -60,7 +61,7 @@ int add(MaintFolder& f, IngredientListSession& list, const QStringList& args, QT
     apply(editor.form(), args);
     okOrRefuse(editor.ok());
     list.storeNew(editor.form());
-    out << "Zutat " << f.tables.ApolloZutaten.GetInteger(QStringLiteral("INDEX")) << '\n';
+    out << "Zutat " << f.tables.ApolloZutaten.GetInteger(Fields::Ingredient::Number) << '\n';
     return 0;
 }
 

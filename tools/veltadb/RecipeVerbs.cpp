@@ -3,6 +3,7 @@
 #include "MaintFolder.h"
 #include "VerbSupport.h"
 #include "common/HomeBarTable.h"
+#include "common/RecipeBook.h"
 #include "common/TypeAhead.h"
 #include "maint/AmountField.h"
 #include "maint/ChoiceLists.h"
@@ -123,7 +124,7 @@ int save(MaintFolder& f, const QStringList& fields, int recNo, QTextStream& out,
         f.tables.ApolloRezepte.Go(recNo);
         if (f.tables.ApolloRezepte.Eof() || f.tables.ApolloRezepte.IsDeleted())
             throw Refusal{QStringLiteral("Den Satz %1 gibt es nicht.").arg(recNo)};
-        s.prepareEdit(f.tables.ApolloRezepte.GetTrimString(QStringLiteral("NAME")), recNo);
+        s.prepareEdit(RecipeBook::name(f.tables.ApolloRezepte), recNo);
     }
     if (!apply(s, fields))
         return -kBadArguments;
