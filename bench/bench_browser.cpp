@@ -108,7 +108,7 @@ int main(int argc, char* argv[]) {
     covered.alwaysAtHome = true;
     const auto fillWith = [&](const BarSettings& settings) {
         list.FillRecipeList(t.re(), [test = BarCoverage(bars, substitutes, settings).test(1, 2)](
-                                        const QString& z) { return test.keeps(z); });
+                                        const QList<int>& numbers) { return test.keeps(numbers); });
     };
     const auto fillBar = BenchHarness::run(QStringLiteral("FillRecipeList mit Hausbar-Test (2 Zukäufe)"),
                                            [&] { fillWith(plain); });

@@ -5,7 +5,7 @@
 void RecipeListListing::FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep) {
     if (homeBarOnly)
         m_list.FillRecipeList(
-            m_recipes, [this](const QString& z) { return m_homeBar.keeps(z); }, alsoKeep);
+            m_recipes, [this](const QList<int>& numbers) { return m_homeBar.keeps(numbers); }, alsoKeep);
     else
         m_list.FillRecipeList(m_recipes, {}, alsoKeep);
 }

@@ -2,6 +2,7 @@
 
 #include "common/IngredientLookup.h"
 #include "common/KeepPosition.h"
+#include "common/RecipeBook.h"
 #include "store/Fields.h"
 #include "store/TApollo.h"
 
@@ -53,7 +54,7 @@ QStringList ShoppingPlan::drinkNames(int k) const {
     QStringList names;
     for (int recNo : step.kind == PurchasePlan::Step::Closer ? step.closer : step.drinks) {
         m_recipes.Go(recNo);
-        names << m_recipes.GetTrimString(Fields::Recipe::Name);
+        names << RecipeBook::name(m_recipes);
     }
     return names;
 }

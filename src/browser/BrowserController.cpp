@@ -86,8 +86,8 @@ void BrowserController::FillRecipeList(bool homeBarOnly, const RecipeRecordTest&
     RecipeList::KeepRecipe keep;
     if (homeBarOnly)
         keep = [test = m_state.barCoverage().test(m_state.options.get(OptionsRecord::HomeBar),
-                                                  m_state.searchPurchases)](const QString& z) {
-            return test.keeps(z);
+                                                  m_state.searchPurchases)](const QList<int>& numbers) {
+            return test.keeps(numbers);
         };
     if (!StoreGuard::run([&] { m_browser.FillRecipeList(keep, alsoKeep); }))
         return;

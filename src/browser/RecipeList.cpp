@@ -1,9 +1,9 @@
 #include "browser/RecipeList.h"
 
 #include "common/ListCollation.h"
+#include "common/RecipeBook.h"
 #include "common/TurboRead.h"
 #include "common/TypeAhead.h"
-#include "store/Fields.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -27,16 +27,14 @@ int RecipeList::indexOfRecord(int recNo) const {
 void RecipeList::FillRecipeList(TApollo& recipes, const KeepRecipe& keep, const RecipeRecordTest& alsoKeep) {
     recipes.table().env().SetDeleted(true);
     m_entries.clear();
-    const QString name = Fields::Recipe::Name;
-    const QString z = Fields::Recipe::Ingredients;
     {
         TurboRead fast(recipes);
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
-            if (keep && !keep(recipes.GetPaddedString(z)))
+            if (keep && !keep(RecipeBook::ingredientNumbers(recipes)))
                 continue;
             if (alsoKeep && !alsoKeep(recipes))
                 continue;
-            m_entries.append({recipes.GetTrimString(name), recipes.RecNo()});
+            m_entries.append({RecipeBook::name(recipes), recipes.RecNo()});
         }
     }
     ListCollation::sort(m_entries);

@@ -21,7 +21,7 @@ public:
     int indexOfRecord(int recNo) const; // -1 when not listed
 
     // Which recipes the list keeps, by their packed ingredient field `Z` (the home bar rule).
-    using KeepRecipe = std::function<bool(const QString& z)>;
+    using KeepRecipe = std::function<bool(const QList<int>& ingredientNumbers)>;
     // Rebuilds the list from what the recipe table shows now; the caller applies its filter before
     // and lifts it afterwards. Hiding of deleted records is switched on and fast reading is on for
     // the pass. With a keep predicate only the recipes it keeps are listed, with a record test only

@@ -1,8 +1,8 @@
 #include "common/HomeBarTable.h"
 
+#include "common/RecipeBook.h"
 #include "common/TurboRead.h"
 #include "store/Fields.h"
-#include "store/IngredientSlots.h"
 #include "store/TApollo.h"
 
 QString HomeBarTable::fieldName(int bar) {
@@ -48,20 +48,18 @@ void HomeBarTable::fill(TApollo& ingredients) {
 }
 
 bool HomeBarTable::Mixable(const QString& z, int bar, int purchases) const {
-    return test(bar, purchases).keeps(z);
+    return test(bar, purchases).keeps(RecipeBook::numbersIn(z));
 }
 
 bool HomeBarTable::Mixable(const QString& z, const IngredientSet& present, int purchases) {
-    int n = 0;
+    return Mixable(RecipeBook::numbersIn(z), present, purchases);
+}
+
+bool HomeBarTable::Mixable(const QList<int>& numbers, const IngredientSet& present, int purchases) {
     int k = 0;
-    for (int slot = 0; slot < IngredientSlots::kMaxSlots; ++slot) {
-        const int number = IngredientSlots::decodeSlot(z, slot);
-        if (number == 0)
-            break;
-        ++n;
+    for (int number : numbers)
         k += validNumber(number) && present.test(size_t(number)) ? 1 : 0;
-    }
-    return k >= n - purchases;
+    return k >= int(numbers.size()) - purchases;
 }
 
 IngredientSet HomeBarTable::present(int bar) const {

@@ -2,6 +2,7 @@
 
 #include "common/IngredientSet.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -21,7 +22,7 @@ public:
     struct Test {
         IngredientSet present;
         int purchases = 0;
-        bool keeps(const QString& z) const { return Mixable(z, present, purchases); }
+        bool keeps(const QList<int>& numbers) const { return Mixable(numbers, present, purchases); }
     };
 
     static QString fieldName(int bar); // "H1", "H2", "H3"
@@ -37,10 +38,11 @@ public:
     // Refills the table from every visible ingredient record, with fast reading for the pass.
     void fill(TApollo& ingredients);
 
-    // A recipe (its field `Z`) is mixable from bar b when at most `purchases` of its ingredients
-    // are missing from the bar (k >= n - p).
+    // A recipe (its ingredient numbers, or its packed field `Z`) is mixable from bar b when at most
+    // `purchases` of its ingredients are missing from the bar (k >= n - p).
     bool Mixable(const QString& z, int bar, int purchases) const;
     // The same test against any set of ingredients at hand.
+    static bool Mixable(const QList<int>& numbers, const IngredientSet& present, int purchases);
     static bool Mixable(const QString& z, const IngredientSet& present, int purchases);
 
     // The ingredients of bar b as a set (empty for a bar outside 1..3).

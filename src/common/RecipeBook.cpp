@@ -92,6 +92,25 @@ QString RecipeBook::name(const TApollo& recipes) {
     return recipes.GetTrimString(Fields::Recipe::Name);
 }
 
+QByteArray RecipeBook::rawName(const TApollo& recipes) {
+    return recipes.GetRawBytes(Fields::Recipe::Name);
+}
+
+QString RecipeBook::memo(const TApollo& recipes) {
+    return recipes.IsEmpty(Fields::Recipe::Instructions) ? QString()
+                                                         : recipes.GetMemo(Fields::Recipe::Instructions);
+}
+
+int RecipeBook::alcohol(const TApollo& recipes) {
+    return int(recipes.GetInteger(Fields::Recipe::Alcohol));
+}
+
+QList<IngredientSlots::Line> RecipeBook::packedLines(const TApollo& recipes) {
+    return IngredientSlots(recipes.GetPaddedString(Fields::Recipe::Ingredients),
+                           recipes.GetPaddedString(Fields::Recipe::Amounts))
+        .lines();
+}
+
 QList<int> RecipeBook::ingredientNumbers(const TApollo& recipes) {
     // Only digits and blanks matter here, so the quick Latin-1 reading of the bytes will do.
     return numbersIn(QString::fromLatin1(recipes.GetRawBytes(Fields::Recipe::Ingredients)));

@@ -22,6 +22,10 @@ public:
     // For passes over many records, on the record the recipe table stands on: what a pass needs
     // without looking up ingredients.
     static QString name(const TApollo& recipes);
+    static QByteArray rawName(const TApollo& recipes); // as stored, for comparisons without decoding
+    static QString memo(const TApollo& recipes);
+    static int alcohol(const TApollo& recipes);
+    static QList<IngredientSlots::Line> packedLines(const TApollo& recipes);
     static QList<int> ingredientNumbers(const TApollo& recipes);
     // The numbers of a packed ingredient field, slot by slot up to the first empty or unreadable one.
     static QList<int> numbersIn(const QString& z);

@@ -1,7 +1,7 @@
 #include "exchange/StagedTables.h"
 
+#include "common/RecipeBook.h"
 #include "exchange/DataFileCopy.h"
-#include "store/Fields.h"
 #include "store/FolderLookup.h"
 #include "store/StoreError.h"
 
@@ -55,7 +55,7 @@ QSet<QString> StagedTables::recipeNames() {
     QSet<QString> names;
     for (m_recipes.GoTop(); !m_recipes.Eof(); m_recipes.Skip(1))
         if (!m_recipes.IsDeleted())
-            names.insert(nameKey(m_recipes.GetTrimString(Fields::Recipe::Name)));
+            names.insert(nameKey(RecipeBook::name(m_recipes)));
     return names;
 }
 

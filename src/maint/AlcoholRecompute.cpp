@@ -1,5 +1,6 @@
 #include "maint/AlcoholRecompute.h"
 
+#include "common/RecipeBook.h"
 #include "common/TurboRead.h"
 #include "store/AlcoholValue.h"
 #include "store/AtomicFile.h"
@@ -52,8 +53,6 @@ AlcoholRecompute::Result AlcoholRecompute::run(TApollo& recipes, TApollo& ingred
                                                const RecipeUsage::Progress& progress) {
     const AlcoholValue::Known known = readIngredients(ingredients);
     const AlcoholValue::Lookup lookup = AlcoholValue::lookupIn(known);
-    const QString z = Fields::Recipe::Ingredients;
-    const QString zmenge = Fields::Recipe::Amounts;
     const QString alk = Fields::Recipe::Alcohol;
     const int step = RecipeUsage::progressStep(recipes.RecCount());
     Result result;
@@ -61,9 +60,8 @@ AlcoholRecompute::Result AlcoholRecompute::run(TApollo& recipes, TApollo& ingred
         TurboRead fast(recipes);
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
             ++result.recipes;
-            const IngredientSlots stored(recipes.GetPaddedString(z), recipes.GetPaddedString(zmenge));
-            const int value = AlcoholValue::compute(stored.lines(), lookup, dashesPerCl);
-            if (value != recipes.GetInteger(alk)) {
+            const int value = AlcoholValue::compute(RecipeBook::packedLines(recipes), lookup, dashesPerCl);
+            if (value != RecipeBook::alcohol(recipes)) {
                 recipes.Edit();
                 recipes.ReplaceInteger(alk, value);
                 ++result.changed;

@@ -1,6 +1,7 @@
 #include "maint/RecipeChecks.h"
 
 #include "common/KeepPosition.h"
+#include "common/RecipeBook.h"
 #include "common/TurboRead.h"
 #include "maint/FoldedName.h"
 #include "maint/IngredientInfo.h"
@@ -98,10 +99,9 @@ bool RecipeChecks::isValidPhotoName(const QString& photo) {
 bool RecipeChecks::nameTaken(TApollo& recipes, const QString& name, int editRecNo) {
     KeepPosition keep(recipes);
     TurboRead fast(recipes);
-    const QString field = Fields::Recipe::Name;
     const FoldedName wanted(name);
     for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
-        if (recipes.RecNo() != editRecNo && wanted.matches(recipes.GetRawBytes(field)))
+        if (recipes.RecNo() != editRecNo && wanted.matches(RecipeBook::rawName(recipes)))
             return true;
     }
     return false;

@@ -3,6 +3,7 @@
 #include "common/AppState.h"
 #include "common/DataTables.h"
 #include "common/MainWindowPort.h"
+#include "common/RecipeBook.h"
 #include "maint/ChoiceLists.h"
 #include "store/Fields.h"
 #include "ui/ReadOnlyRefusal.h"
@@ -114,7 +115,7 @@ void RecipeCommands::runEdit() {
     QString name;
     if (!StoreGuard::run([&] {
             m_tables.ApolloRezepte.Go(recNo);
-            name = m_tables.ApolloRezepte.GetTrimString(Fields::Recipe::Name);
+            name = RecipeBook::name(m_tables.ApolloRezepte);
         }))
         return;
     if (EditRecipe(name, recNo))

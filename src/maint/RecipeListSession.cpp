@@ -1,6 +1,7 @@
 #include "maint/RecipeListSession.h"
 
 #include "common/ListCollation.h"
+#include "common/RecipeBook.h"
 #include "common/TurboRead.h"
 #include "common/TypeAhead.h"
 #include "store/Fields.h"
@@ -16,7 +17,7 @@ void RecipeListSession::build() {
     {
         TurboRead fast(m_recipes);
         for (m_recipes.GoTop(); !m_recipes.Eof(); m_recipes.Skip())
-            m_entries.append({m_recipes.GetTrimString(Fields::Recipe::Name), m_recipes.RecNo()});
+            m_entries.append({RecipeBook::name(m_recipes), m_recipes.RecNo()});
     }
     m_recipes.Unlock();
     ListCollation::sort(m_entries);

@@ -69,7 +69,7 @@ void PrintTable::fill(TApollo& printTable, const QString& folder, const PrintRec
         if (progress)
             progress->set(i);
         sources.recipes.Go(recNos.at(i));
-        if (mixable && !mixable->keeps(sources.recipes.GetPaddedString(Fields::Recipe::Ingredients)))
+        if (mixable && !mixable->keeps(RecipeBook::ingredientNumbers(sources.recipes)))
             continue;
         printTable.AppendBlank();
         write(printTable, PrintRecordBuilder::build(cached, settings));

@@ -1,5 +1,6 @@
 #include "search/FullTextQuery.h"
 
+#include "common/RecipeBook.h"
 #include "common/TextFold.h"
 #include "store/Fields.h"
 #include "store/RecipeMemo.h"
@@ -31,9 +32,6 @@ RecipeRecordTest FullTextQuery::recordTest() const {
     if (isEmpty())
         return {};
     return [query = *this](TApollo& recipes) {
-        const QString memo = recipes.IsEmpty(Fields::Recipe::Instructions)
-                                 ? QString()
-                                 : recipes.GetMemo(Fields::Recipe::Instructions);
-        return query.matches(recipes.GetTrimString(Fields::Recipe::Name), memo);
+        return query.matches(RecipeBook::name(recipes), RecipeBook::memo(recipes));
     };
 }

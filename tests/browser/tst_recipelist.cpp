@@ -148,8 +148,9 @@ private slots:
         bars.set(1, 1, true);
         bars.set(1, 2, true);
         RecipeList list;
-        list.FillRecipeList(t.re(),
-                            [test = bars.test(1, purchases)](const QString& z) { return test.keeps(z); });
+        list.FillRecipeList(t.re(), [test = bars.test(1, purchases)](const QList<int>& numbers) {
+            return test.keeps(numbers);
+        });
         QCOMPARE(texts(list.entries()), listed);
     }
 

@@ -3,6 +3,7 @@
 #include "common/AppState.h"
 #include "common/HomeBarTable.h"
 #include "common/ListCollation.h"
+#include "common/RecipeBook.h"
 #include "maint/ChoiceLists.h"
 #include "print/PrintReports.h"
 #include "print/PrintSession.h"
@@ -169,7 +170,7 @@ public:
         if (given.isEmpty()) {
             QList<ListEntry> all;
             for (re.GoTop(); !re.Eof(); re.Skip())
-                all.append({re.GetTrimString(Fields::Recipe::Name), re.RecNo()});
+                all.append({RecipeBook::name(re), re.RecNo()});
             ListCollation::sort(all);
             for (const ListEntry& e : all)
                 recNos.append(e.data);
