@@ -11,7 +11,7 @@
 #include "browser/TextMeasurer.h"
 #include "common/BarCoverage.h"
 #include "common/HomeBarTable.h"
-#include "maint/ChoiceLists.h"
+#include "editors/ChoiceLists.h"
 #include "store/ListsFile.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"

@@ -6,7 +6,7 @@
 #include "app/RecipeListListing.h"
 #include "browser/RecipeList.h"
 #include "common/AppState.h"
-#include "maint/ChoiceLists.h"
+#include "editors/ChoiceLists.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
 #include "store/ListsFile.h"

@@ -4,7 +4,7 @@
 #include "app/Application.h"
 #include "app/ProgramWindows.h"
 #include "app/TMain.h"
-#include "browser/RecipeView.h"
+#include "browser/gui/RecipeView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

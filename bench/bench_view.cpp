@@ -6,7 +6,7 @@
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeList.h"
 #include "browser/RecipeLoader.h"
-#include "browser/RecipeView.h"
+#include "browser/gui/RecipeView.h"
 #include "common/AppState.h"
 #include "store/ListsFile.h"
 #include "store/TApollo.h"

@@ -3,29 +3,29 @@
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/TMain.h"
-#include "assistants/CocktailCommand.h"
-#include "assistants/HomeBarCommand.h"
-#include "assistants/ShoppingCommand.h"
-#include "browser/BrowserController.h"
-#include "browser/RecipePhoto.h"
-#include "calc/MengeCommand.h"
-#include "calc/PromilleCommand.h"
-#include "exchange/BackupCommands.h"
-#include "exchange/ImportCommands.h"
-#include "exchange/JsonLdExportCommand.h"
-#include "maint/ClassificationCommands.h"
-#include "maint/IngredientListCommand.h"
-#include "maint/RecipeCommands.h"
-#include "print/ListPrintCommand.h"
-#include "print/PrintCommand.h"
-#include "reference/IngredientInfoCommand.h"
-#include "reference/LexiconCommand.h"
-#include "reference/LexiconInfoCommand.h"
-#include "reference/RecipeIngredientsCommand.h"
-#include "search/SearchCommand.h"
+#include "assistants/gui/CocktailCommand.h"
+#include "assistants/gui/HomeBarCommand.h"
+#include "assistants/gui/ShoppingCommand.h"
+#include "browser/gui/BrowserController.h"
+#include "browser/gui/RecipePhoto.h"
+#include "calc/gui/BloodAlcoholCommand.h"
+#include "calc/gui/QuantityCommand.h"
+#include "editors/gui/ClassificationCommands.h"
+#include "editors/gui/IngredientListCommand.h"
+#include "editors/gui/RecipeCommands.h"
+#include "exchange/gui/BackupCommands.h"
+#include "exchange/gui/ImportCommands.h"
+#include "exchange/gui/JsonLdExportCommand.h"
+#include "options/gui/OptionsCommand.h"
+#include "print/gui/ListPrintCommand.h"
+#include "print/gui/PrintCommand.h"
+#include "reference/gui/IngredientInfoCommand.h"
+#include "reference/gui/LexiconCommand.h"
+#include "reference/gui/LexiconInfoCommand.h"
+#include "reference/gui/RecipeIngredientsCommand.h"
+#include "search/gui/SearchCommand.h"
 #include "ui/AboutCommand.h"
 #include "ui/HelpWindow.h"
-#include "ui/OptionsCommand.h"
 #include "ui/StoreGuard.h"
 
 namespace {
@@ -82,14 +82,14 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     t.add(QStringLiteral("RezeptBearbeiten"), [&dialogs] { dialogs.get<RecipeCommands>().runEdit(); });
     t.add(QStringLiteral("ListeRezepte"), [&dialogs] { dialogs.get<RecipeCommands>().runList(); });
     t.add(QStringLiteral("Menge"), [&dialogs] {
-        MengeCommand& menge = dialogs.get<MengeCommand>();
+        QuantityCommand& menge = dialogs.get<QuantityCommand>();
         // The party planner prints its shopping list through the print path.
         menge.partyDialog.setListPrinter([&dialogs](const QStringList& lines, QWidget* parent) {
             dialogs.get<ListPrintCommand>().print(lines, parent);
         });
         menge.run();
     });
-    t.add(QStringLiteral("Promille"), [&dialogs] { dialogs.get<PromilleCommand>().run(); });
+    t.add(QStringLiteral("Promille"), [&dialogs] { dialogs.get<BloodAlcoholCommand>().run(); });
     t.add(QStringLiteral("Einkauf"), [&dialogs] { dialogs.get<ShoppingCommand>().run(); });
     t.add(QStringLiteral("Assistent"), [&dialogs] { dialogs.get<CocktailCommand>().run(); });
     t.add(QStringLiteral("DruckenAktuell"), [&dialogs] { dialogs.get<PrintCommand>().runCurrentDrink(); });

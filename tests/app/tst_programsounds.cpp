@@ -6,9 +6,9 @@
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
-#include "assistants/HomeBarCommand.h"
-#include "print/PrintCommand.h"
-#include "search/SearchCommand.h"
+#include "assistants/gui/HomeBarCommand.h"
+#include "print/gui/PrintCommand.h"
+#include "search/gui/SearchCommand.h"
 
 #include <QTimer>
 

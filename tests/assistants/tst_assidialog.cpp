@@ -6,7 +6,7 @@
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
-#include "assistants/CocktailCommand.h"
+#include "assistants/gui/CocktailCommand.h"
 #include "store/Fields.h"
 #include "ui/EntryList.h"
 

@@ -5,7 +5,7 @@
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
-#include "assistants/HomeBarCommand.h"
+#include "assistants/gui/HomeBarCommand.h"
 #include "ui/EntryList.h"
 #include "ui/TypeAheadField.h"
 

@@ -3,7 +3,7 @@
 #include "VeltaTest.h"
 #include "assistants/HomeBarSession.h"
 #include "common/AppState.h"
-#include "maint/ChoiceLists.h"
+#include "editors/ChoiceLists.h"
 
 #include <QFile>
 

@@ -7,7 +7,7 @@
 #include "common/AppState.h"
 #include "common/HomeBarTable.h"
 #include "common/RecipeBook.h"
-#include "maint/ChoiceLists.h"
+#include "editors/ChoiceLists.h"
 #include "store/StoreError.h"
 
 #include <QDir>

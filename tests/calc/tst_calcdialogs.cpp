@@ -6,15 +6,15 @@
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
-#include "browser/BrowserController.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeTextLayout.h"
-#include "browser/RecipeView.h"
-#include "calc/MengeCommand.h"
-#include "calc/NumberField.h"
-#include "calc/PromilleCommand.h"
-#include "calc/TPartyDialog.h"
-#include "print/PrinterSetup.h"
+#include "browser/gui/BrowserController.h"
+#include "browser/gui/RecipeView.h"
+#include "calc/gui/BloodAlcoholCommand.h"
+#include "calc/gui/NumberField.h"
+#include "calc/gui/PartyPlannerDialog.h"
+#include "calc/gui/QuantityCommand.h"
+#include "print/gui/PrinterSetup.h"
 #include "ui/ClipboardText.h"
 #include "ui/EntryList.h"
 #include "ui/TypeAheadField.h"
@@ -118,7 +118,7 @@ private slots:
         QString small;
         QString zero;
         bool popup = false;
-        TMengeDialog& dialog = m_w->main.dialogs().get<MengeCommand>().dialog;
+        TMengeDialog& dialog = m_w->main.dialogs().get<QuantityCommand>().dialog;
         whileOpen<TMengeDialog>(dialog, [&](TMengeDialog& d) {
             typeInto(d.MengeEdit->edit(), u"2"_s);
             heading = d.Namelabel->text();
@@ -159,7 +159,7 @@ private slots:
 
     void amountLineOpensTheCalculator() {
         QString heading;
-        TMengeDialog& dialog = m_w->main.dialogs().get<MengeCommand>().dialog;
+        TMengeDialog& dialog = m_w->main.dialogs().get<QuantityCommand>().dialog;
         whileOpen<TMengeDialog>(dialog, [&](TMengeDialog& d) {
             heading = d.Namelabel->text();
             QTest::keyClick(&d, Qt::Key_Escape);
@@ -183,7 +183,7 @@ private slots:
             return true;
         });
         m_w->state.ingredientChoices.homeBars.set(1, 26, true); // "Weißer Rum"
-        MengeCommand& menge = m_w->main.dialogs().get<MengeCommand>();
+        QuantityCommand& menge = m_w->main.dialogs().get<QuantityCommand>();
         QStringList added;
         QStringList kept;
         QString shown;
@@ -194,7 +194,7 @@ private slots:
         QString searchAgain = u"?"_s;
         QString shownAgain;
         whileOpen<TMengeDialog>(menge.dialog, [&](TMengeDialog& d) {
-            whileOpen<TPartyDialog>(menge.partyDialog, [&](TPartyDialog& p) {
+            whileOpen<PartyPlannerDialog>(menge.partyDialog, [&](PartyPlannerDialog& p) {
                 QTest::keyClicks(p.Suchfeld, u"Mojito"_s);
                 typeInto(p.GlaeserEdit->edit(), u"14"_s);
                 QTest::mouseClick(p.HinzuButton, Qt::LeftButton);
@@ -227,7 +227,7 @@ private slots:
             });
             QTest::mouseClick(d.PartyButton, Qt::LeftButton);
             m_w->state.barSettings.alwaysAtHome = true; // crushed ice is one of the basics
-            whileOpen<TPartyDialog>(menge.partyDialog, [&](TPartyDialog& p) {
+            whileOpen<PartyPlannerDialog>(menge.partyDialog, [&](PartyPlannerDialog& p) {
                 searchAgain = p.Suchfeld->text();
                 shownAgain = p.Einkaufsliste->toPlainText();
                 QTest::mouseClick(p.OkButton, Qt::LeftButton);
@@ -266,7 +266,7 @@ private slots:
         QStringList outOfRange; // "notice|field|page"
         QString label;
         bool forwardAtResult = true;
-        TBlutdialog& dialog = m_w->main.dialogs().get<PromilleCommand>().dialog;
+        TBlutdialog& dialog = m_w->main.dialogs().get<BloodAlcoholCommand>().dialog;
         whileOpen<TBlutdialog>(dialog, [&](TBlutdialog& d) {
             QTest::keyClicks(d.Editfeld, u"wodka*"_s);
             typeInto(d.ZukaufEdit->edit(), u"4"_s);
@@ -309,7 +309,7 @@ private slots:
         QCOMPARE(consumed.size(), 2);
         QCOMPARE(consumed.first(), u"4 cl Wodka***"_s);
         QCOMPARE(consumed.last(), u"24 cl Mojito"_s);
-        const qint64 grams = m_w->main.dialogs().get<PromilleCommand>().session.totalGrams();
+        const qint64 grams = m_w->main.dialogs().get<BloodAlcoholCommand>().session.totalGrams();
         QVERIFY(grams > 12);
         QCOMPARE(label, QString::number(double(grams) / 49.0, 'f', 2));
         QVERIFY(!forwardAtResult);
@@ -322,7 +322,7 @@ private slots:
 
     void alcoholLineOpensTheAssistant() {
         int drinks = 0;
-        TBlutdialog& dialog = m_w->main.dialogs().get<PromilleCommand>().dialog;
+        TBlutdialog& dialog = m_w->main.dialogs().get<BloodAlcoholCommand>().dialog;
         whileOpen<TBlutdialog>(dialog, [&](TBlutdialog& d) {
             drinks = d.BlutListBox->count();
             QTest::keyClick(&d, Qt::Key_Escape);

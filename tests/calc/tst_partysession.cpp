@@ -2,7 +2,7 @@
 #include "VeltaTest.h"
 #include "calc/PartySession.h"
 #include "common/AppState.h"
-#include "maint/ChoiceLists.h"
+#include "editors/ChoiceLists.h"
 
 using namespace Qt::StringLiterals;
 

@@ -8,10 +8,10 @@
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
-#include "exchange/BackupCommands.h"
-#include "exchange/ImportCommands.h"
-#include "exchange/TImportDialog.h"
-#include "exchange/TInternetDialog.h"
+#include "exchange/gui/BackupCommands.h"
+#include "exchange/gui/ImportCommands.h"
+#include "exchange/gui/TImportDialog.h"
+#include "exchange/gui/TInternetDialog.h"
 #include "store/ListsFile.h"
 
 #include <QDesktopServices>

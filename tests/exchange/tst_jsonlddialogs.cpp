@@ -6,9 +6,9 @@
 #include "app/DialogHost.h"
 #include "app/MainMenu.h"
 #include "app/ProgramWindows.h"
-#include "exchange/JsonLdFileDialog.h"
-#include "exchange/TJsonLdExportDialog.h"
-#include "print/PrintCommand.h"
+#include "exchange/gui/JsonLdExportDialog.h"
+#include "exchange/gui/JsonLdFileDialog.h"
+#include "print/gui/PrintCommand.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,10 +45,10 @@ QByteArray json(const char* text) {
 }
 
 // The export dialog the command opened, or null when none came up.
-TJsonLdExportDialog* openExportDialog() {
-    TJsonLdExportDialog* dialog = nullptr;
+JsonLdExportDialog* openExportDialog() {
+    JsonLdExportDialog* dialog = nullptr;
     const bool opened = QTest::qWaitFor([&dialog] {
-        dialog = qobject_cast<TJsonLdExportDialog*>(QApplication::activeModalWidget());
+        dialog = qobject_cast<JsonLdExportDialog*>(QApplication::activeModalWidget());
         return dialog != nullptr;
     });
     return opened ? dialog : nullptr;
@@ -137,7 +137,7 @@ private slots:
         MessageBoxAnswerer answers;
         ExportRun run;
         clickMenuItem(u"JsonExport"_s, [&] {
-            TJsonLdExportDialog* d = openExportDialog();
+            JsonLdExportDialog* d = openExportDialog();
             if (!d)
                 return;
             run.opened = true;
@@ -174,7 +174,7 @@ private slots:
         MessageBoxAnswerer answers;
         bool opened = false;
         clickMenuItem(u"JsonExport"_s, [&] {
-            TJsonLdExportDialog* d = openExportDialog();
+            JsonLdExportDialog* d = openExportDialog();
             opened = d != nullptr;
             if (d)
                 QTest::mouseClick(d->cancelButton, Qt::LeftButton);

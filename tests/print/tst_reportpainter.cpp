@@ -7,8 +7,8 @@
 #include "print/PrintRecordBuilder.h"
 #include "print/PrintReports.h"
 #include "print/PrintTable.h"
-#include "print/QtReportMeasurer.h"
-#include "print/ReportPainter.h"
+#include "print/gui/QtReportMeasurer.h"
+#include "print/gui/ReportPainter.h"
 #include "store/ListsFile.h"
 #include "ui/ProgramFonts.h"
 

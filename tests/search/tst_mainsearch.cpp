@@ -3,7 +3,7 @@
 #include "app/RecipeListListing.h"
 #include "browser/RecipeList.h"
 #include "common/AppState.h"
-#include "maint/ChoiceLists.h"
+#include "editors/ChoiceLists.h"
 #include "search/MainSearch.h"
 #include "search/MainSearchHost.h"
 #include "search/SearchSession.h"

@@ -4,8 +4,8 @@
 #include "VeltaGuiTest.h"
 #include "common/AppState.h"
 #include "search/SearchSession.h"
-#include "search/TSaveSuchedialog.h"
-#include "search/TSuchenDialog.h"
+#include "search/gui/TSaveSuchedialog.h"
+#include "search/gui/TSuchenDialog.h"
 #include "ui/Skins.h"
 #include "ui/UpDownButtons.h"
 

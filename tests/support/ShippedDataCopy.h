@@ -2,8 +2,8 @@
 
 #include "TempDataFolder.h"
 #include "common/DataTables.h"
+#include "editors/ChoiceLists.h"
 #include "exchange/ExchangeLists.h"
-#include "maint/ChoiceLists.h"
 #include "store/ListsFile.h"
 
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "VeltaGuiTest.h"
 #include "app/MainMenu.h"
 #include "common/AppState.h"
+#include "options/OptionsSession.h"
 #include "ui/HelpWindow.h"
-#include "ui/OptionsSession.h"
 #include "ui/Skins.h"
 #include "ui/TOwnFenster.h"
 

@@ -6,9 +6,9 @@
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
 #include "app/ToolbarPanel.h"
-#include "browser/RecipeView.h"
-#include "ui/OptionsBinding.h"
-#include "ui/OptionsCommand.h"
+#include "browser/gui/RecipeView.h"
+#include "options/OptionsBinding.h"
+#include "options/gui/OptionsCommand.h"
 
 #include <QAbstractButton>
 #include <QLabel>

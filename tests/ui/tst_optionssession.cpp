@@ -1,7 +1,7 @@
 #include "VeltaTest.h"
 #include "common/AppState.h"
-#include "ui/OptionsBinding.h"
-#include "ui/OptionsSession.h"
+#include "options/OptionsBinding.h"
+#include "options/OptionsSession.h"
 
 using namespace Qt::StringLiterals;
 

@@ -4,40 +4,40 @@
 #include "app/Application.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
-#include "assistants/CocktailCommand.h"
-#include "assistants/HomeBarCommand.h"
 #include "assistants/HomeBarPresets.h"
 #include "assistants/HomeBarSession.h"
-#include "assistants/ShoppingCommand.h"
-#include "browser/BrowserController.h"
+#include "assistants/gui/CocktailCommand.h"
+#include "assistants/gui/HomeBarCommand.h"
+#include "assistants/gui/ShoppingCommand.h"
 #include "browser/RecipeDisplay.h"
-#include "browser/RecipeView.h"
-#include "calc/MengeCommand.h"
-#include "calc/NumberField.h"
-#include "calc/PromilleCommand.h"
-#include "calc/TPartyDialog.h"
+#include "browser/gui/BrowserController.h"
+#include "browser/gui/RecipeView.h"
+#include "calc/gui/BloodAlcoholCommand.h"
+#include "calc/gui/NumberField.h"
+#include "calc/gui/PartyPlannerDialog.h"
+#include "calc/gui/QuantityCommand.h"
+#include "editors/gui/ClassificationCommands.h"
+#include "editors/gui/IngredientListCommand.h"
+#include "editors/gui/RecipeCommands.h"
 #include "exchange/BackupSession.h"
-#include "exchange/JsonLdExportCommand.h"
-#include "exchange/TImportDialog.h"
-#include "exchange/TInternetDialog.h"
-#include "maint/ClassificationCommands.h"
-#include "maint/IngredientListCommand.h"
-#include "maint/RecipeCommands.h"
-#include "print/PrintCommand.h"
+#include "exchange/gui/JsonLdExportCommand.h"
+#include "exchange/gui/TImportDialog.h"
+#include "exchange/gui/TInternetDialog.h"
+#include "options/gui/OptionsCommand.h"
 #include "print/PrintReports.h"
-#include "print/QtReportMeasurer.h"
-#include "print/ReportPainter.h"
 #include "print/TextListLayout.h"
-#include "print/TfrmPreview.h"
-#include "reference/LexiconCommand.h"
-#include "reference/LexiconInfoCommand.h"
-#include "reference/RecipeIngredientsCommand.h"
-#include "search/SearchCommand.h"
+#include "print/gui/PrintCommand.h"
+#include "print/gui/QtReportMeasurer.h"
+#include "print/gui/ReportPainter.h"
+#include "print/gui/TfrmPreview.h"
+#include "reference/gui/LexiconCommand.h"
+#include "reference/gui/LexiconInfoCommand.h"
+#include "reference/gui/RecipeIngredientsCommand.h"
+#include "search/gui/SearchCommand.h"
 #include "store/OptionsRecord.h"
 #include "ui/AboutCommand.h"
 #include "ui/EntryList.h"
 #include "ui/HelpWindow.h"
-#include "ui/OptionsCommand.h"
 #include "ui/ScrollingText.h"
 #include "ui/TMeldungDialog.h"
 #include "ui/TypeAheadField.h"
@@ -171,7 +171,7 @@ void shootCalculators(const QString& out) {
     main.HauptListBox->setCurrentRow(main.HauptListBox->findRow(QStringLiteral("Mojito")));
     main.browser->selectionChanged();
 
-    MengeCommand& menge = main.dialogs().get<MengeCommand>();
+    QuantityCommand& menge = main.dialogs().get<QuantityCommand>();
     menge.session.begin(main.CurrentRecNo());
     menge.dialog.show();
     menge.dialog.RadioButton5->click();
@@ -184,7 +184,7 @@ void shootCalculators(const QString& out) {
     // memory only), so that all three headings show.
     w.state.ingredientChoices.homeBars.set(1, 26, true);
     w.state.barSettings.alwaysAtHome = true;
-    TPartyDialog& party = menge.partyDialog;
+    PartyPlannerDialog& party = menge.partyDialog;
     party.setListPrinter([](const QStringList&, QWidget*) {}); // as the program's command puts it in
     party.show();
     for (const auto& [name, glasses] : {std::pair{"Mojito", "12"}, {"Daiquiri", "8"}, {"Caipirinha", "10"}}) {
@@ -201,7 +201,7 @@ void shootCalculators(const QString& out) {
         TextListLayout::document(menge.party.listText(), PageSetup{}, PrintFonts(), measurer));
     printout.renderPage(0, 2.0).save(QDir(out).filePath(QStringLiteral("partyplaner-druck.png")));
 
-    TBlutdialog& blut = main.dialogs().get<PromilleCommand>().dialog;
+    TBlutdialog& blut = main.dialogs().get<BloodAlcoholCommand>().dialog;
     blut.show();
     const auto drink = [&blut](const QString& name, int unit, const QString& amount) {
         blut.Editfeld->setText(name);
@@ -580,7 +580,7 @@ void shootExchange(const QString& out) {
     JsonLdExportSession& json = main.dialogs().get<JsonLdExportCommand>().session;
     json.begin(listed.value(main.SelectedRow()),
                {listed.value(0).data, listed.value(1).data, listed.value(2).data});
-    TJsonLdExportDialog& jsonDialog = main.dialogs().get<JsonLdExportCommand>().dialog;
+    JsonLdExportDialog& jsonDialog = main.dialogs().get<JsonLdExportCommand>().dialog;
     jsonDialog.show();
     QApplication::processEvents();
     jsonDialog.grab().save(QDir(out).filePath(QStringLiteral("json-ld-export.png")));

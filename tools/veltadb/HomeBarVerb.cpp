@@ -1,7 +1,7 @@
 #include "HomeBarVerb.h"
 
 #include "common/AppState.h"
-#include "maint/ChoiceLists.h"
+#include "editors/ChoiceLists.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"

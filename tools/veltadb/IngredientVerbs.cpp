@@ -2,10 +2,10 @@
 
 #include "MaintFolder.h"
 #include "VerbSupport.h"
-#include "maint/AlcoholRecompute.h"
-#include "maint/ChoiceLists.h"
-#include "maint/IngredientListSession.h"
-#include "maint/RecipeUsage.h"
+#include "editors/AlcoholRecompute.h"
+#include "editors/ChoiceLists.h"
+#include "editors/IngredientListSession.h"
+#include "editors/RecipeUsage.h"
 #include "store/Fields.h"
 #include "store/StoreError.h"
 

@@ -2,9 +2,9 @@
 
 #include "MaintFolder.h"
 #include "VerbSupport.h"
-#include "maint/ChoiceLists.h"
-#include "maint/ClassificationListSession.h"
-#include "maint/DecorationListSession.h"
+#include "editors/ChoiceLists.h"
+#include "editors/ClassificationListSession.h"
+#include "editors/DecorationListSession.h"
 #include "store/AtomicFile.h"
 #include "store/ListsFile.h"
 

@@ -1,6 +1,6 @@
 #include "MaintFolder.h"
 
-#include "maint/AlcoholRecompute.h"
+#include "editors/AlcoholRecompute.h"
 #include "store/ListsFile.h"
 #include "store/OptionsRecord.h"
 

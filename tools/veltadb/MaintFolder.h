@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/DataTables.h"
-#include "maint/RecipeSources.h"
+#include "editors/RecipeSources.h"
 
 #include <QStringList>
 

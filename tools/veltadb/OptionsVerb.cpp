@@ -1,8 +1,8 @@
 #include "OptionsVerb.h"
 
 #include "common/AppState.h"
-#include "ui/OptionsBinding.h"
-#include "ui/OptionsSession.h"
+#include "options/OptionsBinding.h"
+#include "options/OptionsSession.h"
 
 #include <QTextStream>
 

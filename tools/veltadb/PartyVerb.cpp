@@ -3,7 +3,7 @@
 #include "calc/PartySession.h"
 #include "common/AppState.h"
 #include "common/HomeBarTable.h"
-#include "maint/ChoiceLists.h"
+#include "editors/ChoiceLists.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"

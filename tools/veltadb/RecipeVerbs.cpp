@@ -5,10 +5,10 @@
 #include "common/HomeBarTable.h"
 #include "common/RecipeBook.h"
 #include "common/TypeAhead.h"
-#include "maint/AmountField.h"
-#include "maint/ChoiceLists.h"
-#include "maint/RecipeEditSession.h"
-#include "maint/RecipeListSession.h"
+#include "editors/AmountField.h"
+#include "editors/ChoiceLists.h"
+#include "editors/RecipeEditSession.h"
+#include "editors/RecipeListSession.h"
 
 using namespace VerbSupport;
 

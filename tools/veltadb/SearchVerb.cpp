@@ -4,7 +4,7 @@
 #include "browser/RecipeList.h"
 #include "common/AppState.h"
 #include "common/TypeAhead.h"
-#include "maint/ChoiceLists.h"
+#include "editors/ChoiceLists.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
 #include "store/ListsFile.h"

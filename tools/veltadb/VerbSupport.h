@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maint/Verdict.h"
+#include "editors/Verdict.h"
 
 #include <QStringList>
 #include <QTextStream>

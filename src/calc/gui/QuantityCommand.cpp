@@ -1,0 +1,18 @@
+#include "calc/gui/QuantityCommand.h"
+
+#include "common/AppState.h"
+#include "common/DataTables.h"
+#include "common/MainWindowPort.h"
+
+QuantityCommand::QuantityCommand(const DialogServices& services)
+    : session(services.tables.ApolloRezepte, services.tables.ApolloZutaten),
+      dialog(services.context, session, services.parent),
+      party(services.context.state, services.tables.ApolloRezepte, services.tables.ApolloZutaten),
+      partyDialog(services.context, party, &dialog), m_main(services.main) {
+    QObject::connect(&dialog, &TMengeDialog::partyRequested, &partyDialog, [this] { partyDialog.exec(); });
+}
+
+void QuantityCommand::run() {
+    if (session.begin(m_main.CurrentRecNo()))
+        dialog.exec();
+}

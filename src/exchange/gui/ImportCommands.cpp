@@ -1,0 +1,138 @@
+#include "exchange/gui/ImportCommands.h"
+
+#include "common/AppState.h"
+#include "common/ChoiceKind.h"
+#include "common/DataTables.h"
+#include "common/MainWindowPort.h"
+#include "exchange/JsonLdError.h"
+#include "exchange/JsonLdImport.h"
+#include "exchange/RecipeUpdate.h"
+#include "exchange/Version1Import.h"
+#include "exchange/gui/JsonLdFileDialog.h"
+#include "exchange/gui/TImportDialog.h"
+#include "exchange/gui/TInternetDialog.h"
+#include "ui/Meldungsfenster.h"
+#include "ui/ReadOnlyRefusal.h"
+#include "ui/TWartenDialog.h"
+
+#include <QDir>
+#include <QFile>
+
+ImportCommands::ImportCommands(const DialogServices& services)
+    : startFolder(QDir::homePath()), m_context(services.context), m_tables(services.tables),
+      m_main(services.main), m_parent(services.parent) {}
+
+void ImportCommands::reopenTables() {
+    m_tables.openMainTables(m_context.state.folders.dataFolder, m_context.state.startedFromCd);
+}
+
+template <class Work> auto ImportCommands::withTablesClosed(Work work) {
+    m_tables.closeMainTables();
+    try {
+        auto result = work();
+        reopenTables();
+        return result;
+    } catch (...) {
+        reopenTables();
+        throw;
+    }
+}
+
+void ImportCommands::runVersion1() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+        return;
+    ImportChooserSession chooser(ImportChooserSession::Version1);
+    {
+        TImportDialog dialog(m_context, chooser, QStringLiteral("Importieren"), Version1Import::chooserText(),
+                             m_parent);
+        dialog.selectFolder(startFolder);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    TWartenDialog wait(m_context, m_parent);
+    const auto progress = [&wait](int done, int total) {
+        if (done == 1)
+            wait.ShowWaitWindow(total, Version1Import::waitText());
+        if (done % wait.step() == 0)
+            wait.setProgress(done);
+    };
+    Version1Import::Outcome outcome;
+    try {
+        outcome = withTablesClosed([&] {
+            return Version1Import::run(m_tables.ApolloEnv, chooser.chosenFolder(),
+                                       m_context.state.folders.dataFolder, progress);
+        });
+    } catch (...) {
+        wait.HideWaitWindow();
+        throw;
+    }
+    wait.HideWaitWindow();
+    if (outcome.tooManyIngredients) {
+        Meldungsfenster::showPlain(Version1Import::tooManyText(), QStringLiteral("Fehler"));
+        m_main.RunCommand(QStringLiteral("Beenden"));
+        return;
+    }
+    if (outcome.damaged)
+        Meldungsfenster::showPlain(Version1Import::damagedText(), QStringLiteral("Fehler"));
+    // Without a restart the boxes that offer ingredients must know the imported ones at once.
+    if (outcome.ingredients > 0)
+        m_main.RefreshChoiceLists(ChoiceKind::Ingredients);
+    Meldungsfenster::show(Version1Import::closingNotice(outcome));
+    if (outcome.recipes > 0)
+        m_main.RunCommand(QStringLiteral("Beenden"));
+}
+
+void ImportCommands::runUpdates() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+        return;
+    {
+        TInternetDialog notice(m_context, m_parent);
+        if (notice.exec() != QDialog::Accepted)
+            return;
+    }
+    ImportChooserSession chooser(ImportChooserSession::Updates);
+    {
+        TImportDialog dialog(m_context, chooser, QStringLiteral("Rezept-Updates"),
+                             RecipeUpdate::chooserText(), m_parent);
+        dialog.selectFolder(startFolder);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    const RecipeUpdate::Outcome outcome = withTablesClosed([&] {
+        return RecipeUpdate::run(m_tables.ApolloEnv, chooser.chosenFolder(),
+                                 m_context.state.folders.dataFolder);
+    });
+    Meldungsfenster::show(RecipeUpdate::closingNotice(outcome));
+    if (RecipeUpdate::restart(outcome))
+        m_main.RunCommand(QStringLiteral("Beenden"));
+}
+
+void ImportCommands::runJsonLd() {
+    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+        return;
+    const QString path = JsonLdFileDialog::askOpen(m_parent);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Meldungsfenster::show(Notice::error(JsonLdImport::unreadableText(path), 2));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    AppState& state = m_context.state;
+    const ExchangeLists lists{state.categoryList, state.tasteList, state.decorations};
+    JsonLdImport::Outcome outcome;
+    try {
+        outcome = withTablesClosed([&] {
+            return JsonLdImport::run(m_tables.ApolloEnv, state.folders.dataFolder, bytes, lists,
+                                     state.options.get(OptionsRecord::DashesPerCl));
+        });
+    } catch (const JsonLdError& error) {
+        Meldungsfenster::show(Notice::error(error.text(), 2));
+        return;
+    }
+    state.recipeTotal = m_tables.ApolloRezepte.Count();
+    m_main.RefreshChoiceLists(ChoiceKind::Ingredients);
+    m_main.FillRecipeList(false);
+    Meldungsfenster::show(Notice::hint(JsonLdImport::doneText(outcome), 1));
+}

@@ -1,0 +1,21 @@
+#include "exchange/gui/JsonLdExportCommand.h"
+
+#include "common/MainWindowPort.h"
+#include "exchange/gui/JsonLdFileDialog.h"
+#include "ui/Meldungsfenster.h"
+
+JsonLdExportCommand::JsonLdExportCommand(const DialogServices& services)
+    : session(services.context.state, services.tables), dialog(services.context, session, services.parent),
+      m_main(services.main) {}
+
+void JsonLdExportCommand::run(const QList<int>& printSelection) {
+    const QList<ListEntry> listed = m_main.ListedRecipes();
+    const int row = m_main.SelectedRow();
+    session.begin(row >= 0 && row < listed.size() ? listed.at(row) : ListEntry{}, printSelection);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString path = JsonLdFileDialog::askSave(&dialog);
+    if (path.isEmpty())
+        return;
+    Meldungsfenster::show(session.write(path));
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "exchange/JsonLdExportSession.h"
+#include "exchange/gui/JsonLdExportDialog.h"
+#include "ui/DialogServices.h"
+
+// "Exportieren als JSON-LD": the choice of drinks, the file, the export and its report.
+class JsonLdExportCommand {
+public:
+    explicit JsonLdExportCommand(const DialogServices& services);
+
+    // printSelection: the drinks chosen in the print dialog, by record number.
+    void run(const QList<int>& printSelection);
+
+    JsonLdExportSession session;
+    JsonLdExportDialog dialog;
+
+private:
+    MainWindowPort& m_main;
+};

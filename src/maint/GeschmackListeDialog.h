@@ -1,9 +1,0 @@
-#pragma once
-
-#include "maint/ClassificationListDialog.h"
-
-// "Geschmacksrichtung": the taste list, in list order.
-class GeschmackListeDialog : public ClassificationListDialog {
-public:
-    using ClassificationListDialog::ClassificationListDialog;
-};
