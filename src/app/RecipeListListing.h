@@ -1,14 +1,14 @@
 #pragma once
 
 #include "common/HomeBarTable.h"
-#include "search/SearchListing.h"
+#include "common/RecipeListing.h"
 
 class RecipeList;
 class TApollo;
 
 // The search's list of drinks as the recipe list without a window: the list fill over the recipe
 // table, with the mixable test of one home bar and a number of purchases when asked.
-class RecipeListListing : public SearchListing {
+class RecipeListListing : public RecipeListing {
 public:
     RecipeListListing(RecipeList& list, TApollo& recipes, HomeBarTable::Test homeBar)
         : m_list(list), m_recipes(recipes), m_homeBar(homeBar) {}

@@ -65,7 +65,7 @@ TMain::TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* p
     buildBrowserControls();
     hook = new KeyboardHook(this, HauptListBox, this);
     connectBrowser();
-    m_dialogs = std::make_unique<DialogHost>(DialogServices{context, tables, *this, this});
+    m_dialogs = std::make_unique<DialogHost>(DialogServices{context, tables, *this, *browser, this});
     bindCommands();
     buildTextPopup();
 }
@@ -221,7 +221,7 @@ bool TMain::create() {
         m_endRequested = true;
         return false;
     }
-    FillRecipeList();
+    browser->FillRecipeList(false);
     if (s.switches.debugInfo)
         Meldungsfenster::show(debugInfoText(), QStringLiteral("Info"), 8, false);
     s.applyLowColourOverrides();
@@ -241,7 +241,7 @@ bool TMain::create() {
     Panel1->showHints(s.options.get(OptionsRecord::ShortHelp) == 1);
     qApp->installEventFilter(hook);
     updateMainBounds();
-    browser->showFirst();
+    browser->ShowFirst();
     return !m_endRequested;
 }
 
@@ -262,9 +262,12 @@ QString TMain::debugInfoText() const {
     return lines.join(QLatin1Char('\r'));
 }
 
-void TMain::FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep) {
-    browser->FillRecipeList(homeBarOnly, alsoKeep);
-    fitRecipeList(); // an empty list had no row height to fit its box to
+ShownRecipes& TMain::recipes() {
+    return *browser;
+}
+
+const ShownRecipes& TMain::recipes() const {
+    return *browser;
 }
 
 void TMain::fitRecipeList() {
@@ -273,42 +276,6 @@ void TMain::fitRecipeList() {
     QRect list = m_listArea;
     list.setHeight(HauptListBox->wholeRowsHeight(list.height()));
     HauptListBox->setGeometry(list);
-}
-
-int TMain::ListedCount() const {
-    return browser->browser().list().ListedCount();
-}
-
-void TMain::ShowFirst() {
-    browser->showFirst();
-}
-
-void TMain::ClearQuickSearch() {
-    HauptEdit->clear();
-}
-
-int TMain::CurrentRecNo() const {
-    return browser->browser().shown().CurrentRecNo();
-}
-
-QList<ListEntry> TMain::ListedRecipes() const {
-    return HauptListBox->entries();
-}
-
-int TMain::SelectedRow() const {
-    return HauptListBox->currentRow();
-}
-
-QString TMain::CountText() const {
-    return AnzLabel->text();
-}
-
-void TMain::ReloadCurrent() {
-    browser->reloadCurrent();
-}
-
-void TMain::RecipeSaved(bool isNew, const QString& name) {
-    browser->RecipeSaved(isNew, name);
 }
 
 void TMain::RunCommand(const QString& command) {
@@ -337,7 +304,7 @@ void TMain::ApplyOptions(bool motifChanged) {
         applyMotif();
     // Font, wrapping, layout and photo: the shown recipe is laid out and drawn again.
     browser->applyTextFont();
-    browser->reloadCurrent();
+    browser->ReloadCurrent();
     layoutMain();
     UntenPaintBox->update();
 }
@@ -368,6 +335,7 @@ void TMain::connectBrowser() {
                                     this);
     browser->setSound(m_context.sound);
     connect(browser, &BrowserController::cancelSearchEnabled, this, &TMain::setCancelSearchEnabled);
+    connect(browser, &BrowserController::listFilled, this, &TMain::fitRecipeList);
     connect(hook, &KeyboardHook::selectionMoved, browser, &BrowserController::selectionChanged);
     connect(Markipanel, &ClickPanel::clicked, browser, &BrowserController::ToggleMark);
     connect(browser, &BrowserController::ingredientClicked, this, &TMain::ShowIngredientInfo);

@@ -11,6 +11,7 @@
 #include <memory>
 
 class BrowserController;
+class ShownRecipes;
 class CommandTable;
 class DialogHost;
 class ClickPanel;
@@ -61,17 +62,11 @@ public:
     DialogHost& dialogs() { return *m_dialogs; }
     HelpWindow& help() { return m_help; }
 
-    // MainWindowPort: what the feature windows ask of the main window.
-    void FillRecipeList(bool homeBarOnly = false, const RecipeRecordTest& alsoKeep = {}) override;
-    int ListedCount() const override;
-    void ShowFirst() override;
-    void ClearQuickSearch() override;
-    int CurrentRecNo() const override;
-    QList<ListEntry> ListedRecipes() const override;
-    int SelectedRow() const override;
-    QString CountText() const override;
-    void ReloadCurrent() override;
-    void RecipeSaved(bool isNew, const QString& name) override;
+    // The list of drinks and the recipe shown, as the feature commands use them.
+    ShownRecipes& recipes();
+    const ShownRecipes& recipes() const;
+
+    // MainWindowPort: what only the main window does for the feature windows.
     void RunCommand(const QString& command) override;
     void ShowIngredientInfo(int number) override;
     void ShowIngredientList(const QList<ListEntry>& ingredients) override;
@@ -79,7 +74,7 @@ public:
     void ApplyOptions(bool motifChanged) override;
     void layoutMain();
     void fitRecipeList(); // whole rows only, within the list's area of the layout
-    void setCancelSearchEnabled(bool enabled) override;
+    void setCancelSearchEnabled(bool enabled);
     QString debugInfoText() const;
     // Rebuilds every window's copy of one kind of choices (1 categories, 2 tastes, 3 ingredients,
     // 4 decorations) from its source.

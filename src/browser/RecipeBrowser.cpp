@@ -10,10 +10,6 @@
 RecipeBrowser::RecipeBrowser(const Tables& tables, const QStringList& categories, const QStringList& tastes)
     : m_tables(tables), m_categories(categories), m_tastes(tastes) {}
 
-void RecipeBrowser::FillRecipeList(const RecipeList::KeepRecipe& keep, const RecipeRecordTest& alsoKeep) {
-    m_list.FillRecipeList(m_tables.recipes, keep, alsoKeep);
-}
-
 bool RecipeBrowser::ShowSelected(int index) {
     if (index < 0 || index >= m_list.ListedCount())
         return false;

@@ -32,10 +32,10 @@ public:
     RecipeList& list() { return m_list; }
     const RecipeList& list() const { return m_list; }
     ShownRecipe& shown() { return m_shown; }
+    const ShownRecipe& shown() const { return m_shown; }
     const RecipeDisplay& display() const { return m_display; }
     RecipeDisplay& display() { return m_display; }
 
-    void FillRecipeList(const RecipeList::KeepRecipe& keep = {}, const RecipeRecordTest& alsoKeep = {});
     // Loads the entry's recipe unless it is shown already; true when it was loaded. Throws StoreError
     // when the recipe cannot be read; the recipe shown before stays current.
     bool ShowSelected(int index);

@@ -1,5 +1,6 @@
 #include "search/MainSearch.h"
 
+#include "common/RecipeListing.h"
 #include "search/MainSearchHost.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
@@ -17,8 +18,8 @@ private:
 };
 } // namespace
 
-MainSearch::MainSearch(SearchSession& session, TApollo& recipes, MainSearchHost& host)
-    : m_session(session), m_recipes(recipes), m_host(host) {}
+MainSearch::MainSearch(SearchSession& session, TApollo& recipes, RecipeListing& listing, MainSearchHost& host)
+    : m_session(session), m_recipes(recipes), m_listing(listing), m_host(host) {}
 
 bool MainSearch::offer(int recipeTotal, bool debugInfo, bool* accepted) {
     *accepted = m_host.runSearchDialog();
@@ -32,7 +33,7 @@ bool MainSearch::offer(int recipeTotal, bool debugInfo, bool* accepted) {
     if (debugInfo && !expression.isEmpty())
         m_host.showExpression(expression);
     const SearchPass::Outcome outcome =
-        SearchPass::run(m_recipes, m_host, recipeTotal, expression, homeBarOnly, m_session.fullTextTest());
+        SearchPass::run(m_recipes, m_listing, recipeTotal, expression, homeBarOnly, m_session.fullTextTest());
     m_host.playNoise(outcome.sound());
     if (outcome.found == 0)
         m_host.reportNoMatch();
@@ -47,10 +48,10 @@ void MainSearch::start(int recipeTotal, bool debugInfo) {
     }
     // A search that found nothing may have emptied the list (the home bar rule) before the user
     // gave up: it is filled again, and the view and the clear command follow it.
-    const bool refilled = m_host.ListedCount() == 0;
+    const bool refilled = m_listing.ListedCount() == 0;
     if (refilled) {
-        m_host.FillRecipeList(false);
-        if (m_host.ListedCount() == recipeTotal)
+        m_listing.FillRecipeList(false);
+        if (m_listing.ListedCount() == recipeTotal)
             m_host.setClearSearchEnabled(false);
     }
     if (accepted || refilled)
@@ -63,7 +64,7 @@ void MainSearch::clear() {
         m_host.setClearSearchEnabled(false);
         m_host.playNoise(kClearSound);
         m_session.Reset();
-        m_host.FillRecipeList(false);
+        m_listing.FillRecipeList(false);
     }
     m_host.showFirst();
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class MainSearchHost;
+class RecipeListing;
 class SearchSession;
 class TApollo;
 
@@ -16,7 +17,7 @@ public:
     static constexpr int kNoMatchLines = 2;
     static constexpr int kClearSound = 3;
 
-    MainSearch(SearchSession& session, TApollo& recipes, MainSearchHost& host);
+    MainSearch(SearchSession& session, TApollo& recipes, RecipeListing& listing, MainSearchHost& host);
 
     // recipeTotal: the recipes in the table; debugInfo shows each expression before it is applied.
     void start(int recipeTotal, bool debugInfo);
@@ -28,5 +29,6 @@ private:
 
     SearchSession& m_session;
     TApollo& m_recipes;
+    RecipeListing& m_listing;
     MainSearchHost& m_host;
 };

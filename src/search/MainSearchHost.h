@@ -1,13 +1,13 @@
 #pragma once
 
-#include "search/SearchListing.h"
-
 #include <QString>
 
 // The main window's side of starting and clearing a search: the modal dialog, painting, the
-// messages, the sounds, the clear command's enabling and the recipe shown.
-class MainSearchHost : public SearchListing {
+// messages, the sounds, the clear command's enabling and the recipe shown. The list of drinks is
+// the `RecipeListing` the search fills.
+class MainSearchHost {
 public:
+    virtual ~MainSearchHost() = default;
     // Shows the search dialog modally; true when it was closed with OK.
     virtual bool runSearchDialog() = 0;
     // Redraws the area the dialog covered before the search runs.

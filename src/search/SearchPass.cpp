@@ -1,6 +1,6 @@
 #include "search/SearchPass.h"
 
-#include "search/SearchListing.h"
+#include "common/RecipeListing.h"
 #include "store/TApollo.h"
 
 namespace {
@@ -22,7 +22,7 @@ private:
 };
 } // namespace
 
-SearchPass::Outcome SearchPass::run(TApollo& recipes, SearchListing& listing, int recipeTotal,
+SearchPass::Outcome SearchPass::run(TApollo& recipes, RecipeListing& listing, int recipeTotal,
                                     const QString& expression, bool homeBarOnly,
                                     const RecipeRecordTest& fullText) {
     Outcome out;

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class SearchListing;
+class RecipeListing;
 class TApollo;
 
 // One confirmed search: the filter applied to the recipe table, the list rebuilt from the matches
@@ -24,6 +24,6 @@ public:
 
     // recipeTotal: the number of recipes in the table. The filter is lifted also when the store
     // fails on the way.
-    static Outcome run(TApollo& recipes, SearchListing& listing, int recipeTotal, const QString& expression,
+    static Outcome run(TApollo& recipes, RecipeListing& listing, int recipeTotal, const QString& expression,
                        bool homeBarOnly, const RecipeRecordTest& fullText = {});
 };

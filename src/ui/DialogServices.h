@@ -4,13 +4,16 @@
 
 class DataTables;
 class MainWindowPort;
+class ShownRecipes;
 class QWidget;
 
 // Everything a feature command needs to build its session and dialog: the shared state and skins,
-// the tables, the main window's port and the parent for the dialog.
+// the tables, the main window's port, the list of drinks with the recipe shown and the parent for the
+// dialog.
 struct DialogServices {
     UiContext context;
     DataTables& tables;
     MainWindowPort& main;
+    ShownRecipes& recipes;
     QWidget* parent;
 };

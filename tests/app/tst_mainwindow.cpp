@@ -197,7 +197,7 @@ private slots:
             QVERIFY(!shell.main.Panel1->button(hi, 4)->isEnabled());
         QVERIFY(!shell.main.menu->action(QStringLiteral("SucheAus"))->isEnabled());
         QCOMPARE(shell.tables.ApolloRezepte.Query(QStringLiteral("CANR = 4413")), 5);
-        shell.main.FillRecipeList();
+        shell.main.recipes().FillRecipeList(false);
         shell.tables.ApolloRezepte.Query(QString());
         EntryList* list = shell.main.HauptListBox;
         QCOMPARE(list->count(), 5);

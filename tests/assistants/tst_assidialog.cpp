@@ -103,7 +103,7 @@ private slots:
         QVERIFY(!expected.isEmpty());
         QCOMPARE(listedRecords(), expected);
         QCOMPARE(m_w->main.HauptListBox->currentRow(), 0);
-        QCOMPARE(m_w->main.CurrentRecNo(), m_w->main.HauptListBox->entries().first().data);
+        QCOMPARE(m_w->main.recipes().CurrentRecNo(), m_w->main.HauptListBox->entries().first().data);
         QCOMPARE(m_w->tables.ApolloRezepte.filterText(), QString());
     }
 

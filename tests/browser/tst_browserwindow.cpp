@@ -202,7 +202,7 @@ private slots:
         TApollo& re = shell().tables.ApolloRezepte;
         const int listed = re.Query(QStringLiteral("CANR = 4223"));
         QVERIFY(listed > 1);
-        shell().main.FillRecipeList();
+        shell().main.recipes().FillRecipeList(false);
         re.Query(QString());
         answers.queue(Meldungsfenster::No);
         shell().browser().MarkAllListed();
@@ -212,9 +212,9 @@ private slots:
         shell().browser().MarkAllListed();
         QCOMPARE(re.Query(QStringLiteral("MARK = 1")), listed);
         re.Query(QString());
-        shell().main.FillRecipeList(); // all recipes again
+        shell().main.recipes().FillRecipeList(false); // all recipes again
         QVERIFY(re.Query(QStringLiteral("CANR = 1111")) > 0);
-        shell().main.FillRecipeList(); // the marked ones are no longer listed
+        shell().main.recipes().FillRecipeList(false); // the marked ones are no longer listed
         re.Query(QString());
         answers.queue(Meldungsfenster::Yes);
         shell().browser().ClearAllMarks();

@@ -250,7 +250,7 @@ private slots:
         t.addRecipe({.name = u"Mojito"_s, .mark = 1});
         t.addRecipe({.name = u"Zombie"_s});
         RecipeBrowser browser({t.re(), t.zu(), t.de()}, categories, tastes);
-        browser.FillRecipeList();
+        browser.list().FillRecipeList(t.re());
         QVERIFY(browser.ShowSelected(0));
         QCOMPARE(browser.display().name, u"Mojito"_s);
         QVERIFY(browser.shown().CurrentMarked());
@@ -272,7 +272,7 @@ private slots:
         t.addRecipe({.name = u"Zombie"_s, .instructions = u"Alles kräftig schütteln."_s});
         const QStringList categories = {u"Longdrinks"_s}, tastes;
         RecipeBrowser browser({t.re(), t.zu(), t.de()}, categories, tastes);
-        browser.FillRecipeList();
+        browser.list().FillRecipeList(t.re());
         QVERIFY(browser.ShowSelected(0));
         QVERIFY(QFile::resize(t.filePath(u"RE.SMT"_s), 512)); // the memo block is gone
         for (int attempt = 0; attempt < 2; ++attempt) {

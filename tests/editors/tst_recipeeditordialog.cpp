@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(m_w->state.recipeTotal, total + 1);
         QCOMPARE(m_w->main.HauptListBox->currentText(), u"Aaa Sonnenglas"_s);
         QCOMPARE(m_w->main.HauptListBox->currentRow(), 0);
-        QCOMPARE(m_w->main.CurrentRecNo(), total + 1);
+        QCOMPARE(m_w->main.recipes().CurrentRecNo(), total + 1);
         QCOMPARE(commands().listSession.entries().first(), (ListEntry{u"Aaa Sonnenglas"_s, total + 1}));
         recipes().Go(total + 1);
         QCOMPARE(recipes().GetInteger(Fields::Recipe::Alcohol), 10); // 4 cl 40 % and 12 cl juice
@@ -220,7 +220,7 @@ private slots:
         QVERIFY(row >= 0);
         m_w->main.HauptListBox->setCurrentRow(row);
         m_w->main.browser->selectionChanged();
-        const int recNo = m_w->main.CurrentRecNo();
+        const int recNo = m_w->main.recipes().CurrentRecNo();
         TReditdialog& d = commands().editor;
         QString caption;
         int lineCount = 0;
@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(m_w->main.HauptListBox->currentRow(), 0);
         QCOMPARE(m_w->main.HauptListBox->currentText(), u"Aaa Zombie"_s);
         QCOMPARE(m_w->main.HauptListBox->findRow(u"Zombie"_s), -1);
-        QCOMPARE(m_w->main.CurrentRecNo(), recNo);
+        QCOMPARE(m_w->main.recipes().CurrentRecNo(), recNo);
         recipes().Go(recNo);
         QCOMPARE(recipes().GetTrimString(Fields::Recipe::Name), u"Aaa Zombie"_s);
     }

@@ -89,7 +89,7 @@ class TestJsonLdDialogs : public QObject {
 
     QStringList listedNames() const {
         QStringList names;
-        for (const ListEntry& entry : m_w->main.ListedRecipes())
+        for (const ListEntry& entry : m_w->main.recipes().ListedRecipes())
             names << entry.text;
         return names;
     }
@@ -125,7 +125,7 @@ private slots:
         QFETCH(bool, printPicked);
         QFETCH(QString, click);
         QFETCH(int, expected);
-        const QList<ListEntry> listed = m_w->main.ListedRecipes();
+        const QList<ListEntry> listed = m_w->main.recipes().ListedRecipes();
         QVERIFY(listed.size() > 2);
         if (printPicked) {
             PrintSession& print = m_w->main.dialogs().get<PrintCommand>().session;
@@ -152,10 +152,11 @@ private slots:
         QTRY_VERIFY(!answers.shown().isEmpty());
         QVERIFY(run.opened);
         const int total = m_w->state.recipeTotal;
-        QCOMPARE(run.labels,
-                 QStringList({u"&Aktuelles Getränk (%1)"_s.arg(listed.at(m_w->main.SelectedRow()).text),
-                              u"&Druckauswahl (%1 Getränke)"_s.arg(printPicked ? 2 : 0),
-                              u"A&lle Getränke (%1)"_s.arg(total)}));
+        QCOMPARE(
+            run.labels,
+            QStringList({u"&Aktuelles Getränk (%1)"_s.arg(listed.at(m_w->main.recipes().SelectedRow()).text),
+                         u"&Druckauswahl (%1 Getränke)"_s.arg(printPicked ? 2 : 0),
+                         u"A&lle Getränke (%1)"_s.arg(total)}));
         QCOMPARE(run.enabled, QList<bool>({true, printPicked, true}));
         QCOMPARE(file.asked, QList<bool>{true});
         const int count = expected < 0 ? total : expected;
@@ -166,7 +167,7 @@ private slots:
         if (printPicked)
             QCOMPARE(recipes.at(1)[u"name"_s].toString(), listed.at(2).text);
         else if (expected == 1)
-            QCOMPARE(recipes.at(0)[u"name"_s].toString(), listed.at(m_w->main.SelectedRow()).text);
+            QCOMPARE(recipes.at(0)[u"name"_s].toString(), listed.at(m_w->main.recipes().SelectedRow()).text);
     }
 
     void exportCancelledWritesNothing() {

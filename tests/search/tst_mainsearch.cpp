@@ -17,7 +17,7 @@ namespace {
 
 // The main window as the search loop sees it: the list is the real recipe list over the test
 // tables; each showing of the dialog runs the next scripted answer.
-class ScriptedHost : public MainSearchHost {
+class ScriptedHost : public MainSearchHost, public RecipeListing {
 public:
     using Answer = std::function<bool(SearchSession&)>;
 
@@ -154,7 +154,7 @@ private slots:
         m_listing = std::make_unique<RecipeListListing>(m_list, m_tables->re(),
                                                         m_state.ingredientChoices.homeBars.test(1, 0));
         m_host = std::make_unique<ScriptedHost>(*m_session, *m_listing);
-        m_search = std::make_unique<MainSearch>(*m_session, m_tables->re(), *m_host);
+        m_search = std::make_unique<MainSearch>(*m_session, m_tables->re(), *m_host, *m_host);
         m_listing->FillRecipeList(false);
     }
 

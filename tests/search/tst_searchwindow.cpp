@@ -123,7 +123,7 @@ class TestSearchWindow : public QObject {
     TMain& main() { return m_w->main; }
     TSuchenDialog& dialog() { return main().dialogs().get<SearchCommand>().dialog; }
     QToolButton* toolbarButton(int k) { return main().Panel1->button(true, k); }
-    int listed() { return main().ListedCount(); }
+    int listed() { return main().recipes().ListedCount(); }
     QList<int> listedRecords() { return main().browser->browser().list().recordNumbers(); }
     QStringList noises() const {
         QStringList out;
@@ -242,7 +242,7 @@ private slots:
                  QString::number(found) + (found == 1 ? u" Rezept"_s : u" Rezepte"_s));
         QVERIFY(main().commands->isEnabled(u"SucheAus"_s));
         QVERIFY(toolbarButton(4)->isEnabled());
-        QCOMPARE(main().CurrentRecNo(), main().browser->browser().list().entries().first().data);
+        QCOMPARE(main().recipes().CurrentRecNo(), main().browser->browser().list().entries().first().data);
         QCOMPARE(noises(), QStringList{u"1.WAV"_s});
         QCOMPARE(m_w->tables.ApolloRezepte.filterText(), QString());
 
@@ -342,7 +342,7 @@ private slots:
         const int total = listed();
         main().HauptListBox->setCurrentRow(main().HauptListBox->findRow(u"Zombie"_s));
         main().browser->selectionChanged();
-        QVERIFY(main().CurrentRecNo() != listedRecords().first());
+        QVERIFY(main().recipes().CurrentRecNo() != listedRecords().first());
         runSearch({[&](QWidget*) {
                        QTest::mouseClick(dialog().checkhausbar, Qt::LeftButton);
                        QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
@@ -353,7 +353,7 @@ private slots:
         QVERIFY(!main().commands->isEnabled(u"SucheAus"_s));
         QVERIFY(!toolbarButton(4)->isEnabled());
         QCOMPARE(main().HauptListBox->currentRow(), 0);
-        QCOMPARE(main().CurrentRecNo(), listedRecords().first());
+        QCOMPARE(main().recipes().CurrentRecNo(), listedRecords().first());
     }
 
     // A name the saved searches cannot hold is refused with the character named whole; the slot

@@ -172,7 +172,7 @@ void shootCalculators(const QString& out) {
     main.browser->selectionChanged();
 
     QuantityCommand& menge = main.dialogs().get<QuantityCommand>();
-    menge.session.begin(main.CurrentRecNo());
+    menge.session.begin(main.recipes().CurrentRecNo());
     menge.dialog.show();
     menge.dialog.RadioButton5->click();
     menge.dialog.MengeEdit->setText(QStringLiteral("2"));
@@ -453,7 +453,7 @@ void shootReference(const QString& out) {
     lexicon.reject();
 
     RecipeIngredientsCommand& ingredients = main.dialogs().get<RecipeIngredientsCommand>();
-    ingredients.session.begin(main.CurrentRecNo());
+    ingredients.session.begin(main.recipes().CurrentRecNo());
     ingredients.dialog.show();
     ingredients.dialog.HListbox->setCurrentRow(2);
     QApplication::processEvents();
@@ -485,8 +485,8 @@ void shootPrinting(const QString& out) {
     QApplication::processEvents();
     PrintCommand& print = main.dialogs().get<PrintCommand>();
     PrintSession& session = print.session;
-    session.countText = main.CountText();
-    session.startSeveralDrinks(main.ListedRecipes());
+    session.countText = main.recipes().CountText();
+    session.startSeveralDrinks(main.recipes().ListedRecipes());
     session.add({0, 3, 7, 8, 12});
     TDruckdialog& dialog = print.dialog;
     dialog.show();
@@ -514,7 +514,7 @@ void shootPrinting(const QString& out) {
 
     session.clearChosen();
     const int zombie = main.HauptListBox->findRow(QStringLiteral("Zombie"));
-    session.startSingleDrink(main.ListedRecipes().at(qMax(0, zombie)));
+    session.startSingleDrink(main.recipes().ListedRecipes().at(qMax(0, zombie)));
     ReportPainter card(PrintReports::build(session.fillPrintTable(nullptr), session.settings, session.fonts,
                                            measurer, session.photoFolders()));
     card.renderPage(0, 3).save(QDir(out).filePath(QStringLiteral("rezeptkarte.png")));
@@ -576,9 +576,9 @@ void shootExchange(const QString& out) {
     QApplication::processEvents();
     notice.grab().save(QDir(out).filePath(QStringLiteral("rezept-updates.png")));
     notice.reject();
-    const QList<ListEntry> listed = main.ListedRecipes();
+    const QList<ListEntry> listed = main.recipes().ListedRecipes();
     JsonLdExportSession& json = main.dialogs().get<JsonLdExportCommand>().session;
-    json.begin(listed.value(main.SelectedRow()),
+    json.begin(listed.value(main.recipes().SelectedRow()),
                {listed.value(0).data, listed.value(1).data, listed.value(2).data});
     JsonLdExportDialog& jsonDialog = main.dialogs().get<JsonLdExportCommand>().dialog;
     jsonDialog.show();

@@ -6,7 +6,7 @@
 
 CocktailCommand::CocktailCommand(const DialogServices& services)
     : session(services.tables.ApolloRezepte), dialog(services.context, session, services.parent),
-      m_main(services.main), m_parent(services.parent) {}
+      m_main(services.main), m_recipes(services.recipes), m_parent(services.parent) {}
 
 void CocktailCommand::run() {
     m_main.NeutralPhoto(true);
@@ -19,11 +19,11 @@ void CocktailCommand::run() {
 void CocktailCommand::start() {
     if (m_parent)
         m_parent->repaint();
-    const Result result = session.start([this] { m_main.FillRecipeList(false); });
+    const Result result = session.start([this] { m_recipes.FillRecipeList(false); });
     if (!result) {
         Meldungsfenster::show(result.notice());
         return;
     }
-    m_main.ReloadCurrent();
+    m_recipes.ReloadCurrent();
     dialog.playSound(CocktailSession::Noise, CocktailSession::kListedSound);
 }

@@ -2,6 +2,7 @@
 
 #include "assistants/CocktailSession.h"
 #include "assistants/gui/TAssiDialog.h"
+#include "common/ShownRecipes.h"
 #include "ui/DialogServices.h"
 
 // "&Cocktailassistent": the cocktail session and its dialog, created once on first use. Shows the
@@ -19,5 +20,6 @@ public:
 
 private:
     MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
     QWidget* m_parent;
 };

@@ -7,7 +7,7 @@
 
 HomeBarCommand::HomeBarCommand(const DialogServices& services)
     : session(services.context.state, services.tables.ApolloZutaten),
-      dialog(services.context, session, services.parent), m_main(services.main) {
+      dialog(services.context, session, services.parent), m_main(services.main), m_recipes(services.recipes) {
     QObject::connect(&dialog, &THausbardialog::shoppingRequested, &dialog,
                      [this] { m_main.RunCommand(QStringLiteral("Einkauf")); });
     QObject::connect(&dialog, &THausbardialog::ingredientInfoRequested, &dialog,
@@ -26,5 +26,5 @@ void HomeBarCommand::finish(bool accepted) {
     });
     // The recipe shown marks what is missing from the bar under the settings now in use.
     if (accepted)
-        m_main.ReloadCurrent();
+        m_recipes.ReloadCurrent();
 }

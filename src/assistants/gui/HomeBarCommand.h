@@ -2,6 +2,7 @@
 
 #include "assistants/HomeBarSession.h"
 #include "assistants/gui/THausbardialog.h"
+#include "common/ShownRecipes.h"
 #include "ui/DialogServices.h"
 
 // "&Hausbar einrichten": the home bar session and its dialog, created once on first use. Shows the
@@ -19,4 +20,5 @@ public:
 
 private:
     MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
 };

@@ -89,9 +89,10 @@ void BrowserController::FillRecipeList(bool homeBarOnly, const RecipeRecordTest&
                                                   m_state.searchPurchases)](const QList<int>& numbers) {
             return test.keeps(numbers);
         };
-    if (!StoreGuard::run([&] { m_browser.FillRecipeList(keep, alsoKeep); }))
+    if (!StoreGuard::run([&] { m_browser.list().FillRecipeList(m_tables.ApolloRezepte, keep, alsoKeep); }))
         return;
     fillListWidget();
+    emit listFilled();
     if (m_browser.list().enablesCancelSearch(m_state.recipeTotal))
         emit cancelSearchEnabled(true);
 }
@@ -106,7 +107,31 @@ void BrowserController::RecipeSaved(bool isNew, const QString& name) {
     selectionChanged();
 }
 
-void BrowserController::showFirst() {
+int BrowserController::ListedCount() const {
+    return m_browser.list().ListedCount();
+}
+
+void BrowserController::ClearQuickSearch() {
+    m_w.edit->clear();
+}
+
+int BrowserController::CurrentRecNo() const {
+    return m_browser.shown().CurrentRecNo();
+}
+
+QList<ListEntry> BrowserController::ListedRecipes() const {
+    return m_w.list->entries();
+}
+
+int BrowserController::SelectedRow() const {
+    return m_w.list->currentRow();
+}
+
+QString BrowserController::CountText() const {
+    return m_w.count->text();
+}
+
+void BrowserController::ShowFirst() {
     if (m_w.list->count() == 0)
         return;
     m_w.list->setCurrentRow(0);
@@ -125,7 +150,7 @@ void BrowserController::selectionChanged() {
         showCurrent(loaded);
 }
 
-void BrowserController::reloadCurrent() {
+void BrowserController::ReloadCurrent() {
     m_browser.shown().forget();
     selectionChanged();
 }

@@ -3,6 +3,7 @@
 #include "browser/LexiconTerms.h"
 #include "browser/RecipeBrowser.h"
 #include "browser/RecipeHitTest.h"
+#include "common/ShownRecipes.h"
 #include "ui/SoundPlayer.h"
 
 #include <QObject>
@@ -22,7 +23,7 @@ struct MainLayout;
 // Connects the main window's browser controls to the recipe browser: the list and its quick
 // search, the stepping buttons, the recipe view with its title, photo and scrolling, the marks and
 // the clipboard commands.
-class BrowserController : public QObject {
+class BrowserController : public QObject, public ShownRecipes {
     Q_OBJECT
 public:
     struct Widgets {
@@ -41,17 +42,22 @@ public:
     BrowserController(AppState& state, DataTables& tables, const Widgets& widgets, QObject* parent = nullptr);
 
     RecipeBrowser& browser() { return m_browser; }
-    // Rebuilds the list from the recipe table as it stands (the search applies its filter first).
-    void FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep = {});
-    // After the recipe editor saved (the recipe table stands on the record): the entry goes to its
-    // sorted place, is selected and shown.
-    void RecipeSaved(bool isNew, const QString& name);
-    // Selects the first drink and shows it.
-    void showFirst();
+    // ShownRecipes. The fill rebuilds the list from the recipe table as it stands (the search
+    // applies its filter first).
+    void FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep = {}) override;
+    int ListedCount() const override;
+    void ShowFirst() override;
+    void ClearQuickSearch() override;
+    void setCancelSearchEnabled(bool enabled) override { emit cancelSearchEnabled(enabled); }
+    int CurrentRecNo() const override;
+    QList<ListEntry> ListedRecipes() const override;
+    int SelectedRow() const override;
+    QString CountText() const override;
+    void ReloadCurrent() override;
+    void RecipeSaved(bool isNew, const QString& name) override;
+
     // After the user changed the selection: load the recipe when it is another, sync the field.
     void selectionChanged();
-    // Loads the selected recipe again, after its record changed.
-    void reloadCurrent();
     void relayout(const MainLayout& layout);
     // The lexicon's term list, sorted, from the table "BA".
     void loadTerms();
@@ -71,6 +77,8 @@ public:
 
 signals:
     void cancelSearchEnabled(bool enabled);
+    // After every fill: an empty list had no row height to fit its box to.
+    void listFilled();
     void lexiconTermClicked(int recNo);
     void ingredientClicked(int number);
     // The decoration line: the decoration's record number.

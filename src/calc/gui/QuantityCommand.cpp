@@ -8,11 +8,11 @@ QuantityCommand::QuantityCommand(const DialogServices& services)
     : session(services.tables.ApolloRezepte, services.tables.ApolloZutaten),
       dialog(services.context, session, services.parent),
       party(services.context.state, services.tables.ApolloRezepte, services.tables.ApolloZutaten),
-      partyDialog(services.context, party, &dialog), m_main(services.main) {
+      partyDialog(services.context, party, &dialog), m_recipes(services.recipes) {
     QObject::connect(&dialog, &TMengeDialog::partyRequested, &partyDialog, [this] { partyDialog.exec(); });
 }
 
 void QuantityCommand::run() {
-    if (session.begin(m_main.CurrentRecNo()))
+    if (session.begin(m_recipes.CurrentRecNo()))
         dialog.exec();
 }

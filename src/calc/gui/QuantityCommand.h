@@ -4,6 +4,7 @@
 #include "calc/QuantitySession.h"
 #include "calc/gui/PartyPlannerDialog.h"
 #include "calc/gui/TMengeDialog.h"
+#include "common/ShownRecipes.h"
 #include "ui/DialogServices.h"
 
 // "&Menge berechnen": scales the recipe the main window shows; changes nothing stored. Its party
@@ -21,5 +22,5 @@ public:
     PartyPlannerDialog partyDialog;
 
 private:
-    MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
 };

@@ -18,7 +18,7 @@ ClassificationCommands::ClassificationCommands(const DialogServices& services)
       categories(services.context, categorySession, names, services.parent),
       tastes(services.context, tasteSession, names, services.parent),
       decorations(services.context, decorationSession, decorationEditor, services.parent),
-      m_state(services.context.state), m_main(services.main) {}
+      m_state(services.context.state), m_main(services.main), m_recipes(services.recipes) {}
 
 void ClassificationCommands::runCategories() {
     const QStringList before = m_state.categoryList;
@@ -51,5 +51,5 @@ void ClassificationCommands::afterLists(int kind, bool changed, QStringList* lis
         Meldungsfenster::show(Notice::error(AtomicFile::failureText(m_state.listsPath(), reason), 3));
     }
     m_main.RefreshChoiceLists(kind);
-    m_main.ReloadCurrent();
+    m_recipes.ReloadCurrent();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ShownRecipes.h"
 #include "editors/ClassificationListSession.h"
 #include "editors/DecorationListSession.h"
 #include "editors/gui/DekoEditDialog.h"
@@ -37,4 +38,5 @@ private:
 
     AppState& m_state;
     MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
 };

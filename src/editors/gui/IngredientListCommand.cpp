@@ -9,7 +9,8 @@
 IngredientListCommand::IngredientListCommand(const DialogServices& services)
     : session(services.tables.ApolloZutaten, services.tables.ApolloRezepte),
       editSession(services.tables.ApolloZutaten), editor(services.context, editSession, services.parent),
-      dialog(services.context, session, editSession, editor, services.parent), m_main(services.main) {}
+      dialog(services.context, session, editSession, editor, services.parent), m_main(services.main),
+      m_recipes(services.recipes) {}
 
 void IngredientListCommand::run() {
     dialog.exec();
@@ -18,5 +19,5 @@ void IngredientListCommand::run() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_main.RefreshChoiceLists(ChoiceLists::Ingredients);
     QApplication::restoreOverrideCursor();
-    m_main.ReloadCurrent();
+    m_recipes.ReloadCurrent();
 }

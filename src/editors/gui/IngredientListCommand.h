@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ShownRecipes.h"
 #include "editors/IngredientEditSession.h"
 #include "editors/IngredientListSession.h"
 #include "editors/gui/ZutatEditDialog.h"
@@ -23,4 +24,5 @@ public:
 
 private:
     MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
 };

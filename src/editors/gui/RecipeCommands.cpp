@@ -34,7 +34,7 @@ RecipeCommands::RecipeCommands(const DialogServices& services)
     : editSession({services.tables.ApolloRezepte, services.tables.ApolloZutaten, 12, QString(), false}),
       editor(services.context, editSession, services.parent), listSession(services.tables.ApolloRezepte),
       list(services.context, listSession, *this, services.parent), m_state(services.context.state),
-      m_tables(services.tables), m_main(services.main) {
+      m_tables(services.tables), m_main(services.main), m_recipes(services.recipes) {
     StoreGuard::run([this] { listSession.build(); });
     QObject::connect(&editor, &TReditdialog::listEditorRequested, &editor, [this](int kind) {
         m_main.RunCommand(QString::fromLatin1(listCommand(kind)));
@@ -98,7 +98,7 @@ bool RecipeCommands::EditRecipe(const QString& name, int recNo) {
 
 void RecipeCommands::recipeSaved(bool isNew, const QString& oldName) {
     listSession.recipeSaved(isNew, oldName, savedName(), savedRecNo());
-    m_main.RecipeSaved(isNew, savedName());
+    m_recipes.RecipeSaved(isNew, savedName());
 }
 
 void RecipeCommands::runNew() {
@@ -109,7 +109,7 @@ void RecipeCommands::runNew() {
 }
 
 void RecipeCommands::runEdit() {
-    const int recNo = m_main.CurrentRecNo();
+    const int recNo = m_recipes.CurrentRecNo();
     if (recNo <= 0)
         return;
     QString name;
@@ -127,7 +127,7 @@ void RecipeCommands::runList() {
     if (!listSession.changed())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_main.FillRecipeList(false);
-    m_main.ReloadCurrent();
+    m_recipes.FillRecipeList(false);
+    m_recipes.ReloadCurrent();
     QApplication::restoreOverrideCursor();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ShownRecipes.h"
 #include "editors/RecipeEditSession.h"
 #include "editors/RecipeListSession.h"
 #include "editors/gui/RListeDialog.h"
@@ -48,4 +49,5 @@ private:
     AppState& m_state;
     DataTables& m_tables;
     MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
 };

@@ -24,7 +24,8 @@ public:
 
 BackupCommands::BackupCommands(const DialogServices& services)
     : session(services.context.state, services.tables), startFolder(QDir::homePath()),
-      m_context(services.context), m_main(services.main), m_parent(services.parent) {}
+      m_context(services.context), m_main(services.main), m_recipes(services.recipes),
+      m_parent(services.parent) {}
 
 bool BackupCommands::choose(TImportDialog& dialog) {
     dialog.selectFolder(startFolder);
@@ -45,7 +46,7 @@ void BackupCommands::runBackup() {
         notice = session.backup(chooser.chosenFolder());
     }
     // The tables were closed and opened again: the shown recipe is read anew.
-    m_main.ReloadCurrent();
+    m_recipes.ReloadCurrent();
     Meldungsfenster::show(notice);
 }
 
@@ -66,7 +67,7 @@ void BackupCommands::runRestore() {
     if (outcome.restart)
         m_main.RunCommand(QStringLiteral("Beenden"));
     else
-        m_main.ReloadCurrent();
+        m_recipes.ReloadCurrent();
 }
 
 void BackupCommands::runUndoRestore() {
@@ -88,5 +89,5 @@ void BackupCommands::runUndoRestore() {
     if (outcome.restart)
         m_main.RunCommand(QStringLiteral("Beenden"));
     else
-        m_main.ReloadCurrent();
+        m_recipes.ReloadCurrent();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ShownRecipes.h"
 #include "exchange/BackupSession.h"
 #include "ui/DialogServices.h"
 
@@ -26,5 +27,6 @@ private:
 
     UiContext m_context;
     MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
     QWidget* m_parent;
 };

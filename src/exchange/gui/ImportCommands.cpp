@@ -20,7 +20,7 @@
 
 ImportCommands::ImportCommands(const DialogServices& services)
     : startFolder(QDir::homePath()), m_context(services.context), m_tables(services.tables),
-      m_main(services.main), m_parent(services.parent) {}
+      m_main(services.main), m_recipes(services.recipes), m_parent(services.parent) {}
 
 void ImportCommands::reopenTables() {
     m_tables.openMainTables(m_context.state.folders.dataFolder, m_context.state.startedFromCd);
@@ -133,6 +133,6 @@ void ImportCommands::runJsonLd() {
     }
     state.recipeTotal = m_tables.ApolloRezepte.Count();
     m_main.RefreshChoiceLists(ChoiceKind::Ingredients);
-    m_main.FillRecipeList(false);
+    m_recipes.FillRecipeList(false);
     Meldungsfenster::show(Notice::hint(JsonLdImport::doneText(outcome), 1));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ShownRecipes.h"
 #include "ui/DialogServices.h"
 
 #include <QString>
@@ -26,5 +27,6 @@ private:
     UiContext m_context;
     DataTables& m_tables;
     MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
     QWidget* m_parent;
 };

@@ -6,11 +6,11 @@
 
 JsonLdExportCommand::JsonLdExportCommand(const DialogServices& services)
     : session(services.context.state, services.tables), dialog(services.context, session, services.parent),
-      m_main(services.main) {}
+      m_recipes(services.recipes) {}
 
 void JsonLdExportCommand::run(const QList<int>& printSelection) {
-    const QList<ListEntry> listed = m_main.ListedRecipes();
-    const int row = m_main.SelectedRow();
+    const QList<ListEntry> listed = m_recipes.ListedRecipes();
+    const int row = m_recipes.SelectedRow();
     session.begin(row >= 0 && row < listed.size() ? listed.at(row) : ListEntry{}, printSelection);
     if (dialog.exec() != QDialog::Accepted)
         return;

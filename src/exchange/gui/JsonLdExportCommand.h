@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ShownRecipes.h"
 #include "exchange/JsonLdExportSession.h"
 #include "exchange/gui/JsonLdExportDialog.h"
 #include "ui/DialogServices.h"
@@ -16,5 +17,5 @@ public:
     JsonLdExportDialog dialog;
 
 private:
-    MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
 };

@@ -9,7 +9,7 @@
 
 PrintCommand::PrintCommand(const DialogServices& services)
     : session(services.context.state, services.tables), output(services.context, session, nullptr),
-      dialog(services.context, session, output, services.parent), m_main(services.main),
+      dialog(services.context, session, output, services.parent), m_recipes(services.recipes),
       m_state(services.context.state) {
     output.setParent(&dialog); // its questions and windows open over the dialog
     PrintSettingsFile::load(settingsPath(), &session.settings, &session.fonts);
@@ -29,19 +29,19 @@ void PrintCommand::remember() {
 }
 
 void PrintCommand::runCurrentDrink() {
-    const QList<ListEntry> listed = m_main.ListedRecipes();
-    const int row = m_main.SelectedRow();
+    const QList<ListEntry> listed = m_recipes.ListedRecipes();
+    const int row = m_recipes.SelectedRow();
     if (row < 0 || row >= listed.size())
         return;
-    session.countText = m_main.CountText();
+    session.countText = m_recipes.CountText();
     session.startSingleDrink(listed.at(row));
     dialog.exec();
     remember();
 }
 
 void PrintCommand::runSeveralDrinks() {
-    session.countText = m_main.CountText();
-    session.startSeveralDrinks(m_main.ListedRecipes());
+    session.countText = m_recipes.CountText();
+    session.startSeveralDrinks(m_recipes.ListedRecipes());
     dialog.exec();
     remember();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ShownRecipes.h"
 #include "print/PrintSession.h"
 #include "print/gui/PrintOutput.h"
 #include "print/gui/TDruckdialog.h"
@@ -23,6 +24,6 @@ private:
     QString settingsPath() const;
     void remember();
 
-    MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
     const AppState& m_state;
 };

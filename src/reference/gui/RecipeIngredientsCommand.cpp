@@ -5,10 +5,10 @@
 
 RecipeIngredientsCommand::RecipeIngredientsCommand(const DialogServices& services)
     : session(services.tables.ApolloRezepte, services.tables.ApolloZutaten),
-      dialog(services.context, session, services.parent), m_main(services.main) {}
+      dialog(services.context, session, services.parent), m_recipes(services.recipes) {}
 
 void RecipeIngredientsCommand::run() {
-    const int recNo = m_main.CurrentRecNo();
+    const int recNo = m_recipes.CurrentRecNo();
     if (recNo <= 0)
         return;
     session.begin(recNo);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ShownRecipes.h"
 #include "reference/RecipeIngredientsSession.h"
 #include "reference/gui/TZutateninfodialog.h"
 #include "ui/DialogServices.h"
@@ -18,5 +19,5 @@ public:
     TZutateninfodialog dialog;
 
 private:
-    MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
 };

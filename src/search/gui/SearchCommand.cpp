@@ -11,8 +11,9 @@
 SearchCommand::SearchCommand(const DialogServices& services)
     : session(services.context.state), nameDialog(services.context, services.parent),
       dialog(services.context, session, nameDialog, services.parent), m_state(services.context.state),
-      m_main(services.main), m_parent(services.parent), m_sound(*services.context.sound),
-      m_search(session, services.tables.ApolloRezepte, *this) {
+      m_main(services.main), m_recipes(services.recipes), m_parent(services.parent),
+      m_sound(*services.context.sound),
+      m_search(session, services.tables.ApolloRezepte, services.recipes, *this) {
     QObject::connect(&dialog, &TSuchenDialog::ingredientInfoRequested, &dialog,
                      [this](const QList<ListEntry>& ingredients) { m_main.ShowIngredientList(ingredients); });
 }
@@ -39,25 +40,17 @@ void SearchCommand::showExpression(const QString& expression) {
                                Meldungsfenster::Plain::Information);
 }
 
-void SearchCommand::FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep) {
-    m_main.FillRecipeList(homeBarOnly, alsoKeep);
-}
-
-int SearchCommand::ListedCount() const {
-    return m_main.ListedCount();
-}
-
 void SearchCommand::playNoise(int number) {
     m_sound.PlaySound(SoundKind::Noise, number);
 }
 
 void SearchCommand::reportNoMatch() {
     Meldungsfenster::show(Notice::hint(MainSearch::noMatchNotice(), MainSearch::kNoMatchLines));
-    m_main.ClearQuickSearch();
+    m_recipes.ClearQuickSearch();
 }
 
 void SearchCommand::setClearSearchEnabled(bool enabled) {
-    m_main.setCancelSearchEnabled(enabled);
+    m_recipes.setCancelSearchEnabled(enabled);
 }
 
 void SearchCommand::setWaitCursor(bool on) {
@@ -68,5 +61,5 @@ void SearchCommand::setWaitCursor(bool on) {
 }
 
 void SearchCommand::showFirst() {
-    m_main.ShowFirst();
+    m_recipes.ShowFirst();
 }

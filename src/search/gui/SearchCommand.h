@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ShownRecipes.h"
 #include "search/MainSearch.h"
 #include "search/MainSearchHost.h"
 #include "search/SearchSession.h"
@@ -24,8 +25,6 @@ public:
     bool runSearchDialog() override;
     void finishPainting() override;
     void showExpression(const QString& expression) override;
-    void FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep = {}) override;
-    int ListedCount() const override;
     void playNoise(int number) override;
     void reportNoMatch() override;
     void setClearSearchEnabled(bool enabled) override;
@@ -35,6 +34,7 @@ public:
 private:
     AppState& m_state;
     MainWindowPort& m_main;
+    ShownRecipes& m_recipes;
     QWidget* m_parent;
     SoundPlayer& m_sound;
     MainSearch m_search;
