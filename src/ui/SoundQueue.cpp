@@ -62,13 +62,10 @@ void SoundQueue::enqueue(const QString& wavPath) {
 }
 
 void SoundQueue::stop() {
-    const bool busy = !m_playing.isEmpty();
     m_waiting.clear();
     m_clock.stop();
     releaseSink();
     m_playing.clear();
-    if (busy)
-        emit idle();
 }
 
 void SoundQueue::playNext() {
@@ -79,13 +76,14 @@ void SoundQueue::playNext() {
         if (!clip)
             continue;
         m_playing = path;
-        emit started(path);
+        m_started.append(path);
+        if (m_started.size() > kRemembered)
+            m_started.removeFirst();
         if (!startSink(*clip))
             m_clock.start(int(qMin<qint64>(clip->durationMs(), 60000)));
         return;
     }
     m_playing.clear();
-    emit idle();
 }
 
 bool SoundQueue::startSink(const WavClip& clip) {
@@ -123,7 +121,6 @@ void SoundQueue::releaseSink() {
 
 void SoundQueue::clipEnded() {
     releaseSink();
-    const QString ended = std::exchange(m_playing, QString());
-    emit finished(ended);
+    m_playing.clear();
     playNext();
 }

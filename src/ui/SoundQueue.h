@@ -34,12 +34,10 @@ public:
 
     QString playing() const { return m_playing; }
     const QStringList& waiting() const { return m_waiting; }
-
-signals:
-    void started(const QString& path);
-    void finished(const QString& path);
-    // The queue ran empty.
-    void idle();
+    bool isIdle() const { return m_playing.isEmpty() && m_waiting.isEmpty(); }
+    // The clips that started lately, oldest first, at most kRemembered: what the queue really played.
+    static constexpr int kRemembered = 4 * kMaxWaiting;
+    const QStringList& startedLately() const { return m_started; }
 
 private:
     void playNext();
@@ -50,6 +48,7 @@ private:
     QAudioDevice m_device;
     QStringList m_waiting;
     QString m_playing;
+    QStringList m_started;
     QAudioSink* m_sink = nullptr;
     QBuffer m_buffer;
     QTimer m_clock;
