@@ -11,9 +11,13 @@ UpDownButtons::UpDownButtons(QWidget* parent)
         button->setArrowType(arrow);
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setIconSize(QSize(7, 4));
         connect(button, &QToolButton::clicked, this, [this, d = delta] { emit stepped(d); });
     }
+}
+
+void UpDownButtons::setArrowSize(const QSize& size) {
+    m_up->setIconSize(size);
+    m_down->setIconSize(size);
 }
 
 void UpDownButtons::resizeEvent(QResizeEvent*) {

@@ -4,8 +4,8 @@
 
 class QToolButton;
 
-// A pair of small arrow buttons, one above the other, that step a number field beside them. Held
-// down they repeat.
+// A pair of small arrow buttons, one above the other, that step a number field beside them: the one
+// up/down control of every window. Held down they repeat; they never take the focus.
 class UpDownButtons : public QWidget {
     Q_OBJECT
 public:
@@ -13,6 +13,8 @@ public:
 
     QToolButton* up() const { return m_up; }
     QToolButton* down() const { return m_down; }
+    // The search dialog's narrow arrows.
+    void setArrowSize(const QSize& size);
 
 signals:
     void stepped(int delta); // +1 up, -1 down

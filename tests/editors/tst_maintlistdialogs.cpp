@@ -11,13 +11,13 @@
 #include "editors/gui/ClassificationCommands.h"
 #include "editors/gui/IngredientListCommand.h"
 #include "editors/gui/RecipeCommands.h"
-#include "editors/gui/UpDownButton.h"
 #include "store/Cp1252.h"
 #include "store/Fields.h"
 #include "store/RawFile.h"
 #include "ui/EntryList.h"
 #include "ui/TWartenDialog.h"
 #include "ui/TypeAheadField.h"
+#include "ui/UpDownButtons.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -154,9 +154,9 @@ private slots:
         run(u"ListeZutaten"_s, list, [&] {
             list.ListBox->setCurrentRow(rowOf(list.ListBox, u"Hausrum"_s));
             clickInto(list.bearbeitenButton, editor, [&] {
-                QTest::mouseClick(editor.UpMin->downButton(), Qt::LeftButton);
+                QTest::mouseClick(editor.UpMin->down(), Qt::LeftButton);
                 downOnce = editor.MinAlkEdit->text();
-                QTest::mouseClick(editor.UpMin->downButton(), Qt::LeftButton);
+                QTest::mouseClick(editor.UpMin->down(), Qt::LeftButton);
                 QTest::mouseClick(editor.OkButton, Qt::LeftButton);
             });
             QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);

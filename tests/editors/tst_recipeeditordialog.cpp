@@ -7,11 +7,11 @@
 #include "app/ProgramWindows.h"
 #include "browser/gui/BrowserController.h"
 #include "editors/gui/RecipeCommands.h"
-#include "editors/gui/UpDownButton.h"
 #include "store/Fields.h"
 #include "store/RecipeMemo.h"
 #include "ui/EntryList.h"
 #include "ui/TypeAheadField.h"
+#include "ui/UpDownButtons.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -95,11 +95,11 @@ private slots:
             d.MengeSpin->selectAll();
             type(d.MengeSpin, u"1x2"_s);
             amountAfterLetters = d.MengeSpin->text();
-            QTest::mouseClick(d.UpdownButton->upButton(), Qt::LeftButton);
-            QTest::mouseClick(d.UpdownButton->upButton(), Qt::LeftButton);
+            QTest::mouseClick(d.UpdownButton->up(), Qt::LeftButton);
+            QTest::mouseClick(d.UpdownButton->up(), Qt::LeftButton);
             amountAfterUp = d.MengeSpin->text();
-            QTest::mouseClick(d.UpdownButton->downButton(), Qt::LeftButton);
-            QTest::mouseClick(d.UpdownButton->downButton(), Qt::LeftButton);
+            QTest::mouseClick(d.UpdownButton->down(), Qt::LeftButton);
+            QTest::mouseClick(d.UpdownButton->down(), Qt::LeftButton);
             QTest::mouseClick(d.hinzubutton, Qt::LeftButton);
             addIngredient(d, u"minze"_s, QString());
             for (const ListEntry& e : d.RezeptListbox->entries())

@@ -1,5 +1,7 @@
 #include "calc/gui/NumberField.h"
 
+#include "ui/UpDownButtons.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -7,20 +9,21 @@
 
 NumberField::NumberField(int minimum, int maximum, QWidget* parent)
     : QWidget(parent), m_minimum(minimum), m_maximum(maximum), m_edit(new QLineEdit(this)),
-      m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+      m_buttons(new UpDownButtons(this)) {
     m_edit->setMaxLength(4);
     m_edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), m_edit));
     m_edit->installEventFilter(this);
     setFocusProxy(m_edit);
-    m_up->setArrowType(Qt::UpArrow);
-    m_down->setArrowType(Qt::DownArrow);
-    for (QToolButton* b : {m_up, m_down}) {
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setAutoRepeat(true);
-    }
-    connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
+    connect(m_buttons, &UpDownButtons::stepped, this, &NumberField::step);
+}
+
+QToolButton* NumberField::upButton() const {
+    return m_buttons->up();
+}
+
+QToolButton* NumberField::downButton() const {
+    return m_buttons->down();
 }
 
 QString NumberField::text() const {
@@ -52,8 +55,6 @@ bool NumberField::eventFilter(QObject* watched, QEvent* event) {
 
 void NumberField::resizeEvent(QResizeEvent*) {
     const int buttonWidth = 16;
-    const int half = height() / 2;
     m_edit->setGeometry(0, 0, width() - buttonWidth, height());
-    m_up->setGeometry(width() - buttonWidth, 0, buttonWidth, half);
-    m_down->setGeometry(width() - buttonWidth, half, buttonWidth, height() - half);
+    m_buttons->setGeometry(width() - buttonWidth, 0, buttonWidth, height());
 }

@@ -4,6 +4,7 @@
 
 class QLineEdit;
 class QToolButton;
+class UpDownButtons;
 
 // An edit field of at most four digits with its up/down buttons, stepping by 1 within a range.
 // The arrow keys step too while the field has the focus.
@@ -13,8 +14,8 @@ public:
     NumberField(int minimum, int maximum, QWidget* parent = nullptr);
 
     QLineEdit* edit() const { return m_edit; }
-    QToolButton* upButton() const { return m_up; }
-    QToolButton* downButton() const { return m_down; }
+    QToolButton* upButton() const;
+    QToolButton* downButton() const;
     QString text() const;
     void setText(const QString& text);
     void step(int delta);
@@ -27,6 +28,5 @@ private:
     int m_minimum;
     int m_maximum;
     QLineEdit* m_edit;
-    QToolButton* m_up;
-    QToolButton* m_down;
+    UpDownButtons* m_buttons;
 };

@@ -2,11 +2,11 @@
 
 #include "editors/ChoiceLists.h"
 #include "editors/RecipeEditSession.h"
-#include "editors/gui/UpDownButton.h"
 #include "ui/EntryList.h"
 #include "ui/FoldedComboView.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/TypeAheadField.h"
+#include "ui/UpDownButtons.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -106,13 +106,13 @@ QWidget* TReditdialog::buildRecipePage() {
     MengeSpin->setObjectName(QStringLiteral("MengeSpin"));
     MengeSpin->setGeometry(200, 50, 74, 22);
     amountLabel->setBuddy(MengeSpin);
-    UpdownButton = new UpDownButton(page);
+    UpdownButton = new UpDownButtons(page);
     UpdownButton->setObjectName(QStringLiteral("UpdownButton"));
     UpdownButton->setGeometry(275, 50, 16, 22);
     if (logicalDpiX() > 100) // as the original placed it on large fonts
         UpdownButton->setGeometry(275, MengeSpin->y() + 2, 16, MengeSpin->height() - 4);
     connect(MengeSpin, &QLineEdit::textEdited, this, &TReditdialog::amountEdited);
-    connect(UpdownButton, &UpDownButton::stepped, this, &TReditdialog::stepAmount);
+    connect(UpdownButton, &UpDownButtons::stepped, this, &TReditdialog::stepAmount);
     MengeSpin->installEventFilter(this);
     hinzubutton = new QPushButton(QStringLiteral("&Hinzufügen"), page);
     hinzubutton->setGeometry(200, 100, 90, 25);

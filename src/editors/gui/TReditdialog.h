@@ -11,7 +11,7 @@ class QPushButton;
 class QTabWidget;
 class RecipeEditSession;
 class TypeAheadField;
-class UpDownButton;
+class UpDownButtons;
 
 // "Rezept bearbeiten" / "Rezept hinzufügen": shows a RecipeEditSession on three pages (the recipe
 // lines, the category, taste and decoration, the instructions) and forwards the user's input.
@@ -25,7 +25,7 @@ public:
     TypeAheadField* Editfeld = nullptr;
     EntryList* ZutatenListbox = nullptr;
     QLineEdit* MengeSpin = nullptr;
-    UpDownButton* UpdownButton = nullptr;
+    UpDownButtons* UpdownButton = nullptr;
     QPushButton* hinzubutton = nullptr;
     QPushButton* entfbutton = nullptr;
     QLabel* RezeptListboxlabel = nullptr;

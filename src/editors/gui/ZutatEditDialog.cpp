@@ -1,9 +1,9 @@
 #include "editors/gui/ZutatEditDialog.h"
 
 #include "common/AppState.h"
-#include "editors/gui/UpDownButton.h"
 #include "ui/DialogGeometry.h"
 #include "ui/Meldungsfenster.h"
+#include "ui/UpDownButtons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -36,13 +36,13 @@ void ZutatEditDialog::buildControls() {
     MinAlkEdit->setObjectName(QStringLiteral("MinAlkEdit"));
     MinAlkEdit->setGeometry(10, 20, 60, 22);
     alcoholGroup->setFocusProxy(MinAlkEdit);
-    UpMin = new UpDownButton(alcoholGroup);
+    UpMin = new UpDownButtons(alcoholGroup);
     UpMin->setObjectName(QStringLiteral("UpMin"));
     UpMin->setGeometry(71, 20, 16, 22);
     if (logicalDpiX() > 100) // as the original placed it on large fonts
         UpMin->setGeometry(71, MinAlkEdit->y() + 2, 16, MinAlkEdit->height() - 4);
     connect(MinAlkEdit, &QLineEdit::textEdited, this, &ZutatEditDialog::alcoholEdited);
-    connect(UpMin, &UpDownButton::stepped, this,
+    connect(UpMin, &UpDownButtons::stepped, this,
             [this](int delta) { MinAlkEdit->setText(m_session.stepAlcohol(delta).text); });
     buildUnits();
     WichtigCheck = new QCheckBox(QStringLiteral("nicht &drucken"), this);

@@ -8,7 +8,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class UpDownButton;
+class UpDownButtons;
 
 // "Neue Zutat" / "Zutat bearbeiten": shows an IngredientEditSession and forwards the input.
 class ZutatEditDialog : public TOwnFenster {
@@ -22,7 +22,7 @@ public:
 
     QLineEdit* NameEdit = nullptr;
     QLineEdit* MinAlkEdit = nullptr;
-    UpDownButton* UpMin = nullptr;
+    UpDownButtons* UpMin = nullptr;
     QRadioButton* clbutton = nullptr;
     QRadioButton* grammbutton = nullptr;
     QRadioButton* stueckbutton = nullptr;

@@ -105,6 +105,7 @@ void TSuchenDialog::buildGroups() {
         edit->setMaxLength(4); // three digits and the sign
         caption->setBuddy(edit);
         *arrows = new UpDownButtons(alcohol);
+        (*arrows)->setArrowSize(QSize(7, 4));
         (*arrows)->setGeometry(x + 71, 20, 15, 22);
         return edit;
     };
@@ -131,6 +132,7 @@ void TSuchenDialog::buildGroups() {
     ZukaufEdit->setMaxLength(1);
     purchases->setBuddy(ZukaufEdit);
     UpDown1 = new UpDownButtons(homeBar);
+    UpDown1->setArrowSize(QSize(7, 4));
     UpDown1->setGeometry(229, 46, 15, 22);
 
     auto* fullText = group(this, QStringLiteral("&Volltext"), {16, 380, 424, 52});
