@@ -130,9 +130,8 @@ void TMain::buildBrowserControls() {
 bool TMain::checkInstallation() {
     if (!PhotoPath::resolve(m_context.state.folders.dataFolder, QStringLiteral("DEFAULT.BMP")).isEmpty())
         return true;
-    Meldungsfenster::show(
-        QStringLiteral("Die Datei VELTA.INI ist defekt. Installieren Sie Velta Cocktails erneut."),
-        QStringLiteral("Fehler"), 1, false);
+    Meldungsfenster::show(Notice::error(
+        QStringLiteral("Die Datei VELTA.INI ist defekt. Installieren Sie Velta Cocktails erneut."), 1));
     m_endRequested = true;
     return false;
 }
@@ -141,17 +140,18 @@ bool TMain::openTables() {
     try {
         m_tables.openMainTables(m_context.state.folders.dataFolder, m_context.state.startedFromCd);
     } catch (const StoreError&) {
-        Meldungsfenster::show(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."),
-                              QStringLiteral("Fehler"), 1, false);
+        Meldungsfenster::show(
+            Notice::error(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."), 1));
         m_endRequested = true;
         return false;
     }
     m_tablesOpen = true;
     const QStringList repaired = m_tables.repairNotes();
     if (!repaired.isEmpty())
-        Meldungsfenster::show(QStringLiteral("Beim Öffnen der Datenbanken wurden Schäden ausgebessert:\r") +
-                                  repaired.join(QLatin1Char('\r')),
-                              QStringLiteral("Hinweis"), int(repaired.size()) + 1, false);
+        Meldungsfenster::show(
+            Notice::hint(QStringLiteral("Beim Öffnen der Datenbanken wurden Schäden ausgebessert:\r") +
+                             repaired.join(QLatin1Char('\r')),
+                         int(repaired.size()) + 1));
     return true;
 }
 
@@ -183,8 +183,7 @@ bool TMain::create() {
     s.loadBarRules();
     s.probeMedium();
     if (!s.startedFromCd && !m_folderLock.acquire(s.folders.dataFolder)) {
-        Meldungsfenster::show(DataFolderLock::heldText(s.folders.dataFolder), QStringLiteral("Fehler"), 2,
-                              false);
+        Meldungsfenster::show(Notice::error(DataFolderLock::heldText(s.folders.dataFolder), 2));
         m_endRequested = true;
         return false;
     }
@@ -216,14 +215,14 @@ bool TMain::create() {
         RefreshChoiceLists(ChoiceLists::Decorations);
         browser->loadTerms();
     } catch (const StoreError&) { // a table that opens but cannot be read is as bad as one that won't open
-        Meldungsfenster::show(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."),
-                              QStringLiteral("Fehler"), 1, false);
+        Meldungsfenster::show(
+            Notice::error(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."), 1));
         m_endRequested = true;
         return false;
     }
     browser->FillRecipeList(false);
     if (s.switches.debugInfo)
-        Meldungsfenster::show(debugInfoText(), QStringLiteral("Info"), 8, false);
+        Meldungsfenster::show(Notice::info(debugInfoText(), 8));
     s.applyLowColourOverrides();
     if (!loadSkins())
         return false;
@@ -323,7 +322,7 @@ void TMain::applyMotif() {
     }
     // A motif whose pictures are missing is not taken: the program keeps the one it shows, so that
     // the options saved at the end still let it start.
-    Meldungsfenster::show(failure, QStringLiteral("Fehler"), 2, false);
+    Meldungsfenster::show(Notice::error(failure, 2));
     m_context.state.options.set(OptionsRecord::Motif, m_shownMotif);
     m_context.skins.SelectMainSkin(nullptr);
 }

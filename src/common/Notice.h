@@ -2,18 +2,35 @@
 
 #include <QString>
 
-// A message the core hands back for the window to show: the text, the caption ("Hinweis",
-// "Frage", "Fehler") and the number of lines the message box reserves for it.
+// A message the core hands back for the window to show: the text, the kind of caption and the
+// number of lines the message box reserves for it. Every message box of the program is one.
 struct Notice {
+    enum class Caption { Hint, Question, Error, Info };
+
     QString text;
-    QString caption;
+    Caption caption = Caption::Hint;
     int lines = 1;
 
-    bool isQuestion() const { return caption == QStringLiteral("Frage"); }
+    bool isQuestion() const { return caption == Caption::Question; }
+    // "Hinweis", "Frage", "Fehler", "Info": the message box's title.
+    QString captionText() const {
+        switch (caption) {
+        case Caption::Question:
+            return QStringLiteral("Frage");
+        case Caption::Error:
+            return QStringLiteral("Fehler");
+        case Caption::Info:
+            return QStringLiteral("Info");
+        case Caption::Hint:
+            break;
+        }
+        return QStringLiteral("Hinweis");
+    }
 
-    static Notice hint(const QString& text, int lines) { return {text, QStringLiteral("Hinweis"), lines}; }
-    static Notice question(const QString& text, int lines) { return {text, QStringLiteral("Frage"), lines}; }
-    static Notice error(const QString& text, int lines) { return {text, QStringLiteral("Fehler"), lines}; }
+    static Notice hint(const QString& text, int lines) { return {text, Caption::Hint, lines}; }
+    static Notice question(const QString& text, int lines) { return {text, Caption::Question, lines}; }
+    static Notice error(const QString& text, int lines) { return {text, Caption::Error, lines}; }
+    static Notice info(const QString& text, int lines) { return {text, Caption::Info, lines}; }
 
     // The refusal every data-changing command gives while the program runs from the read-only medium.
     static Notice readOnly() {

@@ -63,7 +63,7 @@ BackupSession::RestoreOutcome BackupSession::finished(const BackupSet::Result& r
 }
 
 Notice BackupSession::toNotice(const BackupSet::Result& result) {
-    const int lines = result.caption == QStringLiteral("Fehler") ? 3 : 2;
+    const int lines = result.caption == Notice::Caption::Error ? 3 : 2;
     return {result.text, result.caption, lines};
 }
 

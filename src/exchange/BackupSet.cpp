@@ -113,14 +113,14 @@ BackupSet::Result BackupSet::backup(const QString& dataFolder, const QString& ta
     if (!copyAll(dataFolder, target, copier, true) ||
         !writeLine(inFolder(target, pendingName(markerName())), "VELTA COCKTAILS 98\r\n")) {
         removePending(target);
-        return {false, QStringLiteral("Fehler"), backupFailedText()};
+        return {false, Notice::Caption::Error, backupFailedText()};
     }
     // From the pending marker on, the new set is complete: whatever cuts the swap short, the next
     // backup or restore with this folder finishes it.
     if (!finishBackup(target) ||
         !copyPhotos(ownPhotosFolder(dataFolder), inFolder(target, photosName()), copier))
-        return {false, QStringLiteral("Fehler"), backupFailedText()};
-    return {true, QStringLiteral("Hinweis"),
+        return {false, Notice::Caption::Error, backupFailedText()};
+    return {true, Notice::Caption::Hint,
             QStringLiteral("Die Daten wurden im Verzeichnis ") + shownFolder(target) +
                 QStringLiteral(" gesichert.")};
 }
@@ -144,7 +144,7 @@ bool BackupSet::finishBackup(const QString& folder) {
 BackupSet::Result BackupSet::restore(const QString& source, const QString& dataFolder, bool readOnly,
                                      const Copier& copy, const Checker& check) {
     if (readOnly)
-        return {false, QStringLiteral("Hinweis"), readOnlyText()};
+        return {false, Notice::Caption::Hint, readOnlyText()};
     const Copier copier = copy ? copy : Copier(&DataFileCopy::CopyDataFile);
     finishBackup(source);
     const QString staging = stagingFolder(dataFolder);
@@ -153,13 +153,13 @@ BackupSet::Result BackupSet::restore(const QString& source, const QString& dataF
     if (!QDir().mkpath(staging) || !copyAll(source, staging, copier, false) ||
         !copyPhotos(FolderLookup::subfolder(source, photosName()), inFolder(staging, photosName()), copier)) {
         QDir(staging).removeRecursively();
-        return {false, QStringLiteral("Fehler"), restoreFailedText()};
+        return {false, Notice::Caption::Error, restoreFailedText()};
     }
     // A backup that would not open must never replace data that do.
     const QStringList problems = check ? check(staging) : checkStagedSet(staging);
     if (!problems.isEmpty()) {
         QDir(staging).removeRecursively();
-        return {false, QStringLiteral("Fehler"),
+        return {false, Notice::Caption::Error,
                 QStringLiteral("Die gesicherten Daten sind beschädigt und wurden nicht eingelesen:\r") +
                     problems.mid(0, 3).join(QLatin1Char('\r')) +
                     QStringLiteral("\rDie aktuellen Daten sind unverändert geblieben.")};
@@ -178,9 +178,9 @@ BackupSet::Result BackupSet::restore(const QString& source, const QString& dataF
         QDir(safety).removeRecursively(); // nothing was moved into it
     }
     if (!replaced)
-        return {false, QStringLiteral("Fehler"), staged ? restoreStoppedText() : restoreFailedText()};
+        return {false, Notice::Caption::Error, staged ? restoreStoppedText() : restoreFailedText()};
     return {
-        true, QStringLiteral("Hinweis"),
+        true, Notice::Caption::Hint,
         QStringLiteral("Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden.")};
 }
 
@@ -190,22 +190,22 @@ bool BackupSet::canUndoRestore(const QString& dataFolder) {
 
 BackupSet::Result BackupSet::undoRestore(const QString& dataFolder, bool readOnly) {
     if (readOnly)
-        return {false, QStringLiteral("Hinweis"), readOnlyText()};
+        return {false, Notice::Caption::Hint, readOnlyText()};
     finishRestore(dataFolder);
     if (!canUndoRestore(dataFolder))
-        return {false, QStringLiteral("Hinweis"),
+        return {false, Notice::Caption::Hint,
                 QStringLiteral("Es gibt keine Rücksicherung, die rückgängig gemacht werden kann.")};
     // The safety copy becomes the staged set of a restore: the same moves, the same completion
     // after an interruption, and the data it replaces become the next safety copy.
     const QString staging = stagingFolder(dataFolder);
     QDir(staging).removeRecursively();
     if (!QFile::rename(safetyFolder(dataFolder), staging))
-        return {false, QStringLiteral("Fehler"), restoreFailedText()};
+        return {false, Notice::Caption::Error, restoreFailedText()};
     finishRestore(dataFolder);
     if (QFileInfo::exists(staging))
-        return {false, QStringLiteral("Fehler"), restoreStoppedText()};
+        return {false, Notice::Caption::Error, restoreStoppedText()};
     return {
-        true, QStringLiteral("Hinweis"),
+        true, Notice::Caption::Hint,
         QStringLiteral("Die Daten vor der letzten Rücksicherung sind wiederhergestellt.\r"
                        "Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden.")};
 }

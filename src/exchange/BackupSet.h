@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Notice.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,8 +20,8 @@ public:
 
     struct Result {
         bool ok = false;
-        QString caption; // "Hinweis" or "Fehler"
-        QString text;    // the message for the user
+        Notice::Caption caption = Notice::Caption::Hint; // a hint or an error
+        QString text;                                    // the message for the user
     };
 
     static QStringList files();

@@ -17,6 +17,5 @@ void ClipboardText::put(const QString& text) {
 
 void ClipboardText::putAndConfirm(const QString& text) {
     put(text);
-    Meldungsfenster::show(QStringLiteral("Der Text wurde in die Zwischenablage kopiert."),
-                          QStringLiteral("Hinweis"), 1, false);
+    Meldungsfenster::show(Notice::hint(QStringLiteral("Der Text wurde in die Zwischenablage kopiert."), 1));
 }

@@ -38,7 +38,11 @@ Meldungsfenster::AnswerHook Meldungsfenster::setAnswerHook(AnswerHook hook) {
     return std::exchange(answerHook(), std::move(hook));
 }
 
-int Meldungsfenster::show(const QString& text, const QString& caption, int lines, bool yesNo) {
+int Meldungsfenster::show(const Notice& notice) {
+    const QString& text = notice.text;
+    const QString caption = notice.captionText();
+    const int lines = notice.lines;
+    const bool yesNo = notice.isQuestion();
     if (answerHook())
         return answerHook()({text, caption, lines, yesNo, false});
     if (dialog())

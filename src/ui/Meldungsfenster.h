@@ -23,11 +23,8 @@ public:
     };
     using AnswerHook = std::function<int(const Request&)>;
 
-    static int show(const QString& text, const QString& caption, int lines, bool yesNo);
-    // A notice from the core; a question ("Frage") is asked with yes and no.
-    static int show(const Notice& notice) {
-        return show(notice.text, notice.caption, notice.lines, notice.isQuestion());
-    }
+    // A notice from the core or a window; a question ("Frage") is asked with yes and no.
+    static int show(const Notice& notice);
     // The plain system message used when the program cannot start (an error), or to show what a
     // developer asked to see (information).
     enum class Plain { Error, Information };

@@ -12,7 +12,7 @@ bool StoreGuard::run(const std::function<void()>& command) {
     } catch (const StoreError& e) {
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
-        Meldungsfenster::show(e.text(), QStringLiteral("Fehler"), 3, false);
+        Meldungsfenster::show(Notice::error(e.text(), 3));
         return false;
     }
 }

@@ -82,7 +82,7 @@ bool TSchriftdialog::validate(bool report) {
         return true;
     }
     if (report) {
-        Meldungsfenster::show(FontSizeRule::message(problem), QStringLiteral("Hinweis"), 1, false);
+        Meldungsfenster::show(Notice::hint(FontSizeRule::message(problem), 1));
         if (problem != FontSizeRule::Problem::NoFont)
             groesseedit->setFocus();
     }

@@ -78,7 +78,7 @@ private slots:
         bool active = false;
         QTimer::singleShot(50, &print.dialog, [&print, &active] {
             print.dialog.activateWindow();
-            active = QTest::qWaitFor([&print] { return print.dialog.isActiveWindow(); }, 1000);
+            active = QTest::qWaitFor([&print] { return print.dialog.isActiveWindow(); }, 5000);
             print.dialog.reject();
         });
         m_w->main.commands->run(u"DruckenAktuell"_s);

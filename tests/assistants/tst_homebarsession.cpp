@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(m_session->bar(1), (Entries{{u"Zutat 3"_s, 3}}));
         QCOMPARE(added.select, 0);
         QVERIFY(m_session->changed());
-        QCOMPARE(m_session->okQuestion()->caption, u"Frage"_s);
+        QCOMPARE(m_session->okQuestion()->caption, Notice::Caption::Question);
         QCOMPARE(m_session->remove(0), -1);
         QVERIFY(m_session->bar(1).isEmpty());
         QCOMPARE(m_session->remove(5), -1); // no such row: nothing happens
@@ -164,7 +164,7 @@ private slots:
         const Entries list{{u"Gin"_s, 7}};
         QCOMPARE(HomeBarSession::infoTarget(list, 0).number, 7);
         QVERIFY(HomeBarSession::infoTarget(list, -1).notice);
-        QCOMPARE(HomeBarSession::infoTarget(list, -1).notice->caption, u"Hinweis"_s);
+        QCOMPARE(HomeBarSession::infoTarget(list, -1).notice->caption, Notice::Caption::Hint);
     }
 };
 

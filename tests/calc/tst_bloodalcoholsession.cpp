@@ -197,7 +197,7 @@ private slots:
         QVERIFY(notice);
         QTEST(notice->text, "message");
         QCOMPARE(notice->lines, 2);
-        QCOMPARE(notice->caption, u"Hinweis"_s);
+        QCOMPARE(notice->caption, Notice::Caption::Hint);
         QVERIFY(a.s().consumed().isEmpty());
         QCOMPARE(a.s().totalGrams(), qint64(0));
     }

@@ -82,7 +82,7 @@ private slots:
         BarSettings off;
         const Result failed = state.saveBarSettings(off);
         QVERIFY(!failed);
-        QCOMPARE(failed.notice().caption, u"Fehler"_s);
+        QCOMPARE(failed.notice().caption, Notice::Caption::Error);
         QVERIFY(state.barSettings.alwaysAtHome);
     }
 

@@ -280,7 +280,7 @@ private slots:
         const RecipeChecks::Outcome out = RecipeChecks::run(f.sources, d, 0);
         QStringList shown;
         for (const Notice& n : out.notices) {
-            QCOMPARE(n.caption, u"Hinweis"_s);
+            QCOMPARE(n.caption, Notice::Caption::Hint);
             shown << n.text;
         }
         QCOMPARE(shown, notices.replaceInStrings(u"%1"_s, f.t.path()));

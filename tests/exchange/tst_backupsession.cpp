@@ -60,7 +60,7 @@ private slots:
         BackupSession session(m_state, *m_tables);
         appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
         const Notice saved = session.backup(target.path());
-        QCOMPARE(saved.caption, u"Hinweis"_s);
+        QCOMPARE(saved.caption, Notice::Caption::Hint);
         QCOMPARE(saved.lines, 2);
         appendRecipe(m_tables->ApolloRezepte, u"Caipirinha"_s); // the tables are usable again
         QCOMPARE(recipeNames(m_tables->ApolloRezepte), QStringList({u"Mojito"_s, u"Caipirinha"_s}));
@@ -99,7 +99,7 @@ private slots:
                 return !from.endsWith(u"VE.DAT"_s) && DataFileCopy::CopyDataFile(from, to);
             });
         QVERIFY(!outcome.restart);
-        QCOMPARE(outcome.notice.caption, u"Fehler"_s);
+        QCOMPARE(outcome.notice.caption, Notice::Caption::Error);
         QCOMPARE(recipeNames(m_tables->ApolloRezepte), QStringList({u"Mojito"_s}));
     }
 
@@ -115,7 +115,7 @@ private slots:
         appendRecipe(m_tables->ApolloRezepte, u"Caipirinha"_s);
         const BackupSession::RestoreOutcome outcome = session.restore(target.path());
         QVERIFY(!outcome.restart);
-        QCOMPARE(outcome.notice.caption, u"Fehler"_s);
+        QCOMPARE(outcome.notice.caption, Notice::Caption::Error);
         QVERIFY2(outcome.notice.text.startsWith(u"Die gesicherten Daten sind beschädigt"_s) &&
                      outcome.notice.text.contains(u"RE"_s),
                  qPrintable(outcome.notice.text));

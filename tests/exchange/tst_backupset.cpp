@@ -52,7 +52,7 @@ private slots:
         QVERIFY(TestFiles::writeAll(data.filePath(u"RE.NTX"_s), "index")); // not part of the set
         const BackupSet::Result result = BackupSet::backup(data.path(), target.path());
         QVERIFY(result.ok);
-        QCOMPARE(result.caption, u"Hinweis"_s);
+        QCOMPARE(result.caption, Notice::Caption::Hint);
         QCOMPARE(result.text, u"Die Daten wurden im Verzeichnis "_s + target.path() + u"/ gesichert."_s);
         QVERIFY(holdsSet(target.path(), "new"));
         QCOMPARE(TestFiles::readAll(target.filePath(u"_Velta Backup.cfg"_s)),
@@ -73,7 +73,7 @@ private slots:
         QVERIFY(TestFiles::writeAll(target.filePath(u"_Velta Backup.cfg"_s), "VELTA COCKTAILS 98\r\n"));
         const BackupSet::Result result = BackupSet::backup(data.path(), target.path(), failingAt(failing));
         QVERIFY(!result.ok);
-        QCOMPARE(result.caption, u"Fehler"_s);
+        QCOMPARE(result.caption, Notice::Caption::Error);
         QCOMPARE(result.text, kBackupFailed);
         QVERIFY(holdsSet(target.path(), "old"));
         QVERIFY(BackupSet::isBackupFolder(target.path()));
@@ -98,7 +98,7 @@ private slots:
         const BackupSet::Result result =
             BackupSet::restore(source.path(), data.path(), false, {}, kMadeUpSet);
         QVERIFY(result.ok);
-        QCOMPARE(result.caption, u"Hinweis"_s);
+        QCOMPARE(result.caption, Notice::Caption::Hint);
         QCOMPARE(result.text,
                  u"Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden."_s);
         QVERIFY(holdsSet(data.path(), "saved"));
@@ -153,7 +153,7 @@ private slots:
         const BackupSet::Result result =
             BackupSet::restore(source.path(), data.path(), false, failingAt(failing), kMadeUpSet);
         QVERIFY(!result.ok);
-        QCOMPARE(result.caption, u"Fehler"_s);
+        QCOMPARE(result.caption, Notice::Caption::Error);
         QVERIFY(result.text.contains(u"unverändert"_s));
         QVERIFY(holdsSet(data.path(), "current"));
         QVERIFY(!QFileInfo::exists(BackupSet::stagingFolder(data.path())));

@@ -60,12 +60,12 @@ private slots:
         session.begin({}, {});
         m_tables.ApolloRezepte.Go(17);
         const Notice done = session.write(m_dir.filePath(u"alle.json"_s));
-        QCOMPARE(done.caption, u"Hinweis"_s);
+        QCOMPARE(done.caption, Notice::Caption::Hint);
         QCOMPARE(done.text, u"%1 Rezepte exportiert."_s.arg(m_state.recipeTotal));
         QCOMPARE(m_tables.ApolloRezepte.RecNo(), 17);
 
         const Notice failed = session.write(m_dir.filePath(u"fehlt/alle.json"_s));
-        QCOMPARE(failed.caption, u"Fehler"_s);
+        QCOMPARE(failed.caption, Notice::Caption::Error);
         QCOMPARE(failed.text,
                  u"Die Datei konnte nicht gespeichert werden:\r%1\rDer Ordner oder die Datei fehlt."_s.arg(
                      m_dir.filePath(u"fehlt/alle.json"_s)));

@@ -500,7 +500,7 @@ private slots:
         QVERIFY(QDir(f.dir.path()).mkdir(u"SUCHTEXT.CFG"_s)); // a folder where the file should go
         const Result saved = f.session.saveSlot(4, u"Minze"_s);
         QVERIFY(!saved);
-        QCOMPARE(saved.notice().caption, u"Fehler"_s);
+        QCOMPARE(saved.notice().caption, Notice::Caption::Error);
         QVERIFY(saved.notice().text.contains(u"SUCHTEXT.CFG"_s));
         QCOMPARE(f.session.slotNames().at(4), u"Minze"_s);
         QCOMPARE(SavedSearches::load(f.state.savedSearchesPath()).slot(4).name(), u"Minze"_s);
@@ -519,7 +519,7 @@ private slots:
         f.state.folders.dataFolder = f.dir.filePath(u"fehlt/"_s);
         const Result refused = f.session.saveSlot(2, u"Anders"_s);
         QVERIFY(!refused);
-        QCOMPARE(refused.notice().caption, u"Fehler"_s);
+        QCOMPARE(refused.notice().caption, Notice::Caption::Error);
         QVERIFY2(refused.notice().text.contains(u"SUCHEN.CFG"_s), qPrintable(refused.notice().text));
         QCOMPARE(f.session.slotNames().at(2), u"Sauer"_s);
         f.state.folders.dataFolder = f.dir.path() + u"/"_s;

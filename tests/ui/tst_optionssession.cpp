@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(check.valid, message.isEmpty());
         QCOMPARE(check.notice ? check.notice->text : QString(), message);
         if (check.notice) {
-            QCOMPARE(check.notice->caption, u"Hinweis"_s);
+            QCOMPARE(check.notice->caption, Notice::Caption::Hint);
             QCOMPARE(check.notice->lines, 1);
             QCOMPARE(check.focusSize, focusSize);
         }

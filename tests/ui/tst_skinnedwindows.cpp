@@ -236,7 +236,7 @@ private slots:
         TMeldungDialog box(context());
         Meldungsfenster::setDialog(&box);
         pressWhenModal(Qt::Key_Escape);
-        QCOMPARE(Meldungsfenster::show(QStringLiteral("Wirklich?"), QStringLiteral("Frage"), 1, true), 7);
+        QCOMPARE(Meldungsfenster::show(Notice::question(QStringLiteral("Wirklich?"), 1)), 7);
         QCOMPARE(box.caption(), QStringLiteral("Frage"));
         Meldungsfenster::setDialog(nullptr);
     }

@@ -130,7 +130,7 @@ int save(MaintFolder& f, const QStringList& fields, int recNo, QTextStream& out,
         return -kBadArguments;
     const RecipeChecks::Outcome outcome = s.check();
     for (const Notice& n : outcome.notices)
-        err << n.caption << ": " << plain(n.text) << '\n';
+        err << n.captionText() << ": " << plain(n.text) << '\n';
     if (!outcome.accepted)
         return kRefused;
     out << "Satz " << s.WriteRecipe(recNo != 0) << '\n';

@@ -10,7 +10,7 @@ QString plain(const QString& text) {
 
 bool follow(const Verdict& verdict, QTextStream& err) {
     if (verdict.notice && verdict.notice->isQuestion() && verdict.proceed)
-        err << verdict.notice->caption << ": " << plain(verdict.notice->text) << " → Ja\n";
+        err << verdict.notice->captionText() << ": " << plain(verdict.notice->text) << " → Ja\n";
     else if (verdict.notice)
         throw Refusal{verdict.notice->text};
     return verdict.proceed;

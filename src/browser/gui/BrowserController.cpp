@@ -242,8 +242,8 @@ void BrowserController::MarkAllListed() {
         return;
     const int n = m_browser.list().ListedCount();
     if (RecipeMarks::markAllAsks(n) &&
-        Meldungsfenster::show(RecipeMarks::markAllQuestion(n), QStringLiteral("Frage"),
-                              RecipeMarks::kMarkAllQuestionLines, true) != Meldungsfenster::Yes)
+        Meldungsfenster::show(Notice::question(RecipeMarks::markAllQuestion(n),
+                                               RecipeMarks::kMarkAllQuestionLines)) != Meldungsfenster::Yes)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (StoreGuard::run([this] { m_browser.MarkAllListed(); })) {
@@ -256,8 +256,8 @@ void BrowserController::MarkAllListed() {
 void BrowserController::ClearAllMarks() {
     if (ReadOnlyRefusal::RefuseReadOnly(m_state))
         return;
-    if (Meldungsfenster::show(RecipeMarks::clearAllQuestion(), QStringLiteral("Frage"),
-                              RecipeMarks::kClearAllQuestionLines, true) != Meldungsfenster::Yes)
+    if (Meldungsfenster::show(Notice::question(RecipeMarks::clearAllQuestion(),
+                                               RecipeMarks::kClearAllQuestionLines)) != Meldungsfenster::Yes)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (StoreGuard::run([this] { m_browser.ClearAllMarks(); })) {
@@ -274,7 +274,7 @@ void BrowserController::copyRecipeText() {
     QString text = RecipeClipboard::recipeText(m_browser.display());
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QApplication::clipboard()->setText(text);
-    Meldungsfenster::show(RecipeClipboard::textCopied(), QStringLiteral("Hinweis"), 1, false);
+    Meldungsfenster::show(Notice::hint(RecipeClipboard::textCopied(), 1));
 }
 
 bool BrowserController::hasMissingIngredients() const {
@@ -290,7 +290,7 @@ void BrowserController::copyMissingIngredients() {
 
 void BrowserController::copyPhoto() {
     QApplication::clipboard()->setPixmap(m_w.photo->pixmap());
-    Meldungsfenster::show(RecipeClipboard::photoCopied(), QStringLiteral("Hinweis"), 1, false);
+    Meldungsfenster::show(Notice::hint(RecipeClipboard::photoCopied(), 1));
 }
 
 void BrowserController::handleClick(const RecipeHitTest::Click& click) {
@@ -299,8 +299,8 @@ void BrowserController::handleClick(const RecipeHitTest::Click& click) {
     case RecipeHitTest::Target::Category: {
         const int term = RecipeHitTest::categoryTerm(d.categoryName, m_terms);
         if (term < 0)
-            Meldungsfenster::show(RecipeHitTest::noCategoryInfoText(), QStringLiteral("Hinweis"),
-                                  RecipeHitTest::kNoCategoryInfoLines, false);
+            Meldungsfenster::show(
+                Notice::hint(RecipeHitTest::noCategoryInfoText(), RecipeHitTest::kNoCategoryInfoLines));
         else
             emit lexiconTermClicked(m_termEntries.at(term).data);
         break;
@@ -328,8 +328,7 @@ void BrowserController::handleClick(const RecipeHitTest::Click& click) {
         else if (found.term >= 0)
             emit lexiconTermClicked(m_termEntries.at(found.term).data);
         else
-            Meldungsfenster::show(RecipeHitTest::noInfoText(), QStringLiteral("Hinweis"),
-                                  RecipeHitTest::kNoInfoLines, false);
+            Meldungsfenster::show(Notice::hint(RecipeHitTest::noInfoText(), RecipeHitTest::kNoInfoLines));
         break;
     }
     default:
