@@ -15,12 +15,8 @@
 #include "browser/gui/RecipeView.h"
 #include "common/AppState.h"
 #include "common/DataTables.h"
-#include "editors/AlcoholRecompute.h"
 #include "editors/ChoiceLists.h"
-#include "exchange/BackupSet.h"
-#include "store/AtomicFile.h"
 #include "store/DataFolderLock.h"
-#include "store/ListsFile.h"
 #include "store/PhotoPath.h"
 #include "store/StoreError.h"
 #include "ui/ClickPanel.h"
@@ -35,7 +31,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -45,7 +40,8 @@
 #include <QVBoxLayout>
 
 TMain::TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* parent)
-    : QMainWindow(parent), m_context(context), m_tables(tables), m_help(help) {
+    : QMainWindow(parent), m_context(context), m_tables(tables), m_help(help),
+      m_data(m_context.state, m_tables, m_folderLock) {
     setWindowTitle(QStringLiteral("Velta Cocktails 98"));
     setMinimumSize(600, 420);
     QFont font(QStringLiteral("Arial"));
@@ -137,16 +133,13 @@ bool TMain::checkInstallation() {
 }
 
 bool TMain::openTables() {
-    try {
-        m_tables.openMainTables(m_context.state.folders.dataFolder, m_context.state.startedFromCd);
-    } catch (const StoreError&) {
-        Meldungsfenster::show(
-            Notice::error(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."), 1));
+    QStringList repaired;
+    const Result opened = m_data.openTables(&repaired);
+    if (!opened) {
+        Meldungsfenster::show(opened.notice());
         m_endRequested = true;
         return false;
     }
-    m_tablesOpen = true;
-    const QStringList repaired = m_tables.repairNotes();
     if (!repaired.isEmpty())
         Meldungsfenster::show(
             Notice::hint(QStringLiteral("Beim Öffnen der Datenbanken wurden Schäden ausgebessert:\r") +
@@ -179,40 +172,24 @@ void TMain::applyWindowSize() {
 bool TMain::create() {
     AppState& s = m_context.state;
     checkInstallation(); // a damaged installation ends the program, but the handler goes on
-    s.options = OptionsRecord::load(s.optionsPath());
-    s.loadBarRules();
-    s.probeMedium();
-    if (!s.startedFromCd && !m_folderLock.acquire(s.folders.dataFolder)) {
-        Meldungsfenster::show(Notice::error(DataFolderLock::heldText(s.folders.dataFolder), 2));
+    m_data.loadSettings();
+    if (const Result locked = m_data.lockFolder(); !locked) {
+        Meldungsfenster::show(locked.notice());
         m_endRequested = true;
         return false;
     }
-    if (!s.startedFromCd)
-        BackupSet::finishRestore(s.folders.dataFolder);
+    m_data.finishRestore();
     if (s.switches.advertMode) // a missing picture leaves the advert empty
         m_advert.load(PhotoPath::resolve(s.folders.dataFolder, QStringLiteral("WERBUNG.BMP")));
     applyWindowSize();
-    s.categoryList.clear();
-    s.tasteList.clear();
-    ListsFile::load(s.listsPath(), &s.categoryList, &s.tasteList);
-    if (s.categoryList.size() < 16)
+    if (!m_data.loadLists())
         m_endRequested = true;
     if (!openTables())
         return false;
-    if (!s.startedFromCd) {
-        try {
-            AlcoholRecompute::finishPending(m_tables.ApolloRezepte, m_tables.ApolloZutaten,
-                                            s.options.get(OptionsRecord::DashesPerCl));
-        } catch (const StoreError& e) {
-            Meldungsfenster::show(Notice::error(
-                QStringLiteral("Der Alkoholgehalt der Rezepte konnte nicht nachgeführt werden:\r") + e.text(),
-                3));
-        }
-    }
+    if (const std::optional<Notice> failed = m_data.finishRecompute())
+        Meldungsfenster::show(*failed);
     try {
-        s.recipeTotal = m_tables.ApolloRezepte.Count();
-        RefreshChoiceLists(ChoiceLists::Ingredients);
-        RefreshChoiceLists(ChoiceLists::Decorations);
+        m_data.loadChoices();
         browser->loadTerms();
     } catch (const StoreError&) { // a table that opens but cannot be read is as bad as one that won't open
         Meldungsfenster::show(
@@ -347,11 +324,7 @@ void TMain::connectBrowser() {
 // The dialogs take the shared choices each time they open: the category and taste lists are the
 // state's own; ingredients and decorations are read from their tables here.
 void TMain::RefreshChoiceLists(int kind) {
-    if (kind == ChoiceLists::Ingredients) {
-        m_context.state.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
-        m_context.state.resolveSubstitutes(); // the substitutes file names ingredients
-    } else if (kind == ChoiceLists::Decorations)
-        m_context.state.decorations = ChoiceLists::readDecorations(m_tables.ApolloDeko);
+    m_data.refreshChoices(kind);
 }
 
 void TMain::buildTextPopup() {
@@ -461,21 +434,8 @@ void TMain::closeEvent(QCloseEvent* event) {
     s.mainShown = false;
     if (SoundBackend* waves = SoundBackend::current())
         waves->stop();
-    if (m_tablesOpen) {
-        m_tables.closeMainTables();
-        m_tablesOpen = false;
-    }
-    // The saved searches are on disk since each was saved: the file is only made here when there
-    // is none yet, never overwritten. The options are written here. A failure is said, and the
-    // file keeps its last state.
-    if (!s.startedFromCd) {
-        QString reason;
-        if (!QFileInfo::exists(s.savedSearchesPath()) &&
-            !s.savedSearches.save(s.savedSearchesPath(), false, &reason))
-            Meldungsfenster::show(Notice::error(AtomicFile::failureText(s.savedSearchesPath(), reason), 3));
-        if (!s.options.save(s.optionsPath(), false, &reason))
-            Meldungsfenster::show(Notice::error(AtomicFile::failureText(s.optionsPath(), reason), 3));
-    }
+    for (const Notice& failure : m_data.saveAtClose())
+        Meldungsfenster::show(failure);
     m_help.close();
     // The data is safe before the wait: opening the music may take a while to come back.
     if (m_musicLoader)
@@ -497,7 +457,7 @@ void TMain::changeEvent(QEvent* event) {
         UntenPaintBox->update();
         AusgabePaintBox->update();
     }
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_tablesOpen)
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_data.tablesOpen())
         return;
     applyShortHelp();
     browser->selectionChanged();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProgramData.h"
 #include "common/MainWindowPort.h"
 #include "store/DataFolderLock.h"
 #include "ui/UiContext.h"
@@ -116,8 +117,8 @@ private:
     bool m_endRequested = false;
     bool m_shownOnce = false;
     QRect m_listArea;
-    bool m_tablesOpen = false;
     DataFolderLock m_folderLock; // held while the program runs: writing veltadb verbs wait their turn
+    ProgramData m_data;
     MusicLoader* m_musicLoader = nullptr;
     quint8 m_shownMotif = 0; // the motif whose skin the main window shows
     QPixmap m_advert;
