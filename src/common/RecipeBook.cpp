@@ -47,7 +47,8 @@ RecipeBook::RecipeBook(TApollo& recipes, TApollo& ingredients)
 RecipeRecord RecipeBook::read(int recNo, bool withMemo) {
     namespace F = Fields::Recipe;
     TApollo& re = m_recipes;
-    re.Go(recNo);
+    if (re.Eof() || re.RecNo() != recNo) // a pass that walks the table stands on it already
+        re.Go(recNo);
     RecipeRecord r;
     r.recNo = re.RecNo();
     r.name = re.GetTrimString(F::Name);
