@@ -123,7 +123,9 @@ private slots:
             env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(factor));
             env.insert(QStringLiteral("VELTA_MEASURE_TEXT"), out.fileName());
             child.setProcessEnvironment(env);
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("measureText")});
+            // The folder's test executable runs this class by its name.
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("tst_screenreading"), QStringLiteral("measureText")});
             QVERIFY(child.waitForFinished(50000));
             QCOMPARE(child.exitCode(), 0);
             sizes.append(QString::fromLatin1(out.readAll()).split(u' '));

@@ -5,11 +5,5 @@
 
 #include <QApplication>
 
-#define VELTA_TEST_MAIN_GUI(TestClass)                                                                       \
-    int main(int argc, char** argv) {                                                                        \
-        veltaPrepareTestEnvironment();                                                                       \
-        QApplication app(argc, argv);                                                                        \
-        Application::prepare();                                                                              \
-        TestClass tc;                                                                                        \
-        return QTest::qExec(&tc, argc, argv);                                                                \
-    }
+// Run by the folder's GUI test executable, with a QApplication prepared as the program's.
+#define VELTA_TEST_MAIN_GUI(TestClass) VELTA_TEST_REGISTER(TestClass)

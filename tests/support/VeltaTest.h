@@ -9,6 +9,9 @@
 
 #include <cstdlib>
 #include <initializer_list>
+#include <memory>
+#include <optional>
+#include <vector>
 
 // A string list from UTF-8 literals, for test tables.
 inline QStringList strings(std::initializer_list<const char*> items) {
@@ -30,10 +33,31 @@ inline void veltaPrepareTestEnvironment() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 
-#define VELTA_TEST_MAIN_CORE(TestClass)                                                                      \
-    int main(int argc, char** argv) {                                                                        \
-        veltaPrepareTestEnvironment();                                                                       \
-        QCoreApplication app(argc, argv);                                                                    \
-        TestClass tc;                                                                                        \
-        return QTest::qExec(&tc, argc, argv);                                                                \
-    }
+// The test classes of one folder share one executable per kind (velta_tests_<folder>, and
+// velta_tests_<folder>_gui for those that need widgets); linking each class on its own cost most of the
+// build. A class registers under the name of its source file, and the executable runs the one its
+// first argument names, each in a process of its own as before:
+//   velta_tests_maint tst_recipewriter [QTest arguments]
+using VeltaTestFactory = std::unique_ptr<QObject> (*)();
+
+struct VeltaTestRegistration {
+    VeltaTestRegistration(const char* sourceFile, VeltaTestFactory make);
+};
+
+// The test a command line names, and the arguments left for the application and QTest: the program,
+// then everything after the name.
+struct VeltaTestRun {
+    QString name;
+    VeltaTestFactory make = nullptr;
+    int argc = 0;
+    std::vector<char*> argv;
+};
+
+// Without a known name it lists the names this executable knows on stderr and returns nothing.
+std::optional<VeltaTestRun> veltaChooseTest(int argc, char** argv);
+
+#define VELTA_TEST_REGISTER(TestClass)                                                                       \
+    static const VeltaTestRegistration veltaTestRegistration(                                                \
+        __FILE__, []() -> std::unique_ptr<QObject> { return std::make_unique<TestClass>(); });
+
+#define VELTA_TEST_MAIN_CORE(TestClass) VELTA_TEST_REGISTER(TestClass)
