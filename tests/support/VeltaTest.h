@@ -34,9 +34,9 @@ inline void veltaPrepareTestEnvironment() {
 }
 
 // The test classes of one folder share one executable per kind (velta_tests_<folder>, and
-// velta_tests_<folder>_gui for those that need widgets); linking each class on its own cost most of the
-// build. A class registers under the name of its source file, and the executable runs the one its
-// first argument names, each in a process of its own as before:
+// velta_tests_<folder>_gui for those that need widgets), so they are linked once, not once each. A class
+// registers under the name of its source file, and the executable runs the one its first argument
+// names; ctest starts one process per class:
 //   velta_tests_maint tst_recipewriter [QTest arguments]
 using VeltaTestFactory = std::unique_ptr<QObject> (*)();
 
