@@ -17,7 +17,7 @@ std::vector<Registered>& registry() {
     return tests;
 }
 
-// "…/tests/maint/tst_recipewriter.cpp" → "tst_recipewriter", the name ctest runs it by.
+// "…/tests/editors/tst_recipewriter.cpp" → "tst_recipewriter", the name ctest runs it by.
 QString testName(std::string_view sourceFile) {
     const std::size_t slash = sourceFile.find_last_of("/\\");
     if (slash != std::string_view::npos)

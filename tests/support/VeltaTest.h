@@ -37,7 +37,7 @@ inline void veltaPrepareTestEnvironment() {
 // velta_tests_<folder>_gui for those that need widgets), so they are linked once, not once each. A class
 // registers under the name of its source file, and the executable runs the one its first argument
 // names; ctest starts one process per class:
-//   velta_tests_maint tst_recipewriter [QTest arguments]
+//   velta_tests_editors tst_recipewriter [QTest arguments]
 using VeltaTestFactory = std::unique_ptr<QObject> (*)();
 
 struct VeltaTestRegistration {
