@@ -40,8 +40,7 @@ Result ProgramData::openTables(QStringList* repaired) {
     try {
         m_tables.openMainTables(m_state.folders.dataFolder, m_state.startedFromCd);
     } catch (const StoreError&) {
-        return Result::refused(
-            Notice::error(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."), 1));
+        return Result::refused(unreadable());
     }
     m_tablesOpen = true;
     *repaired = m_tables.repairNotes();

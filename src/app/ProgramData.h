@@ -27,6 +27,10 @@ public:
     void finishRestore();
     // The category and taste names; false when the file lacks the categories the program needs.
     bool loadLists();
+    // The refusal of tables that do not open or cannot be read: the program ends.
+    static Notice unreadable() {
+        return Notice::error(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."), 1);
+    }
     // Opens the four tables; `repaired` receives what the opening mended.
     Result openTables(QStringList* repaired);
     bool tablesOpen() const { return m_tablesOpen; }

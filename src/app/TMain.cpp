@@ -192,8 +192,7 @@ bool TMain::create() {
         m_data.loadChoices();
         browser->loadTerms();
     } catch (const StoreError&) { // a table that opens but cannot be read is as bad as one that won't open
-        Meldungsfenster::show(
-            Notice::error(QStringLiteral("Die Datenbanken konnten nicht geöffnet werden."), 1));
+        Meldungsfenster::show(ProgramData::unreadable());
         m_endRequested = true;
         return false;
     }

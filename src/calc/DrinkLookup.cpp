@@ -29,7 +29,7 @@ std::optional<DrinkLookup::Drink> DrinkLookup::recipe(int recNo) {
     m_recipes.Go(recNo);
     if (m_recipes.Eof() || m_recipes.IsDeleted())
         return std::nullopt;
-    const RecipeRecord stored = RecipeBook(m_recipes, m_ingredients).read(recNo);
+    const RecipeRecord stored = RecipeBook(m_recipes, m_ingredients).read(recNo, false);
     return Drink{stored.alcohol, 10 * qint64(stored.clTotal())};
 }
 

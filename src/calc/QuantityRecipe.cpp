@@ -12,7 +12,7 @@ qint64 QuantityRecipe::volumeCl() const {
 }
 
 QuantityRecipe QuantityRecipe::load(TApollo& recipes, TApollo& ingredients, int recNo) {
-    const RecipeRecord stored = RecipeBook(recipes, ingredients).read(recNo);
+    const RecipeRecord stored = RecipeBook(recipes, ingredients).read(recNo, false);
     QuantityRecipe recipe;
     recipe.name = stored.name;
     for (const RecipeRecord::Line& line : stored.lines) {

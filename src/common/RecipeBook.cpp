@@ -19,13 +19,6 @@ QString RecipeRecord::instructions() const {
     return instructions;
 }
 
-QString RecipeRecord::remark() const {
-    QString instructions;
-    QString remark;
-    RecipeMemo::split(memo, &instructions, &remark);
-    return remark;
-}
-
 int RecipeRecord::clTotal() const {
     int total = 0;
     for (const Line& line : lines)

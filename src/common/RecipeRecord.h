@@ -42,9 +42,8 @@ struct RecipeRecord {
     QString memo;      // instructions, optionally 0xFE 0xFD and a remark
     QList<Line> lines; // slot by slot up to the first ingredient number 0
 
-    // The memo's two parts, split where the views and printouts split it.
+    // The memo without its remark, split where the views and printouts split it.
     QString instructions() const;
-    QString remark() const;
     // The cl amounts summed, as the view's "Menge" and the printouts total them.
     int clTotal() const;
     // The numbers and amounts as stored, for the alcohol value.

@@ -4,6 +4,7 @@
 #include "exchange/JsonLdRecipe.h"
 #include "store/AtomicFile.h"
 #include "store/PhotoPath.h"
+#include "store/RecipeMemo.h"
 #include "store/TApollo.h"
 
 #include <QJsonArray>
@@ -46,8 +47,7 @@ ExchangeRecipe JsonLdExport::read(TApollo& recipes, TApollo& ingredients, const 
     recipe.category = listName(lists.categories, stored.category);
     recipe.taste = listName(lists.tastes, stored.taste);
     recipe.decoration = decorationName(lists.decorations, stored.decoration);
-    recipe.instructions = stored.instructions();
-    recipe.remark = stored.remark();
+    RecipeMemo::split(stored.memo, &recipe.instructions, &recipe.remark);
     recipe.image = imageUrl(stored.picture, stored.ownPhoto);
     recipe.assistantCode = stored.assistantCode;
     return recipe;
