@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     TApollo re(reTable), zu(zuTable);
     zu.IndexTag(QString(), QStringLiteral("INDEX"), QStringLiteral("INDEX"));
     AppState state;
-    HomeBarTable& bars = state.ingredientChoices.homeBars;
+    HomeBarTable& bars = state.catalogue.ingredients().homeBars;
     bars.fill(zu);
     out << "Synthetische Daten: " << SyntheticDataSet::kRecipes << " Rezepte, "
         << SyntheticDataSet::kIngredients << " Zutaten; Hausbar 1 mit " << bars.count(1) << " Zutaten\n\n";

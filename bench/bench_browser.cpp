@@ -10,6 +10,7 @@
 #include "browser/RecipeTextLayout.h"
 #include "browser/TextMeasurer.h"
 #include "common/BarCoverage.h"
+#include "common/Catalogue.h"
 #include "common/HomeBarTable.h"
 #include "editors/ChoiceLists.h"
 #include "store/ListsFile.h"
@@ -133,7 +134,7 @@ int main(int argc, char* argv[]) {
                                   links);
     });
     const auto choices = BenchHarness::run(QStringLiteral("Auswahllisten der Zutaten (1500)"),
-                                           [&] { ChoiceLists::readIngredients(t.zu()); });
+                                           [&] { Catalogue::readIngredients(t.zu()); });
 
     out << "Rezeptliste (" << all << " Einträge, " << mixable << " mischbar)\n";
     BenchHarness::print(out, fill, 15);

@@ -4,6 +4,7 @@
 #include "BenchHarness.h"
 #include "SyntheticDataSet.h"
 #include "browser/RecipeList.h"
+#include "common/Catalogue.h"
 #include "common/IngredientLookup.h"
 #include "editors/AlcoholRecompute.h"
 #include "editors/ChoiceLists.h"
@@ -78,10 +79,10 @@ int main(int argc, char* argv[]) {
     QStringList tastes;
     ListsFile::load(QDir(dir.path()).filePath(QStringLiteral("VE.DAT")), &categories, &tastes);
     RecipeEditSession session({t.re(), t.zu(), 12, dir.path() + QStringLiteral("/EIGENE/"), false});
-    session.setIngredients(ChoiceLists::readIngredients(t.zu()).zutatliste);
+    session.setIngredients(Catalogue::readIngredients(t.zu()).zutatliste);
     session.setCategories(ChoiceLists::categoryChoices(categories, ChoiceLists::noAssignment()));
     session.setTastes(ChoiceLists::tasteChoices(tastes, ChoiceLists::noAssignment()));
-    session.setDecorations(ChoiceLists::decorationChoices(ChoiceLists::readDecorations(t.de())));
+    session.setDecorations(ChoiceLists::decorationChoices(Catalogue::readDecorations(t.de())));
     RecipeList mainList;
     mainList.FillRecipeList(t.re());
     RecipeListSession editorList(t.re());

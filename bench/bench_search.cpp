@@ -60,13 +60,13 @@ int main(int argc, char* argv[]) {
     TApollo recipes(re);
     TApollo ingredients(zu);
     AppState state;
-    ListsFile::load(QDir(dir.path()).filePath(QStringLiteral("VE.DAT")), &state.categoryList,
-                    &state.tasteList);
-    state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+    ListsFile::load(QDir(dir.path()).filePath(QStringLiteral("VE.DAT")), &state.catalogue.categories(),
+                    &state.catalogue.tastes());
+    state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
     SearchSession session(state);
     session.begin();
     RecipeList list;
-    RecipeListListing listing(list, recipes, state.ingredientChoices.homeBars.test(1, 2));
+    RecipeListListing listing(list, recipes, state.catalogue.ingredients().homeBars.test(1, 2));
     listing.FillRecipeList(false);
     const int total = recipes.Count();
 

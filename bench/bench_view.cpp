@@ -33,8 +33,8 @@ int main(int argc, char* argv[]) {
 
     AppState state;
     state.folders.dataFolder = dir.path() + QLatin1Char('/');
-    state.mainShown = true;
-    ListsFile::load(state.listsPath(), &state.categoryList, &state.tasteList);
+    state.run.mainShown = true;
+    ListsFile::load(state.listsPath(), &state.catalogue.categories(), &state.catalogue.tastes());
     TApolloEnv env;
     env.SetDeleted(true);
     std::unique_ptr<TTable> tables[4];
@@ -59,20 +59,20 @@ int main(int argc, char* argv[]) {
     view.LoadBackground();
     view.setTerms(&terms);
     t[0]->Go(1234);
-    RecipeDisplay display =
-        RecipeLoader::LoadRecipe({*t[0], *t[1], *t[2], state.categoryList, state.tasteList});
+    RecipeDisplay display = RecipeLoader::LoadRecipe(
+        {*t[0], *t[1], *t[2], state.catalogue.categories(), state.catalogue.tastes()});
     InstructionWrapper::WrapInstructions(display, view.measurer(), view.width(), true);
     view.setDisplay(&display);
 
     const auto plain = BenchHarness::run(QStringLiteral("DrawText 800 × 600, ohne Hintergrundbild"), [&] {
-        state.options.set(OptionsRecord::BackgroundGraphic, 0);
+        state.settings.changeOptions().set(OptionsRecord::BackgroundGraphic, 0);
         view.relayout();
         view.render();
     });
     const auto picture =
         BenchHarness::run(QStringLiteral("DrawText 800 × 600, Hintergrundbild + Lexikon"), [&] {
-            state.options.set(OptionsRecord::BackgroundGraphic, 1);
-            state.options.set(OptionsRecord::LexiconMarked, 1);
+            state.settings.changeOptions().set(OptionsRecord::BackgroundGraphic, 1);
+            state.settings.changeOptions().set(OptionsRecord::LexiconMarked, 1);
             view.relayout();
             view.render();
         });

@@ -35,7 +35,7 @@ namespace {
 void reportDamagedSearches(const AppState& state) {
     const QString path = state.savedSearchesPath();
     QString text = QStringLiteral("Die Datei der gespeicherten Suchen ist beschädigt:\r%1\r").arg(path);
-    if (state.startedFromCd) {
+    if (state.run.readOnly) {
         text += QStringLiteral("Die Suchplätze bleiben leer.");
     } else if (const QString aside = SavedSearches::setAside(path); !aside.isEmpty()) {
         text += QStringLiteral("Sie wurde unter diesem Namen beiseitegelegt, die Suchplätze sind leer:\r%1")
@@ -142,8 +142,8 @@ int Application::start(const Paths& paths, const QStringList& switchArguments, b
     ProgramWindows w(StartupFolders::derive(paths.iniPath, paths.executableFolder), music);
     AppState& state = w.state;
     state.switches = Switches::parse(switchArguments);
-    state.colourDepth = colourDepth();
-    IntroForm intro(state.folders.dataFolder, state.colourDepth);
+    state.run.colourDepth = colourDepth();
+    IntroForm intro(state.folders.dataFolder, state.run.colourDepth);
     if (!intro.failed()) {
         intro.show();
         intro.repaint();

@@ -3,7 +3,6 @@
 #include "common/AppState.h"
 #include "common/DataTables.h"
 #include "editors/AlcoholRecompute.h"
-#include "editors/ChoiceLists.h"
 #include "exchange/BackupSet.h"
 #include "store/AtomicFile.h"
 #include "store/DataFolderLock.h"
@@ -13,32 +12,33 @@
 #include <QFileInfo>
 
 void ProgramData::loadSettings() {
-    m_state.options = OptionsRecord::load(m_state.optionsPath());
+    m_state.settings.changeOptions() = OptionsRecord::load(m_state.optionsPath());
     m_state.loadBarRules();
     m_state.probeMedium();
 }
 
 Result ProgramData::lockFolder() {
-    if (m_state.startedFromCd || m_lock.acquire(m_state.folders.dataFolder))
+    if (m_state.run.readOnly || m_lock.acquire(m_state.folders.dataFolder))
         return Result::ok();
     return Result::refused(Notice::error(DataFolderLock::heldText(m_state.folders.dataFolder), 2));
 }
 
 void ProgramData::finishRestore() {
-    if (!m_state.startedFromCd)
+    if (!m_state.run.readOnly)
         BackupSet::finishRestore(m_state.folders.dataFolder);
 }
 
 bool ProgramData::loadLists() {
-    m_state.categoryList.clear();
-    m_state.tasteList.clear();
-    ListsFile::load(m_state.listsPath(), &m_state.categoryList, &m_state.tasteList);
-    return m_state.categoryList.size() >= 16;
+    QStringList categories;
+    QStringList tastes;
+    ListsFile::load(m_state.listsPath(), &categories, &tastes);
+    m_state.catalogue.setLists(categories, tastes);
+    return categories.size() >= 16;
 }
 
 Result ProgramData::openTables(QStringList* repaired) {
     try {
-        m_tables.openMainTables(m_state.folders.dataFolder, m_state.startedFromCd);
+        m_tables.openMainTables(m_state.folders.dataFolder, m_state.run.readOnly);
     } catch (const StoreError&) {
         return Result::refused(unreadable());
     }
@@ -48,11 +48,11 @@ Result ProgramData::openTables(QStringList* repaired) {
 }
 
 std::optional<Notice> ProgramData::finishRecompute() {
-    if (m_state.startedFromCd)
+    if (m_state.run.readOnly)
         return std::nullopt;
     try {
         AlcoholRecompute::finishPending(m_tables.ApolloRezepte, m_tables.ApolloZutaten,
-                                        m_state.options.get(OptionsRecord::DashesPerCl));
+                                        m_state.settings.options().get(OptionsRecord::DashesPerCl));
     } catch (const StoreError& e) {
         return Notice::error(
             QStringLiteral("Der Alkoholgehalt der Rezepte konnte nicht nachgeführt werden:\r") + e.text(), 3);
@@ -61,17 +61,7 @@ std::optional<Notice> ProgramData::finishRecompute() {
 }
 
 void ProgramData::loadChoices() {
-    m_state.recipeTotal = m_tables.ApolloRezepte.Count();
-    refreshChoices(ChoiceLists::Ingredients);
-    refreshChoices(ChoiceLists::Decorations);
-}
-
-void ProgramData::refreshChoices(int kind) {
-    if (kind == ChoiceLists::Ingredients) {
-        m_state.ingredientChoices = ChoiceLists::readIngredients(m_tables.ApolloZutaten);
-        m_state.resolveSubstitutes(); // the substitutes file names ingredients
-    } else if (kind == ChoiceLists::Decorations)
-        m_state.decorations = ChoiceLists::readDecorations(m_tables.ApolloDeko);
+    m_state.catalogue.reloadAll(m_tables);
 }
 
 QList<Notice> ProgramData::saveAtClose() {
@@ -82,13 +72,13 @@ QList<Notice> ProgramData::saveAtClose() {
     // The saved searches are on disk since each was saved: the file is only made here when there
     // is none yet, never overwritten.
     QList<Notice> failures;
-    if (m_state.startedFromCd)
+    if (m_state.run.readOnly)
         return failures;
     QString reason;
     const QString searches = m_state.savedSearchesPath();
     if (!QFileInfo::exists(searches) && !m_state.savedSearches.save(searches, false, &reason))
         failures << Notice::error(AtomicFile::failureText(searches, reason), 3);
-    if (!m_state.options.save(m_state.optionsPath(), false, &reason))
+    if (!m_state.settings.options().save(m_state.optionsPath(), false, &reason))
         failures << Notice::error(AtomicFile::failureText(m_state.optionsPath(), reason), 3);
     return failures;
 }

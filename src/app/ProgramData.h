@@ -39,8 +39,6 @@ public:
     std::optional<Notice> finishRecompute();
     // The recipe count and the shared choice lists; throws StoreError.
     void loadChoices();
-    // Rebuilds the shared copy of one kind of choices (ChoiceLists::Kind).
-    void refreshChoices(int kind);
     // At the end: the tables are closed, the options written and the saved searches made when the
     // file does not exist yet. What could not be written is said, and the file keeps its last state.
     QList<Notice> saveAtClose();

@@ -16,7 +16,7 @@ struct ProgramWindows {
     // The music device is the program's to give (Application::run); without one the run is silent.
     UiContext context{state, skins, &help, &sound};
     DataTables tables;
-    TMain main{context, tables, help};
+    TMain main{state, context, tables, help};
 
     explicit ProgramWindows(const StartupFolders& folders, BackgroundMusic* music = nullptr)
         : context{state, skins, &help, &sound, music ? music : &BackgroundMusic::none()} {

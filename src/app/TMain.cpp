@@ -39,9 +39,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TMain::TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* parent)
-    : QMainWindow(parent), m_context(context), m_tables(tables), m_help(help),
-      m_data(m_context.state, m_tables, m_folderLock) {
+TMain::TMain(AppState& state, UiContext context, DataTables& tables, HelpWindow& help, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_context(context), m_tables(tables), m_help(help),
+      m_data(m_state, m_tables, m_folderLock) {
     setWindowTitle(QStringLiteral("Velta Cocktails 98"));
     setMinimumSize(600, 420);
     QFont font(QStringLiteral("Arial"));
@@ -61,7 +61,7 @@ TMain::TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* p
     buildBrowserControls();
     hook = new KeyboardHook(this, HauptListBox, this);
     connectBrowser();
-    m_dialogs = std::make_unique<DialogHost>(DialogServices{context, tables, *this, *browser, this});
+    m_dialogs = std::make_unique<DialogHost>(DialogServices{context, m_state, tables, *this, *browser, this});
     bindCommands();
     buildTextPopup();
 }
@@ -108,8 +108,8 @@ void TMain::buildBrowserControls() {
     UListe->setObjectName(QStringLiteral("UListe"));
     OListe->setIcon(QIcon(QStringLiteral(":/velta/buttons/OListe.png")));
     UListe->setIcon(QIcon(QStringLiteral(":/velta/buttons/UListe.png")));
-    AusgabePaintBox = new RecipeView(m_context.state, UntenPaintBox);
-    FotoImage = new RecipePhoto(m_context.state, UntenPaintBox);
+    AusgabePaintBox = new RecipeView(m_state, UntenPaintBox);
+    FotoImage = new RecipePhoto(m_state, UntenPaintBox);
     Markipanel = new ClickPanel(UntenPaintBox);
     Markigrafik = new QLabel(Markipanel);
     Markigrafik->setPixmap(QPixmap(QStringLiteral(":/velta/mark/Markigrafik.png")));
@@ -124,7 +124,7 @@ void TMain::buildBrowserControls() {
 }
 
 bool TMain::checkInstallation() {
-    if (!PhotoPath::resolve(m_context.state.folders.dataFolder, QStringLiteral("DEFAULT.BMP")).isEmpty())
+    if (!PhotoPath::resolve(m_state.folders.dataFolder, QStringLiteral("DEFAULT.BMP")).isEmpty())
         return true;
     Meldungsfenster::show(Notice::error(
         QStringLiteral("Die Datei VELTA.INI ist defekt. Installieren Sie Velta Cocktails erneut."), 1));
@@ -156,7 +156,7 @@ bool TMain::loadSkins() {
         m_endRequested = true;
         return false;
     }
-    m_shownMotif = m_context.state.options.get(OptionsRecord::Motif);
+    m_shownMotif = m_state.settings.options().get(OptionsRecord::Motif);
     return true;
 }
 
@@ -170,7 +170,7 @@ void TMain::applyWindowSize() {
 }
 
 bool TMain::create() {
-    AppState& s = m_context.state;
+    AppState& s = m_state;
     checkInstallation(); // a damaged installation ends the program, but the handler goes on
     m_data.loadSettings();
     if (const Result locked = m_data.lockFolder(); !locked) {
@@ -212,8 +212,8 @@ bool TMain::create() {
     AusgabePaintBox->setAdvert(m_advert);
     AusgabePaintBox->LoadBackground();
     browser->applyTextFont();
-    Panel1->useHiColor(s.options.get(OptionsRecord::HiColorIcons) == 1);
-    Panel1->showHints(s.options.get(OptionsRecord::ShortHelp) == 1);
+    Panel1->useHiColor(s.settings.options().get(OptionsRecord::HiColorIcons) == 1);
+    Panel1->showHints(s.settings.options().get(OptionsRecord::ShortHelp) == 1);
     qApp->installEventFilter(hook);
     updateMainBounds();
     browser->ShowFirst();
@@ -221,18 +221,18 @@ bool TMain::create() {
 }
 
 QString TMain::debugInfoText() const {
-    const AppState& s = m_context.state;
+    const AppState& s = m_state;
     QStringList lines = {QStringLiteral("Datenpfad: ") + s.folders.dataFolder,
                          QStringLiteral("Bilderpfad: ") + s.folders.picturesFolder,
                          QStringLiteral("Soundpfad: ") + s.folders.soundFolder,
                          QStringLiteral("CD-Pfad: ") + s.folders.cdFolder,
-                         QStringLiteral("Anzahl Rezepte: ") + QString::number(s.recipeTotal),
+                         QStringLiteral("Anzahl Rezepte: ") + QString::number(s.catalogue.recipeTotal()),
                          QStringLiteral("Release-Datum: 12.09.97")};
-    if (s.photosUnavailable)
+    if (s.run.photosUnavailable)
         lines << QStringLiteral("Fotos nicht anzeigbar");
-    if (s.startedFromCd)
+    if (s.run.readOnly)
         lines << QStringLiteral("Direkt von CD gestartet");
-    if (!s.cdPresent)
+    if (!s.run.cdPresent)
         lines << QStringLiteral("CD nicht im Laufwerk");
     return lines.join(QLatin1Char('\r'));
 }
@@ -270,10 +270,10 @@ void TMain::NeutralPhoto(bool on) {
 }
 
 void TMain::ApplyOptions(bool motifChanged) {
-    AppState& s = m_context.state;
+    AppState& s = m_state;
     repaint();
     AusgabePaintBox->LoadBackground();
-    Panel1->useHiColor(s.options.get(OptionsRecord::HiColorIcons) != 0);
+    Panel1->useHiColor(s.settings.options().get(OptionsRecord::HiColorIcons) != 0);
     applyShortHelp();
     if (motifChanged)
         applyMotif();
@@ -285,7 +285,7 @@ void TMain::ApplyOptions(bool motifChanged) {
 }
 
 void TMain::applyShortHelp() {
-    const bool hints = m_context.state.options.get(OptionsRecord::ShortHelp) == 1;
+    const bool hints = m_state.settings.options().get(OptionsRecord::ShortHelp) == 1;
     Panel1->showHints(hints);
     Markipanel->setToolTip(hints ? QStringLiteral("Rezept markieren") : QString());
 }
@@ -293,18 +293,18 @@ void TMain::applyShortHelp() {
 void TMain::applyMotif() {
     QString failure;
     if (m_context.skins.SelectMainSkin(&failure)) {
-        m_shownMotif = m_context.state.options.get(OptionsRecord::Motif);
+        m_shownMotif = m_state.settings.options().get(OptionsRecord::Motif);
         return;
     }
     // A motif whose pictures are missing is not taken: the program keeps the one it shows, so that
     // the options saved at the end still let it start.
     Meldungsfenster::show(Notice::error(failure, 2));
-    m_context.state.options.set(OptionsRecord::Motif, m_shownMotif);
+    m_state.settings.changeOptions().set(OptionsRecord::Motif, m_shownMotif);
     m_context.skins.SelectMainSkin(nullptr);
 }
 
 void TMain::connectBrowser() {
-    browser = new BrowserController(m_context.state, m_tables,
+    browser = new BrowserController(m_state, m_tables,
                                     {HauptEdit, HauptListBox, AnzLabel, OListe, UListe, AusgabePaintBox,
                                      FotoImage, UntenPaintBox, Markipanel, Markigrafik},
                                     this);
@@ -318,12 +318,6 @@ void TMain::connectBrowser() {
             [this] { RunCommand(QStringLiteral("Promille")); });
     connect(browser, &BrowserController::amountClicked, this,
             [this] { RunCommand(QStringLiteral("Menge")); });
-}
-
-// The dialogs take the shared choices each time they open: the category and taste lists are the
-// state's own; ingredients and decorations are read from their tables here.
-void TMain::RefreshChoiceLists(int kind) {
-    m_data.refreshChoices(kind);
 }
 
 void TMain::buildTextPopup() {
@@ -359,7 +353,7 @@ void TMain::setCancelSearchEnabled(bool enabled) {
 }
 
 void TMain::layoutMain() {
-    if (!m_context.state.mainShown)
+    if (!m_state.run.mainShown)
         return;
     Panel1->layoutButtons();
     const MainLayout l = MainLayout::compute(UntenPaintBox->width(), UntenPaintBox->height(),
@@ -374,14 +368,14 @@ void TMain::layoutMain() {
 }
 
 void TMain::updateMainBounds() {
-    m_context.state.mainBounds = MainWindowGeometry::mainBounds(frameGeometry());
+    m_state.run.mainBounds = MainWindowGeometry::mainBounds(frameGeometry());
 }
 
 void TMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_shownOnce)
         firstShow();
-    m_context.state.mainShown = true;
+    m_state.run.mainShown = true;
     UntenPaintBox->setShown(true);
     m_shownOnce = true;
     layoutMain();
@@ -389,8 +383,8 @@ void TMain::showEvent(QShowEvent* event) {
 }
 
 void TMain::firstShow() {
-    AppState& s = m_context.state;
-    if (s.colourDepth < 16) { // the stepping buttons lose their pictures for symbol characters
+    AppState& s = m_state;
+    if (s.run.colourDepth < 16) { // the stepping buttons lose their pictures for symbol characters
         for (const auto& [button, code] :
              {std::pair{UListe, char16_t(0xF1)}, std::pair{OListe, char16_t(0xF2)}}) {
             button->setArrowType(Qt::NoArrow);
@@ -400,7 +394,7 @@ void TMain::firstShow() {
         }
     }
     const SoundBackend* waves = SoundBackend::current();
-    s.waveAvailable = waves && waves->isAvailable();
+    s.run.waveAvailable = waves && waves->isAvailable();
     m_musicLoader = new MusicLoader(s, *m_context.music, this);
     connect(m_musicLoader, &MusicLoader::loaded, this, &TMain::logSilence);
     m_musicLoader->start();
@@ -409,7 +403,7 @@ void TMain::firstShow() {
 void TMain::logSilence(bool musicOpened) {
     // A machine without sound runs silently; one line says why.
     QStringList missing;
-    if (!m_context.state.waveAvailable)
+    if (!m_state.run.waveAvailable)
         missing << QStringLiteral("keine Tonausgabe für die Klänge");
     if (!musicOpened && m_context.music != &BackgroundMusic::none())
         missing << QStringLiteral("keine Hintergrundmusik (%1)").arg(m_context.music->failure());
@@ -429,8 +423,8 @@ void TMain::moveEvent(QMoveEvent* event) {
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
-    AppState& s = m_context.state;
-    s.mainShown = false;
+    AppState& s = m_state;
+    s.run.mainShown = false;
     if (SoundBackend* waves = SoundBackend::current())
         waves->stop();
     for (const Notice& failure : m_data.saveAtClose())

@@ -36,7 +36,8 @@ class ToolbarPanel;
 class TMain : public QMainWindow, public MainWindowPort {
     Q_OBJECT
 public:
-    TMain(UiContext context, DataTables& tables, HelpWindow& help, QWidget* parent = nullptr);
+    TMain(AppState& state, UiContext context, DataTables& tables, HelpWindow& help,
+          QWidget* parent = nullptr);
     ~TMain() override;
 
     // The create handler; false when the program has to end (the reason was shown, if any).
@@ -77,9 +78,6 @@ public:
     void fitRecipeList(); // whole rows only, within the list's area of the layout
     void setCancelSearchEnabled(bool enabled);
     QString debugInfoText() const;
-    // Rebuilds every window's copy of one kind of choices (1 categories, 2 tastes, 3 ingredients,
-    // 4 decorations) from its source.
-    void RefreshChoiceLists(int kind) override;
     // A second start of the program brings this window to the front.
     void bringToFront();
     const QPixmap& advertPicture() const { return m_advert; }
@@ -111,6 +109,7 @@ private:
     void applyMotif();
     void logSilence(bool musicOpened);
 
+    AppState& m_state;
     UiContext m_context;
     DataTables& m_tables;
     HelpWindow& m_help;

@@ -9,9 +9,9 @@ HomeBarSession::HomeBarSession(AppState& state, TApollo& ingredients)
 void HomeBarSession::begin() {
     m_changed = false;
     m_settingsChanged = false;
-    m_all = m_state.ingredientChoices.zutatliste;
+    m_all = m_state.catalogue.ingredients().zutatliste;
     if (!m_keepRefusedEdits) {
-        m_bars = m_state.ingredientChoices.homeBarLists;
+        m_bars = m_state.catalogue.ingredients().homeBarLists;
         takeSettings();
     }
     m_keepRefusedEdits = false;
@@ -19,7 +19,7 @@ void HomeBarSession::begin() {
 
 // The basics by name, sorted like a bar; a number no ingredient carries any more is dropped.
 void HomeBarSession::takeSettings() {
-    m_settings = m_state.barSettings;
+    m_settings = m_state.settings.bar();
     m_taken = m_settings;
     m_basics.clear();
     for (const ListEntry& e : m_all)
@@ -47,7 +47,7 @@ void HomeBarSession::setAlwaysAtHome(bool on) {
 }
 
 void HomeBarSession::followSwitchesSavedElsewhere() {
-    const BarSettings& now = m_state.barSettings;
+    const BarSettings& now = m_state.settings.bar();
     if (now.allowSubstitutes != m_taken.allowSubstitutes)
         m_settings.allowSubstitutes = now.allowSubstitutes;
     if (now.alwaysAtHome != m_taken.alwaysAtHome)
@@ -115,9 +115,9 @@ std::optional<Notice> HomeBarSession::okQuestion() const {
 Result HomeBarSession::finish(bool accepted) {
     if (!changed())
         return Result::ok();
-    if (accepted && m_state.startedFromCd) {
+    if (const Result may = m_state.run.mayWrite(); accepted && !may) {
         m_keepRefusedEdits = true; // the lists keep what the user entered
-        return Result::refused(Notice::readOnly());
+        return may;
     }
     if (!accepted)
         takeSettings();
@@ -125,12 +125,13 @@ Result HomeBarSession::finish(bool accepted) {
     const Result stored = accepted ? storeSettings() : Result::ok();
     if (!m_changed)
         return stored;
-    HomeBarTable& table = m_state.ingredientChoices.homeBars;
     if (accepted) {
-        HomeBarStore::store(m_bars, table, m_ingredients);
-        m_state.ingredientChoices.homeBarLists = m_bars;
+        IngredientChoices choices = m_state.catalogue.ingredients();
+        HomeBarStore::store(m_bars, choices.homeBars, m_ingredients);
+        choices.homeBarLists = m_bars;
+        m_state.catalogue.setIngredients(choices);
     } else {
-        m_bars = HomeBarStore::rebuildLists(table, m_ingredients);
+        m_bars = HomeBarStore::rebuildLists(m_state.catalogue.ingredients().homeBars, m_ingredients);
     }
     m_changed = false;
     return stored;

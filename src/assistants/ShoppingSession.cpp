@@ -58,11 +58,11 @@ void ShoppingSession::makePlan() {
 }
 
 bool ShoppingSession::allowSubstitutes() const {
-    return m_state.barSettings.allowSubstitutes;
+    return m_state.settings.bar().allowSubstitutes;
 }
 
 ::Result ShoppingSession::setAllowSubstitutes(bool on) {
-    BarSettings changed = m_state.barSettings;
+    BarSettings changed = m_state.settings.bar();
     changed.allowSubstitutes = on;
     return m_state.saveBarSettings(changed);
 }

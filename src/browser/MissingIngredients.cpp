@@ -5,8 +5,8 @@
 #include "common/AppState.h"
 
 std::optional<IngredientSet> MissingIngredients::coverage(const AppState& state) {
-    const int bar = int(state.options.get(OptionsRecord::HomeBar));
-    if (state.ingredientChoices.homeBars.count(bar) == 0)
+    const int bar = int(state.settings.options().get(OptionsRecord::HomeBar));
+    if (state.catalogue.ingredients().homeBars.count(bar) == 0)
         return std::nullopt;
     return state.barCoverage().present(bar);
 }

@@ -3,6 +3,7 @@
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeList.h"
 #include "browser/ShownRecipe.h"
+#include "common/ReadOnlyGate.h"
 
 #include <QStringList>
 
@@ -12,7 +13,7 @@ class TextMeasurer;
 // The recipe browser's state and commands as the main window uses them: the list of drinks, the
 // recipe shown and its display lines. The window keeps the list box's selection, asks the
 // questions and paints; it hands the selected index in.
-class RecipeBrowser {
+class RecipeBrowser : public ReadOnlyGate {
 public:
     struct Tables {
         TApollo& recipes;

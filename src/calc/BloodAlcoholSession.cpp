@@ -14,7 +14,7 @@ constexpr int kNothingConsumedSpeech = 7;
 
 BloodAlcoholSession::BloodAlcoholSession(AppState& state, TApollo& recipes, TApollo& ingredients)
     : m_state(state), m_lookup(recipes, ingredients) {
-    const OptionsRecord& options = state.options;
+    const OptionsRecord& options = state.settings.options();
     m_weight = qBound(BloodAlcohol::kMinWeight, int(options.get(OptionsRecord::BodyWeight)),
                       BloodAlcohol::kMaxWeight);
     m_hours = qBound(BloodAlcohol::kMinHours, int(options.get(OptionsRecord::DrinkingHours)),
@@ -31,7 +31,7 @@ QList<ListEntry> BloodAlcoholSession::drinkList(const QList<ListEntry>& recipes,
 }
 
 void BloodAlcoholSession::begin() {
-    m_drinks = drinkList(m_lookup.readRecipes(), m_state.ingredientChoices.bloodAlcohol);
+    m_drinks = drinkList(m_lookup.readRecipes(), m_state.catalogue.ingredients().bloodAlcohol);
     m_resultReached = false;
     m_consumed.clear();
     m_grams = 0;

@@ -25,24 +25,17 @@ qint64 deviceOf(const QString& folder) {
 
 } // namespace
 
-void AppState::loadBarRules() {
-    barSettings = BarSettings::load(barSettingsPath());
-    substituteFile = SubstituteFile::load(substitutesPath());
-    resolveSubstitutes();
+AppState::AppState() {
+    // The substitutes file names ingredients: whenever their names are read again, so is the file.
+    QObject::connect(&catalogue, &Catalogue::changed, &catalogue, [this](int kind) {
+        if (kind == Catalogue::Ingredients)
+            settings.resolveSubstitutes(catalogue.ingredients().zutatliste);
+    });
 }
 
-Result AppState::saveBarSettings(const BarSettings& changed) {
-    if (startedFromCd)
-        return Result::refused(Notice::readOnly());
-    if (changed == barSettings)
-        return Result::ok();
-    if (!changed.save(barSettingsPath()))
-        return Result::refused(Notice::error(
-            QStringLiteral("Die Einstellungen der Hausbar konnten nicht in „%1“ geschrieben werden.")
-                .arg(QDir::toNativeSeparators(barSettingsPath())),
-            2));
-    barSettings = changed;
-    return Result::ok();
+void AppState::loadBarRules() {
+    settings.useBar(BarSettings::load(barSettingsPath()));
+    settings.useSubstitutes(SubstituteFile::load(substitutesPath()), catalogue.ingredients().zutatliste);
 }
 
 bool AppState::sameFileSystem(const QString& a, const QString& b) {
@@ -51,18 +44,20 @@ bool AppState::sameFileSystem(const QString& a, const QString& b) {
 }
 
 void AppState::probeMedium() {
-    cdPresent = QFileInfo::exists(FolderLookup::find(folders.cdFolder, QStringLiteral("DATEN/AUTORUN.ICO")));
-    photosUnavailable = sameFileSystem(folders.picturesFolder, folders.cdFolder) && !cdPresent;
+    run.cdPresent =
+        QFileInfo::exists(FolderLookup::find(folders.cdFolder, QStringLiteral("DATEN/AUTORUN.ICO")));
+    run.photosUnavailable = sameFileSystem(folders.picturesFolder, folders.cdFolder) && !run.cdPresent;
     // The read-only attribute of the original: VE.DAT without the owner's write permission.
     const QFileInfo lists(listsPath());
-    startedFromCd = lists.exists() && !(lists.permissions() & QFile::WriteOwner);
-    if (startedFromCd)
+    run.readOnly = lists.exists() && !(lists.permissions() & QFile::WriteOwner);
+    if (run.readOnly)
         folders.useMediumPictures();
 }
 
 void AppState::applyLowColourOverrides() {
-    if (colourDepth > 8)
+    if (run.colourDepth > 8)
         return;
+    OptionsRecord& options = settings.changeOptions();
     options.set(OptionsRecord::Motif, 7);
     options.set(OptionsRecord::HiColorIcons, 0);
     options.set(OptionsRecord::BackgroundGraphic, 0);

@@ -1,64 +1,41 @@
 #pragma once
 
-#include "common/BarCoverage.h"
-#include "common/BarSettings.h"
-#include "common/IngredientChoices.h"
-#include "common/ListEntry.h"
-#include "common/Result.h"
+#include "common/Catalogue.h"
+#include "common/ProgramSettings.h"
+#include "common/RunFlags.h"
 #include "common/StartupFolders.h"
-#include "common/SubstituteFile.h"
-#include "common/Substitutes.h"
 #include "common/Switches.h"
 #include "store/FolderLookup.h"
-#include "store/OptionsRecord.h"
 #include "store/SavedSearchTexts.h"
 #include "store/SavedSearches.h"
 
-#include <QRect>
 #include <QStringList>
 
-// What the windows share for the whole run: folders, start-up flags, the options record, the
-// category and taste lists, the saved searches and the main window's bounds. Owned by the
-// application and handed to the windows that need it.
+// What the windows share for the whole run, as services: the folders and start-up switches, the run
+// flags, the user's settings, the catalogue of lists and the saved searches. Owned by the application;
+// windows that only show something take the parts they read as const.
 struct AppState {
+    AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
     StartupFolders folders;
     Switches switches;
-    int colourDepth = 24;
-    bool cdPresent = false;
-    bool photosUnavailable = false;
-    bool startedFromCd = false;
-    bool mainShown = false;
-    bool previewOpen = false;
-    bool midiAvailable = false;
-    bool waveAvailable = false;
-    QRect mainBounds;
-    OptionsRecord options;
-    QStringList categoryList;
-    QStringList tasteList;
+    RunFlags run;
+    ProgramSettings settings;
+    Catalogue catalogue;
     SavedSearches savedSearches;
     SavedSearchTexts savedSearchTexts; // the full text of each saved search
-    int recipeTotal = 0;
-    // The master ingredient list `zutatliste`, the home bar table and lists (refreshed together).
-    IngredientChoices ingredientChoices;
-    // Every decoration's name with its record number, in table order (refreshed as kind 4).
-    QList<ListEntry> decorations;
-    // Permitted purchases of the search dialog's home bar rule.
+    // Permitted purchases of the search dialog's home bar rule, for the run.
     int searchPurchases = 0;
-    // The home bar's switches and basics (HAUSBAR.CFG) and the substitutes file as read, resolved
-    // against the ingredient names whenever those are read again.
-    BarSettings barSettings;
-    SubstituteFile substituteFile;
-    Substitutes substitutes;
 
     // What counts as at hand for a bar under the current settings.
-    BarCoverage barCoverage() const { return {ingredientChoices.homeBars, substitutes, barSettings}; }
+    BarCoverage barCoverage() const { return settings.coverage(catalogue.ingredients().homeBars); }
     // Reads HAUSBAR.CFG and the substitutes file and resolves the substitutes.
     void loadBarRules();
-    // Takes the new settings and writes HAUSBAR.CFG; refused while read-only, and with an error when
-    // the file cannot be written (the settings in use stay as they were then).
-    Result saveBarSettings(const BarSettings& changed);
-    void resolveSubstitutes() {
-        substitutes = Substitutes::resolve(substituteFile, ingredientChoices.zutatliste);
+    // Takes the new home bar settings and writes HAUSBAR.CFG (see ProgramSettings::saveBar).
+    Result saveBarSettings(const BarSettings& changed) {
+        return settings.saveBar(changed, barSettingsPath(), run);
     }
 
     // The CD probe, the photo availability and the read-only state, from the files as they are.

@@ -5,15 +5,13 @@
 #include <QList>
 #include <QString>
 
-// What only the main window can do for the feature windows, without their knowing it: refresh the
-// choice lists, run another command, open the ingredient information, apply the options and give
+// What only the main window can do for the feature windows, without their knowing it: run another
+// command, open the ingredient information, apply the options and give
 // way with the photo. The list of drinks and the shown recipe are `ShownRecipes`.
 class MainWindowPort {
 public:
     virtual ~MainWindowPort() = default;
 
-    // Rebuilds the shared copy of one kind of choices (ChoiceKind::Kind).
-    virtual void RefreshChoiceLists(int kind) = 0;
     // Runs a command of the command table by name, as the menu would.
     virtual void RunCommand(const QString& command) = 0;
     // Opens the information on one ingredient (by its number), over the dialog that asks.

@@ -5,17 +5,13 @@
 
 #include <QStringList>
 
-class TApollo;
-
-// `RefreshChoiceLists` as data: the entries, with their keys, of every box that offers categories
+// The entries, with their keys, of every box that offers categories
 // (kind 1), tastes (2), ingredients (3) or decorations (4). The windows copy them into their boxes.
 class ChoiceLists : public ChoiceKind {
 public:
     static QString noAssignment() { return QStringLiteral("(keine Zuordnung)"); } // the editor's boxes
     static QString noChoice() { return QStringLiteral("(keine Auswahl)"); }       // the search's boxes
     static QString freeSlot() { return QStringLiteral("~"); }
-    static constexpr int kBloodAlcoholTag = 20000;
-    static QString bloodAlcoholSuffix() { return QStringLiteral("***"); }
 
     // Kinds 1 and 2: every entry that is not a free slot, keyed by its 0-based list position, in
     // list order (free slots leave gaps in the keys).
@@ -25,8 +21,6 @@ public:
     // The taste boxes: the first entry (key 0), then the tastes in list order.
     static QList<ListEntry> tasteChoices(const QStringList& tastes, const QString& first);
 
-    // Kind 3: one pass over the ingredient table, fast reading on for it.
-    static IngredientChoices readIngredients(TApollo& ingredients);
     // The search dialog's ingredient boxes: "(keine Auswahl)" (key 0), then `zutatliste`, so that
     // entry k (k >= 1) is entry k - 1 of `zutatliste`.
     static QList<ListEntry> ingredientBox(const QList<ListEntry>& zutatliste);
@@ -35,11 +29,6 @@ public:
     static void replaceBloodAlcoholIngredients(QList<ListEntry>& list,
                                                const QList<ListEntry>& ingredientEntries);
 
-    // Kind 4: every decoration's name with its record number, in table order.
-    static QList<ListEntry> readDecorations(TApollo& decorations);
     // The editor's decoration box: "(keine Zuordnung)" (key 0), then the decorations sorted.
     static QList<ListEntry> decorationChoices(const QList<ListEntry>& decorations);
-
-private:
-    static void addIngredient(IngredientChoices& choices, const TApollo& ingredients);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ListEntry.h"
+#include "common/ReadOnlyGate.h"
 #include "editors/ClassificationTexts.h"
 #include "editors/Verdict.h"
 
@@ -15,7 +16,7 @@ class TApollo;
 // by its 0-based position; new names fill the last free slot (unless it is the first) or are
 // appended; deleting leaves "~", so that no number ever moves. The list reaches the lists file
 // only through the caller's `SaveLists` after the dialog closed changed.
-class ClassificationListSession {
+class ClassificationListSession : public ReadOnlyGate {
 public:
     static constexpr int kMaxEntries = 255;
     static constexpr int kNameLength = 50; // the shared name dialog's field

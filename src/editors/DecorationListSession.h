@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ListEntry.h"
+#include "common/ReadOnlyGate.h"
 #include "editors/ClassificationTexts.h"
 #include "editors/Verdict.h"
 #include "store/MemoFile.h"
@@ -12,7 +13,7 @@ class TApollo;
 // The decoration list dialog's state and rules (`DekoListeDialog`): every decoration by name with
 // its record number in "DE". A new decoration takes the first deleted record again, so that record
 // numbers stay few and never move; deleting marks the record deleted.
-class DecorationListSession {
+class DecorationListSession : public ReadOnlyGate {
 public:
     static constexpr int kNameLength = 30;
     static constexpr int kTextLength = 2000;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ListEntry.h"
+#include "common/ReadOnlyGate.h"
 #include "editors/IngredientEditSession.h"
 #include "editors/Verdict.h"
 
@@ -9,7 +10,7 @@ class TApollo;
 // The ingredient list's state and rules (`ZutatenListeDialog`): every ingredient by name with its
 // number, the changed flag, new numbers from 400 on, storing an ingredient, and the checks before
 // an ingredient is changed or deleted.
-class IngredientListSession {
+class IngredientListSession : public ReadOnlyGate {
 public:
     static constexpr int kMaxIngredients = 1500;
     static constexpr int kFirstOwnNumber = 400;

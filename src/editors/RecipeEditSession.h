@@ -2,6 +2,7 @@
 
 #include "common/ListEntry.h"
 #include "common/Notice.h"
+#include "common/ReadOnlyGate.h"
 #include "editors/AmountField.h"
 #include "editors/RecipeChecks.h"
 #include "editors/RecipeForm.h"
@@ -10,7 +11,7 @@
 // The recipe editor's state and rules (`Reditdialog`): the preparation for a new or an existing
 // recipe, the choice of ingredients with their amounts, the recipe lines, the OK checks and
 // `WriteRecipe`. The dialog shows what this holds and forwards the user's input.
-class RecipeEditSession {
+class RecipeEditSession : public ReadOnlyGate {
 public:
     static constexpr int kMaxLines = 20;
     enum class Mode { New, Edit };

@@ -2,6 +2,7 @@
 
 #include "common/ListEntry.h"
 #include "common/Notice.h"
+#include "common/ReadOnlyGate.h"
 
 #include <optional>
 
@@ -9,7 +10,7 @@ class TApollo;
 
 // The recipe list editor's state and rules (`RListeDialog`): every recipe by name with its record
 // number, the changed flag, the limit on new recipes and the deletion that keeps record numbers.
-class RecipeListSession {
+class RecipeListSession : public ReadOnlyGate {
 public:
     static constexpr int kMaxRecipes = 5000;
 

@@ -13,6 +13,10 @@ Notice BackupSession::restoreQuestion() {
                             4);
 }
 
+Result BackupSession::mayChange() const {
+    return m_state.run.mayWrite();
+}
+
 Notice BackupSession::backup(const QString& target, const BackupSet::Copier& copy) {
     m_tables.closeMainTables();
     const BackupSet::Result result = BackupSet::backup(m_state.folders.dataFolder, target, copy);
@@ -21,8 +25,8 @@ Notice BackupSession::backup(const QString& target, const BackupSet::Copier& cop
 }
 
 BackupSession::RestoreOutcome BackupSession::restore(const QString& source, const BackupSet::Copier& copy) {
-    if (m_state.startedFromCd)
-        return {Notice::readOnly(), false};
+    if (const Result may = mayChange(); !may)
+        return {may.notice(), false};
     m_tables.closeMainTables();
     TApolloEnv& env = m_tables.ApolloEnv;
     return finished(
@@ -43,8 +47,8 @@ Notice BackupSession::undoQuestion() {
 }
 
 BackupSession::RestoreOutcome BackupSession::undoRestore() {
-    if (m_state.startedFromCd)
-        return {Notice::readOnly(), false};
+    if (const Result may = mayChange(); !may)
+        return {may.notice(), false};
     m_tables.closeMainTables();
     return finished(BackupSet::undoRestore(m_state.folders.dataFolder, false));
 }
@@ -55,7 +59,7 @@ BackupSession::RestoreOutcome BackupSession::finished(const BackupSet::Result& r
     if (result.ok) {
         // The settings came with the data: the end of the program writes them as they now are,
         // not as they were in memory.
-        m_state.options = OptionsRecord::load(m_state.optionsPath());
+        m_state.settings.changeOptions() = OptionsRecord::load(m_state.optionsPath());
         m_state.savedSearches = SavedSearches::load(m_state.savedSearchesPath());
         m_state.savedSearchTexts = SavedSearchTexts::load(m_state.savedSearchTextsPath());
     }
@@ -68,5 +72,5 @@ Notice BackupSession::toNotice(const BackupSet::Result& result) {
 }
 
 void BackupSession::reopen() {
-    m_tables.openMainTables(m_state.folders.dataFolder, m_state.startedFromCd);
+    m_tables.openMainTables(m_state.folders.dataFolder, m_state.run.readOnly);
 }

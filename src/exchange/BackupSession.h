@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Notice.h"
+#include "common/Result.h"
 #include "exchange/BackupSet.h"
 
 #include <QString>
@@ -37,6 +37,8 @@ public:
     RestoreOutcome undoRestore();
     bool canUndoRestore() const;
     static Notice undoQuestion();
+    // Backup and restore close the tables and copy their files: refused while read-only.
+    Result mayChange() const;
 
 private:
     static Notice toNotice(const BackupSet::Result& result);

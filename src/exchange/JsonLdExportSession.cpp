@@ -27,7 +27,7 @@ bool JsonLdExportSession::available(Choice choice) const {
     case PrintSelection:
         return !m_printSelection.isEmpty();
     case AllDrinks:
-        return m_state.recipeTotal > 0;
+        return m_state.catalogue.recipeTotal() > 0;
     }
     return false;
 }
@@ -40,7 +40,7 @@ QString JsonLdExportSession::label(Choice choice) const {
     case PrintSelection:
         return QStringLiteral("&Druckauswahl (%1 Getränke)").arg(m_printSelection.size());
     case AllDrinks:
-        return QStringLiteral("A&lle Getränke (%1)").arg(m_state.recipeTotal);
+        return QStringLiteral("A&lle Getränke (%1)").arg(m_state.catalogue.recipeTotal());
     }
     return {};
 }
@@ -65,7 +65,8 @@ QList<int> JsonLdExportSession::recNos() const {
 
 Notice JsonLdExportSession::write(const QString& path) {
     const QList<int> chosen = recNos();
-    ExchangeLists lists{m_state.categoryList, m_state.tasteList, m_state.decorations};
+    ExchangeLists lists{m_state.catalogue.categories(), m_state.catalogue.tastes(),
+                        m_state.catalogue.decorations()};
     KeepPosition keepRecipe(m_tables.ApolloRezepte);
     KeepPosition keepIngredient(m_tables.ApolloZutaten);
     QString reason;

@@ -10,7 +10,7 @@ namespace {
 constexpr quint8 kDefaultDash = 12;
 
 bool lowColour(const AppState& state) {
-    return state.colourDepth < 16;
+    return state.run.colourDepth < 16;
 }
 
 // Controls a display below 16-bit colour cannot show properly.
@@ -48,7 +48,7 @@ void OptionsSession::setFontNames(const QStringList& names) {
 
 void OptionsSession::begin() {
     m_ready = false;
-    m_edit = m_state.options;
+    m_edit = m_state.settings.options();
     m_dash = QString::number(m_edit.get(OptionsRecord::DashesPerCl));
     m_font = m_fonts.contains(m_edit.fontName()) ? m_edit.fontName() : QString();
     m_size = QString::number(m_edit.get(OptionsRecord::FontSize));
@@ -105,7 +105,7 @@ OptionsSession::Outcome OptionsSession::finish(bool accepted) {
     m_ready = false;
     if (!accepted)
         return {};
-    OptionsRecord& o = m_state.options;
+    OptionsRecord& o = m_state.settings.changeOptions();
     const quint8 motifBefore = o.get(OptionsRecord::Motif);
     for (const OptionsBinding& b : OptionsBinding::all())
         o.set(b.field, m_edit.get(b.field));

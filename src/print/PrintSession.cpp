@@ -58,13 +58,18 @@ Result PrintSession::setPage(int page, int lines) {
     return Result::ok();
 }
 
+void PrintSession::setPreviewOpen(bool open) {
+    m_state.run.previewOpen = open;
+}
+
 Result PrintSession::mayOutput() const {
-    return m_state.startedFromCd ? Result::refused(Notice::readOnly()) : Result::ok();
+    return m_state.run.mayWrite();
 }
 
 QList<PrintRecord> PrintSession::fillPrintTable(PrintTable::Progress* progress) {
     const PrintRecordBuilder::Sources sources{m_tables.ApolloRezepte, m_tables.ApolloZutaten,
-                                              m_tables.ApolloDeko, m_state.categoryList, m_state.tasteList};
+                                              m_tables.ApolloDeko, m_state.catalogue.categories(),
+                                              m_state.catalogue.tastes()};
     std::optional<HomeBarTable::Test> mixable;
     if (settings.keepsOnlyMixable())
         mixable = m_state.barCoverage().test(settings.mixableBar, settings.mixablePurchases);
@@ -76,7 +81,7 @@ QList<PrintRecord> PrintSession::fillPrintTable(PrintTable::Progress* progress) 
 // Without the photo collection the cards show the default picture.
 PrintReports::PhotoFolders PrintSession::photoFolders() const {
     const StartupFolders& f = m_state.folders;
-    if (m_state.photosUnavailable)
+    if (m_state.run.photosUnavailable)
         return {QString(), QString(), f.dataFolder};
     return {f.picturesFolder, f.ownPhotosFolder, f.dataFolder};
 }

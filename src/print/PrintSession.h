@@ -72,6 +72,8 @@ public:
         return QStringLiteral("Keines der gewählten Getränke lässt sich aus der Hausbar Nr. %1 mixen.")
             .arg(bar);
     }
+    // While the preview is open, the print dialog does not greet when it becomes active again.
+    void setPreviewOpen(bool open);
     // Where the recipe cards find their photos.
     PrintReports::PhotoFolders photoFolders() const;
 

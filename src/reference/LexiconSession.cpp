@@ -29,7 +29,7 @@ void LexiconSession::begin() {
         setList(Terms, readNames(m_terms));
         m_termsRead = true;
     }
-    setList(Ingredients, m_state.ingredientChoices.zutatliste);
+    setList(Ingredients, m_state.catalogue.ingredients().zutatliste);
     setList(Decorations, readNames(m_decorations));
     for (int p = 0; p < kPages; ++p) {
         if (m_selected[p] < 0 && !m_lists[p].isEmpty())

@@ -54,8 +54,8 @@ int SearchSession::indexByName(const QList<ListEntry>& entries, const QString& n
 void SearchSession::refreshChoices() {
     SearchCriteria names;
     storeInto(names);
-    m_choices =
-        SearchChoices::build(m_state.ingredientChoices.zutatliste, m_state.categoryList, m_state.tasteList);
+    m_choices = SearchChoices::build(m_state.catalogue.ingredients().zutatliste,
+                                     m_state.catalogue.categories(), m_state.catalogue.tastes());
     selectByNames(names);
 }
 
@@ -111,13 +111,13 @@ void SearchSession::setBar(int bar) {
 
 void SearchSession::begin() {
     refreshChoices();
-    setBar(m_state.options.get(OptionsRecord::HomeBar) - 1);
+    setBar(m_state.settings.options().get(OptionsRecord::HomeBar) - 1);
     storeInto(m_current);
     m_currentFullText = m_form.fullText;
 }
 
 Result SearchSession::confirm() {
-    m_state.options.set(OptionsRecord::HomeBar, quint8(m_form.bar + 1));
+    m_state.settings.changeOptions().set(OptionsRecord::HomeBar, quint8(m_form.bar + 1));
     const int purchases = NumberText::plainValue(m_form.purchases);
     if (purchases < 0)
         m_form.purchases = QStringLiteral("0");
@@ -252,8 +252,8 @@ QStringList SearchSession::unknownNames(int slot) const {
 }
 
 Result SearchSession::saveSlot(int slot, const QString& name) {
-    if (m_state.startedFromCd)
-        return Result::refused(Notice::readOnly());
+    if (const Result may = m_state.run.mayWrite(); !may)
+        return may;
     const QString stripped = withoutSurroundingSpaces(name.left(255));
     if (stripped.isEmpty())
         return Result::ok();

@@ -2,6 +2,7 @@
 
 #include "ui/UiContext.h"
 
+struct AppState;
 class DataTables;
 class MainWindowPort;
 class ShownRecipes;
@@ -12,6 +13,8 @@ class QWidget;
 // dialog.
 struct DialogServices {
     UiContext context;
+    // The same state as the context's, for the sessions and commands that change it.
+    AppState& state;
     DataTables& tables;
     MainWindowPort& main;
     ShownRecipes& recipes;

@@ -62,3 +62,10 @@ int Meldungsfenster::show(const Notice& notice) {
     box.exec();
     return box.clickedButton() == yes ? Yes : No;
 }
+
+bool Meldungsfenster::refuses(const Result& result) {
+    if (result)
+        return false;
+    show(result.notice());
+    return true;
+}

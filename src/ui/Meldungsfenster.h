@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Notice.h"
+#include "common/Result.h"
 
 #include <QString>
 
@@ -25,6 +25,8 @@ public:
 
     // A notice from the core or a window; a question ("Frage") is asked with yes and no.
     static int show(const Notice& notice);
+    // Shows a refusal; true when the result was one.
+    static bool refuses(const Result& result);
     // The plain system message used when the program cannot start (an error), or to show what a
     // developer asked to see (information).
     enum class Plain { Error, Information };

@@ -18,16 +18,16 @@ void MusicRules::atFirstShow(AppState& state, BackgroundMusic& music) {
 }
 
 void MusicRules::opened(AppState& state, BackgroundMusic& music, bool ok) {
-    state.midiAvailable = ok;
-    const int option = state.options.get(OptionsRecord::Music);
+    state.run.midiAvailable = ok;
+    const int option = state.settings.options().get(OptionsRecord::Music);
     if (ok && option != None)
         music.play(option == Endless);
 }
 
 void MusicRules::afterOptions(const AppState& state, BackgroundMusic& music) {
-    if (!state.midiAvailable)
+    if (!state.run.midiAvailable)
         return;
-    switch (state.options.get(OptionsRecord::Music)) {
+    switch (state.settings.options().get(OptionsRecord::Music)) {
     case None:
         music.stop();
         break;

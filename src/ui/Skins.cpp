@@ -3,7 +3,7 @@
 #include "common/AppState.h"
 
 Theme Skins::theme() const {
-    return ThemeTable::forMotif(m_state.options.get(OptionsRecord::Motif));
+    return ThemeTable::forMotif(m_state.settings.options().get(OptionsRecord::Motif));
 }
 
 const SkinSet& Skins::dialogSet() {

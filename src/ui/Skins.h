@@ -8,7 +8,7 @@ struct AppState;
 // The two skin sets of the run: the dialogs' and the main window's, for the current motif.
 class Skins {
 public:
-    explicit Skins(AppState& state) : m_state(state) {}
+    explicit Skins(const AppState& state) : m_state(state) {}
 
     Theme theme() const;
     // The dialog set of the current motif, reloaded when the motif changed since the last call.
@@ -19,7 +19,7 @@ public:
     bool LoadDialogSkin(const QString& skinName, QString* failure);
 
 private:
-    AppState& m_state;
+    const AppState& m_state;
     SkinSet m_dialog;
     SkinSet m_main;
 };

@@ -5,11 +5,11 @@
 
 bool SoundEffects::allowed(const AppState& state, SoundKind kind) {
     const SoundBackend* backend = SoundBackend::current();
-    if (!backend || !backend->isAvailable() || !state.waveAvailable || !state.mainShown)
+    if (!backend || !backend->isAvailable() || !state.run.waveAvailable || !state.run.mainShown)
         return false;
     const OptionsRecord::Field option =
         kind == SoundKind::Noise ? OptionsRecord::Noises : OptionsRecord::Speech;
-    return state.options.get(option) != 0;
+    return state.settings.options().get(option) != 0;
 }
 
 QString SoundEffects::file(const AppState& state, int number) {

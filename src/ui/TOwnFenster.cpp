@@ -43,14 +43,14 @@ void TOwnFenster::setCaption(const QString& caption) {
 }
 
 void TOwnFenster::CentreOnMain() {
-    const QRect bounds = m_context.state.mainBounds;
+    const QRect bounds = m_context.state.run.mainBounds;
     if (bounds.isValid())
         move(DialogGeometry::centreOn(bounds, size()));
 }
 
 void TOwnFenster::showEvent(QShowEvent* event) {
     const bool centreAlways =
-        alwaysCentre() || m_context.state.options.get(OptionsRecord::CentreDialogs) == 1;
+        alwaysCentre() || m_context.state.settings.options().get(OptionsRecord::CentreDialogs) == 1;
     if (!m_shownBefore || centreAlways)
         CentreOnMain();
     m_shownBefore = true;

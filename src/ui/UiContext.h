@@ -7,10 +7,10 @@ struct AppState;
 class HelpWindow;
 class Skins;
 
-// What every window of the program is given: the shared state, the skins, the help window, the
-// sound effects and the background music.
+// What every window of the program is given: a view of the shared state (windows read it; sessions
+// and commands change it), the skins, the help window, the sound effects and the background music.
 struct UiContext {
-    AppState& state;
+    const AppState& state;
     Skins& skins;
     // Where the "?" box of every skinned window opens its help; none in tests that need no help.
     HelpWindow* help = nullptr;

@@ -15,7 +15,6 @@
 #include "common/DataTables.h"
 #include "ui/HelpWindow.h"
 #include "ui/ProgramFonts.h"
-#include "ui/ReadOnlyRefusal.h"
 #include "ui/Skins.h"
 #include "ui/TMeldungDialog.h"
 #include "ui/TOwnFenster.h"
@@ -159,15 +158,18 @@ private slots:
         QFile::setPermissions(dir.filePath(QStringLiteral("DATEN/VE.DAT")), QFile::ReadOwner);
         Shell shell(dir.path());
         QVERIFY(shell.main.create());
-        QVERIFY(shell.state.startedFromCd);
+        QVERIFY(shell.state.run.readOnly);
         QVERIFY(shell.tables.RezepteTable.file().isReadOnly());
         QCOMPARE(shell.state.folders.picturesFolder, dir.filePath(QStringLiteral("BILDER/")));
         QVERIFY(shell.main.HauptListBox->count() >= 400);
+        // Marking the shown drink would write the table: refused with the medium's message.
         MessageBoxAnswerer answers;
-        QVERIFY(ReadOnlyRefusal::RefuseReadOnly(shell.state));
+        const bool marked = shell.main.browser->browser().shown().CurrentMarked();
+        shell.main.RunCommand(QStringLiteral("MarkAktuell"));
         QCOMPARE(answers.shown().size(), 1);
         QCOMPARE(answers.shown().first().lines, 3);
         QVERIFY(answers.lastText().startsWith(QStringLiteral("Diese Funktion ist gespert")));
+        QCOMPARE(shell.main.browser->browser().shown().CurrentMarked(), marked);
         shell.main.close();
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("DATEN/OPTION.CFG"))));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("DATEN/SUCHEN.CFG"))));
@@ -178,9 +180,10 @@ private slots:
         QVERIFY(StartupFixture::make(dir.path()));
         Shell shell(dir.path());
         QVERIFY(shell.main.create());
-        QCOMPARE(shell.main.AnzLabel->text(), QStringLiteral("%1 Rezepte").arg(shell.state.recipeTotal));
+        QCOMPARE(shell.main.AnzLabel->text(),
+                 QStringLiteral("%1 Rezepte").arg(shell.state.catalogue.recipeTotal()));
         QVERIFY(!shell.main.menu->action(QStringLiteral("SucheAus"))->isEnabled());
-        QVERIFY(!ReadOnlyRefusal::RefuseReadOnly(shell.state));
+        QVERIFY(shell.state.run.mayWrite());
         shell.main.close();
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("DATEN/OPTION.CFG"))).size(), 72);
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("DATEN/SUCHEN.CFG"))).size(), 4360);

@@ -47,9 +47,9 @@ private slots:
         QVERIFY(p.data.openTables(&repaired));
         QVERIFY(repaired.isEmpty());
         p.data.loadChoices();
-        QCOMPARE(p.state.recipeTotal, 0);
+        QCOMPARE(p.state.catalogue.recipeTotal(), 0);
         p.put(u"SUCHEN.CFG"_s, "mine"); // saved searches on disk are never overwritten at the end
-        p.state.options.set(OptionsRecord::Noises, 0);
+        p.state.settings.changeOptions().set(OptionsRecord::Noises, 0);
         QVERIFY(p.data.saveAtClose().isEmpty());
         QVERIFY(!p.data.tablesOpen());
         QCOMPARE(p.bytes(u"SUCHEN.CFG"_s), QByteArray("mine"));
@@ -61,9 +61,9 @@ private slots:
         Program p;
         p.data.loadSettings();
         QString reason;
-        QVERIFY(p.state.options.save(p.state.optionsPath(), false, &reason));
+        QVERIFY(p.state.settings.options().save(p.state.optionsPath(), false, &reason));
         const QByteArray before = p.bytes(u"OPTION.CFG"_s);
-        p.state.options.set(OptionsRecord::Noises, 0);
+        p.state.settings.changeOptions().set(OptionsRecord::Noises, 0);
         RawFile::failWritesAfter(0);
         const QList<Notice> failures = p.data.saveAtClose();
         RawFile::stopFailingWrites();
@@ -78,7 +78,7 @@ private slots:
 
     void aReadOnlyStartWritesNothing() {
         Program p;
-        p.state.startedFromCd = true;
+        p.state.run.readOnly = true;
         QVERIFY(p.data.lockFolder()); // the medium cannot be written, so nobody else writes either
         QVERIFY(p.data.saveAtClose().isEmpty());
         QVERIFY(!QFile::exists(p.dir.filePath(u"OPTION.CFG"_s)));
@@ -102,7 +102,7 @@ private slots:
             categories << u"Kategorie %1"_s.arg(i);
         QVERIFY(ListsFile::save(p.dir.filePath(u"VE.DAT"_s), categories, {u"süß"_s}));
         QVERIFY(p.data.loadLists());
-        QCOMPARE(p.state.categoryList.size(), 16);
+        QCOMPARE(p.state.catalogue.categories().size(), 16);
     }
 };
 

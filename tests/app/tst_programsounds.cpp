@@ -30,7 +30,7 @@ private slots:
         QVERIFY(StartupFixture::make(m_dir->path()));
         m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
         QVERIFY(m_w->main.create());
-        m_w->state.startedFromCd = false;
+        m_w->state.run.readOnly = false;
     }
     void cleanup() {
         if (m_w)
@@ -43,7 +43,7 @@ private slots:
         m_w->main.commands->run(u"MarkAktuell"_s);
         QVERIFY(m_sound->played().isEmpty());
         m_w->main.show();
-        QVERIFY(m_w->state.waveAvailable); // the backend has an output
+        QVERIFY(m_w->state.run.waveAvailable); // the backend has an output
         m_w->main.commands->run(u"MarkAktuell"_s);
         QCOMPARE(m_sound->playedNumbers(), QList<int>{6});
         QCOMPARE(m_sound->played().first(), m_w->state.folders.soundFolder + u"6.WAV"_s);
@@ -72,7 +72,7 @@ private slots:
     void oneRuleForEveryWindow() {
         QFETCH(int, noises);
         m_w->main.show();
-        m_w->state.options.set(OptionsRecord::Noises, quint8(noises));
+        m_w->state.settings.changeOptions().set(OptionsRecord::Noises, quint8(noises));
         m_w->main.dialogs().get<SearchCommand>().clear(); // "Suchkriterien aufheben": noise 3
         PrintCommand& print = m_w->main.dialogs().get<PrintCommand>();
         bool active = false;
@@ -88,7 +88,7 @@ private slots:
 
     void noisesOptionSilencesThem() {
         m_w->main.show();
-        m_w->state.options.set(OptionsRecord::Noises, 0);
+        m_w->state.settings.changeOptions().set(OptionsRecord::Noises, 0);
         m_w->main.commands->run(u"MarkAktuell"_s);
         QVERIFY(m_sound->played().isEmpty());
     }
@@ -98,7 +98,7 @@ private slots:
             bool isAvailable() const override { return false; }
         } mute;
         m_w->main.show();
-        QVERIFY(!m_w->state.waveAvailable);
+        QVERIFY(!m_w->state.run.waveAvailable);
         m_w->main.commands->run(u"MarkAktuell"_s);
         QVERIFY(mute.played().isEmpty());
         QVERIFY(m_sound->played().isEmpty());

@@ -59,9 +59,9 @@ private slots:
         QCOMPARE(barCount, 1);
         QCOMPARE(fieldAfterEnter, typedName);
         QCOMPARE(answers.lastText(), HomeBarStore::saveQuestion());
-        const HomeBarTable& table = m_w->state.ingredientChoices.homeBars;
+        const HomeBarTable& table = m_w->state.catalogue.ingredients().homeBars;
         QCOMPARE(table.count(2), 1);
-        QCOMPARE(m_w->state.ingredientChoices.homeBarLists[1].first().text, typedName);
+        QCOMPARE(m_w->state.catalogue.ingredients().homeBarLists[1].first().text, typedName);
     }
 
     // The basics page and the two switches: clicked, confirmed, saved beside the tables, in use at once.
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(basicsBefore, BarSettings::defaultBasics().size());
         QCOMPARE(basicsAfter, basicsBefore + 1);
         QCOMPARE(answers.lastText(), HomeBarStore::saveQuestion());
-        const BarSettings& s = m_w->state.barSettings;
+        const BarSettings& s = m_w->state.settings.bar();
         QVERIFY(s.allowSubstitutes && s.alwaysAtHome);
         QVERIFY(s.hasBasic(3)); // Minze
         QCOMPARE(BarSettings::load(m_w->state.barSettingsPath()), s);
@@ -104,7 +104,7 @@ private slots:
         });
         QCOMPARE(presetCount, 28);
         QVERIFY(answers.shown().isEmpty());
-        QCOMPARE(m_w->state.ingredientChoices.homeBars.count(1), 0);
+        QCOMPARE(m_w->state.catalogue.ingredients().homeBars.count(1), 0);
     }
 };
 

@@ -29,7 +29,7 @@ class TestHomeBarSession : public QObject {
         return -1;
     }
     void reopen() {
-        m_state->ingredientChoices = ChoiceLists::readIngredients(m_tables->zu());
+        m_state->catalogue.setIngredients(Catalogue::readIngredients(m_tables->zu()));
         m_session->begin();
     }
 
@@ -87,9 +87,9 @@ private slots:
         BarSettings expected;
         expected.allowSubstitutes = true;
         expected.basics = {2, 3};
-        QCOMPARE(m_state->barSettings, expected);
+        QCOMPARE(m_state->settings.bar(), expected);
         QCOMPARE(BarSettings::load(settingsPath()), expected);
-        QCOMPARE(m_state->ingredientChoices.homeBars.count(1), 1); // the bars stay as they were
+        QCOMPARE(m_state->catalogue.ingredients().homeBars.count(1), 1); // the bars stay as they were
         QVERIFY(!m_session->changed());
     }
 
@@ -101,13 +101,13 @@ private slots:
         m_session->setAllowSubstitutes(true);
         QVERIFY(m_session->finish(false));
         QVERIFY(!m_session->allowSubstitutes());
-        QCOMPARE(m_state->barSettings, BarSettings());
+        QCOMPARE(m_state->settings.bar(), BarSettings());
         QVERIFY(!QFile::exists(settingsPath()));
     }
 
     // Read-only: nothing is written, and the next opening shows what the user had entered.
     void readOnlyKeepsTheSwitches() {
-        m_state->startedFromCd = true;
+        m_state->run.readOnly = true;
         m_session->showBar(HomeBarSession::kBasicsPage);
         m_session->empty();
         m_session->setAlwaysAtHome(true);
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(!refused);
         QCOMPARE(refused.notice(), Notice::readOnly());
         QVERIFY(!QFile::exists(settingsPath()));
-        QCOMPARE(m_state->barSettings, BarSettings());
+        QCOMPARE(m_state->settings.bar(), BarSettings());
         reopen();
         QVERIFY(m_session->alwaysAtHome());
         QVERIFY(m_session->bar(HomeBarSession::kBasicsPage).isEmpty());
@@ -141,14 +141,14 @@ private slots:
         m_session->add(rowOf(u"Zutat 1"_s));
         QVERIFY(m_session->finish(accepted));
         QCOMPARE(TestTables::fieldOfAll(m_tables->zu(), u"H1"_s), h1AfterReopen);
-        QCOMPARE(m_state->ingredientChoices.homeBars.contains(1, 1), accepted);
+        QCOMPARE(m_state->catalogue.ingredients().homeBars.contains(1, 1), accepted);
         reopen();
         QCOMPARE(m_session->bar(0).size(), accepted ? 2 : 1);
         QVERIFY(!m_session->changed());
     }
 
     void readOnlyRefusesButKeepsTheEntriesForTheNextOpening() {
-        m_state->startedFromCd = true;
+        m_state->run.readOnly = true;
         m_session->add(rowOf(u"Zutat 3"_s));
         const Result result = m_session->finish(true);
         QVERIFY(!result);

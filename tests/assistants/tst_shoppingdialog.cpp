@@ -76,9 +76,10 @@ private slots:
         m_w = StartupFixture::showProgram(m_dir->path(), false);
         QVERIFY(m_w);
         // Bar 1 holds the basic preset; bars 2 and 3 are empty.
-        HomeBarTable& bars = m_w->state.ingredientChoices.homeBars;
-        for (int number : HomeBarPresets::numbers(HomeBarPresets::Preset::Basis))
-            bars.set(1, number, true);
+        m_w->state.catalogue.changeIngredients([](IngredientChoices& c) {
+            for (int number : HomeBarPresets::numbers(HomeBarPresets::Preset::Basis))
+                c.homeBars.set(1, number, true);
+        });
     }
     void cleanup() { StartupFixture::closeProgram(m_w); }
 
@@ -88,8 +89,9 @@ private slots:
         MessageBoxAnswerer answers;
         TApollo& ingredients = m_w->tables.ApolloZutaten;
         for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip())
-            m_w->state.ingredientChoices.homeBars.set(
-                2, int(ingredients.GetInteger(Fields::Ingredient::Number)), true);
+            m_w->state.catalogue.changeIngredients([&](IngredientChoices& c) {
+                c.homeBars.set(2, int(ingredients.GetInteger(Fields::Ingredient::Number)), true);
+            });
         Shown first, empty, backAgain, tips;
         bool einrichten = false;
         runWith(dialog(), QStringLiteral("Einkauf"), [&] {
@@ -123,7 +125,7 @@ private slots:
         QVERIFY(backAgain.forward && !backAgain.back);
 
         QCOMPARE(tips.page, 2);
-        QCOMPARE(tips.progress, m_w->state.recipeTotal);
+        QCOMPARE(tips.progress, m_w->state.catalogue.recipeTotal());
         QCOMPARE(tips.progressMaximum, m_w->tables.ApolloRezepte.RecCount());
         for (int k = 0; k < 3; ++k) {
             QVERIFY2(!tips.names.at(k).isEmpty(), qPrintable(QString::number(k)));
@@ -263,10 +265,10 @@ private slots:
         });
         QVERIFY(!shownBefore);
         QVERIFY(answers.shown().isEmpty());
-        QVERIFY(m_w->state.barSettings.allowSubstitutes);
+        QVERIFY(m_w->state.settings.bar().allowSubstitutes);
         QVERIFY(BarSettings::load(m_w->state.barSettingsPath()).allowSubstitutes);
 
-        m_w->state.startedFromCd = true;
+        m_w->state.run.readOnly = true;
         bool shownAfterRefusal = false;
         runWith(dialog(), QStringLiteral("Einkauf"), [&] {
             TEinkaufDialog& d = dialog();
@@ -276,7 +278,7 @@ private slots:
         });
         QCOMPARE(answers.lastText(), Notice::readOnly().text);
         QVERIFY(shownAfterRefusal);
-        QVERIFY(m_w->state.barSettings.allowSubstitutes);
+        QVERIFY(m_w->state.settings.bar().allowSubstitutes);
     }
 
     // With "Ersatzzutaten zulassen" a purchase counts for what it stands in for. On the basic bar
@@ -285,9 +287,10 @@ private slots:
     // comes first and lime juice, which it stands in for, never after it.
     void planCountsThroughTheCoverage() {
         MessageBoxAnswerer answers;
-        HomeBarTable& bars = m_w->state.ingredientChoices.homeBars;
-        for (int citrus : {4, 5, 97, 99}) // Zitronensaft, Limettensaft, Limette, Zitrone
-            bars.set(1, citrus, false);
+        m_w->state.catalogue.changeIngredients([](IngredientChoices& c) {
+            for (int citrus : {4, 5, 97, 99}) // Zitronensaft, Limettensaft, Limette, Zitrone
+                c.homeBars.set(1, citrus, false);
+        });
         QStringList rows; // "ingredient|new drinks"
         runWith(dialog(), QStringLiteral("Einkauf"), [&] {
             TEinkaufDialog& d = dialog();
@@ -298,10 +301,10 @@ private slots:
                 rows << d.PlanListe->topLevelItem(k)->text(1) + u'|' + d.PlanListe->topLevelItem(k)->text(2);
             QTest::mouseClick(d.OkButton, Qt::LeftButton);
         });
-        QVERIFY(m_w->state.barSettings.allowSubstitutes);
+        QVERIFY(m_w->state.settings.bar().allowSubstitutes);
         QCOMPARE(rows.size(), ShoppingPlan::kDefaultPurchases);
         QHash<QString, int> numbers;
-        for (const ListEntry& e : m_w->state.ingredientChoices.zutatliste)
+        for (const ListEntry& e : m_w->state.catalogue.ingredients().zutatliste)
             numbers.insert(e.text.trimmed(), e.data);
         QStringList zs;
         TApollo& recipes = m_w->tables.ApolloRezepte;
@@ -329,7 +332,7 @@ private slots:
     // bar dialog is then confirmed with a changed bar: the later change wins, and the home bar's box
     // shows it as soon as the assistant is closed.
     void substitutesSwitchedInTheAssistantOverTheHomeBar() {
-        BarSettings on = m_w->state.barSettings;
+        BarSettings on = m_w->state.settings.bar();
         on.allowSubstitutes = true;
         QVERIFY(m_w->state.saveBarSettings(on));
         MessageBoxAnswerer answers;
@@ -349,8 +352,8 @@ private slots:
             QTest::mouseClick(homeBar.OkButton, Qt::LeftButton);
         });
         QCOMPARE(answers.lastText(), HomeBarStore::saveQuestion());
-        QCOMPARE(m_w->state.ingredientChoices.homeBars.count(1), 28);
-        QVERIFY(!m_w->state.barSettings.allowSubstitutes);
+        QCOMPARE(m_w->state.catalogue.ingredients().homeBars.count(1), 28);
+        QVERIFY(!m_w->state.settings.bar().allowSubstitutes);
         QVERIFY(!BarSettings::load(m_w->state.barSettingsPath()).allowSubstitutes);
         QVERIFY(boxInAssistant);
         QVERIFY(!boxAfterAssistant);

@@ -179,10 +179,9 @@ private slots:
         for (const QList<int>& z : {QList<int>{1, 12}, {2, 12}, {3, 11}, {4, 13}, {5, 13}, {1, 14}})
             t.addRecipe({.name = u"R%1%2"_s.arg(z[0]).arg(z[1]), .lines = slotLines(z)});
         AppState state;
-        state.ingredientChoices = ChoiceLists::readIngredients(t.zu());
-        state.substituteFile = SubstituteFile::parse(rule);
-        state.resolveSubstitutes();
-        state.barSettings = {substitutes, basics, {13}};
+        state.catalogue.setIngredients(Catalogue::readIngredients(t.zu()));
+        state.settings.useSubstitutes(SubstituteFile::parse(rule), state.catalogue.ingredients().zutatliste);
+        state.settings.useBar({substitutes, basics, {13}});
         ShoppingSession s(state, {t.re(), t.zu()});
         s.setBar(1);
         s.analyse();
@@ -223,7 +222,7 @@ private slots:
         t.addRecipe({.name = u"D"_s, .lines = slotLines({10, 13})});
         t.addRecipe({.name = u"E"_s, .lines = slotLines({10, 14})});
         AppState state;
-        state.ingredientChoices.homeBars.fill(t.zu());
+        state.catalogue.changeIngredients([&](IngredientChoices& c) { c.homeBars.fill(t.zu()); });
         ShoppingSession s(state, {t.re(), t.zu()});
         s.begin();
         s.forward();
@@ -259,7 +258,7 @@ private slots:
         t.addRecipe({.name = u"A"_s, .lines = slotLines({1, 12})});
         t.addRecipe({.name = u"B"_s, .lines = slotLines({2, 12})});
         AppState state;
-        state.ingredientChoices.homeBars.fill(t.zu());
+        state.catalogue.changeIngredients([&](IngredientChoices& c) { c.homeBars.fill(t.zu()); });
         ShoppingSession s(state, {t.re(), t.zu()});
         s.begin();
         s.forward();
@@ -284,9 +283,11 @@ private slots:
         }
         TApollo re(reTable), zu(zuTable);
         AppState state;
-        HomeBarTable& bars = state.ingredientChoices.homeBars;
-        for (const ListEntry& e : HomeBarPresets::entries(HomeBarPresets::Preset::Basis, zu))
-            bars.set(1, e.data, true);
+        state.catalogue.changeIngredients([&](IngredientChoices& c) {
+            for (const ListEntry& e : HomeBarPresets::entries(HomeBarPresets::Preset::Basis, zu))
+                c.homeBars.set(1, e.data, true);
+        });
+        const HomeBarTable& bars = state.catalogue.ingredients().homeBars;
         QCOMPARE(bars.count(1), 28);
         ShoppingSession s(state, {re, zu});
         s.begin();

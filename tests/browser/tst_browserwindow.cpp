@@ -241,7 +241,7 @@ private slots:
 
     void readOnlyRefusesMarks() {
         MessageBoxAnswerer answers;
-        shell().state.startedFromCd = true;
+        shell().state.run.readOnly = true;
         const int recNo = shell().browser().browser().shown().CurrentRecNo();
         shell().browser().ToggleMark();
         shell().browser().MarkAllListed();
@@ -265,9 +265,9 @@ private slots:
     // copies the lines the bar lacks and is disabled when nothing is missing.
     void missingIngredientsFromThePopup() {
         AppState& state = shell().state;
-        state.options.set(OptionsRecord::HomeBar, 1);
+        state.settings.changeOptions().set(OptionsRecord::HomeBar, 1);
         for (const int number : {5, 3, 233, 15, 2, 112}) // Mojito without its rum, plus Rhum Agricole
-            state.ingredientChoices.homeBars.set(1, number, true);
+            state.catalogue.changeIngredients([&](IngredientChoices& c) { c.homeBars.set(1, number, true); });
         shell().select(QStringLiteral("Mojito"));
         const auto popupItem = [&](bool* enabled) {
             RecipeView* view = shell().main.AusgabePaintBox;
@@ -294,7 +294,7 @@ private slots:
 
         // With substitutes allowed the shipped ERSATZ.TXT lets Rhum Agricole stand in: nothing is
         // marked, the item is off.
-        state.barSettings.allowSubstitutes = true;
+        state.settings.changeBar().allowSubstitutes = true;
         shell().main.AusgabePaintBox->relayout();
         QVERIFY(shell().main.AusgabePaintBox->missingLines().isEmpty());
         QVERIFY(popupItem(&enabled));
@@ -343,7 +343,7 @@ private slots:
     void textColoursFollowTheBackground() {
         QFETCH(int, background);
         QFETCH(QColor, text);
-        shell().state.options.set(OptionsRecord::TextBackground, quint8(background));
+        shell().state.settings.changeOptions().set(OptionsRecord::TextBackground, quint8(background));
         shell().main.AusgabePaintBox->LoadBackground();
         QTEST(shell().main.AusgabePaintBox->textColour(), "text");
         QVERIFY(shell().main.AusgabePaintBox->backgroundFile().endsWith(
@@ -357,7 +357,7 @@ private slots:
     }
 
     void lexiconTermsAreMarked() {
-        shell().state.options.set(OptionsRecord::LexiconMarked, 1);
+        shell().state.settings.changeOptions().set(OptionsRecord::LexiconMarked, 1);
         shell().select(QStringLiteral("Mojito"));
         shell().main.AusgabePaintBox->relayout();
         QVERIFY(!shell().main.AusgabePaintBox->links().links().isEmpty());
@@ -379,7 +379,7 @@ private slots:
         other.save(m_dir->filePath(QStringLiteral("BILDER/00/8.BMP")));
         photo.LoadPhoto(QStringLiteral("8"), true);
         QCOMPARE(photo.pixmap().size(), QSize(140, 200)); // stretched
-        shell().state.options.set(OptionsRecord::Photos, 0);
+        shell().state.settings.changeOptions().set(OptionsRecord::Photos, 0);
         photo.LoadPhoto(QStringLiteral("7"), true);
         QVERIFY(photo.showsDefault());
     }

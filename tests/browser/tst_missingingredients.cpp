@@ -52,15 +52,17 @@ private slots:
         QFETCH(bool, basics);
         QFETCH(QList<int>, lines);
         AppState state;
-        state.ingredientChoices.zutatliste = {{u"Limettensaft"_s, 5}, {u"Zitronensaft"_s, 4}};
-        state.substituteFile = SubstituteFile::parse(u"Limettensaft <- Zitronensaft"_s);
-        state.resolveSubstitutes();
+        state.catalogue.changeIngredients([&](IngredientChoices& c) {
+            c.zutatliste = {{u"Limettensaft"_s, 5}, {u"Zitronensaft"_s, 4}};
+        });
+        state.settings.useSubstitutes(SubstituteFile::parse(u"Limettensaft <- Zitronensaft"_s),
+                                      state.catalogue.ingredients().zutatliste);
         for (const int n : bar)
-            state.ingredientChoices.homeBars.set(1, n, true);
-        state.options.set(OptionsRecord::HomeBar, optionBar);
-        state.barSettings.allowSubstitutes = substitutes;
-        state.barSettings.alwaysAtHome = basics;
-        state.barSettings.basics = {1, 2};
+            state.catalogue.changeIngredients([&](IngredientChoices& c) { c.homeBars.set(1, n, true); });
+        state.settings.changeOptions().set(OptionsRecord::HomeBar, optionBar);
+        state.settings.changeBar().allowSubstitutes = substitutes;
+        state.settings.changeBar().alwaysAtHome = basics;
+        state.settings.changeBar().basics = {1, 2};
         QCOMPARE(MissingIngredients::lines(displayOf(kRecipe), state), lines);
     }
 

@@ -40,11 +40,12 @@ struct Assistant {
     std::unique_ptr<Session> session;
     int row = -1; // the drink chosen
     Assistant() {
-        state.options.set(OptionsRecord::BodyWeight, 70);
-        state.options.set(OptionsRecord::DrinkingHours, 0);
-        state.options.set(OptionsRecord::AmountUnit, 0);
-        state.ingredientChoices.bloodAlcohol = {
-            {u"Wodka***"_s, 20004}, {u"Bier***"_s, 20005}, {u"Weißer Rum***"_s, 20001}};
+        state.settings.changeOptions().set(OptionsRecord::BodyWeight, 70);
+        state.settings.changeOptions().set(OptionsRecord::DrinkingHours, 0);
+        state.settings.changeOptions().set(OptionsRecord::AmountUnit, 0);
+        state.catalogue.changeIngredients([&](IngredientChoices& c) {
+            c.bloodAlcohol = {{u"Wodka***"_s, 20004}, {u"Bier***"_s, 20005}, {u"Weißer Rum***"_s, 20001}};
+        });
         session = std::make_unique<Session>(state, bar.t.re(), bar.t.zu());
         session->begin();
     }
@@ -314,9 +315,9 @@ private slots:
     void presetFromOptions() {
         Bar bar;
         AppState state;
-        state.options.set(OptionsRecord::BodyWeight, 85);
-        state.options.set(OptionsRecord::DrinkingHours, 3);
-        state.options.set(OptionsRecord::AmountUnit, 2);
+        state.settings.changeOptions().set(OptionsRecord::BodyWeight, 85);
+        state.settings.changeOptions().set(OptionsRecord::DrinkingHours, 3);
+        state.settings.changeOptions().set(OptionsRecord::AmountUnit, 2);
         Session s(state, bar.t.re(), bar.t.zu());
         QCOMPARE(s.weight(), 85);
         QCOMPARE(s.hours(), 3);
@@ -325,8 +326,8 @@ private slots:
         s.setWeight(64);
         s.begin();
         QCOMPARE(s.weight(), 64);
-        state.options.set(OptionsRecord::BodyWeight, 0);
-        state.options.set(OptionsRecord::AmountUnit, 9);
+        state.settings.changeOptions().set(OptionsRecord::BodyWeight, 0);
+        state.settings.changeOptions().set(OptionsRecord::AmountUnit, 9);
         Session other(state, bar.t.re(), bar.t.zu());
         QCOMPARE(other.weight(), 20);
         QCOMPARE(other.unit(), Unit::Piece);

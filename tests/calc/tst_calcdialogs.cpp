@@ -90,16 +90,16 @@ private slots:
         m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
         QVERIFY(m_w->main.create());
         AppState& state = m_w->state;
-        state.options.set(OptionsRecord::BodyWeight, 70);
-        state.options.set(OptionsRecord::DrinkingHours, 0);
-        state.options.set(OptionsRecord::AmountUnit, 1);
-        state.options.set(OptionsRecord::Noises, 1);
-        state.options.set(OptionsRecord::Speech, 1);
+        state.settings.changeOptions().set(OptionsRecord::BodyWeight, 70);
+        state.settings.changeOptions().set(OptionsRecord::DrinkingHours, 0);
+        state.settings.changeOptions().set(OptionsRecord::AmountUnit, 1);
+        state.settings.changeOptions().set(OptionsRecord::Noises, 1);
+        state.settings.changeOptions().set(OptionsRecord::Speech, 1);
         m_w->main.setWindowState(Qt::WindowNoState);
         m_w->main.resize(800, 600);
         m_w->main.show();
         QVERIFY(QTest::qWaitForWindowActive(&m_w->main));
-        state.waveAvailable = true;
+        state.run.waveAvailable = true;
         m_sound = std::make_unique<SilentSoundBackend>();
         show(u"Mojito"_s);
     }
@@ -182,7 +182,8 @@ private slots:
             printer.setOutputFileName(pdf);
             return true;
         });
-        m_w->state.ingredientChoices.homeBars.set(1, 26, true); // "Weißer Rum"
+        m_w->state.catalogue.changeIngredients(
+            [&](IngredientChoices& c) { c.homeBars.set(1, 26, true); }); // "Weißer Rum"
         QuantityCommand& menge = m_w->main.dialogs().get<QuantityCommand>();
         QStringList added;
         QStringList kept;
@@ -226,7 +227,7 @@ private slots:
                 QTest::mouseClick(p.OkButton, Qt::LeftButton);
             });
             QTest::mouseClick(d.PartyButton, Qt::LeftButton);
-            m_w->state.barSettings.alwaysAtHome = true; // crushed ice is one of the basics
+            m_w->state.settings.changeBar().alwaysAtHome = true; // crushed ice is one of the basics
             whileOpen<PartyPlannerDialog>(menge.partyDialog, [&](PartyPlannerDialog& p) {
                 searchAgain = p.Suchfeld->text();
                 shownAgain = p.Einkaufsliste->toPlainText();
@@ -329,8 +330,9 @@ private slots:
         });
         clickLine(display().alcoholLine);
         // Every recipe and the cl and dash ingredients.
-        QVERIFY(drinks > m_w->state.recipeTotal);
-        QCOMPARE(drinks, m_w->state.recipeTotal + m_w->state.ingredientChoices.bloodAlcohol.size());
+        QVERIFY(drinks > m_w->state.catalogue.recipeTotal());
+        QCOMPARE(drinks,
+                 m_w->state.catalogue.recipeTotal() + m_w->state.catalogue.ingredients().bloodAlcohol.size());
     }
 };
 

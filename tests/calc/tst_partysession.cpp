@@ -27,10 +27,10 @@ struct Party {
         deleted = t.addRecipe({.name = u"Alt"_s, .lines = {{12, 4}}});
         daiquiri = t.addRecipe({.name = u"Daiquiri"_s, .lines = {{12, 4}}});
         TestTables::deleteRecord(t.re(), deleted);
-        state.ingredientChoices = ChoiceLists::readIngredients(t.zu());
-        state.substituteFile = SubstituteFile::parse(u"Weißer Rum <- Rhum Agricole"_s);
-        state.resolveSubstitutes();
-        state.barSettings.basics = {1};
+        state.catalogue.setIngredients(Catalogue::readIngredients(t.zu()));
+        state.settings.useSubstitutes(SubstituteFile::parse(u"Weißer Rum <- Rhum Agricole"_s),
+                                      state.catalogue.ingredients().zutatliste);
+        state.settings.changeBar().basics = {1};
     }
 };
 
@@ -123,8 +123,8 @@ private slots:
         p.s.add(p.daiquiri, 4);
         p.s.setBar(bar);
         // The settings are read when the list is made, so a change in the home bar dialog counts.
-        p.state.barSettings.allowSubstitutes = substitutes;
-        p.state.barSettings.alwaysAtHome = alwaysAtHome;
+        p.state.settings.changeBar().allowSubstitutes = substitutes;
+        p.state.settings.changeBar().alwaysAtHome = alwaysAtHome;
         QStringList found;
         for (const PartyPlan::Line& line : p.s.lines()) {
             if (line.place != PartyPlan::Place::Buy)
@@ -138,7 +138,7 @@ private slots:
         Party p;
         p.s.add(p.mojito, 14);
         p.s.setBar(2);
-        p.state.barSettings.alwaysAtHome = true;
+        p.state.settings.changeBar().alwaysAtHome = true;
         QCOMPARE(p.s.clipboardText(), u"Partyplaner\r\n14 × Mojito\r\n\r\nEinkaufen:\r\n"
                                       u"Weißer Rum\t70 cl\t1 × 0,7 l oder 1 × 1 l\r\n\r\n"
                                       u"Immer im Haus:\r\nEiswürfel\tca. 4 kg\r\n\r\n"

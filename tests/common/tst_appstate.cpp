@@ -46,7 +46,7 @@ private slots:
         AppState state;
         state.folders.dataFolder = dir.path() + QLatin1Char('/');
         state.probeMedium();
-        QVERIFY(state.startedFromCd);
+        QVERIFY(state.run.readOnly);
     }
 };
 

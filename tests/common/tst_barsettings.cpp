@@ -66,16 +66,16 @@ private slots:
         BarSettings on;
         on.alwaysAtHome = true;
 
-        state.startedFromCd = true;
+        state.run.readOnly = true;
         const Result refused = state.saveBarSettings(on);
         QVERIFY(!refused);
         QCOMPARE(refused.notice(), Notice::readOnly());
         QVERIFY(!QFile::exists(dir.filePath(u"HAUSBAR.CFG"_s)));
-        QVERIFY(!state.barSettings.alwaysAtHome);
+        QVERIFY(!state.settings.bar().alwaysAtHome);
 
-        state.startedFromCd = false;
+        state.run.readOnly = false;
         QVERIFY(state.saveBarSettings(on));
-        QVERIFY(state.barSettings.alwaysAtHome);
+        QVERIFY(state.settings.bar().alwaysAtHome);
         QCOMPARE(BarSettings::load(dir.filePath(u"HAUSBAR.CFG"_s)), on);
 
         state.folders.dataFolder = dir.filePath(u"fehlt/nicht/da/"_s);
@@ -83,11 +83,11 @@ private slots:
         const Result failed = state.saveBarSettings(off);
         QVERIFY(!failed);
         QCOMPARE(failed.notice().caption, Notice::Caption::Error);
-        QVERIFY(state.barSettings.alwaysAtHome);
+        QVERIFY(state.settings.bar().alwaysAtHome);
     }
 
     // The program reads both side files in any letter case and resolves the substitutes by name.
-    void stateLoadsRules() {
+    void stateLoadsRulesAndFollowsRenames() {
         TempDataFolder dir;
         QVERIFY(TestFiles::writeAll(dir.filePath(u"ersatz.txt"_s),
                                     QByteArray("Limettensaft <- Zitronensaft\r\n")));
@@ -95,11 +95,18 @@ private slots:
                                     QByteArray("[Hausbar]\r\nErsatzzutaten=1\r\n")));
         AppState state;
         state.folders.dataFolder = dir.path() + QLatin1Char('/');
-        state.ingredientChoices.zutatliste = {{u"Limettensaft"_s, 5}, {u"Zitronensaft"_s, 4}};
-        state.ingredientChoices.homeBars.set(1, 4, true);
+        state.catalogue.changeIngredients([&](IngredientChoices& c) {
+            c.zutatliste = {{u"Limettensaft"_s, 5}, {u"Zitronensaft"_s, 4}};
+            c.homeBars.set(1, 4, true);
+        });
         state.loadBarRules();
-        QVERIFY(state.barSettings.allowSubstitutes);
+        QVERIFY(state.settings.bar().allowSubstitutes);
         QVERIFY(state.barCoverage().present(1).test(5));
+        // Whoever changes the ingredient names only tells the catalogue: the substitutes follow.
+        state.catalogue.setIngredients({.zutatliste = {{u"Limettensaft"_s, 5}, {u"Zitrone gepresst"_s, 4}},
+                                        .homeBars = state.catalogue.ingredients().homeBars});
+        QVERIFY(!state.barCoverage().present(1).test(5));
+        QVERIFY(state.barCoverage().present(1).test(4));
     }
 };
 

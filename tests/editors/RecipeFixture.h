@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestTables.h"
+#include "common/Catalogue.h"
 #include "editors/ChoiceLists.h"
 #include "editors/RecipeEditSession.h"
 
@@ -20,10 +21,10 @@ public:
         t.addIngredient({.number = Korn, .name = QStringLiteral("Korn"), .kind = 0, .alcohol = 32});
         t.addDecoration(QStringLiteral("Zitronenscheibe"));
         t.addDecoration(QStringLiteral("Cocktailkirsche"));
-        session.setIngredients(ChoiceLists::readIngredients(t.zu()).zutatliste);
+        session.setIngredients(Catalogue::readIngredients(t.zu()).zutatliste);
         session.setCategories(ChoiceLists::categoryChoices(categories, ChoiceLists::noAssignment()));
         session.setTastes(ChoiceLists::tasteChoices(tastes, ChoiceLists::noAssignment()));
-        session.setDecorations(ChoiceLists::decorationChoices(ChoiceLists::readDecorations(t.de())));
+        session.setDecorations(ChoiceLists::decorationChoices(Catalogue::readDecorations(t.de())));
     }
 
     // Selects the ingredient in the editor's list by name and adds it with the amount typed.

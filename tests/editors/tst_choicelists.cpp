@@ -1,5 +1,6 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
+#include "common/Catalogue.h"
 #include "editors/ChoiceLists.h"
 
 using namespace Qt::StringLiterals;
@@ -39,7 +40,7 @@ private slots:
         t.addIngredient({.number = 4, .name = u"Zucker"_s, .kind = 1, .h1 = true});
         t.addIngredient({.number = 6, .name = u"Öl"_s, .kind = 3});
         TestTables::deleteRecord(t.zu(), t.addIngredient({.number = 5, .name = u"Weg"_s, .h1 = true}));
-        IngredientChoices c = ChoiceLists::readIngredients(t.zu());
+        IngredientChoices c = Catalogue::readIngredients(t.zu());
         QVERIFY(!t.zu().turboRead());
         QCOMPARE(
             c.zutatliste,
@@ -58,7 +59,7 @@ private slots:
 
         // A new ingredient appears at its place in name order.
         t.addIngredient({.number = 400, .name = u"Grenadine"_s});
-        c = ChoiceLists::readIngredients(t.zu());
+        c = Catalogue::readIngredients(t.zu());
         QCOMPARE(c.zutatliste.at(1), (ListEntry{u"Grenadine"_s, 400}));
     }
 
@@ -74,7 +75,7 @@ private slots:
         t.addDecoration(u"Zitronenscheibe"_s);
         TestTables::deleteRecord(t.de(), t.addDecoration(u"Weg"_s));
         t.addDecoration(u"Cocktailkirsche"_s);
-        const Entries read = ChoiceLists::readDecorations(t.de());
+        const Entries read = Catalogue::readDecorations(t.de());
         QCOMPARE(read, (Entries{{u"Zitronenscheibe"_s, 1}, {u"Cocktailkirsche"_s, 3}}));
         QCOMPARE(
             ChoiceLists::decorationChoices(read),

@@ -1,5 +1,6 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
+#include "common/Catalogue.h"
 #include "editors/ChoiceLists.h"
 #include "editors/ClassificationListSession.h"
 #include "editors/DecorationListSession.h"
@@ -175,7 +176,7 @@ private slots:
         const int cherry = t.addDecoration(u"Kirsche"_s);
         t.addRecipe({.name = u"Mit Zitrone"_s, .deko = lemon});
         DecorationListSession s(t.de(), t.re());
-        s.setEntries(ChoiceLists::decorationChoices(ChoiceLists::readDecorations(t.de())).mid(1));
+        s.setEntries(ChoiceLists::decorationChoices(Catalogue::readDecorations(t.de())).mid(1));
         s.begin();
         QVERIFY(s.contentVerdict(u"Minze"_s, u"Ein Zweig"_s).proceed);
         QVERIFY(!s.contentVerdict(u"  "_s, u"Text"_s).proceed);
@@ -190,7 +191,7 @@ private slots:
         QVERIFY(!t.de().IsDeleted());
         QCOMPARE(t.de().GetTrimString(u"BILD"_s), QString());
         QCOMPARE(t.de().GetMemo(u"TEXT"_s), u"Ein Zweig"_s);
-        QCOMPARE(ChoiceLists::readDecorations(t.de()).size(), 3);
+        QCOMPARE(Catalogue::readDecorations(t.de()).size(), 3);
         QCOMPARE(s.add(u"Orange"_s, QString()), 2); // appended as record 4
         QCOMPARE(s.entries().at(2).data, 4);
 

@@ -2,6 +2,7 @@
 #include "TempDataFolder.h"
 #include "TestTables.h"
 #include "VeltaTest.h"
+#include "common/Catalogue.h"
 #include "common/IngredientLookup.h"
 #include "editors/AlcoholRecompute.h"
 #include "editors/ChoiceLists.h"
@@ -29,7 +30,7 @@ struct Fixture {
         t.addIngredient({.number = 400, .name = u"Sirup"_s, .kind = 0});
         refresh();
     }
-    void refresh() { list.setEntries(ChoiceLists::readIngredients(t.zu()).zutatliste); }
+    void refresh() { list.setEntries(Catalogue::readIngredients(t.zu()).zutatliste); }
     int indexOf(int number) const {
         for (int i = 0; i < int(list.entries().size()); ++i) {
             if (list.entries().at(i).data == number)

@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(alcoholShown, u"40%"_s);
         QCOMPARE(selected, u"Hausrum"_s);
         QCOMPARE(number, 400);
-        QVERIFY(TypeAhead::findExact(m_w->state.ingredientChoices.zutatliste, u"Hausrum"_s) >= 0);
+        QVERIFY(TypeAhead::findExact(m_w->state.catalogue.ingredients().zutatliste, u"Hausrum"_s) >= 0);
 
         const int recNo = addRecipeWith(u"hausrum"_s);
         QCOMPARE(alk(recNo), 20);
@@ -178,7 +178,7 @@ private slots:
             answers.shown().at(answers.shown().size() - 2).text,
             u"Die Zutat \"Hausrum\" kann nicht gelöscht werden, da noch 1 Getränke diese Zutat verwenden."_s);
         QVERIFY(answers.lastText().startsWith(u"Zukünftige Rezept-Updates"_s));
-        QVERIFY(TypeAhead::findExact(m_w->state.ingredientChoices.zutatliste, u"Hausrum"_s) >= 0);
+        QVERIFY(TypeAhead::findExact(m_w->state.catalogue.ingredients().zutatliste, u"Hausrum"_s) >= 0);
     }
 
     void okWithoutChangeStoresNothing() {
@@ -203,7 +203,7 @@ private slots:
         answers.queue(Meldungsfenster::Yes);
         KategorieListeDialog& list = lists().categories;
         KatEditDialog& names = lists().names;
-        const int before = int(m_w->state.categoryList.size());
+        const int before = int(m_w->state.catalogue.categories().size());
         run(u"ListeKategorie"_s, list, [&] {
             clickInto(list.hinzubutton, names, [&] {
                 type(names.Edit, u"Neue Kategorie"_s);
@@ -219,8 +219,8 @@ private slots:
         });
         QCOMPARE(answers.shown().first().text, u"Eine Kategorie mit diesem Namen existiert schon."_s);
         QCOMPARE(answers.lastText(), u"Möchten Sie die Kategorie \"Neue Kategorie\" wirklich löschen?"_s);
-        QCOMPARE(m_w->state.categoryList.size(), before + 1);
-        QCOMPARE(m_w->state.categoryList.last(), u"~"_s);
+        QCOMPARE(m_w->state.catalogue.categories().size(), before + 1);
+        QCOMPARE(m_w->state.catalogue.categories().last(), u"~"_s);
         const QByteArray file = TestFiles::readAll(m_w->state.listsPath());
         QVERIFY(file.contains("\r\n~\r\n@@@-MORVA-@@@\r\n"));
     }
@@ -231,7 +231,7 @@ private slots:
         MessageBoxAnswerer answers;
         KategorieListeDialog& list = lists().categories;
         KatEditDialog& names = lists().names;
-        const QStringList before = m_w->state.categoryList;
+        const QStringList before = m_w->state.catalogue.categories();
         const QByteArray file = TestFiles::readAll(m_w->state.listsPath());
         run(u"ListeKategorie"_s, list, [&] {
             clickInto(list.hinzubutton, names, [&] {
@@ -247,7 +247,7 @@ private slots:
         QVERIFY2(answers.lastText().contains(m_w->state.listsPath()) &&
                      answers.lastText().contains(u"Der Datenträger ist voll."_s),
                  qPrintable(answers.lastText()));
-        QCOMPARE(m_w->state.categoryList, before);
+        QCOMPARE(m_w->state.catalogue.categories(), before);
         QCOMPARE(TestFiles::readAll(m_w->state.listsPath()), file);
     }
 
@@ -290,7 +290,7 @@ private slots:
         });
         QVERIFY(answers.lastText().contains(u"Getränke sind der Kategorie \"Tiki\" zugeordnet."_s));
         QCOMPARE(chosen, u"Tiki-Drinks"_s);
-        QVERIFY(m_w->state.categoryList.contains(u"Tiki-Drinks"_s));
+        QVERIFY(m_w->state.catalogue.categories().contains(u"Tiki-Drinks"_s));
     }
 
     // A new ingredient sorted above the chosen one moves it a row down: the recipe editor keeps the
@@ -327,7 +327,7 @@ private slots:
         QCOMPARE(before.trimmed(), u"Weißer Rum"_s);
         QCOMPARE(after, before);
         QCOMPARE(lines, QStringList{u"1 cl  Weißer Rum"_s});
-        QVERIFY(TypeAhead::findExact(m_w->state.ingredientChoices.zutatliste, u"Aaa Hausrum"_s) >= 0);
+        QVERIFY(TypeAhead::findExact(m_w->state.catalogue.ingredients().zutatliste, u"Aaa Hausrum"_s) >= 0);
     }
 
     // Counting the drinks of a category reads every recipe: the wait window is painted before the
@@ -391,7 +391,7 @@ private slots:
 
     void readOnlyRefusesEveryList() {
         MessageBoxAnswerer answers;
-        m_w->state.startedFromCd = true;
+        m_w->state.run.readOnly = true;
         for (const QString& command : {u"ListeZutaten"_s, u"ListeGeschmack"_s}) {
             QDialog& dialog = command == u"ListeZutaten"_s ? static_cast<QDialog&>(ingredients().dialog)
                                                            : static_cast<QDialog&>(lists().tastes);

@@ -78,7 +78,7 @@ private slots:
 
     void newDrinkThroughEveryPage() {
         MessageBoxAnswerer answers;
-        const int total = m_w->state.recipeTotal;
+        const int total = m_w->state.catalogue.recipeTotal();
         TReditdialog& d = commands().editor;
         QString caption;
         QStringList lines;
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(answers.lastText().startsWith(u"Die Datei "_s));
         QVERIFY(answers.lastText().contains(u"SON.BMP"_s));
 
-        QCOMPARE(m_w->state.recipeTotal, total + 1);
+        QCOMPARE(m_w->state.catalogue.recipeTotal(), total + 1);
         QCOMPARE(m_w->main.HauptListBox->currentText(), u"Aaa Sonnenglas"_s);
         QCOMPARE(m_w->main.HauptListBox->currentRow(), 0);
         QCOMPARE(m_w->main.recipes().CurrentRecNo(), total + 1);
@@ -133,8 +133,9 @@ private slots:
         QCOMPARE(recipes().GetTrimString(Fields::Recipe::OwnPhoto), u"son"_s);
         QCOMPARE(recipes().GetMemo(Fields::Recipe::Instructions),
                  RecipeMemo::join(u"Kräftig schütteln."_s, u"Eiskalt servieren"_s));
-        QCOMPARE(m_w->state.categoryList.at(int(recipes().GetInteger(Fields::Recipe::Category)) - 1),
-                 u"Sour"_s);
+        QCOMPARE(
+            m_w->state.catalogue.categories().at(int(recipes().GetInteger(Fields::Recipe::Category)) - 1),
+            u"Sour"_s);
     }
 
     // Line after line by keyboard alone: after a line is added the ingredient field's text is
@@ -246,7 +247,7 @@ private slots:
         MessageBoxAnswerer answers;
         answers.queue(Meldungsfenster::Yes);
         RListeDialog& list = commands().list;
-        const int total = m_w->state.recipeTotal;
+        const int total = m_w->state.catalogue.recipeTotal();
         QString deleted;
         int deletedRecNo = 0;
         run(u"ListeRezepte"_s, list, [&] {
@@ -257,7 +258,7 @@ private slots:
             QTest::mouseClick(list.AbbrechenButton, Qt::LeftButton);
         });
         QCOMPARE(answers.lastText(), u"Möchten Sie das Rezept \"%1\" wirklich löschen?"_s.arg(deleted));
-        QCOMPARE(m_w->state.recipeTotal, total - 1);
+        QCOMPARE(m_w->state.catalogue.recipeTotal(), total - 1);
         QCOMPARE(m_w->main.HauptListBox->findRow(deleted), -1);
         QCOMPARE(m_w->main.HauptListBox->count(), total - 1);
         recipes().table().env().SetDeleted(false);
@@ -301,7 +302,7 @@ private slots:
 
     void readOnlyWritesNothing() {
         MessageBoxAnswerer answers;
-        m_w->state.startedFromCd = true;
+        m_w->state.run.readOnly = true;
         const int count = recipes().RecCount();
         TReditdialog& d = commands().editor;
         run(u"RezeptNeu"_s, d, [&] {

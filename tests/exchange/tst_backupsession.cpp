@@ -37,7 +37,7 @@ class TestBackupSession : public QObject {
 
     QTemporaryDir m_root;
     QString m_data;
-    AppState m_state;
+    std::unique_ptr<AppState> m_state;
     std::unique_ptr<DataTables> m_tables;
 
 private slots:
@@ -48,8 +48,8 @@ private slots:
         QVERIFY(QDir().mkpath(m_data));
         TableSchemas::createMainTables(m_data);
         QVERIFY(ListsFile::save(QDir(m_data).filePath(u"VE.DAT"_s), QStringList(16, u"Sour"_s), {u"süß"_s}));
-        m_state = AppState();
-        m_state.folders.dataFolder = m_data + u"/"_s;
+        m_state = std::make_unique<AppState>();
+        m_state->folders.dataFolder = m_data + u"/"_s;
         m_tables = std::make_unique<DataTables>();
         m_tables->openMainTables(m_data, false);
     }
@@ -57,7 +57,7 @@ private slots:
 
     void backupChangeRestore() {
         QTemporaryDir target;
-        BackupSession session(m_state, *m_tables);
+        BackupSession session(*m_state, *m_tables);
         appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
         const Notice saved = session.backup(target.path());
         QCOMPARE(saved.caption, Notice::Caption::Hint);
@@ -77,7 +77,7 @@ private slots:
 
     void failedBackupReportsAndReopens() {
         QTemporaryDir target;
-        BackupSession session(m_state, *m_tables);
+        BackupSession session(*m_state, *m_tables);
         appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
         const Notice failed = session.backup(target.path(), [](const QString& from, const QString& to) {
             return !from.endsWith(u"DE.DBF"_s) && DataFileCopy::CopyDataFile(from, to);
@@ -91,7 +91,7 @@ private slots:
 
     void failedRestoreKeepsTheData() {
         QTemporaryDir target;
-        BackupSession session(m_state, *m_tables);
+        BackupSession session(*m_state, *m_tables);
         session.backup(target.path());
         appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
         const BackupSession::RestoreOutcome outcome =
@@ -106,7 +106,7 @@ private slots:
     // A backup whose recipe table would not open is refused before anything is replaced.
     void damagedBackupIsRefused() {
         QTemporaryDir target;
-        BackupSession session(m_state, *m_tables);
+        BackupSession session(*m_state, *m_tables);
         appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
         session.backup(target.path());
         QByteArray table = TestFiles::readAll(target.filePath(u"RE.DBF"_s));
@@ -128,10 +128,10 @@ private slots:
     // undoing puts that back (and undoing the undo the restored data again).
     void restoreKeepsASafetyCopyAndCanBeUndone() {
         QTemporaryDir target;
-        BackupSession session(m_state, *m_tables);
+        BackupSession session(*m_state, *m_tables);
         OptionsRecord saved;
         saved.set(OptionsRecord::FontSize, 14);
-        QVERIFY(saved.save(m_state.optionsPath(), false));
+        QVERIFY(saved.save(m_state->optionsPath(), false));
         appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
         session.backup(target.path());
         QVERIFY(QFileInfo::exists(target.filePath(u"OPTION.CFG"_s)));
@@ -140,17 +140,18 @@ private slots:
         appendRecipe(m_tables->ApolloRezepte, u"Caipirinha"_s);
         OptionsRecord later;
         later.set(OptionsRecord::FontSize, 10);
-        QVERIFY(later.save(m_state.optionsPath(), false));
-        m_state.options = later;
+        QVERIFY(later.save(m_state->optionsPath(), false));
+        m_state->settings.changeOptions() = later;
         QVERIFY(session.restore(target.path()).restart);
         QCOMPARE(recipeNames(m_tables->ApolloRezepte), QStringList({u"Mojito"_s}));
-        QCOMPARE(m_state.options.get(OptionsRecord::FontSize), 14); // what the end of the program writes
+        QCOMPARE(m_state->settings.options().get(OptionsRecord::FontSize),
+                 14); // what the end of the program writes
         QVERIFY(session.canUndoRestore());
 
         const BackupSession::RestoreOutcome undone = session.undoRestore();
         QVERIFY2(undone.restart, qPrintable(undone.notice.text));
         QCOMPARE(recipeNames(m_tables->ApolloRezepte), QStringList({u"Mojito"_s, u"Caipirinha"_s}));
-        QCOMPARE(OptionsRecord::load(m_state.optionsPath()).get(OptionsRecord::FontSize), 10);
+        QCOMPARE(OptionsRecord::load(m_state->optionsPath()).get(OptionsRecord::FontSize), 10);
         QVERIFY(session.undoRestore().restart);
         QCOMPARE(recipeNames(m_tables->ApolloRezepte), QStringList({u"Mojito"_s}));
     }
@@ -160,7 +161,7 @@ private slots:
     // and they open.
     void restoreStoppedAtAnyStepEndsWhole() {
         QTemporaryDir target;
-        BackupSession session(m_state, *m_tables);
+        BackupSession session(*m_state, *m_tables);
         appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
         session.backup(target.path());
         appendRecipe(m_tables->ApolloRezepte, u"Caipirinha"_s);
@@ -200,10 +201,10 @@ private slots:
 
     void restoreRefusedReadOnly() {
         QTemporaryDir target;
-        BackupSession session(m_state, *m_tables);
+        BackupSession session(*m_state, *m_tables);
         session.backup(target.path());
         appendRecipe(m_tables->ApolloRezepte, u"Mojito"_s);
-        m_state.startedFromCd = true;
+        m_state->run.readOnly = true;
         const BackupSession::RestoreOutcome outcome = session.restore(target.path());
         QVERIFY(!outcome.restart);
         QCOMPARE(outcome.notice, Notice::readOnly());

@@ -344,7 +344,7 @@ private slots:
         QVERIFY(QDir().mkpath(v1));
         Version1Folder::write(m_w->tables.ApolloEnv, v1, {{u"Quittenbrand"_s}}, {});
         const auto offered = [this] {
-            for (const ListEntry& e : m_w->state.ingredientChoices.zutatliste)
+            for (const ListEntry& e : m_w->state.catalogue.ingredients().zutatliste)
                 if (e.text == u"Quittenbrand"_s)
                     return true;
             return false;
@@ -431,7 +431,7 @@ private slots:
     void readOnlyRefuses() {
         QFETCH(QString, command);
         MessageBoxAnswerer answers;
-        m_w->state.startedFromCd = true;
+        m_w->state.run.readOnly = true;
         bool chooserOpened = false;
         QTimer::singleShot(0, [&] {
             if (auto* d = qobject_cast<TImportDialog*>(QApplication::activeModalWidget())) {

@@ -151,7 +151,7 @@ private slots:
         });
         QTRY_VERIFY(!answers.shown().isEmpty());
         QVERIFY(run.opened);
-        const int total = m_w->state.recipeTotal;
+        const int total = m_w->state.catalogue.recipeTotal();
         QCOMPARE(
             run.labels,
             QStringList({u"&Aktuelles Getränk (%1)"_s.arg(listed.at(m_w->main.recipes().SelectedRow()).text),
@@ -197,7 +197,7 @@ private slots:
                        "Sternfrucht Fizz',"
                        "             'recipeIngredient': ['4 cl Gin', '1 St Sternfrucht'], "
                        "'recipeInstructions': 'Schütteln.'}]")));
-        const int before = m_w->state.recipeTotal;
+        const int before = m_w->state.catalogue.recipeTotal();
         FileAnswer file(path);
         MessageBoxAnswerer answers;
         clickMenuItem(u"JsonImport"_s);
@@ -205,12 +205,12 @@ private slots:
         QCOMPARE(file.asked, QList<bool>{false});
         QCOMPARE(answers.lastText(),
                  u"2 Rezepte importiert.\r1 Zutat wurde neu angelegt (Alkoholgehalt 0 %)."_s);
-        QCOMPARE(m_w->state.recipeTotal, before + 2);
+        QCOMPARE(m_w->state.catalogue.recipeTotal(), before + 2);
         const QStringList names = listedNames();
         QVERIFY(names.contains(u"Bellini (Import)"_s));
         QVERIFY(names.contains(u"Aaa Sternfrucht Fizz"_s));
         bool offered = false;
-        for (const ListEntry& entry : m_w->state.ingredientChoices.zutatliste)
+        for (const ListEntry& entry : m_w->state.catalogue.ingredients().zutatliste)
             offered = offered || entry.text == u"Sternfrucht"_s;
         QVERIFY(offered);
     }
@@ -233,7 +233,7 @@ private slots:
     }
 
     void importRefusedWhenReadOnly() {
-        m_w->state.startedFromCd = true;
+        m_w->state.run.readOnly = true;
         FileAnswer file(m_files.filePath(u"egal.json"_s));
         MessageBoxAnswerer answers;
         clickMenuItem(u"JsonImport"_s);

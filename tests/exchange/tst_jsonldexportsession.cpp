@@ -20,7 +20,7 @@ private slots:
     void initTestCase() {
         QVERIFY(ShippedDataCopy::make(data()));
         m_tables.openMainTables(data(), true);
-        m_state.recipeTotal = m_tables.ApolloRezepte.Count();
+        m_state.catalogue.setRecipeTotal(m_tables.ApolloRezepte.Count());
     }
 
     void proposal_data() {
@@ -44,7 +44,7 @@ private slots:
         session.begin({u"Probe"_s, current}, selection);
         QCOMPARE(int(session.choice()), proposed);
         if (proposed == JsonLdExportSession::AllDrinks)
-            QCOMPARE(session.recNos().size(), m_state.recipeTotal);
+            QCOMPARE(session.recNos().size(), m_state.catalogue.recipeTotal());
         else
             QCOMPARE(session.recNos(), recNos);
         // A choice without drinks cannot be taken.
@@ -61,7 +61,7 @@ private slots:
         m_tables.ApolloRezepte.Go(17);
         const Notice done = session.write(m_dir.filePath(u"alle.json"_s));
         QCOMPARE(done.caption, Notice::Caption::Hint);
-        QCOMPARE(done.text, u"%1 Rezepte exportiert."_s.arg(m_state.recipeTotal));
+        QCOMPARE(done.text, u"%1 Rezepte exportiert."_s.arg(m_state.catalogue.recipeTotal()));
         QCOMPARE(m_tables.ApolloRezepte.RecNo(), 17);
 
         const Notice failed = session.write(m_dir.filePath(u"fehlt/alle.json"_s));

@@ -234,7 +234,7 @@ private slots:
             QTest::mouseClick(d.lay2, Qt::LeftButton);
             whenOpen<TfrmPreview>([&](TfrmPreview* p) {
                 caption = p->caption();
-                previewOpenWhileShown = m_w->state.previewOpen;
+                previewOpenWhileShown = m_w->state.run.previewOpen;
                 pages = p->findChild<ReportPageView*>() ? 1 : 0;
                 labels << p->LSeite->text();
                 QTest::mouseClick(p->SpeedButton3, Qt::LeftButton);
@@ -256,7 +256,7 @@ private slots:
         });
         QCOMPARE(caption, u"Druckvorschau"_s);
         QVERIFY(previewOpenWhileShown);
-        QVERIFY(!m_w->state.previewOpen);
+        QVERIFY(!m_w->state.run.previewOpen);
         QCOMPARE(pages, 1);
         QCOMPARE(labels.size(), 5);
         const int count = pdfPages(pdf());
@@ -282,7 +282,7 @@ private slots:
         QVERIFY(opened);
         QVERIFY(dialogVisibleAfter);
         QVERIFY(!QFile::exists(pdf()));
-        QVERIFY(!m_w->state.previewOpen);
+        QVERIFY(!m_w->state.run.previewOpen);
     }
 
     // A printer (here a PDF file in a folder that does not exist) that cannot take the printout:
@@ -314,7 +314,7 @@ private slots:
         QCOMPARE(answers.lastText(), u"Der Drucker konnte nicht angesprochen werden."_s);
         QVERIFY(previewAfterFailure);
         QVERIFY(dialogVisibleAfter);
-        QVERIFY(!m_w->state.previewOpen);
+        QVERIFY(!m_w->state.run.previewOpen);
     }
 
     // "Als PDF speichern…" in the dialog and in the preview write the pages shown into the file the
@@ -369,7 +369,7 @@ private slots:
         StartupFixture::closeProgram(m_w); // the program ends, and starts again on the same folder
         m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()));
         QVERIFY(m_w->main.create());
-        m_w->state.startedFromCd = false;
+        m_w->state.run.readOnly = false;
         m_w->main.show();
         QStringList shown;
         runWithDialog(u"DruckenMehrere"_s, [&](TDruckdialog& d) {
@@ -411,9 +411,10 @@ private slots:
     // empty bar keeps none, which is told instead of writing an empty file.
     void mixableBarCard() {
         MessageBoxAnswerer answers;
-        HomeBarTable& bars = m_w->state.ingredientChoices.homeBars;
-        for (int n = 1; n <= HomeBarTable::kMaxNumber; n += 3)
-            bars.set(2, n, true);
+        m_w->state.catalogue.changeIngredients([](IngredientChoices& c) {
+            for (int n = 1; n <= HomeBarTable::kMaxNumber; n += 3)
+                c.homeBars.set(2, n, true);
+        });
         QList<bool> enabledOnCards;
         QList<bool> enabledOnList;
         QList<bool> inListColumn;
@@ -453,6 +454,7 @@ private slots:
         QCOMPARE(emptyBar, PrintSession::nothingMixableText(3));
         QVERIFY(!QFileInfo::exists(m_out.filePath(u"Velta98.txt"_s)));
         TApollo& recipes = m_w->tables.ApolloRezepte;
+        const HomeBarTable& bars = m_w->state.catalogue.ingredients().homeBars;
         int mixable = 0;
         for (int recNo : session().chosenRecNos()) {
             recipes.Go(recNo);
@@ -475,7 +477,7 @@ private slots:
     void readOnlyRefusesEveryOutput() {
         QFETCH(int, button);
         MessageBoxAnswerer answers;
-        m_w->state.startedFromCd = true;
+        m_w->state.run.readOnly = true;
         bool visibleAfter = true;
         runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
             QTest::mouseClick(QList<QPushButton*>{d.OkButton, d.PrevButton, d.Exportbutton}.at(button),

@@ -143,9 +143,9 @@ private slots:
 
     void outputIsRefusedWhileReadOnly() {
         PrintSession s(m_state, m_tables);
-        m_state.startedFromCd = true;
+        m_state.run.readOnly = true;
         QCOMPARE(s.mayOutput().notice(), Notice::readOnly());
-        m_state.startedFromCd = false;
+        m_state.run.readOnly = false;
         QVERIFY(s.mayOutput());
     }
 
@@ -155,10 +155,10 @@ private slots:
         m_state.folders.ownPhotosFolder = u"/p/EIGENE/"_s;
         m_state.folders.dataFolder = u"/p/DATEN/"_s;
         QCOMPARE(s.photoFolders().pictures, u"/cd/BILDER/"_s);
-        m_state.photosUnavailable = true;
+        m_state.run.photosUnavailable = true;
         QVERIFY(s.photoFolders().pictures.isEmpty() && s.photoFolders().ownPhotos.isEmpty());
         QCOMPARE(s.photoFolders().data, u"/p/DATEN/"_s);
-        m_state.photosUnavailable = false;
+        m_state.run.photosUnavailable = false;
     }
 
     void previewWindowFollowsTheMainWindow_data() {

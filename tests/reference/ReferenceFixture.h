@@ -69,8 +69,9 @@ struct Tables {
         f.touch(QStringLiteral("DATEN/DD.BMP"));
         state.folders.dataFolder = f.data;
         state.folders.picturesFolder = f.pictures;
-        state.ingredientChoices.zutatliste = {{QStringLiteral("Hausgemachter Likör"), 400},
-                                              {QStringLiteral("Wodka"), 12}};
+        state.catalogue.changeIngredients([&](IngredientChoices& c) {
+            c.zutatliste = {{QStringLiteral("Hausgemachter Likör"), 400}, {QStringLiteral("Wodka"), 12}};
+        });
     }
 };
 

@@ -52,7 +52,9 @@ private slots:
         l.s.begin();
         addArticle(l.t.ba(), u"Zester"_s, QString(), QString());
         addArticle(l.t.de(), u"Apfelscheibe"_s, QString(), QString());
-        l.state.ingredientChoices.zutatliste.prepend({u"Absinth"_s, 401});
+        l.state.catalogue.changeIngredients([](IngredientChoices& c) {
+            c.zutatliste.prepend({u"Absinth"_s, 401});
+        });
         l.s.begin();
         QCOMPARE(l.s.entries(LexiconSession::Terms).size(), 3);
         QCOMPARE(l.s.entries(LexiconSession::Decorations).first().text, u"Apfelscheibe"_s);
@@ -80,7 +82,9 @@ private slots:
         QCOMPARE(l.s.selected(LexiconSession::Ingredients), 1);
         QCOMPARE(l.s.selected(LexiconSession::Decorations), 1);
         // A list that changed keeps the selected key where it moved to ...
-        l.state.ingredientChoices.zutatliste.prepend({u"Absinth"_s, 401});
+        l.state.catalogue.changeIngredients([](IngredientChoices& c) {
+            c.zutatliste.prepend({u"Absinth"_s, 401});
+        });
         l.s.begin();
         QCOMPARE(l.s.selected(LexiconSession::Ingredients), 2);
         QCOMPARE(l.s.ingredient()->name, u"Wodka"_s);

@@ -73,7 +73,7 @@ class TestMainSearch : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestTables> m_tables;
-    AppState m_state;
+    std::unique_ptr<AppState> m_state;
     std::unique_ptr<SearchSession> m_session;
     RecipeList m_list;
     std::unique_ptr<RecipeListListing> m_listing;
@@ -147,12 +147,12 @@ private slots:
         m_tables->addRecipe({u"Gelöscht"_s, {{3, 4}}});
         TestTables::deleteRecord(m_tables->re(), 5);
         m_total = m_tables->re().Count();
-        m_state = AppState();
-        m_state.ingredientChoices = ChoiceLists::readIngredients(m_tables->zu());
-        m_session = std::make_unique<SearchSession>(m_state);
+        m_state = std::make_unique<AppState>();
+        m_state->catalogue.setIngredients(Catalogue::readIngredients(m_tables->zu()));
+        m_session = std::make_unique<SearchSession>(*m_state);
         m_list = RecipeList();
         m_listing = std::make_unique<RecipeListListing>(m_list, m_tables->re(),
-                                                        m_state.ingredientChoices.homeBars.test(1, 0));
+                                                        m_state->catalogue.ingredients().homeBars.test(1, 0));
         m_host = std::make_unique<ScriptedHost>(*m_session, *m_listing);
         m_search = std::make_unique<MainSearch>(*m_session, m_tables->re(), *m_host, *m_host);
         m_listing->FillRecipeList(false);

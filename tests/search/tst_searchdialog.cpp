@@ -29,9 +29,10 @@ namespace {
 
 // The shared lists the dialog takes its boxes from.
 void fillShared(AppState& state) {
-    state.ingredientChoices.zutatliste = {{u"Cachaça"_s, 12}, {u"Sahne"_s, 305}, {u"Weißer Rum"_s, 7}};
-    state.categoryList = {u"Longdrink"_s, u"~"_s, u"Tiki"_s};
-    state.tasteList = {u"süß"_s, u"sauer"_s};
+    state.catalogue.changeIngredients([&](IngredientChoices& c) {
+        c.zutatliste = {{u"Cachaça"_s, 12}, {u"Sahne"_s, 305}, {u"Weißer Rum"_s, 7}};
+    });
+    state.catalogue.setLists({u"Longdrink"_s, u"~"_s, u"Tiki"_s}, {u"süß"_s, u"sauer"_s});
 }
 
 // Runs the step once the next popup menu or modal window is up, while the caller is blocked in it;
@@ -81,7 +82,7 @@ private slots:
     void initTestCase() {
         StartupFixture::writeSkins(m_dir.path());
         m_state.folders.dataFolder = m_dir.path() + QLatin1Char('/');
-        m_state.mainBounds = QRect(0, 0, 800, 600);
+        m_state.run.mainBounds = QRect(0, 0, 800, 600);
         m_skins = std::make_unique<Skins>(m_state);
     }
 
@@ -89,8 +90,8 @@ private slots:
         m_state.savedSearches = SavedSearches();
         m_state.savedSearchTexts = SavedSearchTexts();
         QFile::remove(m_state.savedSearchTextsPath());
-        m_state.startedFromCd = false;
-        m_state.options.set(OptionsRecord::HomeBar, 2);
+        m_state.run.readOnly = false;
+        m_state.settings.changeOptions().set(OptionsRecord::HomeBar, 2);
         fillShared(m_state);
         m_session = std::make_unique<SearchSession>(m_state);
         m_names = std::make_unique<TSaveSuchedialog>(UiContext{m_state, *m_skins});
@@ -157,7 +158,8 @@ private slots:
         QTest::keyClick(m_dialog->bar, Qt::Key_Down); // "Hausbar Nr. 3"
         MessageBoxAnswerer answers;
         QTest::mouseClick(m_dialog->OkButton, Qt::LeftButton);
-        QCOMPARE(m_state.options.get(OptionsRecord::HomeBar), quint8(3)); // taken even when refused
+        QCOMPARE(m_state.settings.options().get(OptionsRecord::HomeBar),
+                 quint8(3)); // taken even when refused
         QCOMPARE(answers.lastText(), notice);
         QCOMPARE(accepted.count(), notice.isEmpty() ? 1 : 0);
         QCOMPARE(m_dialog->isVisible(), !notice.isEmpty());
@@ -244,7 +246,7 @@ private slots:
         QFETCH(bool, readOnly);
         QFETCH(int, key);
         QFETCH(int, messages);
-        m_state.startedFromCd = readOnly;
+        m_state.run.readOnly = readOnly;
         const QByteArray before = m_state.savedSearches.toBytes();
         MessageBoxAnswerer answers;
         whenUp(

@@ -11,13 +11,15 @@ const QString kNone = u"(keine Auswahl)"_s;
 
 // The shared lists: the sorted master ingredient list, categories and tastes with a free slot.
 void fillShared(AppState& state) {
-    state.ingredientChoices.zutatliste = {{u"Ananassaft"_s, 21},
-                                          {u"Cachaça"_s, 12},
-                                          {u"Rum weiß"_s, 7},
-                                          {u"Sahne"_s, 305},
-                                          {u"Zitronensaft"_s, 3}};
-    state.categoryList = {u"Longdrink"_s, u"~"_s, u"Tiki"_s, u"Shortdrink"_s};
-    state.tasteList = {u"süß"_s, u"~"_s, u"sauer"_s};
+    state.catalogue.changeIngredients([&](IngredientChoices& c) {
+        c.zutatliste = {{u"Ananassaft"_s, 21},
+                        {u"Cachaça"_s, 12},
+                        {u"Rum weiß"_s, 7},
+                        {u"Sahne"_s, 305},
+                        {u"Zitronensaft"_s, 3}};
+    });
+    state.catalogue.setLists({u"Longdrink"_s, u"~"_s, u"Tiki"_s, u"Shortdrink"_s},
+                             {u"süß"_s, u"~"_s, u"sauer"_s});
 }
 
 int indexOf(const QList<ListEntry>& entries, const QString& text) {
@@ -203,7 +205,7 @@ private slots:
         f.session.editMaximum(u"100"_s);
         f.state.searchPurchases = 7;
         QVERIFY(!f.session.confirm());
-        QCOMPARE(f.state.options.get(OptionsRecord::HomeBar), quint8(3));
+        QCOMPARE(f.state.settings.options().get(OptionsRecord::HomeBar), quint8(3));
         QCOMPARE(f.state.searchPurchases, 0);
         QCOMPARE(f.session.form().purchases, u"0"_s); // shown as "0" after reading
         f.session.setPurchases(u"4"_s);
@@ -266,7 +268,7 @@ private slots:
         Fixture f;
         f.fillExample();
         f.session.setFullText(u"Minze"_s);
-        f.state.options.set(OptionsRecord::HomeBar, 3);
+        f.state.settings.changeOptions().set(OptionsRecord::HomeBar, 3);
         f.session.begin(); // the bar comes from the options first
         QCOMPARE(f.session.form().bar, 2);
         const SearchForm atOpening = f.session.form();
@@ -425,7 +427,7 @@ private slots:
     void savingWhileReadOnlyIsRefused() {
         Fixture f;
         f.fillExample();
-        f.state.startedFromCd = true;
+        f.state.run.readOnly = true;
         const QByteArray before = f.state.savedSearches.toBytes();
         const Result saved = f.session.saveSlot(0, u"Tiki"_s);
         QVERIFY(!saved);
@@ -530,7 +532,8 @@ private slots:
         Fixture f;
         f.fillExample();
         QVERIFY(f.session.saveSlot(0, u"Rum"_s));
-        f.state.ingredientChoices.zutatliste.removeAt(2); // "Rum weiß" deleted
+        f.state.catalogue.changeIngredients(
+            [](IngredientChoices& c) { c.zutatliste.removeAt(2); }); // "Rum weiß" deleted
         f.session.begin();
         f.session.loadSlot(0);
         QCOMPARE(f.session.form().ingredient[0], 0);
@@ -540,8 +543,11 @@ private slots:
     void refreshedChoicesKeepTheChoiceByName() {
         Fixture f;
         f.fillExample();
-        f.state.ingredientChoices.zutatliste.insert(0, {u"Absinth"_s, 400});
-        f.state.categoryList.append(u"Fizz"_s);
+        f.state.catalogue.changeIngredients([](IngredientChoices& c) {
+            c.zutatliste.insert(0, {u"Absinth"_s, 400});
+        });
+        f.state.catalogue.setLists(f.state.catalogue.categories() + QStringList{u"Fizz"_s},
+                                   f.state.catalogue.tastes());
         f.session.begin();
         const SearchForm& form = f.session.form();
         const SearchChoices& more = f.session.choices();

@@ -115,10 +115,10 @@ class TestSearchWindow : public QObject {
         // As the start-up does before the main window is created.
         m_w->state.savedSearches = SavedSearches::load(m_dir->path() + u"/DATEN/SUCHEN.CFG"_s);
         QVERIFY(m_w->main.create());
-        m_w->state.startedFromCd = false;
+        m_w->state.run.readOnly = false;
         m_w->main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
-        m_w->state.waveAvailable = true; // the silent backend stands in for the device
+        m_w->state.run.waveAvailable = true; // the silent backend stands in for the device
     }
     TMain& main() { return m_w->main; }
     TSuchenDialog& dialog() { return main().dialogs().get<SearchCommand>().dialog; }
@@ -226,7 +226,7 @@ private slots:
         }});
         QVERIFY(answers.shown().isEmpty());
         const auto code = [this](const QString& name) {
-            for (const ListEntry& e : m_w->state.ingredientChoices.zutatliste) {
+            for (const ListEntry& e : m_w->state.catalogue.ingredients().zutatliste) {
                 if (e.text == name)
                     return SearchFilter::ingredientCode(e.data);
             }

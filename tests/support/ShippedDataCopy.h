@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TempDataFolder.h"
+#include "common/Catalogue.h"
 #include "common/DataTables.h"
 #include "editors/ChoiceLists.h"
 #include "exchange/ExchangeLists.h"
@@ -27,7 +28,7 @@ inline bool make(const QString& folder) {
 inline ExchangeLists lists(const QString& folder, DataTables& tables) {
     ExchangeLists lists;
     ListsFile::load(QDir(folder).filePath(QStringLiteral("VE.DAT")), &lists.categories, &lists.tastes);
-    lists.decorations = ChoiceLists::readDecorations(tables.ApolloDeko);
+    lists.decorations = Catalogue::readDecorations(tables.ApolloDeko);
     return lists;
 }
 

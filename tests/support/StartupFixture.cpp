@@ -69,7 +69,7 @@ std::unique_ptr<ProgramWindows> StartupFixture::showProgram(const QString& progr
     if (!windows->main.create())
         return nullptr;
     if (writable)
-        windows->state.startedFromCd = false;
+        windows->state.run.readOnly = false;
     windows->main.show();
     return windows;
 }

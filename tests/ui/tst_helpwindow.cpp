@@ -63,7 +63,7 @@ private slots:
     void initTestCase() {
         StartupFixture::writeSkins(m_dir.path());
         m_state.folders.dataFolder = m_dir.path() + u"/"_s;
-        m_state.mainBounds = QRect(0, 0, 800, 600);
+        m_state.run.mainBounds = QRect(0, 0, 800, 600);
         m_skins = std::make_unique<Skins>(m_state);
     }
     void init() { m_help = std::make_unique<HelpWindow>(); }

@@ -80,7 +80,7 @@ class TestOptionsDialog : public QObject {
     std::unique_ptr<ProgramWindows> m_w;
 
     TOptionenDialog& dialog() { return m_w->main.dialogs().get<OptionsCommand>().dialog; }
-    OptionsRecord& options() { return m_w->state.options; }
+    OptionsRecord& options() { return m_w->state.settings.changeOptions(); }
 
     // Runs a command; `act` drives the open dialog and closes it.
     void runWithDialog(const QString& command, const std::function<void(TOptionenDialog&)>& act) {
@@ -104,7 +104,7 @@ private slots:
         m_w = std::make_unique<ProgramWindows>(ProgramWindows::withoutIni(m_dir->path()), &m_music);
         QVERIFY(m_w->main.create());
         m_w->main.show();
-        QTRY_VERIFY(m_w->state.midiAvailable); // the music opens on its own thread
+        QTRY_VERIFY(m_w->state.run.midiAvailable); // the music opens on its own thread
         m_music.takeCalls();
     }
     void cleanup() {
@@ -328,7 +328,7 @@ private slots:
     }
 
     void lowColourDisplay() {
-        m_w->state.colourDepth = 8;
+        m_w->state.run.colourDepth = 8;
         QStringList disabled;
         bool orientalShown = false;
         runWithDialog(u"Optionen"_s, [&](TOptionenDialog& d) {

@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 class TestOptionsSession : public QObject {
     Q_OBJECT
 
-    AppState m_state;
+    std::unique_ptr<AppState> m_state;
     std::unique_ptr<OptionsSession> m_session;
 
     void open() {
@@ -20,8 +20,8 @@ class TestOptionsSession : public QObject {
 
 private slots:
     void init() {
-        m_state = AppState();
-        m_session = std::make_unique<OptionsSession>(m_state);
+        m_state = std::make_unique<AppState>();
+        m_session = std::make_unique<OptionsSession>(*m_state);
         m_session->setFontNames({u"Arial"_s, u"Liberation Serif"_s, u"DejaVu Sans"_s});
     }
 
@@ -54,13 +54,13 @@ private slots:
         QFETCH(int, unticked);
         const auto field = OptionsRecord::Field(offset);
         for (const int stored : {ticked, unticked}) {
-            m_state.options.set(field, quint8(stored));
+            m_state->settings.changeOptions().set(field, quint8(stored));
             open();
             QCOMPARE(m_session->isChecked(control), stored == ticked);
-            m_session->setChecked(control, stored != ticked);     // the user clicks it
-            QCOMPARE(m_state.options.get(field), quint8(stored)); // nothing before OK
+            m_session->setChecked(control, stored != ticked);                 // the user clicks it
+            QCOMPARE(m_state->settings.options().get(field), quint8(stored)); // nothing before OK
             QVERIFY(m_session->finish(true).applied);
-            QCOMPARE(m_state.options.get(field), quint8(stored == ticked ? unticked : ticked));
+            QCOMPARE(m_state->settings.options().get(field), quint8(stored == ticked ? unticked : ticked));
         }
     }
 
@@ -86,7 +86,7 @@ private slots:
         QFETCH(int, value);
         const auto field = OptionsRecord::Field(offset);
         const int other = control == u"hi1"_s ? 0 : value == 1 ? 2 : 1;
-        m_state.options.set(field, quint8(other));
+        m_state->settings.changeOptions().set(field, quint8(other));
         open();
         QVERIFY(!m_session->isChecked(control));
         m_session->setChecked(control, true);
@@ -96,7 +96,7 @@ private slots:
             if (b.field == field && b.control != control)
                 QVERIFY2(!m_session->isChecked(b.control), qPrintable(b.control));
         m_session->finish(true);
-        QCOMPARE(m_state.options.get(field), quint8(value));
+        QCOMPARE(m_state->settings.options().get(field), quint8(value));
         // Shown again from the record, the same button is chosen.
         open();
         QVERIFY(m_session->isChecked(control));
@@ -121,7 +121,7 @@ private slots:
         QFETCH(int, offset);
         QFETCH(int, stored);
         QFETCH(QStringList, chosen);
-        m_state.options.set(OptionsRecord::Field(offset), quint8(stored));
+        m_state->settings.changeOptions().set(OptionsRecord::Field(offset), quint8(stored));
         open();
         QStringList shown;
         for (const OptionsBinding& b : OptionsBinding::all())
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(shown, chosen);
         // OK without touching the group keeps what was stored.
         m_session->finish(true);
-        QCOMPARE(m_state.options.get(OptionsRecord::Field(offset)), quint8(stored));
+        QCOMPARE(m_state->settings.options().get(OptionsRecord::Field(offset)), quint8(stored));
     }
 
     void lowColourDisablesWhatItCannotShow_data() {
@@ -146,8 +146,8 @@ private slots:
     void lowColourDisablesWhatItCannotShow() {
         QFETCH(int, depth);
         QFETCH(QStringList, disabled);
-        m_state.colourDepth = depth;
-        m_state.options.set(OptionsRecord::Motif, 1);
+        m_state->run.colourDepth = depth;
+        m_state->settings.changeOptions().set(OptionsRecord::Motif, 1);
         open();
         QStringList found;
         for (const OptionsBinding& b : OptionsBinding::all())
@@ -161,7 +161,7 @@ private slots:
     }
 
     void backgroundPictureNeedsFlickerFreeScrolling() {
-        m_state.options.set(OptionsRecord::FlickerFree, 1);
+        m_state->settings.changeOptions().set(OptionsRecord::FlickerFree, 1);
         open();
         QVERIFY(m_session->isEnabled(u"CheckSlow"_s));
         m_session->setChecked(u"CheckmitBitmap"_s, false);
@@ -188,12 +188,12 @@ private slots:
     void dashField() {
         QFETCH(QString, text);
         QFETCH(int, stored);
-        m_state.options.set(OptionsRecord::DashesPerCl, 20);
+        m_state->settings.changeOptions().set(OptionsRecord::DashesPerCl, 20);
         open();
         QCOMPARE(m_session->dashText(), u"20"_s);
         m_session->setDashText(text);
         m_session->finish(true);
-        QCOMPARE(m_state.options.get(OptionsRecord::DashesPerCl), quint8(stored));
+        QCOMPARE(m_state->settings.options().get(OptionsRecord::DashesPerCl), quint8(stored));
     }
 
     void fontCheck_data() {
@@ -246,9 +246,9 @@ private slots:
     }
 
     void fontShownFromTheRecord() {
-        m_state.options.setFontName(u"Liberation Serif"_s);
-        m_state.options.set(OptionsRecord::FontSize, 5);
-        m_state.options.set(OptionsRecord::FontBold, 1);
+        m_state->settings.changeOptions().setFontName(u"Liberation Serif"_s);
+        m_state->settings.changeOptions().set(OptionsRecord::FontSize, 5);
+        m_state->settings.changeOptions().set(OptionsRecord::FontBold, 1);
         open();
         QCOMPARE(m_session->fontRow(), m_session->fontNames().indexOf(u"Liberation Serif"_s));
         QCOMPARE(m_session->sizeText(), u"5"_s); // in the field although the list lacks it
@@ -260,7 +260,7 @@ private slots:
         QVERIFY(preview->bold);
         QVERIFY(!preview->italic);
         // The stored name must match exactly.
-        m_state.options.setFontName(u"liberation serif"_s);
+        m_state->settings.changeOptions().setFontName(u"liberation serif"_s);
         open();
         QCOMPARE(m_session->fontRow(), -1);
     }
@@ -270,8 +270,8 @@ private slots:
         m_session->setFontName(u"DejaVu Sans"_s);
         m_session->setSizeText(u" 22 "_s);
         m_session->finish(true);
-        QCOMPARE(m_state.options.fontName(), u"DejaVu Sans"_s);
-        QCOMPARE(m_state.options.get(OptionsRecord::FontSize), quint8(22));
+        QCOMPARE(m_state->settings.options().fontName(), u"DejaVu Sans"_s);
+        QCOMPARE(m_state->settings.options().get(OptionsRecord::FontSize), quint8(22));
     }
 
     void longFontNameIsCut() {
@@ -280,7 +280,7 @@ private slots:
         open();
         m_session->setFontName(longName);
         m_session->finish(true);
-        QCOMPARE(m_state.options.fontName(), longName.left(31));
+        QCOMPARE(m_state->settings.options().fontName(), longName.left(31));
     }
 
     void fontListHoldsStorableNamesOnce() {
@@ -290,7 +290,7 @@ private slots:
     }
 
     void cancelChangesNothing() {
-        const QByteArray before = m_state.options.bytes();
+        const QByteArray before = m_state->settings.options().bytes();
         open();
         for (const OptionsBinding& b : OptionsBinding::all())
             m_session->setChecked(b.control, !m_session->isChecked(b.control));
@@ -298,7 +298,7 @@ private slots:
         m_session->setFontName(u"DejaVu Sans"_s);
         m_session->setSizeText(u"30"_s);
         QVERIFY(!m_session->finish(false).applied);
-        QCOMPARE(m_state.options.bytes(), before);
+        QCOMPARE(m_state->settings.options().bytes(), before);
         // Shown again, the controls show the record, not the discarded edits.
         open();
         QCOMPARE(m_session->dashText(), u"12"_s);
@@ -306,18 +306,18 @@ private slots:
     }
 
     void okLeavesOtherFieldsAlone() {
-        m_state.options.set(OptionsRecord::HomeBar, 3);
-        m_state.options.set(OptionsRecord::BodyWeight, 88);
-        m_state.options.set(OptionsRecord::Reserved9, 77);
+        m_state->settings.changeOptions().set(OptionsRecord::HomeBar, 3);
+        m_state->settings.changeOptions().set(OptionsRecord::BodyWeight, 88);
+        m_state->settings.changeOptions().set(OptionsRecord::Reserved9, 77);
         open();
         // Another part of the program changes a field it owns while the dialog is open.
-        m_state.options.set(OptionsRecord::DrinkingHours, 5);
+        m_state->settings.changeOptions().set(OptionsRecord::DrinkingHours, 5);
         m_session->setChecked(u"H3"_s, true);
         m_session->finish(true);
-        QCOMPARE(m_state.options.get(OptionsRecord::HomeBar), quint8(3));
-        QCOMPARE(m_state.options.get(OptionsRecord::BodyWeight), quint8(88));
-        QCOMPARE(m_state.options.get(OptionsRecord::Reserved9), quint8(77));
-        QCOMPARE(m_state.options.get(OptionsRecord::DrinkingHours), quint8(5));
+        QCOMPARE(m_state->settings.options().get(OptionsRecord::HomeBar), quint8(3));
+        QCOMPARE(m_state->settings.options().get(OptionsRecord::BodyWeight), quint8(88));
+        QCOMPARE(m_state->settings.options().get(OptionsRecord::Reserved9), quint8(77));
+        QCOMPARE(m_state->settings.options().get(OptionsRecord::DrinkingHours), quint8(5));
     }
 
     void motifChangeIsReported() {
@@ -329,7 +329,7 @@ private slots:
         open();
         m_session->setChecked(u"H2"_s, true);
         QVERIFY(!m_session->finish(false).motifChanged); // cancelled: the skin stays
-        QCOMPARE(m_state.options.get(OptionsRecord::Motif), quint8(5));
+        QCOMPARE(m_state->settings.options().get(OptionsRecord::Motif), quint8(5));
     }
 
     void pagesAndTheirHelp() {

@@ -47,7 +47,7 @@ private slots:
     void initTestCase() {
         StartupFixture::writeSkins(m_dir.path());
         m_state.folders.dataFolder = m_dir.path() + QLatin1Char('/');
-        m_state.mainBounds = QRect(0, 0, 800, 600);
+        m_state.run.mainBounds = QRect(0, 0, 800, 600);
         m_skins = std::make_unique<Skins>(m_state);
     }
 
@@ -58,7 +58,7 @@ private slots:
     }
     void paintsFrameAtBindingCoordinates() {
         QFETCH(int, help);
-        m_state.options.set(OptionsRecord::Motif, 4); // Shepard: orange rails
+        m_state.settings.changeOptions().set(OptionsRecord::Motif, 4); // Shepard: orange rails
         TOwnFenster w(context());
         w.setHelpContext(help);
         w.setCaption(QStringLiteral("Test"));
@@ -84,9 +84,9 @@ private slots:
     }
 
     void dialogSkinFollowsTheMotif() {
-        m_state.options.set(OptionsRecord::Motif, 6);
+        m_state.settings.changeOptions().set(OptionsRecord::Motif, 6);
         QCOMPARE(m_skins->dialogSet().name, QStringLiteral("TOP2_F"));
-        m_state.options.set(OptionsRecord::Motif, 0);
+        m_state.settings.changeOptions().set(OptionsRecord::Motif, 0);
         QCOMPARE(m_skins->dialogSet().name, QStringLiteral("LOW_F"));
     }
 

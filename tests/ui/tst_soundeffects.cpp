@@ -82,10 +82,10 @@ private slots:
         RecordingBackend backend;
         AppState state;
         state.folders.soundFolder = u"/snd/"_s;
-        state.waveAvailable = wave;
-        state.mainShown = shown;
-        state.options.set(OptionsRecord::Noises, quint8(noises));
-        state.options.set(OptionsRecord::Speech, quint8(speech));
+        state.run.waveAvailable = wave;
+        state.run.mainShown = shown;
+        state.settings.changeOptions().set(OptionsRecord::Noises, quint8(noises));
+        state.settings.changeOptions().set(OptionsRecord::Speech, quint8(speech));
         SoundEffects sound(state);
         sound.PlaySound(SoundKind::Noise, 8);
         sound.PlaySound(SoundKind::Speech, 13);
@@ -96,7 +96,7 @@ private slots:
         RecordingBackend backend;
         AppState state;
         state.folders.soundFolder = u"/snd/"_s;
-        state.waveAvailable = state.mainShown = true;
+        state.run.waveAvailable = state.run.mainShown = true;
         SoundEffects sound(state);
         for (int n : {16, 22, 4, 22, 22, 5})
             sound.PlaySound(SoundKind::Speech, n);
@@ -107,7 +107,7 @@ private slots:
     void withoutBackendNothingHappens() {
         SoundBackend* previous = SoundBackend::setCurrent(nullptr);
         AppState state;
-        state.waveAvailable = state.mainShown = true;
+        state.run.waveAvailable = state.run.mainShown = true;
         SoundEffects(state).PlaySound(SoundKind::Noise, 1);
         SoundPlayer::none().PlaySound(SoundKind::Noise, 1);
         SoundBackend::setCurrent(previous);
@@ -221,11 +221,11 @@ private slots:
         QFile(dir.filePath(u"velta.mid"_s)).open(QIODevice::WriteOnly); // found whatever its case
         AppState state;
         state.folders.dataFolder = dir.path() + u"/"_s;
-        state.options.set(OptionsRecord::Music, quint8(option));
+        state.settings.changeOptions().set(OptionsRecord::Music, quint8(option));
         RecordingMusic music;
         music.opens = opens;
         MusicRules::atFirstShow(state, music);
-        QCOMPARE(state.midiAvailable, available);
+        QCOMPARE(state.run.midiAvailable, available);
         QCOMPARE(music.calls.replaceInStrings(u"velta.mid"_s, u"VELTA.MID"_s), calls);
     }
 
@@ -235,7 +235,7 @@ private slots:
         state.folders.dataFolder = dir.path() + u"/"_s;
         RecordingMusic music;
         MusicRules::atFirstShow(state, music);
-        QVERIFY(!state.midiAvailable);
+        QVERIFY(!state.run.midiAvailable);
         QVERIFY(music.calls.isEmpty());
     }
 
@@ -257,8 +257,8 @@ private slots:
         QFETCH(bool, available);
         QFETCH(QStringList, calls);
         AppState state;
-        state.midiAvailable = available;
-        state.options.set(OptionsRecord::Music, quint8(option));
+        state.run.midiAvailable = available;
+        state.settings.changeOptions().set(OptionsRecord::Music, quint8(option));
         RecordingMusic music;
         music.playing = playing;
         MusicRules::afterOptions(state, music);

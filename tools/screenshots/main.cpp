@@ -75,7 +75,7 @@ void shootMotif(const QString& out, int motif) {
     TMain& main = w.main;
     if (!main.create())
         return;
-    state.options.set(OptionsRecord::Motif, quint8(motif));
+    state.settings.changeOptions().set(OptionsRecord::Motif, quint8(motif));
     QString failure;
     w.skins.SelectMainSkin(&failure);
     main.resize(800, 600);
@@ -97,8 +97,8 @@ void shootMotif(const QString& out, int motif) {
 // bar lacks stand out.
 void shootMissing(ProgramWindows& w, const QString& out) {
     for (int number : HomeBarPresets::numbers(HomeBarPresets::Preset::Basis))
-        w.state.ingredientChoices.homeBars.set(1, number, true);
-    w.state.options.set(OptionsRecord::HomeBar, 1);
+        w.state.catalogue.changeIngredients([&](IngredientChoices& c) { c.homeBars.set(1, number, true); });
+    w.state.settings.changeOptions().set(OptionsRecord::HomeBar, 1);
     const int row = w.main.HauptListBox->findRow(QStringLiteral("Mojito"));
     if (row >= 0)
         w.main.HauptListBox->setCurrentRow(row);
@@ -117,7 +117,7 @@ void shootBrowser(const QString& out) {
     TMain& main = w.main;
     if (!main.create())
         return;
-    state.options.set(OptionsRecord::LexiconMarked, 1);
+    state.settings.changeOptions().set(OptionsRecord::LexiconMarked, 1);
     showWindowed(main);
     const int zombie = main.HauptListBox->findRow(QStringLiteral("Zombie"));
     if (zombie >= 0)
@@ -133,7 +133,7 @@ void shootBrowser(const QString& out) {
     main.AusgabePaintBox->relayout();
     for (const auto& [background, name] :
          {std::pair{1, "rezept-dunkel.png"}, std::pair{2, "rezept-hell.png"}}) {
-        state.options.set(OptionsRecord::TextBackground, quint8(background));
+        state.settings.changeOptions().set(OptionsRecord::TextBackground, quint8(background));
         main.AusgabePaintBox->LoadBackground();
         main.AusgabePaintBox->update();
         QApplication::processEvents();
@@ -165,8 +165,8 @@ void shootCalculators(const QString& out) {
     TMain& main = w.main;
     if (!main.create())
         return;
-    w.state.options.set(OptionsRecord::BodyWeight, 75);
-    w.state.options.set(OptionsRecord::DrinkingHours, 2);
+    w.state.settings.changeOptions().set(OptionsRecord::BodyWeight, 75);
+    w.state.settings.changeOptions().set(OptionsRecord::DrinkingHours, 2);
     showWindowed(main);
     main.HauptListBox->setCurrentRow(main.HauptListBox->findRow(QStringLiteral("Mojito")));
     main.browser->selectionChanged();
@@ -182,8 +182,8 @@ void shootCalculators(const QString& out) {
 
     // The party planner with three drinks, the white rum in bar 1 and the basics always at home (in
     // memory only), so that all three headings show.
-    w.state.ingredientChoices.homeBars.set(1, 26, true);
-    w.state.barSettings.alwaysAtHome = true;
+    w.state.catalogue.changeIngredients([&](IngredientChoices& c) { c.homeBars.set(1, 26, true); });
+    w.state.settings.changeBar().alwaysAtHome = true;
     PartyPlannerDialog& party = menge.partyDialog;
     party.setListPrinter([](const QStringList&, QWidget*) {}); // as the program's command puts it in
     party.show();
@@ -232,7 +232,7 @@ void shootAssistants(const QString& out) {
         return;
     showWindowed(main);
     for (int number : HomeBarPresets::numbers(HomeBarPresets::Preset::Basis))
-        w.state.ingredientChoices.homeBars.set(1, number, true);
+        w.state.catalogue.changeIngredients([&](IngredientChoices& c) { c.homeBars.set(1, number, true); });
     TEinkaufDialog& shopping = main.dialogs().get<ShoppingCommand>().dialog;
     shopping.show();
     shopping.Weiterbutton->click();

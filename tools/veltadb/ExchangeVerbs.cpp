@@ -42,7 +42,7 @@ bool mayImport(ImportChooserSession& chooser, const QString& dataFolder, const Q
     AppState state;
     state.folders.dataFolder = dataFolder;
     state.probeMedium();
-    if (state.startedFromCd) {
+    if (state.run.readOnly) {
         err << Notice::readOnly().text << '\n';
         return false;
     }
@@ -75,7 +75,7 @@ int ExchangeVerbs::restore(const QString& dataFolder, const QString& source, QTe
     AppState state;
     state.folders.dataFolder = dataFolder;
     state.probeMedium();
-    return report(BackupSet::restore(source, dataFolder, state.startedFromCd), out, err);
+    return report(BackupSet::restore(source, dataFolder, state.run.readOnly), out, err);
 }
 
 int ExchangeVerbs::undoRestore(const QString& dataFolder, QTextStream& out, QTextStream& err) {
@@ -84,7 +84,7 @@ int ExchangeVerbs::undoRestore(const QString& dataFolder, QTextStream& out, QTex
     AppState state;
     state.folders.dataFolder = dataFolder;
     state.probeMedium();
-    return report(BackupSet::undoRestore(dataFolder, state.startedFromCd), out, err);
+    return report(BackupSet::undoRestore(dataFolder, state.run.readOnly), out, err);
 }
 
 int ExchangeVerbs::importVersion1(const QString& dataFolder, const QString& version1Folder, QTextStream& out,

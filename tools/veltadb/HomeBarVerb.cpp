@@ -14,8 +14,7 @@
 namespace {
 
 // The state as the program holds it after start-up: ingredient names, side files, read-only mark.
-AppState loadState(const QString& folder) {
-    AppState state;
+void loadState(AppState& state, const QString& folder) {
     state.folders.dataFolder = QDir(folder).absolutePath() + QLatin1Char('/');
     TApolloEnv env;
     env.SetDeleted(true);
@@ -25,22 +24,21 @@ AppState loadState(const QString& folder) {
     table.setReadOnly(true);
     table.Open();
     TApollo ingredients(table);
-    state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+    state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
     state.probeMedium();
     state.loadBarRules();
-    return state;
 }
 
 // Null when no ingredient has the number.
 QString nameOf(const AppState& state, int number) {
-    for (const ListEntry& e : state.ingredientChoices.zutatliste)
+    for (const ListEntry& e : state.catalogue.ingredients().zutatliste)
         if (e.data == number)
             return e.text;
     return {};
 }
 
 void show(const AppState& state, QTextStream& out) {
-    const BarSettings& s = state.barSettings;
+    const BarSettings& s = state.settings.bar();
     out << "ersatz=" << (s.allowSubstitutes ? 1 : 0) << '\n' << "immer=" << (s.alwaysAtHome ? 1 : 0) << '\n';
     for (const int number : s.basics)
         out << "grund=" << number << '\t'
@@ -85,8 +83,9 @@ int homeBarVerb(const QString& folder, const QStringList& assignments, QTextStre
         err << "veltadb: Den Ordner \"" << folder << "\" gibt es nicht.\n";
         return 2;
     }
-    AppState state = loadState(folder);
-    BarSettings changed = state.barSettings;
+    AppState state;
+    loadState(state, folder);
+    BarSettings changed = state.settings.bar();
     for (const QString& a : assignments) {
         if (const QString problem = assign(state, changed, a); !problem.isEmpty()) {
             err << "veltadb: " << problem << '\n';
@@ -107,11 +106,13 @@ int homeBarVerb(const QString& folder, const QStringList& assignments, QTextStre
 QStringList substituteProblems(const QString& folder) {
     QStringList lines;
     try {
-        const AppState state = loadState(folder);
+        AppState state;
+        loadState(state, folder);
         if (!QFileInfo::exists(state.substitutesPath()))
             return {};
         QList<SubstituteFile::Problem> problems;
-        Substitutes::resolve(state.substituteFile, state.ingredientChoices.zutatliste, &problems);
+        Substitutes::resolve(state.settings.substituteFile(), state.catalogue.ingredients().zutatliste,
+                             &problems);
         const QString file = QFileInfo(state.substitutesPath()).fileName();
         for (const SubstituteFile::Problem& p : problems)
             lines << QStringLiteral("%1, Zeile %2: %3").arg(file).arg(p.line).arg(p.text);

@@ -2,6 +2,7 @@
 
 #include "MaintFolder.h"
 #include "VerbSupport.h"
+#include "common/Catalogue.h"
 #include "editors/AlcoholRecompute.h"
 #include "editors/ChoiceLists.h"
 #include "editors/IngredientListSession.h"
@@ -119,7 +120,7 @@ int dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     MaintFolder f(args.at(2),
                   verb != QStringLiteral("ingredient-list") && verb != QStringLiteral("ingredient-usage"));
     IngredientListSession list(f.tables.ApolloZutaten, f.tables.ApolloRezepte);
-    list.setEntries(ChoiceLists::readIngredients(f.tables.ApolloZutaten).zutatliste);
+    list.setEntries(Catalogue::readIngredients(f.tables.ApolloZutaten).zutatliste);
     if (verb == QStringLiteral("ingredient-list")) {
         for (const ListEntry& e : list.entries())
             out << e.data << '\t' << e.text << '\n';

@@ -37,7 +37,7 @@ QString existingFolder(const QString& folder) {
 ExchangeLists lists(const QString& folder, DataTables& tables) {
     ExchangeLists lists;
     ListsFile::load(FolderLookup::find(folder, QStringLiteral("VE.DAT")), &lists.categories, &lists.tastes);
-    lists.decorations = ChoiceLists::readDecorations(tables.ApolloDeko);
+    lists.decorations = Catalogue::readDecorations(tables.ApolloDeko);
     return lists;
 }
 
@@ -82,7 +82,7 @@ int importFile(const QStringList& args, QTextStream& out, QTextStream& err) {
     AppState state;
     state.folders.dataFolder = folder;
     state.probeMedium();
-    if (state.startedFromCd) {
+    if (state.run.readOnly) {
         err << Notice::readOnly().text << '\n';
         return 1;
     }

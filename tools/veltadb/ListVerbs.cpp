@@ -2,6 +2,7 @@
 
 #include "MaintFolder.h"
 #include "VerbSupport.h"
+#include "common/Catalogue.h"
 #include "editors/ChoiceLists.h"
 #include "editors/ClassificationListSession.h"
 #include "editors/DecorationListSession.h"
@@ -65,7 +66,7 @@ int classification(MaintFolder& f, ClassificationTexts::Kind kind, const QString
 int decoration(MaintFolder& f, const QString& action, const QStringList& rest, QTextStream& out,
                QTextStream& err) {
     DecorationListSession s(f.tables.ApolloDeko, f.tables.ApolloRezepte);
-    s.setEntries(ChoiceLists::decorationChoices(ChoiceLists::readDecorations(f.tables.ApolloDeko)).mid(1));
+    s.setEntries(ChoiceLists::decorationChoices(Catalogue::readDecorations(f.tables.ApolloDeko)).mid(1));
     if (action == QStringLiteral("list") && rest.isEmpty()) {
         list(s.entries(), 0, out);
         return 0;

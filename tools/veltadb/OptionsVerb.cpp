@@ -52,9 +52,9 @@ QString assign(OptionsSession& session, const QString& assignment) {
 
 int optionsVerb(const QString& path, const QStringList& assignments, QTextStream& out, QTextStream& err) {
     AppState state;
-    state.options = OptionsRecord::load(path);
+    state.settings.changeOptions() = OptionsRecord::load(path);
     OptionsSession session(state);
-    session.setFontNames({state.options.fontName()});
+    session.setFontNames({state.settings.options().fontName()});
     session.begin();
     session.setReady(true);
     for (const QString& a : assignments) {
@@ -69,7 +69,7 @@ int optionsVerb(const QString& path, const QStringList& assignments, QTextStream
             return 2;
         }
         session.finish(true);
-        if (!state.options.save(path, false)) {
+        if (!state.settings.options().save(path, false)) {
             err << "veltadb: " << path << " konnte nicht geschrieben werden.\n";
             return 1;
         }

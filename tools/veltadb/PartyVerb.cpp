@@ -58,7 +58,7 @@ int PartyVerb::run(const QString& folder, const QString& barText, const QStringL
     // The bars with their basics and substitutes, as the program reads them.
     AppState state;
     state.folders.dataFolder = folder;
-    state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+    state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
     state.loadBarRules();
     PartySession session(state, recipes, ingredients);
     session.setBar(bar);

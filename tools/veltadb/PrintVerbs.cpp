@@ -197,7 +197,7 @@ private:
 HomeBarTable::Test mixableTest(const QString& folder, TApollo& ingredients, const PrintSettings& settings) {
     AppState state;
     state.folders.dataFolder = folder;
-    state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+    state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
     state.loadBarRules();
     return state.barCoverage().test(settings.mixableBar, settings.mixablePurchases);
 }

@@ -2,6 +2,7 @@
 
 #include "MaintFolder.h"
 #include "VerbSupport.h"
+#include "common/Catalogue.h"
 #include "common/HomeBarTable.h"
 #include "common/RecipeBook.h"
 #include "common/TypeAhead.h"
@@ -18,10 +19,10 @@ constexpr int kBadArguments = 2;
 constexpr int kRefused = 1;
 
 void prepareChoices(MaintFolder& f, RecipeEditSession& s) {
-    s.setIngredients(ChoiceLists::readIngredients(f.tables.ApolloZutaten).zutatliste);
+    s.setIngredients(Catalogue::readIngredients(f.tables.ApolloZutaten).zutatliste);
     s.setCategories(ChoiceLists::categoryChoices(f.categories, ChoiceLists::noAssignment()));
     s.setTastes(ChoiceLists::tasteChoices(f.tastes, ChoiceLists::noAssignment()));
-    s.setDecorations(ChoiceLists::decorationChoices(ChoiceLists::readDecorations(f.tables.ApolloDeko)));
+    s.setDecorations(ChoiceLists::decorationChoices(Catalogue::readDecorations(f.tables.ApolloDeko)));
 }
 
 int choiceIndex(const QList<ListEntry>& entries, const QString& text, const QString& what) {

@@ -65,13 +65,16 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         AppState state;
         const QDir dir(folder);
         const QString listsPath = dir.filePath(QStringLiteral("VE.DAT"));
-        ListsFile::load(listsPath, &state.categoryList, &state.tasteList);
-        state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+        QStringList categories;
+        QStringList tastes;
+        ListsFile::load(listsPath, &categories, &tastes);
+        state.catalogue.setLists(categories, tastes);
+        state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
         state.folders.dataFolder = folder;
         state.loadBarRules();
         state.savedSearches = SavedSearches::load(state.savedSearchesPath());
         state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
-        state.recipeTotal = recipes.Count();
+        state.catalogue.setRecipeTotal(recipes.Count());
 
         SearchSession session(state);
         session.begin();
@@ -96,12 +99,13 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         RecipeList list;
         RecipeListListing listing(
             list, recipes,
-            state.barCoverage().test(state.options.get(OptionsRecord::HomeBar), state.searchPurchases));
+            state.barCoverage().test(state.settings.options().get(OptionsRecord::HomeBar),
+                                     state.searchPurchases));
         listing.FillRecipeList(false); // the program starts with every drink listed
         const QString expression = session.expression();
         const SearchPass::Outcome outcome =
-            SearchPass::run(recipes, listing, state.recipeTotal, expression, session.form().homeBarOnly,
-                            session.fullTextTest());
+            SearchPass::run(recipes, listing, state.catalogue.recipeTotal(), expression,
+                            session.form().homeBarOnly, session.fullTextTest());
         QList<int> numbers = outcome.found == 0 ? QList<int>() : list.recordNumbers();
         std::sort(numbers.begin(), numbers.end());
         out << "filter: " << expression << '\n';

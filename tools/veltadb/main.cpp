@@ -270,7 +270,7 @@ int einkauf(const QString& folder, const QString& barText, const QString& planTe
     TApollo ingredients(ingredientTable);
     AppState state;
     state.folders.dataFolder = folder;
-    state.ingredientChoices = ChoiceLists::readIngredients(ingredients);
+    state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
     state.loadBarRules();
     ShoppingSession session(state, {recipes, ingredients});
     session.setBar(bar);

@@ -6,7 +6,7 @@
 #include "ui/StoreGuard.h"
 
 HomeBarCommand::HomeBarCommand(const DialogServices& services)
-    : session(services.context.state, services.tables.ApolloZutaten),
+    : session(services.state, services.tables.ApolloZutaten),
       dialog(services.context, session, services.parent), m_main(services.main), m_recipes(services.recipes) {
     QObject::connect(&dialog, &THausbardialog::shoppingRequested, &dialog,
                      [this] { m_main.RunCommand(QStringLiteral("Einkauf")); });

@@ -7,7 +7,7 @@
 #include "common/MainWindowPort.h"
 
 ShoppingCommand::ShoppingCommand(const DialogServices& services)
-    : session(services.context.state, {services.tables.ApolloRezepte, services.tables.ApolloZutaten}),
+    : session(services.state, {services.tables.ApolloRezepte, services.tables.ApolloZutaten}),
       dialog(services.context, session, services.parent), m_main(services.main) {
     dialog.setHomeBarShowing(&windowShowing<THausbardialog>);
     QObject::connect(&dialog, &TEinkaufDialog::homeBarRequested, &dialog,

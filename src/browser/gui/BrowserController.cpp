@@ -17,7 +17,6 @@
 #include "store/Fields.h"
 #include "ui/EntryList.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/ReadOnlyRefusal.h"
 #include "ui/StoreGuard.h"
 
 #include <QApplication>
@@ -30,11 +29,12 @@ namespace {
 constexpr int kMarkSound = 6;
 } // namespace
 
-BrowserController::BrowserController(AppState& state, DataTables& tables, const Widgets& widgets,
+BrowserController::BrowserController(const AppState& state, DataTables& tables, const Widgets& widgets,
                                      QObject* parent)
     : QObject(parent), m_state(state), m_tables(tables), m_w(widgets),
-      m_browser({tables.ApolloRezepte, tables.ApolloZutaten, tables.ApolloDeko}, state.categoryList,
-                state.tasteList) {
+      m_browser({tables.ApolloRezepte, tables.ApolloZutaten, tables.ApolloDeko}, state.catalogue.categories(),
+                state.catalogue.tastes()) {
+    m_browser.setRunFlags(&state.run);
     m_hiTimer.setInterval(40);
     m_w.view->setTerms(&m_terms);
     m_w.view->setDisplay(&m_browser.display());
@@ -69,7 +69,7 @@ void BrowserController::loadTerms() {
 void BrowserController::applyTextFont() {
     m_w.view->ApplyTextFont();
     m_browser.setWrap({&m_w.view->measurer(), m_w.view->width(),
-                       m_state.options.get(OptionsRecord::InstructionsJustified) != 0});
+                       m_state.settings.options().get(OptionsRecord::InstructionsJustified) != 0});
     refreshView();
 }
 
@@ -85,7 +85,7 @@ void BrowserController::fillListWidget() {
 void BrowserController::FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep) {
     RecipeList::KeepRecipe keep;
     if (homeBarOnly)
-        keep = [test = m_state.barCoverage().test(m_state.options.get(OptionsRecord::HomeBar),
+        keep = [test = m_state.barCoverage().test(m_state.settings.options().get(OptionsRecord::HomeBar),
                                                   m_state.searchPurchases)](const QList<int>& numbers) {
             return test.keeps(numbers);
         };
@@ -93,7 +93,7 @@ void BrowserController::FillRecipeList(bool homeBarOnly, const RecipeRecordTest&
         return;
     fillListWidget();
     emit listFilled();
-    if (m_browser.list().enablesCancelSearch(m_state.recipeTotal))
+    if (m_browser.list().enablesCancelSearch(m_state.catalogue.recipeTotal()))
         emit cancelSearchEnabled(true);
 }
 
@@ -145,7 +145,7 @@ void BrowserController::selectionChanged() {
     bool loaded = false;
     // A recipe that cannot be read is reported; the view keeps the recipe shown before, and
     // choosing the entry again tries again.
-    m_browser.setDashesPerCl(int(m_state.options.get(OptionsRecord::DashesPerCl)));
+    m_browser.setDashesPerCl(int(m_state.settings.options().get(OptionsRecord::DashesPerCl)));
     if (StoreGuard::run([&] { loaded = m_browser.ShowSelected(row); }))
         showCurrent(loaded);
 }
@@ -219,7 +219,7 @@ void BrowserController::relayout(const MainLayout& layout) {
     m_w.frame->setHotSpots(layout.scrollDown, layout.scrollUp);
     m_w.markPanel->setGeometry(layout.markPanel);
     m_browser.setWrap({&m_w.view->measurer(), layout.text.width(),
-                       m_state.options.get(OptionsRecord::InstructionsJustified) != 0});
+                       m_state.settings.options().get(OptionsRecord::InstructionsJustified) != 0});
     m_w.frame->setTitle(m_browser.display().name, m_w.view->font());
     refreshView();
 }
@@ -229,7 +229,7 @@ void BrowserController::ShowMarkPicture() {
 }
 
 void BrowserController::ToggleMark() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_state) || m_browser.display().lastLine < 0)
+    if (Meldungsfenster::refuses(m_browser.mayChange()) || m_browser.display().lastLine < 0)
         return;
     const bool marked = StoreGuard::run([this] { m_browser.ToggleMark(); });
     ShowMarkPicture();
@@ -238,7 +238,7 @@ void BrowserController::ToggleMark() {
 }
 
 void BrowserController::MarkAllListed() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_state))
+    if (Meldungsfenster::refuses(m_browser.mayChange()))
         return;
     const int n = m_browser.list().ListedCount();
     if (RecipeMarks::markAllAsks(n) &&
@@ -254,7 +254,7 @@ void BrowserController::MarkAllListed() {
 }
 
 void BrowserController::ClearAllMarks() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_state))
+    if (Meldungsfenster::refuses(m_browser.mayChange()))
         return;
     if (Meldungsfenster::show(Notice::question(RecipeMarks::clearAllQuestion(),
                                                RecipeMarks::kClearAllQuestionLines)) != Meldungsfenster::Yes)
@@ -322,9 +322,9 @@ void BrowserController::handleClick(const RecipeHitTest::Click& click) {
         break;
     case RecipeHitTest::Target::Word: {
         const RecipeHitTest::WordLookup found = RecipeHitTest::lookUpWord(
-            click.word, LexiconTerms::fromEntries(m_state.ingredientChoices.zutatliste), m_terms);
+            click.word, LexiconTerms::fromEntries(m_state.catalogue.ingredients().zutatliste), m_terms);
         if (found.ingredientEntry >= 0)
-            emit ingredientClicked(m_state.ingredientChoices.zutatliste.at(found.ingredientEntry).data);
+            emit ingredientClicked(m_state.catalogue.ingredients().zutatliste.at(found.ingredientEntry).data);
         else if (found.term >= 0)
             emit lexiconTermClicked(m_termEntries.at(found.term).data);
         else

@@ -39,7 +39,8 @@ public:
         QLabel* mark;
     };
 
-    BrowserController(AppState& state, DataTables& tables, const Widgets& widgets, QObject* parent = nullptr);
+    BrowserController(const AppState& state, DataTables& tables, const Widgets& widgets,
+                      QObject* parent = nullptr);
 
     RecipeBrowser& browser() { return m_browser; }
     // ShownRecipes. The fill rebuilds the list from the recipe table as it stands (the search
@@ -98,7 +99,7 @@ private:
     void handleClick(const RecipeHitTest::Click& click);
     void ShowMarkPicture();
 
-    AppState& m_state;
+    const AppState& m_state;
     DataTables& m_tables;
     Widgets m_w;
     RecipeBrowser m_browser;

@@ -5,13 +5,13 @@
 
 #include <QPixmap>
 
-RecipePhoto::RecipePhoto(AppState& state, QWidget* parent) : QLabel(parent), m_state(state) {
+RecipePhoto::RecipePhoto(const AppState& state, QWidget* parent) : QLabel(parent), m_state(state) {
     setFixedSize(140, 200);
     setScaledContents(false);
 }
 
 QString RecipePhoto::photoFile(const AppState& state, const QString& photoName, bool collectionPhoto) {
-    if (state.photosUnavailable || state.options.get(OptionsRecord::Photos) == 0)
+    if (state.run.photosUnavailable || state.settings.options().get(OptionsRecord::Photos) == 0)
         return {};
     return collectionPhoto ? PhotoPath::forRecipe(photoName, QString(), state.folders.picturesFolder, {})
                            : PhotoPath::forRecipe(QString(), photoName, {}, state.folders.ownPhotosFolder);
@@ -28,7 +28,7 @@ bool RecipePhoto::show(const QString& file, bool sizeTest) {
 }
 
 void RecipePhoto::LoadPhoto(const QString& photoName, bool collectionPhoto) {
-    const bool hiColour = m_state.colourDepth >= 16;
+    const bool hiColour = m_state.run.colourDepth >= 16;
     const QString file = photoFile(m_state, photoName, collectionPhoto);
     if (!file.isEmpty()) {
         if (file == m_lastFile && !m_default)
@@ -51,7 +51,7 @@ void RecipePhoto::LoadPhoto(const QString& photoName, bool collectionPhoto) {
 }
 
 void RecipePhoto::NeutralPhoto(bool on) {
-    if (m_state.colourDepth >= 16)
+    if (m_state.run.colourDepth >= 16)
         return;
     if (on)
         show(PhotoPath::resolve(m_state.folders.dataFolder, QStringLiteral("DEF16.BMP")), false);

@@ -10,7 +10,7 @@ struct AppState;
 class RecipePhoto : public QLabel {
     Q_OBJECT
 public:
-    explicit RecipePhoto(AppState& state, QWidget* parent = nullptr);
+    explicit RecipePhoto(const AppState& state, QWidget* parent = nullptr);
 
     // The photo of a loaded recipe (`PhotoName` and whether it is a collection photo).
     void LoadPhoto(const QString& photoName, bool collectionPhoto);
@@ -22,7 +22,7 @@ public:
 
 private:
     bool show(const QString& file, bool sizeTest);
-    AppState& m_state;
+    const AppState& m_state;
     QString m_lastFile;
     bool m_default = false;
 };

@@ -10,13 +10,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-RecipeView::RecipeView(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+RecipeView::RecipeView(const AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void RecipeView::ApplyTextFont() {
-    const OptionsRecord& o = m_state.options;
+    const OptionsRecord& o = m_state.settings.options();
     QFont font(o.fontName());
     font.setPointSize(qMax(6, int(o.get(OptionsRecord::FontSize))));
     font.setBold(o.get(OptionsRecord::FontBold) != 0);
@@ -26,10 +26,11 @@ void RecipeView::ApplyTextFont() {
 }
 
 void RecipeView::LoadBackground() {
-    const QString prefix = ThemeTable::forMotif(m_state.options.get(OptionsRecord::Motif)).backgroundPrefix;
+    const QString prefix =
+        ThemeTable::forMotif(m_state.settings.options().get(OptionsRecord::Motif)).backgroundPrefix;
     if (prefix.isEmpty())
         return; // the seventh motif has no background: the picture stays as it was
-    const bool dark = m_state.options.get(OptionsRecord::TextBackground) == 1;
+    const bool dark = m_state.settings.options().get(OptionsRecord::TextBackground) == 1;
     const QString file = PhotoPath::resolve(
         m_state.folders.dataFolder, prefix + (dark ? QStringLiteral("D.BMP") : QStringLiteral("H.BMP")));
     if (file == m_backgroundFile)
@@ -39,7 +40,7 @@ void RecipeView::LoadBackground() {
 }
 
 bool RecipeView::usesBackgroundPicture() const {
-    const OptionsRecord& o = m_state.options;
+    const OptionsRecord& o = m_state.settings.options();
     return ThemeTable::forMotif(o.get(OptionsRecord::Motif)).motif != 7 &&
            o.get(OptionsRecord::BackgroundGraphic) != 0 && o.get(OptionsRecord::FlickerFree) != 0;
 }
@@ -47,19 +48,21 @@ bool RecipeView::usesBackgroundPicture() const {
 QColor RecipeView::textColour() const {
     if (!usesBackgroundPicture())
         return palette().color(QPalette::WindowText);
-    return m_state.options.get(OptionsRecord::TextBackground) == 1 ? QColor(Qt::white) : QColor(Qt::black);
+    return m_state.settings.options().get(OptionsRecord::TextBackground) == 1 ? QColor(Qt::white)
+                                                                              : QColor(Qt::black);
 }
 
 QColor RecipeView::linkColour() const {
     if (!usesBackgroundPicture())
         return palette().color(QPalette::Highlight);
-    return m_state.options.get(OptionsRecord::TextBackground) == 1 ? QColor(200, 255, 200)
-                                                                   : QColor(0, 0, 128);
+    return m_state.settings.options().get(OptionsRecord::TextBackground) == 1 ? QColor(200, 255, 200)
+                                                                              : QColor(0, 0, 128);
 }
 
 QColor RecipeView::missingColour() const {
-    const bool dark = usesBackgroundPicture() ? m_state.options.get(OptionsRecord::TextBackground) == 1
-                                              : palette().color(QPalette::Button).lightness() < 128;
+    const bool dark = usesBackgroundPicture()
+                          ? m_state.settings.options().get(OptionsRecord::TextBackground) == 1
+                          : palette().color(QPalette::Button).lightness() < 128;
     return dark ? QColor(255, 140, 110) : QColor(176, 0, 0);
 }
 
@@ -69,8 +72,9 @@ void RecipeView::relayout() {
     m_missing.clear();
     if (!m_display || m_display->lastLine < 0)
         return;
-    const RecipeTextLayout::Options options{m_state.options.get(OptionsRecord::IngredientsCentred) != 0,
-                                            m_state.options.get(OptionsRecord::LexiconMarked) != 0};
+    const RecipeTextLayout::Options options{
+        m_state.settings.options().get(OptionsRecord::IngredientsCentred) != 0,
+        m_state.settings.options().get(OptionsRecord::LexiconMarked) != 0};
     m_runs = RecipeTextLayout::arrange(*m_display, m_measurer, size(), options, m_terms, m_links);
     m_missing = MissingIngredients::lines(*m_display, m_state);
 }
@@ -105,7 +109,7 @@ QImage RecipeView::render() const {
 }
 
 void RecipeView::paintEvent(QPaintEvent*) {
-    if (!m_state.mainShown)
+    if (!m_state.run.mainShown)
         return;
     // The window system's back buffer already makes this flicker-free.
     QPainter p(this);

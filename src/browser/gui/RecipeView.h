@@ -17,7 +17,7 @@ struct RecipeDisplay;
 class RecipeView : public QWidget {
     Q_OBJECT
 public:
-    explicit RecipeView(AppState& state, QWidget* parent = nullptr);
+    explicit RecipeView(const AppState& state, QWidget* parent = nullptr);
 
     void setDisplay(RecipeDisplay* display) { m_display = display; }
 
@@ -55,7 +55,7 @@ protected:
 private:
     bool usesBackgroundPicture() const;
     void DrawText(class QPainter& p) const;
-    AppState& m_state;
+    const AppState& m_state;
     RecipeDisplay* m_display = nullptr;
     const LexiconTerms* m_terms = nullptr;
     FontMeasurer m_measurer;

@@ -3,7 +3,7 @@
 #include "common/DataTables.h"
 
 BloodAlcoholCommand::BloodAlcoholCommand(const DialogServices& services)
-    : session(services.context.state, services.tables.ApolloRezepte, services.tables.ApolloZutaten),
+    : session(services.state, services.tables.ApolloRezepte, services.tables.ApolloZutaten),
       dialog(services.context, session, services.parent) {}
 
 void BloodAlcoholCommand::run() {

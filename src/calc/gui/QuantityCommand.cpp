@@ -7,7 +7,7 @@
 QuantityCommand::QuantityCommand(const DialogServices& services)
     : session(services.tables.ApolloRezepte, services.tables.ApolloZutaten),
       dialog(services.context, session, services.parent),
-      party(services.context.state, services.tables.ApolloRezepte, services.tables.ApolloZutaten),
+      party(services.state, services.tables.ApolloRezepte, services.tables.ApolloZutaten),
       partyDialog(services.context, party, &dialog), m_recipes(services.recipes) {
     QObject::connect(&dialog, &TMengeDialog::partyRequested, &partyDialog, [this] { partyDialog.exec(); });
 }

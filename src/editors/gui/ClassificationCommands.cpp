@@ -2,54 +2,59 @@
 
 #include "common/AppState.h"
 #include "common/DataTables.h"
-#include "common/MainWindowPort.h"
 #include "editors/ChoiceLists.h"
 #include "store/AtomicFile.h"
 #include "store/ListsFile.h"
 #include "ui/Meldungsfenster.h"
+#include "ui/StoreGuard.h"
 
 ClassificationCommands::ClassificationCommands(const DialogServices& services)
     : names(services.context, services.parent), decorationEditor(services.context, services.parent),
-      categorySession(ClassificationTexts::Categories, services.context.state.categoryList,
-                      services.tables.ApolloRezepte),
-      tasteSession(ClassificationTexts::Tastes, services.context.state.tasteList,
-                   services.tables.ApolloRezepte),
+      categorySession(ClassificationTexts::Categories, m_categories, services.tables.ApolloRezepte),
+      tasteSession(ClassificationTexts::Tastes, m_tastes, services.tables.ApolloRezepte),
       decorationSession(services.tables.ApolloDeko, services.tables.ApolloRezepte),
       categories(services.context, categorySession, names, services.parent),
       tastes(services.context, tasteSession, names, services.parent),
       decorations(services.context, decorationSession, decorationEditor, services.parent),
-      m_state(services.context.state), m_main(services.main), m_recipes(services.recipes) {}
+      m_state(services.state), m_tables(services.tables), m_recipes(services.recipes) {
+    for (ReadOnlyGate* session :
+         std::initializer_list<ReadOnlyGate*>{&categorySession, &tasteSession, &decorationSession})
+        session->setRunFlags(&services.state.run);
+}
 
 void ClassificationCommands::runCategories() {
-    const QStringList before = m_state.categoryList;
+    m_categories = m_state.catalogue.categories();
+    m_tastes = m_state.catalogue.tastes();
     categories.exec();
-    afterLists(ChoiceLists::Categories, categorySession.changed(), &m_state.categoryList, before);
+    afterLists(categorySession.changed());
 }
 
 void ClassificationCommands::runTastes() {
-    const QStringList before = m_state.tasteList;
+    m_categories = m_state.catalogue.categories();
+    m_tastes = m_state.catalogue.tastes();
     tastes.exec();
-    afterLists(ChoiceLists::Tastes, tasteSession.changed(), &m_state.tasteList, before);
+    afterLists(tasteSession.changed());
 }
 
 void ClassificationCommands::runDecorations() {
-    decorationSession.setEntries(ChoiceLists::decorationChoices(m_state.decorations).mid(1));
+    decorationSession.setEntries(ChoiceLists::decorationChoices(m_state.catalogue.decorations()).mid(1));
     decorations.exec();
-    afterLists(ChoiceLists::Decorations, decorationSession.changed(), nullptr, {});
+    if (!decorationSession.changed())
+        return;
+    StoreGuard::run([this] { m_state.catalogue.reload(Catalogue::Decorations, m_tables); });
+    m_recipes.ReloadCurrent();
 }
 
-// `SaveLists` for categories and tastes, then the choices of that kind and the recipe shown,
-// whose names may have changed. When the lists file cannot be written, the list goes back to what
-// the file holds, so that no drink is filed under an entry that is not there.
-void ClassificationCommands::afterLists(int kind, bool changed, QStringList* list,
-                                        const QStringList& before) {
+// `SaveLists` for categories and tastes, then the recipe shown, whose names may have changed. When
+// the lists file cannot be written, the catalogue keeps what the file holds, so that no drink is
+// filed under an entry that is not there.
+void ClassificationCommands::afterLists(bool changed) {
     if (!changed)
         return;
     QString reason;
-    if (list && !ListsFile::save(m_state.listsPath(), m_state.categoryList, m_state.tasteList, &reason)) {
-        *list = before;
+    if (ListsFile::save(m_state.listsPath(), m_categories, m_tastes, &reason))
+        m_state.catalogue.setLists(m_categories, m_tastes);
+    else
         Meldungsfenster::show(Notice::error(AtomicFile::failureText(m_state.listsPath(), reason), 3));
-    }
-    m_main.RefreshChoiceLists(kind);
     m_recipes.ReloadCurrent();
 }

@@ -11,15 +11,21 @@
 #include "ui/DialogServices.h"
 
 struct AppState;
-class MainWindowPort;
+class DataTables;
 
 // "&Kategorie", "&Geschmacksrichtung" and "Dekoration" in "&Datenbanken" (also the recipe
 // editor's " Bearbeiten" buttons): the three classification lists. After a change the lists file
-// is saved (categories and tastes) and the choices are rebuilt.
+// is saved (categories and tastes) and the catalogue takes the change.
 class ClassificationCommands {
 public:
     explicit ClassificationCommands(const DialogServices& services);
 
+private:
+    // The lists the dialogs edit; the catalogue takes them once the lists file holds them.
+    QStringList m_categories;
+    QStringList m_tastes;
+
+public:
     void runCategories();
     void runTastes();
     void runDecorations();
@@ -34,9 +40,9 @@ public:
     DekoListeDialog decorations;
 
 private:
-    void afterLists(int kind, bool changed, QStringList* list, const QStringList& before);
+    void afterLists(bool changed);
 
     AppState& m_state;
-    MainWindowPort& m_main;
+    DataTables& m_tables;
     ShownRecipes& m_recipes;
 };

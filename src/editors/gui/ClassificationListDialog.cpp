@@ -50,3 +50,7 @@ void ClassificationListDialog::deleteEntry() {
         return;
     showEntries(m_session.entries(), m_session.remove(row));
 }
+
+Result ClassificationListDialog::mayChange() const {
+    return m_session.mayChange();
+}

@@ -57,3 +57,7 @@ void DekoListeDialog::deleteEntry() {
         return;
     showEntries(m_session.entries(), m_session.remove(row));
 }
+
+Result DekoListeDialog::mayChange() const {
+    return m_session.mayChange();
+}

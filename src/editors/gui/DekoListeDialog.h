@@ -18,6 +18,7 @@ protected:
     void newEntry() override;
     void editEntry() override;
     void deleteEntry() override;
+    Result mayChange() const override;
 
 private:
     int usage(int row);

@@ -7,10 +7,11 @@
 #include "editors/gui/ZutatenListeDialog.h"
 #include "ui/DialogServices.h"
 
-class MainWindowPort;
+class Catalogue;
+class DataTables;
 
 // "&Zutaten" in "&Datenbanken" (also "Zutaten &bearbeiten" in the recipe editor): the ingredient
-// list with its editor; after a change every ingredient choice is rebuilt and the view reloaded.
+// list with its editor; after a change the catalogue reads the ingredients again and the view reloaded.
 class IngredientListCommand {
 public:
     explicit IngredientListCommand(const DialogServices& services);
@@ -23,6 +24,7 @@ public:
     ZutatenListeDialog dialog;
 
 private:
-    MainWindowPort& m_main;
+    Catalogue& m_catalogue;
+    DataTables& m_tables;
     ShownRecipes& m_recipes;
 };

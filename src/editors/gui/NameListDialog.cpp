@@ -5,7 +5,6 @@
 #include "editors/gui/WaitScope.h"
 #include "ui/EntryList.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/ReadOnlyRefusal.h"
 #include "ui/StoreGuard.h"
 #include "ui/TWartenDialog.h"
 
@@ -35,7 +34,7 @@ NameListDialog::NameListDialog(UiContext context, QWidget* parent) : TOwnFenster
 
 // A store error ends the command with its message; the list stays as it was shown.
 void NameListDialog::guarded(void (NameListDialog::*command)()) {
-    if (!ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+    if (!Meldungsfenster::refuses(mayChange()))
         StoreGuard::run([&] { (this->*command)(); });
     focusList();
 }
@@ -63,6 +62,6 @@ TWartenDialog& NameListDialog::waitWindow() {
 
 int NameListDialog::countUsage(const QString& text,
                                const std::function<int(const std::function<void(int)>&)>& count) {
-    WaitScope wait(waitWindow(), m_context.state.recipeTotal, text);
+    WaitScope wait(waitWindow(), m_context.state.catalogue.recipeTotal(), text);
     return count(wait.progress());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ListEntry.h"
+#include "common/Result.h"
 #include "ui/TOwnFenster.h"
 
 #include <functional>
@@ -18,6 +19,11 @@ class NameListDialog : public TOwnFenster {
 public:
     NameListDialog(UiContext context, QWidget* parent = nullptr);
 
+protected:
+    // Whether the list may be changed now (its session decides).
+    virtual Result mayChange() const = 0;
+
+public:
     EntryList* ListBox = nullptr;
     QPushButton* hinzubutton = nullptr;
     QPushButton* bearbeitenButton = nullptr;

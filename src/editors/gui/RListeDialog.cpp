@@ -5,7 +5,6 @@
 #include "editors/gui/RecipeEditing.h"
 #include "ui/EntryList.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/ReadOnlyRefusal.h"
 #include "ui/StoreGuard.h"
 
 #include <QPushButton>
@@ -54,16 +53,17 @@ void RListeDialog::focusList() {
 }
 
 void RListeDialog::newRecipe() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+    if (Meldungsfenster::refuses(m_session.mayChange()))
         return;
-    if (RecipeListSession::canCreate(m_context.state.recipeTotal) && m_editor.EditNewRecipe() == 1) {
+    if (RecipeListSession::canCreate(m_context.state.catalogue.recipeTotal()) &&
+        m_editor.EditNewRecipe() == 1) {
         showList(m_session.added(m_editor.savedName(), m_editor.savedRecNo()));
     }
     focusList();
 }
 
 void RListeDialog::editRecipe() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+    if (Meldungsfenster::refuses(m_session.mayChange()))
         return;
     const int row = ListBox->currentRow();
     if (row < 0)
@@ -77,7 +77,7 @@ void RListeDialog::editRecipe() {
 }
 
 void RListeDialog::deleteRecipe() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+    if (Meldungsfenster::refuses(m_session.mayChange()))
         return;
     const int row = ListBox->currentRow();
     const std::optional<Notice> question = m_session.deleteQuestion(row);
@@ -85,7 +85,7 @@ void RListeDialog::deleteRecipe() {
         const ListEntry entry = m_session.entries().at(row);
         int select = -1;
         if (StoreGuard::run([&] { select = m_session.deleteRecipe(row); })) {
-            --m_context.state.recipeTotal;
+            m_editor.recipeDeleted();
             showList(select);
         }
     }

@@ -6,7 +6,7 @@
 #include "common/RecipeBook.h"
 #include "editors/ChoiceLists.h"
 #include "store/Fields.h"
-#include "ui/ReadOnlyRefusal.h"
+#include "ui/Meldungsfenster.h"
 #include "ui/StoreGuard.h"
 
 #include <QApplication>
@@ -33,8 +33,10 @@ const char* listCommand(int kind) {
 RecipeCommands::RecipeCommands(const DialogServices& services)
     : editSession({services.tables.ApolloRezepte, services.tables.ApolloZutaten, 12, QString(), false}),
       editor(services.context, editSession, services.parent), listSession(services.tables.ApolloRezepte),
-      list(services.context, listSession, *this, services.parent), m_state(services.context.state),
+      list(services.context, listSession, *this, services.parent), m_state(services.state),
       m_tables(services.tables), m_main(services.main), m_recipes(services.recipes) {
+    editSession.setRunFlags(&services.state.run);
+    listSession.setRunFlags(&services.state.run);
     StoreGuard::run([this] { listSession.build(); });
     QObject::connect(&editor, &TReditdialog::listEditorRequested, &editor, [this](int kind) {
         m_main.RunCommand(QString::fromLatin1(listCommand(kind)));
@@ -43,13 +45,13 @@ RecipeCommands::RecipeCommands(const DialogServices& services)
 }
 
 void RecipeCommands::prepareChoices() {
-    editSession.setSettings(m_state.options.get(OptionsRecord::DashesPerCl), m_state.folders.ownPhotosFolder,
-                            m_state.switches.canrMode);
-    editSession.setIngredients(m_state.ingredientChoices.zutatliste);
+    editSession.setSettings(m_state.settings.options().get(OptionsRecord::DashesPerCl),
+                            m_state.folders.ownPhotosFolder, m_state.switches.canrMode);
+    editSession.setIngredients(m_state.catalogue.ingredients().zutatliste);
     editSession.setCategories(
-        ChoiceLists::categoryChoices(m_state.categoryList, ChoiceLists::noAssignment()));
-    editSession.setTastes(ChoiceLists::tasteChoices(m_state.tasteList, ChoiceLists::noAssignment()));
-    editSession.setDecorations(ChoiceLists::decorationChoices(m_state.decorations));
+        ChoiceLists::categoryChoices(m_state.catalogue.categories(), ChoiceLists::noAssignment()));
+    editSession.setTastes(ChoiceLists::tasteChoices(m_state.catalogue.tastes(), ChoiceLists::noAssignment()));
+    editSession.setDecorations(ChoiceLists::decorationChoices(m_state.catalogue.decorations()));
 }
 
 // After a list editor closed: the editor's boxes follow, and keep the entry that was chosen (its
@@ -66,7 +68,7 @@ int RecipeCommands::showAndSave() {
     for (;;) {
         if (editor.exec() != QDialog::Accepted)
             return Cancelled;
-        if (ReadOnlyRefusal::RefuseReadOnly(m_state))
+        if (Meldungsfenster::refuses(editSession.mayChange()))
             return Refused;
         if (StoreGuard::run([this] { editSession.WriteRecipe(); }))
             return Saved;
@@ -79,7 +81,7 @@ int RecipeCommands::EditNewRecipe() {
     editSession.prepareNew();
     const int outcome = showAndSave();
     if (outcome == Saved) {
-        ++m_state.recipeTotal;
+        m_state.catalogue.countRecipes(m_tables.ApolloRezepte);
         listSession.setChanged();
     }
     return outcome;
@@ -101,8 +103,12 @@ void RecipeCommands::recipeSaved(bool isNew, const QString& oldName) {
     m_recipes.RecipeSaved(isNew, savedName());
 }
 
+void RecipeCommands::recipeDeleted() {
+    m_state.catalogue.countRecipes(m_tables.ApolloRezepte);
+}
+
 void RecipeCommands::runNew() {
-    if (m_state.recipeTotal >= RecipeListSession::kMaxRecipes)
+    if (m_state.catalogue.recipeTotal() >= RecipeListSession::kMaxRecipes)
         return;
     if (EditNewRecipe() == Saved)
         recipeSaved(true, QString());

@@ -27,6 +27,7 @@ public:
     int EditNewRecipe() override;
     bool EditRecipe(const QString& name, int recNo) override;
     QString savedName() const override { return editSession.savedName(); }
+    void recipeDeleted() override;
     int savedRecNo() const override { return editSession.savedRecNo(); }
 
     // The editor prepared for the recipe, before it is shown; false when it could not be read.

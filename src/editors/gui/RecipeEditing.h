@@ -13,4 +13,6 @@ public:
     // The recipe saved last: its name as entered and its record number.
     virtual QString savedName() const = 0;
     virtual int savedRecNo() const = 0;
+    // After the list deleted a recipe: whoever keeps the recipe count counts again.
+    virtual void recipeDeleted() = 0;
 };

@@ -130,7 +130,7 @@ void ZutatEditDialog::gatherForm() {
 // Centred vertically, and 40 pixels right of the centre.
 void ZutatEditDialog::showEvent(QShowEvent* event) {
     TOwnFenster::showEvent(event);
-    const QRect bounds = m_context.state.mainBounds;
+    const QRect bounds = m_context.state.run.mainBounds;
     if (bounds.isValid() && pos() == DialogGeometry::centreOn(bounds, size()))
         move(pos() + QPoint(40, 0));
     gatherForm();

@@ -20,7 +20,7 @@ ZutatenListeDialog::ZutatenListeDialog(UiContext context, IngredientListSession&
 
 void ZutatenListeDialog::showEvent(QShowEvent* event) {
     NameListDialog::showEvent(event);
-    m_session.setEntries(m_context.state.ingredientChoices.zutatliste);
+    m_session.setEntries(m_context.state.catalogue.ingredients().zutatliste);
     m_session.begin();
     showEntries(m_session.entries(), m_session.entries().isEmpty() ? -1 : 0);
     focusList();
@@ -71,9 +71,10 @@ void ZutatenListeDialog::editEntry() {
 
 void ZutatenListeDialog::recomputeAlcohol(const QString& ingredient) {
     try {
-        WaitScope wait(waitWindow(), m_context.state.recipeTotal, AlcoholRecompute::waitText());
+        WaitScope wait(waitWindow(), m_context.state.catalogue.recipeTotal(), AlcoholRecompute::waitText());
         AlcoholRecompute::run(m_session.recipes(), m_session.ingredients(),
-                              m_context.state.options.get(OptionsRecord::DashesPerCl), wait.progress());
+                              m_context.state.settings.options().get(OptionsRecord::DashesPerCl),
+                              wait.progress());
     } catch (const StoreError& e) {
         Meldungsfenster::show(Notice::error(AlcoholRecompute::failureText(ingredient, e.text()), 4));
     }
@@ -86,4 +87,8 @@ void ZutatenListeDialog::deleteEntry() {
     const int users = usage(m_session.entries().at(row).data);
     if (follow(m_session.deleteVerdict(row, users)))
         showEntries(m_session.entries(), m_session.deleteEntry(row));
+}
+
+Result ZutatenListeDialog::mayChange() const {
+    return m_session.mayChange();
 }

@@ -4,7 +4,6 @@
 #include "common/MainWindowPort.h"
 #include "exchange/gui/TImportDialog.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/ReadOnlyRefusal.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -23,9 +22,8 @@ public:
 } // namespace
 
 BackupCommands::BackupCommands(const DialogServices& services)
-    : session(services.context.state, services.tables), startFolder(QDir::homePath()),
-      m_context(services.context), m_main(services.main), m_recipes(services.recipes),
-      m_parent(services.parent) {}
+    : session(services.state, services.tables), startFolder(QDir::homePath()), m_context(services.context),
+      m_main(services.main), m_recipes(services.recipes), m_parent(services.parent) {}
 
 bool BackupCommands::choose(TImportDialog& dialog) {
     dialog.selectFolder(startFolder);
@@ -33,7 +31,7 @@ bool BackupCommands::choose(TImportDialog& dialog) {
 }
 
 void BackupCommands::runBackup() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+    if (Meldungsfenster::refuses(session.mayChange()))
         return;
     ImportChooserSession chooser(ImportChooserSession::Backup);
     TImportDialog dialog(m_context, chooser, QStringLiteral("Daten sichern"), BackupSession::backupText(),
@@ -51,7 +49,7 @@ void BackupCommands::runBackup() {
 }
 
 void BackupCommands::runRestore() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+    if (Meldungsfenster::refuses(session.mayChange()))
         return;
     ImportChooserSession chooser(ImportChooserSession::Restore);
     TImportDialog dialog(m_context, chooser, QStringLiteral("Daten einlesen"), BackupSession::restoreText(),
@@ -71,7 +69,7 @@ void BackupCommands::runRestore() {
 }
 
 void BackupCommands::runUndoRestore() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+    if (Meldungsfenster::refuses(session.mayChange()))
         return;
     if (!session.canUndoRestore()) {
         Meldungsfenster::show(Notice::hint(

@@ -12,18 +12,18 @@
 #include "exchange/gui/TImportDialog.h"
 #include "exchange/gui/TInternetDialog.h"
 #include "ui/Meldungsfenster.h"
-#include "ui/ReadOnlyRefusal.h"
 #include "ui/TWartenDialog.h"
 
 #include <QDir>
 #include <QFile>
 
 ImportCommands::ImportCommands(const DialogServices& services)
-    : startFolder(QDir::homePath()), m_context(services.context), m_tables(services.tables),
-      m_main(services.main), m_recipes(services.recipes), m_parent(services.parent) {}
+    : startFolder(QDir::homePath()), m_context(services.context), m_state(services.state),
+      m_tables(services.tables), m_main(services.main), m_recipes(services.recipes),
+      m_parent(services.parent) {}
 
 void ImportCommands::reopenTables() {
-    m_tables.openMainTables(m_context.state.folders.dataFolder, m_context.state.startedFromCd);
+    m_tables.openMainTables(m_context.state.folders.dataFolder, m_context.state.run.readOnly);
 }
 
 template <class Work> auto ImportCommands::withTablesClosed(Work work) {
@@ -39,7 +39,7 @@ template <class Work> auto ImportCommands::withTablesClosed(Work work) {
 }
 
 void ImportCommands::runVersion1() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+    if (Meldungsfenster::refuses(m_state.run.mayWrite()))
         return;
     ImportChooserSession chooser(ImportChooserSession::Version1);
     {
@@ -76,14 +76,14 @@ void ImportCommands::runVersion1() {
         Meldungsfenster::showPlain(Version1Import::damagedText(), QStringLiteral("Fehler"));
     // Without a restart the boxes that offer ingredients must know the imported ones at once.
     if (outcome.ingredients > 0)
-        m_main.RefreshChoiceLists(ChoiceKind::Ingredients);
+        m_state.catalogue.reload(Catalogue::Ingredients, m_tables);
     Meldungsfenster::show(Version1Import::closingNotice(outcome));
     if (outcome.recipes > 0)
         m_main.RunCommand(QStringLiteral("Beenden"));
 }
 
 void ImportCommands::runUpdates() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+    if (Meldungsfenster::refuses(m_state.run.mayWrite()))
         return;
     {
         TInternetDialog notice(m_context, m_parent);
@@ -108,7 +108,7 @@ void ImportCommands::runUpdates() {
 }
 
 void ImportCommands::runJsonLd() {
-    if (ReadOnlyRefusal::RefuseReadOnly(m_context.state))
+    if (Meldungsfenster::refuses(m_state.run.mayWrite()))
         return;
     const QString path = JsonLdFileDialog::askOpen(m_parent);
     if (path.isEmpty())
@@ -119,20 +119,21 @@ void ImportCommands::runJsonLd() {
         return;
     }
     const QByteArray bytes = file.readAll();
-    AppState& state = m_context.state;
-    const ExchangeLists lists{state.categoryList, state.tasteList, state.decorations};
+    AppState& state = m_state;
+    const ExchangeLists lists{state.catalogue.categories(), state.catalogue.tastes(),
+                              state.catalogue.decorations()};
     JsonLdImport::Outcome outcome;
     try {
         outcome = withTablesClosed([&] {
             return JsonLdImport::run(m_tables.ApolloEnv, state.folders.dataFolder, bytes, lists,
-                                     state.options.get(OptionsRecord::DashesPerCl));
+                                     state.settings.options().get(OptionsRecord::DashesPerCl));
         });
     } catch (const JsonLdError& error) {
         Meldungsfenster::show(Notice::error(error.text(), 2));
         return;
     }
-    state.recipeTotal = m_tables.ApolloRezepte.Count();
-    m_main.RefreshChoiceLists(ChoiceKind::Ingredients);
+    state.catalogue.reload(Catalogue::Recipes, m_tables);
+    state.catalogue.reload(Catalogue::Ingredients, m_tables);
     m_recipes.FillRecipeList(false);
     Meldungsfenster::show(Notice::hint(JsonLdImport::doneText(outcome), 1));
 }

@@ -25,6 +25,7 @@ private:
     template <class Work> auto withTablesClosed(Work work);
 
     UiContext m_context;
+    AppState& m_state;
     DataTables& m_tables;
     MainWindowPort& m_main;
     ShownRecipes& m_recipes;

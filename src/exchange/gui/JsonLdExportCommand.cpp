@@ -5,7 +5,7 @@
 #include "ui/Meldungsfenster.h"
 
 JsonLdExportCommand::JsonLdExportCommand(const DialogServices& services)
-    : session(services.context.state, services.tables), dialog(services.context, session, services.parent),
+    : session(services.state, services.tables), dialog(services.context, session, services.parent),
       m_recipes(services.recipes) {}
 
 void JsonLdExportCommand::run(const QList<int>& printSelection) {

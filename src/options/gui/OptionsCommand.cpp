@@ -7,8 +7,7 @@
 #include "ui/TrueTypeFonts.h"
 
 OptionsCommand::OptionsCommand(const DialogServices& services)
-    : session(services.context.state),
-      dialog(services.context, session, TrueTypeFonts::families(), services.parent),
+    : session(services.state), dialog(services.context, session, TrueTypeFonts::families(), services.parent),
       m_context(services.context), m_main(services.main) {}
 
 void OptionsCommand::run(int page) {

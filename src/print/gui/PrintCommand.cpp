@@ -8,9 +8,9 @@
 #include "ui/Meldungsfenster.h"
 
 PrintCommand::PrintCommand(const DialogServices& services)
-    : session(services.context.state, services.tables), output(services.context, session, nullptr),
+    : session(services.state, services.tables), output(services.context, session, nullptr),
       dialog(services.context, session, output, services.parent), m_recipes(services.recipes),
-      m_state(services.context.state) {
+      m_state(services.state) {
     output.setParent(&dialog); // its questions and windows open over the dialog
     PrintSettingsFile::load(settingsPath(), &session.settings, &session.fonts);
 }
@@ -21,7 +21,7 @@ QString PrintCommand::settingsPath() const {
 
 // What the dialog was left with is what the next run starts with.
 void PrintCommand::remember() {
-    if (m_state.startedFromCd)
+    if (m_state.run.readOnly)
         return;
     QString reason;
     if (!PrintSettingsFile::save(settingsPath(), session.settings, session.fonts, &reason))

@@ -135,7 +135,9 @@ PrintOutput::Outcome PrintOutput::print(bool preview) {
             return report.get();
         });
         window.setPdfSaver([this, &window](ReportPainter& shown) { savePdf(&window, &shown); });
+        m_session.setPreviewOpen(true);
         window.exec();
+        m_session.setPreviewOpen(false);
         return window.printedFromPreview() ? Outcome::PrintedFromPreview : Outcome::Previewed;
     }
     if (!PrinterSetup::ready(p, m_parent))

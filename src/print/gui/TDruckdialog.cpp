@@ -326,7 +326,7 @@ void TDruckdialog::changeEvent(QEvent* event) {
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
     update();
-    if (!m_context.state.previewOpen)
+    if (!m_context.state.run.previewOpen)
         m_context.sound->PlaySound(SoundKind::Noise, kGreetingSound);
 }
 

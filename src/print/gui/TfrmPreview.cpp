@@ -29,7 +29,7 @@ TfrmPreview::TfrmPreview(UiContext context, ReportPainter& report, QPrinter& pri
     setCaption(QStringLiteral("Druckvorschau"));
     setHelpContext(kHelpContext);
     buildControls();
-    const QRect bounds = PreviewGeometry::window(context.state.mainBounds);
+    const QRect bounds = PreviewGeometry::window(context.state.run.mainBounds);
     resize(bounds.size());
     placeControls();
 }
@@ -127,8 +127,7 @@ void TfrmPreview::resizeEvent(QResizeEvent* event) {
 
 void TfrmPreview::showEvent(QShowEvent* event) {
     TOwnFenster::showEvent(event);
-    move(PreviewGeometry::window(m_context.state.mainBounds).topLeft());
-    m_context.state.previewOpen = true;
+    move(PreviewGeometry::window(m_context.state.run.mainBounds).topLeft());
     m_printed = false;
     view->setPage(0);
     zoom(int(ReportPageView::Zoom::PageWidth));
@@ -212,6 +211,5 @@ void TfrmPreview::done(int result) {
         QApplication::restoreOverrideCursor();
         m_cursorSet = false;
     }
-    m_context.state.previewOpen = false;
     TOwnFenster::done(result);
 }

@@ -3,7 +3,7 @@
 #include "common/DataTables.h"
 
 LexiconCommand::LexiconCommand(const DialogServices& services)
-    : session(services.context.state, services.tables.ApolloLex, services.tables.ApolloZutaten,
+    : session(services.state, services.tables.ApolloLex, services.tables.ApolloZutaten,
               services.tables.ApolloDeko),
       dialog(services.context, session, services.parent) {}
 

@@ -4,8 +4,8 @@
 #include "common/DataTables.h"
 
 LexiconInfoCommand::LexiconInfoCommand(const DialogServices& services)
-    : dialog(services.context, services.parent), m_state(services.context.state),
-      m_terms(services.tables.ApolloLex), m_decorations(services.tables.ApolloDeko) {}
+    : dialog(services.context, services.parent), m_state(services.state), m_terms(services.tables.ApolloLex),
+      m_decorations(services.tables.ApolloDeko) {}
 
 void LexiconInfoCommand::showTerm(int recNo) {
     show(m_terms, recNo, LexiconPicture::Kind::Term);

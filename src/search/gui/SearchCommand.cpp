@@ -9,8 +9,8 @@
 #include <QApplication>
 
 SearchCommand::SearchCommand(const DialogServices& services)
-    : session(services.context.state), nameDialog(services.context, services.parent),
-      dialog(services.context, session, nameDialog, services.parent), m_state(services.context.state),
+    : session(services.state), nameDialog(services.context, services.parent),
+      dialog(services.context, session, nameDialog, services.parent), m_state(services.state),
       m_main(services.main), m_recipes(services.recipes), m_parent(services.parent),
       m_sound(*services.context.sound),
       m_search(session, services.tables.ApolloRezepte, services.recipes, *this) {
@@ -19,7 +19,7 @@ SearchCommand::SearchCommand(const DialogServices& services)
 }
 
 void SearchCommand::start() {
-    m_search.start(m_state.recipeTotal, m_state.switches.debugInfo);
+    m_search.start(m_state.catalogue.recipeTotal(), m_state.switches.debugInfo);
 }
 
 void SearchCommand::clear() {
