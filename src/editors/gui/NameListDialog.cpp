@@ -2,7 +2,7 @@
 
 #include "common/AppState.h"
 #include "editors/Verdict.h"
-#include "editors/gui/WaitScope.h"
+#include "ui/WaitScope.h"
 #include "ui/EntryList.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/StoreGuard.h"

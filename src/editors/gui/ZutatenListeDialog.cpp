@@ -4,7 +4,7 @@
 #include "editors/AlcoholRecompute.h"
 #include "editors/IngredientListSession.h"
 #include "editors/RecipeUsage.h"
-#include "editors/gui/WaitScope.h"
+#include "ui/WaitScope.h"
 #include "editors/gui/ZutatEditDialog.h"
 #include "store/StoreError.h"
 #include "ui/EntryList.h"

@@ -13,6 +13,7 @@
 #include "exchange/gui/TInternetDialog.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/TWartenDialog.h"
+#include "ui/WaitScope.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,24 +50,15 @@ void ImportCommands::runVersion1() {
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
-    TWartenDialog wait(m_context, m_parent);
-    const auto progress = [&wait](int done, int total) {
-        if (done == 1)
-            wait.ShowWaitWindow(total, Version1Import::waitText());
-        if (done % wait.step() == 0)
-            wait.setProgress(done);
-    };
     Version1Import::Outcome outcome;
-    try {
+    {
+        TWartenDialog window(m_context, m_parent);
+        WaitScope wait(window, Version1Import::waitText());
         outcome = withTablesClosed([&] {
             return Version1Import::run(m_tables.ApolloEnv, chooser.chosenFolder(),
-                                       m_context.state.folders.dataFolder, progress);
+                                       m_context.state.folders.dataFolder, wait.progressOf());
         });
-    } catch (...) {
-        wait.HideWaitWindow();
-        throw;
     }
-    wait.HideWaitWindow();
     if (outcome.tooManyIngredients) {
         Meldungsfenster::showPlain(Version1Import::tooManyText(), QStringLiteral("Fehler"));
         m_main.RunCommand(QStringLiteral("Beenden"));

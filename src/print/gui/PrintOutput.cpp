@@ -10,11 +10,13 @@
 #include "store/AtomicFile.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/TWartenDialog.h"
+#include "ui/WaitScope.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QPageLayout>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -39,19 +41,20 @@ QString askForFile(QWidget* parent, const QString& suffix = TextExport::defaultS
                : QString();
 }
 
-// The wait window while the print table is filled, updated every step items.
+// The print table's progress as the wait window shows it; hidden however the fill ends.
 class WaitProgress : public PrintTable::Progress {
 public:
     explicit WaitProgress(TWartenDialog& wait) : m_wait(wait) {}
-    void show(int maximum, const QString& text) override { m_wait.ShowWaitWindow(maximum, text); }
+    void show(int maximum, const QString& text) override { m_scope.emplace(m_wait, maximum, text); }
     void set(int value) override {
-        if (value % m_wait.step() == 0)
-            m_wait.setProgress(value);
+        if (m_scope)
+            m_scope->step(value);
     }
-    void hide() override { m_wait.HideWaitWindow(); }
+    void hide() override { m_scope.reset(); }
 
 private:
     TWartenDialog& m_wait;
+    std::optional<WaitScope> m_scope;
 };
 
 // A bar card of mixable drinks that keeps none of them is not printed; the user is told why.
