@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
     assistant.setAnswer(2, 2);
     RecipeList list;
     const auto filter = BenchHarness::run(QStringLiteral("Cocktailassistent: Filter und Listenfüllung"),
-                                          [&] { assistant.start([&] { list.FillRecipeList(re); }); });
+                                          [&] { assistant.start([&] { list.fill(re); }); });
 
     out << "Einkaufsassistent (" << steps << " Rezepte; "
         << shopping.resultLines().join(QStringLiteral(" | ")) << ")\n";

@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
     session.setTastes(ChoiceLists::tasteChoices(tastes, ChoiceLists::noAssignment()));
     session.setDecorations(ChoiceLists::decorationChoices(Catalogue::readDecorations(t.de())));
     RecipeList mainList;
-    mainList.FillRecipeList(t.re());
+    mainList.fill(t.re());
     RecipeListSession editorList(t.re());
     editorList.build();
     out << "Synthetische Daten: " << t.re().Count() << " Rezepte, " << SyntheticDataSet::kIngredients

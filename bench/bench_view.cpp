@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
     box.resize(150, 300);
     box.show();
     const auto fill = BenchHarness::run(QStringLiteral("FillRecipeList mit Listenfeld (5000 Einträge)"), [&] {
-        list.FillRecipeList(*t[0]);
+        list.fill(*t[0]);
         box.setEntries(list.entries());
         box.setCurrentRow(0);
         QCoreApplication::processEvents(); // the list lays out and paints what it shows

@@ -4,10 +4,10 @@
 
 void RecipeListListing::FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep) {
     if (homeBarOnly)
-        m_list.FillRecipeList(
+        m_list.fill(
             m_recipes, [this](const QList<int>& numbers) { return m_homeBar.keeps(numbers); }, alsoKeep);
     else
-        m_list.FillRecipeList(m_recipes, {}, alsoKeep);
+        m_list.fill(m_recipes, {}, alsoKeep);
 }
 
 int RecipeListListing::ListedCount() const {

@@ -24,7 +24,7 @@ int RecipeList::indexOfRecord(int recNo) const {
     return -1;
 }
 
-void RecipeList::FillRecipeList(TApollo& recipes, const KeepRecipe& keep, const RecipeRecordTest& alsoKeep) {
+void RecipeList::fill(TApollo& recipes, const KeepRecipe& keep, const RecipeRecordTest& alsoKeep) {
     recipes.table().env().SetDeleted(true);
     m_entries.clear();
     {

@@ -26,7 +26,7 @@ public:
     // and lifts it afterwards. Hiding of deleted records is switched on and fast reading is on for
     // the pass. With a keep predicate only the recipes it keeps are listed, with a record test only
     // those that also pass it. The first entry (index 0) is the one to select afterwards.
-    void FillRecipeList(TApollo& recipes, const KeepRecipe& keep = {}, const RecipeRecordTest& alsoKeep = {});
+    void fill(TApollo& recipes, const KeepRecipe& keep = {}, const RecipeRecordTest& alsoKeep = {});
     // After a fill: "Suchkriterien &aufheben" is enabled when the list holds another number of
     // recipes than the table. The fill never disables it.
     bool enablesCancelSearch(int recipeTotal) const { return ListedCount() != recipeTotal; }

@@ -119,14 +119,14 @@ private slots:
         t.addRecipe({.name = u"Bellini"_s});
         TestTables::deleteRecord(t.re(), gone);
         RecipeList list;
-        list.FillRecipeList(t.re());
+        list.fill(t.re());
         QVERIFY(t.env().deletedHidden());
         QVERIFY(!t.re().turboRead());
         QCOMPARE(list.entries(),
                  (Entries{{u"Äpfel-Flip"_s, 2}, {u"Bellini"_s, 5}, {u"mojito"_s, 4}, {u"Zombie"_s, 1}}));
         QVERIFY(!list.enablesCancelSearch(4));
         t.re().Query(u"KAT = 2"_s);
-        list.FillRecipeList(t.re());
+        list.fill(t.re());
         QCOMPARE(texts(list.entries()), (QStringList{u"mojito"_s, u"Zombie"_s}));
         QVERIFY(list.enablesCancelSearch(4));
     }
@@ -148,7 +148,7 @@ private slots:
         bars.set(1, 1, true);
         bars.set(1, 2, true);
         RecipeList list;
-        list.FillRecipeList(t.re(), [test = bars.test(1, purchases)](const QList<int>& numbers) {
+        list.fill(t.re(), [test = bars.test(1, purchases)](const QList<int>& numbers) {
             return test.keeps(numbers);
         });
         QCOMPARE(texts(list.entries()), listed);
@@ -159,7 +159,7 @@ private slots:
         TestTables t;
         for (const QString& name : {u"Apfel"_s, u"Birne"_s, u"Cola"_s})
             t.addRecipe({.name = name});
-        list.FillRecipeList(t.re());
+        list.fill(t.re());
         QCOMPARE(list.RecipeSaved(false, 0, u"Daiquiri  "_s, 1), 2);
         QCOMPARE(list.entries(), (Entries{{u"Birne"_s, 2}, {u"Cola"_s, 3}, {u"Daiquiri"_s, 1}}));
         QCOMPARE(list.RecipeSaved(true, 2, u"Bellini"_s, 4), 0);
@@ -250,7 +250,7 @@ private slots:
         t.addRecipe({.name = u"Mojito"_s, .mark = 1});
         t.addRecipe({.name = u"Zombie"_s});
         RecipeBrowser browser({t.re(), t.zu(), t.de()}, categories, tastes);
-        browser.list().FillRecipeList(t.re());
+        browser.list().fill(t.re());
         QVERIFY(browser.ShowSelected(0));
         QCOMPARE(browser.display().name, u"Mojito"_s);
         QVERIFY(browser.shown().CurrentMarked());
@@ -272,7 +272,7 @@ private slots:
         t.addRecipe({.name = u"Zombie"_s, .instructions = u"Alles kräftig schütteln."_s});
         const QStringList categories = {u"Longdrinks"_s}, tastes;
         RecipeBrowser browser({t.re(), t.zu(), t.de()}, categories, tastes);
-        browser.list().FillRecipeList(t.re());
+        browser.list().fill(t.re());
         QVERIFY(browser.ShowSelected(0));
         QVERIFY(QFile::resize(t.filePath(u"RE.SMT"_s), 512)); // the memo block is gone
         for (int attempt = 0; attempt < 2; ++attempt) {

@@ -133,7 +133,7 @@ int SearchVerb::find(const QString& folder, const QString& text, QTextStream& ou
         openTable(recipeTable, folder, "RE");
         TApollo recipes(recipeTable);
         RecipeList list; // the main window's list, in its order
-        list.FillRecipeList(recipes);
+        list.fill(recipes);
         const QList<TypeAhead::Found> found =
             TypeAhead::matches(list.entries(), text.left(RecipeList::kSearchFieldLength));
         if (found.isEmpty()) {

@@ -89,7 +89,7 @@ void BrowserController::FillRecipeList(bool homeBarOnly, const RecipeRecordTest&
                                                   m_state.searchPurchases)](const QList<int>& numbers) {
             return test.keeps(numbers);
         };
-    if (!StoreGuard::run([&] { m_browser.list().FillRecipeList(m_tables.ApolloRezepte, keep, alsoKeep); }))
+    if (!StoreGuard::run([&] { m_browser.list().fill(m_tables.ApolloRezepte, keep, alsoKeep); }))
         return;
     fillListWidget();
     emit listFilled();
