@@ -17,21 +17,25 @@ ClassificationCommands::ClassificationCommands(const DialogServices& services)
       tastes(services.context, tasteSession, names, services.parent),
       decorations(services.context, decorationSession, decorationEditor, services.parent),
       m_state(services.state), m_tables(services.tables), m_recipes(services.recipes) {
+    takeLists();
     for (ReadOnlyGate* session :
          std::initializer_list<ReadOnlyGate*>{&categorySession, &tasteSession, &decorationSession})
         session->setRunFlags(&services.state.run);
 }
 
-void ClassificationCommands::runCategories() {
+void ClassificationCommands::takeLists() {
     m_categories = m_state.catalogue.categories();
     m_tastes = m_state.catalogue.tastes();
+}
+
+void ClassificationCommands::runCategories() {
+    takeLists();
     categories.exec();
     afterLists(categorySession.changed());
 }
 
 void ClassificationCommands::runTastes() {
-    m_categories = m_state.catalogue.categories();
-    m_tastes = m_state.catalogue.tastes();
+    takeLists();
     tastes.exec();
     afterLists(tasteSession.changed());
 }

@@ -40,6 +40,8 @@ public:
     DekoListeDialog decorations;
 
 private:
+    // The dialogs start from the lists the catalogue holds (a failed save left the copies changed).
+    void takeLists();
     void afterLists(bool changed);
 
     AppState& m_state;
