@@ -33,6 +33,12 @@ AppState::AppState() {
     });
 }
 
+void AppState::loadForBars(const QString& dataFolder, TApollo& ingredients) {
+    folders.dataFolder = dataFolder;
+    catalogue.setIngredients(Catalogue::readIngredients(ingredients));
+    loadBarRules();
+}
+
 void AppState::loadBarRules() {
     settings.useBar(BarSettings::load(barSettingsPath()));
     settings.useSubstitutes(SubstituteFile::load(substitutesPath()), catalogue.ingredients().zutatliste);

@@ -14,6 +14,8 @@
 // What the windows share for the whole run, as services: the folders and start-up switches, the run
 // flags, the user's settings, the catalogue of lists and the saved searches. Owned by the application;
 // windows that only show something take the parts they read as const.
+class TApollo;
+
 struct AppState {
     AppState();
     AppState(const AppState&) = delete;
@@ -33,6 +35,9 @@ struct AppState {
     BarCoverage barCoverage() const { return settings.coverage(catalogue.ingredients().homeBars); }
     // Reads HAUSBAR.CFG and the substitutes file and resolves the substitutes.
     void loadBarRules();
+    // What a tool needs for the home bar rules, read as the program reads it at start: the folder,
+    // the ingredient choices, HAUSBAR.CFG and the substitutes.
+    void loadForBars(const QString& dataFolder, TApollo& ingredients);
     // Takes the new home bar settings and writes HAUSBAR.CFG (see ProgramSettings::saveBar).
     Result saveBarSettings(const BarSettings& changed) {
         return settings.saveBar(changed, barSettingsPath(), run);

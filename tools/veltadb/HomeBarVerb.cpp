@@ -1,7 +1,6 @@
 #include "HomeBarVerb.h"
 
 #include "common/AppState.h"
-#include "editors/ChoiceLists.h"
 #include "store/StoreError.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
@@ -15,7 +14,6 @@ namespace {
 
 // The state as the program holds it after start-up: ingredient names, side files, read-only mark.
 void loadState(AppState& state, const QString& folder) {
-    state.folders.dataFolder = QDir(folder).absolutePath() + QLatin1Char('/');
     TApolloEnv env;
     env.SetDeleted(true);
     TTable table(env);
@@ -24,9 +22,8 @@ void loadState(AppState& state, const QString& folder) {
     table.setReadOnly(true);
     table.Open();
     TApollo ingredients(table);
-    state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
+    state.loadForBars(QDir(folder).absolutePath() + QLatin1Char('/'), ingredients);
     state.probeMedium();
-    state.loadBarRules();
 }
 
 // Null when no ingredient has the number.

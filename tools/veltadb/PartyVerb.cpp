@@ -3,7 +3,6 @@
 #include "calc/PartySession.h"
 #include "common/AppState.h"
 #include "common/HomeBarTable.h"
-#include "editors/ChoiceLists.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -57,9 +56,7 @@ int PartyVerb::run(const QString& folder, const QString& barText, const QStringL
     TApollo ingredients(ingredientTable);
     // The bars with their basics and substitutes, as the program reads them.
     AppState state;
-    state.folders.dataFolder = folder;
-    state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
-    state.loadBarRules();
+    state.loadForBars(folder, ingredients);
     PartySession session(state, recipes, ingredients);
     session.setBar(bar);
     for (const QString& drink : drinks) {

@@ -4,7 +4,6 @@
 #include "common/HomeBarTable.h"
 #include "common/ListCollation.h"
 #include "common/RecipeBook.h"
-#include "editors/ChoiceLists.h"
 #include "print/PrintReports.h"
 #include "print/PrintSession.h"
 #include "print/PrintTable.h"
@@ -196,9 +195,7 @@ private:
 // The bar card's mixable test, with the basics and substitutes of the folder's home bar settings.
 HomeBarTable::Test mixableTest(const QString& folder, TApollo& ingredients, const PrintSettings& settings) {
     AppState state;
-    state.folders.dataFolder = folder;
-    state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
-    state.loadBarRules();
+    state.loadForBars(folder, ingredients);
     return state.barCoverage().test(settings.mixableBar, settings.mixablePurchases);
 }
 

@@ -4,7 +4,6 @@
 #include "browser/RecipeList.h"
 #include "common/AppState.h"
 #include "common/TypeAhead.h"
-#include "editors/ChoiceLists.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
 #include "store/ListsFile.h"
@@ -69,9 +68,7 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         QStringList tastes;
         ListsFile::load(listsPath, &categories, &tastes);
         state.catalogue.setLists(categories, tastes);
-        state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
-        state.folders.dataFolder = folder;
-        state.loadBarRules();
+        state.loadForBars(folder, ingredients);
         state.savedSearches = SavedSearches::load(state.savedSearchesPath());
         state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
         state.catalogue.setRecipeTotal(recipes.Count());

@@ -18,7 +18,6 @@
 #include "common/AppState.h"
 #include "common/HomeBarTable.h"
 #include "editors/AlcoholRecompute.h"
-#include "editors/ChoiceLists.h"
 #include "exchange/BackupSet.h"
 #include "store/DataFolderLock.h"
 #include "store/RawFile.h"
@@ -269,9 +268,7 @@ int einkauf(const QString& folder, const QString& barText, const QString& planTe
     TApollo recipes(recipeTable);
     TApollo ingredients(ingredientTable);
     AppState state;
-    state.folders.dataFolder = folder;
-    state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
-    state.loadBarRules();
+    state.loadForBars(folder, ingredients);
     ShoppingSession session(state, {recipes, ingredients});
     session.setBar(bar);
     QStringList lines;
