@@ -32,8 +32,8 @@ int main(int argc, char* argv[]) {
     TApollo re(reTable), zu(zuTable);
     zu.IndexTag(QString(), QStringLiteral("INDEX"), QStringLiteral("INDEX"));
     AppState state;
-    HomeBarTable& bars = state.catalogue.ingredients().homeBars;
-    bars.fill(zu);
+    state.catalogue.changeIngredients([&](IngredientChoices& c) { c.homeBars.fill(zu); });
+    const HomeBarTable& bars = state.catalogue.ingredients().homeBars;
     out << "Synthetische Daten: " << SyntheticDataSet::kRecipes << " Rezepte, "
         << SyntheticDataSet::kIngredients << " Zutaten; Hausbar 1 mit " << bars.count(1) << " Zutaten\n\n";
 

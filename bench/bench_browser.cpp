@@ -94,8 +94,8 @@ int main(int argc, char* argv[]) {
         << QFontInfo(QFont(QStringLiteral("Arial"), 14)).family() << " 14 pt\n\n";
 
     RecipeList list;
-    const auto fill = BenchHarness::run(QStringLiteral("FillRecipeList, alle Rezepte"),
-                                        [&] { list.FillRecipeList(t.re()); });
+    const auto fill =
+        BenchHarness::run(QStringLiteral("FillRecipeList, alle Rezepte"), [&] { list.fill(t.re()); });
     const int all = list.ListedCount();
     // The set at hand is taken once per fill, as the main list does; with both switches off it is the bar.
     Substitutes substitutes;
@@ -108,8 +108,8 @@ int main(int argc, char* argv[]) {
     covered.allowSubstitutes = true;
     covered.alwaysAtHome = true;
     const auto fillWith = [&](const BarSettings& settings) {
-        list.FillRecipeList(t.re(), [test = BarCoverage(bars, substitutes, settings).test(1, 2)](
-                                        const QList<int>& numbers) { return test.keeps(numbers); });
+        list.fill(t.re(), [test = BarCoverage(bars, substitutes, settings).test(1, 2)](
+                              const QList<int>& numbers) { return test.keeps(numbers); });
     };
     const auto fillBar = BenchHarness::run(QStringLiteral("FillRecipeList mit Hausbar-Test (2 Zukäufe)"),
                                            [&] { fillWith(plain); });

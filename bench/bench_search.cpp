@@ -9,7 +9,6 @@
 #include "editors/ChoiceLists.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
-#include "store/ListsFile.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -60,8 +59,7 @@ int main(int argc, char* argv[]) {
     TApollo recipes(re);
     TApollo ingredients(zu);
     AppState state;
-    ListsFile::load(QDir(dir.path()).filePath(QStringLiteral("VE.DAT")), &state.catalogue.categories(),
-                    &state.catalogue.tastes());
+    state.catalogue.readLists(QDir(dir.path()).filePath(QStringLiteral("VE.DAT")));
     state.catalogue.setIngredients(Catalogue::readIngredients(ingredients));
     SearchSession session(state);
     session.begin();

@@ -8,7 +8,6 @@
 #include "browser/RecipeLoader.h"
 #include "browser/gui/RecipeView.h"
 #include "common/AppState.h"
-#include "store/ListsFile.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
@@ -34,7 +33,7 @@ int main(int argc, char* argv[]) {
     AppState state;
     state.folders.dataFolder = dir.path() + QLatin1Char('/');
     state.run.mainShown = true;
-    ListsFile::load(state.listsPath(), &state.catalogue.categories(), &state.catalogue.tastes());
+    state.catalogue.readLists(state.listsPath());
     TApolloEnv env;
     env.SetDeleted(true);
     std::unique_ptr<TTable> tables[4];

@@ -6,7 +6,6 @@
 #include "exchange/BackupSet.h"
 #include "store/AtomicFile.h"
 #include "store/DataFolderLock.h"
-#include "store/ListsFile.h"
 #include "store/StoreError.h"
 
 #include <QFileInfo>
@@ -29,11 +28,8 @@ void ProgramData::finishRestore() {
 }
 
 bool ProgramData::loadLists() {
-    QStringList categories;
-    QStringList tastes;
-    ListsFile::load(m_state.listsPath(), &categories, &tastes);
-    m_state.catalogue.setLists(categories, tastes);
-    return categories.size() >= 16;
+    m_state.catalogue.readLists(m_state.listsPath());
+    return m_state.catalogue.categories().size() >= 16;
 }
 
 Result ProgramData::openTables(QStringList* repaired) {

@@ -4,6 +4,7 @@
 #include "common/ListCollation.h"
 #include "common/TurboRead.h"
 #include "store/Fields.h"
+#include "store/ListsFile.h"
 #include "store/TApollo.h"
 
 void Catalogue::setLists(const QStringList& categories, const QStringList& tastes) {
@@ -15,6 +16,13 @@ void Catalogue::setLists(const QStringList& categories, const QStringList& taste
         emit changed(Categories);
     if (tastesChanged)
         emit changed(Tastes);
+}
+
+void Catalogue::readLists(const QString& path) {
+    QStringList categories;
+    QStringList tastes;
+    ListsFile::load(path, &categories, &tastes);
+    setLists(categories, tastes);
 }
 
 void Catalogue::setIngredients(const IngredientChoices& choices) {

@@ -30,6 +30,8 @@ public:
     int recipeTotal() const { return m_recipeTotal; }
 
     void setLists(const QStringList& categories, const QStringList& tastes);
+    // The category and taste names from the lists file (VE.DAT); a missing file gives empty lists.
+    void readLists(const QString& path);
     void setIngredients(const IngredientChoices& choices);
     // Changes the ingredient choices in memory only (the home bars a tool or test assumes).
     void changeIngredients(const std::function<void(IngredientChoices&)>& change);

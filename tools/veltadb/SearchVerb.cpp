@@ -6,7 +6,6 @@
 #include "common/TypeAhead.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
-#include "store/ListsFile.h"
 #include "store/SavedSearchTexts.h"
 #include "store/SavedSearches.h"
 #include "store/StoreError.h"
@@ -64,10 +63,7 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         AppState state;
         const QDir dir(folder);
         const QString listsPath = dir.filePath(QStringLiteral("VE.DAT"));
-        QStringList categories;
-        QStringList tastes;
-        ListsFile::load(listsPath, &categories, &tastes);
-        state.catalogue.setLists(categories, tastes);
+        state.catalogue.readLists(listsPath);
         state.loadForBars(folder, ingredients);
         state.savedSearches = SavedSearches::load(state.savedSearchesPath());
         state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());

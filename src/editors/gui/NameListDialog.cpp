@@ -2,11 +2,11 @@
 
 #include "common/AppState.h"
 #include "editors/Verdict.h"
-#include "ui/WaitScope.h"
 #include "ui/EntryList.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/StoreGuard.h"
 #include "ui/TWartenDialog.h"
+#include "ui/WaitScope.h"
 
 #include <QPushButton>
 

@@ -4,11 +4,11 @@
 #include "editors/AlcoholRecompute.h"
 #include "editors/IngredientListSession.h"
 #include "editors/RecipeUsage.h"
-#include "ui/WaitScope.h"
 #include "editors/gui/ZutatEditDialog.h"
 #include "store/StoreError.h"
 #include "ui/EntryList.h"
 #include "ui/Meldungsfenster.h"
+#include "ui/WaitScope.h"
 
 ZutatenListeDialog::ZutatenListeDialog(UiContext context, IngredientListSession& session,
                                        IngredientEditSession& editSession, ZutatEditDialog& editor,
