@@ -38,9 +38,12 @@ RecipeCommands::RecipeCommands(const DialogServices& services)
     editSession.setRunFlags(&services.state.run);
     listSession.setRunFlags(&services.state.run);
     StoreGuard::run([this] { listSession.build(); });
-    QObject::connect(&editor, &TReditdialog::listEditorRequested, &editor, [this](int kind) {
-        m_main.RunCommand(QString::fromLatin1(listCommand(kind)));
-        refreshChoices();
+    QObject::connect(&editor, &TReditdialog::listEditorRequested, &editor,
+                     [this](int kind) { m_main.RunCommand(QString::fromLatin1(listCommand(kind))); });
+    // Whichever window changed a list, the open editor's boxes follow.
+    QObject::connect(&services.state.catalogue, &Catalogue::changed, &editor, [this](int kind) {
+        if (kind != Catalogue::Recipes && editor.isVisible())
+            refreshChoices();
     });
 }
 
@@ -54,8 +57,8 @@ void RecipeCommands::prepareChoices() {
     editSession.setDecorations(ChoiceLists::decorationChoices(m_state.catalogue.decorations()));
 }
 
-// After a list editor closed: the editor's boxes follow, and keep the entry that was chosen (its
-// number never moves, even when it was renamed).
+// After a list changed: the editor's boxes follow, and keep the entry that was chosen (its number
+// never moves, even when it was renamed).
 void RecipeCommands::refreshChoices() {
     editor.gatherForm();
     const RecipeEditSession::ChosenKeys keys = editSession.chosenKeys();
