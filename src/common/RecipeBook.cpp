@@ -95,6 +95,12 @@ QString RecipeBook::memo(const TApollo& recipes) {
                                                          : recipes.GetMemo(Fields::Recipe::Instructions);
 }
 
+RecipeBook::Classification RecipeBook::classification(const TApollo& recipes) {
+    namespace F = Fields::Recipe;
+    return {int(recipes.GetInteger(F::Category)), int(recipes.GetInteger(F::Taste)),
+            int(recipes.GetInteger(F::Decoration))};
+}
+
 int RecipeBook::alcohol(const TApollo& recipes) {
     return int(recipes.GetInteger(Fields::Recipe::Alcohol));
 }

@@ -25,6 +25,13 @@ public:
     static QByteArray rawName(const TApollo& recipes); // as stored, for comparisons without decoding
     static QString memo(const TApollo& recipes);
     static int alcohol(const TApollo& recipes);
+    // Category and taste (1-based, 0 for none) and the decoration's record number (0 for none).
+    struct Classification {
+        int category = 0;
+        int taste = 0;
+        int decoration = 0;
+    };
+    static Classification classification(const TApollo& recipes);
     static QList<IngredientSlots::Line> packedLines(const TApollo& recipes);
     static QList<int> ingredientNumbers(const TApollo& recipes);
     // The numbers of a packed ingredient field, slot by slot up to the first empty or unreadable one.

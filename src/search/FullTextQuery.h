@@ -2,21 +2,44 @@
 
 #include "common/RecipeRecordTest.h"
 
+#include <QHash>
 #include <QStringList>
 
-// The search's full text ("Volltext"): a drink matches when its name, instructions or remark
-// contain every word given, in any order, folded as the type-ahead folds (letter case, accents, ß
-// and umlauts typed as ae, oe, ue do not count). Words are separated by blanks.
+class Catalogue;
+
+// The search's full text ("Volltext"): a drink matches when its name, instructions, remark or the
+// names of its ingredients, category, taste and decoration contain every word given, in any order,
+// folded as the type-ahead folds (letter case, accents, ß and umlauts typed as ae, oe, ue do not
+// count). Words are separated by blanks. A word also matches where a compound drops its last letters
+// ("Minze" finds "Minzblätter", "Erdbeeren" finds "Erdbeersirup"): see `stem`.
 class FullTextQuery {
 public:
-    explicit FullTextQuery(const QString& text);
+    // What a drink's numbers stand for.
+    struct Names {
+        QHash<int, QString> ingredients; // by ingredient number
+        QStringList categories;          // by list position; the record keeps position + 1
+        QStringList tastes;
+        QHash<int, QString> decorations; // by record number
+        static Names of(const Catalogue& catalogue);
+    };
+
+    explicit FullTextQuery(const QString& text, Names names = {});
 
     bool isEmpty() const { return m_words.isEmpty(); }
     const QStringList& words() const { return m_words; }
-    bool matches(const QString& name, const QString& memo) const;
+    // `more`: further names of the drink (ingredients, category, taste, decoration).
+    bool matches(const QString& name, const QString& memo, const QStringList& more = {}) const;
     // The test on the record the recipe table stands on; empty when no word is given.
     RecipeRecordTest recordTest() const;
 
+    // A folded word without the ending a compound drops ("en", "n" or "e"), when at least four
+    // letters remain; otherwise the word itself.
+    static QString stem(const QString& folded);
+
 private:
+    QStringList namesOf(TApollo& recipes) const;
+
     QStringList m_words; // folded
+    QStringList m_stems; // folded, one per word
+    Names m_names;
 };

@@ -251,6 +251,10 @@ QStringList SearchSession::unknownNames(int slot) const {
     return unknown;
 }
 
+RecipeRecordTest SearchSession::fullTextTest() const {
+    return FullTextQuery(m_form.fullText, FullTextQuery::Names::of(m_state.catalogue)).recordTest();
+}
+
 Result SearchSession::saveSlot(int slot, const QString& name) {
     if (const Result may = m_state.run.mayWrite(); !may)
         return may;

@@ -88,7 +88,8 @@ public:
     QString expression() const { return SearchFilter::build(terms()); }
     int purchases() const { return qMax(0, NumberText::plainValue(m_form.purchases)); }
     // The full text's test for the list fill; empty when no word is given.
-    RecipeRecordTest fullTextTest() const { return FullTextQuery(m_form.fullText).recordTest(); }
+    // The full text, also over the names of each drink's ingredients, category, taste and decoration.
+    RecipeRecordTest fullTextTest() const;
     static QString fullTextNotSavedNotice(const QString& path) {
         return QStringLiteral("Der Volltext der Suche konnte nicht gespeichert werden:\r") + path;
     }

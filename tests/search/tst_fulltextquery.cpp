@@ -1,3 +1,4 @@
+#include "TestTables.h"
 #include "VeltaTest.h"
 #include "search/FullTextQuery.h"
 #include "store/RecipeMemo.h"
@@ -46,6 +47,17 @@ private slots:
         QTest::newRow("separator letters are no text") << u"thy"_s << name << u"a"_s << u"b"_s << false;
         QTest::newRow("no remark") << u"eiswurfeln"_s << name << steps << QString() << true;
         QTest::newRow("empty memo") << u"shaker"_s << name << QString() << QString() << false;
+        // A compound drops the word's ending: the word still finds it, but no shorter stem than four.
+        QTest::newRow("Minze in Minzblätter")
+            << u"Minze"_s << name << u"Minzblätter zupfen."_s << remark << true;
+        QTest::newRow("Erdbeeren in Erdbeersirup")
+            << u"erdbeeren"_s << name << u"2 cl Erdbeersirup."_s << remark << true;
+        QTest::newRow("Limette in Limettensaft")
+            << u"Limette"_s << name << u"Limettensaft dazu."_s << remark << true;
+        QTest::newRow("no stem below four letters")
+            << u"Rose"_s << name << u"Rosmarin dazu."_s << remark << false;
+        QTest::newRow("stem still needs its letters")
+            << u"Minze"_s << name << u"Mint Julep."_s << remark << false;
     }
     void matches() {
         QFETCH(QString, query);
@@ -53,6 +65,34 @@ private slots:
         QFETCH(QString, instructions);
         QFETCH(QString, remark);
         QTEST(FullTextQuery(query).matches(name, RecipeMemo::join(instructions, remark)), "matches");
+    }
+
+    // The drink's ingredients, category, taste and decoration are searched by name; free slots and
+    // numbers without a name are not, and every word is still needed.
+    void namesOfTheDrinkCount() {
+        TestTables t;
+        t.addRecipe({.name = u"Hausdrink"_s,
+                     .lines = {{12, 4}, {7, 2}, {99, 0}},
+                     .kat = 3,
+                     .gesch = 2,
+                     .deko = 1,
+                     .instructions = u"Im Glas verrühren."_s});
+        FullTextQuery::Names names;
+        names.ingredients = {{12, u"Cachaça"_s}, {7, u"Weißer Rum"_s}};
+        names.categories = {u"Longdrink"_s, u"Sour"_s, u"Tiki"_s};
+        names.tastes = {u"süß"_s, u"~"_s};
+        names.decorations = {{1, u"Limettenscheibe"_s}};
+        const auto finds = [&](const QString& text) {
+            const RecipeRecordTest test = FullTextQuery(text, names).recordTest();
+            t.re().Go(1);
+            return test(t.re());
+        };
+        QVERIFY(finds(u"cachaca rum"_s));
+        QVERIFY(finds(u"tiki limette glas"_s));
+        QVERIFY(!finds(u"sour"_s));                                 // another category
+        QVERIFY(!finds(u"~"_s));                                    // taste 2 is a free slot
+        QVERIFY(!finds(u"cachaca minze"_s));                        // every word is needed
+        QVERIFY(!FullTextQuery(u"cachaca"_s).recordTest()(t.re())); // without the names: only the texts
     }
 
     // No word: no test, so the list fill keeps every drink.

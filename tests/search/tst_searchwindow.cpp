@@ -8,6 +8,7 @@
 #include "app/ProgramWindows.h"
 #include "app/ToolbarPanel.h"
 #include "browser/gui/BrowserController.h"
+#include "common/RecipeBook.h"
 #include "common/TextFold.h"
 #include "reference/gui/IngredientInfoView.h"
 #include "reference/gui/TZutateninfodialog.h"
@@ -187,11 +188,14 @@ private slots:
         QVERIFY(answers.shown().isEmpty());
         const int found = listed();
         QVERIFY2(found > 1 && found < 40, qPrintable(QString::number(found)));
-        TApollo& recipes = m_w->tables.ApolloRezepte;
+        // Found in the name, the memo or an ingredient's name ("Glühweingewürz").
+        RecipeBook book(m_w->tables.ApolloRezepte, m_w->tables.ApolloZutaten);
         for (const int recNo : listedRecords()) {
-            recipes.Go(recNo);
-            const QString text =
-                TextFold::fold(recipes.GetTrimString(u"NAME"_s) + u' ' + recipes.GetMemo(u"ANLEITUNG"_s));
+            const RecipeRecord recipe = book.read(recNo);
+            QString text = recipe.name + u' ' + recipe.memo;
+            for (const RecipeRecord::Line& line : recipe.lines)
+                text += u' ' + line.ingredient.name;
+            text = TextFold::fold(text);
             QVERIFY2(text.contains(u"gluhwein"_s) && text.contains(u"zimt"_s), qPrintable(text));
         }
         QVERIFY(toolbarButton(4)->isEnabled());

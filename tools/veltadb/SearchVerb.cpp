@@ -3,9 +3,11 @@
 #include "app/RecipeListListing.h"
 #include "browser/RecipeList.h"
 #include "common/AppState.h"
+#include "common/Catalogue.h"
 #include "common/TypeAhead.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
+#include "store/FolderLookup.h"
 #include "store/SavedSearchTexts.h"
 #include "store/SavedSearches.h"
 #include "store/StoreError.h"
@@ -68,6 +70,13 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         state.savedSearches = SavedSearches::load(state.savedSearchesPath());
         state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
         state.catalogue.setRecipeTotal(recipes.Count());
+        // The decorations' names, which the full text searches too; a folder without their table has none.
+        TTable decorationTable(env);
+        if (QFileInfo::exists(FolderLookup::find(folder, QStringLiteral("DE.DBF")))) {
+            openTable(decorationTable, folder, "DE");
+            TApollo decorations(decorationTable);
+            state.catalogue.setDecorations(Catalogue::readDecorations(decorations));
+        }
 
         SearchSession session(state);
         session.begin();
