@@ -87,8 +87,8 @@ public:
     SearchFilter::Terms terms() const;
     QString expression() const { return SearchFilter::build(terms()); }
     int purchases() const { return qMax(0, NumberText::plainValue(m_form.purchases)); }
-    // The full text's test for the list fill; empty when no word is given.
-    // The full text, also over the names of each drink's ingredients, category, taste and decoration.
+    // The full text's test for the list fill, also over the names of each drink's ingredients,
+    // category, taste and decoration; empty when no word is given.
     RecipeRecordTest fullTextTest() const;
     static QString fullTextNotSavedNotice(const QString& path) {
         return QStringLiteral("Der Volltext der Suche konnte nicht gespeichert werden:\r") + path;
