@@ -1,7 +1,11 @@
 #include "search/SearchPass.h"
 
+#include "common/RecipeBook.h"
 #include "common/RecipeListing.h"
+#include "common/TurboRead.h"
 #include "store/TApollo.h"
+#include "store/TApolloEnv.h"
+#include "store/TTable.h"
 
 namespace {
 // Lifts the filter when the pass ends, however it ends.
@@ -48,4 +52,22 @@ SearchPass::Outcome SearchPass::run(TApollo& recipes, RecipeListing& listing, in
         out.finished = true;
     }
     return out;
+}
+
+int SearchPass::count(TApollo& recipes, const QString& expression, const KeepRecipe& keep,
+                      const RecipeRecordTest& fullText) {
+    FilterLift lift(recipes);
+    if (!expression.isEmpty() && recipes.Query(expression) == 0)
+        return 0;
+    recipes.table().env().SetDeleted(true); // as the list fill: deleted drinks are never listed
+    int found = 0;
+    TurboRead fast(recipes);
+    for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
+        if (keep && !keep(RecipeBook::ingredientNumbers(recipes)))
+            continue;
+        if (fullText && !fullText(recipes))
+            continue;
+        ++found;
+    }
+    return found;
 }

@@ -2,7 +2,10 @@
 
 #include "common/RecipeRecordTest.h"
 
+#include <QList>
 #include <QString>
+
+#include <functional>
 
 class RecipeListing;
 class TApollo;
@@ -26,4 +29,11 @@ public:
     // fails on the way.
     static Outcome run(TApollo& recipes, RecipeListing& listing, int recipeTotal, const QString& expression,
                        bool homeBarOnly, const RecipeRecordTest& fullText = {});
+
+    // Which recipes the home bar rule keeps, by their ingredient numbers.
+    using KeepRecipe = std::function<bool(const QList<int>& ingredientNumbers)>;
+    // How many drinks such a pass would list, without touching the list: the search dialog's live
+    // count. The filter is lifted afterwards. Throws StoreError.
+    static int count(TApollo& recipes, const QString& expression, const KeepRecipe& keep,
+                     const RecipeRecordTest& fullText);
 };

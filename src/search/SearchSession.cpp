@@ -1,6 +1,7 @@
 #include "search/SearchSession.h"
 
 #include "common/AppState.h"
+#include "search/SearchPass.h"
 #include "store/AtomicFile.h"
 #include "store/Cp1252.h"
 #include "store/SavedSearches.h"
@@ -249,6 +250,19 @@ QStringList SearchSession::unknownNames(int slot) const {
     check(QStringLiteral("Geschmacksrichtung"), m_choices.tastes, criteria.taste(),
           SearchCriteria::kMaxCategory);
     return unknown;
+}
+
+std::optional<int> SearchSession::liveCount(TApollo& recipes) const {
+    const int minimum = NumberText::percentValue(m_form.minimum);
+    const int maximum = NumberText::percentValue(m_form.maximum);
+    if (maximum > kMaxPercent || maximum < minimum)
+        return std::nullopt;
+    SearchPass::KeepRecipe keep;
+    if (m_form.homeBarOnly)
+        keep = [test = m_state.barCoverage().test(m_form.bar + 1, purchases())](const QList<int>& numbers) {
+            return test.keeps(numbers);
+        };
+    return SearchPass::count(recipes, expression(), keep, fullTextTest());
 }
 
 RecipeRecordTest SearchSession::fullTextTest() const {

@@ -14,6 +14,7 @@
 #include <optional>
 
 struct AppState;
+class TApollo;
 
 // The search dialog's state and rules without the window: the controls as data, the criteria
 // record shown at opening, OK's checks, "  &Reset", `SetzeKriterium`, the ingredients for
@@ -94,6 +95,13 @@ public:
         return QStringLiteral("Der Volltext der Suche konnte nicht gespeichert werden:\r") + path;
     }
     static constexpr int kFullTextNotSavedLines = 2;
+
+    // What OK would list now (criteria, the home bar rule with the bar and purchases shown, the full
+    // text); nothing while the alcohol range is one OK refuses. Throws StoreError.
+    std::optional<int> liveCount(TApollo& recipes) const;
+    static QString countText(int count) {
+        return QString::number(count) + (count == 1 ? QStringLiteral(" Drink") : QStringLiteral(" Drinks"));
+    }
 
     // The ten saved searches (slot 0..9).
     QStringList slotNames() const;

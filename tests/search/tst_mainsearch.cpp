@@ -230,6 +230,32 @@ private slots:
             QCOMPARE(m_session->form(), m_host->lastShown); // cancel put the criteria shown back
     }
 
+    // The dialog's live count is what OK then lists: the criteria, the home bar rule, no deleted
+    // drink, 0 when nothing matches; the filter does not stay. A range OK refuses has no count.
+    void liveCountIsWhatOkLists_data() {
+        QTest::addColumn<QList<ScriptedHost::Answer>>("answer");
+        QTest::newRow("nothing chosen") << QList<ScriptedHost::Answer>{nothing()};
+        QTest::newRow("with rum") << QList<ScriptedHost::Answer>{choose(1)};
+        QTest::newRow("without rum") << QList<ScriptedHost::Answer>{choose(1, true)};
+        QTest::newRow("cream, its other drink deleted") << QList<ScriptedHost::Answer>{choose(3)};
+        QTest::newRow("no match") << QList<ScriptedHost::Answer>{noMatch()};
+        QTest::newRow("home bar") << QList<ScriptedHost::Answer>{homeBar()};
+    }
+    void liveCountIsWhatOkLists() {
+        QFETCH(QList<ScriptedHost::Answer>, answer);
+        m_session->begin(); // as the dialog shows it
+        answer.first()(*m_session);
+        const std::optional<int> count = m_session->liveCount(m_tables->re());
+        QVERIFY(count);
+        QCOMPARE(m_tables->re().filterText(), QString());
+        m_host->answers = {answer.first(), cancel()}; // the second only when nothing was found
+        m_search->start(m_total, false);
+        QCOMPARE(*count, m_host->events.contains(u"no match"_s) ? 0 : int(m_list.entries().size()));
+        m_session->editMinimum(u"50"_s);
+        m_session->editMaximum(u"40"_s);
+        QVERIFY(!m_session->liveCount(m_tables->re()));
+    }
+
     void debugInfoShowsTheExpressionFirst() {
         m_host->answers = {choose(4)};
         m_search->start(m_total, true);

@@ -216,6 +216,35 @@ private slots:
         }});
     }
 
+    // The dialog counts while the criteria change, without OK: the count is what OK then lists, and
+    // a range OK would refuse shows none.
+    void liveCountShowsWhatOkLists() {
+        MessageBoxAnswerer answers;
+        QString opened;
+        QString typed;
+        QString refused;
+        runSearch({[&](QWidget*) {
+            QLabel* count = dialog().AnzahlLabel;
+            (void)QTest::qWaitFor([&] { return !count->text().isEmpty(); });
+            opened = count->text();
+            type(dialog().MinAlkEdit, u"50"_s);
+            type(dialog().MaxAlkEdit, u"40"_s);
+            (void)QTest::qWaitFor([&] { return count->text().isEmpty(); });
+            refused = count->text();
+            type(dialog().MinAlkEdit, u"0"_s);
+            type(dialog().MaxAlkEdit, u"99"_s);
+            type(dialog().VolltextEdit, u"gluehwein zimt"_s);
+            (void)QTest::qWaitFor([&] { return !count->text().isEmpty() && count->text() != opened; });
+            typed = count->text();
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+        }});
+        QVERIFY(answers.shown().isEmpty());
+        QCOMPARE(opened, u"%1 Drinks"_s.arg(m_w->state.catalogue.recipeTotal()));
+        QCOMPARE(refused, QString());
+        QCOMPARE(typed, u"%1 Drinks"_s.arg(listed()));
+        QVERIFY(listed() < m_w->state.catalogue.recipeTotal());
+    }
+
     void findClearAndSave() {
         const int total = listed();
         QVERIFY(total > 100);

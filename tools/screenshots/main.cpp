@@ -49,12 +49,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -315,7 +317,13 @@ void shootSearchRun(TMain& main, const QString& out, const QString& name,
     QTimer::singleShot(200, [&search, out, name, fill] {
         fill(search.session);
         search.dialog.showSession();
-        QApplication::processEvents();
+        // The live count follows the criteria a moment later.
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 500) {
+            QApplication::processEvents();
+            QThread::msleep(10);
+        }
         search.dialog.grab().save(QDir(out).filePath(name + QStringLiteral(".png")));
         search.dialog.OkButton->click();
     });

@@ -3,6 +3,7 @@
 #include "common/AppState.h"
 #include "common/DataTables.h"
 #include "common/MainWindowPort.h"
+#include "store/StoreError.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/SoundPlayer.h"
 
@@ -16,6 +17,14 @@ SearchCommand::SearchCommand(const DialogServices& services)
       m_search(session, services.tables.ApolloRezepte, services.recipes, *this) {
     QObject::connect(&dialog, &TSuchenDialog::ingredientInfoRequested, &dialog,
                      [this](const QList<ListEntry>& ingredients) { m_main.ShowIngredientList(ingredients); });
+    // A table that cannot be read now shows no count; OK reports it.
+    dialog.setCounter([this, &recipes = services.tables.ApolloRezepte]() -> std::optional<int> {
+        try {
+            return session.liveCount(recipes);
+        } catch (const StoreError&) {
+            return std::nullopt;
+        }
+    });
 }
 
 void SearchCommand::start() {

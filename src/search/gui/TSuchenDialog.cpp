@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
 
@@ -66,6 +67,7 @@ TSuchenDialog::TSuchenDialog(UiContext context, SearchSession& session, TSaveSuc
     buildButtons();
     buildMenus();
     connectInput();
+    connectCount();
 }
 
 void TSuchenDialog::buildRows() {
@@ -140,7 +142,9 @@ void TSuchenDialog::buildGroups() {
     VolltextEdit->setObjectName(QStringLiteral("VolltextEdit"));
     VolltextEdit->setGeometry(10, 20, 404, 22);
     VolltextEdit->setMaxLength(SavedSearchTexts::kMaxText);
-    VolltextEdit->setToolTip(QStringLiteral("Wörter, die Name, Anleitung oder Bemerkung alle enthalten"));
+    VolltextEdit->setToolTip(
+        QStringLiteral("Wörter, die Name, Anleitung, Bemerkung oder die Namen der Zutaten, "
+                       "Kategorie, Geschmacksrichtung und Dekoration alle enthalten"));
 }
 
 void TSuchenDialog::buildButtons() {
@@ -157,6 +161,10 @@ void TSuchenDialog::buildButtons() {
     OkButton = button(QStringLiteral("OK"), QStringLiteral("OkButton"), 376);
     CancelButton = button(QStringLiteral("Abbrechen"), QStringLiteral("CancelButton"), 406);
     OkButton->setDefault(true);
+    AnzahlLabel = new QLabel(this);
+    AnzahlLabel->setObjectName(QStringLiteral("AnzahlLabel"));
+    AnzahlLabel->setGeometry(454, 348, 96, 20);
+    AnzahlLabel->setAlignment(Qt::AlignCenter);
 }
 
 void TSuchenDialog::buildMenus() {
@@ -219,6 +227,39 @@ void TSuchenDialog::connectInput() {
     connect(CancelButton, &QPushButton::clicked, this, &TSuchenDialog::reject);
 }
 
+// Every change of a criterion counts again, a moment after the last one, so that typing stays quick.
+void TSuchenDialog::connectCount() {
+    constexpr int kCountDelayMs = 150;
+    m_countTimer = new QTimer(this);
+    m_countTimer->setSingleShot(true);
+    m_countTimer->setInterval(kCountDelayMs);
+    connect(m_countTimer, &QTimer::timeout, this, &TSuchenDialog::showCount);
+    for (QComboBox* box : undcombo)
+        connect(box, &QComboBox::activated, this, &TSuchenDialog::scheduleCount);
+    for (QComboBox* box : odercombo)
+        connect(box, &QComboBox::activated, this, &TSuchenDialog::scheduleCount);
+    for (QComboBox* box : mitcombo)
+        connect(box, &QComboBox::activated, this, &TSuchenDialog::scheduleCount);
+    for (QComboBox* box : {katcombo, geschmackcombo, bar})
+        connect(box, &QComboBox::activated, this, &TSuchenDialog::scheduleCount);
+    for (QCheckBox* box : {checkmarkierung, CheckEigene, checkhausbar})
+        connect(box, &QCheckBox::toggled, this, &TSuchenDialog::scheduleCount);
+    for (QLineEdit* edit : {MinAlkEdit, MaxAlkEdit, ZukaufEdit, VolltextEdit})
+        connect(edit, &QLineEdit::textEdited, this, &TSuchenDialog::scheduleCount);
+    for (UpDownButtons* buttons : {UpMin, UpMax, UpDown1})
+        connect(buttons, &UpDownButtons::stepped, this, &TSuchenDialog::scheduleCount);
+}
+
+void TSuchenDialog::scheduleCount() {
+    if (m_counter && m_countTimer)
+        m_countTimer->start();
+}
+
+void TSuchenDialog::showCount() {
+    const std::optional<int> count = m_counter ? m_counter() : std::nullopt;
+    AnzahlLabel->setText(count ? SearchSession::countText(*count) : QString());
+}
+
 void TSuchenDialog::editPercent(QLineEdit* edit, bool minimum) {
     const NumberText::Edited edited =
         minimum ? m_session.editMinimum(edit->text()) : m_session.editMaximum(edit->text());
@@ -266,6 +307,7 @@ void TSuchenDialog::showSession() {
         const QSignalBlocker block(box);
         box->setChecked(on);
     }
+    scheduleCount();
 }
 
 void TSuchenDialog::refreshMenuCaptions() {

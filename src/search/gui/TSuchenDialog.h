@@ -4,10 +4,14 @@
 #include "ui/TOwnFenster.h"
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class EntryListModel;
 class QCheckBox;
 class QComboBox;
+class QLabel;
+class QTimer;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -54,6 +58,12 @@ public:
     QPushButton* CancelButton = nullptr;
     QMenu* LadenPopup = nullptr;
     QMenu* SpeichernPopup = nullptr;
+    // "N Drinks": what OK would list for the criteria as they stand, updated as they change.
+    QLabel* AnzahlLabel = nullptr;
+
+    // What counts the drinks for the session's criteria; nothing: no count is shown.
+    using Counter = std::function<std::optional<int>()>;
+    void setCounter(Counter counter) { m_counter = std::move(counter); }
 
     void accept() override;
 
@@ -75,9 +85,14 @@ private:
     void load(int slot);
     void save(int slot);
     void editPercent(QLineEdit* edit, bool minimum);
+    void connectCount();
+    void scheduleCount();
+    void showCount();
 
     SearchSession& m_session;
     TSaveSuchedialog& m_nameDialog;
+    Counter m_counter;
+    QTimer* m_countTimer = nullptr;
     EntryListModel* m_ingredients;
     EntryListModel* m_categories;
     EntryListModel* m_tastes;
