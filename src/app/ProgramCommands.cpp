@@ -8,6 +8,7 @@
 #include "assistants/gui/ShoppingCommand.h"
 #include "browser/gui/BrowserController.h"
 #include "browser/gui/RecipePhoto.h"
+#include "browser/gui/SimilarDrinksCommand.h"
 #include "calc/gui/BloodAlcoholCommand.h"
 #include "calc/gui/QuantityCommand.h"
 #include "editors/gui/ClassificationCommands.h"
@@ -104,6 +105,7 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
         const NeutralPhoto neutral(main);
         dialogs.get<LexiconCommand>().run();
     });
+    t.add(QStringLiteral("Aehnlich"), [&dialogs] { dialogs.get<SimilarDrinksCommand>().run(); });
     t.add(QStringLiteral("Zutateninfo"), [&dialogs, &main] {
         const NeutralPhoto neutral(main);
         dialogs.get<RecipeIngredientsCommand>().run();

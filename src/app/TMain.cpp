@@ -331,6 +331,10 @@ void TMain::buildTextPopup() {
                          [this] { RunCommand(QStringLiteral("RezeptBearbeiten")); });
     TextPopup->addAction(QStringLiteral("Zutateninfo"), this,
                          [this] { RunCommand(QStringLiteral("Zutateninfo")); });
+    TextPopup
+        ->addAction(QStringLiteral("Ähnliche Drinks"), this,
+                    [this] { RunCommand(QStringLiteral("Aehnlich")); })
+        ->setObjectName(QStringLiteral("similarDrinks"));
     TextPopup->addSeparator();
     QMenu* clipboard = TextPopup->addMenu(QStringLiteral("Zwischenablage"));
     clipboard->addAction(QStringLiteral("Rezepttext"), browser, &BrowserController::copyRecipeText);

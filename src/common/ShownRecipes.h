@@ -23,6 +23,8 @@ public:
     virtual QList<ListEntry> ListedRecipes() const = 0;
     virtual int SelectedRow() const = 0;
     virtual QString CountText() const = 0;
+    // Selects the drink and shows its recipe; false when the list (a search) does not hold it.
+    virtual bool ShowRecipe(int recNo) = 0;
     // Reloads and redraws the shown recipe after its record changed.
     virtual void ReloadCurrent() = 0;
     // After the recipe editor saved a recipe (the recipe table stands on it): the list of drinks

@@ -10,6 +10,7 @@
 #include "browser/gui/ClientFrame.h"
 #include "browser/gui/RecipePhoto.h"
 #include "browser/gui/RecipeView.h"
+#include "browser/gui/SimilarDrinksDialog.h"
 #include "common/DataTables.h"
 #include "store/RawFile.h"
 #include "ui/EntryList.h"
@@ -22,8 +23,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -300,6 +304,48 @@ private slots:
         QVERIFY(popupItem(&enabled));
         QVERIFY(!enabled);
         QCOMPARE(answers.shown().size(), 1);
+    }
+
+    // "Ähnliche Drinks" through the pop-up menu: the window lists the closest drinks with their
+    // points; a double-click shows the first in the main window, lifting a search that hid it.
+    void similarDrinksFromThePopup() {
+        shell().select(QStringLiteral("Mojito"));
+        const int mojito = shell().browser().CurrentRecNo();
+        shell().browser().FillRecipeList(false,
+                                         [mojito](TApollo& recipes) { return recipes.RecNo() == mojito; });
+        QCOMPARE(shell().main.HauptListBox->count(), 1); // as a search leaves it
+        QStringList listed;
+        QTest::mouseClick(shell().main.AusgabePaintBox, Qt::RightButton, {}, QPoint(40, 40));
+        QMenu* popup = shell().main.TextPopup;
+        QVERIFY(QTest::qWaitFor([popup] { return popup->isVisible(); }));
+        QAction* item = popup->findChild<QAction*>(QStringLiteral("similarDrinks"));
+        QVERIFY(item);
+        // The window opens modally from the menu: it is driven once it is up.
+        std::function<void(int)> drive = [&](int tries) {
+            auto* similar = qobject_cast<SimilarDrinksDialog*>(QApplication::activeModalWidget());
+            if (!similar) {
+                if (tries > 0)
+                    QTimer::singleShot(10, [&drive, tries] { drive(tries - 1); });
+                return;
+            }
+            for (const ListEntry& e : similar->Liste->entries())
+                listed << e.text;
+            const QPoint first = similar->Liste->visualRect(similar->Liste->model()->index(0, 0)).center();
+            QTest::mousePress(similar->Liste->viewport(), Qt::LeftButton, {}, first);
+            QTest::mouseRelease(similar->Liste->viewport(), Qt::LeftButton, {}, first);
+            QTest::mouseDClick(similar->Liste->viewport(), Qt::LeftButton, {}, first);
+        };
+        QTimer::singleShot(10, [&drive] { drive(300); });
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(item).center());
+        QVERIFY(QTest::qWaitFor([&] { return !listed.isEmpty() && !QApplication::activeModalWidget(); }));
+        QCOMPARE(listed.size(), 10);
+        QVERIFY2(listed.first().endsWith(QStringLiteral(" Punkte)")), qPrintable(listed.first()));
+        QVERIFY(std::none_of(listed.cbegin(), listed.cend(), [](const QString& line) {
+            return line.startsWith(QStringLiteral("Mojito ("));
+        }));
+        const QString first = listed.first().left(listed.first().lastIndexOf(QStringLiteral(" (")));
+        QCOMPARE(shell().browser().browser().display().name, first);
+        QCOMPARE(shell().main.HauptListBox->count(), shell().state.catalogue.recipeTotal());
     }
 
     void longInstructionsScroll() {

@@ -348,6 +348,36 @@ private slots:
         QTest::newRow("finde in a missing folder")
             << QStringList{u"finde"_s, u"/nicht/vorhanden"_s, u"gin"_s} << u"wurde nicht gefunden"_s;
         QTest::newRow("finde without tables") << QStringList{u"finde"_s, u"EMPTY"_s, u"gin"_s} << u"RE"_s;
+        QTest::newRow("aehnlich of no drink")
+            << QStringList{u"aehnlich"_s, u"DATA"_s, u"99999"_s} << u"kein Getränk"_s;
+        QTest::newRow("aehnlich of no number")
+            << QStringList{u"aehnlich"_s, u"DATA"_s, u"Mojito"_s} << u"kein Getränk"_s;
+        QTest::newRow("aehnlich without tables") << QStringList{u"aehnlich"_s, u"EMPTY"_s, u"1"_s} << u"RE"_s;
+    }
+
+    // Similar drinks from the command line: ten lines PUNKTE<TAB>SATZ<TAB>NAME, best first, never the
+    // drink itself, each a real record with its name; the Margarita's closest are Margaritas.
+    void aehnlichListsBestFirst() {
+        const Run found = veltadb({u"finde"_s, m_data, u"Margarita"_s});
+        QCOMPARE(found.exitCode, 0);
+        const QString margarita = found.lines.first().section(u'\t', 0, 0);
+        const Run run = veltadb({u"aehnlich"_s, m_data, margarita});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.size(), 10);
+        int previous = 100;
+        for (const QString& line : run.lines) {
+            const QStringList f = line.split(u'\t');
+            QCOMPARE(f.size(), 3);
+            const int points = f.at(0).toInt();
+            QVERIFY2(points > 0 && points <= previous, qPrintable(line));
+            previous = points;
+            QVERIFY(f.at(1) != margarita);
+            const auto recipe = std::find_if(m_recipes.cbegin(), m_recipes.cend(),
+                                             [&](const Recipe& r) { return r.recNo == f.at(1).toInt(); });
+            QVERIFY(recipe != m_recipes.cend());
+            QVERIFY2(recipe->text.startsWith(f.at(2) + u'\n'), qPrintable(line));
+        }
+        QVERIFY2(run.lines.first().contains(u"Margarita"_s), qPrintable(run.lines.first()));
     }
     void badArguments() {
         QFETCH(QStringList, args);

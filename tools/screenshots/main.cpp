@@ -354,6 +354,23 @@ void shootSearchInfo(TMain& main, const QString& out) {
     main.RunCommand(QStringLiteral("SucheAn"));
 }
 
+// "Ähnliche Drinks" for the Margarita, as aehnliche-drinks.png.
+void shootSimilar(TMain& main, const QString& out) {
+    main.RunCommand(QStringLiteral("SucheAus")); // the search before left only its drinks listed
+    const int row = main.HauptListBox->findRow(QStringLiteral("Margarita"));
+    if (row < 0)
+        return;
+    main.HauptListBox->setCurrentRow(row);
+    main.browser->selectionChanged();
+    QTimer::singleShot(300, [out] {
+        if (auto* similar = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            similar->grab().save(QDir(out).filePath(QStringLiteral("aehnliche-drinks.png")));
+            similar->reject();
+        }
+    });
+    main.RunCommand(QStringLiteral("Aehnlich"));
+}
+
 // The search dialog filled with "rum or cachaça but without cream, category Tiki, 10 to 25 %",
 // and the list that search leaves in the main window.
 void shootSearch(const QString& out) {
@@ -373,6 +390,7 @@ void shootSearch(const QString& out) {
         s.editMaximum(QStringLiteral("25"));
     });
     shootSearchInfo(main, out);
+    shootSimilar(main, out);
     main.close();
 }
 

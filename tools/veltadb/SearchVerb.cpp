@@ -2,6 +2,7 @@
 
 #include "app/RecipeListListing.h"
 #include "browser/RecipeList.h"
+#include "browser/SimilarDrinks.h"
 #include "common/AppState.h"
 #include "common/Catalogue.h"
 #include "common/TypeAhead.h"
@@ -149,6 +150,44 @@ int SearchVerb::find(const QString& folder, const QString& text, QTextStream& ou
                                                                     : "tippfehler";
             out << entry.data << '\t' << entry.text << '\t' << how << '\n';
         }
+        return 0;
+    } catch (const StoreError& e) {
+        err << "veltadb: " << e.text() << '\n';
+        return 2;
+    }
+}
+
+int SearchVerb::similar(const QString& folder, const QString& recNoText, QTextStream& out, QTextStream& err) {
+    if (!folderFound(folder, err))
+        return 2;
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable recipeTable(env);
+    TTable ingredientTable(env);
+    try {
+        openTable(recipeTable, folder, "RE");
+        openTable(ingredientTable, folder, "ZU");
+        TApollo recipes(recipeTable);
+        TApollo ingredients(ingredientTable);
+        bool ok = false;
+        const int recNo = recNoText.toInt(&ok);
+        if (ok && recNo >= 1 && recNo <= recipes.RecCount())
+            recipes.Go(recNo);
+        if (!ok || recNo < 1 || recNo > recipes.RecCount() || recipes.IsDeleted()) {
+            err << "veltadb: Es gibt kein Getränk mit der Satznummer " << recNoText << ".\n";
+            return 2;
+        }
+        // The basics of the folder's home bar settings do not count, as in the program.
+        AppState state;
+        state.loadForBars(folder, ingredients);
+        const QList<SimilarDrinks::Found> found =
+            SimilarDrinks::closest(recipes, ingredients, recNo, state.settings.bar().basics);
+        if (found.isEmpty()) {
+            err << "veltadb: Kein anderes Getränk hat Zutaten mit Satz " << recNo << " gemeinsam.\n";
+            return 1;
+        }
+        for (const SimilarDrinks::Found& f : found)
+            out << f.score << '\t' << f.recNo << '\t' << f.name << '\n';
         return 0;
     } catch (const StoreError& e) {
         err << "veltadb: " << e.text() << '\n';

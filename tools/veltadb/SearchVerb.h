@@ -15,4 +15,9 @@ public:
     // as SATZ<TAB>NAME<TAB>WIE (anfang, enthalten, tippfehler). Exit code 0; 1 when none is found;
     // 2 for an empty text or a folder or table that cannot be read.
     static int find(const QString& folder, const QString& text, QTextStream& out, QTextStream& err);
+    // `veltadb aehnlich ORDNER SATZ`: the drinks closest to recipe SATZ by their ingredients, as the
+    // recipe view's "Ähnliche Drinks" lists them, one a line as PUNKTE<TAB>SATZ<TAB>NAME. Exit code 0;
+    // 1 when no other drink shares an ingredient; 2 for a number that is no drink or a folder or
+    // table that cannot be read.
+    static int similar(const QString& folder, const QString& recNoText, QTextStream& out, QTextStream& err);
 };

@@ -60,6 +60,8 @@ QString verbList() {
                "  veltadb unmark DATEI         alle Markierungen aufheben\n"
                "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n"
                "  veltadb finde ORDNER TEXT   Getränke wie die Schnellsuche finden, die besten zuerst\n"
+               "  veltadb aehnlich ORDNER SATZ  die zehn Drinks mit den ähnlichsten Zutaten, die besten "
+               "zuerst\n"
                "  veltadb einkauf ORDNER BAR [--plan N]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
                "                              mit --plan ein Einkaufsplan aus N (1 bis 10) Einkäufen\n"
                "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [--mixbar "
@@ -396,6 +398,8 @@ int main(int argc, char* argv[]) {
             return SearchVerb::run(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("finde") && args.size() == 4)
             return SearchVerb::find(args.at(2), args.at(3), out(), err());
+        if (command == QStringLiteral("aehnlich") && args.size() == 4)
+            return SearchVerb::similar(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("einkauf") && args.size() == 4)
             return einkauf(args.at(2), args.at(3));
         if (command == QStringLiteral("einkauf") && args.size() == 6 &&

@@ -138,6 +138,15 @@ void BrowserController::ShowFirst() {
     selectionChanged();
 }
 
+bool BrowserController::ShowRecipe(int recNo) {
+    const int row = m_browser.list().indexOfRecord(recNo);
+    if (row < 0)
+        return false;
+    m_w.list->setCurrentRow(row);
+    selectionChanged();
+    return true;
+}
+
 void BrowserController::selectionChanged() {
     const int row = m_w.list->currentRow();
     if (row < 0 || m_filling)

@@ -48,6 +48,7 @@ public:
     void FillRecipeList(bool homeBarOnly, const RecipeRecordTest& alsoKeep = {}) override;
     int ListedCount() const override;
     void ShowFirst() override;
+    bool ShowRecipe(int recNo) override;
     void ClearQuickSearch() override;
     void setCancelSearchEnabled(bool enabled) override { emit cancelSearchEnabled(enabled); }
     int CurrentRecNo() const override;
