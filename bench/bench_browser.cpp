@@ -8,6 +8,7 @@
 #include "browser/RecipeList.h"
 #include "browser/RecipeLoader.h"
 #include "browser/RecipeTextLayout.h"
+#include "browser/SimilarDrinks.h"
 #include "browser/TextMeasurer.h"
 #include "common/BarCoverage.h"
 #include "common/Catalogue.h"
@@ -135,6 +136,11 @@ int main(int argc, char* argv[]) {
     });
     const auto choices = BenchHarness::run(QStringLiteral("Auswahllisten der Zutaten (1500)"),
                                            [&] { Catalogue::readIngredients(t.zu()); });
+    // "Ähnliche Drinks" reads every recipe with its ingredients: it answers a menu click.
+    int similarFound = 0;
+    const auto similar = BenchHarness::run(QStringLiteral("Ähnliche Drinks (alle Rezepte gelesen)"), [&] {
+        similarFound = int(SimilarDrinks::closest(t.re(), t.zu(), 1, BarSettings::defaultBasics()).size());
+    });
 
     out << "Rezeptliste (" << all << " Einträge, " << mixable << " mischbar)\n";
     BenchHarness::print(out, fill, 15);
@@ -147,5 +153,7 @@ int main(int argc, char* argv[]) {
     BenchHarness::print(out, arrange);
     out << "\nAuswahllisten\n";
     BenchHarness::print(out, choices);
+    out << "\nÄhnliche Drinks (" << similarFound << " gezeigt)\n";
+    BenchHarness::print(out, similar, 250);
     return 0;
 }
