@@ -123,13 +123,19 @@ Result SearchSession::confirm() {
     if (purchases < 0)
         m_form.purchases = QStringLiteral("0");
     m_state.searchPurchases = qMax(0, purchases);
+    if (const std::optional<Notice> refused = rangeNotice())
+        return Result::refused(*refused);
+    return Result::ok();
+}
+
+std::optional<Notice> SearchSession::rangeNotice() const {
     const int minimum = NumberText::percentValue(m_form.minimum);
     const int maximum = NumberText::percentValue(m_form.maximum);
     if (maximum > kMaxPercent)
-        return Result::refused(Notice::hint(alcoholRangeNotice(), kAlcoholNoticeLines));
+        return Notice::hint(alcoholRangeNotice(), kAlcoholNoticeLines);
     if (maximum < minimum)
-        return Result::refused(Notice::hint(minimumAboveMaximumNotice(), kAlcoholNoticeLines));
-    return Result::ok();
+        return Notice::hint(minimumAboveMaximumNotice(), kAlcoholNoticeLines);
+    return std::nullopt;
 }
 
 void SearchSession::Reset() {
@@ -253,9 +259,7 @@ QStringList SearchSession::unknownNames(int slot) const {
 }
 
 std::optional<int> SearchSession::liveCount(TApollo& recipes) const {
-    const int minimum = NumberText::percentValue(m_form.minimum);
-    const int maximum = NumberText::percentValue(m_form.maximum);
-    if (maximum > kMaxPercent || maximum < minimum)
+    if (rangeNotice())
         return std::nullopt;
     SearchPass::KeepRecipe keep;
     if (m_form.homeBarOnly)

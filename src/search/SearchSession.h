@@ -118,6 +118,8 @@ public:
     QStringList unknownNames(int slot) const;
 
 private:
+    // The notice OK gives for an impossible alcohol range; none for a possible one.
+    std::optional<Notice> rangeNotice() const;
     // The entry of that name (compared as the record keeps it, letter case aside); -1 when none.
     static int findByName(const QList<ListEntry>& entries, const QString& name, int capacity);
     // The same, with "(keine Auswahl)" for no name or an unknown one.

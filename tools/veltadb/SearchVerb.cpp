@@ -21,6 +21,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 void openTable(TTable& table, const QString& folder, const char* name) {
@@ -43,6 +44,22 @@ int slotNumber(const QString& text) {
     return ok && n >= 1 && n <= SavedSearches::kSlots ? n : 0;
 }
 
+// A folder's recipe and ingredient tables, read-only, deleted records hidden. Throws StoreError.
+struct RecipeTables {
+    explicit RecipeTables(const QString& folder) {
+        env.SetDeleted(true);
+        openTable(recipeTable, folder, "RE");
+        openTable(ingredientTable, folder, "ZU");
+        recipes.emplace(recipeTable);
+        ingredients.emplace(ingredientTable);
+    }
+    TApolloEnv env;
+    TTable recipeTable{env};
+    TTable ingredientTable{env};
+    std::optional<TApollo> recipes;
+    std::optional<TApollo> ingredients;
+};
+
 } // namespace
 
 int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStream& out, QTextStream& err) {
@@ -53,15 +70,10 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
     }
     if (!folderFound(folder, err))
         return 2;
-    TApolloEnv env;
-    env.SetDeleted(true);
-    TTable recipeTable(env);
-    TTable ingredientTable(env);
     try {
-        openTable(recipeTable, folder, "RE");
-        openTable(ingredientTable, folder, "ZU");
-        TApollo recipes(recipeTable);
-        TApollo ingredients(ingredientTable);
+        RecipeTables tables(folder);
+        TApollo& recipes = *tables.recipes;
+        TApollo& ingredients = *tables.ingredients;
         // The shared state as the program holds it after start-up.
         AppState state;
         const QDir dir(folder);
@@ -72,7 +84,7 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
         state.catalogue.setRecipeTotal(recipes.Count());
         // The decorations' names, which the full text searches too; a folder without their table has none.
-        TTable decorationTable(env);
+        TTable decorationTable(tables.env);
         if (QFileInfo::exists(FolderLookup::find(folder, QStringLiteral("DE.DBF")))) {
             openTable(decorationTable, folder, "DE");
             TApollo decorations(decorationTable);
@@ -160,15 +172,10 @@ int SearchVerb::find(const QString& folder, const QString& text, QTextStream& ou
 int SearchVerb::similar(const QString& folder, const QString& recNoText, QTextStream& out, QTextStream& err) {
     if (!folderFound(folder, err))
         return 2;
-    TApolloEnv env;
-    env.SetDeleted(true);
-    TTable recipeTable(env);
-    TTable ingredientTable(env);
     try {
-        openTable(recipeTable, folder, "RE");
-        openTable(ingredientTable, folder, "ZU");
-        TApollo recipes(recipeTable);
-        TApollo ingredients(ingredientTable);
+        RecipeTables tables(folder);
+        TApollo& recipes = *tables.recipes;
+        TApollo& ingredients = *tables.ingredients;
         bool ok = false;
         const int recNo = recNoText.toInt(&ok);
         if (ok && recNo >= 1 && recNo <= recipes.RecCount())
