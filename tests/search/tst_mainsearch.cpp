@@ -256,17 +256,6 @@ private slots:
         QVERIFY(!m_session->liveCount(m_tables->re()));
     }
 
-    void debugInfoShowsTheExpressionFirst() {
-        m_host->answers = {choose(4)};
-        m_search->start(m_total, true);
-        QCOMPARE(m_host->events.mid(0, 4),
-                 (QStringList{u"dialog"_s, u"paint"_s, uR"(debug AT("    4",Z)>0)"_s, u"fill"_s}));
-        m_host->events.clear();
-        m_host->answers = {nothing()};
-        m_search->start(m_total, true);
-        QVERIFY(!m_host->events.join(u'|').contains(u"debug"_s)); // nothing to apply, nothing shown
-    }
-
     void aStoreFailureStillLiftsTheFilter() {
         m_host->answers = {choose(1)};
         m_host->failFill = true;

@@ -15,10 +15,12 @@
 #include "search/gui/SearchCommand.h"
 #include "store/TApollo.h"
 #include "ui/EntryList.h"
+#include "ui/UpDownButtons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +47,8 @@ public:
     DialogSteps(const DialogSteps&) = delete;
     DialogSteps& operator=(const DialogSteps&) = delete;
     qsizetype left() const { return m_steps.size(); }
+    // A dialog that never became active had its step skipped: what it checks went unchecked.
+    bool missed() const { return m_missed; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -52,10 +56,15 @@ protected:
         if (event->type() == QEvent::Show && dialog && !m_steps.isEmpty()) {
             Step step = m_steps.takeFirst();
             // A window manager activates a modal dialog when it opens; offscreen the test does.
-            QTimer::singleShot(0, dialog, [step, dialog] {
+            QTimer::singleShot(0, dialog, [this, step, dialog] {
                 dialog->activateWindow();
                 if (QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }, 1000))
                     step(dialog);
+                else
+                    m_missed = true;
+                // A step that failed half-way leaves its dialog open: close it so the test ends.
+                if (dialog->isVisible())
+                    dialog->reject();
             });
         }
         return false;
@@ -63,6 +72,7 @@ protected:
 
 private:
     QList<Step> m_steps;
+    bool m_missed = false;
 };
 
 // Types text key by key, also letters outside ASCII (QTest::keyClicks takes ASCII only).
@@ -121,8 +131,20 @@ class TestSearchWindow : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
         m_w->state.run.waveAvailable = true; // the silent backend stands in for the device
     }
+    // Saves the search shown into a slot (0..9) under a name, through the menu and the name dialog;
+    // further steps follow for the dialogs shown after it.
+    void saveAs(int slot, const QString& name, int key = Qt::Key_Return) {
+        DialogSteps names({[name, key](QWidget* w) {
+            auto* edit = w->findChild<QLineEdit*>(u"Edit"_s);
+            edit->selectAll();
+            QTest::keyClicks(edit, name);
+            QTest::keyClick(edit, Qt::Key(key));
+        }});
+        chooseSlot(dialog().Speichernbutton, slot);
+    }
     TMain& main() { return m_w->main; }
     TSuchenDialog& dialog() { return main().dialogs().get<SearchCommand>().dialog; }
+    SearchSession& session() { return main().dialogs().get<SearchCommand>().session; }
     QToolButton* toolbarButton(int k) { return main().Panel1->button(true, k); }
     int listed() { return main().recipes().ListedCount(); }
     QList<int> listedRecords() { return main().browser->browser().list().recordNumbers(); }
@@ -136,6 +158,7 @@ class TestSearchWindow : public QObject {
     void runSearch(QList<DialogSteps::Step> steps) {
         DialogSteps driver(std::move(steps));
         QTest::mouseClick(toolbarButton(3), Qt::LeftButton);
+        QVERIFY(!driver.missed());
     }
     // Chooses slot (0..9) from a button's drop-down menu by keys, as the user can.
     static void chooseSlot(QPushButton* button, int slot) {
@@ -245,6 +268,148 @@ private slots:
         QVERIFY(listed() < m_w->state.catalogue.recipeTotal());
     }
 
+    // The dialog as it opens (the bar from the options, OK focused, nothing chosen, empty slots), its
+    // controls as the user types and clicks, and "Reset" taking everything back.
+    void controlsFollowTheUser() {
+        m_w->state.settings.changeOptions().set(OptionsRecord::HomeBar, 2);
+        runSearch({[&](QWidget*) {
+            TSuchenDialog& d = dialog();
+            QCOMPARE(d.bar->currentIndex(), 1);
+            QCOMPARE(QApplication::focusWidget(), d.OkButton);
+            QCOMPARE(d.MaxAlkEdit->text(), u"99%"_s);
+            QCOMPARE(d.undcombo[0]->currentText(), u"(keine Auswahl)"_s);
+            QCOMPARE(d.LadenPopup->actions().at(9)->text(), u"Leer"_s);
+
+            // The percent fields keep their sign and take digits only; the arrows step them.
+            type(d.MaxAlkEdit, u"2a5"_s);
+            QCOMPARE(d.MaxAlkEdit->text(), u"25%"_s);
+            QCOMPARE(d.MaxAlkEdit->cursorPosition(), 2);
+            QTest::mouseClick(d.UpMax->up(), Qt::LeftButton);
+            QCOMPARE(d.MaxAlkEdit->text(), u"26%"_s);
+            QTest::mouseClick(d.UpMin->down(), Qt::LeftButton);
+            QCOMPARE(d.MinAlkEdit->text(), u"0%"_s);
+            QTest::mouseClick(d.UpDown1->up(), Qt::LeftButton);
+            QCOMPARE(d.ZukaufEdit->text(), u"1"_s);
+            QCOMPARE(session().expression(), u"ALK >= 0 .AND. ALK <= 26"_s);
+
+            // Letters typed on a closed choice box select folded, as in every list.
+            d.undcombo[0]->setFocus();
+            QTest::keyClicks(d.undcombo[0], u"weisser"_s);
+            QCOMPARE(d.undcombo[0]->currentText(), u"Weißer Rum"_s);
+
+            // "ohne" has no alternative.
+            QComboBox* mit = d.mitcombo[1];
+            mit->setFocus();
+            QTest::keyClick(mit, Qt::Key_Down);
+            QCOMPARE(mit->currentText(), u"ohne"_s);
+            QVERIFY(!d.odercombo[1]->isEnabled());
+            QTest::keyClick(mit, Qt::Key_Up);
+            QVERIFY(d.odercombo[1]->isEnabled());
+
+            QTest::mouseClick(d.checkmarkierung, Qt::LeftButton);
+            d.mitcombo[3]->setFocus();
+            QTest::keyClick(d.mitcombo[3], Qt::Key_Down);
+            type(d.VolltextEdit, u"Minze"_s);
+            QTest::mouseClick(d.ExplorerButton3, Qt::LeftButton);
+            QCOMPARE(d.MaxAlkEdit->text(), u"99%"_s);
+            QCOMPARE(d.ZukaufEdit->text(), u"0"_s);
+            QVERIFY(!d.checkmarkierung->isChecked());
+            QCOMPARE(d.undcombo[0]->currentIndex(), 0);
+            QCOMPARE(d.mitcombo[3]->currentText(), u"mit"_s);
+            QVERIFY(d.odercombo[3]->isEnabled());
+            QCOMPARE(d.VolltextEdit->text(), QString());
+            QCOMPARE(d.bar->currentText(), u"Hausbar Nr. 1"_s);
+            QCOMPARE(session().expression(), QString());
+            QVERIFY(!session().fullTextTest());
+            QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+        }});
+    }
+
+    // OK refuses a range no drink can have, with a note, and the dialog stays; the bar chosen is
+    // taken either way.
+    void okRefusesImpossibleRanges_data() {
+        QTest::addColumn<QString>("minimum");
+        QTest::addColumn<QString>("maximum");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("maximum 100") << "0"
+                                     << "100" << SearchSession::alcoholRangeNotice();
+        QTest::newRow("50 above 40") << "50"
+                                     << "40" << SearchSession::minimumAboveMaximumNotice();
+        QTest::newRow("10 to 25") << "10"
+                                  << "25" << QString();
+    }
+    void okRefusesImpossibleRanges() {
+        QFETCH(QString, minimum);
+        QFETCH(QString, maximum);
+        QFETCH(QString, notice);
+        m_w->state.settings.changeOptions().set(OptionsRecord::HomeBar, 2);
+        MessageBoxAnswerer answers;
+        int barAfterOk = 0;
+        bool openAfterOk = false;
+        runSearch({[&](QWidget*) {
+            type(dialog().MinAlkEdit, minimum);
+            type(dialog().MaxAlkEdit, maximum);
+            dialog().bar->setFocus();
+            QTest::keyClick(dialog().bar, Qt::Key_Down); // "Hausbar Nr. 3"
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+            barAfterOk = m_w->state.settings.options().get(OptionsRecord::HomeBar);
+            openAfterOk = dialog().isVisible();
+            if (openAfterOk)
+                QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+        }});
+        QCOMPARE(barAfterOk, 3);
+        QCOMPARE(answers.lastText(), notice);
+        QCOMPARE(openAfterOk, !notice.isEmpty());
+        if (notice.isEmpty()) {
+            QCOMPARE(listed(), matching(u"ALK >= 10 .AND. ALK <= 25"_s));
+        } else {
+            QCOMPARE(answers.shown().last().caption, u"Hinweis"_s);
+            QCOMPARE(answers.shown().last().lines, 2);
+        }
+    }
+
+    // The full text goes with a saved search into SUCHTEXT.CFG at once and comes back with "Laden".
+    void fullTextTravelsWithTheSlot() {
+        runSearch({[&](QWidget*) {
+            type(dialog().VolltextEdit, u"Minze Limette"_s);
+            saveAs(1, u"Frisch"_s);
+            QTest::mouseClick(dialog().ExplorerButton3, Qt::LeftButton);
+            chooseSlot(dialog().ExplorerButton1, 1);
+            QCOMPARE(dialog().VolltextEdit->text(), u"Minze Limette"_s);
+            QCOMPARE(session().form().fullText, u"Minze Limette"_s);
+            QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+        }});
+        const SavedSearchTexts onDisk = SavedSearchTexts::load(m_w->state.savedSearchTextsPath());
+        QCOMPARE(onDisk.text(1, u"Frisch"_s), u"Minze Limette"_s);
+    }
+
+    // A cancelled name dialog saves nothing; read-only, saving is refused with the program's message.
+    void savingCancelledOrReadOnlyChangesNothing_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("name dialog cancelled") << false << int(Qt::Key_Escape) << 0;
+        QTest::newRow("started read-only") << true << int(Qt::Key_Return) << 1;
+    }
+    void savingCancelledOrReadOnlyChangesNothing() {
+        QFETCH(bool, readOnly);
+        QFETCH(int, key);
+        QFETCH(int, messages);
+        m_w->state.run.readOnly = readOnly;
+        const QByteArray before = m_w->state.savedSearches.toBytes();
+        MessageBoxAnswerer answers;
+        runSearch({[&](QWidget*) {
+            type(dialog().VolltextEdit, u"Minze"_s);
+            saveAs(0, u"Neu"_s, key);
+            QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+        }});
+        QCOMPARE(m_w->state.savedSearches.toBytes(), before);
+        QVERIFY(!QFile::exists(m_w->state.savedSearchTextsPath()));
+        QCOMPARE(answers.shown().size(), messages);
+        if (messages)
+            QVERIFY(answers.lastText().contains(u"CD-ROM"_s));
+    }
+
     void findClearAndSave() {
         const int total = listed();
         QVERIFY(total > 100);
@@ -281,15 +446,9 @@ private slots:
 
         // Saved into slot 3 through the menu and the name dialog.
         runSearch({[&](QWidget*) {
-                       chooseSlot(dialog().Speichernbutton, 2);
-                       QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
-                   },
-                   [](QWidget* names) {
-                       auto* edit = names->findChild<QLineEdit*>(u"Edit"_s);
-                       edit->selectAll();
-                       QTest::keyClicks(edit, u"Rum ohne Sahne"_s);
-                       QTest::keyClick(edit, Qt::Key_Return);
-                   }});
+            saveAs(2, u"Rum ohne Sahne"_s);
+            QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+        }});
         QCOMPARE(m_w->state.savedSearches.slot(2).name(), u"Rum ohne Sahne"_s);
         QCOMPARE(listed(), found); // cancelled: the list stays
 
@@ -343,12 +502,16 @@ private slots:
         QVERIFY(main().dialogs().get<SearchCommand>().session.form().markedOnly);
     }
 
-    // "Info" with ingredients chosen opens the ingredient info over them, row by row with the
-    // alternatives in between, and shows the details of the first.
+    // "Info" needs an ingredient; with ingredients chosen it opens the ingredient info over them, row
+    // by row with the alternatives in between, and shows the details of the first.
     void infoShowsTheChosenIngredients() {
         QStringList listedInInfo;
         QString firstName;
+        MessageBoxAnswerer answers;
         runSearch({[&](QWidget*) {
+                       QTest::mouseClick(dialog().ExplorerButton2, Qt::LeftButton);
+                       QCOMPARE(answers.lastText(), u"Es wurden noch keine Zutaten ausgewählt."_s);
+                       QCOMPARE(answers.shown().last().lines, 1);
                        choose(dialog().undcombo[0], u"Weißer Rum"_s);
                        choose(dialog().odercombo[0], u"Cachaça"_s);
                        choose(dialog().undcombo[1], u"Limettensaft"_s);
@@ -434,6 +597,8 @@ private slots:
     // The box as it appears: the expression alone, with the information icon (it is no error).
     void debugInfoShowsTheExpressionFirst() {
         m_w->state.switches.debugInfo = true;
+        const int total = listed();
+        int listedWhileShown = 0;
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         runSearch({[&](QWidget*) {
@@ -442,6 +607,7 @@ private slots:
                    },
                    [&](QWidget* box) {
                        if (auto* message = qobject_cast<QMessageBox*>(box)) {
+                           listedWhileShown = listed();
                            text = message->text();
                            icon = message->icon();
                        }
@@ -450,6 +616,17 @@ private slots:
         QCOMPARE(text, u"KAT = 9"_s);
         QCOMPARE(icon, QMessageBox::Information);
         QCOMPARE(listed(), matching(u"KAT = 9"_s));
+        QCOMPARE(listedWhileShown, total); // shown before the list is filled
+
+        // Nothing chosen: there is nothing to apply and nothing to show.
+        bool boxShown = false;
+        runSearch({[&](QWidget*) {
+                       QTest::mouseClick(dialog().ExplorerButton3, Qt::LeftButton);
+                       QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+                   },
+                   [&](QWidget*) { boxShown = true; }});
+        QVERIFY(!boxShown);
+        QCOMPARE(listed(), total);
     }
 };
 
