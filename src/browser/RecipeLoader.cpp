@@ -24,15 +24,6 @@ QString nth(const QStringList& list, qint64 n) {
 
 } // namespace
 
-QString RecipeLoader::ingredientLine(int amount, int kind, const QString& name) {
-    QString line = QChar(RecipeDisplay::kFactMark);
-    if (amount != 0 && kind != UnitKind::None)
-        line += QString::number(amount) + QLatin1Char(' ');
-    if (kind != UnitKind::None)
-        line += UnitKind::text(kind) + QStringLiteral("  ");
-    return line + name;
-}
-
 QString RecipeLoader::InstructionText(const QString& memo) {
     if (memo.isEmpty())
         return QString();
@@ -83,7 +74,8 @@ RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const 
             known.insert(ingredient.number, {ingredient.unit, ingredient.alcohol});
             found.ice = found.ice || IceNames::isIce(ingredient.name);
         }
-        const QString line = ingredientLine(slot.amount, ingredient.unit, ingredient.name);
+        const QString line =
+            QChar(RecipeDisplay::kFactMark) + UnitKind::line(slot.amount, ingredient.unit, ingredient.name);
         (ingredient.unit == UnitKind::None ? unitless : measured).append({line, ingredient.number});
     }
     d.recipeAmount = recipe.clTotal();

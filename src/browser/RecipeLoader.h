@@ -24,9 +24,6 @@ public:
 
     static RecipeDisplay LoadRecipe(const Sources& sources);
 
-    // 0x8D, then the amount and a blank when there is one and the unit has amounts, the unit and
-    // two blanks unless it has none, then the name.
-    static QString ingredientLine(int amount, int kind, const QString& name);
     // A line break, the instructions, and a remark under "Bemerkung: " when there is one; cut to
     // 5001 characters. Empty for an empty memo.
     static QString InstructionText(const QString& memo);

@@ -13,15 +13,6 @@ QString nth(const QStringList& list, qint64 n) {
 
 } // namespace
 
-QString PrintRecordBuilder::ingredientLine(int amount, int kind, const QString& name) {
-    QString line;
-    if (amount != 0 && kind != UnitKind::None)
-        line += QString::number(amount) + QLatin1Char(' ');
-    if (kind != UnitKind::None)
-        line += UnitKind::text(kind) + QStringLiteral("  ");
-    return line + name;
-}
-
 void PrintRecordBuilder::summaryLines(const QStringList& names, PrintSettings::Ingredients choice,
                                       QString* line1, QString* line2) {
     *line1 = names.value(0);
@@ -93,7 +84,7 @@ void PrintRecordBuilder::addIngredients(const RecipeRecord& recipe, const PrintS
         if (ingredient.number < 0)
             continue;
         if (!settings.listLayout())
-            r.z[size_t(line.slot)] = ingredientLine(line.amount, ingredient.unit, ingredient.name);
+            r.z[size_t(line.slot)] = UnitKind::line(line.amount, ingredient.unit, ingredient.name);
         else if (!ingredient.unprinted && names.size() < kSummaryNames)
             names.append(ingredient.name);
     }

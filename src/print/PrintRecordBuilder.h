@@ -25,9 +25,6 @@ public:
 
     static PrintRecord build(const Sources& sources, const PrintSettings& settings);
 
-    // The amount and a blank (unless 0 or without unit), the unit and two blanks (unless none),
-    // then the name.
-    static QString ingredientLine(int amount, int kind, const QString& name);
     // The list's two summary lines from up to five names: three on the first line, with "die
     // ersten fünf" the fourth and fifth on the second.
     static void summaryLines(const QStringList& names, PrintSettings::Ingredients choice, QString* line1,

@@ -15,6 +15,14 @@ QString UnitKind::text(int kind) {
     }
 }
 
+QString UnitKind::line(int amount, int kind, const QString& name) {
+    const Kind known = fromField(kind);
+    if (known == None)
+        return name;
+    const QString number = amount != 0 ? QString::number(amount) + QLatin1Char(' ') : QString();
+    return number + text(known) + QStringLiteral("  ") + name;
+}
+
 int UnitKind::liquidClass(int kind) {
     return kind == Cl ? 1 : kind == Dash ? 2 : 0;
 }

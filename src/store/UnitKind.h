@@ -12,6 +12,9 @@ public:
     static Kind fromField(qint64 value);
     // "cl", "g", "St", "dash"; none for kind 3 and for unknown kinds.
     static QString text(int kind);
+    // "4 cl  Rum", "cl  Rum" without an amount, "Rum" without a unit (the amount is then not shown):
+    // the one way the view, the editor and the printouts write an ingredient line.
+    static QString line(int amount, int kind, const QString& name);
     // cl and dash count as liquid: their amounts enter the alcohol value.
     static bool isLiquid(int kind) { return kind == Cl || kind == Dash; }
     // 1 for cl, 2 for dash, 0 for the other units: a change of it changes the alcohol values.

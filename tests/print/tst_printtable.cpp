@@ -43,24 +43,6 @@ class TestPrintTable : public QObject {
     Q_OBJECT
 
 private slots:
-    void ingredientLine_data() {
-        QTest::addColumn<int>("amount");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("cl") << 4 << 0 << u"4 cl  Rum"_s;
-        QTest::newRow("no amount in cl") << 0 << 0 << u"cl  Rum"_s;
-        QTest::newRow("gram") << 10 << 1 << u"10 g  Rum"_s;
-        QTest::newRow("piece") << 2 << 2 << u"2 St  Rum"_s;
-        QTest::newRow("without unit ignores the amount") << 5 << 3 << u"Rum"_s;
-        QTest::newRow("dash") << 1 << 4 << u"1 dash  Rum"_s;
-    }
-    void ingredientLine() {
-        QFETCH(int, amount);
-        QFETCH(int, kind);
-        QFETCH(QString, line);
-        QCOMPARE(PrintRecordBuilder::ingredientLine(amount, kind, u"Rum"_s), line);
-    }
-
     void recipeCardRecord() {
         PrintFixture f;
         const PrintRecord r =

@@ -4,10 +4,12 @@
 #include "store/IngredientSlots.h"
 #include "store/PhotoPath.h"
 #include "store/RecipeMemo.h"
+#include "store/UnitKind.h"
 
 #include <QDir>
 #include <QFile>
 
+using namespace Qt::StringLiterals;
 using Lines = QList<IngredientSlots::Line>;
 Q_DECLARE_METATYPE(Lines)
 
@@ -63,6 +65,26 @@ private slots:
         QCOMPARE(read.last().amount, 20);
         QCOMPARE(IngredientSlots(z, amounts).lines().size(), 20);
         QCOMPARE(IngredientSlots(QStringLiteral("   12    0   14"), QString()).lines().size(), 1);
+    }
+
+    // The line the view, the editor and the printouts show.
+    void ingredientLine_data() {
+        QTest::addColumn<int>("amount");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("cl") << 4 << 0 << u"4 cl  Rum"_s;
+        QTest::newRow("no amount in cl") << 0 << 0 << u"cl  Rum"_s;
+        QTest::newRow("gram") << 10 << 1 << u"10 g  Rum"_s;
+        QTest::newRow("piece") << 2 << 2 << u"2 St  Rum"_s;
+        QTest::newRow("without unit ignores the amount") << 5 << 3 << u"Rum"_s;
+        QTest::newRow("dash") << 1 << 4 << u"1 dash  Rum"_s;
+        QTest::newRow("unknown kind has no unit") << 5 << 7 << u"Rum"_s;
+    }
+    void ingredientLine() {
+        QFETCH(int, amount);
+        QFETCH(int, kind);
+        QFETCH(QString, line);
+        QCOMPARE(UnitKind::line(amount, kind, u"Rum"_s), line);
     }
 
     void alcoholValue_data() {
