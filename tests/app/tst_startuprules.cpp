@@ -6,7 +6,6 @@
 #include "common/Switches.h"
 #include "store/FolderLookup.h"
 #include "ui/DialogGeometry.h"
-#include "ui/FontSizeRule.h"
 #include "ui/ThemeTable.h"
 
 #include <QFile>
@@ -230,24 +229,6 @@ private slots:
         QCOMPARE(l.countLabel.top(), 283 + 175 + 5);
         QCOMPARE(l.stepPrevious.left(), 52);
         QCOMPARE(l.markPanel, QRect(766, 18, 18, 18));
-    }
-
-    void fontSizeRule_data() {
-        QTest::addColumn<bool>("selected");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<int>("problem");
-        QTest::newRow("no font") << false << "12" << int(FontSizeRule::Problem::NoFont);
-        QTest::newRow("not a number") << true << "zwölf" << int(FontSizeRule::Problem::NotANumber);
-        QTest::newRow("3 refused") << true << "3" << int(FontSizeRule::Problem::OutOfRange);
-        QTest::newRow("4 accepted") << true << "4" << int(FontSizeRule::Problem::None);
-        QTest::newRow("72 accepted") << true << "72" << int(FontSizeRule::Problem::None);
-        QTest::newRow("73 refused") << true << "73" << int(FontSizeRule::Problem::OutOfRange);
-    }
-    void fontSizeRule() {
-        QFETCH(bool, selected);
-        QFETCH(QString, size);
-        QFETCH(int, problem);
-        QCOMPARE(int(FontSizeRule::check(selected, size)), problem);
     }
 };
 

@@ -175,33 +175,6 @@ private slots:
         QCOMPARE(t.re().filterText(), QString());
         QCOMPARE(visibleNames(t.re()), (QStringList{u"A"_s, u"B"_s}));
     }
-
-    // Every combination lists at least one drink of the shipped data.
-    void shippedDataHasDrinksForEveryCombination() {
-        TApolloEnv env;
-        env.SetDeleted(true);
-        TTable table(env);
-        table.setDatabaseName(QStringLiteral(VELTA_IMAGE_DIR "/DATEN"));
-        table.setTableName(u"RE"_s);
-        table.setReadOnly(true);
-        table.Open();
-        TApollo re(table);
-        const int total = re.Count();
-        CocktailSession a(re);
-        int least = INT_MAX;
-        for (int o = 1; o <= 4; ++o)
-            for (int g = 1; g <= 4; ++g)
-                for (int k = 1; k <= 4; ++k)
-                    for (int m = 1; m <= 3; ++m) {
-                        choose(a, {o, g, k, m});
-                        int listed = 0;
-                        const Result result = a.start([&] { listed = int(visibleNames(re).size()); });
-                        QVERIFY2(result.isOk(), qPrintable(a.filterExpression()));
-                        least = qMin(least, listed);
-                    }
-        QVERIFY(least >= 1);
-        QCOMPARE(re.Count(), total);
-    }
 };
 
 VELTA_TEST_MAIN_CORE(TestCocktailSession)

@@ -133,17 +133,6 @@ private slots:
         QCOMPARE(found, atHand);
         QCOMPARE(p.s.lines().first().amount, qint64(36)); // 4 × 5 cl + 4 × 4 cl, whatever the bar
     }
-
-    void clipboardText() {
-        Party p;
-        p.s.add(p.mojito, 14);
-        p.s.setBar(2);
-        p.state.settings.changeBar().alwaysAtHome = true;
-        QCOMPARE(p.s.clipboardText(), u"Partyplaner\r\n14 × Mojito\r\n\r\nEinkaufen:\r\n"
-                                      u"Weißer Rum\t70 cl\t1 × 0,7 l oder 1 × 1 l\r\n\r\n"
-                                      u"Immer im Haus:\r\nEiswürfel\tca. 4 kg\r\n\r\n"
-                                      u"Vorhanden in Hausbar Nr. 2:\r\nLimette\t14 St\r\nMinze\r\n"_s);
-    }
 };
 
 VELTA_TEST_MAIN_CORE(TestPartySession)
