@@ -1,3 +1,4 @@
+#include "SilentSoundBackend.h"
 #include "TempDataFolder.h"
 #include "VeltaTest.h"
 #include "WavFixture.h"
@@ -14,20 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Records what would be played, without a device.
-class RecordingBackend : public SoundBackend {
-public:
-    RecordingBackend() : m_previous(SoundBackend::setCurrent(this)) {}
-    ~RecordingBackend() override { SoundBackend::setCurrent(m_previous); }
-    bool isAvailable() const override { return true; }
-    void enqueue(const QString& path) override { played << path; }
-    void stop() override {}
-    QStringList played;
-
-private:
-    SoundBackend* m_previous;
-};
 
 // Records what the music rules ask of the player.
 class RecordingMusic : public BackgroundMusic {
@@ -79,7 +66,7 @@ private slots:
         QFETCH(int, noises);
         QFETCH(int, speech);
         QFETCH(QStringList, played);
-        RecordingBackend backend;
+        SilentSoundBackend backend;
         AppState state;
         state.folders.soundFolder = u"/snd/"_s;
         state.run.waveAvailable = wave;
@@ -89,27 +76,32 @@ private slots:
         SoundEffects sound(state);
         sound.PlaySound(SoundKind::Noise, 8);
         sound.PlaySound(SoundKind::Speech, 13);
-        QCOMPARE(backend.played, played);
+        QCOMPARE(backend.played(), played);
     }
 
     void callsQueueInOrder() {
-        RecordingBackend backend;
+        SilentSoundBackend backend;
         AppState state;
         state.folders.soundFolder = u"/snd/"_s;
         state.run.waveAvailable = state.run.mainShown = true;
         SoundEffects sound(state);
         for (int n : {16, 22, 4, 22, 22, 5})
             sound.PlaySound(SoundKind::Speech, n);
-        QCOMPARE(backend.played, (QStringList{u"/snd/16.WAV"_s, u"/snd/22.WAV"_s, u"/snd/4.WAV"_s,
-                                              u"/snd/22.WAV"_s, u"/snd/22.WAV"_s, u"/snd/5.WAV"_s}));
+        QCOMPARE(backend.played(), (QStringList{u"/snd/16.WAV"_s, u"/snd/22.WAV"_s, u"/snd/4.WAV"_s,
+                                                u"/snd/22.WAV"_s, u"/snd/22.WAV"_s, u"/snd/5.WAV"_s}));
     }
 
+    // No device: the sound is dropped without a crash, not kept for a device installed later.
     void withoutBackendNothingHappens() {
         SoundBackend* previous = SoundBackend::setCurrent(nullptr);
         AppState state;
         state.run.waveAvailable = state.run.mainShown = true;
         SoundEffects(state).PlaySound(SoundKind::Noise, 1);
         SoundPlayer::none().PlaySound(SoundKind::Noise, 1);
+        QVERIFY(!SoundBackend::current());
+        SilentSoundBackend later;
+        QCoreApplication::processEvents();
+        QVERIFY(later.played().isEmpty());
         SoundBackend::setCurrent(previous);
     }
 
