@@ -2,6 +2,7 @@
 #include "SilentSoundBackend.h"
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
+#include "UserInput.h"
 #include "VeltaGuiTest.h"
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
@@ -32,26 +33,7 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-void typeInto(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
-
-// The middle of a line of the recipe view, as the last drawing placed it.
-QPoint linePoint(const RecipeDisplay& d, int line) {
-    int y = RecipeTextLayout::kTop;
-    for (int i = d.topLine; i < line; ++i)
-        y += d.lines.at(i).height;
-    const DisplayLine& l = d.lines.at(line);
-    return {(l.left + l.right) / 2, y + l.height / 2};
-}
-
-} // namespace
+using namespace UserInput;
 
 // The quantity calculator and the blood alcohol assistant as the user meets them: opened by their
 // commands and by clicks in the recipe on the shipped data, driven by keys and clicks; what the
@@ -63,16 +45,6 @@ class TestCalcDialogs : public QObject {
     std::unique_ptr<ProgramWindows> m_w;
     std::unique_ptr<SilentSoundBackend> m_sound;
 
-    // Drives the dialog once it is open; it is closed afterwards whatever happened.
-    template <class Dialog> void whileOpen(Dialog& dialog, const std::function<void(Dialog&)>& act) {
-        QTimer::singleShot(0, &dialog, [&dialog, act] {
-            dialog.activateWindow();
-            if (QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }))
-                act(dialog);
-            if (dialog.isVisible())
-                dialog.reject();
-        });
-    }
     void show(const QString& recipe) {
         EntryList* list = m_w->main.HauptListBox;
         list->setCurrentRow(list->findRow(recipe));
@@ -120,7 +92,7 @@ private slots:
         bool popup = false;
         TMengeDialog& dialog = m_w->main.dialogs().get<QuantityCommand>().dialog;
         whileOpen<TMengeDialog>(dialog, [&](TMengeDialog& d) {
-            typeInto(d.MengeEdit->edit(), u"2"_s);
+            replaceText(d.MengeEdit->edit(), u"2"_s);
             heading = d.Namelabel->text();
             pieces = d.Ausgabememo->toPlainText();
             QTest::mouseClick(d.RadioButton5, Qt::LeftButton);
@@ -134,10 +106,10 @@ private slots:
             d.PopupMenu->hide();
             d.Zwischenablage1->trigger();
             QTest::mouseClick(d.RadioButton2, Qt::LeftButton);
-            typeInto(d.MengeEdit->edit(), u"90"_s);
+            replaceText(d.MengeEdit->edit(), u"90"_s);
             small = d.Ausgabememo->toPlainText();
             QTest::mouseClick(d.RadioButton1, Qt::LeftButton);
-            typeInto(d.MengeEdit->edit(), u"0"_s);
+            replaceText(d.MengeEdit->edit(), u"0"_s);
             zero = d.MengeEdit->text();
             QTest::mouseClick(d.OkButton, Qt::LeftButton);
         });
@@ -197,12 +169,12 @@ private slots:
         whileOpen<TMengeDialog>(menge.dialog, [&](TMengeDialog& d) {
             whileOpen<PartyPlannerDialog>(menge.partyDialog, [&](PartyPlannerDialog& p) {
                 QTest::keyClicks(p.Suchfeld, u"Mojito"_s);
-                typeInto(p.GlaeserEdit->edit(), u"14"_s);
+                replaceText(p.GlaeserEdit->edit(), u"14"_s);
                 QTest::mouseClick(p.HinzuButton, Qt::LeftButton);
-                typeInto(p.Suchfeld, u"Daiquiri"_s);
+                replaceText(p.Suchfeld, u"Daiquiri"_s);
                 QTest::keyClick(p.Suchfeld, Qt::Key_Return);
-                typeInto(p.Suchfeld, u"Mojito"_s);
-                typeInto(p.GlaeserEdit->edit(), u"2"_s);
+                replaceText(p.Suchfeld, u"Mojito"_s);
+                replaceText(p.GlaeserEdit->edit(), u"2"_s);
                 QTest::mouseClick(p.HinzuButton, Qt::LeftButton);
                 for (int row = 0; row < p.Partyliste->count(); ++row)
                     added << p.Partyliste->item(row)->text();
@@ -219,8 +191,8 @@ private slots:
                 copied = QApplication::clipboard()->text();
                 copyAnswer = answers.lastText();
                 QTest::mouseClick(p.DruckenButton, Qt::LeftButton);
-                typeInto(p.Suchfeld, u"Mojito"_s);
-                typeInto(p.GlaeserEdit->edit(), u"990"_s);
+                replaceText(p.Suchfeld, u"Mojito"_s);
+                replaceText(p.GlaeserEdit->edit(), u"990"_s);
                 QTest::mouseClick(p.HinzuButton, Qt::LeftButton);
                 cappedAnswer = answers.lastText();
                 cappedRow = list->item(0)->text();
@@ -270,19 +242,19 @@ private slots:
         TBlutdialog& dialog = m_w->main.dialogs().get<BloodAlcoholCommand>().dialog;
         whileOpen<TBlutdialog>(dialog, [&](TBlutdialog& d) {
             QTest::keyClicks(d.Editfeld, u"wodka*"_s);
-            typeInto(d.ZukaufEdit->edit(), u"4"_s);
+            replaceText(d.ZukaufEdit->edit(), u"4"_s);
             QTest::keyClick(d.ZukaufEdit->edit(), Qt::Key_Return); // 4 cl: 12 g
-            typeInto(d.ZukaufEdit->edit(), QString());
+            replaceText(d.ZukaufEdit->edit(), QString());
             QTest::mouseClick(d.HinzuButton, Qt::LeftButton);
             emptyAmount = answers.lastText();
-            typeInto(d.Editfeld, u"Mojito"_s);
-            typeInto(d.ZukaufEdit->edit(), u"2"_s);
+            replaceText(d.Editfeld, u"Mojito"_s);
+            replaceText(d.ZukaufEdit->edit(), u"2"_s);
             QTest::keyClick(d.combo, Qt::Key_Up); // "Stück": 2 glasses of 12 cl at the recipe's alcohol
             QTest::mouseClick(d.HinzuButton, Qt::LeftButton);
             for (int row = 0; row < d.SuffListbox->count(); ++row)
                 consumed << d.SuffListbox->text(row);
             QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
-            typeInto(d.GewichtEdit->edit(), u"5"_s);
+            replaceText(d.GewichtEdit->edit(), u"5"_s);
             QTest::keyClick(d.GewichtEdit->edit(), Qt::Key_W,
                             Qt::AltModifier); // the button's key while typing
             QTRY_VERIFY(!answers.lastText().isEmpty() && answers.lastText() != emptyAmount);
@@ -290,12 +262,12 @@ private slots:
             // Beyond the range and confirmed by a click, which takes the focus from the field.
             for (const QString& typed : {u"350"_s, u"19"_s}) {
                 const qsizetype before = answers.shown().size();
-                typeInto(d.GewichtEdit->edit(), typed);
+                replaceText(d.GewichtEdit->edit(), typed);
                 QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
                 outOfRange << (answers.shown().size() > before ? answers.lastText() : QString()) + u'|' +
                                   d.GewichtEdit->text() + u'|' + QString::number(d.note->currentIndex());
             }
-            typeInto(d.GewichtEdit->edit(), u"70"_s);
+            replaceText(d.GewichtEdit->edit(), u"70"_s);
             QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
             QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
             label = d.PromilleLabel->text();

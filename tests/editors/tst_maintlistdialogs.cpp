@@ -2,6 +2,7 @@
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
 #include "TestFiles.h"
+#include "UserInput.h"
 #include "VeltaGuiTest.h"
 #include "VeltadbRun.h"
 #include "app/CommandTable.h"
@@ -31,6 +32,7 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
+using namespace UserInput;
 
 namespace {
 
@@ -75,20 +77,6 @@ class TestMaintListDialogs : public QObject {
     static void clickInto(QPushButton* button, QDialog& dialog, const std::function<void()>& act) {
         QTimer::singleShot(0, &dialog, act);
         QTest::mouseClick(button, Qt::LeftButton);
-    }
-    static void type(QWidget* w, const QString& text) {
-        for (const QChar c : text) {
-            if (c.unicode() < 0x80)
-                QTest::keyClick(w, c.toLatin1());
-            else
-                QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-    static void replaceText(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        type(edit, text);
     }
     static int rowOf(EntryList* list, const QString& text) { return list->findRow(text); }
     int alk(int recNo) {

@@ -1,6 +1,7 @@
 #include "MessageBoxAnswerer.h"
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
+#include "UserInput.h"
 #include "VeltaGuiTest.h"
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
@@ -23,6 +24,7 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
+using namespace UserInput;
 
 // The recipe editor and the recipe list as the user meets them: opened by their commands on the
 // shipped data, driven by keys and clicks; what they show is captured and checked after they closed.
@@ -39,18 +41,6 @@ class TestRecipeEditorDialog : public QObject {
     void run(const QString& command, QDialog& dialog, const std::function<void()>& act) {
         QTimer::singleShot(0, &dialog, act);
         m_w->main.commands->run(command);
-    }
-    // Keys for every character, also those outside ASCII (which QTest::keyClicks cannot type).
-    static void type(QWidget* w, const QString& text) {
-        for (const QChar c : text) {
-            if (c.unicode() < 0x80)
-                QTest::keyClick(w, c.toLatin1());
-            else
-                QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-    static void clickTab(QTabWidget* tabs, int index) {
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
     }
     static void chooseByKeys(QComboBox* combo, const QString& text) {
         combo->setFocus();

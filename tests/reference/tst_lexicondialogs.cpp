@@ -1,6 +1,7 @@
 #include "MessageBoxAnswerer.h"
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
+#include "UserInput.h"
 #include "VeltaGuiTest.h"
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
@@ -29,6 +30,7 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
+using namespace UserInput;
 
 namespace {
 
@@ -37,21 +39,6 @@ QString lines(int n) {
     for (int i = 1; i <= n; ++i)
         out << u"Zeile %1"_s.arg(i);
     return out.join(u"\r\n"_s);
-}
-
-// The middle of a line of the recipe view, as the last drawing placed it.
-QPoint linePoint(const RecipeDisplay& d, int line) {
-    int y = RecipeTextLayout::kTop;
-    for (int i = d.topLine; i < line; ++i)
-        y += d.lines.at(i).height;
-    const DisplayLine& l = d.lines.at(line);
-    return {(l.left + l.right) / 2, y + l.height / 2};
-}
-
-void clickRow(EntryList* list, int row) {
-    list->setCurrentRow(row);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(list->model()->index(row, 0)).center());
 }
 
 QString clipboard() {
@@ -69,16 +56,6 @@ class TestLexiconDialogs : public QObject {
     std::unique_ptr<TempDataFolder> m_dir;
     std::unique_ptr<ProgramWindows> m_w;
 
-    // Drives the dialog once it is open; it is closed afterwards whatever happened.
-    template <class Dialog> void whileOpen(Dialog& dialog, const std::function<void(Dialog&)>& act) {
-        QTimer::singleShot(0, &dialog, [&dialog, act] {
-            dialog.activateWindow();
-            if (QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }))
-                act(dialog);
-            if (dialog.isVisible())
-                dialog.reject();
-        });
-    }
     template <class Command> auto& dialogOf() { return m_w->main.dialogs().get<Command>().dialog; }
     const RecipeDisplay& display() { return m_w->main.browser->browser().display(); }
     void clickLine(int line) {

@@ -1,6 +1,7 @@
 #include "MessageBoxAnswerer.h"
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
+#include "UserInput.h"
 #include "VeltaGuiTest.h"
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
@@ -22,6 +23,7 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
+using namespace UserInput;
 
 namespace {
 
@@ -62,10 +64,6 @@ int pageOf(const QString& control) {
     if (vorgaben.contains(control))
         return 1;
     return control == u"CheckFett"_s || control == u"CheckKursiv"_s ? 2 : 0;
-}
-
-void clickTab(QTabWidget* tabs, int page) {
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(page).center());
 }
 
 } // namespace
