@@ -5,6 +5,7 @@
 #include "app/TMain.h"
 #include "assistants/gui/CocktailCommand.h"
 #include "assistants/gui/HomeBarCommand.h"
+#include "assistants/gui/NearMissCommand.h"
 #include "assistants/gui/ShoppingCommand.h"
 #include "browser/gui/BrowserController.h"
 #include "browser/gui/RecipePhoto.h"
@@ -92,6 +93,7 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
     });
     t.add(QStringLiteral("Promille"), [&dialogs] { dialogs.get<BloodAlcoholCommand>().run(); });
     t.add(QStringLiteral("Einkauf"), [&dialogs] { dialogs.get<ShoppingCommand>().run(); });
+    t.add(QStringLiteral("FastMixbar"), [&dialogs] { dialogs.get<NearMissCommand>().run(); });
     t.add(QStringLiteral("Assistent"), [&dialogs] { dialogs.get<CocktailCommand>().run(); });
     t.add(QStringLiteral("DruckenAktuell"), [&dialogs] { dialogs.get<PrintCommand>().runCurrentDrink(); });
     t.add(QStringLiteral("DruckenMehrere"), [&dialogs] { dialogs.get<PrintCommand>().runSeveralDrinks(); });

@@ -1,20 +1,28 @@
 #include "MessageBoxAnswerer.h"
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
+#include "UserInput.h"
 #include "VeltaGuiTest.h"
+#include "VeltadbRun.h"
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
 #include "assistants/gui/HomeBarCommand.h"
+#include "assistants/gui/NearMissCommand.h"
+#include "common/ShownRecipes.h"
 #include "ui/EntryList.h"
 #include "ui/TypeAheadField.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 // The home bar dialog as the user meets it: opened by its command on the shipped data, driven by
 // keys and clicks, its answers captured and checked after the dialog closed.
@@ -105,6 +113,48 @@ private slots:
         QCOMPARE(presetCount, 28);
         QVERIFY(answers.shown().isEmpty());
         QCOMPARE(m_w->state.catalogue.ingredients().homeBars.count(1), 0);
+    }
+
+    // "Fast mixbar" from the home bar: the drinks the saved bar is short of, as many as veltadb
+    // lists; "zwei" adds those two short; double-click on a drink shows it in the main window.
+    void nearMissesFromTheHomeBar() {
+        NearMissDialog& near = m_w->main.dialogs().get<NearMissCommand>().dialog;
+        QString heading;
+        int oneShort = 0;
+        int twoShort = 0;
+        int chosen = 0;
+        const auto drinks = [&] {
+            int n = 0;
+            for (const ListEntry& e : near.Liste->entries())
+                n += e.data > 0 ? 1 : 0;
+            return n;
+        };
+        runWithDialog([&](THausbardialog& dialog) {
+            UserInput::whileOpen<NearMissDialog>(near, [&](NearMissDialog& d) {
+                heading = d.Ueberschrift->text();
+                oneShort = drinks();
+                QTest::mouseClick(d.ZweiBox, Qt::LeftButton);
+                twoShort = drinks();
+                const int row = 1; // the first drink, under its group's line
+                chosen = d.Liste->entries().at(row).data;
+                const QRect r = d.Liste->visualRect(d.Liste->model()->index(row, 0));
+                QTest::mousePress(d.Liste->viewport(), Qt::LeftButton, {}, r.center());
+                QTest::mouseRelease(d.Liste->viewport(), Qt::LeftButton, {}, r.center());
+                QTest::mouseDClick(d.Liste->viewport(), Qt::LeftButton, {}, r.center());
+            });
+            QTest::mouseClick(dialog.FastMixbarButton, Qt::LeftButton);
+            QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+        });
+        const QString folder = m_w->state.folders.dataFolder;
+        const VeltadbRun one = VeltadbRun::of({u"fastmixbar"_s, folder, u"1"_s});
+        const VeltadbRun two = VeltadbRun::of({u"fastmixbar"_s, folder, u"1"_s, u"2"_s});
+        QCOMPARE(one.code, 0);
+        QCOMPARE(oneShort, int(one.out.count(u'\n')));
+        QCOMPARE(twoShort, int(two.out.count(u'\n')));
+        QVERIFY(twoShort > oneShort);
+        QVERIFY2(heading.contains(u"Hausbar Nr. 1"_s), qPrintable(heading));
+        QVERIFY(chosen > 0);
+        QCOMPARE(m_w->main.recipes().CurrentRecNo(), chosen);
     }
 };
 

@@ -13,6 +13,7 @@
 #include "RecipeVerbs.h"
 #include "SearchVerb.h"
 #include "app/ProgramHelp.h"
+#include "assistants/NearMissSession.h"
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeMarks.h"
 #include "common/AppState.h"
@@ -64,6 +65,8 @@ QString verbList() {
                "zuerst\n"
                "  veltadb einkauf ORDNER BAR [--plan N]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
                "                              mit --plan ein Einkaufsplan aus N (1 bis 10) Einkäufen\n"
+               "  veltadb fastmixbar ORDNER BAR [1|2]  Drinks, denen in der Hausbar eine (oder bis zu zwei) "
+               "Zutaten fehlen\n"
                "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [--mixbar "
                "BAR[:ZUKÄUFE]] [SATZ ...]\n"
                "                              Rezepte als Textdatei\n"
@@ -287,6 +290,40 @@ int einkauf(const QString& folder, const QString& barText, const QString& planTe
     return 0;
 }
 
+// "Fast mixbar" for one home bar of a data folder: the drinks one (or up to two) ingredients short.
+int fastmixbar(const QString& folder, const QString& barText, const QString& countText) {
+    bool ok = false;
+    const int bar = barText.toInt(&ok);
+    if (!ok || bar < 1 || bar > HomeBarTable::kBars) {
+        err() << "veltadb: Die Hausbar muss 1, 2 oder 3 sein, nicht \"" << barText << "\".\n";
+        return 2;
+    }
+    if (countText != QStringLiteral("1") && countText != QStringLiteral("2")) {
+        err() << "veltadb: Es können 1 oder 2 Zutaten fehlen, nicht \"" << countText << "\".\n";
+        return 2;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        err() << "veltadb: Den Ordner \"" << folder << "\" gibt es nicht.\n";
+        return 2;
+    }
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable recipeTable(env);
+    TTable ingredientTable(env);
+    openTable(recipeTable, QDir(folder).filePath(QStringLiteral("RE")));
+    openTable(ingredientTable, QDir(folder).filePath(QStringLiteral("ZU")));
+    TApollo recipes(recipeTable);
+    TApollo ingredients(ingredientTable);
+    AppState state;
+    state.loadForBars(folder, ingredients);
+    NearMissSession session(state, recipes);
+    session.begin(bar);
+    session.setTwoMissing(countText == QStringLiteral("2"));
+    for (const QString& line : session.scriptLines())
+        out() << line << '\n';
+    return 0;
+}
+
 // The data folder a verb works on, and whether it writes there.
 struct FolderUse {
     QString folder; // empty: the verb has none
@@ -405,6 +442,8 @@ int main(int argc, char* argv[]) {
         if (command == QStringLiteral("einkauf") && args.size() == 6 &&
             args.at(4) == QStringLiteral("--plan"))
             return einkauf(args.at(2), args.at(3), args.at(5));
+        if (command == QStringLiteral("fastmixbar") && (args.size() == 4 || args.size() == 5))
+            return fastmixbar(args.at(2), args.at(3), args.value(4, QStringLiteral("1")));
         if (command == QStringLiteral("party") && args.size() >= 4)
             return PartyVerb::run(args.at(2), args.at(3), args.mid(4), out(), err());
         if (command == QStringLiteral("sichern") && args.size() == 4)

@@ -10,6 +10,8 @@ HomeBarCommand::HomeBarCommand(const DialogServices& services)
       dialog(services.context, session, services.parent), m_main(services.main), m_recipes(services.recipes) {
     QObject::connect(&dialog, &THausbardialog::shoppingRequested, &dialog,
                      [this] { m_main.RunCommand(QStringLiteral("Einkauf")); });
+    QObject::connect(&dialog, &THausbardialog::nearMissesRequested, &dialog,
+                     [this] { m_main.RunCommand(QStringLiteral("FastMixbar")); });
     QObject::connect(&dialog, &THausbardialog::ingredientInfoRequested, &dialog,
                      [this](int number) { m_main.ShowIngredientInfo(number); });
 }

@@ -12,6 +12,8 @@ ShoppingCommand::ShoppingCommand(const DialogServices& services)
     dialog.setHomeBarShowing(&windowShowing<THausbardialog>);
     QObject::connect(&dialog, &TEinkaufDialog::homeBarRequested, &dialog,
                      [this] { m_main.RunCommand(QStringLiteral("Hausbar")); });
+    QObject::connect(&dialog, &TEinkaufDialog::nearMissesRequested, &dialog,
+                     [this] { m_main.RunCommand(QStringLiteral("FastMixbar")); });
 }
 
 void ShoppingCommand::run() {

@@ -113,6 +113,10 @@ QWidget* TEinkaufDialog::buildResultPage() {
     }
     ExplorerButton1 = new QPushButton(QStringLiteral("Weitere Tips"), page);
     ExplorerButton1->setGeometry(0, 200, 110, 25);
+    FastMixbarButton = new QPushButton(QStringLiteral("Fast mi&xbar"), page);
+    FastMixbarButton->setObjectName(QStringLiteral("FastMixbarButton"));
+    FastMixbarButton->setGeometry(120, 200, 110, 25);
+    connect(FastMixbarButton, &QPushButton::clicked, this, &TEinkaufDialog::nearMissesRequested);
     connect(ExplorerButton1, &QPushButton::clicked, this, [this] {
         if (m_context.help)
             m_context.help->showContext(ShoppingSession::kTipsHelpContext);

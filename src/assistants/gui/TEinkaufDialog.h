@@ -37,6 +37,7 @@ public:
     QLabel* zz[ShoppingAnalysis::kRanks] = {};
     QLabel* a[ShoppingAnalysis::kRanks] = {};
     QPushButton* ExplorerButton1 = nullptr;
+    QPushButton* FastMixbarButton = nullptr;
     QSpinBox* PlanAnzahl = nullptr;
     QTreeWidget* PlanListe = nullptr;
     QLabel* PlanDrinksLabel = nullptr;
@@ -48,6 +49,8 @@ public:
 signals:
     // " Einrichten": the home bar command of the main window.
     void homeBarRequested();
+    // "Fast mixbar": the drinks the bar is one or two ingredients short of.
+    void nearMissesRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

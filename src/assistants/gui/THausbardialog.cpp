@@ -73,6 +73,11 @@ void THausbardialog::buildControls() {
     button5 = button(QStringLiteral("&Info"), 240, 340, 70);
     VButton = button(QStringLiteral("&Vorgabe"), 315, 340, 75);
     Einkaufbutton = button(QStringLiteral(" &Einkaufsassistent"), 240, 368, 150);
+    FastMixbarButton = button(QStringLiteral("Fast mi&xbar"), 240, 396, 150);
+    FastMixbarButton->setObjectName(QStringLiteral("FastMixbarButton"));
+    FastMixbarButton->setToolTip(
+        QStringLiteral("Drinks, denen in der gespeicherten Hausbar eine oder zwei Zutaten fehlen"));
+    connect(FastMixbarButton, &QPushButton::clicked, this, &THausbardialog::nearMissesRequested);
     OkButton = button(QStringLiteral("OK"), 400, 340, 70);
     CancelButton = button(QStringLiteral("Abbrechen"), 400, 368, 70);
     OkButton->setDefault(true);

@@ -31,6 +31,7 @@ public:
     QPushButton* button5 = nullptr;
     QPushButton* VButton = nullptr;
     QPushButton* Einkaufbutton = nullptr;
+    QPushButton* FastMixbarButton = nullptr;
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;
     QMenu* VorgabePopup = nullptr;
@@ -40,6 +41,7 @@ public:
 signals:
     void ingredientInfoRequested(int number);
     void shoppingRequested();
+    void nearMissesRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
