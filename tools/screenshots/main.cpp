@@ -8,6 +8,7 @@
 #include "assistants/HomeBarSession.h"
 #include "assistants/gui/CocktailCommand.h"
 #include "assistants/gui/HomeBarCommand.h"
+#include "assistants/gui/NearMissCommand.h"
 #include "assistants/gui/ShoppingCommand.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/gui/BrowserController.h"
@@ -246,6 +247,16 @@ void shootAssistants(const QString& out) {
     QApplication::processEvents();
     shopping.grab().save(QDir(out).filePath(QStringLiteral("einkaufsplan.png")));
     shopping.reject();
+
+    // "Fast mixbar" for the same bar, substitutes allowed so that one stands in.
+    w.state.settings.changeBar().allowSubstitutes = true;
+    NearMissCommand& near = main.dialogs().get<NearMissCommand>();
+    near.session.begin(1);
+    near.dialog.show();
+    QApplication::processEvents();
+    near.dialog.grab().save(QDir(out).filePath(QStringLiteral("fast-mixbar.png")));
+    near.dialog.reject();
+    w.state.settings.changeBar().allowSubstitutes = false;
 
     CocktailCommand& cocktail = main.dialogs().get<CocktailCommand>();
     TAssiDialog& wizard = cocktail.dialog;
