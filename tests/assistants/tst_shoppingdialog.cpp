@@ -7,6 +7,7 @@
 #include "app/ProgramWindows.h"
 #include "assistants/HomeBarPresets.h"
 #include "assistants/gui/HomeBarCommand.h"
+#include "assistants/gui/NearMissCommand.h"
 #include "assistants/gui/ShoppingCommand.h"
 #include "store/Fields.h"
 #include "store/TApollo.h"
@@ -250,6 +251,22 @@ private slots:
         });
         QCOMPARE(m_w->help.currentPage(), HelpWindow::pageFor(2450));
         m_w->help.close();
+    }
+
+    // "Fast mixbar" on the result page opens the list of drinks the bar is one ingredient short of.
+    void fastMixbarFromTheResult() {
+        NearMissDialog& near = m_w->main.dialogs().get<NearMissCommand>().dialog;
+        QString heading;
+        runWith(dialog(), QStringLiteral("Einkauf"), [&] {
+            QTest::mouseClick(dialog().Weiterbutton, Qt::LeftButton);
+            QTimer::singleShot(0, &near, [&] {
+                heading = near.Ueberschrift->text();
+                near.reject();
+            });
+            QTest::mouseClick(dialog().FastMixbarButton, Qt::LeftButton);
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+        });
+        QVERIFY2(heading.contains(QStringLiteral("Hausbar Nr. 1")), qPrintable(heading));
     }
 
     // "Ersatzzutaten zulassen" on the first page is the home bar's setting: ticking it saves it at
