@@ -1,6 +1,5 @@
 #include "assistants/NearMissSession.h"
 
-#include "assistants/PurchaseReach.h"
 #include "common/AppState.h"
 #include "common/BarCoverage.h"
 
@@ -40,17 +39,10 @@ void NearMissSession::read() {
     const auto nameOf = [this](int n) { return ingredientName(n); };
     m_groups = NearMisses::group(m_drinks, nameOf);
     m_standIns.clear();
-    if (m_state.settings.bar().allowSubstitutes) {
-        BarSettings plain = m_state.settings.bar();
-        plain.allowSubstitutes = false;
-        const IngredientSet direct =
-            BarCoverage(m_state.catalogue.ingredients().homeBars, {}, plain).present(m_bar);
-        const PurchaseReach reach(coverage);
-        for (const NearMisses::Drink& d : m_drinks) {
-            const QStringList lines = NearMisses::standIns(d.numbers, direct, present, reach, nameOf);
-            if (!lines.isEmpty())
-                m_standIns.insert(d.recNo, lines);
-        }
+    for (const NearMisses::Drink& d : m_drinks) {
+        const QStringList lines = NearMisses::standIns(d.numbers, coverage, m_bar, nameOf);
+        if (!lines.isEmpty())
+            m_standIns.insert(d.recNo, lines);
     }
 }
 

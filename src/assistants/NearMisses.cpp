@@ -1,6 +1,6 @@
 #include "assistants/NearMisses.h"
 
-#include "assistants/PurchaseReach.h"
+#include "common/BarCoverage.h"
 #include "common/ListCollation.h"
 #include "common/RecipeBook.h"
 #include "common/TurboRead.h"
@@ -59,31 +59,36 @@ QList<NearMisses::Group> NearMisses::group(const QList<Drink>& drinks,
             groups[*found].drinks.append(d);
         }
     }
-    const auto firstName = [&](const Group& g) { return ListCollation::sortKey(nameOf(g.missing.first())); };
-    std::stable_sort(groups.begin(), groups.end(), [&](const Group& a, const Group& b) {
+    // Sort keys once per group, not per comparison.
+    std::vector<std::pair<ListCollation::Key, qsizetype>> keys;
+    keys.reserve(size_t(groups.size()));
+    for (qsizetype i = 0; i < groups.size(); ++i)
+        keys.emplace_back(ListCollation::sortKey(nameOf(groups.at(i).missing.first())), i);
+    std::stable_sort(keys.begin(), keys.end(), [&](const auto& ka, const auto& kb) {
+        const Group& a = groups.at(ka.second);
+        const Group& b = groups.at(kb.second);
         if (a.drinks.size() != b.drinks.size())
             return a.drinks.size() > b.drinks.size();
         if (a.missing.size() != b.missing.size())
             return a.missing.size() < b.missing.size();
-        return firstName(a) < firstName(b);
+        return ka.first < kb.first;
     });
+    QList<Group> sorted;
+    sorted.reserve(groups.size());
+    for (const auto& k : keys)
+        sorted.append(std::move(groups[k.second]));
+    groups = std::move(sorted);
     return groups;
 }
 
-QStringList NearMisses::standIns(const QList<int>& numbers, const IngredientSet& direct,
-                                 const IngredientSet& present, const PurchaseReach& reach,
+QStringList NearMisses::standIns(const QList<int>& numbers, const BarCoverage& coverage, int bar,
                                  const std::function<QString(int)>& nameOf) {
     QStringList out;
     for (int wanted : numbers) {
-        if (atHand(direct, wanted) || !atHand(present, wanted))
-            continue;
-        for (int standIn : reach.standIns(wanted)) {
-            if (atHand(direct, standIn)) {
-                const QString line = QStringLiteral("%1 statt %2").arg(nameOf(standIn), nameOf(wanted));
-                if (!out.contains(line))
-                    out.append(line);
-                break;
-            }
+        if (const int standIn = coverage.standIn(bar, wanted)) {
+            const QString line = QStringLiteral("%1 statt %2").arg(nameOf(standIn), nameOf(wanted));
+            if (!out.contains(line))
+                out.append(line);
         }
     }
     return out;

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class PurchaseReach;
+class BarCoverage;
 class TApollo;
 
 // "Fast mixbar": the drinks a home bar is one or two ingredients short of, grouped by what they lack,
@@ -33,9 +33,8 @@ public:
     // The drinks grouped by what they lack: the groups with the most drinks first, then those lacking
     // fewer, then by the first missing name.
     static QList<Group> group(const QList<Drink>& drinks, const std::function<QString(int)>& nameOf);
-    // "Zitronensaft statt Limettensaft" for each of the drink's ingredients that is at hand only
-    // through a substitute: `direct` is what is at hand without substitutes.
-    static QStringList standIns(const QList<int>& numbers, const IngredientSet& direct,
-                                const IngredientSet& present, const PurchaseReach& reach,
+    // "Zitronensaft statt Limettensaft" for each of the drink's ingredients that the bar has only
+    // through a substitute.
+    static QStringList standIns(const QList<int>& numbers, const BarCoverage& coverage, int bar,
                                 const std::function<QString(int)>& nameOf);
 };

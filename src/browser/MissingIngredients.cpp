@@ -26,6 +26,26 @@ QList<int> MissingIngredients::lines(const RecipeDisplay& d, const AppState& sta
     return present ? lines(d, *present) : QList<int>();
 }
 
+QHash<int, QString> MissingIngredients::standIns(const RecipeDisplay& d, const AppState& state) {
+    QHash<int, QString> out;
+    const int bar = int(state.settings.options().get(OptionsRecord::HomeBar));
+    if (!state.settings.bar().allowSubstitutes || state.catalogue.ingredients().homeBars.count(bar) == 0)
+        return out;
+    const BarCoverage coverage = state.barCoverage();
+    const auto nameOf = [&](int number) {
+        for (const ListEntry& e : state.catalogue.ingredients().zutatliste)
+            if (e.data == number)
+                return e.text;
+        return QString();
+    };
+    for (int line = 0; line <= d.lastIngredientLine && line < d.lineIngredient.size(); ++line) {
+        const int wanted = d.lineIngredient.at(line);
+        if (const int standIn = coverage.standIn(bar, wanted))
+            out.insert(line, QStringLiteral("(%1 statt %2)").arg(nameOf(standIn), nameOf(wanted)));
+    }
+    return out;
+}
+
 QString MissingIngredients::clipboardText(const RecipeDisplay& d, const QList<int>& lines) {
     QStringList texts;
     for (const int line : lines)

@@ -2,6 +2,7 @@
 
 #include "common/IngredientSet.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -22,6 +23,9 @@ public:
     static QList<int> lines(const RecipeDisplay& display, const IngredientSet& present);
     // Both together for the shown recipe; empty when nothing is to be marked.
     static QList<int> lines(const RecipeDisplay& display, const AppState& state);
+    // With "Ersatzzutaten zulassen": per ingredient line whose ingredient the bar has only through a
+    // substitute, "(Zitronensaft statt Limettensaft)". Shown beside the line, never stored or copied.
+    static QHash<int, QString> standIns(const RecipeDisplay& display, const AppState& state);
     // The lines as the recipe shows them (amount, unit, name), one per line, CR LF between.
     static QString clipboardText(const RecipeDisplay& display, const QList<int>& lines);
 };

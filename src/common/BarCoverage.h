@@ -21,6 +21,9 @@ public:
     // what it stands in for. Substitutes reach one level only, so present(bar, bought) is present(bar)
     // plus purchase(n) for each n bought, whatever else is at hand.
     IngredientSet purchase(int number) const;
+    // The ingredient standing in for `wanted` in the bar: 0 unless substitutes count and `wanted` is
+    // at hand only through one ("Zitronensaft statt Limettensaft").
+    int standIn(int bar, int wanted) const;
 
 private:
     const HomeBarTable& m_bars;

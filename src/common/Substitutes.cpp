@@ -46,6 +46,13 @@ void Substitutes::add(int wanted, int standIn) {
         m_pairs.emplace_back(wanted, standIn);
 }
 
+int Substitutes::standInFrom(int wanted, const IngredientSet& at) const {
+    for (const auto& [w, standIn] : m_pairs)
+        if (w == wanted && at.test(size_t(standIn)))
+            return standIn;
+    return 0;
+}
+
 IngredientSet Substitutes::cover(const IngredientSet& at) const {
     IngredientSet covered = at;
     for (const auto& [wanted, standIn] : m_pairs)

@@ -20,6 +20,8 @@ public:
     // `at` plus every ingredient one of whose stand-ins is in `at`. One level only: what is covered
     // here does not in turn cover anything.
     IngredientSet cover(const IngredientSet& at) const;
+    // The first stand-in for `wanted` (in the file's order) that is in `at`; 0 when none is.
+    int standInFrom(int wanted, const IngredientSet& at) const;
 
 private:
     std::vector<std::pair<int, int>> m_pairs;

@@ -5,6 +5,7 @@
 #include "app/ProgramWindows.h"
 #include "app/TMain.h"
 #include "browser/MissingIngredients.h"
+#include "browser/RecipeClipboard.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/gui/BrowserController.h"
 #include "browser/gui/ClientFrame.h"
@@ -298,9 +299,18 @@ private slots:
 
         // With substitutes allowed the shipped ERSATZ.TXT lets Rhum Agricole stand in: nothing is
         // marked, the item is off.
+        // The rum's line says what stands in, drawn beside it, not part of the recipe's text.
+        RecipeView* view = shell().main.AusgabePaintBox;
+        const QImage without = view->render();
         state.settings.changeBar().allowSubstitutes = true;
-        shell().main.AusgabePaintBox->relayout();
-        QVERIFY(shell().main.AusgabePaintBox->missingLines().isEmpty());
+        view->relayout();
+        QVERIFY(view->missingLines().isEmpty());
+        QCOMPARE(view->standIns(),
+                 (QHash<int, QString>{{0, QStringLiteral("(Rhum Agricole statt Weißer Rum)")}}));
+        const QImage with = view->render();
+        QVERIFY(with != without);
+        QVERIFY(!RecipeClipboard::recipeText(shell().browser().browser().display())
+                     .contains(QStringLiteral("statt")));
         QVERIFY(popupItem(&enabled));
         QVERIFY(!enabled);
         QCOMPARE(answers.shown().size(), 1);

@@ -110,6 +110,20 @@ void shootMissing(ProgramWindows& w, const QString& out) {
     w.main.AusgabePaintBox->update();
     QApplication::processEvents();
     w.main.grab().save(QDir(out).filePath(QStringLiteral("was-fehlt.png")));
+
+    // The same bar with substitutes allowed: the first drink (by name) whose lines name one standing in.
+    w.state.settings.changeBar().allowSubstitutes = true;
+    for (int r = 0; r < w.main.HauptListBox->count(); ++r) {
+        w.main.HauptListBox->setCurrentRow(r);
+        w.main.browser->selectionChanged();
+        w.main.AusgabePaintBox->relayout();
+        if (!w.main.AusgabePaintBox->standIns().isEmpty() && w.main.AusgabePaintBox->missingLines().isEmpty())
+            break;
+    }
+    w.main.AusgabePaintBox->update();
+    QApplication::processEvents();
+    w.main.grab().save(QDir(out).filePath(QStringLiteral("ersatz-im-rezept.png")));
+    w.state.settings.changeBar().allowSubstitutes = false;
 }
 
 // A long recipe with justified, lexicon-marked instructions, on the dark and the light background;

@@ -70,12 +70,26 @@ void RecipeView::relayout() {
     m_runs.clear();
     m_links.clear();
     m_missing.clear();
+    m_standIns.clear();
     if (!m_display || m_display->lastLine < 0)
         return;
     const RecipeTextLayout::Options options{
         m_state.settings.options().get(OptionsRecord::IngredientsCentred) != 0,
         m_state.settings.options().get(OptionsRecord::LexiconMarked) != 0};
-    m_runs = RecipeTextLayout::arrange(*m_display, m_measurer, size(), options, m_terms, m_links);
+    m_standIns = MissingIngredients::standIns(*m_display, m_state);
+    if (m_standIns.isEmpty()) {
+        m_runs = RecipeTextLayout::arrange(*m_display, m_measurer, size(), options, m_terms, m_links);
+    } else {
+        // The substitute goes on its line as shown, not into the recipe (nor what is copied of it).
+        // The arrangement's measures are kept; the texts go back as they were.
+        RecipeDisplay shown = *m_display;
+        for (auto it = m_standIns.constBegin(); it != m_standIns.constEnd(); ++it)
+            shown.lines[it.key()].text += QLatin1Char(' ') + *it;
+        m_runs = RecipeTextLayout::arrange(shown, m_measurer, size(), options, m_terms, m_links);
+        for (auto it = m_standIns.constBegin(); it != m_standIns.constEnd(); ++it)
+            shown.lines[it.key()].text = m_display->lines.at(it.key()).text;
+        *m_display = std::move(shown);
+    }
     m_missing = MissingIngredients::lines(*m_display, m_state);
 }
 

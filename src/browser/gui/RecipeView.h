@@ -41,6 +41,7 @@ public:
     // the current background.
     QColor missingColour() const;
     const QList<int>& missingLines() const { return m_missing; }
+    const QHash<int, QString>& standIns() const { return m_standIns; }
     const LexiconLinks& links() const { return m_links; }
 
 signals:
@@ -62,6 +63,7 @@ private:
     LexiconLinks m_links;
     QList<RecipeTextLayout::Run> m_runs;
     QList<int> m_missing;
+    QHash<int, QString> m_standIns; // per ingredient line: what stands in for it
     QPixmap m_background;
     QString m_backgroundFile;
     QPixmap m_advert;
