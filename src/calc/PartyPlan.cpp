@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 QString number(qint64 n) {
@@ -67,6 +69,80 @@ QList<PartyPlan::Line> PartyPlan::lines(const QList<Drink>& drinks, const Ingred
             out[i].amount += perGlass * drink.glasses;
         }
     }
+    return out;
+}
+
+int PartyPlan::drinksFor(int guests, int hours) {
+    if (guests <= 0 || hours <= 0)
+        return 0;
+    return guests * 2 + guests * (hours - 1);
+}
+
+QList<int> PartyPlan::share(int total, const QList<int>& weights) {
+    QList<int> out(weights.size(), 0);
+    if (weights.isEmpty())
+        return out;
+    qint64 sum = 0;
+    for (int w : weights)
+        sum += qMax(w, 0);
+    const auto weightOf = [&](qsizetype i) { return sum > 0 ? qint64(qMax(weights.at(i), 0)) : qint64(1); };
+    const qint64 all = sum > 0 ? sum : weights.size();
+    // Whole shares first, then the glasses left one each to the largest remainders (earlier on ties).
+    QList<std::pair<qint64, qsizetype>> remainders;
+    int given = 0;
+    for (qsizetype i = 0; i < weights.size(); ++i) {
+        const qint64 exact = qint64(total) * weightOf(i);
+        out[i] = int(exact / all);
+        given += out[i];
+        remainders.append({exact % all, i});
+    }
+    std::stable_sort(remainders.begin(), remainders.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (qsizetype k = 0; given < total && k < remainders.size(); ++k, ++given)
+        ++out[remainders.at(k).second];
+    for (int& glasses : out)
+        glasses = qBound(1, glasses, kMaxGlasses);
+    return out;
+}
+
+QList<PartyPlan::Fruit> PartyPlan::fruitFor(const QList<Line>& lines) {
+    QList<Fruit> out;
+    const struct {
+        const char16_t* juice;
+        const char16_t* fruit;
+        int ml;
+    } kinds[] = {{u"Zitronensaft", u"Zitronen", kLemonJuiceMl}, {u"Limettensaft", u"Limetten", kLimeJuiceMl}};
+    for (const auto& kind : kinds) {
+        for (const Line& line : lines) {
+            if (line.unit == UnitKind::Cl && line.amount > 0 &&
+                line.name.compare(QString::fromUtf16(kind.juice), Qt::CaseInsensitive) == 0)
+                out.append({QString::fromUtf16(kind.fruit), int(wholeUnits(line.amount * 10, kind.ml)),
+                            line.name, line.amount});
+        }
+    }
+    return out;
+}
+
+QStringList PartyPlan::partyText(int guests, int hours, const QList<Drink>& drinks,
+                                 const QList<Line>& lines) {
+    QStringList out;
+    if (guests <= 0)
+        return out;
+    int kinds = 0;
+    qint64 planned = 0;
+    for (const Drink& drink : drinks) {
+        if (drink.glasses > 0) {
+            ++kinds;
+            planned += drink.glasses;
+        }
+    }
+    out << QString() << QStringLiteral("Für %1 Gäste in %2 Stunden:").arg(number(guests), number(hours));
+    out << QStringLiteral("Gläser	%1 St").arg(number(qMin(planned, qint64(guests) * kinds)));
+    out << QStringLiteral("Eis zum Kühlen	ca. %1 kg")
+               .arg(number(wholeUnits(qint64(guests) * kChillingIceGramsPerGuest, 1000)));
+    for (const Fruit& fruit : fruitFor(lines))
+        out << QStringLiteral("%1	%2 St	für %3 cl %4")
+                   .arg(fruit.name, number(fruit.pieces), number(fruit.juiceCl), fruit.juice);
     return out;
 }
 

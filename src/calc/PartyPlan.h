@@ -62,6 +62,30 @@ public:
     // `barName`) what the bar holds.
     static QStringList listText(const QList<Drink>& drinks, const QList<Line>& lines, const QString& barName);
 
+    // A party from guests and hours: two drinks per guest in the first hour, then one per guest and
+    // hour.
+    static constexpr int kMaxGuests = 999;
+    static constexpr int kMaxHours = 24;
+    static int drinksFor(int guests, int hours);
+    // `total` glasses shared over the drinks by their weights, by largest remainders (equal weights
+    // when none is above 0); each drink gets 1..999 glasses.
+    static QList<int> share(int total, const QList<int>& weights);
+    // Ice for chilling bottles and serving beyond what the recipes need: about half a kilogram a guest.
+    static constexpr int kChillingIceGramsPerGuest = 500;
+    // Fresh lemons and limes to press: a lemon gives about 4 cl of juice, a lime about 2,5 cl.
+    static constexpr int kLemonJuiceMl = 40;
+    static constexpr int kLimeJuiceMl = 25;
+    struct Fruit {
+        QString name; // "Zitronen", "Limetten"
+        int pieces = 0;
+        QString juice; // the juice line it presses
+        qint64 juiceCl = 0;
+    };
+    static QList<Fruit> fruitFor(const QList<Line>& lines);
+    // The party's lines for the list: glasses to put out (one per guest and drink served, at most as
+    // many as glasses planned), ice for chilling, and the fruit to press.
+    static QStringList partyText(int guests, int hours, const QList<Drink>& drinks, const QList<Line>& lines);
+
     static QString neededText() { return QStringLiteral("nach Bedarf"); }
     static QString unknownName(int number) { return QStringLiteral("Zutat Nr. %1").arg(number); }
 };

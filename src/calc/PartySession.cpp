@@ -101,7 +101,31 @@ QList<PartyPlan::Line> PartySession::lines() const {
 }
 
 QStringList PartySession::listText() const {
-    return PartyPlan::listText(drinks(), lines(), barName(m_bar));
+    const QList<PartyPlan::Line> planned = lines();
+    return PartyPlan::listText(drinks(), planned, barName(m_bar)) +
+           PartyPlan::partyText(m_guests, m_hours, drinks(), planned);
+}
+
+void PartySession::setParty(int guests, int hours) {
+    m_guests = qBound(0, guests, PartyPlan::kMaxGuests);
+    m_hours = qBound(1, hours, PartyPlan::kMaxHours);
+}
+
+Notice PartySession::proposeNotice() {
+    return Notice::hint(QStringLiteral("Wählen Sie erst die Drinks und geben Sie die Zahl der Gäste ein."),
+                        2);
+}
+
+std::optional<Notice> PartySession::propose() {
+    if (m_drinks.isEmpty() || m_guests <= 0)
+        return proposeNotice();
+    QList<int> weights;
+    for (const Chosen& chosen : m_drinks)
+        weights << chosen.drink.glasses;
+    const QList<int> glasses = PartyPlan::share(PartyPlan::drinksFor(m_guests, m_hours), weights);
+    for (qsizetype i = 0; i < m_drinks.size(); ++i)
+        m_drinks[i].drink.glasses = glasses.at(i);
+    return std::nullopt;
 }
 
 QString PartySession::clipboardText() const {

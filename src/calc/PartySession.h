@@ -49,6 +49,15 @@ public:
     int bar() const { return m_bar; }
     static QString barName(int bar);
 
+    // "Gäste" and "Stunden": with guests, the list ends with what the party needs beyond the recipes.
+    void setParty(int guests, int hours);
+    int guests() const { return m_guests; }
+    int hours() const { return m_hours; }
+    // "&Vorschlagen": the drinks the guests and hours call for, shared over the chosen drinks by their
+    // glasses so far. Refused without guests or drinks.
+    std::optional<Notice> propose();
+    static Notice proposeNotice();
+
     QList<PartyPlan::Line> lines() const;
     QStringList listText() const;
     // The list for the clipboard: tab-separated columns, lines ended by CR LF.
@@ -66,4 +75,6 @@ private:
     TApollo& m_ingredients;
     QList<Chosen> m_drinks;
     int m_bar = 0;
+    int m_guests = 0;
+    int m_hours = 0;
 };

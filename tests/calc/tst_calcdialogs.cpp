@@ -166,6 +166,9 @@ private slots:
         QString cappedRow;
         QString searchAgain = u"?"_s;
         QString shownAgain;
+        QString noGuestsAnswer;
+        QString proposed;
+        QStringList partyLines;
         whileOpen<TMengeDialog>(menge.dialog, [&](TMengeDialog& d) {
             whileOpen<PartyPlannerDialog>(menge.partyDialog, [&](PartyPlannerDialog& p) {
                 QTest::keyClicks(p.Suchfeld, u"Mojito"_s);
@@ -203,6 +206,15 @@ private slots:
             whileOpen<PartyPlannerDialog>(menge.partyDialog, [&](PartyPlannerDialog& p) {
                 searchAgain = p.Suchfeld->text();
                 shownAgain = p.Einkaufsliste->toPlainText();
+                // Ten guests for two hours: thirty drinks proposed, and what the party needs besides.
+                QTest::mouseClick(p.VorschlagButton, Qt::LeftButton);
+                noGuestsAnswer = answers.lastText();
+                replaceText(p.GaesteEdit->edit(), u"10"_s);
+                replaceText(p.StundenEdit->edit(), u"2"_s);
+                QTest::mouseClick(p.VorschlagButton, Qt::LeftButton);
+                proposed = p.Partyliste->item(0)->text();
+                const QStringList all = p.Einkaufsliste->toPlainText().split(u'\n');
+                partyLines = all.mid(all.indexOf(u"Für 10 Gäste in 2 Stunden:"_s));
                 QTest::mouseClick(p.OkButton, Qt::LeftButton);
             });
             QTest::mouseClick(d.PartyButton, Qt::LeftButton);
@@ -210,6 +222,11 @@ private slots:
         });
         m_w->main.commands->run(u"Menge"_s);
         PrinterSetup::setHook(previous);
+        QCOMPARE(noGuestsAnswer, PartySession::proposeNotice().text);
+        QCOMPARE(proposed, u"30 × Mojito"_s);
+        QCOMPARE(partyLines,
+                 (QStringList{u"Für 10 Gäste in 2 Stunden:"_s, u"Gläser\t10 St"_s,
+                              u"Eis zum Kühlen\tca. 5 kg"_s, u"Limetten\t24 St\tfür 60 cl Limettensaft"_s}));
         QCOMPARE(added, (QStringList{u"16 × Mojito"_s, u"14 × Daiquiri"_s}));
         QCOMPARE(kept, QStringList{u"16 × Mojito"_s});
         const QStringList lines = shown.split(u'\n');

@@ -167,6 +167,40 @@ private slots:
         QCOMPARE(text.mid(3, 2), (QStringList{u"Einkaufen:"_s, u"nichts"_s}));
         QCOMPARE(text.mid(6), (QStringList{u"Vorhanden in Hausbar Nr. 1:"_s, u"Erdbeeren"_s, u"Sekt"_s}));
     }
+
+    // Guests and hours: two drinks a guest in the first hour, one in each further hour, shared by the
+    // weights with the remainders going to the largest fractions; every drink keeps at least one.
+    void share_data() {
+        QTest::addColumn<int>("guests");
+        QTest::addColumn<int>("hours");
+        QTest::addColumn<QList<int>>("weights");
+        QTest::addColumn<QList<int>>("glasses");
+        QTest::newRow("20 guests, 4 hours, 12:8:10")
+            << 20 << 4 << QList<int>{12, 8, 10} << QList<int>{40, 27, 33};
+        QTest::newRow("one hour") << 10 << 1 << QList<int>{1, 1} << QList<int>{10, 10};
+        QTest::newRow("equal when no weight") << 3 << 2 << QList<int>{0, 0} << QList<int>{5, 4};
+        QTest::newRow("a tiny weight keeps one glass") << 2 << 1 << QList<int>{100, 1} << QList<int>{4, 1};
+        QTest::newRow("999 at most") << 999 << 24 << QList<int>{1} << QList<int>{999};
+        QTest::newRow("no guests") << 0 << 4 << QList<int>{3} << QList<int>{1};
+    }
+    void share() {
+        QFETCH(int, guests);
+        QFETCH(int, hours);
+        QFETCH(QList<int>, weights);
+        QFETCH(QList<int>, glasses);
+        QCOMPARE(PartyPlan::share(PartyPlan::drinksFor(guests, hours), weights), glasses);
+    }
+
+    // The party's own lines: glasses, chilling ice, and the limes to press for 20 cl of juice (a lime
+    // gives 2,5 cl: 8 limes); none without guests.
+    void partyText() {
+        const Drinks drinks{daiquiri(10), mojito(8)};
+        const QList<PartyPlan::Line> lines = PartyPlan::lines(drinks, {});
+        QCOMPARE(PartyPlan::partyText(12, 3, drinks, lines),
+                 (QStringList{QString(), u"Für 12 Gäste in 3 Stunden:"_s, u"Gläser\t18 St"_s,
+                              u"Eis zum Kühlen\tca. 6 kg"_s, u"Limetten\t8 St\tfür 20 cl Limettensaft"_s}));
+        QCOMPARE(PartyPlan::partyText(0, 3, drinks, lines), QStringList());
+    }
 };
 
 VELTA_TEST_MAIN_CORE(TestPartyPlan)

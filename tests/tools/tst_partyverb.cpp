@@ -45,6 +45,18 @@ private slots:
             << u"[Hausbar]\nErsatzzutaten=0\nImmerImHaus=0\nGrundzutaten=1\n"_s << 0
             << u"Partyplaner\n8 × Gin Eis\n\nEinkaufen:\nGin\t32 cl\t1 × 0,7 l oder 1 × 1 l\nEiswürfel\tca. 2 kg"_s
             << QString();
+        QTest::newRow("12 guests for 3 hours: 48 glasses shared 1:3")
+            << QStringList{u"0"_s, u"1=1"_s, u"3=3"_s, u"--gaeste"_s, u"12"_s, u"--stunden"_s, u"3"_s}
+            << QString() << 0
+            << u"Partyplaner\n12 × Gin Tonic\n36 × Gin Eis\n\nEinkaufen:\nGin\t192 cl\t3 × 0,7 l oder 2 × 1 "
+               u"l\n"
+               u"Tonic Water\t120 cl\t2 × 1 l oder 4 × 0,33 l\nLimette\t12 St\nEiswürfel\tca. 9 kg\n\n"
+               u"Für 12 Gäste in 3 Stunden:\nGläser\t24 St\nEis zum Kühlen\tca. 6 kg"_s
+            << QString();
+        QTest::newRow("hours without guests") << QStringList{u"0"_s, u"1=1"_s, u"--stunden"_s, u"3"_s}
+                                              << QString() << 2 << QString() << QString();
+        QTest::newRow("guests not a number") << QStringList{u"0"_s, u"1=1"_s, u"--gaeste"_s, u"viele"_s}
+                                             << QString() << 2 << QString() << QString();
         QTest::newRow("bar outside 0..3")
             << QStringList{u"4"_s, u"1=5"_s} << QString() << 2 << QString() << QString();
         QTest::newRow("no drink") << QStringList{u"1"_s} << QString() << 2 << QString() << QString();

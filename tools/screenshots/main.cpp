@@ -197,8 +197,8 @@ void shootCalculators(const QString& out) {
     menge.dialog.grab().save(QDir(out).filePath(QStringLiteral("menge.png")));
     menge.dialog.reject();
 
-    // The party planner with three drinks, the white rum in bar 1 and the basics always at home (in
-    // memory only), so that all three headings show.
+    // The party planner with three drinks for twenty guests, the white rum in bar 1 and the basics
+    // always at home (in memory only), so that all three headings show.
     w.state.catalogue.changeIngredients([&](IngredientChoices& c) { c.homeBars.set(1, 26, true); });
     w.state.settings.changeBar().alwaysAtHome = true;
     PartyPlannerDialog& party = menge.partyDialog;
@@ -210,6 +210,10 @@ void shootCalculators(const QString& out) {
         party.HinzuButton->click();
     }
     party.HausbarBox->setCurrentIndex(1);
+    // Twenty guests for four hours: the glasses proposed from the weights entered.
+    party.GaesteEdit->setText(QStringLiteral("20"));
+    party.StundenEdit->setText(QStringLiteral("4"));
+    party.VorschlagButton->click();
     QApplication::processEvents();
     party.grab().save(QDir(out).filePath(QStringLiteral("partyplaner.png")));
     party.reject();

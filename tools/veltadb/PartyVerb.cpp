@@ -26,12 +26,41 @@ bool parseDrink(const QString& text, int& recNo, int& glasses) {
 } // namespace
 
 QString PartyVerb::usage() {
-    return QStringLiteral("  veltadb party ORDNER BAR SATZ=GLÄSER ...  Einkaufsliste für eine Party "
-                          "(BAR 0 für keine Hausbar)\n");
+    return QStringLiteral(
+        "  veltadb party ORDNER BAR SATZ=GLÄSER ... [--gaeste N [--stunden H]]  Einkaufsliste "
+        "für eine Party\n"
+        "                              (BAR 0 für keine Hausbar; mit Gästen die Gläser "
+        "nach Gästen und Stunden)\n");
 }
 
-int PartyVerb::run(const QString& folder, const QString& barText, const QStringList& drinks, QTextStream& out,
-                   QTextStream& err) {
+int PartyVerb::run(const QString& folder, const QString& barText, const QStringList& arguments,
+                   QTextStream& out, QTextStream& err) {
+    // "--gaeste N" and "--stunden H" among the drinks; the rest are drinks.
+    QStringList drinks;
+    int guests = 0;
+    int hours = 0;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (a != QStringLiteral("--gaeste") && a != QStringLiteral("--stunden")) {
+            drinks << a;
+            continue;
+        }
+        bool ok = false;
+        const int value = arguments.value(i + 1).toInt(&ok);
+        const bool isGuests = a == QStringLiteral("--gaeste");
+        const int maximum = isGuests ? PartyPlan::kMaxGuests : PartyPlan::kMaxHours;
+        if (!ok || value < 1 || value > maximum) {
+            err << "veltadb: " << a << " braucht eine Zahl von 1 bis " << maximum << ", nicht \""
+                << arguments.value(i + 1) << "\".\n";
+            return 2;
+        }
+        (isGuests ? guests : hours) = value;
+        ++i;
+    }
+    if (hours > 0 && guests == 0) {
+        err << "veltadb: --stunden gilt nur zusammen mit --gaeste.\n";
+        return 2;
+    }
     bool ok = false;
     const int bar = barText.toInt(&ok);
     if (!ok || bar < 0 || bar > HomeBarTable::kBars) {
@@ -73,6 +102,10 @@ int PartyVerb::run(const QString& folder, const QString& barText, const QStringL
         }
         if (added.notice)
             err << "veltadb: " << added.notice->text << '\n';
+    }
+    if (guests > 0) {
+        session.setParty(guests, hours > 0 ? hours : 4);
+        session.propose();
     }
     for (const QString& line : session.listText())
         out << line << '\n';

@@ -18,7 +18,7 @@ PartyPlannerDialog::PartyPlannerDialog(UiContext context, PartySession& session,
     : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Partyplaner"));
     setHelpContext(2410);
-    setFixedSize(850, 430);
+    setFixedSize(850, 484);
     buildControls();
 }
 
@@ -66,16 +66,31 @@ void PartyPlannerDialog::buildControls() {
         HausbarBox->addItem(PartySession::barName(b));
     bar->setBuddy(HausbarBox);
 
+    // A party from guests and hours: "Vorschlagen" sets the glasses of the drinks chosen.
+    QLabel* guests = label(QStringLiteral("G&äste:"), 226, 388, 70);
+    GaesteEdit = new NumberField(0, PartyPlan::kMaxGuests, this);
+    GaesteEdit->setObjectName(QStringLiteral("GaesteEdit"));
+    GaesteEdit->setGeometry(300, 384, 70, 24);
+    GaesteEdit->setText(QStringLiteral("0"));
+    guests->setBuddy(GaesteEdit->edit());
+    QLabel* hours = label(QStringLiteral("S&tunden:"), 226, 416, 70);
+    StundenEdit = new NumberField(1, PartyPlan::kMaxHours, this);
+    StundenEdit->setObjectName(QStringLiteral("StundenEdit"));
+    StundenEdit->setGeometry(300, 412, 70, 24);
+    StundenEdit->setText(QStringLiteral("4"));
+    hours->setBuddy(StundenEdit->edit());
+    VorschlagButton = button(QStringLiteral("&Vorschlagen"), 226, 444, 190);
+
     label(QStringLiteral("Einkaufsliste:"), 432, 34, 368);
     Einkaufsliste = new QPlainTextEdit(this);
     Einkaufsliste->setObjectName(QStringLiteral("Einkaufsliste"));
-    Einkaufsliste->setGeometry(432, 54, 368, 318);
+    Einkaufsliste->setGeometry(432, 54, 368, 382);
     Einkaufsliste->setReadOnly(true);
     Einkaufsliste->setLineWrapMode(QPlainTextEdit::NoWrap);
     Einkaufsliste->setTabStopDistance(100);
-    KopierenButton = button(QStringLiteral("&Kopieren"), 552, 380, 80);
-    DruckenButton = button(QStringLiteral("&Drucken"), 636, 380, 80);
-    OkButton = button(QStringLiteral("OK"), 720, 380, 80);
+    KopierenButton = button(QStringLiteral("&Kopieren"), 552, 444, 80);
+    DruckenButton = button(QStringLiteral("&Drucken"), 636, 444, 80);
+    OkButton = button(QStringLiteral("OK"), 720, 444, 80);
     OkButton->setDefault(true);
 
     connect(HinzuButton, &QPushButton::clicked, this, &PartyPlannerDialog::add);
@@ -94,6 +109,22 @@ void PartyPlannerDialog::buildControls() {
             m_printer(m_session.listText(), this);
     });
     connect(OkButton, &QPushButton::clicked, this, &PartyPlannerDialog::accept);
+    const auto takeParty = [this] {
+        m_session.setParty(GaesteEdit->text().toInt(), StundenEdit->text().toInt());
+        showList();
+    };
+    connect(GaesteEdit->edit(), &QLineEdit::textChanged, this, takeParty);
+    connect(StundenEdit->edit(), &QLineEdit::textChanged, this, takeParty);
+    connect(VorschlagButton, &QPushButton::clicked, this, [this] {
+        m_session.setParty(GaesteEdit->text().toInt(), StundenEdit->text().toInt());
+        if (const std::optional<Notice> refused = m_session.propose()) {
+            Meldungsfenster::show(*refused);
+            return;
+        }
+        const int row = Partyliste->currentRow();
+        showList();
+        Partyliste->setCurrentRow(row);
+    });
 }
 
 void PartyPlannerDialog::add() {

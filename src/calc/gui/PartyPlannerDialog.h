@@ -31,6 +31,9 @@ public:
     QListWidget* Partyliste = nullptr;
     QPushButton* EntfButton = nullptr;
     QComboBox* HausbarBox = nullptr;
+    NumberField* GaesteEdit = nullptr;
+    NumberField* StundenEdit = nullptr;
+    QPushButton* VorschlagButton = nullptr;
     QPlainTextEdit* Einkaufsliste = nullptr;
     QPushButton* KopierenButton = nullptr;
     QPushButton* DruckenButton = nullptr;
