@@ -7,6 +7,7 @@
 #include "assistants/PurchasePlan.h"
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeList.h"
+#include "calc/PartySession.h"
 #include "common/AppState.h"
 #include "common/Catalogue.h"
 #include "common/HomeBarTable.h"
@@ -77,6 +78,18 @@ int main(int argc, char* argv[]) {
     });
     const qsizetype twoShort = near.rows().size() - near.groups().size();
 
+    // The party planner's proposal for twenty drinks, fifty guests and five hours, with its list.
+    PartySession party(state, re, zu);
+    for (int recNo = 1; recNo <= 20; ++recNo)
+        party.add(recNo * 97 % re.RecCount() + 1, recNo);
+    party.setParty(50, 5);
+    qsizetype partyLines = 0;
+    const auto proposal =
+        BenchHarness::run(QStringLiteral("Partyplaner: Vorschlag und Liste, 20 Drinks"), [&] {
+            party.propose();
+            partyLines = party.listText().size();
+        });
+
     CocktailSession assistant(re);
     assistant.setAnswer(0, 3);
     assistant.setAnswer(1, 3);
@@ -96,6 +109,8 @@ int main(int argc, char* argv[]) {
         << " mit bis zu zwei fehlenden Zutaten)\n";
     BenchHarness::print(out, nearOne, 10);
     BenchHarness::print(out, nearTwo, 10);
+    out << "\nPartyplaner (" << partyLines << " Zeilen)\n";
+    BenchHarness::print(out, proposal, 5);
     out << "\nCocktailassistent (" << assistant.filterExpression() << ": " << list.ListedCount()
         << " Drinks)\n";
     BenchHarness::print(out, filter, 10);
