@@ -1,6 +1,6 @@
 #include "browser/RecipeLoader.h"
 
-#include "browser/GlassStrength.h"
+#include "common/GlassStrength.h"
 #include "common/IceNames.h"
 #include "common/RecipeBook.h"
 #include "store/Fields.h"

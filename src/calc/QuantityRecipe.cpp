@@ -12,7 +12,10 @@ qint64 QuantityRecipe::volumeCl() const {
 }
 
 QuantityRecipe QuantityRecipe::load(TApollo& recipes, TApollo& ingredients, int recNo) {
-    const RecipeRecord stored = RecipeBook(recipes, ingredients).read(recNo, false);
+    return from(RecipeBook(recipes, ingredients).read(recNo, false));
+}
+
+QuantityRecipe QuantityRecipe::from(const RecipeRecord& stored) {
     QuantityRecipe recipe;
     recipe.name = stored.name;
     for (const RecipeRecord::Line& line : stored.lines) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 class TApollo;
+struct RecipeRecord;
 
 // The current recipe as the quantity calculator scales it: its name and, in recipe order, each
 // ingredient's number, amount, name, unit kind and alcohol content.
@@ -27,4 +28,5 @@ struct QuantityRecipe {
     // Reads the recipe (the table stays on it). An ingredient that cannot be found keeps an empty
     // name and counts as one without amount, so it adds nothing to V.
     static QuantityRecipe load(TApollo& recipes, TApollo& ingredients, int recNo);
+    static QuantityRecipe from(const RecipeRecord& stored);
 };

@@ -1,8 +1,12 @@
 #include "calc/QuantitySession.h"
 
+#include "calc/BatchBottle.h"
 #include "common/HalfEven.h"
+#include "common/RecipeBook.h"
 #include "store/TApollo.h"
 #include "store/UnitKind.h"
+
+#include <QLocale>
 
 namespace {
 
@@ -31,7 +35,9 @@ bool QuantitySession::begin(int recNo) {
     m_recipes.Go(recNo);
     if (m_recipes.Eof())
         return false;
-    m_recipe = QuantityRecipe::load(m_recipes, m_ingredients, recNo);
+    const RecipeRecord stored = RecipeBook(m_recipes, m_ingredients).read(recNo);
+    m_recipe = QuantityRecipe::from(stored);
+    m_instructions = stored.instructions();
     return true;
 }
 
@@ -72,14 +78,18 @@ QString QuantitySession::noVolumeText() {
                           "umrechnen.");
 }
 
-const QuantitySession::Result& QuantitySession::recompute(const QString& quantityText, Unit unit,
-                                                          bool litres) {
+const QuantitySession::Result& QuantitySession::recompute(const QString& quantityText, Unit unit, bool litres,
+                                                          bool batch) {
     const qint64 parsed = parseQuantity(quantityText);
     // 0 becomes 1; more than the field can hold becomes its largest value.
     const int n = parsed == 0 ? 1 : int(qMin<qint64>(parsed, kMaxQuantity));
     m_result.field = parsed == n ? QString() : QString::number(n);
     m_result.heading = QString::number(n) + headingText(unit) + m_recipe.name;
     m_result.output.clear();
+    if (batch) {
+        recomputeBatch(n, unit);
+        return m_result;
+    }
 
     const Output output = litres ? Output::Litres : unit == Unit::Milliliter ? Output::Ml : Output::Cl;
     Factor f{n, 1};
@@ -123,6 +133,44 @@ QString QuantitySession::line(const QuantityRecipe::Line& ingredient, const Fact
     default:
         return ingredient.name;
     }
+}
+
+void QuantitySession::recomputeBatch(int quantity, Unit unit) {
+    m_result.heading += QStringLiteral(" als Vorratsflasche");
+    if (unit == Unit::Stueck) {
+        m_result.output = batchNeedsVolumeText();
+        return;
+    }
+    const BatchBottle::Plan plan =
+        BatchBottle::make(m_recipe, m_instructions, quantity * millilitres(unit), m_dashesPerCl);
+    if (plan.empty) {
+        m_result.output = BatchBottle::nothingToBottleText();
+        return;
+    }
+    if (plan.glasses < 1) {
+        m_result.output = tooSmallText();
+        return;
+    }
+    for (const BatchBottle::Line& line : plan.bottle)
+        m_result.output +=
+            (line.unit.isEmpty() ? line.name
+                                 : QStringLiteral("%1 %2 %3").arg(line.amount).arg(line.unit, line.name)) +
+            kLineEnd;
+    if (plan.waterMl > 0)
+        m_result.output += QStringLiteral("%1 ml Wasser").arg(plan.waterMl) + kLineEnd;
+    m_result.output += kLineEnd +
+                       QStringLiteral("Je Glas %1 ml einschenken (ca. %2 Gläser).")
+                           .arg(plan.perGlassMl)
+                           .arg(QLocale(QLocale::German).toString(plan.glasses, 'f', 1)) +
+                       kLineEnd;
+    for (const BatchBottle::Line& line : plan.atServing)
+        m_result.output +=
+            QStringLiteral("Beim Servieren je Glas: %1")
+                .arg(line.unit.isEmpty()
+                         ? line.name
+                         : QStringLiteral("%1 %2 %3").arg(line.amount).arg(line.unit, line.name)) +
+            kLineEnd;
+    m_result.output += plan.serving + kLineEnd;
 }
 
 QString QuantitySession::clipboardText() const {

@@ -27,8 +27,15 @@ public:
     void setRecipe(const QuantityRecipe& recipe) { m_recipe = recipe; }
     const QuantityRecipe& recipe() const { return m_recipe; }
 
-    // Recompute from the field's text, the quantity unit and whether the output is in litres.
-    const Result& recompute(const QString& quantityText, Unit unit, bool litres);
+    // Recompute from the field's text, the quantity unit and whether the output is in litres; as a
+    // "Vorratsflasche" the quantity is the bottle's volume and the output what goes into it.
+    const Result& recompute(const QString& quantityText, Unit unit, bool litres, bool batch = false);
+    // The divisor of dashes per cl from the options, for the bottle's millilitres.
+    void setDashesPerCl(int dashesPerCl) { m_dashesPerCl = dashesPerCl; }
+    static QString batchNeedsVolumeText() {
+        return QStringLiteral("Geben Sie für die Vorratsflasche eine Menge in Milliliter, Centiliter, Pint "
+                              "oder Liter an.");
+    }
     const Result& result() const { return m_result; }
     // "Zwischenablage": the heading, an empty line, then the list.
     QString clipboardText() const;
@@ -48,8 +55,12 @@ private:
     };
     QString line(const QuantityRecipe::Line& ingredient, const Factor& f, Output output) const;
 
+    void recomputeBatch(int quantity, Unit unit);
+
     TApollo& m_recipes;
     TApollo& m_ingredients;
     QuantityRecipe m_recipe;
+    QString m_instructions;
+    int m_dashesPerCl = 12;
     Result m_result;
 };

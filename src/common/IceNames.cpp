@@ -9,3 +9,12 @@ bool IceNames::isIce(const QString& ingredientName) {
                                             QRegularExpression::UseUnicodePropertiesOption);
     return ice.match(ingredientName).hasMatch();
 }
+
+bool IceNames::isSparkling(const QString& ingredientName) {
+    static const QRegularExpression sparkling(
+        QStringLiteral("soda|mineralwasser|sprudel|tonic|ginger ale|ginger beer|cola|limonade|bitter lemon|"
+                       "sekt|champagner|prosecco|cava|crémant|cremant|spumante|schaumwein|frizzante|bier|"
+                       "berliner weiße|cidre|cider"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    return sparkling.match(ingredientName).hasMatch();
+}

@@ -8,4 +8,7 @@ class IceNames {
 public:
     // "Eiswürfel", "Crushed Ice" or "Eis", in any letter case; not "Vanilleeis" nor "Eistee".
     static bool isIce(const QString& ingredientName);
+    // Sparkling ingredients, which lose their bubbles in a bottle made ahead: soda and mineral water,
+    // tonic, ginger ale and beer, cola, lemonades, sparkling wines, beer and cider.
+    static bool isSparkling(const QString& ingredientName);
 };

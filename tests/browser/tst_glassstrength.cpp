@@ -1,12 +1,12 @@
 #include "FixedMeasurer.h"
 #include "TestTables.h"
 #include "VeltaTest.h"
-#include "browser/GlassStrength.h"
 #include "browser/LexiconLinks.h"
 #include "browser/RecipeClipboard.h"
 #include "browser/RecipeHitTest.h"
 #include "browser/RecipeLoader.h"
 #include "browser/RecipeTextLayout.h"
+#include "common/GlassStrength.h"
 #include "common/IceNames.h"
 
 using namespace Qt::StringLiterals;

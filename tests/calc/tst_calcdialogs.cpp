@@ -89,6 +89,7 @@ private slots:
         QString litre;
         QString small;
         QString zero;
+        QString bottle;
         bool popup = false;
         TMengeDialog& dialog = m_w->main.dialogs().get<QuantityCommand>().dialog;
         whileOpen<TMengeDialog>(dialog, [&](TMengeDialog& d) {
@@ -108,6 +109,11 @@ private slots:
             QTest::mouseClick(d.RadioButton2, Qt::LeftButton);
             replaceText(d.MengeEdit->edit(), u"90"_s);
             small = d.Ausgabememo->toPlainText();
+            // A litre bottle made ahead: the soda waits for the glass, a built drink gets no water.
+            replaceText(d.MengeEdit->edit(), u"1000"_s);
+            QTest::mouseClick(d.VorratBox, Qt::LeftButton);
+            bottle = d.Namelabel->text() + u'\n' + d.Ausgabememo->toPlainText();
+            QTest::mouseClick(d.VorratBox, Qt::LeftButton);
             QTest::mouseClick(d.RadioButton1, Qt::LeftButton);
             replaceText(d.MengeEdit->edit(), u"0"_s);
             zero = d.MengeEdit->text();
@@ -125,6 +131,11 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), u"1 Liter Mojito\n\n"_s + litre + u"\n"_s);
         QCOMPARE(answers.lastText(), u"Der Text wurde in die Zwischenablage kopiert."_s);
         QCOMPARE(small, u"Wählen Sie eine größere Menge"_s);
+        // 6 cl still per glass: a litre holds 16,7 glasses.
+        QCOMPARE(bottle, u"1000 ml Mojito als Vorratsflasche\n667 ml Weißer Rum\n333 ml Limettensaft\nMinze\n"
+                         u"167 g Rohrzucker\n\nJe Glas 60 ml einschenken (ca. 16,7 Gläser).\n"
+                         u"Beim Servieren je Glas: 60 ml Soda\n"
+                         u"Kalt stellen und im Glas auf frische Eiswürfel gießen."_s);
         QCOMPARE(zero, u"1"_s);
         QTRY_VERIFY(m_sound->played().contains(m_w->state.folders.soundFolder + u"9.WAV"_s));
     }

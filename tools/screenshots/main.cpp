@@ -195,6 +195,19 @@ void shootCalculators(const QString& out) {
     menge.dialog.MengeEdit->setText(QStringLiteral("2"));
     QApplication::processEvents();
     menge.dialog.grab().save(QDir(out).filePath(QStringLiteral("menge.png")));
+    // A Daiquiri for a 0,7 l bottle, melt water included.
+    const int daiquiri = main.HauptListBox->findRow(QStringLiteral("Daiquiri"));
+    if (daiquiri >= 0 && menge.session.begin(main.HauptListBox->entries().at(daiquiri).data)) {
+        menge.dialog.RadioButton2->click();
+        menge.dialog.MengeEdit->setText(QStringLiteral("700"));
+        menge.dialog.VorratBox->setChecked(true);
+        QApplication::processEvents();
+        menge.dialog.grab().save(QDir(out).filePath(QStringLiteral("vorratsflasche.png")));
+        menge.dialog.VorratBox->setChecked(false);
+        menge.session.begin(main.recipes().CurrentRecNo());
+        menge.dialog.RadioButton5->click();
+        menge.dialog.MengeEdit->setText(QStringLiteral("2"));
+    }
     menge.dialog.reject();
 
     // The party planner with three drinks for twenty guests, the white rum in bar 1 and the basics

@@ -16,8 +16,10 @@
 #include "assistants/NearMissSession.h"
 #include "assistants/ShoppingSession.h"
 #include "browser/RecipeMarks.h"
+#include "calc/BatchBottle.h"
 #include "common/AppState.h"
 #include "common/HomeBarTable.h"
+#include "common/RecipeBook.h"
 #include "editors/AlcoholRecompute.h"
 #include "exchange/BackupSet.h"
 #include "store/DataFolderLock.h"
@@ -65,6 +67,7 @@ QString verbList() {
                "zuerst\n"
                "  veltadb einkauf ORDNER BAR [--plan N]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
                "                              mit --plan ein Einkaufsplan aus N (1 bis 10) Einkäufen\n"
+               "  veltadb vorrat ORDNER SATZ MILLILITER  Rezept als Vorratsflasche mit Schmelzwasser\n"
                "  veltadb fastmixbar ORDNER BAR [1|2]  Drinks, denen in der Hausbar eine (oder bis zu zwei) "
                "Zutaten fehlen\n"
                "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [--mixbar "
@@ -324,6 +327,42 @@ int fastmixbar(const QString& folder, const QString& barText, const QString& cou
     return 0;
 }
 
+// "Vorratsflasche": recipe SATZ for a bottle of MILLILITER, as the quantity calculator makes it.
+int vorrat(const QString& folder, const QString& recText, const QString& mlText) {
+    bool recOk = false;
+    bool mlOk = false;
+    const int recNo = recText.toInt(&recOk);
+    const int ml = mlText.toInt(&mlOk);
+    if (!recOk || recNo < 1) {
+        err() << "veltadb: \"" << recText << "\" ist keine Satznummer.\n";
+        return 2;
+    }
+    if (!mlOk || ml < 1 || ml > 100000) {
+        err() << "veltadb: Die Flasche muss 1 bis 100000 ml fassen, nicht \"" << mlText << "\".\n";
+        return 2;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        err() << "veltadb: Den Ordner \"" << folder << "\" gibt es nicht.\n";
+        return 2;
+    }
+    MaintFolder f(folder, false);
+    TApollo& recipes = f.tables.ApolloRezepte;
+    if (recNo > recipes.RecCount() || (recipes.Go(recNo), recipes.IsDeleted())) {
+        err() << "veltadb: Ein Rezept mit der Satznummer " << recNo << " gibt es nicht.\n";
+        return 2;
+    }
+    const RecipeRecord stored = RecipeBook(recipes, f.tables.ApolloZutaten).read(recNo);
+    const BatchBottle::Plan plan =
+        BatchBottle::make(QuantityRecipe::from(stored), stored.instructions(), ml, f.sources.dashesPerCl);
+    if (plan.empty) {
+        err() << "veltadb: " << BatchBottle::nothingToBottleText() << '\n';
+        return 1;
+    }
+    for (const QString& line : BatchBottle::lines(plan))
+        out() << line << '\n';
+    return 0;
+}
+
 // The data folder a verb works on, and whether it writes there.
 struct FolderUse {
     QString folder; // empty: the verb has none
@@ -442,6 +481,8 @@ int main(int argc, char* argv[]) {
         if (command == QStringLiteral("einkauf") && args.size() == 6 &&
             args.at(4) == QStringLiteral("--plan"))
             return einkauf(args.at(2), args.at(3), args.at(5));
+        if (command == QStringLiteral("vorrat") && args.size() == 5)
+            return vorrat(args.at(2), args.at(3), args.at(4));
         if (command == QStringLiteral("fastmixbar") && (args.size() == 4 || args.size() == 5))
             return fastmixbar(args.at(2), args.at(3), args.value(4, QStringLiteral("1")));
         if (command == QStringLiteral("party") && args.size() >= 4)

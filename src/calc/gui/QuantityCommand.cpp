@@ -8,11 +8,12 @@ QuantityCommand::QuantityCommand(const DialogServices& services)
     : session(services.tables.ApolloRezepte, services.tables.ApolloZutaten),
       dialog(services.context, session, services.parent),
       party(services.state, services.tables.ApolloRezepte, services.tables.ApolloZutaten),
-      partyDialog(services.context, party, &dialog), m_recipes(services.recipes) {
+      partyDialog(services.context, party, &dialog), m_state(services.state), m_recipes(services.recipes) {
     QObject::connect(&dialog, &TMengeDialog::partyRequested, &partyDialog, [this] { partyDialog.exec(); });
 }
 
 void QuantityCommand::run() {
+    session.setDashesPerCl(int(m_state.settings.options().get(OptionsRecord::DashesPerCl)));
     if (session.begin(m_recipes.CurrentRecNo()))
         dialog.exec();
 }

@@ -22,5 +22,6 @@ public:
     PartyPlannerDialog partyDialog;
 
 private:
+    const AppState& m_state;
     ShownRecipes& m_recipes;
 };

@@ -4,6 +4,7 @@
 #include "ui/ClipboardText.h"
 #include "ui/SoundPlayer.h"
 
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -53,7 +54,7 @@ TMengeDialog::TMengeDialog(UiContext context, QuantitySession& session, QWidget*
     : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Menge berechnen"));
     setHelpContext(2410);
-    setFixedSize(500, 372);
+    setFixedSize(500, 400);
     buildControls();
 }
 
@@ -87,6 +88,11 @@ void TMengeDialog::buildControls() {
     Ausgabememo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Ausgabememo->setContextMenuPolicy(Qt::NoContextMenu);
 
+    // "Vorratsflasche": the quantity is a bottle's volume, the output what goes into it.
+    VorratBox = new QCheckBox(QStringLiteral("Als &Vorratsflasche (mit Schmelzwasser)"), this);
+    VorratBox->setObjectName(QStringLiteral("VorratBox"));
+    VorratBox->setGeometry(20, 346, 300, 22);
+
     OkButton = new QPushButton(QStringLiteral("OK"), this);
     OkButton->setGeometry(370, 312, 80, 26);
     OkButton->setDefault(true);
@@ -104,6 +110,7 @@ void TMengeDialog::buildControls() {
     for (QRadioButton* b :
          {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, ausg1, ausg2})
         connect(b, &QRadioButton::clicked, this, &TMengeDialog::Recompute);
+    connect(VorratBox, &QCheckBox::toggled, this, &TMengeDialog::Recompute);
     connect(OkButton, &QPushButton::clicked, this, &TMengeDialog::accept);
     connect(PartyButton, &QPushButton::clicked, this, &TMengeDialog::partyRequested);
 }
@@ -121,7 +128,11 @@ QuantitySession::Unit TMengeDialog::unit() const {
 }
 
 void TMengeDialog::Recompute() {
-    const QuantitySession::Result& r = m_session.recompute(MengeEdit->text(), unit(), ausg2->isChecked());
+    const bool batch = VorratBox->isChecked();
+    const QuantitySession::Result& r =
+        m_session.recompute(MengeEdit->text(), unit(), ausg2->isChecked(), batch);
+    // The bottle's serving note is a sentence; the recipe lines stay one to a line.
+    Ausgabememo->setLineWrapMode(batch ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     if (!r.field.isEmpty()) {
         const QSignalBlocker quiet(MengeEdit->edit());
         MengeEdit->setText(r.field);

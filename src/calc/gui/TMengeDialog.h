@@ -5,6 +5,7 @@
 
 class NumberField;
 class QAction;
+class QCheckBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -29,6 +30,7 @@ public:
     QPlainTextEdit* Ausgabememo = nullptr;
     QMenu* PopupMenu = nullptr;
     QAction* Zwischenablage1 = nullptr;
+    QCheckBox* VorratBox = nullptr;
     QPushButton* OkButton = nullptr;
     QPushButton* PartyButton = nullptr;
 

@@ -1,4 +1,4 @@
-#include "browser/GlassStrength.h"
+#include "common/GlassStrength.h"
 
 #include "common/HalfEven.h"
 
