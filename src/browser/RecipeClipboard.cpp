@@ -7,8 +7,8 @@ QString RecipeClipboard::recipeText(const RecipeDisplay& d) {
     QString text = d.title() + lineBreak + lineBreak;
     for (int i = 0; i < d.firstTextLine && i < int(d.lines.size()); ++i) {
         const QString& line = d.lines.at(i).text;
-        // The estimate in the glass is our own view; the copied recipe stays the stored one.
-        if (line.size() > 3 && i != d.glassLine)
+        // The estimate in the glass and the cost are our own view; the copied recipe stays the stored one.
+        if (line.size() > 3 && i != d.glassLine && i != d.costLine)
             text += line.mid(1) + lineBreak;
     }
     return text + d.instructionText;

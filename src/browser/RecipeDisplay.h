@@ -27,6 +27,7 @@ struct RecipeDisplay {
     int lastIngredientLine = -1;
     int alcoholLine = -1;
     int glassLine = -1; // the estimate in the glass; -1 for a drink without alcohol
+    int costLine = -1;  // what a glass costs; -1 when no ingredient has a price
     int categoryLine = -1;
     int decorationLine = -1;
     int amountLine = -1;

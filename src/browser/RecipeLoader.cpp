@@ -3,6 +3,7 @@
 #include "common/GlassStrength.h"
 #include "common/IceNames.h"
 #include "common/RecipeBook.h"
+#include "common/RecipeCost.h"
 #include "store/Fields.h"
 #include "store/RecipeMemo.h"
 #include "store/StoreError.h"
@@ -94,6 +95,11 @@ void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s, const Recipe
     d.alcoholLine = int(d.lines.size());
     addLine(d, fact(QStringLiteral("Alkohol: ") + QString::number(recipe.alcohol) + QLatin1Char('%')));
     addGlassLine(d, measured, recipe.instructions());
+    // What a glass costs, under the strength lines; like the estimate, shown only.
+    if (const QString cost = RecipeCost::text(RecipeCost::of(recipe, s.dashesPerCl)); !cost.isEmpty()) {
+        d.costLine = int(d.lines.size());
+        addLine(d, fact(cost));
+    }
     d.categoryName = nth(s.categories, recipe.category);
     d.categoryLine = int(d.lines.size());
     addLine(d, fact(QStringLiteral("Kategorie: ") + d.categoryName));

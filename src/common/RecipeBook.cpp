@@ -77,6 +77,8 @@ IngredientRecord RecipeBook::ingredient(int number) {
         found.unit = UnitKind::fromField(m_ingredients.GetInteger(F::Unit));
         found.alcohol = int(m_ingredients.GetInteger(F::Alcohol));
         found.unprinted = m_ingredients.GetInteger(F::NoPrint) == 1;
+        found.priceCents = int(qMax<qint64>(0, m_ingredients.GetInteger(F::Price)));
+        found.packSize = int(qMax<qint64>(0, m_ingredients.GetInteger(F::Volume)));
     }
     m_known.insert(number, found);
     return found;

@@ -16,6 +16,8 @@ struct IngredientRecord {
     UnitKind::Kind unit = UnitKind::None; // not found, or an unknown `KENNUNG`: no unit
     int alcohol = 0;                      // percent by volume
     bool unprinted = false;               // `WICHTIG` = 1: left out of the bar card's summary
+    int priceCents = 0;                   // `PREIS`: a bottle or pack; 0 when none is known
+    int packSize = 0;                     // `VOL`: its content in the ingredient's unit (cl for dash)
 
     static QString missingName() { return QStringLiteral("nicht in Datenbank!"); }
     static IngredientRecord missing(int number);

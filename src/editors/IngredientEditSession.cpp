@@ -8,6 +8,8 @@
 #include "store/TApollo.h"
 #include "store/UnitKind.h"
 
+#include <QRegularExpression>
+
 void IngredientEditSession::prepareNew() {
     m_mode = Mode::New;
     m_number = 0;
@@ -21,6 +23,10 @@ void IngredientEditSession::prepareEdit() {
     m_form.alcohol = AlcoholField::shown(int(m_ingredients.GetInteger(Fields::Ingredient::Alcohol)));
     m_form.kind = int(m_ingredients.GetInteger(Fields::Ingredient::Unit));
     m_form.noPrint = m_ingredients.GetInteger(Fields::Ingredient::NoPrint) != 0;
+    const int cents = int(m_ingredients.GetInteger(Fields::Ingredient::Price));
+    const int pack = int(m_ingredients.GetInteger(Fields::Ingredient::Volume));
+    m_form.price = priceText(cents);
+    m_form.pack = packText(cents, pack);
     m_form.remark = m_ingredients.IsEmpty(Fields::Ingredient::Remark)
                         ? QString()
                         : MemoText::forEditing(m_ingredients.GetMemo(Fields::Ingredient::Remark));
@@ -62,6 +68,29 @@ IngredientEditSession::Outcome IngredientEditSession::ok() {
             Notice::hint(QStringLiteral("Bitte geben Sie einen Alkoholwert zwischen 0 und 99 ein."), 2));
         return out;
     }
+    const QString price = m_form.price.trimmed();
+    const QString pack = m_form.pack.trimmed();
+    // Checked when touched: a stored price without its size (from elsewhere) does not block an edit.
+    const bool touched = price != m_opening.price.trimmed() || pack != m_opening.pack.trimmed();
+    if (touched && (!price.isEmpty() || !pack.isEmpty())) {
+        const int cents = priceCents(price);
+        if (cents <= 0 || cents > kMaxPriceCents) {
+            out.notices.append(
+                Notice::hint(QStringLiteral("Bitte geben Sie den Preis je Flasche oder Packung in "
+                                            "Euro ein, zum Beispiel 12,99."),
+                             2));
+            return out;
+        }
+        bool ok = false;
+        const int size = pack.toInt(&ok);
+        if (!ok || size < 1 || size > kMaxPack) {
+            out.notices.append(Notice::hint(
+                QStringLiteral("Bitte geben Sie den Inhalt der Flasche oder Packung als ganze Zahl von 1 bis "
+                               "99999 ein (in der Maßeinheit der Zutat, bei dash in cl)."),
+                2));
+            return out;
+        }
+    }
     if (const QString c = Cp1252::firstUnencodable(name + m_form.remark); !c.isEmpty()) {
         out.notices.append(Notice::unstorable(c));
         return out;
@@ -70,8 +99,43 @@ IngredientEditSession::Outcome IngredientEditSession::ok() {
                   name != m_opening.name.trimmed() || m_form.kind != m_opening.kind ||
                   m_form.remark != m_opening.remark;
     out.printFlagChanged = m_form.noPrint != m_opening.noPrint;
-    out.accepted = out.changed || out.printFlagChanged;
+    out.priceChanged = touched;
+    out.accepted = out.changed || out.printFlagChanged || out.priceChanged;
     return out;
+}
+
+QString IngredientEditSession::priceText(int cents) {
+    if (cents <= 0)
+        return {};
+    return QStringLiteral("%1,%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString IngredientEditSession::packText(int cents, int pack) {
+    return cents > 0 && pack > 0 ? QString::number(pack) : QString();
+}
+
+int IngredientEditSession::priceCents(const QString& text) {
+    if (text.isEmpty())
+        return 0;
+    // Euros with a comma or a point and at most two decimals; an optional euro sign.
+    static const QRegularExpression price(QStringLiteral("^(\\d{1,6})(?:[,.](\\d{1,2}))?\\s*€?$"));
+    const QRegularExpressionMatch m = price.match(text.trimmed());
+    if (!m.hasMatch())
+        return -1;
+    const QString decimals = m.captured(2);
+    const int cents = decimals.isEmpty()     ? 0
+                      : decimals.size() == 1 ? decimals.toInt() * 10
+                                             : decimals.toInt();
+    return m.captured(1).toInt() * 100 + cents;
+}
+
+int IngredientEditSession::storedPrice() const {
+    const int cents = priceCents(m_form.price.trimmed());
+    return cents > 0 ? cents : 0;
+}
+
+int IngredientEditSession::storedPack() const {
+    return storedPrice() > 0 ? m_form.pack.trimmed().toInt() : 0;
 }
 
 bool IngredientEditSession::nameTaken(const QString& name) const {

@@ -17,6 +17,7 @@ public:
         bool accepted = false; // closes with OK: something was changed
         bool changed = false;  // name, alcohol, unit or remark
         bool printFlagChanged = false;
+        bool priceChanged = false;
         bool recomputeAlcohol = false;
     };
 
@@ -38,6 +39,17 @@ public:
     AlcoholField::Text stepAlcohol(int delta);
 
     Outcome ok();
+
+    // "12,99" for 1299 cents, empty for none; and back, -1 for text that is no price.
+    static QString priceText(int cents);
+    static int priceCents(const QString& text);
+    // The "Inhalt" shown for a stored price and size: empty unless both are set.
+    static QString packText(int cents, int pack);
+    // The price stored: cents and pack size, both 0 without a price (valid after ok()).
+    int storedPrice() const;
+    int storedPack() const;
+    static constexpr int kMaxPriceCents = 99999999; // `PREIS` N 8
+    static constexpr int kMaxPack = 99999;          // `VOL` N 5
 
 private:
     bool nameTaken(const QString& name) const;

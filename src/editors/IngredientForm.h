@@ -14,6 +14,9 @@ struct IngredientForm {
     int kind = 0;                             // the unit radio buttons, 0..4
     bool noPrint = false;                     // `WichtigCheck`
     QString remark;
+    // "Preis je Flasche" in euros as typed ("12,99") and "Inhalt" in the unit; both empty: no price.
+    QString price;
+    QString pack;
 
     friend bool operator==(const IngredientForm&, const IngredientForm&) = default;
 };

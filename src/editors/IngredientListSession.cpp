@@ -59,6 +59,19 @@ void IngredientListSession::write(const IngredientForm& form, bool isNew) {
                  {Fields::Ingredient::Price, Fields::Ingredient::Volume, Fields::Ingredient::Amount})
                 t.ReplaceInteger(zero, 0);
         }
+        // The price as the editor showed it stays as stored, so values from elsewhere survive an edit;
+        // a new price goes with its pack size, and without one the old size stays (it means nothing alone).
+        const int storedCents = isNew ? 0 : int(t.GetInteger(Fields::Ingredient::Price));
+        const int storedPack = isNew ? 0 : int(t.GetInteger(Fields::Ingredient::Volume));
+        const bool untouched =
+            !isNew && form.price.trimmed() == IngredientEditSession::priceText(storedCents) &&
+            form.pack.trimmed() == IngredientEditSession::packText(storedCents, storedPack);
+        if (!untouched) {
+            const int cents = qMax(0, IngredientEditSession::priceCents(form.price.trimmed()));
+            t.ReplaceInteger(Fields::Ingredient::Price, cents);
+            if (cents > 0)
+                t.ReplaceInteger(Fields::Ingredient::Volume, form.pack.trimmed().toInt());
+        }
         t.ReplaceInteger(Fields::Ingredient::NoPrint, form.noPrint ? 1 : 0);
         t.ReplaceEditedMemo(Fields::Ingredient::Remark, form.remark);
         t.Commit();

@@ -103,8 +103,8 @@ private slots:
         QVERIFY(!GlassStrength::estimate({0.0, 0.0}, Method::Shaken));
     }
 
-    // The loader puts the estimate right under the stored value; the copied recipe leaves it out and
-    // a click on it is a click on the alcohol line.
+    // The loader puts the estimate right under the stored value and the cost under it; the copied
+    // recipe leaves both out, and a click on the estimate is a click on the alcohol line.
     void loaderAddsTheLineUnderTheAlcoholValue() {
         TestTables t;
         t.addIngredient({.number = 1, .name = u"Gin"_s, .alcohol = 40});
@@ -115,9 +115,19 @@ private slots:
                      .lines = {{1, 4}, {2, 2}, {3, 12}, {4, 0}},
                      .alk = 28,
                      .instructions = u"Im Glas verrühren."_s});
+        // Gin at 16,99 € for 70 cl: 4 cl cost 0,97 €; the juice and the bitters have no price.
+        t.zu().GoTop();
+        t.zu().Edit();
+        t.zu().ReplaceInteger(u"PREIS"_s, 1699);
+        t.zu().ReplaceInteger(u"VOL"_s, 70);
+        t.zu().Commit();
         RecipeDisplay d = RecipeLoader::LoadRecipe({t.re(), t.zu(), t.de(), m_categories, m_tastes, 12});
         QCOMPARE(d.glassLine, d.alcoholLine + 1);
-        QCOMPARE(d.categoryLine, d.glassLine + 1);
+        QCOMPARE(d.costLine, d.glassLine + 1);
+        QCOMPARE(d.categoryLine, d.costLine + 1);
+        QCOMPARE(d.lines.at(d.costLine).text.mid(1),
+                 u"Kosten: ab 0,97 € (ohne Preis: Zitronensaft, Angostura)"_s);
+        QVERIFY(!RecipeClipboard::recipeText(d).contains(u"Kosten"_s));
         // 4 cl gin at 40 % and 12 dashes (1 cl at 45 %) in 7 cl, built because ice is an ingredient:
         // 2.05 cl alcohol in 8.05 cl.
         QCOMPARE(d.lines.at(d.glassLine).text.mid(1), u"Im Glas: ca. 25 %, 8 cl, 16 g Alkohol (auf Eis)"_s);

@@ -137,13 +137,61 @@ private slots:
         f.openEditor(1);
         QCOMPARE(f.editor.caption(), u"Zutat bearbeiten"_s);
         QCOMPARE(f.editor.form().alcohol, u"40%"_s);
-        f.editor.form() = {name, alcohol, kind, noPrint, remark};
+        f.editor.form() = {name, alcohol, kind, noPrint, remark, {}, {}};
         const IngredientEditSession::Outcome out = f.editor.ok();
         QCOMPARE(out.notices.isEmpty() ? QString() : out.notices.first().text, notice);
         QCOMPARE(out.accepted, accepted);
         QCOMPARE(out.changed, changed);
         QCOMPARE(out.recomputeAlcohol, recompute);
         QCOMPARE(out.printFlagChanged, noPrint);
+    }
+
+    // "Preis je Flasche" and "Inhalt": checked like every field, stored in PREIS (cents) and VOL, read
+    // back for the next edit; a price alone is no change the recipes must be asked about.
+    void priceAndPack_data() {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("pack");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<int>("cents");
+        QTest::addColumn<int>("stored");
+        const QString priceNotice =
+            u"Bitte geben Sie den Preis je Flasche oder Packung in Euro ein, zum Beispiel 12,99."_s;
+        const QString packNotice =
+            u"Bitte geben Sie den Inhalt der Flasche oder Packung als ganze Zahl von 1 bis 99999 "
+            u"ein (in der Maßeinheit der Zutat, bei dash in cl)."_s;
+        QTest::newRow("comma") << u"12,99"_s << u"70"_s << QString() << 1299 << 70;
+        QTest::newRow("point, one decimal, euro sign") << u"9.5 €"_s << u"100"_s << QString() << 950 << 100;
+        QTest::newRow("whole euros") << u"15"_s << u"70"_s << QString() << 1500 << 70;
+        QTest::newRow("none") << QString() << QString() << QString() << 0 << 0;
+        QTest::newRow("three decimals") << u"1,999"_s << u"70"_s << priceNotice << 0 << 0;
+        QTest::newRow("letters") << u"teuer"_s << u"70"_s << priceNotice << 0 << 0;
+        QTest::newRow("zero") << u"0,00"_s << u"70"_s << priceNotice << 0 << 0;
+        QTest::newRow("pack without price") << QString() << u"70"_s << priceNotice << 0 << 0;
+        QTest::newRow("price without pack") << u"12,99"_s << QString() << packNotice << 0 << 0;
+        QTest::newRow("pack too large") << u"12,99"_s << u"100000"_s << packNotice << 0 << 0;
+    }
+    void priceAndPack() {
+        QFETCH(QString, price);
+        QFETCH(QString, pack);
+        QFETCH(QString, notice);
+        QFETCH(int, cents);
+        QFETCH(int, stored);
+        Fixture f;
+        f.openEditor(1);
+        f.editor.form().price = price;
+        f.editor.form().pack = pack;
+        const IngredientEditSession::Outcome out = f.okAndStore(1);
+        QCOMPARE(out.notices.isEmpty() ? QString() : out.notices.first().text, notice);
+        if (!notice.isEmpty())
+            return;
+        QCOMPARE(out.accepted, cents > 0);
+        QCOMPARE(out.changed, false);
+        QVERIFY(f.list.seek(f.indexOf(1)));
+        QCOMPARE(int(f.t.zu().GetInteger(u"PREIS"_s)), cents);
+        QCOMPARE(int(f.t.zu().GetInteger(u"VOL"_s)), stored);
+        f.openEditor(1);
+        QCOMPARE(f.editor.form().price, IngredientEditSession::priceText(cents));
+        QCOMPARE(f.editor.form().pack, stored ? QString::number(stored) : QString());
     }
 
     void gramToPieceNeedsNoRecomputation() {
@@ -182,14 +230,14 @@ private slots:
         QCOMPARE(zu.GetInteger(u"KENNUNG"_s), 4);
         QVERIFY(!zu.GetLogical(u"H1"_s) && !zu.GetLogical(u"H2"_s) && !zu.GetLogical(u"H3"_s));
         QCOMPARE(zu.GetMemo(u"KOMMENTAR"_s), u"Blüten"_s);
-        QCOMPARE(own.storeNew({u"Kirsch"_s, u"0%"_s, 0, false, QString()}), 1);
+        QCOMPARE(own.storeNew({u"Kirsch"_s, u"0%"_s, 0, false, QString(), {}, {}}), 1);
         QCOMPARE(zu.GetInteger(u"INDEX"_s), 401);
 
         // The highest own number deleted: its number is never given again, so that a recipe still
         // naming it cannot come to show another ingredient.
         QVERIFY(own.deleteEntry(1) == 0);
         QCOMPARE(own.nextNumber(), 402);
-        QCOMPARE(own.storeNew({u"Quitte"_s, u"0%"_s, 0, false, QString()}), 1);
+        QCOMPARE(own.storeNew({u"Quitte"_s, u"0%"_s, 0, false, QString(), {}, {}}), 1);
         QCOMPARE(zu.GetInteger(u"INDEX"_s), 402);
     }
 

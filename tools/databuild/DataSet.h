@@ -26,6 +26,9 @@ struct DataSet {
         // sparkling wine); the recipes using it say so.
         bool traces = false;
         QString remark;
+        // From preise.txt: a bottle's or pack's price in cents and its content in the unit (cl for dash).
+        int priceCents = 0;
+        int packSize = 0;
     };
 
     struct Line {

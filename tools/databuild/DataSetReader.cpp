@@ -21,8 +21,44 @@ DataSet DataSetReader::read(const QString& folder) {
     set.decorations = readEntries(dir.filePath(QStringLiteral("deko.txt")), &set.decorationIngredients);
     set.lexicon = readEntries(dir.filePath(QStringLiteral("lexikon.txt")));
     readRecipes(dir.filePath(QStringLiteral("rezepte")), set);
+    readPrices(dir.filePath(QStringLiteral("preise.txt")), set);
     set.updateFrom = readUpdateStart(dir.filePath(QStringLiteral("update.txt")));
     return set;
+}
+
+// "26 | 12,99 | 70 | Weißer Rum": the ingredient's number, the price of a bottle or pack in euros, its
+// content in the ingredient's unit, and the name as a check. No file means no prices.
+void DataSetReader::readPrices(const QString& path, DataSet& set) {
+    QFile file(path);
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataError(QStringLiteral("%1: kann nicht gelesen werden").arg(path));
+    static const QRegularExpression line(
+        QStringLiteral("^(\\d+)\\s*\\|\\s*(\\d+),(\\d\\d)\\s*\\|\\s*(\\d+)\\s*\\|\\s*(.+?)\\s*$"));
+    int lineNumber = 0;
+    for (const QString& text : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        ++lineNumber;
+        if (text.trimmed().isEmpty() || text.startsWith(QLatin1Char('#')))
+            continue;
+        const QString where = QStringLiteral("preise.txt, Zeile %1").arg(lineNumber);
+        const QRegularExpressionMatch m = line.match(text.trimmed());
+        if (!m.hasMatch())
+            throw DataError(
+                where +
+                QStringLiteral(": „%1“ statt „NUMMER | EURO,CENT | INHALT | NAME“").arg(text.trimmed()));
+        const int number = m.captured(1).toInt();
+        auto it = set.ingredients.find(number);
+        if (it == set.ingredients.end() || it->name != m.captured(5))
+            throw DataError(where + QStringLiteral(": keine Zutat %1 „%2“").arg(number).arg(m.captured(5)));
+        if (it->priceCents > 0)
+            throw DataError(where + QStringLiteral(": Preis für %1 doppelt").arg(it->name));
+        it->priceCents = m.captured(2).toInt() * 100 + m.captured(3).toInt();
+        it->packSize = m.captured(4).toInt();
+        if (it->priceCents <= 0 || it->packSize <= 0 || it->packSize > 99999 || it->unit == 3)
+            throw DataError(where +
+                            QStringLiteral(": Preis, Inhalt oder Einheit von %1 passt nicht").arg(it->name));
+    }
 }
 
 // "Rezepte ab: 1007"; no file means no update.

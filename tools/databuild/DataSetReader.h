@@ -12,6 +12,7 @@ private:
     static QStringList readList(const QString& path);
     static void readIngredients(const QString& folder, DataSet& set);
     // ingredients, when given, receives the "Zutat" a decoration is made of.
+    static void readPrices(const QString& path, DataSet& set);
     static int readUpdateStart(const QString& path);
     static QList<DataSet::Entry> readEntries(const QString& path, QMap<int, int>* ingredients = nullptr);
     static void readRecipes(const QString& folder, DataSet& set);

@@ -82,8 +82,8 @@ void DataSetWriter::writeIngredients(const DataSet& set, const QList<int>& numbe
              {Fields::Ingredient::Bar1, Fields::Ingredient::Bar2, Fields::Ingredient::Bar3})
             t->ReplaceLogical(bar, false);
         t->ReplaceInteger(Fields::Ingredient::NoPrint, i.printed ? 0 : 1);
-        t->ReplaceInteger(Fields::Ingredient::Price, 0);
-        t->ReplaceInteger(Fields::Ingredient::Volume, 0);
+        t->ReplaceInteger(Fields::Ingredient::Price, i.priceCents);
+        t->ReplaceInteger(Fields::Ingredient::Volume, i.packSize);
         t->ReplaceInteger(Fields::Ingredient::Amount, i.pieceVolume);
         t->ReplaceMemo(Fields::Ingredient::Remark, i.remark);
         t->Commit();

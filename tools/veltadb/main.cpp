@@ -15,11 +15,13 @@
 #include "app/ProgramHelp.h"
 #include "assistants/NearMissSession.h"
 #include "assistants/ShoppingSession.h"
+#include "browser/RecipeList.h"
 #include "browser/RecipeMarks.h"
 #include "calc/BatchBottle.h"
 #include "common/AppState.h"
 #include "common/HomeBarTable.h"
 #include "common/RecipeBook.h"
+#include "common/RecipeCost.h"
 #include "editors/AlcoholRecompute.h"
 #include "exchange/BackupSet.h"
 #include "store/DataFolderLock.h"
@@ -67,6 +69,7 @@ QString verbList() {
                "zuerst\n"
                "  veltadb einkauf ORDNER BAR [--plan N]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
                "                              mit --plan ein Einkaufsplan aus N (1 bis 10) Einkäufen\n"
+               "  veltadb kosten ORDNER [SATZ ...]  was ein Glas kostet, aus den Preisen der Zutaten\n"
                "  veltadb vorrat ORDNER SATZ MILLILITER  Rezept als Vorratsflasche mit Schmelzwasser\n"
                "  veltadb fastmixbar ORDNER BAR [1|2]  Drinks, denen in der Hausbar eine (oder bis zu zwei) "
                "Zutaten fehlen\n"
@@ -327,6 +330,47 @@ int fastmixbar(const QString& folder, const QString& barText, const QString& cou
     return 0;
 }
 
+// What a glass of each drink costs: all drinks by name, or the record numbers given.
+int kosten(const QString& folder, const QStringList& recTexts) {
+    QList<int> wanted;
+    for (const QString& text : recTexts) {
+        bool ok = false;
+        const int recNo = text.toInt(&ok);
+        if (!ok || recNo < 1) {
+            err() << "veltadb: \"" << text << "\" ist keine Satznummer.\n";
+            return 2;
+        }
+        wanted << recNo;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        err() << "veltadb: Den Ordner \"" << folder << "\" gibt es nicht.\n";
+        return 2;
+    }
+    MaintFolder f(folder, false);
+    TApollo& recipes = f.tables.ApolloRezepte;
+    if (wanted.isEmpty()) {
+        RecipeList list;
+        list.fill(recipes);
+        for (const ListEntry& e : list.entries())
+            wanted << e.data;
+    }
+    RecipeBook book(recipes, f.tables.ApolloZutaten);
+    for (int recNo : wanted) {
+        if (recNo > recipes.RecCount() || (recipes.Go(recNo), recipes.IsDeleted())) {
+            err() << "veltadb: Ein Rezept mit der Satznummer " << recNo << " gibt es nicht.\n";
+            return 2;
+        }
+        const RecipeRecord recipe = book.read(recNo, false);
+        const RecipeCost::Cost cost = RecipeCost::of(recipe, f.sources.dashesPerCl);
+        if (cost.missing.isEmpty())
+            out() << recNo << '\t' << qRound64(cost.cents) << '\t' << recipe.name << '\n';
+        else
+            out() << recNo << "\t-\t" << recipe.name << '\t' << cost.missing.join(QStringLiteral(", "))
+                  << '\n';
+    }
+    return 0;
+}
+
 // "Vorratsflasche": recipe SATZ for a bottle of MILLILITER, as the quantity calculator makes it.
 int vorrat(const QString& folder, const QString& recText, const QString& mlText) {
     bool recOk = false;
@@ -481,6 +525,8 @@ int main(int argc, char* argv[]) {
         if (command == QStringLiteral("einkauf") && args.size() == 6 &&
             args.at(4) == QStringLiteral("--plan"))
             return einkauf(args.at(2), args.at(3), args.at(5));
+        if (command == QStringLiteral("kosten") && args.size() >= 3)
+            return kosten(args.at(2), args.mid(3));
         if (command == QStringLiteral("vorrat") && args.size() == 5)
             return vorrat(args.at(2), args.at(3), args.at(4));
         if (command == QStringLiteral("fastmixbar") && (args.size() == 4 || args.size() == 5))

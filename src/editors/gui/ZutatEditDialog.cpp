@@ -45,6 +45,7 @@ void ZutatEditDialog::buildControls() {
     connect(UpMin, &UpDownButtons::stepped, this,
             [this](int delta) { MinAlkEdit->setText(m_session.stepAlcohol(delta).text); });
     buildUnits();
+    buildPrice();
     WichtigCheck = new QCheckBox(QStringLiteral("nicht &drucken"), this);
     WichtigCheck->setObjectName(QStringLiteral("WichtigCheck"));
     WichtigCheck->setGeometry(150, 96, 200, 22);
@@ -71,6 +72,41 @@ void ZutatEditDialog::buildControls() {
     connect(AbbrechenButton, &QPushButton::clicked, this, &ZutatEditDialog::reject);
 }
 
+// "Preis je Flasche" and "Inhalt" under the units: what a glass costs is reckoned from them.
+void ZutatEditDialog::buildPrice() {
+    auto* price = new QGroupBox(QStringLiteral("&Preis je Flasche"), this);
+    price->setGeometry(20, 258, 115, 92);
+    PreisEdit = new QLineEdit(price);
+    PreisEdit->setObjectName(QStringLiteral("PreisEdit"));
+    PreisEdit->setGeometry(10, 20, 70, 22);
+    PreisEdit->setMaxLength(10);
+    PreisEdit->setAccessibleName(QStringLiteral("Preis je Flasche in Euro"));
+    auto* euro = new QLabel(QStringLiteral("€"), price);
+    euro->setGeometry(84, 20, 20, 22);
+    auto* content = new QLabel(QStringLiteral("&Inhalt:"), price);
+    content->setGeometry(10, 48, 95, 16);
+    InhaltEdit = new QLineEdit(price);
+    InhaltEdit->setObjectName(QStringLiteral("InhaltEdit"));
+    InhaltEdit->setGeometry(10, 64, 50, 22);
+    InhaltEdit->setMaxLength(5);
+    InhaltEdit->setAccessibleName(QStringLiteral("Inhalt der Flasche oder Packung"));
+    content->setBuddy(InhaltEdit);
+    InhaltEinheit = new QLabel(price);
+    InhaltEinheit->setGeometry(64, 64, 45, 22);
+    price->setFocusProxy(PreisEdit);
+}
+
+void ZutatEditDialog::showPackUnit() {
+    // The content is counted in the ingredient's unit; dashes are bought by the cl.
+    const QString units[] = {QStringLiteral("cl"), QStringLiteral("g"), QStringLiteral("St"), QString(),
+                             QStringLiteral("cl")};
+    int kind = 0;
+    for (int k = 0; k < 5; ++k)
+        if (unitButton(k)->isChecked())
+            kind = k;
+    InhaltEinheit->setText(units[kind]);
+}
+
 void ZutatEditDialog::buildUnits() {
     auto* units = new QGroupBox(QStringLiteral("&Maßeinheit"), this);
     units->setGeometry(20, 92, 115, 160);
@@ -92,6 +128,10 @@ void ZutatEditDialog::buildUnits() {
     keinebutton->setObjectName(QStringLiteral("keinebutton"));
     dashbutton->setObjectName(QStringLiteral("dashbutton"));
     units->setFocusProxy(clbutton);
+    connect(group, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            showPackUnit();
+    });
 }
 
 QRadioButton* ZutatEditDialog::unitButton(int kind) const {
@@ -113,6 +153,9 @@ void ZutatEditDialog::showForm() {
     unitButton(f.kind)->setChecked(true);
     WichtigCheck->setChecked(f.noPrint);
     Memo->setPlainText(f.remark);
+    PreisEdit->setText(f.price);
+    InhaltEdit->setText(f.pack);
+    showPackUnit();
 }
 
 void ZutatEditDialog::gatherForm() {
@@ -125,6 +168,8 @@ void ZutatEditDialog::gatherForm() {
     }
     f.noPrint = WichtigCheck->isChecked();
     f.remark = Memo->toPlainText();
+    f.price = PreisEdit->text();
+    f.pack = InhaltEdit->text();
 }
 
 // Centred vertically, and 40 pixels right of the centre.

@@ -4,6 +4,7 @@
 #include "ui/TOwnFenster.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -28,6 +29,9 @@ public:
     QRadioButton* stueckbutton = nullptr;
     QRadioButton* keinebutton = nullptr;
     QRadioButton* dashbutton = nullptr;
+    QLineEdit* PreisEdit = nullptr;
+    QLineEdit* InhaltEdit = nullptr;
+    QLabel* InhaltEinheit = nullptr;
     QCheckBox* WichtigCheck = nullptr;
     QPlainTextEdit* Memo = nullptr;
     QPushButton* OkButton = nullptr;
@@ -41,6 +45,8 @@ protected:
 private:
     void buildControls();
     void buildUnits();
+    void buildPrice();
+    void showPackUnit();
     void showForm();
     void gatherForm();
     void alcoholEdited(const QString& text);
