@@ -188,8 +188,42 @@ QString PartyPlan::lineText(const Line& line) {
     return parts.join(QLatin1Char('\t'));
 }
 
-QStringList PartyPlan::listText(const QList<Drink>& drinks, const QList<Line>& lines,
-                                const QString& barName) {
+PartyPlan::PurchaseCost PartyPlan::purchaseCost(const QList<Line>& lines,
+                                                const std::function<Price(int)>& priceOf, int dashesPerCl) {
+    PurchaseCost cost;
+    for (const Line& line : lines) {
+        if (line.place != Place::Buy || !line.measured() || line.ice)
+            continue;
+        const Price price = priceOf(line.number);
+        if (price.cents <= 0 || price.pack <= 0) {
+            if (!cost.missing.contains(line.name))
+                cost.missing << line.name;
+            continue;
+        }
+        // Dashes are bought by the cl; everything in whole bottles or packs.
+        const qint64 needed =
+            line.unit == UnitKind::Dash ? wholeUnits(line.amount, qMax(dashesPerCl, 1)) : line.amount;
+        cost.cents += wholeUnits(needed, price.pack) * price.cents;
+        ++cost.priced;
+    }
+    return cost;
+}
+
+QString PartyPlan::purchaseCostText(const PurchaseCost& cost) {
+    if (cost.priced == 0)
+        return {};
+    const QString euros = QLocale(QLocale::German, QLocale::Germany).toString(cost.cents / 100.0, 'f', 2) +
+                          QStringLiteral(" €");
+    if (cost.missing.isEmpty())
+        return QStringLiteral("Kosten des Einkaufs\tca. ") + euros;
+    QString missing = cost.missing.mid(0, 3).join(QStringLiteral(", "));
+    if (cost.missing.size() > 3)
+        missing += QStringLiteral(" …");
+    return QStringLiteral("Kosten des Einkaufs\tab %1\tohne Preis: %2").arg(euros, missing);
+}
+
+QStringList PartyPlan::listText(const QList<Drink>& drinks, const QList<Line>& lines, const QString& barName,
+                                const QString& costText) {
     QStringList out{QStringLiteral("Partyplaner")};
     for (const Drink& drink : drinks) {
         if (drink.glasses > 0)
@@ -203,6 +237,8 @@ QStringList PartyPlan::listText(const QList<Drink>& drinks, const QList<Line>& l
     }
     if (out.size() == purchases)
         out << QStringLiteral("nichts");
+    else if (!costText.isEmpty())
+        out << costText;
     appendSection(out, QStringLiteral("Immer im Haus:"), lines, Place::AlwaysAtHome);
     appendSection(out, QStringLiteral("Vorhanden in %1:").arg(barName), lines, Place::InBar);
     return out;

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The party planner's arithmetic: several drinks, each for a number of glasses, summed per
 // ingredient and unit into a shopping list. What is always at home and what the chosen bar holds
 // stay on the list with their amounts, each under its own heading, so the host knows how much to
@@ -55,12 +57,30 @@ public:
     // "3 × 1 l oder 7 × 0,33 l"), pieces, grams and ice as summed, dashes and unmeasured ingredients
     // "nach Bedarf".
     static QString purchaseText(const Line& line);
+    // What buying costs: each line to buy in whole bottles or packs of the ingredient's size
+    // (`priceOf` gives price in cents and size in the unit, dashes in cl; 0 for no price). Ice and
+    // lines without an amount are not priced; a measured line without a price is named as missing.
+    struct Price {
+        int cents = 0;
+        int pack = 0;
+    };
+    struct PurchaseCost {
+        qint64 cents = 0;
+        int priced = 0;
+        QStringList missing;
+    };
+    static PurchaseCost purchaseCost(const QList<Line>& lines, const std::function<Price(int)>& priceOf,
+                                     int dashesPerCl);
+    // "Kosten des Einkaufs: ca. 45,97 €" or "… ab 45,97 € (ohne Preis: …)"; empty when nothing is priced.
+    static QString purchaseCostText(const PurchaseCost& cost);
+
     // One line of the list: the name, the amount and (to buy, when it says more) what to buy,
     // tab-separated.
     static QString lineText(const Line& line);
     // The whole list as lines: the drinks, the purchases, what is always at home and (under
     // `barName`) what the bar holds.
-    static QStringList listText(const QList<Drink>& drinks, const QList<Line>& lines, const QString& barName);
+    static QStringList listText(const QList<Drink>& drinks, const QList<Line>& lines, const QString& barName,
+                                const QString& costText = {});
 
     // A party from guests and hours: two drinks per guest in the first hour, then one per guest and
     // hour.

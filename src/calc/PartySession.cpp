@@ -2,8 +2,10 @@
 
 #include "calc/DrinkLookup.h"
 #include "common/AppState.h"
+#include "common/IngredientLookup.h"
 #include "common/KeepPosition.h"
 #include "common/ListCollation.h"
+#include "store/Fields.h"
 #include "store/TApollo.h"
 
 QList<ListEntry> PartySession::recipeChoices() {
@@ -102,7 +104,17 @@ QList<PartyPlan::Line> PartySession::lines() const {
 
 QStringList PartySession::listText() const {
     const QList<PartyPlan::Line> planned = lines();
-    return PartyPlan::listText(drinks(), planned, barName(m_bar)) +
+    // Prices are read afresh: the ingredient editor may have changed them while the planner was open.
+    const auto priceOf = [this](int number) -> PartyPlan::Price {
+        KeepPosition keep(m_ingredients);
+        if (!IngredientLookup::seek(m_ingredients, number))
+            return {};
+        return {int(m_ingredients.GetInteger(Fields::Ingredient::Price)),
+                int(m_ingredients.GetInteger(Fields::Ingredient::Volume))};
+    };
+    const int dashesPerCl = int(m_state.settings.options().get(OptionsRecord::DashesPerCl));
+    const QString cost = PartyPlan::purchaseCostText(PartyPlan::purchaseCost(planned, priceOf, dashesPerCl));
+    return PartyPlan::listText(drinks(), planned, barName(m_bar), cost) +
            PartyPlan::partyText(m_guests, m_hours, drinks(), planned);
 }
 

@@ -191,6 +191,29 @@ private slots:
         QCOMPARE(PartyPlan::share(PartyPlan::drinksFor(guests, hours), weights), glasses);
     }
 
+    // What the purchases cost in whole bottles: 10 Daiquiri and 8 Mojito need 80 cl of rum (2 bottles
+    // of 70 cl at 12,99 €), 20 cl of lime juice (one pack of 50 cl at 2,99 €), 10 g of sugar (one pack
+    // at 0,99 €) and 16 dashes of bitters (2 cl of a 20 cl bottle at 17,99 €): 47,95 €. The limes
+    // have no price, the mint no amount; what the bar holds is not bought.
+    void purchaseCost() {
+        const Drinks drinks{daiquiri(10), mojito(8)};
+        const QHash<int, PartyPlan::Price> prices{
+            {1, {1299, 70}}, {2, {299, 50}}, {3, {99, 1000}}, {6, {1799, 20}}};
+        const auto priceOf = [&](int n) { return prices.value(n); };
+        const PartyPlan::PurchaseCost all =
+            PartyPlan::purchaseCost(PartyPlan::lines(drinks, {}), priceOf, 12);
+        QCOMPARE(all.cents, 2 * 1299 + 299 + 99 + 1799);
+        QCOMPARE(all.missing, QStringList{u"Limette"_s});
+        QCOMPARE(PartyPlan::purchaseCostText(all), u"Kosten des Einkaufs\tab 47,95 €\tohne Preis: Limette"_s);
+        const PartyPlan::PurchaseCost withBar =
+            PartyPlan::purchaseCost(PartyPlan::lines(drinks, bar({1, 4})), priceOf, 12);
+        QCOMPARE(withBar.cents, 299 + 99 + 1799);
+        QCOMPARE(PartyPlan::purchaseCostText(withBar), u"Kosten des Einkaufs\tca. 21,97 €"_s);
+        QCOMPARE(PartyPlan::purchaseCostText(PartyPlan::purchaseCost(
+                     PartyPlan::lines(drinks, {}), [](int) { return PartyPlan::Price{}; }, 12)),
+                 QString());
+    }
+
     // The party's own lines: glasses, chilling ice, and the limes to press for 20 cl of juice (a lime
     // gives 2,5 cl: 8 limes); none without guests.
     void partyText() {
