@@ -43,10 +43,10 @@ void PurchasePlan::read(TApollo& recipes, const std::function<void()>& step) {
     }
 }
 
-PurchasePlan::Steps PurchasePlan::plan(const IngredientSet& atHand, int purchases,
-                                       const PurchaseReach& reach) const {
+PurchasePlan::Steps PurchasePlan::plan(const IngredientSet& atHand, int purchases, const PurchaseReach& reach,
+                                       const std::vector<int>& prices) const {
     Steps steps;
-    PurchasePlanner planner(*this, atHand, reach);
+    PurchasePlanner planner(*this, atHand, reach, prices);
     for (int left = clampPurchases(purchases); left > 0;) {
         std::optional<Step> step = planner.next(left);
         if (!step)

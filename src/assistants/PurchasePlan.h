@@ -52,7 +52,11 @@ public:
     int recipeCount() const { return int(m_recNos.size()); }
 
     // Up to `purchases` (1..10) purchases for the ingredients at hand; fewer when nothing more helps.
-    Steps plan(const IngredientSet& atHand, int purchases, const PurchaseReach& reach = {}) const;
+    // With `prices` (cents of a bottle or pack by ingredient number, 0 for none) a single purchase is
+    // chosen by new drinks per euro among the priced ones (by new drinks when none is priced); pairs
+    // and the steps that bring drinks closer are chosen as without.
+    Steps plan(const IngredientSet& atHand, int purchases, const PurchaseReach& reach = {},
+               const std::vector<int>& prices = {}) const;
 
 private:
     friend class PurchasePlanner;

@@ -29,8 +29,8 @@ void sortUnique(std::vector<std::uint32_t>& keys) {
 } // namespace
 
 PurchasePlanner::PurchasePlanner(const PurchasePlan& recipes, const IngredientSet& atHand,
-                                 const PurchaseReach& reach)
-    : m_recipes(recipes), m_reach(reach), m_have(atHand) {
+                                 const PurchaseReach& reach, const std::vector<int>& prices)
+    : m_recipes(recipes), m_reach(reach), m_prices(prices), m_have(atHand) {
     for (int i = 0; i < recipes.recipeCount(); ++i) {
         if (!missing(i).empty())
             m_open.push_back(i);
@@ -73,7 +73,21 @@ std::optional<PurchasePlan::Step> PurchasePlanner::next(int budget) {
 }
 
 std::optional<PurchasePlan::Step> PurchasePlanner::single() {
-    const int best = lowestBest(m_singles);
+    int best = lowestBest(m_singles);
+    if (best != 0 && !m_prices.empty()) {
+        // The most drinks per euro: a/pa > b/pb as a·pb > b·pa; the lower number on a tie.
+        int cheapest = 0;
+        for (int n = 1; n < int(m_singles.size()) && n < int(m_prices.size()); ++n) {
+            const qint64 price = m_prices[size_t(n)];
+            if (m_singles[size_t(n)] == 0 || price <= 0)
+                continue;
+            if (cheapest == 0 || qint64(m_singles[size_t(n)]) * m_prices[size_t(cheapest)] >
+                                     qint64(m_singles[size_t(cheapest)]) * price)
+                cheapest = n;
+        }
+        if (cheapest != 0)
+            best = cheapest;
+    }
     if (best == 0)
         return std::nullopt;
     Step step;

@@ -12,7 +12,8 @@
 // what it stands in for.
 class PurchasePlanner {
 public:
-    PurchasePlanner(const PurchasePlan& recipes, const IngredientSet& atHand, const PurchaseReach& reach);
+    PurchasePlanner(const PurchasePlan& recipes, const IngredientSet& atHand, const PurchaseReach& reach,
+                    const std::vector<int>& prices = {});
 
     // The next step with at most `budget` purchases; nothing once every drink that can become
     // mixable is.
@@ -33,6 +34,7 @@ private:
 
     const PurchasePlan& m_recipes;
     const PurchaseReach& m_reach;
+    const std::vector<int>& m_prices; // empty: by new drinks; else by new drinks per euro
     IngredientSet m_have;
     std::vector<int> m_open; // recipe indices, in table order
     std::vector<int> m_missing;

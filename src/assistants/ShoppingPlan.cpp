@@ -3,6 +3,7 @@
 #include "common/IngredientLookup.h"
 #include "common/KeepPosition.h"
 #include "common/RecipeBook.h"
+#include "common/RecipeCost.h"
 #include "store/Fields.h"
 #include "store/TApollo.h"
 
@@ -14,11 +15,28 @@ void ShoppingPlan::setPurchases(int purchases) {
         replan();
 }
 
+void ShoppingPlan::setPerEuro(bool perEuro) {
+    m_perEuro = perEuro;
+    if (m_made)
+        replan();
+}
+
 void ShoppingPlan::make(const IngredientSet& atHand, PurchaseReach reach) {
     m_made = false;
     {
         KeepPosition keep(m_recipes); // the main window's recipe stays current
         m_plan.read(m_recipes);
+    }
+    m_prices.assign(PurchasePlan::kMaxNumber + 1, 0);
+    {
+        KeepPosition keep(m_ingredients);
+        for (m_ingredients.GoTop(); !m_ingredients.Eof(); m_ingredients.Skip()) {
+            const qint64 number = m_ingredients.GetInteger(Fields::Ingredient::Number);
+            const qint64 cents = m_ingredients.GetInteger(Fields::Ingredient::Price);
+            if (number >= 1 && number <= PurchasePlan::kMaxNumber && cents > 0 &&
+                m_ingredients.GetInteger(Fields::Ingredient::Volume) > 0)
+                m_prices[size_t(number)] = int(cents);
+        }
     }
     m_atHand = atHand;
     m_reach = std::move(reach);
@@ -27,17 +45,42 @@ void ShoppingPlan::make(const IngredientSet& atHand, PurchaseReach reach) {
 }
 
 void ShoppingPlan::replan() {
-    m_steps = m_plan.plan(m_atHand, m_purchases, m_reach);
+    static const std::vector<int> byDrinks;
+    m_steps = m_plan.plan(m_atHand, m_purchases, m_reach, m_perEuro ? m_prices : byDrinks);
     m_rows.clear();
     m_names.clear();
     for (size_t k = 0; k < m_steps.size(); ++k) {
         QStringList names;
         for (int number : m_steps[k].numbers)
             names << ingredientName(number);
+        qint64 cents = 0;
+        for (int number : m_steps[k].numbers)
+            cents = cents < 0 || m_prices.empty() || m_prices[size_t(number)] <= 0
+                        ? -1
+                        : cents + m_prices[size_t(number)];
         m_rows.append({QString::number(k + 1), names.join(QStringLiteral(" + ")),
-                       QString::number(m_steps[k].newDrinks())});
+                       QString::number(m_steps[k].newDrinks()),
+                       cents > 0 ? RecipeCost::euros(double(cents)) : QString()});
         m_names.append(names);
     }
+}
+
+QString ShoppingPlan::costText() const {
+    qint64 cents = 0;
+    int priced = 0;
+    bool missing = false;
+    for (const PurchasePlan::Step& step : m_steps) {
+        for (int number : step.numbers) {
+            const int price = m_prices.empty() ? 0 : m_prices[size_t(number)];
+            missing = missing || price <= 0;
+            cents += qMax(price, 0);
+            priced += price > 0 ? 1 : 0;
+        }
+    }
+    if (priced == 0)
+        return {};
+    return (missing ? QStringLiteral("Kosten: ab ") : QStringLiteral("Kosten: ca. ")) +
+           RecipeCost::euros(double(cents));
 }
 
 QString ShoppingPlan::ingredientName(int number) const {

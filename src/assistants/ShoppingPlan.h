@@ -18,6 +18,7 @@ public:
         QString step;       // "1", "2", ...
         QString ingredient; // a pair as "A + B"
         QString drinks;     // the drinks the step makes mixable
+        QString price;      // what the step buys costs ("12,99 €"); empty when a price is missing
         friend bool operator==(const Row&, const Row&) = default;
     };
 
@@ -26,6 +27,11 @@ public:
     // 1..10; a value outside is brought within. Plans again when a plan was made.
     void setPurchases(int purchases);
     int purchases() const { return m_purchases; }
+    // "je Euro": single purchases by new drinks per euro instead of by new drinks. Plans again.
+    void setPerEuro(bool perEuro);
+    bool perEuro() const { return m_perEuro; }
+    // "Kosten: ca. 45,97 €" for the whole plan, "ab …" when a price is missing; empty without prices.
+    QString costText() const;
 
     // Reads the recipe table and plans for the ingredients at hand, each purchase bringing what `reach`
     // says. A store failure propagates.
@@ -49,6 +55,8 @@ private:
     TApollo& m_recipes;
     TApollo& m_ingredients;
     int m_purchases = kDefaultPurchases;
+    bool m_perEuro = false;
+    std::vector<int> m_prices; // cents of a bottle or pack by ingredient number, 0 for none
     bool m_made = false;
     PurchasePlan m_plan;
     IngredientSet m_atHand;

@@ -191,6 +191,24 @@ private slots:
         QCOMPARE(planned(), (QStringList{u"1+4:1,2,3,4,5,6"_s, u"6:7"_s}));
     }
 
+    // By new drinks per euro: gin (2) completes three drinks for 20 €, tonic (3) two for 2 €, lemons
+    // (4) one for 1 € and rum (5), without a price, two. Per euro tonic comes first, then lemons, then
+    // gin; the unpriced rum only once no priced purchase completes anything.
+    void perEuro() {
+        PurchasePlan plan;
+        const QList<QList<int>> recipes{{1, 2}, {1, 2}, {1, 2}, {1, 3}, {1, 3}, {1, 4}, {1, 5}, {1, 5}};
+        for (int r = 0; r < recipes.size(); ++r)
+            plan.add(r + 1, RecipeBook::numbersIn(packedZ(recipes[r])));
+        std::vector<int> prices(PurchasePlan::kMaxNumber + 1, 0);
+        prices[2] = 2000;
+        prices[3] = 200;
+        prices[4] = 100;
+        QCOMPARE(describe(plan.plan(setOf({1}), 4)),
+                 (QStringList{u"2:1,2,3"_s, u"3:4,5"_s, u"5:7,8"_s, u"4:6"_s}));
+        QCOMPARE(describe(plan.plan(setOf({1}), 4, {}, prices)),
+                 (QStringList{u"3:4,5"_s, u"4:6"_s, u"2:1,2,3"_s, u"5:7,8"_s}));
+    }
+
     // Every greedy step completes as many drinks as the best single purchase, or pair, found by
     // trying every candidate through the mixable test; together the steps complete exactly what their
     // purchases make mixable. Most rounds count basics and random substitutes.

@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -164,6 +165,8 @@ private slots:
         Plan first, second, more, fewer;
         Shown back;
         bool scrolling = false;
+        QString cost;
+        QList<double> perEuro;
         int countsRight = -1;
         int viewportWidth = 0;
         runWith(dialog(), QStringLiteral("Einkauf"), [&] {
@@ -185,6 +188,14 @@ private slots:
             d.PlanAnzahl->selectAll();
             QTest::keyClicks(d.PlanAnzahl, QStringLiteral("2"));
             fewer = plan();
+            cost = d.PlanKosten->text();
+            // "je Euro": the two steps by new drinks per euro of what they buy.
+            QTest::mouseClick(d.PlanJeEuro, Qt::LeftButton);
+            for (int k = 0; k < d.PlanListe->topLevelItemCount(); ++k)
+                perEuro << d.PlanListe->topLevelItem(k)->text(2).toDouble() /
+                               QLocale(QLocale::German)
+                                   .toDouble(d.PlanListe->topLevelItem(k)->text(3).chopped(2));
+            QTest::mouseClick(d.PlanJeEuro, Qt::LeftButton);
             QTest::mouseClick(d.BackButton, Qt::LeftButton);
             back = capture();
             QTest::mouseClick(d.OkButton, Qt::LeftButton);
@@ -203,6 +214,11 @@ private slots:
         QVERIFY2(countsRight <= viewportWidth,
                  qPrintable(QStringLiteral("%1 > %2").arg(countsRight).arg(viewportWidth)));
         QCOMPARE(fewer.rows, first.rows.mid(0, 2));
+        QVERIFY2(cost.startsWith(QStringLiteral("Kosten: ")) && cost.endsWith(QStringLiteral(" €")),
+                 qPrintable(cost));
+        QCOMPARE(perEuro.size(), 2);
+        QVERIFY2(perEuro.at(0) >= perEuro.at(1),
+                 qPrintable(QStringLiteral("%1 < %2").arg(perEuro.at(0)).arg(perEuro.at(1))));
         QCOMPARE(back.page, 2);
         QVERIFY(back.forward && back.back);
         QCOMPARE(back.names, tips.names);

@@ -140,8 +140,8 @@ QWidget* TEinkaufDialog::buildPlanPage() {
     });
     PlanListe = new QTreeWidget(page);
     PlanListe->setGeometry(0, 54, kPageWidth - 8, 96);
-    PlanListe->setHeaderLabels(
-        {QStringLiteral("Schritt"), QStringLiteral("Zutat"), QStringLiteral("neue Drinks")});
+    PlanListe->setHeaderLabels({QStringLiteral("Schritt"), QStringLiteral("Zutat"),
+                                QStringLiteral("neue Drinks"), QStringLiteral("Preis")});
     PlanListe->setRootIsDecorated(false);
     PlanListe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The ingredient column takes what the scroll bar of a longer plan leaves, so the counts stay in
@@ -149,7 +149,21 @@ QWidget* TEinkaufDialog::buildPlanPage() {
     PlanListe->header()->setStretchLastSection(false);
     PlanListe->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     PlanListe->setColumnWidth(0, 48);
-    PlanListe->setColumnWidth(2, 88);
+    PlanListe->setColumnWidth(2, 80);
+    PlanListe->setColumnWidth(3, 70);
+    // "je Euro": single purchases by new drinks per euro; the plan's cost beside it.
+    PlanJeEuro = new QCheckBox(QStringLiteral("je E&uro"), page);
+    PlanJeEuro->setObjectName(QStringLiteral("PlanJeEuro"));
+    PlanJeEuro->setGeometry(140, 27, 80, 20);
+    PlanJeEuro->setToolTip(
+        QStringLiteral("Zuerst die Einkäufe, die je Euro die meisten neuen Drinks bringen"));
+    connect(PlanJeEuro, &QCheckBox::toggled, this, [this](bool on) {
+        if (StoreGuard::run([&] { m_session.plan().setPerEuro(on); }))
+            showPlan();
+    });
+    PlanKosten = pageLabel(QString(), page, {226, 29, kPageWidth - 234, 20});
+    PlanKosten->setObjectName(QStringLiteral("PlanKosten"));
+    PlanKosten->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(PlanListe, &QTreeWidget::currentItemChanged, this, &TEinkaufDialog::showPlanDrinks);
     PlanDrinksLabel = pageLabel(QString(), page, {0, 154, kPageWidth, 18});
     PlanDrinks = new QListWidget(page);
@@ -261,11 +275,13 @@ void TEinkaufDialog::makePlan() {
 void TEinkaufDialog::showPlan() {
     PlanListe->clear();
     for (const ShoppingPlan::Row& row : m_session.plan().rows()) {
-        auto* item = new QTreeWidgetItem(PlanListe, {row.step, row.ingredient, row.drinks});
+        auto* item = new QTreeWidgetItem(PlanListe, {row.step, row.ingredient, row.drinks, row.price});
         item->setTextAlignment(2, Qt::AlignRight);
+        item->setTextAlignment(3, Qt::AlignRight);
     }
     if (PlanListe->topLevelItemCount() > 0)
         PlanListe->setCurrentItem(PlanListe->topLevelItem(0));
+    PlanKosten->setText(m_session.plan().costText());
     showPlanDrinks();
 }
 

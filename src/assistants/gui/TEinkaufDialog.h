@@ -39,6 +39,8 @@ public:
     QPushButton* ExplorerButton1 = nullptr;
     QPushButton* FastMixbarButton = nullptr;
     QSpinBox* PlanAnzahl = nullptr;
+    QCheckBox* PlanJeEuro = nullptr;
+    QLabel* PlanKosten = nullptr;
     QTreeWidget* PlanListe = nullptr;
     QLabel* PlanDrinksLabel = nullptr;
     QListWidget* PlanDrinks = nullptr;
