@@ -114,6 +114,14 @@ private slots:
         QTest::newRow("typing error")
             << QStringLiteral("margerita") << QStringLiteral("Margarita")
             << QStringLiteral("Kein Name beginnt mit „margerita“: gefunden der ähnlichste Name.");
+        // The other names of the shipped ALIAS.TXT.
+        QTest::newRow("other name") << QStringLiteral("Wodka-O") << QStringLiteral("Wodka Orange")
+                                    << QStringLiteral("Kein Name beginnt mit „Wodka-O“: gefunden unter dem "
+                                                      "anderen Namen „Wodka-O“.");
+        QTest::newRow("trade name") << QStringLiteral("Campari Orange") << QStringLiteral("Garibaldi")
+                                    << QStringLiteral(
+                                           "Kein Name beginnt mit „Campari Orange“: gefunden unter "
+                                           "dem anderen Namen „Campari Orange“.");
     }
     void quickSearchForgives() {
         QFETCH(QString, typed);

@@ -190,9 +190,9 @@ void BrowserController::SyncSearchField() {
 }
 
 void BrowserController::quickSearch(const QString& text) {
-    const TypeAhead::Found found = m_browser.list().QuickSearch(text);
+    const TypeAhead::Found found = m_browser.list().QuickSearch(text, m_state.aliases.drinkNames());
     // The field says when the drink was found other than by the beginning of its name.
-    m_w.edit->setToolTip(found.index >= 0 ? TypeAhead::matchNote(found.match, text) : QString());
+    m_w.edit->setToolTip(found.index >= 0 ? TypeAhead::matchNote(found, text) : QString());
     if (found.index >= 0) {
         m_filling = true; // typing selects without showing
         m_w.list->setCurrentRow(found.index);
