@@ -243,11 +243,13 @@ class TestSearchVerb : public QObject {
         return true;
     }
 
-    // The full text covers the names of the drink's ingredients, category, taste and decoration too.
+    // The full text covers the names of the drink's ingredients, category, taste and decoration too,
+    // and the other names ALIAS.TXT gives the drink and its ingredients.
     QString fullText(const Recipe& r) const {
         QStringList names{r.text};
+        names << m_aliases.ofDrink(r.text.section(u'\n', 0, 0));
         for (int n : r.mixList)
-            names << m_everyIngredientName.value(n);
+            names << m_everyIngredientName.value(n) << m_aliases.ofIngredient(m_everyIngredientName.value(n));
         if (r.kat >= 1 && r.kat <= m_categories.size() && !m_categories.at(r.kat - 1).startsWith(u'~'))
             names << m_categories.at(r.kat - 1);
         if (r.gesch >= 1 && r.gesch <= m_tastes.size() && !m_tastes.at(r.gesch - 1).startsWith(u'~'))
@@ -527,6 +529,32 @@ private slots:
         Chosen withoutText = c;
         withoutText.fullText.clear();
         QCOMPARE(expected.size() < expectedLines(withoutText).size(), applies);
+    }
+
+    // The full text finds a drink by its other names and by those of its ingredients.
+    void fullTextFindsOtherNames_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("drink");
+        QTest::newRow("ingredient") << u"limejuice"_s << u"Mojito"_s;
+        QTest::newRow("trade name of an ingredient") << u"Campari"_s << u"Garibaldi"_s;
+        QTest::newRow("drink") << u"cubata"_s << u"Cuba Libre"_s;
+    }
+    void fullTextFindsOtherNames() {
+        QFETCH(QString, text);
+        QFETCH(QString, drink);
+        SavedSearches searches;
+        searches.slot(0).setName(u"Anders"_s);
+        QVERIFY(searches.save(cfg(), false));
+        SavedSearchTexts texts;
+        texts.set(0, u"Anders"_s, text);
+        QVERIFY(texts.save(textsCfg()));
+        Chosen c;
+        c.fullText = text;
+        const QStringList expected = expectedLines(c);
+        QVERIFY(expected.contains(QString::number(recNoOf(drink))));
+        const Run run = veltadb({u"suche"_s, m_data, u"1"_s});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.mid(1, run.lines.size() - 2), expected);
     }
 
     // A full text alone, without any other criterion, still narrows the list.

@@ -82,6 +82,7 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         const QString listsPath = dir.filePath(QStringLiteral("VE.DAT"));
         state.catalogue.readLists(listsPath);
         state.loadForBars(folder, ingredients);
+        state.loadAliases();
         state.savedSearches = SavedSearches::load(state.savedSearchesPath());
         state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
         state.catalogue.setRecipeTotal(recipes.Count());
