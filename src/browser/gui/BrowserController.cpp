@@ -33,7 +33,7 @@ BrowserController::BrowserController(const AppState& state, DataTables& tables, 
                                      QObject* parent)
     : QObject(parent), m_state(state), m_tables(tables), m_w(widgets),
       m_browser({tables.ApolloRezepte, tables.ApolloZutaten, tables.ApolloDeko}, state.catalogue.categories(),
-                state.catalogue.tastes()) {
+                state.catalogue.tastes(), &state.aliases) {
     m_browser.setRunFlags(&state.run);
     m_hiTimer.setInterval(40);
     m_w.view->setTerms(&m_terms);
