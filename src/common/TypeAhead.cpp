@@ -49,12 +49,18 @@ TypeAhead::Found TypeAhead::findMatch(const QList<ListEntry>& entries, const QSt
         if (TextFold::startsWith(TextFold::prepare(entries.at(i).text), typed))
             return {i, Match::Start, {}};
     }
-    const QList<Found> fallbacks = matches(entries, prefix, otherNames);
+    // Each keystroke needs only the first fallback: the costlier ones are left out once one finds.
+    const QList<Found> fallbacks = collect(entries, prefix, otherNames, true);
     return fallbacks.isEmpty() ? Found{} : fallbacks.first();
 }
 
 QList<TypeAhead::Found> TypeAhead::matches(const QList<ListEntry>& entries, const QString& text,
                                            const QList<OtherName>& otherNames) {
+    return collect(entries, text, otherNames, false);
+}
+
+QList<TypeAhead::Found> TypeAhead::collect(const QList<ListEntry>& entries, const QString& text,
+                                           const QList<OtherName>& otherNames, bool firstGroupOnly) {
     const QString typed = TextFold::fold(text);
     std::vector<TextFold::Folded> texts;
     texts.reserve(size_t(entries.size()));
@@ -82,7 +88,7 @@ QList<TypeAhead::Found> TypeAhead::matches(const QList<ListEntry>& entries, cons
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [i, name] : byOtherName)
         found.append({i, Match::OtherName, name});
-    if (typed.size() < 3)
+    if (typed.size() < 3 || (firstGroupOnly && !found.isEmpty()))
         return found;
     // Of the names holding the text, those where it begins a word, and of those the shorter first:
     // "colada" finds "Piña Colada" before "Angostura Colada".
@@ -99,6 +105,8 @@ QList<TypeAhead::Found> TypeAhead::matches(const QList<ListEntry>& entries, cons
     std::sort(inside.begin(), inside.end());
     for (const auto& [midWord, length, i] : inside)
         found.append({i, Match::Inside, {}});
+    if (firstGroupOnly && !found.isEmpty())
+        return found;
     // Then the names within one typing error (four letters typed or more) or two (eight or more),
     // the closest first.
     const int most = typed.size() >= 8 ? 2 : typed.size() >= 4 ? 1 : 0;

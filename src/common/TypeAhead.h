@@ -45,4 +45,9 @@ public:
     // The first entry whose whole text equals the text, letter case ignored (accents count: this
     // finds a name again, it is no type-ahead); -1 when none.
     static int findExact(const QList<ListEntry>& entries, const QString& text);
+
+private:
+    // `matches`; with firstGroupOnly it stops after the first kind of match that finds any entry.
+    static QList<Found> collect(const QList<ListEntry>& entries, const QString& text,
+                                const QList<OtherName>& otherNames, bool firstGroupOnly);
 };
