@@ -13,7 +13,8 @@ std::optional<IngredientSet> MissingIngredients::coverage(const AppState& state)
 
 QList<int> MissingIngredients::lines(const RecipeDisplay& d, const IngredientSet& present) {
     QList<int> missing;
-    for (int line = 0; line <= d.lastIngredientLine && line < d.lineIngredient.size(); ++line) {
+    for (int line = d.firstIngredientLine; line <= d.lastIngredientLine && line < d.lineIngredient.size();
+         ++line) {
         const int number = d.lineIngredient.at(line);
         if (number < 0 || number >= int(present.size()) || !present.test(size_t(number)))
             missing.append(line);

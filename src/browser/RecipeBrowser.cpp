@@ -7,8 +7,9 @@
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
 
-RecipeBrowser::RecipeBrowser(const Tables& tables, const QStringList& categories, const QStringList& tastes)
-    : m_tables(tables), m_categories(categories), m_tastes(tastes) {}
+RecipeBrowser::RecipeBrowser(const Tables& tables, const QStringList& categories, const QStringList& tastes,
+                             const Aliases* aliases)
+    : m_tables(tables), m_categories(categories), m_tastes(tastes), m_aliases(aliases) {}
 
 bool RecipeBrowser::ShowSelected(int index) {
     if (index < 0 || index >= m_list.ListedCount())
@@ -21,7 +22,7 @@ bool RecipeBrowser::ShowSelected(int index) {
     m_tables.recipes.Go(next.CurrentRecNo());
     RecipeDisplay loaded =
         RecipeLoader::LoadRecipe({m_tables.recipes, m_tables.ingredients, m_tables.decorations, m_categories,
-                                  m_tastes, m_dashesPerCl});
+                                  m_tastes, m_dashesPerCl, m_aliases});
     m_shown = next;
     m_display = std::move(loaded);
     m_shown.setCurrentMarked(m_display.marked);

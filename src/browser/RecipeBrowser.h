@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+class Aliases;
 class TApollo;
 class TextMeasurer;
 
@@ -28,7 +29,9 @@ public:
         bool justify = true;
     };
 
-    RecipeBrowser(const Tables& tables, const QStringList& categories, const QStringList& tastes);
+    // With `aliases`, a drink's other names show above its ingredients.
+    RecipeBrowser(const Tables& tables, const QStringList& categories, const QStringList& tastes,
+                  const Aliases* aliases = nullptr);
 
     RecipeList& list() { return m_list; }
     const RecipeList& list() const { return m_list; }
@@ -60,6 +63,7 @@ private:
     Tables m_tables;
     const QStringList& m_categories;
     const QStringList& m_tastes;
+    const Aliases* m_aliases;
     Wrap m_wrap;
     int m_dashesPerCl = 12;
     RecipeList m_list;

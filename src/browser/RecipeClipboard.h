@@ -7,8 +7,9 @@ struct RecipeDisplay;
 // The clipboard commands of the recipe view: the recipe as text, and the confirmations.
 class RecipeClipboard {
 public:
-    // The name (at most 30 characters) and two line breaks, every line above the instructions that
-    // is longer than 3 characters without its first character, then `InstructionText`.
+    // The name (at most 30 characters) and two line breaks, every line from the ingredients to the
+    // instructions that is longer than 3 characters without its first character, then
+    // `InstructionText`.
     static QString recipeText(const RecipeDisplay& display);
     static QString textCopied() {
         return QStringLiteral("Der Rezepttext wurde in die Zwischenablage kopiert.");

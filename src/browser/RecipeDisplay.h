@@ -23,7 +23,8 @@ struct RecipeDisplay {
     QString categoryName;
 
     QList<DisplayLine> lines;
-    QList<int> lineIngredient; // ingredient number of each ingredient line
+    QList<int> lineIngredient;   // ingredient number of each ingredient line, -1 above them
+    int firstIngredientLine = 0; // after the drink's other names ("auch: …") and an empty line
     int lastIngredientLine = -1;
     int alcoholLine = -1;
     int glassLine = -1; // the estimate in the glass; -1 for a drink without alcohol
@@ -39,7 +40,9 @@ struct RecipeDisplay {
     QString instructionText;
 
     QString title() const { return name.left(kTitleLength); }
-    bool isIngredientLine(int line) const { return line >= 0 && line <= lastIngredientLine; }
+    bool isIngredientLine(int line) const {
+        return line >= firstIngredientLine && line <= lastIngredientLine;
+    }
 
     // Scrolling is possible while lines follow below the visible part or the first is hidden.
     bool canScroll() const { return lastShownLine < lastLine || topLine > 0; }

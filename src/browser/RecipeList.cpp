@@ -40,10 +40,11 @@ void RecipeList::fill(TApollo& recipes, const KeepRecipe& keep, const RecipeReco
     ListCollation::sort(m_entries);
 }
 
-TypeAhead::Found RecipeList::QuickSearch(const QString& text) const {
+TypeAhead::Found RecipeList::QuickSearch(const QString& text,
+                                         const QList<TypeAhead::OtherName>& otherNames) const {
     if (text.isEmpty())
         return {}; // a cleared field keeps the selection
-    return TypeAhead::findMatch(m_entries, text, 0);
+    return TypeAhead::findMatch(m_entries, text, 0, otherNames);
 }
 
 QString RecipeList::CountLabelText(int count) {

@@ -32,10 +32,11 @@ public:
     bool enablesCancelSearch(int recipeTotal) const { return ListedCount() != recipeTotal; }
 
     // Quick search: the entry to select for the text of `HauptEdit`, searched from the second entry
-    // onwards and wrapping around to the first, with the type-ahead's fallbacks when no name begins
-    // with the text; index -1 leaves the selection as it is (also for an empty text: clearing the
-    // field keeps the drink selected).
-    TypeAhead::Found QuickSearch(const QString& text) const;
+    // onwards and wrapping around to the first, with the type-ahead's fallbacks (the drinks' other
+    // names first) when no name begins with the text; index -1 leaves the selection as it is (also
+    // for an empty text: clearing the field keeps the drink selected).
+    TypeAhead::Found QuickSearch(const QString& text,
+                                 const QList<TypeAhead::OtherName>& otherNames = {}) const;
 
     // `AnzLabel`: "1 Rezept", otherwise the count followed by " Rezepte".
     static QString CountLabelText(int count);

@@ -1,5 +1,6 @@
 #include "browser/RecipeLoader.h"
 
+#include "common/Aliases.h"
 #include "common/GlassStrength.h"
 #include "common/IceNames.h"
 #include "common/RecipeBook.h"
@@ -21,6 +22,24 @@ QString fact(const QString& text) {
 // The n-th entry (1-based) of a classification list; empty outside the list.
 QString nth(const QStringList& list, qint64 n) {
     return n >= 1 && n <= list.size() ? list.at(n - 1) : QString();
+}
+
+// "auch:" and the names with commas, a new line before a name that would take one past 50
+// characters: no longer than the estimate in the glass, the longest fact line.
+QStringList otherNameLines(const QStringList& names) {
+    constexpr qsizetype kLineLength = 50;
+    QStringList lines;
+    QString line = QStringLiteral("auch:");
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString name = names.at(i) + (i + 1 < names.size() ? QStringLiteral(",") : QString());
+        if (line.size() + 1 + name.size() > kLineLength && !line.endsWith(u':')) {
+            lines << line;
+            line = name;
+        } else {
+            line += QLatin1Char(' ') + name;
+        }
+    }
+    return lines << line;
 }
 
 } // namespace
@@ -54,12 +73,26 @@ RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
         d.photoName = recipe.picture;
         d.collectionPhoto = true;
     }
+    if (s.aliases)
+        addOtherNames(d, s.aliases->ofDrink(recipe.name));
     const Measured measured = addIngredientLines(d, recipe, s.dashesPerCl);
     addFactLines(d, s, recipe, measured);
     d.instructionText = InstructionText(recipe.memo);
     d.firstTextLine = d.amountLine + 1;
     d.lastLine = d.amountLine;
     return d;
+}
+
+void RecipeLoader::addOtherNames(RecipeDisplay& d, const QStringList& names) {
+    if (names.isEmpty())
+        return;
+    for (const QString& line : otherNameLines(names)) {
+        addLine(d, fact(line));
+        d.lineIngredient.append(-1);
+    }
+    addLine(d, kLineBreak);
+    d.lineIngredient.append(-1);
+    d.firstIngredientLine = int(d.lines.size());
 }
 
 // Ingredients with a unit first, those without one (and the missing ones) after them.

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+class Aliases;
 class TApollo;
 
 // `LoadRecipe`: the display lines of the recipe the recipe table stands on. The instruction lines
@@ -19,6 +20,7 @@ public:
         const QStringList& categories;
         const QStringList& tastes;
         int dashesPerCl = 12;
+        const Aliases* aliases = nullptr; // the drink's other names go above the ingredients
     };
     static constexpr int kInstructionLength = 5001;
 
@@ -39,5 +41,7 @@ private:
                              const Measured& measured);
     static void addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& instructions);
     static QString decorationName(TApollo& decorations, int recNo, bool* ok);
+    // "auch: " and the drink's other names with commas, then an empty line.
+    static void addOtherNames(RecipeDisplay& d, const QStringList& names);
     static void addLine(RecipeDisplay& d, const QString& text);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Aliases.h"
 #include "common/Catalogue.h"
 #include "common/ProgramSettings.h"
 #include "common/RunFlags.h"
@@ -28,6 +29,7 @@ struct AppState {
     Catalogue catalogue;
     SavedSearches savedSearches;
     SavedSearchTexts savedSearchTexts; // the full text of each saved search
+    Aliases aliases;                   // other names of drinks and ingredients (ALIAS.TXT)
     // Permitted purchases of the search dialog's home bar rule, for the run.
     int searchPurchases = 0;
 
@@ -35,6 +37,8 @@ struct AppState {
     BarCoverage barCoverage() const { return settings.coverage(catalogue.ingredients().homeBars); }
     // Reads HAUSBAR.CFG and the substitutes file and resolves the substitutes.
     void loadBarRules();
+    // Reads the other names of drinks and ingredients beside the tables.
+    void loadAliases() { aliases = Aliases::ofFolder(folders.dataFolder); }
     // What a tool needs for the home bar rules, read as the program reads it at start: the folder,
     // the ingredient choices, HAUSBAR.CFG and the substitutes.
     void loadForBars(const QString& dataFolder, TApollo& ingredients);

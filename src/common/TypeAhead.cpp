@@ -37,8 +37,8 @@ int errorsToAnyBeginning(QStringView typed, QStringView text, int most) {
 
 } // namespace
 
-TypeAhead::Found TypeAhead::findMatch(const QList<ListEntry>& entries, const QString& prefix,
-                                      int startAfter) {
+TypeAhead::Found TypeAhead::findMatch(const QList<ListEntry>& entries, const QString& prefix, int startAfter,
+                                      const QList<OtherName>& otherNames) {
     const int n = int(entries.size());
     if (n == 0)
         return {};
@@ -47,27 +47,49 @@ TypeAhead::Found TypeAhead::findMatch(const QList<ListEntry>& entries, const QSt
     for (int step = 0; step < n; ++step) {
         const int i = (first + step) % n;
         if (TextFold::startsWith(TextFold::prepare(entries.at(i).text), typed))
-            return {i, Match::Start};
+            return {i, Match::Start, {}};
     }
-    const QList<Found> fallbacks = matches(entries, prefix);
+    // Each keystroke needs only the first fallback: the costlier ones are left out once one finds.
+    const QList<Found> fallbacks = collect(entries, prefix, otherNames, true);
     return fallbacks.isEmpty() ? Found{} : fallbacks.first();
 }
 
-QList<TypeAhead::Found> TypeAhead::matches(const QList<ListEntry>& entries, const QString& text) {
+QList<TypeAhead::Found> TypeAhead::matches(const QList<ListEntry>& entries, const QString& text,
+                                           const QList<OtherName>& otherNames) {
+    return collect(entries, text, otherNames, false);
+}
+
+QList<TypeAhead::Found> TypeAhead::collect(const QList<ListEntry>& entries, const QString& text,
+                                           const QList<OtherName>& otherNames, bool firstGroupOnly) {
     const QString typed = TextFold::fold(text);
     std::vector<TextFold::Folded> texts;
     texts.reserve(size_t(entries.size()));
     QList<Found> found;
+    std::vector<bool> taken(size_t(entries.size()), false);
     for (int i = 0; i < int(entries.size()); ++i) {
         texts.push_back(TextFold::prepare(entries.at(i).text));
-        if (TextFold::startsWith(texts.back(), typed))
-            found.append({i, Match::Start});
+        if (TextFold::startsWith(texts.back(), typed)) {
+            found.append({i, Match::Start, {}});
+            taken[size_t(i)] = true;
+        }
     }
-    if (typed.size() < 3)
+    // The other names: few, so each that fits looks for its entry in the whole list.
+    std::vector<std::pair<int, QString>> byOtherName;
+    for (const OtherName& other : otherNames) {
+        if (!TextFold::startsWith(other.folded, typed))
+            continue;
+        const int i = findExact(entries, other.entryText);
+        if (i >= 0 && !taken[size_t(i)]) {
+            byOtherName.emplace_back(i, other.text);
+            taken[size_t(i)] = true;
+        }
+    }
+    std::sort(byOtherName.begin(), byOtherName.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [i, name] : byOtherName)
+        found.append({i, Match::OtherName, name});
+    if (typed.size() < 3 || (firstGroupOnly && !found.isEmpty()))
         return found;
-    std::vector<bool> taken(texts.size(), false);
-    for (const Found& f : std::as_const(found))
-        taken[size_t(f.index)] = true;
     // Of the names holding the text, those where it begins a word, and of those the shorter first:
     // "colada" finds "Piña Colada" before "Angostura Colada".
     std::vector<std::tuple<bool, qsizetype, int>> inside;
@@ -82,7 +104,9 @@ QList<TypeAhead::Found> TypeAhead::matches(const QList<ListEntry>& entries, cons
     }
     std::sort(inside.begin(), inside.end());
     for (const auto& [midWord, length, i] : inside)
-        found.append({i, Match::Inside});
+        found.append({i, Match::Inside, {}});
+    if (firstGroupOnly && !found.isEmpty())
+        return found;
     // Then the names within one typing error (four letters typed or more) or two (eight or more),
     // the closest first.
     const int most = typed.size() >= 8 ? 2 : typed.size() >= 4 ? 1 : 0;
@@ -95,12 +119,15 @@ QList<TypeAhead::Found> TypeAhead::matches(const QList<ListEntry>& entries, cons
     }
     std::sort(close.begin(), close.end());
     for (const auto& [errors, i] : close)
-        found.append({i, Match::Close});
+        found.append({i, Match::Close, {}});
     return found;
 }
 
-QString TypeAhead::matchNote(Match match, const QString& typed) {
-    switch (match) {
+QString TypeAhead::matchNote(const Found& found, const QString& typed) {
+    switch (found.match) {
+    case Match::OtherName:
+        return QStringLiteral("Kein Name beginnt mit „%1“: gefunden unter dem anderen Namen „%2“.")
+            .arg(typed, found.otherName);
     case Match::Inside:
         return QStringLiteral("Kein Name beginnt mit „%1“: gefunden im Namen.").arg(typed);
     case Match::Close:

@@ -39,7 +39,8 @@ QString restoreFailedText() {
 
 QStringList BackupSet::settingsFiles() {
     return {QStringLiteral("OPTION.CFG"),  QStringLiteral("SUCHEN.CFG"), QStringLiteral("SUCHTEXT.CFG"),
-            QStringLiteral("HAUSBAR.CFG"), QStringLiteral("ERSATZ.TXT"), QStringLiteral("DRUCKEN.CFG")};
+            QStringLiteral("HAUSBAR.CFG"), QStringLiteral("ERSATZ.TXT"), QStringLiteral("ALIAS.TXT"),
+            QStringLiteral("DRUCKEN.CFG")};
 }
 
 QStringList BackupSet::files() {

@@ -1,5 +1,6 @@
 #include "search/FullTextQuery.h"
 
+#include "common/Aliases.h"
 #include "common/Catalogue.h"
 #include "common/RecipeBook.h"
 #include "common/TextFold.h"
@@ -8,10 +9,15 @@
 
 #include <QRegularExpression>
 
-FullTextQuery::Names FullTextQuery::Names::of(const Catalogue& catalogue) {
+FullTextQuery::Names FullTextQuery::Names::of(const Catalogue& catalogue, const Aliases& aliases) {
     Names names;
+    // Other names join the name on lines of their own, so a word never runs from one into the next.
     for (const ListEntry& e : catalogue.ingredients().zutatliste)
-        names.ingredients.insert(e.data, e.text);
+        names.ingredients.insert(e.data, (QStringList{e.text} + aliases.ofIngredient(e.text)).join(u'\n'));
+    for (const TypeAhead::OtherName& other : aliases.drinkNames()) {
+        QString& joined = names.drinks[other.entryText.trimmed().toCaseFolded()];
+        joined += (joined.isEmpty() ? QString() : QStringLiteral("\n")) + other.text;
+    }
     names.categories = catalogue.categories();
     names.tastes = catalogue.tastes();
     for (const ListEntry& e : catalogue.decorations())
@@ -53,8 +59,12 @@ bool FullTextQuery::matches(const QString& name, const QString& memo, const QStr
 }
 
 // Free slots ("~") and numbers outside the lists name nothing.
-QStringList FullTextQuery::namesOf(TApollo& recipes) const {
+QStringList FullTextQuery::namesOf(TApollo& recipes, const QString& name) const {
     QStringList names;
+    if (!m_names.drinks.isEmpty())
+        if (const auto it = m_names.drinks.constFind(name.trimmed().toCaseFolded());
+            it != m_names.drinks.cend())
+            names << *it;
     for (int number : RecipeBook::ingredientNumbers(recipes))
         if (const auto it = m_names.ingredients.constFind(number); it != m_names.ingredients.cend())
             names << *it;
@@ -72,6 +82,7 @@ RecipeRecordTest FullTextQuery::recordTest() const {
     if (isEmpty())
         return {};
     return [query = *this](TApollo& recipes) {
-        return query.matches(RecipeBook::name(recipes), RecipeBook::memo(recipes), query.namesOf(recipes));
+        const QString name = RecipeBook::name(recipes);
+        return query.matches(name, RecipeBook::memo(recipes), query.namesOf(recipes, name));
     };
 }

@@ -5,10 +5,12 @@
 #include <QHash>
 #include <QStringList>
 
+class Aliases;
 class Catalogue;
 
-// The search's full text ("Volltext"): a drink matches when its name, instructions, remark or the
-// names of its ingredients, category, taste and decoration contain every word given, in any order,
+// The search's full text ("Volltext"): a drink matches when its name, its other names, instructions,
+// remark or the names of its ingredients (with their other names), category, taste and decoration
+// contain every word given, in any order,
 // folded as the type-ahead folds (letter case, accents, ß and umlauts typed as ae, oe, ue do not
 // count). Words are separated by blanks. A word also matches where a compound drops its last letters
 // ("Minze" finds "Minzblätter", "Erdbeeren" finds "Erdbeersirup"): see `stem`.
@@ -16,11 +18,12 @@ class FullTextQuery {
 public:
     // What a drink's numbers stand for.
     struct Names {
-        QHash<int, QString> ingredients; // by ingredient number
+        QHash<int, QString> ingredients; // by ingredient number, with the ingredient's other names
         QStringList categories;          // by list position; the record keeps position + 1
         QStringList tastes;
         QHash<int, QString> decorations; // by record number
-        static Names of(const Catalogue& catalogue);
+        QHash<QString, QString> drinks;  // a drink's other names, by its case-folded name
+        static Names of(const Catalogue& catalogue, const Aliases& aliases);
     };
 
     explicit FullTextQuery(const QString& text, Names names = {});
@@ -37,7 +40,9 @@ public:
     static QString stem(const QString& folded);
 
 private:
-    QStringList namesOf(TApollo& recipes) const;
+    // The names a drink is also known by: its other names, and those of its ingredients, category,
+    // taste and decoration. `name` is the drink's own.
+    QStringList namesOf(TApollo& recipes, const QString& name) const;
 
     QStringList m_words; // folded
     QStringList m_stems; // folded, one per word

@@ -270,7 +270,8 @@ std::optional<int> SearchSession::liveCount(TApollo& recipes) const {
 }
 
 RecipeRecordTest SearchSession::fullTextTest() const {
-    return FullTextQuery(m_form.fullText, FullTextQuery::Names::of(m_state.catalogue)).recordTest();
+    return FullTextQuery(m_form.fullText, FullTextQuery::Names::of(m_state.catalogue, m_state.aliases))
+        .recordTest();
 }
 
 Result SearchSession::saveSlot(int slot, const QString& name) {

@@ -7,6 +7,7 @@
 #include "browser/MissingIngredients.h"
 #include "browser/RecipeClipboard.h"
 #include "browser/RecipeDisplay.h"
+#include "browser/RecipeTextLayout.h"
 #include "browser/gui/BrowserController.h"
 #include "browser/gui/ClientFrame.h"
 #include "browser/gui/RecipePhoto.h"
@@ -115,6 +116,14 @@ private slots:
         QTest::newRow("typing error")
             << QStringLiteral("margerita") << QStringLiteral("Margarita")
             << QStringLiteral("Kein Name beginnt mit „margerita“: gefunden der ähnlichste Name.");
+        // The other names of the shipped ALIAS.TXT.
+        QTest::newRow("other name") << QStringLiteral("Wodka-O") << QStringLiteral("Wodka Orange")
+                                    << QStringLiteral("Kein Name beginnt mit „Wodka-O“: gefunden unter dem "
+                                                      "anderen Namen „Wodka-O“.");
+        QTest::newRow("trade name") << QStringLiteral("Campari Orange") << QStringLiteral("Garibaldi")
+                                    << QStringLiteral(
+                                           "Kein Name beginnt mit „Campari Orange“: gefunden unter "
+                                           "dem anderen Namen „Campari Orange“.");
     }
     void quickSearchForgives() {
         QFETCH(QString, typed);
@@ -264,6 +273,37 @@ private slots:
         QVERIFY2(text.startsWith(QStringLiteral("Mojito\n\n")), qPrintable(text.left(80)));
         QVERIFY(text.contains(QStringLiteral("Kategorie: ")));
         QCOMPARE(answers.lastText(), QStringLiteral("Der Rezepttext wurde in die Zwischenablage kopiert."));
+    }
+
+    // A drink with other names shows them above its ingredients; the marks of missing ingredients
+    // and the copied recipe text stay with the ingredients.
+    void otherNamesAboveTheIngredients() {
+        MessageBoxAnswerer answers;
+        AppState& state = shell().state;
+        state.settings.changeOptions().set(OptionsRecord::HomeBar, 1);
+        state.catalogue.changeIngredients([&](IngredientChoices& c) { c.homeBars.set(1, 6, true); }); // juice
+        shell().main.activateWindow(); // Enter is the main window's key only while it is active
+        QVERIFY(QTest::qWaitForWindowActive(&shell().main));
+        shell().main.HauptEdit->setFocus();
+        QTest::keyClicks(shell().main.HauptEdit, QStringLiteral("Campari Orange"));
+        QTest::keyClick(shell().main.HauptEdit, Qt::Key_Return);
+        const RecipeDisplay& d = shell().browser().browser().display();
+        QCOMPARE(d.name, QStringLiteral("Garibaldi"));
+        QCOMPARE(RecipeTextLayout::factText(d.lines.at(0).text),
+                 QStringLiteral("auch: Campari Orange, Campari-O, Campari O-Saft"));
+        QCOMPARE(RecipeTextLayout::factText(d.lines.at(2).text), QStringLiteral("4 cl  Bitter-Aperitif rot"));
+        QCOMPARE(shell().main.AusgabePaintBox->missingLines(), (QList<int>{2, 4})); // the bitter and the ice
+        shell().browser().copyRecipeText();
+        QVERIFY2(QApplication::clipboard()->text().startsWith(
+                     QStringLiteral("Garibaldi\n\n4 cl  Bitter-Aperitif rot\n")),
+                 qPrintable(QApplication::clipboard()->text().left(80)));
+        shell().select(QStringLiteral("Whisky Cola")); // a long line is broken before a name
+        QCOMPARE(RecipeTextLayout::factText(d.lines.at(0).text),
+                 QStringLiteral("auch: Jacky-Cola, Jack-Cola, Whiskey-Cola,"));
+        QCOMPARE(RecipeTextLayout::factText(d.lines.at(1).text), QStringLiteral("Bourbon-Cola"));
+        QCOMPARE(RecipeTextLayout::factText(d.lines.at(3).text), QStringLiteral("4 cl  Bourbon Whiskey"));
+        shell().select(QStringLiteral("Mojito")); // no other names
+        QCOMPARE(RecipeTextLayout::factText(d.lines.at(0).text), QStringLiteral("4 cl  Weißer Rum"));
     }
 
     // "Was fehlt" through the recipe view's pop-up menu: a real right-click opens it, the item

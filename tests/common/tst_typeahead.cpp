@@ -1,5 +1,7 @@
 #include "TypedSpelling.h"
 #include "VeltaTest.h"
+#include "common/AliasFile.h"
+#include "common/Aliases.h"
 #include "common/KeyboardSearch.h"
 #include "common/ListCollation.h"
 #include "common/TextFold.h"
@@ -31,6 +33,20 @@ Entries shippedRecipeNames() {
         ListCollation::sort(entries);
         return entries;
     }();
+    return names;
+}
+
+// The shipped ingredient names from the data sources.
+QStringList shippedIngredientNames() {
+    QStringList names;
+    const QDir folder(QStringLiteral(VELTA_SOURCE_DIR "/data/zutaten"));
+    const QRegularExpression nameLine(QStringLiteral("^Name: (.+)$"), QRegularExpression::MultilineOption);
+    for (const QString& file : folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        QFile f(folder.filePath(file));
+        if (f.open(QIODevice::ReadOnly))
+            for (auto it = nameLine.globalMatch(QString::fromUtf8(f.readAll())); it.hasNext();)
+                names << it.next().captured(1).trimmed();
+    }
     return names;
 }
 
@@ -97,7 +113,62 @@ private slots:
         QCOMPARE(TypeAhead::findMatch(entries, u"margerita"_s).index, 2);
         QCOMPARE(int(TypeAhead::findMatch(entries, u"margerita"_s).match), int(TypeAhead::Match::Close));
         QCOMPARE(TypeAhead::findMatch(entries, u"mxrgxrxtx"_s).index, -1); // four errors
-        QVERIFY(TypeAhead::matchNote(TypeAhead::Match::Start, u"gin"_s).isEmpty());
+        QVERIFY(TypeAhead::matchNote(TypeAhead::findMatch(entries, u"gin"_s), u"gin"_s).isEmpty());
+    }
+
+    // Other names come after the beginnings and before the fallbacks, each entry once, in list order.
+    void otherNamesBeforeTheFallbacks() {
+        const Entries entries = {{u"Blutorangen-Tonic"_s, 5},
+                                 {u"Campari Soda"_s, 1},
+                                 {u"Garibaldi"_s, 2},
+                                 {u"Orange Crush"_s, 3},
+                                 {u"Wodka Orange"_s, 4}};
+        const Aliases aliases(AliasFile::parse(u"Drink: wodka orange = Wodka-O, Orangen-Wodka\n"
+                                               "Drink: Garibaldi = Campari Orange, Campari-O\n"
+                                               "Drink: Martinez = Campari Ohne\n"_s));
+        const auto found = [&](const QString& typed) {
+            QStringList seen;
+            for (const TypeAhead::Found& f : TypeAhead::matches(entries, typed, aliases.drinkNames()))
+                seen << entries.at(f.index).text + u' ' + QString::number(int(f.match)) + u' ' + f.otherName;
+            return seen;
+        };
+        // Start 0, other name 1, inside 2, close 3; a rule naming no entry finds nothing.
+        QCOMPARE(found(u"campari"_s), (QStringList{u"Campari Soda 0 "_s, u"Garibaldi 1 Campari Orange"_s}));
+        QCOMPARE(found(u"wodka"_s), (QStringList{u"Wodka Orange 0 "_s}));
+        QCOMPARE(found(u"orangen"_s), (QStringList{u"Wodka Orange 1 Orangen-Wodka"_s,
+                                                   u"Blutorangen-Tonic 2 "_s, u"Orange Crush 3 "_s}));
+        const TypeAhead::Found wodka = TypeAhead::findMatch(entries, u"WODKA-O"_s, 0, aliases.drinkNames());
+        QCOMPARE(wodka.index, 4);
+        QCOMPARE(TypeAhead::matchNote(wodka, u"WODKA-O"_s),
+                 u"Kein Name beginnt mit „WODKA-O“: gefunden unter dem anderen Namen „Wodka-O“."_s);
+    }
+
+    // Every rule of the shipped file of other names names a shipped drink or ingredient, and the quick
+    // search with a drink's other name lands on that drink (or on a name that begins with it).
+    void shippedOtherNames() {
+        QFile source(QStringLiteral(VELTA_SOURCE_DIR "/data/alias.txt"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const AliasFile file = AliasFile::parse(QString::fromUtf8(source.readAll()));
+        QStringList drinks;
+        for (const ListEntry& e : shippedRecipeNames())
+            drinks << e.text;
+        QCOMPARE(file.check(drinks, shippedIngredientNames()), QList<AliasFile::Problem>());
+        const Aliases aliases(file);
+        int drinkRules = 0;
+        for (const AliasFile::Rule& rule : file.rules()) {
+            if (rule.kind == AliasFile::Kind::Ingredient) {
+                QCOMPARE(aliases.ingredientFor(TextFold::fold(rule.alias)), rule.name);
+                continue;
+            }
+            ++drinkRules;
+            const TypeAhead::Found f =
+                TypeAhead::findMatch(shippedRecipeNames(), rule.alias, -1, aliases.drinkNames());
+            const QString landed = textAt(shippedRecipeNames(), f.index);
+            QVERIFY2(landed == rule.name || TextFold::fold(landed).startsWith(TextFold::fold(rule.alias)),
+                     qPrintable(rule.alias + u" found "_s + landed));
+        }
+        QVERIFY(drinkRules > 60);
+        QVERIFY(file.rules().size() - drinkRules > 60);
     }
 
     // Every shipped name is found however it is typed: with umlauts spelled out, with every

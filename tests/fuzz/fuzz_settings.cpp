@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the readers of the small files beside the tables (VE.DAT, OPTION.CFG,
-// SUCHEN.CFG, SUCHTEXT.CFG, the INI files, HAUSBAR.CFG and ERSATZ.TXT), as a damaged or foreign file would
-// reach them, and writes what they read back: nothing may crash, and what a reader makes of its own output
-// must keep its shape. The first byte chooses the reader.
+// SUCHEN.CFG, SUCHTEXT.CFG, the INI files, HAUSBAR.CFG, ERSATZ.TXT and ALIAS.TXT), as a damaged or
+// foreign file would reach them, and writes what they read back: nothing may crash, and what a reader
+// makes of its own output must keep its shape. The first byte chooses the reader; the two text files of
+// rules share one.
+#include "common/AliasFile.h"
 #include "common/BarSettings.h"
 #include "common/SubstituteFile.h"
 #include "store/Cp1252.h"
@@ -106,6 +108,22 @@ void substitutes(const QByteArray& bytes) {
     }
 }
 
+void otherNames(const QByteArray& bytes) {
+    const AliasFile file = AliasFile::parse(Cp1252::toUnicode(bytes));
+    const int lines = int(bytes.count('\n')) + 1;
+    for (const AliasFile::Rule& r : file.rules()) {
+        if (r.name.trimmed().isEmpty() || r.alias.trimmed().isEmpty() || r.line < 1 || r.line > lines)
+            abort(); // a rule without a name, or from a line the file does not have
+    }
+    QStringList names;
+    for (const AliasFile::Rule& r : file.rules())
+        names << r.name;
+    for (const AliasFile::Problem& p : file.check(names, names)) {
+        if (p.text.isEmpty() || p.line < 1 || p.line > lines)
+            abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -133,6 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         break;
     default:
         substitutes(bytes);
+        otherNames(bytes);
         break;
     }
     return 0;

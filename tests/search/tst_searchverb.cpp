@@ -1,6 +1,7 @@
 #include "TempDataFolder.h"
 #include "TypedSpelling.h"
 #include "VeltaTest.h"
+#include "common/Aliases.h"
 #include "store/IngredientSlots.h"
 #include "store/ListsFile.h"
 #include "store/RecipeMemo.h"
@@ -107,6 +108,7 @@ class TestSearchVerb : public QObject {
     std::array<QSet<int>, 3> m_bars;
     QStringList m_categories;
     QStringList m_tastes;
+    Aliases m_aliases;
 
     QString cfg() const { return m_data + u"/SUCHEN.CFG"_s; }
     QString textsCfg() const { return m_data + u"/SUCHTEXT.CFG"_s; }
@@ -180,6 +182,13 @@ class TestSearchVerb : public QObject {
         std::sort(m_usedIngredients.begin(), m_usedIngredients.end());
     }
 
+    int recNoOf(const QString& name) const {
+        for (const Recipe& r : m_recipes)
+            if (r.text.section(u'\n', 0, 0) == name)
+                return r.recNo;
+        return 0;
+    }
+
     int numberOf(const QString& name) const {
         for (auto it = m_ingredientNames.begin(); it != m_ingredientNames.end(); ++it) {
             if (it.value() == name)
@@ -234,11 +243,13 @@ class TestSearchVerb : public QObject {
         return true;
     }
 
-    // The full text covers the names of the drink's ingredients, category, taste and decoration too.
+    // The full text covers the names of the drink's ingredients, category, taste and decoration too,
+    // and the other names ALIAS.TXT gives the drink and its ingredients.
     QString fullText(const Recipe& r) const {
         QStringList names{r.text};
+        names << m_aliases.ofDrink(r.text.section(u'\n', 0, 0));
         for (int n : r.mixList)
-            names << m_everyIngredientName.value(n);
+            names << m_everyIngredientName.value(n) << m_aliases.ofIngredient(m_everyIngredientName.value(n));
         if (r.kat >= 1 && r.kat <= m_categories.size() && !m_categories.at(r.kat - 1).startsWith(u'~'))
             names << m_categories.at(r.kat - 1);
         if (r.gesch >= 1 && r.gesch <= m_tastes.size() && !m_tastes.at(r.gesch - 1).startsWith(u'~'))
@@ -324,6 +335,7 @@ private slots:
             QFile::setPermissions(f.filePath(), QFile::ReadOwner | QFile::WriteOwner);
         readTables();
         ListsFile::load(m_data + u"/VE.DAT"_s, &m_categories, &m_tastes);
+        m_aliases = Aliases::ofFolder(m_data);
         QVERIFY(m_recipes.size() > 100);
         QVERIFY(m_usedIngredients.size() > 50);
     }
@@ -403,17 +415,24 @@ private slots:
             const auto recipe = std::find_if(m_recipes.cbegin(), m_recipes.cend(),
                                              [recNo](const Recipe& r) { return r.recNo == recNo; });
             QVERIFY2(recipe != m_recipes.cend() && recipe->text.startsWith(fields.at(1)), qPrintable(line));
-            QVERIFY(fields.at(1).contains(u"gin"_s, Qt::CaseInsensitive));
+            // "Gin Collins" is another name of the Tom Collins.
+            const QStringList names = m_aliases.ofDrink(fields.at(1)) << fields.at(1);
+            QVERIFY2(names.join(u'\n').contains(u"gin"_s, Qt::CaseInsensitive), qPrintable(line));
             if (kinds.isEmpty() || kinds.last() != fields.at(2))
                 kinds << fields.at(2);
         }
-        QCOMPARE(kinds, strings({"anfang", "enthalten"}));
+        QCOMPARE(kinds, strings({"anfang", "alias", "enthalten"}));
         const Run colada = veltadb({u"finde"_s, m_data, u"colada"_s});
         QVERIFY(colada.lines.size() > 3);
         QVERIFY2(colada.lines.first().endsWith(u"\tPiña Colada\tenthalten"_s),
                  qPrintable(colada.lines.first()));
         const Run typo = veltadb({u"finde"_s, m_data, u"margerita"_s});
         QVERIFY2(typo.lines.value(0).endsWith(u"\tMargarita\ttippfehler"_s), qPrintable(typo.lines.value(0)));
+        // Other names come after the names that begin with the text and before the fallbacks.
+        const Run other = veltadb({u"finde"_s, m_data, u"wodka-o"_s});
+        QVERIFY2(other.lines.value(0).endsWith(u"\tWodka Orange\talias"_s), qPrintable(other.lines.value(0)));
+        QVERIFY(veltadb({u"finde"_s, m_data, u"campari"_s})
+                    .lines.contains(QString::number(recNoOf(u"Garibaldi"_s)) + u"\tGaribaldi\talias"_s));
         const Run none = veltadb({u"finde"_s, m_data, u"xyzzyq"_s});
         QCOMPARE(none.exitCode, 1);
         QVERIFY2(none.errors.contains(u"Kein Getränk passt zu „xyzzyq“."_s), qPrintable(none.errors));
@@ -510,6 +529,32 @@ private slots:
         Chosen withoutText = c;
         withoutText.fullText.clear();
         QCOMPARE(expected.size() < expectedLines(withoutText).size(), applies);
+    }
+
+    // The full text finds a drink by its other names and by those of its ingredients.
+    void fullTextFindsOtherNames_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("drink");
+        QTest::newRow("ingredient") << u"limejuice"_s << u"Mojito"_s;
+        QTest::newRow("trade name of an ingredient") << u"Campari"_s << u"Garibaldi"_s;
+        QTest::newRow("drink") << u"cubata"_s << u"Cuba Libre"_s;
+    }
+    void fullTextFindsOtherNames() {
+        QFETCH(QString, text);
+        QFETCH(QString, drink);
+        SavedSearches searches;
+        searches.slot(0).setName(u"Anders"_s);
+        QVERIFY(searches.save(cfg(), false));
+        SavedSearchTexts texts;
+        texts.set(0, u"Anders"_s, text);
+        QVERIFY(texts.save(textsCfg()));
+        Chosen c;
+        c.fullText = text;
+        const QStringList expected = expectedLines(c);
+        QVERIFY(expected.contains(QString::number(recNoOf(drink))));
+        const Run run = veltadb({u"suche"_s, m_data, u"1"_s});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.mid(1, run.lines.size() - 2), expected);
     }
 
     // A full text alone, without any other criterion, still narrows the list.

@@ -8,7 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
-// The home bar settings and the substitutes file through veltadb, on a copy of the shipped data.
+// The home bar settings and the side files (substitutes, other names) through veltadb, on a copy of
+// the shipped data.
 class TestVeltadbHomeBar : public QObject {
     Q_OBJECT
 
@@ -26,7 +27,7 @@ private slots:
         QVERIFY(TempDataFolder::copyWritable(QStringLiteral(VELTA_IMAGE_DATA_DIR), data()));
     }
 
-    // Every line of the shipped substitutes file names ingredients of the shipped table.
+    // Every line of the shipped side files names drinks and ingredients of the shipped tables.
     void shippedDataChecksClean() {
         const Run check = veltadb({u"check"_s, data()});
         QCOMPARE(check.out, QString());
@@ -42,6 +43,32 @@ private slots:
         QCOMPARE(check.code, 1);
         QCOMPARE(check.out, u"ERSATZ.TXT, Zeile 3: weder „=“ noch „<-“ gefunden\n"
                             "ERSATZ.TXT, Zeile 4: unbekannte Zutat „Gnever“\n"_s);
+    }
+
+    // A damaged line of the other names is reported by `check` and skipped; the rest still finds
+    // drinks, and without the file nothing is found by another name.
+    void otherNamesFile() {
+        QFile file(data() + u"/ALIAS.TXT"_s);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("# Kommentar\r\nDrink: Garibaldi = Campari Orange\r\nGaribaldi = Campari O\r\n"
+                   "Drink: Garibaldo = Campari Rot\r\nZutat: Limettensaft = Zitronensaft\r\n"
+                   "Drink: Screwdriver = campari orange\r\nZutat: Limettensaft =\r\n"
+                   "Zutat: Eiwei\xDF = Eiklar\r\n");
+        file.close();
+        const Run check = veltadb({u"check"_s, data()});
+        QCOMPARE(check.code, 1);
+        QCOMPARE(check.out,
+                 u"ALIAS.TXT, Zeile 3: am Anfang „Drink:“ oder „Zutat:“ erwartet\n"
+                 "ALIAS.TXT, Zeile 4: unbekannter Drink „Garibaldo“\n"
+                 "ALIAS.TXT, Zeile 5: „Zitronensaft“ ist selbst der Name einer Zutat\n"
+                 "ALIAS.TXT, Zeile 6: „campari orange“ steht schon in Zeile 2 für „Garibaldi“\n"
+                 "ALIAS.TXT, Zeile 7: links von „=“ ein Name, rechts seine anderen Namen mit Komma\n"_s);
+        const Run found = veltadb({u"finde"_s, data(), u"Campari Or"_s});
+        QCOMPARE(found.code, 0);
+        QCOMPARE(found.out.section(u'\n', 0, 0).section(u'\t', 1), u"Garibaldi\talias"_s);
+        QVERIFY(QFile::remove(data() + u"/ALIAS.TXT"_s));
+        QCOMPARE(veltadb({u"check"_s, data()}).code, 0);
+        QVERIFY(!veltadb({u"finde"_s, data(), u"Campari Or"_s}).out.contains(u"alias"_s));
     }
 
     void showAndChange() {

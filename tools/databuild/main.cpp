@@ -7,6 +7,7 @@
 #include "DataSetValidator.h"
 #include "DataSetWriter.h"
 #include "assistants/HomeBarPresets.h"
+#include "common/AliasFile.h"
 #include "common/SubstituteFile.h"
 #include "common/Substitutes.h"
 #include "store/Cp1252.h"
@@ -17,6 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
+
+#include <functional>
 
 namespace {
 
@@ -35,27 +38,57 @@ bool moveInto(const QString& staging, const QString& target) {
                                  QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 }
 
-// The substitutes file ships as the user edits it: Windows-1252 with CR LF. Every name must be an
-// ingredient of the shipped table, so a renamed ingredient cannot silently drop a rule.
-QStringList writeSubstitutes(const QString& dataFolder, const DataSet& set, const QString& target) {
-    QFile source(QDir(dataFolder).filePath(QStringLiteral("ersatz.txt")));
+// The side files ship as the user edits them: Windows-1252 with CR LF. Every name must be one of the
+// shipped tables, so a renamed ingredient or drink cannot silently drop a rule; `check` gives the
+// problems of the text as "Zeile N: …".
+QStringList writeSideFile(const QString& dataFolder, const QString& sourceName, const QString& target,
+                          const QString& targetName,
+                          const std::function<QStringList(const QString&)>& check) {
+    QFile source(QDir(dataFolder).filePath(sourceName));
     if (!source.open(QIODevice::ReadOnly))
-        return {QStringLiteral("ersatz.txt: nicht lesbar")};
+        return {sourceName + QStringLiteral(": nicht lesbar")};
     QString text = QString::fromUtf8(source.readAll());
-    QList<ListEntry> names;
-    for (const DataSet::Ingredient& i : set.ingredients)
-        names.append({i.name, i.number});
-    QList<SubstituteFile::Problem> problems;
-    Substitutes::resolve(SubstituteFile::parse(text), names, &problems);
     QStringList lines;
-    for (const SubstituteFile::Problem& p : problems)
-        lines << QStringLiteral("ersatz.txt, Zeile %1: %2").arg(p.line).arg(p.text);
+    for (const QString& problem : check(text))
+        lines << sourceName + QStringLiteral(", ") + problem;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    QFile out(QDir(target).filePath(SubstituteFile::fileName()));
+    QFile out(QDir(target).filePath(targetName));
     if (lines.isEmpty() && (!out.open(QIODevice::WriteOnly) || out.write(Cp1252::fromUnicode(text)) < 0))
         lines << QStringLiteral("%1: nicht schreibbar").arg(out.fileName());
     return lines;
+}
+
+template <typename Problem> QStringList lineTexts(const QList<Problem>& problems) {
+    QStringList lines;
+    for (const Problem& p : problems)
+        lines << QStringLiteral("Zeile %1: %2").arg(p.line).arg(p.text);
+    return lines;
+}
+
+QStringList writeSubstitutes(const QString& dataFolder, const DataSet& set, const QString& target) {
+    return writeSideFile(dataFolder, QStringLiteral("ersatz.txt"), target, SubstituteFile::fileName(),
+                         [&set](const QString& text) {
+                             QList<ListEntry> names;
+                             for (const DataSet::Ingredient& i : set.ingredients)
+                                 names.append({i.name, i.number});
+                             QList<SubstituteFile::Problem> problems;
+                             Substitutes::resolve(SubstituteFile::parse(text), names, &problems);
+                             return lineTexts(problems);
+                         });
+}
+
+QStringList writeAliases(const QString& dataFolder, const DataSet& set, const QString& target) {
+    return writeSideFile(dataFolder, QStringLiteral("alias.txt"), target, AliasFile::fileName(),
+                         [&set](const QString& text) {
+                             QStringList drinks;
+                             for (const DataSet::Recipe& r : set.recipes)
+                                 drinks << r.name;
+                             QStringList ingredients;
+                             for (const DataSet::Ingredient& i : set.ingredients)
+                                 ingredients << i.name;
+                             return lineTexts(AliasFile::parse(text).check(drinks, ingredients));
+                         });
 }
 
 } // namespace
@@ -81,7 +114,9 @@ int main(int argc, char* argv[]) {
         QDir().mkpath(staging);
         TApolloEnv env;
         DataSetWriter::write(set, staging, env);
-        if (const QStringList bad = writeSubstitutes(args.at(1), set, staging); !bad.isEmpty()) {
+        if (const QStringList bad =
+                writeSubstitutes(args.at(1), set, staging) + writeAliases(args.at(1), set, staging);
+            !bad.isEmpty()) {
             for (const QString& p : bad)
                 err << p << '\n';
             QDir(staging).removeRecursively();

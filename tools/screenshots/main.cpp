@@ -437,7 +437,8 @@ void shootSearch(const QString& out) {
 }
 
 // The quick search typed as on a keyboard without umlauts ("gluehwein m" selects "Glühwein mit
-// Schuss"), and the search dialog with a full text and the list it leaves.
+// Schuss"), a drink found and shown by another name, and the search dialog with a full text and the
+// list it leaves.
 void shootFolding(const QString& out) {
     ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
     TMain& main = w.main;
@@ -451,6 +452,18 @@ void shootFolding(const QString& out) {
     }
     QApplication::processEvents();
     main.grab().save(QDir(out).filePath(QStringLiteral("schnellsuche-gefaltet.png")));
+
+    // Another name typed, and the drink it found shown (as Enter shows it): the recipe names its
+    // other names under the title.
+    main.HauptEdit->clear();
+    for (const QChar c : QStringLiteral("campari orange")) {
+        QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+        QApplication::sendEvent(main.HauptEdit, &press);
+    }
+    main.browser->selectionChanged();
+    main.AusgabePaintBox->relayout();
+    QApplication::processEvents();
+    main.grab().save(QDir(out).filePath(QStringLiteral("andere-namen.png")));
 
     shootSearchRun(main, out, QStringLiteral("suche-volltext"),
                    [](SearchSession& s) { s.setFullText(QStringLiteral("gluehwein zimt")); });

@@ -3,6 +3,8 @@
 #include "app/RecipeListListing.h"
 #include "browser/RecipeList.h"
 #include "browser/SimilarDrinks.h"
+#include "common/AliasFile.h"
+#include "common/Aliases.h"
 #include "common/AppState.h"
 #include "common/Catalogue.h"
 #include "common/TypeAhead.h"
@@ -80,6 +82,7 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         const QString listsPath = dir.filePath(QStringLiteral("VE.DAT"));
         state.catalogue.readLists(listsPath);
         state.loadForBars(folder, ingredients);
+        state.loadAliases();
         state.savedSearches = SavedSearches::load(state.savedSearchesPath());
         state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
         state.catalogue.setRecipeTotal(recipes.Count());
@@ -150,16 +153,18 @@ int SearchVerb::find(const QString& folder, const QString& text, QTextStream& ou
         RecipeList list; // the main window's list, in its order
         list.fill(recipes);
         const QList<TypeAhead::Found> found =
-            TypeAhead::matches(list.entries(), text.left(RecipeList::kSearchFieldLength));
+            TypeAhead::matches(list.entries(), text.left(RecipeList::kSearchFieldLength),
+                               Aliases::ofFolder(folder).drinkNames());
         if (found.isEmpty()) {
             err << "veltadb: Kein Getränk passt zu „" << text << "“.\n";
             return 1;
         }
         for (const TypeAhead::Found& f : found) {
             const ListEntry& entry = list.entries().at(f.index);
-            const char* how = f.match == TypeAhead::Match::Start    ? "anfang"
-                              : f.match == TypeAhead::Match::Inside ? "enthalten"
-                                                                    : "tippfehler";
+            const char* how = f.match == TypeAhead::Match::Start       ? "anfang"
+                              : f.match == TypeAhead::Match::OtherName ? "alias"
+                              : f.match == TypeAhead::Match::Inside    ? "enthalten"
+                                                                       : "tippfehler";
             out << entry.data << '\t' << entry.text << '\t' << how << '\n';
         }
         return 0;
@@ -167,6 +172,30 @@ int SearchVerb::find(const QString& folder, const QString& text, QTextStream& ou
         err << "veltadb: " << e.text() << '\n';
         return 2;
     }
+}
+
+QStringList SearchVerb::aliasProblems(const QString& folder) {
+    const QString path = FolderLookup::find(folder, AliasFile::fileName());
+    if (!QFileInfo::exists(path))
+        return {};
+    QStringList lines;
+    try {
+        RecipeTables tables(folder);
+        RecipeList list;
+        list.fill(*tables.recipes);
+        QStringList drinks;
+        for (const ListEntry& e : list.entries())
+            drinks << e.text;
+        QStringList ingredients;
+        for (const ListEntry& e : Catalogue::readIngredients(*tables.ingredients).zutatliste)
+            ingredients << e.text;
+        for (const AliasFile::Problem& p : AliasFile::load(path).check(drinks, ingredients))
+            lines
+                << QStringLiteral("%1, Zeile %2: %3").arg(QFileInfo(path).fileName()).arg(p.line).arg(p.text);
+    } catch (const StoreError&) {
+        // An unreadable table is the table check's to report.
+    }
+    return lines;
 }
 
 int SearchVerb::similar(const QString& folder, const QString& recNoText, QTextStream& out, QTextStream& err) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QTextStream;
 
@@ -12,12 +13,15 @@ public:
     // 2 bad arguments or a folder or table that cannot be read (German text on err).
     static int run(const QString& folder, const QString& slotArgument, QTextStream& out, QTextStream& err);
     // `veltadb finde ORDNER TEXT`: the drinks the quick search finds for TEXT, best first, one a line
-    // as SATZ<TAB>NAME<TAB>WIE (anfang, enthalten, tippfehler). Exit code 0; 1 when none is found;
+    // as SATZ<TAB>NAME<TAB>WIE (anfang, alias, enthalten, tippfehler). Exit code 0; 1 when none is found;
     // 2 for an empty text or a folder or table that cannot be read.
     static int find(const QString& folder, const QString& text, QTextStream& out, QTextStream& err);
     // `veltadb aehnlich ORDNER SATZ`: the drinks closest to recipe SATZ by their ingredients, as the
     // recipe view's "Ähnliche Drinks" lists them, one a line as PUNKTE<TAB>SATZ<TAB>NAME. Exit code 0;
     // 1 when no other drink shares an ingredient; 2 for a number that is no drink or a folder or
     // table that cannot be read.
+    // `veltadb check`: the lines of ORDNER/ALIAS.TXT that cannot be read or name nothing in the
+    // tables, one "ALIAS.TXT, Zeile N: …" each; none without the file.
+    static QStringList aliasProblems(const QString& folder);
     static int similar(const QString& folder, const QString& recNoText, QTextStream& out, QTextStream& err);
 };

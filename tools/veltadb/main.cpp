@@ -64,7 +64,8 @@ QString verbList() {
                "  veltadb mark DATEI [AUSDRUCK]  Rezepte markieren (alle oder die Treffer)\n"
                "  veltadb unmark DATEI         alle Markierungen aufheben\n"
                "  veltadb suche ORDNER N      gespeicherte Suche N (1 bis 10) ausführen\n"
-               "  veltadb finde ORDNER TEXT   Getränke wie die Schnellsuche finden, die besten zuerst\n"
+               "  veltadb finde ORDNER TEXT   Getränke wie die Schnellsuche finden (auch unter anderen\n"
+               "                              Namen aus ALIAS.TXT), die besten zuerst\n"
                "  veltadb aehnlich ORDNER SATZ  die zehn Drinks mit den ähnlichsten Zutaten, die besten "
                "zuerst\n"
                "  veltadb einkauf ORDNER BAR [--plan N]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
@@ -228,6 +229,7 @@ int check(const QString& folder) {
         problems = StoreChecker::check(folder, env);
     }
     problems += substituteProblems(folder);
+    problems += SearchVerb::aliasProblems(folder);
     for (const QString& p : problems)
         out() << p << '\n';
     return problems.isEmpty() ? 0 : 1;

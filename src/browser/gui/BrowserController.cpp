@@ -33,7 +33,7 @@ BrowserController::BrowserController(const AppState& state, DataTables& tables, 
                                      QObject* parent)
     : QObject(parent), m_state(state), m_tables(tables), m_w(widgets),
       m_browser({tables.ApolloRezepte, tables.ApolloZutaten, tables.ApolloDeko}, state.catalogue.categories(),
-                state.catalogue.tastes()) {
+                state.catalogue.tastes(), &state.aliases) {
     m_browser.setRunFlags(&state.run);
     m_hiTimer.setInterval(40);
     m_w.view->setTerms(&m_terms);
@@ -190,9 +190,9 @@ void BrowserController::SyncSearchField() {
 }
 
 void BrowserController::quickSearch(const QString& text) {
-    const TypeAhead::Found found = m_browser.list().QuickSearch(text);
+    const TypeAhead::Found found = m_browser.list().QuickSearch(text, m_state.aliases.drinkNames());
     // The field says when the drink was found other than by the beginning of its name.
-    m_w.edit->setToolTip(found.index >= 0 ? TypeAhead::matchNote(found.match, text) : QString());
+    m_w.edit->setToolTip(found.index >= 0 ? TypeAhead::matchNote(found, text) : QString());
     if (found.index >= 0) {
         m_filling = true; // typing selects without showing
         m_w.list->setCurrentRow(found.index);
