@@ -6,10 +6,10 @@
 #include "common/DataTables.h"
 #include "common/Notice.h"
 #include "editors/ChoiceLists.h"
+#include "exchange/BackupSet.h"
 #include "exchange/JsonLdError.h"
 #include "exchange/JsonLdExport.h"
 #include "exchange/JsonLdImport.h"
-#include "store/AtomicFile.h"
 #include "store/ListsFile.h"
 #include "store/OptionsRecord.h"
 
@@ -21,6 +21,7 @@ namespace {
 
 const QString kExport = QStringLiteral("json");
 const QString kImport = QStringLiteral("json-import");
+const QString kEmbed = QStringLiteral("--bilder-einbetten");
 
 // A bad argument: reported, exit code 2.
 struct BadArgument {
@@ -58,15 +59,25 @@ QList<int> chosen(TApollo& recipes, const QStringList& given) {
     return recNos;
 }
 
+// The photos as the program finds them beside the data folder: the collection in BILDER, the own
+// photos in EIGENE.
+JsonLdExport::Pictures pictures(const QString& folder, bool embedded) {
+    const QString root = QDir::cleanPath(folder + QStringLiteral("/.."));
+    return {embedded, FolderLookup::subfolder(root, QStringLiteral("BILDER")),
+            BackupSet::ownPhotosFolder(folder)};
+}
+
 int exportFile(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString folder = existingFolder(args.at(2));
+    QStringList records = args.mid(4);
+    const bool embedded = records.removeAll(kEmbed) > 0;
     DataTables tables;
     tables.openMainTables(folder, true);
-    const QList<int> recNos = chosen(tables.ApolloRezepte, args.mid(4));
-    QString reason;
+    const QList<int> recNos = chosen(tables.ApolloRezepte, records);
+    QString failure;
     if (!JsonLdExport::write(args.at(3), tables.ApolloRezepte, tables.ApolloZutaten, lists(folder, tables),
-                             recNos, &reason)) {
-        err << "veltadb: " << VerbSupport::plain(AtomicFile::failureText(args.at(3), reason)) << '\n';
+                             recNos, pictures(folder, embedded), &failure)) {
+        err << "veltadb: " << VerbSupport::plain(failure) << '\n';
         return 1;
     }
     out << JsonLdExport::doneText(int(recNos.size())) << '\n';
@@ -113,9 +124,10 @@ bool JsonVerbs::handles(const QString& command) {
 }
 
 int JsonVerbs::run(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const bool exporting = args.at(1) == kExport;
+    const QString& verb = args.at(1);
+    const bool exporting = verb == kExport;
     if (args.size() < 4 || (!exporting && args.size() != 4)) {
-        err << (exporting ? "Aufruf: veltadb json ORDNER DATEI [SATZ ...]\n"
+        err << (exporting ? "Aufruf: veltadb json ORDNER DATEI [--bilder-einbetten] [SATZ ...]\n"
                           : "Aufruf: veltadb json-import ORDNER DATEI\n");
         return 2;
     }

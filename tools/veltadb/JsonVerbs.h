@@ -7,7 +7,8 @@
 namespace JsonVerbs {
 
 bool handles(const QString& command);
-// `json ORDNER DATEI [SATZ ...]` and `json-import ORDNER DATEI`; args as main() has them.
+// `json ORDNER DATEI [--bilder-einbetten] [SATZ ...]` and `json-import ORDNER DATEI`; args as main()
+// has them.
 int run(const QStringList& args, QTextStream& out, QTextStream& err);
 
 } // namespace JsonVerbs
