@@ -4,6 +4,7 @@
 #include "VeltaTest.h"
 #include "exchange/JsonLdExport.h"
 #include "exchange/JsonLdRecipe.h"
+#include "exchange/RecipeCsv.h"
 #include "store/Fields.h"
 
 #include <QImage>
@@ -23,7 +24,7 @@ QByteArray json(const char* text) {
 } // namespace
 
 // The JSON-LD export: every exported file passes the strict checker, keywords are words, the
-// photos go beside the file as PNG or into it.
+// photos go beside the file as PNG or into it; and the recipe list as CSV for spreadsheets.
 class TestJsonLdExport : public QObject {
     Q_OBJECT
 
@@ -213,6 +214,36 @@ private slots:
                                      {false, {}, {}}, &failure));
         QVERIFY(failure.startsWith(u"Die Datei konnte nicht gespeichert werden:\r"_s + path));
         QVERIFY(!QFile::exists(path));
+    }
+
+    // RFC 4180: a header, one line per drink ending in CR LF, a field with a comma, a quote or a
+    // line break quoted and its quotes doubled; UTF-8 after a byte order mark.
+    void csvOfTheRecipeList() {
+        ExchangeRecipe quoted;
+        quoted.name = u"Der \"Beste\", sagt man"_s;
+        quoted.categories = {u"Sour"_s};
+        quoted.lines = {{4, Measure::Cl, u"Weißer Rum"_s, {}}, {0, Measure::None, u"Eiswürfel"_s, {}}};
+        quoted.instructions = u"Schütteln.\r\nAbseihen."_s;
+        quoted.alcohol = 18;
+        quoted.volume = 4;
+        const QByteArray bytes = RecipeCsv::document({quoted});
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(
+            QString::fromUtf8(bytes.mid(3)),
+            u"Name,Kategorie,Geschmack,Dekoration,Alkoholgehalt (%),Menge "
+            u"(cl),Zutaten,Anleitung,Bemerkung\r\n"
+            "\"Der \"\"Beste\"\", sagt man\",Sour,,,18,4,4 cl Weißer Rum; Eiswürfel,Schütteln. Abseihen.,\r\n"_s);
+
+        const int bloodyMary = recNoOf(u"Bloody Mary"_s);
+        const QString path = m_dir.filePath(u"liste.csv"_s);
+        QVERIFY(
+            RecipeCsv::write(path, m_tables.ApolloRezepte, m_tables.ApolloZutaten, m_lists, {bloodyMary}));
+        const QStringList lines = QString::fromUtf8(TestFiles::readAll(path).mid(3)).split(u"\r\n"_s);
+        QCOMPARE(lines.size(), 3); // the header, the drink, the empty rest after the last CR LF
+        QVERIFY2(lines.at(1).startsWith(u"Bloody Mary,Longdrink,würzig,Selleriestange,10,15,4 cl Wodka; 9 cl "
+                                        "Tomatensaft; 2 cl Zitronensaft; 2 dash Worcestershiresauce; 1 dash "
+                                        "Tabasco; Selleriesalz; Pfeffer; Eiswürfel,"_s),
+                 qPrintable(lines.at(1)));
     }
 };
 
