@@ -4,7 +4,6 @@
 #include "common/DataTables.h"
 #include "common/KeepPosition.h"
 #include "exchange/JsonLdExport.h"
-#include "store/AtomicFile.h"
 
 JsonLdExportSession::JsonLdExportSession(AppState& state, DataTables& tables)
     : m_state(state), m_tables(tables) {}
@@ -63,14 +62,19 @@ QList<int> JsonLdExportSession::recNos() const {
     return JsonLdExport::allRecNos(m_tables.ApolloRezepte);
 }
 
-Notice JsonLdExportSession::write(const QString& path) {
+Notice JsonLdExportSession::write(const QString& path, const std::function<void(int, int)>& progress) {
     const QList<int> chosen = recNos();
     ExchangeLists lists{m_state.catalogue.categories(), m_state.catalogue.tastes(),
                         m_state.catalogue.decorations()};
     KeepPosition keepRecipe(m_tables.ApolloRezepte);
     KeepPosition keepIngredient(m_tables.ApolloZutaten);
-    QString reason;
-    if (!JsonLdExport::write(path, m_tables.ApolloRezepte, m_tables.ApolloZutaten, lists, chosen, &reason))
-        return Notice::error(AtomicFile::failureText(path, reason), 3);
+    // Without the medium the collection photos cannot be read; the own photos still can.
+    const JsonLdExport::Pictures pictures{
+        m_embedPictures, m_state.run.photosUnavailable ? QString() : m_state.folders.picturesFolder,
+        m_state.folders.ownPhotosFolder};
+    QString failure;
+    if (!JsonLdExport::write(path, m_tables.ApolloRezepte, m_tables.ApolloZutaten, lists, chosen, pictures,
+                             &failure, progress))
+        return Notice::error(failure, 3);
     return Notice::hint(JsonLdExport::doneText(int(chosen.size())), 1);
 }

@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <functional>
+
 struct AppState;
 class DataTables;
 
@@ -27,9 +29,14 @@ public:
 
     // The record numbers of the chosen drinks; all drinks are counted when asked.
     QList<int> recNos() const;
-    // Writes the file; the notice to show, "Hinweis" on success, "Fehler" when the file could not be
-    // written. Throws StoreError when the tables cannot be read; the tables stand where they stood.
-    Notice write(const QString& path);
+    // The photos inside the file (data: URLs) instead of in a folder beside it; off until chosen,
+    // for the run.
+    bool embedsPictures() const { return m_embedPictures; }
+    void setEmbedPictures(bool embed) { m_embedPictures = embed; }
+    // Writes the file; the notice to show, "Hinweis" on success, "Fehler" when the file or a
+    // picture could not be written. Throws StoreError when the tables cannot be read; the tables
+    // stand where they stood.
+    Notice write(const QString& path, const std::function<void(int done, int total)>& progress = {});
 
     static QString proposedName() { return QStringLiteral("Rezepte.json"); }
     static QString filter() { return QStringLiteral("JSON-LD-Dateien (*.json *.jsonld);;Alle Dateien (*)"); }
@@ -40,4 +47,5 @@ private:
     ListEntry m_current;
     QList<int> m_printSelection;
     Choice m_choice = AllDrinks;
+    bool m_embedPictures = false;
 };

@@ -8,6 +8,7 @@
 #include "store/RecipeMemo.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
 
 namespace {
 
@@ -19,19 +20,40 @@ public:
     explicit Place(int position) : m_position(position) {}
     void setName(const QString& name) { m_name = name; }
 
-    [[noreturn]] void fail(const QString& property, const QString& problem) const {
+    QString where() const {
         QString where = QStringLiteral("Rezept %1").arg(m_position);
         if (!m_name.isEmpty())
             where += QStringLiteral(" („%1“)").arg(m_name);
+        return where;
+    }
+
+    [[noreturn]] void fail(const QString& property, const QString& problem) const {
+        QString text = where();
         if (!property.isEmpty())
-            where += QStringLiteral(", Eigenschaft „%1“").arg(property);
-        throw JsonLdError(where + QStringLiteral(": ") + problem);
+            text += QStringLiteral(", Eigenschaft „%1“").arg(property);
+        throw JsonLdError(text + QStringLiteral(": ") + problem);
     }
 
 private:
     int m_position;
     QString m_name;
 };
+
+bool hasType(const QJsonObject& object, const QString& type) {
+    const QJsonValue value = object.value(kType);
+    const auto is = [&type](const QJsonValue& v) {
+        const QString text = v.toString();
+        return text == type || text.endsWith(QLatin1Char(':') + type) ||
+               text.endsWith(QLatin1Char('/') + type);
+    };
+    if (value.isArray()) {
+        for (const QJsonValue& item : value.toArray())
+            if (is(item))
+                return true;
+        return false;
+    }
+    return is(value);
+}
 
 // A Text property that may also come as an array of texts (several categories, several keyword
 // lists); an absent property is empty.
@@ -53,46 +75,59 @@ QStringList texts(const QJsonObject& object, const QString& property, const Plac
     return list;
 }
 
-QString firstText(const QJsonObject& object, const QString& property, const Place& place) {
-    const QStringList list = texts(object, property, place);
-    return list.isEmpty() ? QString() : list.first().trimmed();
+// The texts trimmed, the empty ones left out; with a separator, each text split at it first.
+QStringList items(const QStringList& list, QChar separator = QChar()) {
+    QStringList out;
+    for (const QString& text : list)
+        for (const QString& item : separator.isNull() ? QStringList{text} : text.split(separator))
+            if (const QString trimmed = item.simplified(); !trimmed.isEmpty())
+                out << trimmed;
+    return out;
 }
 
-bool isRecipeType(const QJsonValue& type) {
-    if (type.isString())
-        return type.toString() == QStringLiteral("Recipe");
-    if (type.isArray())
-        return type.toArray().contains(QJsonValue(QStringLiteral("Recipe")));
-    return false;
+// "2", 2, "4 servings", ["4", "4 Gläser"]: the glasses the amounts are for; 1 when it says none.
+int servings(const QJsonValue& yield) {
+    const QJsonValue value = yield.isArray() ? yield.toArray().at(0) : yield;
+    if (value.isDouble())
+        return qBound(1, int(value.toDouble()), 1000);
+    static const QRegularExpression number(QStringLiteral(R"(\d+)"));
+    const QRegularExpressionMatch m = number.match(value.toString());
+    return m.hasMatch() ? qBound(1, m.captured(0).toInt(), 1000) : 1;
 }
 
-QList<ExchangeRecipe::Line> readLines(const QJsonObject& object, const Place& place) {
-    const QString property = QStringLiteral("recipeIngredient");
-    const QJsonValue value = object.value(property);
-    if (value.isUndefined() || (value.isArray() && value.toArray().isEmpty()))
+QList<ExchangeRecipe::Line> readLines(const QJsonObject& object, const Place& place, QStringList* notes) {
+    // "ingredients" is what schema.org called the property before "recipeIngredient".
+    QString property = QStringLiteral("recipeIngredient");
+    if (!object.contains(property) && object.contains(QStringLiteral("ingredients")))
+        property = QStringLiteral("ingredients");
+    QJsonValue value = object.value(property);
+    if (value.isString()) // one text, a line each
+        value = QJsonArray::fromStringList(value.toString().split(QLatin1Char('\n')));
+    if (value.isUndefined() || value.isNull() || (value.isArray() && value.toArray().isEmpty()))
         place.fail(property, QStringLiteral("Das Rezept hat keine Zutaten."));
     if (!value.isArray())
         place.fail(property, QStringLiteral("Liste von Texten erwartet."));
-    const QJsonArray items = value.toArray();
-    if (items.size() > IngredientSlots::kMaxSlots)
-        place.fail(property, QStringLiteral("%1 Zutaten; ein Rezept hat höchstens %2.")
-                                 .arg(items.size())
-                                 .arg(IngredientSlots::kMaxSlots));
+    const QJsonArray array = value.toArray();
     QList<ExchangeRecipe::Line> lines;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (!items.at(i).isString())
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        if (!array.at(i).isString())
             place.fail(property, QStringLiteral("Zutat %1 ist kein Text.").arg(i + 1));
-        const std::optional<ExchangeRecipe::Line> line = IngredientText::parse(items.at(i).toString());
-        if (!line)
-            place.fail(property,
-                       QStringLiteral("Zutat %1 („%2“) ist nicht lesbar: erwartet wird „Menge Einheit "
-                                      "Zutat“ mit einer ganzen Menge bis %3 und der Einheit cl, g, St "
-                                      "oder dash, oder die Zutat allein.")
-                           .arg(i + 1)
-                           .arg(items.at(i).toString())
-                           .arg(IngredientText::kMaxAmount));
-        lines << *line;
+        if (const std::optional<ExchangeRecipe::Line> line = IngredientText::parse(array.at(i).toString()))
+            lines << *line;
     }
+    if (lines.isEmpty())
+        place.fail(property, QStringLiteral("Das Rezept hat keine Zutaten."));
+    if (lines.size() > IngredientSlots::kMaxSlots) {
+        if (notes)
+            *notes << place.where() + QStringLiteral(": %1 Zutaten; ein Rezept hat höchstens %2, die übrigen "
+                                                     "wurden weggelassen.")
+                                          .arg(lines.size())
+                                          .arg(IngredientSlots::kMaxSlots);
+        lines.resize(IngredientSlots::kMaxSlots);
+    }
+    const int glasses = servings(object.value(QStringLiteral("recipeYield")));
+    for (ExchangeRecipe::Line& line : lines)
+        line.amount /= glasses;
     return lines;
 }
 
@@ -107,6 +142,31 @@ QString tidyLines(const QString& text) {
     return lines.join(QLatin1Char('\n'));
 }
 
+// The steps of a list of texts, HowToSteps and HowToSections (their name, then their steps).
+void readSteps(const QJsonValue& value, const QString& property, const Place& place, QStringList& steps,
+               int depth = 0) {
+    const QJsonArray list = value.isArray() ? value.toArray() : QJsonArray{value};
+    for (const QJsonValue& item : list) {
+        const QJsonObject object = item.toObject();
+        if (item.isObject() && depth < 4 && object.value(QStringLiteral("itemListElement")).isArray()) {
+            if (const QJsonValue name = object.value(QStringLiteral("name")); name.isString())
+                steps << tidyLines(name.toString());
+            readSteps(object.value(QStringLiteral("itemListElement")), property, place, steps, depth + 1);
+            continue;
+        }
+        QJsonValue text = item;
+        if (item.isObject()) {
+            text = object.value(QStringLiteral("text"));
+            if (!text.isString())
+                text = object.value(QStringLiteral("name"));
+        }
+        if (!text.isString())
+            place.fail(property, QStringLiteral("Jeder Schritt muss ein Text, ein HowToStep mit „text“ oder "
+                                                "eine HowToSection sein."));
+        steps << tidyLines(text.toString());
+    }
+}
+
 QString readInstructions(const QJsonObject& object, const Place& place) {
     const QString property = QStringLiteral("recipeInstructions");
     const QJsonValue value = object.value(property);
@@ -114,17 +174,11 @@ QString readInstructions(const QJsonObject& object, const Place& place) {
         return {};
     if (value.isString())
         return JsonLdRecipe::toMemoText(tidyLines(value.toString()));
-    if (!value.isArray())
+    if (!value.isArray() && !value.isObject())
         place.fail(property, QStringLiteral("Text oder Liste von Schritten (HowToStep) erwartet."));
     QStringList steps;
-    for (const QJsonValue& item : value.toArray()) {
-        const QJsonValue text = item.isObject() ? item.toObject().value(QStringLiteral("text")) : item;
-        if (!text.isString())
-            place.fail(property,
-                       QStringLiteral("Jeder Schritt muss ein Text oder ein HowToStep mit „text“ sein."));
-        if (const QString step = tidyLines(text.toString()); !step.isEmpty())
-            steps << step;
-    }
+    readSteps(value, property, place, steps);
+    steps.removeAll(QString());
     return JsonLdRecipe::toMemoText(steps.join(QLatin1Char('\n')));
 }
 
@@ -133,8 +187,11 @@ QString readImage(const QJsonObject& object, const Place& place) {
     QJsonValue value = object.value(property);
     if (value.isArray())
         value = value.toArray().isEmpty() ? QJsonValue() : value.toArray().first();
-    if (value.isObject()) // an ImageObject
-        value = value.toObject().value(QStringLiteral("url"));
+    if (value.isObject()) { // an ImageObject
+        const QJsonObject image = value.toObject();
+        value = image.contains(QStringLiteral("url")) ? image.value(QStringLiteral("url"))
+                                                      : image.value(QStringLiteral("contentUrl"));
+    }
     if (value.isUndefined() || value.isNull())
         return {};
     if (!value.isString())
@@ -142,7 +199,47 @@ QString readImage(const QJsonObject& object, const Place& place) {
     return value.toString().trimmed();
 }
 
+// Our identifiers: PropertyValue objects with a propertyID and a value; anything else is not ours.
+void readIdentifiers(const QJsonObject& object, ExchangeRecipe& recipe) {
+    const QJsonValue value = object.value(QStringLiteral("identifier"));
+    for (const QJsonValue& item : value.isArray() ? value.toArray() : QJsonArray{value}) {
+        const QJsonObject property = item.toObject();
+        const QString id = property.value(QStringLiteral("propertyID")).toString();
+        const QJsonValue content = property.value(QStringLiteral("value"));
+        const QString text =
+            content.isDouble() ? QString::number(content.toInteger()) : content.toString().trimmed();
+        if (id == JsonLdRecipe::assistantId())
+            recipe.assistantCode = qBound(0, text.toInt(), 9999);
+        else if (id == JsonLdRecipe::photoId())
+            recipe.photo = text;
+    }
+}
+
+QJsonObject identifier(const QString& id, const QString& value) {
+    return {{kType, QStringLiteral("PropertyValue")},
+            {QStringLiteral("propertyID"), id},
+            {QStringLiteral("value"), value}};
+}
+
+// The description we write ends with the strength, which an import computes anew.
+QString withoutStrength(const QString& description) {
+    static const QRegularExpression strength(
+        QStringLiteral(R"((?:^|\s*\n\n)Alkoholgehalt: \d+ % vol\.\s*$)"));
+    QString text = description.trimmed();
+    while (text.contains(strength))
+        text = text.remove(strength).trimmed();
+    return text;
+}
+
 } // namespace
+
+QString JsonLdRecipe::strengthText(int percent) {
+    return QStringLiteral("Alkoholgehalt: %1 % vol.").arg(percent);
+}
+
+bool JsonLdRecipe::isRecipeType(const QJsonValue& type) {
+    return hasType(QJsonObject{{kType, type}}, QStringLiteral("Recipe"));
+}
 
 QString JsonLdRecipe::toJsonText(QString memo) {
     return memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -152,38 +249,11 @@ QString JsonLdRecipe::toMemoText(QString text) {
     return MemoText::forStoring(text);
 }
 
-QString JsonLdRecipe::keywords(const ExchangeRecipe& recipe) {
-    QStringList items;
-    if (!recipe.taste.isEmpty())
-        items << tasteLabel() + QStringLiteral(": ") + recipe.taste;
-    if (!recipe.decoration.isEmpty())
-        items << decorationLabel() + QStringLiteral(": ") + recipe.decoration;
-    if (recipe.assistantCode != 0)
-        items << assistantLabel() + QStringLiteral(": ") + QString::number(recipe.assistantCode);
-    return items.join(QStringLiteral(", "));
-}
-
-void JsonLdRecipe::readKeywords(const QString& keywords, ExchangeRecipe& recipe) {
-    // Other keywords (tags of recipe sites) carry nothing a record could hold.
-    for (const QString& item : keywords.split(QLatin1Char(','))) {
-        const qsizetype colon = item.indexOf(QLatin1Char(':'));
-        if (colon < 0)
-            continue;
-        const QString label = item.left(colon).trimmed();
-        const QString value = item.mid(colon + 1).trimmed();
-        if (label.compare(tasteLabel(), Qt::CaseInsensitive) == 0)
-            recipe.taste = value;
-        else if (label.compare(decorationLabel(), Qt::CaseInsensitive) == 0)
-            recipe.decoration = value;
-        else if (label.compare(assistantLabel(), Qt::CaseInsensitive) == 0)
-            recipe.assistantCode = qBound(0, value.toInt(), 9999);
-    }
-}
-
 QJsonObject JsonLdRecipe::toJson(const ExchangeRecipe& recipe) {
     QJsonObject object{{QStringLiteral("@context"), QStringLiteral("https://schema.org")},
                        {kType, QStringLiteral("Recipe")},
-                       {QStringLiteral("name"), recipe.name}};
+                       {QStringLiteral("name"), recipe.name},
+                       {QStringLiteral("recipeYield"), yieldText()}};
     QJsonArray lines;
     for (const ExchangeRecipe::Line& line : recipe.lines)
         lines << IngredientText::format(line);
@@ -193,18 +263,43 @@ QJsonObject JsonLdRecipe::toJson(const ExchangeRecipe& recipe) {
         steps << QJsonObject{{kType, QStringLiteral("HowToStep")}, {QStringLiteral("text"), step}};
     if (!steps.isEmpty())
         object.insert(QStringLiteral("recipeInstructions"), steps);
-    if (!recipe.category.isEmpty())
-        object.insert(QStringLiteral("recipeCategory"), recipe.category);
+    if (recipe.categories.size() == 1)
+        object.insert(QStringLiteral("recipeCategory"), recipe.categories.first());
+    else if (!recipe.categories.isEmpty())
+        object.insert(QStringLiteral("recipeCategory"), QJsonArray::fromStringList(recipe.categories));
     if (!recipe.image.isEmpty())
         object.insert(QStringLiteral("image"), recipe.image);
-    if (const QString words = keywords(recipe); !words.isEmpty())
-        object.insert(QStringLiteral("keywords"), words);
-    if (!recipe.remark.isEmpty())
-        object.insert(QStringLiteral("description"), toJsonText(recipe.remark));
+    QStringList words;
+    for (const QString& word : {recipe.taste, recipe.decoration})
+        if (!word.isEmpty())
+            words << word;
+    if (recipe.alcohol == 0)
+        words << alcoholFreeWord();
+    words << recipe.keywords;
+    if (!words.isEmpty())
+        object.insert(QStringLiteral("keywords"), words.join(QStringLiteral(", ")));
+    QString description = toJsonText(recipe.remark);
+    if (recipe.alcohol >= 0)
+        description +=
+            (description.isEmpty() ? QString() : QStringLiteral("\n\n")) + strengthText(recipe.alcohol);
+    if (!description.isEmpty())
+        object.insert(QStringLiteral("description"), description);
+    if (recipe.volume > 0)
+        object.insert(
+            QStringLiteral("nutrition"),
+            QJsonObject{{kType, QStringLiteral("NutritionInformation")},
+                        {QStringLiteral("servingSize"), QStringLiteral("%1 cl").arg(recipe.volume)}});
+    QJsonArray ids;
+    if (recipe.assistantCode != 0)
+        ids << identifier(assistantId(), QString::number(recipe.assistantCode));
+    if (!recipe.photo.isEmpty())
+        ids << identifier(photoId(), recipe.photo);
+    if (!ids.isEmpty())
+        object.insert(QStringLiteral("identifier"), ids);
     return object;
 }
 
-ExchangeRecipe JsonLdRecipe::fromJson(const QJsonValue& value, int position) {
+ExchangeRecipe JsonLdRecipe::fromJson(const QJsonValue& value, int position, QStringList* notes) {
     Place place(position);
     if (!value.isObject())
         place.fail({}, QStringLiteral("Ein Rezept muss ein JSON-Objekt sein."));
@@ -217,10 +312,13 @@ ExchangeRecipe JsonLdRecipe::fromJson(const QJsonValue& value, int position) {
         place.fail(QStringLiteral("name"), QStringLiteral("Das Rezept hat keinen Namen."));
     recipe.name = name.toString().simplified();
     place.setName(recipe.name);
-    recipe.lines = readLines(object, place);
+    recipe.lines = readLines(object, place, notes);
     recipe.instructions = readInstructions(object, place);
-    recipe.category = firstText(object, QStringLiteral("recipeCategory"), place);
-    recipe.remark = toMemoText(firstText(object, QStringLiteral("description"), place));
+    recipe.categories = items(texts(object, QStringLiteral("recipeCategory"), place));
+    recipe.keywords = items(texts(object, QStringLiteral("keywords"), place), QLatin1Char(','));
+    const QString description =
+        MemoText::forEditing(texts(object, QStringLiteral("description"), place).value(0)).trimmed();
+    recipe.remark = toMemoText(withoutStrength(description).trimmed());
     // Refused here, with the recipe named, rather than by the memo file in the middle of an import.
     if (const qsizetype length = RecipeMemo::join(recipe.instructions, recipe.remark).size();
         length > MemoFile::kMaxTextBytes)
@@ -231,6 +329,6 @@ ExchangeRecipe JsonLdRecipe::fromJson(const QJsonValue& value, int position) {
                 .arg(length)
                 .arg(MemoFile::kMaxTextBytes));
     recipe.image = readImage(object, place);
-    readKeywords(texts(object, QStringLiteral("keywords"), place).join(QLatin1Char(',')), recipe);
+    readIdentifiers(object, recipe);
     return recipe;
 }

@@ -1,3 +1,4 @@
+#include "JsonLdChecker.h"
 #include "MessageBoxAnswerer.h"
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
@@ -10,6 +11,8 @@
 #include "exchange/gui/JsonLdFileDialog.h"
 #include "print/gui/PrintCommand.h"
 
+#include <QCheckBox>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMenu>
@@ -170,6 +173,47 @@ private slots:
             QCOMPARE(recipes.at(0)[u"name"_s].toString(), listed.at(m_w->main.recipes().SelectedRow()).text);
     }
 
+    // The photos go beside the file as PNG, or into it when the box is ticked.
+    void exportPictures_data() {
+        QTest::addColumn<bool>("embed");
+        QTest::newRow("beside the file") << false;
+        QTest::newRow("embedded") << true;
+    }
+    void exportPictures() {
+        QFETCH(bool, embed);
+        QImage photo(140, 200, QImage::Format_RGB888);
+        photo.fill(Qt::darkRed);
+        QVERIFY(QDir().mkpath(m_dir->path() + u"/BILDER/00"_s));
+        QVERIFY(photo.save(m_dir->path() + u"/BILDER/00/1.BMP"_s, "BMP"));
+        const QString name = embed ? u"eingebettet"_s : u"daneben"_s;
+        const QString path = m_files.filePath(name + u".json"_s);
+        FileAnswer file(path);
+        MessageBoxAnswerer answers;
+        bool offered = false;
+        clickMenuItem(u"JsonExport"_s, [&] {
+            JsonLdExportDialog* d = openExportDialog();
+            if (!d)
+                return;
+            offered = d->embedBox->isVisible() && !d->embedBox->isChecked();
+            QTest::mouseClick(d->allButton, Qt::LeftButton);
+            if (embed) // on the box itself, not beside its label
+                QTest::mouseClick(d->embedBox, Qt::LeftButton, {}, QPoint(6, d->embedBox->height() / 2));
+            QTest::mouseClick(d->okButton, Qt::LeftButton);
+        });
+        QTRY_VERIFY(!answers.shown().isEmpty());
+        QVERIFY(offered);
+        QCOMPARE(answers.shown().last().caption, u"Hinweis"_s);
+        QCOMPARE(JsonLdChecker::checkFile(path), QStringList());
+        const QJsonArray recipes = QJsonDocument::fromJson(TestFiles::readAll(path)).array();
+        QStringList images;
+        for (const QJsonValue& recipe : recipes)
+            if (recipe[u"image"_s].isString())
+                images << recipe[u"image"_s].toString();
+        QCOMPARE(images.size(), 1); // only Bellini's photo is there
+        QCOMPARE(images.first().startsWith(u"data:image/png;base64,"_s), embed);
+        QCOMPARE(QFile::exists(m_files.filePath(name + u"-Bilder/1.png"_s)), !embed);
+    }
+
     void exportCancelledWritesNothing() {
         FileAnswer file(m_files.filePath(u"nie.json"_s));
         MessageBoxAnswerer answers;
@@ -204,7 +248,8 @@ private slots:
         QTRY_VERIFY(!answers.shown().isEmpty());
         QCOMPARE(file.asked, QList<bool>{false});
         QCOMPARE(answers.lastText(),
-                 u"2 Rezepte importiert.\r1 Zutat wurde neu angelegt (Alkoholgehalt 0 %)."_s);
+                 u"2 Rezepte importiert.\r1 Zutat wurde neu angelegt (Alkoholgehalt 0 %): "
+                 u"Sternfrucht\rOhne Kategorie: 2 Rezepte unter „Shortdrink“ eingeordnet."_s);
         QCOMPARE(m_w->state.catalogue.recipeTotal(), before + 2);
         const QStringList names = listedNames();
         QVERIFY(names.contains(u"Bellini (Import)"_s));
@@ -217,8 +262,8 @@ private slots:
 
     void invalidImportChangesNothing() {
         const QString path = m_files.filePath(u"kaputt.json"_s);
-        QVERIFY(TestFiles::writeAll(
-            path, json("{'@type': 'Recipe', 'name': 'Probe', 'recipeIngredient': ['2 Limetten']}")));
+        QVERIFY(
+            TestFiles::writeAll(path, json("{'@type': 'Recipe', 'name': 'Probe', 'recipeIngredient': []}")));
         const QByteArray before = tables();
         const QStringList listed = listedNames();
         FileAnswer file(path);
@@ -226,8 +271,8 @@ private slots:
         clickMenuItem(u"JsonImport"_s);
         QTRY_VERIFY(!answers.shown().isEmpty());
         QCOMPARE(answers.shown().last().caption, u"Fehler"_s);
-        QVERIFY(answers.lastText().startsWith(
-            u"Rezept 1 („Probe“), Eigenschaft „recipeIngredient“: Zutat 1 („2 Limetten“) ist nicht lesbar"_s));
+        QCOMPARE(answers.lastText(),
+                 u"Rezept 1 („Probe“), Eigenschaft „recipeIngredient“: Das Rezept hat keine Zutaten."_s);
         QCOMPARE(tables(), before);
         QCOMPARE(listedNames(), listed);
     }

@@ -6,10 +6,12 @@
 #include "common/DataTables.h"
 #include "common/Notice.h"
 #include "editors/ChoiceLists.h"
+#include "editors/RecipeListSession.h"
+#include "exchange/BackupSet.h"
 #include "exchange/JsonLdError.h"
 #include "exchange/JsonLdExport.h"
 #include "exchange/JsonLdImport.h"
-#include "store/AtomicFile.h"
+#include "exchange/RecipeCsv.h"
 #include "store/ListsFile.h"
 #include "store/OptionsRecord.h"
 
@@ -21,6 +23,8 @@ namespace {
 
 const QString kExport = QStringLiteral("json");
 const QString kImport = QStringLiteral("json-import");
+const QString kCsv = QStringLiteral("csv");
+const QString kEmbed = QStringLiteral("--bilder-einbetten");
 
 // A bad argument: reported, exit code 2.
 struct BadArgument {
@@ -58,18 +62,48 @@ QList<int> chosen(TApollo& recipes, const QStringList& given) {
     return recNos;
 }
 
+// The photos as the program finds them beside the data folder: the collection in BILDER, the own
+// photos in EIGENE.
+JsonLdExport::Pictures pictures(const QString& folder, bool embedded) {
+    const QString root = QDir::cleanPath(folder + QStringLiteral("/.."));
+    return {embedded, FolderLookup::subfolder(root, QStringLiteral("BILDER")),
+            BackupSet::ownPhotosFolder(folder)};
+}
+
 int exportFile(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString folder = existingFolder(args.at(2));
+    QStringList records = args.mid(4);
+    const bool embedded = records.removeAll(kEmbed) > 0;
     DataTables tables;
     tables.openMainTables(folder, true);
-    const QList<int> recNos = chosen(tables.ApolloRezepte, args.mid(4));
-    QString reason;
+    const QList<int> recNos = chosen(tables.ApolloRezepte, records);
+    QString failure;
     if (!JsonLdExport::write(args.at(3), tables.ApolloRezepte, tables.ApolloZutaten, lists(folder, tables),
-                             recNos, &reason)) {
-        err << "veltadb: " << VerbSupport::plain(AtomicFile::failureText(args.at(3), reason)) << '\n';
+                             recNos, pictures(folder, embedded), &failure)) {
+        err << "veltadb: " << VerbSupport::plain(failure) << '\n';
         return 1;
     }
     out << JsonLdExport::doneText(int(recNos.size())) << '\n';
+    return 0;
+}
+
+// The recipe list in the order the program lists it.
+int csvFile(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const QString folder = existingFolder(args.at(2));
+    DataTables tables;
+    tables.openMainTables(folder, true);
+    RecipeListSession listed(tables.ApolloRezepte);
+    listed.build();
+    QList<int> recNos;
+    for (const ListEntry& entry : listed.entries())
+        recNos << entry.data;
+    QString failure;
+    if (!RecipeCsv::write(args.at(3), tables.ApolloRezepte, tables.ApolloZutaten, lists(folder, tables),
+                          recNos, &failure)) {
+        err << "veltadb: " << VerbSupport::plain(failure) << '\n';
+        return 1;
+    }
+    out << RecipeCsv::doneText(int(recNos.size())) << '\n';
     return 0;
 }
 
@@ -109,17 +143,21 @@ int importFile(const QStringList& args, QTextStream& out, QTextStream& err) {
 } // namespace
 
 bool JsonVerbs::handles(const QString& command) {
-    return command == kExport || command == kImport;
+    return command == kExport || command == kImport || command == kCsv;
 }
 
 int JsonVerbs::run(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const bool exporting = args.at(1) == kExport;
+    const QString& verb = args.at(1);
+    const bool exporting = verb == kExport;
     if (args.size() < 4 || (!exporting && args.size() != 4)) {
-        err << (exporting ? "Aufruf: veltadb json ORDNER DATEI [SATZ ...]\n"
-                          : "Aufruf: veltadb json-import ORDNER DATEI\n");
+        err << (exporting         ? "Aufruf: veltadb json ORDNER DATEI [--bilder-einbetten] [SATZ ...]\n"
+                : verb == kImport ? "Aufruf: veltadb json-import ORDNER DATEI\n"
+                                  : "Aufruf: veltadb csv ORDNER DATEI\n");
         return 2;
     }
     try {
+        if (verb == kCsv)
+            return csvFile(args, out, err);
         return exporting ? exportFile(args, out, err) : importFile(args, out, err);
     } catch (const BadArgument& bad) {
         err << bad.text << '\n';

@@ -1,12 +1,15 @@
 #include "exchange/gui/JsonLdExportCommand.h"
 
 #include "common/MainWindowPort.h"
+#include "exchange/JsonLdExport.h"
 #include "exchange/gui/JsonLdFileDialog.h"
 #include "ui/Meldungsfenster.h"
+#include "ui/TWartenDialog.h"
+#include "ui/WaitScope.h"
 
 JsonLdExportCommand::JsonLdExportCommand(const DialogServices& services)
     : session(services.state, services.tables), dialog(services.context, session, services.parent),
-      m_recipes(services.recipes) {}
+      m_context(services.context), m_recipes(services.recipes), m_parent(services.parent) {}
 
 void JsonLdExportCommand::run(const QList<int>& printSelection) {
     const QList<ListEntry> listed = m_recipes.ListedRecipes();
@@ -17,5 +20,11 @@ void JsonLdExportCommand::run(const QList<int>& printSelection) {
     const QString path = JsonLdFileDialog::askSave(&dialog);
     if (path.isEmpty())
         return;
-    Meldungsfenster::show(session.write(path));
+    Notice done;
+    {
+        TWartenDialog window(m_context, m_parent);
+        WaitScope wait(window, JsonLdExport::waitText());
+        done = session.write(path, wait.progressOf());
+    }
+    Meldungsfenster::show(done);
 }

@@ -5,7 +5,8 @@
 #include "exchange/gui/JsonLdExportDialog.h"
 #include "ui/DialogServices.h"
 
-// "Exportieren als JSON-LD": the choice of drinks, the file, the export and its report.
+// "Exportieren als JSON-LD": the choice of drinks, the file, the export (with the wait window: the
+// photos of all drinks take some seconds) and its report.
 class JsonLdExportCommand {
 public:
     explicit JsonLdExportCommand(const DialogServices& services);
@@ -17,5 +18,7 @@ public:
     JsonLdExportDialog dialog;
 
 private:
+    UiContext m_context;
     ShownRecipes& m_recipes;
+    QWidget* m_parent;
 };

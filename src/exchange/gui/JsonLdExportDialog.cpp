@@ -2,6 +2,7 @@
 
 #include "exchange/JsonLdExportSession.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,7 +12,7 @@ JsonLdExportDialog::JsonLdExportDialog(UiContext context, JsonLdExportSession& s
     : TOwnFenster(context, parent), m_session(session) {
     setCaption(QStringLiteral("Exportieren als JSON-LD"));
     setHelpContext(2090);
-    setFixedSize(400, 250);
+    setFixedSize(400, 272);
     auto* box = new QGroupBox(QStringLiteral("Getränke"), this);
     box->setGeometry(24, railsBottom() + 10, 330, 110);
     auto* layout = new QVBoxLayout(box);
@@ -25,11 +26,15 @@ JsonLdExportDialog::JsonLdExportDialog(UiContext context, JsonLdExportSession& s
             if (on)
                 m_session.choose(JsonLdExportSession::Choice(choice));
         });
+    embedBox = new QCheckBox(QStringLiteral("&Fotos in die Datei einbetten"), this);
+    embedBox->setGeometry(24, railsBottom() + 128, 330, 22);
+    embedBox->setToolTip(QStringLiteral("Sonst kommen die Fotos als PNG in einen Ordner neben der Datei."));
+    connect(embedBox, &QCheckBox::toggled, this, [this](bool on) { m_session.setEmbedPictures(on); });
     okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setGeometry(164, 204, 90, 26);
+    okButton->setGeometry(164, 226, 90, 26);
     okButton->setDefault(true);
     cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancelButton->setGeometry(264, 204, 90, 26);
+    cancelButton->setGeometry(264, 226, 90, 26);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -48,5 +53,6 @@ void JsonLdExportDialog::showEvent(QShowEvent* event) {
         button(choice)->setEnabled(m_session.available(c));
     }
     button(m_session.choice())->setChecked(true);
+    embedBox->setChecked(m_session.embedsPictures());
     TOwnFenster::showEvent(event);
 }

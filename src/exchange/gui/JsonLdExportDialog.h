@@ -3,10 +3,12 @@
 #include "ui/TOwnFenster.h"
 
 class JsonLdExportSession;
+class QCheckBox;
 class QPushButton;
 class QRadioButton;
 
-// "Exportieren als JSON-LD": the choice of drinks for the file. Accepted with "OK".
+// "Exportieren als JSON-LD": the choice of drinks for the file and where its photos go. Accepted
+// with "OK".
 class JsonLdExportDialog : public TOwnFenster {
     Q_OBJECT
 public:
@@ -15,6 +17,7 @@ public:
     QRadioButton* currentButton = nullptr;
     QRadioButton* selectionButton = nullptr;
     QRadioButton* allButton = nullptr;
+    QCheckBox* embedBox = nullptr;
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
 
