@@ -110,6 +110,22 @@ private slots:
         QVERIFY(veltadb({u"recipe-list"_s, data()}).out.contains(u"\tTommy's Margarita (Import)\n"_s));
     }
 
+    // An ingredient written under one of its other names in ALIAS.TXT is found, not created anew.
+    void importFindsIngredientsByTheirOtherNames() {
+        QVERIFY(QFile::copy(QStringLiteral(VELTA_IMAGE_DIR "/DATEN/ALIAS.TXT"),
+                            QDir(data()).filePath(u"ALIAS.TXT"_s)));
+        QFile json(file(u"alias.json"_s));
+        QVERIFY(json.open(QIODevice::WriteOnly));
+        json.write(
+            "{\"@context\": \"https://schema.org\", \"@type\": \"Recipe\", \"name\": \"Limonen-Probe\", "
+            "\"recipeCategory\": \"Shortdrink\", \"recipeIngredient\": [\"4 cl Weißer Rum\", "
+            "\"2 cl Limonensaft\"], \"recipeInstructions\": \"Schütteln.\"}");
+        json.close();
+        const Run run = veltadb({u"json-import"_s, data(), file(u"alias.json"_s)});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, u"1 Rezept importiert.\n"_s);
+    }
+
     // The recipe list as CSV: UTF-8 with a byte order mark, a header, one line per drink in the order
     // of the list, CR LF.
     void csvOfTheRecipeList() {

@@ -2,9 +2,11 @@
 
 #include "VerbSupport.h"
 
+#include "common/Aliases.h"
 #include "common/AppState.h"
 #include "common/DataTables.h"
 #include "common/Notice.h"
+#include "common/TextFold.h"
 #include "editors/ChoiceLists.h"
 #include "editors/RecipeListSession.h"
 #include "exchange/BackupSet.h"
@@ -130,7 +132,11 @@ int importFile(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     TApolloEnv env;
     try {
-        const JsonLdImport::Outcome outcome = JsonLdImport::run(env, folder, bytes, known, dashesPerCl);
+        const Aliases aliases = Aliases::ofFolder(folder);
+        const JsonLdImport::Outcome outcome =
+            JsonLdImport::run(env, folder, bytes, known, dashesPerCl, [&aliases](const QString& name) {
+                return aliases.ingredientFor(TextFold::fold(name));
+            });
         QString text = JsonLdImport::doneText(outcome);
         out << text.replace(QLatin1Char('\r'), QLatin1Char('\n')) << '\n';
         return 0;

@@ -1,9 +1,11 @@
 #include "exchange/gui/ImportCommands.h"
 
+#include "common/Aliases.h"
 #include "common/AppState.h"
 #include "common/ChoiceKind.h"
 #include "common/DataTables.h"
 #include "common/MainWindowPort.h"
+#include "common/TextFold.h"
 #include "exchange/JsonLdError.h"
 #include "exchange/JsonLdImport.h"
 #include "exchange/RecipeUpdate.h"
@@ -117,8 +119,12 @@ void ImportCommands::runJsonLd() {
     JsonLdImport::Outcome outcome;
     try {
         outcome = withTablesClosed([&] {
-            return JsonLdImport::run(m_tables.ApolloEnv, state.folders.dataFolder, bytes, lists,
-                                     state.settings.options().get(OptionsRecord::DashesPerCl));
+            // Ingredients are also found by the other names of ALIAS.TXT ("Limejuice").
+            const Aliases& aliases = state.aliases;
+            return JsonLdImport::run(
+                m_tables.ApolloEnv, state.folders.dataFolder, bytes, lists,
+                state.settings.options().get(OptionsRecord::DashesPerCl),
+                [&aliases](const QString& name) { return aliases.ingredientFor(TextFold::fold(name)); });
         });
     } catch (const JsonLdError& error) {
         Meldungsfenster::show(Notice::error(error.text(), 2));
