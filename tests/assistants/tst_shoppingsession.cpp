@@ -332,6 +332,8 @@ private slots:
         // A pair is two lines of one step; the last purchase brings D and E closer.
         QTest::newRow("plan of 3 for bar 1")
             << u"1 --plan 3"_s << u"1\t2\t12\tZutat 12\n2\t1\t11\tZutat 11\n3\t0\t10\tZutat 10\n"_s;
+        QTest::newRow("per euro without prices: by new drinks")
+            << u"1 --plan 3 --je-euro"_s << u"1\t2\t12\tZutat 12\n2\t1\t11\tZutat 11\n3\t0\t10\tZutat 10\n"_s;
         QTest::newRow("plan of 10 stops when every drink is mixable")
             << u"1 --plan 10"_s
             << u"1\t2\t12\tZutat 12\n2\t1\t11\tZutat 11\n3\t1\t10\tZutat 10\n3\t1\t13\tZutat 13\n"

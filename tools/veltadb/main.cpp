@@ -68,7 +68,7 @@ QString verbList() {
                "                              Namen aus ALIAS.TXT), die besten zuerst\n"
                "  veltadb aehnlich ORDNER SATZ  die zehn Drinks mit den ähnlichsten Zutaten, die besten "
                "zuerst\n"
-               "  veltadb einkauf ORDNER BAR [--plan N]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
+               "  veltadb einkauf ORDNER BAR [--plan N [--je-euro]]  Einkaufstipps für Hausbar 1, 2 oder 3,\n"
                "                              mit --plan ein Einkaufsplan aus N (1 bis 10) Einkäufen\n"
                "  veltadb kosten ORDNER [SATZ ...]  was ein Glas kostet, aus den Preisen der Zutaten\n"
                "  veltadb vorrat ORDNER SATZ MILLILITER  Rezept als Vorratsflasche mit Schmelzwasser\n"
@@ -258,7 +258,8 @@ int alcoholAnew(const QString& folder) {
 
 // The shopping assistant's analysis for one home bar of a data folder, or with `planText` its purchase
 // plan of that many purchases.
-int einkauf(const QString& folder, const QString& barText, const QString& planText = {}) {
+int einkauf(const QString& folder, const QString& barText, const QString& planText = {},
+            bool perEuro = false) {
     bool ok = false;
     const int bar = barText.toInt(&ok);
     if (!ok || bar < 1 || bar > HomeBarTable::kBars) {
@@ -293,6 +294,7 @@ int einkauf(const QString& folder, const QString& barText, const QString& planTe
         lines = session.resultLines();
     } else {
         session.plan().setPurchases(purchases);
+        session.plan().setPerEuro(perEuro);
         session.makePlan();
         lines = session.plan().lines();
     }
@@ -527,6 +529,9 @@ int main(int argc, char* argv[]) {
             return SearchVerb::similar(args.at(2), args.at(3), out(), err());
         if (command == QStringLiteral("einkauf") && args.size() == 4)
             return einkauf(args.at(2), args.at(3));
+        if (command == QStringLiteral("einkauf") && args.size() == 7 &&
+            args.at(4) == QStringLiteral("--plan") && args.at(6) == QStringLiteral("--je-euro"))
+            return einkauf(args.at(2), args.at(3), args.at(5), true);
         if (command == QStringLiteral("einkauf") && args.size() == 6 &&
             args.at(4) == QStringLiteral("--plan"))
             return einkauf(args.at(2), args.at(3), args.at(5));
