@@ -39,6 +39,9 @@ void writeIngredients(TApolloEnv& env, const QString& folder, QRandomGenerator& 
         t.ReplaceInteger(QStringLiteral("ALKOHOL"), rng.bounded(3) == 0 ? 40 : 0);
         t.ReplaceInteger(QStringLiteral("KENNUNG"), rng.bounded(5));
         t.ReplaceLogical(QStringLiteral("H1"), rng.bounded(4) == 0);
+        // Three in four have a price; by formula, so the random draws of the rest stay as they were.
+        t.ReplaceInteger(QStringLiteral("PREIS"), n % 4 == 0 ? 0 : 500 + n * 37 % 3000);
+        t.ReplaceInteger(QStringLiteral("VOL"), 70);
         t.ReplaceMemo(QStringLiteral("KOMMENTAR"), sentence(rng, 30));
     }
     t.Commit();

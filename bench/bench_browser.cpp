@@ -13,6 +13,9 @@
 #include "common/BarCoverage.h"
 #include "common/Catalogue.h"
 #include "common/HomeBarTable.h"
+#include "common/RecipeBook.h"
+#include "common/RecipeCost.h"
+#include "common/TurboRead.h"
 #include "editors/ChoiceLists.h"
 #include "store/ListsFile.h"
 #include "store/TApollo.h"
@@ -142,6 +145,18 @@ int main(int argc, char* argv[]) {
         similarFound = int(SimilarDrinks::closest(t.re(), t.zu(), 1, BarSettings::defaultBasics()).size());
     });
 
+    // What a glass of every drink costs, as `veltadb kosten` lists them: each recipe read with its
+    // ingredients' prices.
+    int priced = 0;
+    const auto costs = BenchHarness::run(QStringLiteral("Kosten aller Drinks"), [&] {
+        const RecipeCost::PriceTable prices = RecipeCost::readPrices(t.zu());
+        priced = 0;
+        TurboRead fast(t.re());
+        for (t.re().GoTop(); !t.re().Eof(); t.re().Skip())
+            priced +=
+                RecipeCost::ofPacked(RecipeBook::packedLines(t.re()), prices, 12).missing.isEmpty() ? 1 : 0;
+    });
+
     out << "Rezeptliste (" << all << " Einträge, " << mixable << " mischbar)\n";
     BenchHarness::print(out, fill, 15);
     BenchHarness::print(out, fillBar, 15);
@@ -155,5 +170,7 @@ int main(int argc, char* argv[]) {
     BenchHarness::print(out, choices);
     out << "\nÄhnliche Drinks (" << similarFound << " gezeigt)\n";
     BenchHarness::print(out, similar, 250);
+    out << "\nKosten (" << priced << " Drinks mit allen Preisen)\n";
+    BenchHarness::print(out, costs, 5);
     return 0;
 }

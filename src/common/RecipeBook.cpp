@@ -108,8 +108,9 @@ int RecipeBook::alcohol(const TApollo& recipes) {
 }
 
 QList<IngredientSlots::Line> RecipeBook::packedLines(const TApollo& recipes) {
-    return IngredientSlots(recipes.GetPaddedString(Fields::Recipe::Ingredients),
-                           recipes.GetPaddedString(Fields::Recipe::Amounts))
+    // Digits and blanks only: the quick Latin-1 reading of the bytes will do, as for the numbers.
+    return IngredientSlots(QString::fromLatin1(recipes.GetRawBytes(Fields::Recipe::Ingredients)),
+                           QString::fromLatin1(recipes.GetRawBytes(Fields::Recipe::Amounts)))
         .lines();
 }
 

@@ -2,6 +2,9 @@
 
 #include "common/IceNames.h"
 #include "common/RecipeRecord.h"
+#include "common/TurboRead.h"
+#include "store/Fields.h"
+#include "store/TApollo.h"
 #include "store/UnitKind.h"
 
 #include <QLocale>
@@ -28,6 +31,41 @@ RecipeCost::Cost RecipeCost::of(const RecipeRecord& recipe, int dashesPerCl) {
         if (cents < 0) {
             if (!cost.missing.contains(in.name))
                 cost.missing << in.name;
+            continue;
+        }
+        cost.cents += cents;
+        ++cost.priced;
+    }
+    return cost;
+}
+
+RecipeCost::PriceTable RecipeCost::readPrices(TApollo& ingredients) {
+    namespace F = Fields::Ingredient;
+    PriceTable table;
+    TurboRead fast(ingredients);
+    for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip()) {
+        const QString name = ingredients.GetTrimString(F::Name);
+        table.insert(int(ingredients.GetInteger(F::Number)),
+                     {true, UnitKind::fromField(ingredients.GetInteger(F::Unit)),
+                      // Ice is named without a unit in the shipped data; only a measured one needs the test.
+                      ingredients.GetInteger(F::Unit) != UnitKind::None && IceNames::isIce(name),
+                      int(qMax<qint64>(0, ingredients.GetInteger(F::Price))),
+                      int(qMax<qint64>(0, ingredients.GetInteger(F::Volume))), name});
+    }
+    return table;
+}
+
+RecipeCost::Cost RecipeCost::ofPacked(const QList<IngredientSlots::Line>& lines, const PriceTable& prices,
+                                      int dashesPerCl) {
+    Cost cost;
+    for (const IngredientSlots::Line& line : lines) {
+        const auto in = prices.constFind(line.ingredient);
+        if (in == prices.constEnd() || in->unit == UnitKind::None || line.amount <= 0 || in->ice)
+            continue;
+        const double cents = lineCents(line.amount, in->unit, in->priceCents, in->packSize, dashesPerCl);
+        if (cents < 0) {
+            if (!cost.missing.contains(in->name))
+                cost.missing << in->name;
             continue;
         }
         cost.cents += cents;

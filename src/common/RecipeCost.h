@@ -1,8 +1,12 @@
 #pragma once
 
+#include "store/IngredientSlots.h"
+
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
+class TApollo;
 struct RecipeRecord;
 
 // What one glass of a drink costs, from the prices of its ingredients (`PREIS` for a bottle or pack,
@@ -17,6 +21,22 @@ public:
     };
 
     static Cost of(const RecipeRecord& recipe, int dashesPerCl);
+
+    // For passes over every drink: what each ingredient costs, read once from the ingredient table,
+    // so that a recipe's packed lines are priced without reading its ingredients again.
+    struct Priced {
+        bool known = false; // in the table
+        int unit = 3;       // UnitKind
+        bool ice = false;
+        int priceCents = 0;
+        int packSize = 0;
+        QString name;
+    };
+    using PriceTable = QHash<int, Priced>;
+    static PriceTable readPrices(TApollo& ingredients);
+    // The same as `of` for the recipe the table stands on.
+    static Cost ofPacked(const QList<IngredientSlots::Line>& lines, const PriceTable& prices,
+                         int dashesPerCl);
     // One ingredient line's share: `amount` in the ingredient's unit (dashes for dash), or -1 when it
     // has no price.
     static double lineCents(int amount, int unit, int priceCents, int packSize, int dashesPerCl);

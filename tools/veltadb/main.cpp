@@ -361,19 +361,20 @@ int kosten(const QString& folder, const QStringList& recTexts) {
         for (const ListEntry& e : list.entries())
             wanted << e.data;
     }
-    RecipeBook book(recipes, f.tables.ApolloZutaten);
+    // Every ingredient's price read once; each recipe's packed lines priced from it.
+    const RecipeCost::PriceTable prices = RecipeCost::readPrices(f.tables.ApolloZutaten);
     for (int recNo : wanted) {
         if (recNo > recipes.RecCount() || (recipes.Go(recNo), recipes.IsDeleted())) {
             err() << "veltadb: Ein Rezept mit der Satznummer " << recNo << " gibt es nicht.\n";
             return 2;
         }
-        const RecipeRecord recipe = book.read(recNo, false);
-        const RecipeCost::Cost cost = RecipeCost::of(recipe, f.sources.dashesPerCl);
+        const QString name = RecipeBook::name(recipes);
+        const RecipeCost::Cost cost =
+            RecipeCost::ofPacked(RecipeBook::packedLines(recipes), prices, f.sources.dashesPerCl);
         if (cost.missing.isEmpty())
-            out() << recNo << '\t' << qRound64(cost.cents) << '\t' << recipe.name << '\n';
+            out() << recNo << '\t' << qRound64(cost.cents) << '\t' << name << '\n';
         else
-            out() << recNo << "\t-\t" << recipe.name << '\t' << cost.missing.join(QStringLiteral(", "))
-                  << '\n';
+            out() << recNo << "\t-\t" << name << '\t' << cost.missing.join(QStringLiteral(", ")) << '\n';
     }
     return 0;
 }
