@@ -256,16 +256,41 @@ int alcoholAnew(const QString& folder) {
     return 0;
 }
 
+// The recipe and ingredient tables of a data folder, read-only, with the home bars and their settings
+// as the program reads them: what the home bar verbs work on.
+struct BarFolder {
+    explicit BarFolder(const QString& folder) {
+        env.SetDeleted(true);
+        openTable(recipeTable, QDir(folder).filePath(QStringLiteral("RE")));
+        openTable(ingredientTable, QDir(folder).filePath(QStringLiteral("ZU")));
+        state.loadForBars(folder, ingredients);
+    }
+    TApolloEnv env;
+    TTable recipeTable{env};
+    TTable ingredientTable{env};
+    TApollo recipes{recipeTable};
+    TApollo ingredients{ingredientTable};
+    AppState state;
+};
+
+// A home bar 1..3 as given on the command line; false (with the message) for anything else.
+bool parseBar(const QString& barText, int* bar) {
+    bool ok = false;
+    *bar = barText.toInt(&ok);
+    if (ok && *bar >= 1 && *bar <= HomeBarTable::kBars)
+        return true;
+    err() << "veltadb: Die Hausbar muss 1, 2 oder 3 sein, nicht \"" << barText << "\".\n";
+    return false;
+}
+
 // The shopping assistant's analysis for one home bar of a data folder, or with `planText` its purchase
 // plan of that many purchases.
 int einkauf(const QString& folder, const QString& barText, const QString& planText = {},
             bool perEuro = false) {
-    bool ok = false;
-    const int bar = barText.toInt(&ok);
-    if (!ok || bar < 1 || bar > HomeBarTable::kBars) {
-        err() << "veltadb: Die Hausbar muss 1, 2 oder 3 sein, nicht \"" << barText << "\".\n";
+    int bar = 0;
+    if (!parseBar(barText, &bar))
         return 2;
-    }
+    bool ok = false;
     const int purchases = planText.isNull() ? 0 : planText.toInt(&ok);
     if (!planText.isNull() && (!ok || purchases != PurchasePlan::clampPurchases(purchases))) {
         err() << "veltadb: Der Plan muss 1 bis " << PurchasePlan::kMaxPurchases
@@ -276,17 +301,8 @@ int einkauf(const QString& folder, const QString& barText, const QString& planTe
         err() << "veltadb: Den Ordner \"" << folder << "\" gibt es nicht.\n";
         return 2;
     }
-    TApolloEnv env;
-    env.SetDeleted(true);
-    TTable recipeTable(env);
-    TTable ingredientTable(env);
-    openTable(recipeTable, QDir(folder).filePath(QStringLiteral("RE")));
-    openTable(ingredientTable, QDir(folder).filePath(QStringLiteral("ZU")));
-    TApollo recipes(recipeTable);
-    TApollo ingredients(ingredientTable);
-    AppState state;
-    state.loadForBars(folder, ingredients);
-    ShoppingSession session(state, {recipes, ingredients});
+    BarFolder f(folder);
+    ShoppingSession session(f.state, {f.recipes, f.ingredients});
     session.setBar(bar);
     QStringList lines;
     if (planText.isNull()) {
@@ -305,12 +321,9 @@ int einkauf(const QString& folder, const QString& barText, const QString& planTe
 
 // "Fast mixbar" for one home bar of a data folder: the drinks one (or up to two) ingredients short.
 int fastmixbar(const QString& folder, const QString& barText, const QString& countText) {
-    bool ok = false;
-    const int bar = barText.toInt(&ok);
-    if (!ok || bar < 1 || bar > HomeBarTable::kBars) {
-        err() << "veltadb: Die Hausbar muss 1, 2 oder 3 sein, nicht \"" << barText << "\".\n";
+    int bar = 0;
+    if (!parseBar(barText, &bar))
         return 2;
-    }
     if (countText != QStringLiteral("1") && countText != QStringLiteral("2")) {
         err() << "veltadb: Es können 1 oder 2 Zutaten fehlen, nicht \"" << countText << "\".\n";
         return 2;
@@ -319,17 +332,8 @@ int fastmixbar(const QString& folder, const QString& barText, const QString& cou
         err() << "veltadb: Den Ordner \"" << folder << "\" gibt es nicht.\n";
         return 2;
     }
-    TApolloEnv env;
-    env.SetDeleted(true);
-    TTable recipeTable(env);
-    TTable ingredientTable(env);
-    openTable(recipeTable, QDir(folder).filePath(QStringLiteral("RE")));
-    openTable(ingredientTable, QDir(folder).filePath(QStringLiteral("ZU")));
-    TApollo recipes(recipeTable);
-    TApollo ingredients(ingredientTable);
-    AppState state;
-    state.loadForBars(folder, ingredients);
-    NearMissSession session(state, recipes);
+    BarFolder f(folder);
+    NearMissSession session(f.state, f.recipes);
     session.begin(bar);
     session.setTwoMissing(countText == QStringLiteral("2"));
     for (const QString& line : session.scriptLines())
