@@ -1,6 +1,7 @@
 #include "assistants/NearMisses.h"
 
 #include "common/BarCoverage.h"
+#include "common/KeepPosition.h"
 #include "common/ListCollation.h"
 #include "common/RecipeBook.h"
 #include "common/TurboRead.h"
@@ -21,6 +22,7 @@ QList<NearMisses::Drink> NearMisses::find(TApollo& recipes, const IngredientSet&
     QHash<int, std::pair<QList<int>, QList<int>>> missingOf;
     recipes.table().env().SetDeleted(true);
     {
+        KeepPosition keep(recipes); // the main window's recipe stays current
         TurboRead fast(recipes);
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
             const QList<int> numbers = RecipeBook::ingredientNumbers(recipes);

@@ -11,10 +11,13 @@ bool IceNames::isIce(const QString& ingredientName) {
 }
 
 bool IceNames::isSparkling(const QString& ingredientName) {
+    // Whole words where a short name could hide in another ("Chocolate", "Cavalier"); compounds
+    // ("Zitronenlimonade", "Weizenbier") match inside.
     static const QRegularExpression sparkling(
-        QStringLiteral("soda|mineralwasser|sprudel|tonic|ginger ale|ginger beer|cola|limonade|bitter lemon|"
-                       "sekt|champagner|prosecco|cava|crémant|cremant|spumante|schaumwein|frizzante|bier|"
-                       "berliner weiße|cidre|cider"),
+        QStringLiteral(
+            "soda|mineralwasser|sprudel|tonic|ginger ale|ginger beer|\\bcola|limonade|bitter lemon|"
+            "energy|sekt|champagner|prosecco|\\bcava\\b|crémant|cremant|spumante|schaumwein|"
+            "frizzante|bier|berliner weiße|cidre|cider"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     return sparkling.match(ingredientName).hasMatch();
 }

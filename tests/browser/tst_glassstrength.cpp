@@ -68,6 +68,24 @@ private slots:
         QCOMPARE(IceNames::isIce(name), ice);
     }
 
+    // What loses its bubbles in a bottle made ahead; compounds count, a word hidden in another not.
+    void isSparkling_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("sparkling");
+        QTest::newRow("soda") << u"Soda"_s << true;
+        QTest::newRow("compound lemonade") << u"Zitronenlimonade"_s << true;
+        QTest::newRow("wheat beer") << u"Weizenbier"_s << true;
+        QTest::newRow("cola") << u"Coca-Cola"_s << true;
+        QTest::newRow("chocolate is no cola") << u"Chocolate Bitters"_s << false;
+        QTest::newRow("still water") << u"Stilles Wasser"_s << false;
+        QTest::newRow("wine") << u"Weißwein"_s << false;
+    }
+    void isSparkling() {
+        QFETCH(QString, name);
+        QFETCH(bool, sparkling);
+        QCOMPARE(IceNames::isSparkling(name), sparkling);
+    }
+
     // 4 cl at 40 % and 2 cl at 0 %: 1.6 cl pure alcohol in 6 cl of mix.
     void estimate_data() {
         QTest::addColumn<Method>("method");
