@@ -41,16 +41,21 @@ RecipeCost::Cost RecipeCost::of(const RecipeRecord& recipe, int dashesPerCl) {
 
 RecipeCost::PriceTable RecipeCost::readPrices(TApollo& ingredients) {
     namespace F = Fields::Ingredient;
-    PriceTable table;
+    PriceTable table(size_t(kMaxNumber) + 1);
     TurboRead fast(ingredients);
     for (ingredients.GoTop(); !ingredients.Eof(); ingredients.Skip()) {
+        const qint64 number = ingredients.GetInteger(F::Number);
+        if (number < 0 || number > kMaxNumber)
+            continue;
         const QString name = ingredients.GetTrimString(F::Name);
-        table.insert(int(ingredients.GetInteger(F::Number)),
-                     {true, UnitKind::fromField(ingredients.GetInteger(F::Unit)),
-                      // Ice is named without a unit in the shipped data; only a measured one needs the test.
-                      ingredients.GetInteger(F::Unit) != UnitKind::None && IceNames::isIce(name),
-                      int(qMax<qint64>(0, ingredients.GetInteger(F::Price))),
-                      int(qMax<qint64>(0, ingredients.GetInteger(F::Volume))), name});
+        const qint64 unit = ingredients.GetInteger(F::Unit);
+        // Ice is named without a unit in the shipped data; only a measured one needs the test.
+        table[size_t(number)] = {true,
+                                 UnitKind::fromField(unit),
+                                 unit != UnitKind::None && IceNames::isIce(name),
+                                 int(qMax<qint64>(0, ingredients.GetInteger(F::Price))),
+                                 int(qMax<qint64>(0, ingredients.GetInteger(F::Volume))),
+                                 name};
     }
     return table;
 }
@@ -59,8 +64,10 @@ RecipeCost::Cost RecipeCost::ofPacked(const QList<IngredientSlots::Line>& lines,
                                       int dashesPerCl) {
     Cost cost;
     for (const IngredientSlots::Line& line : lines) {
-        const auto in = prices.constFind(line.ingredient);
-        if (in == prices.constEnd() || in->unit == UnitKind::None || line.amount <= 0 || in->ice)
+        if (line.ingredient < 0 || size_t(line.ingredient) >= prices.size())
+            continue;
+        const Priced* in = &prices[size_t(line.ingredient)];
+        if (!in->known || in->unit == UnitKind::None || line.amount <= 0 || in->ice)
             continue;
         const double cents = lineCents(line.amount, in->unit, in->priceCents, in->packSize, dashesPerCl);
         if (cents < 0) {

@@ -2,9 +2,10 @@
 
 #include "store/IngredientSlots.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 class TApollo;
 struct RecipeRecord;
@@ -24,6 +25,7 @@ public:
 
     // For passes over every drink: what each ingredient costs, read once from the ingredient table,
     // so that a recipe's packed lines are priced without reading its ingredients again.
+    static constexpr int kMaxNumber = 1500;
     struct Priced {
         bool known = false; // in the table
         int unit = 3;       // UnitKind
@@ -32,7 +34,8 @@ public:
         int packSize = 0;
         QString name;
     };
-    using PriceTable = QHash<int, Priced>;
+    // By ingredient number 0..1500 (the numbers an ingredient can have); `known` false for a gap.
+    using PriceTable = std::vector<Priced>;
     static PriceTable readPrices(TApollo& ingredients);
     // The same as `of` for the recipe the table stands on.
     static Cost ofPacked(const QList<IngredientSlots::Line>& lines, const PriceTable& prices,
