@@ -168,23 +168,6 @@ private slots:
         QCOMPARE(shell().browser().browser().display().name, list->text(3));
     }
 
-    void damagedPhotoShowsTheDefault() {
-        RecipePhoto photo(shell().state);
-        QDir().mkpath(m_dir->filePath(QStringLiteral("BILDER/00")));
-        QImage exact(140, 200, QImage::Format_RGB888);
-        exact.fill(Qt::red);
-        exact.save(m_dir->filePath(QStringLiteral("BILDER/00/7.BMP")));
-        QFile damaged(m_dir->filePath(QStringLiteral("BILDER/00/9.BMP")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("BM kaputt");
-        damaged.close();
-        photo.LoadPhoto(QStringLiteral("7"), true);
-        QVERIFY(!photo.showsDefault());
-        photo.LoadPhoto(QStringLiteral("9"), true);
-        QVERIFY(photo.showsDefault());
-        QVERIFY(photo.pixmap().toImage().pixelColor(70, 100) != QColor(Qt::red));
-    }
-
     void steppingButtons() {
         EntryList* list = shell().main.HauptListBox;
         QCOMPARE(list->currentRow(), 0);
@@ -459,6 +442,8 @@ private slots:
         QVERIFY(!shell().main.AusgabePaintBox->links().links().isEmpty());
     }
 
+    // The default for "e" and for a damaged file, a photo at its size and one stretched to it, and the
+    // default again with photos switched off.
     void photoDefaultAndSizes() {
         RecipePhoto photo(shell().state);
         photo.LoadPhoto(QStringLiteral("e"), true);
@@ -475,6 +460,13 @@ private slots:
         other.save(m_dir->filePath(QStringLiteral("BILDER/00/8.BMP")));
         photo.LoadPhoto(QStringLiteral("8"), true);
         QCOMPARE(photo.pixmap().size(), QSize(140, 200)); // stretched
+        QFile damaged(m_dir->filePath(QStringLiteral("BILDER/00/9.BMP")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("BM kaputt");
+        damaged.close();
+        photo.LoadPhoto(QStringLiteral("9"), true);
+        QVERIFY(photo.showsDefault());
+        QVERIFY(photo.pixmap().toImage().pixelColor(70, 100) != QColor(Qt::blue)); // not the last photo
         shell().state.settings.changeOptions().set(OptionsRecord::Photos, 0);
         photo.LoadPhoto(QStringLiteral("7"), true);
         QVERIFY(photo.showsDefault());

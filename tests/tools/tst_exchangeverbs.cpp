@@ -2,12 +2,12 @@
 #include "TestFiles.h"
 #include "UpdateFolder.h"
 #include "VeltaTest.h"
+#include "VeltadbRun.h"
 #include "Version1Folder.h"
 #include "store/TApolloEnv.h"
 #include "store/TableSchemas.h"
 
 #include <QDir>
-#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -21,17 +21,10 @@ void fill(const QString& folder, const QByteArray& generation) {
         QVERIFY(TestFiles::writeAll(QDir(folder).filePath(name), generation + name.toLatin1()));
 }
 
-struct Run {
-    int exitCode = -1;
-    QString out, err;
-};
+using Run = VeltadbRun;
 
 Run veltadb(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(VELTADB_PATH), args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return VeltadbRun::of(args);
 }
 
 } // namespace
@@ -47,24 +40,24 @@ private slots:
         const QString data = root.filePath(u"DATEN"_s);
         QVERIFY(TempDataFolder::copyWritable(QStringLiteral(VELTA_IMAGE_DIR "/DATEN"), data));
         Run run = veltadb({u"sichern"_s, data, target.path()});
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.code, 0);
         QVERIFY(run.out.contains(u"gesichert."_s));
         QVERIFY(QFile::exists(target.filePath(u"_Velta Backup.cfg"_s)));
         const QByteArray saved = TestFiles::readAll(data + u"/VE.DAT"_s);
-        QCOMPARE(veltadb({u"category-add"_s, data, u"Neu"_s}).exitCode, 0);
+        QCOMPARE(veltadb({u"category-add"_s, data, u"Neu"_s}).code, 0);
         const QByteArray changed = TestFiles::readAll(data + u"/VE.DAT"_s);
         run = veltadb({u"zuruecksichern"_s, target.path(), data});
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.code, 0);
         QCOMPARE(TestFiles::readAll(data + u"/VE.DAT"_s), saved);
         run = veltadb({u"zuruecksichern-rueckgaengig"_s, data});
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.code, 0);
         QCOMPARE(TestFiles::readAll(data + u"/VE.DAT"_s), changed);
-        QCOMPARE(veltadb({u"check"_s, data}).exitCode, 0);
+        QCOMPARE(veltadb({u"check"_s, data}).code, 0);
 
         // A backup whose table no longer opens is refused, and the data stay as they are.
         QVERIFY(TestFiles::writeAll(target.filePath(u"RE.DBF"_s), "kaputt"));
         run = veltadb({u"zuruecksichern"_s, target.path(), data});
-        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.code, 1);
         QVERIFY2(run.err.contains(u"beschädigt"_s), qPrintable(run.err));
         QCOMPARE(TestFiles::readAll(data + u"/VE.DAT"_s), changed);
     }
@@ -91,7 +84,7 @@ private slots:
         // The restore names the backup first, the backup names the data first.
         const Run run = verb == u"zuruecksichern"_s ? veltadb({verb, otherFolder, data.path()})
                                                     : veltadb({verb, data.path(), otherFolder});
-        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.code, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(TestFiles::readAll(data.filePath(u"RE.DBF"_s)), QByteArray("currentRE.DBF"));
     }
@@ -104,7 +97,7 @@ private slots:
         QFile::setPermissions(data.filePath(u"VE.DAT"_s), QFile::ReadOwner);
         const Run run = veltadb({u"zuruecksichern"_s, backup.path(), data.path()});
         QFile::setPermissions(data.filePath(u"VE.DAT"_s), QFile::ReadOwner | QFile::WriteOwner);
-        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.code, 1);
         QVERIFY(run.err.contains(u"gespert"_s));
         QCOMPARE(TestFiles::readAll(data.filePath(u"RE.DBF"_s)), QByteArray("currentRE.DBF"));
     }
@@ -118,10 +111,10 @@ private slots:
             Version1Folder::write(env, v1.path(), {{u"Schlehe"_s}}, {{u"Schlehenfeuer"_s, {}, {{188, 4}}}});
         }
         Run run = veltadb({u"importieren"_s, data.path(), empty.path()});
-        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.code, 1);
         QVERIFY(run.err.contains(u"keine\nVersion von Velta Cocktails 1.0."_s));
         run = veltadb({u"importieren"_s, data.path(), v1.path()});
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.code, 0);
         QCOMPARE(run.out, u"Rezepte: 1\nZutaten: 1\n"_s);
         run = veltadb({u"recipe-list"_s, data.path()});
         QVERIFY2(run.out.contains(u"Schlehenfeuer"_s), qPrintable(run.out));
@@ -136,10 +129,10 @@ private slots:
             UpdateFolder::write(env, update.path(), {{u"Gletscherblau"_s}}, {{402, u"Yuzu"_s}});
         }
         Run run = veltadb({u"rezept-updates"_s, data.path(), update.path()});
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.code, 0);
         QCOMPARE(run.out, u"Rezepte: 1\nZutaten: 1\n"_s);
         run = veltadb({u"rezept-updates"_s, data.path(), update.path()});
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.code, 0);
         QCOMPARE(run.out,
                  u"Rezepte: 0\nZutaten: 0\nSeit dem letzten Update sind\nkeine Rezepte hinzugekommen.\n"_s);
     }
