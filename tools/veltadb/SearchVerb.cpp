@@ -7,6 +7,7 @@
 #include "common/Aliases.h"
 #include "common/AppState.h"
 #include "common/Catalogue.h"
+#include "common/IngredientMarks.h"
 #include "common/TypeAhead.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
@@ -190,6 +191,25 @@ QStringList SearchVerb::aliasProblems(const QString& folder) {
         for (const ListEntry& e : Catalogue::readIngredients(*tables.ingredients).zutatliste)
             ingredients << e.text;
         for (const AliasFile::Problem& p : AliasFile::load(path).check(drinks, ingredients))
+            lines
+                << QStringLiteral("%1, Zeile %2: %3").arg(QFileInfo(path).fileName()).arg(p.line).arg(p.text);
+    } catch (const StoreError&) {
+        // An unreadable table is the table check's to report.
+    }
+    return lines;
+}
+
+QStringList SearchVerb::markProblems(const QString& folder) {
+    const QString path = FolderLookup::find(folder, IngredientMarks::fileName());
+    if (!QFileInfo::exists(path))
+        return {};
+    QStringList lines;
+    try {
+        RecipeTables tables(folder);
+        QStringList ingredients;
+        for (const ListEntry& e : Catalogue::readIngredients(*tables.ingredients).zutatliste)
+            ingredients << e.text;
+        for (const IngredientMarks::Problem& p : IngredientMarks::load(path).check(ingredients))
             lines
                 << QStringLiteral("%1, Zeile %2: %3").arg(QFileInfo(path).fileName()).arg(p.line).arg(p.text);
     } catch (const StoreError&) {
