@@ -320,7 +320,7 @@ private slots:
             QCOMPARE(d.VolltextEdit->text(), QString());
             QCOMPARE(d.bar->currentText(), u"Hausbar Nr. 1"_s);
             QCOMPARE(session().expression(), QString());
-            QVERIFY(!session().fullTextTest());
+            QVERIFY(!session().recordTest());
             QTest::mouseClick(d.CancelButton, Qt::LeftButton);
         }});
     }

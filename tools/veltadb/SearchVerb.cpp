@@ -84,6 +84,7 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         state.catalogue.readLists(listsPath);
         state.loadForBars(folder, ingredients);
         state.loadAliases();
+        state.loadMarks();
         state.savedSearches = SavedSearches::load(state.savedSearchesPath());
         state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
         state.catalogue.setRecipeTotal(recipes.Count());
@@ -115,6 +116,10 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
             err << "veltadb: " << confirmed.notice().text << '\n';
             return 1;
         }
+        // As the dialog says it at OK: lines of the marks file that leave a mark out are no reason to
+        // stop, but the user should know.
+        if (const std::optional<Notice> marks = session.marksNotice(true))
+            err << "veltadb: " << QString(marks->text).replace(u'\r', u'\n') << '\n';
         RecipeList list;
         RecipeListListing listing(
             list, recipes,
@@ -124,7 +129,7 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         const QString expression = session.expression();
         const SearchPass::Outcome outcome =
             SearchPass::run(recipes, listing, state.catalogue.recipeTotal(), expression,
-                            session.form().homeBarOnly, session.fullTextTest());
+                            session.form().homeBarOnly, session.recordTest());
         QList<int> numbers = outcome.found == 0 ? QList<int>() : list.recordNumbers();
         std::sort(numbers.begin(), numbers.end());
         out << "filter: " << expression << '\n';
