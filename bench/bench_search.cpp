@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
         c.expressionLength = int(session.expression().size());
         c.result = BenchHarness::run(name, [&] {
             const SearchPass::Outcome o = SearchPass::run(recipes, listing, total, session.expression(),
-                                                          session.form().homeBarOnly, session.fullTextTest());
+                                                          session.form().homeBarOnly, session.recordTest());
             c.found = o.found;
         });
         return c;

@@ -14,6 +14,7 @@ void ProgramData::loadSettings() {
     m_state.settings.changeOptions() = OptionsRecord::load(m_state.optionsPath());
     m_state.loadBarRules();
     m_state.loadAliases();
+    m_state.loadMarks();
     m_state.probeMedium();
 }
 

@@ -19,7 +19,8 @@ public:
     ProgramData(AppState& state, DataTables& tables, DataFolderLock& lock)
         : m_state(state), m_tables(tables), m_lock(lock) {}
 
-    // The options, the home bar's rules and whether the data can be written.
+    // The options, the home bar's rules, the side files of names and marks and whether the data can
+    // be written.
     void loadSettings();
     // One writer per data folder: refused while another holds it (never from the read-only medium).
     Result lockFolder();

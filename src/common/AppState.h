@@ -2,6 +2,7 @@
 
 #include "common/Aliases.h"
 #include "common/Catalogue.h"
+#include "common/IngredientMarks.h"
 #include "common/ProgramSettings.h"
 #include "common/RunFlags.h"
 #include "common/StartupFolders.h"
@@ -30,6 +31,7 @@ struct AppState {
     SavedSearches savedSearches;
     SavedSearchTexts savedSearchTexts; // the full text of each saved search
     Aliases aliases;                   // other names of drinks and ingredients (ALIAS.TXT)
+    IngredientMarks marks;             // what the search's "ohne" criteria leave out (MERKMALE.TXT)
     // Permitted purchases of the search dialog's home bar rule, for the run.
     int searchPurchases = 0;
 
@@ -39,6 +41,8 @@ struct AppState {
     void loadBarRules();
     // Reads the other names of drinks and ingredients beside the tables.
     void loadAliases() { aliases = Aliases::ofFolder(folders.dataFolder); }
+    // Reads the ingredient marks beside the tables.
+    void loadMarks() { marks = IngredientMarks::ofFolder(folders.dataFolder); }
     // What a tool needs for the home bar rules, read as the program reads it at start: the folder,
     // the ingredient choices, HAUSBAR.CFG and the substitutes.
     void loadForBars(const QString& dataFolder, TApollo& ingredients);

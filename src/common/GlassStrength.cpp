@@ -23,23 +23,39 @@ QString whole(double value) {
 
 } // namespace
 
-GlassStrength::Method GlassStrength::methodOf(const QString& instructions, bool iceInRecipe) {
+GlassStrength::Preparation GlassStrength::preparationOf(const QString& instructions) {
     static const QRegularExpression blended = words(QStringLiteral("mixer|blender|pürier"));
     // Shaking by its word stem ("schütteln", "geschüttelt", "durchschütteln", "schüttle"), never
     // pouring ("schütten", "zusammengeschüttet"), which shares the first letters.
     static const QRegularExpression shaken = words(QStringLiteral("schütte?l|\\bshaker"));
     static const QRegularExpression stirred = words(QStringLiteral("rührglas"));
     static const QRegularExpression hot = words(QStringLiteral("heiß|erhitz|warm"));
+    if (matches(instructions, blended))
+        return Preparation::Blended;
+    if (matches(instructions, shaken))
+        return Preparation::Shaken;
+    if (matches(instructions, stirred))
+        return Preparation::Stirred;
+    if (matches(instructions, hot))
+        return Preparation::Hot;
+    return Preparation::Built;
+}
+
+GlassStrength::Method GlassStrength::methodOf(const QString& instructions, bool iceInRecipe) {
     static const QRegularExpression ice =
         words(QStringLiteral("eiswürfel|crushed|\\beis\\b|eisstück|\\bice\\b"));
-    if (matches(instructions, blended))
+    switch (preparationOf(instructions)) {
+    case Preparation::Blended:
         return Method::Blended;
-    if (matches(instructions, shaken))
+    case Preparation::Shaken:
         return Method::Shaken;
-    if (matches(instructions, stirred))
+    case Preparation::Stirred:
         return Method::Stirred;
-    if (matches(instructions, hot))
+    case Preparation::Hot:
         return Method::Neat;
+    case Preparation::Built:
+        break;
+    }
     const bool onIce = iceInRecipe || matches(instructions, ice);
     return onIce ? Method::Built : Method::Neat;
 }

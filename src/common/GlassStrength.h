@@ -12,6 +12,9 @@
 class GlassStrength {
 public:
     enum class Method { Shaken, Stirred, Built, Blended, Neat };
+    // How the instructions make the drink, ice aside: the search offers these, and the method adds
+    // what the ice does.
+    enum class Preparation { Shaken, Stirred, Built, Blended, Hot };
 
     struct Estimate {
         Method method = Method::Neat;
@@ -26,6 +29,9 @@ public:
     // ice when the instructions or the recipe's own ingredients name ice, neat otherwise (and always
     // neat when served hot).
     static Method methodOf(const QString& instructions, bool iceInRecipe);
+    // Blended, shaken or stirred as the instructions name it; otherwise hot when they name heat, and
+    // built when they do not.
+    static Preparation preparationOf(const QString& instructions);
     // The melt water as a share of the undiluted volume.
     static double dilution(Method method);
     static QString methodName(Method method);

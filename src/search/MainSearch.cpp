@@ -33,7 +33,7 @@ bool MainSearch::offer(int recipeTotal, bool debugInfo, bool* accepted) {
     if (debugInfo && !expression.isEmpty())
         m_host.showExpression(expression);
     const SearchPass::Outcome outcome =
-        SearchPass::run(m_recipes, m_listing, recipeTotal, expression, homeBarOnly, m_session.fullTextTest());
+        SearchPass::run(m_recipes, m_listing, recipeTotal, expression, homeBarOnly, m_session.recordTest());
     m_host.playNoise(outcome.sound());
     if (outcome.found == 0)
         m_host.reportNoMatch();

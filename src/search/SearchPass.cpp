@@ -28,10 +28,10 @@ private:
 
 SearchPass::Outcome SearchPass::run(TApollo& recipes, RecipeListing& listing, int recipeTotal,
                                     const QString& expression, bool homeBarOnly,
-                                    const RecipeRecordTest& fullText) {
+                                    const RecipeRecordTest& alsoKeep) {
     Outcome out;
     // Tests applied while the list fills: the list must be rebuilt even without a filter.
-    const bool fillTests = homeBarOnly || bool(fullText);
+    const bool fillTests = homeBarOnly || bool(alsoKeep);
     {
         FilterLift lift(recipes);
         if (!fillTests || !expression.isEmpty()) {
@@ -41,7 +41,7 @@ SearchPass::Outcome SearchPass::run(TApollo& recipes, RecipeListing& listing, in
                 out.found = recipeTotal == listing.ListedCount() ? -1 : 1;
         }
         if (out.found > 0 || (fillTests && expression.isEmpty())) {
-            listing.FillRecipeList(homeBarOnly, fullText);
+            listing.FillRecipeList(homeBarOnly, alsoKeep);
             out.found = listing.ListedCount();
             out.filled = true;
         }
@@ -55,7 +55,7 @@ SearchPass::Outcome SearchPass::run(TApollo& recipes, RecipeListing& listing, in
 }
 
 int SearchPass::count(TApollo& recipes, const QString& expression, const KeepRecipe& keep,
-                      const RecipeRecordTest& fullText) {
+                      const RecipeRecordTest& alsoKeep) {
     FilterLift lift(recipes);
     if (!expression.isEmpty() && recipes.Query(expression) == 0)
         return 0;
@@ -65,7 +65,7 @@ int SearchPass::count(TApollo& recipes, const QString& expression, const KeepRec
     for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
         if (keep && !keep(RecipeBook::ingredientNumbers(recipes)))
             continue;
-        if (fullText && !fullText(recipes))
+        if (alsoKeep && !alsoKeep(recipes))
             continue;
         ++found;
     }

@@ -6,10 +6,45 @@
 #include "store/Cp1252.h"
 #include "store/SavedSearches.h"
 
+#include <algorithm>
+
 namespace {
 // Bytes of the record; larger values would wrap into harmless-looking small ones.
 int byteValue(int value) {
     return qBound(0, value, 255);
+}
+
+// The second page as SUCHTEXT.CFG keeps it: words, so that the file reads and a changed order of the
+// boxes does not change a saved search; a word the boxes do not know leaves its criterion at "egal".
+SavedSearchTexts::Extras extrasOf(const SearchForm::Traits& traits) {
+    SavedSearchTexts::Extras e;
+    if (traits.preparation > 0)
+        e.preparation = DrinkTraits::preparationNames().at(traits.preparation);
+    if (traits.glass > 0)
+        e.glass = DrinkTraits::glassNames().at(traits.glass);
+    for (int m = 0; m < IngredientMarks::kMarks; ++m) {
+        if (traits.freeOf[size_t(m)])
+            e.without << IngredientMarks::word(IngredientMarks::Mark(m));
+    }
+    return e;
+}
+
+SearchForm::Traits traitsOf(const SavedSearchTexts::Extras& extras) {
+    SearchForm::Traits t;
+    const auto indexOf = [](const QStringList& names, const QString& word) {
+        for (int i = 1; i < int(names.size()); ++i) {
+            if (names.at(i).compare(word.simplified(), Qt::CaseInsensitive) == 0)
+                return i;
+        }
+        return 0;
+    };
+    t.preparation = indexOf(DrinkTraits::preparationNames(), extras.preparation);
+    t.glass = indexOf(DrinkTraits::glassNames(), extras.glass);
+    for (const QString& word : extras.without) {
+        if (const std::optional<IngredientMarks::Mark> mark = IngredientMarks::markOf(word))
+            t.freeOf[size_t(*mark)] = true;
+    }
+    return t;
 }
 
 QString withoutSurroundingSpaces(const QString& text) {
@@ -106,6 +141,14 @@ void SearchSession::stepPurchases(int delta) {
     m_form.purchases = QString::number(NumberText::stepped(purchases(), delta, kMaxPurchases));
 }
 
+void SearchSession::setPreparation(int index) {
+    m_form.traits.preparation = index > 0 && index < int(DrinkTraits::preparationNames().size()) ? index : 0;
+}
+
+void SearchSession::setGlass(int index) {
+    m_form.traits.glass = index > 0 && index < int(DrinkTraits::glassNames().size()) ? index : 0;
+}
+
 void SearchSession::setBar(int bar) {
     m_form.bar = bar >= 0 && bar < kBars ? bar : 0;
 }
@@ -115,6 +158,7 @@ void SearchSession::begin() {
     setBar(m_state.settings.options().get(OptionsRecord::HomeBar) - 1);
     storeInto(m_current);
     m_currentFullText = m_form.fullText;
+    m_currentTraits = m_form.traits;
 }
 
 Result SearchSession::confirm() {
@@ -233,6 +277,7 @@ void SearchSession::loadSlot(int slot) {
     const SearchCriteria& criteria = m_state.savedSearches.slot(slot);
     SetzeKriterium(criteria);
     m_form.fullText = m_state.savedSearchTexts.text(slot, criteria.name());
+    m_form.traits = traitsOf(m_state.savedSearchTexts.extras(slot, criteria.name()));
 }
 
 QStringList SearchSession::unknownNames(int slot) const {
@@ -266,12 +311,67 @@ std::optional<int> SearchSession::liveCount(TApollo& recipes) const {
         keep = [test = m_state.barCoverage().test(m_form.bar + 1, purchases())](const QList<int>& numbers) {
             return test.keeps(numbers);
         };
-    return SearchPass::count(recipes, expression(), keep, fullTextTest());
+    return SearchPass::count(recipes, expression(), keep, recordTest());
 }
 
-RecipeRecordTest SearchSession::fullTextTest() const {
-    return FullTextQuery(m_form.fullText, FullTextQuery::Names::of(m_state.catalogue, m_state.aliases))
-        .recordTest();
+RecipeRecordTest SearchSession::recordTest() const {
+    const RecipeRecordTest text =
+        FullTextQuery(m_form.fullText, FullTextQuery::Names::of(m_state.catalogue, m_state.aliases))
+            .recordTest();
+    const RecipeRecordTest traits = this->traits().recordTest();
+    if (!traits || !text)
+        return traits ? traits : text;
+    return [traits, text](TApollo& recipes) { return traits(recipes) && text(recipes); };
+}
+
+DrinkTraits SearchSession::traits() const {
+    const SearchForm::Traits& f = m_form.traits;
+    DrinkTraits t;
+    if (f.preparation > 0)
+        t.preparation = GlassStrength::Preparation(f.preparation - 1);
+    if (f.glass > 0)
+        t.glass = ServingGlass::Kind(f.glass - 1);
+    QList<IngredientMarks::Mark> marks;
+    for (int m = 0; m < IngredientMarks::kMarks; ++m) {
+        if (f.freeOf[size_t(m)])
+            marks << IngredientMarks::Mark(m);
+    }
+    if (!marks.isEmpty())
+        t.avoided = m_state.marks.marked(marks, m_state.catalogue.ingredients().zutatliste);
+    return t;
+}
+
+QString SearchSession::marksNote() const {
+    if (!m_state.marks.found())
+        return QStringLiteral("%1 fehlt im Datenordner: Keine Zutat ist markiert.")
+            .arg(IngredientMarks::fileName());
+    return QStringLiteral("Welche Zutaten das sind, steht in %1. Eine Hilfe, keine Garantie: Bei Allergien "
+                          "die Etiketten selbst lesen.")
+        .arg(IngredientMarks::fileName());
+}
+
+std::optional<Notice> SearchSession::marksNotice(bool confirming) {
+    const auto& freeOf = m_form.traits.freeOf;
+    const bool used = std::find(freeOf.cbegin(), freeOf.cend(), true) != freeOf.cend();
+    if (m_marksReported || (confirming && !used))
+        return std::nullopt;
+    QStringList names;
+    for (const ListEntry& e : m_state.catalogue.ingredients().zutatliste)
+        names << e.text;
+    const QList<IngredientMarks::Problem> problems = m_state.marks.check(names);
+    if (problems.isEmpty())
+        return std::nullopt;
+    m_marksReported = true;
+    constexpr int kShown = 5;
+    QString text = QStringLiteral("In %1 im Datenordner kann die Suche diese Zeilen nicht lesen und übergeht "
+                                  "sie:")
+                       .arg(IngredientMarks::fileName());
+    for (qsizetype i = 0; i < qMin<qsizetype>(problems.size(), kShown); ++i)
+        text += QStringLiteral("\rZeile %1: %2").arg(problems.at(i).line).arg(problems.at(i).text);
+    if (problems.size() > kShown)
+        text += QStringLiteral("\rund %1 weitere").arg(problems.size() - kShown);
+    const int listed = int(qMin<qsizetype>(problems.size(), kShown)) + (problems.size() > kShown ? 1 : 0);
+    return Notice::hint(text, 2 + listed); // the first line takes two
 }
 
 Result SearchSession::saveSlot(int slot, const QString& name) {
@@ -295,7 +395,7 @@ Result SearchSession::saveSlot(int slot, const QString& name) {
             Notice::error(AtomicFile::failureText(m_state.savedSearchesPath(), reason), 3));
     }
     SavedSearchTexts& texts = m_state.savedSearchTexts;
-    texts.set(slot, criteria.name(), m_form.fullText);
+    texts.set(slot, criteria.name(), m_form.fullText, extrasOf(m_form.traits));
     if (!texts.save(m_state.savedSearchTextsPath()))
         return Result::refused(
             Notice::error(fullTextNotSavedNotice(m_state.savedSearchTextsPath()), kFullTextNotSavedLines));

@@ -2,6 +2,7 @@
 
 #include "common/Notice.h"
 #include "common/Result.h"
+#include "search/DrinkTraits.h"
 #include "search/FullTextQuery.h"
 #include "search/NumberText.h"
 #include "search/SearchChoices.h"
@@ -62,6 +63,10 @@ public:
     void setHomeBarOnly(bool on) { m_form.homeBarOnly = on; }
     void setBar(int bar);
     void setFullText(const QString& text) { m_form.fullText = text.left(SavedSearchTexts::kMaxText); }
+    // The second page: an entry of DrinkTraits::preparationNames() or glassNames(), "ohne" a mark.
+    void setPreparation(int index);
+    void setGlass(int index);
+    void setFreeOf(IngredientMarks::Mark mark, bool on) { m_form.traits.freeOf[size_t(mark)] = on; }
 
     // Showing the dialog: the boxes from the shared choice lists, the home bar choice from the
     // options, then the controls become the current criteria record.
@@ -73,6 +78,7 @@ public:
     void cancelled() {
         SetzeKriterium(m_current);
         m_form.fullText = m_currentFullText;
+        m_form.traits = m_currentTraits;
     }
     const SearchCriteria& current() const { return m_current; }
 
@@ -88,9 +94,20 @@ public:
     SearchFilter::Terms terms() const;
     QString expression() const { return SearchFilter::build(terms()); }
     int purchases() const { return qMax(0, NumberText::plainValue(m_form.purchases)); }
-    // The full text's test for the list fill, also over the names of each drink's ingredients,
-    // category, taste and decoration; empty when no word is given.
-    RecipeRecordTest fullTextTest() const;
+    // What the filter expression cannot say, tested while the list fills: the full text (also over
+    // the names of each drink's ingredients, category, taste and decoration) and the second page's
+    // criteria. Empty when neither is set.
+    RecipeRecordTest recordTest() const;
+    // The second page as the test applies it, the marks resolved against the ingredients as they are
+    // now.
+    DrinkTraits traits() const;
+
+    // The line under the "ohne" boxes: what the marks are, or that the file is missing.
+    QString marksNote() const;
+    // The lines of MERKMALE.TXT the search passes by (unreadable, or naming no ingredient), said once
+    // a run: when the second page is shown, or at OK (`confirming`) with an "ohne" box ticked.
+    // Nothing when the file reads cleanly.
+    std::optional<Notice> marksNotice(bool confirming);
     static QString fullTextNotSavedNotice(const QString& path) {
         return QStringLiteral("Der Volltext der Suche konnte nicht gespeichert werden:\r") + path;
     }
@@ -134,4 +151,6 @@ private:
     SearchForm m_form;
     SearchCriteria m_current;
     QString m_currentFullText;
+    SearchForm::Traits m_currentTraits;
+    bool m_marksReported = false;
 };

@@ -77,6 +77,14 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     m_sections.append({section, {{key, value}}});
 }
 
+void IniFile::remove(const QString& section, const QString& key) {
+    for (Section& s : m_sections) {
+        if (s.name.compare(section, Qt::CaseInsensitive) == 0)
+            s.entries.removeIf(
+                [&key](const Entry& e) { return e.key.compare(key, Qt::CaseInsensitive) == 0; });
+    }
+}
+
 QByteArray IniFile::toBytes() const {
     QString text;
     for (const Section& s : m_sections) {

@@ -13,6 +13,7 @@ public:
     QString value(const QString& section, const QString& key, const QString& fallback = {}) const;
     bool contains(const QString& section, const QString& key) const;
     void setValue(const QString& section, const QString& key, const QString& value);
+    void remove(const QString& section, const QString& key);
     QByteArray toBytes() const;
     // Replaces the file atomically; false when it could not be written.
     bool save(const QString& path, QString* reason = nullptr) const;

@@ -3,6 +3,9 @@
 namespace {
 const QString kName = QStringLiteral("Name");
 const QString kText = QStringLiteral("Volltext");
+const QString kPreparation = QStringLiteral("Zubereitung");
+const QString kGlass = QStringLiteral("Glas");
+const QString kWithout = QStringLiteral("Ohne");
 } // namespace
 
 SavedSearchTexts SavedSearchTexts::load(const QString& path) {
@@ -23,9 +26,32 @@ QString SavedSearchTexts::text(int slot, const QString& slotName) const {
     return cleaned(m_ini.value(section(slot), kText));
 }
 
-void SavedSearchTexts::set(int slot, const QString& slotName, const QString& text) {
+SavedSearchTexts::Extras SavedSearchTexts::extras(int slot, const QString& slotName) const {
+    if (m_ini.value(section(slot), kName) != slotName.trimmed())
+        return {};
+    Extras e;
+    e.preparation = cleaned(m_ini.value(section(slot), kPreparation));
+    e.glass = cleaned(m_ini.value(section(slot), kGlass));
+    for (const QString& word :
+         m_ini.value(section(slot), kWithout).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (const QString w = cleaned(word); !w.isEmpty())
+            e.without << w;
+    }
+    return e;
+}
+
+void SavedSearchTexts::set(int slot, const QString& slotName, const QString& text, const Extras& extras) {
     m_ini.setValue(section(slot), kName, cleaned(slotName.trimmed()));
     m_ini.setValue(section(slot), kText, cleaned(text));
+    // Unset criteria leave no key, so a file without them stays as it was.
+    for (const auto& [key, value] :
+         {std::pair{kPreparation, extras.preparation}, std::pair{kGlass, extras.glass},
+          std::pair{kWithout, extras.without.join(QLatin1Char(','))}}) {
+        if (const QString v = cleaned(value); v.isEmpty())
+            m_ini.remove(section(slot), key);
+        else
+            m_ini.setValue(section(slot), key, v);
+    }
 }
 
 QString SavedSearchTexts::cleaned(const QString& text) {

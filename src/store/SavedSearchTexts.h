@@ -3,12 +3,15 @@
 #include "store/IniFile.h"
 
 #include <QString>
+#include <QStringList>
 
-// SUCHTEXT.CFG beside SUCHEN.CFG: the full text ("Volltext") of each saved search, for which the
-// fixed records of SUCHEN.CFG have no room. Each text is kept with its slot's name and applies only
-// while the slot still carries that name, so a slot saved anew without it (by a program that does
-// not know this file, or before a close that never came) loses the text instead of taking a
-// stranger's. INI, Windows-1252: sections [Suche1]..[Suche10] with Name= and Volltext=.
+// SUCHTEXT.CFG beside SUCHEN.CFG: the criteria of each saved search for which the fixed records of
+// SUCHEN.CFG have no room: the full text ("Volltext") and the further criteria of the second page.
+// They are kept with the slot's name and apply only while the slot still carries that name, so a slot
+// saved anew without them (by a program that does not know this file, or before a close that never
+// came) loses them instead of taking a stranger's. INI, Windows-1252: sections [Suche1]..[Suche10]
+// with Name= and Volltext=, and Zubereitung=, Glas= and Ohne= only when set; a reader that does not
+// know a key passes it by.
 class SavedSearchTexts {
 public:
     static constexpr int kMaxText = 100; // the length of the "Volltext" field
@@ -18,9 +21,19 @@ public:
     static SavedSearchTexts load(const QString& path);
     static SavedSearchTexts fromBytes(const QByteArray& bytes);
 
+    // The further criteria as the file keeps them, as words; empty for "egal".
+    struct Extras {
+        QString preparation; // Zubereitung=
+        QString glass;       // Glas=
+        QStringList without; // Ohne=, the marks separated by commas
+        friend bool operator==(const Extras&, const Extras&) = default;
+    };
+
     // The text of the slot (0..9) when it was saved under this name; empty otherwise.
     QString text(int slot, const QString& slotName) const;
-    void set(int slot, const QString& slotName, const QString& text);
+    // The same for the further criteria.
+    Extras extras(int slot, const QString& slotName) const;
+    void set(int slot, const QString& slotName, const QString& text, const Extras& extras = {});
     QByteArray toBytes() const { return m_ini.toBytes(); }
     // Replaces the file atomically; false when it could not be written.
     bool save(const QString& path, QString* reason = nullptr) const { return m_ini.save(path, reason); }

@@ -8,10 +8,15 @@
 #include "browser/RecipeTextLayout.h"
 #include "common/GlassStrength.h"
 #include "common/IceNames.h"
+#include "common/ServingGlass.h"
 
 using namespace Qt::StringLiterals;
 using Method = GlassStrength::Method;
+using Preparation = GlassStrength::Preparation;
+using Glass = ServingGlass::Kind;
 Q_DECLARE_METATYPE(GlassStrength::Method)
+Q_DECLARE_METATYPE(GlassStrength::Preparation)
+Q_DECLARE_METATYPE(std::optional<ServingGlass::Kind>)
 
 class TestGlassStrength : public QObject {
     Q_OBJECT
@@ -51,6 +56,69 @@ private slots:
         QFETCH(bool, iceInRecipe);
         QFETCH(Method, method);
         QCOMPARE(GlassStrength::methodOf(instructions, iceInRecipe), method);
+    }
+
+    // The search's reading of the same words: heat is a preparation of its own, and a drink built
+    // neat or on ice is built either way.
+    void preparationOf_data() {
+        QTest::addColumn<QString>("instructions");
+        QTest::addColumn<Preparation>("preparation");
+        QTest::newRow("shaken") << u"Alles im Shaker auf Eis kräftig schütteln."_s << Preparation::Shaken;
+        QTest::newRow("stirred") << u"Im Rührglas kalt rühren."_s << Preparation::Stirred;
+        QTest::newRow("blended") << u"Im Blender mit Crushed Ice mixen."_s << Preparation::Blended;
+        QTest::newRow("hot") << u"Heißen Kaffee eingießen, kein Eis."_s << Preparation::Hot;
+        QTest::newRow("heated") << u"Den Wein langsam erhitzen, nicht kochen."_s << Preparation::Hot;
+        QTest::newRow("built on ice") << u"Über Eiswürfel in ein Glas schütten."_s << Preparation::Built;
+        QTest::newRow("built neat") << u"In eine Sektflöte gießen."_s << Preparation::Built;
+        QTest::newRow("shaking wins over heat")
+            << u"Honig in warmem Wasser lösen, dann schütteln."_s << Preparation::Shaken;
+    }
+    void preparationOf() {
+        QFETCH(QString, instructions);
+        QFETCH(Preparation, preparation);
+        QCOMPARE(GlassStrength::preparationOf(instructions), preparation);
+    }
+
+    // The first glass the instructions serve in; mixing glasses, jugs and a cup as a measure are no
+    // serving glass.
+    void servingGlass_data() {
+        QTest::addColumn<QString>("instructions");
+        QTest::addColumn<std::optional<Glass>>("glass");
+        const auto row = [](const char* name, const QString& text, std::optional<Glass> glass) {
+            QTest::newRow(name) << text << glass;
+        };
+        row("coupe", u"Im Rührglas kalt rühren und in eine vorgekühlte Cocktailschale abseihen."_s,
+            Glass::Cocktail);
+        row("cocktail glass, genitive", u"Den Rand eines Cocktailglases anfeuchten."_s, Glass::Cocktail);
+        row("champagne coupe is a coupe", u"In eine Sektschale abseihen."_s, Glass::Cocktail);
+        row("highball", u"Ein Highballglas mit Eiswürfeln füllen."_s, Glass::Highball);
+        row("tall glass", u"In ein großes, mit Eiswürfeln gefülltes Glas abseihen."_s, Glass::Highball);
+        row("tall glass after a tiki mug", u"In einen großen Tiki-Becher oder ein hohes Glas gießen."_s,
+            Glass::Tiki);
+        row("old fashioned", u"In ein Old-Fashioned-Glas füllen."_s, Glass::Tumbler);
+        row("flute", u"Mit Sekt in einer Sektflöte auffüllen."_s, Glass::Flute);
+        row("wine glass", u"In ein Weinglas mit Eis geben."_s, Glass::Wine);
+        row("copper mug", u"Einen Kupferbecher mit Eis füllen."_s, Glass::Metal);
+        row("julep cup, then the cup", u"Im Julepbecher andrücken. Den Becher mit Eis füllen."_s,
+            Glass::Metal);
+        row("hurricane", u"In ein Hurricaneglas füllen."_s, Glass::Hurricane);
+        row("margarita", u"Den Rand eines Margaritaglases salzen."_s, Glass::Margarita);
+        row("shot", u"In ein Schnapsglas gießen."_s, Glass::Shot);
+        row("beer", u"Ein Bierglas zur Hälfte füllen."_s, Glass::Beer);
+        row("punch glass", u"In ein vorgewärmtes Punschglas gießen."_s, Glass::Handle);
+        row("warmed glass", u"Ein hitzefestes Glas vorwärmen."_s, Glass::Handle);
+        row("cup", u"In eine vorgewärmte Tasse gießen."_s, Glass::Mug);
+        row("a cup of ice measures", u"Mit einer Tasse Crushed Ice mixen. In ein Hurricaneglas füllen."_s,
+            Glass::Hurricane);
+        row("mixing glass and jug are none", u"Im Rührglas rühren, dann im Krug kalt stellen."_s,
+            std::nullopt);
+        row("just a glass", u"In ein Glas gießen."_s, std::nullopt);
+        row("nothing", QString(), std::nullopt);
+    }
+    void servingGlass() {
+        QFETCH(QString, instructions);
+        QFETCH(std::optional<Glass>, glass);
+        QCOMPARE(ServingGlass::of(instructions), glass);
     }
 
     void isIce_data() {

@@ -1,10 +1,11 @@
 // Feeds arbitrary bytes to the readers of the small files beside the tables (VE.DAT, OPTION.CFG,
-// SUCHEN.CFG, SUCHTEXT.CFG, the INI files, HAUSBAR.CFG, ERSATZ.TXT and ALIAS.TXT), as a damaged or
-// foreign file would reach them, and writes what they read back: nothing may crash, and what a reader
-// makes of its own output must keep its shape. The first byte chooses the reader; the two text files of
-// rules share one.
+// SUCHEN.CFG, SUCHTEXT.CFG, the INI files, HAUSBAR.CFG, ERSATZ.TXT, ALIAS.TXT and MERKMALE.TXT), as a
+// damaged or foreign file would reach them, and writes what they read back: nothing may crash, and what
+// a reader makes of its own output must keep its shape. The first byte chooses the reader; the text
+// files of rules share one.
 #include "common/AliasFile.h"
 #include "common/BarSettings.h"
+#include "common/IngredientMarks.h"
 #include "common/SubstituteFile.h"
 #include "store/Cp1252.h"
 #include "store/IniFile.h"
@@ -124,6 +125,19 @@ void otherNames(const QByteArray& bytes) {
     }
 }
 
+void marks(const QByteArray& bytes) {
+    const IngredientMarks file = IngredientMarks::parse(Cp1252::toUnicode(bytes));
+    const int lines = int(bytes.count('\n')) + 1;
+    for (const IngredientMarks::Rule& r : file.rules()) {
+        if (r.name.trimmed().isEmpty() || r.line < 1 || r.line > lines)
+            abort(); // a rule without a name, or from a line the file does not have
+    }
+    for (const IngredientMarks::Problem& p : file.check({})) {
+        if (p.text.isEmpty() || p.line < 1 || p.line > lines)
+            abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -152,6 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     default:
         substitutes(bytes);
         otherNames(bytes);
+        marks(bytes);
         break;
     }
     return 0;

@@ -135,19 +135,28 @@ private slots:
     }
     void init() {
         m_tables = std::make_unique<TestTables>();
-        // Ingredients 1..4; bar 1 holds 1 and 2.
+        // Ingredients 1..5; bar 1 holds 1, 2 and 5.
         m_tables->addIngredient({1, u"Rum"_s, 0, 40, true});
         m_tables->addIngredient({2, u"Limette"_s, 3, 0, true});
         m_tables->addIngredient({3, u"Sahne"_s, 0, 0});
         m_tables->addIngredient({4, u"Cachaça"_s, 0, 40});
-        m_tables->addRecipe({u"Daiquiri"_s, {{1, 4}, {2, 2}}});
-        m_tables->addRecipe({u"Caipirinha"_s, {{4, 5}, {2, 1}}});
-        m_tables->addRecipe({u"Sahnerum"_s, {{1, 2}, {3, 4}}});
-        m_tables->addRecipe({u"Rum pur"_s, {{1, 4}}});
-        m_tables->addRecipe({u"Gelöscht"_s, {{3, 4}}});
+        m_tables->addIngredient({5, u"Mandelsirup"_s, 0, 0, true});
+        m_tables->addRecipe({.name = u"Daiquiri"_s,
+                             .lines = {{1, 4}, {2, 2}, {5, 1}},
+                             .instructions = u"Im Shaker schütteln, in eine Cocktailschale abseihen."_s});
+        m_tables->addRecipe({.name = u"Caipirinha"_s,
+                             .lines = {{4, 5}, {2, 1}},
+                             .instructions = u"Die Limette im Tumbler andrücken, Cachaça darauf."_s});
+        m_tables->addRecipe({.name = u"Sahnerum"_s,
+                             .lines = {{1, 2}, {3, 4}},
+                             .instructions = u"Rum und Sahne erhitzen und in eine Tasse gießen."_s});
+        m_tables->addRecipe(
+            {.name = u"Rum pur"_s, .lines = {{1, 4}}, .instructions = u"In ein Glas gießen."_s});
+        m_tables->addRecipe({.name = u"Gelöscht"_s, .lines = {{3, 4}}, .instructions = u"Schütteln."_s});
         TestTables::deleteRecord(m_tables->re(), 5);
         m_total = m_tables->re().Count();
         m_state = std::make_unique<AppState>();
+        m_state->marks = IngredientMarks::parse(u"Milch: Sahne\nNüsse: Mandelsirup\n"_s);
         m_state->catalogue.setIngredients(Catalogue::readIngredients(m_tables->zu()));
         m_session = std::make_unique<SearchSession>(*m_state);
         m_list = RecipeList();
@@ -254,6 +263,68 @@ private slots:
         m_session->editMinimum(u"50"_s);
         m_session->editMaximum(u"40"_s);
         QVERIFY(!m_session->liveCount(m_tables->re()));
+    }
+
+    // The second page's criteria, each alone and together, with the filter and the full text: the
+    // live count and the list OK leaves agree, a deleted drink never counts, and nothing found
+    // offers the dialog again.
+    void furtherCriteria_data() {
+        QTest::addColumn<ScriptedHost::Answer>("answer");
+        QTest::addColumn<QStringList>("listed");
+        using Mark = IngredientMarks::Mark;
+        const auto traits = [](int preparation, int glass, QList<Mark> without,
+                               std::function<void(SearchSession&)> more = {}) {
+            return ScriptedHost::Answer([=](SearchSession& s) {
+                s.Reset();
+                s.setPreparation(preparation);
+                s.setGlass(glass);
+                for (const Mark m : without)
+                    s.setFreeOf(m, true);
+                if (more)
+                    more(s);
+                return true;
+            });
+        };
+        const int shaken = 1;
+        const int stirred = 2;
+        const int built = 3;
+        const int hot = 5;
+        const int tumbler = int(DrinkTraits::glassNames().indexOf(u"Tumbler, Old Fashioned"_s));
+        const int mug = int(DrinkTraits::glassNames().indexOf(u"Tasse, Becher"_s));
+        QTest::newRow("shaken") << traits(shaken, 0, {}) << QStringList{u"Daiquiri"_s};
+        QTest::newRow("stirred: none") << traits(stirred, 0, {}) << QStringList{};
+        QTest::newRow("built, neat or not")
+            << traits(built, 0, {}) << QStringList{u"Caipirinha"_s, u"Rum pur"_s};
+        QTest::newRow("hot") << traits(hot, 0, {}) << QStringList{u"Sahnerum"_s};
+        QTest::newRow("tumbler") << traits(0, tumbler, {}) << QStringList{u"Caipirinha"_s};
+        QTest::newRow("without milk")
+            << traits(0, 0, {Mark::Dairy}) << QStringList{u"Caipirinha"_s, u"Daiquiri"_s, u"Rum pur"_s};
+        QTest::newRow("without milk and nuts")
+            << traits(0, 0, {Mark::Dairy, Mark::Nuts}) << QStringList{u"Caipirinha"_s, u"Rum pur"_s};
+        QTest::newRow("without egg: nothing marked")
+            << traits(0, 0, {Mark::Egg})
+            << QStringList{u"Caipirinha"_s, u"Daiquiri"_s, u"Rum pur"_s, u"Sahnerum"_s};
+        QTest::newRow("hot in a mug") << traits(hot, mug, {}) << QStringList{u"Sahnerum"_s};
+        QTest::newRow("hot without milk") << traits(hot, 0, {Mark::Dairy}) << QStringList{};
+        QTest::newRow("built with rum") << traits(built, 0, {}, [](SearchSession& s) {
+            s.setIngredient(0, entryFor(s.choices().ingredients, 1));
+        }) << QStringList{u"Rum pur"_s};
+        QTest::newRow("without nuts, full text")
+            << traits(0, 0, {Mark::Nuts}, [](SearchSession& s) { s.setFullText(u"limette"_s); })
+            << QStringList{u"Caipirinha"_s};
+    }
+    void furtherCriteria() {
+        QFETCH(ScriptedHost::Answer, answer);
+        QFETCH(QStringList, listed);
+        m_session->begin();
+        answer(*m_session);
+        QCOMPARE(m_session->liveCount(m_tables->re()), std::optional<int>(int(listed.size())));
+        m_host->answers = {answer, cancel()};
+        m_search->start(m_total, false);
+        QCOMPARE(m_host->events.contains(u"no match"_s), listed.isEmpty());
+        if (!listed.isEmpty())
+            QCOMPARE(listedNames(), listed);
+        QCOMPARE(m_tables->re().filterText(), QString());
     }
 
     void aStoreFailureStillLiftsTheFilter() {

@@ -255,19 +255,25 @@ private slots:
         f.session.setPurchases(u"3"_s);
         f.session.setTaste(1);
         f.session.setFullText(u"Zitrone Minze"_s);
+        f.session.setPreparation(5);
+        f.session.setGlass(3);
+        f.session.setFreeOf(IngredientMarks::Mark::Gluten, true);
+        QCOMPARE(f.session.form().traits.count(), 3);
         f.session.Reset();
         QCOMPARE(f.session.form(), fresh);
+        QCOMPARE(f.session.form().traits.count(), 0);
         QCOMPARE(f.session.form().minimum, u"0%"_s);
         QCOMPARE(f.session.form().maximum, u"99%"_s);
         QCOMPARE(f.session.form().bar, 0);
         QCOMPARE(f.session.expression(), QString());
-        QVERIFY(!f.session.fullTextTest());
+        QVERIFY(!f.session.recordTest());
     }
 
     void cancelRestoresWhatWasShown() {
         Fixture f;
         f.fillExample();
         f.session.setFullText(u"Minze"_s);
+        f.session.setGlass(2);
         f.state.settings.changeOptions().set(OptionsRecord::HomeBar, 3);
         f.session.begin(); // the bar comes from the options first
         QCOMPARE(f.session.form().bar, 2);
@@ -276,6 +282,8 @@ private slots:
         f.session.setIngredient(3, 1);
         f.session.setBar(0);
         f.session.setFullText(u"Sahne"_s);
+        f.session.setPreparation(1);
+        f.session.setFreeOf(IngredientMarks::Mark::Egg, true);
         f.session.cancelled();
         QCOMPARE(f.session.form(), atOpening);
     }
@@ -441,8 +449,17 @@ private slots:
         f.session.setHomeBarOnly(true);
         f.session.setPurchases(u"2"_s);
         f.session.setFullText(u"  Limette   Minze "_s);
+        f.session.setPreparation(int(DrinkTraits::preparationNames().indexOf(u"heiß"_s)));
+        f.session.setGlass(int(DrinkTraits::glassNames().indexOf(u"Tumbler, Old Fashioned"_s)));
+        f.session.setFreeOf(IngredientMarks::Mark::Dairy, true);
+        f.session.setFreeOf(IngredientMarks::Mark::Nuts, true);
         const SearchForm savedForm = f.session.form();
         QVERIFY(f.session.saveSlot(2, u"Tiki mit Rum"_s));
+        // Words a reader of the file understands, in Windows-1252.
+        const QByteArray file = TestFiles::readAll(f.state.savedSearchTextsPath());
+        QVERIFY2(
+            file.contains("Zubereitung=hei\xDF\r\nGlas=Tumbler, Old Fashioned\r\nOhne=Milch,N\xFCsse\r\n"),
+            file.constData());
         QVERIFY(f.state.savedSearches.save(f.state.savedSearchesPath(), false));
 
         AppState other;
@@ -490,6 +507,84 @@ private slots:
         f.session.setFullText(u"vorher"_s);
         f.session.loadSlot(1);
         QTEST(f.session.form().fullText, "loaded");
+    }
+
+    // The second page's criteria live beside the full text: a file of an older program without their
+    // keys, a slot renamed since, or words the boxes do not know leave them at "egal"; the keys of
+    // unset criteria are not written at all.
+    void furtherCriteriaOfASlot_data() {
+        QTest::addColumn<QByteArray>("sideFile");
+        QTest::addColumn<int>("preparation");
+        QTest::addColumn<int>("glass");
+        QTest::addColumn<QList<bool>>("freeOf");
+        const QList<bool> none{false, false, false, false};
+        QTest::newRow("older file without the keys")
+            << QByteArray("[Suche2]\r\nName=Sommer\r\nVolltext=Gurke\r\n") << 0 << 0 << none;
+        QTest::newRow("kept with the slot")
+            << QByteArray("[Suche2]\r\nName=Sommer\r\nVolltext=\r\nZubereitung=ger\xFChrt\r\n"
+                          "Glas=Weinglas\r\nOhne=Ei,Gluten\r\n")
+            << 2 << 5 << QList<bool>{true, false, false, true};
+        QTest::newRow("written by hand: letter case, blanks, umlaut spelled")
+            << QByteArray("[suche2]\nname=Sommer\nzubereitung=MIXER\nglas= tumbler, old fashioned \n"
+                          "ohne= nuesse , milch\n")
+            << 4 << 3 << QList<bool>{false, true, true, false};
+        QTest::newRow("slot renamed since")
+            << QByteArray("[Suche2]\r\nName=Winter\r\nZubereitung=hei\xDF\r\nOhne=Ei\r\n") << 0 << 0 << none;
+        QTest::newRow("unknown words") << QByteArray("[Suche2]\r\nName=Sommer\r\nZubereitung=flambiert\r\n"
+                                                     "Glas=Bembel\r\nOhne=Senf,N\xFCsse\r\n")
+                                       << 0 << 0 << QList<bool>{false, false, true, false};
+    }
+    void furtherCriteriaOfASlot() {
+        QFETCH(QByteArray, sideFile);
+        QFETCH(int, preparation);
+        QFETCH(int, glass);
+        QFETCH(QList<bool>, freeOf);
+        Fixture f;
+        f.state.savedSearches.slot(1).setName(u"Sommer"_s);
+        f.state.savedSearchTexts = SavedSearchTexts::fromBytes(sideFile);
+        f.session.setPreparation(1); // whatever was shown before goes
+        f.session.setFreeOf(IngredientMarks::Mark::Egg, true);
+        f.session.loadSlot(1);
+        const SearchForm::Traits& t = f.session.form().traits;
+        QCOMPARE(t.preparation, preparation);
+        QCOMPARE(t.glass, glass);
+        QCOMPARE(QList<bool>(t.freeOf.cbegin(), t.freeOf.cend()), freeOf);
+    }
+
+    void unsetCriteriaWriteNoKeys() {
+        Fixture f;
+        f.session.setFullText(u"Minze"_s);
+        f.session.setGlass(1);
+        QVERIFY(f.session.saveSlot(0, u"Minze"_s));
+        QVERIFY(TestFiles::readAll(f.state.savedSearchTextsPath()).contains("Glas="));
+        f.session.setGlass(0);
+        QVERIFY(f.session.saveSlot(0, u"Minze"_s));
+        QCOMPARE(TestFiles::readAll(f.state.savedSearchTextsPath()),
+                 QByteArray("[Suche1]\r\nName=Minze\r\nVolltext=Minze\r\n"));
+    }
+
+    // The marks: a line that cannot be read or names no ingredient is said once a run, when the
+    // second page is seen or at OK with an "ohne"; the rest of the file counts. Without the file
+    // nothing is marked, and the page says so.
+    void marksFileProblemsSaidOnce() {
+        Fixture f;
+        QVERIFY(f.session.marksNote().contains(u"MERKMALE.TXT fehlt"_s));
+        QVERIFY(!f.session.marksNotice(false));
+        f.state.marks = IngredientMarks::parse(u"# Anmerkung\nMilch: Sahne, Joghurt\nKäse: Sahne\n"_s);
+        QVERIFY(f.session.marksNote().contains(u"keine Garantie"_s));
+        QVERIFY(!f.session.marksNotice(true)); // OK without an "ohne" keeps it for later
+        f.session.setFreeOf(IngredientMarks::Mark::Dairy, true);
+        const std::optional<Notice> notice = f.session.marksNotice(true);
+        QVERIFY(notice);
+        QCOMPARE(notice->caption, Notice::Caption::Hint);
+        QCOMPARE(notice->text,
+                 u"In MERKMALE.TXT im Datenordner kann die Suche diese Zeilen nicht lesen und "
+                 u"übergeht sie:\rZeile 2: unbekannte Zutat „Joghurt“\rZeile 3: am Anfang „Ei:“, "
+                 u"„Milch:“, „Nüsse:“ oder „Gluten:“ erwartet"_s);
+        QCOMPARE(notice->lines, 4);
+        QVERIFY(!f.session.marksNotice(false));
+        QVERIFY(!f.session.marksNotice(true));
+        QCOMPARE(f.session.traits().avoided, QSet<int>{305}); // "Sahne" still counts
     }
 
     // When the side file cannot be written the criteria are saved all the same and the error says

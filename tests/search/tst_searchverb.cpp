@@ -2,6 +2,10 @@
 #include "TypedSpelling.h"
 #include "VeltaTest.h"
 #include "common/Aliases.h"
+#include "common/GlassStrength.h"
+#include "common/IngredientMarks.h"
+#include "common/ServingGlass.h"
+#include "search/DrinkTraits.h"
 #include "store/IngredientSlots.h"
 #include "store/ListsFile.h"
 #include "store/RecipeMemo.h"
@@ -51,6 +55,7 @@ struct Recipe {
     int deko = 0;
     QString bild;
     QString text; // name, instructions and remark, for the full text
+    QString instructions;
 };
 
 // Criteria as numbers, with the names they are saved under.
@@ -68,6 +73,10 @@ struct Chosen {
     int bar = 0;
     int purchases = 0;
     QString fullText;
+    // The second page: entries of DrinkTraits' names (0 "egal") and the marks to leave out.
+    int preparation = 0;
+    int glass = 0;
+    QList<IngredientMarks::Mark> freeOf;
 };
 
 // The full text's rule read directly: every word, without accents and letter case, is in the text
@@ -109,6 +118,8 @@ class TestSearchVerb : public QObject {
     QStringList m_categories;
     QStringList m_tastes;
     Aliases m_aliases;
+    IngredientMarks m_marks;
+    QList<ListEntry> m_ingredientEntries;
 
     QString cfg() const { return m_data + u"/SUCHEN.CFG"_s; }
     QString textsCfg() const { return m_data + u"/SUCHTEXT.CFG"_s; }
@@ -172,6 +183,7 @@ class TestSearchVerb : public QObject {
             QString remark;
             RecipeMemo::split(recipes.GetMemo(u"ANLEITUNG"_s), &instructions, &remark);
             r.text = recipes.GetTrimString(u"NAME"_s) + u'\n' + instructions + u'\n' + remark;
+            r.instructions = instructions;
             used.unite(r.anywhere);
             m_recipes << r;
         }
@@ -187,6 +199,14 @@ class TestSearchVerb : public QObject {
             if (r.text.section(u'\n', 0, 0) == name)
                 return r.recNo;
         return 0;
+    }
+
+    const Recipe& recipeNamed(const QString& name) const {
+        static const Recipe none;
+        for (const Recipe& r : m_recipes)
+            if (r.text.section(u'\n', 0, 0) == name)
+                return r;
+        return none;
     }
 
     int numberOf(const QString& name) const {
@@ -234,6 +254,16 @@ class TestSearchVerb : public QObject {
             return false;
         if (!c.fullText.isEmpty() && !holdsAllWords(fullText(r), c.fullText))
             return false;
+        if (c.preparation > 0 &&
+            GlassStrength::preparationOf(r.instructions) != GlassStrength::Preparation(c.preparation - 1))
+            return false;
+        if (c.glass > 0 && ServingGlass::of(r.instructions) != ServingGlass::Kind(c.glass - 1))
+            return false;
+        if (!c.freeOf.isEmpty()) {
+            const QSet<int> marked = m_marks.marked(c.freeOf, m_ingredientEntries);
+            if (r.anywhere.intersects(marked))
+                return false;
+        }
         if (c.homeBar) {
             const auto missing = std::count_if(r.mixList.begin(), r.mixList.end(),
                                                [&](int n) { return !m_bars[size_t(c.bar)].contains(n); });
@@ -256,6 +286,18 @@ class TestSearchVerb : public QObject {
             names << m_tastes.at(r.gesch - 1);
         names << m_decorationNames.value(r.deko);
         return names.join(u'\n');
+    }
+
+    // The second page as SUCHTEXT.CFG keeps it.
+    static SavedSearchTexts::Extras extras(const Chosen& c) {
+        SavedSearchTexts::Extras e;
+        if (c.preparation > 0)
+            e.preparation = DrinkTraits::preparationNames().at(c.preparation);
+        if (c.glass > 0)
+            e.glass = DrinkTraits::glassNames().at(c.glass);
+        for (const IngredientMarks::Mark m : c.freeOf)
+            e.without << IngredientMarks::word(m);
+        return e;
     }
 
     QStringList expectedLines(const Chosen& c) const {
@@ -318,6 +360,14 @@ class TestSearchVerb : public QObject {
             c.maximum = c.minimum + rng.bounded(100 - c.minimum);
         }
         c.own = rng.bounded(8) == 0;
+        if (rng.bounded(4) == 0)
+            c.preparation = 1 + rng.bounded(int(DrinkTraits::preparationNames().size()) - 1);
+        if (rng.bounded(4) == 0)
+            c.glass = 1 + rng.bounded(int(DrinkTraits::glassNames().size()) - 1);
+        for (int m = 0; m < IngredientMarks::kMarks; ++m) {
+            if (rng.bounded(5) == 0)
+                c.freeOf << IngredientMarks::Mark(m);
+        }
         if (rng.bounded(3) == 0) {
             c.homeBar = true;
             c.bar = rng.bounded(3);
@@ -336,6 +386,9 @@ private slots:
         readTables();
         ListsFile::load(m_data + u"/VE.DAT"_s, &m_categories, &m_tastes);
         m_aliases = Aliases::ofFolder(m_data);
+        m_marks = IngredientMarks::ofFolder(m_data);
+        for (auto it = m_everyIngredientName.cbegin(); it != m_everyIngredientName.cend(); ++it)
+            m_ingredientEntries.append({it.value(), it.key()});
         QVERIFY(m_recipes.size() > 100);
         QVERIFY(m_usedIngredients.size() > 50);
     }
@@ -631,6 +684,116 @@ private slots:
         QVERIFY(run.lines.isEmpty());
     }
 
+    // The readings of the shipped instructions: nearly every drink gets a glass, every glass and way
+    // of making is found somewhere, and the well-known drinks land where a bartender puts them.
+    void classifiersOnTheShippedDrinks() {
+        QHash<int, int> glasses;
+        QHash<int, int> preparations;
+        qsizetype withGlass = 0;
+        for (const Recipe& r : m_recipes) {
+            if (const std::optional<ServingGlass::Kind> g = ServingGlass::of(r.instructions)) {
+                ++withGlass;
+                ++glasses[int(*g)];
+            }
+            ++preparations[int(GlassStrength::preparationOf(r.instructions))];
+        }
+        QVERIFY2(withGlass * 100 >= m_recipes.size() * 93,
+                 qPrintable(u"%1 of %2"_s.arg(withGlass).arg(m_recipes.size())));
+        for (int kind = 0; kind < ServingGlass::kKinds; ++kind)
+            QVERIFY2(glasses.value(kind) > 0, qPrintable(ServingGlass::name(ServingGlass::Kind(kind))));
+        QCOMPARE(preparations.size(), int(DrinkTraits::preparationNames().size()) - 1);
+
+        using Glass = ServingGlass::Kind;
+        using Preparation = GlassStrength::Preparation;
+        const struct {
+            QString drink;
+            std::optional<Glass> glass;
+            Preparation preparation;
+        } known[] = {
+            {u"Mojito"_s, Glass::Highball, Preparation::Built},
+            {u"Margarita"_s, Glass::Cocktail, Preparation::Shaken},
+            {u"Dry Martini"_s, Glass::Cocktail, Preparation::Stirred},
+            {u"Piña Colada"_s, Glass::Highball, Preparation::Blended},
+            {u"Zombie"_s, Glass::Tiki, Preparation::Blended},
+            {u"Moscow Mule"_s, Glass::Metal, Preparation::Built},
+            {u"Kir Royal"_s, Glass::Flute, Preparation::Built},
+            {u"Aperol Spritz"_s, Glass::Wine, Preparation::Built},
+            {u"Hurricane"_s, Glass::Hurricane, Preparation::Shaken},
+            {u"Whiskey Sour"_s, Glass::Tumbler, Preparation::Shaken},
+            {u"B-52"_s, Glass::Shot, Preparation::Built},
+            {u"Glühwein"_s, Glass::Handle, Preparation::Hot},
+            {u"Irish Coffee"_s, Glass::Handle, Preparation::Hot},
+            {u"Diesel"_s, std::nullopt, Preparation::Built},
+        };
+        for (const auto& k : known) {
+            const Recipe& r = recipeNamed(k.drink);
+            QVERIFY2(r.recNo > 0, qPrintable(k.drink));
+            const QString& instructions = r.instructions;
+            QVERIFY2(ServingGlass::of(instructions) == k.glass, qPrintable(k.drink));
+            QVERIFY2(GlassStrength::preparationOf(instructions) == k.preparation, qPrintable(k.drink));
+        }
+    }
+
+    // The shipped marks name shipped ingredients only, give every mark some, and leave out what they
+    // should.
+    void shippedMarks() {
+        QVERIFY(m_marks.found());
+        QCOMPARE(m_marks.check(m_everyIngredientName.values()), QList<IngredientMarks::Problem>());
+        using Mark = IngredientMarks::Mark;
+        for (const auto& [mark, drink] :
+             {std::pair{Mark::Egg, u"Pisco Sour"_s}, std::pair{Mark::Dairy, u"White Russian"_s},
+              std::pair{Mark::Nuts, u"Mai Tai"_s}, std::pair{Mark::Gluten, u"Diesel"_s}}) {
+            const QSet<int> marked = m_marks.marked({mark}, m_ingredientEntries);
+            QVERIFY2(recipeNamed(drink).anywhere.intersects(marked), qPrintable(drink));
+            QVERIFY2(!recipeNamed(u"Cuba Libre"_s).anywhere.intersects(marked), qPrintable(drink));
+        }
+    }
+
+    // A saved search with the second page's criteria lists what a direct reading of them selects; a
+    // line of the marks file that cannot be read is named on the error output, and the rest counts.
+    void furtherCriteriaOfASavedSearch() {
+        Chosen c;
+        c.preparation = int(DrinkTraits::preparationNames().indexOf(u"heiß"_s));
+        c.freeOf = {IngredientMarks::Mark::Dairy};
+        SavedSearches searches;
+        searches.slot(0) = saved(c);
+        searches.slot(0).setName(u"Heiß ohne Milch"_s);
+        QVERIFY(searches.save(cfg(), false));
+        SavedSearchTexts texts;
+        texts.set(0, u"Heiß ohne Milch"_s, QString(), extras(c));
+        QVERIFY(texts.save(textsCfg()));
+        const QStringList expected = expectedLines(c);
+        Chosen hot = c;
+        hot.freeOf.clear();
+        QVERIFY(!expected.isEmpty() && expected.size() < expectedLines(hot).size());
+        const Run run = veltadb({u"suche"_s, m_data, u"1"_s});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.first(), u"filter: "_s);
+        QCOMPARE(run.lines.mid(1, run.lines.size() - 2), expected);
+        QCOMPARE(run.errors, QString());
+
+        QTemporaryDir dir;
+        const QString data = dir.filePath(u"DATEN"_s);
+        QVERIFY(TempDataFolder::copyFolder(m_data, data));
+        QFile marks(data + u"/MERKMALE.TXT"_s);
+        QVERIFY(marks.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        marks.write("Milch: Milch, Sahne, Buttermilch\r\nK\xE4se: Sahne\r\n");
+        marks.close();
+        const Run damaged = veltadb({u"suche"_s, data, u"1"_s});
+        QCOMPARE(damaged.exitCode, 0);
+        QVERIFY2(damaged.errors.contains(u"Zeile 1: unbekannte Zutat „Buttermilch“"_s) &&
+                     damaged.errors.contains(u"Zeile 2: am Anfang"_s),
+                 qPrintable(damaged.errors));
+        IngredientMarks fewer = IngredientMarks::parse(u"Milch: Milch, Sahne"_s);
+        QStringList kept;
+        for (const Recipe& r : m_recipes) {
+            if (GlassStrength::preparationOf(r.instructions) == GlassStrength::Preparation::Hot &&
+                !r.anywhere.intersects(fewer.marked({IngredientMarks::Mark::Dairy}, m_ingredientEntries)))
+                kept << QString::number(r.recNo);
+        }
+        QCOMPARE(damaged.lines.mid(1, damaged.lines.size() - 2), kept);
+    }
+
     void noMatchCountsZero() {
         Chosen c;
         c.marked = true; // the shipped drinks carry no marks
@@ -657,7 +820,8 @@ private slots:
             chosen[size_t(slot)] = randomCriteria(rng);
             searches.slot(slot) = saved(chosen[size_t(slot)]);
             searches.slot(slot).setName(u"Suche "_s + QString::number(slot + 1));
-            texts.set(slot, searches.slot(slot).name(), chosen[size_t(slot)].fullText);
+            texts.set(slot, searches.slot(slot).name(), chosen[size_t(slot)].fullText,
+                      extras(chosen[size_t(slot)]));
         }
         QVERIFY(searches.save(cfg(), false));
         QVERIFY(texts.save(textsCfg()));

@@ -2,12 +2,14 @@
 #include "SilentSoundBackend.h"
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "VeltaGuiTest.h"
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
 #include "app/ToolbarPanel.h"
 #include "browser/gui/BrowserController.h"
+#include "common/GlassStrength.h"
 #include "common/RecipeBook.h"
 #include "common/TextFold.h"
 #include "reference/gui/IngredientInfoView.h"
@@ -176,6 +178,12 @@ class TestSearchWindow : public QObject {
         main().activateWindow();
         return QTest::qWaitFor([this] { return QApplication::activeWindow() == &main(); }, 1000);
     }
+    int sahne() const {
+        for (const ListEntry& e : m_w->state.catalogue.ingredients().zutatliste)
+            if (e.text == u"Sahne"_s)
+                return e.data;
+        return 0;
+    }
     // The drinks a filter selects, counted by the store directly.
     int matching(const QString& expression) {
         TApollo& recipes = m_w->tables.ApolloRezepte;
@@ -320,7 +328,7 @@ private slots:
             QCOMPARE(d.VolltextEdit->text(), QString());
             QCOMPARE(d.bar->currentText(), u"Hausbar Nr. 1"_s);
             QCOMPARE(session().expression(), QString());
-            QVERIFY(!session().fullTextTest());
+            QVERIFY(!session().recordTest());
             QTest::mouseClick(d.CancelButton, Qt::LeftButton);
         }});
     }
@@ -381,6 +389,105 @@ private slots:
         }});
         const SavedSearchTexts onDisk = SavedSearchTexts::load(m_w->state.savedSearchTextsPath());
         QCOMPARE(onDisk.text(1, u"Frisch"_s), u"Minze Limette"_s);
+    }
+
+    // "Weitere" turns to the second page in place of the first; its criteria count live, the button
+    // says how many are set, OK lists what they keep, the search saved keeps them in SUCHTEXT.CFG, and
+    // "Reset" clears them.
+    void secondPageNarrowsTheSearch() {
+        const int total = listed();
+        MessageBoxAnswerer answers;
+        QString opened;
+        QString narrowed;
+        QString onPage;
+        QString back;
+        bool swapped = false;
+        bool swappedBack = false;
+        runSearch({[&](QWidget*) {
+            TSuchenDialog& d = dialog();
+            QLabel* count = d.AnzahlLabel;
+            (void)QTest::qWaitFor([&] { return !count->text().isEmpty(); });
+            opened = count->text();
+            QTest::mouseClick(d.MoreButton, Qt::LeftButton);
+            swapped = !d.undcombo[0]->isVisible() && !d.VolltextEdit->isVisible() &&
+                      d.PreparationCombo->isVisible() && d.FreeOfChecks[0]->isVisible() &&
+                      d.OkButton->isVisible();
+            onPage = d.MoreButton->text();
+            choose(d.PreparationCombo, u"hei"_s);
+            QTest::mouseClick(d.FreeOfChecks[size_t(IngredientMarks::Mark::Dairy)], Qt::LeftButton);
+            (void)QTest::qWaitFor([&] { return count->text() != opened; });
+            narrowed = count->text();
+            QTest::mouseClick(d.MoreButton, Qt::LeftButton);
+            swappedBack = d.undcombo[0]->isVisible() && !d.PreparationCombo->isVisible();
+            back = d.MoreButton->text();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        }});
+        QVERIFY(answers.shown().isEmpty()); // the shipped marks read cleanly
+        QVERIFY(swapped);
+        QVERIFY(swappedBack);
+        QCOMPARE(onPage, u"  &Zurück"_s);
+        QCOMPARE(back, u"  &Weitere (2)"_s);
+        QCOMPARE(opened, u"%1 Drinks"_s.arg(total));
+        QCOMPARE(narrowed, u"%1 Drinks"_s.arg(listed()));
+        QVERIFY2(listed() > 5 && listed() < 200, qPrintable(narrowed));
+        // Every drink listed is served hot and holds nothing the shipped marks call milk or cream.
+        const QSet<int> dairy = m_w->state.marks.marked({IngredientMarks::Mark::Dairy},
+                                                        m_w->state.catalogue.ingredients().zutatliste);
+        QVERIFY(dairy.size() > 5);
+        RecipeBook book(m_w->tables.ApolloRezepte, m_w->tables.ApolloZutaten);
+        for (const int recNo : listedRecords()) {
+            const RecipeRecord recipe = book.read(recNo);
+            QCOMPARE(GlassStrength::preparationOf(recipe.instructions()), GlassStrength::Preparation::Hot);
+            for (const RecipeRecord::Line& line : recipe.lines)
+                QVERIFY2(!dairy.contains(line.ingredient.number), qPrintable(recipe.name));
+        }
+
+        QString afterReset;
+        runSearch({[&](QWidget*) {
+            saveAs(4, u"Heiß ohne Milch"_s);
+            QTest::mouseClick(dialog().ExplorerButton3, Qt::LeftButton);
+            afterReset = dialog().MoreButton->text();
+            QTest::mouseClick(dialog().CancelButton, Qt::LeftButton);
+        }});
+        QCOMPARE(afterReset, u"  &Weitere"_s);
+        const QByteArray file = TestFiles::readAll(m_w->state.savedSearchTextsPath());
+        QVERIFY2(
+            file.contains("Name=Hei\xDF ohne Milch\r\nVolltext=\r\nZubereitung=hei\xDF\r\nOhne=Milch\r\n"),
+            file.constData());
+    }
+
+    // A marks file with lines the search cannot read is said once a run, when the second page is
+    // first seen; what it can read still leaves drinks out.
+    void damagedMarksFileSaidOnce() {
+        QFile marks(m_dir->path() + u"/DATEN/MERKMALE.TXT"_s);
+        QVERIFY(marks.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        marks.write("Milch: Sahne, Hafermilch\r\nSenf: Sahne\r\n");
+        marks.close();
+        main().close();
+        m_w.reset();
+        start();
+        const int total = listed();
+        MessageBoxAnswerer answers;
+        int saidOnPage = 0;
+        QString note;
+        runSearch({[&](QWidget*) {
+            QTest::mouseClick(dialog().MoreButton, Qt::LeftButton);
+            saidOnPage = int(answers.shown().size());
+            note = dialog().MarksLabel->text();
+            QTest::mouseClick(dialog().MoreButton, Qt::LeftButton);
+            QTest::mouseClick(dialog().MoreButton, Qt::LeftButton); // seen again: said no more
+            QTest::mouseClick(dialog().FreeOfChecks[size_t(IngredientMarks::Mark::Dairy)], Qt::LeftButton);
+            QTest::mouseClick(dialog().OkButton, Qt::LeftButton);
+        }});
+        QCOMPARE(saidOnPage, 1);
+        QCOMPARE(answers.shown().size(), 1);
+        QVERIFY2(answers.lastText().contains(u"Zeile 1: unbekannte Zutat „Hafermilch“"_s) &&
+                     answers.lastText().contains(u"Zeile 2: am Anfang"_s),
+                 qPrintable(answers.lastText()));
+        QCOMPARE(answers.shown().last().caption, u"Hinweis"_s);
+        QVERIFY(note.contains(u"keine Garantie"_s));
+        // Only "Sahne" is marked now: the drinks without cream are listed.
+        QCOMPARE(listed(), total - matching(u"AT(\"%1\",Z)>0"_s.arg(SearchFilter::ingredientCode(sahne()))));
     }
 
     // A cancelled name dialog saves nothing; read-only, saving is refused with the program's message.

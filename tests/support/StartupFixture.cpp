@@ -39,7 +39,7 @@ bool StartupFixture::make(const QString& programFolder) {
     QDir().mkpath(data);
     QDir().mkpath(programFolder + QStringLiteral("/BILDER"));
     for (const char* name : {"RE.DBF", "RE.SMT", "ZU.DBF", "ZU.SMT", "DE.DBF", "DE.SMT", "BA.DBF", "BA.SMT",
-                             "V98_D.DBF", "V98_D.DBT", "VE.DAT", "ERSATZ.TXT", "ALIAS.TXT"}) {
+                             "V98_D.DBF", "V98_D.DBT", "VE.DAT", "ERSATZ.TXT", "ALIAS.TXT", "MERKMALE.TXT"}) {
         const QString target = data + QLatin1Char('/') + QString::fromLatin1(name);
         if (!QFile::copy(QStringLiteral(VELTA_IMAGE_DIR "/DATEN/") + QString::fromLatin1(name), target))
             return false;

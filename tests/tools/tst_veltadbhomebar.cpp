@@ -8,7 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-// The home bar settings and the side files (substitutes, other names) through veltadb, on a copy of
+// The home bar settings and the side files (substitutes, other names, marks) through veltadb, on a copy of
 // the shipped data.
 class TestVeltadbHomeBar : public QObject {
     Q_OBJECT
@@ -69,6 +69,22 @@ private slots:
         QVERIFY(QFile::remove(data() + u"/ALIAS.TXT"_s));
         QCOMPARE(veltadb({u"check"_s, data()}).code, 0);
         QVERIFY(!veltadb({u"finde"_s, data(), u"Campari Or"_s}).out.contains(u"alias"_s));
+    }
+
+    // `check` names the lines of the marks file that cannot be read or name no ingredient.
+    void marksFile() {
+        QFile file(data() + u"/MERKMALE.TXT"_s);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("# Kommentar\r\nNuesse: Amaretto\r\nMilch: Sahne, Hafermilch\r\nSenf: Sahne\r\n"
+                   "Gluten: Bier,\r\nEi Eigelb\r\n");
+        file.close();
+        const Run check = veltadb({u"check"_s, data()});
+        QCOMPARE(check.code, 1);
+        QCOMPARE(check.out,
+                 u"MERKMALE.TXT, Zeile 3: unbekannte Zutat „Hafermilch“\n"
+                 "MERKMALE.TXT, Zeile 4: am Anfang „Ei:“, „Milch:“, „Nüsse:“ oder „Gluten:“ erwartet\n"
+                 "MERKMALE.TXT, Zeile 5: nach dem Doppelpunkt die Zutaten mit Komma\n"
+                 "MERKMALE.TXT, Zeile 6: am Anfang „Ei:“, „Milch:“, „Nüsse:“ oder „Gluten:“ erwartet\n"_s);
     }
 
     void showAndChange() {

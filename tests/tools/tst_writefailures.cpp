@@ -98,7 +98,7 @@ using FolderState = QMap<QString, QByteArray>;
 FolderState stateOf(const QString& folder) {
     FolderState out;
     for (const char* name : {"VE.DAT", "OPTION.CFG", "SUCHEN.CFG", "SUCHTEXT.CFG", "HAUSBAR.CFG",
-                             "ERSATZ.TXT", "ALIAS.TXT", "DRUCKEN.CFG"}) {
+                             "ERSATZ.TXT", "ALIAS.TXT", "MERKMALE.TXT", "DRUCKEN.CFG"}) {
         const QString path = QDir(folder).filePath(QString::fromLatin1(name));
         if (QFile::exists(path))
             out.insert(QString::fromLatin1(name), TestFiles::readAll(path));

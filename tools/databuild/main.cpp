@@ -8,6 +8,7 @@
 #include "DataSetWriter.h"
 #include "assistants/HomeBarPresets.h"
 #include "common/AliasFile.h"
+#include "common/IngredientMarks.h"
 #include "common/SubstituteFile.h"
 #include "common/Substitutes.h"
 #include "store/Cp1252.h"
@@ -91,6 +92,16 @@ QStringList writeAliases(const QString& dataFolder, const DataSet& set, const QS
                          });
 }
 
+QStringList writeMarks(const QString& dataFolder, const DataSet& set, const QString& target) {
+    return writeSideFile(dataFolder, QStringLiteral("merkmale.txt"), target, IngredientMarks::fileName(),
+                         [&set](const QString& text) {
+                             QStringList ingredients;
+                             for (const DataSet::Ingredient& i : set.ingredients)
+                                 ingredients << i.name;
+                             return lineTexts(IngredientMarks::parse(text).check(ingredients));
+                         });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -114,8 +125,9 @@ int main(int argc, char* argv[]) {
         QDir().mkpath(staging);
         TApolloEnv env;
         DataSetWriter::write(set, staging, env);
-        if (const QStringList bad =
-                writeSubstitutes(args.at(1), set, staging) + writeAliases(args.at(1), set, staging);
+        if (const QStringList bad = writeSubstitutes(args.at(1), set, staging) +
+                                    writeAliases(args.at(1), set, staging) +
+                                    writeMarks(args.at(1), set, staging);
             !bad.isEmpty()) {
             for (const QString& p : bad)
                 err << p << '\n';

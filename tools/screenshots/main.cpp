@@ -34,6 +34,7 @@
 #include "reference/gui/LexiconCommand.h"
 #include "reference/gui/LexiconInfoCommand.h"
 #include "reference/gui/RecipeIngredientsCommand.h"
+#include "search/DrinkTraits.h"
 #include "search/gui/SearchCommand.h"
 #include "store/OptionsRecord.h"
 #include "ui/AboutCommand.h"
@@ -432,6 +433,14 @@ void shootSearch(const QString& out) {
         s.editMaximum(QStringLiteral("25"));
     });
     shootSearchInfo(main, out);
+    // The second page: hot drinks in a punch glass, without milk or cream.
+    shootSearchRun(main, out, QStringLiteral("suche-weitere"), [&main](SearchSession& s) {
+        s.Reset();
+        s.setPreparation(int(DrinkTraits::preparationNames().indexOf(QStringLiteral("heiß"))));
+        s.setGlass(int(DrinkTraits::glassNames().indexOf(QStringLiteral("Punschglas, Henkelglas"))));
+        s.setFreeOf(IngredientMarks::Mark::Dairy, true);
+        main.dialogs().get<SearchCommand>().dialog.showSecondPage(true);
+    });
     shootSimilar(main, out);
     main.close();
 }

@@ -7,6 +7,7 @@
 #include "common/Aliases.h"
 #include "common/AppState.h"
 #include "common/Catalogue.h"
+#include "common/IngredientMarks.h"
 #include "common/TypeAhead.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
@@ -83,6 +84,7 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         state.catalogue.readLists(listsPath);
         state.loadForBars(folder, ingredients);
         state.loadAliases();
+        state.loadMarks();
         state.savedSearches = SavedSearches::load(state.savedSearchesPath());
         state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
         state.catalogue.setRecipeTotal(recipes.Count());
@@ -114,6 +116,10 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
             err << "veltadb: " << confirmed.notice().text << '\n';
             return 1;
         }
+        // As the dialog says it at OK: lines of the marks file that leave a mark out are no reason to
+        // stop, but the user should know.
+        if (const std::optional<Notice> marks = session.marksNotice(true))
+            err << "veltadb: " << QString(marks->text).replace(u'\r', u'\n') << '\n';
         RecipeList list;
         RecipeListListing listing(
             list, recipes,
@@ -123,7 +129,7 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         const QString expression = session.expression();
         const SearchPass::Outcome outcome =
             SearchPass::run(recipes, listing, state.catalogue.recipeTotal(), expression,
-                            session.form().homeBarOnly, session.fullTextTest());
+                            session.form().homeBarOnly, session.recordTest());
         QList<int> numbers = outcome.found == 0 ? QList<int>() : list.recordNumbers();
         std::sort(numbers.begin(), numbers.end());
         out << "filter: " << expression << '\n';
@@ -190,6 +196,25 @@ QStringList SearchVerb::aliasProblems(const QString& folder) {
         for (const ListEntry& e : Catalogue::readIngredients(*tables.ingredients).zutatliste)
             ingredients << e.text;
         for (const AliasFile::Problem& p : AliasFile::load(path).check(drinks, ingredients))
+            lines
+                << QStringLiteral("%1, Zeile %2: %3").arg(QFileInfo(path).fileName()).arg(p.line).arg(p.text);
+    } catch (const StoreError&) {
+        // An unreadable table is the table check's to report.
+    }
+    return lines;
+}
+
+QStringList SearchVerb::markProblems(const QString& folder) {
+    const QString path = FolderLookup::find(folder, IngredientMarks::fileName());
+    if (!QFileInfo::exists(path))
+        return {};
+    QStringList lines;
+    try {
+        RecipeTables tables(folder);
+        QStringList ingredients;
+        for (const ListEntry& e : Catalogue::readIngredients(*tables.ingredients).zutatliste)
+            ingredients << e.text;
+        for (const IngredientMarks::Problem& p : IngredientMarks::load(path).check(ingredients))
             lines
                 << QStringLiteral("%1, Zeile %2: %3").arg(QFileInfo(path).fileName()).arg(p.line).arg(p.text);
     } catch (const StoreError&) {

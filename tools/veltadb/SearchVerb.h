@@ -20,8 +20,10 @@ public:
     // recipe view's "Ähnliche Drinks" lists them, one a line as PUNKTE<TAB>SATZ<TAB>NAME. Exit code 0;
     // 1 when no other drink shares an ingredient; 2 for a number that is no drink or a folder or
     // table that cannot be read.
+    static int similar(const QString& folder, const QString& recNoText, QTextStream& out, QTextStream& err);
     // `veltadb check`: the lines of ORDNER/ALIAS.TXT that cannot be read or name nothing in the
     // tables, one "ALIAS.TXT, Zeile N: …" each; none without the file.
     static QStringList aliasProblems(const QString& folder);
-    static int similar(const QString& folder, const QString& recNoText, QTextStream& out, QTextStream& err);
+    // The same for ORDNER/MERKMALE.TXT, the marks of the search's "ohne" criteria.
+    static QStringList markProblems(const QString& folder);
 };

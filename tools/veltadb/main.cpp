@@ -233,6 +233,7 @@ int check(const QString& folder) {
     }
     problems += substituteProblems(folder);
     problems += SearchVerb::aliasProblems(folder);
+    problems += SearchVerb::markProblems(folder);
     for (const QString& p : problems)
         out() << p << '\n';
     return problems.isEmpty() ? 0 : 1;

@@ -64,6 +64,9 @@ TSuchenDialog::TSuchenDialog(UiContext context, SearchSession& session, TSaveSuc
     setFixedSize(600, 448);
     buildRows();
     buildGroups();
+    for (QGroupBox* box : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+        m_firstPageGroups << box;
+    buildSecondPage();
     buildButtons();
     buildMenus();
     connectInput();
@@ -147,6 +150,43 @@ void TSuchenDialog::buildGroups() {
                        "Kategorie, Geschmacksrichtung und Dekoration alle enthalten"));
 }
 
+// The page keeps the first one's grid: two boxes side by side, then one across.
+void TSuchenDialog::buildSecondPage() {
+    auto* preparation = group(this, QStringLiteral("Zu&bereitung"), {16, 32, 208, 52});
+    PreparationCombo = dropDown(preparation, QStringLiteral("PreparationCombo"), {10, 20, 188, 22});
+    PreparationCombo->addItems(DrinkTraits::preparationNames());
+    PreparationCombo->setToolTip(
+        QStringLiteral("Wie die Anleitung den Drink macht: geschüttelt, im Rührglas gerührt, im Glas "
+                       "gebaut, im Mixer oder heiß"));
+    auto* glass = group(this, QStringLiteral("&Glas"), {232, 32, 208, 52});
+    GlassCombo = dropDown(glass, QStringLiteral("GlassCombo"), {10, 20, 188, 22});
+    GlassCombo->addItems(DrinkTraits::glassNames());
+    GlassCombo->setToolTip(QStringLiteral("Das Glas, in dem die Anleitung den Drink serviert"));
+
+    auto* freeOf = group(this, QStringLiteral("&Ohne"), {16, 90, 424, 88});
+    const std::array<QString, IngredientMarks::kMarks> labels = {
+        QStringLiteral("rohes Ei"), QStringLiteral("Milch, Sahne"), QStringLiteral("Nüsse"),
+        QStringLiteral("Gluten")};
+    const std::array<int, IngredientMarks::kMarks> x = {10, 110, 230, 320};
+    for (int m = 0; m < IngredientMarks::kMarks; ++m) {
+        auto* box = new QCheckBox(labels.at(size_t(m)), freeOf);
+        box->setObjectName(QStringLiteral("FreeOf") + IngredientMarks::word(IngredientMarks::Mark(m)));
+        box->setGeometry(x.at(size_t(m)), 20, 100, 22);
+        box->setToolTip(QStringLiteral("Drinks mit einer Zutat, die %1 so markiert, fallen weg")
+                            .arg(IngredientMarks::fileName()));
+        FreeOfChecks[size_t(m)] = box;
+    }
+    MarksLabel = new QLabel(freeOf);
+    MarksLabel->setObjectName(QStringLiteral("MarksLabel"));
+    MarksLabel->setGeometry(10, 48, 404, 44);
+    MarksLabel->setWordWrap(true);
+    MarksLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_secondPageGroups = {preparation, glass, freeOf};
+    for (QWidget* w : m_secondPageGroups)
+        w->hide();
+}
+
 void TSuchenDialog::buildButtons() {
     const auto button = [this](const QString& text, const QString& name, int y) {
         auto* b = new QPushButton(text, this);
@@ -158,6 +198,7 @@ void TSuchenDialog::buildButtons() {
     ExplorerButton2 = button(QStringLiteral("  &Info"), QStringLiteral("ExplorerButton2"), 68);
     ExplorerButton1 = button(QStringLiteral("  &Laden"), QStringLiteral("ExplorerButton1"), 112);
     Speichernbutton = button(QStringLiteral("  &Speichern"), QStringLiteral("Speichernbutton"), 142);
+    MoreButton = button(QStringLiteral("  &Weitere"), QStringLiteral("MoreButton"), 186);
     OkButton = button(QStringLiteral("OK"), QStringLiteral("OkButton"), 376);
     CancelButton = button(QStringLiteral("Abbrechen"), QStringLiteral("CancelButton"), 406);
     OkButton->setDefault(true);
@@ -214,6 +255,12 @@ void TSuchenDialog::connectInput() {
     });
     connect(ZukaufEdit, &QLineEdit::textEdited, this, [&s](const QString& text) { s.setPurchases(text); });
     connect(VolltextEdit, &QLineEdit::textEdited, this, [&s](const QString& text) { s.setFullText(text); });
+    connect(PreparationCombo, &QComboBox::activated, this, [&s](int i) { s.setPreparation(i); });
+    connect(GlassCombo, &QComboBox::activated, this, [&s](int i) { s.setGlass(i); });
+    for (int m = 0; m < IngredientMarks::kMarks; ++m)
+        connect(FreeOfChecks[size_t(m)], &QCheckBox::toggled, this,
+                [&s, m](bool on) { s.setFreeOf(IngredientMarks::Mark(m), on); });
+    connect(MoreButton, &QPushButton::clicked, this, [this] { showSecondPage(!m_secondPage); });
     connect(UpDown1, &UpDownButtons::stepped, this, [this](int d) {
         m_session.stepPurchases(d);
         setText(ZukaufEdit, m_session.form().purchases);
@@ -240,9 +287,11 @@ void TSuchenDialog::connectCount() {
         connect(box, &QComboBox::activated, this, &TSuchenDialog::scheduleCount);
     for (QComboBox* box : mitcombo)
         connect(box, &QComboBox::activated, this, &TSuchenDialog::scheduleCount);
-    for (QComboBox* box : {katcombo, geschmackcombo, bar})
+    for (QComboBox* box : {katcombo, geschmackcombo, bar, PreparationCombo, GlassCombo})
         connect(box, &QComboBox::activated, this, &TSuchenDialog::scheduleCount);
     for (QCheckBox* box : {checkmarkierung, CheckEigene, checkhausbar})
+        connect(box, &QCheckBox::toggled, this, &TSuchenDialog::scheduleCount);
+    for (QCheckBox* box : FreeOfChecks)
         connect(box, &QCheckBox::toggled, this, &TSuchenDialog::scheduleCount);
     for (QLineEdit* edit : {MinAlkEdit, MaxAlkEdit, ZukaufEdit, VolltextEdit})
         connect(edit, &QLineEdit::textEdited, this, &TSuchenDialog::scheduleCount);
@@ -251,8 +300,32 @@ void TSuchenDialog::connectCount() {
 }
 
 void TSuchenDialog::scheduleCount() {
+    refreshMoreButton();
     if (m_counter && m_countTimer)
         m_countTimer->start();
+}
+
+void TSuchenDialog::refreshMoreButton() {
+    const int set = m_session.form().traits.count();
+    MoreButton->setText(m_secondPage ? QStringLiteral("  &Zurück")
+                        : set > 0    ? QStringLiteral("  &Weitere (%1)").arg(set)
+                                     : QStringLiteral("  &Weitere"));
+}
+
+// The first page's boxes give way to the second's and back; the buttons, the count and what each
+// page holds stay. The marks file's problems are said when its page is first seen.
+void TSuchenDialog::showSecondPage(bool second) {
+    m_secondPage = second;
+    for (QWidget* w : m_firstPageGroups)
+        w->setVisible(!second);
+    for (QWidget* w : m_secondPageGroups)
+        w->setVisible(second);
+    refreshMoreButton();
+    if (second) {
+        MarksLabel->setText(m_session.marksNote());
+        if (const std::optional<Notice> notice = m_session.marksNotice(false))
+            Meldungsfenster::show(*notice);
+    }
 }
 
 void TSuchenDialog::showCount() {
@@ -307,6 +380,12 @@ void TSuchenDialog::showSession() {
         const QSignalBlocker block(box);
         box->setChecked(on);
     }
+    selectRow(PreparationCombo, f.traits.preparation);
+    selectRow(GlassCombo, f.traits.glass);
+    for (int m = 0; m < IngredientMarks::kMarks; ++m) {
+        const QSignalBlocker block(FreeOfChecks[size_t(m)]);
+        FreeOfChecks[size_t(m)]->setChecked(f.traits.freeOf[size_t(m)]);
+    }
     scheduleCount();
 }
 
@@ -322,6 +401,7 @@ void TSuchenDialog::refreshMenuCaptions() {
 
 void TSuchenDialog::showEvent(QShowEvent* event) {
     TOwnFenster::showEvent(event);
+    showSecondPage(false);
     m_session.begin();
     choicesChanged();
     OkButton->setFocus();
@@ -356,5 +436,7 @@ void TSuchenDialog::accept() {
         Meldungsfenster::show(confirmed.notice());
         return;
     }
+    if (const std::optional<Notice> notice = m_session.marksNotice(true))
+        Meldungsfenster::show(*notice);
     TOwnFenster::accept();
 }

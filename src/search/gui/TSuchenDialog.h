@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/IngredientMarks.h"
 #include "common/ListEntry.h"
 #include "ui/TOwnFenster.h"
 
@@ -60,6 +61,16 @@ public:
     QMenu* SpeichernPopup = nullptr;
     // "N Drinks": what OK would list for the criteria as they stand, updated as they change.
     QLabel* AnzahlLabel = nullptr;
+    // The second page, in place of the first: how the drink is made, its glass and the "ohne" marks.
+    // The button turns the page ("  &Weitere", with the number of criteria set there, and
+    // "  &Zurück").
+    QPushButton* MoreButton = nullptr;
+    QComboBox* PreparationCombo = nullptr;
+    QComboBox* GlassCombo = nullptr;
+    std::array<QCheckBox*, IngredientMarks::kMarks> FreeOfChecks{};
+    QLabel* MarksLabel = nullptr;
+    bool secondPageShown() const { return m_secondPage; }
+    void showSecondPage(bool second);
 
     // What counts the drinks for the session's criteria; nothing: no count is shown.
     using Counter = std::function<std::optional<int>()>;
@@ -77,6 +88,7 @@ protected:
 private:
     void buildRows();
     void buildGroups();
+    void buildSecondPage();
     void buildButtons();
     void buildMenus();
     void connectInput();
@@ -88,6 +100,7 @@ private:
     void connectCount();
     void scheduleCount();
     void showCount();
+    void refreshMoreButton();
 
     SearchSession& m_session;
     TSaveSuchedialog& m_nameDialog;
@@ -96,4 +109,7 @@ private:
     EntryListModel* m_ingredients;
     EntryListModel* m_categories;
     EntryListModel* m_tastes;
+    QList<QWidget*> m_firstPageGroups;
+    QList<QWidget*> m_secondPageGroups;
+    bool m_secondPage = false;
 };
