@@ -8,6 +8,9 @@
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
 
+#include <algorithm>
+#include <vector>
+
 QList<int> RecipeList::recordNumbers() const {
     QList<int> out;
     out.reserve(m_entries.size());
@@ -26,7 +29,7 @@ int RecipeList::indexOfRecord(int recNo) const {
 
 void RecipeList::fill(TApollo& recipes, const KeepRecipe& keep, const RecipeRecordTest& alsoKeep) {
     recipes.table().env().SetDeleted(true);
-    m_entries.clear();
+    std::vector<char> listed;
     {
         TurboRead fast(recipes);
         for (recipes.GoTop(); !recipes.Eof(); recipes.Skip()) {
@@ -34,10 +37,35 @@ void RecipeList::fill(TApollo& recipes, const KeepRecipe& keep, const RecipeReco
                 continue;
             if (alsoKeep && !alsoKeep(recipes))
                 continue;
-            m_entries.append({RecipeBook::name(recipes), recipes.RecNo()});
+            const auto recNo = size_t(recipes.RecNo());
+            if (listed.size() <= recNo)
+                listed.resize(size_t(recipes.table().file().recordCount()) + 1, 0);
+            listed[recNo] = 1;
         }
     }
-    ListCollation::sort(m_entries);
+    m_entries.clear();
+    if (listed.empty())
+        return;
+    const QList<ListEntry>& all = collated(recipes);
+    m_entries.reserve(qsizetype(std::count(listed.begin(), listed.end(), 1)));
+    for (const ListEntry& e : all) {
+        if (size_t(e.data) < listed.size() && listed[size_t(e.data)])
+            m_entries.append(e);
+    }
+}
+
+const QList<ListEntry>& RecipeList::collated(TApollo& recipes) {
+    const TTable& table = recipes.table();
+    if (m_collatedStamp == table.stamp() && m_collatedStamp != 0)
+        return m_collated;
+    m_collated.clear();
+    const int count = table.file().recordCount();
+    m_collated.reserve(count);
+    for (int recNo = 1; recNo <= count; ++recNo)
+        m_collated.append({RecipeBook::nameOf(recipes, recNo), recNo});
+    ListCollation::sort(m_collated);
+    m_collatedStamp = table.stamp();
+    return m_collated;
 }
 
 TypeAhead::Found RecipeList::QuickSearch(const QString& text,

@@ -55,5 +55,11 @@ public:
     void removeAt(int index);
 
 private:
+    // Every record of the table in list order; rebuilt only when the table changed since, so that
+    // a fill sorts nothing and decodes no name.
+    const QList<ListEntry>& collated(TApollo& recipes);
+
     QList<ListEntry> m_entries;
+    QList<ListEntry> m_collated;
+    quint64 m_collatedStamp = 0;
 };

@@ -88,6 +88,10 @@ QString RecipeBook::name(const TApollo& recipes) {
     return recipes.GetTrimString(Fields::Recipe::Name);
 }
 
+QString RecipeBook::nameOf(const TApollo& recipes, int recNo) {
+    return recipes.GetTrimStringOf(recNo, Fields::Recipe::Name);
+}
+
 QByteArray RecipeBook::rawName(const TApollo& recipes) {
     return recipes.GetRawBytes(Fields::Recipe::Name);
 }

@@ -22,7 +22,8 @@ public:
     // For passes over many records, on the record the recipe table stands on: what a pass needs
     // without looking up ingredients.
     static QString name(const TApollo& recipes);
-    static QByteArray rawName(const TApollo& recipes); // as stored, for comparisons without decoding
+    static QString nameOf(const TApollo& recipes, int recNo); // any record, the cursor stays
+    static QByteArray rawName(const TApollo& recipes);        // as stored, for comparisons without decoding
     static QString memo(const TApollo& recipes);
     static int alcohol(const TApollo& recipes);
     // Category and taste (1-based, 0 for none) and the decoration's record number (0 for none).

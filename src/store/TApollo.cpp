@@ -194,13 +194,25 @@ QString TApollo::GetPaddedString(const QString& field) const {
     return Cp1252::toUnicode(GetRawBytes(field));
 }
 
+namespace {
+QString trimmed(const char* bytes, int length) {
+    while (length > 0 && (bytes[length - 1] == ' ' || bytes[length - 1] == '\0'))
+        --length;
+    return Cp1252::toUnicode(QByteArray(bytes, length));
+}
+} // namespace
+
 QString TApollo::GetTrimString(const QString& field) const {
-    QByteArray bytes = GetRawBytes(field);
-    qsizetype end = bytes.size();
-    while (end > 0 && (bytes[end - 1] == ' ' || bytes[end - 1] == '\0'))
-        --end;
-    bytes.truncate(end);
-    return Cp1252::toUnicode(bytes);
+    const DbfField& f = fieldFor(field);
+    return trimmed(m_table.current() + f.offset, f.length);
+}
+
+QString TApollo::GetTrimStringOf(int recNo, const QString& field) const {
+    const DbfField& f = fieldFor(field);
+    if (recNo < 1 || recNo > m_table.file().recordCount())
+        throw StoreError(
+            QStringLiteral("Satz %1 gibt es in der Tabelle %2 nicht").arg(recNo).arg(m_table.tableName()));
+    return trimmed(m_table.file().record(recNo) + f.offset, f.length);
 }
 
 qint64 TApollo::GetInteger(const QString& field) const {

@@ -34,6 +34,9 @@ public:
 
     // Fields, found by name without regard to case. Unknown names throw StoreError.
     QString GetTrimString(const QString& field) const;
+    // The same of any record as the table holds it, without moving to it (pending values of the
+    // current record not included).
+    QString GetTrimStringOf(int recNo, const QString& field) const;
     QString GetPaddedString(const QString& field) const;
     QByteArray GetRawBytes(const QString& field) const;
     qint64 GetInteger(const QString& field) const;

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+
 TTable::TTable(TApolloEnv& env) : m_env(env) {}
 
 TTable::~TTable() {
@@ -159,14 +161,20 @@ void TTable::removeListener(RecordListener* listener) {
     m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
 }
 
+namespace {
+std::atomic<quint64> s_lastStamp{0};
+}
+
 void TTable::changed(int recNo) {
     ++m_changeCount;
+    m_stamp = ++s_lastStamp;
     for (RecordListener* l : m_listeners)
         l->recordChanged(recNo);
 }
 
 void TTable::reset() {
     ++m_changeCount;
+    m_stamp = ++s_lastStamp;
     for (RecordListener* l : m_listeners)
         l->recordsReset();
 }

@@ -84,6 +84,9 @@ public:
     void cancel();
     quint64 openCount() const { return m_openCount; }
     quint64 changeCount() const { return m_changeCount; }
+    // Differs from every earlier stamp of any table once this table was opened, changed or emptied:
+    // what is derived from the records is current while the stamp it was built at is.
+    quint64 stamp() const { return m_stamp; }
     void requireWritable() const;
     int append(); // a blank record at the end; returns its number
     void zap();
@@ -109,6 +112,7 @@ private:
     QByteArray m_blank;
     quint64 m_openCount = 0;
     quint64 m_changeCount = 0;
+    quint64 m_stamp = 0;
     std::vector<RecordListener*> m_listeners;
     void changed(int recNo);
     void reset();
