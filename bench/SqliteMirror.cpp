@@ -84,6 +84,18 @@ bool SqliteMirror::build(const QString& dataFolder, const QString& dbPath) {
     return ok;
 }
 
+bool SqliteMirror::addFullText(const QString& dbPath) {
+    sqlite3* db = open(dbPath);
+    if (!db)
+        return false;
+    const bool ok = exec(db, "CREATE VIRTUAL TABLE recipe_text USING fts5(name, anleitung,"
+                             " tokenize = 'unicode61 remove_diacritics 2');"
+                             "INSERT INTO recipe_text(rowid, name, anleitung)"
+                             " SELECT rowid, name, anleitung FROM recipes;");
+    sqlite3_close(db);
+    return ok;
+}
+
 int SqliteMirror::countRows(sqlite3* db, const char* sql) {
     sqlite3_stmt* s = nullptr;
     if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) != SQLITE_OK)

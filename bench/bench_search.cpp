@@ -2,6 +2,7 @@
 // dialog's criteria, applying it, refilling the list (with the home bar rule) and lifting the
 // filter, as one confirmed search does.
 #include "BenchHarness.h"
+#include "SqliteMirror.h"
 #include "SyntheticDataSet.h"
 #include "app/RecipeListListing.h"
 #include "browser/RecipeList.h"
@@ -9,6 +10,8 @@
 #include "common/Aliases.h"
 #include "common/AppState.h"
 #include "editors/ChoiceLists.h"
+#include "search/FullTextIndex.h"
+#include "search/FullTextQuery.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
 #include "store/TApollo.h"
@@ -19,6 +22,12 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -52,6 +61,9 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTemporaryDir dir;
     SyntheticDataSet::write(dir.path());
+    // The same texts in SQLite's full text index, to hold ours against.
+    const QString dbPath = QDir(dir.path()).filePath(QStringLiteral("mirror.db"));
+    const bool mirrored = SqliteMirror::build(dir.path(), dbPath) && SqliteMirror::addFullText(dbPath);
     TApolloEnv env;
     env.SetDeleted(true);
     TTable re(env);
@@ -75,8 +87,9 @@ int main(int argc, char* argv[]) {
         c.name = name;
         c.expressionLength = int(session.expression().size());
         c.result = BenchHarness::run(name, [&] {
-            const SearchPass::Outcome o = SearchPass::run(recipes, listing, total, session.expression(),
-                                                          session.form().homeBarOnly, session.recordTest());
+            const SearchPass::Outcome o =
+                SearchPass::run(recipes, listing, total, session.expression(), session.form().homeBarOnly,
+                                session.recordTest(recipes));
             c.found = o.found;
         });
         return c;
@@ -132,6 +145,51 @@ int main(int argc, char* argv[]) {
     session.editMaximum(QStringLiteral("98"));
     session.setFullText(QStringLiteral("schuetteln limette"));
     const Case textCriteria = measure(QStringLiteral("Volltext + viele Treffer"));
+    // The index alone against SQLite's on the same words (its own spelling: it folds accents but
+    // knows no "ae" for "ä"), every match counted.
+    session.Reset();
+    FullTextIndex index;
+    int textFound = 0;
+    int ftsFound = 0;
+    const auto indexed = [&](const QString& words) {
+        const FullTextQuery query(words);
+        return BenchHarness::run(u"Volltextindex: "_s + words, [&] {
+            const std::vector<char> found = index.matches(recipes, query);
+            textFound = int(std::count(found.begin(), found.end(), 1));
+        });
+    };
+    sqlite3* db = mirrored ? SqliteMirror::open(dbPath) : nullptr;
+    const auto fts = [&](const char* match) {
+        const QByteArray sql =
+            QByteArray("SELECT rowid FROM recipe_text WHERE recipe_text MATCH '") + match + "'";
+        return BenchHarness::run(u"SQLite FTS5: "_s + QString::fromUtf8(match),
+                                 [&] { ftsFound = SqliteMirror::countRows(db, sql.constData()); });
+    };
+    struct Pair {
+        BenchHarness::Result ours;
+        int oursFound;
+        BenchHarness::Result theirs;
+        int theirsFound;
+    };
+    QList<Pair> pairs;
+    for (const auto& [words, match] :
+         {std::pair{u"kraeftig barloeffel"_s, "kräftig* barlöffel*"}, std::pair{u"Minze"_s, "minz*"},
+          std::pair{u"schuetteln limette"_s, "schütteln* limette*"}}) {
+        Pair p{indexed(words), textFound, {}, -1};
+        if (db) {
+            p.theirs = fts(match);
+            p.theirsFound = ftsFound;
+        }
+        pairs.append(p);
+    }
+    if (db)
+        sqlite3_close(db);
+    for (int row = 0; row < 4; ++row) {
+        session.setIngredient(row, entryOf(session, 1400 + row));
+        session.setWithout(row, true);
+    }
+    session.editMaximum(QStringLiteral("98"));
+    session.setFullText(QStringLiteral("schuetteln limette"));
     // The search dialog's count for the same criteria after every change: counted, not listed.
     int counted = 0;
     const BenchHarness::Result liveText =
@@ -176,6 +234,19 @@ int main(int argc, char* argv[]) {
     out << "\nAnzahl im Suchdialog (zuletzt " << counted << " Drinks)\n";
     BenchHarness::print(out, liveText, 20);
     BenchHarness::print(out, liveCriteria, 20);
+    out << "\nVolltextindex gegen SQLite FTS5 (dieselben Texte; Ziel höchstens das Doppelte)\n";
+    for (const Pair& p : pairs) {
+        BenchHarness::print(out, p.ours, 10);
+        out << "  " << p.oursFound << " Treffer\n";
+        if (p.theirsFound < 0) {
+            out << "  SQLite FTS5 nicht verfügbar\n";
+            continue;
+        }
+        BenchHarness::print(out, p.theirs);
+        out << "  " << p.theirsFound << " Treffer; Faktor "
+            << QString::number(p.ours.medianMs / p.theirs.medianMs, 'f', 2)
+            << (p.ours.medianMs <= 2 * p.theirs.medianMs ? "" : "  ZIEL VERFEHLT") << '\n';
+    }
     out << "\nOhne Listenaufbau (Ausdruck bilden, Query, Filter aufheben)\n";
     BenchHarness::print(out, largestQuery, 10);
     BenchHarness::print(out, broadQuery, 10);

@@ -102,12 +102,16 @@ bool TextFold::startsWith(const Folded& text, QStringView typed) {
 }
 
 bool TextFold::contains(const Folded& text, QStringView typed) {
+    return indexIn(text, typed, 0) >= 0;
+}
+
+qsizetype TextFold::indexIn(const Folded& text, QStringView typed, qsizetype from) {
     if (typed.isEmpty())
-        return true;
+        return from <= text.text.size() ? from : -1;
     const QChar first = typed.at(0);
-    for (qsizetype i = 0; i < text.text.size(); ++i) {
-        if (text.text.at(i) == first && matchesAt(text, i, typed))
-            return true;
+    for (qsizetype i = text.text.indexOf(first, from); i >= 0; i = text.text.indexOf(first, i + 1)) {
+        if (matchesAt(text, i, typed))
+            return i;
     }
-    return false;
+    return -1;
 }

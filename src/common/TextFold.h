@@ -23,6 +23,8 @@ public:
     // `typed` is folded with fold() by the caller, once for all texts it is matched against.
     static bool startsWith(const Folded& text, QStringView typed);
     static bool contains(const Folded& text, QStringView typed);
+    // Where `typed` matches first at `from` or later; -1 when nowhere.
+    static qsizetype indexIn(const Folded& text, QStringView typed, qsizetype from);
 
 private:
     static void append(QChar c, Folded& out);

@@ -2,12 +2,14 @@
 
 #include "common/Aliases.h"
 #include "common/Catalogue.h"
-#include "common/RecipeBook.h"
 #include "common/TextFold.h"
+#include "search/FullTextIndex.h"
 #include "store/RecipeMemo.h"
 #include "store/TApollo.h"
 
 #include <QRegularExpression>
+
+#include <memory>
 
 FullTextQuery::Names FullTextQuery::Names::of(const Catalogue& catalogue, const Aliases& aliases) {
     Names names;
@@ -58,31 +60,12 @@ bool FullTextQuery::matches(const QString& name, const QString& memo, const QStr
     return true;
 }
 
-// Free slots ("~") and numbers outside the lists name nothing.
-QStringList FullTextQuery::namesOf(TApollo& recipes, const QString& name) const {
-    QStringList names;
-    if (!m_names.drinks.isEmpty())
-        if (const auto it = m_names.drinks.constFind(name.trimmed().toCaseFolded());
-            it != m_names.drinks.cend())
-            names << *it;
-    for (int number : RecipeBook::ingredientNumbers(recipes))
-        if (const auto it = m_names.ingredients.constFind(number); it != m_names.ingredients.cend())
-            names << *it;
-    const RecipeBook::Classification c = RecipeBook::classification(recipes);
-    for (const auto& [position, list] :
-         {std::pair{c.category, &m_names.categories}, std::pair{c.taste, &m_names.tastes}})
-        if (position >= 1 && position <= list->size() && !list->at(position - 1).startsWith(QLatin1Char('~')))
-            names << list->at(position - 1);
-    if (const auto it = m_names.decorations.constFind(c.decoration); it != m_names.decorations.cend())
-        names << *it;
-    return names;
-}
-
-RecipeRecordTest FullTextQuery::recordTest() const {
+RecipeRecordTest FullTextQuery::recordTest(FullTextIndex& index, TApollo& recipes) const {
     if (isEmpty())
         return {};
-    return [query = *this](TApollo& recipes) {
-        const QString name = RecipeBook::name(recipes);
-        return query.matches(name, RecipeBook::memo(recipes), query.namesOf(recipes, name));
+    auto found = std::make_shared<const std::vector<char>>(index.matches(recipes, *this));
+    return [found](TApollo& table) {
+        const int recNo = table.RecNo();
+        return recNo >= 1 && recNo < int(found->size()) && (*found)[size_t(recNo)];
     };
 }

@@ -7,6 +7,7 @@
 
 class Aliases;
 class Catalogue;
+class FullTextIndex;
 
 // The search's full text ("Volltext"): a drink matches when its name, its other names, instructions,
 // remark or the names of its ingredients (with their other names), category, taste and decoration
@@ -30,20 +31,20 @@ public:
 
     bool isEmpty() const { return m_words.isEmpty(); }
     const QStringList& words() const { return m_words; }
-    // `more`: further names of the drink (ingredients, category, taste, decoration).
+    const QStringList& stems() const { return m_stems; } // one per word: what is looked for
+    const Names& names() const { return m_names; }
+    // The rule on one drink's texts. `more`: further names of the drink (ingredients, category,
+    // taste, decoration).
     bool matches(const QString& name, const QString& memo, const QStringList& more = {}) const;
-    // The test on the record the recipe table stands on; empty when no word is given.
-    RecipeRecordTest recordTest() const;
+    // The test on the record the recipe table stands on, answered from the index brought up to date
+    // now; empty when no word is given.
+    RecipeRecordTest recordTest(FullTextIndex& index, TApollo& recipes) const;
 
     // A folded word without the ending a compound drops ("en", "n" or "e"), when at least four
     // letters remain; otherwise the word itself.
     static QString stem(const QString& folded);
 
 private:
-    // The names a drink is also known by: its other names, and those of its ingredients, category,
-    // taste and decoration. `name` is the drink's own.
-    QStringList namesOf(TApollo& recipes, const QString& name) const;
-
     QStringList m_words; // folded
     QStringList m_stems; // folded, one per word
     Names m_names;

@@ -32,8 +32,8 @@ bool MainSearch::offer(int recipeTotal, bool debugInfo, bool* accepted) {
     m_host.finishPainting();
     if (debugInfo && !expression.isEmpty())
         m_host.showExpression(expression);
-    const SearchPass::Outcome outcome =
-        SearchPass::run(m_recipes, m_listing, recipeTotal, expression, homeBarOnly, m_session.recordTest());
+    const SearchPass::Outcome outcome = SearchPass::run(m_recipes, m_listing, recipeTotal, expression,
+                                                        homeBarOnly, m_session.recordTest(m_recipes));
     m_host.playNoise(outcome.sound());
     if (outcome.found == 0)
         m_host.reportNoMatch();

@@ -311,13 +311,13 @@ std::optional<int> SearchSession::liveCount(TApollo& recipes) const {
         keep = [test = m_state.barCoverage().test(m_form.bar + 1, purchases())](const QList<int>& numbers) {
             return test.keeps(numbers);
         };
-    return SearchPass::count(recipes, expression(), keep, recordTest());
+    return SearchPass::count(recipes, expression(), keep, recordTest(recipes));
 }
 
-RecipeRecordTest SearchSession::recordTest() const {
+RecipeRecordTest SearchSession::recordTest(TApollo& recipes) const {
     const RecipeRecordTest text =
         FullTextQuery(m_form.fullText, FullTextQuery::Names::of(m_state.catalogue, m_state.aliases))
-            .recordTest();
+            .recordTest(m_textIndex, recipes);
     const RecipeRecordTest traits = this->traits().recordTest();
     if (!traits || !text)
         return traits ? traits : text;

@@ -3,6 +3,7 @@
 #include "common/Notice.h"
 #include "common/Result.h"
 #include "search/DrinkTraits.h"
+#include "search/FullTextIndex.h"
 #include "search/FullTextQuery.h"
 #include "search/NumberText.h"
 #include "search/SearchChoices.h"
@@ -96,8 +97,9 @@ public:
     int purchases() const { return qMax(0, NumberText::plainValue(m_form.purchases)); }
     // What the filter expression cannot say, tested while the list fills: the full text (also over
     // the names of each drink's ingredients, category, taste and decoration) and the second page's
-    // criteria. Empty when neither is set.
-    RecipeRecordTest recordTest() const;
+    // criteria. Empty when neither is set. The full text is answered from the session's index of
+    // `recipes`, brought up to date now.
+    RecipeRecordTest recordTest(TApollo& recipes) const;
     // The second page as the test applies it, the marks resolved against the ingredients as they are
     // now.
     DrinkTraits traits() const;
@@ -153,4 +155,5 @@ private:
     QString m_currentFullText;
     SearchForm::Traits m_currentTraits;
     bool m_marksReported = false;
+    mutable FullTextIndex m_textIndex; // kept between searches: only what was written is read again
 };

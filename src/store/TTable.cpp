@@ -18,6 +18,8 @@ TTable::~TTable() {
     } catch (const StoreError&) {
         // A destructor cannot report; the pending values were lost with the failed write.
     }
+    for (RecordListener* l : std::vector<RecordListener*>(m_listeners))
+        l->tableGone();
 }
 
 QString TTable::filePath() const {

@@ -328,7 +328,7 @@ private slots:
             QCOMPARE(d.VolltextEdit->text(), QString());
             QCOMPARE(d.bar->currentText(), u"Hausbar Nr. 1"_s);
             QCOMPARE(session().expression(), QString());
-            QVERIFY(!session().recordTest());
+            QVERIFY(!session().recordTest(m_w->tables.ApolloRezepte));
             QTest::mouseClick(d.CancelButton, Qt::LeftButton);
         }});
     }

@@ -129,7 +129,7 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         const QString expression = session.expression();
         const SearchPass::Outcome outcome =
             SearchPass::run(recipes, listing, state.catalogue.recipeTotal(), expression,
-                            session.form().homeBarOnly, session.recordTest());
+                            session.form().homeBarOnly, session.recordTest(recipes));
         QList<int> numbers = outcome.found == 0 ? QList<int>() : list.recordNumbers();
         std::sort(numbers.begin(), numbers.end());
         out << "filter: " << expression << '\n';
