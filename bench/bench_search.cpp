@@ -10,8 +10,8 @@
 #include "common/Aliases.h"
 #include "common/AppState.h"
 #include "editors/ChoiceLists.h"
-#include "search/FullTextIndex.h"
 #include "search/FullTextQuery.h"
+#include "search/RecipeTextIndex.h"
 #include "search/SearchPass.h"
 #include "search/SearchSession.h"
 #include "store/TApollo.h"
@@ -148,7 +148,7 @@ int main(int argc, char* argv[]) {
     // The index alone against SQLite's on the same words (its own spelling: it folds accents but
     // knows no "ae" for "ä"), every match counted.
     session.Reset();
-    FullTextIndex index;
+    RecipeTextIndex index;
     int textFound = 0;
     int ftsFound = 0;
     const auto indexed = [&](const QString& words) {
@@ -195,6 +195,14 @@ int main(int argc, char* argv[]) {
     const BenchHarness::Result liveText =
         BenchHarness::run(QStringLiteral("Anzahl im Dialog, Volltext + viele Treffer"),
                           [&] { counted = session.liveCount(recipes).value_or(-1); });
+    // The second page reads the instructions: how the drink is made and its glass.
+    session.setPreparation(1);
+    session.setGlass(1);
+    const BenchHarness::Result liveTraits =
+        BenchHarness::run(QStringLiteral("Anzahl im Dialog, Volltext + Zubereitung + Glas"),
+                          [&] { counted = session.liveCount(recipes).value_or(-1); });
+    session.setPreparation(0);
+    session.setGlass(0);
     session.setFullText(QString());
     const BenchHarness::Result liveCriteria =
         BenchHarness::run(QStringLiteral("Anzahl im Dialog, viele Treffer"),
@@ -233,6 +241,7 @@ int main(int argc, char* argv[]) {
     // Counted again after every change of a criterion: no more than a keystroke's time.
     out << "\nAnzahl im Suchdialog (zuletzt " << counted << " Drinks)\n";
     BenchHarness::print(out, liveText, 20);
+    BenchHarness::print(out, liveTraits, 20);
     BenchHarness::print(out, liveCriteria, 20);
     out << "\nVolltextindex gegen SQLite FTS5 (dieselben Texte; Ziel höchstens das Doppelte)\n";
     for (const Pair& p : pairs) {

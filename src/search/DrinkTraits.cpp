@@ -1,29 +1,30 @@
 #include "search/DrinkTraits.h"
 
-#include "common/RecipeBook.h"
-#include "store/RecipeMemo.h"
+#include "search/RecipeTextIndex.h"
+#include "store/TApollo.h"
 
-bool DrinkTraits::keeps(const QString& instructions, const QList<int>& ingredientNumbers) const {
+#include <memory>
+#include <vector>
+
+bool DrinkTraits::keeps(std::optional<GlassStrength::Preparation> preparationRead,
+                        std::optional<ServingGlass::Kind> glassRead,
+                        const QList<int>& ingredientNumbers) const {
     for (const int number : ingredientNumbers) {
         if (avoided.contains(number))
             return false;
     }
-    if (preparation && GlassStrength::preparationOf(instructions) != *preparation)
+    if (preparation && preparationRead != preparation)
         return false;
-    return !glass || ServingGlass::of(instructions) == glass;
+    return !glass || glassRead == glass;
 }
 
-RecipeRecordTest DrinkTraits::recordTest() const {
+RecipeRecordTest DrinkTraits::recordTest(RecipeTextIndex& index, TApollo& recipes) const {
     if (!any())
         return {};
-    return [traits = *this](TApollo& recipes) {
-        // The memo only when a criterion reads it: the marks need the numbers alone.
-        QString instructions;
-        if (traits.preparation || traits.glass) {
-            QString remark;
-            RecipeMemo::split(RecipeBook::memo(recipes), &instructions, &remark);
-        }
-        return traits.keeps(instructions, RecipeBook::ingredientNumbers(recipes));
+    auto kept = std::make_shared<const std::vector<char>>(index.keeping(recipes, *this));
+    return [kept](TApollo& table) {
+        const int recNo = table.RecNo();
+        return recNo >= 1 && recNo < int(kept->size()) && (*kept)[size_t(recNo)];
     };
 }
 

@@ -3,7 +3,7 @@
 #include "common/Aliases.h"
 #include "common/Catalogue.h"
 #include "common/TextFold.h"
-#include "search/FullTextIndex.h"
+#include "search/RecipeTextIndex.h"
 #include "store/RecipeMemo.h"
 #include "store/TApollo.h"
 
@@ -60,7 +60,7 @@ bool FullTextQuery::matches(const QString& name, const QString& memo, const QStr
     return true;
 }
 
-RecipeRecordTest FullTextQuery::recordTest(FullTextIndex& index, TApollo& recipes) const {
+RecipeRecordTest FullTextQuery::recordTest(RecipeTextIndex& index, TApollo& recipes) const {
     if (isEmpty())
         return {};
     auto found = std::make_shared<const std::vector<char>>(index.matches(recipes, *this));

@@ -7,7 +7,7 @@
 
 class Aliases;
 class Catalogue;
-class FullTextIndex;
+class RecipeTextIndex;
 
 // The search's full text ("Volltext"): a drink matches when its name, its other names, instructions,
 // remark or the names of its ingredients (with their other names), category, taste and decoration
@@ -38,7 +38,7 @@ public:
     bool matches(const QString& name, const QString& memo, const QStringList& more = {}) const;
     // The test on the record the recipe table stands on, answered from the index brought up to date
     // now; empty when no word is given.
-    RecipeRecordTest recordTest(FullTextIndex& index, TApollo& recipes) const;
+    RecipeRecordTest recordTest(RecipeTextIndex& index, TApollo& recipes) const;
 
     // A folded word without the ending a compound drops ("en", "n" or "e"), when at least four
     // letters remain; otherwise the word itself.

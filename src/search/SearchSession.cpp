@@ -318,7 +318,7 @@ RecipeRecordTest SearchSession::recordTest(TApollo& recipes) const {
     const RecipeRecordTest text =
         FullTextQuery(m_form.fullText, FullTextQuery::Names::of(m_state.catalogue, m_state.aliases))
             .recordTest(m_textIndex, recipes);
-    const RecipeRecordTest traits = this->traits().recordTest();
+    const RecipeRecordTest traits = this->traits().recordTest(m_textIndex, recipes);
     if (!traits || !text)
         return traits ? traits : text;
     return [traits, text](TApollo& recipes) { return traits(recipes) && text(recipes); };

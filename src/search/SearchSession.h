@@ -3,9 +3,9 @@
 #include "common/Notice.h"
 #include "common/Result.h"
 #include "search/DrinkTraits.h"
-#include "search/FullTextIndex.h"
 #include "search/FullTextQuery.h"
 #include "search/NumberText.h"
+#include "search/RecipeTextIndex.h"
 #include "search/SearchChoices.h"
 #include "search/SearchForm.h"
 #include "store/SavedSearchTexts.h"
@@ -155,5 +155,5 @@ private:
     QString m_currentFullText;
     SearchForm::Traits m_currentTraits;
     bool m_marksReported = false;
-    mutable FullTextIndex m_textIndex; // kept between searches: only what was written is read again
+    mutable RecipeTextIndex m_textIndex; // kept between searches: only what was written is read again
 };

@@ -1,8 +1,9 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
 #include "common/TextFold.h"
-#include "search/FullTextIndex.h"
+#include "search/DrinkTraits.h"
 #include "search/FullTextQuery.h"
+#include "search/RecipeTextIndex.h"
 #include "store/RecipeMemo.h"
 #include "store/TTable.h"
 
@@ -87,7 +88,7 @@ private slots:
         names.categories = {u"Longdrink"_s, u"Sour"_s, u"Tiki"_s};
         names.tastes = {u"süß"_s, u"~"_s};
         names.decorations = {{1, u"Limettenscheibe"_s}};
-        FullTextIndex index;
+        RecipeTextIndex index;
         const auto finds = [&](const QString& text, const FullTextQuery::Names& with) {
             const RecipeRecordTest test = FullTextQuery(text, with).recordTest(index, t.re());
             t.re().Go(1);
@@ -139,7 +140,7 @@ private slots:
             const int from = random.bounded(int(source.size()));
             queries << source.mid(from, random.bounded(1, 9));
         }
-        FullTextIndex index;
+        RecipeTextIndex index;
         const auto agree = [&](int reads) {
             index.matches(t.re(), FullTextQuery(u"eis"_s));
             QCOMPARE(index.lastRead(), reads);
@@ -175,10 +176,58 @@ private slots:
         agree(31);
     }
 
+    // How a drink is made and its glass come from the index as from the instructions themselves, read
+    // only once a search asks for them and again after the instructions were written.
+    void traitsFromTheIndex() {
+        TestTables t;
+        QStringList steps{u"Im Shaker kräftig schütteln, ins Cocktailglas abseihen."_s,
+                          u"Im Rührglas rühren und in einen Tumbler geben."_s,
+                          u"Im Mixer mit Eis mixen, im Hurricaneglas servieren."_s,
+                          u"Heiß im Becher servieren."_s, u"Im Longdrinkglas aufbauen."_s};
+        for (const QString& s : steps)
+            t.addRecipe({.name = s.left(12), .lines = {{1, 4}}, .instructions = s});
+        RecipeTextIndex index;
+        const auto agree = [&](int reads) {
+            int kept = 0;
+            for (int p = 0; p <= 5; ++p) {
+                for (int g = 0; g <= int(ServingGlass::names().size()); ++g) {
+                    DrinkTraits traits;
+                    if (p > 0)
+                        traits.preparation = GlassStrength::Preparation(p - 1);
+                    if (g > 0)
+                        traits.glass = ServingGlass::Kind(g - 1);
+                    const std::vector<char> found = index.keeping(t.re(), traits);
+                    if (p == 0 && g == 1)
+                        QCOMPARE(index.lastRead(), reads);
+                    for (int r = 1; r <= int(steps.size()); ++r) {
+                        const bool direct = traits.keeps(GlassStrength::preparationOf(steps[r - 1]),
+                                                         ServingGlass::of(steps[r - 1]), {1});
+                        QCOMPARE(bool(found[size_t(r)]), direct);
+                        kept += direct && (p > 0 || g > 0);
+                    }
+                }
+            }
+            QVERIFY(kept >= int(steps.size())); // every drink was found under its own method or glass
+        };
+        index.matches(t.re(), FullTextQuery(u"eis"_s));
+        QCOMPARE(index.lastRead(), 5);
+        agree(5); // the texts were read, the readings not yet
+        agree(0);
+        t.re().Go(5);
+        steps.last() = u"Im Shaker schütteln, im Cocktailglas servieren."_s;
+        t.re().ReplaceMemo(u"ANLEITUNG"_s, RecipeMemo::join(steps.last(), QString()));
+        t.re().Commit();
+        agree(1);
+        DrinkTraits avoid;
+        avoid.avoided = {1};
+        const std::vector<char> none = index.keeping(t.re(), avoid);
+        QCOMPARE(std::count(none.begin(), none.end(), 1), 0);
+    }
+
     // No word: no test, so the list fill keeps every drink.
     void emptyQueryHasNoTest() {
         TestTables t;
-        FullTextIndex index;
+        RecipeTextIndex index;
         QVERIFY(!FullTextQuery(u" \t "_s).recordTest(index, t.re()));
         QVERIFY(FullTextQuery(u"eis"_s).recordTest(index, t.re()));
     }

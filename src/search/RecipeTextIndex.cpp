@@ -1,7 +1,8 @@
-#include "search/FullTextIndex.h"
+#include "search/RecipeTextIndex.h"
 
 #include "common/KeepPosition.h"
 #include "common/RecipeBook.h"
+#include "search/DrinkTraits.h"
 #include "search/FullTextQuery.h"
 #include "store/DbfFile.h"
 #include "store/RecipeMemo.h"
@@ -13,31 +14,35 @@
 #include <algorithm>
 #include <optional>
 
-FullTextIndex::~FullTextIndex() {
+RecipeTextIndex::~RecipeTextIndex() {
     if (m_table)
         m_table->removeListener(this);
 }
 
-void FullTextIndex::recordChanged(int recNo) {
-    if (recNo >= 1 && recNo <= int(m_recipes.size()))
+void RecipeTextIndex::recordChanged(int recNo) {
+    if (recNo >= 1 && recNo <= int(m_recipes.size())) {
         m_recipes[size_t(recNo - 1)].current = false;
+        m_recipes[size_t(recNo - 1)].readingsKnown = false;
+    }
     m_someStale = true;
+    m_someUnread = true;
 }
 
-void FullTextIndex::recordsReset() {
+void RecipeTextIndex::recordsReset() {
     m_recipes.clear();
     m_words = {};
     m_starts.clear();
     m_wordIds.clear();
     m_someStale = true;
+    m_someUnread = true;
 }
 
-void FullTextIndex::tableGone() {
+void RecipeTextIndex::tableGone() {
     m_table = nullptr;
     recordsReset();
 }
 
-void FullTextIndex::attach(TTable& table) {
+void RecipeTextIndex::attach(TTable& table) {
     if (m_table)
         m_table->removeListener(this);
     recordsReset();
@@ -45,39 +50,60 @@ void FullTextIndex::attach(TTable& table) {
     table.addListener(this);
 }
 
-void FullTextIndex::update(TApollo& recipes) {
+void RecipeTextIndex::update(TApollo& recipes, bool withReadings) {
     if (m_table != &recipes.table())
         attach(recipes.table());
     m_lastRead = 0;
     std::optional<KeepPosition> keep;
+    const auto stale = [withReadings](const Recipe& r) {
+        return !r.current || (withReadings && !r.readingsKnown);
+    };
     // Moving posts what is pending on the current record, which may make a recipe stale again.
     for (;;) {
         const int count = recipes.table().file().recordCount();
         if (int(m_recipes.size()) != count) {
             m_recipes.resize(size_t(count));
             m_someStale = true;
+            m_someUnread = true;
         }
-        if (!m_someStale)
+        if (!m_someStale && !(withReadings && m_someUnread))
             return;
         if (!keep)
             keep.emplace(recipes);
         m_someStale = false;
-        for (int recNo = 1; recNo <= count; ++recNo) {
-            if (m_recipes[size_t(recNo - 1)].current)
+        if (withReadings)
+            m_someUnread = false;
+        bool restart = false;
+        for (int recNo = 1; recNo <= count && !restart; ++recNo) {
+            Recipe& recipe = m_recipes[size_t(recNo - 1)];
+            if (!stale(recipe))
                 continue;
             recipes.Go(recNo);
-            if (recipes.RecNo() != recNo || recipes.table().file().recordCount() != count)
-                break; // the table changed under the move: start over
-            read(recipes, m_recipes[size_t(recNo - 1)]);
-            ++m_lastRead;
+            restart = recipes.RecNo() != recNo || recipes.table().file().recordCount() != count;
+            if (!restart) {
+                read(recipes, recipe, withReadings);
+                ++m_lastRead;
+            }
+        }
+        if (restart) {
+            m_someStale = true;
+            m_someUnread = true;
         }
     }
 }
 
-void FullTextIndex::read(TApollo& recipes, Recipe& recipe) {
+void RecipeTextIndex::read(TApollo& recipes, Recipe& recipe, bool withReadings) {
     const QString name = RecipeBook::name(recipes);
-    // The memo holds instructions and remark with a separator of two letters that must not match.
     QString memo = RecipeBook::memo(recipes);
+    recipe.readingsKnown = withReadings;
+    if (withReadings) {
+        QString instructions;
+        QString remark;
+        RecipeMemo::split(memo, &instructions, &remark);
+        recipe.preparation = GlassStrength::preparationOf(instructions);
+        recipe.glass = ServingGlass::of(instructions);
+    }
+    // The memo holds instructions and remark with a separator of two letters that must not match.
     memo.replace(RecipeMemo::separator(), QStringLiteral("\n"));
     const TextFold::Folded text = TextFold::prepare(name + QLatin1Char('\n') + memo);
     QSet<int> seen;
@@ -106,7 +132,7 @@ void FullTextIndex::read(TApollo& recipes, Recipe& recipe) {
     recipe.current = true;
 }
 
-int FullTextIndex::wordId(const TextFold::Folded& text, qsizetype from, qsizetype to) {
+int RecipeTextIndex::wordId(const TextFold::Folded& text, qsizetype from, qsizetype to) {
     const QStringView word = QStringView(text.text).mid(from, to - from);
     const QByteArrayView marks = QByteArrayView(text.umlaut).sliced(from, to - from);
     // An umlaut and its plain letter fold alike but match differently: the marks belong to the key.
@@ -156,8 +182,20 @@ bool holds(const std::vector<char>& positions, int position) {
 
 } // namespace
 
-std::vector<char> FullTextIndex::matches(TApollo& recipes, const FullTextQuery& query) {
-    update(recipes);
+std::vector<char> RecipeTextIndex::keeping(TApollo& recipes, const DrinkTraits& traits) {
+    const bool readings = traits.preparation || traits.glass;
+    update(recipes, readings);
+    std::vector<char> kept(m_recipes.size() + 1, 0);
+    for (size_t i = 0; i < m_recipes.size(); ++i) {
+        const Recipe& r = m_recipes[i];
+        kept[i + 1] =
+            traits.keeps(readings ? std::optional(r.preparation) : std::nullopt, r.glass, r.ingredients);
+    }
+    return kept;
+}
+
+std::vector<char> RecipeTextIndex::matches(TApollo& recipes, const FullTextQuery& query) {
+    update(recipes, false);
     std::vector<char> found(m_recipes.size() + 1, 1);
     found[0] = 0;
     const FullTextQuery::Names& names = query.names();
