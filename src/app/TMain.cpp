@@ -190,6 +190,8 @@ bool TMain::create() {
         Meldungsfenster::show(*failed);
     try {
         m_data.loadChoices();
+        if (const std::optional<Notice> damaged = m_data.loadMyDrinks())
+            Meldungsfenster::show(*damaged);
         browser->loadTerms();
     } catch (const StoreError&) { // a table that opens but cannot be read is as bad as one that won't open
         Meldungsfenster::show(ProgramData::unreadable());

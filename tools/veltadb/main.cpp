@@ -7,6 +7,7 @@
 #include "JsonVerbs.h"
 #include "ListVerbs.h"
 #include "MaintFolder.h"
+#include "MyDrinksVerbs.h"
 #include "OptionsVerb.h"
 #include "PartyVerb.h"
 #include "PrintVerbs.h"
@@ -100,7 +101,8 @@ QString verbList() {
                "  veltadb hausbar ORDNER [ersatz=0|1] [immer=0|1] [grund=+N|-N ...]\n"
                "                              Ersatzzutaten und Grundzutaten der Hausbar zeigen oder "
                "ändern\n") +
-           PartyVerb::usage() + RecipeVerbs::usage() + IngredientVerbs::usage() + ListVerbs::usage();
+           PartyVerb::usage() + MyDrinksVerbs::usage() + RecipeVerbs::usage() + IngredientVerbs::usage() +
+           ListVerbs::usage();
 }
 
 int usage() {
@@ -444,6 +446,8 @@ FolderUse folderUse(const QStringList& args) {
         c == QStringLiteral("zuruecksichern-rueckgaengig") || c == QStringLiteral("json-import") ||
         c == QStringLiteral("alkohol-neu"))
         return {second, true};
+    if (MyDrinksVerbs::handles(c))
+        return {second, MyDrinksVerbs::writes(args)};
     if (c.endsWith(QStringLiteral("-list")) || c == QStringLiteral("ingredient-usage"))
         return {second, false};
     for (const char* kind : {"recipe-", "ingredient-", "category-", "taste-", "decoration-"}) {
@@ -509,6 +513,8 @@ int main(int argc, char* argv[]) {
             return code;
         if (IngredientVerbs::handles(command))
             return IngredientVerbs::run(args, out(), err());
+        if (MyDrinksVerbs::handles(command))
+            return MyDrinksVerbs::run(args, out(), err());
         if (JsonVerbs::handles(command))
             return JsonVerbs::run(args, out(), err());
         if (ListVerbs::handles(command))
