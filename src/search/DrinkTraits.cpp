@@ -2,8 +2,11 @@
 
 #include "common/RecipeBook.h"
 #include "store/RecipeMemo.h"
+#include "store/TApollo.h"
 
-bool DrinkTraits::keeps(const QString& instructions, const QList<int>& ingredientNumbers) const {
+bool DrinkTraits::keeps(const QString& instructions, const QList<int>& ingredientNumbers, int recNo) const {
+    if (minStars > 0 && stars.value(recNo) < minStars)
+        return false;
     for (const int number : ingredientNumbers) {
         if (avoided.contains(number))
             return false;
@@ -23,7 +26,7 @@ RecipeRecordTest DrinkTraits::recordTest() const {
             QString remark;
             RecipeMemo::split(RecipeBook::memo(recipes), &instructions, &remark);
         }
-        return traits.keeps(instructions, RecipeBook::ingredientNumbers(recipes));
+        return traits.keeps(instructions, RecipeBook::ingredientNumbers(recipes), recipes.RecNo());
     };
 }
 
@@ -31,6 +34,15 @@ QStringList DrinkTraits::preparationNames() {
     // In the order of GlassStrength::Preparation.
     return {noPreference(),           QStringLiteral("geschüttelt"), QStringLiteral("gerührt"),
             QStringLiteral("gebaut"), QStringLiteral("Mixer"),       QStringLiteral("heiß")};
+}
+
+QStringList DrinkTraits::starNames() {
+    return {noPreference(),
+            QStringLiteral("mindestens 1 Stern"),
+            QStringLiteral("mindestens 2 Sterne"),
+            QStringLiteral("mindestens 3 Sterne"),
+            QStringLiteral("mindestens 4 Sterne"),
+            QStringLiteral("5 Sterne")};
 }
 
 QStringList DrinkTraits::glassNames() {

@@ -2,6 +2,7 @@
 
 #include "common/Aliases.h"
 #include "common/Catalogue.h"
+#include "common/MyDrinks.h"
 #include "common/RecipeBook.h"
 #include "common/TextFold.h"
 #include "store/RecipeMemo.h"
@@ -9,8 +10,11 @@
 
 #include <QRegularExpression>
 
-FullTextQuery::Names FullTextQuery::Names::of(const Catalogue& catalogue, const Aliases& aliases) {
+FullTextQuery::Names FullTextQuery::Names::of(const Catalogue& catalogue, const Aliases& aliases,
+                                              const MyDrinks* own) {
     Names names;
+    if (own)
+        names.notes = own->allNotes();
     // Other names join the name on lines of their own, so a word never runs from one into the next.
     for (const ListEntry& e : catalogue.ingredients().zutatliste)
         names.ingredients.insert(e.data, (QStringList{e.text} + aliases.ofIngredient(e.text)).join(u'\n'));
@@ -64,6 +68,9 @@ QStringList FullTextQuery::namesOf(TApollo& recipes, const QString& name) const 
     if (!m_names.drinks.isEmpty())
         if (const auto it = m_names.drinks.constFind(name.trimmed().toCaseFolded());
             it != m_names.drinks.cend())
+            names << *it;
+    if (!m_names.notes.isEmpty())
+        if (const auto it = m_names.notes.constFind(recipes.RecNo()); it != m_names.notes.cend())
             names << *it;
     for (int number : RecipeBook::ingredientNumbers(recipes))
         if (const auto it = m_names.ingredients.constFind(number); it != m_names.ingredients.cend())
