@@ -152,7 +152,7 @@ QWidget* TBlutdialog::buildWeightPage() {
     GewichtEdit = spin(BloodAlcohol::kMinWeight, BloodAlcohol::kMaxWeight, QRect(124, 104, 80, 24), page);
     label->setBuddy(GewichtEdit->edit());
     text(QStringLiteral("kg"), QRect(212, 108, 60, 20), page);
-    auto* bodyLabel = new QLabel(QStringLiteral("Körper&wasser:"), page);
+    auto* bodyLabel = new QLabel(QStringLiteral("Körperwa&sser:"), page);
     bodyLabel->setGeometry(0, 140, 120, 24);
     KoerperCombo = new QComboBox(page);
     KoerperCombo->setObjectName(QStringLiteral("KoerperCombo"));
