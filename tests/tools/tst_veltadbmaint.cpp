@@ -2,6 +2,7 @@
 #include "TestFiles.h"
 #include "VeltaTest.h"
 #include "VeltadbRun.h"
+#include "store/DataFolderLock.h"
 
 #include <QDate>
 #include <QDir>
@@ -192,6 +193,20 @@ private slots:
         QCOMPARE(veltadb({u"gemixt"_s, data(), recNo, u"2"_s}).out,
                  u"%1\t%2\t2\tAaa Probe\n"_s.arg(today, recNo));
         QCOMPARE(veltadb({u"gemixt"_s, data(), u"5"_s}).code, 0);
+        {
+            // While the program holds the folder, the writing calls are refused and the reading go on.
+            DataFolderLock program;
+            QVERIFY(program.acquire(data()));
+            const QByteArray held = TestFiles::readAll(data() + u"/MEINE.TXT"_s);
+            const Run refused = veltadb({u"gemixt"_s, data(), u"5"_s});
+            QCOMPARE(refused.code, 1);
+            QVERIFY2(refused.err.contains(u"gerade von Velta Cocktails 98 oder von veltadb benutzt"_s),
+                     qPrintable(refused.err));
+            QCOMPARE(veltadb({u"notiz"_s, data(), recNo, u"Neu"_s}).code, 1);
+            QCOMPARE(TestFiles::readAll(data() + u"/MEINE.TXT"_s), held);
+            QCOMPARE(veltadb({u"bewertung"_s, data(), recNo}).code, 0);
+            QCOMPARE(veltadb({u"journal"_s, data()}).code, 0);
+        }
 
         QCOMPARE(veltadb({u"recipe-edit"_s, data(), recNo, u"name=Zzz Probe"_s}).code, 0);
         QCOMPARE(veltadb({u"bewertung"_s, data(), recNo}).out, u"%1\t4\tZzz Probe\n"_s.arg(recNo));
