@@ -15,13 +15,15 @@ std::optional<QString> MyDrinksSession::drinkName(int recNo) const {
     return RecipeBook::name(m_recipes);
 }
 
-Result MyDrinksSession::check(int recNo, QString* name) const {
+Result MyDrinksSession::check(int recNo, QString* name) {
     if (const Result gate = mayChange(); !gate)
         return gate;
     const std::optional<QString> found = drinkName(recNo);
     if (!found)
         return Result::refused(Notice::hint(QStringLiteral("Den Satz %1 gibt es nicht.").arg(recNo), 1));
     *name = *found;
+    // The whole file is written anew: drinks renamed or deleted since it was read go in as they are now.
+    m_drinks.reconcile(m_recipes);
     return Result::ok();
 }
 

@@ -26,8 +26,9 @@ public:
     const MyDrinks& drinks() const { return m_drinks; }
 
 private:
-    // The refusal that comes before any change of `recNo`, or its name.
-    Result check(int recNo, QString* name) const;
+    // The refusal that comes before any change of `recNo`, or its name; the records matched to the
+    // recipes as they are now.
+    Result check(int recNo, QString* name);
 
     MyDrinks& m_drinks;
     TApollo& m_recipes;

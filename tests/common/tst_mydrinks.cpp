@@ -118,6 +118,11 @@ private slots:
         // A renamed drink keeps its stars and the journal its new name; a deleted one loses them.
         rename(tables.re(), 2, u"Mojito Royal"_s);
         TestTables::deleteRecord(tables.re(), 3);
+        // Also during the run that renamed and deleted: the next change writes the drinks as they are.
+        QVERIFY(s.rate(4, 1));
+        QVERIFY(fileOf(tables.path()).contains("[2] Mojito Royal\r\nSterne=4\r\n"));
+        QVERIFY(!fileOf(tables.path()).contains("Bellini"));
+        QVERIFY(!drinks.has(3));
         MyDrinks after;
         QVERIFY(!after.loadFolder(tables.path(), tables.re(), true));
         QCOMPARE(after.stars(2), 4);
