@@ -22,8 +22,12 @@ void JournalSession::begin() {
 }
 
 QList<ListEntry> JournalSession::dateEntries() const {
+    QList<MyDrinks::JournalLine> newest = m_lines;
+    std::stable_sort(
+        newest.begin(), newest.end(),
+        [](const MyDrinks::JournalLine& a, const MyDrinks::JournalLine& b) { return a.date > b.date; });
     QList<ListEntry> out;
-    for (auto it = m_lines.crbegin(); it != m_lines.crend(); ++it)
+    for (auto it = newest.cbegin(); it != newest.cend(); ++it)
         out.append({QStringLiteral("%1   %2   %3")
                         .arg(it->date.toString(QStringLiteral("dd.MM.yyyy")),
                              glassesText(it->glasses).leftJustified(9), it->name),

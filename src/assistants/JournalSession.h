@@ -29,7 +29,8 @@ public:
     void begin();
 
     const QList<MyDrinks::JournalLine>& lines() const { return m_lines; }
-    // By date, the newest first: "09.12.2026   2 Gläser   Mojito", keyed by the drink's record number.
+    // By date, the newest first (a day's drinks by name): "09.12.2026   2 Gläser   Mojito", keyed by the
+    // drink's record number.
     QList<ListEntry> dateEntries() const;
     // The drinks mixed most often first (by glasses, then by name).
     QList<Total> perDrink() const;

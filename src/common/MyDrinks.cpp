@@ -1,6 +1,7 @@
 #include "common/MyDrinks.h"
 
 #include "common/KeepPosition.h"
+#include "common/ListCollation.h"
 #include "common/RecipeBook.h"
 #include "common/TurboRead.h"
 #include "store/AtomicFile.h"
@@ -252,8 +253,10 @@ QList<MyDrinks::JournalLine> MyDrinks::journal() const {
         for (const Mixed& m : it.value().mixed)
             out.append({m.date, it.key(), m.glasses, it.value().name});
     }
-    std::stable_sort(out.begin(), out.end(),
-                     [](const JournalLine& a, const JournalLine& b) { return a.date < b.date; });
+    // The file keeps no time of day: the drinks of one day by name.
+    std::stable_sort(out.begin(), out.end(), [](const JournalLine& a, const JournalLine& b) {
+        return a.date != b.date ? a.date < b.date : ListCollation::lessThan(a.name, b.name);
+    });
     return out;
 }
 

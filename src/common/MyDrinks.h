@@ -77,7 +77,7 @@ public:
     QDate lastMixed(int recNo) const;
     // "zuletzt gemixt am 09.12.2026, 3-mal"; empty for a drink never mixed.
     QString mixedLine(int recNo) const;
-    // Every time anything was mixed, by date (the same day in the order it was recorded).
+    // Every time anything was mixed, by date (the same day by name).
     QList<JournalLine> journal() const;
     bool isEmpty() const { return m_drinks.isEmpty(); }
     // For the passes over all drinks (the search): the stars and notes by record number.
