@@ -72,6 +72,8 @@ MainMenu::MainMenu(QMainWindow* window) : QObject(window) {
         QKeySequence(Qt::CTRL | Qt::Key_P));
     add(extras, QStringLiteral("Einkauf"), QStringLiteral("&Einkaufsassistent"),
         QKeySequence(Qt::CTRL | Qt::Key_E));
+    add(extras, QStringLiteral("Journal"), QStringLiteral("&Journal"))
+        ->setStatusTip(QStringLiteral("Was Sie wann gemixt haben, mit Summen je Drink und je Monat"));
     extras->addSeparator();
     add(extras, QStringLiteral("Zutateninfo"), QStringLiteral("Zutaten&info"),
         QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -118,6 +120,7 @@ int MainMenu::helpContext(const QString& command) {
         {QStringLiteral("Hausbar"), 2420},    {QStringLiteral("Promille"), 2430},
         {QStringLiteral("Einkauf"), 2440},    {QStringLiteral("Zutateninfo"), 2460},
         {QStringLiteral("Lexikon"), 2510},    {QStringLiteral("Optionen"), 2600},
-        {QStringLiteral("JsonExport"), 2090}, {QStringLiteral("JsonImport"), 2090}};
+        {QStringLiteral("JsonExport"), 2090}, {QStringLiteral("JsonImport"), 2090},
+        {QStringLiteral("Journal"), 2480}};
     return contexts.value(command, 0);
 }

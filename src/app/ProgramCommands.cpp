@@ -5,9 +5,12 @@
 #include "app/TMain.h"
 #include "assistants/gui/CocktailCommand.h"
 #include "assistants/gui/HomeBarCommand.h"
+#include "assistants/gui/JournalCommand.h"
 #include "assistants/gui/NearMissCommand.h"
 #include "assistants/gui/ShoppingCommand.h"
 #include "browser/gui/BrowserController.h"
+#include "browser/gui/ClientFrame.h"
+#include "browser/gui/MyDrinksCommand.h"
 #include "browser/gui/RecipePhoto.h"
 #include "browser/gui/SimilarDrinksCommand.h"
 #include "calc/gui/BloodAlcoholCommand.h"
@@ -113,6 +116,15 @@ void ProgramCommands::registerAll(CommandTable& t, DialogHost& dialogs, TMain& m
         dialogs.get<RecipeIngredientsCommand>().run();
     });
     connectReferenceClicks(dialogs, main);
+    for (int n = 0; n <= 5; ++n)
+        t.add(QStringLiteral("Sterne%1").arg(n),
+              [&dialogs, n] { dialogs.get<MyDrinksCommand>().rate(n, false); });
+    QObject::connect(main.UntenPaintBox, &ClientFrame::starClicked, &main, [&dialogs](int n) {
+        StoreGuard::run([&] { dialogs.get<MyDrinksCommand>().rate(n, true); });
+    });
+    t.add(QStringLiteral("Notiz"), [&dialogs] { dialogs.get<MyDrinksCommand>().editNote(); });
+    t.add(QStringLiteral("Gemixt"), [&dialogs] { dialogs.get<MyDrinksCommand>().mixed(); });
+    t.add(QStringLiteral("Journal"), [&dialogs] { dialogs.get<JournalCommand>().run(); });
     t.add(QStringLiteral("Sichern"), [&dialogs] { dialogs.get<BackupCommands>().runBackup(); });
     t.add(QStringLiteral("Einlesen"), [&dialogs] { dialogs.get<BackupCommands>().runRestore(); });
     t.add(QStringLiteral("EinlesenRueckgaengig"),

@@ -62,6 +62,11 @@ void ProgramData::loadChoices() {
     m_state.catalogue.reloadAll(m_tables);
 }
 
+std::optional<Notice> ProgramData::loadMyDrinks() {
+    return m_state.myDrinks.loadFolder(m_state.folders.dataFolder, m_tables.ApolloRezepte,
+                                       !m_state.run.readOnly);
+}
+
 QList<Notice> ProgramData::saveAtClose() {
     if (m_tablesOpen) {
         m_tables.closeMainTables();

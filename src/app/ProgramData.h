@@ -40,6 +40,9 @@ public:
     std::optional<Notice> finishRecompute();
     // The recipe count and the shared choice lists; throws StoreError.
     void loadChoices();
+    // The user's stars, notes and journal, matched to the recipes; the notice tells of a damaged
+    // file (set aside). Throws StoreError.
+    std::optional<Notice> loadMyDrinks();
     // At the end: the tables are closed, the options written and the saved searches made when the
     // file does not exist yet. What could not be written is said, and the file keeps its last state.
     QList<Notice> saveAtClose();

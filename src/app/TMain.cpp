@@ -190,6 +190,8 @@ bool TMain::create() {
         Meldungsfenster::show(*failed);
     try {
         m_data.loadChoices();
+        if (const std::optional<Notice> damaged = m_data.loadMyDrinks())
+            Meldungsfenster::show(*damaged);
         browser->loadTerms();
     } catch (const StoreError&) { // a table that opens but cannot be read is as bad as one that won't open
         Meldungsfenster::show(ProgramData::unreadable());
@@ -336,8 +338,28 @@ void TMain::buildTextPopup() {
                     [this] { RunCommand(QStringLiteral("Aehnlich")); })
         ->setObjectName(QStringLiteral("similarDrinks"));
     TextPopup->addSeparator();
+    // The user's own records of the drink: stars, note and the journal.
+    QMenu* rating = TextPopup->addMenu(QStringLiteral("Bewertung"));
+    rating->setObjectName(QStringLiteral("rating"));
+    for (int n = 0; n <= 5; ++n) {
+        const QString text = n == 0 ? QStringLiteral("Keine Sterne")
+                                    : QString(n, QChar(0x2605)) + QString(5 - n, QChar(0x2606));
+        QAction* action =
+            rating->addAction(text, this, [this, n] { RunCommand(QStringLiteral("Sterne%1").arg(n)); });
+        action->setObjectName(QStringLiteral("stars%1").arg(n));
+    }
+    TextPopup
+        ->addAction(QStringLiteral("Meine Notiz..."), this, [this] { RunCommand(QStringLiteral("Notiz")); })
+        ->setObjectName(QStringLiteral("myNote"));
+    TextPopup->addAction(QStringLiteral("Gemixt!"), this, [this] { RunCommand(QStringLiteral("Gemixt")); })
+        ->setObjectName(QStringLiteral("mixed"));
+    TextPopup->addSeparator();
     QMenu* clipboard = TextPopup->addMenu(QStringLiteral("Zwischenablage"));
     clipboard->addAction(QStringLiteral("Rezepttext"), browser, &BrowserController::copyRecipeText);
+    clipboard
+        ->addAction(QStringLiteral("Rezepttext mit Notiz"), browser,
+                    &BrowserController::copyRecipeTextWithNote)
+        ->setObjectName(QStringLiteral("copyWithNote"));
     clipboard->addAction(QStringLiteral("Foto"), browser, &BrowserController::copyPhoto);
     QAction* missing = TextPopup->addAction(MissingIngredients::menuText(), browser,
                                             &BrowserController::copyMissingIngredients);

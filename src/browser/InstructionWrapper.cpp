@@ -1,6 +1,7 @@
 #include "browser/InstructionWrapper.h"
 
 #include "browser/RecipeDisplay.h"
+#include "browser/RecipeLoader.h"
 #include "browser/TextMeasurer.h"
 
 namespace {
@@ -97,6 +98,15 @@ void InstructionWrapper::WrapInstructions(RecipeDisplay& d, const TextMeasurer& 
                                           bool justify) {
     d.lines.resize(qMin<qsizetype>(d.firstTextLine, d.lines.size()));
     Wrapper(d, m, areaWidth, justify).run(d.instructionText);
+    // The user's note follows the remark as a paragraph of its own, drawn in its own colour.
+    d.firstNoteLine = -1;
+    if (!d.note.isEmpty() && d.lines.size() + 2 < RecipeDisplay::kMaxLines) {
+        d.lines.append(DisplayLine{});
+        d.firstNoteLine = int(d.lines.size());
+        QString note = d.note;
+        note.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+        Wrapper(d, m, areaWidth, justify).run(RecipeLoader::noteHeading() + QLatin1Char('\r') + note);
+    }
     d.lastLine = int(d.lines.size()) - 1;
     d.topLine = 0;
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class Aliases;
+class MyDrinks;
 class TApollo;
 class TextMeasurer;
 
@@ -47,6 +48,8 @@ public:
     void setWrap(const Wrap& wrap);
     // The dashes per cl of the options, for the estimate in the glass of recipes loaded from now on.
     void setDashesPerCl(int dashesPerCl) { m_dashesPerCl = dashesPerCl; }
+    // The user's stars, note and journal, shown with every recipe loaded from now on.
+    void setMyDrinks(const MyDrinks* myDrinks) { m_myDrinks = myDrinks; }
     void WrapInstructions();
 
     // The mark commands; the window refuses them when started read-only and asks first.
@@ -64,6 +67,7 @@ private:
     const QStringList& m_categories;
     const QStringList& m_tastes;
     const Aliases* m_aliases;
+    const MyDrinks* m_myDrinks = nullptr;
     Wrap m_wrap;
     int m_dashesPerCl = 12;
     RecipeList m_list;

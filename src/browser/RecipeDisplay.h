@@ -32,12 +32,20 @@ struct RecipeDisplay {
     int categoryLine = -1;
     int decorationLine = -1;
     int amountLine = -1;
+    int mixedLine = -1; // "zuletzt gemixt am …"; -1 for a drink never mixed
     int firstTextLine = 0;
     int lastLine = -1;
     int topLine = 0;
     int lastShownLine = -1;
     int recipeAmount = 0; // sum of the cl amounts
     QString instructionText;
+    // The user's own records (MEINE.TXT): the stars of the title bar and the note, wrapped under the
+    // remark from `firstNoteLine` on (-1 without a note).
+    int stars = 0;
+    QString note;
+    int firstNoteLine = -1;
+
+    bool isNoteLine(int line) const { return firstNoteLine >= 0 && line >= firstNoteLine; }
 
     QString title() const { return name.left(kTitleLength); }
     bool isIngredientLine(int line) const {

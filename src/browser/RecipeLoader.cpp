@@ -3,6 +3,7 @@
 #include "common/Aliases.h"
 #include "common/GlassStrength.h"
 #include "common/IceNames.h"
+#include "common/MyDrinks.h"
 #include "common/RecipeBook.h"
 #include "common/RecipeCost.h"
 #include "store/Fields.h"
@@ -78,8 +79,16 @@ RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
     const Measured measured = addIngredientLines(d, recipe, s.dashesPerCl);
     addFactLines(d, s, recipe, measured);
     d.instructionText = InstructionText(recipe.memo);
-    d.firstTextLine = d.amountLine + 1;
-    d.lastLine = d.amountLine;
+    if (s.myDrinks) {
+        d.stars = s.myDrinks->stars(d.recNo);
+        d.note = s.myDrinks->note(d.recNo);
+        if (const QString mixed = s.myDrinks->mixedLine(d.recNo); !mixed.isEmpty()) {
+            d.mixedLine = int(d.lines.size());
+            addLine(d, fact(mixed));
+        }
+    }
+    d.firstTextLine = int(d.lines.size());
+    d.lastLine = d.firstTextLine - 1;
     return d;
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class Aliases;
+class MyDrinks;
 class TApollo;
 
 // `LoadRecipe`: the display lines of the recipe the recipe table stands on. The instruction lines
@@ -20,7 +21,8 @@ public:
         const QStringList& categories;
         const QStringList& tastes;
         int dashesPerCl = 12;
-        const Aliases* aliases = nullptr; // the drink's other names go above the ingredients
+        const Aliases* aliases = nullptr;   // the drink's other names go above the ingredients
+        const MyDrinks* myDrinks = nullptr; // the user's stars, note and journal
     };
     static constexpr int kInstructionLength = 5001;
 
@@ -29,6 +31,8 @@ public:
     // A line break, the instructions, and a remark under "Bemerkung: " when there is one; cut to
     // 5001 characters. Empty for an empty memo.
     static QString InstructionText(const QString& memo);
+    // The heading of the user's note under the remark.
+    static QString noteHeading() { return QStringLiteral("Meine Notiz:"); }
 
 private:
     // What the ingredient lines found out for the estimate in the glass.

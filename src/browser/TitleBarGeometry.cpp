@@ -26,3 +26,18 @@ TitleBarGeometry::Name TitleBarGeometry::name(int titleWidth, int nameWidth, int
     n.rightGrooveStart = titleWidth - n.x + 7;
     return n;
 }
+
+QRect TitleBarGeometry::star(int titleWidth, int n) {
+    constexpr int kRightMargin = 6;
+    const int left = titleWidth - kRightMargin - 5 * (kStarSize + kStarGap) + kStarGap;
+    return QRect(left + (n - 1) * (kStarSize + kStarGap), 22 - kStarSize / 2, kStarSize, kStarSize);
+}
+
+int TitleBarGeometry::starAt(int titleWidth, const QPoint& point) {
+    for (int n = 1; n <= 5; ++n) {
+        // The gap after a star counts to it, so that no click falls between two.
+        if (star(titleWidth, n).adjusted(0, -3, kStarGap, 3).contains(point))
+            return n;
+    }
+    return 0;
+}

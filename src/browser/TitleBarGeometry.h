@@ -29,4 +29,12 @@ public:
     // nameWidth: width of the name's first 30 characters; aWidth: width of "a", half of which is
     // added for an italic font.
     static Name name(int titleWidth, int nameWidth, int aWidth, bool italic);
+
+    // The user's five stars at the right end of the title, over the groove: star n (1..5) in the
+    // title's coordinates, the first on the left.
+    static constexpr int kStarSize = 14;
+    static constexpr int kStarGap = 3;
+    static QRect star(int titleWidth, int n);
+    // The star under a point of the title; 0 beside them.
+    static int starAt(int titleWidth, const QPoint& point);
 };

@@ -2,6 +2,8 @@
 
 #include "common/HalfEven.h"
 
+#include <cmath>
+
 qint64 BloodAlcohol::grams(qint64 volumeMl, int percent) {
     // V[cl] x A x 0.1 x 0.8 x 0.9 = V[ml] x A x 72 / 10000, exact in integers.
     return HalfEven::divide(volumeMl * percent * 72, 10000);
@@ -11,14 +13,20 @@ qint64 BloodAlcohol::wholeCl(qint64 volumeMl) {
     return HalfEven::divide(volumeMl, 10);
 }
 
-double BloodAlcohol::promille(qint64 grams, int weightKg, int hours) {
-    if (weightKg <= 0)
+double BloodAlcohol::promille(qint64 grams, int weightKg, int hours, double reduction) {
+    if (weightKg <= 0 || reduction <= 0.0)
         return 0.0;
-    const double p = double(grams) / (weightKg * kReduction) - hours * kEliminationPerHour;
+    const double p = double(grams) / (weightKg * reduction) - hours * kEliminationPerHour;
     if (p < 0.0)
         return 0.0;
     // Values that two decimals would round up to 10.00 are capped as well.
     return p >= kUpperBound + 0.005 ? kUpperBound : p;
+}
+
+int BloodAlcohol::minutesToZero(double promille) {
+    if (promille <= 0.0)
+        return 0;
+    return int(std::ceil(promille / kEliminationPerHour * 60.0 - 1e-9));
 }
 
 QString BloodAlcohol::label(double promille) {

@@ -84,13 +84,58 @@ BloodAlcoholSession::Removed BloodAlcoholSession::remove(int consumedRow) {
     return {m_consumed.isEmpty() ? -1 : qMax(0, consumedRow - 1), std::nullopt};
 }
 
+std::optional<Notice> BloodAlcoholSession::addMixedOn(const QDate& today) {
+    bool any = false;
+    const Unit unit = m_unit;
+    m_unit = Unit::Piece;
+    for (const MyDrinks::JournalLine& line : m_state.myDrinks.journal()) {
+        if (line.date != today)
+            continue;
+        for (int row = 0; row < int(m_drinks.size()); ++row) {
+            if (m_drinks.at(row).data == line.recNo && !DrinkLookup::isIngredient(line.recNo)) {
+                any = !add(row, QString::number(line.glasses)) || any;
+                break;
+            }
+        }
+    }
+    m_unit = unit;
+    return any ? std::nullopt : std::optional<Notice>(nothingMixedNotice());
+}
+
+Notice BloodAlcoholSession::nothingMixedNotice() {
+    return Notice::hint(QStringLiteral("Im Journal ist für heute noch kein Drink eingetragen.\r"
+                                       "„Gemixt!“ im Rezept trägt ihn ein."),
+                        2);
+}
+
+QStringList BloodAlcoholSession::bodyNames() {
+    return {QStringLiteral("einheitlich (0,7)"), QStringLiteral("Mann (0,68)"),
+            QStringLiteral("Frau (0,55)")};
+}
+
+QString BloodAlcoholSession::soberText(const QTime& now) const {
+    const QString estimate = QStringLiteral("Nur eine Schätzung – keine Erlaubnis, Auto zu fahren.");
+    const int minutes = BloodAlcohol::minutesToZero(m_promille);
+    if (minutes == 0)
+        return QStringLiteral("Bei einem Abbau von 0,15 ‰ pro Stunde: schon wieder bei 0,0 ‰. ") + estimate;
+    return QStringLiteral("Bei einem Abbau von 0,15 ‰ pro Stunde wieder bei 0,0 ‰ in etwa %1 Std. %2 Min., "
+                          "gegen %3 Uhr. ")
+               .arg(minutes / 60)
+               .arg(minutes % 60)
+               .arg(now.addSecs(qint64(minutes) * 60).toString(QStringLiteral("HH:mm"))) +
+           estimate;
+}
+
 std::optional<Notice> BloodAlcoholSession::next() {
     if (m_page == Weight && (m_weight < BloodAlcohol::kMinWeight || m_weight > BloodAlcohol::kMaxWeight))
         return weightNotice();
     if (m_page == Time) {
         if (m_hours < BloodAlcohol::kMinHours || m_hours > BloodAlcohol::kMaxHours)
             return hoursNotice();
-        m_promille = BloodAlcohol::promille(m_grams, m_weight, m_hours);
+        const double reduction = m_body == Body::Man     ? BloodAlcohol::kReductionMen
+                                 : m_body == Body::Woman ? BloodAlcohol::kReductionWomen
+                                                         : BloodAlcohol::kReduction;
+        m_promille = BloodAlcohol::promille(m_grams, m_weight, m_hours, reduction);
     }
     if (m_page < Result)
         m_page = Page(m_page + 1);

@@ -3,7 +3,9 @@
 #include "calc/DrinkLookup.h"
 #include "common/Notice.h"
 
+#include <QDate>
 #include <QStringList>
+#include <QTime>
 
 #include <optional>
 
@@ -15,6 +17,8 @@ class BloodAlcoholSession {
 public:
     enum class Unit { Piece = 0, Cl = 1, Ml = 2 }; // "Stück", "cl", "ml"
     enum Page { Drinks = 0, Weight = 1, Time = 2, Result = 3 };
+    // The body water of the Widmark formula: one factor for everyone, or by sex.
+    enum class Body { Everyone = 0, Man = 1, Woman = 2 };
     static constexpr int kMaxAmount = 9999;
 
     struct Consumed {
@@ -52,11 +56,19 @@ public:
     qint64 totalGrams() const { return m_grams; }
     // "&Entfernen" of a consumed row.
     Removed remove(int consumedRow);
+    // "Heute gemixt": a glass of every drink the journal has for `today`, as many as were mixed. The
+    // notice says when there is none.
+    std::optional<Notice> addMixedOn(const QDate& today);
+    static Notice nothingMixedNotice();
 
     int weight() const { return m_weight; }
     void setWeight(int kg) { m_weight = kg; }
     int hours() const { return m_hours; }
     void setHours(int hours) { m_hours = hours; }
+    Body body() const { return m_body; }
+    void setBody(Body body) { m_body = body; }
+    // "einheitlich (0,7)", "Mann (0,68)", "Frau (0,55)"
+    static QStringList bodyNames();
 
     Page page() const { return m_page; }
     bool backEnabled() const { return m_page != Drinks; }
@@ -70,6 +82,9 @@ public:
 
     double promille() const { return m_promille; }
     QString label() const;
+    // When the value is back at 0,0 ‰ at the elimination rate, from `now` on, and that it is no
+    // more than an estimate.
+    QString soberText(const QTime& now) const;
 
     static Notice amountNotice();
     static Notice noDrinkNotice();
@@ -89,6 +104,7 @@ private:
     qint64 m_grams = 0;
     int m_weight = 70;
     int m_hours = 0;
+    Body m_body = Body::Everyone;
     Page m_page = Drinks;
     bool m_resultReached = false;
     double m_promille = 0.0;

@@ -3,6 +3,7 @@
 #include "common/Aliases.h"
 #include "common/Catalogue.h"
 #include "common/IngredientMarks.h"
+#include "common/MyDrinks.h"
 #include "common/ProgramSettings.h"
 #include "common/RunFlags.h"
 #include "common/StartupFolders.h"
@@ -32,6 +33,7 @@ struct AppState {
     SavedSearchTexts savedSearchTexts; // the full text of each saved search
     Aliases aliases;                   // other names of drinks and ingredients (ALIAS.TXT)
     IngredientMarks marks;             // what the search's "ohne" criteria leave out (MERKMALE.TXT)
+    MyDrinks myDrinks;                 // the user's stars, notes and journal (MEINE.TXT)
     // Permitted purchases of the search dialog's home bar rule, for the run.
     int searchPurchases = 0;
 

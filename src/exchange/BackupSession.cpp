@@ -62,6 +62,14 @@ BackupSession::RestoreOutcome BackupSession::finished(const BackupSet::Result& r
         m_state.settings.changeOptions() = OptionsRecord::load(m_state.optionsPath());
         m_state.savedSearches = SavedSearches::load(m_state.savedSearchesPath());
         m_state.savedSearchTexts = SavedSearchTexts::load(m_state.savedSearchTextsPath());
+        // The stars and notes follow the restored numbers of the drinks (see MyDrinks::reconcile).
+        if (const std::optional<Notice> damaged = m_state.myDrinks.loadFolder(
+                m_state.folders.dataFolder, m_tables.ApolloRezepte, !m_state.run.readOnly)) {
+            Notice told = toNotice(result);
+            told.text += QStringLiteral("\r\r") + damaged->text;
+            told.lines += damaged->lines + 1;
+            return {told, true};
+        }
     }
     return {toNotice(result), result.ok};
 }

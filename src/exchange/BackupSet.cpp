@@ -1,5 +1,6 @@
 #include "exchange/BackupSet.h"
 
+#include "common/MyDrinks.h"
 #include "common/Notice.h"
 #include "exchange/DataFileCopy.h"
 #include "store/AtomicFile.h"
@@ -38,9 +39,9 @@ QString restoreFailedText() {
 } // namespace
 
 QStringList BackupSet::settingsFiles() {
-    return {QStringLiteral("OPTION.CFG"),   QStringLiteral("SUCHEN.CFG"), QStringLiteral("SUCHTEXT.CFG"),
-            QStringLiteral("HAUSBAR.CFG"),  QStringLiteral("ERSATZ.TXT"), QStringLiteral("ALIAS.TXT"),
-            QStringLiteral("MERKMALE.TXT"), QStringLiteral("DRUCKEN.CFG")};
+    return {QStringLiteral("OPTION.CFG"),   QStringLiteral("SUCHEN.CFG"),  QStringLiteral("SUCHTEXT.CFG"),
+            QStringLiteral("HAUSBAR.CFG"),  QStringLiteral("ERSATZ.TXT"),  QStringLiteral("ALIAS.TXT"),
+            QStringLiteral("MERKMALE.TXT"), QStringLiteral("DRUCKEN.CFG"), MyDrinks::fileName()};
 }
 
 QStringList BackupSet::files() {

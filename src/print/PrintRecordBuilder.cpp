@@ -47,6 +47,10 @@ PrintRecord PrintRecordBuilder::build(const Sources& s, const PrintSettings& set
     const RecipeRecord recipe = book.read(s.recipes.RecNo(), settings.writesMemo());
     PrintRecord r;
     r.name = recipe.name;
+    // Asterisks, since the print table and the text export keep Windows-1252.
+    if (settings.listLayout() && settings.stars && s.stars)
+        if (const int stars = s.stars->value(recipe.recNo); stars > 0)
+            r.name += QStringLiteral("  ") + QString(stars, QLatin1Char('*'));
     if (!settings.listLayout())
         addCardFacts(s, recipe, r);
     else if (settings.sections)

@@ -4,6 +4,7 @@
 #include "print/PrintRecord.h"
 #include "print/PrintSettings.h"
 
+#include <QHash>
 #include <QStringList>
 
 class TApollo;
@@ -20,6 +21,8 @@ public:
         // One book for a whole fill remembers the ingredients it looked up; the table does not
         // change meanwhile.
         RecipeBook* book = nullptr;
+        // The user's stars by record number, for the bar card's option.
+        const QHash<int, int>* stars = nullptr;
     };
     static constexpr int kSummaryNames = 5;
 

@@ -67,9 +67,14 @@ Result PrintSession::mayOutput() const {
 }
 
 QList<PrintRecord> PrintSession::fillPrintTable(PrintTable::Progress* progress) {
-    const PrintRecordBuilder::Sources sources{m_tables.ApolloRezepte, m_tables.ApolloZutaten,
-                                              m_tables.ApolloDeko, m_state.catalogue.categories(),
-                                              m_state.catalogue.tastes()};
+    const QHash<int, int> stars = m_state.myDrinks.allStars();
+    const PrintRecordBuilder::Sources sources{m_tables.ApolloRezepte,
+                                              m_tables.ApolloZutaten,
+                                              m_tables.ApolloDeko,
+                                              m_state.catalogue.categories(),
+                                              m_state.catalogue.tastes(),
+                                              nullptr,
+                                              &stars};
     std::optional<HomeBarTable::Test> mixable;
     if (settings.keepsOnlyMixable())
         mixable = m_state.barCoverage().test(settings.mixableBar, settings.mixablePurchases);

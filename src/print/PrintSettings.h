@@ -28,6 +28,8 @@ struct PrintSettings {
     int columns = 1;
     // The bar card grouped by category, each group under its category's name, like a menu.
     bool sections = false;
+    // The user's stars after each drink's name on the bar card ("****").
+    bool stars = false;
     // Only the drinks mixable from this home bar (1..3) with at most `mixablePurchases` missing
     // ingredients; 0 keeps every chosen drink. Off by default.
     int mixableBar = 0;

@@ -54,6 +54,7 @@ void PrintSettingsFile::read(const IniFile& ini, PrintSettings* s, PrintFonts* f
     s->columns = choice(ini, QStringLiteral("Spalten"), s->columns, PrintSettings::kMaxColumns + 1);
     s->columns = std::max(1, s->columns);
     s->sections = flag(ini, QStringLiteral("Kategorien"), s->sections);
+    s->stars = flag(ini, QStringLiteral("Sterne"), s->stars);
     s->remarks = flag(ini, QStringLiteral("Bemerkung"), s->remarks);
     s->numbered = flag(ini, QStringLiteral("Numerieren"), s->numbered);
     s->fullWidth = flag(ini, QStringLiteral("GanzeBreite"), s->fullWidth);
@@ -85,6 +86,7 @@ IniFile PrintSettingsFile::write(const PrintSettings& s, const PrintFonts& fonts
     ini.setValue(kSection, QStringLiteral("Zutaten"), number(int(s.ingredients)));
     ini.setValue(kSection, QStringLiteral("Spalten"), number(s.columns));
     ini.setValue(kSection, QStringLiteral("Kategorien"), bit(s.sections));
+    ini.setValue(kSection, QStringLiteral("Sterne"), bit(s.stars));
     ini.setValue(kSection, QStringLiteral("Bemerkung"), bit(s.remarks));
     ini.setValue(kSection, QStringLiteral("Numerieren"), bit(s.numbered));
     ini.setValue(kSection, QStringLiteral("GanzeBreite"), bit(s.fullWidth));

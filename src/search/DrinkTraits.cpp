@@ -7,8 +7,10 @@
 #include <vector>
 
 bool DrinkTraits::keeps(std::optional<GlassStrength::Preparation> preparationRead,
-                        std::optional<ServingGlass::Kind> glassRead,
-                        const QList<int>& ingredientNumbers) const {
+                        std::optional<ServingGlass::Kind> glassRead, const QList<int>& ingredientNumbers,
+                        int recNo) const {
+    if (minStars > 0 && stars.value(recNo) < minStars)
+        return false;
     for (const int number : ingredientNumbers) {
         if (avoided.contains(number))
             return false;
@@ -32,6 +34,15 @@ QStringList DrinkTraits::preparationNames() {
     // In the order of GlassStrength::Preparation.
     return {noPreference(),           QStringLiteral("geschüttelt"), QStringLiteral("gerührt"),
             QStringLiteral("gebaut"), QStringLiteral("Mixer"),       QStringLiteral("heiß")};
+}
+
+QStringList DrinkTraits::starNames() {
+    return {noPreference(),
+            QStringLiteral("mindestens 1 Stern"),
+            QStringLiteral("mindestens 2 Sterne"),
+            QStringLiteral("mindestens 3 Sterne"),
+            QStringLiteral("mindestens 4 Sterne"),
+            QStringLiteral("5 Sterne")};
 }
 
 QStringList DrinkTraits::glassNames() {

@@ -2,6 +2,7 @@
 
 #include "common/Aliases.h"
 #include "common/Catalogue.h"
+#include "common/MyDrinks.h"
 #include "common/TextFold.h"
 #include "search/RecipeTextIndex.h"
 #include "store/RecipeMemo.h"
@@ -11,8 +12,11 @@
 
 #include <memory>
 
-FullTextQuery::Names FullTextQuery::Names::of(const Catalogue& catalogue, const Aliases& aliases) {
+FullTextQuery::Names FullTextQuery::Names::of(const Catalogue& catalogue, const Aliases& aliases,
+                                              const MyDrinks* own) {
     Names names;
+    if (own)
+        names.notes = own->allNotes();
     // Other names join the name on lines of their own, so a word never runs from one into the next.
     for (const ListEntry& e : catalogue.ingredients().zutatliste)
         names.ingredients.insert(e.data, (QStringList{e.text} + aliases.ofIngredient(e.text)).join(u'\n'));

@@ -7,11 +7,12 @@
 
 class Aliases;
 class Catalogue;
+class MyDrinks;
 class RecipeTextIndex;
 
 // The search's full text ("Volltext"): a drink matches when its name, its other names, instructions,
-// remark or the names of its ingredients (with their other names), category, taste and decoration
-// contain every word given, in any order,
+// remark, the user's own note or the names of its ingredients (with their other names), category,
+// taste and decoration contain every word given, in any order,
 // folded as the type-ahead folds (letter case, accents, ß and umlauts typed as ae, oe, ue do not
 // count). Words are separated by blanks. A word also matches where a compound drops its last letters
 // ("Minze" finds "Minzblätter", "Erdbeeren" finds "Erdbeersirup"): see `stem`.
@@ -24,7 +25,8 @@ public:
         QStringList tastes;
         QHash<int, QString> decorations; // by record number
         QHash<QString, QString> drinks;  // a drink's other names, by its case-folded name
-        static Names of(const Catalogue& catalogue, const Aliases& aliases);
+        QHash<int, QString> notes;       // the user's notes, by record number
+        static Names of(const Catalogue& catalogue, const Aliases& aliases, const MyDrinks* own = nullptr);
     };
 
     explicit FullTextQuery(const QString& text, Names names = {});

@@ -188,8 +188,8 @@ std::vector<char> RecipeTextIndex::keeping(TApollo& recipes, const DrinkTraits& 
     std::vector<char> kept(m_recipes.size() + 1, 0);
     for (size_t i = 0; i < m_recipes.size(); ++i) {
         const Recipe& r = m_recipes[i];
-        kept[i + 1] =
-            traits.keeps(readings ? std::optional(r.preparation) : std::nullopt, r.glass, r.ingredients);
+        kept[i + 1] = traits.keeps(readings ? std::optional(r.preparation) : std::nullopt, r.glass,
+                                   r.ingredients, int(i + 1));
     }
     return kept;
 }
@@ -215,13 +215,14 @@ std::vector<char> RecipeTextIndex::matches(TApollo& recipes, const FullTextQuery
         const QSet<int> decorations = namesHolding(names.decorations, stem);
         const std::vector<char> categories = positionsHolding(names.categories, stem);
         const std::vector<char> tastes = positionsHolding(names.tastes, stem);
+        const QSet<int> notes = namesHolding(names.notes, stem); // by record number
         QSet<QString> drinks;
         for (auto it = names.drinks.cbegin(); it != names.drinks.cend(); ++it) {
             if (TextFold::contains(TextFold::prepare(*it), stem))
                 drinks.insert(it.key());
         }
         const bool anyName = !ingredients.isEmpty() || !decorations.isEmpty() || !drinks.isEmpty() ||
-                             std::count(categories.begin(), categories.end(), 1) > 0 ||
+                             !notes.isEmpty() || std::count(categories.begin(), categories.end(), 1) > 0 ||
                              std::count(tastes.begin(), tastes.end(), 1) > 0;
         if (!anyWord && !anyName) // found nowhere: no recipe needs a look
             return std::vector<char>(found.size(), 0);
@@ -231,7 +232,7 @@ std::vector<char> RecipeTextIndex::matches(TApollo& recipes, const FullTextQuery
             const Recipe& r = m_recipes[i];
             bool hit = holds(categories, r.category) || holds(tastes, r.taste) ||
                        decorations.contains(r.decoration) ||
-                       (!drinks.isEmpty() && drinks.contains(r.drinkKey));
+                       (!drinks.isEmpty() && drinks.contains(r.drinkKey)) || notes.contains(int(i + 1));
             for (size_t w = 0; !hit && w < r.words.size(); ++w)
                 hit = wordHit[size_t(r.words[w])];
             for (qsizetype n = 0; !hit && n < r.ingredients.size(); ++n)

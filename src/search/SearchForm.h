@@ -18,9 +18,10 @@ struct SearchForm {
         int preparation = 0;
         int glass = 0;
         std::array<bool, IngredientMarks::kMarks> freeOf{};
+        int minStars = 0; // at least this many of the user's stars; 0 is "egal"
         // How many of them are set.
         int count() const {
-            int n = (preparation > 0 ? 1 : 0) + (glass > 0 ? 1 : 0);
+            int n = (preparation > 0 ? 1 : 0) + (glass > 0 ? 1 : 0) + (minStars > 0 ? 1 : 0);
             for (const bool on : freeOf)
                 n += on ? 1 : 0;
             return n;

@@ -26,6 +26,7 @@ SavedSearchTexts::Extras extrasOf(const SearchForm::Traits& traits) {
         if (traits.freeOf[size_t(m)])
             e.without << IngredientMarks::word(IngredientMarks::Mark(m));
     }
+    e.minStars = traits.minStars;
     return e;
 }
 
@@ -44,6 +45,7 @@ SearchForm::Traits traitsOf(const SavedSearchTexts::Extras& extras) {
         if (const std::optional<IngredientMarks::Mark> mark = IngredientMarks::markOf(word))
             t.freeOf[size_t(*mark)] = true;
     }
+    t.minStars = extras.minStars;
     return t;
 }
 
@@ -147,6 +149,10 @@ void SearchSession::setPreparation(int index) {
 
 void SearchSession::setGlass(int index) {
     m_form.traits.glass = index > 0 && index < int(DrinkTraits::glassNames().size()) ? index : 0;
+}
+
+void SearchSession::setMinStars(int stars) {
+    m_form.traits.minStars = stars > 0 && stars <= MyDrinks::kMaxStars ? stars : 0;
 }
 
 void SearchSession::setBar(int bar) {
@@ -316,7 +322,8 @@ std::optional<int> SearchSession::liveCount(TApollo& recipes) const {
 
 RecipeRecordTest SearchSession::recordTest(TApollo& recipes) const {
     const RecipeRecordTest text =
-        FullTextQuery(m_form.fullText, FullTextQuery::Names::of(m_state.catalogue, m_state.aliases))
+        FullTextQuery(m_form.fullText,
+                      FullTextQuery::Names::of(m_state.catalogue, m_state.aliases, &m_state.myDrinks))
             .recordTest(m_textIndex, recipes);
     const RecipeRecordTest traits = this->traits().recordTest(m_textIndex, recipes);
     if (!traits || !text)
@@ -338,6 +345,9 @@ DrinkTraits SearchSession::traits() const {
     }
     if (!marks.isEmpty())
         t.avoided = m_state.marks.marked(marks, m_state.catalogue.ingredients().zutatliste);
+    t.minStars = f.minStars;
+    if (t.minStars > 0)
+        t.stars = m_state.myDrinks.allStars();
     return t;
 }
 

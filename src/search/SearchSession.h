@@ -67,6 +67,8 @@ public:
     // The second page: an entry of DrinkTraits::preparationNames() or glassNames(), "ohne" a mark.
     void setPreparation(int index);
     void setGlass(int index);
+    // 0 ("egal") to 5: the least number of the user's stars.
+    void setMinStars(int stars);
     void setFreeOf(IngredientMarks::Mark mark, bool on) { m_form.traits.freeOf[size_t(mark)] = on; }
 
     // Showing the dialog: the boxes from the shared choice lists, the home bar choice from the

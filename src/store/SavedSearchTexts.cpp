@@ -6,6 +6,8 @@ const QString kText = QStringLiteral("Volltext");
 const QString kPreparation = QStringLiteral("Zubereitung");
 const QString kGlass = QStringLiteral("Glas");
 const QString kWithout = QStringLiteral("Ohne");
+const QString kStars = QStringLiteral("Sterne");
+constexpr int kMostStars = 5;
 } // namespace
 
 SavedSearchTexts SavedSearchTexts::load(const QString& path) {
@@ -37,6 +39,8 @@ SavedSearchTexts::Extras SavedSearchTexts::extras(int slot, const QString& slotN
         if (const QString w = cleaned(word); !w.isEmpty())
             e.without << w;
     }
+    const int stars = m_ini.value(section(slot), kStars).trimmed().toInt();
+    e.minStars = stars >= 1 && stars <= kMostStars ? stars : 0;
     return e;
 }
 
@@ -46,7 +50,8 @@ void SavedSearchTexts::set(int slot, const QString& slotName, const QString& tex
     // Unset criteria leave no key, so a file without them stays as it was.
     for (const auto& [key, value] :
          {std::pair{kPreparation, extras.preparation}, std::pair{kGlass, extras.glass},
-          std::pair{kWithout, extras.without.join(QLatin1Char(','))}}) {
+          std::pair{kWithout, extras.without.join(QLatin1Char(','))},
+          std::pair{kStars, extras.minStars > 0 ? QString::number(extras.minStars) : QString()}}) {
         if (const QString v = cleaned(value); v.isEmpty())
             m_ini.remove(section(slot), key);
         else

@@ -10,8 +10,8 @@
 // They are kept with the slot's name and apply only while the slot still carries that name, so a slot
 // saved anew without them (by a program that does not know this file, or before a close that never
 // came) loses them instead of taking a stranger's. INI, Windows-1252: sections [Suche1]..[Suche10]
-// with Name= and Volltext=, and Zubereitung=, Glas= and Ohne= only when set; a reader that does not
-// know a key passes it by.
+// with Name= and Volltext=, and Zubereitung=, Glas=, Ohne= and Sterne= only when set; a reader that
+// does not know a key passes it by.
 class SavedSearchTexts {
 public:
     static constexpr int kMaxText = 100; // the length of the "Volltext" field
@@ -26,6 +26,7 @@ public:
         QString preparation; // Zubereitung=
         QString glass;       // Glas=
         QStringList without; // Ohne=, the marks separated by commas
+        int minStars = 0;    // Sterne=, at least this many of the user's stars (1..5)
         friend bool operator==(const Extras&, const Extras&) = default;
     };
 
@@ -33,7 +34,8 @@ public:
     QString text(int slot, const QString& slotName) const;
     // The same for the further criteria.
     Extras extras(int slot, const QString& slotName) const;
-    void set(int slot, const QString& slotName, const QString& text, const Extras& extras = {});
+    void set(int slot, const QString& slotName, const QString& text, const Extras& extras);
+    void set(int slot, const QString& slotName, const QString& text) { set(slot, slotName, text, Extras()); }
     QByteArray toBytes() const { return m_ini.toBytes(); }
     // Replaces the file atomically; false when it could not be written.
     bool save(const QString& path, QString* reason = nullptr) const { return m_ini.save(path, reason); }

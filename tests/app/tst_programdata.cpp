@@ -56,6 +56,25 @@ private slots:
         QCOMPARE(OptionsRecord::load(p.state.optionsPath()).get(OptionsRecord::Noises), quint8(0));
     }
 
+    // The user's stars, notes and journal come with the tables: a damaged file is said once and set
+    // aside, and the start goes on with none.
+    void damagedMyDrinksAreSetAside() {
+        Program p;
+        p.data.loadSettings();
+        QStringList repaired;
+        QVERIFY(p.data.openTables(&repaired));
+        p.data.loadChoices();
+        QVERIFY(!p.data.loadMyDrinks());
+        p.put(u"MEINE.TXT"_s, "[1] Mojito\r\nSterne=sechs\r\n");
+        const std::optional<Notice> said = p.data.loadMyDrinks();
+        QVERIFY(said);
+        QCOMPARE(said->caption, Notice::Caption::Error);
+        QVERIFY2(said->text.contains(u"beiseitegelegt"_s), qPrintable(said->text));
+        QCOMPARE(p.bytes(u"MEINE.TXT.beschaedigt"_s), QByteArray("[1] Mojito\r\nSterne=sechs\r\n"));
+        QVERIFY(p.state.myDrinks.isEmpty());
+        QVERIFY(!p.data.loadMyDrinks()); // said once: the next start finds no file
+    }
+
     // A full disk at the end: each file that could not be written is said, and keeps its last state.
     void aFailedSaveIsSaidAndKeepsTheFile() {
         Program p;

@@ -1,13 +1,17 @@
 #include "MessageBoxAnswerer.h"
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
+#include "TestFiles.h"
+#include "UserInput.h"
 #include "VeltaGuiTest.h"
 #include "app/ProgramWindows.h"
 #include "app/TMain.h"
+#include "assistants/gui/JournalDialog.h"
 #include "browser/MissingIngredients.h"
 #include "browser/RecipeClipboard.h"
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeTextLayout.h"
+#include "browser/TitleBarGeometry.h"
 #include "browser/gui/BrowserController.h"
 #include "browser/gui/ClientFrame.h"
 #include "browser/gui/RecipePhoto.h"
@@ -20,10 +24,14 @@
 #include "ui/Skins.h"
 
 #include <QClipboard>
+#include <QDate>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -31,6 +39,8 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -379,6 +389,114 @@ private slots:
         const QString first = listed.first().left(listed.first().lastIndexOf(QStringLiteral(" (")));
         QCOMPARE(shell().browser().browser().display().name, first);
         QCOMPARE(shell().main.HauptListBox->count(), shell().state.catalogue.recipeTotal());
+    }
+
+    // The user's own records in the recipe view: a click on the title's stars, the note under the
+    // remark in its own colour, "Gemixt!" and the journal window, each through the real path, and
+    // what lands in MEINE.TXT.
+    void myDrinksInTheRecipeView() {
+        MessageBoxAnswerer answers;
+        const QString file = shell().state.folders.dataFolder + u"/MEINE.TXT"_s;
+        shell().select(u"Mojito"_s);
+        const int mojito = shell().browser().CurrentRecNo();
+        ClientFrame* frame = shell().main.UntenPaintBox;
+        const QRect title = TitleBarGeometry::titleRect(frame->width());
+        const auto clickStar = [&](int n) {
+            QTest::mouseClick(frame, Qt::LeftButton, {},
+                              title.topLeft() + TitleBarGeometry::star(title.width(), n).center());
+        };
+        const QImage plain = frame->grab().toImage();
+        clickStar(4);
+        QCOMPARE(frame->stars(), 4);
+        QVERIFY(frame->grab().toImage() != plain);
+        QVERIFY2(TestFiles::readAll(file).contains("] Mojito\r\nSterne=4\r\n"),
+                 TestFiles::readAll(file).constData());
+        clickStar(4); // the last star again takes them away
+        QCOMPARE(frame->stars(), 0);
+        shell().main.RunCommand(u"Sterne2"_s); // "Bewertung" in the pop-up menu
+        QCOMPARE(shell().browser().browser().display().stars, 2);
+
+        // The note, typed into its window.
+        const auto inDialog = [](const QString& name, const std::function<void(QWidget*)>& act) {
+            QTimer::singleShot(10, [name, act] {
+                // A window that never opens fails the checks after the command, not here.
+                static_cast<void>(QTest::qWaitFor([&] {
+                    return QApplication::activeModalWidget() &&
+                           QApplication::activeModalWidget()->objectName() == name;
+                }));
+                QWidget* dialog = QApplication::activeModalWidget();
+                if (dialog && dialog->objectName() == name)
+                    act(dialog);
+                if (QApplication::activeModalWidget() == dialog && dialog)
+                    static_cast<QDialog*>(dialog)->reject();
+            });
+        };
+        inDialog(u"NoteDialog"_s, [](QWidget* d) {
+            auto* edit = d->findChild<QPlainTextEdit*>(u"NotizEdit"_s);
+            edit->setFocus();
+            QTest::keyClicks(edit, u"Mit brauner Minze"_s);
+            QTest::keyClick(edit, Qt::Key_Return);
+            QTest::keyClicks(edit, u"probieren."_s);
+            QTest::mouseClick(d->findChild<QPushButton*>(u"OkButton"_s), Qt::LeftButton);
+        });
+        shell().main.RunCommand(u"Notiz"_s);
+        const RecipeDisplay& d = shell().browser().browser().display();
+        QVERIFY(d.firstNoteLine > d.firstTextLine);
+        QCOMPARE(d.lines.at(d.firstNoteLine).text, u"Meine Notiz:"_s);
+        QCOMPARE(d.lines.at(d.firstNoteLine + 1).text, u"Mit brauner Minze"_s);
+        QVERIFY(TestFiles::readAll(file).contains("Notiz=Mit brauner Minze\\nprobieren.\r\n"));
+        // Drawn in its own colour, once scrolled into sight.
+        RecipeView* view = shell().main.AusgabePaintBox;
+        while (d.lastShownLine <= d.firstNoteLine && shell().browser().browser().display().scrollDown())
+            view->relayout();
+        const QImage shown = view->render();
+        const QPoint at = UserInput::linePoint(d, d.firstNoteLine + 1);
+        bool noteColoured = false;
+        for (int x = 0; x < shown.width() && !noteColoured; ++x)
+            for (int y = at.y() - 6; y <= at.y() + 6 && !noteColoured; ++y)
+                noteColoured = shown.pixelColor(x, y) == view->noteColour();
+        QVERIFY(noteColoured);
+        shell().browser().copyRecipeText();
+        QVERIFY(!QApplication::clipboard()->text().contains(u"Minze probieren"_s));
+        QVERIFY(!QApplication::clipboard()->text().contains(u"brauner"_s));
+        shell().browser().copyRecipeTextWithNote();
+        QVERIFY(
+            QApplication::clipboard()->text().endsWith(u"\n\nMeine Notiz:\nMit brauner Minze\nprobieren."_s));
+
+        // "Gemixt!" with three glasses: the view and the journal say so.
+        inDialog(u"MixedDialog"_s, [](QWidget* d) {
+            auto* glasses = d->findChild<QSpinBox*>(u"GlaeserEdit"_s);
+            glasses->setFocus();
+            glasses->selectAll();
+            QTest::keyClicks(glasses, u"3"_s);
+            QTest::mouseClick(d->findChild<QPushButton*>(u"OkButton"_s), Qt::LeftButton);
+        });
+        shell().main.RunCommand(u"Gemixt"_s);
+        const QString today = QDate::currentDate().toString(u"dd.MM.yyyy"_s);
+        QVERIFY(d.mixedLine > d.amountLine);
+        QCOMPARE(RecipeTextLayout::factText(d.lines.at(d.mixedLine).text),
+                 u"zuletzt gemixt am %1, 1-mal"_s.arg(today));
+        QStringList byDate;
+        QStringList byDrink;
+        inDialog(u"JournalDialog"_s, [&](QWidget* dialog) {
+            auto* journal = static_cast<JournalDialog*>(dialog);
+            for (const ListEntry& e : journal->DatumListe->entries())
+                byDate << e.text;
+            for (const ListEntry& e : journal->DrinkListe->entries())
+                byDrink << e.text;
+        });
+        shell().main.RunCommand(u"Journal"_s);
+        QCOMPARE(byDate, QStringList{u"%1   3 Gläser    Mojito"_s.arg(today)});
+        QCOMPARE(byDrink, QStringList{u"Mojito   1-mal, 3 Gläser"_s});
+
+        // Read-only: the program's refusal, and the file as it was.
+        const QByteArray before = TestFiles::readAll(file);
+        shell().state.run.readOnly = true;
+        clickStar(5);
+        QVERIFY(answers.lastText().startsWith(u"Diese Funktion ist gespert"_s));
+        QCOMPARE(frame->stars(), 2);
+        QCOMPARE(TestFiles::readAll(file), before);
+        QCOMPARE(shell().browser().CurrentRecNo(), mojito);
     }
 
     void longInstructionsScroll() {

@@ -4,6 +4,7 @@
 #include "calc/BloodAlcohol.h"
 #include "calc/BloodAlcoholSession.h"
 #include "common/AppState.h"
+#include "common/MyDrinksSession.h"
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -289,6 +290,43 @@ private slots:
         QVERIFY(a.s().consumed().isEmpty());
         QCOMPARE(a.s().totalGrams(), qint64(0));
         QCOMPARE(a.s().pageChanged().speech, 15);
+    }
+
+    // "Heute gemixt" takes today's journal as glasses of the recipes; the body water by sex and the
+    // time back at 0,0 change only the result.
+    void myEvening() {
+        Assistant a;
+        a.state.myDrinks.loadFolder(a.bar.t.path(), a.bar.t.re(), true);
+        QCOMPARE(a.s().addMixedOn(QDate(2026, 12, 9)), std::optional<Notice>(Session::nothingMixedNotice()));
+        MyDrinksSession journal(a.state.myDrinks, a.bar.t.re());
+        QVERIFY(journal.mixed(a.bar.daiquiri, 2, QDate(2026, 12, 9)));
+        QVERIFY(journal.mixed(a.bar.daiquiri, 5, QDate(2026, 12, 8)));
+        a.s().setUnit(Unit::Cl);
+        QVERIFY(!a.s().addMixedOn(QDate(2026, 12, 9)));
+        QCOMPARE(a.s().unit(), Unit::Cl);
+        QCOMPARE(a.s().consumed().size(), 1);
+        QCOMPARE(a.s().consumed().at(0).text, u"12 cl Daiquiri"_s); // two glasses of 6 cl
+        QCOMPARE(a.s().totalGrams(), qint64(23));
+
+        const auto result = [&a](Session::Body body) {
+            a.s().setBody(body);
+            a.s().back();
+            while (a.s().page() != Session::Result)
+                a.s().next();
+            return a.s().label();
+        };
+        QCOMPARE(result(Session::Body::Everyone), u"0.47"_s);
+        QCOMPARE(result(Session::Body::Man), u"0.48"_s);
+        QCOMPARE(result(Session::Body::Woman), u"0.60"_s);
+        result(Session::Body::Everyone);
+        QCOMPARE(a.s().soberText(QTime(22, 30)),
+                 u"Bei einem Abbau von 0,15 ‰ pro Stunde wieder bei 0,0 ‰ in etwa 3 Std. 8 Min., gegen 01:38 "
+                 "Uhr. Nur eine Schätzung – keine Erlaubnis, Auto zu fahren."_s);
+        a.s().setHours(4);
+        result(Session::Body::Everyone);
+        QCOMPARE(a.s().soberText(QTime(22, 30)),
+                 u"Bei einem Abbau von 0,15 ‰ pro Stunde: schon wieder bei 0,0 ‰. Nur eine Schätzung – keine "
+                 "Erlaubnis, Auto zu fahren."_s);
     }
 
     void resultWithoutDrinks() {

@@ -15,6 +15,7 @@
 #include "calc/gui/NumberField.h"
 #include "calc/gui/PartyPlannerDialog.h"
 #include "calc/gui/QuantityCommand.h"
+#include "common/MyDrinksSession.h"
 #include "print/gui/PrinterSetup.h"
 #include "ui/ClipboardText.h"
 #include "ui/EntryList.h"
@@ -22,6 +23,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -319,6 +321,42 @@ private slots:
         QCOMPARE(played.mid(0, 4), (QStringList{folder + u"15.WAV"_s, folder + u"17.WAV"_s,
                                                 folder + u"19.WAV"_s, folder + u"16.WAV"_s}));
         QCOMPARE(played.last(), folder + u"5.WAV"_s);
+    }
+
+    // "Heute gemixt" takes the journal's glasses of today; the body water of a woman and the time back at
+    // 0,0 show on the result page.
+    void myEveningInTheAssistant() {
+        AppState& state = m_w->state;
+        show(u"Mojito"_s);
+        MyDrinksSession journal(state.myDrinks, m_w->tables.ApolloRezepte);
+        QVERIFY(journal.mixed(m_w->main.browser->CurrentRecNo(), 2, QDate::currentDate()));
+        QStringList consumed;
+        QString label;
+        QString sober;
+        TBlutdialog& dialog = m_w->main.dialogs().get<BloodAlcoholCommand>().dialog;
+        whileOpen<TBlutdialog>(dialog, [&](TBlutdialog& d) {
+            QTest::mouseClick(d.HeuteButton, Qt::LeftButton);
+            for (int row = 0; row < d.SuffListbox->count(); ++row)
+                consumed << d.SuffListbox->text(row);
+            QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
+            replaceText(d.GewichtEdit->edit(), u"70"_s);
+            QTest::keyClick(&d, Qt::Key_S, Qt::AltModifier); // "Körperwa&sser"
+            QTest::keyClick(d.KoerperCombo, Qt::Key_Down);
+            QTest::keyClick(d.KoerperCombo, Qt::Key_Down);
+            QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
+            replaceText(d.ZeitEdit->edit(), u"0"_s);
+            QTest::mouseClick(d.weiterbutton, Qt::LeftButton);
+            label = d.PromilleLabel->text();
+            sober = d.NuechternLabel->text();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        m_w->main.commands->run(u"Promille"_s);
+        QCOMPARE(consumed, QStringList{u"24 cl Mojito"_s});
+        const qint64 grams = m_w->main.dialogs().get<BloodAlcoholCommand>().session.totalGrams();
+        QCOMPARE(label, QString::number(double(grams) / (70 * 0.55), 'f', 2));
+        QVERIFY2(sober.startsWith(u"Bei einem Abbau von 0,15 ‰ pro Stunde wieder bei 0,0 ‰ in etwa "_s),
+                 qPrintable(sober));
+        QVERIFY(sober.endsWith(u"Nur eine Schätzung – keine Erlaubnis, Auto zu fahren."_s));
     }
 
     void alcoholLineOpensTheAssistant() {

@@ -50,6 +50,7 @@ private slots:
         QTemporaryDir data, target;
         fillSet(data.path(), "new");
         QVERIFY(TestFiles::writeAll(data.filePath(u"RE.NTX"_s), "index")); // not part of the set
+        QVERIFY(TestFiles::writeAll(data.filePath(u"MEINE.TXT"_s), "[1] Mojito\r\nSterne=4\r\n"));
         const BackupSet::Result result = BackupSet::backup(data.path(), target.path());
         QVERIFY(result.ok);
         QCOMPARE(result.caption, Notice::Caption::Hint);
@@ -57,7 +58,9 @@ private slots:
         QVERIFY(holdsSet(target.path(), "new"));
         QCOMPARE(TestFiles::readAll(target.filePath(u"_Velta Backup.cfg"_s)),
                  QByteArray("VELTA COCKTAILS 98\r\n"));
-        QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), 8);
+        QCOMPARE(TestFiles::readAll(target.filePath(u"MEINE.TXT"_s)),
+                 QByteArray("[1] Mojito\r\nSterne=4\r\n"));
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), 9);
     }
 
     void failedBackupKeepsOlderBackup_data() {
@@ -95,6 +98,8 @@ private slots:
         fillSet(data.path(), "current");
         fillSet(source.path(), "saved");
         QVERIFY(TestFiles::writeAll(data.filePath(u"DEFAULT.BMP"_s), "bmp"));
+        QVERIFY(TestFiles::writeAll(data.filePath(u"MEINE.TXT"_s), "[1] Mojito\r\nSterne=1\r\n"));
+        QVERIFY(TestFiles::writeAll(source.filePath(u"MEINE.TXT"_s), "[1] Mojito\r\nSterne=5\r\n"));
         const BackupSet::Result result =
             BackupSet::restore(source.path(), data.path(), false, {}, kMadeUpSet);
         QVERIFY(result.ok);
@@ -103,6 +108,7 @@ private slots:
                  u"Bitte starten Sie Velta Cocktails erneut,\rdamit die Änderungen wirksam werden."_s);
         QVERIFY(holdsSet(data.path(), "saved"));
         QCOMPARE(TestFiles::readAll(data.filePath(u"DEFAULT.BMP"_s)), QByteArray("bmp"));
+        QCOMPARE(TestFiles::readAll(data.filePath(u"MEINE.TXT"_s)), QByteArray("[1] Mojito\r\nSterne=5\r\n"));
         QVERIFY(!QFileInfo::exists(BackupSet::stagingFolder(data.path())));
     }
 

@@ -3,6 +3,7 @@
 #include "app/RecipeListListing.h"
 #include "browser/RecipeList.h"
 #include "common/AppState.h"
+#include "common/MyDrinksSession.h"
 #include "editors/ChoiceLists.h"
 #include "search/MainSearch.h"
 #include "search/MainSearchHost.h"
@@ -158,6 +159,10 @@ private slots:
         m_state = std::make_unique<AppState>();
         m_state->marks = IngredientMarks::parse(u"Milch: Sahne\nNüsse: Mandelsirup\n"_s);
         m_state->catalogue.setIngredients(Catalogue::readIngredients(m_tables->zu()));
+        // The user's stars and a note: Daiquiri 4, Rum pur 2, Caipirinha a note.
+        m_state->myDrinks.loadFolder(m_tables->path(), m_tables->re(), true);
+        MyDrinksSession own(m_state->myDrinks, m_tables->re());
+        QVERIFY(own.rate(1, 4) && own.rate(4, 2) && own.note(2, u"Am Strand getrunken."_s));
         m_session = std::make_unique<SearchSession>(*m_state);
         m_list = RecipeList();
         m_listing = std::make_unique<RecipeListListing>(m_list, m_tables->re(),
@@ -311,6 +316,15 @@ private slots:
         }) << QStringList{u"Rum pur"_s};
         QTest::newRow("without nuts, full text")
             << traits(0, 0, {Mark::Nuts}, [](SearchSession& s) { s.setFullText(u"limette"_s); })
+            << QStringList{u"Caipirinha"_s};
+        const auto stars = [&traits](int least) {
+            return traits(0, 0, {}, [least](SearchSession& s) { s.setMinStars(least); });
+        };
+        QTest::newRow("at least 2 stars") << stars(2) << QStringList{u"Daiquiri"_s, u"Rum pur"_s};
+        QTest::newRow("at least 4 stars") << stars(4) << QStringList{u"Daiquiri"_s};
+        QTest::newRow("5 stars: none") << stars(5) << QStringList{};
+        QTest::newRow("my note in the full text")
+            << traits(0, 0, {}, [](SearchSession& s) { s.setFullText(u"strand"_s); })
             << QStringList{u"Caipirinha"_s};
     }
     void furtherCriteria() {

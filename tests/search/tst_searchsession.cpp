@@ -452,12 +452,14 @@ private slots:
         f.session.setGlass(int(DrinkTraits::glassNames().indexOf(u"Tumbler, Old Fashioned"_s)));
         f.session.setFreeOf(IngredientMarks::Mark::Dairy, true);
         f.session.setFreeOf(IngredientMarks::Mark::Nuts, true);
+        f.session.setMinStars(3);
         const SearchForm savedForm = f.session.form();
         QVERIFY(f.session.saveSlot(2, u"Tiki mit Rum"_s));
         // Words a reader of the file understands, in Windows-1252.
         const QByteArray file = TestFiles::readAll(f.state.savedSearchTextsPath());
         QVERIFY2(
-            file.contains("Zubereitung=hei\xDF\r\nGlas=Tumbler, Old Fashioned\r\nOhne=Milch,N\xFCsse\r\n"),
+            file.contains(
+                "Zubereitung=hei\xDF\r\nGlas=Tumbler, Old Fashioned\r\nOhne=Milch,N\xFCsse\r\nSterne=3\r\n"),
             file.constData());
         QVERIFY(f.state.savedSearches.save(f.state.savedSearchesPath(), false));
 
@@ -516,22 +518,26 @@ private slots:
         QTest::addColumn<int>("preparation");
         QTest::addColumn<int>("glass");
         QTest::addColumn<QList<bool>>("freeOf");
+        QTest::addColumn<int>("minStars");
         const QList<bool> none{false, false, false, false};
         QTest::newRow("older file without the keys")
-            << QByteArray("[Suche2]\r\nName=Sommer\r\nVolltext=Gurke\r\n") << 0 << 0 << none;
+            << QByteArray("[Suche2]\r\nName=Sommer\r\nVolltext=Gurke\r\n") << 0 << 0 << none << 0;
         QTest::newRow("kept with the slot")
             << QByteArray("[Suche2]\r\nName=Sommer\r\nVolltext=\r\nZubereitung=ger\xFChrt\r\n"
                           "Glas=Weinglas\r\nOhne=Ei,Gluten\r\n")
-            << 2 << 5 << QList<bool>{true, false, false, true};
+            << 2 << 5 << QList<bool>{true, false, false, true} << 0;
         QTest::newRow("written by hand: letter case, blanks, umlaut spelled")
             << QByteArray("[suche2]\nname=Sommer\nzubereitung=MIXER\nglas= tumbler, old fashioned \n"
                           "ohne= nuesse , milch\n")
-            << 4 << 3 << QList<bool>{false, true, true, false};
+            << 4 << 3 << QList<bool>{false, true, true, false} << 0;
         QTest::newRow("slot renamed since")
-            << QByteArray("[Suche2]\r\nName=Winter\r\nZubereitung=hei\xDF\r\nOhne=Ei\r\n") << 0 << 0 << none;
+            << QByteArray("[Suche2]\r\nName=Winter\r\nZubereitung=hei\xDF\r\nOhne=Ei\r\n") << 0 << 0 << none
+            << 0;
         QTest::newRow("unknown words") << QByteArray("[Suche2]\r\nName=Sommer\r\nZubereitung=flambiert\r\n"
-                                                     "Glas=Bembel\r\nOhne=Senf,N\xFCsse\r\n")
-                                       << 0 << 0 << QList<bool>{false, false, true, false};
+                                                     "Glas=Bembel\r\nOhne=Senf,N\xFCsse\r\nSterne=7\r\n")
+                                       << 0 << 0 << QList<bool>{false, false, true, false} << 0;
+        QTest::newRow("stars") << QByteArray("[Suche2]\r\nName=Sommer\r\nSterne= 4\r\n") << 0 << 0 << none
+                               << 4;
     }
     void furtherCriteriaOfASlot() {
         QFETCH(QByteArray, sideFile);
@@ -548,6 +554,7 @@ private slots:
         QCOMPARE(t.preparation, preparation);
         QCOMPARE(t.glass, glass);
         QCOMPARE(QList<bool>(t.freeOf.cbegin(), t.freeOf.cend()), freeOf);
+        QTEST(t.minStars, "minStars");
     }
 
     void unsetCriteriaWriteNoKeys() {

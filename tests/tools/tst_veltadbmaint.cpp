@@ -2,7 +2,9 @@
 #include "TestFiles.h"
 #include "VeltaTest.h"
 #include "VeltadbRun.h"
+#include "store/DataFolderLock.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 
@@ -98,6 +100,15 @@ private slots:
             << alcohol(u"12345678"_s) << 2 << u"ist keine ganze Zahl von 0 bis 99."_s;
         QTest::newRow("list number with a sign")
             << QStringList{u"category-delete"_s, u"+3"_s} << 2 << u"„+3“ ist keine Nummer"_s;
+        QTest::newRow("six stars") << QStringList{u"bewertung"_s, u"5"_s, u"6"_s} << 2
+                                   << u"Die Zahl der Sterne „6“ ist keine ganze Zahl von 0 bis 5."_s;
+        QTest::newRow("no glasses") << QStringList{u"gemixt"_s, u"5"_s, u"0"_s} << 2
+                                    << u"Die Zahl der Gläser „0“"_s;
+        QTest::newRow("stars without a drink") << QStringList{u"bewertung"_s} << 2 << u"Aufruf"_s;
+        QTest::newRow("stars of no drink")
+            << QStringList{u"bewertung"_s, u"99999"_s, u"3"_s} << 1 << u"Den Satz 99999 gibt es nicht."_s;
+        QTest::newRow("note too long")
+            << QStringList{u"notiz"_s, u"5"_s, QString(2001, u'x')} << 1 << u"höchstens 2000 Zeichen"_s;
     }
     void refusals() {
         QFETCH(QStringList, args);
@@ -161,6 +172,72 @@ private slots:
         QCOMPARE(run.code, 1);
         QVERIFY(run.err.contains(u"schreibgeschützt"_s));
         QCOMPARE(veltadb({u"recipe-list"_s, data()}).code, 0);
+        const Run stars = veltadb({u"bewertung"_s, data(), u"1"_s, u"3"_s});
+        QCOMPARE(stars.code, 1);
+        QVERIFY(stars.err.contains(u"schreibgeschützt"_s));
+        QVERIFY(!QFile::exists(data() + u"/MEINE.TXT"_s));
+        QCOMPARE(veltadb({u"bewertung"_s, data(), u"1"_s}).code, 0);
+    }
+
+    // Stars, note and journal from the command line, kept in MEINE.TXT through a rename and dropped
+    // with the drink.
+    void myDrinks() {
+        const Run add =
+            veltadb({u"recipe-add"_s, data(), u"name=Aaa Probe"_s, u"zutat=12:4"_s, u"kategorie=Sour"_s});
+        const QString recNo = add.out.trimmed().mid(5);
+        QCOMPARE(veltadb({u"bewertung"_s, data(), recNo}).out, u"%1\t0\tAaa Probe\n"_s.arg(recNo));
+        QCOMPARE(veltadb({u"bewertung"_s, data(), recNo, u"4"_s}).out, u"%1\t4\tAaa Probe\n"_s.arg(recNo));
+        QCOMPARE(veltadb({u"notiz"_s, data(), recNo, u"Mehr Limette.\nNächstes Mal mit Minze."_s}).code, 0);
+        QCOMPARE(veltadb({u"notiz"_s, data(), recNo}).out, u"Mehr Limette.\nNächstes Mal mit Minze.\n"_s);
+        const QString today = QDate::currentDate().toString(u"yyyy-MM-dd"_s);
+        QCOMPARE(veltadb({u"gemixt"_s, data(), recNo, u"2"_s}).out,
+                 u"%1\t%2\t2\tAaa Probe\n"_s.arg(today, recNo));
+        QCOMPARE(veltadb({u"gemixt"_s, data(), u"5"_s}).code, 0);
+        {
+            // While the program holds the folder, the writing calls are refused and the reading go on.
+            DataFolderLock program;
+            QVERIFY(program.acquire(data()));
+            const QByteArray held = TestFiles::readAll(data() + u"/MEINE.TXT"_s);
+            const Run refused = veltadb({u"gemixt"_s, data(), u"5"_s});
+            QCOMPARE(refused.code, 1);
+            QVERIFY2(refused.err.contains(u"gerade von Velta Cocktails 98 oder von veltadb benutzt"_s),
+                     qPrintable(refused.err));
+            QCOMPARE(veltadb({u"notiz"_s, data(), recNo, u"Neu"_s}).code, 1);
+            QCOMPARE(TestFiles::readAll(data() + u"/MEINE.TXT"_s), held);
+            QCOMPARE(veltadb({u"bewertung"_s, data(), recNo}).code, 0);
+            QCOMPARE(veltadb({u"journal"_s, data()}).code, 0);
+        }
+
+        QCOMPARE(veltadb({u"recipe-edit"_s, data(), recNo, u"name=Zzz Probe"_s}).code, 0);
+        QCOMPARE(veltadb({u"bewertung"_s, data(), recNo}).out, u"%1\t4\tZzz Probe\n"_s.arg(recNo));
+        const Run journal = veltadb({u"journal"_s, data()});
+        QCOMPARE(journal.code, 0);
+        QVERIFY2(journal.out.contains(u"%1\t%2\t2\tZzz Probe\n"_s.arg(today, recNo)),
+                 qPrintable(journal.out));
+        QCOMPARE(journal.out.count(u'\n'), 2);
+
+        QCOMPARE(veltadb({u"recipe-delete"_s, data(), recNo}).code, 0);
+        QVERIFY(!veltadb({u"journal"_s, data()}).out.contains(u"Probe"_s));
+        QCOMPARE(veltadb({u"bewertung"_s, data(), recNo}).code, 1);
+        // The next change writes the file without the deleted drink.
+        QCOMPARE(veltadb({u"bewertung"_s, data(), u"5"_s, u"1"_s}).code, 0);
+        QVERIFY(!TestFiles::readAll(data() + u"/MEINE.TXT"_s).contains("Probe"));
+
+        // A damaged file is said, set aside and not overwritten.
+        QFile damaged(data() + u"/MEINE.TXT"_s);
+        QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Append));
+        damaged.write("Unsinn\r\n");
+        damaged.close();
+        const QByteArray bad = TestFiles::readAll(data() + u"/MEINE.TXT"_s);
+        const Run read = veltadb({u"journal"_s, data()});
+        QCOMPARE(read.code, 0);
+        QVERIFY2(read.err.contains(u"beschädigt"_s), qPrintable(read.err));
+        QCOMPARE(TestFiles::readAll(data() + u"/MEINE.TXT"_s), bad);
+        const Run rate = veltadb({u"bewertung"_s, data(), u"5"_s, u"3"_s});
+        QCOMPARE(rate.code, 0);
+        QVERIFY(rate.err.contains(u"beiseitegelegt"_s));
+        QCOMPARE(TestFiles::readAll(data() + u"/MEINE.TXT.beschaedigt"_s), bad);
+        QVERIFY(TestFiles::readAll(data() + u"/MEINE.TXT"_s).contains("Sterne=3"));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "VeltaTest.h"
 #include "common/HomeBarTable.h"
@@ -197,6 +198,22 @@ private slots:
         QCOMPARE(veltadb({u"export"_s, kData, target, u"--liste"_s, u"--mixbar"_s, u"3:3"_s}).exitCode, 0);
         const QByteArray written = TestFiles::readAll(target);
         QCOMPARE(int(written.count("\r\nMenge: ")), mixableFromNothing(3));
+    }
+
+    // "mit Sternen": the user's stars after the name on the bar card, as asterisks; never on a
+    // drink without stars nor without the option.
+    void starsOnTheBarCard() {
+        const QString data = m_dir.filePath(u"DATEN"_s);
+        QVERIFY(TempDataFolder::copyWritable(kData, data));
+        QCOMPARE(veltadb({u"bewertung"_s, data, u"1"_s, u"3"_s}).exitCode, 0);
+        const QString target = m_dir.filePath(u"sterne.txt"_s);
+        QCOMPARE(veltadb({u"export"_s, data, target, u"--liste"_s, u"--sterne"_s, u"1"_s, u"2"_s}).exitCode,
+                 0);
+        const QString withStars = Cp1252::toUnicode(TestFiles::readAll(target));
+        QCOMPARE(withStars.count(u"  ***"_s), 1);
+        QCOMPARE(withStars.count(u"*"_s), 3);
+        QCOMPARE(veltadb({u"export"_s, data, target, u"--liste"_s, u"1"_s, u"2"_s}).exitCode, 0);
+        QVERIFY(!TestFiles::readAll(target).contains("*"));
     }
 
     void pdfOfCardsAndList_data() {

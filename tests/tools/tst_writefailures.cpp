@@ -98,7 +98,7 @@ using FolderState = QMap<QString, QByteArray>;
 FolderState stateOf(const QString& folder) {
     FolderState out;
     for (const char* name : {"VE.DAT", "OPTION.CFG", "SUCHEN.CFG", "SUCHTEXT.CFG", "HAUSBAR.CFG",
-                             "ERSATZ.TXT", "ALIAS.TXT", "MERKMALE.TXT", "DRUCKEN.CFG"}) {
+                             "ERSATZ.TXT", "ALIAS.TXT", "MERKMALE.TXT", "DRUCKEN.CFG", "MEINE.TXT"}) {
         const QString path = QDir(folder).filePath(QString::fromLatin1(name));
         if (QFile::exists(path))
             out.insert(QString::fromLatin1(name), TestFiles::readAll(path));
@@ -322,6 +322,12 @@ private slots:
         row("recipe-delete") << Operation{prepareData, {u"recipe-delete"_s, u"%D"_s, u"5"_s}};
         row("mark") << Operation{prepareData, {u"mark"_s, u"%D/RE.DBF"_s, u"KAT = 9"_s}};
         row("hausbar") << Operation{prepareData, {u"hausbar"_s, u"%D"_s, u"ersatz=1"_s, u"grund=+1"_s}};
+        // The user's records beside the tables: an existing file is replaced whole or not at all.
+        row("bewertung") << Operation{[](const QString& root) {
+                                          prepareData(root);
+                                          VeltadbRun::of({u"notiz"_s, root + u"/DATEN"_s, u"5"_s, u"Alt"_s});
+                                      },
+                                      {u"bewertung"_s, u"%D"_s, u"5"_s, u"4"_s}};
         row("json-import") << Operation{[](const QString& root) {
                                             prepareData(root);
                                             VeltadbRun::of({u"json"_s, root + u"/DATEN"_s,

@@ -8,6 +8,7 @@
 #include "assistants/HomeBarSession.h"
 #include "assistants/gui/CocktailCommand.h"
 #include "assistants/gui/HomeBarCommand.h"
+#include "assistants/gui/JournalCommand.h"
 #include "assistants/gui/NearMissCommand.h"
 #include "assistants/gui/ShoppingCommand.h"
 #include "browser/RecipeDisplay.h"
@@ -36,6 +37,7 @@
 #include "reference/gui/RecipeIngredientsCommand.h"
 #include "search/DrinkTraits.h"
 #include "search/gui/SearchCommand.h"
+#include "store/Cp1252.h"
 #include "store/OptionsRecord.h"
 #include "ui/AboutCommand.h"
 #include "ui/EntryList.h"
@@ -678,6 +680,48 @@ void shootExchange(const QString& out) {
     main.close();
 }
 
+// Stars and a note in the recipe view, and the journal window. The shipped image runs read-only, so
+// the records are made up in memory, never written beside its tables.
+void shootMyDrinks(const QString& out) {
+    ProgramWindows w(ProgramWindows::withoutIni(QApplication::applicationDirPath()));
+    TMain& main = w.main;
+    if (!main.create())
+        return;
+    showWindowed(main);
+    const QList<ListEntry> listed = main.recipes().ListedRecipes();
+    const auto block = [&](const QString& name, const QString& lines) {
+        const ListEntry e = listed.value(main.HauptListBox->findRow(name));
+        return QStringLiteral("[%1] %2\r\n%3").arg(e.data).arg(e.text, lines);
+    };
+    const QString text =
+        block(QStringLiteral("Mojito"),
+              QStringLiteral("Sterne=4\r\nNotiz=Mit brauner Minze und einem Schuss mehr Limette, dann "
+                             "weniger Zucker.\\nIm Sommer auf der Terrasse am besten.\r\n"
+                             "Gemixt=2026-10-17,4\r\nGemixt=2026-11-28,2\r\nGemixt=2026-12-05,3\r\n")) +
+        block(QStringLiteral("Daiquiri"), QStringLiteral("Sterne=5\r\nGemixt=2026-11-28,2\r\n")) +
+        block(QStringLiteral("Caipirinha"), QStringLiteral("Sterne=3\r\nGemixt=2026-12-05,2\r\n")) +
+        block(QStringLiteral("Zombie"), QStringLiteral("Gemixt=2026-10-31,1\r\n"));
+    if (const std::optional<MyDrinks> made = MyDrinks::parse(Cp1252::fromUnicode(text)))
+        w.state.myDrinks = *made;
+    main.HauptListBox->setCurrentRow(main.HauptListBox->findRow(QStringLiteral("Mojito")));
+    main.browser->ReloadCurrent();
+    // Down to the note under the remark.
+    RecipeDisplay& shown = main.browser->browser().display();
+    while (shown.lastShownLine < shown.lastLine && shown.scrollDown())
+        main.AusgabePaintBox->relayout();
+    main.AusgabePaintBox->update();
+    QApplication::processEvents();
+    main.grab().save(QDir(out).filePath(QStringLiteral("meine-notiz.png")));
+
+    JournalCommand& journal = main.dialogs().get<JournalCommand>();
+    journal.session.begin();
+    journal.dialog.show();
+    QApplication::processEvents();
+    journal.dialog.grab().save(QDir(out).filePath(QStringLiteral("journal.png")));
+    journal.dialog.reject();
+    main.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -705,5 +749,6 @@ int main(int argc, char* argv[]) {
     shootPrinting(args.at(1));
     shootLists(args.at(1));
     shootExchange(args.at(1));
+    shootMyDrinks(args.at(1));
     return 0;
 }

@@ -99,6 +99,8 @@ Request parse(const QString& verb, const QStringList& args) {
             r.settings.layout = PrintSettings::Layout::DrinkList;
         else if (a == QStringLiteral("--bemerkung"))
             r.settings.remarks = true;
+        else if (a == QStringLiteral("--sterne"))
+            r.settings.stars = true;
         else if (!text && a == QStringLiteral("--kategorien"))
             r.settings.sections = true;
         else if (a == QStringLiteral("--zutaten") && i + 1 < args.size())
@@ -208,7 +210,14 @@ QList<PrintRecord> fillPrintTable(DataFolder& data, const Request& r) {
     TTable table(data.env());
     TApollo printTable(table);
     const HomeBarTable::Test mixable = mixableTest(r.folder, data.sources().ingredients, r.settings);
-    PrintTable::fill(printTable, scratch.path(), data.sources(), recNos, r.settings, nullptr,
+    // The user's stars for the bar card; a damaged file is said and prints none.
+    MyDrinks own;
+    if (const std::optional<Notice> damaged = own.loadFolder(r.folder, data.recipes(), false))
+        QTextStream(stderr) << "veltadb: " << QString(damaged->text).replace(u'\r', u'\n') << '\n';
+    const QHash<int, int> stars = own.allStars();
+    PrintRecordBuilder::Sources sources = data.sources();
+    sources.stars = &stars;
+    PrintTable::fill(printTable, scratch.path(), sources, recNos, r.settings, nullptr,
                      r.settings.keepsOnlyMixable() ? &mixable : nullptr);
     return PrintTable::readAll(data.env(), scratch.path());
 }

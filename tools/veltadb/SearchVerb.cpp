@@ -88,6 +88,9 @@ int SearchVerb::run(const QString& folder, const QString& slotArgument, QTextStr
         state.savedSearches = SavedSearches::load(state.savedSearchesPath());
         state.savedSearchTexts = SavedSearchTexts::load(state.savedSearchTextsPath());
         state.catalogue.setRecipeTotal(recipes.Count());
+        // The stars and notes the search may ask for; a damaged file is said and left alone.
+        if (const std::optional<Notice> damaged = state.myDrinks.loadFolder(folder, recipes, false))
+            err << "veltadb: " << QString(damaged->text).replace(u'\r', u'\n') << '\n';
         // The decorations' names, which the full text searches too; a folder without their table has none.
         TTable decorationTable(tables.env);
         if (QFileInfo::exists(FolderLookup::find(folder, QStringLiteral("DE.DBF")))) {

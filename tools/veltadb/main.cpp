@@ -7,6 +7,7 @@
 #include "JsonVerbs.h"
 #include "ListVerbs.h"
 #include "MaintFolder.h"
+#include "MyDrinksVerbs.h"
 #include "OptionsVerb.h"
 #include "PartyVerb.h"
 #include "PrintVerbs.h"
@@ -74,14 +75,14 @@ QString verbList() {
                "  veltadb vorrat ORDNER SATZ MILLILITER  Rezept als Vorratsflasche mit Schmelzwasser\n"
                "  veltadb fastmixbar ORDNER BAR [1|2]  Drinks, denen in der Hausbar eine (oder bis zu zwei) "
                "Zutaten fehlen\n"
-               "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [--mixbar "
+               "  veltadb export ORDNER DATEI [--liste] [--zutaten 0|3|5] [--bemerkung] [--sterne] [--mixbar "
                "BAR[:ZUKÄUFE]] [SATZ ...]\n"
                "                              Rezepte als Textdatei\n"
                "  veltadb drucken ORDNER DATEI.pdf [--liste] [--a5] [--quer] [--zutaten 0|3|5] "
                "[--bemerkung]\n"
                "                              [--trenner NAME] [--ausrichtung links|mitte|rechts] [--spalten "
                "1|2|3]\n"
-               "                              [--kategorien] [--bogen einzeln|a6x4|karteikarte]\n"
+               "                              [--kategorien] [--sterne] [--bogen einzeln|a6x4|karteikarte]\n"
                "                              [--mixbar BAR[:ZUKÄUFE]] [SATZ ...]\n"
                "                              Rezeptkarten oder Barkarte als PDF\n"
                "  veltadb sichern ORDNER ZIEL   Daten aus ORDNER in ZIEL sichern\n"
@@ -100,7 +101,8 @@ QString verbList() {
                "  veltadb hausbar ORDNER [ersatz=0|1] [immer=0|1] [grund=+N|-N ...]\n"
                "                              Ersatzzutaten und Grundzutaten der Hausbar zeigen oder "
                "ändern\n") +
-           PartyVerb::usage() + RecipeVerbs::usage() + IngredientVerbs::usage() + ListVerbs::usage();
+           PartyVerb::usage() + MyDrinksVerbs::usage() + RecipeVerbs::usage() + IngredientVerbs::usage() +
+           ListVerbs::usage();
 }
 
 int usage() {
@@ -444,6 +446,8 @@ FolderUse folderUse(const QStringList& args) {
         c == QStringLiteral("zuruecksichern-rueckgaengig") || c == QStringLiteral("json-import") ||
         c == QStringLiteral("alkohol-neu"))
         return {second, true};
+    if (MyDrinksVerbs::handles(c))
+        return {second, MyDrinksVerbs::writes(args)};
     if (c.endsWith(QStringLiteral("-list")) || c == QStringLiteral("ingredient-usage"))
         return {second, false};
     for (const char* kind : {"recipe-", "ingredient-", "category-", "taste-", "decoration-"}) {
@@ -509,6 +513,8 @@ int main(int argc, char* argv[]) {
             return code;
         if (IngredientVerbs::handles(command))
             return IngredientVerbs::run(args, out(), err());
+        if (MyDrinksVerbs::handles(command))
+            return MyDrinksVerbs::run(args, out(), err());
         if (JsonVerbs::handles(command))
             return JsonVerbs::run(args, out(), err());
         if (ListVerbs::handles(command))

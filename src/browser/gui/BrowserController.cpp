@@ -35,6 +35,7 @@ BrowserController::BrowserController(const AppState& state, DataTables& tables, 
       m_browser({tables.ApolloRezepte, tables.ApolloZutaten, tables.ApolloDeko}, state.catalogue.categories(),
                 state.catalogue.tastes(), &state.aliases) {
     m_browser.setRunFlags(&state.run);
+    m_browser.setMyDrinks(&state.myDrinks);
     m_hiTimer.setInterval(40);
     m_w.view->setTerms(&m_terms);
     m_w.view->setDisplay(&m_browser.display());
@@ -171,6 +172,7 @@ void BrowserController::showCurrent(bool loaded) {
     const RecipeDisplay& d = m_browser.display();
     m_w.photo->LoadPhoto(d.photoName, d.collectionPhoto);
     m_w.frame->setTitle(d.name, m_w.view->font());
+    m_w.frame->setStars(d.stars);
     ShowMarkPicture();
     refreshView();
 }
@@ -277,10 +279,18 @@ void BrowserController::ClearAllMarks() {
 }
 
 void BrowserController::copyRecipeText() {
+    copyText(false);
+}
+
+void BrowserController::copyRecipeTextWithNote() {
+    copyText(true);
+}
+
+void BrowserController::copyText(bool withNote) {
     if (m_browser.display().lastLine < 0)
         return;
     // Line breaks as this platform's programs expect them.
-    QString text = RecipeClipboard::recipeText(m_browser.display());
+    QString text = RecipeClipboard::recipeText(m_browser.display(), withNote);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QApplication::clipboard()->setText(text);
     Meldungsfenster::show(Notice::hint(RecipeClipboard::textCopied(), 1));

@@ -68,6 +68,8 @@ public:
     void MarkAllListed();
     void ClearAllMarks();
     void copyRecipeText();
+    // The same with the user's note under the remark.
+    void copyRecipeTextWithNote();
     void copyPhoto();
     // "Fehlende Zutaten kopieren": the lines the home bar lacks, when there are any.
     void copyMissingIngredients();
@@ -99,6 +101,7 @@ private:
     void refreshView();
     void handleClick(const RecipeHitTest::Click& click);
     void ShowMarkPicture();
+    void copyText(bool withNote);
 
     const AppState& m_state;
     DataTables& m_tables;

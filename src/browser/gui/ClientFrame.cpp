@@ -4,7 +4,9 @@
 #include "ui/Skins.h"
 
 #include <QMouseEvent>
+
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
@@ -92,12 +94,41 @@ void ClientFrame::paintTitle(QPainter& p) {
     };
     groove(0, name.leftGrooveEnd);
     groove(name.rightGrooveStart, area.width());
-    p.setClipRect(QRect(name.clipLeft, 0, qMax(0, name.clipRight - name.clipLeft), area.height()));
+    paintStars(p, area);
+    // A long name stops before the stars.
+    const int clipRight = qMin(name.clipRight, TitleBarGeometry::star(area.width(), 1).left() - 4);
+    p.setClipRect(QRect(name.clipLeft, 0, qMax(0, clipRight - name.clipLeft), area.height()));
     p.setFont(m_titleFont);
     p.setPen(Qt::black);
     p.drawText(name.x + 2, 4 + metrics.ascent(), m_title);
     p.setPen(Qt::white);
     p.drawText(name.x, 2 + metrics.ascent(), m_title);
+    p.restore();
+}
+
+void ClientFrame::setStars(int stars) {
+    if (stars == m_stars)
+        return;
+    m_stars = stars;
+    update(TitleBarGeometry::titleRect(width()));
+}
+
+// Filled in gold up to the drink's stars, the others outlined: every star is a place to click.
+void ClientFrame::paintStars(QPainter& p, const QRect& title) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int n = 1; n <= 5; ++n) {
+        const QRectF r = TitleBarGeometry::star(title.width(), n);
+        QPolygonF shape;
+        for (int k = 0; k < 10; ++k) {
+            const double radius = (k % 2 == 0 ? 0.5 : 0.21) * r.width();
+            const double angle = -M_PI / 2 + k * M_PI / 5;
+            shape << r.center() + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+        }
+        p.setPen(QPen(n <= m_stars ? QColor(120, 80, 0) : QPalette().color(QPalette::Mid), 1));
+        p.setBrush(n <= m_stars ? QColor(255, 200, 0) : QPalette().color(QPalette::Button));
+        p.drawPolygon(shape);
+    }
     p.restore();
 }
 
@@ -161,13 +192,22 @@ void ClientFrame::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && spot != HotSpot::None) {
         m_held = spot;
         emit scrollPressed(spot);
+    } else if (event->button() == Qt::LeftButton && !m_title.isEmpty()) {
+        const QRect title = TitleBarGeometry::titleRect(width());
+        if (const int n =
+                TitleBarGeometry::starAt(title.width(), event->position().toPoint() - title.topLeft()))
+            emit starClicked(n);
     }
     QWidget::mousePressEvent(event);
 }
 
 void ClientFrame::mouseMoveEvent(QMouseEvent* event) {
     const HotSpot spot = spotAt(event->position().toPoint());
-    setCursor(spot != HotSpot::None ? m_linkCursor : QCursor(Qt::ArrowCursor));
+    const QRect title = TitleBarGeometry::titleRect(width());
+    const bool onStar =
+        !m_title.isEmpty() &&
+        TitleBarGeometry::starAt(title.width(), event->position().toPoint() - title.topLeft()) > 0;
+    setCursor(spot != HotSpot::None || onStar ? m_linkCursor : QCursor(Qt::ArrowCursor));
     if (spot != m_hover) {
         m_hover = spot;
         update(m_down.united(m_up));

@@ -17,6 +17,9 @@ public:
     ClientFrame(Skins& skins, QWidget* parent = nullptr);
     void setShown(bool shown) { m_shown = shown; }
     void setTitle(const QString& name, const QFont& textFont);
+    // The user's stars of the drink shown, drawn at the right end of the title.
+    void setStars(int stars);
+    int stars() const { return m_stars; }
     void setHotSpots(const QRect& down, const QRect& up);
     void setCanScroll(bool canScroll);
     void setLinkCursor(const QCursor& cursor) { m_linkCursor = cursor; }
@@ -30,6 +33,8 @@ public:
 signals:
     void scrollPressed(ClientFrame::HotSpot spot);
     void scrollReleased();
+    // A click on the n-th star of the title (1..5).
+    void starClicked(int n);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +47,7 @@ private:
     void paintOutlines(class QPainter& p);
     void paintTitle(class QPainter& p);
     void paintArrows(class QPainter& p);
+    void paintStars(class QPainter& p, const QRect& title);
     void paintArrow(class QPainter& p, const QRect& r, bool down, bool hot);
     HotSpot spotAt(const QPoint& point) const;
 
@@ -49,6 +55,7 @@ private:
     bool m_shown = false;
     QString m_title;
     QFont m_titleFont;
+    int m_stars = 0;
     QRect m_down;
     QRect m_up;
     bool m_canScroll = false;

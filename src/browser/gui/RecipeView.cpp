@@ -66,6 +66,14 @@ QColor RecipeView::missingColour() const {
     return dark ? QColor(255, 140, 110) : QColor(176, 0, 0);
 }
 
+// The user's note in a warm colour of its own, set off from the stored recipe.
+QColor RecipeView::noteColour() const {
+    const bool dark = usesBackgroundPicture()
+                          ? m_state.settings.options().get(OptionsRecord::TextBackground) == 1
+                          : palette().color(QPalette::Button).lightness() < 128;
+    return dark ? QColor(255, 210, 140) : QColor(128, 64, 0);
+}
+
 void RecipeView::relayout() {
     m_runs.clear();
     m_links.clear();
@@ -110,7 +118,10 @@ void RecipeView::DrawText(QPainter& p) const {
     p.setFont(font());
     const QFontMetrics metrics(font());
     for (const RecipeTextLayout::Run& run : m_runs) {
-        p.setPen(run.link ? linkColour() : m_missing.contains(run.line) ? missingColour() : textColour());
+        p.setPen(run.link                          ? linkColour()
+                 : m_missing.contains(run.line)    ? missingColour()
+                 : m_display->isNoteLine(run.line) ? noteColour()
+                                                   : textColour());
         p.drawText(run.x, run.y + metrics.ascent(), run.text);
     }
 }

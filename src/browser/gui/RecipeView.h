@@ -40,6 +40,7 @@ public:
     // "Was fehlt": ingredient lines missing from the chosen home bar, in a colour that stands out on
     // the current background.
     QColor missingColour() const;
+    QColor noteColour() const;
     const QList<int>& missingLines() const { return m_missing; }
     const QHash<int, QString>& standIns() const { return m_standIns; }
     const LexiconLinks& links() const { return m_links; }

@@ -123,7 +123,11 @@ QWidget* TBlutdialog::buildDrinksPage() {
     HinzuButton->setGeometry(0, 314, 190, 26);
     EntfButton = new QPushButton(QStringLiteral("&Entfernen"), page);
     EntfButton->setGeometry(202, 314, 190, 26);
-    for (QPushButton* b : {HinzuButton, EntfButton})
+    HeuteButton = new QPushButton(QStringLiteral("Heute gemi&xt"), page);
+    HeuteButton->setObjectName(QStringLiteral("HeuteButton"));
+    HeuteButton->setGeometry(202, 284, 190, 24);
+    HeuteButton->setToolTip(QStringLiteral("Die Drinks, die das Journal für heute hat, je Glas"));
+    for (QPushButton* b : {HinzuButton, EntfButton, HeuteButton})
         b->setAutoDefault(false);
 
     connect(Editfeld, &TypeAheadField::entered, this, &TBlutdialog::add);
@@ -133,6 +137,7 @@ QWidget* TBlutdialog::buildDrinksPage() {
             [this](int index) { m_session.setUnit(BloodAlcoholSession::Unit(qMax(0, index))); });
     connect(HinzuButton, &QPushButton::clicked, this, &TBlutdialog::add);
     connect(EntfButton, &QPushButton::clicked, this, &TBlutdialog::remove);
+    connect(HeuteButton, &QPushButton::clicked, this, &TBlutdialog::addMixedToday);
     ZukaufEdit->edit()->installEventFilter(this);
     return page;
 }
@@ -147,6 +152,17 @@ QWidget* TBlutdialog::buildWeightPage() {
     GewichtEdit = spin(BloodAlcohol::kMinWeight, BloodAlcohol::kMaxWeight, QRect(124, 104, 80, 24), page);
     label->setBuddy(GewichtEdit->edit());
     text(QStringLiteral("kg"), QRect(212, 108, 60, 20), page);
+    auto* bodyLabel = new QLabel(QStringLiteral("Körperwa&sser:"), page);
+    bodyLabel->setGeometry(0, 140, 120, 24);
+    KoerperCombo = new QComboBox(page);
+    KoerperCombo->setObjectName(QStringLiteral("KoerperCombo"));
+    KoerperCombo->setGeometry(124, 140, 150, 24);
+    KoerperCombo->addItems(BloodAlcoholSession::bodyNames());
+    KoerperCombo->setToolTip(QStringLiteral("Der Anteil des Körperwassers am Gewicht (Widmark-Faktor): bei "
+                                            "Männern im Mittel 0,68, bei Frauen 0,55"));
+    bodyLabel->setBuddy(KoerperCombo);
+    connect(KoerperCombo, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_session.setBody(BloodAlcoholSession::Body(qMax(0, index))); });
     return page;
 }
 
@@ -187,8 +203,10 @@ QWidget* TBlutdialog::buildResultPage() {
                        "schnell Alkohol aufgenommen und abgebaut wird, hängt auch von Geschlecht, Gesundheit "
                        "und Mahlzeiten ab. Setzen Sie sich nach dem Genuß von Alkohol nicht ans Steuer."),
         QRect(0, 150, 220, 130), page);
-    QLabel* never = text(QStringLiteral("Never drink and drive!"), QRect(0, 292, 220, 24), page);
+    QLabel* never = text(QStringLiteral("Never drink and drive!"), QRect(236, 256, 156, 24), page);
     never->setFont(emphasis(12));
+    NuechternLabel = text(QString(), QRect(0, 288, 392, 52), page);
+    NuechternLabel->setObjectName(QStringLiteral("NuechternLabel"));
     ErgebnisBild = new QLabel(page);
     ErgebnisBild->setGeometry(236, 0, 150, 250);
     return page;
@@ -209,6 +227,7 @@ void TBlutdialog::showEvent(QShowEvent* event) {
     BlutListBox->setCurrentRow(m_session.drinks().isEmpty() ? -1 : 0);
     fillConsumed(-1);
     ZukaufEdit->setText(QStringLiteral("1"));
+    KoerperCombo->setCurrentIndex(int(m_session.body()));
     showPage();
     Editfeld->clear();
     Editfeld->setFocus();
@@ -250,6 +269,12 @@ void TBlutdialog::remove() {
     Editfeld->setFocus();
 }
 
+void TBlutdialog::addMixedToday() {
+    if (!notice(m_session.addMixedOn(QDate::currentDate())))
+        fillConsumed(int(m_session.consumed().size()) - 1);
+    Editfeld->setFocus();
+}
+
 void TBlutdialog::weiter() {
     m_session.setWeight(typedValue(GewichtEdit));
     m_session.setHours(typedValue(ZeitEdit));
@@ -278,6 +303,7 @@ void TBlutdialog::showPage() {
     zurueckbutton->setEnabled(m_session.backEnabled());
     weiterbutton->setEnabled(m_session.nextEnabled());
     PromilleLabel->setText(m_session.label());
+    NuechternLabel->setText(m_session.soberText(QTime::currentTime()));
     switch (page) {
     case BloodAlcoholSession::Drinks:
         Editfeld->setFocus();

@@ -28,6 +28,9 @@ public:
     QComboBox* combo = nullptr;
     QPushButton* HinzuButton = nullptr;
     QPushButton* EntfButton = nullptr;
+    QPushButton* HeuteButton = nullptr; // "Heute gemixt" from the journal
+    QComboBox* KoerperCombo = nullptr;  // the body-water factor
+    QLabel* NuechternLabel = nullptr;   // when the value is back at 0,0
     NumberField* GewichtEdit = nullptr;
     NumberField* ZeitEdit = nullptr;
     QLabel* PromilleLabel = nullptr;
@@ -52,6 +55,7 @@ private:
     void fillConsumed(int select);
     void add();
     void remove();
+    void addMixedToday();
     void weiter();
     void zurueck();
     void showPage();

@@ -163,7 +163,9 @@ void TDruckdialog::buildMixableControls(QWidget* page) {
         bars << QStringLiteral("Hausbar Nr. %1").arg(b);
     MixBarCombo = combo(bars, page, QRect(252, 264, 104, 22));
     MixZukaufCombo = combo(PrintSettings::purchaseNames(), page, QRect(362, 264, 105, 22));
-    m_listControls << MixCheck;
+    SterneCheck = check(QStringLiteral("m&it Sternen"), page, 236, 290, 98);
+    SterneCheck->setToolTip(QStringLiteral("Ihre Sterne aus dem Rezept hinter dem Namen, als *"));
+    m_listControls << MixCheck << SterneCheck;
 }
 
 void TDruckdialog::buildCommonControls(QWidget* page) {
@@ -231,13 +233,10 @@ void TDruckdialog::connectSettings() {
     connect(AusCombo, &QComboBox::currentIndexChanged, this,
             [&s](int i) { s.orientation = PrintSettings::Orientation(i); });
     const std::pair<QCheckBox*, bool PrintSettings::*> checks[] = {
-        {BemCheck, &PrintSettings::remarks},
-        {NumCheck, &PrintSettings::numbered},
-        {KategorienCheck, &PrintSettings::sections},
-        {BreiteCheck, &PrintSettings::fullWidth},
-        {AnleitungCheck, &PrintSettings::instructions},
-        {BildCheck, &PrintSettings::picture},
-        {InfoCheck, &PrintSettings::info}};
+        {BemCheck, &PrintSettings::remarks},         {NumCheck, &PrintSettings::numbered},
+        {KategorienCheck, &PrintSettings::sections}, {SterneCheck, &PrintSettings::stars},
+        {BreiteCheck, &PrintSettings::fullWidth},    {AnleitungCheck, &PrintSettings::instructions},
+        {BildCheck, &PrintSettings::picture},        {InfoCheck, &PrintSettings::info}};
     for (const auto& [box, flag] : checks)
         connect(box, &QCheckBox::toggled, this, [&s, member = flag](bool on) { s.*member = on; });
     connectMixable();
@@ -277,6 +276,7 @@ void TDruckdialog::showSettings() {
     ZutCombo->setCurrentIndex(int(s.ingredients));
     BemCheck->setChecked(s.remarks);
     NumCheck->setChecked(s.numbered);
+    SterneCheck->setChecked(s.stars);
     KategorienCheck->setChecked(s.sections);
     BreiteCheck->setChecked(s.fullWidth);
     AnleitungCheck->setChecked(s.instructions);

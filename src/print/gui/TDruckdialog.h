@@ -46,6 +46,7 @@ public:
     QCheckBox* BemCheck = nullptr;
     QCheckBox* NumCheck = nullptr;
     QCheckBox* KategorienCheck = nullptr; // the bar card in sections by category
+    QCheckBox* SterneCheck = nullptr;     // the bar card with the user's stars
     QCheckBox* MixCheck = nullptr;        // "nur mixbare &Getränke aus"
     QComboBox* MixBarCombo = nullptr;     // "Hausbar Nr. 1".."Hausbar Nr. 3"
     QComboBox* MixZukaufCombo = nullptr;  // "ohne Zukauf".."3 Zukäufe"

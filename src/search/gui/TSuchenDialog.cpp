@@ -146,7 +146,7 @@ void TSuchenDialog::buildGroups() {
     VolltextEdit->setGeometry(10, 20, 404, 22);
     VolltextEdit->setMaxLength(SavedSearchTexts::kMaxText);
     VolltextEdit->setToolTip(
-        QStringLiteral("Wörter, die Name, Anleitung, Bemerkung oder die Namen der Zutaten, "
+        QStringLiteral("Wörter, die Name, Anleitung, Bemerkung, Ihre Notiz oder die Namen der Zutaten, "
                        "Kategorie, Geschmacksrichtung und Dekoration alle enthalten"));
 }
 
@@ -182,7 +182,13 @@ void TSuchenDialog::buildSecondPage() {
     MarksLabel->setWordWrap(true);
     MarksLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_secondPageGroups = {preparation, glass, freeOf};
+    auto* stars = group(this, QStringLiteral("S&terne"), {16, 186, 208, 52});
+    StarsCombo = dropDown(stars, QStringLiteral("StarsCombo"), {10, 20, 188, 22});
+    StarsCombo->addItems(DrinkTraits::starNames());
+    StarsCombo->setToolTip(QStringLiteral("Nur Drinks, denen Sie im Rezept mindestens so viele Sterne "
+                                          "gegeben haben"));
+
+    m_secondPageGroups = {preparation, glass, freeOf, stars};
     for (QWidget* w : m_secondPageGroups)
         w->hide();
 }
@@ -257,6 +263,7 @@ void TSuchenDialog::connectInput() {
     connect(VolltextEdit, &QLineEdit::textEdited, this, [&s](const QString& text) { s.setFullText(text); });
     connect(PreparationCombo, &QComboBox::activated, this, [&s](int i) { s.setPreparation(i); });
     connect(GlassCombo, &QComboBox::activated, this, [&s](int i) { s.setGlass(i); });
+    connect(StarsCombo, &QComboBox::activated, this, [&s](int i) { s.setMinStars(i); });
     for (int m = 0; m < IngredientMarks::kMarks; ++m)
         connect(FreeOfChecks[size_t(m)], &QCheckBox::toggled, this,
                 [&s, m](bool on) { s.setFreeOf(IngredientMarks::Mark(m), on); });
@@ -287,7 +294,7 @@ void TSuchenDialog::connectCount() {
         connect(box, &QComboBox::activated, this, &TSuchenDialog::scheduleCount);
     for (QComboBox* box : mitcombo)
         connect(box, &QComboBox::activated, this, &TSuchenDialog::scheduleCount);
-    for (QComboBox* box : {katcombo, geschmackcombo, bar, PreparationCombo, GlassCombo})
+    for (QComboBox* box : {katcombo, geschmackcombo, bar, PreparationCombo, GlassCombo, StarsCombo})
         connect(box, &QComboBox::activated, this, &TSuchenDialog::scheduleCount);
     for (QCheckBox* box : {checkmarkierung, CheckEigene, checkhausbar})
         connect(box, &QCheckBox::toggled, this, &TSuchenDialog::scheduleCount);
@@ -382,6 +389,7 @@ void TSuchenDialog::showSession() {
     }
     selectRow(PreparationCombo, f.traits.preparation);
     selectRow(GlassCombo, f.traits.glass);
+    selectRow(StarsCombo, f.traits.minStars);
     for (int m = 0; m < IngredientMarks::kMarks; ++m) {
         const QSignalBlocker block(FreeOfChecks[size_t(m)]);
         FreeOfChecks[size_t(m)]->setChecked(f.traits.freeOf[size_t(m)]);

@@ -67,6 +67,7 @@ public:
     QPushButton* MoreButton = nullptr;
     QComboBox* PreparationCombo = nullptr;
     QComboBox* GlassCombo = nullptr;
+    QComboBox* StarsCombo = nullptr;
     std::array<QCheckBox*, IngredientMarks::kMarks> FreeOfChecks{};
     QLabel* MarksLabel = nullptr;
     bool secondPageShown() const { return m_secondPage; }
