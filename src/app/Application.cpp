@@ -9,6 +9,7 @@
 #include "app/TMain.h"
 #include "app/TerminationSignals.h"
 #include "common/AppState.h"
+#include "store/AtomicFile.h"
 #include "store/SavedSearches.h"
 #include "ui/Meldungsfenster.h"
 #include "ui/MidiPlayer.h"
@@ -37,7 +38,7 @@ void reportDamagedSearches(const AppState& state) {
     QString text = QStringLiteral("Die Datei der gespeicherten Suchen ist beschädigt:\r%1\r").arg(path);
     if (state.run.readOnly) {
         text += QStringLiteral("Die Suchplätze bleiben leer.");
-    } else if (const QString aside = SavedSearches::setAside(path); !aside.isEmpty()) {
+    } else if (const QString aside = AtomicFile::setAside(path); !aside.isEmpty()) {
         text += QStringLiteral("Sie wurde unter diesem Namen beiseitegelegt, die Suchplätze sind leer:\r%1")
                     .arg(aside);
     } else {

@@ -7,7 +7,6 @@
 #include "store/AtomicFile.h"
 #include "store/Cp1252.h"
 #include "store/FolderLookup.h"
-#include "store/SavedSearches.h"
 #include "store/TApollo.h"
 
 #include <QFile>
@@ -151,7 +150,7 @@ std::optional<Notice> MyDrinks::loadFolder(const QString& dataFolder, TApollo& r
     if (!writable) {
         m_blocked = true;
         text += QStringLiteral("Sie bleibt unverändert; Sterne, Notizen und Journal bleiben leer.");
-    } else if (const QString aside = SavedSearches::setAside(m_path); !aside.isEmpty()) {
+    } else if (const QString aside = AtomicFile::setAside(m_path); !aside.isEmpty()) {
         text += QStringLiteral("Sie wurde unter diesem Namen beiseitegelegt, Sterne, Notizen und Journal "
                                "beginnen leer:\r%1")
                     .arg(aside);

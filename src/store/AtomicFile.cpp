@@ -96,3 +96,14 @@ bool AtomicFile::write(const QString& path, const QByteArray& bytes, QString* re
 QString AtomicFile::failureText(const QString& path, const QString& reason) {
     return QStringLiteral("Die Datei konnte nicht gespeichert werden:\r%1\r%2").arg(path, reason);
 }
+
+QString AtomicFile::setAside(const QString& path) {
+    for (int n = 1; n < 1000; ++n) {
+        const QString target =
+            path + (n == 1 ? QStringLiteral(".beschaedigt") : QStringLiteral(".beschaedigt%1").arg(n));
+        if (QFile::exists(target))
+            continue;
+        return QFile::rename(path, target) ? target : QString();
+    }
+    return {};
+}

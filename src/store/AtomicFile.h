@@ -13,4 +13,8 @@ public:
     static bool write(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
     // The message for a failed write of `path`, ready for a "Fehler" box (three lines) or stderr.
     static QString failureText(const QString& path, const QString& reason);
+    // Moves a damaged file out of the way of the next write, under a name not yet taken beside it
+    // (".beschaedigt", ".beschaedigt2", …); returns that name, or an empty string when it could not
+    // be moved.
+    static QString setAside(const QString& path);
 };

@@ -23,17 +23,6 @@ SavedSearches SavedSearches::load(const QString& path, bool* damaged) {
     return fromFileBytes(file.read(kFileSize));
 }
 
-QString SavedSearches::setAside(const QString& path) {
-    for (int n = 1; n < 1000; ++n) {
-        const QString target =
-            path + (n == 1 ? QStringLiteral(".beschaedigt") : QStringLiteral(".beschaedigt%1").arg(n));
-        if (QFile::exists(target))
-            continue;
-        return QFile::rename(path, target) ? target : QString();
-    }
-    return {};
-}
-
 QByteArray SavedSearches::toBytes() const {
     QByteArray out;
     for (const SearchCriteria& c : m_slots)

@@ -13,9 +13,6 @@ public:
     // A missing or short file gives ten default slots; a file that was read is taken as it is.
     // `damaged` tells whether a file was there but not of the size the ten slots take.
     static SavedSearches load(const QString& path, bool* damaged = nullptr);
-    // Moves a damaged file out of the way of the next save, under a name not yet taken beside it;
-    // returns that name, or an empty string when it could not be moved.
-    static QString setAside(const QString& path);
     static SavedSearches fromFileBytes(const QByteArray& bytes);
     QByteArray toBytes() const;
     // Does nothing while started read-only (false returned); `reason` tells why a write failed.
