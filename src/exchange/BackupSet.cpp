@@ -38,9 +38,9 @@ QString restoreFailedText() {
 } // namespace
 
 QStringList BackupSet::settingsFiles() {
-    return {QStringLiteral("OPTION.CFG"),   QStringLiteral("SUCHEN.CFG"), QStringLiteral("SUCHTEXT.CFG"),
-            QStringLiteral("HAUSBAR.CFG"),  QStringLiteral("ERSATZ.TXT"), QStringLiteral("ALIAS.TXT"),
-            QStringLiteral("MERKMALE.TXT"), QStringLiteral("DRUCKEN.CFG")};
+    return {QStringLiteral("OPTION.CFG"),   QStringLiteral("SUCHEN.CFG"),  QStringLiteral("SUCHTEXT.CFG"),
+            QStringLiteral("HAUSBAR.CFG"),  QStringLiteral("ERSATZ.TXT"),  QStringLiteral("ALIAS.TXT"),
+            QStringLiteral("MERKMALE.TXT"), QStringLiteral("DRUCKEN.CFG"), QStringLiteral("ANZEIGE.CFG")};
 }
 
 QStringList BackupSet::files() {
