@@ -3,6 +3,7 @@
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeList.h"
 #include "browser/ShownRecipe.h"
+#include "common/DisplayUnit.h"
 #include "common/ReadOnlyGate.h"
 
 #include <QStringList>
@@ -47,6 +48,8 @@ public:
     void setWrap(const Wrap& wrap);
     // The dashes per cl of the options, for the estimate in the glass of recipes loaded from now on.
     void setDashesPerCl(int dashesPerCl) { m_dashesPerCl = dashesPerCl; }
+    // The unit amounts in cl are shown in, likewise.
+    void setShownUnit(DisplayUnit::Kind unit) { m_unit = unit; }
     void WrapInstructions();
 
     // The mark commands; the window refuses them when started read-only and asks first.
@@ -66,6 +69,7 @@ private:
     const Aliases* m_aliases;
     Wrap m_wrap;
     int m_dashesPerCl = 12;
+    DisplayUnit::Kind m_unit = DisplayUnit::Cl;
     RecipeList m_list;
     ShownRecipe m_shown;
     RecipeDisplay m_display;
