@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DisplayUnit.h"
 #include "common/RecipeBook.h"
 #include "print/PrintRecord.h"
 #include "print/PrintSettings.h"
@@ -20,6 +21,7 @@ public:
         // One book for a whole fill remembers the ingredients it looked up; the table does not
         // change meanwhile.
         RecipeBook* book = nullptr;
+        DisplayUnit::Kind unit = DisplayUnit::Cl; // amounts in cl are printed in this unit
     };
     static constexpr int kSummaryNames = 5;
 
@@ -34,5 +36,6 @@ public:
 
 private:
     static void addCardFacts(const Sources& s, const RecipeRecord& recipe, PrintRecord& r);
-    static void addIngredients(const RecipeRecord& recipe, const PrintSettings& settings, PrintRecord& r);
+    static void addIngredients(const RecipeRecord& recipe, const PrintSettings& settings,
+                               DisplayUnit::Kind unit, PrintRecord& r);
 };
