@@ -7,10 +7,6 @@ qint64 BloodAlcohol::grams(qint64 volumeMl, int percent) {
     return HalfEven::divide(volumeMl * percent * 72, 10000);
 }
 
-qint64 BloodAlcohol::wholeCl(qint64 volumeMl) {
-    return HalfEven::divide(volumeMl, 10);
-}
-
 double BloodAlcohol::promille(qint64 grams, int weightKg, int hours) {
     if (weightKg <= 0)
         return 0.0;

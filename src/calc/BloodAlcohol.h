@@ -18,8 +18,6 @@ public:
     // round(V x A x 0.1 x 0.8 x 0.9) for V in cl: the volume in ml times the percentage times the
     // density 0.8 g/ml and the absorbed share 0.9; halves to even.
     static qint64 grams(qint64 volumeMl, int percent);
-    // The volume in whole cl as the consumed list shows it; halves to even.
-    static qint64 wholeCl(qint64 volumeMl);
     // P = G / (W x 0.7) - T x 0.15, at least 0, and 9.99 where it would reach 10.
     static double promille(qint64 grams, int weightKg, int hours);
     // Two decimals with a point ("1.17"); never more than "9.99".
