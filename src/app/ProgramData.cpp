@@ -13,6 +13,7 @@
 void ProgramData::loadSettings() {
     m_state.settings.changeOptions() = OptionsRecord::load(m_state.optionsPath());
     m_state.loadBarRules();
+    m_state.settings.useShownUnit(DisplayUnit::load(m_state.displayUnitPath()));
     m_state.loadAliases();
     m_state.loadMarks();
     m_state.probeMedium();

@@ -22,7 +22,7 @@ bool RecipeBrowser::ShowSelected(int index) {
     m_tables.recipes.Go(next.CurrentRecNo());
     RecipeDisplay loaded =
         RecipeLoader::LoadRecipe({m_tables.recipes, m_tables.ingredients, m_tables.decorations, m_categories,
-                                  m_tastes, m_dashesPerCl, m_aliases, m_myDrinks});
+                                  m_tastes, m_dashesPerCl, m_aliases, m_myDrinks, m_unit});
     m_shown = next;
     m_display = std::move(loaded);
     m_shown.setCurrentMarked(m_display.marked);

@@ -3,6 +3,7 @@
 #include "browser/RecipeDisplay.h"
 #include "browser/RecipeList.h"
 #include "browser/ShownRecipe.h"
+#include "common/DisplayUnit.h"
 #include "common/ReadOnlyGate.h"
 
 #include <QStringList>
@@ -50,6 +51,8 @@ public:
     void setDashesPerCl(int dashesPerCl) { m_dashesPerCl = dashesPerCl; }
     // The user's stars, note and journal, shown with every recipe loaded from now on.
     void setMyDrinks(const MyDrinks* myDrinks) { m_myDrinks = myDrinks; }
+    // The unit amounts in cl are shown in, likewise.
+    void setShownUnit(DisplayUnit::Kind unit) { m_unit = unit; }
     void WrapInstructions();
 
     // The mark commands; the window refuses them when started read-only and asks first.
@@ -70,6 +73,7 @@ private:
     const MyDrinks* m_myDrinks = nullptr;
     Wrap m_wrap;
     int m_dashesPerCl = 12;
+    DisplayUnit::Kind m_unit = DisplayUnit::Cl;
     RecipeList m_list;
     ShownRecipe m_shown;
     RecipeDisplay m_display;

@@ -76,7 +76,7 @@ RecipeDisplay RecipeLoader::LoadRecipe(const Sources& s) {
     }
     if (s.aliases)
         addOtherNames(d, s.aliases->ofDrink(recipe.name));
-    const Measured measured = addIngredientLines(d, recipe, s.dashesPerCl);
+    const Measured measured = addIngredientLines(d, recipe, s);
     addFactLines(d, s, recipe, measured);
     d.instructionText = InstructionText(recipe.memo);
     if (s.myDrinks) {
@@ -106,7 +106,7 @@ void RecipeLoader::addOtherNames(RecipeDisplay& d, const QStringList& names) {
 
 // Ingredients with a unit first, those without one (and the missing ones) after them.
 RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const RecipeRecord& recipe,
-                                                        int dashesPerCl) {
+                                                        const Sources& s) {
     QList<std::pair<QString, int>> measured;
     QList<std::pair<QString, int>> unitless;
     AlcoholValue::Known known;
@@ -117,8 +117,8 @@ RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const 
             known.insert(ingredient.number, {ingredient.unit, ingredient.alcohol});
             found.ice = found.ice || IceNames::isIce(ingredient.name);
         }
-        const QString line =
-            QChar(RecipeDisplay::kFactMark) + UnitKind::line(slot.amount, ingredient.unit, ingredient.name);
+        const QString line = QChar(RecipeDisplay::kFactMark) +
+                             DisplayUnit::line(slot.amount, ingredient.unit, ingredient.name, s.unit);
         (ingredient.unit == UnitKind::None ? unitless : measured).append({line, ingredient.number});
     }
     d.recipeAmount = recipe.clTotal();
@@ -128,7 +128,7 @@ RecipeLoader::Measured RecipeLoader::addIngredientLines(RecipeDisplay& d, const 
     }
     d.lastIngredientLine = int(d.lines.size()) - 1;
     addLine(d, kLineBreak);
-    found.mix = AlcoholValue::measure(recipe.packedLines(), AlcoholValue::lookupIn(known), dashesPerCl);
+    found.mix = AlcoholValue::measure(recipe.packedLines(), AlcoholValue::lookupIn(known), s.dashesPerCl);
     return found;
 }
 
@@ -136,7 +136,7 @@ void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s, const Recipe
                                 const Measured& measured) {
     d.alcoholLine = int(d.lines.size());
     addLine(d, fact(QStringLiteral("Alkohol: ") + QString::number(recipe.alcohol) + QLatin1Char('%')));
-    addGlassLine(d, measured, recipe.instructions());
+    addGlassLine(d, measured, recipe.instructions(), s.unit);
     // What a glass costs, under the strength lines; like the estimate, shown only.
     if (const QString cost = RecipeCost::text(RecipeCost::of(recipe, s.dashesPerCl)); !cost.isEmpty()) {
         d.costLine = int(d.lines.size());
@@ -156,17 +156,18 @@ void RecipeLoader::addFactLines(RecipeDisplay& d, const Sources& s, const Recipe
         addLine(d, fact(QStringLiteral("Dekoration: ") + decoration));
     }
     d.amountLine = int(d.lines.size());
-    addLine(d, fact(QStringLiteral("Menge: ") + QString::number(d.recipeAmount) + QStringLiteral(" cl")));
+    addLine(d, fact(QStringLiteral("Menge: ") + DisplayUnit::volume(d.recipeAmount, s.unit)));
 }
 
 // The estimate in the glass, right under the stored value of the undiluted mix.
-void RecipeLoader::addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& instructions) {
+void RecipeLoader::addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& instructions,
+                                DisplayUnit::Kind unit) {
     const auto estimate =
         GlassStrength::estimate(measured.mix, GlassStrength::methodOf(instructions, measured.ice));
     if (!estimate)
         return;
     d.glassLine = int(d.lines.size());
-    addLine(d, fact(GlassStrength::text(*estimate)));
+    addLine(d, fact(GlassStrength::text(*estimate, unit)));
 }
 
 // A decoration number beyond the table, or a table that cannot be read, leaves the line out.

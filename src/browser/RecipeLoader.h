@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/RecipeDisplay.h"
+#include "common/DisplayUnit.h"
 #include "common/RecipeRecord.h"
 #include "store/AlcoholValue.h"
 
@@ -21,8 +22,9 @@ public:
         const QStringList& categories;
         const QStringList& tastes;
         int dashesPerCl = 12;
-        const Aliases* aliases = nullptr;   // the drink's other names go above the ingredients
-        const MyDrinks* myDrinks = nullptr; // the user's stars, note and journal
+        const Aliases* aliases = nullptr;         // the drink's other names go above the ingredients
+        const MyDrinks* myDrinks = nullptr;       // the user's stars, note and journal
+        DisplayUnit::Kind unit = DisplayUnit::Cl; // amounts in cl are shown in this unit
     };
     static constexpr int kInstructionLength = 5001;
 
@@ -40,10 +42,11 @@ private:
         AlcoholValue::Mix mix;
         bool ice = false;
     };
-    static Measured addIngredientLines(RecipeDisplay& d, const RecipeRecord& recipe, int dashesPerCl);
+    static Measured addIngredientLines(RecipeDisplay& d, const RecipeRecord& recipe, const Sources& s);
     static void addFactLines(RecipeDisplay& d, const Sources& s, const RecipeRecord& recipe,
                              const Measured& measured);
-    static void addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& instructions);
+    static void addGlassLine(RecipeDisplay& d, const Measured& measured, const QString& instructions,
+                             DisplayUnit::Kind unit);
     static QString decorationName(TApollo& decorations, int recNo, bool* ok);
     // "auch: " and the drink's other names with commas, then an empty line.
     static void addOtherNames(RecipeDisplay& d, const QStringList& names);

@@ -9,10 +9,6 @@ qint64 BloodAlcohol::grams(qint64 volumeMl, int percent) {
     return HalfEven::divide(volumeMl * percent * 72, 10000);
 }
 
-qint64 BloodAlcohol::wholeCl(qint64 volumeMl) {
-    return HalfEven::divide(volumeMl, 10);
-}
-
 double BloodAlcohol::promille(qint64 grams, int weightKg, int hours, double reduction) {
     if (weightKg <= 0 || reduction <= 0.0)
         return 0.0;

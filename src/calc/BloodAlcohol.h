@@ -20,8 +20,6 @@ public:
     // round(V x A x 0.1 x 0.8 x 0.9) for V in cl: the volume in ml times the percentage times the
     // density 0.8 g/ml and the absorbed share 0.9; halves to even.
     static qint64 grams(qint64 volumeMl, int percent);
-    // The volume in whole cl as the consumed list shows it; halves to even.
-    static qint64 wholeCl(qint64 volumeMl);
     // P = G / (W x r) - T x 0.15, at least 0, and 9.99 where it would reach 10.
     static double promille(qint64 grams, int weightKg, int hours, double reduction = kReduction);
     // The minutes until the value is down to 0.0 at 0.15 per hour, rounded up.

@@ -2,6 +2,7 @@
 
 #include "calc/BloodAlcohol.h"
 #include "common/AppState.h"
+#include "common/DisplayUnit.h"
 #include "common/ListCollation.h"
 #include "common/TypeAhead.h"
 
@@ -72,7 +73,8 @@ std::optional<Notice> BloodAlcoholSession::add(int drinkRow, const QString& amou
     const qint64 grams = BloodAlcohol::grams(ml, drink->alcohol);
     m_grams += grams;
     m_consumed.append(
-        {QString::number(BloodAlcohol::wholeCl(ml)) + QStringLiteral(" cl ") + entry.text, grams});
+        {DisplayUnit::volume(ml / 10.0, m_state.settings.shownUnit()) + QLatin1Char(' ') + entry.text,
+         grams});
     return std::nullopt;
 }
 

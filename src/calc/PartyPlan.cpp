@@ -36,12 +36,18 @@ qsizetype find(const QList<PartyPlan::Line>& lines, int number, int unit) {
     return -1;
 }
 
+// A sum in cl: as the other sums in cl (with the thousands point), converted in another shown unit.
+QString clText(qint64 cl, DisplayUnit::Kind unit) {
+    return unit == DisplayUnit::Cl ? number(cl) + QStringLiteral(" cl")
+                                   : DisplayUnit::volume(double(cl), unit);
+}
+
 void appendSection(QStringList& out, const QString& heading, const QList<PartyPlan::Line>& lines,
-                   PartyPlan::Place place) {
+                   PartyPlan::Place place, DisplayUnit::Kind unit) {
     QStringList section;
     for (const PartyPlan::Line& line : lines) {
         if (line.place == place)
-            section << PartyPlan::lineText(line);
+            section << PartyPlan::lineText(line, unit);
     }
     if (!section.isEmpty())
         out << QString() << heading << section;
@@ -123,8 +129,8 @@ QList<PartyPlan::Fruit> PartyPlan::fruitFor(const QList<Line>& lines) {
     return out;
 }
 
-QStringList PartyPlan::partyText(int guests, int hours, const QList<Drink>& drinks,
-                                 const QList<Line>& lines) {
+QStringList PartyPlan::partyText(int guests, int hours, const QList<Drink>& drinks, const QList<Line>& lines,
+                                 DisplayUnit::Kind unit) {
     QStringList out;
     if (guests <= 0)
         return out;
@@ -141,17 +147,19 @@ QStringList PartyPlan::partyText(int guests, int hours, const QList<Drink>& drin
     out << QStringLiteral("Eis zum Kühlen	ca. %1 kg")
                .arg(number(wholeUnits(qint64(guests) * kChillingIceGramsPerGuest, 1000)));
     for (const Fruit& fruit : fruitFor(lines))
-        out << QStringLiteral("%1	%2 St	für %3 cl %4")
-                   .arg(fruit.name, number(fruit.pieces), number(fruit.juiceCl), fruit.juice);
+        out << QStringLiteral("%1	%2 St	für %3 %4")
+                   .arg(fruit.name, number(fruit.pieces), clText(fruit.juiceCl, unit), fruit.juice);
     return out;
 }
 
-QString PartyPlan::amountText(const Line& line) {
+QString PartyPlan::amountText(const Line& line, DisplayUnit::Kind unit) {
     if (!line.measured())
         return {};
     // Ice is bought by the bag: whole kilograms, rounded up.
     if (line.ice)
         return QStringLiteral("ca. %1 kg").arg(number(wholeUnits(line.amount, 1000)));
+    if (line.unit == UnitKind::Cl)
+        return clText(line.amount, unit);
     return number(line.amount) + QLatin1Char(' ') + UnitKind::text(line.unit);
 }
 
@@ -177,9 +185,9 @@ QString PartyPlan::purchaseText(const Line& line) {
     }
 }
 
-QString PartyPlan::lineText(const Line& line) {
+QString PartyPlan::lineText(const Line& line, DisplayUnit::Kind unit) {
     QStringList parts{line.name};
-    const QString amount = amountText(line);
+    const QString amount = amountText(line, unit);
     if (!amount.isEmpty())
         parts << amount;
     const QString purchase = purchaseText(line);
@@ -223,7 +231,7 @@ QString PartyPlan::purchaseCostText(const PurchaseCost& cost) {
 }
 
 QStringList PartyPlan::listText(const QList<Drink>& drinks, const QList<Line>& lines, const QString& barName,
-                                const QString& costText) {
+                                const QString& costText, DisplayUnit::Kind unit) {
     QStringList out{QStringLiteral("Partyplaner")};
     for (const Drink& drink : drinks) {
         if (drink.glasses > 0)
@@ -233,13 +241,13 @@ QStringList PartyPlan::listText(const QList<Drink>& drinks, const QList<Line>& l
     const qsizetype purchases = out.size();
     for (const Line& line : lines) {
         if (line.place == Place::Buy)
-            out << lineText(line);
+            out << lineText(line, unit);
     }
     if (out.size() == purchases)
         out << QStringLiteral("nichts");
     else if (!costText.isEmpty())
         out << costText;
-    appendSection(out, QStringLiteral("Immer im Haus:"), lines, Place::AlwaysAtHome);
-    appendSection(out, QStringLiteral("Vorhanden in %1:").arg(barName), lines, Place::InBar);
+    appendSection(out, QStringLiteral("Immer im Haus:"), lines, Place::AlwaysAtHome, unit);
+    appendSection(out, QStringLiteral("Vorhanden in %1:").arg(barName), lines, Place::InBar, unit);
     return out;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/QuantityRecipe.h"
+#include "common/DisplayUnit.h"
 #include "common/IngredientSet.h"
 
 #include <QList>
@@ -50,9 +51,9 @@ public:
     static QList<Line> lines(const QList<Drink>& drinks, const IngredientSet& atHand,
                              const IngredientSet& atHome = {});
 
-    // The summed amount: "140 cl", "1.250 g", "6 St", "8 dash", "ca. 3 kg" of ice; empty for nothing
-    // measured.
-    static QString amountText(const Line& line);
+    // The summed amount: "140 cl" (or in the shown unit), "1.250 g", "6 St", "8 dash", "ca. 3 kg" of ice;
+    // empty for nothing measured.
+    static QString amountText(const Line& line, DisplayUnit::Kind unit = DisplayUnit::Cl);
     // What to buy: cl amounts in whole bottles or packs of both sizes ("2 × 0,7 l oder 2 × 1 l",
     // "3 × 1 l oder 7 × 0,33 l"), pieces, grams and ice as summed, dashes and unmeasured ingredients
     // "nach Bedarf".
@@ -76,11 +77,11 @@ public:
 
     // One line of the list: the name, the amount and (to buy, when it says more) what to buy,
     // tab-separated.
-    static QString lineText(const Line& line);
+    static QString lineText(const Line& line, DisplayUnit::Kind unit = DisplayUnit::Cl);
     // The whole list as lines: the drinks, the purchases, what is always at home and (under
     // `barName`) what the bar holds.
     static QStringList listText(const QList<Drink>& drinks, const QList<Line>& lines, const QString& barName,
-                                const QString& costText = {});
+                                const QString& costText = {}, DisplayUnit::Kind unit = DisplayUnit::Cl);
 
     // A party from guests and hours: two drinks per guest in the first hour, then one per guest and
     // hour.
@@ -104,7 +105,8 @@ public:
     static QList<Fruit> fruitFor(const QList<Line>& lines);
     // The party's lines for the list: glasses to put out (one per guest and drink served, at most as
     // many as glasses planned), ice for chilling, and the fruit to press.
-    static QStringList partyText(int guests, int hours, const QList<Drink>& drinks, const QList<Line>& lines);
+    static QStringList partyText(int guests, int hours, const QList<Drink>& drinks, const QList<Line>& lines,
+                                 DisplayUnit::Kind unit = DisplayUnit::Cl);
 
     static QString neededText() { return QStringLiteral("nach Bedarf"); }
     static QString unknownName(int number) { return QStringLiteral("Zutat Nr. %1").arg(number); }

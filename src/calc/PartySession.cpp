@@ -114,8 +114,9 @@ QStringList PartySession::listText() const {
     };
     const int dashesPerCl = int(m_state.settings.options().get(OptionsRecord::DashesPerCl));
     const QString cost = PartyPlan::purchaseCostText(PartyPlan::purchaseCost(planned, priceOf, dashesPerCl));
-    return PartyPlan::listText(drinks(), planned, barName(m_bar), cost) +
-           PartyPlan::partyText(m_guests, m_hours, drinks(), planned);
+    const DisplayUnit::Kind unit = m_state.settings.shownUnit();
+    return PartyPlan::listText(drinks(), planned, barName(m_bar), cost, unit) +
+           PartyPlan::partyText(m_guests, m_hours, drinks(), planned, unit);
 }
 
 void PartySession::setParty(int guests, int hours) {

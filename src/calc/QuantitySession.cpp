@@ -91,7 +91,10 @@ const QuantitySession::Result& QuantitySession::recompute(const QString& quantit
         return m_result;
     }
 
-    const Output output = litres ? Output::Litres : unit == Unit::Milliliter ? Output::Ml : Output::Cl;
+    const Output shown = m_unit == DisplayUnit::Ml   ? Output::Ml
+                         : m_unit == DisplayUnit::Oz ? Output::Oz
+                                                     : Output::Cl;
+    const Output output = litres ? Output::Litres : unit == Unit::Milliliter ? Output::Ml : shown;
     Factor f{n, 1};
     if (unit != Unit::Stueck) {
         // F = D / (10 V): the number of drinks that fill D millilitres.
@@ -118,6 +121,10 @@ QString QuantitySession::line(const QuantityRecipe::Line& ingredient, const Fact
     case UnitKind::Cl:
         if (output == Output::Ml)
             return QString::number(scaled(10 * amount)) + QStringLiteral(" ml ") + ingredient.name;
+        if (output == Output::Oz)
+            return DisplayUnit::volume(double(f.numerator * amount) / double(f.denominator),
+                                       DisplayUnit::Oz) +
+                   QLatin1Char(' ') + ingredient.name;
         if (output == Output::Litres)
             return hundredths(scaled(amount)) + QStringLiteral(" Liter ") + ingredient.name;
         return QString::number(scaled(amount)) + QStringLiteral(" cl ") + ingredient.name;
@@ -152,25 +159,26 @@ void QuantitySession::recomputeBatch(int quantity, Unit unit) {
         return;
     }
     for (const BatchBottle::Line& line : plan.bottle)
-        m_result.output +=
-            (line.unit.isEmpty() ? line.name
-                                 : QStringLiteral("%1 %2 %3").arg(line.amount).arg(line.unit, line.name)) +
-            kLineEnd;
+        m_result.output += bottleLine(line) + kLineEnd;
     if (plan.waterMl > 0)
-        m_result.output += QStringLiteral("%1 ml Wasser").arg(plan.waterMl) + kLineEnd;
+        m_result.output +=
+            DisplayUnit::millilitres(plan.waterMl, m_unit) + QStringLiteral(" Wasser") + kLineEnd;
     m_result.output += kLineEnd +
-                       QStringLiteral("Je Glas %1 ml einschenken (ca. %2 Gläser).")
-                           .arg(plan.perGlassMl)
-                           .arg(QLocale(QLocale::German).toString(plan.glasses, 'f', 1)) +
+                       QStringLiteral("Je Glas %1 einschenken (ca. %2 Gläser).")
+                           .arg(DisplayUnit::millilitres(plan.perGlassMl, m_unit),
+                                QLocale(QLocale::German).toString(plan.glasses, 'f', 1)) +
                        kLineEnd;
     for (const BatchBottle::Line& line : plan.atServing)
-        m_result.output +=
-            QStringLiteral("Beim Servieren je Glas: %1")
-                .arg(line.unit.isEmpty()
-                         ? line.name
-                         : QStringLiteral("%1 %2 %3").arg(line.amount).arg(line.unit, line.name)) +
-            kLineEnd;
+        m_result.output += QStringLiteral("Beim Servieren je Glas: %1").arg(bottleLine(line)) + kLineEnd;
     m_result.output += plan.serving + kLineEnd;
+}
+
+QString QuantitySession::bottleLine(const BatchBottle::Line& line) const {
+    if (line.unit.isEmpty())
+        return line.name;
+    if (line.unit == QStringLiteral("ml"))
+        return DisplayUnit::millilitres(line.amount, m_unit) + QLatin1Char(' ') + line.name;
+    return QStringLiteral("%1 %2 %3").arg(line.amount).arg(line.unit, line.name);
 }
 
 QString QuantitySession::clipboardText() const {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "calc/BatchBottle.h"
 #include "calc/QuantityRecipe.h"
+#include "common/DisplayUnit.h"
 
 class TApollo;
 
@@ -32,6 +34,8 @@ public:
     const Result& recompute(const QString& quantityText, Unit unit, bool litres, bool batch = false);
     // The divisor of dashes per cl from the options, for the bottle's millilitres.
     void setDashesPerCl(int dashesPerCl) { m_dashesPerCl = dashesPerCl; }
+    // The unit amounts are shown in: the output in cl becomes ml or oz, the bottle's ml become oz.
+    void setShownUnit(DisplayUnit::Kind unit) { m_unit = unit; }
     static QString batchNeedsVolumeText() {
         return QStringLiteral("Geben Sie für die Vorratsflasche eine Menge in Milliliter, Centiliter, Pint "
                               "oder Liter an.");
@@ -47,7 +51,7 @@ public:
     static constexpr int kNoise = 9; // played when the dialog appears
 
 private:
-    enum class Output { Cl, Ml, Litres };
+    enum class Output { Cl, Ml, Oz, Litres };
     // The scaling factor F as the fraction numerator / denominator.
     struct Factor {
         qint64 numerator = 1;
@@ -56,11 +60,13 @@ private:
     QString line(const QuantityRecipe::Line& ingredient, const Factor& f, Output output) const;
 
     void recomputeBatch(int quantity, Unit unit);
+    QString bottleLine(const BatchBottle::Line& line) const;
 
     TApollo& m_recipes;
     TApollo& m_ingredients;
     QuantityRecipe m_recipe;
     QString m_instructions;
     int m_dashesPerCl = 12;
+    DisplayUnit::Kind m_unit = DisplayUnit::Cl;
     Result m_result;
 };

@@ -68,6 +68,9 @@ struct AppState {
     QString barSettingsPath() const {
         return FolderLookup::find(folders.dataFolder, BarSettings::fileName());
     }
+    QString displayUnitPath() const {
+        return FolderLookup::find(folders.dataFolder, DisplayUnit::fileName());
+    }
     QString substitutesPath() const {
         return FolderLookup::find(folders.dataFolder, SubstituteFile::fileName());
     }

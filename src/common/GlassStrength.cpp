@@ -106,7 +106,7 @@ std::optional<GlassStrength::Estimate> GlassStrength::estimate(const AlcoholValu
     return e;
 }
 
-QString GlassStrength::text(const Estimate& e) {
-    return QStringLiteral("Im Glas: ca. %1 %, %2 cl, %3 g Alkohol (%4)")
-        .arg(whole(e.percent), whole(e.volumeCl), whole(e.grams), methodName(e.method));
+QString GlassStrength::text(const Estimate& e, DisplayUnit::Kind unit) {
+    return QStringLiteral("Im Glas: ca. %1 %, %2, %3 g Alkohol (%4)")
+        .arg(whole(e.percent), DisplayUnit::volume(e.volumeCl, unit), whole(e.grams), methodName(e.method));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DisplayUnit.h"
 #include "store/AlcoholValue.h"
 
 #include <QString>
@@ -39,5 +40,6 @@ public:
     // None for a recipe without alcohol or without counted volume.
     static std::optional<Estimate> estimate(const AlcoholValue::Mix& mix, Method method);
     // "Im Glas: ca. 20 %, 23 cl, 37 g Alkohol (geschüttelt)": short enough for the centred fact lines.
-    static QString text(const Estimate& estimate);
+    // The volume in the shown unit.
+    static QString text(const Estimate& estimate, DisplayUnit::Kind unit = DisplayUnit::Cl);
 };

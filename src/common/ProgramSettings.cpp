@@ -1,5 +1,7 @@
 #include "common/ProgramSettings.h"
 
+#include "store/AtomicFile.h"
+
 #include <QDir>
 
 Result ProgramSettings::saveBar(const BarSettings& changed, const QString& path, const RunFlags& run) {
@@ -13,6 +15,16 @@ Result ProgramSettings::saveBar(const BarSettings& changed, const QString& path,
                 .arg(QDir::toNativeSeparators(path)),
             2));
     m_bar = changed;
+    return Result::ok();
+}
+
+Result ProgramSettings::saveShownUnit(DisplayUnit::Kind unit, const QString& path, const RunFlags& run) {
+    if (unit == m_shownUnit)
+        return Result::ok();
+    QString reason;
+    if (run.mayWrite() && !DisplayUnit::save(path, unit, &reason))
+        return Result::refused(Notice::error(AtomicFile::failureText(path, reason), 3));
+    m_shownUnit = unit;
     return Result::ok();
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/BarCoverage.h"
 #include "common/BarSettings.h"
+#include "common/DisplayUnit.h"
 #include "common/ListEntry.h"
 #include "common/Result.h"
 #include "common/RunFlags.h"
@@ -27,6 +28,14 @@ public:
     // when the file cannot be written (the settings in use stay as they were then).
     Result saveBar(const BarSettings& changed, const QString& path, const RunFlags& run);
 
+    // The unit amounts in cl are shown in.
+    DisplayUnit::Kind shownUnit() const { return m_shownUnit; }
+    // Takes it without writing it (start-up, tools).
+    void useShownUnit(DisplayUnit::Kind unit) { m_shownUnit = unit; }
+    // Takes a new unit and writes it to `path`; read-only, it holds for the run like the other options.
+    // When the file cannot be written, the error says why and the unit in use stays as it was.
+    Result saveShownUnit(DisplayUnit::Kind unit, const QString& path, const RunFlags& run);
+
     const SubstituteFile& substituteFile() const { return m_substituteFile; }
     // Takes the substitutes file and resolves it against the ingredient names.
     void useSubstitutes(const SubstituteFile& file, const QList<ListEntry>& ingredients);
@@ -39,6 +48,7 @@ public:
 private:
     OptionsRecord m_options;
     BarSettings m_bar;
+    DisplayUnit::Kind m_shownUnit = DisplayUnit::Cl;
     SubstituteFile m_substituteFile;
     Substitutes m_substitutes;
 };

@@ -41,7 +41,8 @@ QString restoreFailedText() {
 QStringList BackupSet::settingsFiles() {
     return {QStringLiteral("OPTION.CFG"),   QStringLiteral("SUCHEN.CFG"),  QStringLiteral("SUCHTEXT.CFG"),
             QStringLiteral("HAUSBAR.CFG"),  QStringLiteral("ERSATZ.TXT"),  QStringLiteral("ALIAS.TXT"),
-            QStringLiteral("MERKMALE.TXT"), QStringLiteral("DRUCKEN.CFG"), MyDrinks::fileName()};
+            QStringLiteral("MERKMALE.TXT"), QStringLiteral("DRUCKEN.CFG"), MyDrinks::fileName(),
+            QStringLiteral("ANZEIGE.CFG")};
 }
 
 QStringList BackupSet::files() {

@@ -49,17 +49,35 @@ void OptionsSession::setFontNames(const QStringList& names) {
 void OptionsSession::begin() {
     m_ready = false;
     m_edit = m_state.settings.options();
+    m_unit = m_state.settings.shownUnit();
     m_dash = QString::number(m_edit.get(OptionsRecord::DashesPerCl));
     m_font = m_fonts.contains(m_edit.fontName()) ? m_edit.fontName() : QString();
     m_size = QString::number(m_edit.get(OptionsRecord::FontSize));
 }
 
+std::optional<DisplayUnit::Kind> OptionsSession::unitOf(const QString& control) {
+    if (control == QStringLiteral("UnitCl"))
+        return DisplayUnit::Cl;
+    if (control == QStringLiteral("UnitMl"))
+        return DisplayUnit::Ml;
+    if (control == QStringLiteral("UnitOz"))
+        return DisplayUnit::Oz;
+    return std::nullopt;
+}
+
 bool OptionsSession::isChecked(const QString& control) const {
+    if (const std::optional<DisplayUnit::Kind> unit = unitOf(control))
+        return *unit == m_unit;
     const OptionsBinding* b = OptionsBinding::find(control);
     return b && b->shows(m_edit);
 }
 
 void OptionsSession::setChecked(const QString& control, bool on) {
+    if (const std::optional<DisplayUnit::Kind> unit = unitOf(control)) {
+        if (on)
+            m_unit = *unit;
+        return;
+    }
     const OptionsBinding* b = OptionsBinding::find(control);
     if (!b)
         return;
@@ -115,5 +133,6 @@ OptionsSession::Outcome OptionsSession::finish(bool accepted) {
         o.setFontName(m_font.left(OptionsRecord::kMaxFontName));
         o.set(OptionsRecord::FontSize, quint8(size));
     }
-    return {true, o.get(OptionsRecord::Motif) != motifBefore};
+    const Result unitSaved = m_state.settings.saveShownUnit(m_unit, m_state.displayUnitPath(), m_state.run);
+    return {true, o.get(OptionsRecord::Motif) != motifBefore, unitSaved};
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/DisplayUnit.h"
 #include "common/Notice.h"
+#include "common/Result.h"
 #include "store/OptionsRecord.h"
 
 #include <QStringList>
@@ -36,7 +38,8 @@ public:
     int helpContext() const { return pageHelpContext(m_page); }
 
     // Check boxes and radio buttons by their control names; choosing a radio button unchooses the
-    // others of its group.
+    // others of its group. The unit radio buttons ("UnitCl", "UnitMl", "UnitOz") choose the unit
+    // amounts are shown in, which is not part of the options record.
     bool isChecked(const QString& control) const;
     void setChecked(const QString& control, bool on);
     bool isEnabled(const QString& control) const;
@@ -75,12 +78,17 @@ public:
     struct Outcome {
         bool applied = false;
         bool motifChanged = false;
+        // The unit is written beside the tables at once; when that fails it stays as it was.
+        Result unitSaved = Result::ok();
     };
     Outcome finish(bool accepted);
 
 private:
     AppState& m_state;
+    static std::optional<DisplayUnit::Kind> unitOf(const QString& control);
+
     OptionsRecord m_edit;
+    DisplayUnit::Kind m_unit = DisplayUnit::Cl;
     QStringList m_fonts;
     QString m_dash;
     QString m_font;

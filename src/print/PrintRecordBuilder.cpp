@@ -59,7 +59,7 @@ PrintRecord PrintRecordBuilder::build(const Sources& s, const PrintSettings& set
     if (settings.writesMemo() && !recipe.memo.isEmpty())
         r.memo = memoText(recipe.memo, settings.layout, &hasRemark);
     if (settings.writesIngredients())
-        addIngredients(recipe, settings, r);
+        addIngredients(recipe, settings, s.unit, r);
     if (settings.listLayout() && hasRemark)
         r.z[2] = QStringLiteral("*");
     return r;
@@ -81,18 +81,18 @@ void PrintRecordBuilder::addCardFacts(const Sources& s, const RecipeRecord& reci
 
 // Slot by slot up to the first ingredient number 0; a negative number leaves its line empty.
 void PrintRecordBuilder::addIngredients(const RecipeRecord& recipe, const PrintSettings& settings,
-                                        PrintRecord& r) {
+                                        DisplayUnit::Kind unit, PrintRecord& r) {
     QStringList names;
     for (const RecipeRecord::Line& line : recipe.lines) {
         const IngredientRecord& ingredient = line.ingredient;
         if (ingredient.number < 0)
             continue;
         if (!settings.listLayout())
-            r.z[size_t(line.slot)] = UnitKind::line(line.amount, ingredient.unit, ingredient.name);
+            r.z[size_t(line.slot)] = DisplayUnit::line(line.amount, ingredient.unit, ingredient.name, unit);
         else if (!ingredient.unprinted && names.size() < kSummaryNames)
             names.append(ingredient.name);
     }
     if (settings.listLayout())
         summaryLines(names, settings.ingredients, &r.z[0], &r.z[1]);
-    r.s5 = QString::number(recipe.clTotal()) + QStringLiteral(" cl");
+    r.s5 = DisplayUnit::volume(recipe.clTotal(), unit);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DisplayUnit.h"
 #include "common/RecipeBook.h"
 #include "print/PrintRecord.h"
 #include "print/PrintSettings.h"
@@ -23,6 +24,7 @@ public:
         RecipeBook* book = nullptr;
         // The user's stars by record number, for the bar card's option.
         const QHash<int, int>* stars = nullptr;
+        DisplayUnit::Kind unit = DisplayUnit::Cl; // amounts in cl are printed in this unit
     };
     static constexpr int kSummaryNames = 5;
 
@@ -37,5 +39,6 @@ public:
 
 private:
     static void addCardFacts(const Sources& s, const RecipeRecord& recipe, PrintRecord& r);
-    static void addIngredients(const RecipeRecord& recipe, const PrintSettings& settings, PrintRecord& r);
+    static void addIngredients(const RecipeRecord& recipe, const PrintSettings& settings,
+                               DisplayUnit::Kind unit, PrintRecord& r);
 };

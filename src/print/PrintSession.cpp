@@ -68,13 +68,10 @@ Result PrintSession::mayOutput() const {
 
 QList<PrintRecord> PrintSession::fillPrintTable(PrintTable::Progress* progress) {
     const QHash<int, int> stars = m_state.myDrinks.allStars();
-    const PrintRecordBuilder::Sources sources{m_tables.ApolloRezepte,
-                                              m_tables.ApolloZutaten,
-                                              m_tables.ApolloDeko,
-                                              m_state.catalogue.categories(),
-                                              m_state.catalogue.tastes(),
-                                              nullptr,
-                                              &stars};
+    PrintRecordBuilder::Sources sources{m_tables.ApolloRezepte, m_tables.ApolloZutaten, m_tables.ApolloDeko,
+                                        m_state.catalogue.categories(), m_state.catalogue.tastes()};
+    sources.stars = &stars;
+    sources.unit = m_state.settings.shownUnit();
     std::optional<HomeBarTable::Test> mixable;
     if (settings.keepsOnlyMixable())
         mixable = m_state.barCoverage().test(settings.mixableBar, settings.mixablePurchases);

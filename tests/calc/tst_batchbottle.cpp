@@ -86,6 +86,26 @@ private slots:
                  QuantitySession::batchNeedsVolumeText());
     }
 
+    // Shown in oz, the calculator's bottle is in ounces (404 ml are 54,65 quarters, 135 ml 18,26, the
+    // water 21,91, a glass of 104 ml 14,07); the plan itself stays in ml.
+    void bottleInOunces() {
+        TestTables t;
+        t.addIngredient({1, u"Weißer Rum"_s, 0, 40});
+        t.addIngredient({2, u"Limettensaft"_s});
+        t.addRecipe(
+            {.name = u"Daiquiri"_s, .lines = {{1, 6}, {2, 2}}, .instructions = u"Kräftig schütteln."_s});
+        QuantitySession s(t.re(), t.zu());
+        s.setShownUnit(DisplayUnit::Oz);
+        QVERIFY(s.begin(1));
+        const QString out = s.recompute(u"700"_s, QuantitySession::Unit::Milliliter, false, true).output;
+        QVERIFY2(out.startsWith(u"13¾ oz Weißer Rum\r\n4½ oz Limettensaft\r\n5½ oz Wasser\r\n\r\n"
+                                u"Je Glas 3½ oz einschenken (ca. 6,7 Gläser).\r\n"_s),
+                 qPrintable(out));
+        s.setShownUnit(DisplayUnit::Ml);
+        QVERIFY(s.recompute(u"700"_s, QuantitySession::Unit::Milliliter, false, true)
+                    .output.startsWith(u"404 ml Weißer Rum\r\n135 ml Limettensaft\r\n162 ml Wasser\r\n"_s));
+    }
+
     // The verb prints the plan of the recipe read from the tables, with its instructions.
     void verb() {
         TestTables t;

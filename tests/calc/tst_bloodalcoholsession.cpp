@@ -171,6 +171,19 @@ private slots:
         QTEST(a.s().totalGrams(), "grams");
     }
 
+    // The list shows what was drunk in the unit amounts are shown in; the grams do not change.
+    void consumedInTheShownUnit() {
+        Assistant a;
+        a.state.settings.useShownUnit(DisplayUnit::Oz);
+        a.choose(u"Wod"_s, Unit::Cl);
+        QVERIFY(!a.add(u"4"_s));
+        a.state.settings.useShownUnit(DisplayUnit::Ml);
+        a.choose(u"Dai"_s, Unit::Piece);
+        QVERIFY(!a.add(u"2"_s));
+        QCOMPARE(texts(a.s().consumed()), (QStringList{u"1¼ oz Wodka***"_s, u"120 ml Daiquiri"_s}));
+        QCOMPARE(a.s().totalGrams(), qint64(12 + 23));
+    }
+
     void refusedInput_data() {
         QTest::addColumn<QString>("amount");
         QTest::addColumn<int>("unit");

@@ -158,6 +158,11 @@ private slots:
                                     u"Angostura\t4 dash\tnach Bedarf"_s, QString(), u"Immer im Haus:"_s,
                                     u"Crushed Ice\tca. 1 kg"_s, QString(), u"Vorhanden in Hausbar Nr. 2:"_s,
                                     u"Weißer Rum\t10 cl"_s}));
+        // In ml only the sum in cl converts.
+        const QStringList ml = PartyPlan::listText(drinks, PartyPlan::lines(drinks, bar({1, 12}), bar({12})),
+                                                   u"Hausbar Nr. 2"_s, {}, DisplayUnit::Ml);
+        QCOMPARE(ml.mid(4, 3), text.mid(4, 3));
+        QCOMPARE(ml.last(), u"Weißer Rum\t100 ml"_s);
     }
 
     void listTextWithEverythingAtHand() {
@@ -223,6 +228,9 @@ private slots:
                  (QStringList{QString(), u"Für 12 Gäste in 3 Stunden:"_s, u"Gläser\t18 St"_s,
                               u"Eis zum Kühlen\tca. 6 kg"_s, u"Limetten\t8 St\tfür 20 cl Limettensaft"_s}));
         QCOMPARE(PartyPlan::partyText(0, 3, drinks, lines), QStringList());
+        // In oz the juice to press converts (20 cl are 27,05 quarters); the pieces stay.
+        QCOMPARE(PartyPlan::partyText(12, 3, drinks, lines, DisplayUnit::Oz).last(),
+                 u"Limetten\t8 St\tfür 6¾ oz Limettensaft"_s);
     }
 };
 

@@ -138,6 +138,25 @@ private slots:
                         u"St Minze"}));
     }
 
+    // The output in cl follows the shown unit (10 cl are 13,53 quarters of an ounce, 30 cl 40,58);
+    // litres and the other units stay.
+    void shownUnit() {
+        Calc c({u"Mojito"_s,
+                {{1, 5, u"Rum"_s, UnitKind::Cl},
+                 {2, 1, u"Limette"_s, UnitKind::Piece},
+                 {3, 2, u"Angostura"_s, UnitKind::Dash}}});
+        c.s.setShownUnit(DisplayUnit::Oz);
+        QCOMPARE(c.s.recompute(u"2"_s, Unit::Stueck, false).output,
+                 lines({u"3½ oz Rum", u"2 St Limette", u"4 dash Angostura"}));
+        QCOMPARE(c.s.recompute(u"30"_s, Unit::Centiliter, false).output,
+                 lines({u"10¼ oz Rum", u"6 St Limette", u"12 dash Angostura"}));
+        QCOMPARE(c.s.recompute(u"2"_s, Unit::Stueck, true).output,
+                 lines({u"0,10 Liter Rum", u"2 St Limette", u"4 dash Angostura"}));
+        c.s.setShownUnit(DisplayUnit::Ml);
+        QCOMPARE(c.s.recompute(u"2"_s, Unit::Stueck, false).output,
+                 lines({u"100 ml Rum", u"2 St Limette", u"4 dash Angostura"}));
+    }
+
     // Without cl ingredients a volume cannot be divided into drinks.
     void volumeWithoutClIngredients() {
         Calc c({u"Bitter"_s, {{1, 3, u"Angostura"_s, UnitKind::Dash}}});

@@ -406,6 +406,23 @@ private slots:
         QCOMPARE(answers.shown().last().lines, 3);
     }
 
+    // The printout follows the unit amounts are shown in: the card of the drink shown, in ounces.
+    void textFileInTheShownUnit() {
+        MessageBoxAnswerer answers;
+        clickRow(m_w->main.HauptListBox, m_w->main.HauptListBox->findRow(u"Mojito"_s));
+        m_w->state.settings.useShownUnit(DisplayUnit::Oz);
+        runWithDialog(u"DruckenAktuell"_s, [&](TDruckdialog& d) {
+            QTest::mouseClick(d.Exportbutton, Qt::LeftButton);
+            QTest::mouseClick(d.AbbrechenButton, Qt::LeftButton);
+        });
+        const QByteArray written = TestFiles::readAll(m_out.filePath(u"Velta98.txt"_s));
+        QVERIFY2(written.startsWith("Mojito\r\n1\xbc oz  Wei\xdf"
+                                    "er Rum\r\n\xbe oz  Limettensaft\r\n"),
+                 written.constData());
+        QVERIFY(written.contains("\r\n10 g  Rohrzucker\r\n"));
+        QVERIFY(written.contains("\r\nMenge: 4 oz\r\n"));
+    }
+
     // The bar card of mixable drinks, chosen on the layout page: with every third ingredient in
     // bar 2 and one purchase, the text file holds exactly the drinks the mixable test keeps; an
     // empty bar keeps none, which is told instead of writing an empty file.

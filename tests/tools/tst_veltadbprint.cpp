@@ -3,6 +3,7 @@
 #include "VeltaTest.h"
 #include "common/HomeBarTable.h"
 #include "common/ListCollation.h"
+#include "common/RecipeBook.h"
 #include "print/PrintTable.h"
 #include "print/TextExport.h"
 #include "store/Cp1252.h"
@@ -93,6 +94,19 @@ int mixableFromNothing(int purchases) {
     return n;
 }
 
+int recNoOf(const QString& name) {
+    TApolloEnv env;
+    env.SetDeleted(true);
+    TTable re(env);
+    re.Open(kData, u"RE"_s, true);
+    TApollo t(re);
+    for (t.GoTop(); !t.Eof(); t.Skip()) {
+        if (RecipeBook::name(t) == name)
+            return t.RecNo();
+    }
+    return 0;
+}
+
 QSizeF mediaBox(const QByteArray& pdf) {
     const QRegularExpressionMatch m =
         QRegularExpression(u"/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"_s).match(QString::fromLatin1(pdf));
@@ -158,6 +172,28 @@ private slots:
         std::stable_sort(sorted.begin(), sorted.end(), ListCollation::lessThan);
         QCOMPARE(names, sorted);
         QVERIFY(names != QStringList(names.crbegin(), names.crend()));
+    }
+
+    // "--einheit": the amounts in cl of the text in ml or oz, the rest as stored; cl without it.
+    void exportInTheChosenUnit() {
+        const QString mojito = QString::number(recNoOf(u"Mojito"_s));
+        const auto exported = [this, &mojito](const QStringList& unit) {
+            const QString target = m_dir.filePath(u"einheit.txt"_s);
+            QFile::remove(target);
+            const Run run = veltadb(QStringList{u"export"_s, kData, target} + unit + QStringList{mojito});
+            return run.exitCode == 0 ? Cp1252::toUnicode(TestFiles::readAll(target)) : run.err;
+        };
+        const QString oz = exported({u"--einheit"_s, u"OZ"_s});
+        for (const QString& line : {u"1¼ oz  Weißer Rum"_s, u"¾ oz  Limettensaft"_s, u"Minze"_s,
+                                    u"10 g  Rohrzucker"_s, u"2 oz  Soda"_s, u"Menge: 4 oz"_s})
+            QVERIFY2(oz.contains(u"\r\n"_s + line + u"\r\n"_s), qPrintable(oz));
+        const QString ml = exported({u"--einheit"_s, u"ml"_s});
+        QVERIFY2(ml.contains(u"\r\n40 ml  Weißer Rum\r\n"_s) && ml.contains(u"\r\nMenge: 120 ml\r\n"_s),
+                 qPrintable(ml));
+        const QString cl = exported({});
+        QVERIFY2(cl.contains(u"\r\n4 cl  Weißer Rum\r\n"_s) && cl.contains(u"\r\nMenge: 12 cl\r\n"_s),
+                 qPrintable(cl));
+        QCOMPARE(exported({u"--einheit"_s, u"cl"_s}), cl);
     }
 
     // The bar card's choices of the dialog (separator, alignment, ingredients, remarks, columns,
@@ -262,6 +298,8 @@ private slots:
                                    << u"--trenner erwartet einen dieser Namen: Kein Trennzeichen, Linie"_s;
         QTest::newRow("alignment") << strings({"drucken", "DATA", "TARGET", "--ausrichtung", "oben"})
                                    << u"--ausrichtung erwartet einen dieser Namen: mitte, links, rechts"_s;
+        QTest::newRow("unit") << strings({"export", "DATA", "TARGET", "--einheit", "floz"})
+                              << u"--einheit erwartet cl, ml oder oz, nicht „floz“"_s;
         QTest::newRow("mixable with 4 purchases")
             << strings({"drucken", "DATA", "TARGET", "--liste", "--mixbar", "2:4"})
             << u"--mixbar erwartet BAR"_s;

@@ -1,15 +1,19 @@
 #include "MessageBoxAnswerer.h"
 #include "StartupFixture.h"
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "UserInput.h"
 #include "VeltaGuiTest.h"
 #include "app/CommandTable.h"
 #include "app/DialogHost.h"
 #include "app/ProgramWindows.h"
 #include "app/ToolbarPanel.h"
+#include "browser/RecipeTextLayout.h"
+#include "browser/gui/BrowserController.h"
 #include "browser/gui/RecipeView.h"
 #include "options/OptionsBinding.h"
 #include "options/gui/OptionsCommand.h"
+#include "store/RawFile.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -177,6 +181,57 @@ private slots:
         QCOMPARE(main.AusgabePaintBox->font().pointSize(), 20);
         QVERIFY(main.AusgabePaintBox->font().italic());
         QVERIFY(main.AusgabePaintBox->backgroundFile().contains(u"K2_H"_s, Qt::CaseInsensitive));
+    }
+
+    // "Mengen anzeigen in": the recipe shown follows at "OK" and the choice lands beside the tables; a
+    // file that cannot be written says so and leaves the unit shown and the file as they were.
+    void amountUnitConvertsTheRecipeShown() {
+        TMain& main = m_w->main;
+        clickRow(main.HauptListBox, main.HauptListBox->findRow(u"Mojito"_s));
+        const auto shown = [&main] {
+            QStringList texts;
+            for (const DisplayLine& line : main.browser->browser().display().lines)
+                texts << RecipeTextLayout::factText(line.text);
+            return texts;
+        };
+        const auto choose = [this](const QString& control) {
+            runWithDialog(u"Optionen"_s, [control](TOptionenDialog& d) {
+                clickTab(d.DasControl, 1);
+                QTest::mouseClick(d.button(control), Qt::LeftButton, {}, QPoint(8, 10));
+                QTest::mouseClick(d.OkButton, Qt::LeftButton);
+            });
+        };
+        QVERIFY2(shown().contains(u"4 cl  Weißer Rum"_s), qPrintable(shown().join(u'|')));
+        choose(u"UnitOz"_s);
+        for (const QString& line : {u"1¼ oz  Weißer Rum"_s, u"¾ oz  Limettensaft"_s, u"10 g  Rohrzucker"_s,
+                                    u"2 oz  Soda"_s, u"Menge: 4 oz"_s})
+            QVERIFY2(shown().contains(line), qPrintable(line + u" in "_s + shown().join(u'|')));
+        const QString file = m_w->state.displayUnitPath();
+        const QByteArray written = TestFiles::readAll(file);
+        QCOMPARE(written, QByteArray("[Anzeige]\r\nEinheit=oz\r\n"));
+
+        MessageBoxAnswerer answers;
+        RawFile::failWritesAfter(0);
+        choose(u"UnitMl"_s);
+        RawFile::stopFailingWrites();
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().caption, u"Fehler"_s);
+        QVERIFY2(answers.lastText().contains(file), qPrintable(answers.lastText()));
+        QVERIFY(shown().contains(u"1¼ oz  Weißer Rum"_s));
+        QCOMPARE(TestFiles::readAll(file), written);
+
+        choose(u"UnitMl"_s);
+        QVERIFY(shown().contains(u"40 ml  Weißer Rum"_s));
+        QVERIFY(shown().contains(u"Menge: 120 ml"_s));
+        bool mlChosen = false;
+        runWithDialog(u"Optionen"_s, [&mlChosen](TOptionenDialog& d) {
+            mlChosen = d.button(u"UnitMl"_s)->isChecked() && !d.button(u"UnitOz"_s)->isChecked();
+            d.reject();
+        });
+        QVERIFY(mlChosen);
+        choose(u"UnitCl"_s);
+        QVERIFY(shown().contains(u"4 cl  Weißer Rum"_s));
+        QCOMPARE(TestFiles::readAll(file), QByteArray("[Anzeige]\r\nEinheit=cl\r\n"));
     }
 
     void aMotifWithoutPicturesIsNotTaken() {

@@ -146,6 +146,15 @@ void shootBrowser(const QString& out) {
     main.AusgabePaintBox->relayout();
     QApplication::processEvents();
     main.grab().save(QDir(out).filePath(QStringLiteral("alkohol-im-glas.png")));
+    // The same recipe with its amounts in US fluid ounces.
+    state.settings.useShownUnit(DisplayUnit::Oz);
+    main.browser->ReloadCurrent();
+    main.AusgabePaintBox->relayout();
+    QApplication::processEvents();
+    main.grab().save(QDir(out).filePath(QStringLiteral("rezept-in-oz.png")));
+    state.settings.useShownUnit(DisplayUnit::Cl);
+    main.browser->ReloadCurrent();
+    main.AusgabePaintBox->relayout();
     // Scrolled down so that the justified instructions fill the text area.
     RecipeDisplay& display = main.browser->browser().display();
     for (int line = 0; line < 12 && display.scrollDown(); ++line) {

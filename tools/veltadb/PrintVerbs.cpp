@@ -1,6 +1,7 @@
 #include "PrintVerbs.h"
 
 #include "common/AppState.h"
+#include "common/DisplayUnit.h"
 #include "common/HomeBarTable.h"
 #include "common/ListCollation.h"
 #include "common/RecipeBook.h"
@@ -32,6 +33,7 @@ struct Request {
     QString target;
     PrintSettings settings;
     QList<int> recNos;
+    DisplayUnit::Kind unit = DisplayUnit::Cl;
 };
 
 // A bad argument or a failed step, reported as given.
@@ -57,6 +59,12 @@ PrintSettings::Ingredients ingredientChoice(const QString& text) {
     if (text == QStringLiteral("5"))
         return PrintSettings::Ingredients::FirstFive;
     throw Failure{QStringLiteral("--zutaten erwartet 0, 3 oder 5, nicht „%1“").arg(text)};
+}
+
+DisplayUnit::Kind unitChoice(const QString& text) {
+    if (const std::optional<DisplayUnit::Kind> unit = DisplayUnit::named(text))
+        return *unit;
+    throw Failure{QStringLiteral("--einheit erwartet cl, ml oder oz, nicht „%1“").arg(text)};
 }
 
 // "--mixbar BAR[:ZUKÄUFE]": bar 1..3, purchases 0..3 (none given: 0).
@@ -88,7 +96,7 @@ int choiceOf(const QString& given, const QStringList& names, const QString& opti
 Request parse(const QString& verb, const QStringList& args) {
     if (args.size() < 2)
         throw Failure{QStringLiteral("%1 braucht einen Datenordner und eine Zieldatei.").arg(verb)};
-    Request r{args.at(0), args.at(1), PrintSettings(), {}};
+    Request r{args.at(0), args.at(1), PrintSettings(), {}, DisplayUnit::Cl};
     if (QFileInfo(r.target).isDir())
         throw Failure{
             QStringLiteral("Die Datei %1 kann nicht geschrieben werden: das ist ein Ordner.").arg(r.target)};
@@ -122,6 +130,8 @@ Request parse(const QString& verb, const QStringList& args) {
             r.settings.alignment = PrintSettings::Alignment(choiceOf(
                 args.at(++i), {QStringLiteral("mitte"), QStringLiteral("links"), QStringLiteral("rechts")},
                 QStringLiteral("--ausrichtung")));
+        else if (a == QStringLiteral("--einheit") && i + 1 < args.size())
+            r.unit = unitChoice(args.at(++i));
         else if (a == QStringLiteral("--mixbar") && i + 1 < args.size())
             mixableChoice(args.at(++i), r.settings);
         else if (!text && a == QStringLiteral("--a5"))
@@ -217,6 +227,7 @@ QList<PrintRecord> fillPrintTable(DataFolder& data, const Request& r) {
     const QHash<int, int> stars = own.allStars();
     PrintRecordBuilder::Sources sources = data.sources();
     sources.stars = &stars;
+    sources.unit = r.unit;
     PrintTable::fill(printTable, scratch.path(), sources, recNos, r.settings, nullptr,
                      r.settings.keepsOnlyMixable() ? &mixable : nullptr);
     return PrintTable::readAll(data.env(), scratch.path());

@@ -156,6 +156,7 @@ void BrowserController::selectionChanged() {
     // A recipe that cannot be read is reported; the view keeps the recipe shown before, and
     // choosing the entry again tries again.
     m_browser.setDashesPerCl(int(m_state.settings.options().get(OptionsRecord::DashesPerCl)));
+    m_browser.setShownUnit(m_state.settings.shownUnit());
     if (StoreGuard::run([&] { loaded = m_browser.ShowSelected(row); }))
         showCurrent(loaded);
 }

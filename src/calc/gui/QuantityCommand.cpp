@@ -14,6 +14,7 @@ QuantityCommand::QuantityCommand(const DialogServices& services)
 
 void QuantityCommand::run() {
     session.setDashesPerCl(int(m_state.settings.options().get(OptionsRecord::DashesPerCl)));
+    session.setShownUnit(m_state.settings.shownUnit());
     if (session.begin(m_recipes.CurrentRecNo()))
         dialog.exec();
 }

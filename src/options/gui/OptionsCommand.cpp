@@ -3,6 +3,7 @@
 #include "common/AppState.h"
 #include "common/MainWindowPort.h"
 #include "ui/BackgroundMusic.h"
+#include "ui/Meldungsfenster.h"
 #include "ui/MusicRules.h"
 #include "ui/TrueTypeFonts.h"
 
@@ -17,6 +18,7 @@ void OptionsCommand::run(int page) {
     const OptionsSession::Outcome outcome = session.finish(accepted);
     if (!outcome.applied)
         return;
+    Meldungsfenster::refuses(outcome.unitSaved);
     m_main.ApplyOptions(outcome.motifChanged);
     MusicRules::afterOptions(m_context.state, *m_context.music);
 }

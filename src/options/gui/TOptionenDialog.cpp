@@ -110,6 +110,11 @@ QWidget* TOptionenDialog::buildVorgaben() {
     addCheck(general, QStringLiteral("BilderCheck"), QStringLiteral("Bilder anzeigen"), 20);
     addCheck(general, QStringLiteral("FensterCheck"), QStringLiteral("Fensterposition merken"), 42);
     addCheck(general, QStringLiteral("BubbleCheck"), QStringLiteral("Kurzhilfe anzeigen"), 64);
+
+    QGroupBox* units = group(page, QStringLiteral("&Mengen anzeigen in"), QRect(8, 190, 408, 48));
+    addRadio(units, QStringLiteral("UnitCl"), QStringLiteral("cl"), 12, 20);
+    addRadio(units, QStringLiteral("UnitMl"), QStringLiteral("ml"), 112, 20);
+    addRadio(units, QStringLiteral("UnitOz"), QStringLiteral("oz (US)"), 212, 20);
     return page;
 }
 
