@@ -154,14 +154,7 @@ bool IngredientVerbs::handles(const QString& verb) {
 }
 
 int IngredientVerbs::run(const QStringList& args, QTextStream& out, QTextStream& err) {
-    try {
-        return dispatch(args, out, err);
-    } catch (const Refusal& r) {
-        err << "veltadb: " << plain(r.text) << '\n';
-        return 1;
-    } catch (const BadArguments& bad) {
-        return badArguments(bad, usage(), err);
-    }
+    return guarded([&] { return dispatch(args, out, err); }, usage(), err);
 }
 
 QString IngredientVerbs::usage() {

@@ -123,14 +123,7 @@ bool ListVerbs::handles(const QString& verb) {
 }
 
 int ListVerbs::run(const QStringList& args, QTextStream& out, QTextStream& err) {
-    try {
-        return dispatch(args, out, err);
-    } catch (const Refusal& r) {
-        err << "veltadb: " << plain(r.text) << '\n';
-        return 1;
-    } catch (const BadArguments& bad) {
-        return badArguments(bad, usage(), err);
-    }
+    return guarded([&] { return dispatch(args, out, err); }, usage(), err);
 }
 
 QString ListVerbs::usage() {

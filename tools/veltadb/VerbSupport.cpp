@@ -8,6 +8,17 @@ QString plain(const QString& text) {
     return out;
 }
 
+int guarded(const std::function<int()>& verb, const QString& usage, QTextStream& err) {
+    try {
+        return verb();
+    } catch (const Refusal& r) {
+        err << "veltadb: " << plain(r.text) << '\n';
+        return 1;
+    } catch (const BadArguments& bad) {
+        return badArguments(bad, usage, err);
+    }
+}
+
 bool follow(const Verdict& verdict, QTextStream& err) {
     if (verdict.notice && verdict.notice->isQuestion() && verdict.proceed)
         err << verdict.notice->captionText() << ": " << plain(verdict.notice->text) << " → Ja\n";

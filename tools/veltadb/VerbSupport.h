@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
+
 // What the maintenance verbs of veltadb share: a refusal ends the verb with its German text, a
 // question is answered "Ja" (the script asked for the change) and shown on stderr.
 namespace VerbSupport {
@@ -20,6 +22,8 @@ struct BadArguments {
 QString plain(const QString& text);
 // Prints what a BadArguments says (or `usage`) to `err` and returns exit code 2.
 int badArguments(const BadArguments& bad, const QString& usage, QTextStream& err);
+// Runs a verb: a Refusal prints its text and gives exit code 1, BadArguments give 2 (see above).
+int guarded(const std::function<int()>& verb, const QString& usage, QTextStream& err);
 // Shows the verdict's notice; throws Refusal when the command does not go on; false for "nothing
 // to do".
 bool follow(const Verdict& verdict, QTextStream& err);
