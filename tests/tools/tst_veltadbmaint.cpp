@@ -229,6 +229,10 @@ private slots:
         damaged.write("Unsinn\r\n");
         damaged.close();
         const QByteArray bad = TestFiles::readAll(data() + u"/MEINE.TXT"_s);
+        const Run check = veltadb({u"check"_s, data()});
+        QCOMPARE(check.code, 1);
+        QVERIFY2(check.out.contains(u"MEINE.TXT, Zeile "_s), qPrintable(check.out));
+        QCOMPARE(TestFiles::readAll(data() + u"/MEINE.TXT"_s), bad);
         const Run read = veltadb({u"journal"_s, data()});
         QCOMPARE(read.code, 0);
         QVERIFY2(read.err.contains(u"beschädigt"_s), qPrintable(read.err));

@@ -2,9 +2,12 @@
 
 #include "MaintFolder.h"
 #include "VerbSupport.h"
+#include "common/MyDrinks.h"
 #include "common/MyDrinksSession.h"
+#include "store/FolderLookup.h"
 
 #include <QDate>
+#include <QFile>
 #include <QFileInfo>
 
 using namespace VerbSupport;
@@ -98,4 +101,19 @@ bool MyDrinksVerbs::writes(const QStringList& args) {
 
 int MyDrinksVerbs::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     return guarded([&] { return dispatch(args, out, err); }, usage(), err);
+}
+
+QStringList MyDrinksVerbs::problems(const QString& folder) {
+    QFile file(FolderLookup::find(folder, MyDrinks::fileName()));
+    if (!file.exists())
+        return {};
+    int badLine = 0;
+    if (file.open(QIODevice::ReadOnly) && MyDrinks::parse(file.readAll(), &badLine))
+        return {};
+    return {badLine > 0
+                ? QStringLiteral("%1, Zeile %2: nicht lesbar; das Programm legt die Datei beim nächsten "
+                                 "Start beiseite und beginnt mit leeren Sternen, Notizen und Journal")
+                      .arg(MyDrinks::fileName())
+                      .arg(badLine)
+                : QStringLiteral("%1: nicht lesbar").arg(MyDrinks::fileName())};
 }

@@ -237,6 +237,7 @@ int check(const QString& folder) {
     problems += substituteProblems(folder);
     problems += SearchVerb::aliasProblems(folder);
     problems += SearchVerb::markProblems(folder);
+    problems += MyDrinksVerbs::problems(folder);
     for (const QString& p : problems)
         out() << p << '\n';
     return problems.isEmpty() ? 0 : 1;
