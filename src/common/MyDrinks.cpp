@@ -194,8 +194,11 @@ void MyDrinks::reconcile(TApollo& recipes) {
             TurboRead fast(recipes);
             for (int r = 1; r <= count; ++r) {
                 recipes.Go(r);
-                if (!recipes.IsDeleted())
-                    numbers.insert(RecipeBook::name(recipes), numbers.value(RecipeBook::name(recipes), r));
+                if (!recipes.IsDeleted()) {
+                    const QString name = RecipeBook::name(recipes);
+                    if (!numbers.contains(name))
+                        numbers.insert(name, r);
+                }
             }
         }
         for (Stray& s : strays) {

@@ -321,10 +321,13 @@ std::optional<int> SearchSession::liveCount(TApollo& recipes) const {
 }
 
 RecipeRecordTest SearchSession::recordTest(TApollo& recipes) const {
-    const RecipeRecordTest text =
-        FullTextQuery(m_form.fullText,
-                      FullTextQuery::Names::of(m_state.catalogue, m_state.aliases, &m_state.myDrinks))
-            .recordTest(m_textIndex, recipes);
+    // The names the words are also looked for in are gathered only when there are words: the live
+    // count asks after every change.
+    FullTextQuery query(m_form.fullText);
+    if (!query.isEmpty())
+        query = FullTextQuery(
+            m_form.fullText, FullTextQuery::Names::of(m_state.catalogue, m_state.aliases, &m_state.myDrinks));
+    const RecipeRecordTest text = query.recordTest(m_textIndex, recipes);
     const RecipeRecordTest traits = this->traits().recordTest(m_textIndex, recipes);
     if (!traits || !text)
         return traits ? traits : text;

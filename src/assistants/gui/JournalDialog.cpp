@@ -69,13 +69,9 @@ void JournalDialog::showEvent(QShowEvent* event) {
 }
 
 void JournalDialog::showChosen(EntryList* list) {
-    if (!list)
+    // The entries carry the drink's record number; a month or an empty journal none.
+    if (!list || list->currentData() <= 0)
         return;
-    const int row = list->currentRow();
-    const QList<ListEntry> entries =
-        list == DatumListe ? m_session.dateEntries() : JournalSession::entries(m_session.perDrink());
-    if (row < 0 || row >= int(entries.size()) || entries.at(row).data <= 0)
-        return;
-    m_chosen = entries.at(row).data;
+    m_chosen = list->currentData();
     accept();
 }
