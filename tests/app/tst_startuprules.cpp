@@ -4,7 +4,6 @@
 #include "browser/MainLayout.h"
 #include "common/StartupFolders.h"
 #include "common/Switches.h"
-#include "store/FolderLookup.h"
 #include "ui/DialogGeometry.h"
 #include "ui/ThemeTable.h"
 
@@ -62,38 +61,6 @@ private slots:
         QCOMPARE(f.picturesFolder, QStringLiteral("/media/velta/BILDER/"));
     }
 
-    // Names in the program's folders are found whatever their case; missing ones keep the
-    // spelling the program writes.
-    void namesAreFoundWithoutRegardToCase_data() {
-        QTest::addColumn<QStringList>("onDisk");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("relative");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("settings file")
-            << strings({"daten/option.cfg"}) << u"daten"_s << u"OPTION.CFG"_s << u"daten/option.cfg"_s;
-        QTest::newRow("exact wins") << strings({"daten/VE.DAT", "daten/ve.dat"}) << u"daten"_s << u"VE.DAT"_s
-                                    << u"daten/VE.DAT"_s;
-        QTest::newRow("nested") << strings({"Daten/Autorun.ico"}) << QString() << u"DATEN/AUTORUN.ICO"_s
-                                << u"Daten/Autorun.ico"_s;
-        QTest::newRow("missing keeps the name")
-            << strings({"daten/x"}) << u"daten"_s << u"SUCHEN.CFG"_s << u"daten/SUCHEN.CFG"_s;
-        QTest::newRow("folder") << strings({"eigene/1.bmp"}) << QString() << u"EIGENE"_s << u"eigene"_s;
-    }
-    void namesAreFoundWithoutRegardToCase() {
-        QFETCH(QStringList, onDisk);
-        QFETCH(QString, folder);
-        QFETCH(QString, relative);
-        QFETCH(QString, expected);
-        QTemporaryDir dir;
-        for (const QString& file : onDisk) {
-            QDir(dir.path()).mkpath(QFileInfo(file).path());
-            QFile f(dir.filePath(file));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
-        const QString base = folder.isEmpty() ? dir.path() : dir.filePath(folder);
-        QCOMPARE(FolderLookup::find(base, relative), dir.filePath(expected));
-    }
-
     void switches_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<bool>("canr");
@@ -144,12 +111,6 @@ private slots:
         QCOMPARE(bounds.size(), window.size());
     }
 
-    void toolbarSpacing() {
-        QCOMPARE(MainWindowGeometry::toolbarSpacing(700), 60);
-        QCOMPARE(MainWindowGeometry::toolbarSpacing(701), 65);
-        QCOMPARE(MainWindowGeometry::toolbarButtonLeft(10, 65), 590);
-    }
-
     void themes_data() {
         QTest::addColumn<int>("motif");
         QTest::addColumn<QString>("dialog");
@@ -180,26 +141,6 @@ private slots:
         QTEST(t.dialogSkin, "dialog");
         QTEST(t.mainSkin, "main");
         QTEST(t.railColour, "rail");
-    }
-
-    void messageBoxGeometry() {
-        QCOMPARE(DialogGeometry::messageClientHeight(1), 105);
-        QCOMPARE(DialogGeometry::messageClientHeight(4), 150);
-        QCOMPARE(DialogGeometry::messageButtonTop(1), 64);
-    }
-
-    void waitWindowProgress_data() {
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<int>("bar");
-        QTest::newRow("10") << 10 << 0 << 10;
-        QTest::newRow("100") << 100 << 5 << 90;
-        QTest::newRow("5000") << 5000 << 250 << 4500;
-    }
-    void waitWindowProgress() {
-        QFETCH(int, maximum);
-        QTEST(DialogGeometry::waitStep(maximum), "step");
-        QTEST(DialogGeometry::waitBarMaximum(maximum), "bar");
     }
 
     void placement_data() {

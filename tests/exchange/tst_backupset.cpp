@@ -231,30 +231,6 @@ private slots:
         QVERIFY(BackupSet::isBackupFolder(target.path()));
         QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), int(set.size()) + 1);
     }
-
-    void restoreRefusedWhenReadOnly() {
-        QTemporaryDir data, source;
-        fillSet(data.path(), "current");
-        fillSet(source.path(), "saved");
-        const BackupSet::Result result = BackupSet::restore(source.path(), data.path(), true);
-        QVERIFY(!result.ok);
-        QCOMPARE(result.text, BackupSet::readOnlyText());
-        QVERIFY(holdsSet(data.path(), "current"));
-    }
-
-    void folderChecks() {
-        QTemporaryDir data, other;
-        QVERIFY(TestFiles::writeAll(data.filePath(u"DEFAULT.BMP"_s), "bmp"));
-        QCOMPARE(BackupSet::backupTargetProblem(QDir::rootPath()),
-                 u"Im Root-Verzeichnis der Festplatte sollten\rSie keine Backups anlegen."_s);
-        QCOMPARE(BackupSet::backupTargetProblem(data.path()), u"Wählen Sie bitte ein anderes Verzeichnis."_s);
-        QCOMPARE(BackupSet::backupTargetProblem(other.path()), QString());
-        QCOMPARE(BackupSet::restoreSourceProblem(other.path()),
-                 u"In diesem Verzeichnis befinden sich\rkeine gesicherten Daten."_s);
-        QVERIFY(
-            TestFiles::writeAll(other.filePath(u"_Velta Backup.cfg"_s), QByteArray())); // content never read
-        QCOMPARE(BackupSet::restoreSourceProblem(other.path()), QString());
-    }
 };
 
 VELTA_TEST_MAIN_CORE(TestBackupSet)

@@ -2,6 +2,9 @@
 #include "TestFiles.h"
 #include "VeltaTest.h"
 #include "store/FolderEntry.h"
+#include "store/FolderLookup.h"
+
+using namespace Qt::StringLiterals;
 
 class TestFolderEntry : public QObject {
     Q_OBJECT
@@ -42,6 +45,29 @@ private slots:
             QVERIFY(TestFiles::writeAll(dir.filePath(onDisk), "x"));
         QCOMPARE(FolderEntry::path(dir.path(), asked), dir.filePath(found));
         QCOMPARE(FolderEntry::exists(dir.path(), asked), found == onDisk);
+    }
+
+    // A path of several names, each found whatever its case; the exact spelling wins over another.
+    void pathsFoundWhateverTheCase_data() {
+        QTest::addColumn<QStringList>("onDisk");
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("exact wins") << QStringList{u"daten/VE.DAT"_s, u"daten/ve.dat"_s} << u"daten/VE.DAT"_s
+                                    << u"daten/VE.DAT"_s;
+        QTest::newRow("nested") << QStringList{u"Daten/Autorun.ico"_s} << u"DATEN/AUTORUN.ICO"_s
+                                << u"Daten/Autorun.ico"_s;
+        QTest::newRow("missing keeps the name")
+            << QStringList{u"daten/x"_s} << u"DATEN/SUCHEN.CFG"_s << u"daten/SUCHEN.CFG"_s;
+        QTest::newRow("folder") << QStringList{u"eigene/1.bmp"_s} << u"EIGENE"_s << u"eigene"_s;
+    }
+    void pathsFoundWhateverTheCase() {
+        QFETCH(QStringList, onDisk);
+        QFETCH(QString, relative);
+        QFETCH(QString, expected);
+        TempDataFolder dir;
+        for (const QString& file : onDisk)
+            QVERIFY(TestFiles::writeAll(dir.filePath(file), "x"));
+        QCOMPARE(FolderLookup::find(dir.path(), relative), dir.filePath(expected));
     }
 };
 

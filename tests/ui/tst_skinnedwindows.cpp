@@ -256,6 +256,10 @@ private slots:
         QCOMPARE(wait.Balken->maximum(), 10);
         QCOMPARE(wait.step(), 1); // step 0 counts as 1
         wait.HideWaitWindow();
+        wait.ShowWaitWindow(5000, QString());
+        QCOMPARE(wait.Balken->maximum(), 4500);
+        QCOMPARE(wait.step(), 250);
+        wait.HideWaitWindow();
     }
 
     void fontChooserRefusesBadSizes() {
