@@ -354,15 +354,6 @@ private slots:
         QVERIFY(darkPixels(page, QRectF(0, 0, 60, line)) > 50);
         QCOMPARE(darkPixels(page, QRectF(0, line + 0.3, 60, 0.6 * line - 0.6)), 0);
     }
-
-    void unwritablePdfTargetIsLeftAlone() {
-        const QString target = m_dir.filePath(u"ordner.pdf"_s);
-        QVERIFY(QDir().mkpath(target));
-        ReportPainter painter(PrintReports::recipeCards({card(u"A"_s)}, PrintSettings(), PrintFonts(),
-                                                        FixedReportMeasurer(), m_folders));
-        QVERIFY(!painter.writePdf(target));
-        QVERIFY(QFileInfo(target).isDir());
-    }
 };
 
 VELTA_TEST_MAIN_GUI(TestReportPainter)

@@ -79,16 +79,6 @@ private slots:
         QCOMPARE(TestFiles::readAll(path), QByteArray("A\r\n\r\n"));
         QCOMPARE(TextExport::doneMessage(path), path + u"\rwurde angelegt."_s);
     }
-
-    // A target that cannot be written (here a folder of that name) fails and is left as it was.
-    void unwritableTargetFails() {
-        QTemporaryDir dir;
-        const QString target = dir.filePath(u"Velta98.txt"_s);
-        QVERIFY(QDir().mkpath(target));
-        QVERIFY(!TextExport::write(target, {PrintRecord()}));
-        QVERIFY(QFileInfo(target).isDir());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
-    }
 };
 
 VELTA_TEST_MAIN_CORE(TestTextExport)
