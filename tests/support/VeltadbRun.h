@@ -17,8 +17,9 @@ struct VeltadbRun {
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(VELTADB_PATH), args);
-        p.waitForFinished(timeoutMs);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+        // A run that hangs or crashes has no exit code a test could take for success.
+        const bool finished = p.waitForFinished(timeoutMs) && p.exitStatus() == QProcess::NormalExit;
+        return {finished ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
                 QString::fromUtf8(p.readAllStandardError())};
     }
 };

@@ -1,8 +1,8 @@
 #include "TestTables.h"
 #include "VeltaTest.h"
+#include "VeltadbRun.h"
 
 #include <QFile>
-#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -88,12 +88,10 @@ private slots:
         QVERIFY(writeFile(folder.path() + u"/ERSATZ.TXT"_s, u"Gin <- Genever\n"_s));
         if (!settings.isEmpty())
             QVERIFY(writeFile(folder.path() + u"/HAUSBAR.CFG"_s, settings));
-        QProcess veltadb;
-        veltadb.start(QStringLiteral(VELTADB_PATH), QStringList{u"party"_s, folder.path()} + args);
-        QVERIFY(veltadb.waitForFinished(30000));
-        const QString stderrText = QString::fromUtf8(veltadb.readAllStandardError());
-        QVERIFY2(veltadb.exitCode() == exitCode, qPrintable(stderrText));
-        QCOMPARE(QString::fromUtf8(veltadb.readAllStandardOutput()).trimmed(), output);
+        const VeltadbRun run = VeltadbRun::of(QStringList{u"party"_s, folder.path()} + args);
+        const QString& stderrText = run.err;
+        QVERIFY2(run.code == exitCode, qPrintable(stderrText));
+        QCOMPARE(run.out.trimmed(), output);
         if (exitCode != 0)
             QVERIFY(!stderrText.isEmpty());
         else if (errors.isEmpty())

@@ -171,13 +171,9 @@ private slots:
         QCOMPARE(problems.size(), count);
         if (count > 0)
             QVERIFY2(problems.first().startsWith(expected), qPrintable(problems.join(QLatin1Char('\n'))));
-        QProcess veltadb;
-        veltadb.start(QStringLiteral(VELTADB_PATH), {QStringLiteral("check"), dir.path()});
-        QVERIFY(veltadb.waitForFinished(30000));
-        QCOMPARE(veltadb.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(veltadb.exitCode(), expected.isEmpty() ? 0 : 1);
-        QCOMPARE(QString::fromUtf8(veltadb.readAllStandardOutput()).trimmed(),
-                 problems.join(QLatin1Char('\n')));
+        const VeltadbRun check = VeltadbRun::of({QStringLiteral("check"), dir.path()});
+        QCOMPARE(check.code, expected.isEmpty() ? 0 : 1);
+        QCOMPARE(check.out.trimmed(), problems.join(QLatin1Char('\n')));
     }
 
     // What a strength change left behind is mended as one write, and check is content again.

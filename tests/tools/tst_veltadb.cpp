@@ -1,11 +1,10 @@
 #include "FixtureTables.h"
 #include "TempDataFolder.h"
 #include "VeltaTest.h"
+#include "VeltadbRun.h"
 #include "store/TApollo.h"
 #include "store/TApolloEnv.h"
 #include "store/TTable.h"
-
-#include <QProcess>
 
 namespace {
 
@@ -62,14 +61,11 @@ private slots:
         QFETCH(QList<int>, after);
         TempDataFolder dir;
         const QString table = FixtureTables::createTruthTable(dir.path());
-        QProcess veltadb;
-        veltadb.start(QStringLiteral(VELTADB_PATH), QStringList{verb, table} + args);
-        QVERIFY(veltadb.waitForFinished(30000));
-        QCOMPARE(veltadb.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(veltadb.exitCode(), exitCode);
-        QCOMPARE(QString::fromUtf8(veltadb.readAllStandardOutput()).trimmed(), output);
+        const VeltadbRun run = VeltadbRun::of(QStringList{verb, table} + args);
+        QCOMPARE(run.code, exitCode);
+        QCOMPARE(run.out.trimmed(), output);
         if (exitCode != 0)
-            QVERIFY(!veltadb.readAllStandardError().isEmpty());
+            QVERIFY(!run.err.isEmpty());
         QCOMPARE(marks(dir.path()), after);
     }
 };

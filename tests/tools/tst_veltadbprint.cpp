@@ -1,6 +1,7 @@
 #include "TempDataFolder.h"
 #include "TestFiles.h"
 #include "VeltaTest.h"
+#include "VeltadbRun.h"
 #include "common/HomeBarTable.h"
 #include "common/ListCollation.h"
 #include "common/RecipeBook.h"
@@ -14,7 +15,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <memory>
@@ -25,21 +25,11 @@ namespace {
 
 const QString kData = QStringLiteral(VELTA_IMAGE_DATA_DIR);
 
-struct Run {
-    int exitCode = -1;
-    QString err;
-};
-
-Run veltadb(const QStringList& args) {
-    QProcess p;
-    // A fixed hash seed: the fonts of a PDF are then written in the same order on every run.
+// A fixed hash seed: the fonts of a PDF are then written in the same order on every run.
+VeltadbRun veltadb(const QStringList& args) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_HASH_SEED"_s, u"0"_s);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VELTADB_PATH), args);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    return VeltadbRun::of(args, 60000, env);
 }
 
 // The print table as the program fills it from the shipped tables.
@@ -144,8 +134,8 @@ private slots:
         args += options;
         for (int r : recNos)
             args << QString::number(r);
-        const Run run = veltadb(args);
-        QCOMPARE(run.exitCode, 0);
+        const VeltadbRun run = veltadb(args);
+        QCOMPARE(run.code, 0);
         QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
         PrintSettings s;
         s.layout = PrintSettings::Layout(layout);
@@ -159,7 +149,7 @@ private slots:
 
     void exportDefaultsToEveryRecipe() {
         const QString target = m_dir.filePath(u"alle.txt"_s);
-        QCOMPARE(veltadb({u"export"_s, kData, target, u"--liste"_s}).exitCode, 0);
+        QCOMPARE(veltadb({u"export"_s, kData, target, u"--liste"_s}).code, 0);
         const QByteArray written = TestFiles::readAll(target);
         QCOMPARE(int(written.count("\r\nMenge: ")), liveRecipes());
         QVERIFY(!written.contains("Kategorie: "));
@@ -180,8 +170,9 @@ private slots:
         const auto exported = [this, &mojito](const QStringList& unit) {
             const QString target = m_dir.filePath(u"einheit.txt"_s);
             QFile::remove(target);
-            const Run run = veltadb(QStringList{u"export"_s, kData, target} + unit + QStringList{mojito});
-            return run.exitCode == 0 ? Cp1252::toUnicode(TestFiles::readAll(target)) : run.err;
+            const VeltadbRun run =
+                veltadb(QStringList{u"export"_s, kData, target} + unit + QStringList{mojito});
+            return run.code == 0 ? Cp1252::toUnicode(TestFiles::readAll(target)) : run.err;
         };
         const QString oz = exported({u"--einheit"_s, u"OZ"_s});
         for (const QString& line : {u"1¼ oz  Weißer Rum"_s, u"¾ oz  Limettensaft"_s, u"Minze"_s,
@@ -202,12 +193,12 @@ private slots:
     void pdfTakesTheDialogsChoices() {
         const auto pdfWith = [this](const QStringList& options) {
             const QString target = m_dir.filePath(u"karte.pdf"_s);
-            const Run run =
+            const VeltadbRun run =
                 veltadb(QStringList{u"drucken"_s, kData, target, u"--liste"_s, u"1"_s, u"2"_s} + options);
             // Without the time of its making, the one line in which two runs differ.
             static const QRegularExpression made(u"/CreationDate \\(D:[0-9Z+-]*\\)"_s);
-            return run.exitCode == 0 ? QString::fromLatin1(TestFiles::readAll(target)).remove(made).toLatin1()
-                                     : QByteArray();
+            return run.code == 0 ? QString::fromLatin1(TestFiles::readAll(target)).remove(made).toLatin1()
+                                 : QByteArray();
         };
         const QByteArray plain = pdfWith({});
         QVERIFY(plain.startsWith("%PDF"));
@@ -225,13 +216,13 @@ private slots:
     // three purchases the drinks the mixable test keeps for an empty bar remain.
     void mixableBarCard() {
         const QString target = m_dir.filePath(u"mixbar.txt"_s);
-        const Run none = veltadb({u"export"_s, kData, target, u"--liste"_s, u"--mixbar"_s, u"1"_s});
-        QCOMPARE(none.exitCode, 1);
+        const VeltadbRun none = veltadb({u"export"_s, kData, target, u"--liste"_s, u"--mixbar"_s, u"1"_s});
+        QCOMPARE(none.code, 1);
         QVERIFY2(
             none.err.contains(u"Keines der gewählten Getränke lässt sich aus der Hausbar Nr. 1 mixen."_s),
             qPrintable(none.err));
         QVERIFY(!QFileInfo::exists(target));
-        QCOMPARE(veltadb({u"export"_s, kData, target, u"--liste"_s, u"--mixbar"_s, u"3:3"_s}).exitCode, 0);
+        QCOMPARE(veltadb({u"export"_s, kData, target, u"--liste"_s, u"--mixbar"_s, u"3:3"_s}).code, 0);
         const QByteArray written = TestFiles::readAll(target);
         QCOMPARE(int(written.count("\r\nMenge: ")), mixableFromNothing(3));
     }
@@ -241,14 +232,13 @@ private slots:
     void starsOnTheBarCard() {
         const QString data = m_dir.filePath(u"DATEN"_s);
         QVERIFY(TempDataFolder::copyWritable(kData, data));
-        QCOMPARE(veltadb({u"bewertung"_s, data, u"1"_s, u"3"_s}).exitCode, 0);
+        QCOMPARE(veltadb({u"bewertung"_s, data, u"1"_s, u"3"_s}).code, 0);
         const QString target = m_dir.filePath(u"sterne.txt"_s);
-        QCOMPARE(veltadb({u"export"_s, data, target, u"--liste"_s, u"--sterne"_s, u"1"_s, u"2"_s}).exitCode,
-                 0);
+        QCOMPARE(veltadb({u"export"_s, data, target, u"--liste"_s, u"--sterne"_s, u"1"_s, u"2"_s}).code, 0);
         const QString withStars = Cp1252::toUnicode(TestFiles::readAll(target));
         QCOMPARE(withStars.count(u"  ***"_s), 1);
         QCOMPARE(withStars.count(u"*"_s), 3);
-        QCOMPARE(veltadb({u"export"_s, data, target, u"--liste"_s, u"1"_s, u"2"_s}).exitCode, 0);
+        QCOMPARE(veltadb({u"export"_s, data, target, u"--liste"_s, u"1"_s, u"2"_s}).code, 0);
         QVERIFY(!TestFiles::readAll(target).contains("*"));
     }
 
@@ -266,8 +256,8 @@ private slots:
         QFETCH(QSizeF, points);
         QFETCH(int, pages);
         const QString target = m_dir.filePath(u"karten.pdf"_s);
-        const Run run = veltadb(QStringList{u"drucken"_s, kData, target} + options);
-        QCOMPARE(run.exitCode, 0);
+        const VeltadbRun run = veltadb(QStringList{u"drucken"_s, kData, target} + options);
+        QCOMPARE(run.code, 0);
         const QByteArray pdf = TestFiles::readAll(target);
         QVERIFY(pdf.startsWith("%PDF"));
         const QSizeF box = mediaBox(pdf);
@@ -309,8 +299,8 @@ private slots:
         QFETCH(QString, message);
         const QString target = m_dir.filePath(u"nie.txt"_s);
         args.replaceInStrings(u"DATA"_s, kData).replaceInStrings(u"TARGET"_s, target);
-        const Run run = veltadb(args);
-        QCOMPARE(run.exitCode, 2);
+        const VeltadbRun run = veltadb(args);
+        QCOMPARE(run.code, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(!QFileInfo::exists(target));
     }
@@ -319,8 +309,8 @@ private slots:
         const QString target = m_dir.filePath(u"ordner"_s);
         QVERIFY(QDir().mkpath(target));
         for (const QString& verb : {u"export"_s, u"drucken"_s}) {
-            const Run run = veltadb({verb, kData, target, u"1"_s});
-            QCOMPARE(run.exitCode, 2);
+            const VeltadbRun run = veltadb({verb, kData, target, u"1"_s});
+            QCOMPARE(run.code, 2);
             QVERIFY2(run.err.contains(target) && run.err.contains(u" nicht "_s), qPrintable(run.err));
             QVERIFY(QFileInfo(target).isDir());
         }
